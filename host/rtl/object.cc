@@ -76,7 +76,14 @@ TObject* TMetaClass::Create(TObject* arg) const {
 
 // ---------------------------------------------------------------- TObject
 
+namespace {
+TFreeHook g_freeHook = nullptr;
+}  // namespace
+
+void SetFreeHook(TFreeHook hook) { g_freeHook = hook; }
+
 void TObject::Free() {
+  if (g_freeHook) g_freeHook(this);
   BeforeDestruction();
   Destroy();
   delete this;

@@ -145,6 +145,13 @@ class TObject {
   virtual void Destroy() {}
 };
 
+// A library-wide observer told about every object that is being freed, before
+// its teardown runs. The reflection registry uses it to forget descriptors of
+// objects that send no removal notification (anything that is not a
+// component). One observer at a time; null removes it.
+using TFreeHook = void (*)(TObject* obj);
+void SetFreeHook(TFreeHook hook);
+
 // Frees an object that may be null (the classic `Obj.Free` on nil).
 inline void FreeObject(TObject* obj) {
   if (obj) obj->Free();
