@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 namespace host {
@@ -20,7 +21,8 @@ class TEvent {
   TEvent(C* obj, void (C::*method)(Args...))
       : data_(obj), code_([obj, method](Args... a) { (obj->*method)(std::forward<Args>(a)...); }) {}
   // Any callable; `data` names the object it belongs to (may be null).
-  template <class F, class = std::enable_if_t<std::is_invocable_v<F&, Args...>>>
+  template <class F, class = std::enable_if_t<!std::is_same_v<std::remove_cvref_t<F>, TEvent> &&
+                                              std::is_invocable_v<F&, Args...>>>
   TEvent(F&& f, const void* data = nullptr) : data_(data), code_(std::forward<F>(f)) {}
 
   explicit operator bool() const { return static_cast<bool>(code_); }

@@ -71,7 +71,9 @@ const TInterfaceEntry* TMetaClass::GetInterfaceEntry(const TGUID& iid) const {
 
 TObject* TMetaClass::Create(TObject* arg) const {
   if (!Factory) throw EComponentError("Cannot create an instance of the abstract class %s", {Name});
-  return Factory(arg);
+  TObject* obj = Factory(arg);
+  obj->AfterConstruction();
+  return obj;
 }
 
 // ---------------------------------------------------------------- TObject

@@ -88,8 +88,9 @@ struct TMetaClass {
   bool InheritsFrom(TClass ancestor) const;
   // Finds an interface entry in this class or its parents; null if none.
   const TInterfaceEntry* GetInterfaceEntry(const TGUID& iid) const;
-  // Creates an instance through the factory. `arg` is the owner of a
-  // component, the collection of a collection item, and ignored otherwise.
+  // Creates an instance through the factory and runs AfterConstruction. `arg`
+  // is the owner of a component, the collection of a collection item, and
+  // ignored otherwise.
   // Raises EComponentError for a class that cannot be created.
   TObject* Create(TObject* arg = nullptr) const;
 };
@@ -170,9 +171,17 @@ struct FreeDeleter {
 };
 template <class T>
 using TOwned = std::unique_ptr<T, FreeDeleter>;
+// Creates an object the classic way: construction, then AfterConstruction
+// (where, for example, a thread created running starts).
+template <class T, class... A>
+T* New(A&&... args) {
+  T* obj = new T(std::forward<A>(args)...);
+  obj->AfterConstruction();
+  return obj;
+}
 template <class T, class... A>
 TOwned<T> MakeOwned(A&&... args) {
-  return TOwned<T>(new T(std::forward<A>(args)...));
+  return TOwned<T>(New<T>(std::forward<A>(args)...));
 }
 
 // ------------------------------------------------------------- checked casts
@@ -214,6 +223,16 @@ class TInterfacedObject : public TObject, public IUnknown {
   int32_t refCount_ = 0;
 };
 
+// In the body of a TInterfacedObject descendant that implements further
+// interfaces: each interface brings its own IUnknown, and these overrides
+// route all of them to the one reference count of TInterfacedObject.
+#define HOST_INTERFACED_FORWARDS                                                                  \
+  ::host::HRESULT QueryInterface(const ::host::TGUID& iid, void** obj) override {                 \
+    return ::host::TInterfacedObject::QueryInterface(iid, obj);                                   \
+  }                                                                                               \
+  int32_t _AddRef() override { return ::host::TInterfacedObject::_AddRef(); }                     \
+  int32_t _Release() override { return ::host::TInterfacedObject::_Release(); }
+
 // ------------------------------------------------ class declaration helpers
 
 namespace detail {
@@ -223,7 +242,7 @@ constexpr TFactory FactoryFor() {
     return nullptr;
   } else if constexpr (requires { typename T::TCreateArg; }) {
     return [](TObject* arg) -> TObject* { return new T(As<typename T::TCreateArg>(arg)); };
-  } else if constexpr (std::is_default_constructible_v<T>) {
+  } else if constexpr (requires { new T(); }) {
     return [](TObject*) -> TObject* { return new T(); };
   } else {
     return nullptr;

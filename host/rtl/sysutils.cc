@@ -1,5 +1,6 @@
 #include "host/rtl/sysutils.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -23,6 +24,18 @@ std::string Pad(std::string text, int width, bool left) {
   return left ? text + fill : fill + text;
 }
 
+// Rewrites the exponent of printf's %E/%G output ("1.5E+05") with at least
+// `digits` digits and, when `plus` is false, without a plus sign ("1.5E5").
+std::string WithExponent(std::string text, std::size_t digits, bool plus) {
+  std::size_t e = text.find('E');
+  if (e == std::string::npos) return text;
+  std::string sign = text[e + 1] == '-' ? "-" : plus ? "+" : "";
+  std::string value = text.substr(e + 2);
+  value.erase(0, std::min(value.find_first_not_of('0'), value.size() - 1));
+  if (value.size() < digits) value.insert(0, digits - value.size(), '0');
+  return text.substr(0, e + 1) + sign + value;
+}
+
 std::string WithThousands(const std::string& digits) {
   // digits may start with '-' and contain a '.'.
   std::size_t start = digits[0] == '-' ? 1 : 0;
@@ -36,6 +49,12 @@ std::string WithThousands(const std::string& digits) {
   return out + digits.substr(end);
 }
 
+// The unsigned pattern of an integer argument: 32 bits wide for a 32-bit argument.
+uint64_t Unsigned(const TFormatArg& arg) {
+  uint64_t v = static_cast<uint64_t>(arg.AsInt());
+  return arg.Is32() ? v & 0xFFFFFFFFull : v;
+}
+
 std::string FormatOne(char type, const TFormatArg& arg, int prec, std::string_view fmt) {
   using K = TFormatArg::Kind;
   char buf[512];
@@ -44,7 +63,7 @@ std::string FormatOne(char type, const TFormatArg& arg, int prec, std::string_vi
     case 'u': {
       if (arg.kind() != K::Integer) FormatError(fmt);
       int64_t v = arg.AsInt();
-      std::string s = type == 'u' ? std::to_string(static_cast<uint64_t>(v) & 0xFFFFFFFFull) : std::to_string(v);
+      std::string s = type == 'u' ? std::to_string(Unsigned(arg)) : std::to_string(v);
       if (prec > 0) {
         bool neg = !s.empty() && s[0] == '-';
         std::string digits = neg ? s.substr(1) : s;
@@ -55,7 +74,7 @@ std::string FormatOne(char type, const TFormatArg& arg, int prec, std::string_vi
     }
     case 'x': {
       if (arg.kind() != K::Integer) FormatError(fmt);
-      std::snprintf(buf, sizeof buf, "%0*llX", prec > 0 ? prec : 1, static_cast<unsigned long long>(arg.AsInt()));
+      std::snprintf(buf, sizeof buf, "%0*llX", prec > 0 ? prec : 1, static_cast<unsigned long long>(Unsigned(arg)));
       return buf;
     }
     case 'p': {
@@ -76,7 +95,10 @@ std::string FormatOne(char type, const TFormatArg& arg, int prec, std::string_vi
       if (arg.kind() == K::Float) v = arg.AsFloat();
       else if (arg.kind() == K::Integer) v = static_cast<double>(arg.AsInt());
       else FormatError(fmt);
-      if (type == 'e') std::snprintf(buf, sizeof buf, "%.*E", prec >= 0 ? prec - 1 : 14, v);
+      if (type == 'e') {
+        std::snprintf(buf, sizeof buf, "%.*E", prec > 0 ? prec - 1 : 14, v);
+        return WithExponent(buf, 3, true);
+      }
       else if (type == 'g') return FloatToStr(v);
       else std::snprintf(buf, sizeof buf, "%.*f", prec >= 0 ? prec : 2, v);
       std::string s = buf;
@@ -105,10 +127,11 @@ std::string Format(std::string_view fmt, TFormatArgs args) {
       continue;
     }
     // [index:] [-] [width] [.prec] type
-    auto readNumber = [&](int& value) {
+    // A width or precision may be '*' (taken from the next argument); an index may not.
+    auto readNumber = [&](int& value, bool allowStar) {
       bool any = false;
       value = 0;
-      if (i < fmt.size() && fmt[i] == '*') {
+      if (allowStar && i < fmt.size() && fmt[i] == '*') {
         if (next >= argc || argv[next].kind() != TFormatArg::Kind::Integer) FormatError(fmt);
         value = static_cast<int>(argv[next++].AsInt());
         ++i;
@@ -124,7 +147,7 @@ std::string Format(std::string_view fmt, TFormatArgs args) {
     int number = 0, width = 0, prec = -1;
     bool left = false;
     std::size_t save = i;
-    if (readNumber(number) && i < fmt.size() && fmt[i] == ':') {
+    if (readNumber(number, false) && i < fmt.size() && fmt[i] == ':') {
       next = static_cast<std::size_t>(number);
       ++i;
     } else {
@@ -134,10 +157,10 @@ std::string Format(std::string_view fmt, TFormatArgs args) {
       left = true;
       ++i;
     }
-    readNumber(width);
+    readNumber(width, true);
     if (i < fmt.size() && fmt[i] == '.') {
       ++i;
-      readNumber(prec);
+      readNumber(prec, true);
     }
     if (i >= fmt.size() || next >= argc) FormatError(fmt);
     char type = static_cast<char>(fmt[i++] | 0x20);  // lower case
@@ -234,9 +257,8 @@ std::string FloatToStr(double value) {
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.15G", value);
-  std::string s = buf;
-  // The classic form writes exponents as E+NN without leading zeros beyond two digits.
-  return s;
+  // The classic form writes exponents without a plus sign or leading zeros: 1E20, 1E-5.
+  return WithExponent(buf, 1, false);
 }
 
 std::string BoolToStr(bool value) { return value ? "True" : "False"; }
@@ -292,6 +314,10 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& i) {
     }
     cp = (cp << 6) | (cc & 0x3F);
   }
+  if (cp > 0x10FFFF) {  // beyond Unicode: not a character
+    ++i;
+    return 0xDC00 + c;
+  }
   i += static_cast<std::size_t>(len);
   return cp;
 }
@@ -321,7 +347,8 @@ char32_t FoldUpper(char32_t c) {
   if (c >= 'a' && c <= 'z') return c - 32;
   if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
   if (c == 0xFF) return 0x178;
-  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x17F) {
+  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x178 &&
+      c != 0x17F) {
     bool evenUpper = (c < 0x138) || (c > 0x149 && c < 0x178);
     if (evenUpper) return (c % 2 == 1) ? c - 1 : c;
     return (c % 2 == 0) ? c - 1 : c;  // 0x139..0x148 and 0x179..0x17E pair odd upper, even lower

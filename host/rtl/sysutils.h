@@ -14,8 +14,8 @@ namespace host {
 class TFormatArg {
  public:
   enum class Kind { Integer, Float, String, Pointer };
-  TFormatArg(int v) : kind_(Kind::Integer), int_(v) {}
-  TFormatArg(unsigned v) : kind_(Kind::Integer), int_(v) {}
+  TFormatArg(int v) : kind_(Kind::Integer), int_(v), is32_(true) {}
+  TFormatArg(unsigned v) : kind_(Kind::Integer), int_(v), is32_(true) {}
   TFormatArg(long v) : kind_(Kind::Integer), int_(v) {}
   TFormatArg(long long v) : kind_(Kind::Integer), int_(v) {}
   TFormatArg(unsigned long v) : kind_(Kind::Integer), int_(static_cast<int64_t>(v)) {}
@@ -29,10 +29,15 @@ class TFormatArg {
   int64_t AsInt() const { return int_; }
   double AsFloat() const { return float_; }
   const std::string& AsString() const { return str_; }
+  // True for an argument of a 32-bit integer type: %x and %u show the
+  // 32-bit pattern of a negative value (-1 is FFFFFFFF), as the classic
+  // Integer argument does.
+  bool Is32() const { return is32_; }
 
  private:
   Kind kind_;
   int64_t int_ = 0;
+  bool is32_ = false;
   double float_ = 0;
   std::string str_;
 };
