@@ -1,0 +1,257 @@
+#include "host/classes/collections.h"
+
+#include <algorithm>
+
+#include "host/rtl/sysutils.h"
+
+namespace host {
+
+HOST_IMPL(TCollectionItem, TPersistent)
+HOST_IMPL(TCollection, TPersistent)
+HOST_IMPL(TOwnedCollection, TCollection)
+
+namespace {
+
+// Runs `body` between BeginUpdate and EndUpdate; EndUpdate also runs when
+// `body` raises.
+template <class F>
+void WithUpdate(TCollection& collection, F&& body) {
+  collection.BeginUpdate();
+  try {
+    body();
+  } catch (...) {
+    collection.EndUpdate();
+    throw;
+  }
+  collection.EndUpdate();
+}
+
+TClass CheckedItemClass(TClass itemClass) {
+  if (!itemClass || !itemClass->InheritsFrom(&TCollectionItem::StaticMetaClass))
+    throw EInvalidCast("%s is not a collection item class: it must descend from TCollectionItem",
+                       {itemClass ? itemClass->Name : "nil"});
+  return itemClass;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ TCollectionItem
+
+TCollectionItem::TCollectionItem(TCollection* Collection) {
+  if (!Collection) return;
+  try {
+    Collection->InsertItem(this);
+  } catch (...) {
+    // A hook raised: this object will not exist, so the collection must not
+    // keep it.
+    Collection->ForgetItem(this);
+    throw;
+  }
+}
+
+TCollectionItem::~TCollectionItem() {
+  // Still in a collection only when a derived constructor raised after this
+  // base had joined it: the object never came to life, so leave quietly.
+  if (collection_) collection_->ForgetItem(this);
+}
+
+void TCollectionItem::Destroy() {
+  SetCollection(nullptr);
+  inherited::Destroy();
+}
+
+void TCollectionItem::SetCollection(TCollection* Value) {
+  if (Value == collection_) return;
+  if (Value) Value->CheckItemClass(this);
+  if (collection_) collection_->RemoveItem(this);
+  if (Value) Value->InsertItem(this);
+}
+
+int32_t TCollectionItem::GetIndex() const {
+  if (!collection_) return -1;
+  const auto& items = collection_->items_;
+  auto it = std::find(items.begin(), items.end(), this);
+  return it == items.end() ? -1 : static_cast<int32_t>(it - items.begin());
+}
+
+void TCollectionItem::SetIndex(int32_t Value) {
+  int32_t current = GetIndex();
+  if (current < 0) return;
+  int32_t target = std::clamp(Value, 0, collection_->GetCount() - 1);
+  if (target == current) return;
+  collection_->MoveItem(current, target);
+  Changed(true);
+}
+
+std::string TCollectionItem::GetDisplayName() { return ClassName(); }
+
+void TCollectionItem::SetDisplayName(const std::string&) { Changed(false); }
+
+void TCollectionItem::Changed(bool AllItems) {
+  if (collection_ && collection_->updateCount_ == 0) collection_->Update(AllItems ? nullptr : this);
+}
+
+std::string TCollectionItem::GetNamePath() {
+  if (!collection_) return ClassName();
+  return Format("%s[%d]", {collection_->GetNamePath(), GetIndex()});
+}
+
+TPersistent* TCollectionItem::GetOwner() { return collection_; }
+
+// ---------------------------------------------------------------- TCollection
+
+TCollection::TCollection(TClass ItemClass) : itemClass_(CheckedItemClass(ItemClass)) {}
+
+void TCollection::Destroy() {
+  // No change reports while the collection goes away.
+  updateCount_ = 1;
+  Clear();
+  inherited::Destroy();
+}
+
+TCollectionItem* TCollection::NewItem(TCollection* Collection) {
+  return As<TCollectionItem>(itemClass_->Create(Collection));
+}
+
+TCollectionItem* TCollection::Add() { return NewItem(this); }
+
+TCollectionItem* TCollection::Insert(int32_t Index) {
+  CheckIndex(Index, GetCount() + 1);
+  TCollectionItem* item = Add();
+  item->SetIndex(Index);
+  return item;
+}
+
+void TCollection::Delete(int32_t Index) {
+  CheckIndex(Index, GetCount());
+  TCollectionItem* item = items_[Index];
+  Notify(item, TCollectionNotification::cnDeleting);
+  item->Free();
+}
+
+void TCollection::Clear() {
+  if (items_.empty()) return;
+  WithUpdate(*this, [this] {
+    while (!items_.empty()) Delete(GetCount() - 1);
+  });
+}
+
+void TCollection::BeginUpdate() { ++updateCount_; }
+
+void TCollection::EndUpdate() {
+  if (updateCount_ == 0) throw EInvalidOperation("EndUpdate called without a matching BeginUpdate");
+  --updateCount_;
+  Changed();
+}
+
+void TCollection::Changed() {
+  if (updateCount_ == 0) Update(nullptr);
+}
+
+void TCollection::Update(TCollectionItem*) {}
+
+void TCollection::Notify(TCollectionItem*, TCollectionNotification) {}
+
+TCollectionItem* TCollection::FindItemID(int32_t ID) const {
+  auto it = std::find_if(items_.begin(), items_.end(), [ID](const TCollectionItem* item) { return item->id_ == ID; });
+  return it == items_.end() ? nullptr : *it;
+}
+
+TCollectionItem* TCollection::GetItem(int32_t Index) const {
+  CheckIndex(Index, GetCount());
+  return items_[Index];
+}
+
+void TCollection::SetItem(int32_t Index, TCollectionItem* Value) { GetItem(Index)->Assign(Value); }
+
+std::string TCollection::GetPropName() const {
+  // When no name was set, the classic library looks through the owner's
+  // published properties for the one that holds this collection. That needs
+  // the published-property tables of the streaming layer; until they are
+  // wired in, an unset name stays empty.
+  return propName_;
+}
+
+std::string TCollection::GetNamePath() {
+  TPersistent* owner = GetOwner();
+  if (!owner) return ClassName();
+  std::string ownerPath = owner->GetNamePath();
+  std::string propName = GetPropName();
+  if (ownerPath.empty() || propName.empty()) return ClassName();
+  return ownerPath + "." + propName;
+}
+
+void TCollection::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TCollection*>(Source);
+  if (!source) return inherited::Assign(Source);
+  if (source == this) return;
+  // Copies are made outside any collection first, so a failing Assign of an
+  // item leaves this collection untouched.
+  std::vector<TCollectionItem*> copies;
+  copies.reserve(source->items_.size());
+  try {
+    for (TCollectionItem* item : source->items_) {
+      copies.push_back(NewItem(nullptr));
+      copies.back()->Assign(item);
+    }
+  } catch (...) {
+    for (TCollectionItem* copy : copies) copy->Free();
+    throw;
+  }
+  WithUpdate(*this, [&] {
+    Clear();
+    items_.reserve(copies.size());
+    std::size_t next = 0;
+    try {
+      for (; next < copies.size(); ++next) InsertItem(copies[next]);
+    } catch (...) {
+      // InsertItem has taken ownership of copies[next] before it could fail.
+      for (++next; next < copies.size(); ++next) copies[next]->Free();
+      throw;
+    }
+  });
+}
+
+void TCollection::CheckIndex(int32_t Index, int32_t Count) const {
+  if (Index < 0 || Index >= Count) throw EListError("List index out of bounds (%d)", {Index});
+}
+
+void TCollection::CheckItemClass(const TCollectionItem* Item) const {
+  if (!Item->InheritsFrom(itemClass_))
+    throw EListError("Cannot add a %s to a collection of %s", {Item->ClassName(), itemClass_->Name});
+}
+
+void TCollection::InsertItem(TCollectionItem* Item) {
+  items_.push_back(Item);
+  Item->collection_ = this;
+  Item->id_ = nextID_++;
+  Notify(Item, TCollectionNotification::cnAdded);
+  Changed();
+}
+
+void TCollection::RemoveItem(TCollectionItem* Item) {
+  Notify(Item, TCollectionNotification::cnExtracting);
+  ForgetItem(Item);
+  Changed();
+}
+
+void TCollection::ForgetItem(TCollectionItem* Item) {
+  auto it = std::find(items_.begin(), items_.end(), Item);
+  if (it != items_.end()) items_.erase(it);
+  Item->collection_ = nullptr;
+}
+
+void TCollection::MoveItem(int32_t CurIndex, int32_t NewIndex) {
+  auto at = [this](int32_t i) { return items_.begin() + i; };
+  if (CurIndex < NewIndex)
+    std::rotate(at(CurIndex), at(CurIndex + 1), at(NewIndex + 1));
+  else
+    std::rotate(at(NewIndex), at(CurIndex), at(CurIndex + 1));
+}
+
+// ----------------------------------------------------------- TOwnedCollection
+
+TOwnedCollection::TOwnedCollection(TPersistent* AOwner, TClass ItemClass)
+    : TCollection(ItemClass), owner_(AOwner) {}
+
+}  // namespace host

@@ -1,0 +1,258 @@
+#include "host/classes/component.h"
+
+#include <algorithm>
+
+#include "host/classes/actions.h"
+#include "host/classes/classes_types.h"
+#include "host/rtl/sysutils.h"
+
+namespace host {
+
+HOST_IMPL(TComponent, TPersistent)
+
+namespace {
+
+bool Contains(const std::vector<TComponent*>& list, const TComponent* item) {
+  return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+// Runs `apply` of Action on Target when the action handles that target.
+bool ApplyAction(TBasicAction* Action, TComponent* Target, void (TBasicAction::*apply)(TObject*)) {
+  if (!Action || !Action->HandlesTarget(Target)) return false;
+  (Action->*apply)(Target);
+  return true;
+}
+
+}  // namespace
+
+std::string ComponentDisplayName(const TComponent* AComponent) {
+  if (!AComponent) return "nil";
+  return AComponent->GetName().empty() ? AComponent->ClassName() : AComponent->GetName();
+}
+
+TComponent::TComponent(TComponent* AOwner) {
+  if (AOwner) AOwner->InsertComponent(this);
+}
+
+// ------------------------------------------------------------- ownership
+
+TComponent* TComponent::GetComponents(int Index) const {
+  if (Index < 0 || Index >= GetComponentCount()) throw EListError(SListIndexError, {Index});
+  return FComponents[static_cast<std::size_t>(Index)];
+}
+
+int TComponent::GetComponentIndex() const {
+  if (!FOwner) return -1;
+  const auto& list = FOwner->FComponents;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TComponent::SetComponentIndex(int Value) {
+  if (!FOwner) return;
+  auto& list = FOwner->FComponents;
+  const int current = GetComponentIndex();
+  const int target = std::clamp(Value, 0, static_cast<int>(list.size()) - 1);
+  if (target == current) return;
+  list.erase(list.begin() + current);
+  list.insert(list.begin() + target, this);
+}
+
+bool TComponent::OwnsDirectlyOrIndirectly(const TComponent* AComponent) const {
+  for (const TComponent* p = AComponent->FOwner; p; p = p->FOwner)
+    if (p == this) return true;
+  return false;
+}
+
+void TComponent::CheckCanOwn(TComponent* AComponent) const {
+  if (!AComponent) throw EComponentError("Cannot insert nil into %s", {ComponentDisplayName(this)});
+  if (AComponent == this || AComponent->OwnsDirectlyOrIndirectly(this))
+    throw EComponentError("Cannot insert %s into %s: a component cannot own itself or one of its owners",
+                          {ComponentDisplayName(AComponent), ComponentDisplayName(this)});
+}
+
+void TComponent::InsertComponent(TComponent* AComponent) {
+  CheckCanOwn(AComponent);
+  if (AComponent->FOwner == this) return;
+  AComponent->ValidateContainer(this);
+  ValidateRename(AComponent, "", AComponent->FName);
+  if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
+  Insert(AComponent);
+  if (FComponentState.Contains(csDesigning)) AComponent->SetDesigning(true);
+  Notification(AComponent, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* AComponent) {
+  if (!AComponent || AComponent->FOwner != this)
+    throw EComponentError("%s is not owned by %s", {ComponentDisplayName(AComponent), ComponentDisplayName(this)});
+  Notification(AComponent, opRemove);
+  Remove(AComponent);
+}
+
+void TComponent::Insert(TComponent* AComponent) {
+  FComponents.push_back(AComponent);
+  AComponent->FOwner = this;
+}
+
+void TComponent::Remove(TComponent* AComponent) {
+  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
+  if (it == FComponents.end()) return;
+  FComponents.erase(it);
+  AComponent->FOwner = nullptr;
+}
+
+void TComponent::DestroyComponents() {
+  while (!FComponents.empty()) {
+    TComponent* instance = FComponents.back();
+    Remove(instance);
+    instance->Free();
+  }
+}
+
+TComponent* TComponent::FindComponent(const std::string& AName) const {
+  if (AName.empty()) return nullptr;
+  for (TComponent* c : FComponents)
+    if (AnsiSameText(c->FName, AName)) return c;
+  return nullptr;
+}
+
+void TComponent::ValidateInsert(TComponent*) {}
+
+void TComponent::ValidateContainer(TComponent* AContainer) { AContainer->ValidateInsert(this); }
+
+// ------------------------------------------------------------ properties
+
+void TComponent::SetName(const std::string& NewName) {
+  if (FName == NewName) return;
+  if (!NewName.empty() && !IsValidIdent(NewName))
+    throw EComponentError("'%s' is not a valid component name", {NewName});
+  if (FOwner) FOwner->ValidateRename(this, FName, NewName);
+  ChangeName(NewName);
+}
+
+void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) {
+  if (AComponent && !AnsiSameText(CurName, NewName) && FindComponent(NewName))
+    throw EComponentError("A component named %s already exists", {NewName});
+}
+
+IUnknown* TComponent::GetComObject() const {
+  if (!FVCLComObject) throw EComponentError("%s has not been registered as a COM class", {ClassName()});
+  return static_cast<IUnknown*>(FVCLComObject);
+}
+
+// --------------------------------------------------------- notifications
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+  if (!AComponent) throw EComponentError("Cannot register a free notification of %s for nil", {ComponentDisplayName(this)});
+  if (AComponent == this) return;
+  AddNotification(AComponent);
+  AComponent->AddNotification(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+  if (!AComponent) return;
+  RemoveNotification(AComponent);
+  AComponent->RemoveNotification(this);
+}
+
+void TComponent::AddNotification(TComponent* AComponent) {
+  if (!Contains(FFreeNotifies, AComponent)) FFreeNotifies.push_back(AComponent);
+  FComponentState.Include(csFreeNotification);
+}
+
+void TComponent::RemoveNotification(TComponent* AComponent) { std::erase(FFreeNotifies, AComponent); }
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  NotifyOwned(AComponent, Operation);
+}
+
+// Last first; a receiver may change the list, so the position is clamped to
+// the list after every call.
+void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
+  for (std::size_t i = FComponents.size(); i > 0;) {
+    --i;
+    FComponents[i]->Notification(AComponent, Operation);
+    i = std::min(i, FComponents.size());
+  }
+}
+
+// Each linked component that is still linked when its turn comes hears about
+// this one's removal, last first. Its Notification normally drops the link
+// (and may drop others); whatever links remain are cut by ClearFreeNotifies.
+void TComponent::NotifyFreeNotifies() {
+  const std::vector<TComponent*> linked = FFreeNotifies;
+  for (auto it = linked.rbegin(); it != linked.rend(); ++it)
+    if (Contains(FFreeNotifies, *it)) (*it)->Notification(this, opRemove);
+}
+
+void TComponent::ClearFreeNotifies() {
+  for (TComponent* other : FFreeNotifies) other->RemoveNotification(this);
+  FFreeNotifies.clear();
+}
+
+// ---------------------------------------------------- children, parents
+
+void TComponent::GetChildren(TGetChildProc, TComponent*) {}
+
+void TComponent::SetChildOrder(TComponent*, int) {}
+
+void TComponent::SetParentComponent(TComponent*) {}
+
+// --------------------------------------------------------------- actions
+
+bool TComponent::ExecuteAction(TBasicAction* Action) { return ApplyAction(Action, this, &TBasicAction::ExecuteTarget); }
+
+bool TComponent::UpdateAction(TBasicAction* Action) { return ApplyAction(Action, this, &TBasicAction::UpdateTarget); }
+
+// ----------------------------------------------------------------- state
+
+void TComponent::SetStateFlag(TComponentStateItem Flag, bool Value) {
+  if (Value)
+    FComponentState.Include(Flag);
+  else
+    FComponentState.Exclude(Flag);
+}
+
+void TComponent::SetStateFlagDeep(TComponentStateItem Flag, bool Value) {
+  SetStateFlag(Flag, Value);
+  for (TComponent* c : FComponents) c->SetStateFlagDeep(Flag, Value);
+}
+
+void TComponent::Destroying() {
+  if (FComponentState.Contains(csDestroying)) return;
+  FComponentState.Include(csDestroying);
+  for (TComponent* c : FComponents) c->Destroying();
+}
+
+void TComponent::Loaded() { SetStateFlag(csLoading, false); }
+
+void TComponent::Updating() { SetStateFlag(csUpdating, true); }
+
+void TComponent::Updated() { SetStateFlag(csUpdating, false); }
+
+void TComponent::SetDesigning(bool Value, bool SetChildren) {
+  if (SetChildren)
+    SetStateFlagDeep(csDesigning, Value);
+  else
+    SetStateFlag(csDesigning, Value);
+}
+
+void TComponent::SetAncestor(bool Value) { SetStateFlagDeep(csAncestor, Value); }
+
+// ------------------------------------------------------------- teardown
+
+void TComponent::BeforeDestruction() {
+  inherited::BeforeDestruction();
+  Destroying();
+}
+
+void TComponent::Destroy() {
+  Destroying();
+  NotifyFreeNotifies();
+  DestroyComponents();
+  if (FOwner) FOwner->RemoveComponent(this);
+  ClearFreeNotifies();
+  inherited::Destroy();
+}
+
+}  // namespace host

@@ -1,0 +1,186 @@
+// TComponent: the owner/owned component model with names, state flags, free
+// notifications and the hooks the filer and the designer use.
+//
+// An owner frees the components it owns. Two components linked with
+// FreeNotification tell each other (Notification(other, opRemove)) when one
+// of them is destroyed; an owner also passes every notification it receives on
+// to all the components it owns, so a component's whole owner tree hears about
+// insertions into and removals from that owner.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/classes/persistent.h"
+#include "host/rtl/events.h"
+#include "host/rtl/sets.h"
+
+namespace host {
+
+class TBasicAction;
+
+enum TOperation : uint8_t { opInsert, opRemove };
+
+enum TComponentStateItem : uint8_t {
+  csLoading,
+  csReading,
+  csWriting,
+  csDestroying,
+  csDesigning,
+  csAncestor,
+  csUpdating,
+  csFixups,
+  csFreeNotification,
+  csInline,
+  csDesignInstance
+};
+using TComponentState = TSet<TComponentStateItem, 11>;
+
+enum TComponentStyleItem : uint8_t { csInheritable, csCheckPropAvail };
+using TComponentStyle = TSet<TComponentStyleItem, 2>;
+
+class TComponent;
+using TGetChildProc = TEvent<TComponent*>;
+
+class TComponent : public TPersistent {
+  HOST_CLASS(TComponent, TPersistent)
+  using TCreateArg = TComponent;
+
+  // Inserts the new component into AOwner (may be null).
+  explicit TComponent(TComponent* AOwner);
+
+  // ----------------------------------------------------------- ownership
+  // The owner; also the persistent owner used by GetNamePath of others.
+  TComponent* GetOwner() override { return FOwner; }
+  // Raises EListError "List index out of bounds (%d)" for a bad index.
+  TComponent* GetComponents(int Index) const;
+  int GetComponentCount() const { return static_cast<int>(FComponents.size()); }
+  // Position in the owner's list; -1 without an owner.
+  int GetComponentIndex() const;
+  // Moves the component within its owner's list; Value is clamped to the
+  // list. Does nothing without an owner.
+  void SetComponentIndex(int Value);
+  // Makes this component the owner of AComponent (taking it from its current
+  // owner). Checks first that AComponent's name is unique here and that the
+  // move makes no ownership cycle; then sends Notification(AComponent, opInsert).
+  void InsertComponent(TComponent* AComponent);
+  // Sends Notification(AComponent, opRemove), then drops AComponent from the
+  // list. Raises EComponentError when AComponent is not owned by this one.
+  void RemoveComponent(TComponent* AComponent);
+  // Frees every owned component, last first.
+  void DestroyComponents();
+  // Case-insensitive lookup among the owned components; an empty name finds
+  // nothing.
+  TComponent* FindComponent(const std::string& AName) const;
+
+  // ---------------------------------------------------------- properties
+  const std::string& GetName() const { return FName; }
+  // Raises EComponentError when NewName is not an identifier or another
+  // component of the same owner already has it; the old name then stays.
+  virtual void SetName(const std::string& NewName);
+  int32_t GetTag() const { return FTag; }
+  void SetTag(int32_t Value) { FTag = Value; }
+  int32_t GetDesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(int32_t Value) { FDesignInfo = Value; }
+  TComponentState GetComponentState() const { return FComponentState; }
+  TComponentStyle GetComponentStyle() const { return FComponentStyle; }
+  // The COM side of the component: an IUnknown stored as an untyped pointer.
+  void* GetVCLComObject() const { return FVCLComObject; }
+  void SetVCLComObject(void* Value) { FVCLComObject = Value; }
+  // The VCLComObject as an interface. There is no COM server here, so a
+  // component without one raises EComponentError naming its class.
+  IUnknown* GetComObject() const;
+  // Releases the COM side on its last reference; nothing to do without COM.
+  void FreeOnRelease() {}
+
+  std::string GetNamePath() override { return FName; }
+
+  // ------------------------------------------------------ notifications
+  // Links this component and AComponent both ways: each gets
+  // Notification(other, opRemove) when the other is destroyed.
+  void FreeNotification(TComponent* AComponent);
+  // Drops the link both ways; nothing happens when there is none.
+  void RemoveFreeNotification(TComponent* AComponent);
+  // On opRemove drops the free-notification link with AComponent; then
+  // passes the notification on to every owned component.
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+  // ----------------------------------------------------- children, parents
+  // Streaming of nested children: the base has none.
+  virtual void GetChildren(TGetChildProc Proc, TComponent* Root);
+  virtual void SetChildOrder(TComponent* Child, int Order);
+  virtual bool HasParent() { return false; }
+  virtual TComponent* GetParentComponent() { return nullptr; }
+  virtual void SetParentComponent(TComponent* Value);
+
+  // -------------------------------------------------------------- actions
+  // If Action handles this component as a target, executes (updates) it on
+  // this component and returns true; false otherwise (and for a null Action).
+  virtual bool ExecuteAction(TBasicAction* Action);
+  virtual bool UpdateAction(TBasicAction* Action);
+
+  // ---------------------------------------------------------------- state
+  // Marks this component and everything it owns as being destroyed.
+  void Destroying();
+  // Called once after the component was read from a stream; clears csLoading.
+  virtual void Loaded();
+  virtual void Updating();
+  virtual void Updated();
+  // Sets or clears csDesigning here and, with SetChildren, in every owned
+  // component (recursively).
+  void SetDesigning(bool Value, bool SetChildren = true);
+  // Sets or clears csAncestor here and in every owned component.
+  void SetAncestor(bool Value);
+  void SetInline(bool Value) { SetStateFlag(csInline, Value); }
+  void SetDesignInstance(bool Value) { SetStateFlag(csDesignInstance, Value); }
+  // Used by the filer (csLoading, csReading, csWriting, csFixups) to mark the
+  // component it works on.
+  void SetStateFlag(TComponentStateItem Flag, bool Value);
+
+  void BeforeDestruction() override;
+
+ protected:
+  ~TComponent() override = default;
+  // Teardown in the classic order: Destroying; removal notices to every linked
+  // component (last first); free the owned components; leave the owner.
+  void Destroy() override;
+  // Checks made before AComponent joins this owner; raise to refuse.
+  virtual void ValidateInsert(TComponent* AComponent);
+  // Asks AContainer whether this component may join it.
+  virtual void ValidateContainer(TComponent* AContainer);
+  // Raises EComponentError when NewName cannot be given to AComponent (owned
+  // by this component): CurName and NewName differ other than in case and
+  // another owned component already has NewName.
+  virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
+  // Stores the name without any check.
+  void ChangeName(const std::string& NewName) { FName = NewName; }
+
+ private:
+  void Insert(TComponent* AComponent);
+  void Remove(TComponent* AComponent);
+  void CheckCanOwn(TComponent* AComponent) const;
+  void SetStateFlagDeep(TComponentStateItem Flag, bool Value);
+  bool OwnsDirectlyOrIndirectly(const TComponent* AComponent) const;
+  void NotifyOwned(TComponent* AComponent, TOperation Operation);
+  void NotifyFreeNotifies();
+  void ClearFreeNotifies();
+  void AddNotification(TComponent* AComponent);
+  void RemoveNotification(TComponent* AComponent);
+
+  TComponent* FOwner = nullptr;
+  std::string FName;
+  int32_t FTag = 0;
+  int32_t FDesignInfo = 0;
+  TComponentState FComponentState;
+  TComponentStyle FComponentStyle{csInheritable};
+  void* FVCLComObject = nullptr;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+};
+
+// The name a message uses for a component: its name, else its class name;
+// "nil" for none.
+std::string ComponentDisplayName(const TComponent* AComponent);
+
+}  // namespace host

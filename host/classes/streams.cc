@@ -1,0 +1,394 @@
+#include "host/classes/streams.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <new>
+#include <system_error>
+
+#include "host/rtl/sysutils.h"
+
+namespace host {
+
+HOST_IMPL(TStream, TObject)
+HOST_IMPL(THandleStream, TStream)
+HOST_IMPL(TFileStream, THandleStream)
+HOST_IMPL(TCustomMemoryStream, TStream)
+HOST_IMPL(TMemoryStream, TCustomMemoryStream)
+HOST_IMPL(TStringStream, TStream)
+HOST_IMPL(TResourceStream, TCustomMemoryStream)
+
+namespace {
+
+// The largest block one Read or Write call moves, and the largest memory
+// stream (so that every size fits the int32 counts of Read and Write).
+constexpr int64_t kMaxChunk = INT32_MAX;
+constexpr int64_t kMaxMemory = INT32_MAX & ~(TMemoryStream::MemoryDelta - 1);
+// Size of the buffer CopyFrom moves data through.
+constexpr int64_t kCopyBufferSize = 0xF000;
+
+std::string SysErrorMessage(int error) { return std::generic_category().message(error); }
+
+void CheckStreamArgument(const TStream* stream, const char* operation) {
+  if (!stream) throw EStreamError("%s needs a stream, not nil", {operation});
+}
+
+int32_t ChunkOf(int64_t remaining) { return static_cast<int32_t>(std::min(remaining, kMaxChunk)); }
+
+}  // namespace
+
+// ------------------------------------------------------------------ TStream
+
+void TStream::ReadBuffer(void* buf, int32_t count) {
+  if (count != 0 && Read(buf, count) != count) throw EReadError(SReadError);
+}
+
+void TStream::WriteBuffer(const void* buf, int32_t count) {
+  if (count != 0 && Write(buf, count) != count) throw EWriteError(SWriteError);
+}
+
+int64_t TStream::CopyFrom(TStream* source, int64_t count) {
+  CheckStreamArgument(source, "CopyFrom");
+  if (count <= 0) {
+    source->SetPosition(0);
+    count = source->GetSize();
+  }
+  const int64_t total = count;
+  std::vector<uint8_t> buffer(static_cast<std::size_t>(std::min(count, kCopyBufferSize)));
+  while (count > 0) {
+    const int32_t n = static_cast<int32_t>(std::min<int64_t>(count, static_cast<int64_t>(buffer.size())));
+    source->ReadBuffer(buffer.data(), n);
+    WriteBuffer(buffer.data(), n);
+    count -= n;
+  }
+  return total;
+}
+
+int64_t TStream::GetPosition() { return Seek(0, soFromCurrent); }
+
+void TStream::SetPosition(int64_t pos) { Seek(pos, soFromBeginning); }
+
+int64_t TStream::GetSize() {
+  const int64_t pos = Seek(0, soFromCurrent);
+  const int64_t size = Seek(0, soFromEnd);
+  Seek(pos, soFromBeginning);
+  return size;
+}
+
+void TStream::SetSize(int64_t /*newSize*/) {}
+
+int64_t TStream::SeekTarget(int64_t offset, uint16_t origin, int64_t current, int64_t size) {
+  int64_t base;
+  switch (origin) {
+    case soFromBeginning: base = 0; break;
+    case soFromCurrent: base = current; break;
+    case soFromEnd: base = size; break;
+    default: throw EStreamError(SInvalidSeekOrigin, {static_cast<int>(origin)});
+  }
+  int64_t target;
+  if (__builtin_add_overflow(base, offset, &target) || target < 0)
+    throw EStreamError(SNegativeStreamPosition, {static_cast<long long>(offset)});
+  return target;
+}
+
+void TStream::CheckNewSize(int64_t newSize) {
+  if (newSize < 0) throw EStreamError(SInvalidStreamSize, {static_cast<long long>(newSize)});
+}
+
+// ------------------------------------------------------------- THandleStream
+
+THandleStream::THandleStream(int AHandle) : handle_(AHandle) {
+  if (AHandle < 0) throw EStreamError(SInvalidStreamHandle, {AHandle});
+}
+
+namespace {
+
+// Repeats a read() or write() until `count` bytes moved, the data ended or
+// the descriptor reported an error; interrupted calls are retried. A pipe
+// or terminal may deliver fewer bytes per call than asked for.
+template <class Buffer, class Transfer>
+int32_t TransferAll(Buffer* buf, int32_t count, Transfer transfer) {
+  int32_t done = 0;
+  while (done < count) {
+    const ssize_t n = transfer(buf + done, static_cast<std::size_t>(count - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<int32_t>(n);
+  }
+  return done;
+}
+
+int WhenceOf(uint16_t origin) {
+  switch (origin) {
+    case soFromBeginning: return SEEK_SET;
+    case soFromCurrent: return SEEK_CUR;
+    case soFromEnd: return SEEK_END;
+    default: throw EStreamError(SInvalidSeekOrigin, {static_cast<int>(origin)});
+  }
+}
+
+}  // namespace
+
+int32_t THandleStream::Read(void* buf, int32_t count) {
+  return TransferAll(static_cast<uint8_t*>(buf), count,
+                     [this](uint8_t* p, std::size_t n) { return ::read(handle_, p, n); });
+}
+
+int32_t THandleStream::Write(const void* buf, int32_t count) {
+  return TransferAll(static_cast<const uint8_t*>(buf), count,
+                     [this](const uint8_t* p, std::size_t n) { return ::write(handle_, p, n); });
+}
+
+int64_t THandleStream::Seek(int64_t offset, uint16_t origin) {
+  const int whence = WhenceOf(origin);
+  const off_t pos = ::lseek(handle_, static_cast<off_t>(offset), whence);
+  if (pos < 0) {
+    if (errno == EINVAL) throw EStreamError(SNegativeStreamPosition, {static_cast<long long>(offset)});
+    throw EStreamError("Cannot move the stream position. %s", {SysErrorMessage(errno)});
+  }
+  return pos;
+}
+
+void THandleStream::SetSize(int64_t newSize) {
+  CheckNewSize(newSize);
+  const int64_t pos = GetPosition();
+  if (::ftruncate(handle_, static_cast<off_t>(newSize)) != 0)
+    throw EStreamError("Cannot change the stream size. %s", {SysErrorMessage(errno)});
+  if (pos > newSize) Seek(newSize, soFromBeginning);
+}
+
+// --------------------------------------------------------------- TFileStream
+
+namespace {
+
+constexpr uint16_t kCreateBits = 0xFF00;  // fmCreate, alone or with share flags
+constexpr uint16_t kAccessMask = 0x0003;
+constexpr uint16_t kShareMask = 0x00F0;
+
+bool IsCreateMode(uint16_t mode) { return (mode & kCreateBits) == kCreateBits; }
+
+bool IsValidOpenMode(uint16_t mode) {
+  if (IsCreateMode(mode)) return (mode & ~(kCreateBits | kShareMask)) == 0 || mode == fmCreate;
+  return (mode & ~(kAccessMask | kShareMask)) == 0 && (mode & kAccessMask) != 3 && (mode & kShareMask) <= fmShareDenyNone;
+}
+
+int OpenFlags(uint16_t mode) {
+  if (IsCreateMode(mode)) return O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC;
+  static constexpr int kAccess[] = {O_RDONLY, O_WRONLY, O_RDWR};
+  return kAccess[mode & kAccessMask] | O_CLOEXEC;
+}
+
+// Opens the file or raises the error naming it. A directory is refused like
+// a missing file: it cannot be read or written as a stream.
+int OpenFile(const std::string& fileName, uint16_t mode) {
+  auto fail = [&](const std::string& reason) -> int {
+    if (IsCreateMode(mode)) throw EFCreateError(SFCreateErrorEx, {fileName, reason});
+    throw EFOpenError(SFOpenErrorEx, {fileName, reason});
+  };
+  if (!IsValidOpenMode(mode)) return fail("Invalid file mode $" + IntToHex(mode, 4));
+  const int fd = ::open(fileName.c_str(), OpenFlags(mode), 0666);
+  if (fd < 0) return fail(SysErrorMessage(errno));
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return fail(SysErrorMessage(EISDIR));
+  }
+  return fd;
+}
+
+}  // namespace
+
+TFileStream::TFileStream(const std::string& fileName, uint16_t mode)
+    : THandleStream(OpenFile(fileName, mode)), fileName_(fileName) {}
+
+void TFileStream::Destroy() {
+  if (handle_ >= 0) ::close(handle_);
+  handle_ = -1;
+  inherited::Destroy();
+}
+
+// ------------------------------------------------------- TCustomMemoryStream
+
+void TCustomMemoryStream::SetPointer(void* ptr, int64_t size) {
+  memory_ = ptr;
+  size_ = size;
+}
+
+int32_t TCustomMemoryStream::Read(void* buf, int32_t count) {
+  if (count <= 0 || position_ >= size_) return 0;
+  const int64_t n = std::min<int64_t>(count, size_ - position_);
+  std::memcpy(buf, static_cast<const uint8_t*>(memory_) + position_, static_cast<std::size_t>(n));
+  position_ += n;
+  return static_cast<int32_t>(n);
+}
+
+int64_t TCustomMemoryStream::Seek(int64_t offset, uint16_t origin) {
+  position_ = SeekTarget(offset, origin, position_, size_);
+  return position_;
+}
+
+void TCustomMemoryStream::SaveToStream(TStream* stream) {
+  CheckStreamArgument(stream, "SaveToStream");
+  const auto* data = static_cast<const uint8_t*>(memory_);
+  for (int64_t done = 0; done < size_;) {
+    const int32_t n = ChunkOf(size_ - done);
+    stream->WriteBuffer(data + done, n);
+    done += n;
+  }
+}
+
+void TCustomMemoryStream::SaveToFile(const std::string& fileName) {
+  TOwned<TFileStream> file(new TFileStream(fileName, fmCreate));
+  SaveToStream(file.get());
+}
+
+// ------------------------------------------------------------- TMemoryStream
+
+int64_t TMemoryStream::RoundedCapacity(int64_t bytes) const {
+  if (bytes <= 0 || bytes == DataSize()) return bytes;
+  return (bytes + MemoryDelta - 1) & ~(MemoryDelta - 1);
+}
+
+void TMemoryStream::Reallocate(int64_t newCapacity) {
+  if (newCapacity == capacity_) return;
+  std::unique_ptr<uint8_t[]> fresh;
+  if (newCapacity > 0) {
+    fresh.reset(new (std::nothrow) uint8_t[static_cast<std::size_t>(newCapacity)]);
+    if (!fresh) throw EStreamError(SMemoryStreamError);
+    const int64_t keep = std::min(DataSize(), newCapacity);
+    if (keep > 0) std::memcpy(fresh.get(), buffer_.get(), static_cast<std::size_t>(keep));
+  }
+  buffer_ = std::move(fresh);
+  capacity_ = newCapacity;
+  SetPointer(buffer_.get(), std::min(DataSize(), newCapacity));
+}
+
+void TMemoryStream::ZeroFill(int64_t from, int64_t to) {
+  if (to > from) std::memset(buffer_.get() + from, 0, static_cast<std::size_t>(to - from));
+}
+
+void TMemoryStream::SetCapacity(int64_t newCapacity) {
+  if (newCapacity < DataSize() || newCapacity > kMaxMemory)
+    throw EStreamError(SInvalidMemoryCapacity, {static_cast<long long>(newCapacity)});
+  Reallocate(RoundedCapacity(newCapacity));
+}
+
+void TMemoryStream::SetSize(int64_t newSize) {
+  CheckNewSize(newSize);
+  if (newSize > kMaxMemory) throw EStreamError(SInvalidStreamSize, {static_cast<long long>(newSize)});
+  const int64_t oldSize = DataSize();
+  Reallocate(RoundedCapacity(newSize));
+  ZeroFill(oldSize, newSize);
+  SetPointer(buffer_.get(), newSize);
+  position_ = std::min(position_, newSize);
+}
+
+int32_t TMemoryStream::Write(const void* buf, int32_t count) {
+  if (count <= 0) return 0;
+  if (position_ > kMaxMemory - count) return 0;  // the data would grow past the largest stream
+  const int64_t end = position_ + count;
+  const int64_t oldSize = DataSize();
+  if (end > oldSize) {
+    if (end > capacity_) Reallocate(RoundedCapacity(end));
+    ZeroFill(oldSize, position_);
+    SetPointer(buffer_.get(), end);
+  }
+  std::memcpy(buffer_.get() + position_, buf, static_cast<std::size_t>(count));
+  position_ = end;
+  return count;
+}
+
+void TMemoryStream::Clear() {
+  SetPointer(buffer_.get(), 0);
+  Reallocate(0);
+  position_ = 0;
+}
+
+void TMemoryStream::LoadFromStream(TStream* stream) {
+  CheckStreamArgument(stream, "LoadFromStream");
+  stream->SetPosition(0);
+  const int64_t count = stream->GetSize();
+  if (count > kMaxMemory) throw EStreamError(SInvalidStreamSize, {static_cast<long long>(count)});
+  // Read into a separate block first, so that a failed read changes nothing.
+  const int64_t capacity = RoundedCapacity(count);
+  std::unique_ptr<uint8_t[]> fresh;
+  if (capacity > 0) {
+    fresh.reset(new (std::nothrow) uint8_t[static_cast<std::size_t>(capacity)]);
+    if (!fresh) throw EStreamError(SMemoryStreamError);
+    stream->ReadBuffer(fresh.get(), static_cast<int32_t>(count));
+  }
+  buffer_ = std::move(fresh);
+  capacity_ = capacity;
+  SetPointer(buffer_.get(), count);
+}
+
+void TMemoryStream::LoadFromFile(const std::string& fileName) {
+  TOwned<TFileStream> file(new TFileStream(fileName, fmOpenRead | fmShareDenyWrite));
+  LoadFromStream(file.get());
+}
+
+// ------------------------------------------------------------- TStringStream
+
+TStringStream::TStringStream(const std::string& AString) : data_(AString) {}
+
+int32_t TStringStream::Read(void* buf, int32_t count) {
+  const std::string part = ReadString(count);
+  if (part.empty()) return 0;
+  std::memcpy(buf, part.data(), part.size());
+  return static_cast<int32_t>(part.size());
+}
+
+std::string TStringStream::ReadString(int32_t count) {
+  if (count <= 0 || position_ >= GetSize()) return {};
+  std::string part = data_.substr(static_cast<std::size_t>(position_), static_cast<std::size_t>(count));
+  position_ += static_cast<int64_t>(part.size());
+  return part;
+}
+
+int32_t TStringStream::Write(const void* buf, int32_t count) {
+  if (count <= 0) return 0;
+  const auto pos = static_cast<std::size_t>(position_);
+  if (pos + static_cast<std::size_t>(count) > data_.size()) data_.resize(pos + static_cast<std::size_t>(count));
+  std::memcpy(data_.data() + pos, buf, static_cast<std::size_t>(count));
+  position_ += count;
+  return count;
+}
+
+void TStringStream::WriteString(const std::string& AString) {
+  WriteBuffer(AString.data(), ChunkOf(static_cast<int64_t>(AString.size())));
+}
+
+int64_t TStringStream::Seek(int64_t offset, uint16_t origin) {
+  position_ = std::min(SeekTarget(offset, origin, position_, GetSize()), GetSize());
+  return position_;
+}
+
+void TStringStream::SetSize(int64_t newSize) {
+  CheckNewSize(newSize);
+  if (newSize > kMaxChunk) throw EStreamError(SInvalidStreamSize, {static_cast<long long>(newSize)});
+  data_.resize(static_cast<std::size_t>(newSize));
+  position_ = std::min(position_, newSize);
+}
+
+// ----------------------------------------------------------- TResourceStream
+
+TResourceStream::TResourceStream(HMODULE Instance, const std::string& ResName, const std::string& ResType)
+    : data_(FindResourceData(Instance, ResName, ResType)) {
+  if (!data_) throw EResNotFound(SResNotFound, {ResName});
+  SetPointer(const_cast<uint8_t*>(data_->data()), static_cast<int64_t>(data_->size()));
+}
+
+TResourceStream* TResourceStream::CreateFromID(HMODULE Instance, int32_t ResID, const std::string& ResType) {
+  return new TResourceStream(Instance, "#" + IntToStr(ResID), ResType);
+}
+
+int32_t TResourceStream::Write(const void* /*buf*/, int32_t /*count*/) {
+  throw EStreamError(SCantWriteResourceStreamError);
+}
+
+}  // namespace host
