@@ -1,0 +1,59 @@
+// Helpers shared by the reflection core tests.
+#pragma once
+
+#include <string>
+
+#include "core/kelcommon.h"
+#include "host/rtl/sysutils.h"
+
+namespace kel::test {
+
+// The message of the exception of type E that `f` raises, or a marker text.
+template <class E = host::Exception, class F>
+std::string MessageOf(F&& f) {
+  try {
+    f();
+  } catch (const E& e) {
+    return e.Message();
+  }
+  return "<nothing raised>";
+}
+
+inline std::string StyleText(TkelPropertyStyle s) {
+  std::string t;
+  if (s.Contains(psReadable)) t += "R";
+  if (s.Contains(psWritable)) t += "W";
+  if (s.Contains(psIndexed)) t += "I";
+  return t;
+}
+
+inline std::string ArgsText(const TkelArguments& args) {
+  std::string t;
+  for (const TkelParameterInfo* a : args) t += "," + a->Name;
+  return t;
+}
+
+// One line per feature: "Name/RW/1(,Index)" for properties,
+// "Name/0(,S,Index)" for methods, "Name(,AOwner)" for constructors and
+// "Name/1(,Sender)" for events (the digit is the ordinal of the visibility
+// or the method style).
+inline std::string Describe(const TkelClassInfo& d) {
+  std::string t;
+  for (int i = 0; i < d.GetPropertyCount(); ++i) {
+    const TkelPropertyInfo* p = d.GetProperties(i);
+    t += "P " + p->Name + "/" + StyleText(p->Style) + "/" + std::to_string(p->Visibility) + "(" + ArgsText(p->Indexes) + ") ";
+  }
+  for (int i = 0; i < d.GetMethodCount(); ++i) {
+    const TkelMethodInfo* m = d.GetMethods(i);
+    t += "M " + m->Name + "/" + std::to_string(m->Style) + "(" + ArgsText(m->Args) + ") ";
+  }
+  for (int i = 0; i < d.GetConstructorCount(); ++i)
+    t += "C " + d.GetConstructors(i)->Name + "(" + ArgsText(d.GetConstructors(i)->Args) + ") ";
+  for (int i = 0; i < d.GetEventCount(); ++i) {
+    const TkelEventInfo* e = d.GetEvents(i);
+    t += "E " + e->Name + "/" + std::to_string(e->Visibility) + "(" + ArgsText(e->Args) + ") ";
+  }
+  return t;
+}
+
+}  // namespace kel::test
