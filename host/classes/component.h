@@ -68,7 +68,9 @@ class TComponent : public TPersistent {
   // Sends Notification(AComponent, opRemove), then drops AComponent from the
   // list. Raises EComponentError when AComponent is not owned by this one.
   void RemoveComponent(TComponent* AComponent);
-  // Frees every owned component, last first.
+  // Frees every owned component, last first. Each one leaves the list
+  // quietly before it is freed: it tells the components linked to it, but
+  // this owner does not pass a removal notice for it around its tree.
   void DestroyComponents();
   // Case-insensitive lookup among the owned components; an empty name finds
   // nothing.
