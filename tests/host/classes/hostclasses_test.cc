@@ -1,0 +1,47 @@
+#include "host/classes/hostclasses.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "host/classes/streams.h"
+#include "host/rtl/sysutils.h"
+
+namespace host {
+namespace {
+
+// The class list is what the tools show; every creatable class must come out
+// of its factory as exactly that class, and parents must precede children.
+TEST(HostClasses, ListedOnceParentsFirstAndFactoriesMakeTheirOwnClass) {
+  std::set<TClass> seen;
+  std::set<std::string> names;
+  std::set<std::string> created;
+  for (TClass c : HostClasses()) {
+    EXPECT_TRUE(names.insert(c->Name).second) << c->Name << " listed twice";
+    if (c->Parent) {
+      EXPECT_TRUE(seen.count(c->Parent)) << c->Name << " listed before its parent";
+    }
+    seen.insert(c);
+    if (!c->Factory) continue;
+    TObject* obj = c->Create(nullptr);
+    EXPECT_EQ(obj->ClassType(), c);
+    EXPECT_EQ(obj->InstanceSize(), c->InstanceSize);
+    obj->Free();
+    created.insert(c->Name);
+  }
+  // The classes whose descriptors list a parameterless or owner constructor.
+  for (const char* name : {"TObject", "TList", "TThreadList", "TInterfaceList", "TBits", "TStringList", "TMemoryStream",
+                           "TComponent", "TBasicAction", "TCollectionItem", "TBasicActionLink"})
+    EXPECT_TRUE(created.count(name)) << name << " cannot be created through its class reference";
+  // Abstract classes refuse creation with a message naming them.
+  try {
+    TStream::StaticMetaClass.Create(nullptr);
+    FAIL() << "an abstract class was created";
+  } catch (const EComponentError& e) {
+    EXPECT_EQ(e.Message(), "Cannot create an instance of the abstract class TStream");
+  }
+}
+
+}  // namespace
+}  // namespace host
