@@ -5,19 +5,11 @@
 
 #include "core/kelcommon.h"
 #include "host/rtl/sysutils.h"
+#include "tests/support/raises.h"
 
 namespace kel::test {
 
-// The message of the exception of type E that `f` raises, or a marker text.
-template <class E = host::Exception, class F>
-std::string MessageOf(F&& f) {
-  try {
-    f();
-  } catch (const E& e) {
-    return e.Message();
-  }
-  return "<nothing raised>";
-}
+using host::testkit::RaisedMessage;
 
 inline std::string StyleText(TkelPropertyStyle s) {
   std::string t;

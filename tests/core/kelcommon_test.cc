@@ -14,7 +14,7 @@ namespace kel {
 namespace {
 
 using test::Describe;
-using test::MessageOf;
+using test::RaisedMessage;
 using Info = host::TOwned<TkelClassInfo>;
 
 Info NewInfo() { return host::MakeOwned<TkelClassInfo>(); }
@@ -65,7 +65,7 @@ TEST(KelDescription, TokenizerAndEndOfText) {
   TStringTokenizer end("ab", "::");
   EXPECT_EQ(end.NextToken(), "ab");
   EXPECT_EQ(end.NextToken(), "");  // past the end: empty
-  EXPECT_EQ(MessageOf([] { TStringTokenizer("a", ":"); }), "A token separator must have two characters, not ':'");
+  EXPECT_EQ(RaisedMessage([] { TStringTokenizer("a", ":"); }), "A token separator must have two characters, not ':'");
 
   Info d = NewInfo();
   d->ReadKELProperties("");
@@ -76,7 +76,7 @@ TEST(KelDescription, TokenizerAndEndOfText) {
   d->ReadKELProperties("Override::Self::psReadable..psWritable::pvPublished::0");
   EXPECT_EQ(Describe(*d), "P Self/RW/2() ");
   for (const char* text : {"Override::Self::psWritable::pvPublic::00", "Override::Self::psWritable::pvPublic::0::0"})
-    EXPECT_EQ(MessageOf([&] { d->ReadKELProperties(text); }), "Invalid property define token!") << text;
+    EXPECT_EQ(RaisedMessage([&] { d->ReadKELProperties(text); }), "Invalid property define token!") << text;
   EXPECT_EQ(Describe(*d), "P Self/W/1() ");  // the complete entry before the error was applied
 }
 
@@ -112,12 +112,12 @@ TEST(KelDescription, ErrorsKeepEarlierEntries) {
     // Twice, on two descriptors: a text read before raises the same again.
     for (int round = 0; round < 2; ++round) {
       Info d = NewInfo();
-      EXPECT_EQ(MessageOf([&] { c.read(*d, c.text); }), c.message) << c.text;
+      EXPECT_EQ(RaisedMessage([&] { c.read(*d, c.text); }), c.message) << c.text;
       EXPECT_EQ(Describe(*d), c.kept) << c.text;
     }
   }
   Info d = NewInfo();
-  EXPECT_EQ(MessageOf<host::EConvertError>([&] { d->ReadKELMethods("M::msProcedure::two::A::B"); }),
+  EXPECT_EQ(RaisedMessage<host::EConvertError>([&] { d->ReadKELMethods("M::msProcedure::two::A::B"); }),
             "'two' is not a valid integer value");
   d->ReadKELMethods("M::msProcedure::2::A");  // a text that stops early reads empty names
   EXPECT_EQ(Describe(*d), "M M/1(,A,) ");
@@ -231,26 +231,26 @@ TEST(KelClassInfo, MetaDataLookupsAndBaseOperations) {
   EXPECT_EQ(d->FindEvent("OnChange"), d->GetEvents(0));
   EXPECT_EQ(d->FindEvent("onchange"), nullptr);
   EXPECT_EQ(d->FindConstructor("Create"), nullptr);
-  EXPECT_EQ(MessageOf<host::EListError>([&] { d->GetProperties(2); }), "List index out of bounds (2)");
-  EXPECT_EQ(MessageOf<host::EListError>([&] { d->GetEvents(-1); }), "List index out of bounds (-1)");
-  EXPECT_EQ(MessageOf<host::EListError>([&] { d->GetConstructors(0); }), "List index out of bounds (0)");
+  EXPECT_EQ(RaisedMessage<host::EListError>([&] { d->GetProperties(2); }), "List index out of bounds (2)");
+  EXPECT_EQ(RaisedMessage<host::EListError>([&] { d->GetEvents(-1); }), "List index out of bounds (-1)");
+  EXPECT_EQ(RaisedMessage<host::EListError>([&] { d->GetConstructors(0); }), "List index out of bounds (0)");
 
   // A reader error leaves the lists as far as they were read.
   d->extra = "Define::Tag::psReadable::pvPublic::0::Defne";
-  EXPECT_EQ(MessageOf([&] { d->InitMetaData(); }), "Invalid property define token!");
+  EXPECT_EQ(RaisedMessage([&] { d->InitMetaData(); }), "Invalid property define token!");
   EXPECT_EQ(Describe(*d), "P Name/RW/2() P Tag/R/1() ");
 
   Info bare = NewInfo();
   TkelPropertyInfo* caption = d->FindProperty("Name");
-  EXPECT_EQ(MessageOf([&] { bare->GetProperty(caption); }), "Property Name not found!");
-  EXPECT_EQ(MessageOf([&] { bare->SetProperty(caption, host::Variant(1)); }), "Property Name not found!");
-  EXPECT_EQ(MessageOf([&] { bare->InvokeMethod(d->FindMethod("Click")); }), "Method not found: no feature record given!");
+  EXPECT_EQ(RaisedMessage([&] { bare->GetProperty(caption); }), "Property Name not found!");
+  EXPECT_EQ(RaisedMessage([&] { bare->SetProperty(caption, host::Variant(1)); }), "Property Name not found!");
+  EXPECT_EQ(RaisedMessage([&] { bare->InvokeMethod(d->FindMethod("Click")); }), "Method not found: no feature record given!");
   bare->ReadKELMethods("Click::msProcedure::0");
   bare->ReadKELConstructors("Create::0");
   bare->ReadKELProperties("Define::Caption::psReadable::pvPublic::0");
-  EXPECT_EQ(MessageOf([&] { bare->GetProperty(bare->FindProperty("Caption")); }), "Property Caption not found!");
-  EXPECT_EQ(MessageOf([&] { bare->InvokeMethod(bare->FindMethod("Click")); }), "Method Click not found!");
-  EXPECT_EQ(MessageOf([&] { bare->InvokeConstructor(bare->GetConstructors(0)); }), "Constructor Create not found!");
+  EXPECT_EQ(RaisedMessage([&] { bare->GetProperty(bare->FindProperty("Caption")); }), "Property Caption not found!");
+  EXPECT_EQ(RaisedMessage([&] { bare->InvokeMethod(bare->FindMethod("Click")); }), "Method Click not found!");
+  EXPECT_EQ(RaisedMessage([&] { bare->InvokeConstructor(bare->GetConstructors(0)); }), "Constructor Create not found!");
 }
 
 TEST(KelClassInfo, SetOwnerHooksAndUnhooks) {
@@ -317,7 +317,7 @@ TEST_F(ListenerFixture, MatchingOrderDuplicatesAndRemoval) {
   d->RemoveListener(nullptr);
   d->RemoveListener(Listen("OnChange", "never added"));
   EXPECT_EQ(Fire("OnChange"), "b!a!");
-  EXPECT_EQ(MessageOf([&] { d->FireEvent(nullptr); }), "Cannot fire an event without an event record!");
+  EXPECT_EQ(RaisedMessage([&] { d->FireEvent(nullptr); }), "Cannot fire an event without an event record!");
   d->InitMetaData();  // leaves the listeners alone; the new records start empty
   EXPECT_EQ(Fire("OnChange"), "ba");
 }
@@ -357,7 +357,7 @@ TEST_F(ListenerFixture, ChangesWhileFiring) {
   d->RemoveListener(b);
   d->AddListener(boom);
   d->AddListener(b);
-  EXPECT_EQ(MessageOf<host::EAbort>([&] { Fire("OnChange"); }), "stop");
+  EXPECT_EQ(RaisedMessage<host::EAbort>([&] { Fire("OnChange"); }), "stop");
   EXPECT_EQ(calls, "aL!");
   d->RemoveListener(boom);
   EXPECT_EQ(Fire("OnChange"), "ab");

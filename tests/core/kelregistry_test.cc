@@ -11,7 +11,7 @@
 namespace kel {
 namespace {
 
-using test::MessageOf;
+using test::RaisedMessage;
 
 int g_created = 0;
 int g_destroyed = 0;
@@ -105,11 +105,11 @@ TEST_F(RegistryFixture, RegistrationFindAndIterate) {
   EXPECT_EQ(Names(), "TProbe,TPlain,TStringList,");
   TkelClassRegistry::Iterate(TkelIterateProc());  // unassigned: nothing happens
 
-  EXPECT_EQ(MessageOf([] { TkelClassRegistry::RegisterClass("", &TOtherInfo::StaticMetaClass); }),
+  EXPECT_EQ(RaisedMessage([] { TkelClassRegistry::RegisterClass("", &TOtherInfo::StaticMetaClass); }),
             "Cannot register a class descriptor without a class name!");
-  EXPECT_EQ(MessageOf([] { TkelClassRegistry::RegisterClass("TX", &TPlain::StaticMetaClass); }),
+  EXPECT_EQ(RaisedMessage([] { TkelClassRegistry::RegisterClass("TX", &TPlain::StaticMetaClass); }),
             "Cannot register TPlain for TX: it is not a class descriptor!");
-  EXPECT_EQ(MessageOf([] { TkelClassRegistry::RegisterClass("TX", nullptr); }),
+  EXPECT_EQ(RaisedMessage([] { TkelClassRegistry::RegisterClass("TX", nullptr); }),
             "Cannot register nil for TX: it is not a class descriptor!");
   EXPECT_EQ(Names(), "TProbe,TPlain,TStringList,");
 
@@ -119,9 +119,9 @@ TEST_F(RegistryFixture, RegistrationFindAndIterate) {
   EXPECT_EQ(TkelClassRegistry::FindClass("TPlain"), &TProbeInfo::StaticMetaClass);
   kelcommon::Finalize();
   const char* stopped = "The class descriptor registry is not initialised (call kel::kelcommon::Initialize first)!";
-  EXPECT_EQ(MessageOf([] { TkelClassRegistry::FindClass("TPlain"); }), stopped);
+  EXPECT_EQ(RaisedMessage([] { TkelClassRegistry::FindClass("TPlain"); }), stopped);
   auto plain = host::MakeOwned<TPlain>();
-  EXPECT_EQ(MessageOf([&] { TkelClassRegistry::GetInfo(plain.get()); }), stopped);
+  EXPECT_EQ(RaisedMessage([&] { TkelClassRegistry::GetInfo(plain.get()); }), stopped);
   kelcommon::Finalize();  // unmatched: ignored
   kelcommon::Initialize();
   EXPECT_EQ(Names(), "");  // a new start begins empty
@@ -157,9 +157,9 @@ TEST_F(RegistryFixture, ComponentDescriptorsFollowTheirComponents) {
 
   // No climb to a parent class's registration.
   auto derived = host::MakeOwned<TProbeChild>(nullptr);
-  EXPECT_EQ(MessageOf([&] { TkelClassRegistry::GetInfo(derived.get()); }),
+  EXPECT_EQ(RaisedMessage([&] { TkelClassRegistry::GetInfo(derived.get()); }),
             "Class descriptor for TProbeChild not found!");
-  EXPECT_EQ(MessageOf([] { TkelClassRegistry::GetInfo(nullptr); }), "Class descriptor for nil not found!");
+  EXPECT_EQ(RaisedMessage([] { TkelClassRegistry::GetInfo(nullptr); }), "Class descriptor for nil not found!");
   EXPECT_EQ(g_created, 3);
 
   // Shutdown gives the living owner its handlers back and frees the rest.
@@ -214,7 +214,7 @@ TEST_F(RegistryFixture, OwnDescriptorsAndFailedCreation) {
   g_properties = "Define::Tag::psReadable::pvPublic::0::Bad";
   auto probe = host::MakeOwned<TProbe>(nullptr);
   for (int round = 1; round <= 2; ++round) {
-    EXPECT_EQ(MessageOf([&] { TkelClassRegistry::GetInfo(probe.get()); }), "Invalid property define token!");
+    EXPECT_EQ(RaisedMessage([&] { TkelClassRegistry::GetInfo(probe.get()); }), "Invalid property define token!");
     EXPECT_EQ(g_created, round);
     EXPECT_EQ(g_destroyed, round);
   }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/rtl/sysutils.h"
-#include "tests/host/rtl/raises.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
@@ -75,7 +75,7 @@ TEST(Actions, LinksFollowRegistrationAndSurviveEitherSideGoing) {
 
   first->UnRegisterChanges(link.get());  // not registered there: nothing changes
   EXPECT_EQ(link->GetAction(), second);
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { first->RegisterChanges(nullptr); }),
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { first->RegisterChanges(nullptr); }),
             "Cannot register a nil action link with TBasicAction");
   EXPECT_EQ(first->GetClientCount(), 0);
 

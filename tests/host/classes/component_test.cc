@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/rtl/sysutils.h"
-#include "tests/host/rtl/raises.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
@@ -63,8 +63,8 @@ TEST(Component, OwnerFreesItsTreeAndOverridesRunDuringTeardown) {
   EXPECT_EQ(root->GetComponentCount(), 2);
   EXPECT_EQ(root->GetComponents(1), b);
   EXPECT_EQ(c->GetOwner(), a);
-  EXPECT_EQ(testing::RaisedMessage<EListError>([&] { root->GetComponents(2); }), "List index out of bounds (2)");
-  EXPECT_EQ(testing::RaisedMessage<EListError>([&] { root->GetComponents(-1); }), "List index out of bounds (-1)");
+  EXPECT_EQ(testkit::RaisedMessage<EListError>([&] { root->GetComponents(2); }), "List index out of bounds (2)");
+  EXPECT_EQ(testkit::RaisedMessage<EListError>([&] { root->GetComponents(-1); }), "List index out of bounds (-1)");
   EXPECT_EQ(root->GetComponentCount(), 2);
 
   // Freeing an inner component: its own subtree goes first, then the owner
@@ -93,10 +93,10 @@ TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner) {
   EXPECT_EQ(first->GetNamePath(), "Button1");
 
   for (const char* bad : {"1abc", "a b", "x-y"}) {
-    EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { first->SetName(bad); }),
+    EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { first->SetName(bad); }),
               std::string("'") + bad + "' is not a valid component name");
   }
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { second->SetName("BUTTON1"); }),
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { second->SetName("BUTTON1"); }),
             "A component named BUTTON1 already exists");
   EXPECT_EQ(first->GetName(), "Button1");
   EXPECT_EQ(second->GetName(), "");
@@ -112,7 +112,7 @@ TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner) {
   // A component without an owner may share a name; joining the owner may not.
   TOwned<TComponent> stranger(new TComponent(nullptr));
   stranger->SetName("button1");
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { owner->InsertComponent(stranger.get()); }),
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { owner->InsertComponent(stranger.get()); }),
             "A component named button1 already exists");
   EXPECT_EQ(stranger->GetOwner(), nullptr);
   EXPECT_EQ(owner->GetComponentCount(), 2);
@@ -133,10 +133,10 @@ TEST(Component, InsertRemoveAndOwnershipCycles) {
 
   log.clear();
   const std::string cycle = "a component cannot own itself or one of its owners";
-  EXPECT_NE(testing::RaisedMessage<EComponentError>([&] { inner->InsertComponent(right.get()); }).find(cycle), std::string::npos);
-  EXPECT_NE(testing::RaisedMessage<EComponentError>([&] { item->InsertComponent(item); }).find(cycle), std::string::npos);
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { right->InsertComponent(nullptr); }), "Cannot insert nil into TProbe");
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { left->RemoveComponent(item); }), "TProbe is not owned by TProbe");
+  EXPECT_NE(testkit::RaisedMessage<EComponentError>([&] { inner->InsertComponent(right.get()); }).find(cycle), std::string::npos);
+  EXPECT_NE(testkit::RaisedMessage<EComponentError>([&] { item->InsertComponent(item); }).find(cycle), std::string::npos);
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { right->InsertComponent(nullptr); }), "Cannot insert nil into TProbe");
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { left->RemoveComponent(item); }), "TProbe is not owned by TProbe");
   EXPECT_TRUE(log.empty());
   EXPECT_EQ(right->GetOwner(), nullptr);
   EXPECT_EQ(item->GetOwner(), right.get());
@@ -161,7 +161,7 @@ TEST(Component, FreeNotificationLinksBothWays) {
   EXPECT_TRUE(b->GetComponentState().Contains(csFreeNotification));
   c->FreeNotification(a);
   c->RemoveFreeNotification(a);  // unlinked again: c hears nothing
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { a->FreeNotification(nullptr); }),
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { a->FreeNotification(nullptr); }),
             "Cannot register a free notification of TProbe for nil");
 
   log.clear();
@@ -234,7 +234,7 @@ TEST(Component, StateFlagsAndStyle) {
   owner->Destroying();
   EXPECT_TRUE(child->GetComponentState().Contains(csDestroying));
 
-  EXPECT_EQ(testing::RaisedMessage<EComponentError>([&] { child->GetComObject(); }),
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { child->GetComObject(); }),
             "TComponent has not been registered as a COM class");
   TOwned<TInterfacedObject> com(new TInterfacedObject);
   IUnknown* unk = com.get();

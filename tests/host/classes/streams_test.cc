@@ -8,23 +8,14 @@
 #include <filesystem>
 
 #include "host/rtl/sysutils.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Runs `action`, expects exception E and returns its message.
-template <class E, class F>
-std::string MessageOf(F&& action) {
-  try {
-    action();
-  } catch (const E& e) {
-    return e.Message();
-  }
-  ADD_FAILURE() << "no exception raised";
-  return {};
-}
+using host::testkit::RaisedMessage;
 
 std::string ReadAll(TStream* s) {
   s->SetPosition(0);
@@ -66,7 +57,7 @@ TEST(MemoryStream, CapacityGrowsInDeltaSteps) {
 
   // A capacity below the size is refused and nothing changes.
   const int64_t size = s->GetSize();
-  EXPECT_EQ(MessageOf<EStreamError>([&] { s->SetCapacity(5); }), "Memory stream capacity out of bounds (5)");
+  EXPECT_EQ(RaisedMessage<EStreamError>([&] { s->SetCapacity(5); }), "Memory stream capacity out of bounds (5)");
   EXPECT_EQ(s->GetCapacity(), 2 * TMemoryStream::MemoryDelta);
   EXPECT_EQ(s->GetSize(), size);
   // A capacity equal to the size is taken exactly.
@@ -110,9 +101,9 @@ TEST(MemoryStream, SeekAndReadPastTheEnd) {
 
   // Bad seeks raise and leave the position alone.
   s->SetPosition(3);
-  EXPECT_EQ(MessageOf<EStreamError>([&] { s->Seek(-4, soFromCurrent); }),
+  EXPECT_EQ(RaisedMessage<EStreamError>([&] { s->Seek(-4, soFromCurrent); }),
             "Stream position cannot be negative (-4)");
-  EXPECT_EQ(MessageOf<EStreamError>([&] { s->Seek(0, 7); }), "Invalid stream seek origin (7)");
+  EXPECT_EQ(RaisedMessage<EStreamError>([&] { s->Seek(0, 7); }), "Invalid stream seek origin (7)");
   EXPECT_EQ(s->GetPosition(), 3);
 }
 
@@ -122,7 +113,7 @@ TEST(Stream, ReadBufferAndWriteBufferRaiseWhenShort) {
   s->ReadBuffer(buf, 3);
   EXPECT_STREQ(buf, "abc");
   s->SetPosition(1);
-  EXPECT_EQ(MessageOf<EReadError>([&] { s->ReadBuffer(buf, 3); }), "Stream read error");
+  EXPECT_EQ(RaisedMessage<EReadError>([&] { s->ReadBuffer(buf, 3); }), "Stream read error");
   s->ReadBuffer(buf, 0);  // nothing asked, nothing raised
 
   // A descriptor opened for reading only cannot be written.
@@ -130,7 +121,7 @@ TEST(Stream, ReadBufferAndWriteBufferRaiseWhenShort) {
   ASSERT_EQ(::pipe(fds), 0);
   {
     auto reader = MakeOwned<THandleStream>(fds[0]);
-    EXPECT_EQ(MessageOf<EWriteError>([&] { reader->WriteBuffer("x", 1); }), "Stream write error");
+    EXPECT_EQ(RaisedMessage<EWriteError>([&] { reader->WriteBuffer("x", 1); }), "Stream write error");
     auto writer = MakeOwned<THandleStream>(fds[1]);
     writer->WriteBuffer("xy", 2);
     reader->ReadBuffer(buf, 2);
@@ -155,7 +146,7 @@ TEST(Stream, CopyFrom) {
   // Asking for more than the source holds raises a read error.
   source->SetPosition(8);
   EXPECT_THROW(dest->CopyFrom(source.get(), 5), EReadError);
-  EXPECT_EQ(MessageOf<EStreamError>([&] { dest->CopyFrom(nullptr, 1); }), "CopyFrom needs a stream, not nil");
+  EXPECT_EQ(RaisedMessage<EStreamError>([&] { dest->CopyFrom(nullptr, 1); }), "CopyFrom needs a stream, not nil");
 
   // Larger than the copy buffer.
   std::string big(100000, 'q');
@@ -231,19 +222,19 @@ TEST_F(FileStreamTest, RoundTripThroughAFile) {
 
 TEST_F(FileStreamTest, OpenAndCreateErrorsNameTheFile) {
   const std::string missing = PathOf("missing.txt");
-  EXPECT_EQ(MessageOf<EFOpenError>([&] { MakeOwned<TFileStream>(missing, fmOpenRead); }),
+  EXPECT_EQ(RaisedMessage<EFOpenError>([&] { MakeOwned<TFileStream>(missing, fmOpenRead); }),
             "Cannot open file \"" + missing + "\". No such file or directory");
   EXPECT_FALSE(fs::exists(missing));
 
   const std::string inMissingDir = PathOf("nodir/new.txt");
-  EXPECT_EQ(MessageOf<EFCreateError>([&] { MakeOwned<TFileStream>(inMissingDir, fmCreate); }),
+  EXPECT_EQ(RaisedMessage<EFCreateError>([&] { MakeOwned<TFileStream>(inMissingDir, fmCreate); }),
             "Cannot create file \"" + inMissingDir + "\". No such file or directory");
 
-  EXPECT_EQ(MessageOf<EFOpenError>([&] { MakeOwned<TFileStream>(dir_.string(), fmOpenRead); }),
+  EXPECT_EQ(RaisedMessage<EFOpenError>([&] { MakeOwned<TFileStream>(dir_.string(), fmOpenRead); }),
             "Cannot open file \"" + dir_.string() + "\". Is a directory");
 
   MakeOwned<TFileStream>(missing, fmCreate);
-  EXPECT_EQ(MessageOf<EFOpenError>([&] { MakeOwned<TFileStream>(missing, 0x0003); }),
+  EXPECT_EQ(RaisedMessage<EFOpenError>([&] { MakeOwned<TFileStream>(missing, 0x0003); }),
             "Cannot open file \"" + missing + "\". Invalid file mode $0003");
 
   auto m = MakeOwned<TMemoryStream>();
@@ -276,7 +267,7 @@ TEST(HandleStream, WrapsADescriptorWithoutOwningIt) {
   ::close(fds[0]);
   ::close(fds[1]);
 
-  EXPECT_EQ(MessageOf<EStreamError>([] { MakeOwned<THandleStream>(-1); }), "Invalid stream handle (-1)");
+  EXPECT_EQ(RaisedMessage<EStreamError>([] { MakeOwned<THandleStream>(-1); }), "Invalid stream handle (-1)");
 }
 
 TEST(ResourceStream, FindsRegisteredResources) {
@@ -296,13 +287,13 @@ TEST(ResourceStream, FindsRegisteredResources) {
   EXPECT_EQ(ReadAll(MakeOwned<TResourceStream>(HInstance(), "Greeting", RT_RCDATA).get()), "bye");
 
   // Missing: another module, another type, another name, another id.
-  EXPECT_EQ(MessageOf<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance() + 1, "Greeting", RT_RCDATA); }),
+  EXPECT_EQ(RaisedMessage<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance() + 1, "Greeting", RT_RCDATA); }),
             "Resource Greeting not found");
-  EXPECT_EQ(MessageOf<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance(), "Greeting", RT_BITMAP); }),
+  EXPECT_EQ(RaisedMessage<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance(), "Greeting", RT_BITMAP); }),
             "Resource Greeting not found");
-  EXPECT_EQ(MessageOf<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance(), "Other", RT_RCDATA); }),
+  EXPECT_EQ(RaisedMessage<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance(), "Other", RT_RCDATA); }),
             "Resource Other not found");
-  EXPECT_EQ(MessageOf<EResNotFound>([] { TOwned<TResourceStream>(TResourceStream::CreateFromID(HInstance(), 43, RT_RCDATA)); }),
+  EXPECT_EQ(RaisedMessage<EResNotFound>([] { TOwned<TResourceStream>(TResourceStream::CreateFromID(HInstance(), 43, RT_RCDATA)); }),
             "Resource #43 not found");
   EXPECT_THROW(RegisterResource(HInstance(), "", RT_RCDATA, std::string_view("x")), EInvalidOperation);
 
@@ -317,8 +308,8 @@ TEST(ResourceStream, IsReadOnly) {
   RegisterResource(HInstance(), "Fixed", RT_RCDATA, std::string_view("abc"));
   auto r = MakeOwned<TResourceStream>(HInstance(), "Fixed", RT_RCDATA);
   r->SetPosition(1);
-  EXPECT_EQ(MessageOf<EStreamError>([&] { r->Write("x", 1); }), "Can't write to a read-only resource stream");
-  EXPECT_EQ(MessageOf<EStreamError>([&] { r->WriteBuffer("x", 1); }), "Can't write to a read-only resource stream");
+  EXPECT_EQ(RaisedMessage<EStreamError>([&] { r->Write("x", 1); }), "Can't write to a read-only resource stream");
+  EXPECT_EQ(RaisedMessage<EStreamError>([&] { r->WriteBuffer("x", 1); }), "Can't write to a read-only resource stream");
   EXPECT_EQ(r->GetPosition(), 1);
   EXPECT_EQ(ReadAll(r.get()), "abc");
 

@@ -14,12 +14,12 @@
 
 #include "host/classes/streams.h"
 #include "host/rtl/sysutils.h"
-#include "tests/host/rtl/raises.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
 
-using host::testing::RaisedMessage;
+using host::testkit::RaisedMessage;
 using TNames = std::vector<std::string>;
 
 TNames Items(const TStrings& list) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/raises.h"
+
 #include <future>
 #include <memory>
 #include <string>
@@ -40,15 +42,6 @@ TOwned<TTestThread> StartThread(TTestThread::Body body) {
   return t;
 }
 
-template <class F>
-std::string EThreadMessage(F&& action) {
-  try {
-    action();
-  } catch (const EThread& e) {
-    return e.Message();
-  }
-  return "no EThread raised";
-}
 
 TEST(Thread, ReturnValueComesBackThroughWaitFor) {
   std::atomic<uint32_t> idInside{0};
@@ -132,7 +125,7 @@ TEST(Thread, OnTerminateRunsOnTheMainThreadWhenDrained) {
 
   // Draining is for the main thread only.
   std::string message;
-  auto worker = StartThread([&](TTestThread&) { message = EThreadMessage([] { CheckSynchronize(); }); });
+  auto worker = StartThread([&](TTestThread&) { message = host::testkit::RaisedMessage<EThread>([] { CheckSynchronize(); }); });
   worker->WaitFor();
   EXPECT_EQ(message, Format("CheckSynchronize called from thread $%x, which is NOT the main thread",
                             {worker->GetThreadID()}));
@@ -148,7 +141,7 @@ TEST(Thread, FreeOnTerminateFreesTheObject) {
   t->SetFreeOnTerminate(true);
   t->OnTerminate = [&](TObject*) { terminated = true; };
   t->Start();
-  EXPECT_EQ(EThreadMessage([&] { t->WaitFor(); }),
+  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->WaitFor(); }),
             Format("Cannot wait for thread %u: it frees itself when it terminates (FreeOnTerminate)",
                    {t->GetThreadID()}));
   go.set_value();  // from here on `t` may be gone
@@ -212,7 +205,7 @@ TEST(Thread, SuspendAndResume) {
   }));
   t->AfterConstruction();  // created suspended: does not start
   EXPECT_TRUE(t->GetSuspended());
-  EXPECT_EQ(EThreadMessage([&] { t->WaitFor(); }),
+  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->WaitFor(); }),
             Format("Cannot wait for thread %u: it was created suspended and has not been started",
                    {t->GetThreadID()}));
   t->Suspend();  // still keeps it from starting
@@ -225,14 +218,14 @@ TEST(Thread, SuspendAndResume) {
   const std::string refused =
       Format("Cannot suspend thread %u from another thread: a running thread can only suspend itself",
              {t->GetThreadID()});
-  EXPECT_EQ(EThreadMessage([&] { t->Suspend(); }), refused);
+  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->Suspend(); }), refused);
   EXPECT_TRUE(t->GetSuspended());
   EXPECT_EQ(runs, 1);
   t->Resume();
   EXPECT_EQ(t->WaitFor(), 0u);
   EXPECT_EQ(runs, 2);
   EXPECT_FALSE(t->GetSuspended());
-  EXPECT_EQ(EThreadMessage([&] { t->Suspend(); }), refused);
+  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->Suspend(); }), refused);
   EXPECT_FALSE(t->GetSuspended());
   t->Resume();  // resuming a finished thread does nothing
   EXPECT_EQ(runs, 2);
@@ -243,7 +236,7 @@ TEST(Thread, PriorityIsKeptAndChecked) {
   EXPECT_EQ(t->GetPriority(), tpNormal);
   t->SetPriority(tpLower);
   EXPECT_EQ(t->GetPriority(), tpLower);
-  EXPECT_EQ(EThreadMessage([&] { t->SetPriority(static_cast<TThreadPriority>(9)); }), "Invalid thread priority (9)");
+  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->SetPriority(static_cast<TThreadPriority>(9)); }), "Invalid thread priority (9)");
   EXPECT_EQ(t->GetPriority(), tpLower);
   t->Start();
   t->SetPriority(tpLowest);  // applied to the running (or finished) thread where allowed

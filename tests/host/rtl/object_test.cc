@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/rtl/sysutils.h"
-#include "tests/host/rtl/raises.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
@@ -32,7 +32,7 @@ TEST(ObjectModel, ClassReferencesWalkTheParentChain) {
 namespace host {
 namespace {
 
-using testing::RaisedMessage;
+using testkit::RaisedMessage;
 
 std::vector<std::string>& Log() {
   static std::vector<std::string> log;

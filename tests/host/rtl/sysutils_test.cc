@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/host/rtl/raises.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
 
-using testing::RaisedMessage;
+using testkit::RaisedMessage;
 
 TEST(Format, DirectivesFormatTheirArguments) {
   EXPECT_EQ(Format("%d items", {42}), "42 items");

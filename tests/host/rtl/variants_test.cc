@@ -5,12 +5,12 @@
 #include <cmath>
 #include <limits>
 
-#include "tests/host/rtl/raises.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
 
-using testing::RaisedMessage;
+using testkit::RaisedMessage;
 
 // Constructors that would convert silently do not exist.
 static_assert(!std::is_constructible_v<Variant, int*>);

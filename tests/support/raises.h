@@ -7,9 +7,9 @@
 
 #include "host/rtl/sysutils.h"
 
-namespace host::testing {
+namespace host::testkit {
 
-template <class E, class F>
+template <class E = Exception, class F>
 std::string RaisedMessage(F&& code) {
   try {
     code();
@@ -21,4 +21,4 @@ std::string RaisedMessage(F&& code) {
   return "<nothing raised>";
 }
 
-}  // namespace host::testing
+}  // namespace host::testkit
