@@ -6,13 +6,15 @@ function(corvane_library name folder)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# corvane_test(NAME FOLDER [DEPS...]): one test program made of every *_test.cc in FOLDER.
-function(corvane_test name folder)
+# corvane_test(NAME FOLDER MAIN [DEPS...]): one test program made of every .cc
+# in FOLDER, with MAIN the library providing main() (corvane_test_main for the
+# host, corvane_kel_test_main for programs that start the library).
+function(corvane_test name folder main)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cc)
   if(NOT sources)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} corvane_test_main GTest::gtest)
+  target_link_libraries(${name} PRIVATE ${main} ${ARGN} GTest::gtest)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
 endfunction()

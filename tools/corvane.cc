@@ -21,6 +21,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"classes", "classes                 list the host classes with their parents", corvane::RunClasses},
+    {"describe", "describe [CLASS]        list described classes, or every feature of one", corvane::RunDescribe},
 };
 constexpr const char* kDefaultCommand = "classes";
 

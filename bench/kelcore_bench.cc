@@ -1,0 +1,225 @@
+// The reflection core and the descriptor pattern against the plain C++ way
+// of doing the same thing. Every benchmark times its plain counterpart in
+// the same run and reports `plain_ns` and `ratio` (kel time / plain time);
+// descriptor creation also reports the bytes and allocations it costs.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdlib>
+#include <functional>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "core/kelcommon.h"
+#include "descriptors/kelpattern.h"
+#include "descriptors/kelsystem.h"
+#include "host/classes/strings.h"
+#include "package/package.h"
+
+// ------------------------------------------------------ counting allocator
+
+namespace {
+std::size_t g_bytes = 0;
+std::size_t g_allocations = 0;
+}  // namespace
+
+// Not inlined, so that the compiler does not pair the malloc/free inside
+// with the new/delete expressions of the callers.
+[[gnu::noinline]] void* operator new(std::size_t size) {
+  g_bytes += size;
+  ++g_allocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A string list descriptor for the benchmarks (the real one lives with the
+// classes-library descriptors).
+class TBenchStringListInfo
+    : public kel::TkelDescriptor<TBenchStringListInfo, kel::TObjectClassInfo, host::TStringList> {
+  HOST_CLASS(TBenchStringListInfo, kel::TObjectClassInfo)
+  static constexpr kel::TkelTexts Texts{
+      .Properties = "Define::Count::psReadable::pvPublic::0::Define::Sorted::psReadable..psWritable::pvPublic::0",
+      .Methods = "Find::msFunction::2::S::Index::Sort::msProcedure::0",
+      .Events = "Define::OnChange::pvPublic::1::Sender::Define::OnChanging::pvPublic::1::Sender"};
+  static void MapFeatures(Map& m) {
+    m.Prop("Count", &host::TStringList::GetCount)
+        .Prop("Sorted", &host::TStringList::GetSorted, &host::TStringList::SetSorted)
+        .Method("Find", &host::TStringList::Find)
+        .Method("Sort", &host::TStringList::Sort)
+        .Event("OnChange", &host::TStringList::OnChange)
+        .Event("OnChanging", &host::TStringList::OnChanging);
+  }
+
+ protected:
+  ~TBenchStringListInfo() override = default;
+};
+HOST_IMPL(TBenchStringListInfo, kel::TObjectClassInfo)
+
+struct TLibrary {
+  TLibrary() {
+    kel::package::Initialize();
+    kel::TkelClassRegistry::RegisterClass("TStringList", &TBenchStringListInfo::StaticMetaClass);
+  }
+  ~TLibrary() { kel::package::Finalize(); }
+};
+
+// Nanoseconds per call of the plain operation.
+template <class F>
+double PlainNs(F&& plain) {
+  constexpr int kRounds = 2'000'000;
+  const auto start = Clock::now();
+  for (int i = 0; i < kRounds; ++i) plain();
+  return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / kRounds;
+}
+
+// Runs the timed loop of `kel` and reports it against `plain`.
+template <class K, class P>
+void Compare(benchmark::State& state, K&& kel, P&& plain) {
+  const auto start = Clock::now();
+  for (auto _ : state) kel();
+  const double kelNs =
+      std::chrono::duration<double, std::nano>(Clock::now() - start).count() / static_cast<double>(state.iterations());
+  const double plainNs = PlainNs(plain);
+  state.counters["plain_ns"] = plainNs;
+  state.counters["ratio"] = kelNs / plainNs;
+}
+
+void BM_GetInfoCached(benchmark::State& state) {
+  TLibrary library;
+  host::TOwned<host::TStringList> list = host::MakeOwned<host::TStringList>();
+  kel::TkelClassRegistry::GetInfo(list.get());
+  host::TObject* obj = list.get();
+  Compare(
+      state, [&] { benchmark::DoNotOptimize(kel::TkelClassRegistry::GetInfo(obj)); },
+      [&] {  // plain: the class record through the virtual ClassType
+        benchmark::DoNotOptimize(obj);
+        benchmark::DoNotOptimize(obj->ClassType());
+      });
+}
+BENCHMARK(BM_GetInfoCached);
+
+// Lookup by name against one direct comparison of the name.
+template <class Find>
+void LookupBench(benchmark::State& state, const char* name, Find find) {
+  TLibrary library;
+  host::TOwned<host::TStringList> list = host::MakeOwned<host::TStringList>();
+  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(list.get());
+  const std::string wanted = name;
+  const std::string stored = name;
+  Compare(
+      state, [&] { benchmark::DoNotOptimize(find(info, wanted)); },
+      [&] {
+        benchmark::DoNotOptimize(stored.data());
+        benchmark::DoNotOptimize(stored == wanted);
+      });
+}
+void BM_FindProperty(benchmark::State& state) {
+  LookupBench(state, "Sorted", [](kel::TkelClassInfo* d, const std::string& n) { return d->FindProperty(n); });
+}
+void BM_FindMethod(benchmark::State& state) {  // the last of 25 methods
+  LookupBench(state, "Sort", [](kel::TkelClassInfo* d, const std::string& n) { return d->FindMethod(n); });
+}
+void BM_FindEvent(benchmark::State& state) {
+  LookupBench(state, "OnChanging", [](kel::TkelClassInfo* d, const std::string& n) { return d->FindEvent(n); });
+}
+BENCHMARK(BM_FindProperty);
+BENCHMARK(BM_FindMethod);
+BENCHMARK(BM_FindEvent);
+
+void BM_GetPropertySelf(benchmark::State& state) {
+  TLibrary library;
+  host::TOwned<host::TObject> obj = host::MakeOwned<host::TObject>();
+  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(obj.get());
+  kel::TkelPropertyInfo* self = info->FindProperty("Self");
+  host::TObject* raw = obj.get();
+  Compare(
+      state, [&] { benchmark::DoNotOptimize(info->GetProperty(self)); },
+      [&] {
+        benchmark::DoNotOptimize(raw);
+        benchmark::DoNotOptimize(host::Variant::FromPointer(raw));
+      });
+}
+BENCHMARK(BM_GetPropertySelf);
+
+void BM_InvokeClassType(benchmark::State& state) {
+  TLibrary library;
+  host::TOwned<host::TObject> obj = host::MakeOwned<host::TObject>();
+  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(obj.get());
+  kel::TkelMethodInfo* classType = info->FindMethod("ClassType");
+  host::TObject* raw = obj.get();
+  Compare(
+      state, [&] { info->InvokeMethod(classType); },
+      [&] {
+        benchmark::DoNotOptimize(raw);
+        benchmark::DoNotOptimize(raw->ClassType());
+      });
+}
+BENCHMARK(BM_InvokeClassType);
+
+// FireEvent to n listeners against calling n plain closures.
+void BM_FireEvent(benchmark::State& state) {
+  TLibrary library;
+  const int n = static_cast<int>(state.range(0));
+  host::TOwned<host::TStringList> list = host::MakeOwned<host::TStringList>();
+  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(list.get());
+  kel::TkelEventInfo* event = info->FindEvent("OnChange");
+  int calls = 0;
+  std::vector<kel::TkelListener*> listeners;
+  std::vector<host::TNotifyEvent> plain;
+  for (int i = 0; i < n; ++i) {
+    listeners.push_back(host::New<kel::TkelListener>());
+    listeners.back()->EventName = "OnChange";
+    listeners.back()->OnEvent = kel::TNotifyKELEvent([&calls](host::TObject*, kel::TkelEventInfo*) { ++calls; });
+    info->AddListener(listeners.back());
+    plain.emplace_back([&calls](host::TObject*) { ++calls; });
+  }
+  Compare(
+      state, [&] { info->FireEvent(event); },
+      [&] {
+        for (const host::TNotifyEvent& e : plain) e(list.get());
+      });
+  benchmark::DoNotOptimize(calls);
+  for (kel::TkelListener* l : listeners) {
+    info->RemoveListener(l);
+    l->Free();
+  }
+}
+BENCHMARK(BM_FireEvent)->Arg(1)->Arg(10);
+
+// One descriptor made as the registry makes it, against creating a plain
+// host object; bytes and allocations are those of the descriptor's creation.
+void BM_CreateDescriptor(benchmark::State& state) {
+  TLibrary library;
+  host::TOwned<host::TStringList> list = host::MakeOwned<host::TStringList>();
+  std::size_t bytes = 0;
+  std::size_t allocations = 0;
+  const auto create = [&] {
+    const std::size_t b0 = g_bytes, a0 = g_allocations;
+    kel::TkelClassInfo* info = host::As<kel::TkelClassInfo>(TBenchStringListInfo::StaticMetaClass.Create(nullptr));
+    info->InitMetaData();
+    info->SetOwner(list.get());
+    bytes += g_bytes - b0;
+    allocations += g_allocations - a0;
+    info->SetOwner(nullptr);
+    info->Free();
+  };
+  create();  // the first one parses the texts and builds the tables
+  bytes = allocations = 0;
+  Compare(state, create, [] { host::New<host::TObject>()->Free(); });
+  const double made = static_cast<double>(state.iterations());
+  state.counters["bytes"] = static_cast<double>(bytes) / made;
+  state.counters["allocations"] = static_cast<double>(allocations) / made;
+}
+BENCHMARK(BM_CreateDescriptor);
+
+}  // namespace
+
+BENCHMARK_MAIN();

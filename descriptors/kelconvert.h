@@ -1,0 +1,221 @@
+// How host values travel in Variants: the one set of conversion rules every
+// class descriptor uses, and the per-descriptor scratch storage for values
+// that travel by address.
+//
+//   host type                                   to Variant              from Variant
+//   ------------------------------------------  ----------------------  ------------------------------
+//   bool                                        Boolean                 AsBoolean
+//   char                                        1-character String      first character of AsString
+//   enumeration (fixed underlying type)         ordinal as Integer      Integer taken as the ordinal
+//   other integer types up to 32 bits, except   Integer                 AsInteger, narrowed to the type
+//     uint32_t
+//   int64_t                                     Int64                   AsInt64 (64-bit values are
+//                                                                         never narrowed to 32 bits)
+//   float, double / Currency                    Double / Currency       AsDouble / AsCurrency
+//   std::string, std::string_view               String                  AsString (a string_view
+//                                                                         parameter -- the classic short
+//                                                                         string -- views a held copy)
+//   std::u16string, std::u16string_view         WideString              AsWideString
+//   host::Variant                               itself                  itself
+//   pointers: objects, class references (TClass),  Int64 address (0 =   any integer kind taken as the
+//     interfaces, untyped and text pointers        null)                 address; an object reference is
+//                                                                         checked to be of the expected
+//                                                                         class (EInvalidCast otherwise)
+//   uint32_t (system values), sets, records     Int64 address of a      integer taken as the address of
+//     (TSet, TRect, TPoint, TGUID, ...)           copy in scratch         a value of the type; 0 raises
+//
+// Any other type (unsigned 64-bit values, function pointers, ...) does not
+// compile: map such a member with a lambda that converts it explicitly.
+//
+// A null or garbage address given for a by-address input is the caller's
+// responsibility, as in the classic design; 0 at least raises a clear error.
+#pragma once
+
+#include <concepts>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "host/rtl/object.h"
+#include "host/rtl/sysutils.h"
+#include "host/rtl/variants.h"
+
+namespace kel {
+
+namespace detail {
+template <class T>
+inline constexpr bool kelAlwaysFalse = false;
+
+template <class T>
+concept TkelFixedEnum = std::is_enum_v<T> && requires { T{std::underlying_type_t<T>{}}; };
+}  // namespace detail
+
+// Types that travel as the address of a copy: unsigned 32-bit system values,
+// and plain value types (sets, records) other than the ones converted directly.
+template <class T>
+inline constexpr bool kelByAddress =
+    std::is_same_v<T, uint32_t> ||
+    (std::is_class_v<T> && std::is_trivially_copyable_v<T> && !std::is_same_v<T, host::Currency> &&
+     !std::is_same_v<T, std::string_view> && !std::is_same_v<T, std::u16string_view>);
+
+// Integer types carried as a 32-bit Integer.
+template <class T>
+inline constexpr bool kelAsInteger = std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char> &&
+                                     sizeof(T) <= 4 && !std::is_same_v<T, uint32_t>;
+
+// The type a converted value is kept in until it is used: the decayed type,
+// except that views keep the text they view.
+template <class T>
+struct TkelHolderOf {
+  using Type = std::remove_cvref_t<T>;
+};
+template <>
+struct TkelHolderOf<std::string_view> {
+  using Type = std::string;
+};
+template <>
+struct TkelHolderOf<std::u16string_view> {
+  using Type = std::u16string;
+};
+template <class T>
+using TkelHolder = typename TkelHolderOf<std::remove_cvref_t<T>>::Type;
+
+// Raised for by-address inputs given the address 0.
+[[noreturn]] void RaiseNilAddress();
+// Raised for a character input whose text is empty.
+[[noreturn]] void RaiseNoCharacter();
+
+// The object at `address` as a T (a TObject descendant): null for 0, an
+// object of another class raises EInvalidCast.
+template <class T>
+T* ObjectAt(void* address) {
+  return host::As<T>(static_cast<host::TObject*>(address));
+}
+
+// A host value read from a Variant by the rules above.
+template <class T>
+TkelHolder<T> FromVariant(const host::Variant& v) {
+  using D = std::remove_cvref_t<T>;
+  if constexpr (std::is_same_v<D, host::Variant>) {
+    return v;
+  } else if constexpr (std::is_same_v<D, bool>) {
+    return v.AsBoolean();
+  } else if constexpr (std::is_same_v<D, char>) {
+    const std::string s = v.AsString();
+    if (s.empty()) RaiseNoCharacter();
+    return s[0];
+  } else if constexpr (std::is_enum_v<D>) {
+    static_assert(detail::TkelFixedEnum<D>, "an enumeration needs a fixed underlying type to take any ordinal");
+    return static_cast<D>(static_cast<std::underlying_type_t<D>>(v.AsInteger()));
+  } else if constexpr (kelAsInteger<D>) {
+    return static_cast<D>(v.AsInteger());
+  } else if constexpr (std::is_same_v<D, int64_t> || std::is_same_v<D, long long>) {
+    return static_cast<D>(v.AsInt64());
+  } else if constexpr (std::is_floating_point_v<D>) {
+    return static_cast<D>(v.AsDouble());
+  } else if constexpr (std::is_same_v<D, host::Currency>) {
+    return v.AsCurrency();
+  } else if constexpr (std::is_same_v<D, std::string> || std::is_same_v<D, std::string_view>) {
+    return v.AsString();
+  } else if constexpr (std::is_same_v<D, std::u16string> || std::is_same_v<D, std::u16string_view>) {
+    return v.AsWideString();
+  } else if constexpr (std::is_pointer_v<D> && std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
+    return ObjectAt<std::remove_cv_t<std::remove_pointer_t<D>>>(v.AsPointer());
+  } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
+    return static_cast<D>(v.AsPointer());
+  } else if constexpr (kelByAddress<D>) {
+    const void* address = v.AsPointer();
+    if (!address) RaiseNilAddress();
+    return *static_cast<const D*>(address);
+  } else {
+    static_assert(detail::kelAlwaysFalse<D>, "no Variant conversion for this host type: map the member with a lambda");
+  }
+}
+
+// A host value as a Variant by the rules above; not for by-address types
+// (see ToVariantAt).
+template <class T>
+host::Variant ToVariant(const T& value) {
+  using D = std::remove_cvref_t<T>;
+  static_assert(!kelByAddress<D>, "a set, record or system value needs scratch storage: use ToVariantAt");
+  if constexpr (std::is_same_v<D, char>) {
+    return host::Variant(std::string(1, value));
+  } else if constexpr (std::is_enum_v<D>) {
+    return host::Variant(static_cast<int32_t>(value));
+  } else if constexpr (kelAsInteger<D>) {
+    return host::Variant(static_cast<int32_t>(value));
+  } else if constexpr (std::is_same_v<D, long long>) {
+    return host::Variant(static_cast<int64_t>(value));
+  } else if constexpr (std::is_pointer_v<D> && std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
+    return host::Variant::FromPointer(static_cast<const host::TObject*>(value));
+  } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
+    return host::Variant::FromPointer(value);
+  } else if constexpr (std::is_same_v<D, std::string_view> || std::is_same_v<D, std::u16string_view> ||
+                       std::is_same_v<D, bool> || std::is_same_v<D, int64_t> || std::is_floating_point_v<D> ||
+                       std::is_same_v<D, host::Currency> || std::is_same_v<D, std::string> ||
+                       std::is_same_v<D, std::u16string> || std::is_same_v<D, host::Variant>) {
+    return host::Variant(value);
+  } else {
+    static_assert(detail::kelAlwaysFalse<D>, "no Variant conversion for this host type: map the member with a lambda");
+  }
+}
+
+// A by-address value: copied into `storage`, the Variant holds the copy's address.
+template <class T>
+host::Variant ToVariantAt(const T& value, T& storage) {
+  if (&storage != &value) storage = value;
+  return host::Variant::FromPointer(&storage);
+}
+
+// ------------------------------------------------------------ scratch storage
+
+// Per-descriptor storage for values that travel by address and for saved
+// event handlers: one slot per use site, numbered when the descriptor class's
+// feature map is built. A slot is created on first use and keeps its address
+// for the descriptor's whole life, so an address handed out stays valid until
+// the same site is used again through the same descriptor.
+class TkelScratch {
+ public:
+  // The slot `index` holding a T (value-initialised on first use). Every
+  // site always uses its slot with the same type.
+  template <class T>
+  T& Slot(std::size_t index) {
+    if (index >= slots_.size()) slots_.resize(index + 1);
+    std::unique_ptr<TSlotBase>& slot = slots_[index];
+    if (!slot) slot = std::make_unique<TSlot<T>>();
+    return static_cast<TSlot<T>&>(*slot).Value;
+  }
+  // The slot if it was created, else null (does not create it).
+  template <class T>
+  T* Existing(std::size_t index) {
+    if (index >= slots_.size() || !slots_[index]) return nullptr;
+    return &static_cast<TSlot<T>&>(*slots_[index]).Value;
+  }
+
+ private:
+  struct TSlotBase {
+    virtual ~TSlotBase() = default;
+  };
+  template <class T>
+  struct TSlot final : TSlotBase {
+    T Value{};
+  };
+  std::vector<std::unique_ptr<TSlotBase>> slots_;
+};
+
+// A host value as a Variant, using the scratch slot `index` when the type
+// travels by address.
+template <class T>
+host::Variant ToVariantVia(const T& value, TkelScratch& scratch, std::size_t index) {
+  using D = std::remove_cvref_t<T>;
+  if constexpr (kelByAddress<D>)
+    return ToVariantAt<D>(value, scratch.Slot<D>(index));
+  else
+    return ToVariant(value);
+}
+
+}  // namespace kel

@@ -1,0 +1,60 @@
+// The unit table and its counters. A unit joins the library by adding one
+// line to kUnits, at its place in the start-up order: Kelcommon, Kelvar,
+// Kelsystem, Kelclasses, Kelimglist, Kelactnlist, Kelgraphics, Kelcontrols,
+// Kelstdctrls, Kelmenus, Kelforms, Kelextctrls, Kelvclpatch, Kelconlist,
+// Kele2m, Kele2p, Kelp2p, the browser wrapper, Kelabout, Kelpropindex,
+// Kellinksedit, Kelmpeditor, Kele2meditor, Kele2peditor, Kelp2peditor,
+// Kelcsdlg, Kelreg.
+#include "package/package.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/kelcommon.h"
+#include "descriptors/kelsystem.h"
+
+namespace kel::package {
+
+namespace {
+
+constexpr TkelUnit kUnits[] = {
+    {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
+    {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
+};
+constexpr std::size_t kUnitCount = std::size(kUnits);
+
+std::array<int, kUnitCount> g_counts{};
+
+void FinalizeUnit(std::size_t i) {
+  if (g_counts[i] == 0) return;
+  if (--g_counts[i] == 0) kUnits[i].Finalize();
+}
+
+}  // namespace
+
+void Initialize() {
+  std::size_t i = 0;
+  try {
+    for (; i < kUnitCount; ++i) {
+      if (g_counts[i] == 0) kUnits[i].Initialize();
+      ++g_counts[i];
+    }
+  } catch (...) {
+    while (i-- > 0) FinalizeUnit(i);
+    throw;
+  }
+}
+
+void Finalize() {
+  for (std::size_t i = kUnitCount; i-- > 0;) FinalizeUnit(i);
+}
+
+std::span<const TkelUnit> Units() { return kUnits; }
+
+int InitCount(std::string_view unit) {
+  for (std::size_t i = 0; i < kUnitCount; ++i)
+    if (unit == kUnits[i].Name) return g_counts[i];
+  return -1;
+}
+
+}  // namespace kel::package

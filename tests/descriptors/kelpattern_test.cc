@@ -1,0 +1,363 @@
+// The descriptor pattern and the conversion rules, on the test widget.
+#include "descriptors/kelpattern.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "tests/descriptors/descriptor_test_support.h"
+#include "tests/descriptors/test_widget.h"
+
+namespace kel::test {
+namespace {
+
+using host::Variant;
+
+// A descriptor made the way the registry makes one, given back to its owner
+// (unhooked) and freed at the end of the test.
+template <class D>
+struct TDescribed {
+  explicit TDescribed(host::TObject* owner) : Info(host::New<D>()) {
+    Info->InitMetaData();
+    Info->SetOwner(owner);
+  }
+  ~TDescribed() {
+    Info->SetOwner(nullptr);
+    Info->Free();
+  }
+  TDescribed(const TDescribed&) = delete;
+  TDescribed& operator=(const TDescribed&) = delete;
+
+  Variant Get(const char* name) { return Info->GetProperty(Info->FindProperty(name)); }
+  void Set(const char* name, const Variant& v) { Info->SetProperty(Info->FindProperty(name), v); }
+  TkelMethodInfo* Call(const char* name, std::vector<Variant> args) {
+    TkelMethodInfo* m = Info->FindMethod(name);
+    for (int i = 0; i < m->GetArgCount() && i < static_cast<int>(args.size()); ++i)
+      m->GetArgs(i)->Value = args[static_cast<std::size_t>(i)];
+    Info->InvokeMethod(m);
+    return m;
+  }
+  D* Info;
+};
+
+struct Pattern : testing::Test {
+  host::TOwned<TTestWidget> Widget = host::MakeOwned<TTestWidget>();
+  TDescribed<TTestWidgetClassInfo> D{Widget.get()};
+};
+
+TEST_F(Pattern, ValuesAreReadAndWrittenByTheConversionRules) {
+  D.Set("Size", Variant("12"));  // text converted to the integer parameter
+  EXPECT_EQ(Widget->GetSize(), 12);
+  EXPECT_EQ(D.Get("Size"), Variant(12));
+  EXPECT_THROW(D.Set("Size", Variant("abc")), host::EVariantTypeCastError);
+  EXPECT_EQ(Widget->GetSize(), 12);
+  EXPECT_THROW(D.Set("Size", Variant(-1)), host::EPropertyError);  // the host's own check
+  EXPECT_EQ(Widget->GetSize(), 12);
+
+  D.Set("Caption", Variant(42));
+  EXPECT_EQ(Widget->GetCaption(), "42");
+  EXPECT_EQ(D.Get("Caption"), Variant("42"));
+  D.Set("Color", Variant(2));
+  EXPECT_EQ(Widget->GetColor(), tcBlue);
+  EXPECT_EQ(D.Get("Color"), Variant(2));
+  D.Set("Visible", Variant("True"));
+  EXPECT_TRUE(Widget->GetVisible());
+  EXPECT_EQ(D.Get("Visible"), Variant(true));
+  D.Set("Small", Variant(70000));  // narrowed to the 16-bit host type
+  EXPECT_EQ(Widget->GetSmall(), static_cast<int16_t>(70000));
+  D.Set("Ratio", Variant("2.5"));
+  EXPECT_EQ(Widget->GetRatio(), 2.5);
+  EXPECT_EQ(D.Get("Ratio"), Variant(2.5));
+
+  D.Set("Letter", Variant("xyz"));
+  EXPECT_EQ(Widget->GetLetter(), 'x');
+  EXPECT_EQ(D.Get("Letter"), Variant("x"));
+  EXPECT_THROW(D.Set("Letter", Variant("")), host::EConvertError);
+  EXPECT_EQ(Widget->GetLetter(), 'x');
+}
+
+TEST_F(Pattern, ReferencesTravelAsAddressesOfAnyIntegerKind) {
+  host::TOwned<TTestWidget> buddy = host::MakeOwned<TTestWidget>();
+  D.Set("Buddy", Variant::FromPointer(buddy.get()));
+  EXPECT_EQ(Widget->GetBuddy(), buddy.get());
+  EXPECT_EQ(D.Get("Buddy"), Variant::FromPointer(buddy.get()));
+  D.Set("Buddy", Variant(0));  // a 32-bit 0 is null
+  EXPECT_EQ(Widget->GetBuddy(), nullptr);
+  EXPECT_EQ(D.Get("Buddy"), Variant(int64_t{0}));
+
+  // An object of another class is refused and nothing changes.
+  Widget->SetBuddy(buddy.get());
+  host::TOwned<host::TObject> plain = host::MakeOwned<host::TObject>();
+  EXPECT_THROW(D.Set("Buddy", Variant::FromPointer(plain.get())), host::EInvalidCast);
+  EXPECT_EQ(Widget->GetBuddy(), buddy.get());
+  EXPECT_THROW(D.Set("Buddy", Variant("x")), host::EVariantTypeCastError);
+  EXPECT_EQ(Widget->GetBuddy(), buddy.get());
+
+  D.Set("Kind", Variant::FromPointer(&TTestWidget::StaticMetaClass));
+  EXPECT_EQ(Widget->GetKind(), &TTestWidget::StaticMetaClass);
+  EXPECT_EQ(D.Get("Kind").AsPointer(), &TTestWidget::StaticMetaClass);
+}
+
+TEST_F(Pattern, SetsRecordsAndSystemValuesTravelByAddress) {
+  Widget->SetOptions({toBold});
+  const Variant first = D.Get("Options");
+  const auto* at = static_cast<const TTestOptions*>(first.AsPointer());
+  EXPECT_EQ(*at, TTestOptions({toBold}));
+  Widget->SetOptions({toItalic, toUnderline});
+  const Variant second = D.Get("Options");
+  EXPECT_EQ(second, first);  // the same scratch address ...
+  EXPECT_EQ(*at, TTestOptions({toItalic, toUnderline}));  // ... holding the latest read
+
+  TTestOptions given{toUnderline};
+  D.Set("Options", Variant::FromPointer(&given));
+  EXPECT_EQ(Widget->GetOptions(), given);
+  EXPECT_THROW(D.Set("Options", Variant(0)), host::Exception);  // 0 is no address
+  EXPECT_EQ(Widget->GetOptions(), given);
+
+  // A value read from one descriptor passes unchanged to another's setter.
+  host::TOwned<TTestWidget> other = host::MakeOwned<TTestWidget>();
+  TDescribed<TTestWidgetClassInfo> otherInfo(other.get());
+  Widget->SetBounds({1, 2, 3, 4});
+  otherInfo.Set("Bounds", D.Get("Bounds"));
+  EXPECT_EQ(other->GetBounds(), (TTestRect{1, 2, 3, 4}));
+  EXPECT_NE(otherInfo.Get("Bounds"), D.Get("Bounds"));  // each descriptor has its own scratch
+
+  const Variant handle = D.Get("Handle");
+  EXPECT_EQ(*static_cast<const uint32_t*>(handle.AsPointer()), 0xC0FFEEu);
+}
+
+TEST_F(Pattern, IndexedPropertiesTakeTheirIndexFromTheIndexRecords) {
+  Widget->Add("zero");
+  Widget->Add("one");
+  TkelPropertyInfo* items = D.Info->FindProperty("Items");
+  items->GetIndexes(0)->Value = Variant("1");
+  EXPECT_EQ(D.Info->GetProperty(items), Variant("one"));
+  D.Info->SetProperty(items, Variant("uno"));
+  EXPECT_EQ(Widget->GetItems(1), "uno");
+  items->GetIndexes(0)->Value = Variant(5);
+  EXPECT_THROW(D.Info->SetProperty(items, Variant("x")), host::EListError);
+  EXPECT_EQ(Widget->GetItems(0), "zero");
+  EXPECT_EQ(Widget->GetItems(1), "uno");
+}
+
+TEST_F(Pattern, NamesNotMappedFallThroughToTheRoot) {
+  // Read-only: no setter entry, so the write reaches TkelClassInfo.
+  EXPECT_EQ(MessageOf([&] { D.Set("Count", Variant(3)); }), "Property Count not found!");
+  EXPECT_EQ(Widget->GetCount(), 0);
+  EXPECT_EQ(D.Get("Count"), Variant(0));
+  // A record of a name this descriptor does not map (made by another one).
+  TkelClassInfo* bare = host::New<TkelClassInfo>();
+  bare->ReadKELProperties("Define::Sizes::psReadable::pvPublic::0");
+  bare->ReadKELMethods("Sums::msProcedure::0");
+  EXPECT_EQ(MessageOf([&] { D.Info->GetProperty(bare->FindProperty("Sizes")); }), "Property Sizes not found!");
+  EXPECT_EQ(MessageOf([&] { D.Info->InvokeMethod(bare->FindMethod("Sums")); }), "Method Sums not found!");
+  bare->Free();
+  // A null record is passed on and refused by the root.
+  EXPECT_THROW(D.Info->GetProperty(nullptr), host::Exception);
+  EXPECT_THROW(D.Info->InvokeMethod(nullptr), host::Exception);
+  // Constructors are listed only.
+  D.Info->InvokeConstructor(D.Info->FindConstructor("Create"));
+  D.Info->InvokeConstructor(nullptr);
+}
+
+TEST_F(Pattern, MethodsConvertArgumentsStoreResultsAndWriteBackByReference) {
+  TkelMethodInfo* sum = D.Call("Sum", {Variant("40"), Variant(2)});
+  EXPECT_EQ(sum->Result, Variant(42));
+  // A failed conversion calls nothing and keeps the previous result.
+  EXPECT_THROW(D.Call("Sum", {Variant("forty"), Variant(2)}), host::EVariantTypeCastError);
+  EXPECT_EQ(sum->Result, Variant(42));
+  // A procedure record gets no result.
+  TkelMethodInfo* proc = D.Call("SumProc", {Variant(1), Variant(2)});
+  EXPECT_TRUE(proc->Result.IsEmpty());
+
+  D.Call("Add", {Variant("a")});
+  TkelMethodInfo* add = D.Call("Add", {Variant("b")});
+  EXPECT_EQ(add->Result, Variant(1));
+  TkelMethodInfo* find = D.Call("Find", {Variant("b"), Variant(99)});
+  EXPECT_EQ(find->GetArgs(1)->Value, Variant(1));
+  EXPECT_EQ(find->Result, Variant(true));
+  find = D.Call("Find", {Variant("c"), Variant(0)});
+  EXPECT_EQ(find->GetArgs(1)->Value, Variant(2));
+  EXPECT_EQ(find->Result, Variant(false));
+
+  // A record by reference: read from the given address, written back as the
+  // address of the descriptor's copy; the caller's value stays as it was.
+  TTestRect r{10, 10, 20, 20};
+  TkelMethodInfo* inflate = D.Call("Inflate", {Variant::FromPointer(&r), Variant(1)});
+  const Variant back = inflate->GetArgs(0)->Value;
+  EXPECT_NE(back.AsPointer(), &r);
+  EXPECT_EQ(*static_cast<const TTestRect*>(back.AsPointer()), (TTestRect{9, 9, 21, 21}));
+  EXPECT_EQ(r, (TTestRect{10, 10, 20, 20}));
+  D.Call("Inflate", {back, Variant(1)});  // the written-back address is a valid input
+  EXPECT_EQ(inflate->GetArgs(0)->Value, back);
+  EXPECT_EQ(*static_cast<const TTestRect*>(back.AsPointer()), (TTestRect{8, 8, 22, 22}));
+
+  // The record's parameter count must match the host member's.
+  EXPECT_EQ(MessageOf([&] { D.Call("Broken", {Variant(1)}); }),
+            "Method Broken needs 2 arguments, but its record has 1!");
+}
+
+TEST_F(Pattern, HooksRunThePreviousHandlerThenTheListenersAndWriteBack) {
+  // Reinstall with handlers present before hooking.
+  D.Info->SetOwner(nullptr);
+  std::vector<std::string> calls;
+  Widget->OnKey = TTestKeyEvent([&](host::TObject*, uint16_t& key, TTestOptions) {
+    calls.push_back("previous:" + std::to_string(key));
+    key = 777;  // replaced by the record's value afterwards
+  });
+  D.Info->SetOwner(Widget.get());
+
+  TkelListener* listener = host::New<TkelListener>();
+  listener->EventName = "OnKey";
+  listener->OnEvent = TNotifyKELEvent([&](host::TObject* sender, TkelEventInfo* e) {
+    EXPECT_EQ(sender, Widget.get());
+    EXPECT_EQ(e->GetArgs(0)->Value, Variant::FromPointer(Widget.get()));
+    const auto* shift = static_cast<const TTestOptions*>(e->GetArgs(2)->Value.AsPointer());
+    calls.push_back("listener:" + e->GetArgs(1)->Value.AsString() + (shift->Contains(toBold) ? "+bold" : ""));
+    e->GetArgs(1)->Value = Variant(e->GetArgs(1)->Value.AsInteger() + 1);
+  });
+  D.Info->AddListener(listener);
+  EXPECT_EQ(Widget->PressKey(65, {toBold}), 66);
+  EXPECT_EQ(calls, (std::vector<std::string>{"previous:65", "listener:65+bold"}));
+
+  // An exception of the previous handler propagates and skips the listeners.
+  D.Info->SetOwner(nullptr);
+  Widget->OnKey = TTestKeyEvent([](host::TObject*, uint16_t&, TTestOptions) { throw host::EAbort("stop"); });
+  D.Info->SetOwner(Widget.get());
+  calls.clear();
+  EXPECT_THROW(Widget->PressKey(1, {}), host::EAbort);
+  EXPECT_TRUE(calls.empty());
+  D.Info->SetOwner(nullptr);
+  Widget->OnKey = TTestKeyEvent([&](host::TObject*, uint16_t& key, TTestOptions) {
+    calls.push_back("previous:" + std::to_string(key));
+    key = 777;
+  });
+  D.Info->SetOwner(Widget.get());
+
+  // Without listeners the record still decides: the value captured before
+  // the previous handler ran.
+  D.Info->RemoveListener(listener);
+  calls.clear();
+  EXPECT_EQ(Widget->PressKey(10, {}), 10);
+  EXPECT_EQ(calls, (std::vector<std::string>{"previous:10"}));
+  listener->Free();
+}
+
+TEST_F(Pattern, UnhookingRestoresExactlyTheSavedHandlers) {
+  D.Info->SetOwner(nullptr);
+  EXPECT_FALSE(Widget->OnChange);
+  EXPECT_FALSE(Widget->OnKey);
+  int previous = 0;
+  int marker = 0;
+  Widget->OnAct = host::TNotifyEvent([&](host::TObject*) { ++previous; }, &marker);
+  Widget->SetOnActCalls = 0;
+
+  D.Info->SetOwner(Widget.get());
+  EXPECT_EQ(Widget->OnChange.Data(), D.Info);  // hooked
+  EXPECT_EQ(Widget->OnAct.Data(), D.Info);
+  EXPECT_EQ(Widget->SetOnActCalls, 1);  // installed through the host's setter
+  Widget->Act();
+  EXPECT_EQ(previous, 1);
+
+  D.Info->SetOwner(nullptr);
+  EXPECT_EQ(Widget->SetOnActCalls, 2);  // restored through it too
+  EXPECT_EQ(Widget->OnAct.Data(), &marker);
+  EXPECT_FALSE(Widget->OnChange);  // unassigned before, unassigned again
+  EXPECT_FALSE(Widget->OnKey);
+  Widget->Act();
+  EXPECT_EQ(previous, 2);
+  // A second unhook has nothing left to restore.
+  D.Info->UnConnectEventHandlers();
+  EXPECT_EQ(Widget->SetOnActCalls, 2);
+  EXPECT_EQ(Widget->OnAct.Data(), &marker);
+}
+
+TEST_F(Pattern, AHandlerMayFreeTheOwnerAndItsDescriptor) {
+  TkelClassRegistry::RegisterClass("TTestWidget", &TTestWidgetClassInfo::StaticMetaClass);
+  TTestWidget* doomed = host::New<TTestWidget>();
+  int after = 0;
+  doomed->OnChange = host::TNotifyEvent([&](host::TObject*) { ++after; });
+  TkelClassInfo* cached = TkelClassRegistry::GetInfo(doomed);
+  TkelListener* freer = host::New<TkelListener>();
+  freer->EventName = "OnChange";
+  freer->OnEvent = TNotifyKELEvent([](host::TObject* sender, TkelEventInfo*) { sender->Free(); });
+  cached->AddListener(freer);
+  doomed->Change();  // frees doomed and (through the registry) its descriptor
+  EXPECT_EQ(after, 1);
+  freer->Free();
+}
+
+TEST(PatternChain, TheClassOwnNamesComeFirstThenTheParents) {
+  host::TOwned<TTestWidget> w = host::MakeOwned<TTestWidget>();
+  w->SetSize(21);
+  TDescribed<TTestGadgetClassInfo> gadget(w.get());
+  EXPECT_EQ(gadget.Get("Size"), Variant(42.0));      // the child's mapping
+  EXPECT_EQ(gadget.Get("Twice"), Variant(42));
+  gadget.Set("Size", Variant(5));                     // only the parent maps a setter
+  EXPECT_EQ(w->GetSize(), 5);
+  EXPECT_EQ(gadget.Get("Self"), Variant::FromPointer(w.get()));  // from the root
+  // The lists hold the root's features first, then each class's in turn.
+  EXPECT_EQ(gadget.Info->GetProperties(0)->Name, "Self");
+  EXPECT_EQ(gadget.Info->GetProperties(gadget.Info->GetPropertyCount() - 1)->Name, "Twice");
+  // The parent's hooks are connected through the child.
+  EXPECT_EQ(w->OnChange.Data(), gadget.Info);
+  // A widget descriptor does not know the child's name.
+  TDescribed<TTestWidgetClassInfo> widget(w.get());
+  EXPECT_EQ(MessageOf([&] { widget.Info->GetProperty(gadget.Info->FindProperty("Twice")); }),
+            "Property Twice not found!");
+}
+
+TEST(PatternChain, DescriptorsWithoutOwnerOrOfTheWrongClassRefuse) {
+  TkelClassInfo* info = host::New<TTestWidgetClassInfo>();
+  info->InitMetaData();
+  EXPECT_EQ(MessageOf([&] { info->GetProperty(info->FindProperty("Size")); }),
+            "The class descriptor TTestWidgetClassInfo has no owner: set one before reading, writing or "
+            "calling features!");
+  host::TOwned<host::TObject> plain = host::MakeOwned<host::TObject>();
+  // Hooking an object of another class fails and installs nothing.
+  EXPECT_THROW(info->SetOwner(plain.get()), host::EInvalidCast);
+  EXPECT_EQ(info->GetOwner(), plain.get());
+  EXPECT_THROW(info->GetProperty(info->FindProperty("Size")), host::EInvalidCast);
+  EXPECT_EQ(info->GetProperty(info->FindProperty("Self")), Variant::FromPointer(plain.get()));
+  info->SetOwner(nullptr);  // nothing was saved, so nothing is restored
+  EXPECT_EQ(info->GetOwner(), nullptr);
+  info->Free();
+}
+
+TEST(PatternMap, ANameMappedTwiceIsRefused) {
+  TkelFeatureMap<TTestWidgetClassInfo, TTestWidget> map;
+  map.Prop("Size", &TTestWidget::GetSize).Prop("Size", &TTestWidget::GetCount);
+  EXPECT_EQ(MessageOf([&] { (void)std::move(map).Finish(); }),
+            "The class descriptor TTestWidgetClassInfo maps the property Size twice!");
+  TkelFeatureMap<TTestWidgetClassInfo, TTestWidget> fine;
+  fine.Prop("Size", &TTestWidget::GetSize, &TTestWidget::SetSize).Method("Size", &TTestWidget::Sum);
+  const auto table = std::move(fine).Finish();
+  EXPECT_EQ(table.Getters.size(), 1u);
+  EXPECT_EQ(table.Setters.size(), 1u);
+  EXPECT_EQ(table.Invokers.size(), 1u);
+}
+
+TEST(Conversions, HelpersFollowTheRules) {
+  EXPECT_EQ(FromVariant<int32_t>(Variant("12")), 12);
+  EXPECT_THROW(FromVariant<int32_t>(Variant("abc")), host::EVariantTypeCastError);
+  EXPECT_EQ(FromVariant<TTestColor>(Variant(1)), tcGreen);
+  EXPECT_EQ(FromVariant<uint8_t>(Variant(257)), 1);
+  EXPECT_EQ(FromVariant<host::TObject*>(Variant(int32_t{0})), nullptr);
+  EXPECT_EQ(FromVariant<int64_t>(Variant(int64_t{1} << 40)), int64_t{1} << 40);
+  EXPECT_EQ(ToVariant(int64_t{1} << 40), Variant(int64_t{1} << 40));
+  EXPECT_EQ(FromVariant<std::string_view>(Variant(5)), "5");
+  EXPECT_EQ(ToVariant(std::string_view("view")), Variant("view"));
+  EXPECT_EQ(FromVariant<Variant>(Variant("as is")), Variant("as is"));
+  EXPECT_EQ(ToVariant(Variant(2.5)), Variant(2.5));
+  EXPECT_EQ(ToVariant(static_cast<const void*>(nullptr)), Variant(int64_t{0}));
+  TTestRect scratch;
+  const TTestRect r{1, 2, 3, 4};
+  const Variant at = ToVariantAt(r, scratch);
+  EXPECT_EQ(at.AsPointer(), &scratch);
+  EXPECT_EQ(FromVariant<TTestRect>(at), r);
+  EXPECT_THROW(FromVariant<TTestRect>(Variant()), host::Exception);
+}
+
+}  // namespace
+}  // namespace kel::test
