@@ -10,16 +10,24 @@
 #include <array>
 #include <cstddef>
 
+#include "connections/kelconlist.h"
+#include "connections/kele2m.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelsystem.h"
+#include "host/classes/typinfo.h"
 
 namespace kel::package {
 
 namespace {
 
 constexpr TkelUnit kUnits[] = {
+    // The host library starts before the package: its streamable classes and
+    // published-property tables must be registered before any form is read.
+    {"Classes", &host::RegisterHostClasses, &host::UnregisterHostClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
+    {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
+    {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 
