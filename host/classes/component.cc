@@ -4,6 +4,7 @@
 
 #include "host/classes/actions.h"
 #include "host/classes/classes_types.h"
+#include "host/classes/filer.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
@@ -197,6 +198,15 @@ void TComponent::GetChildren(TGetChildProc, TComponent*) {}
 void TComponent::SetChildOrder(TComponent*, int) {}
 
 void TComponent::SetParentComponent(TComponent*) {}
+
+// ------------------------------------------------------------- streaming
+
+void TComponent::ReadState(TReader* Reader) {
+  if (TComponent* parent = Reader->GetParent()) SetParentComponent(parent);
+  Reader->ReadComponentData(this);
+}
+
+void TComponent::WriteState(TWriter* Writer) { Writer->WriteComponentData(this); }
 
 // --------------------------------------------------------------- actions
 

@@ -19,6 +19,8 @@
 namespace host {
 
 class TBasicAction;
+class TReader;
+class TWriter;
 
 enum TOperation : uint8_t { opInsert, opRemove };
 
@@ -115,6 +117,18 @@ class TComponent : public TPersistent {
   virtual bool HasParent() { return false; }
   virtual TComponent* GetParentComponent() { return nullptr; }
   virtual void SetParentComponent(TComponent* Value);
+  // Who owns and who is the parent of the children read from this
+  // component's stream entry: null owner means the reader's root.
+  virtual TComponent* GetChildOwner() { return nullptr; }
+  virtual TComponent* GetChildParent() { return this; }
+
+  // ------------------------------------------------------------ streaming
+  // Reads this component's properties and children (its header has been
+  // read): first gives the reader's Parent, when there is one, to
+  // SetParentComponent, then lets the reader read the data.
+  virtual void ReadState(TReader* Reader);
+  // Writes header, properties and children through Writer.
+  virtual void WriteState(TWriter* Writer);
 
   // -------------------------------------------------------------- actions
   // If Action handles this component as a target, executes (updates) it on

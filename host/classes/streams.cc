@@ -11,6 +11,7 @@
 #include <new>
 #include <system_error>
 
+#include "host/classes/filer.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
@@ -67,6 +68,89 @@ int64_t TStream::CopyFrom(TStream* source, int64_t count) {
     count -= n;
   }
   return total;
+}
+
+// ------------------------------------------------------ components
+
+namespace {
+
+constexpr int32_t kFilerBufSize = 4096;
+constexpr uint16_t kRTRCData = 10;
+constexpr uint16_t kResFlags = 0x1030;
+constexpr std::size_t kMaxResNameLength = 255;
+
+}  // namespace
+
+TComponent* TStream::ReadComponent(TComponent* Instance) {
+  TOwned<TReader> reader = MakeOwned<TReader>(this, kFilerBufSize);
+  return reader->ReadRootComponent(Instance);
+}
+
+TComponent* TStream::ReadComponentRes(TComponent* Instance) {
+  ReadResHeader();
+  return ReadComponent(Instance);
+}
+
+void TStream::WriteComponent(TComponent* Instance) { WriteDescendent(Instance, nullptr); }
+
+void TStream::WriteDescendent(TComponent* Instance, TComponent* Ancestor) {
+  TOwned<TWriter> writer = MakeOwned<TWriter>(this, kFilerBufSize);
+  writer->WriteDescendent(Instance, Ancestor);
+}
+
+void TStream::WriteComponentRes(const std::string& ResName, TComponent* Instance) {
+  WriteDescendentRes(ResName, Instance, nullptr);
+}
+
+void TStream::WriteDescendentRes(const std::string& ResName, TComponent* Instance, TComponent* Ancestor) {
+  int64_t fixup = 0;
+  WriteResourceHeader(ResName, fixup);
+  WriteDescendent(Instance, Ancestor);
+  FixupResourceHeader(fixup);
+}
+
+void TStream::WriteResourceHeader(const std::string& ResName, int64_t& FixupInfo) {
+  const std::string name = UpperCase(ResName);
+  if (name.size() > kMaxResNameLength || name.find('\0') != std::string::npos)
+    throw EWriteError("Invalid resource name '%s'", {ResName});
+  std::vector<uint8_t> header{0xFF, kRTRCData & 0xFF, kRTRCData >> 8};
+  header.insert(header.end(), name.begin(), name.end());
+  header.insert(header.end(), {0, kResFlags & 0xFF, kResFlags >> 8});
+  WriteBuffer(header.data(), static_cast<int32_t>(header.size()));
+  FixupInfo = GetPosition();
+  const uint8_t size[4] = {};
+  WriteBuffer(size, 4);
+}
+
+void TStream::FixupResourceHeader(int64_t FixupInfo) {
+  const int64_t end = GetPosition();
+  const int64_t size = end - FixupInfo - 4;
+  if (size < 0 || size > INT32_MAX) throw EWriteError("Invalid resource size (%d)", {size});
+  const uint8_t bytes[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
+                            static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
+  SetPosition(FixupInfo);
+  WriteBuffer(bytes, 4);
+  SetPosition(end);
+}
+
+void TStream::ReadResHeader() {
+  auto readByte = [this] {
+    uint8_t b = 0;
+    if (Read(&b, 1) != 1) throw EInvalidImage(SInvalidImage);
+    return b;
+  };
+  auto expect = [&](uint8_t value) {
+    if (readByte() != value) throw EInvalidImage(SInvalidImage);
+  };
+  expect(0xFF);
+  expect(kRTRCData & 0xFF);
+  expect(kRTRCData >> 8);
+  std::size_t length = 0;
+  while (readByte() != 0)
+    if (++length > kMaxResNameLength) throw EInvalidImage(SInvalidImage);
+  expect(kResFlags & 0xFF);
+  expect(kResFlags >> 8);
+  for (int i = 0; i < 4; ++i) readByte();
 }
 
 int64_t TStream::GetPosition() { return Seek(0, soFromCurrent); }

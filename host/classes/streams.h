@@ -16,6 +16,8 @@
 
 namespace host {
 
+class TComponent;
+
 // Seek origins.
 inline constexpr uint16_t soFromBeginning = 0;
 inline constexpr uint16_t soFromCurrent = 1;
@@ -72,6 +74,31 @@ class TStream : public TObject {
   // of zero or less copies the whole source from its start. Returns the
   // number of bytes copied.
   int64_t CopyFrom(TStream* source, int64_t count);
+
+  // ---- components in the binary form format (see filer.h)
+  // Reads a whole form from the position. A null Instance is created from
+  // the class named in the stream (it must be registered); otherwise the
+  // form is read into Instance. Returns the root.
+  TComponent* ReadComponent(TComponent* Instance);
+  // The same for a form wrapped in a resource header (ReadResHeader first).
+  TComponent* ReadComponentRes(TComponent* Instance);
+  // Writes Instance and its children as a form at the position.
+  void WriteComponent(TComponent* Instance);
+  // Writes Instance as a descendent of Ancestor: only what differs.
+  void WriteDescendent(TComponent* Instance, TComponent* Ancestor);
+  // The same wrapped in a resource header named ResName (upper-cased).
+  void WriteComponentRes(const std::string& ResName, TComponent* Instance);
+  void WriteDescendentRes(const std::string& ResName, TComponent* Instance, TComponent* Ancestor);
+  // The classic 16-bit resource header of a form: byte 0xFF, word 10
+  // (RT_RCDATA), the name as zero-terminated upper-case text,
+  // word 0x1030 (flags), then the 32-bit size of the form that follows.
+  // WriteResourceHeader leaves the size open and gives its position in
+  // FixupInfo; FixupResourceHeader fills it in once the form is written.
+  void WriteResourceHeader(const std::string& ResName, int64_t& FixupInfo);
+  void FixupResourceHeader(int64_t FixupInfo);
+  // Reads and checks that header; raises EInvalidImage "Invalid stream
+  // format" (the classic class) when the bytes are not one.
+  void ReadResHeader();
 
   int64_t GetPosition();
   void SetPosition(int64_t pos);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "host/classes/filer.h"
 #include "host/classes/streams.h"
 #include "host/rtl/sysutils.h"
 
@@ -211,6 +212,25 @@ void TStrings::Assign(TPersistent* Source) {
     return;
   }
   inherited::Assign(Source);
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  auto* ancestor = dynamic_cast<TStrings*>(Filer->GetAncestor());
+  const bool hasData = ancestor ? !Equals(ancestor) : GetCount() > 0;
+  auto read = [this](TReader* Reader) {
+    std::vector<TStringItem> items;
+    Reader->ReadListBegin();
+    while (!Reader->EndOfList()) items.push_back({Reader->ReadString(), nullptr});
+    Reader->ReadListEnd();
+    ReplaceItems(items);
+  };
+  auto write = [this](TWriter* Writer) {
+    Writer->WriteListBegin();
+    for (int32_t i = 0; i < GetCount(); ++i) Writer->WriteString(Get(i));
+    Writer->WriteListEnd();
+  };
+  Filer->DefineProperty("Strings", read, write, hasData);
 }
 
 bool TStrings::Equals(const TStrings* Strings) const {

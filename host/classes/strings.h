@@ -138,6 +138,11 @@ class TStrings : public TPersistent {
   // Copies the strings and objects of another TStrings (one change batch);
   // other sources go to TPersistent::Assign.
   void Assign(TPersistent* Source) override;
+  // Streams the strings as the custom property "Strings": a list of string
+  // values, written when there are strings (or, for a descendent form, when
+  // they differ from the ancestor's). Reading replaces the whole contents
+  // (all or nothing).
+  void DefineProperties(TFiler* Filer) override;
 
  protected:
   TStrings() = default;

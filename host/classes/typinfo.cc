@@ -1,0 +1,286 @@
+#include "host/classes/typinfo.h"
+
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+
+#include "host/classes/actions.h"
+#include "host/classes/component.h"
+#include "host/rtl/sysutils.h"
+
+namespace host {
+
+namespace {
+
+// ------------------------------------------------------------ storage
+
+// The tables the classes declare themselves, and the merged lists (own and
+// inherited) built on first use.
+struct TPropRegistry {
+  std::unordered_map<TClass, std::vector<TPropInfo>> own;
+  std::unordered_map<TClass, std::vector<const TPropInfo*>> merged;
+  std::unordered_map<TClass, std::unordered_map<std::string, const TPropInfo*>> byName;
+};
+
+TPropRegistry& Props() {
+  static TPropRegistry registry;
+  return registry;
+}
+
+std::unordered_map<std::string, TClass>& Classes() {
+  static std::unordered_map<std::string, TClass> classes;
+  return classes;
+}
+
+std::string Key(std::string_view name) { return AnsiUpperCase(name); }
+
+void ForgetMergedLists() {
+  Props().merged.clear();
+  Props().byName.clear();
+}
+
+// Adds the properties of Class (and, first, of its parents) to list; a
+// redeclared name replaces the inherited entry in place.
+void MergeProps(TClass Class, std::vector<const TPropInfo*>& list) {
+  if (!Class) return;
+  MergeProps(Class->Parent, list);
+  auto own = Props().own.find(Class);
+  if (own == Props().own.end()) return;
+  for (const TPropInfo& p : own->second) {
+    auto same = std::find_if(list.begin(), list.end(), [&](const TPropInfo* q) { return AnsiSameText(q->Name, p.Name); });
+    if (same != list.end())
+      *same = &p;
+    else
+      list.push_back(&p);
+  }
+}
+
+}  // namespace
+
+// ------------------------------------------------------- type information
+
+namespace detail {
+
+TTypeInfo EnumInfo(std::string_view Name, std::span<const char* const> Names, std::size_t Size) {
+  TTypeInfo info;
+  info.Kind = tkEnumeration;
+  info.Name = Name;
+  info.OrdType = Size == 1 ? otUByte : Size == 2 ? otUWord : otULong;
+  info.MinValue = 0;
+  info.MaxValue = static_cast<int64_t>(Names.size()) - 1;
+  info.Names = Names;
+  return info;
+}
+
+TTypeInfo SetInfo(const TTypeInfo* Element, std::size_t Size) {
+  TTypeInfo info;
+  info.Kind = tkSet;
+  info.Name = Element->Name;
+  info.OrdType = Size == 1 ? otUByte : Size == 2 ? otUWord : otULong;
+  info.MinValue = 0;
+  info.MaxValue = (int64_t{1} << Element->Names.size()) - 1;
+  info.Names = Element->Names;
+  return info;
+}
+
+void RaiseReadOnly(std::string_view Name) { throw EPropertyError("Property %s is read-only", {Name}); }
+
+void CheckOrdinal(const TTypeInfo* Info, int64_t Value) {
+  switch (Info->Kind) {
+    case tkInteger:
+    case tkChar:
+    case tkEnumeration:
+      if (Value < Info->MinValue || Value > Info->MaxValue)
+        throw EPropertyError("Invalid property value: %s is out of range %s..%s",
+                             {IntToStr(Value), IntToStr(Info->MinValue), IntToStr(Info->MaxValue)});
+      break;
+    case tkSet:
+      if ((Value & ~Info->MaxValue) != 0)
+        throw EPropertyError("Invalid property value: %s has bits beyond the members of %s",
+                             {IntToStr(Value), Info->Name});
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace detail
+
+std::string GetEnumName(const TTypeInfo* Info, int64_t Value) {
+  detail::CheckOrdinal(Info, Value);
+  return Info->Names[static_cast<std::size_t>(Value)];
+}
+
+int32_t GetEnumValue(const TTypeInfo* Info, std::string_view Name) {
+  for (std::size_t i = 0; i < Info->Names.size(); ++i)
+    if (AnsiSameText(Info->Names[i], Name)) return static_cast<int32_t>(i);
+  return -1;
+}
+
+std::vector<std::string> SetToNames(const TTypeInfo* Info, int64_t Bits) {
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < Info->Names.size(); ++i)
+    if (Bits & (int64_t{1} << i)) names.emplace_back(Info->Names[i]);
+  return names;
+}
+
+int64_t NamesToSet(const TTypeInfo* Info, const std::vector<std::string>& Names) {
+  int64_t bits = 0;
+  for (const std::string& name : Names) {
+    int32_t member = GetEnumValue(Info, name);
+    if (member < 0) throw EPropertyError("Invalid property value: '%s' is not a member of %s", {name, Info->Name});
+    bits |= int64_t{1} << member;
+  }
+  return bits;
+}
+
+// ------------------------------------------------------------- properties
+
+bool TPropInfo::IsStored(TObject* Instance) const { return StoredProc ? StoredProc(Instance) : StoredFlag; }
+
+bool TPropInfo::IsComponentRef() const {
+  return Kind() == tkClass && PropType->ClassType->InheritsFrom(&TComponent::StaticMetaClass);
+}
+
+Variant GetPropValue(TObject* Instance, const TPropInfo& Prop) { return Prop.GetProc(Instance); }
+
+void SetPropValue(TObject* Instance, const TPropInfo& Prop, const Variant& Value) {
+  if (!Prop.SetProc) detail::RaiseReadOnly(Prop.Name);
+  switch (Prop.Kind()) {
+    case tkInteger:
+    case tkChar:
+    case tkEnumeration:
+    case tkSet:
+      detail::CheckOrdinal(Prop.PropType, Value.AsInt64());
+      break;
+    default:
+      break;
+  }
+  Prop.SetProc(Instance, Value);
+}
+
+int64_t GetOrdProp(TObject* Instance, const TPropInfo& Prop) { return GetPropValue(Instance, Prop).AsInt64(); }
+
+void SetOrdProp(TObject* Instance, const TPropInfo& Prop, int64_t Value) { SetPropValue(Instance, Prop, Variant(Value)); }
+
+TObject* GetObjectProp(TObject* Instance, const TPropInfo& Prop) {
+  if (Prop.Kind() != tkClass) throw EPropertyError("Property %s is not an object", {Prop.Name});
+  return static_cast<TObject*>(GetPropValue(Instance, Prop).AsPointer());
+}
+
+void SetObjectProp(TObject* Instance, const TPropInfo& Prop, TObject* Value) {
+  if (Prop.Kind() != tkClass) throw EPropertyError("Property %s is not an object", {Prop.Name});
+  SetPropValue(Instance, Prop, Variant::FromPointer(Value));
+}
+
+bool IsDefaultPropValue(TObject* Instance, const TPropInfo& Prop) {
+  Variant v = GetPropValue(Instance, Prop);
+  switch (Prop.Kind()) {
+    case tkInteger:
+    case tkChar:
+    case tkEnumeration:
+    case tkSet:
+    case tkInt64:
+      return Prop.HasDefault && v.AsInt64() == Prop.DefaultValue;
+    case tkFloat:
+      return Prop.PropType->FloatType == ftCurr ? v.AsCurrency().Value == 0 : v.AsDouble() == 0;
+    case tkLString:
+      return v.AsString().empty();
+    case tkWString:
+      return v.AsWideString().empty();
+    case tkVariant:
+      return v.IsEmpty();
+    case tkClass:
+      return v.AsPointer() == nullptr;
+    default:
+      return false;
+  }
+}
+
+void RegisterProperties(TClass Class, std::initializer_list<TPropInfo> List) {
+  Props().own[Class] = std::vector<TPropInfo>(List);
+  ForgetMergedLists();
+}
+
+void UnregisterProperties(TClass Class) {
+  Props().own.erase(Class);
+  ForgetMergedLists();
+}
+
+const std::vector<const TPropInfo*>& GetPropList(TClass Class) {
+  auto& merged = Props().merged;
+  auto it = merged.find(Class);
+  if (it != merged.end()) return it->second;
+  std::vector<const TPropInfo*> list;
+  MergeProps(Class, list);
+  auto& names = Props().byName[Class];
+  for (const TPropInfo* p : list) names.emplace(Key(p->Name), p);
+  return merged.emplace(Class, std::move(list)).first->second;
+}
+
+const TPropInfo* GetPropInfo(TClass Class, std::string_view Name) {
+  GetPropList(Class);
+  const auto& names = Props().byName[Class];
+  auto it = names.find(Key(Name));
+  return it == names.end() ? nullptr : it->second;
+}
+
+// ---------------------------------------------------------- class registry
+
+void RegisterClass(TClass AClass) {
+  for (TClass c = AClass; c && c->InheritsFrom(&TPersistent::StaticMetaClass); c = c->Parent) {
+    auto [it, added] = Classes().emplace(Key(c->Name), c);
+    if (!added && it->second != c) throw EFilerError("A class named %s already exists", {c->Name});
+    if (c == &TPersistent::StaticMetaClass) break;
+  }
+}
+
+void RegisterClasses(std::initializer_list<TClass> List) {
+  for (TClass c : List) RegisterClass(c);
+}
+
+void UnRegisterClass(TClass AClass) {
+  auto it = Classes().find(Key(AClass->Name));
+  if (it != Classes().end() && it->second == AClass) Classes().erase(it);
+}
+
+TClass GetClass(std::string_view ClassName) {
+  auto it = Classes().find(Key(ClassName));
+  return it == Classes().end() ? nullptr : it->second;
+}
+
+TClass FindClass(std::string_view ClassName) {
+  if (TClass c = GetClass(ClassName)) return c;
+  throw EClassNotFound("Class %s not found", {ClassName});
+}
+
+// --------------------------------------------------- host registrations
+
+namespace {
+
+int hostClassesCount = 0;
+
+void RegisterComponentProps() {
+  RegisterProperties(&TComponent::StaticMetaClass,
+                     {
+                         Prop<&TComponent::GetName, &TComponent::SetName>("Name").Stored(false),
+                         Prop<&TComponent::GetTag, &TComponent::SetTag>("Tag").Default(0),
+                     });
+}
+
+}  // namespace
+
+void RegisterHostClasses() {
+  if (hostClassesCount++ > 0) return;
+  RegisterComponentProps();
+  RegisterClasses({&TComponent::StaticMetaClass, &TBasicAction::StaticMetaClass});
+}
+
+void UnregisterHostClasses() {
+  if (hostClassesCount == 0 || --hostClassesCount > 0) return;
+  UnregisterProperties(&TComponent::StaticMetaClass);
+  for (TClass c : {&TBasicAction::StaticMetaClass, &TComponent::StaticMetaClass, &TPersistent::StaticMetaClass})
+    UnRegisterClass(c);
+}
+
+}  // namespace host
