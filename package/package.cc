@@ -10,8 +10,6 @@
 #include <array>
 #include <cstddef>
 
-#include "connections/kelconlist.h"
-#include "connections/kele2m.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelsystem.h"
 #include "host/classes/typinfo.h"
@@ -26,8 +24,6 @@ constexpr TkelUnit kUnits[] = {
     {"Classes", &host::RegisterHostClasses, &host::UnregisterHostClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
-    {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
-    {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 
