@@ -21,9 +21,11 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"classes", "classes                 list the host classes with their parents", corvane::RunClasses},
+    {"convert", "convert IN OUT          convert a form file between text and binary", corvane::RunConvert},
+    {"dump", "dump [FORM]             read a form into live components and print them", corvane::RunDump},
     {"describe", "describe [CLASS]        list described classes, or every feature of one", corvane::RunDescribe},
 };
-constexpr const char* kDefaultCommand = "classes";
+constexpr const char* kDefaultCommand = "dump";
 
 int Help() {
   std::printf("usage: corvane [COMMAND [ARGS]]   (without a command: %s)\n\ncommands:\n", kDefaultCommand);

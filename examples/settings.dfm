@@ -1,0 +1,3 @@
+object Settings: TComponent
+  Tag = -42
+end

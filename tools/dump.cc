@@ -1,0 +1,186 @@
+// corvane dump [FORM]: reads a form file into live components and prints the
+// component tree with every published property of every component.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "host/classes/collections.h"
+#include "host/classes/component.h"
+#include "host/classes/filer.h"
+#include "host/classes/formtext.h"
+#include "host/classes/streams.h"
+#include "host/classes/strings.h"
+#include "host/classes/typinfo.h"
+#include "host/rtl/sysutils.h"
+#include "tools/commands.h"
+
+namespace corvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The example dumped when no form is named.
+constexpr char kDefaultExample[] = "examples/actions.dfm";
+// How deep nested objects are followed (they normally form a shallow tree).
+constexpr int kMaxObjectDepth = 16;
+
+std::string Indent(int level) { return std::string(static_cast<std::size_t>(level) * 2, ' '); }
+
+// The bundled example: looked for in the source folder compiled in (when the
+// build defines it), then above the program's folder and the current folder.
+std::string FindExample() {
+  std::vector<fs::path> bases;
+#ifdef CORVANE_SOURCE_DIR
+  bases.emplace_back(CORVANE_SOURCE_DIR);
+#endif
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  for (fs::path start : {ec ? fs::path() : exe.parent_path(), fs::current_path(ec)})
+    for (fs::path dir = start; !dir.empty(); dir = dir.parent_path()) {
+      bases.push_back(dir);
+      if (dir == dir.parent_path()) break;
+    }
+  for (const fs::path& base : bases)
+    if (fs::is_regular_file(base / kDefaultExample, ec)) return (base / kDefaultExample).string();
+  throw host::EFOpenError("Cannot find the bundled example %s", {kDefaultExample});
+}
+
+// The form in `in` (text, binary or resource) as a binary form.
+host::TOwned<host::TMemoryStream> AsBinary(host::TMemoryStream* in, const std::string& name) {
+  host::TOwned<host::TMemoryStream> binary = host::MakeOwned<host::TMemoryStream>();
+  host::TOwned<host::TMemoryStream> text = host::MakeOwned<host::TMemoryStream>();
+  switch (host::TestStreamFormat(in)) {
+    case host::sofBinary:
+      binary->LoadFromStream(in);
+      break;
+    case host::sofResource:
+      host::ObjectResourceToText(in, text.get());
+      text->SetPosition(0);
+      host::ObjectTextToBinary(text.get(), binary.get());
+      break;
+    case host::sofText:
+    case host::sofUTF8Text:
+      host::ObjectTextToBinary(in, binary.get());
+      break;
+    case host::sofUnknown:
+      throw host::EReadError("%s is not a form file (neither the text syntax nor the binary format)", {name});
+  }
+  binary->SetPosition(0);
+  return binary;
+}
+
+// --------------------------------------------------------------- printing
+
+class TDumper {
+ public:
+  std::string Component(host::TComponent* c, int level) {
+    Line(level, c->GetName().empty() ? c->ClassName() : c->GetName() + ": " + c->ClassName());
+    Properties(c, "", level + 1, 0);
+    for (int i = 0; i < c->GetComponentCount(); ++i) Component(c->GetComponents(i), level + 1);
+    return out_;
+  }
+
+ private:
+  void Line(int level, const std::string& text) { out_ += Indent(level) + text + '\n'; }
+
+  void Properties(host::TObject* obj, const std::string& prefix, int level, int depth) {
+    for (const host::TPropInfo* p : host::GetPropList(obj->ClassType())) {
+      std::string name = prefix + std::string(p->Name);
+      if (p->IsNestedObject())
+        Nested(host::GetObjectProp(obj, *p), name, level, depth + 1);
+      else
+        Line(level, name + " = " + ValueText(obj, *p));
+    }
+  }
+
+  // A nested object: string lists and collections show their contents,
+  // anything else its own properties as Name.Sub.
+  void Nested(host::TObject* sub, const std::string& name, int level, int depth) {
+    if (!sub || depth > kMaxObjectDepth) {
+      Line(level, name + (sub ? " = (...)" : " = nil"));
+    } else if (auto* strings = dynamic_cast<host::TStrings*>(sub)) {
+      std::string items;
+      for (int32_t i = 0; i < strings->GetCount(); ++i)
+        items += (i ? ", " : "") + host::AnsiQuotedStr(strings->GetStrings(i), '\'');
+      Line(level, name + " = (" + items + ")");
+    } else if (auto* collection = dynamic_cast<host::TCollection*>(sub)) {
+      Line(level, name + " = <" + host::IntToStr(collection->GetCount()) + " items>");
+      for (int32_t i = 0; i < collection->GetCount(); ++i) {
+        host::TCollectionItem* item = collection->GetItem(i);
+        Line(level + 1, "item [" + host::IntToStr(i) + "]: " + item->ClassName());
+        Properties(item, "", level + 2, depth);
+      }
+    } else {
+      Properties(sub, name + ".", level, depth);
+    }
+  }
+
+  static std::string ValueText(host::TObject* obj, const host::TPropInfo& p) {
+    host::Variant v = host::GetPropValue(obj, p);
+    switch (p.Kind()) {
+      case host::tkEnumeration:
+        return host::GetEnumName(p.PropType, v.AsInt64());
+      case host::tkSet: {
+        std::string names;
+        for (const std::string& n : host::SetToNames(p.PropType, v.AsInt64())) names += (names.empty() ? "" : ", ") + n;
+        return "[" + names + "]";
+      }
+      case host::tkChar:
+        return host::AnsiQuotedStr(std::string(1, static_cast<char>(v.AsInt64())), '\'');
+      case host::tkString:
+      case host::tkLString:
+      case host::tkWString:
+        return host::AnsiQuotedStr(v.AsString(), '\'');
+      case host::tkClass: {
+        auto* ref = dynamic_cast<host::TComponent*>(host::GetObjectProp(obj, p));
+        return host::ComponentDisplayName(ref);
+      }
+      case host::tkVariant:
+        return v.IsEmpty() ? "Unassigned" : v.IsNull() ? "Null" : v.AsString();
+      default:
+        return v.AsString();
+    }
+  }
+
+  std::string out_;
+};
+
+// Reads the form file into live components and prints them.
+void Dump(const std::string& path) {
+  host::TOwned<host::TMemoryStream> in = host::MakeOwned<host::TMemoryStream>();
+  in->LoadFromFile(path);
+  host::TOwned<host::TMemoryStream> binary = AsBinary(in.get(), path);
+  host::TOwned<host::TReader> reader = host::MakeOwned<host::TReader>(binary.get(), 4096);
+  host::TOwned<host::TComponent> root(reader->ReadRootComponent(nullptr));
+  std::string text = TDumper().Component(root.get(), 0);
+  std::fputs(text.c_str(), stdout);
+}
+
+// Keeps the host classes registered while the command runs.
+struct THostClasses {
+  THostClasses() { host::RegisterHostClasses(); }
+  ~THostClasses() { host::UnregisterHostClasses(); }
+  THostClasses(const THostClasses&) = delete;
+  THostClasses& operator=(const THostClasses&) = delete;
+};
+
+}  // namespace
+
+int RunDump(const Args& args) {
+  if (args.size() > 1) {
+    std::fprintf(stderr, "usage: corvane dump [FORM]\n");
+    return 2;
+  }
+  try {
+    THostClasses classes;
+    Dump(args.empty() ? FindExample() : args[0]);
+    return 0;
+  } catch (const host::Exception& e) {
+    std::fprintf(stderr, "corvane dump: %s\n", e.Message().c_str());
+    return 1;
+  }
+}
+
+}  // namespace corvane
