@@ -11,6 +11,7 @@
 #include <cstddef>
 
 #include "core/kelcommon.h"
+#include "descriptors/kelclasses.h"
 #include "descriptors/kelsystem.h"
 #include "host/classes/typinfo.h"
 
@@ -24,6 +25,7 @@ constexpr TkelUnit kUnits[] = {
     {"Classes", &host::RegisterHostClasses, &host::UnregisterHostClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
+    {"Kelclasses", &kelclasses::Initialize, &kelclasses::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 

@@ -985,6 +985,7 @@ void TWriter::FlushBuffer() {
 }
 
 void TWriter::WriteData(const void* Buf, int32_t Count) {
+  if (Count == 0) return;  // Buf may be null then
   const auto capacity = static_cast<int32_t>(FBuffer.size());
   if (Count > capacity - FBufPos) FlushBuffer();
   if (Count >= capacity) {

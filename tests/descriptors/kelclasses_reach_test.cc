@@ -1,0 +1,873 @@
+// Reachability of every registered class descriptor: for each class in the
+// registry, on a live object of that class, every declared property is read
+// (and written back where writable), every declared method is dispatched
+// (called where that is safe on the object, otherwise shown to be mapped by an
+// owner-less descriptor of the class, which reaches the mapping and stops at
+// the missing owner), and every declared event is hooked, relayed to a
+// listener with its arguments in the records, and unhooked. No declared name
+// may fall through to "... not found!".
+//
+// The table below has one entry per host class that can be registered in this
+// program; a registered class without an entry fails the walk, so a new
+// descriptor must bring its entry here.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/kelcommon.h"
+#include "descriptors/kelclasses.h"
+#include "descriptors/kelconvert.h"
+#include "host/classes/actions.h"
+#include "host/classes/collections.h"
+#include "host/classes/component.h"
+#include "host/classes/filer.h"
+#include "host/classes/lists.h"
+#include "host/classes/resources.h"
+#include "host/classes/streams.h"
+#include "host/classes/strings.h"
+#include "host/classes/thread.h"
+#include "tests/descriptors/test_widget.h"
+
+namespace kel::test {
+
+// A thread that ends at once; TThread itself is abstract.
+class TReachThread : public host::TThread {
+  HOST_CLASS(TReachThread, host::TThread)
+  TReachThread() : TThread(true) {}
+
+ protected:
+  ~TReachThread() override = default;
+  void Execute() override { SetReturnValue(7); }
+};
+HOST_IMPL(TReachThread, host::TThread)
+
+namespace {
+
+using host::TObject;
+using host::Variant;
+
+Variant Ref(const void* p) { return Variant::FromPointer(p); }
+
+// ------------------------------------------------------------------ world
+
+// The objects one class walk uses besides the object walked; freed in
+// reverse order of creation when the walk ends.
+class TReachWorld {
+  std::vector<std::function<void()>> cleanups_;  // first: Root's construction adds to it
+
+ public:
+  TReachWorld() : Root(Keep(host::New<host::TComponent>(nullptr))) { Root->SetName("Root"); }
+  ~TReachWorld() {
+    for (auto it = cleanups_.rbegin(); it != cleanups_.rend(); ++it) (*it)();
+  }
+  TReachWorld(const TReachWorld&) = delete;
+  TReachWorld& operator=(const TReachWorld&) = delete;
+
+  template <class T>
+  T* Keep(T* obj) {
+    cleanups_.push_back([obj] { obj->Free(); });
+    return obj;
+  }
+  template <class T, class... A>
+  T* Make(A&&... args) {
+    return Keep(host::New<T>(std::forward<A>(args)...));
+  }
+  // A component owned by Root (freed with it); unnamed for an empty name.
+  template <class T = host::TComponent>
+  T* Owned(const std::string& name = "") {
+    T* c = host::New<T>(Root);
+    if (!name.empty()) c->SetName(name);
+    return c;
+  }
+  // An interface whose last reference the world holds.
+  host::IUnknown* Interface() {
+    auto* obj = host::New<host::TInterfacedObject>();
+    obj->_AddRef();
+    cleanups_.push_back([obj] { obj->_Release(); });
+    return obj;
+  }
+  // A file path removed when the walk ends.
+  std::string TempFile(const std::string& name) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / ("kelreach_" + name);
+    cleanups_.push_back([path] { std::filesystem::remove(path); });
+    return path.string();
+  }
+  void OnEnd(std::function<void()> f) { cleanups_.push_back(std::move(f)); }
+
+  host::TComponent* const Root;
+  host::TComponent* Child = nullptr;  // the walked component's child
+  int Items[2] = {1, 2};              // addresses used as list items
+};
+
+// ------------------------------------------------------------------ table
+
+using TArgs = std::function<std::vector<Variant>(TReachWorld&, TObject&)>;
+using TRecordCheck = std::function<void(TkelEventInfo&)>;
+
+struct TReachEvent {
+  // Installs a handler counting its calls in `calls` (the previous handler).
+  std::function<void(TObject&, int& calls)> SetPrevious;
+  // Raises the host event on the object; sets `check` first to a test of the
+  // records against the arguments.
+  std::function<void(TObject&, TRecordCheck& check)> Raise;
+};
+
+struct TReachCall {
+  std::string Name;
+  TArgs Args;
+  bool Raises = false;  // the host member refuses these arguments on purpose
+};
+
+struct TReachClass {
+  std::function<TObject*(TReachWorld&)> Make;
+  std::map<std::string, std::vector<Variant>> Indexes;  // index values of array properties
+  std::map<std::string, TArgs> Writes;                  // a value to write instead of the one read
+  std::set<std::string> ReadRaises, WriteRaises;        // accessors that refuse on this object
+  std::vector<TReachCall> Calls;                        // run in this order; other methods are probed
+  std::map<std::string, std::string> ProbeRaises;       // probed methods refused before the owner is needed
+  std::map<std::string, TReachEvent> Events;
+};
+
+TArgs Args(std::vector<Variant> values) {
+  return [values](TReachWorld&, TObject&) { return values; };
+}
+const TArgs kNone = Args({});
+
+template <class H>
+H& AsHost(TObject& o) {
+  return *host::As<H>(&o);
+}
+
+// One record checked against the argument the hook received.
+template <class A>
+void CheckRecord(TkelEventInfo& event, int i, const A& value) {
+  const Variant& v = event.GetArgs(i)->Value;
+  if constexpr (kelByAddress<A>) {
+    ASSERT_NE(v.AsPointer(), nullptr) << event.Name << " argument " << i;
+    EXPECT_EQ(std::memcmp(v.AsPointer(), &value, sizeof(A)), 0) << event.Name << " argument " << i;
+  } else {
+    EXPECT_EQ(v, ToVariant(value)) << event.Name << " argument " << i;
+  }
+}
+
+// The event held in the host field `field`; `make(host)` gives the arguments
+// it is raised with (the values behind by-reference parameters).
+template <class H, class... A, class MakeArgs>
+TReachEvent EventOf(host::TEvent<A...> H::*field, MakeArgs make) {
+  TReachEvent e;
+  e.SetPrevious = [field](TObject& o, int& calls) {
+    AsHost<H>(o).*field = host::TEvent<A...>([&calls](A...) { ++calls; });
+  };
+  e.Raise = [field, make](TObject& o, TRecordCheck& check) {
+    H& h = AsHost<H>(o);
+    std::tuple<std::remove_cvref_t<A>...> args = make(h);
+    check = [args](TkelEventInfo& event) {
+      ASSERT_EQ(event.GetArgCount(), static_cast<int>(sizeof...(A))) << event.Name;
+      [&]<std::size_t... K>(std::index_sequence<K...>) {
+        (CheckRecord(event, static_cast<int>(K), std::get<K>(args)), ...);
+      }(std::index_sequence_for<A...>{});
+    };
+    std::apply([&](auto&... a) { (h.*field)(a...); }, args);
+  };
+  return e;
+}
+// A notify event: the object itself is the sender.
+template <class H>
+TReachEvent NotifyOf(host::TNotifyEvent H::*field) {
+  return EventOf(field, [](H& h) { return std::tuple<TObject*>(&h); });
+}
+
+// The root methods, safe on every object. NewInstance (a new object),
+// BeforeDestruction (starts teardown) and Free are only probed; the three
+// raw-memory methods refuse on purpose.
+std::vector<TReachCall> RootCalls() {
+  static const host::TGUID unknown = host::IUnknown::IID;
+  return {
+      {"ClassType", kNone},
+      {"ClassName", kNone},
+      {"ClassNameIs", Args({Variant("TObject")})},
+      {"ClassParent", kNone},
+      {"ClassInfo", kNone},
+      {"InstanceSize", kNone},
+      {"InheritsFrom", Args({Ref(&TObject::StaticMetaClass)})},
+      {"MethodAddress", Args({Variant("Foo")})},
+      {"MethodName", Args({Variant(0)})},
+      {"FieldAddress", Args({Variant("Foo")})},
+      {"GetInterface", Args({Ref(&unknown), Variant(0)})},
+      {"GetInterfaceEntry", Args({Ref(&unknown)})},
+      {"GetInterfaceTable", kNone},
+      {"SafeCallException", Args({Variant(0), Variant(0)})},
+      {"AfterConstruction", kNone},
+      {"Dispatch", Args({Variant(0x0112)})},
+      {"DefaultHandler", Args({Variant(1)})},
+      {"InitInstance", [](TReachWorld&, TObject& o) { return std::vector<Variant>{Ref(&o)}; }, true},
+      {"CleanupInstance", kNone, true},
+      {"FreeInstance", kNone, true},
+  };
+}
+
+TReachClass WithRoot(TReachClass c) {
+  std::vector<TReachCall> calls = RootCalls();
+  calls.insert(calls.end(), c.Calls.begin(), c.Calls.end());
+  c.Calls = std::move(calls);
+  return c;
+}
+
+// ---- data classes
+
+TReachClass ListEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    auto* list = w.Make<host::TList>();
+    list->Add(&w.Items[0]);
+    list->Add(&w.Items[1]);
+    return list;
+  };
+  c.Indexes = {{"Items", {Variant(0)}}};
+  auto item = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(&w.Items[0])}; };
+  auto at0 = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Variant(0), Ref(&w.Items[1])}; };
+  c.Calls = {{"Add", item},         {"Insert", at0},    {"IndexOf", item},
+             {"Exchange", Args({Variant(0), Variant(1)})}, {"Move", Args({Variant(0), Variant(1)})},
+             {"First", kNone},      {"Last", kNone},    {"Expand", kNone},
+             {"Remove", item},      {"Delete", Args({Variant(0)})}, {"Pack", kNone},
+             {"Error", Args({Variant("Bad %d"), Variant(3)}), true}, {"Clear", kNone}};
+  return c;
+}
+
+TReachClass ThreadListEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) { return w.Make<host::TThreadList>(); };
+  auto item = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(&w.Items[0])}; };
+  c.Calls = {{"Add", item}, {"LockList", kNone}, {"UnlockList", kNone}, {"Remove", item}, {"Clear", kNone}};
+  return c;
+}
+
+TReachClass InterfaceListEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    auto* list = w.Make<host::TInterfaceList>();
+    host::IUnknown* i = w.Interface();
+    list->Add(i);
+    list->Add(i);
+    return list;
+  };
+  c.Indexes = {{"Items", {Variant(0)}}};
+  // The list's own first item (the world's interface).
+  auto item = [](TReachWorld&, TObject& o) { return std::vector<Variant>{Ref(AsHost<host::TInterfaceList>(o).Get(0))}; };
+  auto at0 = [](TReachWorld&, TObject& o) {
+    return std::vector<Variant>{Variant(0), Ref(AsHost<host::TInterfaceList>(o).Get(0))};
+  };
+  c.Calls = {{"Add", item},    {"Insert", at0},  {"IndexOf", item}, {"Exchange", Args({Variant(0), Variant(1)})},
+             {"First", kNone}, {"Last", kNone},  {"Expand", kNone}, {"Lock", kNone},
+             {"Unlock", kNone}, {"Remove", item}, {"Delete", Args({Variant(0)})}, {"Clear", kNone}};
+  return c;
+}
+
+TReachClass BitsEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    auto* bits = w.Make<host::TBits>();
+    bits->SetSize(8);
+    bits->SetBits(3, true);
+    return bits;
+  };
+  c.Indexes = {{"Bits", {Variant(3)}}};
+  c.Calls = {{"OpenBit", kNone}};
+  return c;
+}
+
+// TPersistent's own methods on an object whose class can assign a copy of
+// itself (`assignable`); others refuse Assign.
+std::vector<TReachCall> PersistentCalls(TArgs source, bool assignable) {
+  return {{"GetNamePath", kNone}, {"Assign", std::move(source), !assignable}};
+}
+
+TReachClass PersistentEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) { return w.Make<host::TPersistent>(); };
+  c.Calls = PersistentCalls(Args({Variant(0)}), false);
+  return c;
+}
+
+host::TCollection* TwoItems(host::TCollection* collection) {
+  collection->Add();
+  collection->Add();
+  return collection;
+}
+
+TReachClass CollectionItemEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    return TwoItems(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass))->GetItem(0);
+  };
+  c.Calls = PersistentCalls(Args({Variant(0)}), false);
+  return c;
+}
+
+TReachClass CollectionEntry(bool owned) {
+  TReachClass c;
+  c.Make = [owned](TReachWorld& w) -> TObject* {
+    if (owned) return TwoItems(w.Make<host::TOwnedCollection>(w.Root, &host::TCollectionItem::StaticMetaClass));
+    return TwoItems(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass));
+  };
+  c.Indexes = {{"Items", {Variant(0)}}};
+  c.WriteRaises = {"Items"};  // an item cannot be assigned to itself
+  auto source = [](TReachWorld& w, TObject&) {
+    // Empty: plain TCollectionItems cannot be assigned, so their collections copy only when empty.
+    return std::vector<Variant>{Ref(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass))};
+  };
+  c.Calls = PersistentCalls(source, true);
+  c.Calls.insert(c.Calls.end(), {{"Add", kNone},
+                                 {"Insert", Args({Variant(0)})},
+                                 {"FindItemID", Args({Variant(0)})},
+                                 {"BeginUpdate", kNone},
+                                 {"EndUpdate", kNone},
+                                 {"Clear", kNone}});
+  return c;
+}
+
+TReachClass StringsEntry(bool stringList) {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    auto* list = w.Make<host::TStringList>();
+    list->SetCommaText("a=1,b=2");
+    return list;
+  };
+  c.Indexes = {{"Names", {Variant(0)}}, {"Objects", {Variant(0)}}, {"Values", {Variant("a")}}, {"Strings", {Variant(0)}}};
+  static const char kText[] = "x\ny";
+  auto other = [](TReachWorld& w, TObject&) {
+    auto* s = w.Make<host::TStringList>();
+    s->Add("o");
+    return std::vector<Variant>{Ref(s)};
+  };
+  auto stream = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(w.Make<host::TMemoryStream>())}; };
+  auto file = std::make_shared<std::string>();
+  auto fileArg = [file](TReachWorld& w, TObject&) {
+    if (file->empty()) *file = w.TempFile("strings.txt");
+    return std::vector<Variant>{Variant(*file)};
+  };
+  c.Calls = PersistentCalls(other, true);
+  c.Calls.insert(c.Calls.end(), {{"Add", Args({Variant("c")})},
+                                 {"AddObject", Args({Variant("d"), Variant(0)})},
+                                 {"Append", Args({Variant("e")})},
+                                 {"AddStrings", other},
+                                 {"BeginUpdate", kNone},
+                                 {"EndUpdate", kNone},
+                                 {"Equals", other},
+                                 {"Exchange", Args({Variant(0), Variant(1)})},
+                                 {"GetText", kNone},
+                                 {"IndexOf", Args({Variant("a")})},
+                                 {"IndexOfName", Args({Variant("a")})},
+                                 {"IndexOfObject", Args({Variant(0)})},
+                                 {"Insert", Args({Variant(0), Variant("z")})},
+                                 {"InsertObject", Args({Variant(0), Variant("y"), Variant(0)})},
+                                 {"Move", Args({Variant(0), Variant(1)})},
+                                 {"SaveToStream", stream},
+                                 {"LoadFromStream", stream},
+                                 {"SaveToFile", fileArg},
+                                 {"LoadFromFile", fileArg},
+                                 {"SetText", Args({Ref(kText)})},
+                                 {"Delete", Args({Variant(0)})},
+                                 {"Clear", kNone}});
+  if (stringList) {
+    c.Calls.insert(c.Calls.end(), {{"Add", Args({Variant("b")})}, {"Find", Args({Variant("b"), Variant(0)})},
+                                   {"Sort", kNone}});
+    c.Events = {{"OnChange", NotifyOf(&host::TStringList::OnChange)},
+                {"OnChanging", NotifyOf(&host::TStringList::OnChanging)}};
+  }
+  return c;
+}
+
+// ---- streams
+
+host::TMemoryStream* HelloStream(TReachWorld& w) {
+  auto* s = w.Make<host::TMemoryStream>();
+  s->WriteBuffer("hello", 5);
+  s->SetPosition(0);
+  return s;
+}
+
+// The stream's methods; the write methods only on a writable stream.
+std::vector<TReachCall> StreamCalls(bool writable) {
+  auto source = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(HelloStream(w)), Variant(2)}; };
+  std::vector<TReachCall> calls = {{"Seek", Args({Variant(0), Variant(0)})},
+                                   {"Read", Args({Variant("xxx"), Variant(3)})},
+                                   {"Seek", Args({Variant(0), Variant(0)})},
+                                   {"ReadBuffer", Args({Variant("xx"), Variant(2)})}};
+  if (writable)
+    calls.insert(calls.end(), {{"Write", Args({Variant("abc"), Variant(3)})},
+                               {"WriteBuffer", Args({Variant("zz"), Variant(2)})},
+                               {"CopyFrom", source},
+                               {"WriteComponent", [](TReachWorld& w, TObject&) {
+                                  return std::vector<Variant>{Ref(w.Owned("Streamed"))};
+                                }}});
+  return calls;
+}
+
+TReachClass StreamEntry(std::function<TObject*(TReachWorld&)> make, bool writable = true) {
+  TReachClass c;
+  c.Make = std::move(make);
+  c.Calls = StreamCalls(writable);
+  return c;
+}
+
+TObject* FileStream(TReachWorld& w) {
+  auto* s = w.Make<host::TFileStream>(w.TempFile("stream.bin"), host::fmCreate);
+  s->WriteBuffer("hello", 5);
+  s->SetPosition(0);
+  return s;
+}
+
+TObject* ResourceStream(TReachWorld& w) {
+  host::RegisterResource(host::HInstance(), "KELREACH", host::RT_RCDATA, std::string_view("hello"));
+  w.OnEnd([] { host::UnregisterResource(host::HInstance(), "KELREACH", host::RT_RCDATA); });
+  return w.Make<host::TResourceStream>(host::HInstance(), "KELREACH", host::RT_RCDATA);
+}
+
+TReachClass CustomMemoryStreamEntry(bool memoryStream) {
+  TReachClass c = StreamEntry(HelloStream);
+  auto file = std::make_shared<std::string>();
+  auto fileArg = [file](TReachWorld& w, TObject&) {
+    if (file->empty()) *file = w.TempFile("memory.bin");
+    return std::vector<Variant>{Variant(*file)};
+  };
+  auto stream = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(HelloStream(w))}; };
+  c.Calls.insert(c.Calls.end(), {{"SaveToStream", stream}, {"SaveToFile", fileArg}});
+  if (memoryStream)
+    c.Calls.insert(c.Calls.end(), {{"LoadFromStream", stream}, {"LoadFromFile", fileArg}, {"Clear", kNone}});
+  return c;
+}
+
+TReachClass StringStreamEntry() {
+  TReachClass c = StreamEntry([](TReachWorld& w) { return w.Make<host::TStringStream>("hello"); });
+  c.Calls.insert(c.Calls.end(), {{"ReadString", Args({Variant(2)})}, {"WriteString", Args({Variant("ab")})}});
+  return c;
+}
+
+// ---- filers
+
+TObject* Writer(TReachWorld& w) { return w.Make<host::TWriter>(w.Make<host::TMemoryStream>(), 64); }
+
+TReachClass FilerEntry() {
+  TReachClass c;
+  c.Make = Writer;
+  c.Calls = {{"FlushBuffer", kNone}};
+  return c;
+}
+
+TReachClass WriterEntry() {
+  TReachClass c = FilerEntry();
+  c.Calls.insert(c.Calls.begin(), {{"WriteSignature", kNone},
+                                   {"WriteInteger", Args({Variant(1)})},
+                                   {"WriteBoolean", Args({Variant(true)})},
+                                   {"WriteFloat", Args({Variant(1.5)})},
+                                   {"WriteSingle", Args({Variant(2.5)})},
+                                   {"WriteCurrency", Args({Variant(3)})},
+                                   {"WriteDate", Args({Variant(4.0)})},
+                                   {"WriteIdent", Args({Variant("Foo")})},
+                                   {"WriteStr", Args({Variant("s")})},
+                                   {"WriteString", Args({Variant("t")})},
+                                   {"WriteWideString", Args({Variant("w")})},
+                                   {"WriteChar", Args({Variant("c")})},
+                                   {"WriteListBegin", kNone},
+                                   {"WriteListEnd", kNone},
+                                   {"Write", Args({Variant("ab"), Variant(2)})}});
+  return c;
+}
+
+// A reader over one value of each kind its read methods take, in the order
+// of the calls below.
+TObject* Reader(TReachWorld& w) {
+  auto* stream = w.Make<host::TMemoryStream>();
+  {
+    host::TOwned<host::TWriter> writer = host::MakeOwned<host::TWriter>(stream, 64);
+    writer->WriteSignature();
+    writer->WriteInteger(7);
+    writer->WriteBoolean(true);
+    writer->WriteString("abc");
+    writer->WriteIdent("Foo");
+    writer->WriteFloat(1.5);
+    writer->WriteSingle(2.5f);
+    writer->WriteCurrency(host::Currency(3));
+    writer->WriteDate(4.0);
+    writer->WriteWideString(u"w");
+    writer->WriteChar('c');
+    writer->WriteListBegin();
+    writer->WriteListEnd();
+    writer->WriteStr("s");
+    writer->Write("xy", 2);
+  }
+  stream->SetPosition(0);
+  return w.Make<host::TReader>(stream, 64);
+}
+
+TReachClass ReaderEntry() {
+  TReachClass c;
+  c.Make = Reader;
+  c.Calls = {{"ReadSignature", kNone}, {"ReadInteger", kNone},   {"ReadBoolean", kNone},   {"ReadString", kNone},
+             {"ReadIdent", kNone},     {"ReadFloat", kNone},     {"ReadSingle", kNone},    {"ReadCurrency", kNone},
+             {"ReadDate", kNone},      {"ReadWideString", kNone}, {"ReadChar", kNone},     {"NextValue", kNone},
+             {"ReadListBegin", kNone}, {"EndOfList", kNone},     {"ReadListEnd", kNone},   {"ReadStr", kNone},
+             {"Read", Args({Variant("..."), Variant(2)})},
+             {"BeginReferences", kNone}, {"FixupReferences", kNone}, {"EndReferences", kNone},
+             {"FlushBuffer", kNone}};
+  using host::TReader;
+  c.Events = {
+      {"OnError", EventOf(&TReader::OnError, [](TReader& r) { return std::tuple(&r, std::string("bad"), false); })},
+      {"OnFindMethod", EventOf(&TReader::OnFindMethod,
+                               [](TReader& r) { return std::tuple(&r, std::string("Click"), static_cast<void*>(&r), true); })},
+      {"OnSetName", EventOf(&TReader::OnSetName,
+                            [](TReader& r) { return std::tuple(&r, static_cast<host::TComponent*>(nullptr), std::string("N")); })},
+      {"OnReferenceName", EventOf(&TReader::OnReferenceName, [](TReader& r) { return std::tuple(&r, std::string("R")); })},
+      {"OnAncestorNotFound",
+       EventOf(&TReader::OnAncestorNotFound, [](TReader& r) {
+         return std::tuple(&r, std::string("A"), host::TClass(&host::TComponent::StaticMetaClass),
+                           static_cast<host::TComponent*>(nullptr));
+       })},
+  };
+  return c;
+}
+
+// ---- components
+
+TReachClass ThreadEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) { return w.Make<TReachThread>(); };
+  c.Calls = {{"Terminate", kNone}, {"Resume", kNone}, {"WaitFor", kNone}};  // Suspend only probed
+  c.Events = {{"OnTerminate", NotifyOf(&host::TThread::OnTerminate)}};
+  return c;
+}
+
+std::vector<TReachCall> ComponentCalls() {
+  auto other = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(w.Owned())}; };
+  auto action = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(w.Owned<host::TBasicAction>())}; };
+  // The child leaves the walked component and joins it again (DestroyComponents then frees it).
+  auto child = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(w.Child)}; };
+  return {{"FindComponent", Args({Variant("Child")})},
+          {"FreeNotification", other},
+          {"FreeOnRelease", kNone},
+          {"GetParentComponent", kNone},
+          {"HasParent", kNone},
+          {"ExecuteAction", action},
+          {"UpdateAction", action},
+          {"RemoveComponent", child},
+          {"InsertComponent", child},
+          {"DestroyComponents", kNone},
+          {"Destroying", kNone}};
+}
+
+template <class T>
+TObject* ComponentWithChild(TReachWorld& w) {
+  auto* c = w.Owned<T>("Walked");
+  w.Child = host::New<host::TComponent>(c);
+  w.Child->SetName("Child");
+  return c;
+}
+
+TReachClass ComponentEntry() {
+  TReachClass c;
+  c.Make = ComponentWithChild<host::TComponent>;
+  c.Indexes = {{"Components", {Variant(0)}}};
+  c.ReadRaises = {"ComObject"};  // no COM server here
+  c.Calls = ComponentCalls();
+  return c;
+}
+
+TReachClass ActionLinkEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    auto* link = w.Make<host::TBasicActionLink>(nullptr);
+    link->SetAction(w.Owned<host::TBasicAction>("Linked"));
+    return link;
+  };
+  c.Calls = {{"Execute", kNone}, {"Update", kNone}};
+  c.Events = {{"OnChange", NotifyOf(&host::TBasicActionLink::OnChange)}};
+  return c;
+}
+
+TReachClass ActionEntry() {
+  TReachClass c = ComponentEntry();
+  c.Make = ComponentWithChild<host::TBasicAction>;
+  auto target = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Ref(w.Root)}; };
+  auto made = std::make_shared<host::TBasicActionLink*>(nullptr);
+  auto link = [made](TReachWorld& w, TObject&) {
+    if (!*made) *made = w.Make<host::TBasicActionLink>(nullptr);
+    return std::vector<Variant>{Ref(*made)};
+  };
+  c.Calls.insert(c.Calls.begin(), {{"HandlesTarget", target},
+                                   {"UpdateTarget", target},
+                                   {"ExecuteTarget", target},
+                                   {"Execute", kNone},
+                                   {"Update", kNone},
+                                   {"RegisterChanges", link},
+                                   {"UnRegisterChanges", link}});
+  using host::TBasicAction;
+  c.Events = {{"OnChange", NotifyOf(&TBasicAction::OnChange)},
+              {"OnExecute", NotifyOf(&TBasicAction::OnExecute)},
+              {"OnUpdate", NotifyOf(&TBasicAction::OnUpdate)}};
+  return c;
+}
+
+// ---- the test widget of the pattern tests (registered by them)
+
+TReachClass WidgetEntry() {
+  TReachClass c;
+  c.Make = [](TReachWorld& w) {
+    auto* widget = w.Make<TTestWidget>();
+    widget->Add("one");
+    return widget;
+  };
+  c.Indexes = {{"Items", {Variant(0)}}};
+  static const TTestRect bounds{1, 2, 3, 4};
+  c.Writes = {{"Bounds", Args({Ref(&bounds)})}};
+  c.Calls = {{"Add", Args({Variant("two")})},
+             {"Find", Args({Variant("two"), Variant(0)})},
+             {"Inflate", Args({Ref(&bounds), Variant(1)})},
+             {"Sum", Args({Variant(1), Variant(2)})},
+             {"SumProc", Args({Variant(1), Variant(2)})}};
+  // Broken is mapped with a different arity than its text declares: the probe sees the mapping refuse.
+  c.ProbeRaises = {{"Broken", "Method Broken needs 2 arguments, but its record has 1!"}};
+  c.Events = {{"OnChange", NotifyOf(&TTestWidget::OnChange)},
+              {"OnKey", EventOf(&TTestWidget::OnKey,
+                                [](TTestWidget& h) { return std::tuple(static_cast<TObject*>(&h), uint16_t{13}, TTestOptions{toBold}); })},
+              {"OnAct", NotifyOf(&TTestWidget::OnAct)}};
+  return c;
+}
+
+const std::map<std::string, TReachClass>& Table() {
+  static const std::map<std::string, TReachClass> table = [] {
+    std::map<std::string, TReachClass> t;
+    t["TObject"].Make = [](TReachWorld& w) { return w.Make<TObject>(); };
+    t["TInterfacedObject"].Make = [](TReachWorld& w) { return w.Make<host::TInterfacedObject>(); };
+    t["TList"] = ListEntry();
+    t["TThreadList"] = ThreadListEntry();
+    t["TInterfaceList"] = InterfaceListEntry();
+    t["TBits"] = BitsEntry();
+    t["TPersistent"] = PersistentEntry();
+    t["TCollectionItem"] = CollectionItemEntry();
+    t["TCollection"] = CollectionEntry(false);
+    t["TOwnedCollection"] = CollectionEntry(true);
+    t["TStrings"] = StringsEntry(false);
+    t["TStringList"] = StringsEntry(true);
+    t["TStream"] = StreamEntry(HelloStream);
+    t["THandleStream"] = StreamEntry(FileStream);
+    t["TFileStream"] = StreamEntry(FileStream);
+    t["TCustomMemoryStream"] = CustomMemoryStreamEntry(false);
+    t["TMemoryStream"] = CustomMemoryStreamEntry(true);
+    t["TStringStream"] = StringStreamEntry();
+    t["TResourceStream"] = StreamEntry(ResourceStream, false);
+    t["TFiler"] = FilerEntry();
+    t["TReader"] = ReaderEntry();
+    t["TWriter"] = WriterEntry();
+    t["TThread"] = ThreadEntry();
+    t["TComponent"] = ComponentEntry();
+    t["TBasicActionLink"] = ActionLinkEntry();
+    t["TBasicAction"] = ActionEntry();
+    t["TTestWidget"] = WidgetEntry();
+    for (auto& [name, entry] : t) entry = WithRoot(std::move(entry));
+    return t;
+  }();
+  return table;
+}
+
+// ------------------------------------------------------------------ walk
+
+std::string NotFound(const char* kind, const std::string& name) {
+  return std::string(kind) + " " + name + " not found!";
+}
+
+// The message a call raises, or "" when it raises nothing.
+template <class F>
+std::string Raised(F&& f) {
+  try {
+    f();
+  } catch (const host::Exception& e) {
+    return e.Message().empty() ? "<empty message>" : e.Message();
+  }
+  return "";
+}
+
+TkelClassInfo* NewDescriptor(host::TClass infoClass) {
+  auto* d = host::As<TkelClassInfo>(infoClass->Create(nullptr));
+  d->InitMetaData();
+  return d;
+}
+
+template <class F>
+bool Declared(const TkelClassInfo& d, int count, F&& nameAt, const std::string& name) {
+  for (int i = 0; i < count; ++i)
+    if (nameAt(d, i) == name) return true;
+  return false;
+}
+
+// Every name the entry mentions is declared by the descriptor (a stale entry fails).
+void CheckEntryNames(const TReachClass& entry, const TkelClassInfo& d) {
+  auto prop = [](const TkelClassInfo& x, int i) { return x.GetProperties(i)->Name; };
+  auto method = [](const TkelClassInfo& x, int i) { return x.GetMethods(i)->Name; };
+  auto event = [](const TkelClassInfo& x, int i) { return x.GetEvents(i)->Name; };
+  for (const auto& [name, v] : entry.Indexes) EXPECT_TRUE(Declared(d, d.GetPropertyCount(), prop, name)) << name;
+  for (const auto& [name, v] : entry.Writes) EXPECT_TRUE(Declared(d, d.GetPropertyCount(), prop, name)) << name;
+  for (const TReachCall& c : entry.Calls) EXPECT_TRUE(Declared(d, d.GetMethodCount(), method, c.Name)) << c.Name;
+  for (const auto& [name, e] : entry.Events) EXPECT_TRUE(Declared(d, d.GetEventCount(), event, name)) << name;
+}
+
+void CheckProperty(const TReachClass& entry, TReachWorld& w, TObject& obj, TkelClassInfo& d, TkelPropertyInfo& p) {
+  SCOPED_TRACE("property " + p.Name);
+  if (p.GetIndexCount() > 0) {
+    auto it = entry.Indexes.find(p.Name);
+    ASSERT_NE(it, entry.Indexes.end()) << "no index values for " << p.Name;
+    ASSERT_EQ(static_cast<int>(it->second.size()), p.GetIndexCount());
+    for (int k = 0; k < p.GetIndexCount(); ++k) p.GetIndexes(k)->Value = it->second[static_cast<std::size_t>(k)];
+  }
+  if (entry.ReadRaises.count(p.Name)) {
+    const std::string message = Raised([&] { d.GetProperty(&p); });
+    EXPECT_NE(message, "");
+    EXPECT_NE(message, NotFound("Property", p.Name));
+    return;
+  }
+  Variant value;
+  ASSERT_EQ(Raised([&] { value = d.GetProperty(&p); }), "");
+  if (!p.Style.Contains(psWritable)) {
+    EXPECT_EQ(Raised([&] { d.SetProperty(&p, value); }), NotFound("Property", p.Name));
+    EXPECT_EQ(d.GetProperty(&p), value);  // unchanged
+    return;
+  }
+  const auto write = entry.Writes.find(p.Name);
+  const Variant written = write == entry.Writes.end() ? value : write->second(w, obj).at(0);
+  const std::string message = Raised([&] { d.SetProperty(&p, written); });
+  if (entry.WriteRaises.count(p.Name)) {
+    EXPECT_NE(message, "");
+    EXPECT_NE(message, NotFound("Property", p.Name));
+    EXPECT_EQ(d.GetProperty(&p), value);  // unchanged
+  } else {
+    EXPECT_EQ(message, "");
+    if (write == entry.Writes.end()) {
+      EXPECT_EQ(d.GetProperty(&p), written);
+    }
+  }
+}
+
+// Calls the entry's methods in its order on the live object.
+void RunCalls(const TReachClass& entry, TReachWorld& w, TObject& obj, TkelClassInfo& d) {
+  for (const TReachCall& call : entry.Calls) {
+    SCOPED_TRACE("method " + call.Name);
+    TkelMethodInfo* m = d.FindMethod(call.Name);
+    ASSERT_NE(m, nullptr);
+    const std::vector<Variant> args = call.Args(w, obj);
+    ASSERT_EQ(static_cast<int>(args.size()), m->GetArgCount());
+    for (int i = 0; i < m->GetArgCount(); ++i) m->GetArgs(i)->Value = args[static_cast<std::size_t>(i)];
+    m->Result = Variant();
+    const std::string message = Raised([&] { d.InvokeMethod(m); });
+    if (call.Raises) {
+      EXPECT_NE(message, "");
+      EXPECT_NE(message, NotFound("Method", call.Name));
+    } else {
+      EXPECT_EQ(message, "");
+      if (m->Style == msFunction) {
+        EXPECT_FALSE(m->Result.IsEmpty());
+      }
+    }
+  }
+}
+
+// The methods the entry does not call: an owner-less descriptor of the
+// class reaches their mapping, which then stops at the missing owner.
+void ProbeOthers(const TReachClass& entry, host::TClass infoClass) {
+  TkelClassInfo* probe = NewDescriptor(infoClass);
+  for (int i = 0; i < probe->GetMethodCount(); ++i) {
+    TkelMethodInfo* m = probe->GetMethods(i);
+    bool called = false;
+    for (const TReachCall& c : entry.Calls) called = called || c.Name == m->Name;
+    if (called) continue;
+    const std::string message = Raised([&] { probe->InvokeMethod(m); });
+    EXPECT_NE(message, NotFound("Method", m->Name)) << "method " << m->Name;
+    const auto refused = entry.ProbeRaises.find(m->Name);
+    if (refused != entry.ProbeRaises.end()) {
+      EXPECT_EQ(message, refused->second);
+    } else {
+      EXPECT_NE(message.find("has no owner"), std::string::npos) << "method " << m->Name << ": " << message;
+    }
+  }
+  probe->Free();
+}
+
+// Hooked: the listener hears the event with its arguments and the previous
+// handler still runs; unhooked: only the previous handler runs.
+void CheckEvent(const TReachClass& entry, TObject& obj, TkelClassInfo& d, TkelEventInfo& ev, int& previous) {
+  SCOPED_TRACE("event " + ev.Name);
+  const auto it = entry.Events.find(ev.Name);
+  ASSERT_NE(it, entry.Events.end()) << "no way to raise " << ev.Name;
+  int heard = 0;
+  TRecordCheck check;
+  TkelListener* listener = host::New<TkelListener>();
+  listener->EventName = ev.Name;
+  listener->OnEvent = [&](TObject* sender, TkelEventInfo* info) {
+    ++heard;
+    EXPECT_EQ(sender, &obj);
+    if (check) check(*info);
+  };
+  d.AddListener(listener);
+  const int before = previous;
+  it->second.Raise(obj, check);
+  EXPECT_EQ(heard, 1);
+  EXPECT_EQ(previous, before + 1);
+  d.SetOwner(nullptr);  // restoring through a host setter may itself raise events
+  const int unhooked = previous;
+  it->second.Raise(obj, check);
+  EXPECT_EQ(heard, 1);                  // unhooked: the listener hears nothing
+  EXPECT_EQ(previous, unhooked + 1);    // the previous handler is back
+  d.SetOwner(&obj);
+  d.RemoveListener(listener);
+  listener->Free();
+}
+
+void WalkClass(const std::string& name) {
+  SCOPED_TRACE("class " + name);
+  const auto entry = Table().find(name);
+  ASSERT_NE(entry, Table().end()) << "no factory for " << name << ": add it to the reachability table";
+  const host::TClass infoClass = TkelClassRegistry::FindClass(name);
+  ASSERT_NE(infoClass, nullptr);
+  std::map<std::string, int> previous;  // outlives the objects, whose teardown may fire events
+  TReachWorld world;
+  TObject* obj = entry->second.Make(world);
+  bool ofClass = false;  // the object is of the class or a descendant
+  for (host::TClass c = obj->ClassType(); c; c = c->Parent) ofClass = ofClass || c->ClassNameIs(name);
+  ASSERT_TRUE(ofClass) << obj->ClassName();
+  for (const auto& [event, e] : entry->second.Events) e.SetPrevious(*obj, previous[event]);
+  TkelClassInfo* d = NewDescriptor(infoClass);
+  d->SetOwner(obj);
+  CheckEntryNames(entry->second, *d);
+  for (int i = 0; i < d->GetEventCount(); ++i) CheckEvent(entry->second, *obj, *d, *d->GetEvents(i), previous[d->GetEvents(i)->Name]);
+  for (int i = 0; i < d->GetPropertyCount(); ++i) CheckProperty(entry->second, world, *obj, *d, *d->GetProperties(i));
+  RunCalls(entry->second, world, *obj, *d);
+  ProbeOthers(entry->second, infoClass);
+  d->SetOwner(nullptr);
+  d->Free();
+}
+
+TEST(ClassLibraryReach, EveryRegisteredDescriptorReachesEveryDeclaredFeature) {
+  // The package registered every descriptor unit (kel::package::Initialize).
+  std::vector<std::string> names;
+  TkelClassRegistry::Iterate(host::TEvent<const std::string&>([&](const std::string& n) { names.push_back(n); }));
+  for (const char* expected : {"TObject", "TInterfacedObject", "TStringList", "TComponent", "TBasicAction"})
+    EXPECT_NE(std::find(names.begin(), names.end(), expected), names.end()) << expected;
+  for (const std::string& name : names) WalkClass(name);
+}
+
+TEST(ClassLibraryReach, AClassWithoutAFactoryEntryFailsTheWalk) {
+  EXPECT_FATAL_FAILURE(WalkClass("TNoSuchClass"), "no factory for TNoSuchClass");
+}
+
+}  // namespace
+}  // namespace kel::test
