@@ -42,22 +42,20 @@ TComponent* TComponent::GetComponents(int Index) const {
   return FComponents[static_cast<std::size_t>(Index)];
 }
 
+int TComponent::GetComponentIndex() const {
+  if (!FOwner) return -1;
+  const auto& list = FOwner->FComponents;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
 void TComponent::SetComponentIndex(int Value) {
   if (!FOwner) return;
   auto& list = FOwner->FComponents;
-  const auto current = static_cast<std::ptrdiff_t>(FIndex);
-  const auto target = static_cast<std::ptrdiff_t>(std::clamp(Value, 0, static_cast<int>(list.size()) - 1));
+  const int current = GetComponentIndex();
+  const int target = std::clamp(Value, 0, static_cast<int>(list.size()) - 1);
   if (target == current) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + target, this);
-  FOwner->Renumber(static_cast<std::size_t>(std::min(current, target)), static_cast<std::size_t>(std::max(current, target)) + 1);
-  for (auto& observers : FOwner->FObservers)
-    std::sort(observers.begin(), observers.end(),
-              [](const TComponent* a, const TComponent* b) { return a->FIndex < b->FIndex; });
-}
-
-void TComponent::Renumber(std::size_t From, std::size_t To) {
-  for (std::size_t i = From; i < To; ++i) FComponents[i]->FIndex = i;
 }
 
 bool TComponent::OwnsDirectlyOrIndirectly(const TComponent* AComponent) const {
@@ -94,35 +92,13 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
 void TComponent::Insert(TComponent* AComponent) {
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;
-  AComponent->FIndex = FComponents.size() - 1;
-  IndexName(AComponent);
-  AComponent->UpdateObserving();
-  UpdateObserving();
 }
 
 void TComponent::Remove(TComponent* AComponent) {
-  if (AComponent->FOwner != this) return;
-  AComponent->SetObserving(opInsert, false);
-  AComponent->SetObserving(opRemove, false);
-  UnindexName(AComponent);
-  FComponents.erase(FComponents.begin() + static_cast<std::ptrdiff_t>(AComponent->FIndex));
-  Renumber(AComponent->FIndex, FComponents.size());
+  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
+  if (it == FComponents.end()) return;
+  FComponents.erase(it);
   AComponent->FOwner = nullptr;
-  UpdateObserving();
-}
-
-void TComponent::IndexName(TComponent* AComponent) {
-  if (!AComponent->FName.empty()) FNameIndex.emplace(AnsiUpperCase(AComponent->FName), AComponent);
-}
-
-void TComponent::UnindexName(TComponent* AComponent) {
-  if (AComponent->FName.empty()) return;
-  auto [first, last] = FNameIndex.equal_range(AnsiUpperCase(AComponent->FName));
-  for (auto it = first; it != last; ++it)
-    if (it->second == AComponent) {
-      FNameIndex.erase(it);
-      return;
-    }
 }
 
 void TComponent::DestroyComponents() {
@@ -133,15 +109,11 @@ void TComponent::DestroyComponents() {
   }
 }
 
-// The first match in list order (names can only repeat when a derived class
-// stored one unchecked).
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty()) return nullptr;
-  auto [first, last] = FNameIndex.equal_range(AnsiUpperCase(AName));
-  TComponent* found = nullptr;
-  for (auto it = first; it != last; ++it)
-    if (!found || it->second->FIndex < found->FIndex) found = it->second;
-  return found;
+  for (TComponent* c : FComponents)
+    if (AnsiSameText(c->FName, AName)) return c;
+  return nullptr;
 }
 
 void TComponent::ValidateInsert(TComponent*) {}
@@ -156,12 +128,6 @@ void TComponent::SetName(const std::string& NewName) {
     throw EComponentError("'%s' is not a valid component name", {NewName});
   if (FOwner) FOwner->ValidateRename(this, FName, NewName);
   ChangeName(NewName);
-}
-
-void TComponent::ChangeName(const std::string& NewName) {
-  if (FOwner) FOwner->UnindexName(this);
-  FName = NewName;
-  if (FOwner) FOwner->IndexName(this);
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) {
@@ -192,13 +158,9 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 void TComponent::AddNotification(TComponent* AComponent) {
   if (!Contains(FFreeNotifies, AComponent)) FFreeNotifies.push_back(AComponent);
   FComponentState.Include(csFreeNotification);
-  UpdateObserving();
 }
 
-void TComponent::RemoveNotification(TComponent* AComponent) {
-  std::erase(FFreeNotifies, AComponent);
-  UpdateObserving();
-}
+void TComponent::RemoveNotification(TComponent* AComponent) { std::erase(FFreeNotifies, AComponent); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
@@ -206,44 +168,13 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 // Last first; a receiver may change the list, so the position is clamped to
-// the list after every call. Only observers are called: for any other owned
-// component the call would do nothing.
+// the list after every call.
 void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
-  for (std::size_t i = FComponents.size();;) {
-    auto next = FirstObserverFrom(Operation, i);
-    if (next == FObservers[Operation].begin()) return;
-    TComponent* receiver = *--next;
-    i = receiver->FIndex;
-    receiver->Notification(AComponent, Operation);
+  for (std::size_t i = FComponents.size(); i > 0;) {
+    --i;
+    FComponents[i]->Notification(AComponent, Operation);
     i = std::min(i, FComponents.size());
   }
-}
-
-std::vector<TComponent*>::iterator TComponent::FirstObserverFrom(TOperation Operation, std::size_t Index) {
-  return std::lower_bound(FObservers[Operation].begin(), FObservers[Operation].end(), Index,
-                          [](const TComponent* c, std::size_t i) { return c->FIndex < i; });
-}
-
-void TComponent::UpdateObserving() {
-  for (TOperation op : {opInsert, opRemove}) SetObserving(op, FOwner && CanObserve(op));
-}
-
-void TComponent::SetObserving(TOperation Operation, bool Value) {
-  if (Value == FObserving[Operation]) return;
-  FObserving[Operation] = Value;
-  auto& list = FOwner->FObservers[Operation];
-  auto at = FOwner->FirstObserverFrom(Operation, FIndex);
-  if (Value)
-    list.insert(at, this);
-  else
-    list.erase(at);
-}
-
-void TComponent::ClassEntered(TClass cls, bool declaresNotification) {
-  // The base class's own entry comes before its members are built.
-  if (cls == &StaticMetaClass || !declaresNotification) return;
-  FClassObserves = true;
-  UpdateObserving();
 }
 
 // Each linked component that is still linked when its turn comes hears about
@@ -258,7 +189,6 @@ void TComponent::NotifyFreeNotifies() {
 void TComponent::ClearFreeNotifies() {
   for (TComponent* other : FFreeNotifies) other->RemoveNotification(this);
   FFreeNotifies.clear();
-  UpdateObserving();
 }
 
 // ---------------------------------------------------- children, parents

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "host/classes/persistent.h"
@@ -60,7 +59,7 @@ class TComponent : public TPersistent {
   TComponent* GetComponents(int Index) const;
   int GetComponentCount() const { return static_cast<int>(FComponents.size()); }
   // Position in the owner's list; -1 without an owner.
-  int GetComponentIndex() const { return FOwner ? static_cast<int>(FIndex) : -1; }
+  int GetComponentIndex() const;
   // Moves the component within its owner's list; Value is clamped to the
   // list. Does nothing without an owner.
   void SetComponentIndex(int Value);
@@ -171,10 +170,7 @@ class TComponent : public TPersistent {
   // another owned component already has NewName.
   virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
   // Stores the name without any check.
-  void ChangeName(const std::string& NewName);
-  // Learns, while the component is built, whether its class overrides
-  // Notification (and so must hear every notice of its owner).
-  void ClassEntered(TClass cls, bool declaresNotification) override;
+  void ChangeName(const std::string& NewName) { FName = NewName; }
 
  private:
   void Insert(TComponent* AComponent);
@@ -183,20 +179,6 @@ class TComponent : public TPersistent {
   void SetStateFlagDeep(TComponentStateItem Flag, bool Value);
   bool OwnsDirectlyOrIndirectly(const TComponent* AComponent) const;
   void NotifyOwned(TComponent* AComponent, TOperation Operation);
-  // Observers: the owned components on which a notification of the given
-  // kind can have an effect. Any other one has no Notification override and
-  // owns nothing (and, for a removal, has no links), so the inherited
-  // handling would do nothing for it.
-  bool CanObserve(TOperation Operation) const {
-    return FClassObserves || !FComponents.empty() || (Operation == opRemove && !FFreeNotifies.empty());
-  }
-  // Puts this component into its owner's observer lists or takes it out.
-  void UpdateObserving();
-  void SetObserving(TOperation Operation, bool Value);
-  std::vector<TComponent*>::iterator FirstObserverFrom(TOperation Operation, std::size_t Index);
-  void Renumber(std::size_t From, std::size_t To);
-  void IndexName(TComponent* AComponent);
-  void UnindexName(TComponent* AComponent);
   void NotifyFreeNotifies();
   void ClearFreeNotifies();
   void AddNotification(TComponent* AComponent);
@@ -211,13 +193,6 @@ class TComponent : public TPersistent {
   void* FVCLComObject = nullptr;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
-  std::size_t FIndex = 0;               // position in the owner's list
-  bool FClassObserves = false;          // the class overrides Notification
-  bool FObserving[2] = {};                 // listed in the owner's FObservers
-  std::vector<TComponent*> FObservers[2];  // per TOperation, in list order
-  // Owned components by case-folded name (unnamed ones are left out). A
-  // derived class may store a name unchecked, so a name can occur twice.
-  std::unordered_multimap<std::string, TComponent*> FNameIndex;
 };
 
 // The name a message uses for a component: its name, else its class name;

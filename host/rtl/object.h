@@ -22,9 +22,6 @@ namespace host {
 class TObject;
 class IUnknown;
 struct TMetaClass;
-namespace detail {
-struct TClassEntry;
-}
 
 // A class reference: the address of a class's TMetaClass record.
 using TClass = const TMetaClass*;
@@ -147,14 +144,6 @@ class TObject {
   // The teardown chain: each class does its own work and then calls its
   // parent's Destroy. Runs on the whole object, before any C++ destructor.
   virtual void Destroy() {}
-  // Called while the object is being built, as each class of its chain takes
-  // over (its parents are built, its own members not yet): `cls` is that
-  // class, and `declaresNotification` tells whether it declares its own
-  // Notification. Lets a class learn which overrides the object has now.
-  virtual void ClassEntered(TClass /*cls*/, bool /*declaresNotification*/) {}
-
- private:
-  friend struct detail::TClassEntry;
 };
 
 // A library-wide observer told about every object that is being freed, before
@@ -259,16 +248,6 @@ constexpr TFactory FactoryFor() {
     return nullptr;
   }
 }
-// Whether the member pointer names a member that class S itself declares.
-template <class S, class C, class M>
-constexpr bool DeclaredBy(M C::*) {
-  return std::is_same_v<S, C>;
-}
-// The first member of every host class: tells the object, while it is being
-// built, that this class now takes over. Takes no space.
-struct TClassEntry {
-  TClassEntry(TObject* obj, TClass cls, bool declaresNotification) { obj->ClassEntered(cls, declaresNotification); }
-};
 template <class Self, class I>
 IUnknown* InterfaceOf(TObject* obj) {
   return static_cast<I*>(static_cast<Self*>(obj));
@@ -278,20 +257,8 @@ IUnknown* InterfaceOf(TObject* obj) {
 }  // namespace host
 
 // In the class body: declares the class-reference record and ClassType, and
-// the alias `inherited` for the parent; reports the class to the object while
-// it is built (see TObject::ClassEntered). Leaves the access at public.
+// the alias `inherited` for the parent. Leaves the access at public.
 #define HOST_CLASS(Self, Parent)                                               \
- private:                                                                      \
-  template <class HostSelf = Self>                                             \
-  static constexpr bool HostDeclaresNotification() {                           \
-    if constexpr (requires { &HostSelf::Notification; })                       \
-      return ::host::detail::DeclaredBy<HostSelf>(&HostSelf::Notification);    \
-    else                                                                       \
-      return false;                                                            \
-  }                                                                            \
-  [[no_unique_address]] ::host::detail::TClassEntry HostClassEntry{            \
-      this, &StaticMetaClass, HostDeclaresNotification()};                     \
-                                                                               \
  public:                                                                       \
   static const ::host::TMetaClass StaticMetaClass;                             \
   ::host::TClass ClassType() const override { return &StaticMetaClass; }       \
