@@ -10,6 +10,8 @@
 #include <array>
 #include <cstddef>
 
+#include "connections/kelconlist.h"
+#include "connections/kele2m.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelclasses.h"
 #include "descriptors/kelsystem.h"
@@ -26,6 +28,8 @@ constexpr TkelUnit kUnits[] = {
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
     {"Kelclasses", &kelclasses::Initialize, &kelclasses::Finalize},
+    {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
+    {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 

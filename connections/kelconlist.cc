@@ -1,0 +1,253 @@
+// The connection base and the connection list.
+#include "connections/kelconlist.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "host/classes/filer.h"
+#include "host/classes/lists.h"
+
+namespace kel {
+
+HOST_IMPL(TkelConnection, host::TComponent)
+HOST_IMPL(TkelConnectionList, host::TComponent)
+
+using host::TComponent;
+using host::Variant;
+
+// ------------------------------------------------------ shared helpers
+
+TkelClassInfo* TkelComponentLink::GetInfo() {
+  if (!Component) return nullptr;
+  if (Info && Info->GetOwner() != Component) Info = nullptr;
+  if (!Info && !Component->GetComponentState().Contains(host::csDestroying))
+    Info = TkelClassRegistry::GetInfo(Component);
+  return Info;
+}
+
+void kelCheckComponent(TComponent* Value) {
+  if (Value && !TkelClassRegistry::FindClass(Value->ClassName())) throw host::Exception(SkelNotCorvaneComponent);
+}
+
+Variant kelNewIndexArray(int Count) { return host::VarArrayCreate({0, Count - 1}); }
+
+std::string kelIndexArrayProblem(const Variant& Value, int IndexCount) {
+  if (!Value.IsArray()) return "Value is not array";
+  if (host::VarArrayDimCount(Value) != 1) return "Invalid dimension count";
+  if (host::VarArrayHighBound(Value, 1) != IndexCount - 1) return "Invalid dimension size";
+  return {};
+}
+
+void kelWriteIndexArray(host::TWriter* Writer, const Variant& Value) {
+  Writer->WriteListBegin();
+  for (int32_t i = host::VarArrayLowBound(Value, 1); i <= host::VarArrayHighBound(Value, 1); ++i)
+    Writer->WriteString(host::VarToStr(host::VarArrayGet(Value, {i})));
+  Writer->WriteListEnd();
+}
+
+Variant kelReadIndexArray(host::TReader* Reader) {
+  std::vector<std::string> values;
+  Reader->ReadListBegin();
+  while (!Reader->EndOfList()) values.push_back(Reader->ReadString());
+  Reader->ReadListEnd();
+  Variant result = kelNewIndexArray(static_cast<int>(values.size()));
+  for (std::size_t i = 0; i < values.size(); ++i) host::VarArrayPut(result, Variant(values[i]), {static_cast<int32_t>(i)});
+  return result;
+}
+
+// ------------------------------------------------------ TkelConnection
+
+TkelConnection::TkelConnection(TComponent* AOwner) : TComponent(AOwner) {}
+
+void TkelConnection::Destroy() {
+  DetachListeners();
+  if (FConnectionList) FConnectionList->RemoveConnection(this);
+  inherited::Destroy();
+}
+
+void TkelConnection::Watch(TComponent* Value) {
+  if (Value) FreeNotification(Value);
+}
+
+void TkelConnection::SetLink(TkelComponentLink& Link, TComponent* Value) {
+  kelCheckComponent(Value);
+  if (Link.Component) {
+    // No listener may stay on a component that is no longer referenced, even
+    // when the new one is of the same class.
+    DetachListeners(Link.Component);
+    Link.Clear();
+    Unconnect();
+  }
+  Link.Component = Value;
+  Watch(Value);
+}
+
+void TkelConnection::SetSource(TComponent* Value) { SetLink(FSource, Value); }
+void TkelConnection::SetTarget(TComponent* Value) { SetLink(FTarget, Value); }
+
+int TkelConnection::GetIndex() const {
+  return FConnectionList ? FConnectionList->GetConnections()->IndexOf(const_cast<TkelConnection*>(this)) : -1;
+}
+
+void TkelConnection::SetIndex(int Value) {
+  if (!FConnectionList) return;
+  host::TList* list = FConnectionList->GetConnections();
+  const int current = GetIndex();
+  const int wanted = std::clamp(Value, 0, list->GetCount() - 1);
+  if (wanted == current) return;
+  list->Delete(current);
+  list->Insert(wanted, this);
+}
+
+void TkelConnection::SetConnectionList(TkelConnectionList* List) {
+  if (List == FConnectionList) return;
+  if (FConnectionList) FConnectionList->RemoveConnection(this);
+  if (List) List->AddConnection(this);
+}
+
+bool TkelConnection::HasParent() { return FConnectionList ? true : inherited::HasParent(); }
+
+TComponent* TkelConnection::GetParentComponent() {
+  return FConnectionList ? FConnectionList : inherited::GetParentComponent();
+}
+
+void TkelConnection::SetParentComponent(TComponent* AParent) {
+  if (IsLoading()) return;
+  if (auto* list = dynamic_cast<TkelConnectionList*>(AParent)) SetConnectionList(list);
+}
+
+void TkelConnection::ReadState(host::TReader* Reader) {
+  inherited::ReadState(Reader);
+  if (auto* list = dynamic_cast<TkelConnectionList*>(Reader->GetParent())) SetConnectionList(list);
+}
+
+void TkelConnection::Notification(TComponent* AComponent, host::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation != host::opRemove) return;
+  // A component being destroyed takes its descriptor with it (perhaps
+  // already gone): forget those listeners without touching it. A component
+  // merely taken from its owner keeps its descriptor: detach from it.
+  if (AComponent->GetComponentState().Contains(host::csDestroying))
+    ForgetListeners(AComponent);
+  else
+    DetachListeners(AComponent);
+  if (AComponent == FSource.Component) FSource.Info = nullptr;
+  if (AComponent == FTarget.Component) FTarget.Info = nullptr;
+  if (AComponent == FSource.Component) {
+    FSource.Clear();
+    Unconnect();
+  }
+  if (AComponent == FTarget.Component) {
+    FTarget.Clear();
+    Unconnect();
+  }
+}
+
+void TkelConnection::AttachListener(TkelListener* Listener, TkelClassInfo* Info, TComponent* Component) {
+  Info->AddListener(Listener);
+  FAttachments.push_back({Listener, Info, Component});
+}
+
+void TkelConnection::DetachListeners() {
+  std::vector<TAttachment> attached;
+  attached.swap(FAttachments);
+  for (const TAttachment& a : attached) a.Info->RemoveListener(a.Listener);
+}
+
+void TkelConnection::DetachListeners(TComponent* Component) {
+  std::vector<TAttachment> kept;
+  for (const TAttachment& a : FAttachments) {
+    if (a.Component == Component)
+      a.Info->RemoveListener(a.Listener);
+    else
+      kept.push_back(a);
+  }
+  FAttachments.swap(kept);
+}
+
+void TkelConnection::ForgetListeners(TComponent* Component) {
+  std::erase_if(FAttachments, [Component](const TAttachment& a) { return a.Component == Component; });
+}
+
+// -------------------------------------------------- TkelConnectionList
+
+TkelConnectionList::TkelConnectionList(TComponent* AOwner)
+    : TComponent(AOwner), FConnections(host::New<host::TList>()) {}
+
+void TkelConnectionList::Destroy() {
+  // Each connection's teardown takes it out of the list.
+  while (FConnections->GetCount() > 0) static_cast<TkelConnection*>(FConnections->Last())->Free();
+  host::FreeAndNil(FConnections);
+  inherited::Destroy();
+}
+
+TkelConnection* TkelConnectionList::GetConnection(int Index) const {
+  return static_cast<TkelConnection*>(FConnections->Get(Index));
+}
+
+void TkelConnectionList::SetConnection(int Index, TkelConnection* Value) { GetConnection(Index)->Assign(Value); }
+
+int TkelConnectionList::GetConnectionCount() const { return FConnections ? FConnections->GetCount() : 0; }
+
+void TkelConnectionList::AddConnection(TkelConnection* Connection) {
+  if (!Connection) return;
+  // A connection is in at most one list.
+  if (Connection->FConnectionList && Connection->FConnectionList != this)
+    Connection->FConnectionList->RemoveConnection(Connection);
+  if (FConnections->IndexOf(Connection) < 0) FConnections->Add(Connection);
+  Connection->FConnectionList = this;
+  FreeNotification(Connection);
+}
+
+void TkelConnectionList::RemoveConnection(TkelConnection* Connection) {
+  if (!FConnections) return;
+  if (FConnections->Remove(Connection) >= 0) Connection->FConnectionList = nullptr;
+}
+
+void TkelConnectionList::Notification(TComponent* AComponent, host::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == host::opRemove)
+    if (auto* connection = dynamic_cast<TkelConnection*>(AComponent)) RemoveConnection(connection);
+}
+
+void TkelConnectionList::GetChildren(host::TGetChildProc Proc, TComponent* Root) {
+  for (int i = 0; i < GetConnectionCount(); ++i)
+    if (TkelConnection* c = GetConnection(i); c->GetOwner() == Root) Proc(c);
+}
+
+void TkelConnectionList::SetChildOrder(TComponent* Child, int Order) {
+  if (auto* connection = dynamic_cast<TkelConnection*>(Child); connection && FConnections->IndexOf(connection) >= 0)
+    connection->SetIndex(Order);
+}
+
+void TkelConnectionList::Loaded() {
+  inherited::Loaded();
+  if (GetComponentState().Contains(host::csDesigning)) return;
+  // By position: a connection may change the list while it connects.
+  for (int i = 0; i < GetConnectionCount(); ++i) GetConnection(i)->Connect();
+}
+
+// ---------------------------------------------------------- start-up
+
+namespace kelconlist {
+
+void Initialize() {
+  host::RegisterHostClasses();
+  host::RegisterProperties(&TkelConnection::StaticMetaClass,
+                           {
+                               host::Prop<&TkelConnection::GetSource, &TkelConnection::SetSource>("Source"),
+                               host::Prop<&TkelConnection::GetTarget, &TkelConnection::SetTarget>("Target"),
+                           });
+  host::RegisterClass(&TkelConnectionList::StaticMetaClass);
+}
+
+void Finalize() {
+  host::UnRegisterClass(&TkelConnectionList::StaticMetaClass);
+  host::UnRegisterClass(&TkelConnection::StaticMetaClass);
+  host::UnregisterProperties(&TkelConnection::StaticMetaClass);
+  host::UnregisterHostClasses();
+}
+
+}  // namespace kelconlist
+
+}  // namespace kel

@@ -1,0 +1,233 @@
+// The connection base and the connection list.
+//
+// A connection is a non-visual component that wires one component (its
+// Source) to another (its Target) through their class descriptors. The
+// connections of a form are gathered by a TkelConnectionList, which streams
+// them as its nested children and connects them all once the form has been
+// loaded (outside the form designer).
+//
+// Listener bookkeeping: a connection remembers every listener it attached and
+// the descriptor (and component) it attached it to. Destroying a connection,
+// replacing its Source (or any other watched component) and Unconnect remove
+// those listeners from their descriptors, so no descriptor ever keeps the
+// listener of a destroyed connection or stays subscribed for a replaced
+// component. When the watched component itself is destroyed its descriptor
+// goes with it, so the attachment is simply forgotten (the descriptor may
+// already be gone and is never touched then).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/kelcommon.h"
+#include "host/classes/component.h"
+#include "host/classes/typinfo.h"
+#include "host/rtl/sysutils.h"
+#include "host/rtl/variants.h"
+
+namespace host {
+class TList;
+class TReader;
+class TWriter;
+}  // namespace host
+
+namespace kel {
+
+// Where a bound value comes from.
+enum TkelValueOptions : uint8_t { voConstant, voComponentProperty, voEventProperty };
+HOST_ENUM_INFO(TkelValueOptions, "voConstant", "voComponentProperty", "voEventProperty")
+
+// Raised when a feature name or an index array given to a connection does not
+// fit the referenced component.
+class EkelInvalidFeature : public host::Exception {
+ public:
+  using Exception::Exception;
+  const char* ClassName() const override { return "EkelInvalidFeature"; }
+};
+
+// The message of the acceptance check.
+inline constexpr char SkelNotCorvaneComponent[] = "This is a not Corvane component!";
+
+// A component reference with its cached descriptor. The cache is revalidated
+// on every access: it is dropped when it no longer describes the component
+// and fetched again from the registry. No new descriptor is fetched for a
+// component that is being destroyed (the registry would describe a dying
+// object); a valid cached one is still returned, so listeners can be taken
+// off it while the component goes away.
+struct TkelComponentLink {
+  host::TComponent* Component = nullptr;
+  TkelClassInfo* Info = nullptr;
+
+  TkelClassInfo* GetInfo();
+  void Clear() {
+    Component = nullptr;
+    Info = nullptr;
+  }
+};
+
+// ------------------------------------------------------ shared helpers
+
+// Raises Exception "This is a not Corvane component!" unless Value is empty or
+// its exact class name is registered with TkelClassRegistry.
+void kelCheckComponent(host::TComponent* Value);
+
+// Stores Value in Field, runs Check and, when Check raises, puts the previous
+// value back before the exception propagates: a rejected assignment leaves
+// the field unchanged.
+template <class T, class F>
+void kelAssignChecked(T& Field, T Value, F&& Check) {
+  T previous = std::move(Field);
+  Field = std::move(Value);
+  try {
+    Check();
+  } catch (...) {
+    Field = std::move(previous);
+    throw;
+  }
+}
+
+// Index arrays: one-dimensional Variant arrays whose element i is the value
+// of a property's i-th index parameter.
+// A new array with bounds 0 .. Count-1, every element Unassigned.
+host::Variant kelNewIndexArray(int Count);
+// What is wrong with Value as the index array of a property with IndexCount
+// indexes ("Value is not array", "Invalid dimension count", "Invalid
+// dimension size"); empty when it fits. The low bound is not tested.
+std::string kelIndexArrayProblem(const host::Variant& Value, int IndexCount);
+// The stream layout of an index array: a list of strings, one per element
+// (an Unassigned element as the empty string); no count.
+void kelWriteIndexArray(host::TWriter* Writer, const host::Variant& Value);
+// Reads that list back: a new array 0 .. n-1 of string Variants (zero strings
+// give an empty array, 0 .. -1).
+host::Variant kelReadIndexArray(host::TReader* Reader);
+
+class TkelConnectionList;
+
+// ------------------------------------------------------ TkelConnection
+
+class TkelConnection : public host::TComponent {
+  HOST_CLASS(TkelConnection, host::TComponent)
+  explicit TkelConnection(host::TComponent* AOwner);
+
+  // Published: Source and Target (after the inherited Name and Tag). The
+  // setters run the acceptance check; a change detaches the listeners on the
+  // old component's descriptor, clears the reference and its descriptor and
+  // calls Unconnect (only when a reference was set). They never Connect.
+  host::TComponent* GetSource() const { return FSource.Component; }
+  void SetSource(host::TComponent* Value);
+  host::TComponent* GetTarget() const { return FTarget.Component; }
+  void SetTarget(host::TComponent* Value);
+  // The descriptors of Source and Target, or null without one.
+  TkelClassInfo* GetSourceInfo() { return FSource.GetInfo(); }
+  TkelClassInfo* GetTargetInfo() { return FTarget.GetInfo(); }
+
+  // Position in the list's Connections; -1 in no list. SetIndex clamps to the
+  // list and does nothing in no list.
+  int GetIndex() const;
+  void SetIndex(int Value);
+  TkelConnectionList* GetConnectionList() const { return FConnectionList; }
+  void SetConnectionList(TkelConnectionList* List);
+
+  bool HasParent() override;
+  host::TComponent* GetParentComponent() override;
+  // Ignored while this connection is loading; otherwise joins AParent when it
+  // is a connection list.
+  void SetParentComponent(host::TComponent* AParent) override;
+  // Reads the connection, then joins the reader's parent when it is a list.
+  void ReadState(host::TReader* Reader) override;
+  // Clears Source / Target when they are removed, calling Unconnect for each
+  // (twice when both are the removed component).
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+
+  // Attaches the connection's listener(s) when every feature resolves and the
+  // connection is not in the designer (see the concrete connections); false
+  // when a feature does not resolve.
+  virtual bool Connect() = 0;
+  // Detaches the listener(s) and clears every name whose component is gone.
+  virtual void Unconnect() = 0;
+
+ protected:
+  ~TkelConnection() override = default;
+  // Detaches every listener, leaves the list, then the component teardown.
+  void Destroy() override;
+
+  // Listener bookkeeping for the concrete connections. Attach adds Listener
+  // to Info (the descriptor of Component) and remembers it; Detach removes
+  // the remembered listeners from their descriptors: all of them, or those on
+  // the descriptor of Component.
+  void AttachListener(TkelListener* Listener, TkelClassInfo* Info, host::TComponent* Component);
+  void DetachListeners();
+  void DetachListeners(host::TComponent* Component);
+  bool HasListeners() const { return !FAttachments.empty(); }
+  // Drops the remembered listeners of a component that is being destroyed
+  // without touching its descriptor.
+  void ForgetListeners(host::TComponent* Component);
+
+  // The Source/Target setter: acceptance check, reset, store, notification.
+  void SetLink(TkelComponentLink& Link, host::TComponent* Value);
+  // Registers for the removal notification of Value (when it is set).
+  void Watch(host::TComponent* Value);
+  bool IsLoading() const { return GetComponentState().Contains(host::csLoading); }
+  bool IsDesigning() const { return GetComponentState().Contains(host::csDesigning); }
+
+ private:
+  friend class TkelConnectionList;
+  struct TAttachment {
+    TkelListener* Listener;
+    TkelClassInfo* Info;
+    host::TComponent* Component;
+  };
+
+  TkelConnectionList* FConnectionList = nullptr;
+  TkelComponentLink FSource;
+  TkelComponentLink FTarget;
+  std::vector<TAttachment> FAttachments;
+};
+
+// -------------------------------------------------- TkelConnectionList
+
+class TkelConnectionList : public host::TComponent {
+  HOST_CLASS(TkelConnectionList, host::TComponent)
+  explicit TkelConnectionList(host::TComponent* AOwner);
+
+  // The connections in list order (not owned by the list, but freed with it).
+  host::TList* GetConnections() const { return FConnections; }
+  // Raises EListError "List index out of bounds (n)" for a bad index.
+  TkelConnection* GetConnection(int Index) const;
+  // Assigns Value to the connection at Index (the host assignment; a
+  // connection defines none, so this raises EConvertError).
+  void SetConnection(int Index, TkelConnection* Value);
+  int GetConnectionCount() const;
+  // Appends Connection, points its ConnectionList here and watches it.
+  // A connection already in a list leaves that list first.
+  void AddConnection(TkelConnection* Connection);
+  // Takes Connection out; clears its ConnectionList only when it was here.
+  void RemoveConnection(TkelConnection* Connection);
+
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+  // The connections owned by Root, in list order.
+  void GetChildren(host::TGetChildProc Proc, host::TComponent* Root) override;
+  void SetChildOrder(host::TComponent* Child, int Order) override;
+  // After loading, connects every connection in list order unless the list
+  // is in the form designer. Results are ignored.
+  void Loaded() override;
+
+ protected:
+  ~TkelConnectionList() override = default;
+  // Frees the connections still in the list, last first, then the list.
+  void Destroy() override;
+
+ private:
+  host::TList* FConnections;
+};
+
+namespace kelconlist {
+// Registers the connection list and the connection base with the host's
+// class registry and published-property tables (for the form stream).
+// Counted by the package; Finalize undoes it.
+void Initialize();
+void Finalize();
+}  // namespace kelconlist
+
+}  // namespace kel

@@ -1,0 +1,398 @@
+// The event-to-method connection and its parameter bindings.
+#include "connections/kele2m.h"
+
+#include <utility>
+
+#include "host/classes/filer.h"
+
+namespace kel {
+
+HOST_IMPL(TkelParameterConnection, host::TCollectionItem)
+HOST_IMPL(TkelParameterConnections, host::TCollection)
+HOST_IMPL(TkelE2MConnection, TkelConnection)
+
+using host::TComponent;
+using host::Variant;
+
+namespace {
+
+constexpr char SInternalError[] = "Internal error in TkelE2MConnection.OnSourceEvent";
+
+// "Connection E2M1: parameter binding 'Index' has no component property".
+[[noreturn]] void RaiseBinding(TComponent* Connection, TkelParameterConnection& Binding, const std::string& Problem) {
+  throw host::Exception("Connection " + host::ComponentDisplayName(Connection) + ": parameter binding '" +
+                        Binding.GetDisplayName() + "' " + Problem);
+}
+
+[[noreturn]] void RaiseInvalid(const char* Property, const std::string& Problem) {
+  throw EkelInvalidFeature(std::string("Invalid ") + Property + " value. " + Problem);
+}
+
+// Copies the binding's index array into the index records of its component
+// property record (where that record exists and has the index).
+void CopyIndexes(const Variant& Indexes, TkelPropertyInfo* Property) {
+  if (!Indexes.IsArray() || !Property || host::VarArrayDimCount(Indexes) != 1) return;
+  const int32_t low = host::VarArrayLowBound(Indexes, 1);
+  const int32_t high = host::VarArrayHighBound(Indexes, 1);
+  for (int32_t i = low; i <= high && i - low < Property->GetIndexCount(); ++i)
+    Property->GetIndexes(i - low)->Value = host::VarArrayGet(Indexes, {i});
+}
+
+}  // namespace
+
+// ------------------------------------------------- TkelParameterConnection
+
+TkelParameterConnection::TkelParameterConnection(host::TCollection* Collection) : TCollectionItem(Collection) {}
+
+TkelE2MConnection* TkelParameterConnection::GetConnection() const {
+  auto* owner = dynamic_cast<TkelParameterConnections*>(GetCollection());
+  return owner ? owner->GetOwnerConnection() : nullptr;
+}
+
+bool TkelParameterConnection::Validating() const {
+  TkelE2MConnection* connection = GetConnection();
+  return connection && !connection->GetComponentState().Contains(host::csLoading);
+}
+
+// The new component is stored (and watched) before the connection's
+// Unconnect runs: Unconnect may rebuild the bindings and free this one.
+void TkelParameterConnection::SetComponent(TComponent* Value) {
+  kelCheckComponent(Value);
+  TkelE2MConnection* connection = GetConnection();
+  const bool reset = FComponent.Component && connection;
+  if (reset) FComponentProperty.clear();
+  FComponent.Clear();
+  FComponent.Component = Value;
+  if (Value && connection) connection->FreeNotification(Value);
+  if (reset) connection->Unconnect();
+}
+
+TkelPropertyInfo* TkelParameterConnection::GetComponentPropertyInfo() {
+  TkelClassInfo* info = GetComponentInfo();
+  return info ? info->FindProperty(FComponentProperty) : nullptr;
+}
+
+void TkelParameterConnection::SetComponentProperty(const std::string& Value) {
+  if (Value == FComponentProperty) return;
+  kelAssignChecked(FComponentProperty, Value, [this] {
+    if (!Validating()) return;
+    if (FComponentProperty.empty()) {
+      FComponentPropertyIndex = kelNewIndexArray(1);
+      return;
+    }
+    TkelClassInfo* info = GetComponentInfo();
+    if (!info) RaiseInvalid("ComponentProperty", "Unknown Component component");
+    TkelPropertyInfo* property = info->FindProperty(FComponentProperty);
+    if (!property) RaiseInvalid("ComponentProperty", "Unknown source property");
+    FComponentPropertyIndex = kelNewIndexArray(property->GetIndexCount());
+  });
+}
+
+void TkelParameterConnection::SetComponentPropertyIndex(const Variant& Value) {
+  if (Validating()) {
+    TkelClassInfo* info = GetComponentInfo();
+    if (!info) RaiseInvalid("ComponentPropertyIndex", "Unknown Component component");
+    TkelPropertyInfo* property = info->FindProperty(FComponentProperty);
+    if (!property) RaiseInvalid("ComponentPropertyIndex", "Unknown ComponentProperty");
+    const std::string problem = kelIndexArrayProblem(Value, property->GetIndexCount());
+    if (!problem.empty()) RaiseInvalid("ComponentPropertyIndex", problem);
+  }
+  FComponentPropertyIndex = Value;
+}
+
+void TkelParameterConnection::SetEventParameter(const std::string& Value) {
+  if (Value == FEventParameter) return;
+  kelAssignChecked(FEventParameter, Value, [this] {
+    if (FEventParameter.empty() || !Validating()) return;
+    TkelE2MConnection* connection = GetConnection();
+    TkelClassInfo* info = connection->GetSourceInfo();
+    if (!info) RaiseInvalid("EventParameter", "Unknown source component");
+    TkelEventInfo* event = info->FindEvent(connection->GetSourceEvent());
+    if (!event) RaiseInvalid("EventParameter", "Unknown SourceEvent");
+    if (!event->Find(FEventParameter)) RaiseInvalid("EventParameter", "Unknown event parameter name");
+  });
+}
+
+TkelParameterInfo* TkelParameterConnection::GetParameterInfo() const {
+  TkelE2MConnection* connection = GetConnection();
+  TkelMethodInfo* method = connection ? connection->GetTargetMethodInfo() : nullptr;
+  return method ? method->Find(FParameterName) : nullptr;
+}
+
+TkelParameterInfo* TkelParameterConnection::GetEventParameterInfo() const {
+  TkelE2MConnection* connection = GetConnection();
+  TkelEventInfo* event = connection ? connection->GetSourceEventInfo() : nullptr;
+  return event ? event->Find(FEventParameter) : nullptr;
+}
+
+std::string TkelParameterConnection::GetDisplayName() {
+  return FParameterName.empty() ? inherited::GetDisplayName() : FParameterName;
+}
+
+void TkelParameterConnection::DefineProperties(host::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineProperty(
+      "ComponentPropertyIndexes", [this](host::TReader* Reader) { ReadComponentPropertyIndexes(Reader); },
+      [this](host::TWriter* Writer) { WriteComponentPropertyIndexes(Writer); }, FComponentPropertyIndex.IsArray());
+}
+
+void TkelParameterConnection::ReadComponentPropertyIndexes(host::TReader* Reader) {
+  FComponentPropertyIndex = kelReadIndexArray(Reader);
+}
+
+void TkelParameterConnection::WriteComponentPropertyIndexes(host::TWriter* Writer) {
+  kelWriteIndexArray(Writer, FComponentPropertyIndex);
+}
+
+// ------------------------------------------------ TkelParameterConnections
+
+TkelParameterConnections::TkelParameterConnections(TkelE2MConnection* Owner)
+    : TCollection(&TkelParameterConnection::StaticMetaClass), FOwnerConnection(Owner) {}
+
+TkelParameterConnection* TkelParameterConnections::Add() {
+  return static_cast<TkelParameterConnection*>(TCollection::Add());
+}
+
+TkelParameterConnection* TkelParameterConnections::GetItem(int Index) const {
+  return static_cast<TkelParameterConnection*>(TCollection::GetItem(Index));
+}
+
+void TkelParameterConnections::SetItem(int Index, TkelParameterConnection* Value) { TCollection::SetItem(Index, Value); }
+
+host::TPersistent* TkelParameterConnections::GetOwner() { return FOwnerConnection; }
+
+void TkelParameterConnections::Init(TkelMethodInfo* Method) {
+  BeginUpdate();
+  try {
+    Clear();
+    MethodName = Method ? Method->Name : std::string();
+    for (int i = 0; Method && i < Method->GetArgCount(); ++i) Add()->SetParameterName(Method->GetArgs(i)->Name);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+// ------------------------------------------------------- TkelE2MConnection
+
+// One running OnSourceEvent; Destroy marks every running one, so a handler
+// whose call destroyed the connection stops without touching it.
+struct TkelE2MConnection::TLiveFrame {
+  explicit TLiveFrame(TLiveFrame*& top) : Top(top), Outer(top) { top = this; }
+  ~TLiveFrame() {
+    if (!Destroyed) Top = Outer;
+  }
+  TLiveFrame(const TLiveFrame&) = delete;
+  TLiveFrame& operator=(const TLiveFrame&) = delete;
+
+  TLiveFrame*& Top;
+  TLiveFrame* Outer;
+  bool Destroyed = false;
+};
+
+TkelE2MConnection::TkelE2MConnection(TComponent* AOwner)
+    : TkelConnection(AOwner),
+      FTargetMethodParameters(host::New<TkelParameterConnections>(this)),
+      FListener(host::New<TkelListener>()) {
+  FTargetMethodParameters->SetPropName("TargetMethodParameters");
+  FListener->OnEvent = TNotifyKELEvent(this, &TkelE2MConnection::OnSourceEvent);
+}
+
+void TkelE2MConnection::Destroy() {
+  for (TLiveFrame* f = FLiveFrames; f; f = f->Outer) f->Destroyed = true;
+  FLiveFrames = nullptr;
+  DetachListeners();
+  // Removal notifications may still arrive during the base teardown: they
+  // find no bindings and no listener.
+  host::FreeAndNil(FTargetMethodParameters);
+  host::FreeAndNil(FListener);
+  inherited::Destroy();
+}
+
+TkelEventInfo* TkelE2MConnection::GetSourceEventInfo() {
+  TkelClassInfo* info = GetSourceInfo();
+  return info ? info->FindEvent(FSourceEvent) : nullptr;
+}
+
+TkelMethodInfo* TkelE2MConnection::GetTargetMethodInfo() {
+  TkelClassInfo* info = GetTargetInfo();
+  return info ? info->FindMethod(FTargetMethod) : nullptr;
+}
+
+void TkelE2MConnection::SetSourceEvent(const std::string& Value) {
+  FSourceEvent = Value;
+  for (int i = 0; FTargetMethodParameters && i < FTargetMethodParameters->GetCount(); ++i)
+    FTargetMethodParameters->GetItem(i)->SetEventParameter(std::string());
+}
+
+void TkelE2MConnection::SetTargetMethod(const std::string& Value) {
+  FTargetMethod = Value;
+  if (FTargetMethodParameters && Value != FTargetMethodParameters->MethodName)
+    FTargetMethodParameters->Init(GetTargetMethodInfo());
+}
+
+bool TkelE2MConnection::Connect() {
+  TkelClassInfo* source = GetSourceInfo();
+  if (!source || !GetTargetInfo() || !GetSourceEventInfo() || !GetTargetMethodInfo()) return false;
+  if (IsDesigning() || !FListener) return true;
+  DetachListeners();
+  FListener->EventName = FSourceEvent;
+  AttachListener(FListener, source, GetSource());
+  return true;
+}
+
+void TkelE2MConnection::Unconnect() {
+  DetachListeners();
+  if (!GetSourceInfo()) SetSourceEvent(std::string());
+  if (!GetTargetInfo()) SetTargetMethod(std::string());
+}
+
+void TkelE2MConnection::Notification(TComponent* AComponent, host::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation != host::opRemove) return;
+  // By position: the base handling may have rebuilt the bindings.
+  for (int i = 0; FTargetMethodParameters && i < FTargetMethodParameters->GetCount(); ++i) {
+    TkelParameterConnection* binding = FTargetMethodParameters->GetItem(i);
+    if (binding->GetComponent() != AComponent) continue;
+    binding->FComponent.Clear();
+    binding->SetComponentProperty(std::string());
+  }
+}
+
+void TkelE2MConnection::Loaded() {
+  inherited::Loaded();
+  // The bindings just read belong to the TargetMethod read with them.
+  if (FTargetMethodParameters->GetCount() > 0 && FTargetMethodParameters->MethodName.empty())
+    FTargetMethodParameters->MethodName = FTargetMethod;
+}
+
+// ------------------------------------------------------------ the relay
+
+TkelParameterInfo& TkelE2MConnection::ParameterOf(TkelParameterConnection& Binding) {
+  TkelParameterInfo* parameter = Binding.GetParameterInfo();
+  if (!parameter) RaiseBinding(this, Binding, "is not a parameter of method " + FTargetMethod);
+  return *parameter;
+}
+
+TkelPropertyInfo& TkelE2MConnection::PropertyOf(TkelParameterConnection& Binding, TkelClassInfo*& Info) {
+  Info = Binding.GetComponentInfo();
+  if (!Info) RaiseBinding(this, Binding, "has no component");
+  TkelPropertyInfo* property = Info->FindProperty(Binding.FComponentProperty);
+  if (!property)
+    RaiseBinding(this, Binding,
+                 Binding.FComponentProperty.empty() ? std::string("has no component property")
+                                                    : "names the unknown component property " + Binding.FComponentProperty);
+  CopyIndexes(Binding.FComponentPropertyIndex, property);
+  return *property;
+}
+
+namespace {
+
+TkelParameterInfo& EventParameterOf(TkelParameterConnection& Binding, TkelE2MConnection& Connection) {
+  if (TkelParameterInfo* parameter = Binding.GetEventParameterInfo()) return *parameter;
+  RaiseBinding(&Connection, Binding,
+               Binding.GetEventParameter().empty() ? std::string("has no event parameter")
+                                                   : "names the unknown event parameter " + Binding.GetEventParameter());
+}
+
+}  // namespace
+
+void TkelE2MConnection::PassArgument(TkelParameterConnection& Binding, TkelParameterInfo& Parameter) {
+  // The index values go to the property record whatever the binding's option.
+  CopyIndexes(Binding.FComponentPropertyIndex, Binding.GetComponentPropertyInfo());
+  switch (Binding.FOptions) {
+    case voConstant:
+      Parameter.Value = Variant(Binding.FConstant);
+      return;
+    case voComponentProperty: {
+      TkelClassInfo* info = nullptr;
+      TkelPropertyInfo& property = PropertyOf(Binding, info);
+      const Variant value = info->GetProperty(&property);
+      Parameter.Value = value;
+      return;
+    }
+    case voEventProperty:
+      Parameter.Value = EventParameterOf(Binding, *this).Value;
+      return;
+  }
+  throw host::Exception(SInternalError);
+}
+
+void TkelE2MConnection::TakeResult(TkelParameterConnection& Binding, TkelParameterInfo& Parameter) {
+  switch (Binding.FOptions) {
+    case voConstant:
+      return;
+    case voComponentProperty: {
+      // The index values are copied again: a nested event may have used the
+      // same property record meanwhile.
+      TkelClassInfo* info = nullptr;
+      TkelPropertyInfo& property = PropertyOf(Binding, info);
+      info->SetProperty(&property, Parameter.Value);
+      return;
+    }
+    case voEventProperty:
+      EventParameterOf(Binding, *this).Value = Parameter.Value;
+      return;
+  }
+  throw host::Exception(SInternalError);
+}
+
+void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* /*EventInfo*/) {
+  TkelClassInfo* target = GetTargetInfo();
+  TkelMethodInfo* method = GetTargetMethodInfo();
+  if (!target || !method)
+    throw host::Exception("Connection " + host::ComponentDisplayName(this) + ": target method '" + FTargetMethod +
+                          "' is not a method of the target");
+  TLiveFrame frame(FLiveFrames);
+  for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
+    TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
+    PassArgument(binding, ParameterOf(binding));
+    if (frame.Destroyed) return;
+  }
+  target->InvokeMethod(method);
+  if (frame.Destroyed) return;
+  for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
+    TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
+    TakeResult(binding, ParameterOf(binding));
+    if (frame.Destroyed) return;
+  }
+}
+
+// ---------------------------------------------------------- start-up
+
+namespace kele2m {
+
+void Initialize() {
+  using B = TkelParameterConnection;
+  using C = TkelE2MConnection;
+  host::RegisterProperties(&B::StaticMetaClass,
+                           {
+                               host::Prop<&B::GetParameterName, &B::SetParameterName>("ParameterName"),
+                               host::Prop<&B::GetComponent, &B::SetComponent>("Component"),
+                               host::Prop<&B::GetComponentProperty, &B::SetComponentProperty>("ComponentProperty"),
+                               host::Prop<&B::GetComponentPropertyIndex, &B::SetComponentPropertyIndex>(
+                                   "ComponentPropertyIndex")
+                                   .Stored(false),
+                               host::Prop<&B::GetEventParameter, &B::SetEventParameter>("EventParameter"),
+                               host::Prop<&B::GetConstant, &B::SetConstant>("Constant"),
+                               host::Prop<&B::GetOptions, &B::SetOptions>("Options"),
+                           });
+  host::RegisterProperties(&C::StaticMetaClass,
+                           {
+                               host::Prop<&C::GetSourceEvent, &C::SetSourceEvent>("SourceEvent"),
+                               host::Prop<&C::GetTargetMethod, &C::SetTargetMethod>("TargetMethod"),
+                               host::Prop<&C::GetTargetMethodParameters>("TargetMethodParameters"),
+                           });
+  host::RegisterClass(&C::StaticMetaClass);
+}
+
+void Finalize() {
+  host::UnRegisterClass(&TkelE2MConnection::StaticMetaClass);
+  host::UnregisterProperties(&TkelE2MConnection::StaticMetaClass);
+  host::UnregisterProperties(&TkelParameterConnection::StaticMetaClass);
+}
+
+}  // namespace kele2m
+
+}  // namespace kel
