@@ -1033,6 +1033,16 @@ void TWriter::WritePrefix(TFilerFlags Flags, int32_t AChildPos) {
   if (Flags.Contains(ffChildPos)) WriteInteger(AChildPos);
 }
 
+void TWriter::WriteComponentHeader(TFilerFlags Flags, int32_t AChildPos, const std::string& ClassName,
+                                   const std::string& Name) {
+  if (ClassName.size() >= MaxClassNameLength + 1)
+    throw EWriteError("Class name '%s...' is too long: a component entry holds at most %d bytes",
+                      {ClassName.substr(0, 32), static_cast<int>(MaxClassNameLength)});
+  WritePrefix(Flags, AChildPos);
+  WriteStr(ClassName);
+  WriteStr(Name);
+}
+
 void TWriter::WriteInteger(int32_t Value) {
   if (Value >= INT8_MIN && Value <= INT8_MAX) {
     WriteValue(vaInt8);
@@ -1203,9 +1213,7 @@ void TWriter::WriteComponent(TComponent* Component) {
 void TWriter::WriteComponentData(TComponent* Component) {
   TFilerFlags flags;
   if (GetAncestor()) flags.Include(ffInherited);
-  WritePrefix(flags, 0);
-  WriteStr(Component->ClassName());
-  WriteStr(Component->GetName());
+  WriteComponentHeader(flags, 0, Component->ClassName(), Component->GetName());
   WriteProperties(Component);
   WriteListEnd();
   if (!GetIgnoreChildren()) Component->GetChildren(TGetChildProc(this, &TWriter::WriteChild), GetRoot());

@@ -355,6 +355,9 @@ class TWriter : public TFiler {
 
   TWriter(TStream* Stream, int32_t BufSize);
 
+  // The longest class name a component entry can hold (0xF0 starts a prefix).
+  static constexpr std::size_t MaxClassNameLength = 0xEF;
+
   // The logical position: where the next byte goes.
   int64_t GetPosition();
   void SetPosition(int64_t Value);
@@ -368,6 +371,10 @@ class TWriter : public TFiler {
   void WriteListEnd();
   void WriteSignature();
   void WritePrefix(TFilerFlags Flags, int32_t AChildPos);
+  // Prefix, class name and name of a component entry. A class name of 240
+  // bytes or more would read back as a prefix byte, so it raises EWriteError.
+  void WriteComponentHeader(TFilerFlags Flags, int32_t AChildPos, const std::string& ClassName,
+                            const std::string& Name);
   // The smallest of vaInt8, vaInt16, vaInt32 (vaInt64) that holds Value.
   void WriteInteger(int32_t Value);
   void WriteInt64(int64_t Value);

@@ -332,6 +332,7 @@ class TTextToBinary {
       parser_->NextToken();
       name = std::move(className);
       className = Symbol();
+      CheckClassNameLength(className);
       parser_->NextToken();
     }
     int32_t position = 0;
@@ -339,9 +340,8 @@ class TTextToBinary {
       position = Order();
       flags.Include(ffChildPos);
     }
-    writer_->WritePrefix(flags, position);
-    writer_->WriteStr(className);
-    writer_->WriteStr(name);
+    CheckClassNameLength(className);
+    writer_->WriteComponentHeader(flags, position, className, name);
     return className;
   }
 
@@ -350,6 +350,10 @@ class TTextToBinary {
     std::string text = parser_->TokenComponentIdent();
     CheckNameLength(text);
     return text;
+  }
+
+  void CheckClassNameLength(const std::string& text) const {
+    if (text.size() > TWriter::MaxClassNameLength) parser_->ErrorFmt("Class name too long: %s...", {text.substr(0, 32)});
   }
 
   void CheckNameLength(const std::string& text) const {

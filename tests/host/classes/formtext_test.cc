@@ -296,6 +296,11 @@ TEST(FormText, BadTextNamesTheLine) {
   EXPECT_EQ(Failure<EParserError>(ObjectTextToBinary, "object " + longName + ": T\nend"),
             "Name too long: " + longName.substr(0, 32) + "... on line 1");
   EXPECT_NO_THROW(ToBinary("object " + longName.substr(1) + ": T\nend"));
+  // A class name from 240 bytes on would read back as a prefix byte.
+  std::string longClass = "T" + std::string(239, 'c');
+  EXPECT_EQ(Failure<EParserError>(ObjectTextToBinary, "object A: " + longClass + "\nend"),
+            "Class name too long: " + longClass.substr(0, 32) + "... on line 1");
+  EXPECT_NO_THROW(ToBinary("object A: " + longClass.substr(1) + "\nend"));
   // Nesting is bounded, so no input can exhaust the stack.
   std::string deep = "object A: T\n  L = " + std::string(200, '(');
   EXPECT_EQ(Failure<EParserError>(ObjectTextToBinary, deep), "Form nests more than 128 levels deep on line 2");
