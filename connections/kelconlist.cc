@@ -55,9 +55,52 @@ Variant kelReadIndexArray(host::TReader* Reader) {
   return result;
 }
 
+// ------------------------------------------------------ tracing
+
+namespace {
+TkelTraceProc& TraceProc() {
+  static TkelTraceProc proc;
+  return proc;
+}
+}  // namespace
+
+TkelTraceProc kelSetTraceProc(TkelTraceProc Proc) { return std::exchange(TraceProc(), std::move(Proc)); }
+
+bool kelTracing() { return static_cast<bool>(TraceProc()); }
+
+void kelTrace(const TkelTraceEntry& Entry) {
+  if (TraceProc()) TraceProc()(Entry);
+}
+
 // ------------------------------------------------------ TkelConnection
 
 TkelConnection::TkelConnection(TComponent* AOwner) : TComponent(AOwner) {}
+
+std::vector<std::string> TkelConnection::Diagnose() {
+  std::vector<std::string> problems;
+  DiagnoseLink(problems, "Source", FSource);
+  DiagnoseLink(problems, "Target", FTarget);
+  return problems;
+}
+
+bool TkelConnection::DiagnoseLink(std::vector<std::string>& Problems, const char* Role, TkelComponentLink& Link) {
+  if (!Link.Component) {
+    Problems.push_back(std::string(Role) + " is not set");
+    return false;
+  }
+  if (Link.GetInfo()) return true;
+  Problems.push_back(std::string(Role) + " " + host::ComponentDisplayName(Link.Component) + " (" +
+                     Link.Component->ClassName() + ") has no descriptor");
+  return false;
+}
+
+void TkelConnection::DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name,
+                                  bool Found, const char* Kind, TComponent* Owner) {
+  if (Name.empty())
+    Problems.push_back(std::string(What) + " is not set");
+  else if (!Found)
+    Problems.push_back(std::string(What) + " '" + Name + "' is not " + Kind + " of " + host::ComponentDisplayName(Owner));
+}
 
 void TkelConnection::Destroy() {
   DetachListeners();

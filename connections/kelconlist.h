@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,28 @@ void kelWriteIndexArray(host::TWriter* Writer, const host::Variant& Value);
 host::Variant kelReadIndexArray(host::TReader* Reader);
 
 class TkelConnectionList;
+class TkelConnection;
+
+// ------------------------------------------------------ tracing
+
+// What one connection did for one event, reported to the trace observer just
+// before the connection acts (so the events its action causes come after).
+struct TkelTraceEntry {
+  TkelConnection* Connection = nullptr;
+  host::TObject* Source = nullptr;  // whose event fired
+  std::string Event;
+  host::TObject* Target = nullptr;  // what the connection acts on
+  std::string Feature;              // the method called or property assigned
+  std::vector<host::Variant> Values;  // arguments, or the value assigned
+};
+using TkelTraceProc = std::function<void(const TkelTraceEntry&)>;
+
+// Installs Proc as the observer of every connection (an empty one removes
+// it) and returns the one it replaces.
+TkelTraceProc kelSetTraceProc(TkelTraceProc Proc);
+// True while an observer is installed: connections build entries only then.
+bool kelTracing();
+void kelTrace(const TkelTraceEntry& Entry);
 
 // ------------------------------------------------------ TkelConnection
 
@@ -146,6 +169,10 @@ class TkelConnection : public host::TComponent {
   virtual bool Connect() = 0;
   // Detaches the listener(s) and clears every name whose component is gone.
   virtual void Unconnect() = 0;
+  // What keeps this connection from working, one sentence per problem (for
+  // example "Source is not set" or "source event 'OnFoo' is not an event of
+  // Button1"); empty when every feature resolves. Changes nothing.
+  virtual std::vector<std::string> Diagnose();
 
  protected:
   ~TkelConnection() override = default;
@@ -169,6 +196,12 @@ class TkelConnection : public host::TComponent {
   // Registers for the removal notification of Value (when it is set).
   void Watch(host::TComponent* Value);
   bool IsLoading() const { return GetComponentState().Contains(host::csLoading); }
+  // The diagnosis helpers: "<Role> is not set" / "... has no descriptor"
+  // for a link (false then); "<what> is not set" for an empty name and
+  // "<what> '<name>' is not <kind> of <component>" for an unknown one.
+  static bool DiagnoseLink(std::vector<std::string>& Problems, const char* Role, TkelComponentLink& Link);
+  static void DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name,
+                           bool Found, const char* Kind, host::TComponent* Owner);
   bool IsDesigning() const { return GetComponentState().Contains(host::csDesigning); }
 
  private:

@@ -269,34 +269,76 @@ void TkelE2MConnection::Loaded() {
 
 // ------------------------------------------------------------ the relay
 
+namespace {
+
+std::string ParameterProblem(TkelParameterConnection& Binding, const std::string& Method) {
+  return Binding.GetParameterInfo() ? std::string() : "is not a parameter of method " + Method;
+}
+
+std::string ComponentPropertyProblem(TkelParameterConnection& Binding) {
+  TkelClassInfo* info = Binding.GetComponentInfo();
+  if (!info) return "has no component";
+  const std::string& name = Binding.GetComponentProperty();
+  if (info->FindProperty(name)) return {};
+  return name.empty() ? std::string("has no component property") : "names the unknown component property " + name;
+}
+
+std::string EventParameterProblem(TkelParameterConnection& Binding) {
+  if (Binding.GetEventParameterInfo()) return {};
+  const std::string& name = Binding.GetEventParameter();
+  return name.empty() ? std::string("has no event parameter") : "names the unknown event parameter " + name;
+}
+
+// What keeps the binding from passing its value, for its option.
+std::string BindingProblem(TkelParameterConnection& Binding, const std::string& Method) {
+  std::string problem = ParameterProblem(Binding, Method);
+  if (!problem.empty()) return problem;
+  switch (Binding.GetOptions()) {
+    case voComponentProperty:
+      return ComponentPropertyProblem(Binding);
+    case voEventProperty:
+      return EventParameterProblem(Binding);
+    default:
+      return {};
+  }
+}
+
+TkelParameterInfo& EventParameterOf(TkelParameterConnection& Binding, TkelE2MConnection& Connection) {
+  if (TkelParameterInfo* parameter = Binding.GetEventParameterInfo()) return *parameter;
+  RaiseBinding(&Connection, Binding, EventParameterProblem(Binding));
+}
+
+}  // namespace
+
 TkelParameterInfo& TkelE2MConnection::ParameterOf(TkelParameterConnection& Binding) {
   TkelParameterInfo* parameter = Binding.GetParameterInfo();
-  if (!parameter) RaiseBinding(this, Binding, "is not a parameter of method " + FTargetMethod);
+  if (!parameter) RaiseBinding(this, Binding, ParameterProblem(Binding, FTargetMethod));
   return *parameter;
 }
 
 TkelPropertyInfo& TkelE2MConnection::PropertyOf(TkelParameterConnection& Binding, TkelClassInfo*& Info) {
+  std::string problem = ComponentPropertyProblem(Binding);
+  if (!problem.empty()) RaiseBinding(this, Binding, problem);
   Info = Binding.GetComponentInfo();
-  if (!Info) RaiseBinding(this, Binding, "has no component");
   TkelPropertyInfo* property = Info->FindProperty(Binding.FComponentProperty);
-  if (!property)
-    RaiseBinding(this, Binding,
-                 Binding.FComponentProperty.empty() ? std::string("has no component property")
-                                                    : "names the unknown component property " + Binding.FComponentProperty);
   CopyIndexes(Binding.FComponentPropertyIndex, property);
   return *property;
 }
 
-namespace {
-
-TkelParameterInfo& EventParameterOf(TkelParameterConnection& Binding, TkelE2MConnection& Connection) {
-  if (TkelParameterInfo* parameter = Binding.GetEventParameterInfo()) return *parameter;
-  RaiseBinding(&Connection, Binding,
-               Binding.GetEventParameter().empty() ? std::string("has no event parameter")
-                                                   : "names the unknown event parameter " + Binding.GetEventParameter());
+std::vector<std::string> TkelE2MConnection::Diagnose() {
+  std::vector<std::string> problems = inherited::Diagnose();
+  if (GetSourceInfo())
+    DiagnoseName(problems, "SourceEvent", FSourceEvent, GetSourceEventInfo() != nullptr, "an event", GetSource());
+  if (GetTargetInfo())
+    DiagnoseName(problems, "TargetMethod", FTargetMethod, GetTargetMethodInfo() != nullptr, "a method", GetTarget());
+  if (!GetTargetMethodInfo()) return problems;
+  for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
+    TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
+    std::string problem = BindingProblem(binding, FTargetMethod);
+    if (!problem.empty()) problems.push_back("parameter binding '" + binding.GetDisplayName() + "' " + problem);
+  }
+  return problems;
 }
-
-}  // namespace
 
 void TkelE2MConnection::PassArgument(TkelParameterConnection& Binding, TkelParameterInfo& Parameter) {
   // The index values go to the property record whatever the binding's option.
@@ -350,6 +392,7 @@ void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* 
     PassArgument(binding, ParameterOf(binding));
     if (frame.Destroyed) return;
   }
+  if (kelTracing()) Trace(*method);
   target->InvokeMethod(method);
   if (frame.Destroyed) return;
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
@@ -357,6 +400,12 @@ void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* 
     TakeResult(binding, ParameterOf(binding));
     if (frame.Destroyed) return;
   }
+}
+
+void TkelE2MConnection::Trace(TkelMethodInfo& Method) {
+  TkelTraceEntry entry{this, GetSource(), FSourceEvent, GetTarget(), FTargetMethod, {}};
+  for (TkelParameterInfo* argument : Method.Args) entry.Values.push_back(argument->Value);
+  kelTrace(entry);
 }
 
 // ---------------------------------------------------------- start-up

@@ -151,6 +151,7 @@ class TkelE2MConnection : public TkelConnection {
 
   bool Connect() override;
   void Unconnect() override;
+  std::vector<std::string> Diagnose() override;
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
   void Loaded() override;
 
@@ -169,6 +170,8 @@ class TkelE2MConnection : public TkelConnection {
   void PassArgument(TkelParameterConnection& Binding, TkelParameterInfo& Parameter);
   void TakeResult(TkelParameterConnection& Binding, TkelParameterInfo& Parameter);
   TkelParameterInfo& ParameterOf(TkelParameterConnection& Binding);
+  // Reports the call about to be made (with its arguments) to the trace.
+  void Trace(TkelMethodInfo& Method);
   TkelPropertyInfo& PropertyOf(TkelParameterConnection& Binding, TkelClassInfo*& Info);
 
   std::string FSourceEvent;
