@@ -314,7 +314,11 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& i) {
     }
     cp = (cp << 6) | (cc & 0x3F);
   }
-  if (cp > 0x10FFFF) {  // beyond Unicode: not a character
+  // Beyond Unicode, an encoded surrogate or an overlong form is not a
+  // character: its lead byte is kept as an invalid byte, so every byte
+  // sequence comes back unchanged from UTF-16.
+  static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000) || cp < kShortest[len]) {
     ++i;
     return 0xDC00 + c;
   }

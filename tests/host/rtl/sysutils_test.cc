@@ -171,6 +171,12 @@ TEST(TextHelpers, Utf16RoundTrip) {
   // Bytes that are no UTF-8 survive the round trip unchanged.
   const std::string broken = "x\xFF\xC3y\xF5\x80\x80\x80";
   EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(broken)), broken);
+  // Encoded surrogates and overlong forms are no characters either: each of
+  // their bytes stays a byte of its own.
+  for (std::string odd : {"\xED\xB2\xB2", "\xED\xA0\x80\xED\xB0\x80", "\xC0\x80", "\xE0\x80\xAF", "\xF0\x80\x80\xAF"}) {
+    EXPECT_EQ(Utf8ToUtf16(odd).size(), odd.size());
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(odd)), odd);
+  }
 }
 
 }  // namespace
