@@ -11,10 +11,45 @@ namespace host {
 
 HOST_IMPL(TComponent, TPersistent)
 
+namespace detail {
+
+bool TComponentLinks::Contains(const TComponent* c) const {
+  if (!index_.empty()) return index_.contains(c);
+  return std::find(items_.begin(), items_.end(), c) != items_.end();
+}
+
+void TComponentLinks::Add(TComponent* c) {
+  if (Contains(c)) return;
+  items_.push_back(c);
+  if (!index_.empty())
+    index_.insert(c);
+  else if (items_.size() >= kIndexFrom)
+    index_.insert(items_.begin(), items_.end());
+}
+
+// Searched from the end: links are mostly cut last first.
+void TComponentLinks::Remove(const TComponent* c) {
+  if (!index_.empty() && index_.erase(c) == 0) return;
+  auto it = std::find(items_.rbegin(), items_.rend(), c);
+  if (it == items_.rend()) return;
+  items_.erase(std::next(it).base());
+  if (items_.empty()) index_.clear();
+}
+
+void TComponentLinks::Clear() {
+  items_.clear();
+  index_.clear();
+}
+
+}  // namespace detail
+
 namespace {
 
-bool Contains(const std::vector<TComponent*>& list, const TComponent* item) {
-  return std::find(list.begin(), list.end(), item) != list.end();
+// Whether a class between cls and TComponent (exclusive) declares Notification.
+bool OverridesNotification(TClass cls) {
+  for (; cls && cls != &TComponent::StaticMetaClass; cls = cls->Parent)
+    if (cls->DeclaresNotification) return true;
+  return false;
 }
 
 // Runs `apply` of Action on Target when the action handles that target.
@@ -56,6 +91,7 @@ void TComponent::SetComponentIndex(int Value) {
   if (target == current) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + target, this);
+  FOwner->FInsertReceiversStale = true;
 }
 
 bool TComponent::OwnsDirectlyOrIndirectly(const TComponent* AComponent) const {
@@ -89,16 +125,69 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
   Remove(AComponent);
 }
 
+// A component that is still being built counts as an insertion receiver
+// until AfterConstruction knows its class.
 void TComponent::Insert(TComponent* AComponent) {
+  const bool wasEmpty = FComponents.empty();
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;
+  IndexName(AComponent);
+  if (AComponent->HearsInserts()) FInsertReceivers.push_back(AComponent);
+  // Owning something makes a plain component a receiver of its owner.
+  if (wasEmpty && FPlainClass && FOwner) FOwner->FInsertReceiversStale = true;
 }
 
+// Searched from the end: owners free their components last first.
 void TComponent::Remove(TComponent* AComponent) {
-  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
-  if (it == FComponents.end()) return;
-  FComponents.erase(it);
+  auto it = std::find(FComponents.rbegin(), FComponents.rend(), AComponent);
+  if (it == FComponents.rend()) return;
+  FComponents.erase(std::next(it).base());
+  UnindexName(AComponent);
+  DropInsertReceiver(AComponent);
   AComponent->FOwner = nullptr;
+}
+
+void TComponent::DropInsertReceiver(TComponent* AComponent) {
+  if (!FInsertReceivers.empty() && FInsertReceivers.back() == AComponent)
+    FInsertReceivers.pop_back();
+  else
+    FInsertReceiversStale = true;
+}
+
+const std::vector<TComponent*>& TComponent::InsertReceivers() {
+  if (FInsertReceiversStale) {
+    FInsertReceivers.clear();
+    for (TComponent* c : FComponents)
+      if (c->HearsInserts()) FInsertReceivers.push_back(c);
+    FInsertReceiversStale = false;
+  }
+  return FInsertReceivers;
+}
+
+void TComponent::AfterConstruction() {
+  inherited::AfterConstruction();
+  FPlainClass = !OverridesNotification(ClassType());
+  if (FOwner && !HearsInserts()) FOwner->DropInsertReceiver(this);
+}
+
+void TComponent::IndexName(TComponent* AComponent) {
+  if (!AComponent->FName.empty()) FNameIndex.emplace(AnsiUpperCase(AComponent->FName), AComponent);
+}
+
+void TComponent::UnindexName(TComponent* AComponent) {
+  if (AComponent->FName.empty()) return;
+  auto [first, last] = FNameIndex.equal_range(AnsiUpperCase(AComponent->FName));
+  for (auto it = first; it != last; ++it)
+    if (it->second == AComponent) {
+      FNameIndex.erase(it);
+      return;
+    }
+}
+
+void TComponent::ChangeName(const std::string& NewName) {
+  if (FOwner) FOwner->UnindexName(this);
+  FName = NewName;
+  if (FOwner) FOwner->IndexName(this);
 }
 
 void TComponent::DestroyComponents() {
@@ -109,8 +198,13 @@ void TComponent::DestroyComponents() {
   }
 }
 
+// A name can only occur twice when a derived class stored one unchecked;
+// then the first in list order wins, as a plain scan would find it.
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty()) return nullptr;
+  auto [first, last] = FNameIndex.equal_range(AnsiUpperCase(AName));
+  if (first == last) return nullptr;
+  if (std::next(first) == last) return first->second;
   for (TComponent* c : FComponents)
     if (AnsiSameText(c->FName, AName)) return c;
   return nullptr;
@@ -156,11 +250,11 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::AddNotification(TComponent* AComponent) {
-  if (!Contains(FFreeNotifies, AComponent)) FFreeNotifies.push_back(AComponent);
+  FFreeNotifies.Add(AComponent);
   FComponentState.Include(csFreeNotification);
 }
 
-void TComponent::RemoveNotification(TComponent* AComponent) { std::erase(FFreeNotifies, AComponent); }
+void TComponent::RemoveNotification(TComponent* AComponent) { FFreeNotifies.Remove(AComponent); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
@@ -168,12 +262,16 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 // Last first; a receiver may change the list, so the position is clamped to
-// the list after every call.
+// the list after every call. An insertion notice skips the owned components
+// on which it could have no effect (see FInsertReceivers).
 void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
-  for (std::size_t i = FComponents.size(); i > 0;) {
+  auto list = [this, Operation]() -> const std::vector<TComponent*>& {
+    return Operation == opInsert ? InsertReceivers() : FComponents;
+  };
+  for (std::size_t i = list().size(); i > 0;) {
     --i;
-    FComponents[i]->Notification(AComponent, Operation);
-    i = std::min(i, FComponents.size());
+    list()[i]->Notification(AComponent, Operation);
+    i = std::min(i, list().size());
   }
 }
 
@@ -181,14 +279,14 @@ void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
 // this one's removal, last first. Its Notification normally drops the link
 // (and may drop others); whatever links remain are cut by ClearFreeNotifies.
 void TComponent::NotifyFreeNotifies() {
-  const std::vector<TComponent*> linked = FFreeNotifies;
+  const std::vector<TComponent*> linked = FFreeNotifies.Items();
   for (auto it = linked.rbegin(); it != linked.rend(); ++it)
-    if (Contains(FFreeNotifies, *it)) (*it)->Notification(this, opRemove);
+    if (FFreeNotifies.Contains(*it)) (*it)->Notification(this, opRemove);
 }
 
 void TComponent::ClearFreeNotifies() {
-  for (TComponent* other : FFreeNotifies) other->RemoveNotification(this);
-  FFreeNotifies.clear();
+  for (TComponent* other : FFreeNotifies.Items()) other->RemoveNotification(this);
+  FFreeNotifies.Clear();
 }
 
 // ---------------------------------------------------- children, parents

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/classes/persistent.h"
@@ -44,6 +46,28 @@ using TComponentStyle = TSet<TComponentStyleItem, 2>;
 
 class TComponent;
 using TGetChildProc = TEvent<TComponent*>;
+
+namespace detail {
+// The components linked to one component by free notifications, in link
+// order. Once the list is long, membership is answered by a hash set, so a
+// component linked to very many others (the reader's guard is linked to
+// every component of a form) stays linear.
+class TComponentLinks {
+ public:
+  const std::vector<TComponent*>& Items() const { return items_; }
+  bool Empty() const { return items_.empty(); }
+  bool Contains(const TComponent* c) const;
+  // Appends c unless it is linked already.
+  void Add(TComponent* c);
+  void Remove(const TComponent* c);
+  void Clear();
+
+ private:
+  static constexpr std::size_t kIndexFrom = 16;
+  std::vector<TComponent*> items_;
+  std::unordered_set<const TComponent*> index_;  // all of items_ once indexed
+};
+}  // namespace detail
 
 class TComponent : public TPersistent {
   HOST_CLASS(TComponent, TPersistent)
@@ -155,6 +179,8 @@ class TComponent : public TPersistent {
   void SetStateFlag(TComponentStateItem Flag, bool Value);
 
   void BeforeDestruction() override;
+  // Learns whether the class overrides Notification (see FPlainClass).
+  void AfterConstruction() override;
 
  protected:
   ~TComponent() override = default;
@@ -169,8 +195,11 @@ class TComponent : public TPersistent {
   // by this component): CurName and NewName differ other than in case and
   // another owned component already has NewName.
   virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
-  // Stores the name without any check.
-  void ChangeName(const std::string& NewName) { FName = NewName; }
+  // Stores the name without any check (keeping the owner's name index).
+  void ChangeName(const std::string& NewName);
+  // Drops every free-notification link of this component without telling
+  // the linked components.
+  void ClearFreeNotifies();
 
  private:
   void Insert(TComponent* AComponent);
@@ -180,9 +209,14 @@ class TComponent : public TPersistent {
   bool OwnsDirectlyOrIndirectly(const TComponent* AComponent) const;
   void NotifyOwned(TComponent* AComponent, TOperation Operation);
   void NotifyFreeNotifies();
-  void ClearFreeNotifies();
   void AddNotification(TComponent* AComponent);
   void RemoveNotification(TComponent* AComponent);
+  // Insertion notices: see FInsertReceivers.
+  bool HearsInserts() const { return !FPlainClass || !FComponents.empty(); }
+  const std::vector<TComponent*>& InsertReceivers();
+  void DropInsertReceiver(TComponent* AComponent);
+  void IndexName(TComponent* AComponent);
+  void UnindexName(TComponent* AComponent);
 
   TComponent* FOwner = nullptr;
   std::string FName;
@@ -192,7 +226,20 @@ class TComponent : public TPersistent {
   TComponentStyle FComponentStyle{csInheritable};
   void* FVCLComObject = nullptr;
   std::vector<TComponent*> FComponents;
-  std::vector<TComponent*> FFreeNotifies;
+  detail::TComponentLinks FFreeNotifies;
+  // Owned components by upper-cased name (unnamed ones are left out). A
+  // derived class may store a name unchecked, so a name can occur twice.
+  std::unordered_multimap<std::string, TComponent*> FNameIndex;
+  // Set once the component is fully built when no class of it below
+  // TComponent declares Notification: an insertion notice can then only
+  // matter to it through the components it owns.
+  bool FPlainClass = false;
+  // The owned components that may act on an insertion notice, in list
+  // order: all but those of a plain class that own nothing. Rebuilt from
+  // FComponents when stale. Removal notices still go to every owned
+  // component (they also cut links).
+  std::vector<TComponent*> FInsertReceivers;
+  bool FInsertReceiversStale = false;
 };
 
 // The name a message uses for a component: its name, else its class name;

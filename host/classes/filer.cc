@@ -164,6 +164,8 @@ class TReader::TGuard : public TComponent {
   explicit TGuard(TReader* reader) : TComponent(nullptr), reader_(reader) {}
 
   void Watch(TComponent* c) { FreeNotification(c); }
+  // Stops watching without telling anyone (the reading is over).
+  void Release() { ClearFreeNotifies(); }
   void Notification(TComponent* AComponent, TOperation Operation) override {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove) reader_->ForgetComponent(AComponent);
@@ -595,12 +597,12 @@ void TReader::Watch(TComponent* Component, bool Created) {
   if (!FGuard) FGuard = new TGuard(this);
   FGuard->Watch(Component);
   if (Created) FCreated.push_back(Component);
-  if (std::find(FLoaded.begin(), FLoaded.end(), Component) == FLoaded.end()) FLoaded.push_back(Component);
+  if (FLoadedSet.insert(Component).second) FLoaded.push_back(Component);
 }
 
 void TReader::ForgetComponent(TComponent* Component) {
   std::erase(FCreated, Component);
-  std::erase(FLoaded, Component);
+  if (FLoadedSet.erase(Component)) std::erase(FLoaded, Component);
   ForgetAnchor(Component);
 }
 
@@ -917,7 +919,9 @@ void TReader::EndReferences() {
   if (FReferenceLevel > 0 && --FReferenceLevel == 0) {
     FFixups.clear();
     FLoaded.clear();
+    FLoadedSet.clear();
     FCreated.clear();
+    if (FGuard) FGuard->Release();
     FreeAndNil(FGuard);
   }
 }

@@ -32,6 +32,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "host/classes/component.h"
@@ -340,6 +341,7 @@ class TReader : public TFiler {
   std::vector<TPersistent*> FAnchors;
   std::vector<TFixup> FFixups;
   std::vector<TComponent*> FLoaded;   // components read, in creation order
+  std::unordered_set<TComponent*> FLoadedSet;  // the same, for membership
   std::vector<TComponent*> FCreated;  // components this reader created
   TGuard* FGuard = nullptr;
   // Custom-property lookup while a DefineProperties call runs.

@@ -6,7 +6,7 @@
 
 namespace host {
 
-const TMetaClass TObject::StaticMetaClass{"TObject", nullptr, sizeof(TObject), detail::FactoryFor<TObject>(), {}};
+const TMetaClass TObject::StaticMetaClass{"TObject", nullptr, sizeof(TObject), detail::FactoryFor<TObject>(), {}, false};
 HOST_IMPL_INTF(TInterfacedObject, TObject, IUnknown)
 
 // ------------------------------------------------------------------ TGUID

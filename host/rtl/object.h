@@ -82,6 +82,9 @@ struct TMetaClass {
   std::size_t InstanceSize;
   TFactory Factory;                          // null for abstract classes
   std::span<const TInterfaceEntry> Interfaces;  // interfaces this class adds
+  // Whether this class itself (not a parent) declares a member function named
+  // Notification; lets a component tell whether its class overrides it.
+  bool DeclaresNotification = false;
 
   std::string ClassName() const { return Name; }
   bool ClassNameIs(std::string_view name) const;  // case-insensitive
@@ -105,6 +108,11 @@ class TObject {
   TObject& operator=(const TObject&) = delete;
 
   virtual TClass ClassType() const { return &StaticMetaClass; }
+  // Every HOST_CLASS answers this for itself (see TMetaClass).
+  template <class = void>
+  static constexpr bool HostDeclaresNotification() {
+    return false;
+  }
   std::string ClassName() const { return ClassType()->Name; }
   bool ClassNameIs(std::string_view name) const { return ClassType()->ClassNameIs(name); }
   TClass ClassParent() const { return ClassType()->Parent; }
@@ -248,6 +256,12 @@ constexpr TFactory FactoryFor() {
     return nullptr;
   }
 }
+// Whether the member pointer names a member that class S itself declares
+// (the type of &S::m names the class that declares m).
+template <class S, class C, class M>
+constexpr bool DeclaredBy(M C::*) {
+  return std::is_same_v<S, C>;
+}
 template <class Self, class I>
 IUnknown* InterfaceOf(TObject* obj) {
   return static_cast<I*>(static_cast<Self*>(obj));
@@ -262,14 +276,21 @@ IUnknown* InterfaceOf(TObject* obj) {
  public:                                                                       \
   static const ::host::TMetaClass StaticMetaClass;                             \
   ::host::TClass ClassType() const override { return &StaticMetaClass; }       \
-  using inherited = Parent;
+  using inherited = Parent;                                                    \
+  template <class HostSelf = Self>                                             \
+  static constexpr bool HostDeclaresNotification() {                           \
+    if constexpr (requires { &HostSelf::Notification; })                       \
+      return ::host::detail::DeclaredBy<HostSelf>(&HostSelf::Notification);    \
+    else                                                                       \
+      return false;                                                            \
+  }
 
 // In the source file: defines the record. A class with a public constructor
 // taking nothing or its TCreateArg (owner, collection) is creatable.
 #define HOST_IMPL(Self, Parent)                                                \
   const ::host::TMetaClass Self::StaticMetaClass{                              \
       #Self, &Parent::StaticMetaClass, sizeof(Self),                           \
-      ::host::detail::FactoryFor<Self>(), {}};
+      ::host::detail::FactoryFor<Self>(), {}, Self::HostDeclaresNotification()};
 
 // Same, for a class that implements interfaces: HOST_IMPL_INTF(TFoo, TBar, IFoo, IBaz)
 #define HOST_IMPL_INTF(Self, Parent, ...)                                      \
@@ -282,4 +303,5 @@ IUnknown* InterfaceOf(TObject* obj) {
   }                                                                            \
   const ::host::TMetaClass Self::StaticMetaClass{                              \
       #Self, &Parent::StaticMetaClass, sizeof(Self),                           \
-      ::host::detail::FactoryFor<Self>(), Self##_Interfaces<__VA_ARGS__>::table};
+      ::host::detail::FactoryFor<Self>(), Self##_Interfaces<__VA_ARGS__>::table, \
+      Self::HostDeclaresNotification()};

@@ -1,0 +1,198 @@
+// The name index and the observer lists of large owners, and the filer's
+// list ends next to long names and component prefixes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/classes/component.h"
+#include "host/classes/filer.h"
+#include "host/classes/streams.h"
+#include "host/classes/typinfo.h"
+
+namespace host {
+namespace {
+
+// Records every notice it hears as (subject, operation).
+class TListener : public TComponent {
+  HOST_CLASS(TListener, TComponent)
+  using TComponent::TComponent;
+  struct TNotice {
+    TComponent* Subject;
+    TOperation Operation;
+  };
+  std::vector<TNotice> Heard;
+  int Count(TComponent* Subject, TOperation Operation) const {
+    int n = 0;
+    for (const TNotice& h : Heard) n += h.Subject == Subject && h.Operation == Operation;
+    return n;
+  }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    Heard.push_back({AComponent, Operation});
+    inherited::Notification(AComponent, Operation);
+  }
+};
+HOST_IMPL(TListener, TComponent)
+
+// Stores names unchecked, so two components of one owner can share a name.
+class TRaw : public TComponent {
+  HOST_CLASS(TRaw, TComponent)
+  using TComponent::TComponent;
+  using TComponent::ChangeName;
+};
+HOST_IMPL(TRaw, TComponent)
+
+std::vector<TComponent*> AddPlain(TComponent* owner, int count) {
+  std::vector<TComponent*> out;
+  for (int i = 0; i < count; ++i) out.push_back(New<TComponent>(owner));
+  return out;
+}
+
+TEST(ComponentObservers, OverridesAndNestedOwnersHearEveryNoticeOfALargeOwner) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  AddPlain(owner.get(), 200);
+  auto* direct = New<TListener>(owner.get());
+  auto* holder = New<TComponent>(owner.get());  // plain, but owns a listener
+  auto* nested = New<TListener>(holder);
+  std::vector<TComponent*> later = AddPlain(owner.get(), 200);
+  // Every later insert reached both: the direct one and the one below holder.
+  for (TComponent* c : later) {
+    EXPECT_EQ(direct->Count(c, opInsert), 1);
+    EXPECT_EQ(nested->Count(c, opInsert), 1);
+  }
+  owner->RemoveComponent(later[7]);
+  EXPECT_EQ(direct->Count(later[7], opRemove), 1);
+  EXPECT_EQ(nested->Count(later[7], opRemove), 1);
+  TOwned<TComponent> removed(later[7]);  // kept: a freed address could come back as `extra`
+  // Moving around in the list keeps them listening.
+  direct->SetComponentIndex(0);
+  holder->SetComponentIndex(owner->GetComponentCount() - 1);
+  TComponent* extra = New<TComponent>(owner.get());
+  EXPECT_EQ(direct->Count(extra, opInsert), 1);
+  EXPECT_EQ(nested->Count(extra, opInsert), 1);
+  // Once holder owns nothing the nested listener is out of the owner's tree
+  // and hears nothing more; the direct one still does.
+  holder->RemoveComponent(nested);
+  TOwned<TListener> outside(nested);
+  const std::size_t heardBefore = nested->Heard.size();
+  TComponent* last = New<TComponent>(owner.get());
+  EXPECT_EQ(nested->Heard.size(), heardBefore);
+  EXPECT_EQ(direct->Count(last, opInsert), 1);
+  EXPECT_EQ(owner->GetComponentCount(), 403);
+}
+
+TEST(ComponentObservers, ALinkedPlainComponentDropsItsLinkWhenThePartnerLeavesTheOwner) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  AddPlain(owner.get(), 100);
+  TComponent* plain = New<TComponent>(owner.get());
+  auto* partner = New<TListener>(owner.get());
+  TComponent* plainTwin = New<TComponent>(owner.get());
+  auto* partnerTwin = New<TListener>(owner.get());
+  AddPlain(owner.get(), 100);
+  plain->FreeNotification(partner);
+  plainTwin->FreeNotification(partnerTwin);
+  // The owner's removal notice for partner reaches plain, which drops the
+  // link both ways: freeing plain later tells partner nothing.
+  owner->RemoveComponent(partner);
+  TOwned<TListener> keep(partner);
+  plain->Free();
+  EXPECT_EQ(partner->Count(plain, opRemove), 0);
+  // The twin pair stays linked: the twin partner hears plainTwin go (through
+  // the link and through the owner).
+  plainTwin->Free();
+  EXPECT_EQ(partnerTwin->Count(plainTwin, opRemove), 2);
+}
+
+TEST(ComponentNameIndex, LookupFollowsRenamesMovesAndRemovals) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  std::vector<TComponent*> kids = AddPlain(owner.get(), 50);
+  for (std::size_t i = 0; i < kids.size(); ++i) kids[i]->SetName("Kid" + std::to_string(i));
+  EXPECT_EQ(owner->FindComponent("KID17"), kids[17]);
+  EXPECT_EQ(owner->FindComponent("kid17x"), nullptr);
+  EXPECT_EQ(owner->FindComponent(""), nullptr);
+  kids[17]->SetName("kID17");  // case only: allowed, still found
+  EXPECT_EQ(owner->FindComponent("Kid17"), kids[17]);
+  kids[17]->SetName("Other");
+  EXPECT_EQ(owner->FindComponent("Kid17"), nullptr);
+  EXPECT_EQ(owner->FindComponent("other"), kids[17]);
+  EXPECT_THROW(kids[3]->SetName("OTHER"), EComponentError);
+  EXPECT_EQ(kids[3]->GetName(), "Kid3");
+  EXPECT_EQ(owner->FindComponent("kid3"), kids[3]);
+  kids[17]->SetName("");
+  EXPECT_EQ(owner->FindComponent("Other"), nullptr);
+  owner->RemoveComponent(kids[5]);
+  TOwned<TComponent> removed(kids[5]);
+  EXPECT_EQ(owner->FindComponent("Kid5"), nullptr);
+  EXPECT_EQ(removed->GetName(), "Kid5");
+  // A name stored unchecked twice: the first in list order wins.
+  auto* first = New<TRaw>(owner.get());
+  auto* second = New<TRaw>(owner.get());
+  first->ChangeName("Dup");
+  second->ChangeName("DUP");
+  EXPECT_EQ(owner->FindComponent("dup"), first);
+  second->SetComponentIndex(0);
+  EXPECT_EQ(owner->FindComponent("dup"), second);
+  EXPECT_EQ(second->GetComponentIndex(), 0);
+  EXPECT_EQ(first->GetComponentIndex(), owner->GetComponentCount() - 1);
+  second->Free();
+  EXPECT_EQ(owner->FindComponent("Dup"), first);
+}
+
+std::string LongName() { return "ABCDEFGHIJKLMNOPQRSTUVWXY"; }  // 25 characters
+
+TEST(FilerListEnd, LongNamesAndPrefixedChildrenEndNoListEarly) {
+  TOwned<TStringStream> out = MakeOwned<TStringStream>();
+  {
+    TOwned<TWriter> w = MakeOwned<TWriter>(out.get(), 64);
+    w->WriteListBegin();
+    w->WriteStr(LongName());
+    w->WriteStr("x");
+    w->WriteListEnd();
+    w->WriteBinary(nullptr, 0);  // nothing to copy: no data pointer needed
+    w->FlushBuffer();
+  }
+  TOwned<TStringStream> in = MakeOwned<TStringStream>(out->GetDataString());
+  TOwned<TReader> r = MakeOwned<TReader>(in.get(), 64);
+  r->ReadListBegin();
+  std::vector<std::string> items;
+  while (!r->EndOfList()) items.push_back(r->ReadStr());
+  r->ReadListEnd();
+  EXPECT_EQ(items, (std::vector<std::string>{LongName(), "x"}));
+  EXPECT_EQ(r->ReadValue(), vaBinary);
+}
+
+TEST(FilerListEnd, AChildWithAPrefixIsRead) {
+  RegisterHostClasses();
+  TOwned<TStringStream> out = MakeOwned<TStringStream>();
+  {
+    TOwned<TWriter> w = MakeOwned<TWriter>(out.get(), 64);
+    w->WriteSignature();
+    w->WriteStr("TComponent");
+    w->WriteStr("Root");
+    w->WriteListEnd();
+    for (const char* name : {"Kid", "Plain"}) {
+      if (std::string(name) == "Kid") w->WritePrefix(TFilerFlags{ffChildPos}, 0);
+      w->WriteStr("TComponent");
+      w->WriteStr(name);
+      w->WriteStr("Tag");
+      w->WriteInteger(7);
+      w->WriteListEnd();
+      w->WriteListEnd();
+    }
+    w->WriteListEnd();
+    w->FlushBuffer();
+  }
+  TOwned<TStringStream> in = MakeOwned<TStringStream>(out->GetDataString());
+  TOwned<TReader> r = MakeOwned<TReader>(in.get(), 64);
+  TOwned<TComponent> root(r->ReadRootComponent(nullptr));
+  ASSERT_EQ(root->GetComponentCount(), 2);
+  EXPECT_EQ(root->GetComponents(0)->GetName(), "Kid");
+  EXPECT_EQ(root->GetComponents(0)->GetTag(), 7);
+  EXPECT_EQ(root->GetComponents(1)->GetName(), "Plain");
+  UnregisterHostClasses();
+}
+
+}  // namespace
+}  // namespace host
