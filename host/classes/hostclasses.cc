@@ -3,6 +3,7 @@
 #include "host/classes/actions.h"
 #include "host/classes/collections.h"
 #include "host/classes/component.h"
+#include "host/classes/datamodule.h"
 #include "host/classes/lists.h"
 #include "host/classes/streams.h"
 #include "host/classes/strings.h"
@@ -23,7 +24,7 @@ std::span<const TClass> HostClasses() {
       &TMemoryStream::StaticMetaClass,    &TStringStream::StaticMetaClass,
       &TResourceStream::StaticMetaClass,  &TThread::StaticMetaClass,
       &TComponent::StaticMetaClass,       &TBasicActionLink::StaticMetaClass,
-      &TBasicAction::StaticMetaClass,
+      &TBasicAction::StaticMetaClass,     &TDataModule::StaticMetaClass,
   };
   return kClasses;
 }

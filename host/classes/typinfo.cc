@@ -6,6 +6,7 @@
 
 #include "host/classes/actions.h"
 #include "host/classes/component.h"
+#include "host/classes/datamodule.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
@@ -266,6 +267,9 @@ void RegisterComponentProps() {
                          Prop<&TComponent::GetName, &TComponent::SetName>("Name").Stored(false),
                          Prop<&TComponent::GetTag, &TComponent::SetTag>("Tag").Default(0),
                      });
+  RegisterProperties(&TDataModule::StaticMetaClass,
+                     {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder")
+                          .Default(false)});
 }
 
 }  // namespace
@@ -273,13 +277,15 @@ void RegisterComponentProps() {
 void RegisterHostClasses() {
   if (hostClassesCount++ > 0) return;
   RegisterComponentProps();
-  RegisterClasses({&TComponent::StaticMetaClass, &TBasicAction::StaticMetaClass});
+  RegisterClasses({&TComponent::StaticMetaClass, &TBasicAction::StaticMetaClass, &TDataModule::StaticMetaClass});
 }
 
 void UnregisterHostClasses() {
   if (hostClassesCount == 0 || --hostClassesCount > 0) return;
+  UnregisterProperties(&TDataModule::StaticMetaClass);
   UnregisterProperties(&TComponent::StaticMetaClass);
-  for (TClass c : {&TBasicAction::StaticMetaClass, &TComponent::StaticMetaClass, &TPersistent::StaticMetaClass})
+  for (TClass c : {&TDataModule::StaticMetaClass, &TBasicAction::StaticMetaClass, &TComponent::StaticMetaClass,
+                   &TPersistent::StaticMetaClass})
     UnRegisterClass(c);
 }
 

@@ -392,6 +392,43 @@ TEST_F(FilerTest, NestedChildrenLinkBackToTheirParent) {
   EXPECT_EQ(bare->GetComponentCount(), 0);
 }
 
+// A data module that logs its OnCreate and OnDestroy with its component count.
+class TLoggedModule : public TDataModule {
+  HOST_CLASS(TLoggedModule, TDataModule)
+  explicit TLoggedModule(TComponent* AOwner, std::vector<std::string>* log = nullptr) : TDataModule(AOwner), Log(log) {
+    OnCreate = TNotifyEvent(this, &TLoggedModule::Created);
+    OnDestroy = TNotifyEvent(this, &TLoggedModule::Destroyed);
+  }
+  void Created(TObject*) {
+    if (Log) Log->push_back("create " + IntToStr(GetComponentCount()));
+  }
+  void Destroyed(TObject*) {
+    if (Log) Log->push_back("destroy " + IntToStr(GetComponentCount()));
+  }
+  std::vector<std::string>* Log;
+
+ protected:
+  ~TLoggedModule() override = default;
+};
+HOST_IMPL(TLoggedModule, TDataModule)
+
+// OnCreate runs once the module is built, OnDestroy when its destruction
+// begins (it still owns its components then); OldCreateOrder streams.
+TEST_F(FilerTest, DataModuleEventsAndOldCreateOrder) {
+  std::vector<std::string> log;
+  auto* module = New<TLoggedModule>(nullptr, &log);
+  New<TGadget>(module);
+  EXPECT_EQ(log, (std::vector<std::string>{"create 0"}));
+  module->Free();
+  EXPECT_EQ(log, (std::vector<std::string>{"create 0", "destroy 1"}));
+
+  TOwned<TTestForm> form = MakeForm();
+  form->SetOldCreateOrder(true);
+  TOwned<TComponent> read(ReadForm(FormBytes(form.get())));
+  EXPECT_TRUE(As<TDataModule>(read.get())->GetOldCreateOrder());
+  EXPECT_EQ(read->GetComponentCount(), 2);
+}
+
 TEST_F(FilerTest, ReferencesResolveAfterTheWholeForm) {
   TOwned<TTestForm> form = MakeForm();
   TGadget* g1 = Find<TGadget>(form.get(), "G1");

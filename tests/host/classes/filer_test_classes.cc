@@ -7,7 +7,7 @@ namespace filertest {
 HOST_IMPL(TFont, TPersistent)
 HOST_IMPL(TLine, TCollectionItem)
 HOST_IMPL(TGadget, TComponent)
-HOST_IMPL(TTestForm, TComponent)
+HOST_IMPL(TTestForm, TDataModule)
 HOST_IMPL(TBox, TComponent)
 HOST_IMPL(TBoxItem, TComponent)
 HOST_IMPL(TPicky, TComponent)
@@ -67,11 +67,6 @@ void TGadget::Loaded() {
 }
 
 // ---------------------------------------------------------------- TTestForm
-
-void TTestForm::GetChildren(TGetChildProc Proc, TComponent*) {
-  for (int i = 0; i < GetComponentCount(); ++i)
-    if (!GetComponents(i)->HasParent()) Proc(GetComponents(i));
-}
 
 void TTestForm::Loaded() {
   FLoadedState = GetComponentState().Contains(csLoading) ? 1 : 0;

@@ -9,6 +9,7 @@
 
 #include "host/classes/collections.h"
 #include "host/classes/component.h"
+#include "host/classes/datamodule.h"
 #include "host/classes/filer.h"
 #include "host/classes/strings.h"
 #include "host/classes/typinfo.h"
@@ -97,12 +98,11 @@ class TGadget : public TComponent {
   TFont* FFont;
 };
 
-// The root of the test forms: streams the components it owns that have no
-// parent of their own.
-class TTestForm : public TComponent {
-  HOST_CLASS(TTestForm, TComponent)
-  explicit TTestForm(TComponent* AOwner) : TComponent(AOwner) {}
-  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+// The root of the test forms: a data module (it streams the components it
+// owns that have no parent of their own) that records its Loaded.
+class TTestForm : public TDataModule {
+  HOST_CLASS(TTestForm, TDataModule)
+  explicit TTestForm(TComponent* AOwner) : TDataModule(AOwner) {}
   void Loaded() override;
   int32_t FLoadedState = -1;  // csLoading bit seen by Loaded
 };
