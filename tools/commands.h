@@ -5,9 +5,17 @@
 #include <string>
 #include <vector>
 
+namespace host {
+class TComponent;
+}
+
 namespace corvane {
 
 using Args = std::vector<std::string>;
+
+// The report of `check` for the connections of Root; Healthy tells whether
+// none is broken.
+std::string DescribeConnections(host::TComponent* Root, bool& Healthy);
 
 int RunClasses(const Args& args);
 // corvane convert IN OUT: a text form to binary (to a resource when OUT ends
@@ -21,5 +29,15 @@ int RunDump(const Args& args);
 // registration order; with it (any letter case) every feature of that class
 // as its descriptor lists it. An unknown class prints a message, status 1.
 int RunDescribe(const Args& args);
+
+// corvane run [FORM [SCRIPT]]: reads the form at run time (its connection
+// lists connect) and runs the script (see tools/script.h), printing every
+// line, its result and a trace line for every event a connection handles.
+// Without arguments, the bundled example with its script. Status 1 when a
+// line fails.
+int RunRun(const Args& args);
+// corvane check FORM: reads the form as the designer does and prints every
+// connection with what keeps it from working; status 1 when one is broken.
+int RunCheck(const Args& args);
 
 }  // namespace corvane

@@ -24,8 +24,11 @@ constexpr Command kCommands[] = {
     {"convert", "convert IN OUT          convert a form file between text and binary", corvane::RunConvert},
     {"dump", "dump [FORM]             read a form into live components and print them", corvane::RunDump},
     {"describe", "describe [CLASS]        list described classes, or every feature of one", corvane::RunDescribe},
+    {"run", "run [FORM [SCRIPT]]     read a form at run time and run a script on it", corvane::RunRun},
+    {"check", "check FORM              read a form as the designer does and diagnose its connections",
+     corvane::RunCheck},
 };
-constexpr const char* kDefaultCommand = "dump";
+constexpr const char* kDefaultCommand = "run";
 
 int Help() {
   std::printf("usage: corvane [COMMAND [ARGS]]   (without a command: %s)\n\ncommands:\n", kDefaultCommand);

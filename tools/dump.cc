@@ -1,25 +1,20 @@
 // corvane dump [FORM]: reads a form file into live components and prints the
 // component tree with every published property of every component.
 #include <cstdio>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "host/classes/collections.h"
 #include "host/classes/component.h"
-#include "host/classes/filer.h"
-#include "host/classes/formtext.h"
 #include "host/classes/streams.h"
 #include "host/classes/strings.h"
 #include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
 #include "tools/commands.h"
+#include "tools/formfiles.h"
 
 namespace corvane {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The example dumped when no form is named.
 constexpr char kDefaultExample[] = "examples/actions.dfm";
@@ -27,49 +22,6 @@ constexpr char kDefaultExample[] = "examples/actions.dfm";
 constexpr int kMaxObjectDepth = 16;
 
 std::string Indent(int level) { return std::string(static_cast<std::size_t>(level) * 2, ' '); }
-
-// The bundled example: looked for in the source folder compiled in (when the
-// build defines it), then above the program's folder and the current folder.
-std::string FindExample() {
-  std::vector<fs::path> bases;
-#ifdef CORVANE_SOURCE_DIR
-  bases.emplace_back(CORVANE_SOURCE_DIR);
-#endif
-  std::error_code ec;
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  for (fs::path start : {ec ? fs::path() : exe.parent_path(), fs::current_path(ec)})
-    for (fs::path dir = start; !dir.empty(); dir = dir.parent_path()) {
-      bases.push_back(dir);
-      if (dir == dir.parent_path()) break;
-    }
-  for (const fs::path& base : bases)
-    if (fs::is_regular_file(base / kDefaultExample, ec)) return (base / kDefaultExample).string();
-  throw host::EFOpenError("Cannot find the bundled example %s", {kDefaultExample});
-}
-
-// The form in `in` (text, binary or resource) as a binary form.
-host::TOwned<host::TMemoryStream> AsBinary(host::TMemoryStream* in, const std::string& name) {
-  host::TOwned<host::TMemoryStream> binary = host::MakeOwned<host::TMemoryStream>();
-  host::TOwned<host::TMemoryStream> text = host::MakeOwned<host::TMemoryStream>();
-  switch (host::TestStreamFormat(in)) {
-    case host::sofBinary:
-      binary->LoadFromStream(in);
-      break;
-    case host::sofResource:
-      host::ObjectResourceToText(in, text.get());
-      text->SetPosition(0);
-      host::ObjectTextToBinary(text.get(), binary.get());
-      break;
-    case host::sofText:
-    case host::sofUTF8Text:
-      host::ObjectTextToBinary(in, binary.get());
-      break;
-    case host::sofUnknown:
-      throw host::EReadError("%s is not a form file (neither the text syntax nor the binary format)", {name});
-  }
-  binary->SetPosition(0);
-  return binary;
-}
 
 // --------------------------------------------------------------- printing
 
@@ -149,11 +101,7 @@ class TDumper {
 
 // Reads the form file into live components and prints them.
 void Dump(const std::string& path) {
-  host::TOwned<host::TMemoryStream> in = host::MakeOwned<host::TMemoryStream>();
-  in->LoadFromFile(path);
-  host::TOwned<host::TMemoryStream> binary = AsBinary(in.get(), path);
-  host::TOwned<host::TReader> reader = host::MakeOwned<host::TReader>(binary.get(), 4096);
-  host::TOwned<host::TComponent> root(reader->ReadRootComponent(nullptr));
+  host::TOwned<host::TComponent> root = ReadRunTimeForm(path);
   std::string text = TDumper().Component(root.get(), 0);
   std::fputs(text.c_str(), stdout);
 }
@@ -175,7 +123,7 @@ int RunDump(const Args& args) {
   }
   try {
     THostClasses classes;
-    Dump(args.empty() ? FindExample() : args[0]);
+    Dump(args.empty() ? FindExample(kDefaultExample) : args[0]);
     return 0;
   } catch (const host::Exception& e) {
     std::fprintf(stderr, "corvane dump: %s\n", e.Message().c_str());

@@ -1,0 +1,131 @@
+// The run and check commands on the bundled connection examples, and what a
+// script reports for bad lines.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "connections/kelconlist.h"
+#include "host/classes/formtext.h"
+#include "host/classes/streams.h"
+#include "tools/commands.h"
+#include "tools/formfiles.h"
+#include "tools/script.h"
+
+namespace corvane {
+namespace {
+
+std::string Example(const char* name) { return FindExample(std::string("examples/connections/") + name); }
+
+// Runs Script on the run-time form at Path; the output and the result.
+std::pair<std::string, bool> RunOn(const std::string& Path, const std::string& Script) {
+  host::TOwned<host::TComponent> root = ReadRunTimeForm(Path);
+  std::string out;
+  const bool ok = TScriptRunner(root.get(), out).Run(Script);
+  return {out, ok};
+}
+
+TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
+  auto [out, ok] = RunOn(Example("actions.dfm"),
+                         "invoke FileSave.Execute\n"
+                         "# a comment and a blank line\n\n"
+                         "invoke HelpAbout.Execute\n"
+                         "get Actions.Components[2]\n"
+                         "set FileOpen.Tag = 12\n"
+                         "get FileOpen.Tag\n");
+  EXPECT_TRUE(ok) << out;
+  EXPECT_EQ(out,
+            "> invoke FileSave.Execute\n"
+            "  trace SaveOpensToo: FileSave.OnExecute -> FileOpen.Execute()\n"
+            "  trace OpenTargetsSender: FileOpen.OnExecute -> HelpAbout.ExecuteTarget(@FileOpen)\n"
+            "  = True\n"
+            "> invoke HelpAbout.Execute\n"
+            "  trace AboutFindsByName: HelpAbout.OnExecute -> Actions.FindComponent('FileSave')\n"
+            "  trace AboutFindsItself: HelpAbout.OnExecute -> Actions.FindComponent('HelpAbout')\n"
+            "  = True\n"
+            "> get Actions.Components[2]\n"
+            "  = @HelpAbout\n"
+            "> set FileOpen.Tag = 12\n"
+            "> get FileOpen.Tag\n"
+            "  = 12\n");
+  // The trace observer is gone once the script is over.
+  EXPECT_FALSE(kel::kelTracing());
+}
+
+TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
+  struct Case {
+    const char* Line;
+    const char* Message;
+  };
+  const Case cases[] = {
+      {"get Nobody.Tag", "There is no component named Nobody in Actions"},
+      {"get FileOpen.Colour", "FileOpen has no property Colour"},
+      {"invoke FileOpen.Fly", "FileOpen has no method Fly"},
+      {"invoke Actions.FindComponent", "Actions.FindComponent takes 1 arguments, not 0"},
+      {"get Actions.Components", "Actions.Components takes 1 indexes, not 0"},
+      {"set FileOpen.Tag = 'twelve", "unterminated string at column 27"},
+      {"set FileOpen.Tag = twelve", "'twelve' is not a value (text goes in quotes)"},
+      {"set FileOpen.Tag 12", "'=' expected at column 18"},
+      {"get FileOpen.Tag extra", "end of line expected at column 18"},
+      {"fetch FileOpen.Tag", "Unknown operation 'fetch' (set, get or invoke)"},
+      {"set FileOpen.Tag = 'x'", "Could not convert variant of type (String) into type (Integer)"},
+  };
+  for (const Case& c : cases) {
+    auto [out, ok] = RunOn(Example("actions.dfm"), std::string("get FileOpen.Tag\n") + c.Line + "\nset FileOpen.Tag = 1\n");
+    EXPECT_FALSE(ok) << c.Line;
+    // The first line ran, the failing one is reported, the last never ran.
+    EXPECT_EQ(out, std::string("> get FileOpen.Tag\n  = 10\n> ") + c.Line + "\nline 2: " + c.Message + "\n") << c.Line;
+  }
+}
+
+TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
+  host::TOwned<host::TComponent> good = ReadDesignTimeForm(Example("actions.dfm"));
+  bool healthy = false;
+  EXPECT_EQ(DescribeConnections(good.get(), healthy),
+            "Actions (TComponent): 4 connection(s)\n"
+            "  SaveOpensToo (TkelE2MConnection): ok\n"
+            "  OpenTargetsSender (TkelE2MConnection): ok\n"
+            "  AboutFindsByName (TkelE2MConnection): ok\n"
+            "  AboutFindsItself (TkelE2MConnection): ok\n");
+  EXPECT_TRUE(healthy);
+  // Read as the designer does: nothing attached, names kept as read.
+  EXPECT_TRUE(good->GetComponents(0)->GetComponentState().Contains(host::csDesigning));
+
+  host::TOwned<host::TComponent> bad = ReadDesignTimeForm(Example("broken.dfm"));
+  EXPECT_EQ(DescribeConnections(bad.get(), healthy),
+            "Broken (TComponent): 5 connection(s)\n"
+            "  Fine (TkelE2MConnection): ok\n"
+            "  Misspelled (TkelE2MConnection): broken\n"
+            "    - SourceEvent 'OnExecuted' is not an event of FileSave\n"
+            "  NoTarget (TkelE2MConnection): broken\n"
+            "    - Target is not set\n"
+            "  BadBinding (TkelE2MConnection): broken\n"
+            "    - parameter binding 'AName' names the unknown component property Caption\n"
+            "  Loose (TkelE2MConnection): broken\n"
+            "    - is in no connection list, so nothing ever connects it\n");
+  EXPECT_FALSE(healthy);
+  EXPECT_EQ(RunCheck({Example("broken.dfm")}), 1);
+  EXPECT_EQ(RunCheck({Example("actions.dfm")}), 0);
+}
+
+// Every connection example converts to binary and back to the same text, and
+// reads at run time with every connection of the working ones connected.
+TEST(ToolExamples, EveryConnectionExampleRoundTripsAndReads) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(Example("actions.dfm")).parent_path())) {
+    if (entry.path().extension() != ".dfm") continue;
+    ++count;
+    SCOPED_TRACE(entry.path().string());
+    host::TOwned<host::TMemoryStream> binary = LoadBinaryForm(entry.path().string());
+    host::TOwned<host::TStringStream> text = host::MakeOwned<host::TStringStream>();
+    host::ObjectBinaryToText(binary.get(), text.get());
+    host::TOwned<host::TMemoryStream> file = host::MakeOwned<host::TMemoryStream>();
+    file->LoadFromFile(entry.path().string());
+    EXPECT_EQ(text->GetDataString(), std::string(static_cast<const char*>(file->GetMemory()), file->GetSize()));
+    EXPECT_NO_THROW(ReadRunTimeForm(entry.path().string()));
+  }
+  EXPECT_GE(count, 2);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,95 @@
+// corvane run [FORM [SCRIPT]] and corvane check FORM: the run-time and the
+// design-time view of a form's connections.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "connections/kelconlist.h"
+#include "host/classes/streams.h"
+#include "host/rtl/sysutils.h"
+#include "package/package.h"
+#include "tools/commands.h"
+#include "tools/formfiles.h"
+#include "tools/script.h"
+
+namespace corvane {
+
+namespace {
+
+// The bundled example run when no form is named.
+constexpr char kDefaultForm[] = "examples/connections/actions.dfm";
+constexpr char kDefaultScript[] = "examples/connections/actions.run";
+
+// Keeps the library started while a command runs.
+struct TPackage {
+  TPackage() { kel::package::Initialize(); }
+  ~TPackage() { kel::package::Finalize(); }
+  TPackage(const TPackage&) = delete;
+  TPackage& operator=(const TPackage&) = delete;
+};
+
+std::string FileText(const std::string& path) {
+  host::TOwned<host::TFileStream> file = host::MakeOwned<host::TFileStream>(path, host::fmOpenRead);
+  host::TOwned<host::TStringStream> text = host::MakeOwned<host::TStringStream>();
+  text->CopyFrom(file.get(), 0);
+  return text->GetDataString();
+}
+
+std::vector<kel::TkelConnection*> Connections(host::TComponent* Root) {
+  std::vector<kel::TkelConnection*> found;
+  ForEachComponent(Root, [&found](host::TComponent* c) {
+    if (auto* connection = dynamic_cast<kel::TkelConnection*>(c)) found.push_back(connection);
+  });
+  return found;
+}
+
+// Prints Out and returns the exit status for Ok.
+int Finish(const std::string& out, bool ok) {
+  std::fputs(out.c_str(), stdout);
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+
+std::string DescribeConnections(host::TComponent* Root, bool& Healthy) {
+  std::vector<kel::TkelConnection*> connections = Connections(Root);
+  std::string out = host::ComponentDisplayName(Root) + " (" + Root->ClassName() + "): " +
+                    host::IntToStr(static_cast<int>(connections.size())) + " connection(s)\n";
+  Healthy = true;
+  for (kel::TkelConnection* c : connections) {
+    std::vector<std::string> problems = c->Diagnose();
+    if (!c->GetConnectionList()) problems.push_back("is in no connection list, so nothing ever connects it");
+    out += "  " + host::ComponentDisplayName(c) + " (" + c->ClassName() + "): " + (problems.empty() ? "ok" : "broken") + "\n";
+    for (const std::string& p : problems) out += "    - " + p + "\n";
+    Healthy = Healthy && problems.empty();
+  }
+  return out;
+}
+
+int RunRun(const Args& args) {
+  if (args.size() > 2) {
+    std::fprintf(stderr, "usage: corvane run [FORM [SCRIPT]]\n");
+    return 2;
+  }
+  TPackage package;
+  const std::string form = args.empty() ? FindExample(kDefaultForm) : args[0];
+  const std::string script = args.size() == 2 ? FileText(args[1]) : args.empty() ? FileText(FindExample(kDefaultScript)) : "";
+  host::TOwned<host::TComponent> root = ReadRunTimeForm(form);
+  std::string out = "read " + form + ": " + host::IntToStr(root->GetComponentCount()) + " component(s)\n";
+  const bool ok = TScriptRunner(root.get(), out).Run(script);
+  return Finish(out, ok);
+}
+
+int RunCheck(const Args& args) {
+  if (args.size() != 1) {
+    std::fprintf(stderr, "usage: corvane check FORM\n");
+    return 2;
+  }
+  TPackage package;
+  host::TOwned<host::TComponent> root = ReadDesignTimeForm(args[0]);
+  bool healthy = false;
+  std::string out = DescribeConnections(root.get(), healthy);
+  return Finish(out, healthy);
+}
+
+}  // namespace corvane

@@ -1,0 +1,255 @@
+#include "tools/script.h"
+
+#include <cctype>
+#include <cstdint>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "connections/kelconlist.h"
+#include "connections/kele2m.h"
+#include "core/kelcommon.h"
+#include "host/rtl/sysutils.h"
+
+namespace corvane {
+
+namespace {
+
+using host::Variant;
+
+// The words of one script line, read left to right.
+class TLineReader {
+ public:
+  explicit TLineReader(const std::string& text) : text_(text) {}
+
+  bool AtEnd() {
+    SkipSpaces();
+    return pos_ >= text_.size();
+  }
+  bool Next(char c) {
+    SkipSpaces();
+    if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+  }
+  void Expect(char c) {
+    if (!Next(c)) Fail(std::string("'") + c + "' expected");
+  }
+  std::string Identifier() {
+    SkipSpaces();
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_')) ++pos_;
+    if (start == pos_) Fail("name expected");
+    return text_.substr(start, pos_ - start);
+  }
+  // Values up to the closing character (the opening one is read already).
+  std::vector<std::string> Values(char close) {
+    std::vector<std::string> values;
+    if (Next(close)) return values;
+    do values.push_back(ValueText());
+    while (Next(','));
+    Expect(close);
+    return values;
+  }
+  // The text of one value: a quoted string whole, anything else up to the
+  // next separator.
+  std::string ValueText() {
+    SkipSpaces();
+    const std::size_t start = pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\'') {
+      for (++pos_;;) {
+        if (pos_ >= text_.size()) Fail("unterminated string");
+        if (text_[pos_++] != '\'') continue;
+        if (pos_ >= text_.size() || text_[pos_] != '\'') break;
+        ++pos_;  // a doubled quote
+      }
+    } else {
+      while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != ')' && text_[pos_] != ']' &&
+             !std::isspace(static_cast<unsigned char>(text_[pos_])))
+        ++pos_;
+    }
+    if (start == pos_) Fail("value expected");
+    return text_.substr(start, pos_ - start);
+  }
+  [[noreturn]] void Fail(const std::string& what) const {
+    throw host::Exception("%s at column %d", {what, static_cast<int>(pos_ + 1)});
+  }
+
+ private:
+  void SkipSpaces() {
+    while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+  }
+  const std::string& text_;
+  std::size_t pos_ = 0;
+};
+
+bool IsNumber(const std::string& text, bool& isFloat) {
+  std::size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
+  bool digits = false;
+  isFloat = false;
+  for (; i < text.size(); ++i) {
+    if (std::isdigit(static_cast<unsigned char>(text[i])))
+      digits = true;
+    else if ((text[i] == '.' || text[i] == 'e' || text[i] == 'E') && digits)
+      isFloat = true;
+    else if (!((text[i] == '-' || text[i] == '+') && (text[i - 1] == 'e' || text[i - 1] == 'E')))
+      return false;
+  }
+  return digits;
+}
+
+// Restores the previous trace observer when the script is done.
+class TTraceScope {
+ public:
+  explicit TTraceScope(kel::TkelTraceProc proc) : previous_(kel::kelSetTraceProc(std::move(proc))) {}
+  ~TTraceScope() { kel::kelSetTraceProc(std::move(previous_)); }
+  TTraceScope(const TTraceScope&) = delete;
+  TTraceScope& operator=(const TTraceScope&) = delete;
+
+ private:
+  kel::TkelTraceProc previous_;
+};
+
+std::string NameOf(host::TObject* object) {
+  auto* component = dynamic_cast<host::TComponent*>(object);
+  if (component) return host::ComponentDisplayName(component);
+  return object ? object->ClassName() : std::string("nil");
+}
+
+}  // namespace
+
+host::TComponent* TScriptRunner::Component(const std::string& Name) const {
+  if (host::AnsiSameText(Name, root_->GetName())) return root_;
+  if (host::TComponent* c = root_->FindComponent(Name)) return c;
+  throw host::Exception("There is no component named %s in %s", {Name, host::ComponentDisplayName(root_)});
+}
+
+namespace {
+
+// A script value as a Variant; components are looked up by the runner.
+template <class Find>
+Variant ParseValue(const std::string& text, Find&& find) {
+  if (text[0] == '\'') {
+    std::size_t pos = 0;
+    return Variant(host::AnsiExtractQuotedStr(text, pos, '\''));
+  }
+  if (text[0] == '@') return Variant::FromPointer(find(text.substr(1)));
+  if (host::AnsiSameText(text, "True")) return Variant(true);
+  if (host::AnsiSameText(text, "False")) return Variant(false);
+  if (host::AnsiSameText(text, "Unassigned")) return Variant();
+  if (host::AnsiSameText(text, "nil")) return Variant::FromPointer(nullptr);
+  bool isFloat = false;
+  if (!IsNumber(text, isFloat)) throw host::Exception("'%s' is not a value (text goes in quotes)", {text});
+  if (isFloat) return Variant(host::StrToFloat(text));
+  const int64_t value = host::StrToInt64(text);
+  if (value >= INT32_MIN && value <= INT32_MAX) return Variant(static_cast<int32_t>(value));
+  return Variant(value);
+}
+
+}  // namespace
+
+std::string TScriptRunner::Describe(const Variant& Value) const {
+  if (Value.IsArray()) {
+    std::string items;
+    for (int32_t i = host::VarArrayLowBound(Value, 1); i <= host::VarArrayHighBound(Value, 1); ++i)
+      items += (items.empty() ? "" : ", ") + Describe(host::VarArrayGet(Value, {i}));
+    return "(" + items + ")";
+  }
+  switch (Value.VarType()) {
+    case host::varEmpty:
+      return "Unassigned";
+    case host::varNull:
+      return "Null";
+    case host::varBoolean:
+      return Value.AsBoolean() ? "True" : "False";
+    case host::varString:
+    case host::varOleStr:
+      return host::AnsiQuotedStr(Value.AsString(), '\'');
+    case host::varInt64: {
+      // A 64-bit value is how descriptors pass references: name the
+      // component when it is one of the form's.
+      void* address = Value.AsPointer();
+      if (address == root_) return "@" + root_->GetName();
+      for (int i = 0; i < root_->GetComponentCount(); ++i)
+        if (address == root_->GetComponents(i)) return "@" + host::ComponentDisplayName(root_->GetComponents(i));
+      return host::VarToStr(Value);
+    }
+    default:
+      return host::VarToStr(Value);
+  }
+}
+
+bool TScriptRunner::Run(const std::string& Script) {
+  TTraceScope trace([this](const kel::TkelTraceEntry& e) {
+    std::string values;
+    for (const Variant& v : e.Values) values += (values.empty() ? "" : ", ") + Describe(v);
+    const bool call = dynamic_cast<kel::TkelE2MConnection*>(e.Connection) != nullptr;
+    out_ += "  trace " + host::ComponentDisplayName(e.Connection) + ": " + NameOf(e.Source) + "." + e.Event + " -> " +
+            NameOf(e.Target) + "." + e.Feature + (call ? "(" + values + ")" : " := " + values) + "\n";
+  });
+  std::istringstream lines(Script);
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string::npos || line[first] == '#') continue;
+    try {
+      RunLine(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
+    } catch (const host::Exception& e) {
+      out_ += "line " + host::IntToStr(number) + ": " + e.Message() + "\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+void TScriptRunner::RunLine(const std::string& Line) {
+  out_ += "> " + Line + "\n";
+  TLineReader in(Line);
+  const std::string verb = in.Identifier();
+  const std::string componentName = in.Identifier();
+  in.Expect('.');
+  const std::string feature = in.Identifier();
+  host::TComponent* component = Component(componentName);
+  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(component);
+  auto value = [this](const std::string& text) {
+    return ParseValue(text, [this](const std::string& name) { return Component(name); });
+  };
+  if (host::AnsiSameText(verb, "invoke")) {
+    kel::TkelMethodInfo* method = info->FindMethod(feature);
+    if (!method) throw host::Exception("%s has no method %s", {host::ComponentDisplayName(component), feature});
+    std::vector<std::string> args = in.Next('(') ? in.Values(')') : std::vector<std::string>{};
+    if (!in.AtEnd()) in.Fail("end of line expected");
+    if (static_cast<int>(args.size()) != method->GetArgCount())
+      throw host::Exception("%s.%s takes %d arguments, not %d",
+                            {componentName, feature, method->GetArgCount(), static_cast<int>(args.size())});
+    for (std::size_t i = 0; i < args.size(); ++i) method->Args[i]->Value = value(args[i]);
+    std::vector<std::string> before;
+    for (kel::TkelParameterInfo* a : method->Args) before.push_back(Describe(a->Value));
+    info->InvokeMethod(method);
+    for (std::size_t i = 0; i < method->Args.size(); ++i)
+      if (Describe(method->Args[i]->Value) != before[i])
+        out_ += "  " + method->Args[i]->Name + " -> " + Describe(method->Args[i]->Value) + "\n";
+    if (method->Style == kel::msFunction) out_ += "  = " + Describe(method->Result) + "\n";
+    return;
+  }
+  kel::TkelPropertyInfo* property = info->FindProperty(feature);
+  if (!property) throw host::Exception("%s has no property %s", {host::ComponentDisplayName(component), feature});
+  std::vector<std::string> indexes = in.Next('[') ? in.Values(']') : std::vector<std::string>{};
+  if (static_cast<int>(indexes.size()) != property->GetIndexCount())
+    throw host::Exception("%s.%s takes %d indexes, not %d",
+                          {componentName, feature, property->GetIndexCount(), static_cast<int>(indexes.size())});
+  for (std::size_t i = 0; i < indexes.size(); ++i) property->Indexes[i]->Value = value(indexes[i]);
+  if (host::AnsiSameText(verb, "get")) {
+    if (!in.AtEnd()) in.Fail("end of line expected");
+    out_ += "  = " + Describe(info->GetProperty(property)) + "\n";
+  } else if (host::AnsiSameText(verb, "set")) {
+    in.Expect('=');
+    const Variant assigned = value(in.ValueText());
+    if (!in.AtEnd()) in.Fail("end of line expected");
+    info->SetProperty(property, assigned);
+  } else {
+    throw host::Exception("Unknown operation '%s' (set, get or invoke)", {verb});
+  }
+}
+
+}  // namespace corvane
