@@ -15,11 +15,10 @@
 #include "host/classes/strings.h"
 #include "package/package.h"
 
+#include "bench/compare.h"
 #include "bench/counting_new.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // The library started, the data descriptors registered (a second
 // registration, when the package already made it, is ignored).
@@ -33,26 +32,7 @@ struct TLibrary {
   TLibrary& operator=(const TLibrary&) = delete;
 };
 
-// Nanoseconds per call of the plain operation.
-template <class F>
-double PlainNs(F&& plain) {
-  constexpr int kRounds = 1'000'000;
-  const auto start = Clock::now();
-  for (int i = 0; i < kRounds; ++i) plain();
-  return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / kRounds;
-}
-
-// Runs the timed loop of `kel` and reports it against `plain`.
-template <class K, class P>
-void Compare(benchmark::State& state, K&& kel, P&& plain) {
-  const auto start = Clock::now();
-  for (auto _ : state) kel();
-  const double kelNs =
-      std::chrono::duration<double, std::nano>(Clock::now() - start).count() / static_cast<double>(state.iterations());
-  const double plainNs = PlainNs(plain);
-  state.counters["plain_ns"] = plainNs;
-  state.counters["ratio"] = kelNs / plainNs;
-}
+using bench::Compare;
 
 // A string list holding "x", sorted without duplicates: adding "x" again
 // finds it and changes nothing, so the list does not grow while timed.

@@ -18,11 +18,10 @@
 #include "host/classes/strings.h"
 #include "package/package.h"
 
+#include "bench/compare.h"
 #include "bench/counting_new.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // A string list descriptor for the benchmarks (the real one lives with the
 // classes-library descriptors).
@@ -55,26 +54,7 @@ struct TLibrary {
   ~TLibrary() { kel::package::Finalize(); }
 };
 
-// Nanoseconds per call of the plain operation.
-template <class F>
-double PlainNs(F&& plain) {
-  constexpr int kRounds = 2'000'000;
-  const auto start = Clock::now();
-  for (int i = 0; i < kRounds; ++i) plain();
-  return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / kRounds;
-}
-
-// Runs the timed loop of `kel` and reports it against `plain`.
-template <class K, class P>
-void Compare(benchmark::State& state, K&& kel, P&& plain) {
-  const auto start = Clock::now();
-  for (auto _ : state) kel();
-  const double kelNs =
-      std::chrono::duration<double, std::nano>(Clock::now() - start).count() / static_cast<double>(state.iterations());
-  const double plainNs = PlainNs(plain);
-  state.counters["plain_ns"] = plainNs;
-  state.counters["ratio"] = kelNs / plainNs;
-}
+using bench::Compare;
 
 void BM_GetInfoCached(benchmark::State& state) {
   TLibrary library;
