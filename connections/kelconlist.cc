@@ -55,6 +55,62 @@ Variant kelReadIndexArray(host::TReader* Reader) {
   return result;
 }
 
+void kelDefineIndexArray(host::TFiler* Filer, const char* Name, Variant& Indexes) {
+  Filer->DefineProperty(
+      Name, [&Indexes](host::TReader* Reader) { Indexes = kelReadIndexArray(Reader); },
+      [&Indexes](host::TWriter* Writer) { kelWriteIndexArray(Writer, Indexes); }, Indexes.IsArray());
+}
+
+void kelCopyIndexArray(const Variant& Indexes, TkelPropertyInfo* Property) {
+  if (!Indexes.IsArray() || !Property || host::VarArrayDimCount(Indexes) != 1) return;
+  const int32_t low = host::VarArrayLowBound(Indexes, 1);
+  const int32_t high = host::VarArrayHighBound(Indexes, 1);
+  for (int32_t i = low; i <= high && i - low < Property->GetIndexCount(); ++i)
+    Property->GetIndexes(i - low)->Value = host::VarArrayGet(Indexes, {i});
+}
+
+void kelRaiseInvalid(const char* Property, const std::string& Problem) {
+  throw EkelInvalidFeature(std::string("Invalid ") + Property + " value. " + Problem);
+}
+
+namespace {
+// The descriptor of Link's component; raises Texts.NoComponent without one.
+TkelClassInfo& InfoOf(TkelComponentLink& Link, const TkelFeatureTexts& Texts) {
+  TkelClassInfo* info = Link.GetInfo();
+  if (!info) kelRaiseInvalid(Texts.Property, Texts.NoComponent);
+  return *info;
+}
+
+TkelPropertyInfo& PropertyOf(TkelComponentLink& Link, const std::string& Name, const TkelFeatureTexts& Texts) {
+  TkelPropertyInfo* property = InfoOf(Link, Texts).FindProperty(Name);
+  if (!property) kelRaiseInvalid(Texts.Property, Texts.NoFeature);
+  return *property;
+}
+}  // namespace
+
+Variant kelPropertyIndexArray(const std::string& Name, TkelComponentLink& Link, const TkelFeatureTexts& Texts) {
+  return kelNewIndexArray(Name.empty() ? 1 : PropertyOf(Link, Name, Texts).GetIndexCount());
+}
+
+void kelCheckEventName(const std::string& Name, TkelComponentLink& Link, const TkelFeatureTexts& Texts) {
+  if (!Name.empty() && !InfoOf(Link, Texts).FindEvent(Name)) kelRaiseInvalid(Texts.Property, Texts.NoFeature);
+}
+
+void kelCheckEventParameter(const std::string& Name, TkelComponentLink& Source, const std::string& Event,
+                            const char* Property) {
+  if (Name.empty()) return;
+  const TkelFeatureTexts texts{Property, "Unknown source component", "Unknown SourceEvent"};
+  TkelEventInfo* event = InfoOf(Source, texts).FindEvent(Event);
+  if (!event) kelRaiseInvalid(Property, texts.NoFeature);
+  if (!event->Find(Name)) kelRaiseInvalid(Property, "Unknown event parameter name");
+}
+
+void kelCheckIndexArray(const Variant& Value, TkelComponentLink& Link, const std::string& PropertyName,
+                        const TkelFeatureTexts& Texts) {
+  const std::string problem = kelIndexArrayProblem(Value, PropertyOf(Link, PropertyName, Texts).GetIndexCount());
+  if (!problem.empty()) kelRaiseInvalid(Texts.Property, problem);
+}
+
 // ------------------------------------------------------ tracing
 
 namespace {
@@ -103,6 +159,8 @@ void TkelConnection::DiagnoseName(std::vector<std::string>& Problems, const char
 }
 
 void TkelConnection::Destroy() {
+  for (TLiveFrame* f = FLiveFrames; f; f = f->Outer) f->Destroyed = true;
+  FLiveFrames = nullptr;
   DetachListeners();
   if (FConnectionList) FConnectionList->RemoveConnection(this);
   inherited::Destroy();

@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/kelcommon.h"
@@ -28,6 +30,7 @@
 #include "host/rtl/variants.h"
 
 namespace host {
+class TFiler;
 class TList;
 class TReader;
 class TWriter;
@@ -88,6 +91,76 @@ void kelAssignChecked(T& Field, T Value, F&& Check) {
   }
 }
 
+// Raises EkelInvalidFeature "Invalid <Property> value. <Problem>".
+[[noreturn]] void kelRaiseInvalid(const char* Property, const std::string& Problem);
+
+// The setters of names share one shape: unless Value equals Name, store it
+// and run Validate, which raises when the new name does not fit; the previous
+// name is then put back before the exception propagates.
+template <class F>
+void kelAssignName(std::string& Name, const std::string& Value, F&& Validate) {
+  if (Value != Name) kelAssignChecked(Name, Value, std::forward<F>(Validate));
+}
+
+// The messages of one validated name or index array: "Invalid <Property>
+// value. <NoComponent>" when its component has no descriptor, "Invalid
+// <Property> value. <NoFeature>" when the descriptor does not list the
+// feature.
+struct TkelFeatureTexts {
+  const char* Property;
+  const char* NoComponent;
+  const char* NoFeature;
+};
+// The texts the event-to-property and property-to-property connections share.
+inline constexpr TkelFeatureTexts kelSourceEventTexts{"SourceEvent", "Unknown Source component",
+                                                      "Unknown source event"};
+inline constexpr TkelFeatureTexts kelTargetPropertyTexts{"TargetProperty", "Unknown Target component",
+                                                         "Unknown target property"};
+inline constexpr TkelFeatureTexts kelTargetPropertyIndexTexts{"TargetPropertyIndex", "Unknown Target component",
+                                                              "Unknown TargetProperty"};
+
+// The checks behind the name setters. Each asks Link for its descriptor only
+// when it needs it and raises EkelInvalidFeature with Texts.
+// The fresh index array of the property Name of Link's component: one
+// element when Name is empty (not an empty array), otherwise IndexCount
+// Unassigned elements.
+host::Variant kelPropertyIndexArray(const std::string& Name, TkelComponentLink& Link, const TkelFeatureTexts& Texts);
+// Accepts an empty Name or the name of an event of Link's component.
+void kelCheckEventName(const std::string& Name, TkelComponentLink& Link, const TkelFeatureTexts& Texts);
+// Accepts an empty Name or a parameter of the event named Event of Source's
+// component ("Unknown source component", "Unknown SourceEvent", "Unknown
+// event parameter name").
+void kelCheckEventParameter(const std::string& Name, TkelComponentLink& Source, const std::string& Event,
+                            const char* Property);
+// Accepts Value as the index array of the property PropertyName of Link's
+// component: the component and property checks, then kelIndexArrayProblem.
+void kelCheckIndexArray(const host::Variant& Value, TkelComponentLink& Link, const std::string& PropertyName,
+                        const TkelFeatureTexts& Texts);
+
+// A feature record looked up by name on a descriptor, kept while it was made
+// by the current descriptor and still bears the current name (a miss is not
+// kept). Without a descriptor there is no record.
+template <class R>
+class TkelFeatureCache {
+ public:
+  R* Get(TkelClassInfo* Info, const std::string& Name) {
+    if (!Info) return FRecord = nullptr;
+    if (FRecord && (FRecord->Descriptor != Info || FRecord->Name != Name)) FRecord = nullptr;
+    if (!FRecord) FRecord = Find(*Info, Name);
+    return FRecord;
+  }
+  void Clear() { FRecord = nullptr; }
+
+ private:
+  static R* Find(TkelClassInfo& Info, const std::string& Name) {
+    if constexpr (std::is_same_v<R, TkelPropertyInfo>)
+      return Info.FindProperty(Name);
+    else
+      return Info.FindEvent(Name);
+  }
+  R* FRecord = nullptr;
+};
+
 // Index arrays: one-dimensional Variant arrays whose element i is the value
 // of a property's i-th index parameter.
 // A new array with bounds 0 .. Count-1, every element Unassigned.
@@ -102,6 +175,13 @@ void kelWriteIndexArray(host::TWriter* Writer, const host::Variant& Value);
 // Reads that list back: a new array 0 .. n-1 of string Variants (zero strings
 // give an empty array, 0 .. -1).
 host::Variant kelReadIndexArray(host::TReader* Reader);
+// Declares the custom stream entry Name for the index array Indexes: written
+// (in the layout above) only when Indexes is an array, read back in place
+// without checks.
+void kelDefineIndexArray(host::TFiler* Filer, const char* Name, host::Variant& Indexes);
+// Copies element i of Indexes into the value of the i-th index record of
+// Property, where that record exists (nothing without an array or record).
+void kelCopyIndexArray(const host::Variant& Indexes, TkelPropertyInfo* Property);
 
 class TkelConnectionList;
 class TkelConnection;
@@ -176,7 +256,8 @@ class TkelConnection : public host::TComponent {
 
  protected:
   ~TkelConnection() override = default;
-  // Detaches every listener, leaves the list, then the component teardown.
+  // Marks the running handlers' frames, detaches every listener, leaves the
+  // list, then the component teardown.
   void Destroy() override;
 
   // Listener bookkeeping for the concrete connections. Attach adds Listener
@@ -203,6 +284,12 @@ class TkelConnection : public host::TComponent {
   static void DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name,
                            bool Found, const char* Kind, host::TComponent* Owner);
   bool IsDesigning() const { return GetComponentState().Contains(host::csDesigning); }
+  // Source and Target for the name checks of the concrete connections.
+  TkelComponentLink& SourceLink() { return FSource; }
+  TkelComponentLink& TargetLink() { return FTarget; }
+  // The running handlers' frames: TLiveFrame frame(LiveFrames()).
+  using TLiveFrame = TkelLiveFrame;
+  TLiveFrame*& LiveFrames() { return FLiveFrames; }
 
  private:
   friend class TkelConnectionList;
@@ -216,6 +303,7 @@ class TkelConnection : public host::TComponent {
   TkelComponentLink FSource;
   TkelComponentLink FTarget;
   std::vector<TAttachment> FAttachments;
+  TLiveFrame* FLiveFrames = nullptr;
 };
 
 // -------------------------------------------------- TkelConnectionList

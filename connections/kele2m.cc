@@ -24,19 +24,10 @@ constexpr char SInternalError[] = "Internal error in TkelE2MConnection.OnSourceE
                         Binding.GetDisplayName() + "' " + Problem);
 }
 
-[[noreturn]] void RaiseInvalid(const char* Property, const std::string& Problem) {
-  throw EkelInvalidFeature(std::string("Invalid ") + Property + " value. " + Problem);
-}
-
-// Copies the binding's index array into the index records of its component
-// property record (where that record exists and has the index).
-void CopyIndexes(const Variant& Indexes, TkelPropertyInfo* Property) {
-  if (!Indexes.IsArray() || !Property || host::VarArrayDimCount(Indexes) != 1) return;
-  const int32_t low = host::VarArrayLowBound(Indexes, 1);
-  const int32_t high = host::VarArrayHighBound(Indexes, 1);
-  for (int32_t i = low; i <= high && i - low < Property->GetIndexCount(); ++i)
-    Property->GetIndexes(i - low)->Value = host::VarArrayGet(Indexes, {i});
-}
+constexpr TkelFeatureTexts kComponentPropertyTexts{"ComponentProperty", "Unknown Component component",
+                                                   "Unknown source property"};
+constexpr TkelFeatureTexts kComponentPropertyIndexTexts{"ComponentPropertyIndex", "Unknown Component component",
+                                                        "Unknown ComponentProperty"};
 
 }  // namespace
 
@@ -73,43 +64,22 @@ TkelPropertyInfo* TkelParameterConnection::GetComponentPropertyInfo() {
 }
 
 void TkelParameterConnection::SetComponentProperty(const std::string& Value) {
-  if (Value == FComponentProperty) return;
-  kelAssignChecked(FComponentProperty, Value, [this] {
-    if (!Validating()) return;
-    if (FComponentProperty.empty()) {
-      FComponentPropertyIndex = kelNewIndexArray(1);
-      return;
-    }
-    TkelClassInfo* info = GetComponentInfo();
-    if (!info) RaiseInvalid("ComponentProperty", "Unknown Component component");
-    TkelPropertyInfo* property = info->FindProperty(FComponentProperty);
-    if (!property) RaiseInvalid("ComponentProperty", "Unknown source property");
-    FComponentPropertyIndex = kelNewIndexArray(property->GetIndexCount());
+  kelAssignName(FComponentProperty, Value, [this] {
+    if (Validating())
+      FComponentPropertyIndex = kelPropertyIndexArray(FComponentProperty, FComponent, kComponentPropertyTexts);
   });
 }
 
 void TkelParameterConnection::SetComponentPropertyIndex(const Variant& Value) {
-  if (Validating()) {
-    TkelClassInfo* info = GetComponentInfo();
-    if (!info) RaiseInvalid("ComponentPropertyIndex", "Unknown Component component");
-    TkelPropertyInfo* property = info->FindProperty(FComponentProperty);
-    if (!property) RaiseInvalid("ComponentPropertyIndex", "Unknown ComponentProperty");
-    const std::string problem = kelIndexArrayProblem(Value, property->GetIndexCount());
-    if (!problem.empty()) RaiseInvalid("ComponentPropertyIndex", problem);
-  }
+  if (Validating()) kelCheckIndexArray(Value, FComponent, FComponentProperty, kComponentPropertyIndexTexts);
   FComponentPropertyIndex = Value;
 }
 
 void TkelParameterConnection::SetEventParameter(const std::string& Value) {
-  if (Value == FEventParameter) return;
-  kelAssignChecked(FEventParameter, Value, [this] {
-    if (FEventParameter.empty() || !Validating()) return;
+  kelAssignName(FEventParameter, Value, [this] {
+    if (!Validating()) return;
     TkelE2MConnection* connection = GetConnection();
-    TkelClassInfo* info = connection->GetSourceInfo();
-    if (!info) RaiseInvalid("EventParameter", "Unknown source component");
-    TkelEventInfo* event = info->FindEvent(connection->GetSourceEvent());
-    if (!event) RaiseInvalid("EventParameter", "Unknown SourceEvent");
-    if (!event->Find(FEventParameter)) RaiseInvalid("EventParameter", "Unknown event parameter name");
+    kelCheckEventParameter(FEventParameter, connection->SourceLink(), connection->GetSourceEvent(), "EventParameter");
   });
 }
 
@@ -131,17 +101,7 @@ std::string TkelParameterConnection::GetDisplayName() {
 
 void TkelParameterConnection::DefineProperties(host::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "ComponentPropertyIndexes", [this](host::TReader* Reader) { ReadComponentPropertyIndexes(Reader); },
-      [this](host::TWriter* Writer) { WriteComponentPropertyIndexes(Writer); }, FComponentPropertyIndex.IsArray());
-}
-
-void TkelParameterConnection::ReadComponentPropertyIndexes(host::TReader* Reader) {
-  FComponentPropertyIndex = kelReadIndexArray(Reader);
-}
-
-void TkelParameterConnection::WriteComponentPropertyIndexes(host::TWriter* Writer) {
-  kelWriteIndexArray(Writer, FComponentPropertyIndex);
+  kelDefineIndexArray(Filer, "ComponentPropertyIndexes", FComponentPropertyIndex);
 }
 
 // ------------------------------------------------ TkelParameterConnections
@@ -176,21 +136,6 @@ void TkelParameterConnections::Init(TkelMethodInfo* Method) {
 
 // ------------------------------------------------------- TkelE2MConnection
 
-// One running OnSourceEvent; Destroy marks every running one, so a handler
-// whose call destroyed the connection stops without touching it.
-struct TkelE2MConnection::TLiveFrame {
-  explicit TLiveFrame(TLiveFrame*& top) : Top(top), Outer(top) { top = this; }
-  ~TLiveFrame() {
-    if (!Destroyed) Top = Outer;
-  }
-  TLiveFrame(const TLiveFrame&) = delete;
-  TLiveFrame& operator=(const TLiveFrame&) = delete;
-
-  TLiveFrame*& Top;
-  TLiveFrame* Outer;
-  bool Destroyed = false;
-};
-
 TkelE2MConnection::TkelE2MConnection(TComponent* AOwner)
     : TkelConnection(AOwner),
       FTargetMethodParameters(host::New<TkelParameterConnections>(this)),
@@ -200,8 +145,6 @@ TkelE2MConnection::TkelE2MConnection(TComponent* AOwner)
 }
 
 void TkelE2MConnection::Destroy() {
-  for (TLiveFrame* f = FLiveFrames; f; f = f->Outer) f->Destroyed = true;
-  FLiveFrames = nullptr;
   DetachListeners();
   // Removal notifications may still arrive during the base teardown: they
   // find no bindings and no listener.
@@ -321,7 +264,7 @@ TkelPropertyInfo& TkelE2MConnection::PropertyOf(TkelParameterConnection& Binding
   if (!problem.empty()) RaiseBinding(this, Binding, problem);
   Info = Binding.GetComponentInfo();
   TkelPropertyInfo* property = Info->FindProperty(Binding.FComponentProperty);
-  CopyIndexes(Binding.FComponentPropertyIndex, property);
+  kelCopyIndexArray(Binding.FComponentPropertyIndex, property);
   return *property;
 }
 
@@ -342,7 +285,7 @@ std::vector<std::string> TkelE2MConnection::Diagnose() {
 
 void TkelE2MConnection::PassArgument(TkelParameterConnection& Binding, TkelParameterInfo& Parameter) {
   // The index values go to the property record whatever the binding's option.
-  CopyIndexes(Binding.FComponentPropertyIndex, Binding.GetComponentPropertyInfo());
+  kelCopyIndexArray(Binding.FComponentPropertyIndex, Binding.GetComponentPropertyInfo());
   switch (Binding.FOptions) {
     case voConstant:
       Parameter.Value = Variant(Binding.FConstant);
@@ -386,7 +329,7 @@ void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* 
   if (!target || !method)
     throw host::Exception("Connection " + host::ComponentDisplayName(this) + ": target method '" + FTargetMethod +
                           "' is not a method of the target");
-  TLiveFrame frame(FLiveFrames);
+  TLiveFrame frame(LiveFrames());
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
     TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
     PassArgument(binding, ParameterOf(binding));

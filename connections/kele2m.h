@@ -90,8 +90,6 @@ class TkelParameterConnection : public host::TCollectionItem {
   friend class TkelE2MConnection;
   // The binding has a connection that is not loading.
   bool Validating() const;
-  void ReadComponentPropertyIndexes(host::TReader* Reader);
-  void WriteComponentPropertyIndexes(host::TWriter* Writer);
 
   std::string FParameterName;
   TkelComponentLink FComponent;
@@ -163,7 +161,6 @@ class TkelE2MConnection : public TkelConnection {
   void Destroy() override;
 
  private:
-  struct TLiveFrame;
   friend class TkelParameterConnection;
 
   // The argument and write-back steps of one binding.
@@ -178,7 +175,6 @@ class TkelE2MConnection : public TkelConnection {
   std::string FTargetMethod;
   TkelParameterConnections* FTargetMethodParameters;
   TkelListener* FListener;
-  TLiveFrame* FLiveFrames = nullptr;
 };
 
 namespace kele2m {

@@ -139,6 +139,24 @@ class TkelEventInfo : public TkelFeature, public TkelArgumentList {
   ~TkelEventInfo() override = default;
 };
 
+// One running operation that may end with its object freed (a descriptor's
+// method that frees the owner, a connection whose action destroys the
+// connection). Frames form a stack through the object; its Destroy marks
+// every running frame, and the operation stops touching the object once its
+// frame says Destroyed.
+struct TkelLiveFrame {
+  explicit TkelLiveFrame(TkelLiveFrame*& top) : Top(top), Outer(top) { top = this; }
+  ~TkelLiveFrame() {
+    if (!Destroyed) Top = Outer;
+  }
+  TkelLiveFrame(const TkelLiveFrame&) = delete;
+  TkelLiveFrame& operator=(const TkelLiveFrame&) = delete;
+
+  TkelLiveFrame*& Top;
+  TkelLiveFrame* Outer;
+  bool Destroyed = false;
+};
+
 // ---------------------------------------------------------------- listeners
 
 // Sender: the object whose event fired; Event: the event record whose

@@ -112,22 +112,6 @@ struct TkelNoLocal {};
 template <class A>
 using TkelLocal = std::conditional_t<kelByAddress<std::remove_cvref_t<A>>, std::remove_cvref_t<A>, TkelNoLocal>;
 
-// One running operation of a descriptor that may end with the descriptor
-// freed (a method that frees the owner, an event hook whose handlers free
-// it). Frames form a stack through the descriptor; Destroy marks them.
-struct TkelLiveFrame {
-  explicit TkelLiveFrame(TkelLiveFrame*& top) : Top(top), Outer(top) { top = this; }
-  ~TkelLiveFrame() {
-    if (!Destroyed) Top = Outer;
-  }
-  TkelLiveFrame(const TkelLiveFrame&) = delete;
-  TkelLiveFrame& operator=(const TkelLiveFrame&) = delete;
-
-  TkelLiveFrame*& Top;
-  TkelLiveFrame* Outer;
-  bool Destroyed = false;
-};
-
 }  // namespace detail
 
 // ------------------------------------------------------------ feature tables
@@ -350,7 +334,7 @@ class TkelFeatureMap {
     std::tuple<TkelHolder<P>...> values{FromVariant<P>(m.GetArgs(static_cast<int>(K))->Value)...};
     TkelScratch& s = d.Scratch();
     (void)s;  // unused when there is nothing by reference and no result
-    detail::TkelLiveFrame frame(d.LiveFrames());
+    TkelLiveFrame frame(d.LiveFrames());
     if constexpr (std::is_void_v<R>) {
       std::invoke(f, h, Pass<P>(std::get<K>(values), s, base + K)...);
       if (frame.Destroyed) return;  // the call freed the descriptor
@@ -395,7 +379,7 @@ class TkelFeatureMap {
     using Saved = std::optional<host::TEvent<A...>>;
     TkelEventInfo* const event = d.FindEvent(e.Name);
     std::tuple<detail::TkelLocal<A>...> locals;
-    detail::TkelLiveFrame frame(d.LiveFrames());
+    TkelLiveFrame frame(d.LiveFrames());
     if (event) StoreArgs<A...>(*event, locals, std::index_sequence_for<A...>{}, a...);
     if (Saved* saved = d.Scratch().template Existing<Saved>(e.Slot); saved && *saved && **saved) (**saved)(a...);
     if (frame.Destroyed || !event) return;
@@ -505,7 +489,7 @@ class TkelDescriptor : public Parent {
   }
   // This class's scratch slots (numbered by its feature map).
   TkelScratch& Scratch() { return scratch_; }
-  detail::TkelLiveFrame*& LiveFrames() { return liveFrames_; }
+  TkelLiveFrame*& LiveFrames() { return liveFrames_; }
 
   // The tables of this class, built from Self::MapFeatures on first use.
   static const Table& GetTable() {
@@ -521,7 +505,7 @@ class TkelDescriptor : public Parent {
   TkelDescriptor() = default;
   ~TkelDescriptor() override = default;
   void Destroy() override {
-    for (detail::TkelLiveFrame* f = liveFrames_; f; f = f->Outer) f->Destroyed = true;
+    for (TkelLiveFrame* f = liveFrames_; f; f = f->Outer) f->Destroyed = true;
     liveFrames_ = nullptr;
     Parent::Destroy();
   }
@@ -530,7 +514,7 @@ class TkelDescriptor : public Parent {
   Self& AsSelf() { return static_cast<Self&>(*this); }
 
   TkelScratch scratch_;
-  detail::TkelLiveFrame* liveFrames_ = nullptr;
+  TkelLiveFrame* liveFrames_ = nullptr;
 };
 
 }  // namespace kel

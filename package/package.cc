@@ -12,6 +12,9 @@
 
 #include "connections/kelconlist.h"
 #include "connections/kele2m.h"
+#include "connections/kele2p.h"
+#include "connections/kelp2p.h"
+#include "connections/kelvar.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelclasses.h"
 #include "descriptors/kelsystem.h"
@@ -26,10 +29,13 @@ constexpr TkelUnit kUnits[] = {
     // published-property tables must be registered before any form is read.
     {"Classes", &host::RegisterHostClasses, &host::UnregisterHostClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
+    {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
     {"Kelclasses", &kelclasses::Initialize, &kelclasses::Finalize},
     {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
+    {"Kele2p", &kele2p::Initialize, &kele2p::Finalize},
+    {"Kelp2p", &kelp2p::Initialize, &kelp2p::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 

@@ -1,5 +1,6 @@
 #include "tests/connections/conn_test_classes.h"
 
+#include "host/classes/formtext.h"
 #include "host/classes/typinfo.h"
 
 namespace conntest {
@@ -8,10 +9,13 @@ HOST_IMPL(TLamp, TComponent)
 HOST_IMPL(TLampChild, TLamp)
 HOST_IMPL(TLampClassInfo, TComponentClassInfo)
 HOST_IMPL(TConnForm, TComponent)
+HOST_IMPL(TDial, TComponent)
+HOST_IMPL(TDialClassInfo, TComponentClassInfo)
 
 void RegisterTestClasses() {
   if (!TkelClassRegistry::FindClass("TLamp")) {
     TkelClassRegistry::RegisterClass("TLamp", &TLampClassInfo::StaticMetaClass);
+    TkelClassRegistry::RegisterClass("TDial", &TDialClassInfo::StaticMetaClass);
     // The class library's component descriptors (first registration wins,
     // so this is harmless once the package registers them itself).
     RegisterComponentDescriptors();
@@ -19,6 +23,8 @@ void RegisterTestClasses() {
   static const bool hostRegistered = [] {
     RegisterProperties(&TLamp::StaticMetaClass, {Prop<&TLamp::GetCaption, &TLamp::SetCaption>("Caption")});
     RegisterClasses({&TLamp::StaticMetaClass, &TConnForm::StaticMetaClass});
+    RegisterProperties(&TDial::StaticMetaClass, {Prop<&TDial::GetValue, &TDial::SetValue>("Value")});
+    RegisterClasses({&TDial::StaticMetaClass});
     return true;
   }();
   (void)hostRegistered;
@@ -32,6 +38,15 @@ TOwned<TConnForm> RoundTrip(TComponent* Root, bool Designing) {
   if (Designing) form->SetDesigning(true);
   MakeOwned<TReader>(stream.get(), 4096)->ReadRootComponent(form.get());
   return form;
+}
+
+std::string FormText(TComponent* Root) {
+  TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
+  MakeOwned<TWriter>(binary.get(), 4096)->WriteRootComponent(Root);
+  binary->SetPosition(0);
+  TOwned<TMemoryStream> text = MakeOwned<TMemoryStream>();
+  ObjectBinaryToText(binary.get(), text.get());
+  return std::string(static_cast<const char*>(text->GetMemory()), static_cast<std::size_t>(text->GetSize()));
 }
 
 TE2MState StateOf(TkelE2MConnection* c) {
@@ -64,6 +79,30 @@ TkelE2MConnection* ConnFixture::NewE2M(const std::string& Name, TComponent* Sour
   c->SetSourceEvent(Event);
   c->SetTarget(Target);
   c->SetTargetMethod(Method);
+  return c;
+}
+
+TkelE2PConnection* ConnFixture::NewE2P(const std::string& Name, TComponent* Source, const std::string& Event,
+                                       TComponent* Target, const std::string& Property) {
+  auto* c = New<TkelE2PConnection>(Form.get());
+  c->SetName(Name);
+  c->SetConnectionList(List);
+  c->SetSource(Source);
+  c->SetSourceEvent(Event);
+  c->SetTarget(Target);
+  c->SetTargetProperty(Property);
+  return c;
+}
+
+TkelP2PConnection* ConnFixture::NewP2P(const std::string& Name, TComponent* Source, const std::string& SourceProperty,
+                                       TComponent* Target, const std::string& TargetProperty) {
+  auto* c = New<TkelP2PConnection>(Form.get());
+  c->SetName(Name);
+  c->SetConnectionList(List);
+  c->SetSource(Source);
+  c->SetSourceProperty(SourceProperty);
+  c->SetTarget(Target);
+  c->SetTargetProperty(TargetProperty);
   return c;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 
 #include "connections/kele2m.h"
 #include "connections/kelconlist.h"
+#include "connections/kele2p.h"
+#include "connections/kelp2p.h"
 #include "descriptors/kelclasses_components.h"
 #include "host/classes/actions.h"
 #include "host/classes/component.h"
@@ -122,6 +125,40 @@ class TLampClassInfo : public TkelDescriptor<TLampClassInfo, TComponentClassInfo
   ~TLampClassInfo() override = default;
 };
 
+// A dial whose Value setter fires OnChange at once (so a property link can
+// echo) and refuses negative values (so a copy can fail).
+class TDial : public TComponent {
+  HOST_CLASS(TDial, TComponent)
+  explicit TDial(TComponent* AOwner) : TComponent(AOwner) {}
+  int32_t GetValue() const { return FValue; }
+  void SetValue(int32_t v) {
+    if (v < 0) throw Exception("Dial value " + std::to_string(v) + " is below zero");
+    ++Writes;
+    FValue = v;
+    if (OnChange) OnChange(this);
+  }
+  TNotifyEvent OnChange;
+  int Writes = 0;
+
+ protected:
+  ~TDial() override = default;
+
+ private:
+  int32_t FValue = 0;
+};
+
+class TDialClassInfo : public TkelDescriptor<TDialClassInfo, TComponentClassInfo, TDial> {
+  HOST_CLASS(TDialClassInfo, TComponentClassInfo)
+  static constexpr TkelTexts Texts{
+      .Properties = "Define::Value::psReadable..psWritable::pvPublished::0",
+      .Events = "Define::OnChange::pvPublished::1::Sender",
+  };
+  static void MapFeatures(Map& m) { m.Prop("Value", &TDial::GetValue, &TDial::SetValue).Event("OnChange", &TDial::OnChange); }
+
+ protected:
+  ~TDialClassInfo() override = default;
+};
+
 // The root of the test forms: streams the components it owns that have no
 // parent of their own (the connections stream under their list).
 class TConnForm : public TComponent {
@@ -144,6 +181,24 @@ void RegisterTestClasses();
 // Designing the new root is in the form designer while it loads.
 TOwned<TConnForm> RoundTrip(TComponent* Root, bool Designing = false);
 
+// The form Root as text (the classic text syntax).
+std::string FormText(TComponent* Root);
+
+// One assignment that must be refused with EkelInvalidFeature Message.
+struct TRejected {
+  std::function<void()> Assign;
+  std::string Message;
+};
+// Runs every row and checks its message and that State() did not change.
+template <class S>
+void ExpectRejected(const std::vector<TRejected>& Rows, S&& State) {
+  for (const TRejected& row : Rows) {
+    const auto before = State();
+    EXPECT_EQ(RaisedMessage<EkelInvalidFeature>(row.Assign), row.Message);
+    EXPECT_TRUE(State() == before) << row.Message;
+  }
+}
+
 // Every class-level check of one connection's state, for "nothing changed".
 struct TE2MState {
   TComponent* Source;
@@ -163,6 +218,12 @@ class ConnFixture : public testing::Test {
   // InList is false); names and references set in this order.
   TkelE2MConnection* NewE2M(const std::string& Name, TComponent* Source, const std::string& Event, TComponent* Target,
                             const std::string& Method, bool InList = true);
+  // New event-to-property and property-to-property connections owned by the
+  // form and in the list; references and names set in this order.
+  TkelE2PConnection* NewE2P(const std::string& Name, TComponent* Source, const std::string& Event, TComponent* Target,
+                            const std::string& Property);
+  TkelP2PConnection* NewP2P(const std::string& Name, TComponent* Source, const std::string& SourceProperty,
+                            TComponent* Target, const std::string& TargetProperty);
   // The binding of the connection named Parameter.
   static TkelParameterConnection* Binding(TkelE2MConnection* c, const std::string& Parameter);
   template <class T>

@@ -21,10 +21,11 @@ bool Registered(const char* name) {
 
 TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   // The test program started the library once.
-  ASSERT_GE(package::Units().size(), 3u);
+  ASSERT_GE(package::Units().size(), 4u);
   EXPECT_EQ(std::string(package::Units()[0].Name), "Classes");
   EXPECT_EQ(std::string(package::Units()[1].Name), "Kelcommon");
-  EXPECT_EQ(std::string(package::Units()[2].Name), "Kelsystem");
+  EXPECT_EQ(std::string(package::Units()[2].Name), "Kelvar");
+  EXPECT_EQ(std::string(package::Units()[3].Name), "Kelsystem");
   EXPECT_EQ(package::InitCount("Kelcommon"), 1);
   EXPECT_EQ(package::InitCount("Kelsystem"), 1);
   EXPECT_EQ(package::InitCount("Kelnothing"), -1);
