@@ -3,6 +3,9 @@ object Broken: TComponent
   end
   object FileSave: TBasicAction
   end
+  object Holder: TkelVariable
+    ClassTypeName = 'TBasicAction'
+  end
   object Wiring: TkelConnectionList
     object Fine: TkelE2MConnection
       Source = FileSave
@@ -33,6 +36,27 @@ object Broken: TComponent
           ComponentProperty = 'Caption'
           Options = voComponentProperty
         end>
+    end
+    object NoSuchProperty: TkelE2PConnection
+      Source = FileSave
+      Target = FileOpen
+      SourceEvent = 'OnExecute'
+      TargetProperty = 'Caption'
+      ValueConstant = 'x'
+    end
+    object NoValueSource: TkelE2PConnection
+      Source = FileSave
+      Target = FileOpen
+      SourceEvent = 'OnExecute'
+      TargetProperty = 'Tag'
+      ValueOptions = voComponentProperty
+    end
+    object HalfLink: TkelP2PConnection
+      Source = FileSave
+      Target = Holder
+      SourceProperty = 'Tga'
+      TargetProperty = 'Tag'
+      TargetEvent = 'OnExecute'
     end
   end
   object Loose: TkelE2MConnection

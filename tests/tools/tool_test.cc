@@ -52,6 +52,27 @@ TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
   EXPECT_FALSE(kel::kelTracing());
 }
 
+// The bundled script of the links example: a two-way property link, and a
+// variable filled by one connection and used by two others (the held
+// action's OnExecute reaches a connection whose Source is the variable).
+TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
+  host::TOwned<host::TMemoryStream> script = host::MakeOwned<host::TMemoryStream>();
+  script->LoadFromFile(Example("links.run"));
+  auto [out, ok] = RunOn(Example("links.dfm"),
+                         std::string(static_cast<const char*>(script->GetMemory()), script->GetSize()));
+  EXPECT_TRUE(ok) << out;
+  for (const char* expected : {"> get Mirror.Tag\n  = 1\n", "  trace TagLink: Primary.OnUpdate -> Mirror.Tag := 5\n",
+                               "  trace TagLink: Mirror.OnUpdate -> Primary.Tag := 7\n  = True\n> get Primary.Tag\n  = 7\n",
+                               "  trace PickFirst: Picker.OnExecute -> Current.Self := @Primary\n",
+                               "> get Current.Self\n  = @Primary\n",
+                               "  trace RunCurrent: Runner.OnExecute -> Current.Execute()\n"
+                               "  trace Stamp: Current.OnExecute -> Mirror.Tag := '99'\n",
+                               "> get Mirror.Tag\n  = 99\n"})
+    EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
+  // Each copy went one way only: no echo line.
+  EXPECT_EQ(out.find("Mirror.OnUpdate -> Primary.Tag := 5"), std::string::npos);
+}
+
 TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
   struct Case {
     const char* Line;
@@ -93,7 +114,7 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
 
   host::TOwned<host::TComponent> bad = ReadDesignTimeForm(Example("broken.dfm"));
   EXPECT_EQ(DescribeConnections(bad.get(), healthy),
-            "Broken (TComponent): 5 connection(s)\n"
+            "Broken (TComponent): 8 connection(s)\n"
             "  Fine (TkelE2MConnection): ok\n"
             "  Misspelled (TkelE2MConnection): broken\n"
             "    - SourceEvent 'OnExecuted' is not an event of FileSave\n"
@@ -101,6 +122,12 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
             "    - Target is not set\n"
             "  BadBinding (TkelE2MConnection): broken\n"
             "    - parameter binding 'AName' names the unknown component property Caption\n"
+            "  NoSuchProperty (TkelE2PConnection): broken\n"
+            "    - TargetProperty 'Caption' is not a property of FileOpen\n"
+            "  NoValueSource (TkelE2PConnection): broken\n"
+            "    - ValueComponent is not set\n"
+            "  HalfLink (TkelP2PConnection): broken\n"
+            "    - SourceProperty 'Tga' is not a property of FileSave\n"
             "  Loose (TkelE2MConnection): broken\n"
             "    - is in no connection list, so nothing ever connects it\n");
   EXPECT_FALSE(healthy);
