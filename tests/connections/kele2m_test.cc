@@ -1,6 +1,5 @@
 // Parameter bindings and the event-to-method connection.
 #include <algorithm>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -273,55 +272,6 @@ TEST_F(EventToMethod, AMethodThatFreesItsOwnConnectionStopsTheHandler) {
   EXPECT_EQ(Form->FindComponent("Lamp3"), nullptr);
   Lamp1->Change();  // no listener was left behind
   EXPECT_EQ(Form->GetComponentCount(), 4);
-}
-
-// Builds a form of connections between lamps and an action, connects it,
-// then frees everything in a random order while firing the survivors'
-// events. Runs under the sanitizers: any listener left behind, any cached
-// descriptor used after its component went away, fails here.
-TEST_F(EventToMethod, RandomDestructionOrder) {
-  for (unsigned seed = 0; seed < 60; ++seed) {
-    SetUp();
-    BuildRoad(*this);
-    TkelE2MConnection* self = NewE2M("E2M3", Lamp3, "OnChange", Lamp3, "Combine");
-    TkelE2MConnection* loose = NewE2M("E2M4", Lamp2, "OnQuery", Lamp1, "Clear", false);
-    for (int i = 0; i < List->GetConnectionCount(); ++i) List->GetConnection(i)->Connect();
-    self->Connect();
-    loose->Connect();
-    // By name: a list frees its connections, so pointers may go stale.
-    std::vector<std::string> alive;
-    for (int i = 0; i < Form->GetComponentCount(); ++i) alive.push_back(Form->GetComponents(i)->GetName());
-    std::mt19937 rng(seed);
-    std::shuffle(alive.begin(), alive.end(), rng);
-    // Every third form goes down with half of its components still wired.
-    const std::size_t stopAt = seed % 3 == 0 ? alive.size() / 2 : 0;
-    while (alive.size() > stopAt) {
-      TComponent* victim = Form->FindComponent(alive.back());
-      alive.pop_back();
-      if (!victim) continue;  // freed with its list
-      victim->Free();
-      for (const std::string& name : alive) {
-        TComponent* c = Form->FindComponent(name);
-        if (auto* lamp = dynamic_cast<TLamp*>(c)) {
-          try {
-            lamp->Change();
-            lamp->Query("q");
-          } catch (const Exception&) {
-            // an incomplete binding may report itself; what matters is no crash
-          }
-        } else if (auto* action = dynamic_cast<TBasicAction*>(c)) {
-          try {
-            action->Execute();
-          } catch (const Exception&) {
-          }
-        }
-      }
-    }
-    if (stopAt == 0) {
-      EXPECT_EQ(Form->GetComponentCount(), 0) << "seed " << seed;
-    }
-    Form.reset();
-  }
 }
 
 }  // namespace
