@@ -33,28 +33,6 @@ TkelClassInfo* MakeDescriptor(host::TClass info, host::TObject* owner) {
   return d;
 }
 
-TkelPropertyInfo* Prop(TkelClassInfo* d, const char* name, std::initializer_list<Variant> indexes) {
-  TkelPropertyInfo* p = d->FindProperty(name);
-  EXPECT_NE(p, nullptr) << name;
-  int i = 0;
-  for (const Variant& v : indexes) p->GetIndexes(i++)->Value = v;
-  return p;
-}
-Variant Read(TkelClassInfo* d, const char* name, std::initializer_list<Variant> indexes = {}) {
-  return d->GetProperty(Prop(d, name, indexes));
-}
-void Write(TkelClassInfo* d, const char* name, const Variant& value, std::initializer_list<Variant> indexes = {}) {
-  d->SetProperty(Prop(d, name, indexes), value);
-}
-TkelMethodInfo* Invoke(TkelClassInfo* d, const char* name, std::initializer_list<Variant> args = {}) {
-  TkelMethodInfo* m = d->FindMethod(name);
-  EXPECT_NE(m, nullptr) << name;
-  int i = 0;
-  for (const Variant& v : args) m->GetArgs(i++)->Value = v;
-  d->InvokeMethod(m);
-  return m;
-}
-Variant Addr(const void* p) { return Variant::FromPointer(p); }
 
 // ------------------------------------------------------------ structure
 

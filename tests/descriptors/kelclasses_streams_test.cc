@@ -23,40 +23,7 @@ TkelClassInfo* Describe(host::TObject* object) {
   RegisterStreamDescriptors();
   return TkelClassRegistry::GetInfo(object);
 }
-Variant Read(TkelClassInfo* d, const char* name) {
-  TkelPropertyInfo* p = d->FindProperty(name);
-  EXPECT_NE(p, nullptr) << name;
-  return d->GetProperty(p);
-}
-void Write(TkelClassInfo* d, const char* name, const Variant& value) { d->SetProperty(d->FindProperty(name), value); }
-TkelMethodInfo* Invoke(TkelClassInfo* d, const char* name, std::initializer_list<Variant> args = {}) {
-  TkelMethodInfo* m = d->FindMethod(name);
-  EXPECT_NE(m, nullptr) << name;
-  int i = 0;
-  for (const Variant& v : args) m->GetArgs(i++)->Value = v;
-  d->InvokeMethod(m);
-  return m;
-}
-Variant Addr(const void* p) { return Variant::FromPointer(p); }
 Variant Int64(int64_t v) { return Variant(v); }
-
-TEST(StreamDescriptors, RegisteredUnderTheHostNamesInTableOrder) {
-  RegisterStreamDescriptors();
-  const std::pair<const char*, host::TClass> registered[] = {
-      {"TStream", &TStreamClassInfo::StaticMetaClass},
-      {"THandleStream", &THandleStreamClassInfo::StaticMetaClass},
-      {"TFileStream", &TFileStreamClassInfo::StaticMetaClass},
-      {"TCustomMemoryStream", &TCustomMemoryStreamClassInfo::StaticMetaClass},
-      {"TMemoryStream", &TMemoryStreamClassInfo::StaticMetaClass},
-      {"TStringStream", &TStringStreamClassInfo::StaticMetaClass},
-      {"TResourceStream", &TResourceStreamClassInfo::StaticMetaClass},
-      {"TFiler", &TFilerClassInfo::StaticMetaClass},
-      {"TReader", &TReaderClassInfo::StaticMetaClass},
-      {"TWriter", &TWriterClassInfo::StaticMetaClass},
-  };
-  for (const auto& [name, info] : registered) EXPECT_EQ(TkelClassRegistry::FindClass(name), info) << name;
-  EXPECT_EQ(TkelClassRegistry::FindClass("TStreams"), nullptr);
-}
 
 // ------------------------------------------------------------------ streams
 

@@ -31,14 +31,6 @@ namespace {
 
 using host::Variant;
 
-TkelMethodInfo* Invoke(TkelClassInfo* d, const char* name, std::initializer_list<Variant> args = {}) {
-  TkelMethodInfo* m = d->FindMethod(name);
-  EXPECT_NE(m, nullptr) << name;
-  int i = 0;
-  for (const Variant& v : args) m->GetArgs(i++)->Value = v;
-  d->InvokeMethod(m);
-  return m;
-}
 
 TEST(TObjectClassInfo, ListsSelfAndEveryRootMethod) {
   host::TOwned<host::TObject> obj = host::MakeOwned<host::TObject>();
