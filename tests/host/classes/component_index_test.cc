@@ -1,14 +1,10 @@
-// The name index and the observer lists of large owners, and the filer's
-// list ends next to long names and component prefixes.
+// The name index of owners and the insertion notices of large owners.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "host/classes/component.h"
-#include "host/classes/filer.h"
-#include "host/classes/streams.h"
-#include "host/classes/typinfo.h"
 
 namespace host {
 namespace {
@@ -138,60 +134,6 @@ TEST(ComponentNameIndex, LookupFollowsRenamesMovesAndRemovals) {
   EXPECT_EQ(first->GetComponentIndex(), owner->GetComponentCount() - 1);
   second->Free();
   EXPECT_EQ(owner->FindComponent("Dup"), first);
-}
-
-std::string LongName() { return "ABCDEFGHIJKLMNOPQRSTUVWXY"; }  // 25 characters
-
-TEST(FilerListEnd, LongNamesAndPrefixedChildrenEndNoListEarly) {
-  TOwned<TStringStream> out = MakeOwned<TStringStream>();
-  {
-    TOwned<TWriter> w = MakeOwned<TWriter>(out.get(), 64);
-    w->WriteListBegin();
-    w->WriteStr(LongName());
-    w->WriteStr("x");
-    w->WriteListEnd();
-    w->WriteBinary(nullptr, 0);  // nothing to copy: no data pointer needed
-    w->FlushBuffer();
-  }
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(out->GetDataString());
-  TOwned<TReader> r = MakeOwned<TReader>(in.get(), 64);
-  r->ReadListBegin();
-  std::vector<std::string> items;
-  while (!r->EndOfList()) items.push_back(r->ReadStr());
-  r->ReadListEnd();
-  EXPECT_EQ(items, (std::vector<std::string>{LongName(), "x"}));
-  EXPECT_EQ(r->ReadValue(), vaBinary);
-}
-
-TEST(FilerListEnd, AChildWithAPrefixIsRead) {
-  RegisterHostClasses();
-  TOwned<TStringStream> out = MakeOwned<TStringStream>();
-  {
-    TOwned<TWriter> w = MakeOwned<TWriter>(out.get(), 64);
-    w->WriteSignature();
-    w->WriteStr("TComponent");
-    w->WriteStr("Root");
-    w->WriteListEnd();
-    for (const char* name : {"Kid", "Plain"}) {
-      if (std::string(name) == "Kid") w->WritePrefix(TFilerFlags{ffChildPos}, 0);
-      w->WriteStr("TComponent");
-      w->WriteStr(name);
-      w->WriteStr("Tag");
-      w->WriteInteger(7);
-      w->WriteListEnd();
-      w->WriteListEnd();
-    }
-    w->WriteListEnd();
-    w->FlushBuffer();
-  }
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(out->GetDataString());
-  TOwned<TReader> r = MakeOwned<TReader>(in.get(), 64);
-  TOwned<TComponent> root(r->ReadRootComponent(nullptr));
-  ASSERT_EQ(root->GetComponentCount(), 2);
-  EXPECT_EQ(root->GetComponents(0)->GetName(), "Kid");
-  EXPECT_EQ(root->GetComponents(0)->GetTag(), 7);
-  EXPECT_EQ(root->GetComponents(1)->GetName(), "Plain");
-  UnregisterHostClasses();
 }
 
 }  // namespace
