@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/classes/component.h"
+#include "host/rtl/sysutils.h"
 
 namespace host {
 namespace {
