@@ -88,7 +88,7 @@ void BM_ReadWiredForm(benchmark::State& state) {
   const double plainNs = state.counters["plain_ns"];
   state.counters["per_connection_ns"] = (state.counters["ratio"] - 1) * plainNs / count;
 }
-BENCHMARK(BM_ReadWiredForm)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadWiredForm)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -242,6 +242,8 @@ class TkelConnection : public host::TComponent {
   // Clears Source / Target when they are removed, calling Unconnect for each
   // (twice when both are the removed component).
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+  // Removal notices only.
+  bool HandlesInsertNotices() const override { return false; }
 
   // Attaches the connection's listener(s) when every feature resolves and the
   // connection is not in the designer (see the concrete connections); false
@@ -327,6 +329,8 @@ class TkelConnectionList : public host::TComponent {
   void RemoveConnection(TkelConnection* Connection);
 
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+  // Removal notices only.
+  bool HandlesInsertNotices() const override { return false; }
   // The connections owned by Root, in list order.
   void GetChildren(host::TGetChildProc Proc, host::TComponent* Root) override;
   void SetChildOrder(host::TComponent* Child, int Order) override;

@@ -134,7 +134,7 @@ void TComponent::Insert(TComponent* AComponent) {
   IndexName(AComponent);
   if (AComponent->HearsInserts()) FInsertReceivers.push_back(AComponent);
   // Owning something makes a plain component a receiver of its owner.
-  if (wasEmpty && FPlainClass && FOwner) FOwner->FInsertReceiversStale = true;
+  if (wasEmpty && FIgnoresInserts && FOwner) FOwner->FInsertReceiversStale = true;
 }
 
 // Searched from the end: owners free their components last first.
@@ -166,7 +166,7 @@ const std::vector<TComponent*>& TComponent::InsertReceivers() {
 
 void TComponent::AfterConstruction() {
   inherited::AfterConstruction();
-  FPlainClass = !OverridesNotification(ClassType());
+  FIgnoresInserts = !OverridesNotification(ClassType()) || !HandlesInsertNotices();
   if (FOwner && !HearsInserts()) FOwner->DropInsertReceiver(this);
 }
 
@@ -265,13 +265,14 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 // the list after every call. An insertion notice skips the owned components
 // on which it could have no effect (see FInsertReceivers).
 void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
-  auto list = [this, Operation]() -> const std::vector<TComponent*>& {
-    return Operation == opInsert ? InsertReceivers() : FComponents;
-  };
-  for (std::size_t i = list().size(); i > 0;) {
+  const bool inserting = Operation == opInsert;
+  // The same vector throughout: a stale receiver list is rebuilt in place.
+  const std::vector<TComponent*>& list = inserting ? InsertReceivers() : FComponents;
+  for (std::size_t i = list.size(); i > 0;) {
     --i;
-    list()[i]->Notification(AComponent, Operation);
-    i = std::min(i, list().size());
+    list[i]->Notification(AComponent, Operation);
+    if (inserting && FInsertReceiversStale) InsertReceivers();
+    i = std::min(i, list.size());
   }
 }
 

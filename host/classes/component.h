@@ -133,6 +133,11 @@ class TComponent : public TPersistent {
   // On opRemove drops the free-notification link with AComponent; then
   // passes the notification on to every owned component.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
+  // False for a class whose Notification acts on removals only: its
+  // components then hear no insertion notices of their owner (except through
+  // components they own), which keeps large forms cheap to fill. Asked once,
+  // when the component is built.
+  virtual bool HandlesInsertNotices() const { return true; }
 
   // ----------------------------------------------------- children, parents
   // Streaming of nested children: the base has none.
@@ -179,7 +184,7 @@ class TComponent : public TPersistent {
   void SetStateFlag(TComponentStateItem Flag, bool Value);
 
   void BeforeDestruction() override;
-  // Learns whether the class overrides Notification (see FPlainClass).
+  // Learns whether insertion notices can matter to it (see FIgnoresInserts).
   void AfterConstruction() override;
 
  protected:
@@ -212,7 +217,7 @@ class TComponent : public TPersistent {
   void AddNotification(TComponent* AComponent);
   void RemoveNotification(TComponent* AComponent);
   // Insertion notices: see FInsertReceivers.
-  bool HearsInserts() const { return !FPlainClass || !FComponents.empty(); }
+  bool HearsInserts() const { return !FIgnoresInserts || !FComponents.empty(); }
   const std::vector<TComponent*>& InsertReceivers();
   void DropInsertReceiver(TComponent* AComponent);
   void IndexName(TComponent* AComponent);
@@ -231,9 +236,10 @@ class TComponent : public TPersistent {
   // derived class may store a name unchecked, so a name can occur twice.
   std::unordered_multimap<std::string, TComponent*> FNameIndex;
   // Set once the component is fully built when no class of it below
-  // TComponent declares Notification: an insertion notice can then only
-  // matter to it through the components it owns.
-  bool FPlainClass = false;
+  // TComponent declares Notification, or its class handles no insertion
+  // notices: an insertion notice can then only matter to it through the
+  // components it owns.
+  bool FIgnoresInserts = false;
   // The owned components that may act on an insertion notice, in list
   // order: all but those of a plain class that own nothing. Rebuilt from
   // FComponents when stale. Removal notices still go to every owned

@@ -953,7 +953,7 @@ void TReader::FixupReferences() {
   // fixups, so the list is consumed from the front one entry at a time.
   while (!FFixups.empty()) {
     TFixup fixup = std::move(FFixups.front());
-    FFixups.erase(FFixups.begin());
+    FFixups.pop_front();
     ApplyFixup(fixup);
   }
 }

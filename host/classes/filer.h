@@ -29,6 +29,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -339,7 +340,7 @@ class TReader : public TFiler {
   int FReferenceLevel = 0;
   std::string FPropPath;  // "Form1.Button1.Caption" while reading it
   std::vector<TPersistent*> FAnchors;
-  std::vector<TFixup> FFixups;
+  std::deque<TFixup> FFixups;  // consumed from the front
   std::vector<TComponent*> FLoaded;   // components read, in creation order
   std::unordered_set<TComponent*> FLoadedSet;  // the same, for membership
   std::vector<TComponent*> FCreated;  // components this reader created
