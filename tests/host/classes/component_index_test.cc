@@ -33,6 +33,14 @@ class TListener : public TComponent {
 };
 HOST_IMPL(TListener, TComponent)
 
+// A listener whose class says it acts on removals only.
+class TRemovalListener : public TListener {
+  HOST_CLASS(TRemovalListener, TListener)
+  using TListener::TListener;
+  bool HandlesInsertNotices() const override { return false; }
+};
+HOST_IMPL(TRemovalListener, TListener)
+
 // Stores names unchecked, so two components of one owner can share a name.
 class TRaw : public TComponent {
   HOST_CLASS(TRaw, TComponent)
@@ -78,6 +86,21 @@ TEST(ComponentObservers, OverridesAndNestedOwnersHearEveryNoticeOfALargeOwner) {
   EXPECT_EQ(nested->Heard.size(), heardBefore);
   EXPECT_EQ(direct->Count(last, opInsert), 1);
   EXPECT_EQ(owner->GetComponentCount(), 403);
+}
+
+TEST(ComponentObservers, ARemovalsOnlyClassHearsRemovalsAndItsOwnedComponentsStillHearInserts) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  auto* removals = New<TRemovalListener>(owner.get());
+  TComponent* first = New<TComponent>(owner.get());
+  EXPECT_EQ(removals->Count(first, opInsert), 0);
+  owner->RemoveComponent(first);
+  TOwned<TComponent> removed(first);
+  EXPECT_EQ(removals->Count(first, opRemove), 1);
+  // Once it owns a listener of its own, that one hears the owner's inserts
+  // through it (its Notification passes them on).
+  auto* below = New<TListener>(removals);
+  TComponent* second = New<TComponent>(owner.get());
+  EXPECT_EQ(below->Count(second, opInsert), 1);
 }
 
 TEST(ComponentObservers, ALinkedPlainComponentDropsItsLinkWhenThePartnerLeavesTheOwner) {
