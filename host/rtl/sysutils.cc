@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 namespace host {
 
@@ -314,11 +315,13 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& i) {
     }
     cp = (cp << 6) | (cc & 0x3F);
   }
-  // Beyond Unicode, an encoded surrogate or an overlong form is not a
-  // character: its lead byte is kept as an invalid byte, so every byte
-  // sequence comes back unchanged from UTF-16.
+  // Beyond Unicode or an overlong form is not a character, nor is an encoded
+  // surrogate in DC80..DCFF (that range stands for invalid bytes): the lead
+  // byte is kept as an invalid byte. Other encoded surrogates are taken as
+  // they are, so a lone surrogate of a UTF-16 text comes back (see
+  // Utf8ToUtf16 for the ones that would pair up).
   static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000) || cp < kShortest[len]) {
+  if (cp > 0x10FFFF || (cp >= 0xDC80 && cp <= 0xDCFF) || cp < kShortest[len]) {
     ++i;
     return 0xDC00 + c;
   }
@@ -453,19 +456,39 @@ std::string AnsiExtractQuotedStr(std::string_view s, std::size_t& pos, char quot
   return out;
 }
 
+// Decoded back to front: an encoded high surrogate directly followed by a
+// unit in DC00..DFFF would pair up with it in Utf16ToUtf8 and come back as
+// other bytes, so its bytes are kept as invalid bytes instead.
 std::u16string Utf8ToUtf16(std::string_view s) {
-  std::u16string out;
+  struct TUnit {
+    char32_t cp;
+    std::size_t start;
+  };
+  std::vector<TUnit> units;
   for (std::size_t i = 0; i < s.size();) {
-    char32_t cp = DecodeUtf8(s, i);
+    const std::size_t start = i;
+    units.push_back({DecodeUtf8(s, i), start});
+  }
+  std::u16string reversed;
+  bool lowFollows = false;
+  for (auto it = units.rbegin(); it != units.rend(); ++it) {
+    char32_t cp = it->cp;
+    if (cp >= 0xD800 && cp < 0xDC00 && lowFollows) {
+      for (std::size_t k = 3; k > 0; --k)
+        reversed += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(s[it->start + k - 1]));
+      continue;  // lowFollows stays: these are invalid bytes
+    }
     if (cp >= 0x10000) {
       cp -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (cp >> 10));
-      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      reversed += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      reversed += static_cast<char16_t>(0xD800 + (cp >> 10));
+      lowFollows = false;
     } else {
-      out += static_cast<char16_t>(cp);
+      reversed += static_cast<char16_t>(cp);
+      lowFollows = cp >= 0xDC00 && cp < 0xE000;
     }
   }
-  return out;
+  return std::u16string(reversed.rbegin(), reversed.rend());
 }
 
 std::string Utf16ToUtf8(std::u16string_view s) {

@@ -171,12 +171,18 @@ TEST(TextHelpers, Utf16RoundTrip) {
   // Bytes that are no UTF-8 survive the round trip unchanged.
   const std::string broken = "x\xFF\xC3y\xF5\x80\x80\x80";
   EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(broken)), broken);
-  // Encoded surrogates and overlong forms are no characters either: each of
-  // their bytes stays a byte of its own.
-  for (std::string odd : {"\xED\xB2\xB2", "\xED\xA0\x80\xED\xB0\x80", "\xC0\x80", "\xE0\x80\xAF", "\xF0\x80\x80\xAF"}) {
-    EXPECT_EQ(Utf8ToUtf16(odd).size(), odd.size());
-    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(odd)), odd);
-  }
+  // Overlong forms and surrogates that would not come back as the same bytes
+  // (one standing for an invalid byte, a pair encoded as two halves, a high
+  // half before an invalid byte) survive too.
+  for (std::string odd : {"\xC0\x80", "\xE0\x80\xAF", "\xF0\x80\x80\xAF", "\xED\xB2\xB2",
+                          "\xED\xA0\x80\xED\xB0\x80", "\xED\xA0\x80\xED\xA0\x80\xED\xB0\x80",
+                          "\xED\xA0\x80\x80", "\xF0\x90\x80\x80\xED\xB0\x80"})
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(odd)), odd) << odd.size();
+  EXPECT_EQ(Utf8ToUtf16("\xED\xB2\xB2").size(), 3u);
+  // Lone surrogates of a UTF-16 text come back from UTF-8 as they were.
+  for (std::u16string lone : {std::u16string(1, u'\xD800'), std::u16string(1, u'\xDFFF'), std::u16string{u'\xD800', u'a'},
+                              std::u16string{u'a', u'\xDC00'}, std::u16string{u'\xDBFF', u'\xDBFF'}})
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(lone)), lone);
 }
 
 }  // namespace
