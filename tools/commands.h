@@ -13,6 +13,9 @@ namespace corvane {
 
 using Args = std::vector<std::string>;
 
+// What `run` prints for the form at Form (read at run time, traced) and the
+// script text; Ok tells whether every line ran.
+std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok);
 // The report of `check` for the connections of Root; Healthy tells whether
 // none is broken.
 std::string DescribeConnections(host::TComponent* Root, bool& Healthy);

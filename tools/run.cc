@@ -66,6 +66,18 @@ std::string DescribeConnections(host::TComponent* Root, bool& Healthy) {
   return out;
 }
 
+// The reading is traced too: a property link copies once when it connects.
+std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok) {
+  std::string out;
+  TScriptRunner runner(nullptr, out);
+  host::TOwned<host::TComponent> root;
+  runner.Traced([&] { root = ReadRunTimeForm(Form); });
+  out = "read " + Form + ": " + host::IntToStr(root->GetComponentCount()) + " component(s)\n" + out;
+  runner.SetRoot(root.get());
+  Ok = runner.Run(Script);
+  return out;
+}
+
 int RunRun(const Args& args) {
   if (args.size() > 2) {
     std::fprintf(stderr, "usage: corvane run [FORM [SCRIPT]]\n");
@@ -74,9 +86,8 @@ int RunRun(const Args& args) {
   TPackage package;
   const std::string form = args.empty() ? FindExample(kDefaultForm) : args[0];
   const std::string script = args.size() == 2 ? FileText(args[1]) : args.empty() ? FileText(FindExample(kDefaultScript)) : "";
-  host::TOwned<host::TComponent> root = ReadRunTimeForm(form);
-  std::string out = "read " + form + ": " + host::IntToStr(root->GetComponentCount()) + " component(s)\n";
-  const bool ok = TScriptRunner(root.get(), out).Run(script);
+  bool ok = false;
+  const std::string out = RunForm(form, script, ok);
   return Finish(out, ok);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <functional>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -169,6 +170,7 @@ std::string TScriptRunner::Describe(const Variant& Value) const {
       // A 64-bit value is how descriptors pass references: name the
       // component when it is one of the form's.
       void* address = Value.AsPointer();
+      if (!root_) return host::VarToStr(Value);
       if (address == root_) return "@" + root_->GetName();
       for (int i = 0; i < root_->GetComponentCount(); ++i)
         if (address == root_->GetComponents(i)) return "@" + host::ComponentDisplayName(root_->GetComponents(i));
@@ -179,7 +181,7 @@ std::string TScriptRunner::Describe(const Variant& Value) const {
   }
 }
 
-bool TScriptRunner::Run(const std::string& Script) {
+void TScriptRunner::Traced(const std::function<void()>& Work) {
   TTraceScope trace([this](const kel::TkelTraceEntry& e) {
     std::string values;
     for (const Variant& v : e.Values) values += (values.empty() ? "" : ", ") + Describe(v);
@@ -187,6 +189,16 @@ bool TScriptRunner::Run(const std::string& Script) {
     out_ += "  trace " + host::ComponentDisplayName(e.Connection) + ": " + NameOf(e.Source) + "." + e.Event + " -> " +
             NameOf(e.Target) + "." + e.Feature + (call ? "(" + values + ")" : " := " + values) + "\n";
   });
+  Work();
+}
+
+bool TScriptRunner::Run(const std::string& Script) {
+  bool ok = true;
+  Traced([&] { ok = RunLines(Script); });
+  return ok;
+}
+
+bool TScriptRunner::RunLines(const std::string& Script) {
   std::istringstream lines(Script);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {

@@ -19,6 +19,7 @@
 //   trace E2P1: Edit.OnChange -> Label.Caption := 'x'
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "host/classes/component.h"
@@ -28,9 +29,13 @@ namespace corvane {
 
 class TScriptRunner {
  public:
-  // Output goes to Out; Root is the form the names refer to.
+  // Output goes to Out; Root is the form the names refer to (it may be set
+  // later, for tracing the reading of the form).
   TScriptRunner(host::TComponent* Root, std::string& Out) : root_(Root), out_(Out) {}
+  void SetRoot(host::TComponent* Root) { root_ = Root; }
 
+  // Runs Work with the trace lines of the connections going to Out.
+  void Traced(const std::function<void()>& Work);
   // Runs the script line by line and stops at the first failing line: its
   // message goes to Out as "line N: message" and the result is false.
   bool Run(const std::string& Script);
@@ -44,6 +49,7 @@ class TScriptRunner {
 
  private:
   host::TComponent* Component(const std::string& Name) const;
+  bool RunLines(const std::string& Script);
 
   host::TComponent* root_;
   std::string& out_;
