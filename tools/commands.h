@@ -16,9 +16,10 @@ using Args = std::vector<std::string>;
 // What `run` prints for the form at Form (read at run time, traced) and the
 // script text; Ok tells whether every line ran.
 std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok);
-// The report of `check` for the connections of Root; Healthy tells whether
-// none is broken.
-std::string DescribeConnections(host::TComponent* Root, bool& Healthy);
+// The report of `check` for the connections of Root, read with the
+// properties in Skipped left out; Healthy tells whether nothing was skipped
+// and no connection is broken.
+std::string DescribeConnections(host::TComponent* Root, const std::vector<std::string>& Skipped, bool& Healthy);
 
 int RunClasses(const Args& args);
 // corvane convert IN OUT: a text form to binary (to a resource when OUT ends

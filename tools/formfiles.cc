@@ -63,7 +63,7 @@ host::TOwned<host::TComponent> ReadRunTimeForm(const std::string& path) {
 
 // The root's class is taken from the form's header (signature, optional
 // prefix, class name), then the whole form is read into it.
-host::TOwned<host::TComponent> ReadDesignTimeForm(const std::string& path) {
+host::TOwned<host::TComponent> ReadDesignTimeForm(const std::string& path, std::vector<std::string>* Skipped) {
   host::TOwned<host::TMemoryStream> binary = LoadBinaryForm(path);
   host::TOwned<host::TReader> reader = host::MakeOwned<host::TReader>(binary.get(), 4096);
   reader->ReadSignature();
@@ -79,6 +79,11 @@ host::TOwned<host::TComponent> ReadDesignTimeForm(const std::string& path) {
   reader.reset();
   binary->SetPosition(0);
   reader = host::MakeOwned<host::TReader>(binary.get(), 4096);
+  if (Skipped)
+    reader->OnError = [Skipped](host::TReader*, const std::string& Message, bool& Handled) {
+      Skipped->push_back(Message);
+      Handled = true;
+    };
   reader->ReadRootComponent(root.get());
   return root;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/classes/component.h"
 #include "host/classes/streams.h"
@@ -26,8 +27,11 @@ host::TOwned<host::TComponent> ReadRunTimeForm(const std::string& path);
 
 // Reads the form as the form designer does: the root is created first and
 // marked csDesigning, so every component read is in the designer (names are
-// kept as read and connections attach nothing).
-host::TOwned<host::TComponent> ReadDesignTimeForm(const std::string& path);
+// kept as read and connections attach nothing). With Skipped, a property
+// that cannot be read (an unknown property, a refused reference) is skipped
+// and its message added there, as the designer lets its user ignore it;
+// without, it raises.
+host::TOwned<host::TComponent> ReadDesignTimeForm(const std::string& path, std::vector<std::string>* Skipped = nullptr);
 
 // Every component owned by Root, depth first in list order (Root excluded).
 template <class F>

@@ -51,19 +51,35 @@ int Finish(const std::string& out, bool ok) {
 
 }  // namespace
 
-std::string DescribeConnections(host::TComponent* Root, bool& Healthy) {
+std::string DescribeConnections(host::TComponent* Root, const std::vector<std::string>& Skipped, bool& Healthy) {
   std::vector<kel::TkelConnection*> connections = Connections(Root);
-  std::string out = host::ComponentDisplayName(Root) + " (" + Root->ClassName() + "): " +
-                    host::IntToStr(static_cast<int>(connections.size())) + " connection(s)\n";
+  std::vector<bool> attributed(Skipped.size(), false);
+  std::string lines;
   Healthy = true;
   for (kel::TkelConnection* c : connections) {
-    std::vector<std::string> problems = c->Diagnose();
+    // What could not be read into it comes first (the reader's message is
+    // "Error reading Root.Name.Property: reason").
+    std::vector<std::string> problems;
+    const std::string path = "Error reading " + Root->GetName() + "." + c->GetName() + ".";
+    for (std::size_t i = 0; i < Skipped.size(); ++i)
+      if (Skipped[i].compare(0, path.size(), path) == 0) {
+        problems.push_back("could not read " + Skipped[i].substr(path.size()));
+        attributed[i] = true;
+      }
+    for (std::string& p : c->Diagnose()) problems.push_back(std::move(p));
     if (!c->GetConnectionList()) problems.push_back("is in no connection list, so nothing ever connects it");
-    out += "  " + host::ComponentDisplayName(c) + " (" + c->ClassName() + "): " + (problems.empty() ? "ok" : "broken") + "\n";
-    for (const std::string& p : problems) out += "    - " + p + "\n";
+    lines += "  " + host::ComponentDisplayName(c) + " (" + c->ClassName() + "): " + (problems.empty() ? "ok" : "broken") + "\n";
+    for (const std::string& p : problems) lines += "    - " + p + "\n";
     Healthy = Healthy && problems.empty();
   }
-  return out;
+  std::string out = host::ComponentDisplayName(Root) + " (" + Root->ClassName() + "): " +
+                    host::IntToStr(static_cast<int>(connections.size())) + " connection(s)\n";
+  for (std::size_t i = 0; i < Skipped.size(); ++i)
+    if (!attributed[i]) {
+      out += "  skipped while reading: " + Skipped[i] + "\n";
+      Healthy = false;
+    }
+  return out + lines;
 }
 
 // The reading is traced too: a property link copies once when it connects.
@@ -97,9 +113,10 @@ int RunCheck(const Args& args) {
     return 2;
   }
   TPackage package;
-  host::TOwned<host::TComponent> root = ReadDesignTimeForm(args[0]);
+  std::vector<std::string> skipped;
+  host::TOwned<host::TComponent> root = ReadDesignTimeForm(args[0], &skipped);
   bool healthy = false;
-  std::string out = DescribeConnections(root.get(), healthy);
+  std::string out = DescribeConnections(root.get(), skipped, healthy);
   return Finish(out, healthy);
 }
 

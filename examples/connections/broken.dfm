@@ -3,6 +3,8 @@ object Broken: TComponent
   end
   object FileSave: TBasicAction
   end
+  object Module: TDataModule
+  end
   object Holder: TkelVariable
     ClassTypeName = 'TBasicAction'
   end
@@ -50,6 +52,12 @@ object Broken: TComponent
       SourceEvent = 'OnExecute'
       TargetProperty = 'Tag'
       ValueOptions = voComponentProperty
+    end
+    object NotDescribed: TkelE2MConnection
+      Source = Module
+      Target = FileOpen
+      SourceEvent = 'OnCreate'
+      TargetMethod = 'Execute'
     end
     object HalfLink: TkelP2PConnection
       Source = FileSave
