@@ -8,11 +8,11 @@
 #include <cstdint>
 
 #include "bench/compare.h"
+#include "bench/library.h"
 #include "connections/kele2p.h"
 #include "connections/kelp2p.h"
 #include "descriptors/kelclasses_components.h"
 #include "descriptors/kelpattern.h"
-#include "package/package.h"
 
 namespace {
 
@@ -52,22 +52,14 @@ HOST_IMPL(TBenchDialClassInfo, kel::TComponentClassInfo)
 
 // The library started, the bench dial described, and a form owning a source
 // and a target dial for the library side and another pair for the plain side.
-struct TWiring {
+// The form is a member, so it goes before the library stops.
+struct TWiring : bench::TLibrary {
   TWiring() {
-    kel::package::Initialize();
-    if (!kel::TkelClassRegistry::FindClass("TBenchDial"))
-      kel::TkelClassRegistry::RegisterClass("TBenchDial", &TBenchDialClassInfo::StaticMetaClass);
-    form = host::MakeOwned<host::TComponent>(nullptr);
+    kel::TkelClassRegistry::RegisterClass("TBenchDial", &TBenchDialClassInfo::StaticMetaClass);
     for (TBenchDial*& dial : dials) dial = host::New<TBenchDial>(form.get());
   }
-  ~TWiring() {
-    form.reset();
-    kel::package::Finalize();
-  }
-  TWiring(const TWiring&) = delete;
-  TWiring& operator=(const TWiring&) = delete;
 
-  host::TOwned<host::TComponent> form;
+  host::TOwned<host::TComponent> form = host::MakeOwned<host::TComponent>(nullptr);
   TBenchDial* dials[4] = {};
 };
 

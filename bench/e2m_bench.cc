@@ -11,20 +11,15 @@
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
 #include "host/classes/streams.h"
-#include "package/package.h"
 
 #include "bench/compare.h"
+#include "bench/library.h"
 
 namespace {
 
 using namespace host;
 
-struct TLibrary {
-  TLibrary() { kel::package::Initialize(); }
-  ~TLibrary() { kel::package::Finalize(); }
-  TLibrary(const TLibrary&) = delete;
-  TLibrary& operator=(const TLibrary&) = delete;
-};
+using bench::TLibrary;
 
 // A form of `actions` actions A0.., each wired (when `wired`) to the root's
 // FindComponent with its own name as a constant argument.

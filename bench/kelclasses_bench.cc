@@ -13,26 +13,15 @@
 #include "core/kelcommon.h"
 #include "descriptors/kelclasses_data.h"
 #include "host/classes/strings.h"
-#include "package/package.h"
 
 #include "bench/compare.h"
+#include "bench/library.h"
 #include "bench/counting_new.h"
 
 namespace {
 
-// The library started, the data descriptors registered (a second
-// registration, when the package already made it, is ignored).
-struct TLibrary {
-  TLibrary() {
-    kel::package::Initialize();
-    kel::RegisterDataDescriptors();
-  }
-  ~TLibrary() { kel::package::Finalize(); }
-  TLibrary(const TLibrary&) = delete;
-  TLibrary& operator=(const TLibrary&) = delete;
-};
-
 using bench::Compare;
+using bench::TLibrary;
 
 // A string list holding "x", sorted without duplicates: adding "x" again
 // finds it and changes nothing, so the list does not grow while timed.
@@ -50,24 +39,8 @@ host::TOwned<host::TStringList> SteadyList() {
 void BM_CreateStringListDescriptor(benchmark::State& state) {
   TLibrary library;
   host::TOwned<host::TStringList> list = SteadyList();
-  std::size_t bytes = 0;
-  std::size_t allocations = 0;
-  const auto create = [&] {
-    const std::size_t b0 = g_bytes, a0 = g_allocations;
-    auto* info = host::As<kel::TkelClassInfo>(kel::TStringListClassInfo::StaticMetaClass.Create(nullptr));
-    info->InitMetaData();
-    info->SetOwner(list.get());
-    bytes += g_bytes - b0;
-    allocations += g_allocations - a0;
-    info->SetOwner(nullptr);
-    info->Free();
-  };
-  create();  // the first one builds the class's feature tables
-  bytes = allocations = 0;
-  Compare(state, create, [] { host::New<host::TStringList>()->Free(); });
-  const double made = static_cast<double>(state.iterations());
-  state.counters["bytes"] = static_cast<double>(bytes) / made;
-  state.counters["allocations"] = static_cast<double>(allocations) / made;
+  bench::CompareDescriptorCreation(state, &kel::TStringListClassInfo::StaticMetaClass, list.get(),
+                                   [] { host::New<host::TStringList>()->Free(); });
 }
 BENCHMARK(BM_CreateStringListDescriptor);
 

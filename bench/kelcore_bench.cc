@@ -13,48 +13,17 @@
 #include <vector>
 
 #include "core/kelcommon.h"
-#include "descriptors/kelpattern.h"
 #include "descriptors/kelsystem.h"
 #include "host/classes/strings.h"
-#include "package/package.h"
 
 #include "bench/compare.h"
+#include "bench/library.h"
 #include "bench/counting_new.h"
 
 namespace {
 
-// A string list descriptor for the benchmarks (the real one lives with the
-// classes-library descriptors).
-class TBenchStringListInfo
-    : public kel::TkelDescriptor<TBenchStringListInfo, kel::TObjectClassInfo, host::TStringList> {
-  HOST_CLASS(TBenchStringListInfo, kel::TObjectClassInfo)
-  static constexpr kel::TkelTexts Texts{
-      .Properties = "Define::Count::psReadable::pvPublic::0::Define::Sorted::psReadable..psWritable::pvPublic::0",
-      .Methods = "Find::msFunction::2::S::Index::Sort::msProcedure::0",
-      .Events = "Define::OnChange::pvPublic::1::Sender::Define::OnChanging::pvPublic::1::Sender"};
-  static void MapFeatures(Map& m) {
-    m.Prop("Count", &host::TStringList::GetCount)
-        .Prop("Sorted", &host::TStringList::GetSorted, &host::TStringList::SetSorted)
-        .Method("Find", &host::TStringList::Find)
-        .Method("Sort", &host::TStringList::Sort)
-        .Event("OnChange", &host::TStringList::OnChange)
-        .Event("OnChanging", &host::TStringList::OnChanging);
-  }
-
- protected:
-  ~TBenchStringListInfo() override = default;
-};
-HOST_IMPL(TBenchStringListInfo, kel::TObjectClassInfo)
-
-struct TLibrary {
-  TLibrary() {
-    kel::package::Initialize();
-    kel::TkelClassRegistry::RegisterClass("TStringList", &TBenchStringListInfo::StaticMetaClass);
-  }
-  ~TLibrary() { kel::package::Finalize(); }
-};
-
 using bench::Compare;
+using bench::TLibrary;
 
 void BM_GetInfoCached(benchmark::State& state) {
   TLibrary library;
@@ -158,29 +127,13 @@ void BM_FireEvent(benchmark::State& state) {
 }
 BENCHMARK(BM_FireEvent)->Arg(1)->Arg(10);
 
-// One descriptor made as the registry makes it, against creating a plain
-// host object; bytes and allocations are those of the descriptor's creation.
+// The root descriptor made as the registry makes it, against creating a
+// plain host object.
 void BM_CreateDescriptor(benchmark::State& state) {
   TLibrary library;
-  host::TOwned<host::TStringList> list = host::MakeOwned<host::TStringList>();
-  std::size_t bytes = 0;
-  std::size_t allocations = 0;
-  const auto create = [&] {
-    const std::size_t b0 = g_bytes, a0 = g_allocations;
-    kel::TkelClassInfo* info = host::As<kel::TkelClassInfo>(TBenchStringListInfo::StaticMetaClass.Create(nullptr));
-    info->InitMetaData();
-    info->SetOwner(list.get());
-    bytes += g_bytes - b0;
-    allocations += g_allocations - a0;
-    info->SetOwner(nullptr);
-    info->Free();
-  };
-  create();  // the first one parses the texts and builds the tables
-  bytes = allocations = 0;
-  Compare(state, create, [] { host::New<host::TObject>()->Free(); });
-  const double made = static_cast<double>(state.iterations());
-  state.counters["bytes"] = static_cast<double>(bytes) / made;
-  state.counters["allocations"] = static_cast<double>(allocations) / made;
+  host::TOwned<host::TObject> obj = host::MakeOwned<host::TObject>();
+  bench::CompareDescriptorCreation(state, &kel::TObjectClassInfo::StaticMetaClass, obj.get(),
+                                   [] { host::New<host::TObject>()->Free(); });
 }
 BENCHMARK(BM_CreateDescriptor);
 
