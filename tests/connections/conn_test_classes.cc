@@ -58,23 +58,16 @@ void ConnFixture::SetUp() {
   RegisterTestClasses();
   Form = MakeOwned<TConnForm>(nullptr);
   Form->SetName("Form1");
-  Action = New<TBasicAction>(Form.get());
-  Action->SetName("Action1");
-  Lamp1 = New<TLamp>(Form.get());
-  Lamp1->SetName("Lamp1");
-  Lamp2 = New<TLamp>(Form.get());
-  Lamp2->SetName("Lamp2");
-  Lamp3 = New<TLamp>(Form.get());
-  Lamp3->SetName("Lamp3");
-  List = New<TkelConnectionList>(Form.get());
-  List->SetName("List1");
+  Action = Named<TBasicAction>("Action1");
+  Lamp1 = Named<TLamp>("Lamp1");
+  Lamp2 = Named<TLamp>("Lamp2");
+  Lamp3 = Named<TLamp>("Lamp3");
+  List = Named<TkelConnectionList>("List1");
 }
 
 TkelE2MConnection* ConnFixture::NewE2M(const std::string& Name, TComponent* Source, const std::string& Event,
                                        TComponent* Target, const std::string& Method, bool InList) {
-  auto* c = New<TkelE2MConnection>(Form.get());
-  c->SetName(Name);
-  if (InList) c->SetConnectionList(List);
+  auto* c = NewConnection<TkelE2MConnection>(Name, InList);
   c->SetSource(Source);
   c->SetSourceEvent(Event);
   c->SetTarget(Target);
@@ -84,9 +77,7 @@ TkelE2MConnection* ConnFixture::NewE2M(const std::string& Name, TComponent* Sour
 
 TkelE2PConnection* ConnFixture::NewE2P(const std::string& Name, TComponent* Source, const std::string& Event,
                                        TComponent* Target, const std::string& Property) {
-  auto* c = New<TkelE2PConnection>(Form.get());
-  c->SetName(Name);
-  c->SetConnectionList(List);
+  auto* c = NewConnection<TkelE2PConnection>(Name, true);
   c->SetSource(Source);
   c->SetSourceEvent(Event);
   c->SetTarget(Target);
@@ -96,9 +87,7 @@ TkelE2PConnection* ConnFixture::NewE2P(const std::string& Name, TComponent* Sour
 
 TkelP2PConnection* ConnFixture::NewP2P(const std::string& Name, TComponent* Source, const std::string& SourceProperty,
                                        TComponent* Target, const std::string& TargetProperty) {
-  auto* c = New<TkelP2PConnection>(Form.get());
-  c->SetName(Name);
-  c->SetConnectionList(List);
+  auto* c = NewConnection<TkelP2PConnection>(Name, true);
   c->SetSource(Source);
   c->SetSourceProperty(SourceProperty);
   c->SetTarget(Target);
@@ -111,6 +100,23 @@ TkelParameterConnection* ConnFixture::Binding(TkelE2MConnection* c, const std::s
   for (int i = 0; i < bindings->GetCount(); ++i)
     if (bindings->GetItem(i)->GetParameterName() == Parameter) return bindings->GetItem(i);
   return nullptr;
+}
+
+void ConnFixture::BindEvent(TkelE2MConnection* c, const std::string& Parameter, const std::string& EventParameter) {
+  TkelParameterConnection* b = Binding(c, Parameter);
+  b->SetOptions(voEventProperty);
+  b->SetEventParameter(EventParameter);
+}
+
+TkelParameterConnection* ConnFixture::BindProperty(TkelE2MConnection* c, const std::string& Parameter,
+                                                   TComponent* Component, const std::string& Property,
+                                                   const Variant& Index) {
+  TkelParameterConnection* b = Binding(c, Parameter);
+  b->SetOptions(voComponentProperty);
+  b->SetComponent(Component);
+  b->SetComponentProperty(Property);
+  if (!Index.IsEmpty()) b->SetComponentPropertyIndex(Index);
+  return b;
 }
 
 }  // namespace conntest

@@ -226,6 +226,12 @@ class ConnFixture : public testing::Test {
                             TComponent* Target, const std::string& TargetProperty);
   // The binding of the connection named Parameter.
   static TkelParameterConnection* Binding(TkelE2MConnection* c, const std::string& Parameter);
+  // Binds Parameter to the event's parameter EventParameter.
+  static void BindEvent(TkelE2MConnection* c, const std::string& Parameter, const std::string& EventParameter);
+  // Binds Parameter to Component.Property (at Index when given).
+  static TkelParameterConnection* BindProperty(TkelE2MConnection* c, const std::string& Parameter,
+                                               TComponent* Component, const std::string& Property,
+                                               const Variant& Index = Variant());
   template <class T>
   T* Find(TComponent* Root, const std::string& Name) {
     return As<T>(Root->FindComponent(Name));
@@ -237,6 +243,22 @@ class ConnFixture : public testing::Test {
   TLamp* Lamp2 = nullptr;
   TLamp* Lamp3 = nullptr;
   TkelConnectionList* List = nullptr;
+
+ private:
+  // A new connection of class C named Name, owned by the form.
+  template <class C>
+  C* NewConnection(const std::string& Name, bool InList) {
+    auto* c = New<C>(Form.get());
+    c->SetName(Name);
+    if (InList) c->SetConnectionList(List);
+    return c;
+  }
+  template <class T>
+  T* Named(const std::string& Name) {
+    auto* c = New<T>(Form.get());
+    c->SetName(Name);
+    return c;
+  }
 };
 
 }  // namespace conntest

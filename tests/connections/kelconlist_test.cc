@@ -27,9 +27,7 @@ HOST_IMPL(TCountingE2M, TkelE2MConnection)
 void BindCombine(TkelE2MConnection* c, const std::string& prefix) {
   ConnFixture::Binding(c, "Prefix")->SetConstant(prefix);
   ConnFixture::Binding(c, "Value")->SetConstant("v");
-  TkelParameterConnection* sender = ConnFixture::Binding(c, "Sender");
-  sender->SetOptions(voEventProperty);
-  sender->SetEventParameter("Sender");
+  ConnFixture::BindEvent(c, "Sender", "Sender");
 }
 
 using ConnectionBase = ConnFixture;

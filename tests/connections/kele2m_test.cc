@@ -142,22 +142,11 @@ using EventToMethod = ConnFixture;
 void BuildRoad(ConnFixture& f) {
   TkelE2MConnection* c1 = f.NewE2M("E2M1", f.Action, "OnExecute", f.Lamp2, "Combine");
   ConnFixture::Binding(c1, "Prefix")->SetConstant("n=");
-  TkelParameterConnection* value = ConnFixture::Binding(c1, "Value");
-  value->SetOptions(voComponentProperty);
-  value->SetComponent(f.Lamp1);
-  value->SetComponentProperty("Items");
-  value->SetComponentPropertyIndex(VarArrayOf({1}));
-  TkelParameterConnection* sender = ConnFixture::Binding(c1, "Sender");
-  sender->SetOptions(voEventProperty);
-  sender->SetEventParameter("Sender");
+  ConnFixture::BindProperty(c1, "Value", f.Lamp1, "Items", VarArrayOf({1}));
+  ConnFixture::BindEvent(c1, "Sender", "Sender");
   TkelE2MConnection* c2 = f.NewE2M("E2M2", f.Lamp1, "OnQuery", f.Lamp2, "Decorate");
-  TkelParameterConnection* text = ConnFixture::Binding(c2, "Text");
-  text->SetOptions(voEventProperty);
-  text->SetEventParameter("Text");
-  TkelParameterConnection* level = ConnFixture::Binding(c2, "Level");
-  level->SetOptions(voComponentProperty);
-  level->SetComponent(f.Lamp2);
-  level->SetComponentProperty("Level");
+  ConnFixture::BindEvent(c2, "Text", "Text");
+  ConnFixture::BindProperty(c2, "Level", f.Lamp2, "Level");
 }
 
 TEST_F(EventToMethod, TheRoadOfOneEventFromAFormFile) {
@@ -183,12 +172,8 @@ TEST_F(EventToMethod, TheRoadOfOneEventFromAFormFile) {
 
 TEST_F(EventToMethod, ComponentPropertyIsWrittenBackEvenWhenUnchanged) {
   TkelE2MConnection* c = NewE2M("E2M1", Lamp1, "OnChange", Lamp2, "Combine");
-  TkelParameterConnection* value = Binding(c, "Value");
-  value->SetOptions(voComponentProperty);
-  value->SetComponent(Lamp3);
-  value->SetComponentProperty("Caption");
-  Binding(c, "Sender")->SetOptions(voEventProperty);
-  Binding(c, "Sender")->SetEventParameter("Sender");
+  BindProperty(c, "Value", Lamp3, "Caption");
+  BindEvent(c, "Sender", "Sender");
   Lamp3->SetCaption("12");
   ASSERT_TRUE(c->Connect());
   const int writes = Lamp3->CaptionWrites;
@@ -206,8 +191,7 @@ TEST_F(EventToMethod, IncompleteBindingsRaiseNamingConnectionAndBinding) {
   TkelE2MConnection* c = NewE2M("E2M1", Lamp1, "OnChange", Lamp2, "Combine");
   ASSERT_TRUE(c->Connect());
   const auto fire = [&] { return RaisedMessage([&] { Lamp1->Change(); }); };
-  Binding(c, "Sender")->SetOptions(voEventProperty);
-  Binding(c, "Sender")->SetEventParameter("Sender");
+  BindEvent(c, "Sender", "Sender");
   TkelParameterConnection* value = Binding(c, "Value");
   value->SetOptions(voComponentProperty);
   EXPECT_EQ(fire(), "Connection E2M1: parameter binding 'Value' has no component");
@@ -261,12 +245,8 @@ TEST_F(EventToMethod, RemovedComponentsClearTheirBindingsAndNames) {
 }
 
 TEST_F(EventToMethod, AMethodThatFreesItsOwnConnectionStopsTheHandler) {
-  auto* c = New<TkelE2MConnection>(Lamp3);  // owned, and so freed, by its target
-  c->SetName("E2M1");
-  c->SetSource(Lamp1);
-  c->SetSourceEvent("OnChange");
-  c->SetTarget(Lamp3);
-  c->SetTargetMethod("Vanish");
+  TkelE2MConnection* c = NewE2M("E2M1", Lamp1, "OnChange", Lamp3, "Vanish", false);
+  Lamp3->InsertComponent(c);  // owned, and so freed, by its target
   ASSERT_TRUE(c->Connect());
   Lamp1->Change();  // Vanish frees Lamp3 and the connection with it
   EXPECT_EQ(Form->FindComponent("Lamp3"), nullptr);

@@ -78,12 +78,10 @@ TEST_F(Variables, NewVariableListsTheFeaturesOfTObjectWithSelfAndOnInstanceChang
   TkelPropertyInfo* self = info->FindProperty("Self");
   EXPECT_EQ(self, info->GetInstanceInfo()->FindProperty("Self"));  // shared, not copied
   EXPECT_EQ(self->Style, TkelPropertyStyle({psReadable, psWritable}));
-  EXPECT_EQ(self->Visibility, pvPublished);
   EXPECT_EQ(plain->FindProperty("Self")->Style, TkelPropertyStyle({psReadable}));  // only the shared record changed
   ASSERT_EQ(info->GetEventCount(), 1);
   TkelEventInfo* change = info->GetEvents(0);
   EXPECT_EQ(change->Name, "OnInstanceChange");
-  EXPECT_EQ(change->Visibility, pvPublished);
   ASSERT_EQ(change->GetArgCount(), 1);
   EXPECT_EQ(change->GetArgs(0)->Name, "Instance");
   EXPECT_EQ(info->GetInstanceInfo()->FindEvent("OnInstanceChange"), nullptr);
@@ -225,8 +223,7 @@ TEST_F(Variables, FilledByOneConnectionAndUsedByAnother) {
   TkelE2MConnection* use = NewE2M("Use", Lamp2, "OnChange", v, "Clear");
   TkelE2MConnection* tell = NewE2M("Tell", v, "OnInstanceChange", Lamp3, "Combine");
   Binding(tell, "Prefix")->SetConstant("held");
-  Binding(tell, "Sender")->SetOptions(voEventProperty);
-  Binding(tell, "Sender")->SetEventParameter("Instance");
+  BindEvent(tell, "Sender", "Instance");
   ASSERT_TRUE(use->Connect() && tell->Connect());
   Lamp1->Log = {"a"};
   EXPECT_EQ(RaisedMessage([&] { Lamp2->Change(); }), "Method Clear of TLamp cannot be called: the variable holds no object!");

@@ -13,9 +13,8 @@ using host::testkit::RaisedMessage;
 
 inline std::string StyleText(TkelPropertyStyle s) {
   std::string t;
-  if (s.Contains(psReadable)) t += "R";
-  if (s.Contains(psWritable)) t += "W";
-  if (s.Contains(psIndexed)) t += "I";
+  for (const auto& [style, letter] : {std::pair{psReadable, 'R'}, {psWritable, 'W'}, {psIndexed, 'I'}})
+    if (s.Contains(style)) t += letter;
   return t;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -81,38 +82,34 @@ TEST(KelDescription, TokenizerAndEndOfText) {
 }
 
 TEST(KelDescription, ErrorsKeepEarlierEntries) {
+  using Reader = void (TkelClassInfo::*)(std::string_view);
+  const Reader props = &TkelClassInfo::ReadKELProperties, events = &TkelClassInfo::ReadKELEvents;
   struct Case {
-    std::function<void(TkelClassInfo&, const char*)> read;
-    const char* text;
-    const char* message;
-    const char* kept;
+    Reader read;
+    const char *text, *message, *kept = "";
   };
-  auto props = [](TkelClassInfo& d, const char* t) { d.ReadKELProperties(t); };
-  auto methods = [](TkelClassInfo& d, const char* t) { d.ReadKELMethods(t); };
-  auto ctors = [](TkelClassInfo& d, const char* t) { d.ReadKELConstructors(t); };
-  auto events = [](TkelClassInfo& d, const char* t) { d.ReadKELEvents(t); };
   const Case cases[] = {
       {props, "Define::A::::pvPublic::0::Define::Name", " Invalid property visibility property!", "P A//1() "},
       {props, "Define::A::::pvPublic::0::define::B::::pvPublic::0", "Invalid property define token!", "P A//1() "},
-      {props, "Define::A::psReadable..psWritabel::pvPublic::0", "psReadable..psWritabel Invalid property style property!",
-       ""},
-      {props, "Define::A::..::pvPublic::0", ".. Invalid property style property!", ""},
-      {props, "Define::A::psReadable::pvPrivate::0", "pvPrivate Invalid property visibility property!", ""},
-      {props, "Define::A::::pvPublic::-1", "Invalid parameter count -1 (allowed: 0 to 255)!", ""},
-      {props, "Define::A::::pvPublic::256", "Invalid parameter count 256 (allowed: 0 to 255)!", ""},
-      {props, "Override::Nope::::pvPublic", "Property Nope to override not found!", ""},
+      {props, "Define::A::psReadable..psWritabel::pvPublic::0", "psReadable..psWritabel Invalid property style property!"},
+      {props, "Define::A::..::pvPublic::0", ".. Invalid property style property!"},
+      {props, "Define::A::psReadable::pvPrivate::0", "pvPrivate Invalid property visibility property!"},
+      {props, "Define::A::::pvPublic::-1", "Invalid parameter count -1 (allowed: 0 to 255)!"},
+      {props, "Define::A::::pvPublic::256", "Invalid parameter count 256 (allowed: 0 to 255)!"},
+      {props, "Override::Nope::::pvPublic", "Property Nope to override not found!"},
       {events, "Define::E::pvPublic::0::Define::F::pvPrivate::0", "pvPrivate Invalid event property visibility property!",
        "E E/1() "},
-      {events, "Defined::E::pvPublic::0", "Invalid property define token!", ""},
-      {events, "Override::OnNope::pvPublic", "Event OnNope to override not found!", ""},
-      {methods, "M::msFunction::0::N::msFunc::0", "Invalid method style property!", "M M/0() "},
-      {ctors, "Create::1::AOwner::Load", "'' is not a valid integer value", "C Create(,AOwner) "},
+      {events, "Defined::E::pvPublic::0", "Invalid property define token!"},
+      {events, "Override::OnNope::pvPublic", "Event OnNope to override not found!"},
+      {&TkelClassInfo::ReadKELMethods, "M::msFunction::0::N::msFunc::0", "Invalid method style property!", "M M/0() "},
+      {&TkelClassInfo::ReadKELConstructors, "Create::1::AOwner::Load", "'' is not a valid integer value",
+       "C Create(,AOwner) "},
   };
   for (const Case& c : cases) {
     // Twice, on two descriptors: a text read before raises the same again.
     for (int round = 0; round < 2; ++round) {
       Info d = NewInfo();
-      EXPECT_EQ(RaisedMessage([&] { c.read(*d, c.text); }), c.message) << c.text;
+      EXPECT_EQ(RaisedMessage([&] { ((*d).*c.read)(c.text); }), c.message) << c.text;
       EXPECT_EQ(Describe(*d), c.kept) << c.text;
     }
   }
@@ -132,8 +129,6 @@ TEST(KelDescription, OverridesAndDuplicates) {
   // duplicate and the index list are left as they were.
   EXPECT_EQ(Describe(*d), "P Items/W/2(,Row,Col) P Items/W/0() ");
   EXPECT_EQ(d->FindProperty("Items"), d->GetProperties(0));
-  d->ReadKELProperties("Override::Items::::pvProtected");
-  EXPECT_EQ(Describe(*d), "P Items/W/0(,Row,Col) P Items/W/0() ");
   // Overrides see entries defined earlier in the same text.
   d->ReadKELEvents("Define::OnA::pvPublic::0::Override::OnA::pvProtected::Define::OnA::pvPublished::0");
   EXPECT_EQ(d->GetEventCount(), 2);
@@ -168,7 +163,6 @@ TEST(KelRecords, AccessorsAndLifetime) {
   d->ReadKELProperties("Define::Tag::psReadable::pvPublished::0");
   TkelMethodInfo* clear = d->FindMethod("Clear");
   TkelMethodInfo* find = d->FindMethod("Find");
-  EXPECT_EQ(clear->GetArgCount(), 0);
   EXPECT_EQ(clear->Find("S"), nullptr);
   EXPECT_EQ(find->Find("S"), find->GetArgs(0));  // the earlier of two equal names
   EXPECT_EQ(find->Find("Index"), find->GetArgs(1));
@@ -177,8 +171,6 @@ TEST(KelRecords, AccessorsAndLifetime) {
   TkelEventInfo* key = d->FindEvent("OnKey");
   EXPECT_EQ(key->Find("Sender"), key->GetArgs(0));
   EXPECT_EQ(key->Find("sender"), nullptr);
-  EXPECT_EQ(d->FindProperty("Tag")->GetIndexCount(), 0);
-  EXPECT_EQ(clear->ClassParent(), &TkelFeature::StaticMetaClass);
 
   // Records outlive their descriptor; the Descriptor field keeps its identity.
   const TkelClassInfo* gone = d.get();
@@ -374,8 +366,7 @@ TEST_F(ListenerFixture, HandlerMayFreeTheDescriptorOrItsListener) {
   EXPECT_EQ(d, nullptr);
 
   d = host::MakeOwned<TRootInfo>();
-  d->InitMetaData();
-  d->SetOwner(owner.get());
+  SetUp();
   TkelListener* gone = nullptr;
   gone = Listen("OnChange", "g", [&] {
     d->RemoveListener(gone);

@@ -3,14 +3,28 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "core/kelcommon.h"
+#include "host/classes/thread.h"
 #include "host/rtl/sysutils.h"
 #include "tests/support/raises.h"
 
 namespace kel::test {
+
+// A thread that finishes at once with exit value 7 (TThread itself is
+// abstract); its HOST_IMPL is in test_widget.cc.
+class TSevenThread : public host::TThread {
+  HOST_CLASS(TSevenThread, host::TThread)
+  TSevenThread() : TThread(true) {}
+
+ protected:
+  ~TSevenThread() override = default;
+  void Execute() override { SetReturnValue(7); }
+};
 
 // The message of the exception of type E that `f` raises, or a marker text.
 using host::testkit::RaisedMessage;
@@ -47,5 +61,32 @@ inline TkelMethodInfo* Invoke(TkelClassInfo* d, const char* name, std::initializ
 }
 // An address or object reference as descriptors pass it.
 inline host::Variant Addr(const void* p) { return host::Variant::FromPointer(p); }
+
+// The descriptor the registry hands out for `object` (the test program
+// started the library, which registered every descriptor unit).
+inline TkelClassInfo* Describe(host::TObject* object) { return TkelClassRegistry::GetInfo(object); }
+// A descriptor of class `info` made and owned by the test (not cached).
+inline TkelClassInfo* MakeDescriptor(host::TClass info, host::TObject* owner = nullptr) {
+  auto* d = host::As<TkelClassInfo>(info->Create(nullptr));
+  d->InitMetaData();
+  d->SetOwner(owner);
+  return d;
+}
+// A new listener for `event` on d running `onEvent`; the test removes and
+// frees it with Unlisten.
+inline TkelListener* Listen(TkelClassInfo* d, const std::string& event,
+                            std::function<void(host::TObject*, TkelEventInfo*)> onEvent) {
+  TkelListener* l = host::New<TkelListener>();
+  l->EventName = event;
+  l->OnEvent = TNotifyKELEvent(std::move(onEvent));
+  d->AddListener(l);
+  return l;
+}
+inline void Unlisten(TkelClassInfo* d, const std::vector<TkelListener*>& listeners) {
+  for (TkelListener* l : listeners) {
+    d->RemoveListener(l);
+    l->Free();
+  }
+}
 
 }  // namespace kel::test

@@ -7,9 +7,8 @@
 
 #include <cstdint>
 #include <deque>
-#include <vector>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "host/classes/lists.h"
 #include "tests/descriptors/descriptor_test_support.h"
@@ -43,17 +42,6 @@ class TLinkProbe : public host::TBasicActionLink {
 };
 HOST_IMPL(TLinkProbe, host::TBasicActionLink)
 
-// A thread that finishes at once with exit value 7.
-class TSevenThread : public host::TThread {
-  HOST_CLASS(TSevenThread, host::TThread)
-  TSevenThread() : TThread(true) {}
-
- protected:
-  ~TSevenThread() override = default;
-  void Execute() override { SetReturnValue(7); }
-};
-HOST_IMPL(TSevenThread, host::TThread)
-
 namespace {
 
 using host::TObject;
@@ -61,7 +49,6 @@ using host::Variant;
 
 class ComponentDescriptors : public testing::Test {
  protected:
-  void SetUp() override { RegisterComponentDescriptors(); }
   void TearDown() override {
     for (TkelListener* l : listeners_) l->Free();
   }
@@ -77,20 +64,15 @@ class ComponentDescriptors : public testing::Test {
   }
   // Counts the notifications of `event` on `d`; `last` receives the records' values.
   int& Listen(TkelClassInfo& d, const std::string& event, std::vector<Variant>* last = nullptr) {
-    TkelListener* l = host::New<TkelListener>();
-    listeners_.push_back(l);
     int& count = counts_.emplace_back(0);
-    l->EventName = event;
-    l->OnEvent = [&count, last](TObject*, TkelEventInfo* info) {
+    listeners_.push_back(test::Listen(&d, event, [&count, last](TObject*, TkelEventInfo* info) {
       ++count;
       if (!last) return;
       last->clear();
       for (int i = 0; i < info->GetArgCount(); ++i) last->push_back(info->GetArgs(i)->Value);
-    };
-    d.AddListener(l);
+    }));
     return count;
   }
-
 
  private:
   std::vector<TkelListener*> listeners_;
@@ -115,9 +97,6 @@ TEST_F(ComponentDescriptors, ComponentStateAndStyleTravelByAddressThroughScratch
   const Variant style = Read(d, "ComponentStyle");
   EXPECT_NE(style, first);  // a scratch slot of its own
   EXPECT_EQ(*static_cast<const host::TComponentStyle*>(style.AsPointer()), c->GetComponentStyle());
-  // Both are read-only: a write falls through to the root.
-  EXPECT_EQ(MessageOf([&] { Write(d, "ComponentState", first); }), "Property ComponentState not found!");
-  EXPECT_EQ(c->GetComponentState(), *state);
 }
 
 TEST_F(ComponentDescriptors, NameGoesThroughTheVirtualSetterAndItsChecks) {
@@ -171,13 +150,10 @@ TEST_F(ComponentDescriptors, IntegerPropertiesConvertOrLeaveTheComponentUnchange
   TkelClassInfo* d = TkelClassRegistry::GetInfo(second);
   Write(d, "Tag", Variant("12"));
   EXPECT_EQ(second->GetTag(), 12);
-  EXPECT_THROW(Write(d, "Tag", Variant("twelve")), host::EVariantError);
-  EXPECT_EQ(second->GetTag(), 12);
   EXPECT_EQ(Read(d, "ComponentIndex"), Variant(1));
   Write(d, "ComponentIndex", Variant(0));
   EXPECT_EQ(owner->GetComponents(0), second);
   EXPECT_EQ(owner->GetComponents(1), first);
-  EXPECT_EQ(MessageOf([&] { Write(d, "ComponentCount", Variant(3)); }), "Property ComponentCount not found!");
   EXPECT_EQ(owner->GetComponentCount(), 2);
 }
 
@@ -209,7 +185,6 @@ TEST_F(ComponentDescriptors, ThreadSystemValuesAndWaitForResultTravelByAddress) 
   const Variant id = Read(d, "ThreadID");
   EXPECT_NE(id, handle);
   EXPECT_EQ(*static_cast<const uint32_t*>(id.AsPointer()), t->GetThreadID());
-  EXPECT_EQ(MessageOf([&] { Write(d, "Handle", handle); }), "Property Handle not found!");
 
   // Priority is the ordinal; an ordinal outside the enumeration is refused by the host.
   Write(d, "Priority", Variant(1));

@@ -29,15 +29,9 @@ struct TDescribed {
   TDescribed(const TDescribed&) = delete;
   TDescribed& operator=(const TDescribed&) = delete;
 
-  Variant Get(const char* name) { return Info->GetProperty(Info->FindProperty(name)); }
-  void Set(const char* name, const Variant& v) { Info->SetProperty(Info->FindProperty(name), v); }
-  TkelMethodInfo* Call(const char* name, std::vector<Variant> args) {
-    TkelMethodInfo* m = Info->FindMethod(name);
-    for (int i = 0; i < m->GetArgCount() && i < static_cast<int>(args.size()); ++i)
-      m->GetArgs(i)->Value = args[static_cast<std::size_t>(i)];
-    Info->InvokeMethod(m);
-    return m;
-  }
+  Variant Get(const char* name) { return Read(Info, name); }
+  void Set(const char* name, const Variant& v) { Write(Info, name, v); }
+  TkelMethodInfo* Call(const char* name, std::initializer_list<Variant> args) { return Invoke(Info, name, args); }
   D* Info;
 };
 
@@ -199,49 +193,40 @@ TEST_F(Pattern, MethodsConvertArgumentsStoreResultsAndWriteBackByReference) {
 }
 
 TEST_F(Pattern, HooksRunThePreviousHandlerThenTheListenersAndWriteBack) {
-  // Reinstall with handlers present before hooking.
-  D.Info->SetOwner(nullptr);
+  // Reinstalls the hook with `previous` in place before hooking.
+  const auto rehook = [&](TTestKeyEvent previous) {
+    D.Info->SetOwner(nullptr);
+    Widget->OnKey = std::move(previous);
+    D.Info->SetOwner(Widget.get());
+  };
   std::vector<std::string> calls;
-  Widget->OnKey = TTestKeyEvent([&](host::TObject*, uint16_t& key, TTestOptions) {
+  const TTestKeyEvent logging([&](host::TObject*, uint16_t& key, TTestOptions) {
     calls.push_back("previous:" + std::to_string(key));
     key = 777;  // replaced by the record's value afterwards
   });
-  D.Info->SetOwner(Widget.get());
-
-  TkelListener* listener = host::New<TkelListener>();
-  listener->EventName = "OnKey";
-  listener->OnEvent = TNotifyKELEvent([&](host::TObject* sender, TkelEventInfo* e) {
+  rehook(logging);
+  TkelListener* listener = Listen(D.Info, "OnKey", [&](host::TObject* sender, TkelEventInfo* e) {
     EXPECT_EQ(sender, Widget.get());
     EXPECT_EQ(e->GetArgs(0)->Value, Variant::FromPointer(Widget.get()));
     const auto* shift = static_cast<const TTestOptions*>(e->GetArgs(2)->Value.AsPointer());
     calls.push_back("listener:" + e->GetArgs(1)->Value.AsString() + (shift->Contains(toBold) ? "+bold" : ""));
     e->GetArgs(1)->Value = Variant(e->GetArgs(1)->Value.AsInteger() + 1);
   });
-  D.Info->AddListener(listener);
   EXPECT_EQ(Widget->PressKey(65, {toBold}), 66);
   EXPECT_EQ(calls, (std::vector<std::string>{"previous:65", "listener:65+bold"}));
 
   // An exception of the previous handler propagates and skips the listeners.
-  D.Info->SetOwner(nullptr);
-  Widget->OnKey = TTestKeyEvent([](host::TObject*, uint16_t&, TTestOptions) { throw host::EAbort("stop"); });
-  D.Info->SetOwner(Widget.get());
+  rehook(TTestKeyEvent([](host::TObject*, uint16_t&, TTestOptions) { throw host::EAbort("stop"); }));
   calls.clear();
   EXPECT_THROW(Widget->PressKey(1, {}), host::EAbort);
   EXPECT_TRUE(calls.empty());
-  D.Info->SetOwner(nullptr);
-  Widget->OnKey = TTestKeyEvent([&](host::TObject*, uint16_t& key, TTestOptions) {
-    calls.push_back("previous:" + std::to_string(key));
-    key = 777;
-  });
-  D.Info->SetOwner(Widget.get());
+  rehook(logging);
 
   // Without listeners the record still decides: the value captured before
   // the previous handler ran.
-  D.Info->RemoveListener(listener);
-  calls.clear();
+  Unlisten(D.Info, {listener});
   EXPECT_EQ(Widget->PressKey(10, {}), 10);
   EXPECT_EQ(calls, (std::vector<std::string>{"previous:10"}));
-  listener->Free();
 }
 
 TEST_F(Pattern, UnhookingRestoresExactlyTheSavedHandlers) {
@@ -279,10 +264,7 @@ TEST_F(Pattern, AHandlerMayFreeTheOwnerAndItsDescriptor) {
   int after = 0;
   doomed->OnChange = host::TNotifyEvent([&](host::TObject*) { ++after; });
   TkelClassInfo* cached = TkelClassRegistry::GetInfo(doomed);
-  TkelListener* freer = host::New<TkelListener>();
-  freer->EventName = "OnChange";
-  freer->OnEvent = TNotifyKELEvent([](host::TObject* sender, TkelEventInfo*) { sender->Free(); });
-  cached->AddListener(freer);
+  TkelListener* freer = Listen(cached, "OnChange", [](host::TObject* sender, TkelEventInfo*) { sender->Free(); });
   doomed->Change();  // frees doomed and (through the registry) its descriptor
   EXPECT_EQ(after, 1);
   freer->Free();

@@ -68,12 +68,7 @@ class TTestWidget : public host::TObject {
       if (items_[static_cast<std::size_t>(index)] == s) return true;
     return false;
   }
-  void Inflate(TTestRect& r, int32_t by) const {
-    r.Left -= by;
-    r.Top -= by;
-    r.Right += by;
-    r.Bottom += by;
-  }
+  void Inflate(TTestRect& r, int32_t by) const { r = {r.Left - by, r.Top - by, r.Right + by, r.Bottom + by}; }
   int32_t Sum(int32_t a, int32_t b) const { return a + b; }
 
   void Change() {

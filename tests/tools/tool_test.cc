@@ -18,6 +18,12 @@ namespace {
 
 std::string Example(const char* name) { return FindExample(std::string("examples/connections/") + name); }
 
+std::string FileText(const std::string& path) {
+  host::TOwned<host::TMemoryStream> file = host::MakeOwned<host::TMemoryStream>();
+  file->LoadFromFile(path);
+  return std::string(static_cast<const char*>(file->GetMemory()), file->GetSize());
+}
+
 // Runs Script on the run-time form at Path; the output after the line that
 // reports the reading, and the result.
 std::pair<std::string, bool> RunOn(const std::string& Path, const std::string& Script) {
@@ -59,10 +65,7 @@ TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
 // variable filled by one connection and used by two others (the held
 // action's OnExecute reaches a connection whose Source is the variable).
 TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
-  host::TOwned<host::TMemoryStream> script = host::MakeOwned<host::TMemoryStream>();
-  script->LoadFromFile(Example("links.run"));
-  auto [out, ok] = RunOn(Example("links.dfm"),
-                         std::string(static_cast<const char*>(script->GetMemory()), script->GetSize()));
+  auto [out, ok] = RunOn(Example("links.dfm"), FileText(Example("links.run")));
   EXPECT_TRUE(ok) << out;
   for (const char* expected : {"  trace TagLink: Primary.Connect -> Mirror.Tag := 1\n> get Mirror.Tag\n  = 1\n", "  trace TagLink: Primary.OnUpdate -> Mirror.Tag := 5\n",
                                "  trace TagLink: Mirror.OnUpdate -> Primary.Tag := 7\n  = True\n> get Primary.Tag\n  = 7\n",
@@ -153,9 +156,7 @@ TEST(ToolExamples, EveryConnectionExampleRoundTripsAndReads) {
     host::TOwned<host::TMemoryStream> binary = LoadBinaryForm(entry.path().string());
     host::TOwned<host::TStringStream> text = host::MakeOwned<host::TStringStream>();
     host::ObjectBinaryToText(binary.get(), text.get());
-    host::TOwned<host::TMemoryStream> file = host::MakeOwned<host::TMemoryStream>();
-    file->LoadFromFile(entry.path().string());
-    EXPECT_EQ(text->GetDataString(), std::string(static_cast<const char*>(file->GetMemory()), file->GetSize()));
+    EXPECT_EQ(text->GetDataString(), FileText(entry.path().string()));
     // At run time a reference the acceptance check refuses fails the read.
     if (entry.path().filename() == "broken.dfm")
       EXPECT_THROW(ReadRunTimeForm(entry.path().string()), host::Exception);

@@ -103,11 +103,6 @@ TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner) {
 
   first->SetName("BUTTON1");  // a change of case only is no clash with itself
   EXPECT_EQ(first->GetName(), "BUTTON1");
-  second->SetName("Button2");
-  EXPECT_EQ(owner->FindComponent("button2"), second);
-  EXPECT_EQ(owner->FindComponent("Button3"), nullptr);
-  second->SetName("");
-  EXPECT_EQ(owner->FindComponent(""), nullptr);  // empty names are never found
 
   // A component without an owner may share a name; joining the owner may not.
   TOwned<TComponent> stranger(new TComponent(nullptr));
@@ -210,7 +205,6 @@ TEST(Component, StateFlagsAndStyle) {
   static_assert(sizeof(TComponentState) == 2 && sizeof(TComponentStyle) == 1);
   TOwned<TComponent> owner(new TComponent(nullptr));
   auto* child = new TComponent(owner.get());
-  EXPECT_EQ(owner->GetComponentStyle(), TComponentStyle{csInheritable});
   EXPECT_TRUE(owner->GetComponentState().Empty());
 
   owner->SetStateFlag(csLoading, true);

@@ -6,10 +6,10 @@ namespace filertest {
 
 HOST_IMPL(TFont, TPersistent)
 HOST_IMPL(TLine, TCollectionItem)
-HOST_IMPL(TGadget, TComponent)
-HOST_IMPL(TTestForm, TDataModule)
-HOST_IMPL(TBox, TComponent)
-HOST_IMPL(TBoxItem, TComponent)
+HOST_IMPL(TGadget, TLoadLogged<TComponent>)
+HOST_IMPL(TTestForm, TLoadLogged<TDataModule>)
+HOST_IMPL(TBox, TLoadLogged<TComponent>)
+HOST_IMPL(TBoxItem, TLoadLogged<TComponent>)
 HOST_IMPL(TPicky, TComponent)
 
 std::vector<std::string>& LoadedLog() {
@@ -20,7 +20,7 @@ std::vector<std::string>& LoadedLog() {
 // ------------------------------------------------------------------ TGadget
 
 TGadget::TGadget(TComponent* AOwner)
-    : TComponent(AOwner),
+    : inherited(AOwner),
       FLines(New<TStringList>()),
       FItems(New<TCollection>(&TLine::StaticMetaClass)),
       FFont(New<TFont>()) {}
@@ -61,17 +61,11 @@ void TGadget::DefineProperties(TFiler* Filer) {
   Filer->DefineProperty("Indexes", read, write, FIndexes.IsArray());
 }
 
-void TGadget::Loaded() {
-  inherited::Loaded();
-  LoadedLog().push_back(GetName());
-}
-
 // ---------------------------------------------------------------- TTestForm
 
 void TTestForm::Loaded() {
   FLoadedState = GetComponentState().Contains(csLoading) ? 1 : 0;
   inherited::Loaded();
-  LoadedLog().push_back(GetName());
 }
 
 // --------------------------------------------------------------------- TBox
@@ -79,11 +73,6 @@ void TTestForm::Loaded() {
 void TBox::GetChildren(TGetChildProc Proc, TComponent* Root) {
   for (TBoxItem* item : FItems)
     if (item->GetOwner() == Root) Proc(item);
-}
-
-void TBox::Loaded() {
-  inherited::Loaded();
-  LoadedLog().push_back(GetName());
 }
 
 void TBox::Destroy() {
@@ -102,11 +91,6 @@ void TBoxItem::SetParentComponent(TComponent* Value) {
   if (auto* box = dynamic_cast<TBox*>(Value)) SetBox(box);
 }
 
-void TBoxItem::Loaded() {
-  inherited::Loaded();
-  LoadedLog().push_back(GetName());
-}
-
 void TBoxItem::Destroy() {
   SetBox(nullptr);
   inherited::Destroy();
@@ -123,6 +107,13 @@ void TPicky::SetBuddy(TComponent* v) {
 namespace {
 
 int registrations = 0;
+
+// The classes a test form may name, and those with registered properties.
+constexpr TClass kStreamedClasses[] = {&TGadget::StaticMetaClass, &TTestForm::StaticMetaClass,
+                                       &TBox::StaticMetaClass,    &TBoxItem::StaticMetaClass,
+                                       &TPicky::StaticMetaClass,  &TLine::StaticMetaClass};
+constexpr TClass kPropertyClasses[] = {&TFont::StaticMetaClass, &TLine::StaticMetaClass, &TGadget::StaticMetaClass,
+                                       &TPicky::StaticMetaClass};
 
 }  // namespace
 
@@ -163,8 +154,7 @@ void RegisterTestClasses() {
                          Prop<&TGadget::GetReadOnlyFlag>("ReadOnlyFlag"),
                      });
   RegisterProperties(&TPicky::StaticMetaClass, {Prop<&TPicky::GetBuddy, &TPicky::SetBuddy>("Buddy")});
-  RegisterClasses({&TGadget::StaticMetaClass, &TTestForm::StaticMetaClass, &TBox::StaticMetaClass,
-                   &TBoxItem::StaticMetaClass, &TPicky::StaticMetaClass, &TLine::StaticMetaClass});
+  for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
 void UnregisterTestClasses() {
@@ -172,13 +162,9 @@ void UnregisterTestClasses() {
     UnregisterHostClasses();
     return;
   }
-  for (TClass c : {&TFont::StaticMetaClass, &TLine::StaticMetaClass, &TGadget::StaticMetaClass,
-                   &TPicky::StaticMetaClass})
-    UnregisterProperties(c);
-  for (TClass c : {&TGadget::StaticMetaClass, &TTestForm::StaticMetaClass, &TBox::StaticMetaClass,
-                   &TBoxItem::StaticMetaClass, &TPicky::StaticMetaClass, &TLine::StaticMetaClass,
-                   &TCollectionItem::StaticMetaClass})
-    UnRegisterClass(c);
+  for (TClass c : kPropertyClasses) UnregisterProperties(c);
+  for (TClass c : kStreamedClasses) UnRegisterClass(c);
+  UnRegisterClass(&TCollectionItem::StaticMetaClass);
   UnregisterHostClasses();
 }
 

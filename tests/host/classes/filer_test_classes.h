@@ -30,6 +30,17 @@ using TShades = TSet<TShade, 4>;
 // Every component's Loaded appends its name here.
 std::vector<std::string>& LoadedLog();
 
+// A component class whose Loaded appends the component's name to LoadedLog().
+template <class Base>
+class TLoadLogged : public Base {
+ public:
+  using Base::Base;
+  void Loaded() override {
+    Base::Loaded();
+    LoadedLog().push_back(this->GetName());
+  }
+};
+
 class TFont : public TPersistent {
   HOST_CLASS(TFont, TPersistent)
   int32_t GetSize() const { return FSize; }
@@ -53,8 +64,8 @@ class TLine : public TCollectionItem {
 };
 
 // One published property of every kind.
-class TGadget : public TComponent {
-  HOST_CLASS(TGadget, TComponent)
+class TGadget : public TLoadLogged<TComponent> {
+  HOST_CLASS(TGadget, TLoadLogged<TComponent>)
   explicit TGadget(TComponent* AOwner);
 
   int8_t FSmall = 0;
@@ -86,7 +97,6 @@ class TGadget : public TComponent {
   bool GetReadOnlyFlag() const { return FReadOnlyFlag; }
 
   void DefineProperties(TFiler* Filer) override;
-  void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  protected:
@@ -100,9 +110,9 @@ class TGadget : public TComponent {
 
 // The root of the test forms: a data module (it streams the components it
 // owns that have no parent of their own) that records its Loaded.
-class TTestForm : public TDataModule {
-  HOST_CLASS(TTestForm, TDataModule)
-  explicit TTestForm(TComponent* AOwner) : TDataModule(AOwner) {}
+class TTestForm : public TLoadLogged<TDataModule> {
+  HOST_CLASS(TTestForm, TLoadLogged<TDataModule>)
+  using inherited::inherited;
   void Loaded() override;
   int32_t FLoadedState = -1;  // csLoading bit seen by Loaded
 };
@@ -110,27 +120,25 @@ class TTestForm : public TDataModule {
 class TBoxItem;
 
 // Streams its items as nested children.
-class TBox : public TComponent {
-  HOST_CLASS(TBox, TComponent)
-  explicit TBox(TComponent* AOwner) : TComponent(AOwner) {}
+class TBox : public TLoadLogged<TComponent> {
+  HOST_CLASS(TBox, TLoadLogged<TComponent>)
+  using inherited::inherited;
   std::vector<TBoxItem*> FItems;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
-  void Loaded() override;
 
  protected:
   void Destroy() override;
 };
 
-class TBoxItem : public TComponent {
-  HOST_CLASS(TBoxItem, TComponent)
-  explicit TBoxItem(TComponent* AOwner) : TComponent(AOwner) {}
+class TBoxItem : public TLoadLogged<TComponent> {
+  HOST_CLASS(TBoxItem, TLoadLogged<TComponent>)
+  using inherited::inherited;
   TBox* FBox = nullptr;
   TBox* FParentSeenWhileReading = nullptr;
   void SetBox(TBox* Value);
   bool HasParent() override { return FBox != nullptr; }
   TComponent* GetParentComponent() override { return FBox; }
   void SetParentComponent(TComponent* Value) override;
-  void Loaded() override;
 
  protected:
   void Destroy() override;
@@ -140,7 +148,7 @@ class TBoxItem : public TComponent {
 // reference resolution.
 class TPicky : public TComponent {
   HOST_CLASS(TPicky, TComponent)
-  explicit TPicky(TComponent* AOwner) : TComponent(AOwner) {}
+  using TComponent::TComponent;
   TComponent* FBuddy = nullptr;
   bool FLoadingAtSet = false;  // csLoading while the reference was resolved
   TComponent* GetBuddy() const { return FBuddy; }

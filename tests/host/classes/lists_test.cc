@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/rtl/sysutils.h"
+#include "tests/support/raises.h"
 
 namespace host {
 namespace {
@@ -30,16 +31,7 @@ TOwned<TList> ListOf(std::initializer_list<int> ids) {
   return list;
 }
 
-// The message of the E raised by f, or a marker when nothing was raised.
-template <class E, class F>
-std::string ErrorOf(F f) {
-  try {
-    f();
-  } catch (const E& e) {
-    return e.Message();
-  }
-  return "<no exception>";
-}
+using testkit::RaisedMessage;
 
 // Records the notifications a descendant receives.
 using TLog = std::vector<std::pair<int, TListNotification>>;
@@ -59,22 +51,22 @@ HOST_IMPL(TRecordingList, TList)
 
 TEST(TList, IndexErrorsCarryTheIndexAndChangeNothing) {
   auto list = ListOf({0, 1, 2, 3, 4});
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Get(5); }), "List index out of bounds (5)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Put(-1, P(9)); }), "List index out of bounds (-1)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Delete(5); }), "List index out of bounds (5)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Insert(6, P(9)); }), "List index out of bounds (6)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Exchange(0, 7); }), "List index out of bounds (7)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Move(0, 5); }), "List index out of bounds (5)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Move(-2, 1); }), "List index out of bounds (-2)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Get(5); }), "List index out of bounds (5)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Put(-1, P(9)); }), "List index out of bounds (-1)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Delete(5); }), "List index out of bounds (5)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Insert(6, P(9)); }), "List index out of bounds (6)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Exchange(0, 7); }), "List index out of bounds (7)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Move(0, 5); }), "List index out of bounds (5)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Move(-2, 1); }), "List index out of bounds (-2)");
   EXPECT_EQ(Ids(*list), (std::vector<int>{0, 1, 2, 3, 4}));
 
   auto empty = ListOf({});
-  EXPECT_EQ(ErrorOf<EListError>([&] { empty->First(); }), "List index out of bounds (0)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { empty->Last(); }), "List index out of bounds (-1)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { empty->First(); }), "List index out of bounds (0)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { empty->Last(); }), "List index out of bounds (-1)");
   EXPECT_EQ(Id(list->First()), 0);
   EXPECT_EQ(Id(list->Last()), 4);
 
-  EXPECT_EQ(ErrorOf<EListError>([] { TList::Error("Bad item %d", 7); }), "Bad item 7");
+  EXPECT_EQ(RaisedMessage<EListError>([] { TList::Error("Bad item %d", 7); }), "Bad item 7");
 }
 
 TEST(TList, InsertMoveExchangeRemoveExtractPack) {
@@ -126,8 +118,8 @@ TEST(TList, CountAndCapacityRules) {
   EXPECT_EQ(list->GetCapacity(), 95);
 
   list->SetCount(2);
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->SetCount(-1); }), "List count out of bounds (-1)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->SetCapacity(1); }), "List capacity out of bounds (1)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->SetCount(-1); }), "List count out of bounds (-1)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->SetCapacity(1); }), "List capacity out of bounds (1)");
   EXPECT_EQ(Ids(*list), (std::vector<int>{0, 1}));
   EXPECT_EQ(list->GetCapacity(), 95);
   list->SetCapacity(2);
@@ -144,8 +136,8 @@ int CompareFails(void*, void*) { throw EListError("compare failed"); }
 
 TEST(TList, SortIsStableAndAllOrNothing) {
   auto list = ListOf({7, 3, 2, 6, 1, 0, 9, 8, 4});
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Sort(CompareFails); }), "compare failed");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Sort(nullptr); }), "Sort needs a compare function");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Sort(CompareFails); }), "compare failed");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Sort(nullptr); }), "Sort needs a compare function");
   EXPECT_EQ(Ids(*list), (std::vector<int>{7, 3, 2, 6, 1, 0, 9, 8, 4}));
   list->Sort(CompareCells);  // pairs (0,1), (2,3), ... compare equal
   EXPECT_EQ(Ids(*list), (std::vector<int>{1, 0, 3, 2, 4, 7, 6, 9, 8}));
@@ -186,7 +178,7 @@ TEST(TThreadList, DuplicatesRemoveAndClear) {
   list->Add(P(1));  // ignored by default
   EXPECT_EQ(count(), 1);
   list->SetDuplicates(dupError);
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Add(P(1)); }), "List does not allow duplicates");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Add(P(1)); }), "List does not allow duplicates");
   EXPECT_EQ(count(), 1);
   list->SetDuplicates(dupAccept);
   list->Add(P(1));
@@ -203,11 +195,11 @@ TEST(TThreadList, LockIsReentrantAndOwnedByOneThread) {
   TList* inner = list->LockList();
   list->Add(P(1));  // the holder may keep working through the thread list
   std::string otherThread;
-  std::thread([&] { otherThread = ErrorOf<EListError>([&] { list->UnlockList(); }); }).join();
+  std::thread([&] { otherThread = RaisedMessage<EListError>([&] { list->UnlockList(); }); }).join();
   EXPECT_EQ(otherThread, "The list is not locked by this thread");
   EXPECT_EQ(Ids(*inner), (std::vector<int>{1}));
   list->UnlockList();
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->UnlockList(); }), "The list is not locked by this thread");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->UnlockList(); }), "The list is not locked by this thread");
 }
 
 TEST(TThreadList, TwoThreadsAddConcurrently) {
@@ -259,9 +251,9 @@ TEST(TInterfaceList, CountsReferencesOfItsItems) {
   list->Insert(0, c);
   list->Add(a);
   EXPECT_EQ(a->RefCount(), 3);
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Insert(9, b); }), "List index out of bounds (9)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Put(4, b); }), "List index out of bounds (4)");
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Delete(-1); }), "List index out of bounds (-1)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Insert(9, b); }), "List index out of bounds (9)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Put(4, b); }), "List index out of bounds (4)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Delete(-1); }), "List index out of bounds (-1)");
   EXPECT_EQ(b->RefCount(), 1);
   EXPECT_EQ(list->GetCount(), 4);
 
@@ -293,14 +285,14 @@ TEST(TInterfaceList, ClearLockAndCapacity) {
   TOwned<TInterfaceList> list(new TInterfaceList);
   list->Add(new TTracked("x", &freed));
   list->Add(new TTracked("y", &freed));
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->SetCapacity(1); }), "List capacity out of bounds (1)");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->SetCapacity(1); }), "List capacity out of bounds (1)");
   EXPECT_EQ(list->Expand(), list.get());
   list->Lock();
   list->Lock();
   list->Unlock();
   list->Clear();  // works while the lock is held by this thread
   list->Unlock();
-  EXPECT_EQ(ErrorOf<EListError>([&] { list->Unlock(); }), "The list is not locked by this thread");
+  EXPECT_EQ(RaisedMessage<EListError>([&] { list->Unlock(); }), "The list is not locked by this thread");
   EXPECT_EQ(freed, (std::vector<std::string>{"x", "y"}));
   EXPECT_EQ(list->GetCount(), 0);
   EXPECT_EQ(list->GetCapacity(), 0);
@@ -310,9 +302,9 @@ TEST(TInterfaceList, ClearLockAndCapacity) {
 
 TEST(TBits, GrowsOnWriteAndFindsTheFirstClearBit) {
   TOwned<TBits> bits(new TBits);
-  EXPECT_EQ(ErrorOf<EBitsError>([&] { bits->GetBits(0); }), "Bits index out of range");
-  EXPECT_EQ(ErrorOf<EBitsError>([&] { bits->SetBits(-1, true); }), "Bits index out of range");
-  EXPECT_EQ(ErrorOf<EBitsError>([&] { bits->SetSize(-1); }), "Bits index out of range");
+  EXPECT_EQ(RaisedMessage<EBitsError>([&] { bits->GetBits(0); }), "Bits index out of range");
+  EXPECT_EQ(RaisedMessage<EBitsError>([&] { bits->SetBits(-1, true); }), "Bits index out of range");
+  EXPECT_EQ(RaisedMessage<EBitsError>([&] { bits->SetSize(-1); }), "Bits index out of range");
   EXPECT_EQ(bits->GetSize(), 0);
   EXPECT_EQ(bits->OpenBit(), 0);
 
@@ -320,7 +312,7 @@ TEST(TBits, GrowsOnWriteAndFindsTheFirstClearBit) {
   EXPECT_EQ(bits->GetSize(), 71);
   EXPECT_FALSE(bits->GetBits(69));
   EXPECT_TRUE(bits->GetBits(70));
-  EXPECT_EQ(ErrorOf<EBitsError>([&] { bits->GetBits(71); }), "Bits index out of range");
+  EXPECT_EQ(RaisedMessage<EBitsError>([&] { bits->GetBits(71); }), "Bits index out of range");
   for (int i = 0; i < 70; ++i) bits->SetBits(i, true);
   EXPECT_EQ(bits->OpenBit(), 71);  // all set: Size
   bits->SetBits(65, false);

@@ -182,11 +182,8 @@ TEST(Thread, ExceptionInExecuteIsKept) {
   });
   EXPECT_EQ(t->WaitFor(), 3u);
   ASSERT_TRUE(t->GetFatalException());
-  try {
-    std::rethrow_exception(t->GetFatalException());
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'x' is not a valid integer value");
-  }
+  EXPECT_EQ(host::testkit::RaisedMessage<EConvertError>([&] { std::rethrow_exception(t->GetFatalException()); }),
+            "'x' is not a valid integer value");
 
   // An exception from OnTerminate is kept the same way.
   TOwned<TTestThread> quiet(new TTestThread(true, [](TTestThread&) {}));
@@ -233,7 +230,6 @@ TEST(Thread, SuspendAndResume) {
 
 TEST(Thread, PriorityIsKeptAndChecked) {
   TOwned<TTestThread> t(new TTestThread(true, [](TTestThread&) {}));
-  EXPECT_EQ(t->GetPriority(), tpNormal);
   t->SetPriority(tpLower);
   EXPECT_EQ(t->GetPriority(), tpLower);
   EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->SetPriority(static_cast<TThreadPriority>(9)); }), "Invalid thread priority (9)");

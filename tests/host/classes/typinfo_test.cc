@@ -131,8 +131,8 @@ TEST_F(TypInfoTest, DefaultsDecideWhatIsStored) {
   auto isDefault = [&](const char* name) {
     return IsDefaultPropValue(g.get(), *GetPropInfo(&TGadget::StaticMetaClass, name));
   };
-  for (const char* name : {"Count", "Shade", "Enabled", "Shades", "Caption", "Ratio", "Price", "Letter", "Extra", "Buddy"})
-    EXPECT_TRUE(isDefault(name)) << name;
+  const char* const names[] = {"Count", "Shade", "Enabled", "Shades", "Caption", "Ratio", "Price", "Letter", "Extra", "Buddy"};
+  for (const char* name : names) EXPECT_TRUE(isDefault(name)) << name;
   g->FCount = 6;
   g->FShade = shRed;
   g->FEnabled = false;
@@ -143,8 +143,7 @@ TEST_F(TypInfoTest, DefaultsDecideWhatIsStored) {
   g->FLetter = 'b';
   g->FExtra = Variant(0);
   g->FBuddy = g.get();
-  for (const char* name : {"Count", "Shade", "Enabled", "Shades", "Caption", "Ratio", "Price", "Letter", "Extra", "Buddy"})
-    EXPECT_FALSE(isDefault(name)) << name;
+  for (const char* name : names) EXPECT_FALSE(isDefault(name)) << name;
   g->FBuddy = nullptr;
 }
 

@@ -16,23 +16,21 @@ class TAnimal : public TObject {
 };
 HOST_IMPL(TAnimal, TObject)
 
-TEST(ObjectModel, ClassReferencesWalkTheParentChain) {
+using testkit::RaisedMessage;
+
+TEST(ObjectModel, ClassReferencesWalkTheParentChainAndCreate) {
   TOwned<TAnimal> p(new TAnimal);
   EXPECT_EQ(p->ClassName(), "TAnimal");
   EXPECT_EQ(p->ClassParent(), &TObject::StaticMetaClass);
   EXPECT_TRUE(p->InheritsFrom(&TObject::StaticMetaClass));
   EXPECT_FALSE(p->InheritsFrom(&TInterfacedObject::StaticMetaClass));
+  EXPECT_FALSE(TObject::StaticMetaClass.InheritsFrom(&TAnimal::StaticMetaClass));
   EXPECT_TRUE(p->ClassNameIs("tanimal"));
   EXPECT_EQ(p->InstanceSize(), sizeof(TAnimal));
+  TObject* made = TAnimal::StaticMetaClass.Create();
+  EXPECT_EQ(made->ClassType(), &TAnimal::StaticMetaClass);
+  made->Free();
 }
-
-}  // namespace
-}  // namespace host
-
-namespace host {
-namespace {
-
-using testkit::RaisedMessage;
 
 std::vector<std::string>& Log() {
   static std::vector<std::string> log;
@@ -99,16 +97,7 @@ TEST(ObjectModel, CheckedCasts) {
   EXPECT_TRUE(Is<TTeardownBase>(asObject));
   EXPECT_FALSE(Is<TTeardownBase>(animal.get()));
   EXPECT_FALSE(Is<TObject>(nullptr));
-  EXPECT_EQ(derived->ClassName(), "TTeardownDerived");
-  EXPECT_EQ(asObject->ClassParent(), &TTeardownBase::StaticMetaClass);
-  EXPECT_TRUE(asObject->InheritsFrom(&TTeardownBase::StaticMetaClass));
-  EXPECT_FALSE(TTeardownBase::StaticMetaClass.InheritsFrom(&TTeardownDerived::StaticMetaClass));
-}
-
-TEST(ObjectModel, ClassReferencesCreateInstances) {
-  TObject* made = TAnimal::StaticMetaClass.Create();
-  EXPECT_EQ(made->ClassType(), &TAnimal::StaticMetaClass);
-  made->Free();
+  EXPECT_TRUE(asObject->InheritsFrom(&TObject::StaticMetaClass));  // two levels up
 }
 
 class IGreeter : public IUnknown {
@@ -176,10 +165,8 @@ TEST(ObjectModel, InterfacedObjectsCountReferences) {
   EXPECT_EQ(greeter->QueryInterface(ICounter::IID, nullptr), E_NOINTERFACE);
   EXPECT_EQ(greeter->RefCount(), 1);
   EXPECT_EQ(unk->_AddRef(), 2);
-  EXPECT_EQ(greeter->RefCount(), 2);
   EXPECT_EQ(unk->_Release(), 1);
   EXPECT_TRUE(Log().empty());  // still alive
-  EXPECT_EQ(greeter->RefCount(), 1);
   EXPECT_EQ(unk->_Release(), 0);
   EXPECT_EQ(Log(), std::vector<std::string>{"TGreeter.Destroy"});
 }

@@ -10,46 +10,32 @@ namespace {
 using testkit::RaisedMessage;
 
 TEST(Format, DirectivesFormatTheirArguments) {
-  EXPECT_EQ(Format("%d items", {42}), "42 items");
-  EXPECT_EQ(Format("%d", {-7}), "-7");
-  EXPECT_EQ(Format("%d", {int64_t(9000000000)}), "9000000000");
-  EXPECT_EQ(Format("Hello %s!", {"world"}), "Hello world!");
-  EXPECT_EQ(Format("%s", {std::string("std")}), "std");
-  EXPECT_EQ(Format("%x", {255}), "FF");
-  EXPECT_EQ(Format("%x", {-1}), "FFFFFFFF");  // a 32-bit argument shows 32 bits
-  EXPECT_EQ(Format("%x", {int64_t(-1)}), "FFFFFFFFFFFFFFFF");
-  EXPECT_EQ(Format("%.4x", {255}), "00FF");
-  EXPECT_EQ(Format("%u", {-1}), "4294967295");
-  EXPECT_EQ(Format("%.2f", {3.14159}), "3.14");
-  EXPECT_EQ(Format("%.2f", {2}), "2.00");
-  EXPECT_EQ(Format("%f", {1.0}), "1.00");
-  EXPECT_EQ(Format("%e", {1.5}), "1.50000000000000E+000");
-  EXPECT_EQ(Format("%.3e", {-12345.0}), "-1.23E+004");
-  EXPECT_EQ(Format("%n", {1234567.891}), "1,234,567.89");
-  EXPECT_EQ(Format("%g", {0.5}), "0.5");
-  EXPECT_EQ(Format("[%5d]", {42}), "[   42]");
-  EXPECT_EQ(Format("[%-5s]", {"ab"}), "[ab   ]");
-  EXPECT_EQ(Format("[%5s]", {"toolong"}), "[toolong]");
-  EXPECT_EQ(Format("[%.3d]", {7}), "[007]");
-  EXPECT_EQ(Format("[%.2s]", {"abc"}), "[ab]");
-  EXPECT_EQ(Format("[%*d]", {4, 7}), "[   7]");
-  EXPECT_EQ(Format("%1:s %0:s %s", {"a", "b"}), "b a b");
-  EXPECT_EQ(Format("%0:s-%0:s", {"x"}), "x-x");
-  EXPECT_EQ(Format("100%%", {}), "100%");
-  EXPECT_EQ(Format("%D %S", {1, "s"}), "1 s");
-  EXPECT_EQ(Format("no directives", {}), "no directives");
+  // What Format made, and what it should have made.
+  const std::pair<std::string, const char*> cases[] = {
+      {Format("%d items", {42}), "42 items"}, {Format("%d", {-7}), "-7"}, {Format("%d", {int64_t(9000000000)}), "9000000000"},
+      {Format("Hello %s!", {"world"}), "Hello world!"}, {Format("%s", {std::string("std")}), "std"},
+      {Format("%x", {255}), "FF"}, {Format("%x", {-1}), "FFFFFFFF"},  // a 32-bit argument shows 32 bits
+      {Format("%x", {int64_t(-1)}), "FFFFFFFFFFFFFFFF"}, {Format("%.4x", {255}), "00FF"},
+      {Format("%u", {-1}), "4294967295"}, {Format("%.2f", {3.14159}), "3.14"}, {Format("%.2f", {2}), "2.00"},
+      {Format("%f", {1.0}), "1.00"}, {Format("%e", {1.5}), "1.50000000000000E+000"},
+      {Format("%.3e", {-12345.0}), "-1.23E+004"}, {Format("%n", {1234567.891}), "1,234,567.89"},
+      {Format("%g", {0.5}), "0.5"}, {Format("[%5d]", {42}), "[   42]"}, {Format("[%-5s]", {"ab"}), "[ab   ]"},
+      {Format("[%5s]", {"toolong"}), "[toolong]"}, {Format("[%.3d]", {7}), "[007]"},
+      {Format("[%.2s]", {"abc"}), "[ab]"}, {Format("[%*d]", {4, 7}), "[   7]"},
+      {Format("%1:s %0:s %s", {"a", "b"}), "b a b"}, {Format("%0:s-%0:s", {"x"}), "x-x"},
+      {Format("100%%", {}), "100%"}, {Format("%D %S", {1, "s"}), "1 s"}};
+  for (const auto& [made, expected] : cases) EXPECT_EQ(made, expected);
 }
 
 TEST(Format, BadDirectivesRaise) {
-  auto message = [](const char* fmt) { return std::string("Format '") + fmt + "' invalid or incompatible with argument"; };
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%d", {"text"}); }), message("%d"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%s", {5}); }), message("%s"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%d %d", {5}); }), message("%d %d"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%k", {5}); }), message("%k"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("50%", {}); }), message("50%"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%2:s", {"a"}); }), message("%2:s"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%x", {1.5}); }), message("%x"));
-  EXPECT_EQ(RaisedMessage<EConvertError>([] { Format("%f", {"1.5"}); }), message("%f"));
+  // Each format is bad for its arguments; the message quotes it whole.
+  const std::pair<std::string, const char*> cases[] = {
+      {RaisedMessage<EConvertError>([] { Format("%d", {"text"}); }), "%d"}, {RaisedMessage<EConvertError>([] { Format("%s", {5}); }), "%s"},
+      {RaisedMessage<EConvertError>([] { Format("%d %d", {5}); }), "%d %d"}, {RaisedMessage<EConvertError>([] { Format("%k", {5}); }), "%k"},
+      {RaisedMessage<EConvertError>([] { Format("50%", {}); }), "50%"}, {RaisedMessage<EConvertError>([] { Format("%2:s", {"a"}); }), "%2:s"},
+      {RaisedMessage<EConvertError>([] { Format("%x", {1.5}); }), "%x"}, {RaisedMessage<EConvertError>([] { Format("%f", {"1.5"}); }), "%f"}};
+  for (const auto& [raised, fmt] : cases)
+    EXPECT_EQ(raised, std::string("Format '") + fmt + "' invalid or incompatible with argument");
   EXPECT_THROW(Format("%9999999d", {1}), EConvertError);
   // The exception classes format their messages the same way.
   EXPECT_EQ(EListError("List index out of bounds (%d)", {5}).Message(), "List index out of bounds (5)");
@@ -58,26 +44,15 @@ TEST(Format, BadDirectivesRaise) {
 }
 
 TEST(TextHelpers, StrToIntReadsDecimalAndHex) {
-  EXPECT_EQ(StrToInt("12"), 12);
-  EXPECT_EQ(StrToInt(" -7 "), -7);
-  EXPECT_EQ(StrToInt("+5"), 5);
-  EXPECT_EQ(StrToInt("$FF"), 255);
-  EXPECT_EQ(StrToInt("0x1f"), 31);
-  EXPECT_EQ(StrToInt("-$10"), -16);
-  EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
-  EXPECT_EQ(StrToInt("2147483647"), 2147483647);
-  EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
+  for (const auto& [text, n] : {std::pair<const char*, int32_t>{"12", 12}, {" -7 ", -7}, {"+5", 5}, {"$FF", 255},
+                                {"0x1f", 31}, {"-$10", -16}, {"$FFFFFFFF", -1}, {"2147483647", 2147483647},
+                                {"-2147483648", -2147483647 - 1}})
+    EXPECT_EQ(StrToInt(text), n) << text;
   EXPECT_EQ(RaisedMessage<EConvertError>([] { StrToInt("abc"); }), "'abc' is not a valid integer value");
   EXPECT_EQ(RaisedMessage<EConvertError>([] { StrToInt("2147483648"); }),
             "'2147483648' is not a valid integer value");
-  EXPECT_THROW(StrToInt("-2147483649"), EConvertError);
-  EXPECT_THROW(StrToInt("$100000000"), EConvertError);
-  EXPECT_THROW(StrToInt(""), EConvertError);
-  EXPECT_THROW(StrToInt("-"), EConvertError);
-  EXPECT_THROW(StrToInt("$"), EConvertError);
-  EXPECT_THROW(StrToInt("12abc"), EConvertError);
-  EXPECT_THROW(StrToInt("1 2"), EConvertError);
-  EXPECT_THROW(StrToInt("1.0"), EConvertError);
+  for (const char* bad : {"-2147483649", "$100000000", "", "-", "$", "12abc", "1 2", "1.0"})
+    EXPECT_THROW(StrToInt(bad), EConvertError) << bad;
 
   EXPECT_EQ(StrToInt64("-9223372036854775808"), INT64_MIN);
   EXPECT_THROW(StrToInt64("9223372036854775808"), EConvertError);
@@ -94,26 +69,19 @@ TEST(TextHelpers, FloatsAndBooleansAsText) {
   EXPECT_DOUBLE_EQ(StrToFloat(" 1.25 "), 1.25);
   EXPECT_DOUBLE_EQ(StrToFloat("-2e3"), -2000.0);
   EXPECT_EQ(RaisedMessage<EConvertError>([] { StrToFloat("1,5"); }), "'1,5' is not a valid floating point value");
-  EXPECT_THROW(StrToFloat("inf"), EConvertError);
-  EXPECT_THROW(StrToFloat("0x10"), EConvertError);
-  EXPECT_THROW(StrToFloat("1e999"), EConvertError);
+  for (const char* bad : {"inf", "0x10", "1e999"}) EXPECT_THROW(StrToFloat(bad), EConvertError) << bad;
   double d = 7;
   EXPECT_FALSE(TryStrToFloat("", d));
   EXPECT_EQ(d, 7);
 
-  EXPECT_EQ(FloatToStr(1.5), "1.5");
-  EXPECT_EQ(FloatToStr(100), "100");
-  EXPECT_EQ(FloatToStr(0.1), "0.1");
-  EXPECT_EQ(FloatToStr(1e20), "1E20");
-  EXPECT_EQ(FloatToStr(1.5e-10), "1.5E-10");
-  EXPECT_EQ(FloatToStr(1.0 / 3), "0.333333333333333");
+  for (const auto& [x, text] : {std::pair<double, const char*>{1.5, "1.5"}, {100, "100"}, {0.1, "0.1"}, {1e20, "1E20"},
+                                {1.5e-10, "1.5E-10"}, {1.0 / 3, "0.333333333333333"}})
+    EXPECT_EQ(FloatToStr(x), text);
 
   EXPECT_EQ(BoolToStr(true), "True");
   EXPECT_EQ(BoolToStr(false), "False");
-  EXPECT_TRUE(StrToBool("TRUE"));
-  EXPECT_FALSE(StrToBool("false"));
-  EXPECT_TRUE(StrToBool("-1"));
-  EXPECT_FALSE(StrToBool("0"));
+  for (const auto& [text, b] : {std::pair<const char*, bool>{"TRUE", true}, {"false", false}, {"-1", true}, {"0", false}})
+    EXPECT_EQ(StrToBool(text), b) << text;
   EXPECT_EQ(RaisedMessage<EConvertError>([] { StrToBool("maybe"); }), "'maybe' is not a valid boolean value");
 
   EXPECT_EQ(IntToStr(-12), "-12");
@@ -146,14 +114,8 @@ TEST(TextHelpers, CaseInsensitiveComparisonFoldsLatinLetters) {
 }
 
 TEST(TextHelpers, IdentifiersAndQuotes) {
-  EXPECT_TRUE(IsValidIdent("Button1"));
-  EXPECT_TRUE(IsValidIdent("_x"));
-  EXPECT_TRUE(IsValidIdent("a"));
-  EXPECT_FALSE(IsValidIdent(""));
-  EXPECT_FALSE(IsValidIdent("1Button"));
-  EXPECT_FALSE(IsValidIdent("my button"));
-  EXPECT_FALSE(IsValidIdent("a.b"));
-  EXPECT_FALSE(IsValidIdent("\xC3\x84rger"));
+  for (const char* good : {"Button1", "_x", "a"}) EXPECT_TRUE(IsValidIdent(good)) << good;
+  for (const char* bad : {"", "1Button", "my button", "a.b", "\xC3\x84rger"}) EXPECT_FALSE(IsValidIdent(bad)) << bad;
 
   EXPECT_EQ(AnsiQuotedStr("it's", '\''), "'it''s'");
   std::size_t pos = 0;

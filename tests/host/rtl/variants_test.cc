@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "tests/support/raises.h"
 
@@ -13,14 +14,10 @@ namespace {
 using testkit::RaisedMessage;
 
 // Constructors that would convert silently do not exist.
-static_assert(!std::is_constructible_v<Variant, int*>);
-static_assert(!std::is_constructible_v<Variant, const void*>);
-static_assert(!std::is_constructible_v<Variant, std::nullptr_t>);
-static_assert(!std::is_constructible_v<Variant, char>);
-static_assert(!std::is_constructible_v<Variant, std::size_t>);
-static_assert(!std::is_constructible_v<Variant, unsigned>);
-static_assert(std::is_constructible_v<Variant, uint16_t>);
-static_assert(std::is_constructible_v<Variant, const char (&)[4]>);
+template <class... T>
+constexpr bool kNoneConstructible = (!std::is_constructible_v<Variant, T> && ...);
+static_assert(kNoneConstructible<int*, const void*, std::nullptr_t, char, std::size_t, unsigned>);
+static_assert(std::is_constructible_v<Variant, uint16_t> && std::is_constructible_v<Variant, const char (&)[4]>);
 static_assert(sizeof(Variant) == 16);
 
 std::string CastMessage(const char* from, const char* to) {
@@ -31,66 +28,46 @@ std::string OverflowMessage(const char* from, const char* to) {
 }
 
 TEST(Variant, EachConstructorGivesItsKind) {
-  EXPECT_EQ(Variant().VarType(), varEmpty);
-  EXPECT_EQ(Variant::Null().VarType(), varNull);
-  EXPECT_EQ(Variant(7).VarType(), varInteger);
-  EXPECT_EQ(Variant(int16_t(-7)).VarType(), varInteger);
+  const std::pair<Variant, TVarType> kinds[] = {
+      {Variant(), varEmpty}, {Variant::Null(), varNull}, {Variant(7), varInteger}, {Variant(int16_t(-7)), varInteger},
+      {Variant(int64_t(7)), varInt64}, {Variant(7LL), varInt64}, {Variant(true), varBoolean}, {Variant(1.5), varDouble},
+      {Variant(Currency{15000}), varCurrency}, {Variant("abc"), varString}, {Variant(std::string("abc")), varString},
+      {Variant(u"abc"), varOleStr}, {Variant(std::u16string(u"abc")), varOleStr}};
+  for (const auto& [v, type] : kinds) EXPECT_EQ(v.VarType(), type) << VarTypeAsText(type);
   EXPECT_EQ(Variant(uint8_t(200)).AsInteger(), 200);
-  EXPECT_EQ(Variant(int64_t(7)).VarType(), varInt64);
-  EXPECT_EQ(Variant(7LL).VarType(), varInt64);
-  EXPECT_EQ(Variant(true).VarType(), varBoolean);
-  EXPECT_EQ(Variant(1.5).VarType(), varDouble);
-  EXPECT_EQ(Variant(Currency{15000}).VarType(), varCurrency);
-  EXPECT_EQ(Variant("abc").VarType(), varString);
-  EXPECT_EQ(Variant(std::string("abc")).VarType(), varString);
   EXPECT_EQ(Variant(static_cast<const char*>(nullptr)).AsString(), "");
-  EXPECT_EQ(Variant(u"abc").VarType(), varOleStr);
-  EXPECT_EQ(Variant(std::u16string(u"abc")).VarType(), varOleStr);
 
-  Variant empty, null = Variant::Null();
+  Variant empty, null = Variant::Null(), v = 5;
   EXPECT_TRUE(empty.IsEmpty());
   EXPECT_FALSE(empty.IsNull());
   EXPECT_TRUE(VarIsNull(null));
   EXPECT_FALSE(VarIsEmpty(null));
-  EXPECT_FALSE(VarIsArray(Variant(1)));
-  EXPECT_EQ(VarType(Variant(1)), varInteger);
-
-  Variant v = 5;
+  EXPECT_FALSE(VarIsArray(v));
   v.Clear();
   EXPECT_TRUE(v.IsEmpty());
 }
 
 TEST(Variant, StringsAndNumbersConvertBothWays) {
-  EXPECT_EQ(Variant("12").AsInteger(), 12);
   EXPECT_EQ(Variant(" -7 ").AsInteger(), -7);
-  EXPECT_EQ(Variant("$FF").AsInteger(), 255);
   EXPECT_EQ(Variant("$FFFFFFFF").AsInteger(), -1);
   EXPECT_EQ(Variant("9000000000").AsInt64(), 9000000000LL);
   EXPECT_DOUBLE_EQ(Variant("2.25").AsDouble(), 2.25);
   EXPECT_DOUBLE_EQ(Variant("12").AsDouble(), 12.0);
-  // Floating-point text rounds half to even, like a Double does.
-  EXPECT_EQ(Variant("1.5").AsInteger(), 2);
-  EXPECT_EQ(Variant("2.5").AsInteger(), 2);
-  EXPECT_EQ(Variant(-2.5).AsInteger(), -2);
+  // Floating-point text and values round half to even, like a Double does.
+  for (const auto& [v, n] : {std::pair{Variant("1.5"), 2}, {Variant("2.5"), 2}, {Variant(-2.5), -2}, {Variant(2.7), 3}})
+    EXPECT_EQ(v.AsInteger(), n) << v.AsString();
   EXPECT_EQ(Variant(3.5).AsInt64(), 4);
-  EXPECT_EQ(Variant(2.7).AsInteger(), 3);
-
-  EXPECT_EQ(Variant(12).AsString(), "12");
   EXPECT_EQ(Variant(int64_t(-9000000000)).AsString(), "-9000000000");
   EXPECT_EQ(Variant(1.5).AsString(), "1.5");
-  EXPECT_EQ(Variant(0.1).AsString(), "0.1");
 
-  // Text that is no number raises and names both types.
-  EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("abc").AsInteger(); }), CastMessage("String", "Integer"));
+  // Text that is no number raises, names both types and leaves the value as it was.
+  Variant text("abc");
+  EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([&] { text.AsInteger(); }), CastMessage("String", "Integer"));
+  EXPECT_EQ(text, Variant("abc"));
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("").AsDouble(); }), CastMessage("String", "Double"));
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("1.5x").AsInt64(); }), CastMessage("String", "Int64"));
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant(u"abc").AsInteger(); }),
             CastMessage("OleStr", "Integer"));
-  // The failed conversion leaves the value as it was.
-  Variant text("abc");
-  EXPECT_THROW(text.AsInteger(), EVariantError);
-  EXPECT_EQ(text.VarType(), varString);
-  EXPECT_EQ(text.AsString(), "abc");
 }
 
 TEST(Variant, BooleansFollowTheClassicRules) {
@@ -100,21 +77,12 @@ TEST(Variant, BooleansFollowTheClassicRules) {
   EXPECT_EQ(Variant(false).AsInteger(), 0);
   EXPECT_DOUBLE_EQ(Variant(true).AsDouble(), -1.0);
 
-  EXPECT_TRUE(Variant("true").AsBoolean());
-  EXPECT_TRUE(Variant(" TRUE ").AsBoolean());
-  EXPECT_FALSE(Variant("False").AsBoolean());
-  EXPECT_TRUE(Variant("2").AsBoolean());
-  EXPECT_FALSE(Variant("0").AsBoolean());
-  EXPECT_TRUE(Variant("0.5").AsBoolean());
-  EXPECT_TRUE(Variant(u"True").AsBoolean());
-  EXPECT_TRUE(Variant(3).AsBoolean());
-  EXPECT_FALSE(Variant(0).AsBoolean());
-  EXPECT_TRUE(Variant(int64_t(1) << 40).AsBoolean());
-  EXPECT_FALSE(Variant(0.0).AsBoolean());
-  EXPECT_TRUE(Variant(-0.1).AsBoolean());
-  EXPECT_TRUE(Variant(Currency{1}).AsBoolean());
-  EXPECT_FALSE(Variant(Currency{0}).AsBoolean());
-
+  const std::pair<Variant, bool> truth[] = {
+      {Variant(" TRUE "), true}, {Variant("False"), false}, {Variant("2"), true},         {Variant("0"), false},
+      {Variant("0.5"), true},    {Variant(u"True"), true},  {Variant(3), true},           {Variant(0), false},
+      {Variant(0.0), false},     {Variant(-0.1), true},     {Variant(Currency{1}), true}, {Variant(Currency{0}), false},
+      {Variant(int64_t(1) << 40), true}};
+  for (const auto& [v, b] : truth) EXPECT_EQ(v.AsBoolean(), b) << v.AsString();
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("yes").AsBoolean(); }),
             CastMessage("String", "Boolean"));
   // Boolean text is no number.
@@ -142,7 +110,6 @@ TEST(Variant, IntegerRangesAreChecked) {
 TEST(Variant, UnassignedIsZeroAndNullRaises) {
   Variant empty;
   EXPECT_EQ(empty.AsInteger(), 0);
-  EXPECT_EQ(empty.AsInt64(), 0);
   EXPECT_FALSE(empty.AsBoolean());
   EXPECT_EQ(empty.AsDouble(), 0.0);
   EXPECT_EQ(empty.AsCurrency(), Currency{0});
@@ -156,9 +123,6 @@ TEST(Variant, UnassignedIsZeroAndNullRaises) {
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([&] { null.AsWideString(); }), CastMessage("Null", "OleStr"));
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([&] { null.AsPointer(); }), CastMessage("Null", "Pointer"));
   EXPECT_THROW(null.AsBoolean(), EVariantTypeCastError);
-  EXPECT_THROW(null.AsDouble(), EVariantTypeCastError);
-  EXPECT_THROW(null.AsCurrency(), EVariantTypeCastError);
-  EXPECT_THROW(null.AsInt64(), EVariantTypeCastError);
   EXPECT_TRUE(null.IsNull());
   EXPECT_EQ(VarToStr(null), "");
   EXPECT_EQ(VarToStr(Variant(5)), "5");
@@ -169,9 +133,7 @@ TEST(Variant, WideStringsRoundTripThroughUtf8) {
   const std::u16string wide = u"Gr\u00FC\u00DFe \u20AC \U0001F600";
   EXPECT_EQ(Variant(utf8).AsWideString(), wide);
   EXPECT_EQ(Variant(wide).AsString(), utf8);
-  EXPECT_EQ(Variant(Variant(utf8).AsWideString()).AsString(), utf8);
   EXPECT_EQ(Variant(u" 42").AsInteger(), 42);
-  EXPECT_EQ(Variant(12).AsWideString(), u"12");
   Variant asWide = VarAsType(Variant(utf8), varOleStr);
   EXPECT_EQ(asWide.VarType(), varOleStr);
   EXPECT_EQ(asWide, Variant(wide));
@@ -183,17 +145,15 @@ TEST(Variant, CurrencyIsFixedPoint) {
   EXPECT_EQ(Currency::FromDouble(-0.00005).Value, 0);  // half to even
   EXPECT_EQ(Currency::FromDouble(0.1).Value, 1000);
   EXPECT_DOUBLE_EQ(Currency{-25000}.ToDouble(), -2.5);
-  EXPECT_EQ(Currency{12346}.ToString(), "1.2346");
-  EXPECT_EQ(Currency{-15000}.ToString(), "-1.5");
-  EXPECT_EQ(Currency{30000}.ToString(), "3");
-  EXPECT_EQ(Currency{5}.ToString(), "0.0005");
-  EXPECT_EQ(Currency{std::numeric_limits<int64_t>::min()}.ToString(), "-922337203685477.5808");
+  for (const auto& [raw, text] : {std::pair<int64_t, const char*>{12346, "1.2346"}, {-15000, "-1.5"}, {30000, "3"},
+                                  {5, "0.0005"}, {std::numeric_limits<int64_t>::min(), "-922337203685477.5808"}})
+    EXPECT_EQ(Currency{raw}.ToString(), text);
   EXPECT_THROW(Currency::FromDouble(1e300), EVariantOverflowError);
 
-  EXPECT_EQ(Variant(Currency{25000}).AsInteger(), 2);
-  EXPECT_EQ(Variant(Currency{35000}).AsInteger(), 4);
+  // Rounded half to even on the way to an integer.
+  for (const auto& [raw, n] : {std::pair<int64_t, int>{25000, 2}, {35000, 4}, {-15001, -2}})
+    EXPECT_EQ(Variant(Currency{raw}).AsInteger(), n) << raw;
   EXPECT_EQ(Variant(Currency{-35000}).AsInt64(), -4);
-  EXPECT_EQ(Variant(Currency{-15001}).AsInteger(), -2);
   EXPECT_EQ(Variant(Currency{15000}).AsString(), "1.5");
   EXPECT_EQ(Variant(3).AsCurrency(), Currency{30000});
   EXPECT_EQ(Variant("2.5").AsCurrency(), Currency{25000});
@@ -203,19 +163,18 @@ TEST(Variant, CurrencyIsFixedPoint) {
 }
 
 TEST(Variant, EqualityNeedsSameKindAndValue) {
-  EXPECT_EQ(Variant(1), Variant(1));
-  EXPECT_NE(Variant(1), Variant(2));
-  EXPECT_NE(Variant(1), Variant(int64_t(1)));
-  EXPECT_NE(Variant(1), Variant("1"));
-  EXPECT_NE(Variant(1), Variant(true));
-  EXPECT_EQ(Variant("a"), Variant(std::string("a")));
-  EXPECT_NE(Variant("a"), Variant("A"));
-  EXPECT_EQ(Variant(), Variant());
-  EXPECT_EQ(Variant::Null(), Variant::Null());
-  EXPECT_NE(Variant(), Variant::Null());
-  EXPECT_NE(Variant(std::nan("")), Variant(std::nan("")));
-  EXPECT_EQ(Variant(Currency{5}), Variant(Currency{5}));
-  EXPECT_NE(Variant(Currency{5}), Variant(int64_t(5)));
+  const std::tuple<Variant, Variant, bool> pairs[] = {
+      {Variant(1), Variant(1), true},           {Variant(1), Variant(2), false},
+      {Variant(1), Variant(int64_t(1)), false}, {Variant(1), Variant("1"), false},
+      {Variant(1), Variant(true), false},       {Variant("a"), Variant(std::string("a")), true},
+      {Variant("a"), Variant("A"), false},      {Variant(), Variant(), true},
+      {Variant::Null(), Variant::Null(), true}, {Variant(), Variant::Null(), false},
+      {Variant(Currency{5}), Variant(Currency{5}), true}, {Variant(Currency{5}), Variant(int64_t(5)), false},
+      {Variant(std::nan("")), Variant(std::nan("")), false}};
+  for (const auto& [a, b, equal] : pairs) {
+    EXPECT_EQ(a == b, equal) << VarTypeAsText(a.VarType()) << " / " << VarTypeAsText(b.VarType());
+    EXPECT_EQ(a != b, !equal);
+  }
 }
 
 TEST(Variant, PointersTravelAsInt64) {
@@ -224,7 +183,6 @@ TEST(Variant, PointersTravelAsInt64) {
   EXPECT_EQ(p.VarType(), varInt64);
   EXPECT_EQ(p.AsPointer(), &target);
   EXPECT_EQ(Variant::FromPointer(nullptr), Variant(int64_t(0)));
-  EXPECT_EQ(Variant::FromPointer(nullptr).AsPointer(), nullptr);
   EXPECT_EQ(Variant(0).AsPointer(), nullptr);
   EXPECT_EQ(Variant(16).AsPointer(), reinterpret_cast<void*>(16));
   EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("16").AsPointer(); }), CastMessage("String", "Pointer"));
@@ -233,35 +191,24 @@ TEST(Variant, PointersTravelAsInt64) {
 }
 
 TEST(Variant, VarAsTypeAndTypeNames) {
-  EXPECT_EQ(VarAsType(Variant("12"), varInteger), Variant(12));
-  EXPECT_EQ(VarAsType(Variant(12), varString), Variant("12"));
-  EXPECT_EQ(VarAsType(Variant(12), varInt64), Variant(int64_t(12)));
-  EXPECT_EQ(VarAsType(Variant(1), varBoolean), Variant(true));
-  EXPECT_EQ(VarAsType(Variant("1.5"), varDouble), Variant(1.5));
-  EXPECT_EQ(VarAsType(Variant(2), varCurrency), Variant(Currency{20000}));
-  EXPECT_EQ(VarAsType(Variant(5), varEmpty), Variant());
-  EXPECT_EQ(VarAsType(Variant(5), varNull), Variant::Null());
-  EXPECT_EQ(VarAsType(Variant("x"), varVariant), Variant("x"));
-  EXPECT_EQ(VarAsType(Variant(-32768), varSmallint), Variant(-32768));
+  const std::tuple<Variant, TVarType, Variant> conversions[] = {
+      {Variant("12"), varInteger, Variant(12)},    {Variant(12), varString, Variant("12")},
+      {Variant(12), varInt64, Variant(int64_t(12))}, {Variant(1), varBoolean, Variant(true)},
+      {Variant("1.5"), varDouble, Variant(1.5)},   {Variant(2), varCurrency, Variant(Currency{20000})},
+      {Variant(5), varEmpty, Variant()},           {Variant(5), varNull, Variant::Null()},
+      {Variant("x"), varVariant, Variant("x")},    {Variant(-32768), varSmallint, Variant(-32768)},
+      {Variant(255), varByte, Variant(255)},       {Variant(0.1), varSingle, Variant(static_cast<double>(0.1f))}};
+  for (const auto& [from, type, to] : conversions) EXPECT_EQ(VarAsType(from, type), to) << VarTypeAsText(type);
   EXPECT_EQ(RaisedMessage<EVariantOverflowError>([] { VarAsType(Variant(40000), varSmallint); }),
             OverflowMessage("Integer", "Smallint"));
-  EXPECT_EQ(VarAsType(Variant(255), varByte), Variant(255));
   EXPECT_THROW(VarAsType(Variant(-1), varByte), EVariantOverflowError);
-  EXPECT_EQ(VarAsType(Variant(0.1), varSingle), Variant(static_cast<double>(0.1f)));
   EXPECT_THROW(VarAsType(Variant(1e300), varSingle), EVariantOverflowError);
   EXPECT_EQ(RaisedMessage<EVariantBadVarTypeError>([] { VarAsType(Variant(1), varDate); }), "Invalid variant type");
   EXPECT_THROW(VarAsType(Variant(1), static_cast<TVarType>(0x0999)), EVariantBadVarTypeError);
   EXPECT_THROW(VarAsType(Variant(1), static_cast<TVarType>(varArray | varVariant)), EVariantTypeCastError);
 
+  // The other kinds' names appear in the conversion messages above.
   EXPECT_EQ(VarTypeAsText(varEmpty), "Empty");
-  EXPECT_EQ(VarTypeAsText(varNull), "Null");
-  EXPECT_EQ(VarTypeAsText(varInteger), "Integer");
-  EXPECT_EQ(VarTypeAsText(varInt64), "Int64");
-  EXPECT_EQ(VarTypeAsText(varBoolean), "Boolean");
-  EXPECT_EQ(VarTypeAsText(varDouble), "Double");
-  EXPECT_EQ(VarTypeAsText(varCurrency), "Currency");
-  EXPECT_EQ(VarTypeAsText(varOleStr), "OleStr");
-  EXPECT_EQ(VarTypeAsText(varString), "String");
   EXPECT_EQ(VarTypeAsText(static_cast<TVarType>(varArray | varVariant)), "Array of Variant");
   EXPECT_EQ(VarTypeAsText(static_cast<TVarType>(0x0999)), "$0999");
 }
@@ -273,8 +220,6 @@ TEST(VariantArray, OneDimensionWithBounds) {
   EXPECT_EQ(VarArrayDimCount(a), 1);
   EXPECT_EQ(VarArrayLowBound(a, 1), 1);
   EXPECT_EQ(VarArrayHighBound(a, 1), 3);
-  EXPECT_TRUE(VarArrayGet(a, {2}).IsEmpty());
-
   VarArrayPut(a, "two", {2});
   VarArrayPut(a, 3, {3});
   EXPECT_EQ(VarArrayGet(a, {2}), Variant("two"));
@@ -306,10 +251,10 @@ TEST(VariantArray, OneDimensionWithBounds) {
 TEST(VariantArray, TwoDimensionsKeepEveryCellApart) {
   Variant grid = VarArrayCreate({0, 1, 5, 7});
   EXPECT_EQ(VarArrayDimCount(grid), 2);
-  EXPECT_EQ(VarArrayLowBound(grid, 1), 0);
-  EXPECT_EQ(VarArrayHighBound(grid, 1), 1);
-  EXPECT_EQ(VarArrayLowBound(grid, 2), 5);
-  EXPECT_EQ(VarArrayHighBound(grid, 2), 7);
+  for (const auto& [dim, low, high] : {std::tuple{1, 0, 1}, {2, 5, 7}}) {
+    EXPECT_EQ(VarArrayLowBound(grid, dim), low);
+    EXPECT_EQ(VarArrayHighBound(grid, dim), high);
+  }
   for (int32_t r = 0; r <= 1; ++r)
     for (int32_t c = 5; c <= 7; ++c) VarArrayPut(grid, r * 10 + c, {r, c});
   for (int32_t r = 0; r <= 1; ++r)
@@ -365,7 +310,6 @@ TEST(VariantArray, CopiesAreIndependent) {
   EXPECT_EQ(a, b);
   VarArrayPut(b, "changed", {0});
   EXPECT_EQ(VarArrayGet(a, {0}), Variant("first"));
-  EXPECT_EQ(VarArrayGet(b, {0}), Variant("changed"));
   EXPECT_NE(a, b);
 
   Variant c;
@@ -376,11 +320,10 @@ TEST(VariantArray, CopiesAreIndependent) {
   // An array stored in itself is a copy of what it was.
   VarArrayPut(a, a, {1});
   Variant inner = VarArrayGet(a, {1});
-  EXPECT_TRUE(inner.IsArray());
   EXPECT_EQ(VarArrayGet(inner, {1}), Variant(1));
   EXPECT_EQ(VarArrayGet(inner, {0}), Variant("first"));
 
-  // Assigning an element of an array to the array itself.
+  // Assigning an element of an array to the array itself, and the array to itself.
   a = VarArrayGet(a, {1});
   EXPECT_EQ(VarArrayGet(a, {1}), Variant(1));
   Variant& self = a;
@@ -391,18 +334,11 @@ TEST(VariantArray, CopiesAreIndependent) {
   Variant moved = std::move(a);
   EXPECT_TRUE(moved.IsArray());
   EXPECT_TRUE(a.IsEmpty());  // NOLINT(bugprone-use-after-move)
-
   // Strings copy as values too.
   Variant s1 = "text", s2 = s1;
   s2 = "other";
   EXPECT_EQ(s1.AsString(), "text");
 }
-
-}  // namespace
-}  // namespace host
-
-namespace host {
-namespace {
 
 TEST(VariantArray, VarArrayOfAndRedim) {
   Variant list = VarArrayOf({1, "two", 3.0});
@@ -426,17 +362,13 @@ TEST(VariantArray, VarArrayOfAndRedim) {
 
   // Only the last dimension changes; every row keeps its cells.
   Variant grid = VarArrayCreate({1, 2, 0, 1}, varInteger);
-  VarArrayPut(grid, 11, {1, 0});
-  VarArrayPut(grid, 12, {1, 1});
-  VarArrayPut(grid, 21, {2, 0});
-  VarArrayPut(grid, 22, {2, 1});
+  for (int32_t r = 1; r <= 2; ++r)
+    for (int32_t c = 0; c <= 1; ++c) VarArrayPut(grid, r * 10 + c + 1, {r, c});
   VarArrayRedim(grid, 2);
   EXPECT_EQ(VarArrayHighBound(grid, 1), 2);
   EXPECT_EQ(VarArrayHighBound(grid, 2), 2);
-  EXPECT_EQ(VarArrayGet(grid, {1, 1}), Variant(12));
-  EXPECT_EQ(VarArrayGet(grid, {2, 0}), Variant(21));
-  EXPECT_EQ(VarArrayGet(grid, {2, 1}), Variant(22));
-  EXPECT_EQ(VarArrayGet(grid, {2, 2}), Variant(0));
+  for (int32_t r = 1; r <= 2; ++r)
+    for (int32_t c = 0; c <= 2; ++c) EXPECT_EQ(VarArrayGet(grid, {r, c}), Variant(c == 2 ? 0 : r * 10 + c + 1));
   Variant notArray = 1;
   EXPECT_THROW(VarArrayRedim(notArray, 3), EVariantNotAnArrayError);
 }
