@@ -137,28 +137,30 @@ void kelCheckEventParameter(const std::string& Name, TkelComponentLink& Source, 
 void kelCheckIndexArray(const host::Variant& Value, TkelComponentLink& Link, const std::string& PropertyName,
                         const TkelFeatureTexts& Texts);
 
-// A feature record looked up by name on a descriptor, kept while it was made
-// by the current descriptor and still bears the current name (a miss is not
-// kept). Without a descriptor there is no record.
+// A feature record looked up by name on a descriptor, held while it was made
+// by the current descriptor (not merely one at the same address) and still
+// bears the current name (a miss is not kept). Without a descriptor there is
+// no record.
 template <class R>
 class TkelFeatureCache {
  public:
   R* Get(TkelClassInfo* Info, const std::string& Name) {
-    if (!Info) return FRecord = nullptr;
-    if (FRecord && (FRecord->Descriptor != Info || FRecord->Name != Name)) FRecord = nullptr;
-    if (!FRecord) FRecord = Find(*Info, Name);
-    return FRecord;
+    if (FRecord && (!FRecord->IsOf(Info) || FRecord->Name != Name)) FRecord.Reset();
+    if (!FRecord && Info) FRecord.Reset(Find(*Info, Name));
+    return FRecord.Get();
   }
-  void Clear() { FRecord = nullptr; }
+  void Clear() { FRecord.Reset(); }
 
  private:
   static R* Find(TkelClassInfo& Info, const std::string& Name) {
     if constexpr (std::is_same_v<R, TkelPropertyInfo>)
       return Info.FindProperty(Name);
+    else if constexpr (std::is_same_v<R, TkelMethodInfo>)
+      return Info.FindMethod(Name);
     else
       return Info.FindEvent(Name);
   }
-  R* FRecord = nullptr;
+  TkelRecordRef<R> FRecord;
 };
 
 // Index arrays: one-dimensional Variant arrays whose element i is the value

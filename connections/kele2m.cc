@@ -59,8 +59,12 @@ void TkelParameterConnection::SetComponent(TComponent* Value) {
 }
 
 TkelPropertyInfo* TkelParameterConnection::GetComponentPropertyInfo() {
-  TkelClassInfo* info = GetComponentInfo();
-  return info ? info->FindProperty(FComponentProperty) : nullptr;
+  return FComponentPropertyRecord.Get(GetComponentInfo(), FComponentProperty);
+}
+
+void TkelParameterConnection::SetConstant(const std::string& Value) {
+  FConstantValue = Variant(Value);
+  FConstant = Value;
 }
 
 void TkelParameterConnection::SetComponentProperty(const std::string& Value) {
@@ -153,14 +157,10 @@ void TkelE2MConnection::Destroy() {
   inherited::Destroy();
 }
 
-TkelEventInfo* TkelE2MConnection::GetSourceEventInfo() {
-  TkelClassInfo* info = GetSourceInfo();
-  return info ? info->FindEvent(FSourceEvent) : nullptr;
-}
+TkelEventInfo* TkelE2MConnection::GetSourceEventInfo() { return FSourceEventRecord.Get(GetSourceInfo(), FSourceEvent); }
 
 TkelMethodInfo* TkelE2MConnection::GetTargetMethodInfo() {
-  TkelClassInfo* info = GetTargetInfo();
-  return info ? info->FindMethod(FTargetMethod) : nullptr;
+  return FTargetMethodRecord.Get(GetTargetInfo(), FTargetMethod);
 }
 
 void TkelE2MConnection::SetSourceEvent(const std::string& Value) {
@@ -253,8 +253,8 @@ TkelParameterInfo& EventParameterOf(TkelParameterConnection& Binding, TkelE2MCon
 
 }  // namespace
 
-TkelParameterInfo& TkelE2MConnection::ParameterOf(TkelParameterConnection& Binding) {
-  TkelParameterInfo* parameter = Binding.GetParameterInfo();
+TkelParameterInfo& TkelE2MConnection::ParameterOf(TkelParameterConnection& Binding, TkelMethodInfo& Method) {
+  TkelParameterInfo* parameter = Method.Find(Binding.FParameterName);
   if (!parameter) RaiseBinding(this, Binding, ParameterProblem(Binding, FTargetMethod));
   return *parameter;
 }
@@ -263,7 +263,7 @@ TkelPropertyInfo& TkelE2MConnection::PropertyOf(TkelParameterConnection& Binding
   std::string problem = ComponentPropertyProblem(Binding);
   if (!problem.empty()) RaiseBinding(this, Binding, problem);
   Info = Binding.GetComponentInfo();
-  TkelPropertyInfo* property = Info->FindProperty(Binding.FComponentProperty);
+  TkelPropertyInfo* property = Binding.GetComponentPropertyInfo();
   kelCopyIndexArray(Binding.FComponentPropertyIndex, property);
   return *property;
 }
@@ -285,10 +285,11 @@ std::vector<std::string> TkelE2MConnection::Diagnose() {
 
 void TkelE2MConnection::PassArgument(TkelParameterConnection& Binding, TkelParameterInfo& Parameter) {
   // The index values go to the property record whatever the binding's option.
-  kelCopyIndexArray(Binding.FComponentPropertyIndex, Binding.GetComponentPropertyInfo());
+  if (Binding.FComponentPropertyIndex.IsArray())
+    kelCopyIndexArray(Binding.FComponentPropertyIndex, Binding.GetComponentPropertyInfo());
   switch (Binding.FOptions) {
     case voConstant:
-      Parameter.Value = Variant(Binding.FConstant);
+      Parameter.Value = Binding.FConstantValue;
       return;
     case voComponentProperty: {
       TkelClassInfo* info = nullptr;
@@ -325,22 +326,23 @@ void TkelE2MConnection::TakeResult(TkelParameterConnection& Binding, TkelParamet
 
 void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* /*EventInfo*/) {
   TkelClassInfo* target = GetTargetInfo();
-  TkelMethodInfo* method = GetTargetMethodInfo();
+  // Held for the whole relay: the call may free the target and its descriptor.
+  const TkelRecordRef<TkelMethodInfo> method(GetTargetMethodInfo());
   if (!target || !method)
     throw host::Exception("Connection " + host::ComponentDisplayName(this) + ": target method '" + FTargetMethod +
                           "' is not a method of the target");
   TLiveFrame frame(LiveFrames());
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
     TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
-    PassArgument(binding, ParameterOf(binding));
+    PassArgument(binding, ParameterOf(binding, *method));
     if (frame.Destroyed) return;
   }
   if (kelTracing()) Trace(*method);
-  target->InvokeMethod(method);
+  target->InvokeMethod(method.Get());
   if (frame.Destroyed) return;
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
     TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
-    TakeResult(binding, ParameterOf(binding));
+    TakeResult(binding, ParameterOf(binding, *method));
     if (frame.Destroyed) return;
   }
 }

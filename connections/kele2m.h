@@ -66,14 +66,15 @@ class TkelParameterConnection : public host::TCollectionItem {
   // Validated against the connection's source event when not loading.
   void SetEventParameter(const std::string& Value);
   const std::string& GetConstant() const { return FConstant; }
-  void SetConstant(const std::string& Value) { FConstant = Value; }
+  void SetConstant(const std::string& Value);
   TkelValueOptions GetOptions() const { return FOptions; }
   void SetOptions(TkelValueOptions Value) { FOptions = Value; }
 
   // The owning connection (through a TkelParameterConnections collection);
   // null otherwise.
   TkelE2MConnection* GetConnection() const;
-  // Looked up on every call; null when they do not resolve.
+  // Looked up on every call (the property record is kept while it is
+  // valid); null when they do not resolve.
   TkelParameterInfo* GetParameterInfo() const;
   TkelClassInfo* GetComponentInfo() { return FComponent.GetInfo(); }
   TkelPropertyInfo* GetComponentPropertyInfo();
@@ -97,7 +98,9 @@ class TkelParameterConnection : public host::TCollectionItem {
   host::Variant FComponentPropertyIndex;
   std::string FEventParameter;
   std::string FConstant;
+  host::Variant FConstantValue = host::Variant(std::string());  // FConstant as the string Variant passed
   TkelValueOptions FOptions = voConstant;
+  TkelFeatureCache<TkelPropertyInfo> FComponentPropertyRecord;
 };
 
 // ------------------------------------------------ TkelParameterConnections
@@ -143,7 +146,9 @@ class TkelE2MConnection : public TkelConnection {
   TkelParameterConnections* GetTargetMethodParameters() const { return FTargetMethodParameters; }
   TkelListener* GetListener() const { return FListener; }
 
-  // Looked up on every call; null when they do not resolve.
+  // The records of SourceEvent and TargetMethod in the current descriptors
+  // (kept while valid, so a firing looks nothing up); null when they do not
+  // resolve.
   TkelEventInfo* GetSourceEventInfo();
   TkelMethodInfo* GetTargetMethodInfo();
 
@@ -166,7 +171,7 @@ class TkelE2MConnection : public TkelConnection {
   // The argument and write-back steps of one binding.
   void PassArgument(TkelParameterConnection& Binding, TkelParameterInfo& Parameter);
   void TakeResult(TkelParameterConnection& Binding, TkelParameterInfo& Parameter);
-  TkelParameterInfo& ParameterOf(TkelParameterConnection& Binding);
+  TkelParameterInfo& ParameterOf(TkelParameterConnection& Binding, TkelMethodInfo& Method);
   // Reports the call about to be made (with its arguments) to the trace.
   void Trace(TkelMethodInfo& Method);
   TkelPropertyInfo& PropertyOf(TkelParameterConnection& Binding, TkelClassInfo*& Info);
@@ -175,6 +180,8 @@ class TkelE2MConnection : public TkelConnection {
   std::string FTargetMethod;
   TkelParameterConnections* FTargetMethodParameters;
   TkelListener* FListener;
+  TkelFeatureCache<TkelEventInfo> FSourceEventRecord;
+  TkelFeatureCache<TkelMethodInfo> FTargetMethodRecord;
 };
 
 namespace kele2m {

@@ -96,18 +96,18 @@ void TkelVariableClassInfo::Destroy() {
 // variable's own Self override and OnInstanceChange event.
 void TkelVariableClassInfo::DefineKELProperties(TkelPropertyList& list) {
   inherited::DefineKELProperties(list);
-  for (int i = 0; i < FInstanceInfo->GetPropertyCount(); ++i) properties_.push_back(FInstanceInfo->GetProperties(i));
+  for (int i = 0; i < FInstanceInfo->GetPropertyCount(); ++i) AdoptProperty(FInstanceInfo->GetProperties(i));
   ReadKELProperties(kSelfOverride);
 }
 
 void TkelVariableClassInfo::DefineKELMethods(TkelMethodList& list) {
   inherited::DefineKELMethods(list);
-  for (int i = 0; i < FInstanceInfo->GetMethodCount(); ++i) methods_.push_back(FInstanceInfo->GetMethods(i));
+  for (int i = 0; i < FInstanceInfo->GetMethodCount(); ++i) AdoptMethod(FInstanceInfo->GetMethods(i));
 }
 
 void TkelVariableClassInfo::DefineKELEvents(TkelEventList& list) {
   inherited::DefineKELEvents(list);
-  for (int i = 0; i < FInstanceInfo->GetEventCount(); ++i) events_.push_back(FInstanceInfo->GetEvents(i));
+  for (int i = 0; i < FInstanceInfo->GetEventCount(); ++i) AdoptEvent(FInstanceInfo->GetEvents(i));
   ReadKELEvents(kInstanceChangeEvent);
 }
 

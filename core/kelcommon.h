@@ -37,30 +37,84 @@ using TkelPropertyStyle = host::TSet<TkelPropertyStyleElement, 3>;
 
 // ---------------------------------------------------------- feature records
 //
-// Records are created by the description readers of a descriptor and stay
-// alive as long as the library is loaded: destroying a descriptor releases its
-// lists, not the records, so a record obtained earlier stays readable (its
-// Descriptor field then names a descriptor that is gone and may only be
-// compared). Every record is kept in a library-wide store that
-// kelcommon::Finalize releases. Records are never freed by their users.
+// Ownership of records. A descriptor makes a record the first time it is
+// asked for it (a lookup, an indexed read, an event firing), keeps it while
+// the descriptor lives, and releases it when the descriptor is freed or its
+// metadata is read again. Anyone who keeps a record beyond the call that
+// handed it out (a connection remembering the event it listens to, a
+// descriptor adopting another's records) holds it with a TkelRecordRef; a
+// record is freed when its last holder lets go, so the memory of a described
+// object comes back once nothing refers to its records. A held record stays
+// readable after its descriptor is gone; its Descriptor field then names a
+// descriptor that no longer exists and may only be compared: IsOf tells
+// whether the record was made by a given live descriptor, and is never
+// fooled by a later descriptor created at the freed one's address. Parameter
+// records belong to their feature record and live exactly as long as it.
 
 class TkelParameterInfo;
 using TkelArguments = std::vector<TkelParameterInfo*>;
 
 class TkelFeature : public host::TObject {
   HOST_CLASS(TkelFeature, host::TObject)
+  // A record made outside a descriptor belongs to its maker, who frees it
+  // (or hands it to TkelRecordRef holders, the last of which frees it).
   TkelFeature(TkelClassInfo* descriptor, std::string name);
 
-  TkelClassInfo* Descriptor;  // the descriptor whose reader created the record; not owned
-  std::string Name;           // exactly as written in the description
+  TkelClassInfo* Descriptor;  // the descriptor that created the record; not owned
+  std::string Name;           // exactly as written in the description; fixed after creation
+
+  // True when `info` (a live descriptor, or null) is the very descriptor that
+  // created this record, not a later one at the same address.
+  bool IsOf(const TkelClassInfo* info) const;
+
+  // Reference counting for holders (see TkelRecordRef): Release frees the
+  // record when the last reference goes.
+  void AddRef() noexcept { ++refs_; }
+  void Release();
 
  protected:
   ~TkelFeature() override = default;
-  void Destroy() override;
 
  private:
-  friend struct TkelRecordStore;
-  std::size_t storeSlot_;  // position in the library-wide store
+  uint64_t descriptorSerial_;  // the Serial of Descriptor when the record was made
+  int32_t refs_ = 0;
+};
+
+// A counted hold on a feature record: the record stays alive (readable, its
+// Descriptor comparable) while a TkelRecordRef refers to it.
+template <class R>
+class TkelRecordRef {
+ public:
+  TkelRecordRef() noexcept = default;
+  explicit TkelRecordRef(R* record) noexcept : record_(record) {
+    if (record_) record_->AddRef();
+  }
+  TkelRecordRef(const TkelRecordRef& other) noexcept : TkelRecordRef(other.record_) {}
+  TkelRecordRef(TkelRecordRef&& other) noexcept : record_(std::exchange(other.record_, nullptr)) {}
+  TkelRecordRef& operator=(TkelRecordRef other) noexcept {
+    std::swap(record_, other.record_);
+    return *this;
+  }
+  ~TkelRecordRef() {
+    if (record_) record_->Release();
+  }
+  // Holds `record` instead (null lets go).
+  void Reset(R* record = nullptr) { *this = TkelRecordRef(record); }
+  R* Get() const noexcept { return record_; }
+  R* operator->() const noexcept { return record_; }
+  R& operator*() const noexcept { return *record_; }
+  explicit operator bool() const noexcept { return record_ != nullptr; }
+
+ private:
+  R* record_ = nullptr;
+};
+
+// Where a descriptor class remembers how it handles a property or method
+// record (filled by the descriptor pattern on first use; Key names the class
+// that filled it). Not part of the record's data.
+struct TkelDispatchCache {
+  const void* Key = nullptr;
+  const void* Entries[2] = {nullptr, nullptr};
 };
 
 // A parameter of a method, constructor or event, or an index of a property.
@@ -90,10 +144,12 @@ class TkelArgumentList {
  protected:
   explicit TkelArgumentList(TkelArguments args) : Args(std::move(args)) {}
   ~TkelArgumentList() = default;
+  void FreeArgs();
 };
 
 class TkelPropertyInfo : public TkelFeature {
   HOST_CLASS(TkelPropertyInfo, TkelFeature)
+  static constexpr int kKind = 0;
   TkelPropertyInfo(TkelClassInfo* descriptor, std::string name, TkelPropertyStyle style,
                    TkelPropertyVisibility visibility, TkelArguments indexes);
 
@@ -105,31 +161,41 @@ class TkelPropertyInfo : public TkelFeature {
   // The i-th index record; the caller keeps i within 0 .. GetIndexCount()-1.
   TkelParameterInfo* GetIndexes(int i) const { return Indexes[static_cast<std::size_t>(i)]; }
 
+  TkelDispatchCache Dispatch;  // getter and setter of the describing class
+
  protected:
   ~TkelPropertyInfo() override = default;
+  void Destroy() override;  // frees the index records
 };
 
 class TkelMethodInfo : public TkelFeature, public TkelArgumentList {
   HOST_CLASS(TkelMethodInfo, TkelFeature)
+  static constexpr int kKind = 1;
   TkelMethodInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args, TkelMethodStyle style);
 
   TkelMethodStyle Style;
   host::Variant Result;  // the result of the last call of an msFunction method
 
+  TkelDispatchCache Dispatch;  // invoker of the describing class
+
  protected:
   ~TkelMethodInfo() override = default;
+  void Destroy() override;  // frees the parameter records
 };
 
 class TkelConstructorInfo : public TkelFeature, public TkelArgumentList {
   HOST_CLASS(TkelConstructorInfo, TkelFeature)
+  static constexpr int kKind = 2;
   TkelConstructorInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args);
 
  protected:
   ~TkelConstructorInfo() override = default;
+  void Destroy() override;  // frees the parameter records
 };
 
 class TkelEventInfo : public TkelFeature, public TkelArgumentList {
   HOST_CLASS(TkelEventInfo, TkelFeature)
+  static constexpr int kKind = 3;
   TkelEventInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args,
                 TkelPropertyVisibility visibility);
 
@@ -137,13 +203,19 @@ class TkelEventInfo : public TkelFeature, public TkelArgumentList {
 
  protected:
   ~TkelEventInfo() override = default;
+  void Destroy() override;  // frees the parameter records
 };
 
 // One running operation that may end with its object freed (a descriptor's
 // method that frees the owner, a connection whose action destroys the
 // connection). Frames form a stack through the object; its Destroy marks
 // every running frame, and the operation stops touching the object once its
-// frame says Destroyed.
+// frame says Destroyed. (g++ cannot see that the destructor unlinks the
+// frame again, hence the pragma around the constructor.)
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdangling-pointer"
+#endif
 struct TkelLiveFrame {
   explicit TkelLiveFrame(TkelLiveFrame*& top) : Top(top), Outer(top) { top = this; }
   ~TkelLiveFrame() {
@@ -156,6 +228,9 @@ struct TkelLiveFrame {
   TkelLiveFrame* Outer;
   bool Destroyed = false;
 };
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 // ---------------------------------------------------------------- listeners
 
@@ -178,13 +253,41 @@ class TkelListener : public host::TObject {
 
 // ------------------------------------------------------- class descriptor
 
-using TkelPropertyList = std::vector<TkelPropertyInfo*>;
-using TkelMethodList = std::vector<TkelMethodInfo*>;
-using TkelConstructorList = std::vector<TkelConstructorInfo*>;
-using TkelEventList = std::vector<TkelEventInfo*>;
+// The four kinds of feature a descriptor lists.
+enum class TkelFeatureKind : uint8_t { Property, Method, Constructor, Event };
+
+class TkelClassData;
+
+// One of a descriptor's four feature lists, as the definition operations
+// receive it: its length and its records by position (made on first access).
+template <class R>
+class TkelFeatureList {
+ public:
+  TkelFeatureList(TkelClassInfo& info) : info_(info) {}
+  int Count() const;
+  R* operator[](int i) const;
+
+ private:
+  TkelClassInfo& info_;
+};
+using TkelPropertyList = TkelFeatureList<TkelPropertyInfo>;
+using TkelMethodList = TkelFeatureList<TkelMethodInfo>;
+using TkelConstructorList = TkelFeatureList<TkelConstructorInfo>;
+using TkelEventList = TkelFeatureList<TkelEventInfo>;
+
+// Remembers where a name was found in one of a descriptor's lists, so that
+// looking the same name up again through the same descriptor skips the
+// hashing. Valid while the descriptor's class data is unchanged.
+struct TkelLookupCache {
+  uint64_t Data = 0;  // the serial of the class data it was found in
+  std::size_t Size = 0;
+  int Index = -1;
+};
 
 namespace detail {
 struct TkelCacheAccess;
+struct TkelCacheList;
+struct TkelOwnerChain;
 struct TkelFireFrame;
 }  // namespace detail
 
@@ -192,9 +295,17 @@ struct TkelFireFrame;
 // SetOwner(object); then lookups, generic operations, listeners and events;
 // finally Free. A descriptor without an owner (used only for its feature
 // lists) skips SetOwner.
+//
+// What a descriptor knows of its features (names, styles, visibilities,
+// parameter names, order) is class data: the description texts read into
+// feature templates. A class whose texts are constants (SharesDefinitions)
+// reads them once per library start-up and every instance shares the
+// result; other classes read them per instance. The records themselves are
+// per instance, made from the templates when first asked for (see the
+// ownership of records above), so a descriptor costs little until it is used.
 class TkelClassInfo : public host::TObject {
   HOST_CLASS(TkelClassInfo, host::TObject)
-  TkelClassInfo() = default;
+  TkelClassInfo();
 
   // ---- the ten overridable operations, in slot order
   // Hook the owner's events / give the owner its own handlers back.
@@ -216,31 +327,41 @@ class TkelClassInfo : public host::TObject {
   virtual void InvokeMethod(TkelMethodInfo* method);
   virtual void InvokeConstructor(TkelConstructorInfo* constructor);
 
-  // Empties the four feature lists (the records stay alive) and runs the
-  // four Define operations. Reader errors propagate; the lists then hold
-  // what was read before the error.
+  // Releases the records of the four feature lists and runs the four Define
+  // operations (or takes the shared class data of a class that shares its
+  // definitions and has read them before). Reader errors propagate; the
+  // lists then hold what was read before the error, and nothing of it is
+  // shared with other instances.
   void InitMetaData();
   // Unhooks the current owner (if any), stores the new one and hooks it (if
   // not null). Setting the same owner again unhooks and re-hooks it.
   void SetOwner(host::TObject* object);
   host::TObject* GetOwner() const { return owner_; }
+  // A number no other descriptor of this run has (see TkelFeature::IsOf).
+  uint64_t Serial() const noexcept { return serial_; }
 
   // First record of the list whose Name equals `name` exactly; null if none.
+  // Hashed: constant time whatever the length of the list.
   TkelPropertyInfo* FindProperty(std::string_view name) const;
   TkelMethodInfo* FindMethod(std::string_view name) const;
   TkelConstructorInfo* FindConstructor(std::string_view name) const;
   TkelEventInfo* FindEvent(std::string_view name) const;
 
-  int GetPropertyCount() const { return static_cast<int>(properties_.size()); }
-  int GetMethodCount() const { return static_cast<int>(methods_.size()); }
-  int GetConstructorCount() const { return static_cast<int>(constructors_.size()); }
-  int GetEventCount() const { return static_cast<int>(events_.size()); }
+  int GetPropertyCount() const { return Count(TkelFeatureKind::Property); }
+  int GetMethodCount() const { return Count(TkelFeatureKind::Method); }
+  int GetConstructorCount() const { return Count(TkelFeatureKind::Constructor); }
+  int GetEventCount() const { return Count(TkelFeatureKind::Event); }
   // 0-based; an index outside the list raises EListError
   // "List index out of bounds (<i>)".
   TkelPropertyInfo* GetProperties(int i) const;
   TkelMethodInfo* GetMethods(int i) const;
   TkelConstructorInfo* GetConstructors(int i) const;
   TkelEventInfo* GetEvents(int i) const;
+  // The position of the first feature of that kind and name; -1 if none.
+  int IndexOf(TkelFeatureKind kind, std::string_view name) const;
+  // FindEvent through the caller's cache (for an event hook that finds its
+  // record on every firing).
+  TkelEventInfo* FindEvent(std::string_view name, TkelLookupCache& cache) const;
 
   // Appends the listener (null is ignored; the same listener may be added
   // more than once). Removes the first registration of the listener (null or
@@ -255,8 +376,8 @@ class TkelClassInfo : public host::TObject {
   // registrations that existed when it began and are still registered when
   // their turn comes, each once; registrations added meanwhile wait for the
   // next event. A handler may even free the descriptor (through its owner):
-  // the notification then stops without touching it again. A null event
-  // raises Exception.
+  // the notification then stops without touching it or the event record
+  // again. A null event raises Exception.
   void FireEvent(TkelEventInfo* event);
 
   // The description readers: parse `text` and append to the matching list.
@@ -268,30 +389,70 @@ class TkelClassInfo : public host::TObject {
   void ReadKELEvents(std::string_view text);
 
  protected:
-  ~TkelClassInfo() override = default;
-  // Releases the five lists only: neither unhooks the owner's events nor
-  // tells the listeners.
+  ~TkelClassInfo() override;
+  // Releases the lists (and the records only this descriptor held): neither
+  // unhooks the owner's events nor tells the listeners.
   void Destroy() override;
 
-  // The feature lists, in definition order. They may also hold records made
-  // by another descriptor (a descriptor may adopt records of another one).
-  TkelPropertyList properties_;
-  TkelMethodList methods_;
-  TkelConstructorList constructors_;
-  TkelEventList events_;
+  // True for a class whose Define operations read the same constant texts
+  // for every instance: its class data is then read once and shared. The
+  // base answers false, so a class that builds its lists from anything that
+  // may change (a field, another descriptor) reads them per instance.
+  virtual bool SharesDefinitions() const { return false; }
+
+  // Appends a record of another descriptor to this descriptor's list as it
+  // is (held, not copied); an Override read afterwards changes that record.
+  void AdoptProperty(TkelPropertyInfo* record);
+  void AdoptMethod(TkelMethodInfo* record);
+  void AdoptEvent(TkelEventInfo* record);
 
  private:
   friend struct detail::TkelCacheAccess;
+  friend struct detail::TkelCacheList;
+  friend struct detail::TkelOwnerChain;
   friend struct detail::TkelFireFrame;
+  template <class R>
+  friend class TkelFeatureList;
+
+  int Count(TkelFeatureKind kind) const;
+  // The record at position i of the list (made on first use); i is valid.
+  TkelFeature* RecordAt(TkelFeatureKind kind, std::size_t i) const;
+  TkelFeature* Find(TkelFeatureKind kind, std::string_view name) const;
+  TkelFeature* ItemAt(TkelFeatureKind kind, int i) const;
+  // The class data this descriptor may append to (its own; a shared one is
+  // copied first).
+  TkelClassData& OwnData();
+  void Append(TkelFeatureKind kind, std::string_view text);
+  void Adopt(TkelFeatureKind kind, TkelFeature* record);
+  void ReleaseRecords();
 
   host::TObject* owner_ = nullptr;
+  TkelClassData* data_ = nullptr;  // held; null until a list is defined
+  // The records made so far, by position (held; null where none was asked for).
+  mutable std::vector<TkelFeature*> records_[4];
   // Borrowed; a slot is null while a notification runs and its listener was
   // removed meanwhile (the slots are closed up when the outermost
   // notification ends).
   std::vector<TkelListener*> listeners_;
   detail::TkelFireFrame* fireFrames_ = nullptr;  // running notifications, innermost first
-  bool cached_ = false;                          // held by the registry's cache
+  uint64_t serial_;
+  // The registry's cache: whether it holds this descriptor, and the links of
+  // its lists (in cache order; and per owner, the later descriptors of the
+  // same owner).
+  bool cached_ = false;
+  TkelClassInfo* cachePrev_ = nullptr;
+  TkelClassInfo* cacheNext_ = nullptr;
+  TkelClassInfo* sameOwnerNext_ = nullptr;
 };
+
+template <class R>
+int TkelFeatureList<R>::Count() const {
+  return info_.Count(static_cast<TkelFeatureKind>(R::kKind));
+}
+template <class R>
+R* TkelFeatureList<R>::operator[](int i) const {
+  return static_cast<R*>(info_.ItemAt(static_cast<TkelFeatureKind>(R::kKind), i));
+}
 
 // ---------------------------------------------------------------- IkelObject
 
@@ -323,7 +484,8 @@ class TkelClassRegistry {
   // regard to case); later ones are ignored. An empty name or a class that is
   // not a descriptor class raises Exception.
   static void RegisterClass(std::string_view className, host::TClass infoClass);
-  // The descriptor class registered for the name (case-insensitive); null if none.
+  // The descriptor class registered for the name (case-insensitive, hashed);
+  // null if none.
   static host::TClass FindClass(std::string_view className);
   // Calls proc(ClassName) for every registration, in registration order,
   // with the letter case used at registration.
@@ -348,7 +510,8 @@ namespace kelcommon {
 // Counted: the first Initialize creates the registration list, the cache and
 // the notifier (in this order); the Finalize that brings the count back to
 // zero releases the descriptors still cached (giving their owners their own
-// handlers back), the registrations, the notifier and every feature record.
+// handlers back), the registrations, the notifier and the shared class data
+// (descriptors still alive keep theirs until they go).
 // A Finalize without a matching Initialize does nothing.
 void Initialize();
 void Finalize();

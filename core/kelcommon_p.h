@@ -1,9 +1,12 @@
 // Internals of the reflection core shared by its sources, the tests and the
-// fuzz target: the tokenizer of the description language and the parsed form
-// of a description text. Not part of the public interface.
+// fuzz target: the tokenizer of the description language, the parsed form of
+// a description text, the class data of descriptors and the hashed name
+// index. Not part of the public interface.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,5 +77,128 @@ struct TkelParsedDescription {
 const TkelParsedDescription& ParseKELDescription(TkelDescriptionKind kind, std::string_view text);
 // Forgets every parsed text (library shutdown).
 void ClearKELDescriptionCache();
+
+// ------------------------------------------------------------ name index
+
+// A hashed index from names to positions in a list where the first position
+// of a name wins. The names themselves stay in the list: every operation
+// takes `nameAt(position)`, so the index holds nothing but positions. Hash
+// and Equal decide which names are the same (exact by default).
+template <class Hash, class Equal>
+class TkelBasicNameIndex {
+ public:
+  // The first position holding `name`; -1 if none.
+  template <class NameAt>
+  int Find(std::string_view name, NameAt nameAt) const {
+    if (slots_.empty()) return -1;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = Hash{}(name) & mask;; i = (i + 1) & mask) {
+      const int32_t position = slots_[i] - 1;
+      if (position < 0) return -1;
+      if (Equal{}(nameAt(position), name)) return position;
+    }
+  }
+  // Records `position` for `name` unless the name is already indexed.
+  template <class NameAt>
+  void Add(int position, std::string_view name, NameAt nameAt) {
+    if (Find(name, nameAt) >= 0) return;
+    if (2 * (count_ + 1) > slots_.size()) Grow(nameAt);
+    Place(position, name);
+    ++count_;
+  }
+  void Clear() {
+    slots_.clear();
+    count_ = 0;
+  }
+
+ private:
+  void Place(int position, std::string_view name) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = Hash{}(name) & mask;
+    while (slots_[i] != 0) i = (i + 1) & mask;
+    slots_[i] = position + 1;
+  }
+  template <class NameAt>
+  void Grow(NameAt nameAt) {
+    std::vector<int32_t> old(slots_.empty() ? 16 : 2 * slots_.size(), 0);
+    old.swap(slots_);
+    for (int32_t entry : old)
+      if (entry != 0) Place(entry - 1, nameAt(entry - 1));
+  }
+
+  std::vector<int32_t> slots_;  // position + 1; 0 is an empty slot
+  std::size_t count_ = 0;
+};
+
+// Feature names: exact, case-sensitive.
+using TkelNameIndex = TkelBasicNameIndex<std::hash<std::string_view>, std::equal_to<std::string_view>>;
+
+// ------------------------------------------------------------ class data
+
+// What a description entry declares of one feature: everything a record is
+// made from except its per-call values.
+struct TkelFeatureTemplate {
+  std::string Name;
+  TkelPropertyStyle Style;                     // properties
+  TkelPropertyVisibility Visibility = pvProtected;  // properties and events
+  TkelMethodStyle MethodStyle = msFunction;    // methods
+  std::vector<std::string> Params;             // parameter or index names, in order
+  TkelFeature* Adopted = nullptr;              // held: a record of another descriptor, used as it is
+};
+
+// The four feature lists of a descriptor as templates, with a name index per
+// list. Shared by every instance of a class whose definitions are constant
+// (counted references), otherwise owned by one descriptor.
+class TkelClassData {
+ public:
+  TkelClassData();
+  // A private copy (copy on write); adopted records gain a holder.
+  TkelClassData(const TkelClassData& other);
+  TkelClassData& operator=(const TkelClassData&) = delete;
+
+  void AddRef() noexcept { ++refs_; }
+  void Release();
+  bool Shared() const noexcept { return refs_ > 1; }
+
+  std::size_t Size(TkelFeatureKind kind) const { return List(kind).size(); }
+  const TkelFeatureTemplate& At(TkelFeatureKind kind, std::size_t i) const { return List(kind)[i]; }
+  int IndexOf(TkelFeatureKind kind, std::string_view name) const;
+  // Appends a template and indexes its name (the first of a name wins).
+  void Append(TkelFeatureKind kind, TkelFeatureTemplate feature);
+  TkelFeatureTemplate& Mutable(TkelFeatureKind kind, std::size_t i) { return List(kind)[i]; }
+  bool HasAdopted() const noexcept { return adopted_ > 0; }
+  // A number no other class data of this run has.
+  uint64_t Serial() const noexcept { return serial_; }
+
+ private:
+  ~TkelClassData();
+  std::vector<TkelFeatureTemplate>& List(TkelFeatureKind kind) { return lists_[static_cast<int>(kind)]; }
+  const std::vector<TkelFeatureTemplate>& List(TkelFeatureKind kind) const {
+    return lists_[static_cast<int>(kind)];
+  }
+
+  std::vector<TkelFeatureTemplate> lists_[4];
+  TkelNameIndex index_[4];
+  uint64_t serial_;
+  int32_t refs_ = 1;
+  int32_t adopted_ = 0;
+};
+
+// The class data shared by the instances of a descriptor class while the
+// core is started: null when none was read yet (or the core is stopped).
+TkelClassData* kelSharedClassData(host::TClass infoClass);
+// Shares `data` (well formed and adopting nothing) for the class; the cache
+// takes a reference. Does nothing while the core is stopped.
+void kelShareClassData(host::TClass infoClass, TkelClassData* data);
+
+// The registry's side of a descriptor's life (defined with the registry).
+namespace detail {
+struct TkelCacheAccess {
+  // A cached descriptor is being freed by someone else: forget it.
+  static void Forget(TkelClassInfo* info);
+  // A cached descriptor's Owner changed from `previous` to its current one.
+  static void OwnerChanged(TkelClassInfo* info, host::TObject* previous);
+};
+}  // namespace detail
 
 }  // namespace kel

@@ -35,6 +35,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -173,38 +174,68 @@ host::Variant ToVariantAt(const T& value, T& storage) {
 
 // ------------------------------------------------------------ scratch storage
 
-// Per-descriptor storage for values that travel by address and for saved
-// event handlers: one slot per use site, numbered when the descriptor class's
-// feature map is built. A slot is created on first use and keeps its address
-// for the descriptor's whole life, so an address handed out stays valid until
-// the same site is used again through the same descriptor.
+// The scratch slots of one descriptor class: values that travel by address
+// and saved event handlers, one slot per use site, laid out when the class's
+// feature map is built.
+class TkelScratchLayout {
+ public:
+  static constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
+
+  // A new slot holding a T (value-initialised when the block is made).
+  template <class T>
+  std::size_t Add() {
+    const std::size_t offset = (size_ + alignof(T) - 1) / alignof(T) * alignof(T);
+    slots_.push_back({offset, [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
+    size_ = offset + sizeof(T);
+    if (alignof(T) > align_) align_ = alignof(T);
+    return slots_.size() - 1;
+  }
+  std::size_t Offset(std::size_t slot) const { return slots_[slot].Offset; }
+  bool Empty() const { return slots_.empty(); }
+
+  // One block holding every slot, each value-initialised; and its release.
+  std::byte* Make() const;
+  void Free(std::byte* block) const;
+
+ private:
+  struct TSlot {
+    std::size_t Offset;
+    void (*Construct)(void*);
+    void (*Destruct)(void*);
+  };
+  std::vector<TSlot> slots_;
+  std::size_t size_ = 0;
+  std::size_t align_ = alignof(void*);
+};
+
+// One descriptor's scratch slots: made together on first use, they keep
+// their addresses for the descriptor's whole life, so an address handed out
+// stays valid until the same site is used again through the same
+// descriptor. Every site always uses its slot with the type it was laid out
+// with.
 class TkelScratch {
  public:
-  // The slot `index` holding a T (value-initialised on first use). Every
-  // site always uses its slot with the same type.
+  explicit TkelScratch(const TkelScratchLayout& layout) : layout_(layout) {}
+  TkelScratch(const TkelScratch&) = delete;
+  TkelScratch& operator=(const TkelScratch&) = delete;
+  ~TkelScratch() {
+    if (block_) layout_.Free(block_);
+  }
+
   template <class T>
   T& Slot(std::size_t index) {
-    if (index >= slots_.size()) slots_.resize(index + 1);
-    std::unique_ptr<TSlotBase>& slot = slots_[index];
-    if (!slot) slot = std::make_unique<TSlot<T>>();
-    return static_cast<TSlot<T>&>(*slot).Value;
+    if (!block_) block_ = layout_.Make();
+    return *std::launder(reinterpret_cast<T*>(block_ + layout_.Offset(index)));
   }
-  // The slot if it was created, else null (does not create it).
+  // The slot if the slots were made, else null (does not make them).
   template <class T>
   T* Existing(std::size_t index) {
-    if (index >= slots_.size() || !slots_[index]) return nullptr;
-    return &static_cast<TSlot<T>&>(*slots_[index]).Value;
+    return block_ ? &Slot<T>(index) : nullptr;
   }
 
  private:
-  struct TSlotBase {
-    virtual ~TSlotBase() = default;
-  };
-  template <class T>
-  struct TSlot final : TSlotBase {
-    T Value{};
-  };
-  std::vector<std::unique_ptr<TSlotBase>> slots_;
+  const TkelScratchLayout& layout_;
+  std::byte* block_ = nullptr;
 };
 
 // A host value as a Variant, using the scratch slot `index` when the type

@@ -30,4 +30,22 @@ void RaiseNilAddress() {
 
 void RaiseNoCharacter() { throw host::EConvertError("An empty string holds no character to pass!"); }
 
+std::byte* TkelScratchLayout::Make() const {
+  auto* block = static_cast<std::byte*>(::operator new(size_ ? size_ : 1, std::align_val_t(align_)));
+  std::size_t made = 0;
+  try {
+    for (; made < slots_.size(); ++made) slots_[made].Construct(block + slots_[made].Offset);
+  } catch (...) {
+    while (made-- > 0) slots_[made].Destruct(block + slots_[made].Offset);
+    ::operator delete(block, std::align_val_t(align_));
+    throw;
+  }
+  return block;
+}
+
+void TkelScratchLayout::Free(std::byte* block) const {
+  for (const TSlot& slot : slots_) slot.Destruct(block + slot.Offset);
+  ::operator delete(block, std::align_val_t(align_));
+}
+
 }  // namespace kel

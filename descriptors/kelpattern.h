@@ -13,11 +13,17 @@
 //   };
 //
 // TkelDescriptor supplies the ten operations of TkelClassInfo:
-//  * DefineKEL*: the parent's first, then the reader with this class's text;
+//  * DefineKEL*: the parent's first, then the reader with this class's text.
+//    The texts are constants of the class, so the class shares its
+//    definitions (SharesDefinitions): they are read once per library start-up;
 //  * GetProperty / SetProperty / InvokeMethod: the record's Name is looked up
 //    (exactly, case-sensitively) in this class's tables, built once per class
 //    from MapFeatures; a name not found there goes to the parent descriptor's
-//    operation, so unknown names end at TkelClassInfo ("Property X not found!");
+//    operation, so unknown names end at TkelClassInfo ("Property X not found!").
+//    The tables of a chain of pattern classes are merged per class (a derived
+//    class's entry hides its parent's of the same name, exactly as the chain
+//    of calls would), and each record remembers what its class does with it,
+//    so a repeated call costs no lookup at all;
 //  * ConnectEventHandlers: the parent's first, then this class's events in map
 //    order: save the owner's handler, install the hook. UnConnectEventHandlers:
 //    this class's saved handlers back, then the parent's;
@@ -34,6 +40,8 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -116,6 +124,51 @@ using TkelLocal = std::conditional_t<kelByAddress<std::remove_cvref_t<A>>, std::
 
 // ------------------------------------------------------------ feature tables
 
+// A mapped feature with the class that handles it erased, so that a derived
+// class's merged table can hold its ancestors' entries: Call runs the
+// callable Fn of the class that mapped it on the descriptor.
+struct TkelGetterEntry {
+  host::Variant (*Call)(const void* fn, TkelClassInfo& d, TkelPropertyInfo& p);
+  const void* Fn;
+};
+struct TkelSetterEntry {
+  void (*Call)(const void* fn, TkelClassInfo& d, TkelPropertyInfo& p, const host::Variant& v);
+  const void* Fn;
+};
+struct TkelInvokerEntry {
+  void (*Call)(const void* fn, TkelClassInfo& d, TkelMethodInfo& m);
+  const void* Fn;
+};
+
+// The merged tables of a descriptor class: every name it or a pattern
+// ancestor maps (its own first), sorted by name.
+struct TkelDispatchTable {
+  template <class E>
+  using Entries = std::vector<std::pair<std::string, E>>;
+  Entries<TkelGetterEntry> Getters;
+  Entries<TkelSetterEntry> Setters;
+  Entries<TkelInvokerEntry> Invokers;
+
+  template <class E>
+  static const E* Find(const Entries<E>& entries, std::string_view name) {
+    auto it = std::lower_bound(entries.begin(), entries.end(), name,
+                               [](const auto& e, std::string_view n) { return e.first < n; });
+    return it != entries.end() && it->first == name ? &it->second : nullptr;
+  }
+  // Adds the entries of `more` whose names are not here yet, keeping the order.
+  template <class E>
+  static void Merge(Entries<E>& entries, const Entries<E>& more) {
+    Entries<E> merged;
+    merged.reserve(entries.size() + more.size());
+    std::merge(entries.begin(), entries.end(), more.begin(), more.end(), std::back_inserter(merged),
+               [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Stable: of two equal names the one from `entries` (this class) comes first.
+    merged.erase(std::unique(merged.begin(), merged.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+                 merged.end());
+    entries = std::move(merged);
+  }
+};
+
 // The name-to-member tables of one descriptor class, built once.
 template <class Self>
 struct TkelFeatureTable {
@@ -126,7 +179,7 @@ struct TkelFeatureTable {
   using HookStep = std::function<void(Self&, const Hook&)>;
   struct Hook {
     std::string Name;
-    std::size_t Slot;  // scratch slot of the saved handler
+    std::size_t Slot;  // scratch slot of the saved handler and the event's position
     HookStep Connect;
     HookStep Restore;
   };
@@ -136,12 +189,12 @@ struct TkelFeatureTable {
     F Fn;
   };
 
-  // Sorted by name for lookup; Hooks stay in map order.
+  // Sorted by name; Hooks stay in map order.
   std::vector<Entry<Getter>> Getters;
   std::vector<Entry<Setter>> Setters;
   std::vector<Entry<Invoker>> Invokers;
   std::vector<Hook> Hooks;
-  std::size_t SlotCount = 0;
+  TkelScratchLayout Scratch;
 
   template <class F>
   static const F* Find(const std::vector<Entry<F>>& entries, std::string_view name) {
@@ -149,7 +202,40 @@ struct TkelFeatureTable {
                                [](const Entry<F>& e, std::string_view n) { return e.Name < n; });
     return it != entries.end() && it->Name == name ? &it->Fn : nullptr;
   }
+
+  // This class's own entries, type-erased (the callables stay in the table).
+  TkelDispatchTable Erased() const {
+    TkelDispatchTable t;
+    for (const auto& e : Getters) t.Getters.push_back({e.Name, {&CallGetter, &e.Fn}});
+    for (const auto& e : Setters) t.Setters.push_back({e.Name, {&CallSetter, &e.Fn}});
+    for (const auto& e : Invokers) t.Invokers.push_back({e.Name, {&CallInvoker, &e.Fn}});
+    return t;
+  }
+
+ private:
+  static host::Variant CallGetter(const void* fn, TkelClassInfo& d, TkelPropertyInfo& p) {
+    return (*static_cast<const Getter*>(fn))(static_cast<Self&>(d), p);
+  }
+  static void CallSetter(const void* fn, TkelClassInfo& d, TkelPropertyInfo& p, const host::Variant& v) {
+    (*static_cast<const Setter*>(fn))(static_cast<Self&>(d), p, v);
+  }
+  static void CallInvoker(const void* fn, TkelClassInfo& d, TkelMethodInfo& m) {
+    (*static_cast<const Invoker*>(fn))(static_cast<Self&>(d), m);
+  }
 };
+
+// Remembered in a record's dispatch cache for a name its class does not map.
+inline constexpr char kelNoEntry = 0;
+
+namespace detail {
+// What a hook keeps per descriptor: the owner's handler from before the
+// hook, and where its event record was last found.
+template <class... A>
+struct TkelHookSlot {
+  std::optional<host::TEvent<A...>> Saved;
+  TkelLookupCache Event;
+};
+}  // namespace detail
 
 // The builder that a descriptor's MapFeatures fills. Every entry returns the
 // map, so entries chain.
@@ -205,11 +291,10 @@ class TkelFeatureMap {
     table_.Invokers.push_back({std::move(name), std::move(invoke)});
     return *this;
   }
-  // A fresh scratch slot for a raw entry (see TkelScratch).
-  std::size_t NewSlot(std::size_t count = 1) {
-    const std::size_t first = table_.SlotCount;
-    table_.SlotCount += count;
-    return first;
+  // A fresh scratch slot holding a T, for a raw entry (see TkelScratch).
+  template <class T>
+  std::size_t NewSlot() {
+    return table_.Scratch.template Add<T>();
   }
 
   // Sorts the tables; a name mapped twice in one table raises.
@@ -246,7 +331,8 @@ class TkelFeatureMap {
   template <class G>
   typename Table::Getter MakeGetter(G get) {
     CheckObject<G>();
-    return MakeGetterFor<typename Sig<G>::Result>(get, NewSlot(), typename Sig<G>::Args{});
+    using R = typename Sig<G>::Result;
+    return MakeGetterFor<R>(get, SlotFor<std::remove_cvref_t<R>>(), typename Sig<G>::Args{});
   }
   template <class R, class G, class... I>
   static typename Table::Getter MakeGetterFor(G get, std::size_t slot, detail::TkelTypes<I...>) {
@@ -262,6 +348,15 @@ class TkelFeatureMap {
     std::tuple<TkelHolder<I>...> index{FromVariant<I>(p.GetIndexes(static_cast<int>(K))->Value)...};
     const std::remove_cvref_t<R> value = std::invoke(get, h, std::get<K>(index)...);
     return ToVariantVia(value, s, slot);
+  }
+
+  // A scratch slot for a value of type T where it travels by address.
+  template <class T>
+  std::size_t SlotFor() {
+    if constexpr (kelByAddress<T>)
+      return NewSlot<T>();
+    else
+      return TkelScratchLayout::kNoSlot;
   }
 
   template <class S>
@@ -294,21 +389,33 @@ class TkelFeatureMap {
   template <class F>
   typename Table::Invoker MakeInvoker(F f) {
     CheckObject<F>();
-    using Args = typename Sig<F>::Args;
-    return MakeInvokerFor<typename Sig<F>::Result>(f, NewSlot(ArgCount(Args{}) + 1), Args{});
+    return MakeInvokerFor<typename Sig<F>::Result>(f, typename Sig<F>::Args{});
   }
-  template <class... P>
-  static constexpr std::size_t ArgCount(detail::TkelTypes<P...>) {
-    return sizeof...(P);
-  }
-  // Slots base .. base+N-1 hold the by-reference arguments, base+N the result.
+  // Slots 0 .. N-1 hold the by-reference arguments, slot N the result (where
+  // they travel through scratch).
   template <class R, class F, class... P>
-  static typename Table::Invoker MakeInvokerFor(F f, std::size_t base, detail::TkelTypes<P...>) {
-    return [f, base](Self& d, TkelMethodInfo& m) {
+  typename Table::Invoker MakeInvokerFor(F f, detail::TkelTypes<P...>) {
+    using TSlots = std::array<std::size_t, sizeof...(P) + 1>;
+    TSlots slots{ArgSlot<P>()..., ResultSlot<R>()};
+    return [f, slots](Self& d, TkelMethodInfo& m) {
       CheckFeatureCount("Method", m.Name, "arguments", m.GetArgCount(), sizeof...(P));
       Host& h = d.HostOwner();
-      CallWith<R, P...>(f, d, h, m, base, std::index_sequence_for<P...>{});
+      CallWith<R, P...>(f, d, h, m, slots, std::index_sequence_for<P...>{});
     };
+  }
+  template <class P>
+  std::size_t ArgSlot() {
+    if constexpr (detail::kelVarParam<P>)
+      return NewSlot<TkelHolder<P>>();
+    else
+      return TkelScratchLayout::kNoSlot;
+  }
+  template <class R>
+  std::size_t ResultSlot() {
+    if constexpr (std::is_void_v<R>)
+      return TkelScratchLayout::kNoSlot;
+    else
+      return SlotFor<std::remove_cvref_t<R>>();
   }
   template <class P, class H>
   static decltype(auto) Pass(H& value, TkelScratch& s, std::size_t slot) {
@@ -328,22 +435,22 @@ class TkelFeatureMap {
       m.GetArgs(i)->Value = ToVariantVia(stored, s, slot);
     }
   }
-  template <class R, class... P, class F, std::size_t... K>
-  static void CallWith(const F& f, Self& d, Host& h, TkelMethodInfo& m, std::size_t base,
+  template <class R, class... P, class F, class TSlots, std::size_t... K>
+  static void CallWith(const F& f, Self& d, Host& h, TkelMethodInfo& m, const TSlots& slots,
                        std::index_sequence<K...>) {
     std::tuple<TkelHolder<P>...> values{FromVariant<P>(m.GetArgs(static_cast<int>(K))->Value)...};
     TkelScratch& s = d.Scratch();
     (void)s;  // unused when there is nothing by reference and no result
     TkelLiveFrame frame(d.LiveFrames());
     if constexpr (std::is_void_v<R>) {
-      std::invoke(f, h, Pass<P>(std::get<K>(values), s, base + K)...);
+      std::invoke(f, h, Pass<P>(std::get<K>(values), s, slots[K])...);
       if (frame.Destroyed) return;  // the call freed the descriptor
     } else {
-      const std::remove_cvref_t<R> result = std::invoke(f, h, Pass<P>(std::get<K>(values), s, base + K)...);
+      const std::remove_cvref_t<R> result = std::invoke(f, h, Pass<P>(std::get<K>(values), s, slots[K])...);
       if (frame.Destroyed) return;
-      if (m.Style == msFunction) m.Result = ToVariantVia(result, s, base + sizeof...(P));
+      if (m.Style == msFunction) m.Result = ToVariantVia(result, s, slots[sizeof...(P)]);
     }
-    (WriteBack<P>(m, static_cast<int>(K), s, base + K), ...);
+    (WriteBack<P>(m, static_cast<int>(K), s, slots[K]), ...);
   }
 
   // ---- events
@@ -351,39 +458,44 @@ class TkelFeatureMap {
   template <class... A, class Field, class Install>
   TkelFeatureMap& AddHook(std::string name, Field field, Install install) {
     using Handler = host::TEvent<A...>;
-    using Saved = std::optional<Handler>;
+    using Slot = detail::TkelHookSlot<A...>;
     typename Table::HookStep connect = [field, install](Self& d, const typename Table::Hook& e) {
       Host& h = d.HostOwner();
-      Saved& saved = d.Scratch().template Slot<Saved>(e.Slot);
+      Slot& slot = d.Scratch().template Slot<Slot>(e.Slot);
       Handler hook([info = &d, entry = &e](A... a) { RunHook<A...>(*info, *entry, a...); }, &d);
-      saved = h.*field;
+      slot.Saved = h.*field;
       install(h, std::move(hook));
     };
     typename Table::HookStep restore = [install](Self& d, const typename Table::Hook& e) {
-      Saved* saved = d.Scratch().template Existing<Saved>(e.Slot);
-      if (!saved || !*saved) return;  // never hooked (or already restored)
-      Handler previous = std::move(**saved);
-      saved->reset();
+      Slot* slot = d.Scratch().template Existing<Slot>(e.Slot);
+      if (!slot || !slot->Saved) return;  // never hooked (or already restored)
+      Handler previous = std::move(*slot->Saved);
+      slot->Saved.reset();
       install(d.HostOwner(), std::move(previous));
     };
-    table_.Hooks.push_back({std::move(name), NewSlot(), std::move(connect), std::move(restore)});
+    table_.Hooks.push_back({std::move(name), NewSlot<Slot>(), std::move(connect), std::move(restore)});
     return *this;
   }
 
   // The five steps of an event hook: find the record, store the arguments,
   // run the saved handler, notify the listeners, write by-reference
-  // arguments back. The records outlive the descriptor, so steps 4 and 5
-  // stay safe when a handler frees the descriptor.
+  // arguments back. The hook holds the record, so steps 4 and 5 stay safe
+  // when a handler frees the descriptor.
   template <class... A>
   static void RunHook(Self& d, const typename Table::Hook& e, A... a) {
-    using Saved = std::optional<host::TEvent<A...>>;
-    TkelEventInfo* const event = d.FindEvent(e.Name);
+    using Slot = detail::TkelHookSlot<A...>;
+    Slot& slot = d.Scratch().template Slot<Slot>(e.Slot);
+    const TkelRecordRef<TkelEventInfo> event(d.FindEvent(e.Name, slot.Event));
     std::tuple<detail::TkelLocal<A>...> locals;
     TkelLiveFrame frame(d.LiveFrames());
     if (event) StoreArgs<A...>(*event, locals, std::index_sequence_for<A...>{}, a...);
-    if (Saved* saved = d.Scratch().template Existing<Saved>(e.Slot); saved && *saved && **saved) (**saved)(a...);
+    if (slot.Saved && *slot.Saved) {
+      // A copy (a few words): the handler may free the descriptor.
+      const host::TEvent<A...> saved = *slot.Saved;
+      saved(a...);
+    }
     if (frame.Destroyed || !event) return;
-    d.FireEvent(event);
+    d.FireEvent(event.Get());
     WriteArgsBack<A...>(*event, std::index_sequence_for<A...>{}, a...);
   }
   template <class... A, class Locals, std::size_t... K>
@@ -423,6 +535,7 @@ class TkelDescriptor : public Parent {
  public:
   using Map = TkelFeatureMap<Self, Host>;
   using Table = TkelFeatureTable<Self>;
+  using PatternBase = TkelDescriptor;
 
   void DefineKELProperties(TkelPropertyList& list) override {
     Parent::DefineKELProperties(list);
@@ -443,18 +556,21 @@ class TkelDescriptor : public Parent {
 
   host::Variant GetProperty(TkelPropertyInfo* property) override {
     if (property)
-      if (const auto* get = Table::Find(GetTable().Getters, property->Name)) return (*get)(AsSelf(), *property);
-    return Parent::GetProperty(property);
+      if (const TkelGetterEntry* get = Resolve<TkelGetterEntry, 0>(*property, &TkelDispatchTable::Getters))
+        return get->Call(get->Fn, *this, *property);
+    return FallbackGet(*this, property);
   }
   void SetProperty(TkelPropertyInfo* property, const host::Variant& value) override {
     if (property)
-      if (const auto* set = Table::Find(GetTable().Setters, property->Name)) return (*set)(AsSelf(), *property, value);
-    Parent::SetProperty(property, value);
+      if (const TkelSetterEntry* set = Resolve<TkelSetterEntry, 1>(*property, &TkelDispatchTable::Setters))
+        return set->Call(set->Fn, *this, *property, value);
+    FallbackSet(*this, property, value);
   }
   void InvokeMethod(TkelMethodInfo* method) override {
     if (method)
-      if (const auto* invoke = Table::Find(GetTable().Invokers, method->Name)) return (*invoke)(AsSelf(), *method);
-    Parent::InvokeMethod(method);
+      if (const TkelInvokerEntry* invoke = Resolve<TkelInvokerEntry, 0>(*method, &TkelDispatchTable::Invokers))
+        return invoke->Call(invoke->Fn, *this, *method);
+    FallbackInvoke(*this, method);
   }
   // Constructors are listed for information only.
   void InvokeConstructor(TkelConstructorInfo* /*constructor*/) override {}
@@ -500,10 +616,48 @@ class TkelDescriptor : public Parent {
     }();
     return table;
   }
+  // This class's tables merged with those of its pattern ancestors whose
+  // generic operations are the pattern's own (see Merges).
+  static const TkelDispatchTable& GetDispatch() {
+    static const TkelDispatchTable dispatch = [] {
+      TkelDispatchTable t = GetTable().Erased();
+      if constexpr (Merges<Parent>()) {
+        const TkelDispatchTable& inherited = Parent::GetDispatch();
+        TkelDispatchTable::Merge(t.Getters, inherited.Getters);
+        TkelDispatchTable::Merge(t.Setters, inherited.Setters);
+        TkelDispatchTable::Merge(t.Invokers, inherited.Invokers);
+      }
+      return t;
+    }();
+    return dispatch;
+  }
+
+  // What reaches the first ancestor whose generic operations are not the
+  // pattern's merged ones: its own GetProperty, SetProperty, InvokeMethod.
+  static host::Variant FallbackGet(TkelDescriptor& d, TkelPropertyInfo* p) {
+    if constexpr (Merges<Parent>())
+      return Parent::FallbackGet(d, p);
+    else
+      return d.Parent::GetProperty(p);
+  }
+  static void FallbackSet(TkelDescriptor& d, TkelPropertyInfo* p, const host::Variant& v) {
+    if constexpr (Merges<Parent>())
+      Parent::FallbackSet(d, p, v);
+    else
+      d.Parent::SetProperty(p, v);
+  }
+  static void FallbackInvoke(TkelDescriptor& d, TkelMethodInfo* m) {
+    if constexpr (Merges<Parent>())
+      Parent::FallbackInvoke(d, m);
+    else
+      d.Parent::InvokeMethod(m);
+  }
 
  protected:
-  TkelDescriptor() = default;
+  TkelDescriptor() : scratch_(GetTable().Scratch) {}
   ~TkelDescriptor() override = default;
+  // The texts are constants of the class: read once, shared by every instance.
+  bool SharesDefinitions() const override { return true; }
   void Destroy() override {
     for (TkelLiveFrame* f = liveFrames_; f; f = f->Outer) f->Destroyed = true;
     liveFrames_ = nullptr;
@@ -511,6 +665,39 @@ class TkelDescriptor : public Parent {
   }
 
  private:
+  template <class, class, class>
+  friend class TkelDescriptor;
+
+  // Whether the parent class's tables can be merged into this class's: it
+  // is a pattern class whose generic operations are the pattern's own (a
+  // class that overrides one of them by hand keeps its own dispatch).
+  template <class P>
+  static constexpr bool Merges() {
+    if constexpr (requires { typename P::PatternBase; }) {
+      using B = typename P::PatternBase;
+      return std::is_same_v<decltype(&P::GetProperty), decltype(&B::GetProperty)> &&
+             std::is_same_v<decltype(&P::SetProperty), decltype(&B::SetProperty)> &&
+             std::is_same_v<decltype(&P::InvokeMethod), decltype(&B::InvokeMethod)>;
+    } else {
+      return false;
+    }
+  }
+
+  // The entry this class uses for the record, remembered in the record (a
+  // miss too), so that only the first call through a class looks it up.
+  template <class E, int Slot, class R>
+  static const E* Resolve(R& record, TkelDispatchTable::Entries<E> TkelDispatchTable::*entries) {
+    const TkelDispatchTable& dispatch = GetDispatch();
+    TkelDispatchCache& cache = record.Dispatch;
+    if (cache.Key != &dispatch) cache = {&dispatch, {nullptr, nullptr}};
+    const void*& entry = cache.Entries[Slot];
+    if (!entry) {
+      const E* found = TkelDispatchTable::Find(dispatch.*entries, record.Name);
+      entry = found ? static_cast<const void*>(found) : &kelNoEntry;
+    }
+    return entry == &kelNoEntry ? nullptr : static_cast<const E*>(entry);
+  }
+
   Self& AsSelf() { return static_cast<Self&>(*this); }
 
   TkelScratch scratch_;

@@ -400,6 +400,16 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
 
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 
+std::size_t AnsiTextHash(std::string_view s) {
+  // FNV-1a over the folded code points.
+  std::size_t h = 1469598103934665603ull;
+  for (std::size_t i = 0; i < s.size();) {
+    h ^= FoldUpper(DecodeUtf8(s, i));
+    h *= 1099511628211ull;
+  }
+  return h;
+}
+
 int AnsiCompareStr(std::string_view a, std::string_view b) {
   int r = a.compare(b);
   return r < 0 ? -1 : r > 0 ? 1 : 0;

@@ -132,6 +132,9 @@ std::string AnsiLowerCase(std::string_view s);
 // Case-insensitive comparison folding ASCII and Latin letters: <0, 0, >0.
 int AnsiCompareText(std::string_view a, std::string_view b);
 bool AnsiSameText(std::string_view a, std::string_view b);
+// A hash of the text under AnsiCompareText's folding: texts that compare
+// equal there hash equal.
+std::size_t AnsiTextHash(std::string_view s);
 int AnsiCompareStr(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);  // ASCII only
 bool SameText(std::string_view a, std::string_view b);

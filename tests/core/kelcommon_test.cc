@@ -172,13 +172,38 @@ TEST(KelRecords, AccessorsAndLifetime) {
   EXPECT_EQ(key->Find("Sender"), key->GetArgs(0));
   EXPECT_EQ(key->Find("sender"), nullptr);
 
-  // Records outlive their descriptor; the Descriptor field keeps its identity.
+  // A held record outlives its descriptor; the Descriptor field keeps its
+  // identity, and IsOf is not fooled by a later descriptor at that address.
   const TkelClassInfo* gone = d.get();
-  TkelPropertyInfo* tag = d->FindProperty("Tag");
+  TkelRecordRef<TkelPropertyInfo> tag(d->FindProperty("Tag"));
+  EXPECT_TRUE(tag->IsOf(d.get()));
   d.reset();
   EXPECT_EQ(tag->Name, "Tag");
   EXPECT_EQ(tag->Style, TkelPropertyStyle{psReadable});
   EXPECT_EQ(tag->Descriptor, gone);
+  std::vector<Info> later;  // one of these may well reuse the freed address
+  for (int i = 0; i < 64; ++i) later.push_back(NewInfo());
+  for (const Info& info : later) EXPECT_FALSE(tag->IsOf(info.get()));
+}
+
+TEST(KelRecords, MadeOnDemandAndReleasedWithTheirLastHolder) {
+  Info d = NewInfo();
+  d->ReadKELProperties("Define::A::psReadable::pvPublic::1::I::Define::B::psReadable::pvPublic::0");
+  EXPECT_EQ(d->GetPropertyCount(), 2);
+  TkelPropertyInfo* a = d->FindProperty("A");
+  EXPECT_EQ(d->GetProperties(0), a);  // made once, then the same record
+  EXPECT_EQ(d->FindProperty("A"), a);
+  a->GetIndexes(0)->Value = host::Variant(3);
+  // Reading the metadata again releases the records: a new one comes back.
+  TkelRecordRef<TkelPropertyInfo> held(a);
+  d->ReadKELProperties("Override::A::psWritable::pvPublished");
+  EXPECT_EQ(held->Style, TkelPropertyStyle{psWritable});  // an override reaches a made record
+  EXPECT_EQ(held->GetIndexes(0)->Value.AsInteger(), 3);
+  TkelRecordRef<TkelPropertyInfo> copy = held;
+  held.Reset();
+  d.reset();
+  EXPECT_EQ(copy->Name, "A");  // still held by the copy
+  EXPECT_EQ(copy->GetIndexes(0)->Name, "I");
 }
 
 // --------------------------------------------------------- descriptor base

@@ -1,0 +1,318 @@
+// The class descriptor base: class data, records made on demand, lookups,
+// the description readers and event notification.
+#include <algorithm>
+#include <utility>
+
+#include "core/kelcommon.h"
+#include "core/kelcommon_p.h"
+#include "host/classes/classes_types.h"
+#include "host/rtl/sysutils.h"
+
+namespace kel {
+
+HOST_IMPL(TkelClassInfo, host::TObject)
+
+namespace detail {
+
+// One running FireEvent of a descriptor. Frames form a stack through the
+// descriptor, so that freeing the descriptor from inside a handler can tell
+// every running notification to stop, and so that the outermost one closes
+// up the slots of listeners removed while it ran.
+struct TkelFireFrame {
+  TkelClassInfo* Info;
+  TkelFireFrame* Outer;
+  bool Destroyed = false;
+
+  explicit TkelFireFrame(TkelClassInfo* info) : Info(info), Outer(info->fireFrames_) { info->fireFrames_ = this; }
+  ~TkelFireFrame() {
+    if (Destroyed) return;
+    Info->fireFrames_ = Outer;
+    if (!Outer) std::erase(Info->listeners_, nullptr);
+  }
+  TkelFireFrame(const TkelFireFrame&) = delete;
+  TkelFireFrame& operator=(const TkelFireFrame&) = delete;
+};
+
+}  // namespace detail
+
+namespace {
+
+uint64_t g_nextSerial = 0;
+
+constexpr const char* kKindNames[] = {"Property", "Method", "Constructor", "Event"};
+constexpr TkelDescriptionKind kDescriptionKinds[] = {TkelDescriptionKind::Properties, TkelDescriptionKind::Methods,
+                                                     TkelDescriptionKind::Constructors, TkelDescriptionKind::Events};
+
+// "Property Caption not found!" and its kin.
+[[noreturn]] void RaiseNotFound(const char* kind, const TkelFeature* feature) {
+  if (!feature) throw host::Exception(std::string(kind) + " not found: no feature record given!");
+  throw host::Exception(std::string(kind) + " " + feature->Name + " not found!");
+}
+
+TkelArguments MakeParams(TkelClassInfo* descriptor, const std::vector<std::string>& names) {
+  TkelArguments args;
+  args.reserve(names.size());
+  for (const std::string& name : names) args.push_back(new TkelParameterInfo(descriptor, name));
+  return args;
+}
+
+TkelFeature* MakeRecord(TkelFeatureKind kind, const TkelFeatureTemplate& t, TkelClassInfo* descriptor) {
+  switch (kind) {
+    case TkelFeatureKind::Property:
+      return new TkelPropertyInfo(descriptor, t.Name, t.Style, t.Visibility, MakeParams(descriptor, t.Params));
+    case TkelFeatureKind::Method:
+      return new TkelMethodInfo(descriptor, t.Name, MakeParams(descriptor, t.Params), t.MethodStyle);
+    case TkelFeatureKind::Constructor:
+      return new TkelConstructorInfo(descriptor, t.Name, MakeParams(descriptor, t.Params));
+    case TkelFeatureKind::Event:
+      break;
+  }
+  return new TkelEventInfo(descriptor, t.Name, MakeParams(descriptor, t.Params), t.Visibility);
+}
+
+TkelFeatureTemplate TemplateOf(const TkelDescriptionEntry& e) {
+  return {e.Name, e.Style, e.Visibility, e.MethodStyle, e.Params, nullptr};
+}
+
+// An Override entry applied to a template or a record: properties take a
+// non-empty style set and always the visibility; events the visibility.
+void ApplyOverride(TkelFeatureKind kind, TkelFeatureTemplate& t, const TkelDescriptionEntry& e) {
+  if (kind == TkelFeatureKind::Property && !e.Style.Empty()) t.Style = e.Style;
+  t.Visibility = e.Visibility;
+}
+void ApplyOverride(TkelFeatureKind kind, TkelFeature& record, const TkelDescriptionEntry& e) {
+  if (kind == TkelFeatureKind::Property) {
+    auto& p = static_cast<TkelPropertyInfo&>(record);
+    if (!e.Style.Empty()) p.Style = e.Style;
+    p.Visibility = e.Visibility;
+  } else if (kind == TkelFeatureKind::Event) {
+    static_cast<TkelEventInfo&>(record).Visibility = e.Visibility;
+  }
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ life cycle
+
+TkelClassInfo::TkelClassInfo() : serial_(++g_nextSerial) {}
+
+TkelClassInfo::~TkelClassInfo() = default;
+
+void TkelClassInfo::ReleaseRecords() {
+  for (std::vector<TkelFeature*>& records : records_) {
+    std::vector<TkelFeature*> held;
+    held.swap(records);
+    for (TkelFeature* record : held)
+      if (record) record->Release();
+  }
+}
+
+void TkelClassInfo::InitMetaData() {
+  ReleaseRecords();
+  if (data_) std::exchange(data_, nullptr)->Release();
+  const bool shares = SharesDefinitions();
+  if (shares) {
+    if (TkelClassData* shared = kelSharedClassData(ClassType())) {
+      shared->AddRef();
+      data_ = shared;
+      return;
+    }
+  }
+  data_ = new TkelClassData;
+  TkelPropertyList properties(*this);
+  TkelMethodList methods(*this);
+  TkelConstructorList constructors(*this);
+  TkelEventList events(*this);
+  DefineKELProperties(properties);
+  DefineKELMethods(methods);
+  DefineKELConstructors(constructors);
+  DefineKELEvents(events);
+  if (shares && !data_->HasAdopted()) kelShareClassData(ClassType(), data_);
+}
+
+void TkelClassInfo::SetOwner(host::TObject* object) {
+  if (owner_) UnConnectEventHandlers();
+  host::TObject* previous = owner_;
+  owner_ = object;
+  if (cached_) detail::TkelCacheAccess::OwnerChanged(this, previous);
+  if (owner_) ConnectEventHandlers();
+}
+
+void TkelClassInfo::Destroy() {
+  for (detail::TkelFireFrame* frame = fireFrames_; frame; frame = frame->Outer) frame->Destroyed = true;
+  fireFrames_ = nullptr;
+  if (cached_) detail::TkelCacheAccess::Forget(this);
+  ReleaseRecords();
+  if (data_) std::exchange(data_, nullptr)->Release();
+  listeners_ = {};
+  inherited::Destroy();
+}
+
+// ------------------------------------------------------------ the lists
+
+int TkelClassInfo::Count(TkelFeatureKind kind) const {
+  return data_ ? static_cast<int>(data_->Size(kind)) : 0;
+}
+
+TkelFeature* TkelClassInfo::RecordAt(TkelFeatureKind kind, std::size_t i) const {
+  std::vector<TkelFeature*>& records = records_[static_cast<int>(kind)];
+  if (records.size() <= i) records.resize(data_->Size(kind), nullptr);
+  TkelFeature*& slot = records[i];
+  if (!slot) {
+    const TkelFeatureTemplate& t = data_->At(kind, i);
+    slot = t.Adopted ? t.Adopted : MakeRecord(kind, t, const_cast<TkelClassInfo*>(this));
+    slot->AddRef();
+  }
+  return slot;
+}
+
+TkelFeature* TkelClassInfo::ItemAt(TkelFeatureKind kind, int i) const {
+  if (i < 0 || i >= Count(kind)) throw host::EListError(host::SListIndexError, {i});
+  return RecordAt(kind, static_cast<std::size_t>(i));
+}
+
+int TkelClassInfo::IndexOf(TkelFeatureKind kind, std::string_view name) const {
+  return data_ ? data_->IndexOf(kind, name) : -1;
+}
+
+TkelFeature* TkelClassInfo::Find(TkelFeatureKind kind, std::string_view name) const {
+  const int i = IndexOf(kind, name);
+  return i < 0 ? nullptr : RecordAt(kind, static_cast<std::size_t>(i));
+}
+
+TkelEventInfo* TkelClassInfo::FindEvent(std::string_view name, TkelLookupCache& cache) const {
+  const uint64_t serial = data_ ? data_->Serial() : 0;
+  const std::size_t size = data_ ? data_->Size(TkelFeatureKind::Event) : 0;
+  if (cache.Data != serial || cache.Size != size) cache = {serial, size, IndexOf(TkelFeatureKind::Event, name)};
+  return cache.Index < 0 ? nullptr
+                         : static_cast<TkelEventInfo*>(RecordAt(TkelFeatureKind::Event, static_cast<std::size_t>(cache.Index)));
+}
+
+TkelPropertyInfo* TkelClassInfo::FindProperty(std::string_view name) const {
+  return static_cast<TkelPropertyInfo*>(Find(TkelFeatureKind::Property, name));
+}
+TkelMethodInfo* TkelClassInfo::FindMethod(std::string_view name) const {
+  return static_cast<TkelMethodInfo*>(Find(TkelFeatureKind::Method, name));
+}
+TkelConstructorInfo* TkelClassInfo::FindConstructor(std::string_view name) const {
+  return static_cast<TkelConstructorInfo*>(Find(TkelFeatureKind::Constructor, name));
+}
+TkelEventInfo* TkelClassInfo::FindEvent(std::string_view name) const {
+  return static_cast<TkelEventInfo*>(Find(TkelFeatureKind::Event, name));
+}
+
+TkelPropertyInfo* TkelClassInfo::GetProperties(int i) const {
+  return static_cast<TkelPropertyInfo*>(ItemAt(TkelFeatureKind::Property, i));
+}
+TkelMethodInfo* TkelClassInfo::GetMethods(int i) const {
+  return static_cast<TkelMethodInfo*>(ItemAt(TkelFeatureKind::Method, i));
+}
+TkelConstructorInfo* TkelClassInfo::GetConstructors(int i) const {
+  return static_cast<TkelConstructorInfo*>(ItemAt(TkelFeatureKind::Constructor, i));
+}
+TkelEventInfo* TkelClassInfo::GetEvents(int i) const {
+  return static_cast<TkelEventInfo*>(ItemAt(TkelFeatureKind::Event, i));
+}
+
+// ------------------------------------------------------------ the readers
+
+TkelClassData& TkelClassInfo::OwnData() {
+  if (!data_) {
+    data_ = new TkelClassData;
+  } else if (data_->Shared()) {
+    TkelClassData* own = new TkelClassData(*data_);
+    std::exchange(data_, own)->Release();
+  }
+  return *data_;
+}
+
+// Define entries (and method and constructor entries) append templates;
+// Override entries change the first feature of that name already listed, in
+// its template and in its record if one was made (an adopted record is
+// changed in place). The text's error, if any, is raised after its complete
+// entries.
+void TkelClassInfo::Append(TkelFeatureKind kind, std::string_view text) {
+  const TkelParsedDescription& parsed = ParseKELDescription(kDescriptionKinds[static_cast<int>(kind)], text);
+  TkelClassData& data = OwnData();
+  for (const TkelDescriptionEntry& entry : parsed.Entries) {
+    if (!entry.Override) {
+      data.Append(kind, TemplateOf(entry));
+      continue;
+    }
+    const int i = data.IndexOf(kind, entry.Name);
+    if (i < 0) throw host::Exception(std::string(kKindNames[static_cast<int>(kind)]) + " " + entry.Name + " to override not found!");
+    TkelFeatureTemplate& t = data.Mutable(kind, static_cast<std::size_t>(i));
+    ApplyOverride(kind, t, entry);
+    const std::vector<TkelFeature*>& records = records_[static_cast<int>(kind)];
+    TkelFeature* made = static_cast<std::size_t>(i) < records.size() ? records[static_cast<std::size_t>(i)] : nullptr;
+    if (made) ApplyOverride(kind, *made, entry);
+    if (t.Adopted && t.Adopted != made) ApplyOverride(kind, *t.Adopted, entry);
+  }
+  parsed.RaiseError();
+}
+
+void TkelClassInfo::ReadKELProperties(std::string_view text) { Append(TkelFeatureKind::Property, text); }
+void TkelClassInfo::ReadKELMethods(std::string_view text) { Append(TkelFeatureKind::Method, text); }
+void TkelClassInfo::ReadKELConstructors(std::string_view text) { Append(TkelFeatureKind::Constructor, text); }
+void TkelClassInfo::ReadKELEvents(std::string_view text) { Append(TkelFeatureKind::Event, text); }
+
+void TkelClassInfo::Adopt(TkelFeatureKind kind, TkelFeature* record) {
+  if (!record) return;
+  TkelFeatureTemplate t;
+  t.Name = record->Name;
+  record->AddRef();
+  t.Adopted = record;
+  OwnData().Append(kind, std::move(t));
+}
+
+void TkelClassInfo::AdoptProperty(TkelPropertyInfo* record) { Adopt(TkelFeatureKind::Property, record); }
+void TkelClassInfo::AdoptMethod(TkelMethodInfo* record) { Adopt(TkelFeatureKind::Method, record); }
+void TkelClassInfo::AdoptEvent(TkelEventInfo* record) { Adopt(TkelFeatureKind::Event, record); }
+
+// ------------------------------------------------------ generic operations
+
+host::Variant TkelClassInfo::GetProperty(TkelPropertyInfo* property) { RaiseNotFound("Property", property); }
+
+void TkelClassInfo::SetProperty(TkelPropertyInfo* property, const host::Variant&) {
+  RaiseNotFound("Property", property);
+}
+
+void TkelClassInfo::InvokeMethod(TkelMethodInfo* method) { RaiseNotFound("Method", method); }
+
+void TkelClassInfo::InvokeConstructor(TkelConstructorInfo* constructor) {
+  RaiseNotFound("Constructor", constructor);
+}
+
+// ---------------------------------------------------------------- listeners
+
+void TkelClassInfo::AddListener(TkelListener* listener) {
+  if (listener) listeners_.push_back(listener);
+}
+
+void TkelClassInfo::RemoveListener(TkelListener* listener) {
+  if (!listener) return;
+  auto it = std::find(listeners_.begin(), listeners_.end(), listener);
+  if (it == listeners_.end()) return;
+  // While a notification runs, positions must stay put: leave a gap that the
+  // outermost notification closes up when it ends.
+  if (fireFrames_)
+    *it = nullptr;
+  else
+    listeners_.erase(it);
+}
+
+void TkelClassInfo::FireEvent(TkelEventInfo* event) {
+  if (!event) throw host::Exception("Cannot fire an event without an event record!");
+  detail::TkelFireFrame frame(this);
+  const std::size_t count = listeners_.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const TkelListener* listener = listeners_[i];
+    if (!listener || !listener->OnEvent || listener->EventName != event->Name) continue;
+    // A copy (a few words): the handler may free its own listener.
+    const TNotifyKELEvent handler = listener->OnEvent;
+    handler(owner_, event);
+    if (frame.Destroyed) return;
+  }
+}
+
+}  // namespace kel
