@@ -17,7 +17,7 @@ using host::Variant;
 
 // ------------------------------------------------------ shared helpers
 
-TkelClassInfo* TkelComponentLink::GetInfo() {
+TkelClassInfo* TkelComponentLink::Refresh() {
   if (!Component) return nullptr;
   if (Info && Info->GetOwner() != Component) Info = nullptr;
   if (!Info && !Component->GetComponentState().Contains(host::csDestroying))
@@ -120,9 +120,14 @@ TkelTraceProc& TraceProc() {
 }
 }  // namespace
 
-TkelTraceProc kelSetTraceProc(TkelTraceProc Proc) { return std::exchange(TraceProc(), std::move(Proc)); }
+namespace detail {
+bool g_kelTracing = false;
+}  // namespace detail
 
-bool kelTracing() { return static_cast<bool>(TraceProc()); }
+TkelTraceProc kelSetTraceProc(TkelTraceProc Proc) {
+  detail::g_kelTracing = static_cast<bool>(Proc);
+  return std::exchange(TraceProc(), std::move(Proc));
+}
 
 void kelTrace(const TkelTraceEntry& Entry) {
   if (TraceProc()) TraceProc()(Entry);

@@ -63,7 +63,11 @@ struct TkelComponentLink {
   host::TComponent* Component = nullptr;
   TkelClassInfo* Info = nullptr;
 
-  TkelClassInfo* GetInfo();
+  TkelClassInfo* GetInfo() {
+    if (Info && Component && Info->GetOwner() == Component) return Info;
+    return Refresh();
+  }
+  TkelClassInfo* Refresh();
   void Clear() {
     Component = nullptr;
     Info = nullptr;
@@ -145,7 +149,14 @@ template <class R>
 class TkelFeatureCache {
  public:
   R* Get(TkelClassInfo* Info, const std::string& Name) {
-    if (FRecord && (!FRecord->IsOf(Info) || FRecord->Name != Name)) FRecord.Reset();
+    if (FRecord && (!FRecord->IsOf(Info) || !kelSameName(FRecord->Name, Name))) FRecord.Reset();
+    if (!FRecord && Info) FRecord.Reset(Find(*Info, Name));
+    return FRecord.Get();
+  }
+  // The same for an owner that clears the cache whenever the name changes:
+  // only the descriptor is checked.
+  R* GetUnchangedName(TkelClassInfo* Info, const std::string& Name) {
+    if (FRecord && !FRecord->IsOf(Info)) FRecord.Reset();
     if (!FRecord && Info) FRecord.Reset(Find(*Info, Name));
     return FRecord.Get();
   }
@@ -206,7 +217,10 @@ using TkelTraceProc = std::function<void(const TkelTraceEntry&)>;
 // it) and returns the one it replaces.
 TkelTraceProc kelSetTraceProc(TkelTraceProc Proc);
 // True while an observer is installed: connections build entries only then.
-bool kelTracing();
+namespace detail {
+extern bool g_kelTracing;
+}  // namespace detail
+inline bool kelTracing() { return detail::g_kelTracing; }
 void kelTrace(const TkelTraceEntry& Entry);
 
 // ------------------------------------------------------ TkelConnection

@@ -62,6 +62,12 @@ TkelPropertyInfo* TkelParameterConnection::GetComponentPropertyInfo() {
   return FComponentPropertyRecord.Get(GetComponentInfo(), FComponentProperty);
 }
 
+void TkelParameterConnection::SetParameterName(const std::string& Value) {
+  FParameterName = Value;
+  FParameterMethod.Reset();
+  FParameterRecord = nullptr;
+}
+
 void TkelParameterConnection::SetConstant(const std::string& Value) {
   FConstantValue = Variant(Value);
   FConstant = Value;
@@ -157,20 +163,25 @@ void TkelE2MConnection::Destroy() {
   inherited::Destroy();
 }
 
-TkelEventInfo* TkelE2MConnection::GetSourceEventInfo() { return FSourceEventRecord.Get(GetSourceInfo(), FSourceEvent); }
+// The setters of SourceEvent and TargetMethod clear these caches.
+TkelEventInfo* TkelE2MConnection::GetSourceEventInfo() {
+  return FSourceEventRecord.GetUnchangedName(GetSourceInfo(), FSourceEvent);
+}
 
 TkelMethodInfo* TkelE2MConnection::GetTargetMethodInfo() {
-  return FTargetMethodRecord.Get(GetTargetInfo(), FTargetMethod);
+  return FTargetMethodRecord.GetUnchangedName(GetTargetInfo(), FTargetMethod);
 }
 
 void TkelE2MConnection::SetSourceEvent(const std::string& Value) {
   FSourceEvent = Value;
+  FSourceEventRecord.Clear();
   for (int i = 0; FTargetMethodParameters && i < FTargetMethodParameters->GetCount(); ++i)
     FTargetMethodParameters->GetItem(i)->SetEventParameter(std::string());
 }
 
 void TkelE2MConnection::SetTargetMethod(const std::string& Value) {
   FTargetMethod = Value;
+  FTargetMethodRecord.Clear();
   if (FTargetMethodParameters && Value != FTargetMethodParameters->MethodName)
     FTargetMethodParameters->Init(GetTargetMethodInfo());
 }
@@ -254,9 +265,12 @@ TkelParameterInfo& EventParameterOf(TkelParameterConnection& Binding, TkelE2MCon
 }  // namespace
 
 TkelParameterInfo& TkelE2MConnection::ParameterOf(TkelParameterConnection& Binding, TkelMethodInfo& Method) {
-  TkelParameterInfo* parameter = Method.Find(Binding.FParameterName);
-  if (!parameter) RaiseBinding(this, Binding, ParameterProblem(Binding, FTargetMethod));
-  return *parameter;
+  if (Binding.FParameterMethod.Get() != &Method) {
+    Binding.FParameterMethod.Reset(&Method);
+    Binding.FParameterRecord = Method.Find(Binding.FParameterName);
+  }
+  if (!Binding.FParameterRecord) RaiseBinding(this, Binding, ParameterProblem(Binding, FTargetMethod));
+  return *Binding.FParameterRecord;
 }
 
 TkelPropertyInfo& TkelE2MConnection::PropertyOf(TkelParameterConnection& Binding, TkelClassInfo*& Info) {
@@ -342,6 +356,7 @@ void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* 
   if (frame.Destroyed) return;
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
     TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
+    if (binding.FOptions == voConstant) continue;  // nothing flows back to a constant
     TakeResult(binding, ParameterOf(binding, *method));
     if (frame.Destroyed) return;
   }

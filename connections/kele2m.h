@@ -49,7 +49,7 @@ class TkelParameterConnection : public host::TCollectionItem {
   // "ComponentPropertyIndexes". ComponentPropertyIndex is published but never
   // stored as a property.
   const std::string& GetParameterName() const { return FParameterName; }
-  void SetParameterName(const std::string& Value) { FParameterName = Value; }
+  void SetParameterName(const std::string& Value);
   host::TComponent* GetComponent() const { return FComponent.Component; }
   // Acceptance check; a change clears ComponentProperty (the field only) and
   // calls the connection's Unconnect; the connection watches the new one.
@@ -101,6 +101,10 @@ class TkelParameterConnection : public host::TCollectionItem {
   host::Variant FConstantValue = host::Variant(std::string());  // FConstant as the string Variant passed
   TkelValueOptions FOptions = voConstant;
   TkelFeatureCache<TkelPropertyInfo> FComponentPropertyRecord;
+  // The record of ParameterName in the method record it was last found in
+  // (held, so that no other record can take that address meanwhile).
+  TkelRecordRef<TkelMethodInfo> FParameterMethod;
+  TkelParameterInfo* FParameterRecord = nullptr;
 };
 
 // ------------------------------------------------ TkelParameterConnections

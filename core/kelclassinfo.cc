@@ -27,7 +27,10 @@ struct TkelFireFrame {
   ~TkelFireFrame() {
     if (Destroyed) return;
     Info->fireFrames_ = Outer;
-    if (!Outer) std::erase(Info->listeners_, nullptr);
+    if (!Outer && Info->listenerGaps_) {
+      std::erase(Info->listeners_, nullptr);
+      Info->listenerGaps_ = false;
+    }
   }
   TkelFireFrame(const TkelFireFrame&) = delete;
   TkelFireFrame& operator=(const TkelFireFrame&) = delete;
@@ -38,6 +41,7 @@ struct TkelFireFrame {
 namespace {
 
 uint64_t g_nextSerial = 0;
+uint64_t g_nextGeneration = 0;
 
 constexpr const char* kKindNames[] = {"Property", "Method", "Constructor", "Event"};
 constexpr TkelDescriptionKind kDescriptionKinds[] = {TkelDescriptionKind::Properties, TkelDescriptionKind::Methods,
@@ -94,17 +98,19 @@ void ApplyOverride(TkelFeatureKind kind, TkelFeature& record, const TkelDescript
 
 // ------------------------------------------------------------ life cycle
 
-TkelClassInfo::TkelClassInfo() : serial_(++g_nextSerial) {}
+TkelClassInfo::TkelClassInfo() : serial_(++g_nextSerial), generation_(++g_nextGeneration) {}
+
+void TkelClassInfo::Changed() { generation_ = ++g_nextGeneration; }
 
 TkelClassInfo::~TkelClassInfo() = default;
 
 void TkelClassInfo::ReleaseRecords() {
-  for (std::vector<TkelFeature*>& records : records_) {
-    std::vector<TkelFeature*> held;
-    held.swap(records);
-    for (TkelFeature* record : held)
+  Changed();
+  const std::unique_ptr<TMadeRecords> held = std::move(records_);
+  if (!held) return;
+  for (const std::vector<TkelFeature*>& records : held->Lists)
+    for (TkelFeature* record : records)
       if (record) record->Release();
-  }
 }
 
 void TkelClassInfo::InitMetaData() {
@@ -155,7 +161,8 @@ int TkelClassInfo::Count(TkelFeatureKind kind) const {
 }
 
 TkelFeature* TkelClassInfo::RecordAt(TkelFeatureKind kind, std::size_t i) const {
-  std::vector<TkelFeature*>& records = records_[static_cast<int>(kind)];
+  if (!records_) records_ = std::make_unique<TMadeRecords>();
+  std::vector<TkelFeature*>& records = records_->Lists[static_cast<int>(kind)];
   if (records.size() <= i) records.resize(data_->Size(kind), nullptr);
   TkelFeature*& slot = records[i];
   if (!slot) {
@@ -164,6 +171,12 @@ TkelFeature* TkelClassInfo::RecordAt(TkelFeatureKind kind, std::size_t i) const 
     slot->AddRef();
   }
   return slot;
+}
+
+TkelFeature* TkelClassInfo::MadeRecord(TkelFeatureKind kind, std::size_t i) const {
+  if (!records_) return nullptr;
+  const std::vector<TkelFeature*>& records = records_->Lists[static_cast<int>(kind)];
+  return i < records.size() ? records[i] : nullptr;
 }
 
 TkelFeature* TkelClassInfo::ItemAt(TkelFeatureKind kind, int i) const {
@@ -178,14 +191,6 @@ int TkelClassInfo::IndexOf(TkelFeatureKind kind, std::string_view name) const {
 TkelFeature* TkelClassInfo::Find(TkelFeatureKind kind, std::string_view name) const {
   const int i = IndexOf(kind, name);
   return i < 0 ? nullptr : RecordAt(kind, static_cast<std::size_t>(i));
-}
-
-TkelEventInfo* TkelClassInfo::FindEvent(std::string_view name, TkelLookupCache& cache) const {
-  const uint64_t serial = data_ ? data_->Serial() : 0;
-  const std::size_t size = data_ ? data_->Size(TkelFeatureKind::Event) : 0;
-  if (cache.Data != serial || cache.Size != size) cache = {serial, size, IndexOf(TkelFeatureKind::Event, name)};
-  return cache.Index < 0 ? nullptr
-                         : static_cast<TkelEventInfo*>(RecordAt(TkelFeatureKind::Event, static_cast<std::size_t>(cache.Index)));
 }
 
 TkelPropertyInfo* TkelClassInfo::FindProperty(std::string_view name) const {
@@ -217,6 +222,7 @@ TkelEventInfo* TkelClassInfo::GetEvents(int i) const {
 // ------------------------------------------------------------ the readers
 
 TkelClassData& TkelClassInfo::OwnData() {
+  Changed();
   if (!data_) {
     data_ = new TkelClassData;
   } else if (data_->Shared()) {
@@ -243,8 +249,7 @@ void TkelClassInfo::Append(TkelFeatureKind kind, std::string_view text) {
     if (i < 0) throw host::Exception(std::string(kKindNames[static_cast<int>(kind)]) + " " + entry.Name + " to override not found!");
     TkelFeatureTemplate& t = data.Mutable(kind, static_cast<std::size_t>(i));
     ApplyOverride(kind, t, entry);
-    const std::vector<TkelFeature*>& records = records_[static_cast<int>(kind)];
-    TkelFeature* made = static_cast<std::size_t>(i) < records.size() ? records[static_cast<std::size_t>(i)] : nullptr;
+    TkelFeature* made = MadeRecord(kind, static_cast<std::size_t>(i));
     if (made) ApplyOverride(kind, *made, entry);
     if (t.Adopted && t.Adopted != made) ApplyOverride(kind, *t.Adopted, entry);
   }
@@ -295,10 +300,12 @@ void TkelClassInfo::RemoveListener(TkelListener* listener) {
   if (it == listeners_.end()) return;
   // While a notification runs, positions must stay put: leave a gap that the
   // outermost notification closes up when it ends.
-  if (fireFrames_)
+  if (fireFrames_) {
     *it = nullptr;
-  else
+    listenerGaps_ = true;
+  } else {
     listeners_.erase(it);
+  }
 }
 
 void TkelClassInfo::FireEvent(TkelEventInfo* event) {
@@ -307,7 +314,7 @@ void TkelClassInfo::FireEvent(TkelEventInfo* event) {
   const std::size_t count = listeners_.size();
   for (std::size_t i = 0; i < count; ++i) {
     const TkelListener* listener = listeners_[i];
-    if (!listener || !listener->OnEvent || listener->EventName != event->Name) continue;
+    if (!listener || !listener->OnEvent || !kelSameName(listener->EventName, event->Name)) continue;
     // A copy (a few words): the handler may free its own listener.
     const TNotifyKELEvent handler = listener->OnEvent;
     handler(owner_, event);

@@ -10,6 +10,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +36,25 @@ enum TkelMethodStyle : uint8_t { msFunction, msProcedure };
 // Members of a property style set (bit values 1, 2, 4).
 enum TkelPropertyStyleElement : uint8_t { psReadable, psWritable, psIndexed };
 using TkelPropertyStyle = host::TSet<TkelPropertyStyleElement, 3>;
+
+// Exact comparison of two names, inline for the short names features have
+// (the relay of an event compares one on every firing).
+inline bool kelSameName(std::string_view a, std::string_view b) noexcept {
+  const std::size_t n = a.size();
+  if (n != b.size()) return false;
+  // Two overlapping words cover 4 to 16 bytes.
+  const auto same = [&](auto word) {
+    decltype(word) x0, y0, x1, y1;
+    std::memcpy(&x0, a.data(), sizeof word);
+    std::memcpy(&y0, b.data(), sizeof word);
+    std::memcpy(&x1, a.data() + n - sizeof word, sizeof word);
+    std::memcpy(&y1, b.data() + n - sizeof word, sizeof word);
+    return x0 == y0 && x1 == y1;
+  };
+  if (n >= 8 && n <= 16) return same(uint64_t{});
+  if (n >= 4 && n < 8) return same(uint32_t{});
+  return a == b;
+}
 
 // ---------------------------------------------------------- feature records
 //
@@ -65,12 +86,14 @@ class TkelFeature : public host::TObject {
 
   // True when `info` (a live descriptor, or null) is the very descriptor that
   // created this record, not a later one at the same address.
-  bool IsOf(const TkelClassInfo* info) const;
+  inline bool IsOf(const TkelClassInfo* info) const;
 
   // Reference counting for holders (see TkelRecordRef): Release frees the
   // record when the last reference goes.
   void AddRef() noexcept { ++refs_; }
-  void Release();
+  void Release() {
+    if (--refs_ <= 0) Free();
+  }
 
  protected:
   ~TkelFeature() override = default;
@@ -275,13 +298,12 @@ using TkelMethodList = TkelFeatureList<TkelMethodInfo>;
 using TkelConstructorList = TkelFeatureList<TkelConstructorInfo>;
 using TkelEventList = TkelFeatureList<TkelEventInfo>;
 
-// Remembers where a name was found in one of a descriptor's lists, so that
-// looking the same name up again through the same descriptor skips the
-// hashing. Valid while the descriptor's class data is unchanged.
+// Remembers what a name found in one descriptor's list (one cache per
+// descriptor), so that looking the same name up again costs a comparison.
+// Valid until the descriptor's lists or records change.
 struct TkelLookupCache {
-  uint64_t Data = 0;  // the serial of the class data it was found in
-  std::size_t Size = 0;
-  int Index = -1;
+  uint64_t Generation = 0;
+  TkelFeature* Record = nullptr;  // null when the name is not listed
 };
 
 namespace detail {
@@ -361,7 +383,10 @@ class TkelClassInfo : public host::TObject {
   int IndexOf(TkelFeatureKind kind, std::string_view name) const;
   // FindEvent through the caller's cache (for an event hook that finds its
   // record on every firing).
-  TkelEventInfo* FindEvent(std::string_view name, TkelLookupCache& cache) const;
+  TkelEventInfo* FindEvent(std::string_view name, TkelLookupCache& cache) const {
+    if (cache.Generation != generation_) cache = {generation_, Find(TkelFeatureKind::Event, name)};
+    return static_cast<TkelEventInfo*>(cache.Record);
+  }
 
   // Appends the listener (null is ignored; the same listener may be added
   // more than once). Removes the first registration of the listener (null or
@@ -417,6 +442,8 @@ class TkelClassInfo : public host::TObject {
   int Count(TkelFeatureKind kind) const;
   // The record at position i of the list (made on first use); i is valid.
   TkelFeature* RecordAt(TkelFeatureKind kind, std::size_t i) const;
+  // The record at position i if it was made, else null.
+  TkelFeature* MadeRecord(TkelFeatureKind kind, std::size_t i) const;
   TkelFeature* Find(TkelFeatureKind kind, std::string_view name) const;
   TkelFeature* ItemAt(TkelFeatureKind kind, int i) const;
   // The class data this descriptor may append to (its own; a shared one is
@@ -428,14 +455,23 @@ class TkelClassInfo : public host::TObject {
 
   host::TObject* owner_ = nullptr;
   TkelClassData* data_ = nullptr;  // held; null until a list is defined
-  // The records made so far, by position (held; null where none was asked for).
-  mutable std::vector<TkelFeature*> records_[4];
+  // The records made so far, by list and position (held; null where none was
+  // asked for); made with the first record, so an unused descriptor is small.
+  struct TMadeRecords {
+    std::vector<TkelFeature*> Lists[4];
+  };
+  mutable std::unique_ptr<TMadeRecords> records_;
   // Borrowed; a slot is null while a notification runs and its listener was
   // removed meanwhile (the slots are closed up when the outermost
   // notification ends).
   std::vector<TkelListener*> listeners_;
   detail::TkelFireFrame* fireFrames_ = nullptr;  // running notifications, innermost first
+  bool listenerGaps_ = false;                    // listeners_ holds nulls to close up
   uint64_t serial_;
+  // Changes (to a value never used before) whenever the lists or the made
+  // records change, which invalidates every TkelLookupCache of this descriptor.
+  uint64_t generation_;
+  void Changed();
   // The registry's cache: whether it holds this descriptor, and the links of
   // its lists (in cache order; and per owner, the later descriptors of the
   // same owner).
@@ -444,6 +480,10 @@ class TkelClassInfo : public host::TObject {
   TkelClassInfo* cacheNext_ = nullptr;
   TkelClassInfo* sameOwnerNext_ = nullptr;
 };
+
+inline bool TkelFeature::IsOf(const TkelClassInfo* info) const {
+  return info && Descriptor == info && descriptorSerial_ == info->Serial();
+}
 
 template <class R>
 int TkelFeatureList<R>::Count() const {

@@ -19,14 +19,6 @@ HOST_IMPL(TkelListener, host::TObject)
 TkelFeature::TkelFeature(TkelClassInfo* descriptor, std::string name)
     : Descriptor(descriptor), Name(std::move(name)), descriptorSerial_(descriptor ? descriptor->Serial() : 0) {}
 
-bool TkelFeature::IsOf(const TkelClassInfo* info) const {
-  return info && Descriptor == info && descriptorSerial_ == info->Serial();
-}
-
-void TkelFeature::Release() {
-  if (--refs_ <= 0) Free();
-}
-
 TkelParameterInfo::TkelParameterInfo(TkelClassInfo* descriptor, std::string name)
     : TkelFeature(descriptor, std::move(name)) {}
 

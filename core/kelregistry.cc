@@ -7,6 +7,7 @@
 #include "core/kelcommon.h"
 #include "core/kelcommon_p.h"
 #include "host/classes/component.h"
+#include "host/rtl/pointermap.h"
 #include "host/rtl/sysutils.h"
 
 namespace kel {
@@ -55,7 +56,7 @@ struct TkelRegistryState {
   TkelBasicNameIndex<TFoldedHash, TFoldedEqual> RegistrationIndex;
   TkelClassInfo* First = nullptr;   // the cache, in cache order
   TkelClassInfo* Last = nullptr;
-  std::unordered_map<const host::TObject*, TkelClassInfo*> ByOwner;
+  host::TPointerMap<TkelClassInfo*> ByOwner;  // each owner's first descriptor
   std::unordered_map<host::TClass, TkelClassData*> SharedData;  // one reference each
   TkelNotifier* Notifier = nullptr;
 
@@ -81,26 +82,24 @@ namespace detail {
 // The descriptors of one owner, linked in cache order.
 struct TkelOwnerChain {
   static TkelClassInfo* Head(const host::TObject* owner) {
-    auto it = g_state->ByOwner.find(owner);
-    return it == g_state->ByOwner.end() ? nullptr : it->second;
+    TkelClassInfo* const* head = g_state->ByOwner.Find(owner);
+    return head ? *head : nullptr;
   }
   static void Link(TkelClassInfo* info) {
     if (!info->owner_) return;
-    TkelClassInfo*& head = g_state->ByOwner[info->owner_];
+    TkelClassInfo*& head = g_state->ByOwner.At(info->owner_);
     TkelClassInfo** at = &head;
     while (*at && (*at)->serial_ < info->serial_) at = &(*at)->sameOwnerNext_;
     info->sameOwnerNext_ = *at;
     *at = info;
   }
   static void Unlink(TkelClassInfo* info, const host::TObject* owner) {
-    if (!owner) return;
-    auto it = g_state->ByOwner.find(owner);
-    if (it == g_state->ByOwner.end()) return;
-    TkelClassInfo** at = &it->second;
+    if (!owner || !g_state->ByOwner.Contains(owner)) return;
+    TkelClassInfo** at = &g_state->ByOwner.At(owner);
     while (*at && *at != info) at = &(*at)->sameOwnerNext_;
     if (*at) *at = info->sameOwnerNext_;
     info->sameOwnerNext_ = nullptr;
-    if (!it->second) g_state->ByOwner.erase(it);
+    if (!Head(owner)) g_state->ByOwner.Erase(owner);
   }
 };
 
@@ -124,10 +123,9 @@ struct TkelCacheList {
   // Takes every descriptor owned by `object` out of the cache, then frees
   // them (without unhooking: the owner is going away).
   static void DropOwner(const host::TObject* object) {
-    auto it = g_state->ByOwner.find(object);
-    if (it == g_state->ByOwner.end()) return;
-    TkelClassInfo* chain = it->second;
-    g_state->ByOwner.erase(it);
+    TkelClassInfo* chain = TkelOwnerChain::Head(object);
+    if (!chain) return;
+    g_state->ByOwner.Erase(object);
     for (TkelClassInfo* info = chain; info; info = info->sameOwnerNext_) Remove(info);
     while (chain) {
       TkelClassInfo* info = chain;
@@ -139,7 +137,7 @@ struct TkelCacheList {
   // Library shutdown: gives every owner its own handlers back and frees the
   // descriptors, in cache order.
   static void ReleaseAll() {
-    g_state->ByOwner.clear();
+    g_state->ByOwner.Clear();
     while (TkelClassInfo* info = g_state->First) {
       Remove(info);
       info->sameOwnerNext_ = nullptr;
@@ -178,7 +176,7 @@ namespace {
 // (components are watched by the notifier), so that a later object at the
 // same address never receives them.
 void ForgetFreedObject(host::TObject* object) {
-  if (!g_state || !g_state->ByOwner.contains(object)) return;
+  if (!g_state || !g_state->ByOwner.Contains(object)) return;
   if (dynamic_cast<host::TComponent*>(object)) return;
   detail::TkelCacheList::DropOwner(object);
 }

@@ -121,6 +121,7 @@ TkelHolder<T> FromVariant(const host::Variant& v) {
   } else if constexpr (std::is_same_v<D, host::Currency>) {
     return v.AsCurrency();
   } else if constexpr (std::is_same_v<D, std::string> || std::is_same_v<D, std::string_view>) {
+    if (const std::string* text = v.StringData()) return *text;
     return v.AsString();
   } else if constexpr (std::is_same_v<D, std::u16string> || std::is_same_v<D, std::u16string_view>) {
     return v.AsWideString();
@@ -184,10 +185,10 @@ class TkelScratchLayout {
   // A new slot holding a T (value-initialised when the block is made).
   template <class T>
   std::size_t Add() {
+    static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a scratch value needs no extended alignment");
     const std::size_t offset = (size_ + alignof(T) - 1) / alignof(T) * alignof(T);
     slots_.push_back({offset, [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
     size_ = offset + sizeof(T);
-    if (alignof(T) > align_) align_ = alignof(T);
     return slots_.size() - 1;
   }
   std::size_t Offset(std::size_t slot) const { return slots_[slot].Offset; }
@@ -205,7 +206,6 @@ class TkelScratchLayout {
   };
   std::vector<TSlot> slots_;
   std::size_t size_ = 0;
-  std::size_t align_ = alignof(void*);
 };
 
 // One descriptor's scratch slots: made together on first use, they keep

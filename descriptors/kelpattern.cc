@@ -8,8 +8,7 @@
 
 namespace kel {
 
-void CheckFeatureCount(const char* kind, const std::string& name, const char* what, int have, std::size_t want) {
-  if (have >= 0 && static_cast<std::size_t>(have) == want) return;
+void RaiseFeatureCount(const char* kind, const std::string& name, const char* what, int have, std::size_t want) {
   throw host::Exception(std::string(kind) + " " + name + " needs " + std::to_string(want) + " " + what +
                         ", but its record has " + std::to_string(have) + "!");
 }
@@ -31,13 +30,13 @@ void RaiseNilAddress() {
 void RaiseNoCharacter() { throw host::EConvertError("An empty string holds no character to pass!"); }
 
 std::byte* TkelScratchLayout::Make() const {
-  auto* block = static_cast<std::byte*>(::operator new(size_ ? size_ : 1, std::align_val_t(align_)));
+  auto* block = static_cast<std::byte*>(::operator new(size_ ? size_ : 1));
   std::size_t made = 0;
   try {
     for (; made < slots_.size(); ++made) slots_[made].Construct(block + slots_[made].Offset);
   } catch (...) {
     while (made-- > 0) slots_[made].Destruct(block + slots_[made].Offset);
-    ::operator delete(block, std::align_val_t(align_));
+    ::operator delete(block);
     throw;
   }
   return block;
@@ -45,7 +44,7 @@ std::byte* TkelScratchLayout::Make() const {
 
 void TkelScratchLayout::Free(std::byte* block) const {
   for (const TSlot& slot : slots_) slot.Destruct(block + slot.Offset);
-  ::operator delete(block, std::align_val_t(align_));
+  ::operator delete(block);
 }
 
 }  // namespace kel

@@ -42,6 +42,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <memory>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -68,8 +69,12 @@ struct TkelTexts {
 
 // ------------------------------------------------------------ shared helpers
 
-// "Method Find expects 2 arguments, its record has 1!" and the like.
-void CheckFeatureCount(const char* kind, const std::string& name, const char* what, int have, std::size_t want);
+// "Method Find needs 2 arguments, but its record has 1!" and the like.
+[[noreturn]] void RaiseFeatureCount(const char* kind, const std::string& name, const char* what, int have,
+                                    std::size_t want);
+inline void CheckFeatureCount(const char* kind, const std::string& name, const char* what, int have, std::size_t want) {
+  if (have < 0 || static_cast<std::size_t>(have) != want) RaiseFeatureCount(kind, name, what, have, want);
+}
 [[noreturn]] void RaiseNoOwner(const char* descriptorClass);
 [[noreturn]] void RaiseDuplicateMapping(const char* descriptorClass, const char* kind, const std::string& name);
 
@@ -169,12 +174,11 @@ struct TkelDispatchTable {
   }
 };
 
-// The name-to-member tables of one descriptor class, built once.
+// The name-to-member tables of one descriptor class, built once. Each entry
+// keeps its callable (a lambda made by the map) alive and calls it through a
+// thunk that knows its type, so a call costs one indirect jump.
 template <class Self>
 struct TkelFeatureTable {
-  using Getter = std::function<host::Variant(Self&, TkelPropertyInfo&)>;
-  using Setter = std::function<void(Self&, TkelPropertyInfo&, const host::Variant&)>;
-  using Invoker = std::function<void(Self&, TkelMethodInfo&)>;
   struct Hook;
   using HookStep = std::function<void(Self&, const Hook&)>;
   struct Hook {
@@ -183,44 +187,65 @@ struct TkelFeatureTable {
     HookStep Connect;
     HookStep Restore;
   };
-  template <class F>
+  template <class E>
   struct Entry {
     std::string Name;
-    F Fn;
+    E Fn;
+    std::shared_ptr<const void> Held;  // the callable Fn.Fn points at
   };
 
   // Sorted by name; Hooks stay in map order.
-  std::vector<Entry<Getter>> Getters;
-  std::vector<Entry<Setter>> Setters;
-  std::vector<Entry<Invoker>> Invokers;
+  std::vector<Entry<TkelGetterEntry>> Getters;
+  std::vector<Entry<TkelSetterEntry>> Setters;
+  std::vector<Entry<TkelInvokerEntry>> Invokers;
   std::vector<Hook> Hooks;
   TkelScratchLayout Scratch;
 
-  template <class F>
-  static const F* Find(const std::vector<Entry<F>>& entries, std::string_view name) {
+  template <class E>
+  static const E* Find(const std::vector<Entry<E>>& entries, std::string_view name) {
     auto it = std::lower_bound(entries.begin(), entries.end(), name,
-                               [](const Entry<F>& e, std::string_view n) { return e.Name < n; });
+                               [](const Entry<E>& e, std::string_view n) { return e.Name < n; });
     return it != entries.end() && it->Name == name ? &it->Fn : nullptr;
+  }
+
+  // Entries for callables taking (Self&, record[, value]).
+  template <class L>
+  static Entry<TkelGetterEntry> Getter(std::string name, L fn) {
+    auto held = std::make_shared<const L>(std::move(fn));
+    return {std::move(name), {&CallGetter<L>, held.get()}, held};
+  }
+  template <class L>
+  static Entry<TkelSetterEntry> Setter(std::string name, L fn) {
+    auto held = std::make_shared<const L>(std::move(fn));
+    return {std::move(name), {&CallSetter<L>, held.get()}, held};
+  }
+  template <class L>
+  static Entry<TkelInvokerEntry> Invoker(std::string name, L fn) {
+    auto held = std::make_shared<const L>(std::move(fn));
+    return {std::move(name), {&CallInvoker<L>, held.get()}, held};
   }
 
   // This class's own entries, type-erased (the callables stay in the table).
   TkelDispatchTable Erased() const {
     TkelDispatchTable t;
-    for (const auto& e : Getters) t.Getters.push_back({e.Name, {&CallGetter, &e.Fn}});
-    for (const auto& e : Setters) t.Setters.push_back({e.Name, {&CallSetter, &e.Fn}});
-    for (const auto& e : Invokers) t.Invokers.push_back({e.Name, {&CallInvoker, &e.Fn}});
+    for (const auto& e : Getters) t.Getters.push_back({e.Name, e.Fn});
+    for (const auto& e : Setters) t.Setters.push_back({e.Name, e.Fn});
+    for (const auto& e : Invokers) t.Invokers.push_back({e.Name, e.Fn});
     return t;
   }
 
  private:
+  template <class L>
   static host::Variant CallGetter(const void* fn, TkelClassInfo& d, TkelPropertyInfo& p) {
-    return (*static_cast<const Getter*>(fn))(static_cast<Self&>(d), p);
+    return (*static_cast<const L*>(fn))(static_cast<Self&>(d), p);
   }
+  template <class L>
   static void CallSetter(const void* fn, TkelClassInfo& d, TkelPropertyInfo& p, const host::Variant& v) {
-    (*static_cast<const Setter*>(fn))(static_cast<Self&>(d), p, v);
+    (*static_cast<const L*>(fn))(static_cast<Self&>(d), p, v);
   }
+  template <class L>
   static void CallInvoker(const void* fn, TkelClassInfo& d, TkelMethodInfo& m) {
-    (*static_cast<const Invoker*>(fn))(static_cast<Self&>(d), m);
+    (*static_cast<const L*>(fn))(static_cast<Self&>(d), m);
   }
 };
 
@@ -281,14 +306,23 @@ class TkelFeatureMap {
                          [setter](Host& h, host::TEvent<A...> e) { std::invoke(setter, h, std::move(e)); });
   }
 
-  // Irregular cases: lambdas that see the descriptor and the record.
-  TkelFeatureMap& PropRaw(std::string name, typename Table::Getter get, typename Table::Setter set = nullptr) {
-    if (get) table_.Getters.push_back({name, std::move(get)});
-    if (set) table_.Setters.push_back({name, std::move(set)});
+  // Irregular cases: lambdas that see the descriptor and the record
+  // ((Self&, TkelPropertyInfo&) -> Variant to read, (Self&,
+  // TkelPropertyInfo&, const Variant&) to write, (Self&, TkelMethodInfo&)
+  // to call).
+  template <class G>
+  TkelFeatureMap& PropRaw(std::string name, G get) {
+    table_.Getters.push_back(Table::Getter(std::move(name), std::move(get)));
     return *this;
   }
-  TkelFeatureMap& MethodRaw(std::string name, typename Table::Invoker invoke) {
-    table_.Invokers.push_back({std::move(name), std::move(invoke)});
+  template <class G, class S>
+  TkelFeatureMap& PropRaw(std::string name, G get, S set) {
+    table_.Setters.push_back(Table::Setter(name, std::move(set)));
+    return PropRaw(std::move(name), std::move(get));
+  }
+  template <class F>
+  TkelFeatureMap& MethodRaw(std::string name, F invoke) {
+    table_.Invokers.push_back(Table::Invoker(std::move(name), std::move(invoke)));
     return *this;
   }
   // A fresh scratch slot holding a T, for a raw entry (see TkelScratch).
@@ -329,13 +363,13 @@ class TkelFeatureMap {
   // ---- properties
 
   template <class G>
-  typename Table::Getter MakeGetter(G get) {
+  auto MakeGetter(G get) {
     CheckObject<G>();
     using R = typename Sig<G>::Result;
     return MakeGetterFor<R>(get, SlotFor<std::remove_cvref_t<R>>(), typename Sig<G>::Args{});
   }
   template <class R, class G, class... I>
-  static typename Table::Getter MakeGetterFor(G get, std::size_t slot, detail::TkelTypes<I...>) {
+  static auto MakeGetterFor(G get, std::size_t slot, detail::TkelTypes<I...>) {
     return [get, slot](Self& d, TkelPropertyInfo& p) -> host::Variant {
       CheckFeatureCount("Property", p.Name, "index values", p.GetIndexCount(), sizeof...(I));
       Host& h = d.HostOwner();
@@ -360,12 +394,12 @@ class TkelFeatureMap {
   }
 
   template <class S>
-  typename Table::Setter MakeSetter(S set) {
+  auto MakeSetter(S set) {
     CheckObject<S>();
     return MakeSetterFor(set, typename Sig<S>::Args{});
   }
   template <class S, class... A>
-  static typename Table::Setter MakeSetterFor(S set, detail::TkelTypes<A...>) {
+  static auto MakeSetterFor(S set, detail::TkelTypes<A...>) {
     static_assert(sizeof...(A) >= 1, "a property setter takes the value last");
     return [set](Self& d, TkelPropertyInfo& p, const host::Variant& v) {
       CheckFeatureCount("Property", p.Name, "index values", p.GetIndexCount(), sizeof...(A) - 1);
@@ -387,14 +421,14 @@ class TkelFeatureMap {
   // ---- methods
 
   template <class F>
-  typename Table::Invoker MakeInvoker(F f) {
+  auto MakeInvoker(F f) {
     CheckObject<F>();
     return MakeInvokerFor<typename Sig<F>::Result>(f, typename Sig<F>::Args{});
   }
   // Slots 0 .. N-1 hold the by-reference arguments, slot N the result (where
   // they travel through scratch).
   template <class R, class F, class... P>
-  typename Table::Invoker MakeInvokerFor(F f, detail::TkelTypes<P...>) {
+  auto MakeInvokerFor(F f, detail::TkelTypes<P...>) {
     using TSlots = std::array<std::size_t, sizeof...(P) + 1>;
     TSlots slots{ArgSlot<P>()..., ResultSlot<R>()};
     return [f, slots](Self& d, TkelMethodInfo& m) {
@@ -654,7 +688,9 @@ class TkelDescriptor : public Parent {
   }
 
  protected:
-  TkelDescriptor() : scratch_(GetTable().Scratch) {}
+  TkelDescriptor() : scratch_(GetTable().Scratch) {
+    if (!dispatch_) dispatch_ = &GetDispatch();
+  }
   ~TkelDescriptor() override = default;
   // The texts are constants of the class: read once, shared by every instance.
   bool SharesDefinitions() const override { return true; }
@@ -687,7 +723,7 @@ class TkelDescriptor : public Parent {
   // miss too), so that only the first call through a class looks it up.
   template <class E, int Slot, class R>
   static const E* Resolve(R& record, TkelDispatchTable::Entries<E> TkelDispatchTable::*entries) {
-    const TkelDispatchTable& dispatch = GetDispatch();
+    const TkelDispatchTable& dispatch = *dispatch_;
     TkelDispatchCache& cache = record.Dispatch;
     if (cache.Key != &dispatch) cache = {&dispatch, {nullptr, nullptr}};
     const void*& entry = cache.Entries[Slot];
@@ -699,6 +735,10 @@ class TkelDescriptor : public Parent {
   }
 
   Self& AsSelf() { return static_cast<Self&>(*this); }
+
+  // GetDispatch(), remembered by the first instance (so that a call does not
+  // pass the guard of a function-local static).
+  static inline const TkelDispatchTable* dispatch_ = nullptr;
 
   TkelScratch scratch_;
   TkelLiveFrame* liveFrames_ = nullptr;

@@ -157,10 +157,7 @@ TCollectionItem* TCollection::FindItemID(int32_t ID) const {
   return it == items_.end() ? nullptr : *it;
 }
 
-TCollectionItem* TCollection::GetItem(int32_t Index) const {
-  CheckIndex(Index, GetCount());
-  return items_[Index];
-}
+void TCollection::RaiseIndexError(int32_t Index) { throw EListError("List index out of bounds (%d)", {Index}); }
 
 void TCollection::SetItem(int32_t Index, TCollectionItem* Value) { GetItem(Index)->Assign(Value); }
 
@@ -213,7 +210,7 @@ void TCollection::Assign(TPersistent* Source) {
 }
 
 void TCollection::CheckIndex(int32_t Index, int32_t Count) const {
-  if (Index < 0 || Index >= Count) throw EListError("List index out of bounds (%d)", {Index});
+  if (Index < 0 || Index >= Count) RaiseIndexError(Index);
 }
 
 void TCollection::CheckItemClass(const TCollectionItem* Item) const {

@@ -87,7 +87,10 @@ class TCollection : public TPersistent {
   int32_t GetCount() const { return static_cast<int32_t>(items_.size()); }
   TClass GetItemClass() const { return itemClass_; }
   // Index errors raise EListError "List index out of bounds (%d)".
-  TCollectionItem* GetItem(int32_t Index) const;
+  TCollectionItem* GetItem(int32_t Index) const {
+    if (Index < 0 || Index >= GetCount()) RaiseIndexError(Index);
+    return items_[static_cast<std::size_t>(Index)];
+  }
   // Copies Value into the item at Index with the item's Assign.
   void SetItem(int32_t Index, TCollectionItem* Value);
 
@@ -95,6 +98,7 @@ class TCollection : public TPersistent {
   // library declares PropName and UpdateCount protected; they are public here
   // so the class descriptors can reach them.
   std::string GetPropName() const;
+  [[noreturn]] static void RaiseIndexError(int32_t Index);
   void SetPropName(const std::string& Value) { propName_ = Value; }
   int32_t GetUpdateCount() const { return updateCount_; }
 

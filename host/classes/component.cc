@@ -14,31 +14,31 @@ HOST_IMPL(TComponent, TPersistent)
 namespace detail {
 
 bool TComponentLinks::Contains(const TComponent* c) const {
-  if (!index_.empty()) return index_.contains(c);
+  if (!index_.Empty()) return index_.Contains(c);
   return std::find(items_.begin(), items_.end(), c) != items_.end();
 }
 
 void TComponentLinks::Add(TComponent* c) {
   if (Contains(c)) return;
   items_.push_back(c);
-  if (!index_.empty())
-    index_.insert(c);
+  if (!index_.Empty())
+    index_.At(c) = true;
   else if (items_.size() >= kIndexFrom)
-    index_.insert(items_.begin(), items_.end());
+    for (const TComponent* item : items_) index_.At(item) = true;
 }
 
 // Searched from the end: links are mostly cut last first.
 void TComponentLinks::Remove(const TComponent* c) {
-  if (!index_.empty() && index_.erase(c) == 0) return;
+  if (!index_.Empty() && !index_.Erase(c)) return;
   auto it = std::find(items_.rbegin(), items_.rend(), c);
   if (it == items_.rend()) return;
   items_.erase(std::next(it).base());
-  if (items_.empty()) index_.clear();
+  if (items_.empty()) index_.Clear();
 }
 
 void TComponentLinks::Clear() {
   items_.clear();
-  index_.clear();
+  index_.Clear();
 }
 
 }  // namespace detail

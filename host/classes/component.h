@@ -16,6 +16,7 @@
 
 #include "host/classes/persistent.h"
 #include "host/rtl/events.h"
+#include "host/rtl/pointermap.h"
 #include "host/rtl/sets.h"
 
 namespace host {
@@ -65,7 +66,7 @@ class TComponentLinks {
  private:
   static constexpr std::size_t kIndexFrom = 16;
   std::vector<TComponent*> items_;
-  std::unordered_set<const TComponent*> index_;  // all of items_ once indexed
+  TPointerMap<bool> index_;  // all of items_ once indexed
 };
 }  // namespace detail
 

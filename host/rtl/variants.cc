@@ -14,20 +14,6 @@ namespace host {
 
 namespace detail {
 
-// Shared, immutable text: copies of a Variant share one block.
-template <class S>
-struct VarTextRep {
-  explicit VarTextRep(S t) : text(std::move(t)) {}
-  std::atomic<int32_t> refs{1};
-  const S text;
-};
-struct VarStringRep : VarTextRep<std::string> {
-  using VarTextRep::VarTextRep;
-};
-struct VarWideRep : VarTextRep<std::u16string> {
-  using VarTextRep::VarTextRep;
-};
-
 struct VarBound {
   int32_t low;
   int32_t count;
@@ -290,18 +276,6 @@ Variant& Variant::AssignSlow(const Variant& other) {
   return *this;
 }
 
-Variant& Variant::operator=(Variant&& other) noexcept {
-  if (this != &other) {
-    // Take the new value first: other may live inside the array this holds.
-    uint16_t type = other.type_;
-    int64_t bits = other.i64_;
-    other.type_ = varEmpty;
-    Clear();
-    type_ = type;
-    i64_ = bits;
-  }
-  return *this;
-}
 
 void Variant::Clear() noexcept {
   if (OwnsHeap()) Release();

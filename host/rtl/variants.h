@@ -39,6 +39,7 @@
 //   * An Array converts to nothing but itself (EVariantTypeCastError).
 #pragma once
 
+#include <atomic>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
@@ -96,8 +97,19 @@ struct Currency {
 };
 
 namespace detail {
-struct VarStringRep;
-struct VarWideRep;
+// Shared, immutable text: copies of a Variant share one block.
+template <class S>
+struct VarTextRep {
+  explicit VarTextRep(S t) : text(std::move(t)) {}
+  std::atomic<int32_t> refs{1};
+  const S text;
+};
+struct VarStringRep : VarTextRep<std::string> {
+  using VarTextRep::VarTextRep;
+};
+struct VarWideRep : VarTextRep<std::u16string> {
+  using VarTextRep::VarTextRep;
+};
 struct VarArrayRep;
 struct VarAccess;
 
@@ -156,12 +168,24 @@ class Variant {
   }
   Variant(Variant&& other) noexcept : type_(other.type_), i64_(other.i64_) { other.type_ = varEmpty; }
   Variant& operator=(const Variant& other) {
+    // The same shared text again (a constant passed on every call): nothing to do.
+    if (type_ == other.type_ && i64_ == other.i64_ && type_ != kArrayTag) return *this;
     if (OwnsHeap() || other.OwnsHeap()) return AssignSlow(other);
     type_ = other.type_;
     i64_ = other.i64_;
     return *this;
   }
-  Variant& operator=(Variant&& other) noexcept;
+  [[gnu::always_inline]] Variant& operator=(Variant&& other) noexcept {
+    // Take the new value first: other may live inside the array this holds.
+    const uint16_t type = other.type_;
+    const int64_t bits = other.i64_;
+    other.type_ = varEmpty;
+    if (OwnsHeap() && this != &other) [[unlikely]]
+      Release();
+    type_ = type;
+    i64_ = bits;
+    return *this;
+  }
   ~Variant() {
     if (OwnsHeap()) Release();
   }
@@ -183,6 +207,9 @@ class Variant {
   double AsDouble() const { return type_ == varDouble ? d_ : ToDouble(); }
   Currency AsCurrency() const;
   std::string AsString() const;
+  // The text of a String Variant, without a copy (valid while this Variant
+  // holds it); null for any other kind.
+  const std::string* StringData() const noexcept { return type_ == varString ? &str_->text : nullptr; }
   std::u16string AsWideString() const;
   // Integer and Int64 give the address they hold, Unassigned gives null;
   // anything else raises EVariantTypeCastError.
