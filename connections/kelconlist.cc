@@ -241,12 +241,19 @@ void TkelConnection::Notification(TComponent* AComponent, host::TOperation Opera
   if (AComponent == FTarget.Component) FTarget.Info = nullptr;
   if (AComponent == FSource.Component) {
     FSource.Clear();
-    Unconnect();
+    ReferenceLost();
   }
   if (AComponent == FTarget.Component) {
     FTarget.Clear();
-    Unconnect();
+    ReferenceLost();
   }
+}
+
+void TkelConnection::ReferenceLost() {
+  if (IsLeaving())
+    DetachListeners();
+  else
+    Unconnect();
 }
 
 void TkelConnection::AttachListener(TkelListener* Listener, TkelClassInfo* Info, TComponent* Component) {
@@ -300,14 +307,23 @@ void TkelConnectionList::AddConnection(TkelConnection* Connection) {
   // A connection is in at most one list.
   if (Connection->FConnectionList && Connection->FConnectionList != this)
     Connection->FConnectionList->RemoveConnection(Connection);
-  if (FConnections->IndexOf(Connection) < 0) FConnections->Add(Connection);
+  // A connection is in the list exactly when it names the list.
+  if (Connection->FConnectionList != this) FConnections->Add(Connection);
   Connection->FConnectionList = this;
   FreeNotification(Connection);
 }
 
 void TkelConnectionList::RemoveConnection(TkelConnection* Connection) {
-  if (!FConnections) return;
-  if (FConnections->Remove(Connection) >= 0) Connection->FConnectionList = nullptr;
+  // A connection that names another list (or none) is not here: the removal
+  // notice that follows a connection's own departure costs nothing.
+  if (!FConnections || !Connection || Connection->FConnectionList != this) return;
+  // Searched from the end: a list frees its connections last first.
+  for (int i = FConnections->GetCount() - 1; i >= 0; --i) {
+    if (FConnections->Get(i) != Connection) continue;
+    FConnections->Delete(i);
+    Connection->FConnectionList = nullptr;
+    return;
+  }
 }
 
 void TkelConnectionList::Notification(TComponent* AComponent, host::TOperation Operation) {

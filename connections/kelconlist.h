@@ -258,8 +258,8 @@ class TkelConnection : public host::TComponent {
   // Clears Source / Target when they are removed, calling Unconnect for each
   // (twice when both are the removed component).
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
-  // Removal notices only.
-  bool HandlesInsertNotices() const override { return false; }
+  // Acts only on the removal of components it references (linked to it).
+  host::TNoticeScope NoticeScope() const override { return host::nsLinkedRemovals; }
 
   // Attaches the connection's listener(s) when every feature resolves and the
   // connection is not in the designer (see the concrete connections); false
@@ -294,6 +294,12 @@ class TkelConnection : public host::TComponent {
   void SetLink(TkelComponentLink& Link, host::TComponent* Value);
   // Registers for the removal notification of Value (when it is set).
   void Watch(host::TComponent* Value);
+  // A referenced component went away: Unconnect; or, while this connection
+  // is itself being destroyed (its names no longer matter), only detach the
+  // listeners. So emptying a form whose connections reference its root costs
+  // no per-connection rebuilding.
+  void ReferenceLost();
+  bool IsLeaving() const { return GetComponentState().Contains(host::csDestroying); }
   bool IsLoading() const { return GetComponentState().Contains(host::csLoading); }
   // The diagnosis helpers: "<Role> is not set" / "... has no descriptor"
   // for a link (false then); "<what> is not set" for an empty name and
@@ -345,8 +351,8 @@ class TkelConnectionList : public host::TComponent {
   void RemoveConnection(TkelConnection* Connection);
 
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
-  // Removal notices only.
-  bool HandlesInsertNotices() const override { return false; }
+  // Acts only on the removal of components it references (linked to it).
+  host::TNoticeScope NoticeScope() const override { return host::nsLinkedRemovals; }
   // The connections owned by Root, in list order.
   void GetChildren(host::TGetChildProc Proc, host::TComponent* Root) override;
   void SetChildOrder(host::TComponent* Child, int Order) override;

@@ -210,7 +210,7 @@ void TkelE2MConnection::Notification(TComponent* AComponent, host::TOperation Op
     TkelParameterConnection* binding = FTargetMethodParameters->GetItem(i);
     if (binding->GetComponent() != AComponent) continue;
     binding->FComponent.Clear();
-    binding->SetComponentProperty(std::string());
+    if (!IsLeaving()) binding->SetComponentProperty(std::string());
   }
 }
 

@@ -126,7 +126,7 @@ void TkelE2PConnection::Notification(TComponent* AComponent, host::TOperation Op
   inherited::Notification(AComponent, Operation);
   if (!valueComponent) return;
   FValueComponent.Clear();
-  Unconnect();
+  ReferenceLost();
 }
 
 std::vector<std::string> TkelE2PConnection::Diagnose() {

@@ -155,8 +155,8 @@ class TkelVariable : public host::TComponent, public IkelObject {
 
   // Drops the held component when it is destroyed.
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
-  // Removal notices only.
-  bool HandlesInsertNotices() const override { return false; }
+  // Acts only on the removal of components it references (linked to it).
+  host::TNoticeScope NoticeScope() const override { return host::nsLinkedRemovals; }
 
  protected:
   // The descriptor is freed with the object (after the teardown): while the

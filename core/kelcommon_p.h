@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/kelcommon.h"
+#include "host/rtl/nameindex.h"
 
 namespace kel {
 
@@ -80,58 +81,8 @@ void ClearKELDescriptionCache();
 
 // ------------------------------------------------------------ name index
 
-// A hashed index from names to positions in a list where the first position
-// of a name wins. The names themselves stay in the list: every operation
-// takes `nameAt(position)`, so the index holds nothing but positions. Hash
-// and Equal decide which names are the same (exact by default).
-template <class Hash, class Equal>
-class TkelBasicNameIndex {
- public:
-  // The first position holding `name`; -1 if none.
-  template <class NameAt>
-  int Find(std::string_view name, NameAt nameAt) const {
-    if (slots_.empty()) return -1;
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = Hash{}(name) & mask;; i = (i + 1) & mask) {
-      const int32_t position = slots_[i] - 1;
-      if (position < 0) return -1;
-      if (Equal{}(nameAt(position), name)) return position;
-    }
-  }
-  // Records `position` for `name` unless the name is already indexed.
-  template <class NameAt>
-  void Add(int position, std::string_view name, NameAt nameAt) {
-    if (Find(name, nameAt) >= 0) return;
-    if (2 * (count_ + 1) > slots_.size()) Grow(nameAt);
-    Place(position, name);
-    ++count_;
-  }
-  void Clear() {
-    slots_.clear();
-    count_ = 0;
-  }
-
- private:
-  void Place(int position, std::string_view name) {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = Hash{}(name) & mask;
-    while (slots_[i] != 0) i = (i + 1) & mask;
-    slots_[i] = position + 1;
-  }
-  template <class NameAt>
-  void Grow(NameAt nameAt) {
-    std::vector<int32_t> old(slots_.empty() ? 16 : 2 * slots_.size(), 0);
-    old.swap(slots_);
-    for (int32_t entry : old)
-      if (entry != 0) Place(entry - 1, nameAt(entry - 1));
-  }
-
-  std::vector<int32_t> slots_;  // position + 1; 0 is an empty slot
-  std::size_t count_ = 0;
-};
-
 // Feature names: exact, case-sensitive.
-using TkelNameIndex = TkelBasicNameIndex<std::hash<std::string_view>, std::equal_to<std::string_view>>;
+using TkelNameIndex = host::TNameIndex<std::hash<std::string_view>, std::equal_to<std::string_view>>;
 
 // ------------------------------------------------------------ class data
 

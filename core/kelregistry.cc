@@ -42,18 +42,9 @@ namespace {
 // descriptors of the same owner hang off that one in cache order. So finding
 // the descriptor of an object, dropping those of a destroyed one and
 // forgetting one that is freed all take constant time.
-// Class names compare without regard to case, as AnsiCompareText compares
-// them, so "tstringlist" finds TStringList.
-struct TFoldedHash {
-  std::size_t operator()(std::string_view s) const { return host::AnsiTextHash(s); }
-};
-struct TFoldedEqual {
-  bool operator()(std::string_view a, std::string_view b) const { return host::AnsiCompareText(a, b) == 0; }
-};
-
 struct TkelRegistryState {
   std::vector<TkelClassInfoRec> Registrations;
-  TkelBasicNameIndex<TFoldedHash, TFoldedEqual> RegistrationIndex;
+  host::TFoldedNameIndex RegistrationIndex;  // so "tstringlist" finds TStringList
   TkelClassInfo* First = nullptr;   // the cache, in cache order
   TkelClassInfo* Last = nullptr;
   host::TPointerMap<TkelClassInfo*> ByOwner;  // each owner's first descriptor

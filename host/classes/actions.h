@@ -79,7 +79,7 @@ class TBasicAction : public TComponent {
   virtual void SetOnExecute(TNotifyEvent Value);
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
-  bool HandlesInsertNotices() const override { return false; }
+  TNoticeScope NoticeScope() const override { return nsLinkedRemovals; }
 
   TNotifyEvent OnChange;
   TNotifyEvent OnExecute;

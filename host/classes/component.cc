@@ -91,7 +91,7 @@ void TComponent::SetComponentIndex(int Value) {
   if (target == current) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + target, this);
-  FOwner->FInsertReceiversStale = true;
+  FOwner->FReceiversStale = true;
 }
 
 bool TComponent::OwnsDirectlyOrIndirectly(const TComponent* AComponent) const {
@@ -125,16 +125,16 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
   Remove(AComponent);
 }
 
-// A component that is still being built counts as an insertion receiver
-// until AfterConstruction knows its class.
+// A component that is still being built counts as a receiver until
+// AfterConstruction knows its class.
 void TComponent::Insert(TComponent* AComponent) {
   const bool wasEmpty = FComponents.empty();
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;
   IndexName(AComponent);
-  if (AComponent->HearsInserts()) FInsertReceivers.push_back(AComponent);
-  // Owning something makes a plain component a receiver of its owner.
-  if (wasEmpty && FIgnoresInserts && FOwner) FOwner->FInsertReceiversStale = true;
+  if (AComponent->HearsAllNotices()) FReceivers.push_back(AComponent);
+  // Owning something makes a component a receiver of its owner.
+  if (wasEmpty && FPartnerNoticesOnly && FOwner) FOwner->FReceiversStale = true;
 }
 
 // Searched from the end: owners free their components last first.
@@ -143,31 +143,31 @@ void TComponent::Remove(TComponent* AComponent) {
   if (it == FComponents.rend()) return;
   FComponents.erase(std::next(it).base());
   UnindexName(AComponent);
-  DropInsertReceiver(AComponent);
+  DropReceiver(AComponent);
   AComponent->FOwner = nullptr;
 }
 
-void TComponent::DropInsertReceiver(TComponent* AComponent) {
-  if (!FInsertReceivers.empty() && FInsertReceivers.back() == AComponent)
-    FInsertReceivers.pop_back();
+void TComponent::DropReceiver(TComponent* AComponent) {
+  if (!FReceivers.empty() && FReceivers.back() == AComponent)
+    FReceivers.pop_back();
   else
-    FInsertReceiversStale = true;
+    FReceiversStale = true;
 }
 
-const std::vector<TComponent*>& TComponent::InsertReceivers() {
-  if (FInsertReceiversStale) {
-    FInsertReceivers.clear();
+const std::vector<TComponent*>& TComponent::Receivers() {
+  if (FReceiversStale) {
+    FReceivers.clear();
     for (TComponent* c : FComponents)
-      if (c->HearsInserts()) FInsertReceivers.push_back(c);
-    FInsertReceiversStale = false;
+      if (c->HearsAllNotices()) FReceivers.push_back(c);
+    FReceiversStale = false;
   }
-  return FInsertReceivers;
+  return FReceivers;
 }
 
 void TComponent::AfterConstruction() {
   inherited::AfterConstruction();
-  FIgnoresInserts = !OverridesNotification(ClassType()) || !HandlesInsertNotices();
-  if (FOwner && !HearsInserts()) FOwner->DropInsertReceiver(this);
+  FPartnerNoticesOnly = !OverridesNotification(ClassType()) || NoticeScope() != nsAll;
+  if (FOwner && !HearsAllNotices()) FOwner->DropReceiver(this);
 }
 
 void TComponent::IndexName(TComponent* AComponent) {
@@ -262,17 +262,28 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 // Last first; a receiver may change the list, so the position is clamped to
-// the list after every call. An insertion notice skips the owned components
-// on which it could have no effect (see FInsertReceivers).
+// the list after every call. Then, for a removal, the owned components that
+// hear partner notices only and are linked with the removed component.
 void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
-  const bool inserting = Operation == opInsert;
   // The same vector throughout: a stale receiver list is rebuilt in place.
-  const std::vector<TComponent*>& list = inserting ? InsertReceivers() : FComponents;
+  const std::vector<TComponent*>& list = Receivers();
   for (std::size_t i = list.size(); i > 0;) {
     --i;
     list[i]->Notification(AComponent, Operation);
-    if (inserting && FInsertReceiversStale) InsertReceivers();
+    if (FReceiversStale) Receivers();
     i = std::min(i, list.size());
+  }
+  if (Operation == opRemove && AComponent) NotifyPartners(AComponent);
+}
+
+// The removed component's partners among the owned components that did not
+// hear the notice above (each still linked when its turn comes).
+void TComponent::NotifyPartners(TComponent* AComponent) {
+  const std::vector<TComponent*> linked = AComponent->FFreeNotifies.Items();
+  for (auto it = linked.rbegin(); it != linked.rend(); ++it) {
+    TComponent* partner = *it;
+    if (partner->FOwner == this && !partner->HearsAllNotices() && AComponent->FFreeNotifies.Contains(partner))
+      partner->Notification(AComponent, opRemove);
   }
 }
 

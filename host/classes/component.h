@@ -26,6 +26,8 @@ class TReader;
 class TWriter;
 
 enum TOperation : uint8_t { opInsert, opRemove };
+// Which of its owner's notices a component acts on (TComponent::NoticeScope).
+enum TNoticeScope : uint8_t { nsAll, nsLinkedRemovals };
 
 enum TComponentStateItem : uint8_t {
   csLoading,
@@ -132,13 +134,18 @@ class TComponent : public TPersistent {
   // Drops the link both ways; nothing happens when there is none.
   void RemoveFreeNotification(TComponent* AComponent);
   // On opRemove drops the free-notification link with AComponent; then
-  // passes the notification on to every owned component.
+  // passes the notification on to the owned components that can act on it
+  // (see NoticeScope).
   virtual void Notification(TComponent* AComponent, TOperation Operation);
-  // False for a class whose Notification acts on removals only: its
-  // components then hear no insertion notices of their owner (except through
-  // components they own), which keeps large forms cheap to fill. Asked once,
-  // when the component is built.
-  virtual bool HandlesInsertNotices() const { return true; }
+  // Which of its owner's notices a class's Notification acts on. nsAll:
+  // every insertion and removal. nsLinkedRemovals: only the removal of a
+  // component it is linked with by FreeNotification (a component it
+  // references), so of its owner's notices it hears only those. A class that
+  // does not override Notification hears its owner's notices only through
+  // the components it owns, or to cut a link with a removed partner. This
+  // keeps large forms cheap to fill and to empty. Asked once, when the
+  // component is built.
+  virtual TNoticeScope NoticeScope() const { return nsAll; }
 
   // ----------------------------------------------------- children, parents
   // Streaming of nested children: the base has none.
@@ -217,10 +224,11 @@ class TComponent : public TPersistent {
   void NotifyFreeNotifies();
   void AddNotification(TComponent* AComponent);
   void RemoveNotification(TComponent* AComponent);
-  // Insertion notices: see FInsertReceivers.
-  bool HearsInserts() const { return !FIgnoresInserts || !FComponents.empty(); }
-  const std::vector<TComponent*>& InsertReceivers();
-  void DropInsertReceiver(TComponent* AComponent);
+  // Notices to owned components: see FReceivers.
+  bool HearsAllNotices() const { return !FPartnerNoticesOnly || !FComponents.empty(); }
+  const std::vector<TComponent*>& Receivers();
+  void DropReceiver(TComponent* AComponent);
+  void NotifyPartners(TComponent* AComponent);
   void IndexName(TComponent* AComponent);
   void UnindexName(TComponent* AComponent);
 
@@ -237,16 +245,16 @@ class TComponent : public TPersistent {
   // derived class may store a name unchecked, so a name can occur twice.
   std::unordered_multimap<std::string, TComponent*> FNameIndex;
   // Set once the component is fully built when no class of it below
-  // TComponent declares Notification, or its class handles no insertion
-  // notices: an insertion notice can then only matter to it through the
-  // components it owns.
-  bool FIgnoresInserts = false;
-  // The owned components that may act on an insertion notice, in list
-  // order: all but those of a plain class that own nothing. Rebuilt from
-  // FComponents when stale. Removal notices still go to every owned
-  // component (they also cut links).
-  std::vector<TComponent*> FInsertReceivers;
-  bool FInsertReceiversStale = false;
+  // TComponent declares Notification, or its NoticeScope is
+  // nsLinkedRemovals: a notice of its owner can then matter to it only
+  // through the components it owns, or as the removal of a partner.
+  bool FPartnerNoticesOnly = false;
+  // The owned components that hear every notice, in list order: all but
+  // those whose notices are partner ones only and that own nothing. Rebuilt
+  // from FComponents when stale. The others hear a removal notice when they
+  // are linked with the removed component.
+  std::vector<TComponent*> FReceivers;
+  bool FReceiversStale = false;
 };
 
 // The name a message uses for a component: its name, else its class name;

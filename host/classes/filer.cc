@@ -851,12 +851,24 @@ void TReader::DefineBinaryProperty(const std::string& Name, TStreamProc ReadData
   ReadData(data.get());
 }
 
+namespace {
+// The value of an identifier written for an integer property (Color = clRed).
+int32_t IntegerFromIdent(const std::string& Ident, const TPropInfo& Prop) {
+  int32_t value = 0;
+  const TIdentToInt toInt = FindIdentToInt(Prop.PropType);
+  if (!toInt || !toInt(Ident, value))
+    throw EReadError("%s: '%s' is not a value of %s", {SInvalidPropertyValue, Ident, Prop.PropType->Name});
+  return value;
+}
+}  // namespace
+
 void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo& Prop) {
   if (Prop.IsNestedObject()) return ReadNestedObject(Instance, Prop);
   if (!Prop.IsWritable()) throw EReadError("Property %s is read-only", {Prop.Name});
   switch (Prop.Kind()) {
     case tkInteger:
     case tkInt64:
+      if (NextValue() == vaIdent) return SetOrdProp(Instance, Prop, IntegerFromIdent(ReadIdent(), Prop));
       return SetOrdProp(Instance, Prop, ReadInt64());
     case tkChar:
       return SetOrdProp(Instance, Prop, static_cast<unsigned char>(ReadChar()));
@@ -1265,9 +1277,14 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop, TPersi
   if (AncestorInstance ? SameAsAncestor(Instance, Prop, AncestorInstance) : IsDefaultPropValue(Instance, Prop)) return;
   switch (Prop.Kind()) {
     case tkInteger:
-    case tkInt64:
+    case tkInt64: {
       WritePropName(Prop.Name);
-      return WriteInt64(GetOrdProp(Instance, Prop));
+      const int64_t value = GetOrdProp(Instance, Prop);
+      std::string ident;
+      const TIntToIdent toIdent = Prop.Kind() == tkInteger ? FindIntToIdent(Prop.PropType) : nullptr;
+      if (toIdent && toIdent(static_cast<int32_t>(value), ident)) return WriteIdent(ident);
+      return WriteInt64(value);
+    }
     case tkChar:
       WritePropName(Prop.Name);
       return WriteChar(static_cast<char>(GetOrdProp(Instance, Prop)));

@@ -7,6 +7,7 @@
 #include "host/classes/actions.h"
 #include "host/classes/component.h"
 #include "host/classes/datamodule.h"
+#include "host/rtl/nameindex.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
@@ -17,10 +18,13 @@ namespace {
 
 // The tables the classes declare themselves, and the merged lists (own and
 // inherited) built on first use.
+struct TMergedProps {
+  std::vector<const TPropInfo*> List;
+  TFoldedNameIndex Index;  // by name, without regard to case
+};
 struct TPropRegistry {
   std::unordered_map<TClass, std::vector<TPropInfo>> own;
-  std::unordered_map<TClass, std::vector<const TPropInfo*>> merged;
-  std::unordered_map<TClass, std::unordered_map<std::string, const TPropInfo*>> byName;
+  std::unordered_map<TClass, TMergedProps> merged;
 };
 
 TPropRegistry& Props() {
@@ -35,10 +39,7 @@ std::unordered_map<std::string, TClass>& Classes() {
 
 std::string Key(std::string_view name) { return AnsiUpperCase(name); }
 
-void ForgetMergedLists() {
-  Props().merged.clear();
-  Props().byName.clear();
-}
+void ForgetMergedLists() { Props().merged.clear(); }
 
 // Adds the properties of Class (and, first, of its parents) to list; a
 // redeclared name replaces the inherited entry in place.
@@ -208,22 +209,27 @@ void UnregisterProperties(TClass Class) {
   ForgetMergedLists();
 }
 
-const std::vector<const TPropInfo*>& GetPropList(TClass Class) {
+namespace {
+const TMergedProps& MergedProps(TClass Class) {
   auto& merged = Props().merged;
   auto it = merged.find(Class);
   if (it != merged.end()) return it->second;
-  std::vector<const TPropInfo*> list;
-  MergeProps(Class, list);
-  auto& names = Props().byName[Class];
-  for (const TPropInfo* p : list) names.emplace(Key(p->Name), p);
-  return merged.emplace(Class, std::move(list)).first->second;
+  TMergedProps props;
+  MergeProps(Class, props.List);
+  for (std::size_t i = 0; i < props.List.size(); ++i)
+    props.Index.Add(static_cast<int>(i), props.List[i]->Name,
+                    [&props](int k) -> std::string_view { return props.List[static_cast<std::size_t>(k)]->Name; });
+  return merged.emplace(Class, std::move(props)).first->second;
 }
+}  // namespace
+
+const std::vector<const TPropInfo*>& GetPropList(TClass Class) { return MergedProps(Class).List; }
 
 const TPropInfo* GetPropInfo(TClass Class, std::string_view Name) {
-  GetPropList(Class);
-  const auto& names = Props().byName[Class];
-  auto it = names.find(Key(Name));
-  return it == names.end() ? nullptr : it->second;
+  const TMergedProps& props = MergedProps(Class);
+  const int i = props.Index.Find(
+      Name, [&props](int k) -> std::string_view { return props.List[static_cast<std::size_t>(k)]->Name; });
+  return i < 0 ? nullptr : props.List[static_cast<std::size_t>(i)];
 }
 
 // ---------------------------------------------------------- class registry
@@ -253,6 +259,31 @@ TClass GetClass(std::string_view ClassName) {
 TClass FindClass(std::string_view ClassName) {
   if (TClass c = GetClass(ClassName)) return c;
   throw EClassNotFound("Class %s not found", {ClassName});
+}
+
+// ------------------------------------------------------- integer constants
+
+namespace {
+std::unordered_map<const TTypeInfo*, std::pair<TIdentToInt, TIntToIdent>>& IntegerConsts() {
+  static std::unordered_map<const TTypeInfo*, std::pair<TIdentToInt, TIntToIdent>> consts;
+  return consts;
+}
+}  // namespace
+
+void RegisterIntegerConsts(const TTypeInfo* IntegerType, TIdentToInt IdentToInt, TIntToIdent IntToIdent) {
+  IntegerConsts()[IntegerType] = {IdentToInt, IntToIdent};
+}
+
+void UnregisterIntegerConsts(const TTypeInfo* IntegerType) { IntegerConsts().erase(IntegerType); }
+
+TIdentToInt FindIdentToInt(const TTypeInfo* IntegerType) {
+  auto it = IntegerConsts().find(IntegerType);
+  return it == IntegerConsts().end() ? nullptr : it->second.first;
+}
+
+TIntToIdent FindIntToIdent(const TTypeInfo* IntegerType) {
+  auto it = IntegerConsts().find(IntegerType);
+  return it == IntegerConsts().end() ? nullptr : it->second.second;
 }
 
 // --------------------------------------------------- host registrations

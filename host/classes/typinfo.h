@@ -164,6 +164,18 @@ void UnRegisterClass(TClass AClass);
 TClass FindClass(std::string_view ClassName);
 TClass GetClass(std::string_view ClassName);
 
+// Identifiers for the values of one integer type (the classic
+// RegisterIntegerConsts): the filer writes a value that has an identifier as
+// that identifier (Color = clRed) and reads identifiers back through
+// IdentToInt. Registering a type again replaces its pair.
+using TIdentToInt = bool (*)(std::string_view Ident, int32_t& Int);
+using TIntToIdent = bool (*)(int32_t Int, std::string& Ident);
+void RegisterIntegerConsts(const TTypeInfo* IntegerType, TIdentToInt IdentToInt, TIntToIdent IntToIdent);
+void UnregisterIntegerConsts(const TTypeInfo* IntegerType);
+// Null when the type has no identifiers.
+TIdentToInt FindIdentToInt(const TTypeInfo* IntegerType);
+TIntToIdent FindIntToIdent(const TTypeInfo* IntegerType);
+
 // Registers the property tables and the streamable classes of the host class
 // library. Counted: each call must be matched by UnregisterHostClasses; the
 // first does the work, the last undoes it.

@@ -387,10 +387,20 @@ std::string MapCase(std::string_view s, Fold fold) {
 std::string AnsiUpperCase(std::string_view s) { return MapCase(s, FoldUpper); }
 std::string AnsiLowerCase(std::string_view s) { return MapCase(s, FoldLower); }
 
+// The next character of s at i, folded to upper case (ASCII without decoding).
+char32_t NextFolded(std::string_view s, std::size_t& i) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (c < 0x80) {
+    ++i;
+    return c >= 'a' && c <= 'z' ? c - 32 : c;
+  }
+  return FoldUpper(DecodeUtf8(s, i));
+}
+
 int AnsiCompareText(std::string_view a, std::string_view b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
-    char32_t ca = FoldUpper(DecodeUtf8(a, i)), cb = FoldUpper(DecodeUtf8(b, j));
+    char32_t ca = NextFolded(a, i), cb = NextFolded(b, j);
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (i < a.size()) return 1;
@@ -404,7 +414,7 @@ std::size_t AnsiTextHash(std::string_view s) {
   // FNV-1a over the folded code points.
   std::size_t h = 1469598103934665603ull;
   for (std::size_t i = 0; i < s.size();) {
-    h ^= FoldUpper(DecodeUtf8(s, i));
+    h ^= NextFolded(s, i);
     h *= 1099511628211ull;
   }
   return h;

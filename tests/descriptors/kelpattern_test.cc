@@ -307,6 +307,80 @@ TEST(PatternChain, DescriptorsWithoutOwnerOrOfTheWrongClassRefuse) {
   info->Free();
 }
 
+// A widget whose descriptor class has a malformed property text.
+class TBadWidget : public TTestWidget {
+  HOST_CLASS(TBadWidget, TTestWidget)
+};
+HOST_IMPL(TBadWidget, TTestWidget)
+
+class TBadWidgetClassInfo : public TkelDescriptor<TBadWidgetClassInfo, TTestWidgetClassInfo, TBadWidget> {
+  HOST_CLASS(TBadWidgetClassInfo, TTestWidgetClassInfo)
+  static constexpr TkelTexts Texts{.Properties = "Define::Fine::psReadable::pvPublic::0::Defien::Broken"};
+};
+HOST_IMPL(TBadWidgetClassInfo, TTestWidgetClassInfo)
+
+// A hand-written descriptor between two pattern classes: its own
+// GetProperty must still be reached from below for names the lower class
+// does not map.
+class TMidWidgetClassInfo : public TkelDescriptor<TMidWidgetClassInfo, TTestWidgetClassInfo, TTestWidget> {
+  HOST_CLASS(TMidWidgetClassInfo, TTestWidgetClassInfo)
+  static constexpr TkelTexts Texts{};
+  Variant GetProperty(TkelPropertyInfo* property) override {
+    if (property && property->Name == "Size") return Variant("mid");
+    return TkelDescriptor::GetProperty(property);
+  }
+};
+HOST_IMPL(TMidWidgetClassInfo, TTestWidgetClassInfo)
+
+class TLowWidgetClassInfo : public TkelDescriptor<TLowWidgetClassInfo, TMidWidgetClassInfo, TTestWidget> {
+  HOST_CLASS(TLowWidgetClassInfo, TMidWidgetClassInfo)
+  static constexpr TkelTexts Texts{.Properties = "Define::Twice::psReadable::pvPublic::0"};
+  static void MapFeatures(Map& m) { m.Prop("Twice", [](const TTestWidget& w) { return 2 * w.GetSize(); }); }
+};
+HOST_IMPL(TLowWidgetClassInfo, TMidWidgetClassInfo)
+
+TEST(PatternShare, InstancesShareTheTextsButNotTheirRecords) {
+  host::TOwned<TTestWidget> w = host::MakeOwned<TTestWidget>();
+  TDescribed<TTestWidgetClassInfo> a(w.get()), b(w.get());
+  TkelPropertyInfo* size = a.Info->FindProperty("Size");
+  ASSERT_NE(size, nullptr);
+  EXPECT_NE(size, b.Info->FindProperty("Size"));  // a record per descriptor
+  // A text read into one instance changes that instance only, also for the
+  // instances made afterwards.
+  a.Info->ReadKELProperties("Override::Size::psReadable::pvProtected::Define::Extra::psReadable::pvPublic::0");
+  EXPECT_EQ(size->Visibility, pvProtected);
+  EXPECT_NE(a.Info->FindProperty("Extra"), nullptr);
+  EXPECT_NE(b.Info->FindProperty("Size")->Visibility, pvProtected);
+  EXPECT_EQ(b.Info->FindProperty("Extra"), nullptr);
+  TDescribed<TTestWidgetClassInfo> c(w.get());
+  EXPECT_EQ(c.Info->GetPropertyCount(), b.Info->GetPropertyCount());
+  EXPECT_EQ(c.Info->FindProperty("Extra"), nullptr);
+  EXPECT_EQ(c.Get("Size"), Variant(w->GetSize()));
+}
+
+TEST(PatternShare, AMalformedClassRaisesForEveryInstanceAndIsNeverCached) {
+  TkelClassRegistry::RegisterClass("TBadWidget", &TBadWidgetClassInfo::StaticMetaClass);
+  host::TOwned<TBadWidget> w = host::MakeOwned<TBadWidget>();
+  for (int round = 0; round < 3; ++round)
+    EXPECT_EQ(MessageOf([&] { TkelClassRegistry::GetInfo(w.get()); }), "Invalid property define token!") << round;
+  // Made by hand, an instance keeps what was read before the error.
+  TkelClassInfo* info = host::New<TBadWidgetClassInfo>();
+  EXPECT_EQ(MessageOf([&] { info->InitMetaData(); }), "Invalid property define token!");
+  EXPECT_NE(info->FindProperty("Fine"), nullptr);
+  EXPECT_NE(info->FindProperty("Size"), nullptr);
+  info->Free();
+}
+
+TEST(PatternShare, AHandWrittenOperationInTheChainIsStillReached) {
+  host::TOwned<TTestWidget> w = host::MakeOwned<TTestWidget>();
+  w->SetSize(4);
+  TDescribed<TLowWidgetClassInfo> low(w.get());
+  EXPECT_EQ(low.Get("Twice"), Variant(8));      // the lower class's own mapping
+  EXPECT_EQ(low.Get("Size"), Variant("mid"));   // the hand-written middle
+  EXPECT_EQ(low.Get("Count"), Variant(w->GetCount()));  // the pattern class above it
+  EXPECT_EQ(low.Get("Size"), Variant("mid"));   // again, through the remembered dispatch
+}
+
 TEST(PatternMap, ANameMappedTwiceIsRefused) {
   TkelFeatureMap<TTestWidgetClassInfo, TTestWidget> map;
   map.Prop("Size", &TTestWidget::GetSize).Prop("Size", &TTestWidget::GetCount);

@@ -33,11 +33,11 @@ class TListener : public TComponent {
 };
 HOST_IMPL(TListener, TComponent)
 
-// A listener whose class says it acts on removals only.
+// A listener whose class says it acts only on the removal of its partners.
 class TRemovalListener : public TListener {
   HOST_CLASS(TRemovalListener, TListener)
   using TListener::TListener;
-  bool HandlesInsertNotices() const override { return false; }
+  TNoticeScope NoticeScope() const override { return nsLinkedRemovals; }
 };
 HOST_IMPL(TRemovalListener, TListener)
 
@@ -88,14 +88,26 @@ TEST(ComponentObservers, OverridesAndNestedOwnersHearEveryNoticeOfALargeOwner) {
   EXPECT_EQ(owner->GetComponentCount(), 403);
 }
 
-TEST(ComponentObservers, ARemovalsOnlyClassHearsRemovalsAndItsOwnedComponentsStillHearInserts) {
+TEST(ComponentObservers, ALinkedRemovalsClassHearsItsPartnersGoAndItsOwnedComponentsStillHearInserts) {
   TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
   auto* removals = New<TRemovalListener>(owner.get());
   TComponent* first = New<TComponent>(owner.get());
+  TComponent* stranger = New<TComponent>(owner.get());
   EXPECT_EQ(removals->Count(first, opInsert), 0);
+  removals->FreeNotification(first);
+  // Its partner's removal reaches it once (through the owner); a component
+  // it is not linked with goes unheard.
   owner->RemoveComponent(first);
   TOwned<TComponent> removed(first);
   EXPECT_EQ(removals->Count(first, opRemove), 1);
+  owner->RemoveComponent(stranger);
+  TOwned<TComponent> removedStranger(stranger);
+  EXPECT_EQ(removals->Count(stranger, opRemove), 0);
+  // Destroyed, a partner is heard through the link itself.
+  TComponent* partner = New<TComponent>(owner.get());
+  removals->FreeNotification(partner);
+  partner->Free();
+  EXPECT_EQ(removals->Count(partner, opRemove), 1);
   // Once it owns a listener of its own, that one hears the owner's inserts
   // through it (its Notification passes them on).
   auto* below = New<TListener>(removals);
