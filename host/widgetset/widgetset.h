@@ -1,0 +1,61 @@
+// The running widgetset: which backend draws and, later, shows windows.
+//
+// A backend registers a factory under its name at start-up
+// (RegisterHeadlessWidgetSet for the headless one); InitializeWidgetSet then
+// creates the backend chosen by the environment variable CORVANE_WIDGETSET
+// ("headless" when unset or empty) and WidgetSet() reaches it until
+// FinalizeWidgetSet. Start-up order:
+//
+//   RegisterHeadlessWidgetSet();   // and any other backend the program links
+//   InitializeWidgetSet();
+//   RegisterGraphicsClasses();     // host/graphics
+//   ...
+//   UnregisterGraphicsClasses();
+//   FinalizeWidgetSet();
+//
+// Initialize and Finalize are counted like the other unit start-ups: the
+// first Initialize creates the backend, the matching last Finalize destroys
+// it together with every handle it still holds.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/widgetset/wsgraphics.h"
+
+namespace host {
+
+class TWidgetSet : public TWSGraphics {
+ public:
+  virtual std::string Name() const = 0;
+  // Handles alive apart from the stock objects; tests use it to find leaks.
+  virtual std::size_t HandleCount() const = 0;
+};
+
+using TWidgetSetFactory = std::unique_ptr<TWidgetSet> (*)();
+
+// The environment variable that chooses the backend.
+inline constexpr char WidgetSetEnvironmentVariable[] = "CORVANE_WIDGETSET";
+inline constexpr char DefaultWidgetSetName[] = "headless";
+
+// Registers (or replaces) the factory of a backend. Names compare without
+// regard to case.
+void RegisterWidgetSetBackend(std::string_view Name, TWidgetSetFactory Factory);
+void UnregisterWidgetSetBackend(std::string_view Name);
+// The registered backend names, sorted.
+std::vector<std::string> WidgetSetBackends();
+
+// Starts the backend named by CORVANE_WIDGETSET / by Name. Raises
+// EInvalidOperation when that backend is not registered, or when another
+// backend is already running.
+void InitializeWidgetSet();
+void InitializeWidgetSet(std::string_view Name);
+void FinalizeWidgetSet();
+bool WidgetSetRunning();
+// The running backend; raises EInvalidOperation when none runs.
+TWidgetSet& WidgetSet();
+
+}  // namespace host
