@@ -36,7 +36,7 @@ class TBenchDial : public host::TComponent {
 HOST_IMPL(TBenchDial, host::TComponent)
 
 class TBenchDialClassInfo : public kel::TkelDescriptor<TBenchDialClassInfo, kel::TComponentClassInfo, TBenchDial> {
-  HOST_CLASS(TBenchDialClassInfo, kel::TComponentClassInfo)
+  KEL_DESCRIPTOR(TBenchDialClassInfo)
   static constexpr kel::TkelTexts Texts{
       .Properties = "Define::Value::psReadable..psWritable::pvPublished::0",
       .Events = "Define::OnChange::pvPublished::1::Sender",
@@ -48,14 +48,14 @@ class TBenchDialClassInfo : public kel::TkelDescriptor<TBenchDialClassInfo, kel:
  protected:
   ~TBenchDialClassInfo() override = default;
 };
-HOST_IMPL(TBenchDialClassInfo, kel::TComponentClassInfo)
+KEL_DESCRIPTOR_IMPL(TBenchDialClassInfo)
 
 // The library started, the bench dial described, and a form owning a source
 // and a target dial for the library side and another pair for the plain side.
 // The form is a member, so it goes before the library stops.
 struct TWiring : bench::TLibrary {
   TWiring() {
-    kel::TkelClassRegistry::RegisterClass("TBenchDial", &TBenchDialClassInfo::StaticMetaClass);
+    kel::kelRegisterDescriptors<TBenchDialClassInfo>();
     for (TBenchDial*& dial : dials) dial = host::New<TBenchDial>(form.get());
   }
 

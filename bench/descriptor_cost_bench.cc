@@ -4,7 +4,8 @@
 //  * memory over a long run of {create a component, get its descriptor, add
 //    and remove a listener, free the component} (resident growth);
 //  * a cached lookup with 1 and with 10 000 descriptors alive;
-//  * freeing a form of 1 000 and of 10 000 described components.
+//  * freeing a form of 1 000 and of 10 000 described components (and, for
+//    comparison, of as many plain ones).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -73,7 +74,7 @@ const std::string g_events = EventText();
 
 class TBenchControlClassInfo
     : public kel::TkelDescriptor<TBenchControlClassInfo, kel::TComponentClassInfo, TBenchControl> {
-  HOST_CLASS(TBenchControlClassInfo, kel::TComponentClassInfo)
+  KEL_DESCRIPTOR(TBenchControlClassInfo)
   static inline const kel::TkelTexts Texts{
       .Properties = g_properties, .Methods = g_methods, .Events = g_events};
   static void MapFeatures(Map& m) {
@@ -91,12 +92,12 @@ class TBenchControlClassInfo
  protected:
   ~TBenchControlClassInfo() override = default;
 };
-HOST_IMPL(TBenchControlClassInfo, kel::TComponentClassInfo)
+KEL_DESCRIPTOR_IMPL(TBenchControlClassInfo)
 
 // The library with the bench class registered.
 struct TBenchLibrary : TLibrary {
   TBenchLibrary() {
-    kel::TkelClassRegistry::RegisterClass("TBenchControl", &TBenchControlClassInfo::StaticMetaClass);
+    kel::kelRegisterDescriptors<TBenchControlClassInfo>();
   }
 };
 
@@ -173,10 +174,13 @@ BENCHMARK(BM_DescriptorChurn)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Iterat
 
 // ------------------------------------------------------------ scaling
 
-// Described components owned by one root.
-host::TOwned<TComponent> DescribedForm(int count) {
+// Components owned by one root, each described when `described`.
+host::TOwned<TComponent> Form(int count, bool described = true) {
   host::TOwned<TComponent> root(host::New<TComponent>(nullptr));
-  for (int i = 0; i < count; ++i) kel::TkelClassRegistry::GetInfo(host::New<TComponent>(root.get()));
+  for (int i = 0; i < count; ++i) {
+    TComponent* c = host::New<TComponent>(root.get());
+    if (described) kel::TkelClassRegistry::GetInfo(c);
+  }
   return root;
 }
 
@@ -189,9 +193,9 @@ void BM_CachedLookup(benchmark::State& state) {
     for (int i = 0; i < rounds; ++i) benchmark::DoNotOptimize(kel::TkelClassRegistry::GetInfo(wanted));
     return std::chrono::duration<double, std::nano>(bench::Clock::now() - start).count() / rounds;
   };
-  host::TOwned<TComponent> one = DescribedForm(1);
+  host::TOwned<TComponent> one = Form(1);
   const double single = lookupNs(one->GetComponents(0), 1'000'000);
-  host::TOwned<TComponent> many = DescribedForm(static_cast<int>(state.range(0)));
+  host::TOwned<TComponent> many = Form(static_cast<int>(state.range(0)));
   TComponent* wanted = many->GetComponents(many->GetComponentCount() / 2);
   for (auto _ : state) benchmark::DoNotOptimize(kel::TkelClassRegistry::GetInfo(wanted));
   const double manyNs = lookupNs(wanted, 1'000'000);
@@ -200,15 +204,16 @@ void BM_CachedLookup(benchmark::State& state) {
 }
 BENCHMARK(BM_CachedLookup)->Arg(10'000);
 
-// Freeing a root with `count` described components (their descriptors go
-// with them); `ns_per_component` should not grow with the count.
-void BM_FreeDescribedForm(benchmark::State& state) {
+// Freeing a root with `count` components, described or not (their
+// descriptors go with them); `ns_per_component` should not grow with the
+// count, and the plain forms show what the host alone costs.
+void FreeForm(benchmark::State& state, bool described) {
   TLibrary library;
   const int count = static_cast<int>(state.range(0));
   double ns = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    host::TOwned<TComponent> root = DescribedForm(count);
+    host::TOwned<TComponent> root = Form(count, described);
     state.ResumeTiming();
     const auto start = bench::Clock::now();
     root.reset();
@@ -216,26 +221,11 @@ void BM_FreeDescribedForm(benchmark::State& state) {
   }
   state.counters["ns_per_component"] = ns / static_cast<double>(state.iterations()) / count;
 }
+void BM_FreeDescribedForm(benchmark::State& state) { FreeForm(state, true); }
+void BM_FreePlainForm(benchmark::State& state) { FreeForm(state, false); }
 BENCHMARK(BM_FreeDescribedForm)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FreePlainForm)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 BENCHMARK_MAIN();
-namespace {
-void BM_FreePlainForm(benchmark::State& state) {
-  TLibrary library;
-  const int count = static_cast<int>(state.range(0));
-  double ns = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    host::TOwned<TComponent> root(host::New<TComponent>(nullptr));
-    for (int i = 0; i < count; ++i) host::New<TComponent>(root.get());
-    state.ResumeTiming();
-    const auto start = bench::Clock::now();
-    root.reset();
-    ns += std::chrono::duration<double, std::nano>(bench::Clock::now() - start).count();
-  }
-  state.counters["ns_per_component"] = ns / static_cast<double>(state.iterations()) / count;
-}
-BENCHMARK(BM_FreePlainForm)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
-}

@@ -257,7 +257,7 @@ namespace kelvar {
 
 void Initialize() {
   host::RegisterHostClasses();
-  TkelClassRegistry::RegisterClass("TkelVariable", &TkelVariableClassInfo::StaticMetaClass);
+  TkelClassRegistry::RegisterClass(TkelVariable::StaticMetaClass.Name, &TkelVariableClassInfo::StaticMetaClass);
   host::RegisterProperties(&TkelVariable::StaticMetaClass,
                            {host::Prop<&TkelVariable::GetClassTypeName, &TkelVariable::SetClassTypeName>(
                                "ClassTypeName")});

@@ -2,11 +2,7 @@
 
 namespace kel::kelclasses {
 
-void Initialize() {
-  RegisterDataDescriptors();       // TList ... TStringList
-  RegisterStreamDescriptors();     // TStream ... TWriter
-  RegisterComponentDescriptors();  // TThread, TComponent, TBasicActionLink, TBasicAction
-}
+void Initialize() { kelRegisterDescriptors<TkelDataDescriptors, TkelStreamDescriptors, TkelComponentDescriptors>(); }
 
 void Finalize() {}
 

@@ -6,10 +6,10 @@
 
 namespace kel {
 
-HOST_IMPL(TThreadClassInfo, TObjectClassInfo)
-HOST_IMPL(TComponentClassInfo, TPersistentClassInfo)
-HOST_IMPL(TBasicActionLinkClassInfo, TObjectClassInfo)
-HOST_IMPL(TBasicActionClassInfo, TComponentClassInfo)
+KEL_DESCRIPTOR_IMPL(TThreadClassInfo)
+KEL_DESCRIPTOR_IMPL(TComponentClassInfo)
+KEL_DESCRIPTOR_IMPL(TBasicActionLinkClassInfo)
+KEL_DESCRIPTOR_IMPL(TBasicActionClassInfo)
 
 using host::TBasicAction;
 using host::TBasicActionLink;
@@ -75,20 +75,6 @@ void TBasicActionClassInfo::MapFeatures(Map& m) {
   m.Event("OnChange", &TBasicAction::OnChange)
       .Event("OnExecute", &TBasicAction::OnExecute, &TBasicAction::SetOnExecute)
       .Event("OnUpdate", &TBasicAction::OnUpdate);
-}
-
-void RegisterComponentDescriptors() {
-  struct TEntry {
-    const char* Name;
-    host::TClass Info;
-  };
-  static constexpr TEntry kTable[] = {
-      {"TThread", &TThreadClassInfo::StaticMetaClass},
-      {"TComponent", &TComponentClassInfo::StaticMetaClass},
-      {"TBasicActionLink", &TBasicActionLinkClassInfo::StaticMetaClass},
-      {"TBasicAction", &TBasicActionClassInfo::StaticMetaClass},
-  };
-  for (const TEntry& e : kTable) TkelClassRegistry::RegisterClass(e.Name, e.Info);
 }
 
 }  // namespace kel

@@ -21,7 +21,7 @@ namespace kel {
 // Handle, ThreadID and the result of WaitFor by address; OnTerminate hooked
 // in the thread's handler field.
 class TThreadClassInfo : public TkelDescriptor<TThreadClassInfo, TObjectClassInfo, host::TThread> {
-  HOST_CLASS(TThreadClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TThreadClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::ReturnValue::psReadable..psWritable::pvProtected::0::Define::Terminated::psReadable::"
                     "pvProtected::0::Define::FreeOnTerminate::psReadable..psWritable::pvPublic::0::Define::Handle::"
@@ -42,7 +42,7 @@ class TThreadClassInfo : public TkelDescriptor<TThreadClassInfo, TObjectClassInf
 // written through the component's virtual name setter, so the component's
 // own checks of the new name apply.
 class TComponentClassInfo : public TkelDescriptor<TComponentClassInfo, TPersistentClassInfo, host::TComponent> {
-  HOST_CLASS(TComponentClassInfo, TPersistentClassInfo)
+  KEL_DESCRIPTOR(TComponentClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::ComObject::psReadable::pvPublic::0::Define::Components::psReadable..psIndexed::pvPublic::1::"
                     "Index::Define::ComponentCount::psReadable::pvPublic::0::Define::ComponentIndex::psReadable.."
@@ -67,7 +67,7 @@ class TComponentClassInfo : public TkelDescriptor<TComponentClassInfo, TPersiste
 // setter; the link's own OnChange hooked in its handler field.
 class TBasicActionLinkClassInfo
     : public TkelDescriptor<TBasicActionLinkClassInfo, TObjectClassInfo, host::TBasicActionLink> {
-  HOST_CLASS(TBasicActionLinkClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TBasicActionLinkClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Action::psReadable..psWritable::pvPublic::0",
       .Methods = "Execute::msFunction::0::Update::msFunction::0",
@@ -85,7 +85,7 @@ class TBasicActionLinkClassInfo
 // through the action's virtual SetOnExecute, so the action's links hear
 // about the new handler both times.
 class TBasicActionClassInfo : public TkelDescriptor<TBasicActionClassInfo, TComponentClassInfo, host::TBasicAction> {
-  HOST_CLASS(TBasicActionClassInfo, TComponentClassInfo)
+  KEL_DESCRIPTOR(TBasicActionClassInfo)
   static constexpr TkelTexts Texts{
       .Methods = "HandlesTarget::msFunction::1::Target::UpdateTarget::msProcedure::1::Target::ExecuteTarget::"
                  "msProcedure::1::Target::Execute::msFunction::0::RegisterChanges::msProcedure::1::Value::"
@@ -99,8 +99,9 @@ class TBasicActionClassInfo : public TkelDescriptor<TBasicActionClassInfo, TComp
   ~TBasicActionClassInfo() override = default;
 };
 
-// Registers the four descriptors above with TkelClassRegistry, in the order
-// of the class library's descriptor table.
-void RegisterComponentDescriptors();
+// The descriptors above, in the order of the class library's descriptor
+// table.
+using TkelComponentDescriptors =
+    TkelDescriptorList<TThreadClassInfo, TComponentClassInfo, TBasicActionLinkClassInfo, TBasicActionClassInfo>;
 
 }  // namespace kel

@@ -10,16 +10,16 @@
 
 namespace kel {
 
-HOST_IMPL(TListClassInfo, TObjectClassInfo)
-HOST_IMPL(TThreadListClassInfo, TObjectClassInfo)
-HOST_IMPL(TInterfaceListClassInfo, TInterfacedObjectClassInfo)
-HOST_IMPL(TBitsClassInfo, TObjectClassInfo)
-HOST_IMPL(TPersistentClassInfo, TObjectClassInfo)
-HOST_IMPL(TCollectionItemClassInfo, TPersistentClassInfo)
-HOST_IMPL(TCollectionClassInfo, TPersistentClassInfo)
-HOST_IMPL(TOwnedCollectionClassInfo, TCollectionClassInfo)
-HOST_IMPL(TStringsClassInfo, TPersistentClassInfo)
-HOST_IMPL(TStringListClassInfo, TStringsClassInfo)
+KEL_DESCRIPTOR_IMPL(TListClassInfo)
+KEL_DESCRIPTOR_IMPL(TThreadListClassInfo)
+KEL_DESCRIPTOR_IMPL(TInterfaceListClassInfo)
+KEL_DESCRIPTOR_IMPL(TBitsClassInfo)
+KEL_DESCRIPTOR_IMPL(TPersistentClassInfo)
+KEL_DESCRIPTOR_IMPL(TCollectionItemClassInfo)
+KEL_DESCRIPTOR_IMPL(TCollectionClassInfo)
+KEL_DESCRIPTOR_IMPL(TOwnedCollectionClassInfo)
+KEL_DESCRIPTOR_IMPL(TStringsClassInfo)
+KEL_DESCRIPTOR_IMPL(TStringListClassInfo)
 
 namespace {
 
@@ -165,26 +165,6 @@ void TStringListClassInfo::MapFeatures(Map& m) {
   m.Method("Find", &TStringList::Find)  // Index by reference: written back from scratch
       .Method("Sort", &TStringList::Sort);
   m.Event("OnChange", &TStringList::OnChange).Event("OnChanging", &TStringList::OnChanging);
-}
-
-void RegisterDataDescriptors() {
-  struct TEntry {
-    const char* Name;
-    host::TClass Info;
-  };
-  static constexpr TEntry kTable[] = {
-      {"TList", &TListClassInfo::StaticMetaClass},
-      {"TThreadList", &TThreadListClassInfo::StaticMetaClass},
-      {"TInterfaceList", &TInterfaceListClassInfo::StaticMetaClass},
-      {"TBits", &TBitsClassInfo::StaticMetaClass},
-      {"TPersistent", &TPersistentClassInfo::StaticMetaClass},
-      {"TCollectionItem", &TCollectionItemClassInfo::StaticMetaClass},
-      {"TCollection", &TCollectionClassInfo::StaticMetaClass},
-      {"TOwnedCollection", &TOwnedCollectionClassInfo::StaticMetaClass},
-      {"TStrings", &TStringsClassInfo::StaticMetaClass},
-      {"TStringList", &TStringListClassInfo::StaticMetaClass},
-  };
-  for (const TEntry& e : kTable) TkelClassRegistry::RegisterClass(e.Name, e.Info);
 }
 
 }  // namespace kel

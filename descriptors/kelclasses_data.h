@@ -19,7 +19,7 @@ namespace kel {
 // Describes TList: Items by index, List as the address of the item storage;
 // Expand, First and Last return addresses.
 class TListClassInfo : public TkelDescriptor<TListClassInfo, TObjectClassInfo, host::TList> {
-  HOST_CLASS(TListClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TListClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::Count::psReadable..psWritable::"
                     "pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::List::"
@@ -38,7 +38,7 @@ class TListClassInfo : public TkelDescriptor<TListClassInfo, TObjectClassInfo, h
 // Describes TThreadList: LockList returns the inner list (the lock stays
 // taken until UnlockList, as in the host).
 class TThreadListClassInfo : public TkelDescriptor<TThreadListClassInfo, TObjectClassInfo, host::TThreadList> {
-  HOST_CLASS(TThreadListClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TThreadListClassInfo)
   static constexpr TkelTexts Texts{
       .Methods = "Add::msProcedure::1::Item::Clear::msProcedure::0::LockList::msFunction::0::Remove::msProcedure::1::"
                  "Item::UnlockList::msProcedure::0",
@@ -53,7 +53,7 @@ class TThreadListClassInfo : public TkelDescriptor<TThreadListClassInfo, TObject
 // Describes TInterfaceList: items are interface addresses.
 class TInterfaceListClassInfo
     : public TkelDescriptor<TInterfaceListClassInfo, TInterfacedObjectClassInfo, host::TInterfaceList> {
-  HOST_CLASS(TInterfaceListClassInfo, TInterfacedObjectClassInfo)
+  KEL_DESCRIPTOR(TInterfaceListClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::Count::psReadable..psWritable::"
                     "pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index",
@@ -71,7 +71,7 @@ class TInterfaceListClassInfo
 
 // Describes TBits: Bits[Index] is one bit as a boolean.
 class TBitsClassInfo : public TkelDescriptor<TBitsClassInfo, TObjectClassInfo, host::TBits> {
-  HOST_CLASS(TBitsClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TBitsClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Bits::psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::Size::psReadable.."
                     "psWritable::pvPublic::0",
@@ -85,7 +85,7 @@ class TBitsClassInfo : public TkelDescriptor<TBitsClassInfo, TObjectClassInfo, h
 
 // Describes TPersistent; the parent of every persistent class's descriptor.
 class TPersistentClassInfo : public TkelDescriptor<TPersistentClassInfo, TObjectClassInfo, host::TPersistent> {
-  HOST_CLASS(TPersistentClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TPersistentClassInfo)
   static constexpr TkelTexts Texts{.Methods = "Assign::msProcedure::1::Source::GetNamePath::msFunction::0"};
   static void MapFeatures(Map& m);
 
@@ -96,7 +96,7 @@ class TPersistentClassInfo : public TkelDescriptor<TPersistentClassInfo, TObject
 // Describes TCollectionItem.
 class TCollectionItemClassInfo
     : public TkelDescriptor<TCollectionItemClassInfo, TPersistentClassInfo, host::TCollectionItem> {
-  HOST_CLASS(TCollectionItemClassInfo, TPersistentClassInfo)
+  KEL_DESCRIPTOR(TCollectionItemClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Collection::psReadable..psWritable::pvPublic::0::Define::ID::psReadable::pvPublic::0::"
                     "Define::Index::psReadable..psWritable::pvPublic::0::Define::DisplayName::psReadable..psWritable::"
@@ -112,7 +112,7 @@ class TCollectionItemClassInfo
 // Describes TCollection: ItemClass is a class reference; Add, FindItemID and
 // Insert return item references.
 class TCollectionClassInfo : public TkelDescriptor<TCollectionClassInfo, TPersistentClassInfo, host::TCollection> {
-  HOST_CLASS(TCollectionClassInfo, TPersistentClassInfo)
+  KEL_DESCRIPTOR(TCollectionClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::PropName::psReadable..psWritable::pvProtected::0::Define::UpdateCount::psReadable::"
                     "pvProtected::0::Define::Count::psReadable::pvPublic::0::Define::ItemClass::psReadable::pvPublic::"
@@ -130,7 +130,7 @@ class TCollectionClassInfo : public TkelDescriptor<TCollectionClassInfo, TPersis
 // Describes TOwnedCollection: nothing beyond the collection's features.
 class TOwnedCollectionClassInfo
     : public TkelDescriptor<TOwnedCollectionClassInfo, TCollectionClassInfo, host::TOwnedCollection> {
-  HOST_CLASS(TOwnedCollectionClassInfo, TCollectionClassInfo)
+  KEL_DESCRIPTOR(TOwnedCollectionClassInfo)
   static constexpr TkelTexts Texts{.Constructors = "Create::2::AOwner::ItemClass"};
 
  protected:
@@ -142,7 +142,7 @@ class TOwnedCollectionClassInfo
 // Strings by integers. Text is the whole text as a string, while GetText
 // returns and SetText takes the address of a zero-terminated text.
 class TStringsClassInfo : public TkelDescriptor<TStringsClassInfo, TPersistentClassInfo, host::TStrings> {
-  HOST_CLASS(TStringsClassInfo, TPersistentClassInfo)
+  KEL_DESCRIPTOR(TStringsClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::CommaText::psReadable..psWritable::"
                     "pvPublic::0::Define::Count::psReadable::pvPublic::0::Define::Names::psReadable..psIndexed::"
@@ -169,7 +169,7 @@ class TStringsClassInfo : public TkelDescriptor<TStringsClassInfo, TPersistentCl
 // its Index argument through the descriptor's scratch; OnChange and
 // OnChanging are hooked in the list's handler fields.
 class TStringListClassInfo : public TkelDescriptor<TStringListClassInfo, TStringsClassInfo, host::TStringList> {
-  HOST_CLASS(TStringListClassInfo, TStringsClassInfo)
+  KEL_DESCRIPTOR(TStringListClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Duplicates::psReadable..psWritable::pvPublic::0::Define::Sorted::psReadable..psWritable::"
                     "pvPublic::0",
@@ -182,8 +182,9 @@ class TStringListClassInfo : public TkelDescriptor<TStringListClassInfo, TString
   ~TStringListClassInfo() override = default;
 };
 
-// Registers the ten descriptors above with TkelClassRegistry, in the order
-// of the class library's descriptor table.
-void RegisterDataDescriptors();
+// The descriptors above, in the order of the class library's descriptor
+// table.
+using TkelDataDescriptors =
+    TkelDescriptorList<TListClassInfo, TThreadListClassInfo, TInterfaceListClassInfo, TBitsClassInfo, TPersistentClassInfo, TCollectionItemClassInfo, TCollectionClassInfo, TOwnedCollectionClassInfo, TStringsClassInfo, TStringListClassInfo>;
 
 }  // namespace kel

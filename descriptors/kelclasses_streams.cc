@@ -11,16 +11,16 @@
 
 namespace kel {
 
-HOST_IMPL(TStreamClassInfo, TObjectClassInfo)
-HOST_IMPL(THandleStreamClassInfo, TStreamClassInfo)
-HOST_IMPL(TFileStreamClassInfo, THandleStreamClassInfo)
-HOST_IMPL(TCustomMemoryStreamClassInfo, TStreamClassInfo)
-HOST_IMPL(TMemoryStreamClassInfo, TCustomMemoryStreamClassInfo)
-HOST_IMPL(TStringStreamClassInfo, TStreamClassInfo)
-HOST_IMPL(TResourceStreamClassInfo, TCustomMemoryStreamClassInfo)
-HOST_IMPL(TFilerClassInfo, TObjectClassInfo)
-HOST_IMPL(TReaderClassInfo, TFilerClassInfo)
-HOST_IMPL(TWriterClassInfo, TFilerClassInfo)
+KEL_DESCRIPTOR_IMPL(TStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(THandleStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(TFileStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(TCustomMemoryStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(TMemoryStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(TStringStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(TResourceStreamClassInfo)
+KEL_DESCRIPTOR_IMPL(TFilerClassInfo)
+KEL_DESCRIPTOR_IMPL(TReaderClassInfo)
+KEL_DESCRIPTOR_IMPL(TWriterClassInfo)
 
 void CheckBufferCount(const char* method, int64_t held, int32_t count) {
   if (count < 0) throw host::EStreamError("%s: Count must not be negative (%d)", {method, count});
@@ -193,26 +193,6 @@ void TWriterClassInfo::MapFeatures(Map& m) {
       .Method("WriteStr", &TWriter::WriteStr)
       .Method("WriteString", &TWriter::WriteString)
       .Method("WriteWideString", &TWriter::WriteWideString);
-}
-
-void RegisterStreamDescriptors() {
-  struct TEntry {
-    const char* Name;
-    host::TClass Info;
-  };
-  static constexpr TEntry kTable[] = {
-      {"TStream", &TStreamClassInfo::StaticMetaClass},
-      {"THandleStream", &THandleStreamClassInfo::StaticMetaClass},
-      {"TFileStream", &TFileStreamClassInfo::StaticMetaClass},
-      {"TCustomMemoryStream", &TCustomMemoryStreamClassInfo::StaticMetaClass},
-      {"TMemoryStream", &TMemoryStreamClassInfo::StaticMetaClass},
-      {"TStringStream", &TStringStreamClassInfo::StaticMetaClass},
-      {"TResourceStream", &TResourceStreamClassInfo::StaticMetaClass},
-      {"TFiler", &TFilerClassInfo::StaticMetaClass},
-      {"TReader", &TReaderClassInfo::StaticMetaClass},
-      {"TWriter", &TWriterClassInfo::StaticMetaClass},
-  };
-  for (const TEntry& e : kTable) TkelClassRegistry::RegisterClass(e.Name, e.Info);
 }
 
 }  // namespace kel

@@ -21,7 +21,7 @@ namespace kel {
 // holding exactly the bytes read; Buffer of Write and WriteBuffer is read
 // from the argument's own string. ReadComponent(Res) return the root.
 class TStreamClassInfo : public TkelDescriptor<TStreamClassInfo, TObjectClassInfo, host::TStream> {
-  HOST_CLASS(TStreamClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Position::psReadable..psWritable::pvPublic::0::Define::Size::psReadable..psWritable::"
                     "pvPublic::0",
@@ -41,7 +41,7 @@ class TStreamClassInfo : public TkelDescriptor<TStreamClassInfo, TObjectClassInf
 
 // Describes THandleStream: Handle is the file descriptor as an integer.
 class THandleStreamClassInfo : public TkelDescriptor<THandleStreamClassInfo, TStreamClassInfo, host::THandleStream> {
-  HOST_CLASS(THandleStreamClassInfo, TStreamClassInfo)
+  KEL_DESCRIPTOR(THandleStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Handle::psReadable::pvPublic::0",
       .Constructors = "Create::1::AHandle",
@@ -54,7 +54,7 @@ class THandleStreamClassInfo : public TkelDescriptor<THandleStreamClassInfo, TSt
 
 // Describes TFileStream: nothing beyond the handle stream's features.
 class TFileStreamClassInfo : public TkelDescriptor<TFileStreamClassInfo, THandleStreamClassInfo, host::TFileStream> {
-  HOST_CLASS(TFileStreamClassInfo, THandleStreamClassInfo)
+  KEL_DESCRIPTOR(TFileStreamClassInfo)
   static constexpr TkelTexts Texts{.Constructors = "Create::2::FileName::Mode"};
 
  protected:
@@ -64,7 +64,7 @@ class TFileStreamClassInfo : public TkelDescriptor<TFileStreamClassInfo, THandle
 // Describes TCustomMemoryStream: Memory is the address of the data block.
 class TCustomMemoryStreamClassInfo
     : public TkelDescriptor<TCustomMemoryStreamClassInfo, TStreamClassInfo, host::TCustomMemoryStream> {
-  HOST_CLASS(TCustomMemoryStreamClassInfo, TStreamClassInfo)
+  KEL_DESCRIPTOR(TCustomMemoryStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Memory::psReadable::pvPublic::0",
       .Methods = "SaveToStream::msProcedure::1::Stream::SaveToFile::msProcedure::1::FileName",
@@ -78,7 +78,7 @@ class TCustomMemoryStreamClassInfo
 // Describes TMemoryStream.
 class TMemoryStreamClassInfo
     : public TkelDescriptor<TMemoryStreamClassInfo, TCustomMemoryStreamClassInfo, host::TMemoryStream> {
-  HOST_CLASS(TMemoryStreamClassInfo, TCustomMemoryStreamClassInfo)
+  KEL_DESCRIPTOR(TMemoryStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Capacity::psReadable..psWritable::pvProtected::0",
       .Methods = "Clear::msProcedure::0::LoadFromStream::msProcedure::1::Stream::LoadFromFile::msProcedure::1::"
@@ -92,7 +92,7 @@ class TMemoryStreamClassInfo
 
 // Describes TStringStream.
 class TStringStreamClassInfo : public TkelDescriptor<TStringStreamClassInfo, TStreamClassInfo, host::TStringStream> {
-  HOST_CLASS(TStringStreamClassInfo, TStreamClassInfo)
+  KEL_DESCRIPTOR(TStringStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::DataString::psReadable::pvPublic::0",
       .Methods = "ReadString::msFunction::1::Count::WriteString::msProcedure::1::AString",
@@ -107,7 +107,7 @@ class TStringStreamClassInfo : public TkelDescriptor<TStringStreamClassInfo, TSt
 // Describes TResourceStream: nothing beyond the memory stream's features.
 class TResourceStreamClassInfo
     : public TkelDescriptor<TResourceStreamClassInfo, TCustomMemoryStreamClassInfo, host::TResourceStream> {
-  HOST_CLASS(TResourceStreamClassInfo, TCustomMemoryStreamClassInfo)
+  KEL_DESCRIPTOR(TResourceStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Constructors = "Create::3::Instance::ResName::ResType::CreateFromID::3::Instance::ResID::ResType"};
 
@@ -117,7 +117,7 @@ class TResourceStreamClassInfo
 
 // Describes TFiler: Root and Ancestor are references.
 class TFilerClassInfo : public TkelDescriptor<TFilerClassInfo, TObjectClassInfo, host::TFiler> {
-  HOST_CLASS(TFilerClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TFilerClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Root::psReadable..psWritable::pvPublic::0::Define::Ancestor::psReadable..psWritable::"
                     "pvPublic::0::Define::IgnoreChildren::psReadable..psWritable::pvPublic::0",
@@ -137,7 +137,7 @@ class TFilerClassInfo : public TkelDescriptor<TFilerClassInfo, TObjectClassInfo,
 // Error, Name, Component) are written back from the parameter records after
 // the listeners ran.
 class TReaderClassInfo : public TkelDescriptor<TReaderClassInfo, TFilerClassInfo, host::TReader> {
-  HOST_CLASS(TReaderClassInfo, TFilerClassInfo)
+  KEL_DESCRIPTOR(TReaderClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Owner::psReadable..psWritable::pvPublic::0::Define::Parent::psReadable..psWritable::"
                     "pvPublic::0::Define::Position::psReadable..psWritable::pvPublic::0",
@@ -166,7 +166,7 @@ class TReaderClassInfo : public TkelDescriptor<TReaderClassInfo, TFilerClassInfo
 // EConvertError and writes nothing (there is no character to write, and a
 // silent zero byte would corrupt the form).
 class TWriterClassInfo : public TkelDescriptor<TWriterClassInfo, TFilerClassInfo, host::TWriter> {
-  HOST_CLASS(TWriterClassInfo, TFilerClassInfo)
+  KEL_DESCRIPTOR(TWriterClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Position::psReadable..psWritable::pvPublic::0::Define::RootAncestor::psReadable.."
                     "psWritable::pvPublic::0",
@@ -190,8 +190,9 @@ class TWriterClassInfo : public TkelDescriptor<TWriterClassInfo, TFilerClassInfo
 // a negative count).
 void CheckBufferCount(const char* method, int64_t held, int32_t count);
 
-// Registers the ten descriptors above with TkelClassRegistry, in the order
-// of the class library's descriptor table.
-void RegisterStreamDescriptors();
+// The descriptors above, in the order of the class library's descriptor
+// table.
+using TkelStreamDescriptors =
+    TkelDescriptorList<TStreamClassInfo, THandleStreamClassInfo, TFileStreamClassInfo, TCustomMemoryStreamClassInfo, TMemoryStreamClassInfo, TStringStreamClassInfo, TResourceStreamClassInfo, TFilerClassInfo, TReaderClassInfo, TWriterClassInfo>;
 
 }  // namespace kel

@@ -1,7 +1,7 @@
 // The descriptor pattern: every host class descriptor is written as
 //
 //   class TListClassInfo : public kel::TkelDescriptor<TListClassInfo, TObjectClassInfo, host::TList> {
-//     HOST_CLASS(TListClassInfo, TObjectClassInfo)
+//     KEL_DESCRIPTOR(TListClassInfo)  // the class record; the parent is the one named above
 //     static constexpr kel::TkelTexts Texts{.Properties = "Define::Count::psReadable::pvPublic::0",
 //                                           .Methods = "Add::msFunction::1::Item"};
 //     static void MapFeatures(Map& m) {
@@ -11,6 +11,12 @@
 //    protected:
 //     ~TListClassInfo() override = default;
 //   };
+//   KEL_DESCRIPTOR_IMPL(TListClassInfo)  // in the source file
+//
+// and a unit registers its descriptors, under the names of the host classes
+// they describe (taken from the host classes' records), in one line:
+//
+//   kelRegisterDescriptors<TListClassInfo, TStringListClassInfo>();
 //
 // TkelDescriptor supplies the ten operations of TkelClassInfo:
 //  * DefineKEL*: the parent's first, then the reader with this class's text.
@@ -570,6 +576,8 @@ class TkelDescriptor : public Parent {
   using Map = TkelFeatureMap<Self, Host>;
   using Table = TkelFeatureTable<Self>;
   using PatternBase = TkelDescriptor;
+  using PatternParent = Parent;
+  using HostClass = Host;
 
   void DefineKELProperties(TkelPropertyList& list) override {
     Parent::DefineKELProperties(list);
@@ -744,4 +752,35 @@ class TkelDescriptor : public Parent {
   TkelLiveFrame* liveFrames_ = nullptr;
 };
 
+// ------------------------------------------------------------ registration
+
+// An ordered list of descriptor classes (a unit's group of descriptors).
+template <class... D>
+struct TkelDescriptorList {};
+
+namespace detail {
+template <class D>
+struct TkelRegister {
+  static void Run() { TkelClassRegistry::RegisterClass(D::HostClass::StaticMetaClass.Name, &D::StaticMetaClass); }
+};
+template <class... D>
+struct TkelRegister<TkelDescriptorList<D...>> {
+  static void Run() { (TkelRegister<D>::Run(), ...); }
+};
+}  // namespace detail
+
+// Registers each descriptor class (or list of them), in order, for the name
+// of the host class it describes.
+template <class... D>
+void kelRegisterDescriptors() {
+  (detail::TkelRegister<D>::Run(), ...);
+}
+
 }  // namespace kel
+
+// In the body of a pattern descriptor class: its class record, with the
+// parent descriptor named once (in the TkelDescriptor base).
+#define KEL_DESCRIPTOR(Self) HOST_CLASS(Self, Self::PatternParent)
+// In the source file: the class record's definition.
+#define KEL_DESCRIPTOR_IMPL(Self) HOST_IMPL(Self, Self::inherited)
+

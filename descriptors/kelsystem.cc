@@ -9,8 +9,8 @@
 
 namespace kel {
 
-HOST_IMPL(TObjectClassInfo, TkelClassInfo)
-HOST_IMPL(TInterfacedObjectClassInfo, TObjectClassInfo)
+KEL_DESCRIPTOR_IMPL(TObjectClassInfo)
+KEL_DESCRIPTOR_IMPL(TInterfacedObjectClassInfo)
 
 namespace {
 
@@ -87,10 +87,7 @@ void TInterfacedObjectClassInfo::MapFeatures(Map& m) { m.Prop("RefCount", &host:
 
 // The package runs these once per start-up (guarded by its unit counter); a
 // repeated registration would be ignored by the registry anyway.
-void kelsystem::Initialize() {
-  TkelClassRegistry::RegisterClass("TObject", &TObjectClassInfo::StaticMetaClass);
-  TkelClassRegistry::RegisterClass("TInterfacedObject", &TInterfacedObjectClassInfo::StaticMetaClass);
-}
+void kelsystem::Initialize() { kelRegisterDescriptors<TObjectClassInfo, TInterfacedObjectClassInfo>(); }
 
 // The description texts are constants: nothing to release.
 void kelsystem::Finalize() {}

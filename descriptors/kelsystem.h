@@ -26,7 +26,7 @@ namespace kel {
 //  * ClassInfo returns the class reference (the class's type record).
 //  * SafeCallException stores its result code in scratch and returns its address.
 class TObjectClassInfo : public TkelDescriptor<TObjectClassInfo, TkelClassInfo, host::TObject> {
-  HOST_CLASS(TObjectClassInfo, TkelClassInfo)
+  KEL_DESCRIPTOR(TObjectClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Self::psReadable::pvPublic::0",
       .Methods =
@@ -50,7 +50,7 @@ class TObjectClassInfo : public TkelDescriptor<TObjectClassInfo, TkelClassInfo, 
 // Describes TInterfacedObject: adds the read-only RefCount.
 class TInterfacedObjectClassInfo
     : public TkelDescriptor<TInterfacedObjectClassInfo, TObjectClassInfo, host::TInterfacedObject> {
-  HOST_CLASS(TInterfacedObjectClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TInterfacedObjectClassInfo)
   static constexpr TkelTexts Texts{.Properties = "Define::RefCount::psReadable::pvPublic::0"};
   static void MapFeatures(Map& m);
 

@@ -7,19 +7,16 @@ namespace conntest {
 
 HOST_IMPL(TLamp, TComponent)
 HOST_IMPL(TLampChild, TLamp)
-HOST_IMPL(TLampClassInfo, TComponentClassInfo)
+KEL_DESCRIPTOR_IMPL(TLampClassInfo)
 HOST_IMPL(TConnForm, TComponent)
 HOST_IMPL(TDial, TComponent)
-HOST_IMPL(TDialClassInfo, TComponentClassInfo)
+KEL_DESCRIPTOR_IMPL(TDialClassInfo)
 
 void RegisterTestClasses() {
-  if (!TkelClassRegistry::FindClass("TLamp")) {
-    TkelClassRegistry::RegisterClass("TLamp", &TLampClassInfo::StaticMetaClass);
-    TkelClassRegistry::RegisterClass("TDial", &TDialClassInfo::StaticMetaClass);
-    // The class library's component descriptors (first registration wins,
-    // so this is harmless once the package registers them itself).
-    RegisterComponentDescriptors();
-  }
+  // The class library's component descriptors too (the first registration
+  // wins, so this is harmless once the package registers them itself).
+  if (!TkelClassRegistry::FindClass("TLamp"))
+    kelRegisterDescriptors<TLampClassInfo, TDialClassInfo, TkelComponentDescriptors>();
   static const bool hostRegistered = [] {
     RegisterProperties(&TLamp::StaticMetaClass, {Prop<&TLamp::GetCaption, &TLamp::SetCaption>("Caption")});
     RegisterClasses({&TLamp::StaticMetaClass, &TConnForm::StaticMetaClass});

@@ -99,7 +99,7 @@ class TLampChild : public TLamp {
 };
 
 class TLampClassInfo : public TkelDescriptor<TLampClassInfo, TComponentClassInfo, TLamp> {
-  HOST_CLASS(TLampClassInfo, TComponentClassInfo)
+  KEL_DESCRIPTOR(TLampClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Caption::psReadable..psWritable::pvPublished::0::Define::Level::psReadable..psWritable::"
                     "pvPublished::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index::"
@@ -148,7 +148,7 @@ class TDial : public TComponent {
 };
 
 class TDialClassInfo : public TkelDescriptor<TDialClassInfo, TComponentClassInfo, TDial> {
-  HOST_CLASS(TDialClassInfo, TComponentClassInfo)
+  KEL_DESCRIPTOR(TDialClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Value::psReadable..psWritable::pvPublished::0",
       .Events = "Define::OnChange::pvPublished::1::Sender",

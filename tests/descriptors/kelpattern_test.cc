@@ -259,7 +259,7 @@ TEST_F(Pattern, UnhookingRestoresExactlyTheSavedHandlers) {
 }
 
 TEST_F(Pattern, AHandlerMayFreeTheOwnerAndItsDescriptor) {
-  TkelClassRegistry::RegisterClass("TTestWidget", &TTestWidgetClassInfo::StaticMetaClass);
+  kelRegisterDescriptors<TTestWidgetClassInfo>();
   TTestWidget* doomed = host::New<TTestWidget>();
   int after = 0;
   doomed->OnChange = host::TNotifyEvent([&](host::TObject*) { ++after; });
@@ -314,30 +314,30 @@ class TBadWidget : public TTestWidget {
 HOST_IMPL(TBadWidget, TTestWidget)
 
 class TBadWidgetClassInfo : public TkelDescriptor<TBadWidgetClassInfo, TTestWidgetClassInfo, TBadWidget> {
-  HOST_CLASS(TBadWidgetClassInfo, TTestWidgetClassInfo)
+  KEL_DESCRIPTOR(TBadWidgetClassInfo)
   static constexpr TkelTexts Texts{.Properties = "Define::Fine::psReadable::pvPublic::0::Defien::Broken"};
 };
-HOST_IMPL(TBadWidgetClassInfo, TTestWidgetClassInfo)
+KEL_DESCRIPTOR_IMPL(TBadWidgetClassInfo)
 
 // A hand-written descriptor between two pattern classes: its own
 // GetProperty must still be reached from below for names the lower class
 // does not map.
 class TMidWidgetClassInfo : public TkelDescriptor<TMidWidgetClassInfo, TTestWidgetClassInfo, TTestWidget> {
-  HOST_CLASS(TMidWidgetClassInfo, TTestWidgetClassInfo)
+  KEL_DESCRIPTOR(TMidWidgetClassInfo)
   static constexpr TkelTexts Texts{};
   Variant GetProperty(TkelPropertyInfo* property) override {
     if (property && property->Name == "Size") return Variant("mid");
     return TkelDescriptor::GetProperty(property);
   }
 };
-HOST_IMPL(TMidWidgetClassInfo, TTestWidgetClassInfo)
+KEL_DESCRIPTOR_IMPL(TMidWidgetClassInfo)
 
 class TLowWidgetClassInfo : public TkelDescriptor<TLowWidgetClassInfo, TMidWidgetClassInfo, TTestWidget> {
-  HOST_CLASS(TLowWidgetClassInfo, TMidWidgetClassInfo)
+  KEL_DESCRIPTOR(TLowWidgetClassInfo)
   static constexpr TkelTexts Texts{.Properties = "Define::Twice::psReadable::pvPublic::0"};
   static void MapFeatures(Map& m) { m.Prop("Twice", [](const TTestWidget& w) { return 2 * w.GetSize(); }); }
 };
-HOST_IMPL(TLowWidgetClassInfo, TMidWidgetClassInfo)
+KEL_DESCRIPTOR_IMPL(TLowWidgetClassInfo)
 
 TEST(PatternShare, InstancesShareTheTextsButNotTheirRecords) {
   host::TOwned<TTestWidget> w = host::MakeOwned<TTestWidget>();
@@ -359,7 +359,7 @@ TEST(PatternShare, InstancesShareTheTextsButNotTheirRecords) {
 }
 
 TEST(PatternShare, AMalformedClassRaisesForEveryInstanceAndIsNeverCached) {
-  TkelClassRegistry::RegisterClass("TBadWidget", &TBadWidgetClassInfo::StaticMetaClass);
+  kelRegisterDescriptors<TBadWidgetClassInfo>();
   host::TOwned<TBadWidget> w = host::MakeOwned<TBadWidget>();
   for (int round = 0; round < 3; ++round)
     EXPECT_EQ(MessageOf([&] { TkelClassRegistry::GetInfo(w.get()); }), "Invalid property define token!") << round;

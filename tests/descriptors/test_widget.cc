@@ -4,7 +4,7 @@
 
 namespace kel::test {
 HOST_IMPL(TTestWidget, host::TObject)
-HOST_IMPL(TTestWidgetClassInfo, TObjectClassInfo)
-HOST_IMPL(TTestGadgetClassInfo, TTestWidgetClassInfo)
+KEL_DESCRIPTOR_IMPL(TTestWidgetClassInfo)
+KEL_DESCRIPTOR_IMPL(TTestGadgetClassInfo)
 HOST_IMPL(TSevenThread, host::TThread)
 }  // namespace kel::test

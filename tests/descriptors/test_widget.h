@@ -115,7 +115,7 @@ class TTestWidget : public host::TObject {
 };
 
 class TTestWidgetClassInfo : public TkelDescriptor<TTestWidgetClassInfo, TObjectClassInfo, TTestWidget> {
-  HOST_CLASS(TTestWidgetClassInfo, TObjectClassInfo)
+  KEL_DESCRIPTOR(TTestWidgetClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
           "Define::Size::psReadable..psWritable::pvPublic::0::Define::Caption::psReadable..psWritable::pvPublished::0::"
@@ -164,7 +164,7 @@ class TTestWidgetClassInfo : public TkelDescriptor<TTestWidgetClassInfo, TObject
 // A descendant descriptor that maps Size again (as its double) and nothing
 // else: its own names come first, all others reach the parent.
 class TTestGadgetClassInfo : public TkelDescriptor<TTestGadgetClassInfo, TTestWidgetClassInfo, TTestWidget> {
-  HOST_CLASS(TTestGadgetClassInfo, TTestWidgetClassInfo)
+  KEL_DESCRIPTOR(TTestGadgetClassInfo)
   static constexpr TkelTexts Texts{.Properties = "Define::Twice::psReadable::pvPublic::0"};
   static void MapFeatures(Map& m) {
     m.Prop("Size", [](TTestWidget& w) { return 2.0 * w.GetSize(); })
