@@ -26,6 +26,10 @@
 //                  then vaNull
 // Strings are UTF-8: WriteString writes plain ASCII as vaString/vaLString and
 // anything else as vaUTF8String; ReadString accepts every string tag.
+//
+// The sources: filer.cc (TFiler and the shared encoding helpers, declared in
+// the private filer_p.h), reader_values.cc and reader.cc (TReader), writer.cc
+// (TWriter).
 #pragma once
 
 #include <cstdint>
@@ -47,6 +51,7 @@ class TStream;
 class TReader;
 class TWriter;
 class TCollection;
+class TNestingGuard;
 struct TPropInfo;
 
 enum TValueType : uint8_t {
@@ -255,7 +260,8 @@ class TReader : public TFiler {
                             bool HasData) override;
   void FlushBuffer() override;
 
-  // How deep components and nested values may nest before the reader gives up.
+  // How deep components and nested values may nest before the reader (and
+  // the writer and the text converters) give up.
   static constexpr int MaxNesting = 128;
 
   // --------------------------------------------------------------- events
@@ -286,9 +292,7 @@ class TReader : public TFiler {
     std::string Path;  // for messages: "Form1.Link1.Source"
     std::vector<TPersistent*> Anchors;
   };
-  class TNest;
   class TGuard;
-  friend class TNest;
   friend class TGuard;
 
   // bytes
@@ -304,6 +308,8 @@ class TReader : public TFiler {
   int64_t ReadIntegerData(TValueType Tag);
   Variant ReadVariantArray();
   [[noreturn]] void RaiseFormat(const std::string& What);
+  // Counts one level of nesting for the guard's lifetime (filer_p.h).
+  TNestingGuard Nest();
   [[noreturn]] void RaiseUnexpected(TValueType Found, const char* Expected);
   TValueType CheckTag(uint8_t Tag);
   // copying and skipping (Writer may be null)

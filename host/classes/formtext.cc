@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/classes/filer.h"
+#include "host/classes/filer_p.h"
 #include "host/classes/parser.h"
 #include "host/classes/streams.h"
 
@@ -62,23 +63,16 @@ class TBinaryToText {
   }
 
  private:
-  // Guards the recursion of nested objects and values.
-  class TNest {
-   public:
-    TNest(int& depth, TReader* reader) : depth_(depth) {
-      if (++depth_ > TReader::MaxNesting)
-        throw EReadError("%s at position %d", {Format(SNestingTooDeep, {TReader::MaxNesting}), reader->GetPosition()});
-    }
-    ~TNest() { --depth_; }
-    TNest(const TNest&) = delete;
-    TNest& operator=(const TNest&) = delete;
-
-   private:
-    int& depth_;
-  };
+  // One level of nested objects and values; refused with the position of
+  // the byte being read, as the reader itself reports it.
+  TNestingGuard Nest() {
+    return TNestingGuard(depth_, [this](const std::string& message) {
+      RaiseReadErrorAt(message, reader_->GetPosition());
+    });
+  }
 
   void Object(int level) {
-    TNest nest(depth_, reader_);
+    TNestingGuard nest = Nest();
     TFilerFlags flags;
     int32_t position = 0;
     reader_->ReadPrefix(flags, position);
@@ -121,8 +115,8 @@ class TBinaryToText {
     if (kind == kPropertyName)
       for (const char* word : {"object", "inherited", "inline", "end"}) fits = fits && !SameText(name, word);
     if (!fits)
-      throw EReadError("%s: '%s' cannot be written as a name at position %d",
-                       {SInvalidPropertyValue, name, reader_->GetPosition()});
+      RaiseReadErrorAt(Format("%s: '%s' cannot be written as a name", {SInvalidPropertyValue, name}),
+                       reader_->GetPosition());
     return name;
   }
 
@@ -138,7 +132,7 @@ class TBinaryToText {
   // One value; `level` is the indentation of the line the value starts on.
   // A long string after "Name = " starts on a line of its own.
   void Value(int level, bool afterName) {
-    TNest nest(depth_, reader_);
+    TNestingGuard nest = Nest();
     switch (reader_->NextValue()) {
       case vaList:
         return List(level);
@@ -218,8 +212,7 @@ class TBinaryToText {
     out_ += '<';
     while (!reader_->EndOfList()) {
       out_ += '\n' + Indent(level + 1) + "item";
-      TValueType next = reader_->NextValue();
-      if (next == vaInt8 || next == vaInt16 || next == vaInt32) out_ += " [" + IntToStr(reader_->ReadInteger()) + "]";
+      if (filer_detail::IsInt32Tag(reader_->NextValue())) out_ += " [" + IntToStr(reader_->ReadInteger()) + "]";
       out_ += '\n';
       reader_->CheckValue(vaList);
       Properties(level + 2);
@@ -282,18 +275,10 @@ class TTextToBinary {
   }
 
  private:
-  class TNest {
-   public:
-    TNest(int& depth, const TParser* parser) : depth_(depth) {
-      if (++depth_ > TReader::MaxNesting) parser->ErrorFmt(SNestingTooDeep, {TReader::MaxNesting});
-    }
-    ~TNest() { --depth_; }
-    TNest(const TNest&) = delete;
-    TNest& operator=(const TNest&) = delete;
-
-   private:
-    int& depth_;
-  };
+  // One level of nested objects and values; refused naming the line.
+  TNestingGuard Nest() {
+    return TNestingGuard(depth_, [this](const std::string& message) { parser_->Error(message); });
+  }
 
   bool AtObjectStart() const {
     return parser_->TokenSymbolIs("object") || parser_->TokenSymbolIs("inherited") ||
@@ -307,7 +292,7 @@ class TTextToBinary {
   }
 
   std::string Object() {
-    TNest nest(depth_, parser_);
+    TNestingGuard nest = Nest();
     TFilerFlags flags;
     if (parser_->TokenSymbolIs("inherited"))
       flags.Include(ffInherited);
@@ -387,7 +372,7 @@ class TTextToBinary {
 
   // One value; leaves the parser on the token after it.
   void Value() {
-    TNest nest(depth_, parser_);
+    TNestingGuard nest = Nest();
     switch (parser_->GetToken()) {
       case toSymbol:
         CheckNameLength(parser_->TokenString());
