@@ -298,6 +298,14 @@ using TkelMethodList = TkelFeatureList<TkelMethodInfo>;
 using TkelConstructorList = TkelFeatureList<TkelConstructorInfo>;
 using TkelEventList = TkelFeatureList<TkelEventInfo>;
 
+// What one class of a descriptor's chain declares in its description texts
+// and maps to host members in its code, for consistency checks.
+struct TkelClassMapping {
+  host::TClass InfoClass = nullptr;
+  std::string_view Texts[4];  // properties, methods, constructors, events
+  std::vector<std::string> Getters, Setters, Invokers, Hooks;
+};
+
 // Remembers what a name found in one descriptor's list (one cache per
 // descriptor), so that looking the same name up again costs a comparison.
 // Valid until the descriptor's lists or records change.
@@ -404,6 +412,11 @@ class TkelClassInfo : public host::TObject {
   // the notification then stops without touching it or the event record
   // again. A null event raises Exception.
   void FireEvent(TkelEventInfo* event);
+
+  // The mappings of the classes of this descriptor's chain that declare
+  // their features as constant texts and map them by name (the descriptor
+  // pattern), root first; empty for classes written by hand.
+  virtual std::vector<TkelClassMapping> ClassMappings() const { return {}; }
 
   // The description readers: parse `text` and append to the matching list.
   // A malformed text raises Exception with the message of the language; the

@@ -617,6 +617,23 @@ class TkelDescriptor : public Parent {
   // Constructors are listed for information only.
   void InvokeConstructor(TkelConstructorInfo* /*constructor*/) override {}
 
+  std::vector<TkelClassMapping> ClassMappings() const override {
+    std::vector<TkelClassMapping> out = Parent::ClassMappings();
+    const Table& table = GetTable();
+    TkelClassMapping own;
+    own.InfoClass = &Self::StaticMetaClass;
+    own.Texts[0] = Self::Texts.Properties;
+    own.Texts[1] = Self::Texts.Methods;
+    own.Texts[2] = Self::Texts.Constructors;
+    own.Texts[3] = Self::Texts.Events;
+    for (const auto& e : table.Getters) own.Getters.push_back(e.Name);
+    for (const auto& e : table.Setters) own.Setters.push_back(e.Name);
+    for (const auto& e : table.Invokers) own.Invokers.push_back(e.Name);
+    for (const auto& e : table.Hooks) own.Hooks.push_back(e.Name);
+    out.push_back(std::move(own));
+    return out;
+  }
+
   void ConnectEventHandlers() override {
     Parent::ConnectEventHandlers();
     try {

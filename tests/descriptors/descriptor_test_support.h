@@ -67,10 +67,10 @@ inline host::Variant Addr(const void* p) { return host::Variant::FromPointer(p);
 inline TkelClassInfo* Describe(host::TObject* object) { return TkelClassRegistry::GetInfo(object); }
 // A descriptor of class `info` made and owned by the test (not cached).
 inline TkelClassInfo* MakeDescriptor(host::TClass info, host::TObject* owner = nullptr) {
-  auto* d = host::As<TkelClassInfo>(info->Create(nullptr));
+  host::TOwned<TkelClassInfo> d(host::As<TkelClassInfo>(info->Create(nullptr)));
   d->InitMetaData();
   d->SetOwner(owner);
-  return d;
+  return d.release();
 }
 // A new listener for `event` on d running `onEvent`; the test removes and
 // frees it with Unlisten.

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "tests/descriptors/descriptor_test_support.h"
@@ -15,50 +14,6 @@ namespace kel::test::data_descriptors {
 namespace {
 
 using host::Variant;
-
-// ------------------------------------------------------------ structure
-
-// Every name a descriptor class adds to its parent's texts is mapped by that
-// class itself (properties to a getter, and to a setter exactly when
-// psWritable; methods to an invoker; events to a hook, in text order), and
-// nothing else is mapped. (That the registry hands out these classes for
-// their host classes is walked by the reachability test.)
-template <class Info>
-void ExpectOwnFeaturesMapped() {
-  SCOPED_TRACE(Info::StaticMetaClass.Name);
-  TkelClassInfo* mine = MakeDescriptor(&Info::StaticMetaClass);
-  TkelClassInfo* base = MakeDescriptor(Info::StaticMetaClass.Parent);
-  const auto& table = Info::GetTable();
-  using Table = std::remove_cvref_t<decltype(table)>;
-  std::size_t own = 0;
-  for (int i = base->GetPropertyCount(); i < mine->GetPropertyCount(); ++i, ++own) {
-    TkelPropertyInfo* p = mine->GetProperties(i);
-    EXPECT_NE(Table::Find(table.Getters, p->Name), nullptr) << p->Name;
-    EXPECT_EQ(Table::Find(table.Setters, p->Name) != nullptr, p->Style.Contains(psWritable)) << p->Name;
-  }
-  for (int i = base->GetMethodCount(); i < mine->GetMethodCount(); ++i, ++own)
-    EXPECT_NE(Table::Find(table.Invokers, mine->GetMethods(i)->Name), nullptr) << mine->GetMethods(i)->Name;
-  for (int i = base->GetEventCount(); i < mine->GetEventCount(); ++i, ++own)
-    EXPECT_EQ(table.Hooks.at(static_cast<std::size_t>(i - base->GetEventCount())).Name, mine->GetEvents(i)->Name);
-  EXPECT_EQ(table.Getters.size() + table.Invokers.size() + table.Hooks.size(), own);
-  mine->Free();
-  base->Free();
-}
-
-TEST(DataDescriptors, EachClassMapsExactlyItsOwnFeatures) {
-  ExpectOwnFeaturesMapped<TListClassInfo>();
-  ExpectOwnFeaturesMapped<TThreadListClassInfo>();
-  ExpectOwnFeaturesMapped<TInterfaceListClassInfo>();
-  ExpectOwnFeaturesMapped<TBitsClassInfo>();
-  ExpectOwnFeaturesMapped<TPersistentClassInfo>();
-  ExpectOwnFeaturesMapped<TCollectionItemClassInfo>();
-  ExpectOwnFeaturesMapped<TCollectionClassInfo>();
-  ExpectOwnFeaturesMapped<TOwnedCollectionClassInfo>();
-  ExpectOwnFeaturesMapped<TStringsClassInfo>();
-  ExpectOwnFeaturesMapped<TStringListClassInfo>();
-}
-
-// ------------------------------------------------------------------ lists
 
 TEST(TListClassInfo, ItemsAndResultsTravelAsAddresses) {
   host::TOwned<host::TList> list = host::MakeOwned<host::TList>();

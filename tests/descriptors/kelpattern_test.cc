@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "package/package.h"
 #include "tests/descriptors/descriptor_test_support.h"
 #include "tests/descriptors/test_widget.h"
 
@@ -358,7 +359,19 @@ TEST(PatternShare, InstancesShareTheTextsButNotTheirRecords) {
   EXPECT_EQ(c.Get("Size"), Variant(w->GetSize()));
 }
 
+// The library restarted around a test, so that what the test registers is
+// gone afterwards.
+struct TFreshLibrary {
+  TFreshLibrary() { Restart(); }
+  ~TFreshLibrary() { Restart(); }
+  static void Restart() {
+    package::Finalize();
+    package::Initialize();
+  }
+};
+
 TEST(PatternShare, AMalformedClassRaisesForEveryInstanceAndIsNeverCached) {
+  TFreshLibrary fresh;
   kelRegisterDescriptors<TBadWidgetClassInfo>();
   host::TOwned<TBadWidget> w = host::MakeOwned<TBadWidget>();
   for (int round = 0; round < 3; ++round)
