@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "host/classes/hostclasses.h"
 #include "host/classes/component.h"
 #include "host/classes/filer.h"
 #include "host/classes/streams.h"

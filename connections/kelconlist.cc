@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "host/classes/hostclasses.h"
 #include "host/classes/filer.h"
 #include "host/classes/lists.h"
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
 

@@ -163,7 +163,7 @@ void TkelNotifier::Notification(host::TComponent* AComponent, host::TOperation O
 
 namespace {
 
-// The free hook: drops the descriptors of an object that is not a component
+// The free observer: drops the descriptors of an object that is not a component
 // (components are watched by the notifier), so that a later object at the
 // same address never receives them.
 void ForgetFreedObject(host::TObject* object) {
@@ -248,12 +248,12 @@ void kelcommon::Initialize() {
   auto state = std::make_unique<TkelRegistryState>();
   state->Notifier = new TkelNotifier(nullptr);
   g_state = state.release();
-  host::SetFreeHook(&ForgetFreedObject);
+  host::AddFreeObserver(&ForgetFreedObject);
 }
 
 void kelcommon::Finalize() {
   if (g_initCount == 0 || --g_initCount > 0) return;
-  host::SetFreeHook(nullptr);
+  host::RemoveFreeObserver(&ForgetFreedObject);
   detail::TkelCacheList::ReleaseAll();
   host::FreeAndNil(g_state->Notifier);
   for (auto& [infoClass, data] : g_state->SharedData) data->Release();

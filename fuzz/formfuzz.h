@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "host/classes/hostclasses.h"
 #include "host/classes/component.h"
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"

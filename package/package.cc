@@ -18,6 +18,7 @@
 #include "core/kelcommon.h"
 #include "descriptors/kelclasses.h"
 #include "descriptors/kelsystem.h"
+#include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
 
 namespace kel::package {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/classes/hostclasses.h"
 #include "host/classes/collections.h"
 #include "host/classes/component.h"
 #include "host/classes/streams.h"

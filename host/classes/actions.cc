@@ -1,5 +1,6 @@
 #include "host/classes/actions.h"
 
+#include "host/classes/typinfo.h"
 #include <algorithm>
 
 #include "host/rtl/sysutils.h"
@@ -124,5 +125,9 @@ void TBasicAction::Destroy() {
   while (!FClients.empty()) UnRegisterChanges(FClients.back());
   inherited::Destroy();
 }
+
+void RegisterActionClasses() { RegisterClass(&TBasicAction::StaticMetaClass); }
+
+void UnregisterActionClasses() { UnRegisterClass(&TBasicAction::StaticMetaClass); }
 
 }  // namespace host

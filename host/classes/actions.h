@@ -92,6 +92,9 @@ class TBasicAction : public TComponent {
   void Destroy() override;
   // Fires OnChange, then tells every registered link (its Change).
   virtual void Change();
+  // The registered links in registration order (the classic protected
+  // FClients), for descendants that pass their changes on to them.
+  const std::vector<TBasicActionLink*>& GetClients() const { return FClients; }
 
  private:
   template <class F>
@@ -100,5 +103,10 @@ class TBasicAction : public TComponent {
   std::vector<TBasicActionLink*> FClients;
   TComponent* FActionComponent = nullptr;
 };
+
+// Registers TBasicAction for form streaming; the host class library's
+// start-up calls it.
+void RegisterActionClasses();
+void UnregisterActionClasses();
 
 }  // namespace host

@@ -1,5 +1,6 @@
 #include "host/classes/component.h"
 
+#include "host/classes/typinfo.h"
 #include <algorithm>
 
 #include "host/classes/actions.h"
@@ -48,7 +49,8 @@ namespace {
 // Whether a class between cls and TComponent (exclusive) declares Notification.
 bool OverridesNotification(TClass cls) {
   for (; cls && cls != &TComponent::StaticMetaClass; cls = cls->Parent)
-    if (cls->DeclaresNotification) return true;
+    if (const auto* traits = static_cast<const TComponentClassTraits*>(cls->Extra); !traits || traits->DeclaresNotification)
+      return true;
   return false;
 }
 
@@ -373,6 +375,23 @@ void TComponent::Destroy() {
   if (FOwner) FOwner->RemoveComponent(this);
   ClearFreeNotifies();
   inherited::Destroy();
+}
+
+// ------------------------------------------------------------ registration
+
+void RegisterComponentClasses() {
+  RegisterProperties(&TComponent::StaticMetaClass,
+                     {
+                         Prop<&TComponent::GetName, &TComponent::SetName>("Name").Stored(false),
+                         Prop<&TComponent::GetTag, &TComponent::SetTag>("Tag").Default(0),
+                     });
+  RegisterClass(&TComponent::StaticMetaClass);
+}
+
+void UnregisterComponentClasses() {
+  UnregisterProperties(&TComponent::StaticMetaClass);
+  UnRegisterClass(&TComponent::StaticMetaClass);
+  UnRegisterClass(&TPersistent::StaticMetaClass);
 }
 
 }  // namespace host

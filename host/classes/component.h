@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -260,5 +261,29 @@ class TComponent : public TPersistent {
 // The name a message uses for a component: its name, else its class name;
 // "nil" for none.
 std::string ComponentDisplayName(const TComponent* AComponent);
+
+// Registers TComponent's published properties (Name, Tag) and the class for
+// form streaming; the host class library's start-up calls it.
+void RegisterComponentClasses();
+void UnregisterComponentClasses();
+
+// What the record of a component class carries (TMetaClass::Extra): whether
+// the class itself (not a parent) declares Notification, so that a
+// component can tell whether its class overrides it.
+struct TComponentClassTraits {
+  bool DeclaresNotification;
+};
+
+template <class T>
+struct THostClassExtra<T, std::enable_if_t<std::is_base_of_v<TComponent, T>>> {
+  static constexpr bool DeclaresNotification() {
+    if constexpr (requires { &T::Notification; })
+      return detail::DeclaredBy<T>(&T::Notification);
+    else
+      return false;
+  }
+  static constexpr TComponentClassTraits Traits{DeclaresNotification()};
+  static constexpr const void* Value = &Traits;
+};
 
 }  // namespace host

@@ -1,5 +1,6 @@
 #include "host/classes/datamodule.h"
 
+#include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
@@ -34,6 +35,18 @@ void TDataModule::AfterConstruction() {
 void TDataModule::BeforeDestruction() {
   Run(OnDestroy);
   inherited::BeforeDestruction();
+}
+
+void RegisterDataModuleClasses() {
+  RegisterProperties(&TDataModule::StaticMetaClass,
+                     {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder")
+                          .Default(false)});
+  RegisterClass(&TDataModule::StaticMetaClass);
+}
+
+void UnregisterDataModuleClasses() {
+  UnregisterProperties(&TDataModule::StaticMetaClass);
+  UnRegisterClass(&TDataModule::StaticMetaClass);
 }
 
 }  // namespace host

@@ -49,4 +49,9 @@ class TDataModule : public TComponent {
   bool FOldCreateOrder = false;
 };
 
+// Registers TDataModule's published properties and the class for form
+// streaming; the host class library's start-up calls it.
+void RegisterDataModuleClasses();
+void UnregisterDataModuleClasses();
+
 }  // namespace host

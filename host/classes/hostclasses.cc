@@ -29,4 +29,22 @@ std::span<const TClass> HostClasses() {
   return kClasses;
 }
 
+namespace {
+int g_hostClassesCount = 0;
+}  // namespace
+
+void RegisterHostClasses() {
+  if (g_hostClassesCount++ > 0) return;
+  RegisterComponentClasses();
+  RegisterActionClasses();
+  RegisterDataModuleClasses();
+}
+
+void UnregisterHostClasses() {
+  if (g_hostClassesCount == 0 || --g_hostClassesCount > 0) return;
+  UnregisterDataModuleClasses();
+  UnregisterActionClasses();
+  UnregisterComponentClasses();
+}
+
 }  // namespace host

@@ -4,9 +4,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "host/classes/actions.h"
 #include "host/classes/component.h"
-#include "host/classes/datamodule.h"
 #include "host/rtl/nameindex.h"
 #include "host/rtl/sysutils.h"
 
@@ -284,40 +282,6 @@ TIdentToInt FindIdentToInt(const TTypeInfo* IntegerType) {
 TIntToIdent FindIntToIdent(const TTypeInfo* IntegerType) {
   auto it = IntegerConsts().find(IntegerType);
   return it == IntegerConsts().end() ? nullptr : it->second.second;
-}
-
-// --------------------------------------------------- host registrations
-
-namespace {
-
-int hostClassesCount = 0;
-
-void RegisterComponentProps() {
-  RegisterProperties(&TComponent::StaticMetaClass,
-                     {
-                         Prop<&TComponent::GetName, &TComponent::SetName>("Name").Stored(false),
-                         Prop<&TComponent::GetTag, &TComponent::SetTag>("Tag").Default(0),
-                     });
-  RegisterProperties(&TDataModule::StaticMetaClass,
-                     {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder")
-                          .Default(false)});
-}
-
-}  // namespace
-
-void RegisterHostClasses() {
-  if (hostClassesCount++ > 0) return;
-  RegisterComponentProps();
-  RegisterClasses({&TComponent::StaticMetaClass, &TBasicAction::StaticMetaClass, &TDataModule::StaticMetaClass});
-}
-
-void UnregisterHostClasses() {
-  if (hostClassesCount == 0 || --hostClassesCount > 0) return;
-  UnregisterProperties(&TDataModule::StaticMetaClass);
-  UnregisterProperties(&TComponent::StaticMetaClass);
-  for (TClass c : {&TDataModule::StaticMetaClass, &TBasicAction::StaticMetaClass, &TComponent::StaticMetaClass,
-                   &TPersistent::StaticMetaClass})
-    UnRegisterClass(c);
 }
 
 }  // namespace host

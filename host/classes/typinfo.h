@@ -18,7 +18,8 @@
 //
 // The class registry maps class names to class references for the reader
 // (RegisterClass, FindClass, GetClass). Registration is explicit:
-// RegisterHostClasses fills both for the classes of the host class library.
+// Each unit registers the tables and classes it owns (see
+// host/classes/hostclasses.h RegisterHostClasses for the class library).
 #pragma once
 
 #include <cstdint>
@@ -176,11 +177,6 @@ void UnregisterIntegerConsts(const TTypeInfo* IntegerType);
 TIdentToInt FindIdentToInt(const TTypeInfo* IntegerType);
 TIntToIdent FindIntToIdent(const TTypeInfo* IntegerType);
 
-// Registers the property tables and the streamable classes of the host class
-// library. Counted: each call must be matched by UnregisterHostClasses; the
-// first does the work, the last undoes it.
-void RegisterHostClasses();
-void UnregisterHostClasses();
 
 // ----------------------------------------------------- type information
 

@@ -1,12 +1,14 @@
 #include "host/rtl/object.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "host/rtl/sysutils.h"
 
 namespace host {
 
-const TMetaClass TObject::StaticMetaClass{"TObject", nullptr, sizeof(TObject), detail::FactoryFor<TObject>(), {}, false};
+const TMetaClass TObject::StaticMetaClass{"TObject", nullptr, sizeof(TObject), detail::FactoryFor<TObject>(), {}, nullptr};
 HOST_IMPL_INTF(TInterfacedObject, TObject, IUnknown)
 
 // ------------------------------------------------------------------ TGUID
@@ -79,13 +81,50 @@ TObject* TMetaClass::Create(TObject* arg) const {
 // ---------------------------------------------------------------- TObject
 
 namespace {
-TFreeHook g_freeHook = nullptr;
+
+// The free observers; a removed one leaves a gap while observers are being
+// told, closed up when the outermost Free is done telling them.
+struct TFreeObservers {
+  std::vector<TFreeObserver> List;
+  int Telling = 0;
+  bool Gaps = false;
+};
+TFreeObservers g_freeObservers;
+
+void TellFreeObservers(TObject* obj) {
+  TFreeObservers& o = g_freeObservers;
+  if (o.List.empty()) return;
+  ++o.Telling;
+  const std::size_t count = o.List.size();
+  for (std::size_t i = 0; i < count; ++i)
+    if (TFreeObserver observer = o.List[i]) observer(obj);
+  if (--o.Telling == 0 && o.Gaps) {
+    std::erase(o.List, nullptr);
+    o.Gaps = false;
+  }
+}
+
 }  // namespace
 
-void SetFreeHook(TFreeHook hook) { g_freeHook = hook; }
+void AddFreeObserver(TFreeObserver observer) {
+  if (observer && std::find(g_freeObservers.List.begin(), g_freeObservers.List.end(), observer) == g_freeObservers.List.end())
+    g_freeObservers.List.push_back(observer);
+}
+
+void RemoveFreeObserver(TFreeObserver observer) {
+  TFreeObservers& o = g_freeObservers;
+  auto it = std::find(o.List.begin(), o.List.end(), observer);
+  if (it == o.List.end()) return;
+  if (o.Telling > 0) {
+    *it = nullptr;
+    o.Gaps = true;
+  } else {
+    o.List.erase(it);
+  }
+}
 
 void TObject::Free() {
-  if (g_freeHook) g_freeHook(this);
+  TellFreeObservers(this);
   BeforeDestruction();
   Destroy();
   delete this;

@@ -82,9 +82,9 @@ struct TMetaClass {
   std::size_t InstanceSize;
   TFactory Factory;                          // null for abstract classes
   std::span<const TInterfaceEntry> Interfaces;  // interfaces this class adds
-  // Whether this class itself (not a parent) declares a member function named
-  // Notification; lets a component tell whether its class overrides it.
-  bool DeclaresNotification = false;
+  // What the family of classes this class belongs to attaches to its record
+  // (see THostClassExtra); null when nothing.
+  const void* Extra = nullptr;
 
   std::string ClassName() const { return Name; }
   bool ClassNameIs(std::string_view name) const;  // case-insensitive
@@ -108,11 +108,6 @@ class TObject {
   TObject& operator=(const TObject&) = delete;
 
   virtual TClass ClassType() const { return &StaticMetaClass; }
-  // Every HOST_CLASS answers this for itself (see TMetaClass).
-  template <class = void>
-  static constexpr bool HostDeclaresNotification() {
-    return false;
-  }
   std::string ClassName() const { return ClassType()->Name; }
   bool ClassNameIs(std::string_view name) const { return ClassType()->ClassNameIs(name); }
   TClass ClassParent() const { return ClassType()->Parent; }
@@ -154,12 +149,14 @@ class TObject {
   virtual void Destroy() {}
 };
 
-// A library-wide observer told about every object that is being freed, before
-// its teardown runs. The reflection registry uses it to forget descriptors of
-// objects that send no removal notification (anything that is not a
-// component). One observer at a time; null removes it.
-using TFreeHook = void (*)(TObject* obj);
-void SetFreeHook(TFreeHook hook);
+// Library-wide observers told about every object that is being freed,
+// before its teardown runs (the reflection registry forgets the descriptors
+// of objects that send no removal notification). Any number of them, each
+// registered once, told in registration order; an observer may be added or
+// removed while observers are being told (an added one hears the next Free).
+using TFreeObserver = void (*)(TObject* obj);
+void AddFreeObserver(TFreeObserver observer);
+void RemoveFreeObserver(TFreeObserver observer);
 
 // Frees an object that may be null (the classic `Obj.Free` on nil).
 inline void FreeObject(TObject* obj) {
@@ -243,6 +240,16 @@ class TInterfacedObject : public TObject, public IUnknown {
 
 // ------------------------------------------------ class declaration helpers
 
+// Data a family of classes attaches to the class records of its members
+// (HOST_IMPL stores Value in TMetaClass::Extra). Nothing by default; a family
+// specialises it for its classes (the components do, in
+// host/classes/component.h). HOST_CLASS makes every specialisation a friend
+// of its class, so that it may look at protected members.
+template <class T, class Enable = void>
+struct THostClassExtra {
+  static constexpr const void* Value = nullptr;
+};
+
 namespace detail {
 template <class T>
 constexpr TFactory FactoryFor() {
@@ -277,20 +284,15 @@ IUnknown* InterfaceOf(TObject* obj) {
   static const ::host::TMetaClass StaticMetaClass;                             \
   ::host::TClass ClassType() const override { return &StaticMetaClass; }       \
   using inherited = Parent;                                                    \
-  template <class HostSelf = Self>                                             \
-  static constexpr bool HostDeclaresNotification() {                           \
-    if constexpr (requires { &HostSelf::Notification; })                       \
-      return ::host::detail::DeclaredBy<HostSelf>(&HostSelf::Notification);    \
-    else                                                                       \
-      return false;                                                            \
-  }
+  template <class, class>                                                      \
+  friend struct ::host::THostClassExtra;
 
 // In the source file: defines the record. A class with a public constructor
 // taking nothing or its TCreateArg (owner, collection) is creatable.
 #define HOST_IMPL(Self, Parent)                                                \
   const ::host::TMetaClass Self::StaticMetaClass{                              \
       #Self, &Parent::StaticMetaClass, sizeof(Self),                           \
-      ::host::detail::FactoryFor<Self>(), {}, Self::HostDeclaresNotification()};
+      ::host::detail::FactoryFor<Self>(), {}, ::host::THostClassExtra<Self>::Value};
 
 // Same, for a class that implements interfaces: HOST_IMPL_INTF(TFoo, TBar, IFoo, IBaz)
 #define HOST_IMPL_INTF(Self, Parent, ...)                                      \
@@ -304,4 +306,4 @@ IUnknown* InterfaceOf(TObject* obj) {
   const ::host::TMetaClass Self::StaticMetaClass{                              \
       #Self, &Parent::StaticMetaClass, sizeof(Self),                           \
       ::host::detail::FactoryFor<Self>(), Self##_Interfaces<__VA_ARGS__>::table, \
-      Self::HostDeclaresNotification()};
+      ::host::THostClassExtra<Self>::Value};

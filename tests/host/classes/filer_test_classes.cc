@@ -1,6 +1,7 @@
 #include "tests/host/classes/filer_test_classes.h"
 
 #include <algorithm>
+#include "host/classes/hostclasses.h"
 
 namespace filertest {
 

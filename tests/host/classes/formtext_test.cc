@@ -1,6 +1,7 @@
 // Conversion between binary forms and the text form syntax: every value
 // kind both ways, the canonical layout, resources, format detection, the
 // bundled examples and the messages for bad input.
+#include "host/classes/hostclasses.h"
 #include "host/classes/formtext.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include "host/classes/hostclasses.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
 

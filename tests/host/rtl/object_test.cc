@@ -83,6 +83,32 @@ TEST(ObjectModel, FreeRunsTheWholeTeardownChain) {
   EXPECT_TRUE(Log().empty());
 }
 
+// What the free observers heard, as "<observer><class> ".
+std::string g_heard;
+void FirstObserver(TObject* obj) { g_heard += "1" + obj->ClassName() + " "; }
+void LeavingObserver(TObject* obj) {
+  g_heard += "2" + obj->ClassName() + " ";
+  RemoveFreeObserver(&LeavingObserver);  // a second removal does nothing
+  RemoveFreeObserver(&LeavingObserver);
+}
+void LastObserver(TObject* obj) { g_heard += "3" + obj->ClassName() + " "; }
+
+TEST(ObjectModel, FreeObserversAreToldInOrderAndMayLeaveWhileTold) {
+  AddFreeObserver(&FirstObserver);
+  AddFreeObserver(&LeavingObserver);
+  AddFreeObserver(&FirstObserver);  // registered once only
+  AddFreeObserver(&LastObserver);
+  g_heard.clear();
+  New<TObject>()->Free();
+  New<TInterfacedObject>()->Free();
+  EXPECT_EQ(g_heard, "1TObject 2TObject 3TObject 1TInterfacedObject 3TInterfacedObject ");
+  RemoveFreeObserver(&FirstObserver);
+  RemoveFreeObserver(&LastObserver);
+  g_heard.clear();
+  New<TObject>()->Free();
+  EXPECT_EQ(g_heard, "");
+}
+
 TEST(ObjectModel, CheckedCasts) {
   TOwned<TTeardownDerived> derived(new TTeardownDerived);
   TOwned<TAnimal> animal(new TAnimal);
