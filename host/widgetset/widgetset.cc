@@ -35,6 +35,11 @@ std::string BackendList() {
 
 }  // namespace
 
+TWSMenus& TWidgetSet::Menus() {
+  static TWSMenus neutral;
+  return neutral;
+}
+
 void RegisterWidgetSetBackend(std::string_view Name, TWidgetSetFactory Factory) {
   State().factories[Key(Name)] = Factory;
 }

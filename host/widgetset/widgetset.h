@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "host/widgetset/wsgraphics.h"
+#include "host/widgetset/wsmenus.h"
 
 namespace host {
 
@@ -33,6 +34,9 @@ class TWidgetSet : public TWSGraphics {
   virtual std::string Name() const = 0;
   // Handles alive apart from the stock objects; tests use it to find leaks.
   virtual std::size_t HandleCount() const = 0;
+  // The backend's menus (wsmenus.h); a backend without menus answers with
+  // the neutral TWSMenus, whose calls all fail.
+  virtual TWSMenus& Menus();
 };
 
 using TWidgetSetFactory = std::unique_ptr<TWidgetSet> (*)();

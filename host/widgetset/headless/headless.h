@@ -15,6 +15,7 @@
 
 #include "host/widgetset/headless/blit.h"
 #include "host/widgetset/headless/handletable.h"
+#include "host/widgetset/headless/headlessmenus.h"
 #include "host/widgetset/headless/raster.h"
 #include "host/widgetset/widgetset.h"
 
@@ -38,6 +39,8 @@ class THeadlessWidgetSet : public TWidgetSet {
 
   std::string Name() const override { return "headless"; }
   std::size_t HandleCount() const override { return table_.Count(); }
+  // The menus (headlessmenus.h), with the robot that works them.
+  THeadlessMenus& Menus() override { return menus_; }
 
   COLORREF GetSysColor(int32_t Index) override { return ClassicSysColor(Index); }
 
@@ -149,6 +152,8 @@ class THeadlessWidgetSet : public TWidgetSet {
   std::vector<std::pair<uint32_t, THandle>> clipboard_;
   std::map<std::string, uint32_t> formatIds_;  // by lower-case name
   std::map<uint32_t, std::string> formatNames_;
+  // Last: its pop-up bitmaps live in table_.
+  THeadlessMenus menus_{*this};
 };
 
 }  // namespace headless

@@ -1,0 +1,97 @@
+// Messages: the records a backend delivers to host objects (through
+// TObject::Dispatch) when the user types or works with a menu, with the
+// classic message numbers.
+//
+// Every record derives from TMessage, so a receiver reads Msg first and
+// then takes the record it names:
+//
+//   void TFoo::Dispatch(void* Message) {
+//     auto* m = static_cast<TMessage*>(Message);
+//     if (m->Msg == WM_COMMAND) Command(static_cast<TWMCommand&>(*m));
+//   }
+//
+// and a sender passes the record as a TMessage: Receiver->Dispatch(
+// static_cast<TMessage*>(&Command)).
+#pragma once
+
+#include <cstdint>
+
+#include "host/widgetset/wskeys.h"
+#include "host/widgetset/wstypes.h"
+
+namespace host {
+
+// A menu or menu item of the running widgetset (see wsmenus.h).
+using HMENU = THandle;
+
+inline constexpr uint32_t WM_DRAWITEM = 0x002B;
+inline constexpr uint32_t WM_MEASUREITEM = 0x002C;
+inline constexpr uint32_t WM_KEYDOWN = 0x0100;
+inline constexpr uint32_t WM_KEYUP = 0x0101;
+inline constexpr uint32_t WM_CHAR = 0x0102;
+inline constexpr uint32_t WM_SYSKEYDOWN = 0x0104;
+inline constexpr uint32_t WM_SYSKEYUP = 0x0105;
+inline constexpr uint32_t WM_COMMAND = 0x0111;
+inline constexpr uint32_t WM_INITMENUPOPUP = 0x0117;
+
+struct TMessage {
+  uint32_t Msg = 0;
+  int64_t Result = 0;
+};
+
+// A key went down or up. ShiftState holds the modifiers that were down with
+// it (a backend reads them from its toolkit's event). KeyData keeps the
+// classic repeat count and flags for code that wants them.
+struct TWMKey : TMessage {
+  uint16_t CharCode = 0;
+  TShiftState ShiftState;
+  int32_t KeyData = 0;
+};
+
+// A menu item was chosen: ItemID is its command (NotifyCode 0 for a menu).
+struct TWMCommand : TMessage {
+  TWMCommand() { Msg = WM_COMMAND; }
+  uint16_t ItemID = 0;
+  uint16_t NotifyCode = 0;
+  THandle Ctl = 0;
+};
+
+// A submenu (or a pop-up menu) is about to open: MenuPopup is the menu
+// handle whose items it shows (a menu item's handle for a submenu).
+struct TWMInitMenuPopup : TMessage {
+  TWMInitMenuPopup() { Msg = WM_INITMENUPOPUP; }
+  HMENU MenuPopup = 0;
+  int32_t Pos = 0;
+  bool SystemMenu = false;
+};
+
+// Owner-drawn menu items. The backend asks for the size of an item with a
+// device context holding the menu's font (the receiver fills Width and
+// Height), then has the item drawn into Rect of a device context.
+inline constexpr uint32_t ODT_MENU = 1;
+inline constexpr uint32_t ODS_SELECTED = 0x0001;
+inline constexpr uint32_t ODS_GRAYED = 0x0002;
+inline constexpr uint32_t ODS_DISABLED = 0x0004;
+inline constexpr uint32_t ODS_CHECKED = 0x0008;
+inline constexpr uint32_t ODS_FOCUS = 0x0010;
+inline constexpr uint32_t ODS_DEFAULT = 0x0020;
+
+struct TWMMeasureItem : TMessage {
+  TWMMeasureItem() { Msg = WM_MEASUREITEM; }
+  uint32_t CtlType = ODT_MENU;
+  uint32_t ItemID = 0;  // the item's command
+  HDC DC = 0;
+  int32_t Width = 0;
+  int32_t Height = 0;
+};
+
+struct TWMDrawItem : TMessage {
+  TWMDrawItem() { Msg = WM_DRAWITEM; }
+  uint32_t CtlType = ODT_MENU;
+  uint32_t ItemID = 0;  // the item's command
+  uint32_t ItemState = 0;  // ODS_ flags
+  HDC DC = 0;
+  TRect Rect;
+};
+
+}  // namespace host
