@@ -262,6 +262,11 @@ void TkelConnection::AttachListener(TkelListener* Listener, TkelClassInfo* Info,
   FAttachments.push_back({Listener, Info, Component});
 }
 
+void TkelConnection::ListenTo(TkelListener* Listener, const std::string& Event, TkelComponentLink& Link) {
+  Listener->EventName = Event;
+  AttachListener(Listener, Link.GetInfo(), Link.Component);
+}
+
 void TkelConnection::DetachListeners() {
   std::vector<TAttachment> attached;
   attached.swap(FAttachments);

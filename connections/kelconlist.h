@@ -289,6 +289,18 @@ class TkelConnection : public host::TComponent {
   // Drops the remembered listeners of a component that is being destroyed
   // without touching its descriptor.
   void ForgetListeners(host::TComponent* Component);
+  // The end of every Connect once its features resolve: true at once in the
+  // form designer; otherwise the listeners attached so far are detached and
+  // Listen (the connection's own subscriptions) runs first.
+  template <class F>
+  bool Connected(F&& Listen) {
+    if (IsDesigning()) return true;
+    DetachListeners();
+    Listen();
+    return true;
+  }
+  // Subscribes Listener to the event Event of Link's component.
+  void ListenTo(TkelListener* Listener, const std::string& Event, TkelComponentLink& Link);
 
   // The Source/Target setter: acceptance check, reset, store, notification.
   void SetLink(TkelComponentLink& Link, host::TComponent* Value);

@@ -187,13 +187,10 @@ void TkelE2MConnection::SetTargetMethod(const std::string& Value) {
 }
 
 bool TkelE2MConnection::Connect() {
-  TkelClassInfo* source = GetSourceInfo();
-  if (!source || !GetTargetInfo() || !GetSourceEventInfo() || !GetTargetMethodInfo()) return false;
-  if (IsDesigning() || !FListener) return true;
-  DetachListeners();
-  FListener->EventName = FSourceEvent;
-  AttachListener(FListener, source, GetSource());
-  return true;
+  if (!GetSourceInfo() || !GetTargetInfo() || !GetSourceEventInfo() || !GetTargetMethodInfo()) return false;
+  return Connected([this] {
+    if (FListener) ListenTo(FListener, FSourceEvent, SourceLink());
+  });
 }
 
 void TkelE2MConnection::Unconnect() {

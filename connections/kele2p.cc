@@ -90,15 +90,12 @@ void TkelE2PConnection::DefineProperties(host::TFiler* Filer) {
 // ------------------------------------------------- connecting, removal
 
 bool TkelE2PConnection::Connect() {
-  TkelClassInfo* source = GetSourceInfo();
-  if (!source || !GetTargetInfo() || !GetSourceEventInfo() || !GetTargetPropertyInfo()) return false;
+  if (!GetSourceInfo() || !GetTargetInfo() || !GetSourceEventInfo() || !GetTargetPropertyInfo()) return false;
   if (FValueOptions == voComponentProperty && !GetValueComponentPropertyInfo()) return false;
   if (FValueOptions == voEventProperty && !GetValueEventParameterInfo()) return false;
-  if (IsDesigning() || !FListener) return true;
-  DetachListeners();
-  FListener->EventName = FSourceEvent;
-  AttachListener(FListener, source, GetSource());
-  return true;
+  return Connected([this] {
+    if (FListener) ListenTo(FListener, FSourceEvent, SourceLink());
+  });
 }
 
 void TkelE2PConnection::ClearCaches() {

@@ -86,21 +86,18 @@ void TkelP2PConnection::DefineProperties(host::TFiler* Filer) {
 // ------------------------------------------------------------ connecting
 
 void TkelP2PConnection::Listen(TSideIndex Side) {
-  if (!EventInfo(Side)) return;
-  TSide& side = FSides[Side];
-  side.Listener->EventName = side.Event;
-  AttachListener(side.Listener, Link(Side).GetInfo(), Link(Side).Component);
+  if (EventInfo(Side)) ListenTo(FSides[Side].Listener, FSides[Side].Event, Link(Side));
 }
 
 bool TkelP2PConnection::Connect() {
   if (!GetSourceInfo() || !GetTargetInfo() || !GetSourcePropertyInfo() || !GetTargetPropertyInfo()) return false;
-  if (IsDesigning() || !FSides[kSource].Listener) return true;
-  FUpdating = false;
-  DetachListeners();
-  Listen(kSource);
-  Listen(kTarget);
-  Copy(kSource, kTarget, "Connect");
-  return true;
+  return Connected([this] {
+    if (!FSides[kSource].Listener) return;
+    FUpdating = false;
+    Listen(kSource);
+    Listen(kTarget);
+    Copy(kSource, kTarget, "Connect");
+  });
 }
 
 void TkelP2PConnection::Unconnect() {
