@@ -102,7 +102,8 @@ void BM_EventSetsProperty(benchmark::State& state) {
   assign->SetValueConstant("7");
   if (!assign->Connect()) state.SkipWithError("the assignment does not connect");
   w.dials[3]->OnChange = host::TNotifyEvent([&](host::TObject*) { w.dials[2]->SetValue(7); });
-  bench::Compare(state, [&] { w.dials[0]->Change(); }, [&] { w.dials[3]->Change(); });
+  bench::Compare(
+      state, [&] { w.dials[0]->Change(); }, [&] { w.dials[3]->Change(); });
   benchmark::DoNotOptimize(w.dials[1]->GetValue() + w.dials[2]->GetValue());
 }
 BENCHMARK(BM_EventSetsProperty);

@@ -19,8 +19,8 @@
 #include "host/classes/component.h"
 
 #include "bench/compare.h"
-#include "bench/library.h"
 #include "bench/counting_new.h"
+#include "bench/library.h"
 
 namespace {
 
@@ -34,9 +34,10 @@ constexpr int kProperties = 150;
 constexpr int kMethods = 70;
 constexpr int kEvents = 30;
 
-#define BENCH_EVENTS(X)                                                                                        \
-  X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) X(19) \
-      X(20) X(21) X(22) X(23) X(24) X(25) X(26) X(27) X(28) X(29)
+#define BENCH_EVENTS(X)                                                                                                \
+  X(0)                                                                                                                 \
+  X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) X(19) X(20) X(21) \
+      X(22) X(23) X(24) X(25) X(26) X(27) X(28) X(29)
 
 // A component with 150 integer properties, 70 methods and 30 events, as
 // large as the richest controls.
@@ -55,7 +56,8 @@ HOST_IMPL(TBenchControl, TComponent)
 
 std::string PropertyText() {
   std::string t;
-  for (int i = 0; i < kProperties; ++i) t += "Define::P" + std::to_string(i) + "::psReadable..psWritable::pvPublished::0::";
+  for (int i = 0; i < kProperties; ++i)
+    t += "Define::P" + std::to_string(i) + "::psReadable..psWritable::pvPublished::0::";
   return t;
 }
 std::string MethodText() {
@@ -75,8 +77,7 @@ const std::string g_events = EventText();
 class TBenchControlClassInfo
     : public kel::TkelDescriptor<TBenchControlClassInfo, kel::TComponentClassInfo, TBenchControl> {
   KEL_DESCRIPTOR(TBenchControlClassInfo)
-  static inline const kel::TkelTexts Texts{
-      .Properties = g_properties, .Methods = g_methods, .Events = g_events};
+  static inline const kel::TkelTexts Texts{.Properties = g_properties, .Methods = g_methods, .Events = g_events};
   static void MapFeatures(Map& m) {
     for (int i = 0; i < kProperties; ++i)
       m.Prop(
@@ -96,9 +97,7 @@ KEL_DESCRIPTOR_IMPL(TBenchControlClassInfo)
 
 // The library with the bench class registered.
 struct TBenchLibrary : TLibrary {
-  TBenchLibrary() {
-    kel::kelRegisterDescriptors<TBenchControlClassInfo>();
-  }
+  TBenchLibrary() { kel::kelRegisterDescriptors<TBenchControlClassInfo>(); }
 };
 
 // The descriptor made as the registry makes it (create, read the texts, hook

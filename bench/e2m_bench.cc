@@ -37,7 +37,8 @@ std::string FormText(int actions, bool wired) {
       text += "    object C" + std::to_string(i) + ": TkelE2MConnection\n      Source = A" + std::to_string(i) +
               "\n      Target = Root\n      SourceEvent = 'OnExecute'\n      TargetMethod = 'FindComponent'\n"
               "      TargetMethodParameters = <\n        item\n          ParameterName = 'AName'\n"
-              "          Constant = 'A" + std::to_string(i) + "'\n        end>\n    end\n";
+              "          Constant = 'A" +
+              std::to_string(i) + "'\n        end>\n    end\n";
     text += "  end\n";
   }
   return text + "end\n";
@@ -71,7 +72,8 @@ void BM_E2MRelay(benchmark::State& state) {
     void Execute(TObject*) { benchmark::DoNotOptimize(Root->FindComponent("A0")); }
   } handler{plainRoot.get()};
   plain->SetOnExecute(TNotifyEvent(&handler, &THandler::Execute));
-  bench::Compare(state, [&] { wired->Execute(); }, [&] { plain->Execute(); });
+  bench::Compare(
+      state, [&] { wired->Execute(); }, [&] { plain->Execute(); });
 }
 BENCHMARK(BM_E2MRelay);
 
@@ -105,7 +107,8 @@ void BM_QtSignalRelay(benchmark::State& state) {
     TComponent* Root;
     void Execute() { benchmark::DoNotOptimize(Root->FindComponent("A0")); }
   } handler{root.get()};
-  bench::Compare(state, [&] { sender.Execute(); }, [&] { handler.Execute(); });
+  bench::Compare(
+      state, [&] { sender.Execute(); }, [&] { handler.Execute(); });
 }
 BENCHMARK(BM_QtSignalRelay);
 #endif

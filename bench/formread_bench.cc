@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "host/classes/hostclasses.h"
 #include "host/classes/component.h"
 #include "host/classes/filer.h"
+#include "host/classes/hostclasses.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
 
@@ -40,9 +40,8 @@ std::string GeneratedForm(int count) {
 }
 
 void PerComponent(benchmark::State& state) {
-  state.counters["per_component"] =
-      benchmark::Counter(static_cast<double>(state.range(0)),
-                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_component"] = benchmark::Counter(
+      static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_ReadForm(benchmark::State& state) {

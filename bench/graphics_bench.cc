@@ -144,7 +144,8 @@ void BM_SetPixels(benchmark::State& state) {
       [&] {
         for (int32_t y = 0; y < kSide; ++y)
           for (int32_t x = 0; x < kSide; ++x)
-            plain[static_cast<std::size_t>(y) * kSide + static_cast<std::size_t>(x)] = 0xFF000000u | static_cast<uint32_t>(x ^ y);
+            plain[static_cast<std::size_t>(y) * kSide + static_cast<std::size_t>(x)] =
+                0xFF000000u | static_cast<uint32_t>(x ^ y);
         benchmark::DoNotOptimize(plain.data());
       },
       20);

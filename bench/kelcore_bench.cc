@@ -17,8 +17,8 @@
 #include "host/classes/strings.h"
 
 #include "bench/compare.h"
-#include "bench/library.h"
 #include "bench/counting_new.h"
+#include "bench/library.h"
 
 namespace {
 

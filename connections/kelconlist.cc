@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "host/classes/hostclasses.h"
 #include "host/classes/filer.h"
+#include "host/classes/hostclasses.h"
 #include "host/classes/lists.h"
 
 namespace kel {
@@ -52,7 +52,8 @@ Variant kelReadIndexArray(host::TReader* Reader) {
   while (!Reader->EndOfList()) values.push_back(Reader->ReadString());
   Reader->ReadListEnd();
   Variant result = kelNewIndexArray(static_cast<int>(values.size()));
-  for (std::size_t i = 0; i < values.size(); ++i) host::VarArrayPut(result, Variant(values[i]), {static_cast<int32_t>(i)});
+  for (std::size_t i = 0; i < values.size(); ++i)
+    host::VarArrayPut(result, Variant(values[i]), {static_cast<int32_t>(i)});
   return result;
 }
 
@@ -161,7 +162,8 @@ void TkelConnection::DiagnoseName(std::vector<std::string>& Problems, const char
   if (Name.empty())
     Problems.push_back(std::string(What) + " is not set");
   else if (!Found)
-    Problems.push_back(std::string(What) + " '" + Name + "' is not " + Kind + " of " + host::ComponentDisplayName(Owner));
+    Problems.push_back(std::string(What) + " '" + Name + "' is not " + Kind + " of " +
+                       host::ComponentDisplayName(Owner));
 }
 
 void TkelConnection::Destroy() {

@@ -207,8 +207,8 @@ struct TkelTraceEntry {
   TkelConnection* Connection = nullptr;
   host::TObject* Source = nullptr;  // whose event fired
   std::string Event;
-  host::TObject* Target = nullptr;  // what the connection acts on
-  std::string Feature;              // the method called or property assigned
+  host::TObject* Target = nullptr;    // what the connection acts on
+  std::string Feature;                // the method called or property assigned
   std::vector<host::Variant> Values;  // arguments, or the value assigned
 };
 using TkelTraceProc = std::function<void(const TkelTraceEntry&)>;
@@ -317,8 +317,8 @@ class TkelConnection : public host::TComponent {
   // for a link (false then); "<what> is not set" for an empty name and
   // "<what> '<name>' is not <kind> of <component>" for an unknown one.
   static bool DiagnoseLink(std::vector<std::string>& Problems, const char* Role, TkelComponentLink& Link);
-  static void DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name,
-                           bool Found, const char* Kind, host::TComponent* Owner);
+  static void DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name, bool Found,
+                           const char* Kind, host::TComponent* Owner);
   bool IsDesigning() const { return GetComponentState().Contains(host::csDesigning); }
   // Source and Target for the name checks of the concrete connections.
   TkelComponentLink& SourceLink() { return FSource; }

@@ -127,7 +127,9 @@ TkelParameterConnection* TkelParameterConnections::GetItem(int Index) const {
   return static_cast<TkelParameterConnection*>(TCollection::GetItem(Index));
 }
 
-void TkelParameterConnections::SetItem(int Index, TkelParameterConnection* Value) { TCollection::SetItem(Index, Value); }
+void TkelParameterConnections::SetItem(int Index, TkelParameterConnection* Value) {
+  TCollection::SetItem(Index, Value);
+}
 
 host::TPersistent* TkelParameterConnections::GetOwner() { return FOwnerConnection; }
 
@@ -372,18 +374,18 @@ namespace kele2m {
 void Initialize() {
   using B = TkelParameterConnection;
   using C = TkelE2MConnection;
-  host::RegisterProperties(&B::StaticMetaClass,
-                           {
-                               host::Prop<&B::GetParameterName, &B::SetParameterName>("ParameterName"),
-                               host::Prop<&B::GetComponent, &B::SetComponent>("Component"),
-                               host::Prop<&B::GetComponentProperty, &B::SetComponentProperty>("ComponentProperty"),
-                               host::Prop<&B::GetComponentPropertyIndex, &B::SetComponentPropertyIndex>(
-                                   "ComponentPropertyIndex")
-                                   .Stored(false),
-                               host::Prop<&B::GetEventParameter, &B::SetEventParameter>("EventParameter"),
-                               host::Prop<&B::GetConstant, &B::SetConstant>("Constant"),
-                               host::Prop<&B::GetOptions, &B::SetOptions>("Options"),
-                           });
+  host::RegisterProperties(
+      &B::StaticMetaClass,
+      {
+          host::Prop<&B::GetParameterName, &B::SetParameterName>("ParameterName"),
+          host::Prop<&B::GetComponent, &B::SetComponent>("Component"),
+          host::Prop<&B::GetComponentProperty, &B::SetComponentProperty>("ComponentProperty"),
+          host::Prop<&B::GetComponentPropertyIndex, &B::SetComponentPropertyIndex>("ComponentPropertyIndex")
+              .Stored(false),
+          host::Prop<&B::GetEventParameter, &B::SetEventParameter>("EventParameter"),
+          host::Prop<&B::GetConstant, &B::SetConstant>("Constant"),
+          host::Prop<&B::GetOptions, &B::SetOptions>("Options"),
+      });
   host::RegisterProperties(&C::StaticMetaClass,
                            {
                                host::Prop<&C::GetSourceEvent, &C::SetSourceEvent>("SourceEvent"),

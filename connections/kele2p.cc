@@ -46,7 +46,8 @@ void TkelE2PConnection::SetSourceEvent(const std::string& Value) {
 
 void TkelE2PConnection::SetTargetProperty(const std::string& Value) {
   kelAssignName(FTargetProperty, Value, [this] {
-    if (!IsLoading()) FTargetPropertyIndex = kelPropertyIndexArray(FTargetProperty, TargetLink(), kelTargetPropertyTexts);
+    if (!IsLoading())
+      FTargetPropertyIndex = kelPropertyIndexArray(FTargetProperty, TargetLink(), kelTargetPropertyTexts);
   });
 }
 
@@ -66,7 +67,8 @@ void TkelE2PConnection::SetValueComponentProperty(const std::string& Value) {
 }
 
 void TkelE2PConnection::SetValueComponentPropertyIndex(const Variant& Value) {
-  if (!IsLoading()) kelCheckIndexArray(Value, FValueComponent, FValueComponentProperty, kValueComponentPropertyIndexTexts);
+  if (!IsLoading())
+    kelCheckIndexArray(Value, FValueComponent, FValueComponentProperty, kValueComponentPropertyIndexTexts);
   FValueComponentPropertyIndex = Value;
 }
 

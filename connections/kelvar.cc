@@ -153,8 +153,7 @@ void TkelVariableClassInfo::ChangeInstance(TObject* Object) {
   CheckFits(Object);
   Hold(Object);
   FInstance = Object;
-  if (auto* component = dynamic_cast<TComponent*>(Object); component && FWatcher)
-    FWatcher->FreeNotification(component);
+  if (auto* component = dynamic_cast<TComponent*>(Object); component && FWatcher) FWatcher->FreeNotification(component);
   FireInstanceChange();  // last: a listener may free this descriptor
 }
 
@@ -259,9 +258,9 @@ namespace kelvar {
 void Initialize() {
   host::RegisterHostClasses();
   TkelClassRegistry::RegisterClass(TkelVariable::StaticMetaClass.Name, &TkelVariableClassInfo::StaticMetaClass);
-  host::RegisterProperties(&TkelVariable::StaticMetaClass,
-                           {host::Prop<&TkelVariable::GetClassTypeName, &TkelVariable::SetClassTypeName>(
-                               "ClassTypeName")});
+  host::RegisterProperties(
+      &TkelVariable::StaticMetaClass,
+      {host::Prop<&TkelVariable::GetClassTypeName, &TkelVariable::SetClassTypeName>("ClassTypeName")});
   host::RegisterClass(&TkelVariable::StaticMetaClass);
 }
 

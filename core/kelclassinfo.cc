@@ -23,13 +23,13 @@ struct TkelFireFrame {
   TkelFireFrame* Outer;
   bool Destroyed = false;
 
-  explicit TkelFireFrame(TkelClassInfo* info) : Info(info), Outer(info->fireFrames_) { info->fireFrames_ = this; }
+  explicit TkelFireFrame(TkelClassInfo* info) : Info(info), Outer(info->FFireFrames) { info->FFireFrames = this; }
   ~TkelFireFrame() {
     if (Destroyed) return;
-    Info->fireFrames_ = Outer;
-    if (!Outer && Info->listenerGaps_) {
-      std::erase(Info->listeners_, nullptr);
-      Info->listenerGaps_ = false;
+    Info->FFireFrames = Outer;
+    if (!Outer && Info->FListenerGaps) {
+      std::erase(Info->FListeners, nullptr);
+      Info->FListenerGaps = false;
     }
   }
   TkelFireFrame(const TkelFireFrame&) = delete;
@@ -98,15 +98,15 @@ void ApplyOverride(TkelFeatureKind kind, TkelFeature& record, const TkelDescript
 
 // ------------------------------------------------------------ life cycle
 
-TkelClassInfo::TkelClassInfo() : serial_(++g_nextSerial), generation_(++g_nextGeneration) {}
+TkelClassInfo::TkelClassInfo() : FSerial(++g_nextSerial), FGeneration(++g_nextGeneration) {}
 
-void TkelClassInfo::Changed() { generation_ = ++g_nextGeneration; }
+void TkelClassInfo::Changed() { FGeneration = ++g_nextGeneration; }
 
 TkelClassInfo::~TkelClassInfo() = default;
 
 void TkelClassInfo::ReleaseRecords() {
   Changed();
-  const std::unique_ptr<TMadeRecords> held = std::move(records_);
+  const std::unique_ptr<TMadeRecords> held = std::move(FRecords);
   if (!held) return;
   for (const std::vector<TkelFeature*>& records : held->Lists)
     for (TkelFeature* record : records)
@@ -115,16 +115,16 @@ void TkelClassInfo::ReleaseRecords() {
 
 void TkelClassInfo::InitMetaData() {
   ReleaseRecords();
-  if (data_) std::exchange(data_, nullptr)->Release();
+  if (FData) std::exchange(FData, nullptr)->Release();
   const bool shares = SharesDefinitions();
   if (shares) {
     if (TkelClassData* shared = kelSharedClassData(ClassType())) {
       shared->AddRef();
-      data_ = shared;
+      FData = shared;
       return;
     }
   }
-  data_ = new TkelClassData;
+  FData = new TkelClassData;
   TkelPropertyList properties(*this);
   TkelMethodList methods(*this);
   TkelConstructorList constructors(*this);
@@ -133,40 +133,38 @@ void TkelClassInfo::InitMetaData() {
   DefineKELMethods(methods);
   DefineKELConstructors(constructors);
   DefineKELEvents(events);
-  if (shares && !data_->HasAdopted()) kelShareClassData(ClassType(), data_);
+  if (shares && !FData->HasAdopted()) kelShareClassData(ClassType(), FData);
 }
 
 void TkelClassInfo::SetOwner(host::TObject* object) {
-  if (owner_) UnConnectEventHandlers();
-  host::TObject* previous = owner_;
-  owner_ = object;
-  if (cached_) detail::TkelCacheAccess::OwnerChanged(this, previous);
-  if (owner_) ConnectEventHandlers();
+  if (FOwner) UnConnectEventHandlers();
+  host::TObject* previous = FOwner;
+  FOwner = object;
+  if (FCached) detail::TkelCacheAccess::OwnerChanged(this, previous);
+  if (FOwner) ConnectEventHandlers();
 }
 
 void TkelClassInfo::Destroy() {
-  for (detail::TkelFireFrame* frame = fireFrames_; frame; frame = frame->Outer) frame->Destroyed = true;
-  fireFrames_ = nullptr;
-  if (cached_) detail::TkelCacheAccess::Forget(this);
+  for (detail::TkelFireFrame* frame = FFireFrames; frame; frame = frame->Outer) frame->Destroyed = true;
+  FFireFrames = nullptr;
+  if (FCached) detail::TkelCacheAccess::Forget(this);
   ReleaseRecords();
-  if (data_) std::exchange(data_, nullptr)->Release();
-  listeners_ = {};
+  if (FData) std::exchange(FData, nullptr)->Release();
+  FListeners = {};
   inherited::Destroy();
 }
 
 // ------------------------------------------------------------ the lists
 
-int TkelClassInfo::Count(TkelFeatureKind kind) const {
-  return data_ ? static_cast<int>(data_->Size(kind)) : 0;
-}
+int TkelClassInfo::Count(TkelFeatureKind kind) const { return FData ? static_cast<int>(FData->Size(kind)) : 0; }
 
 TkelFeature* TkelClassInfo::RecordAt(TkelFeatureKind kind, std::size_t i) const {
-  if (!records_) records_ = std::make_unique<TMadeRecords>();
-  std::vector<TkelFeature*>& records = records_->Lists[static_cast<int>(kind)];
-  if (records.size() <= i) records.resize(data_->Size(kind), nullptr);
+  if (!FRecords) FRecords = std::make_unique<TMadeRecords>();
+  std::vector<TkelFeature*>& records = FRecords->Lists[static_cast<int>(kind)];
+  if (records.size() <= i) records.resize(FData->Size(kind), nullptr);
   TkelFeature*& slot = records[i];
   if (!slot) {
-    const TkelFeatureTemplate& t = data_->At(kind, i);
+    const TkelFeatureTemplate& t = FData->At(kind, i);
     slot = t.Adopted ? t.Adopted : MakeRecord(kind, t, const_cast<TkelClassInfo*>(this));
     slot->AddRef();
   }
@@ -174,8 +172,8 @@ TkelFeature* TkelClassInfo::RecordAt(TkelFeatureKind kind, std::size_t i) const 
 }
 
 TkelFeature* TkelClassInfo::MadeRecord(TkelFeatureKind kind, std::size_t i) const {
-  if (!records_) return nullptr;
-  const std::vector<TkelFeature*>& records = records_->Lists[static_cast<int>(kind)];
+  if (!FRecords) return nullptr;
+  const std::vector<TkelFeature*>& records = FRecords->Lists[static_cast<int>(kind)];
   return i < records.size() ? records[i] : nullptr;
 }
 
@@ -185,7 +183,7 @@ TkelFeature* TkelClassInfo::ItemAt(TkelFeatureKind kind, int i) const {
 }
 
 int TkelClassInfo::IndexOf(TkelFeatureKind kind, std::string_view name) const {
-  return data_ ? data_->IndexOf(kind, name) : -1;
+  return FData ? FData->IndexOf(kind, name) : -1;
 }
 
 TkelFeature* TkelClassInfo::Find(TkelFeatureKind kind, std::string_view name) const {
@@ -223,13 +221,13 @@ TkelEventInfo* TkelClassInfo::GetEvents(int i) const {
 
 TkelClassData& TkelClassInfo::OwnData() {
   Changed();
-  if (!data_) {
-    data_ = new TkelClassData;
-  } else if (data_->Shared()) {
-    TkelClassData* own = new TkelClassData(*data_);
-    std::exchange(data_, own)->Release();
+  if (!FData) {
+    FData = new TkelClassData;
+  } else if (FData->Shared()) {
+    TkelClassData* own = new TkelClassData(*FData);
+    std::exchange(FData, own)->Release();
   }
-  return *data_;
+  return *FData;
 }
 
 // Define entries (and method and constructor entries) append templates;
@@ -246,7 +244,9 @@ void TkelClassInfo::Append(TkelFeatureKind kind, std::string_view text) {
       continue;
     }
     const int i = data.IndexOf(kind, entry.Name);
-    if (i < 0) throw host::Exception(std::string(kKindNames[static_cast<int>(kind)]) + " " + entry.Name + " to override not found!");
+    if (i < 0)
+      throw host::Exception(std::string(kKindNames[static_cast<int>(kind)]) + " " + entry.Name +
+                            " to override not found!");
     TkelFeatureTemplate& t = data.Mutable(kind, static_cast<std::size_t>(i));
     ApplyOverride(kind, t, entry);
     TkelFeature* made = MadeRecord(kind, static_cast<std::size_t>(i));
@@ -284,40 +284,38 @@ void TkelClassInfo::SetProperty(TkelPropertyInfo* property, const host::Variant&
 
 void TkelClassInfo::InvokeMethod(TkelMethodInfo* method) { RaiseNotFound("Method", method); }
 
-void TkelClassInfo::InvokeConstructor(TkelConstructorInfo* constructor) {
-  RaiseNotFound("Constructor", constructor);
-}
+void TkelClassInfo::InvokeConstructor(TkelConstructorInfo* constructor) { RaiseNotFound("Constructor", constructor); }
 
 // ---------------------------------------------------------------- listeners
 
 void TkelClassInfo::AddListener(TkelListener* listener) {
-  if (listener) listeners_.push_back(listener);
+  if (listener) FListeners.push_back(listener);
 }
 
 void TkelClassInfo::RemoveListener(TkelListener* listener) {
   if (!listener) return;
-  auto it = std::find(listeners_.begin(), listeners_.end(), listener);
-  if (it == listeners_.end()) return;
+  auto it = std::find(FListeners.begin(), FListeners.end(), listener);
+  if (it == FListeners.end()) return;
   // While a notification runs, positions must stay put: leave a gap that the
   // outermost notification closes up when it ends.
-  if (fireFrames_) {
+  if (FFireFrames) {
     *it = nullptr;
-    listenerGaps_ = true;
+    FListenerGaps = true;
   } else {
-    listeners_.erase(it);
+    FListeners.erase(it);
   }
 }
 
 void TkelClassInfo::FireEvent(TkelEventInfo* event) {
   if (!event) throw host::Exception("Cannot fire an event without an event record!");
   detail::TkelFireFrame frame(this);
-  const std::size_t count = listeners_.size();
+  const std::size_t count = FListeners.size();
   for (std::size_t i = 0; i < count; ++i) {
-    const TkelListener* listener = listeners_[i];
+    const TkelListener* listener = FListeners[i];
     if (!listener || !listener->OnEvent || !kelSameName(listener->EventName, event->Name)) continue;
     // A copy (a few words): the handler may free its own listener.
     const TNotifyKELEvent handler = listener->OnEvent;
-    handler(owner_, event);
+    handler(FOwner, event);
     if (frame.Destroyed) return;
   }
 }

@@ -90,17 +90,17 @@ class TkelFeature : public host::TObject {
 
   // Reference counting for holders (see TkelRecordRef): Release frees the
   // record when the last reference goes.
-  void AddRef() noexcept { ++refs_; }
+  void AddRef() noexcept { ++FRefs; }
   void Release() {
-    if (--refs_ <= 0) Free();
+    if (--FRefs <= 0) Free();
   }
 
  protected:
   ~TkelFeature() override = default;
 
  private:
-  uint64_t descriptorSerial_;  // the Serial of Descriptor when the record was made
-  int32_t refs_ = 0;
+  uint64_t FDescriptorSerial;  // the Serial of Descriptor when the record was made
+  int32_t FRefs = 0;
 };
 
 // A counted hold on a feature record: the record stays alive (readable, its
@@ -109,27 +109,27 @@ template <class R>
 class TkelRecordRef {
  public:
   TkelRecordRef() noexcept = default;
-  explicit TkelRecordRef(R* record) noexcept : record_(record) {
-    if (record_) record_->AddRef();
+  explicit TkelRecordRef(R* record) noexcept : FRecord(record) {
+    if (FRecord) FRecord->AddRef();
   }
-  TkelRecordRef(const TkelRecordRef& other) noexcept : TkelRecordRef(other.record_) {}
-  TkelRecordRef(TkelRecordRef&& other) noexcept : record_(std::exchange(other.record_, nullptr)) {}
+  TkelRecordRef(const TkelRecordRef& other) noexcept : TkelRecordRef(other.FRecord) {}
+  TkelRecordRef(TkelRecordRef&& other) noexcept : FRecord(std::exchange(other.FRecord, nullptr)) {}
   TkelRecordRef& operator=(TkelRecordRef other) noexcept {
-    std::swap(record_, other.record_);
+    std::swap(FRecord, other.FRecord);
     return *this;
   }
   ~TkelRecordRef() {
-    if (record_) record_->Release();
+    if (FRecord) FRecord->Release();
   }
   // Holds `record` instead (null lets go).
   void Reset(R* record = nullptr) { *this = TkelRecordRef(record); }
-  R* Get() const noexcept { return record_; }
-  R* operator->() const noexcept { return record_; }
-  R& operator*() const noexcept { return *record_; }
-  explicit operator bool() const noexcept { return record_ != nullptr; }
+  R* Get() const noexcept { return FRecord; }
+  R* operator->() const noexcept { return FRecord; }
+  R& operator*() const noexcept { return *FRecord; }
+  explicit operator bool() const noexcept { return FRecord != nullptr; }
 
  private:
-  R* record_ = nullptr;
+  R* FRecord = nullptr;
 };
 
 // Where a descriptor class remembers how it handles a property or method
@@ -219,8 +219,7 @@ class TkelConstructorInfo : public TkelFeature, public TkelArgumentList {
 class TkelEventInfo : public TkelFeature, public TkelArgumentList {
   HOST_CLASS(TkelEventInfo, TkelFeature)
   static constexpr int kKind = 3;
-  TkelEventInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args,
-                TkelPropertyVisibility visibility);
+  TkelEventInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args, TkelPropertyVisibility visibility);
 
   TkelPropertyVisibility Visibility;
 
@@ -286,12 +285,12 @@ class TkelClassData;
 template <class R>
 class TkelFeatureList {
  public:
-  TkelFeatureList(TkelClassInfo& info) : info_(info) {}
+  TkelFeatureList(TkelClassInfo& info) : FInfo(info) {}
   int Count() const;
   R* operator[](int i) const;
 
  private:
-  TkelClassInfo& info_;
+  TkelClassInfo& FInfo;
 };
 using TkelPropertyList = TkelFeatureList<TkelPropertyInfo>;
 using TkelMethodList = TkelFeatureList<TkelMethodInfo>;
@@ -366,9 +365,9 @@ class TkelClassInfo : public host::TObject {
   // Unhooks the current owner (if any), stores the new one and hooks it (if
   // not null). Setting the same owner again unhooks and re-hooks it.
   void SetOwner(host::TObject* object);
-  host::TObject* GetOwner() const { return owner_; }
+  host::TObject* GetOwner() const { return FOwner; }
   // A number no other descriptor of this run has (see TkelFeature::IsOf).
-  uint64_t Serial() const noexcept { return serial_; }
+  uint64_t Serial() const noexcept { return FSerial; }
 
   // First record of the list whose Name equals `name` exactly; null if none.
   // Hashed: constant time whatever the length of the list.
@@ -392,7 +391,7 @@ class TkelClassInfo : public host::TObject {
   // FindEvent through the caller's cache (for an event hook that finds its
   // record on every firing).
   TkelEventInfo* FindEvent(std::string_view name, TkelLookupCache& cache) const {
-    if (cache.Generation != generation_) cache = {generation_, Find(TkelFeatureKind::Event, name)};
+    if (cache.Generation != FGeneration) cache = {FGeneration, Find(TkelFeatureKind::Event, name)};
     return static_cast<TkelEventInfo*>(cache.Record);
   }
 
@@ -466,45 +465,45 @@ class TkelClassInfo : public host::TObject {
   void Adopt(TkelFeatureKind kind, TkelFeature* record);
   void ReleaseRecords();
 
-  host::TObject* owner_ = nullptr;
-  TkelClassData* data_ = nullptr;  // held; null until a list is defined
+  host::TObject* FOwner = nullptr;
+  TkelClassData* FData = nullptr;  // held; null until a list is defined
   // The records made so far, by list and position (held; null where none was
   // asked for); made with the first record, so an unused descriptor is small.
   struct TMadeRecords {
     std::vector<TkelFeature*> Lists[4];
   };
-  mutable std::unique_ptr<TMadeRecords> records_;
+  mutable std::unique_ptr<TMadeRecords> FRecords;
   // Borrowed; a slot is null while a notification runs and its listener was
   // removed meanwhile (the slots are closed up when the outermost
   // notification ends).
-  std::vector<TkelListener*> listeners_;
-  detail::TkelFireFrame* fireFrames_ = nullptr;  // running notifications, innermost first
-  bool listenerGaps_ = false;                    // listeners_ holds nulls to close up
-  uint64_t serial_;
+  std::vector<TkelListener*> FListeners;
+  detail::TkelFireFrame* FFireFrames = nullptr;  // running notifications, innermost first
+  bool FListenerGaps = false;                    // FListeners holds nulls to close up
+  uint64_t FSerial;
   // Changes (to a value never used before) whenever the lists or the made
   // records change, which invalidates every TkelLookupCache of this descriptor.
-  uint64_t generation_;
+  uint64_t FGeneration;
   void Changed();
   // The registry's cache: whether it holds this descriptor, and the links of
   // its lists (in cache order; and per owner, the later descriptors of the
   // same owner).
-  bool cached_ = false;
-  TkelClassInfo* cachePrev_ = nullptr;
-  TkelClassInfo* cacheNext_ = nullptr;
-  TkelClassInfo* sameOwnerNext_ = nullptr;
+  bool FCached = false;
+  TkelClassInfo* FCachePrev = nullptr;
+  TkelClassInfo* FCacheNext = nullptr;
+  TkelClassInfo* FSameOwnerNext = nullptr;
 };
 
 inline bool TkelFeature::IsOf(const TkelClassInfo* info) const {
-  return info && Descriptor == info && descriptorSerial_ == info->Serial();
+  return info && Descriptor == info && FDescriptorSerial == info->Serial();
 }
 
 template <class R>
 int TkelFeatureList<R>::Count() const {
-  return info_.Count(static_cast<TkelFeatureKind>(R::kKind));
+  return FInfo.Count(static_cast<TkelFeatureKind>(R::kKind));
 }
 template <class R>
 R* TkelFeatureList<R>::operator[](int i) const {
-  return static_cast<R*>(info_.ItemAt(static_cast<TkelFeatureKind>(R::kKind), i));
+  return static_cast<R*>(FInfo.ItemAt(static_cast<TkelFeatureKind>(R::kKind), i));
 }
 
 // ---------------------------------------------------------------- IkelObject

@@ -26,17 +26,17 @@ class TStringTokenizer {
 
   // True when the read position (1-based) has reached the last character or
   // gone beyond it: one unread character already counts as the end.
-  bool Exhausted() const { return pos_ >= text_.size(); }
+  bool Exhausted() const { return FPos >= FText.size(); }
   // The characters up to the next separator (which is skipped) or the end of
   // the text; empty at the end and between two adjacent separators.
   std::string_view NextToken();
   // The 1-based index of the next unread character.
-  std::size_t Position() const { return pos_; }
+  std::size_t Position() const { return FPos; }
 
  private:
-  std::string_view text_;
-  char first_, second_;
-  std::size_t pos_ = 1;
+  std::string_view FText;
+  char first_, FSecond;
+  std::size_t FPos = 1;
 };
 
 // The largest parameter or index count a description may give. Counts are
@@ -90,11 +90,11 @@ using TkelNameIndex = host::TNameIndex<std::hash<std::string_view>, std::equal_t
 // made from except its per-call values.
 struct TkelFeatureTemplate {
   std::string Name;
-  TkelPropertyStyle Style;                     // properties
+  TkelPropertyStyle Style;                          // properties
   TkelPropertyVisibility Visibility = pvProtected;  // properties and events
-  TkelMethodStyle MethodStyle = msFunction;    // methods
-  std::vector<std::string> Params;             // parameter or index names, in order
-  TkelFeature* Adopted = nullptr;              // held: a record of another descriptor, used as it is
+  TkelMethodStyle MethodStyle = msFunction;         // methods
+  std::vector<std::string> Params;                  // parameter or index names, in order
+  TkelFeature* Adopted = nullptr;                   // held: a record of another descriptor, used as it is
 };
 
 // The four feature lists of a descriptor as templates, with a name index per
@@ -107,9 +107,9 @@ class TkelClassData {
   TkelClassData(const TkelClassData& other);
   TkelClassData& operator=(const TkelClassData&) = delete;
 
-  void AddRef() noexcept { ++refs_; }
+  void AddRef() noexcept { ++FRefs; }
   void Release();
-  bool Shared() const noexcept { return refs_ > 1; }
+  bool Shared() const noexcept { return FRefs > 1; }
 
   std::size_t Size(TkelFeatureKind kind) const { return List(kind).size(); }
   const TkelFeatureTemplate& At(TkelFeatureKind kind, std::size_t i) const { return List(kind)[i]; }
@@ -117,22 +117,20 @@ class TkelClassData {
   // Appends a template and indexes its name (the first of a name wins).
   void Append(TkelFeatureKind kind, TkelFeatureTemplate feature);
   TkelFeatureTemplate& Mutable(TkelFeatureKind kind, std::size_t i) { return List(kind)[i]; }
-  bool HasAdopted() const noexcept { return adopted_ > 0; }
+  bool HasAdopted() const noexcept { return FAdopted > 0; }
   // A number no other class data of this run has.
-  uint64_t Serial() const noexcept { return serial_; }
+  uint64_t Serial() const noexcept { return FSerial; }
 
  private:
   ~TkelClassData();
-  std::vector<TkelFeatureTemplate>& List(TkelFeatureKind kind) { return lists_[static_cast<int>(kind)]; }
-  const std::vector<TkelFeatureTemplate>& List(TkelFeatureKind kind) const {
-    return lists_[static_cast<int>(kind)];
-  }
+  std::vector<TkelFeatureTemplate>& List(TkelFeatureKind kind) { return FLists[static_cast<int>(kind)]; }
+  const std::vector<TkelFeatureTemplate>& List(TkelFeatureKind kind) const { return FLists[static_cast<int>(kind)]; }
 
-  std::vector<TkelFeatureTemplate> lists_[4];
-  TkelNameIndex index_[4];
-  uint64_t serial_;
-  int32_t refs_ = 1;
-  int32_t adopted_ = 0;
+  std::vector<TkelFeatureTemplate> FLists[4];
+  TkelNameIndex FIndex[4];
+  uint64_t FSerial;
+  int32_t FRefs = 1;
+  int32_t FAdopted = 0;
 };
 
 // The class data shared by the instances of a descriptor class while the

@@ -10,25 +10,25 @@ namespace kel {
 
 // ---------------------------------------------------------------- tokenizer
 
-TStringTokenizer::TStringTokenizer(std::string_view text, std::string_view separator) : text_(text) {
+TStringTokenizer::TStringTokenizer(std::string_view text, std::string_view separator) : FText(text) {
   if (separator.size() != 2)
     throw host::Exception("A token separator must have two characters, not '" + std::string(separator) + "'");
   first_ = separator[0];
-  second_ = separator[1];
+  FSecond = separator[1];
 }
 
 std::string_view TStringTokenizer::NextToken() {
   // Tokens never span a separator, so a token is one stretch of the text.
-  const std::size_t start = pos_ - 1;
-  while (pos_ <= text_.size()) {
-    const std::size_t i = pos_ - 1;
-    if (text_[i] == first_ && i + 1 < text_.size() && text_[i + 1] == second_) {
-      pos_ += 2;
-      return text_.substr(start, i - start);
+  const std::size_t start = FPos - 1;
+  while (FPos <= FText.size()) {
+    const std::size_t i = FPos - 1;
+    if (FText[i] == first_ && i + 1 < FText.size() && FText[i + 1] == FSecond) {
+      FPos += 2;
+      return FText.substr(start, i - start);
     }
-    ++pos_;
+    ++FPos;
   }
-  return text_.substr(start);
+  return FText.substr(start);
 }
 
 // ------------------------------------------------------------- conversions

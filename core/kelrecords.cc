@@ -17,7 +17,7 @@ HOST_IMPL(TkelListener, host::TObject)
 // ------------------------------------------------------------ feature records
 
 TkelFeature::TkelFeature(TkelClassInfo* descriptor, std::string name)
-    : Descriptor(descriptor), Name(std::move(name)), descriptorSerial_(descriptor ? descriptor->Serial() : 0) {}
+    : Descriptor(descriptor), Name(std::move(name)), FDescriptorSerial(descriptor ? descriptor->Serial() : 0) {}
 
 TkelParameterInfo::TkelParameterInfo(TkelClassInfo* descriptor, std::string name)
     : TkelFeature(descriptor, std::move(name)) {}
@@ -47,8 +47,7 @@ void TkelPropertyInfo::Destroy() {
   inherited::Destroy();
 }
 
-TkelMethodInfo::TkelMethodInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args,
-                               TkelMethodStyle style)
+TkelMethodInfo::TkelMethodInfo(TkelClassInfo* descriptor, std::string name, TkelArguments args, TkelMethodStyle style)
     : TkelFeature(descriptor, std::move(name)), TkelArgumentList(std::move(args)), Style(style) {}
 
 void TkelMethodInfo::Destroy() {
@@ -79,38 +78,38 @@ namespace {
 uint64_t g_nextDataSerial = 0;
 }  // namespace
 
-TkelClassData::TkelClassData() : serial_(++g_nextDataSerial) {}
+TkelClassData::TkelClassData() : FSerial(++g_nextDataSerial) {}
 
-TkelClassData::TkelClassData(const TkelClassData& other) : serial_(++g_nextDataSerial), adopted_(other.adopted_) {
+TkelClassData::TkelClassData(const TkelClassData& other) : FSerial(++g_nextDataSerial), FAdopted(other.FAdopted) {
   for (int k = 0; k < 4; ++k) {
-    lists_[k] = other.lists_[k];
-    index_[k] = other.index_[k];
-    for (TkelFeatureTemplate& t : lists_[k])
+    FLists[k] = other.FLists[k];
+    FIndex[k] = other.FIndex[k];
+    for (TkelFeatureTemplate& t : FLists[k])
       if (t.Adopted) t.Adopted->AddRef();
   }
 }
 
 TkelClassData::~TkelClassData() {
-  for (auto& list : lists_)
+  for (auto& list : FLists)
     for (TkelFeatureTemplate& t : list)
       if (t.Adopted) t.Adopted->Release();
 }
 
 void TkelClassData::Release() {
-  if (--refs_ <= 0) delete this;
+  if (--FRefs <= 0) delete this;
 }
 
 int TkelClassData::IndexOf(TkelFeatureKind kind, std::string_view name) const {
   const std::vector<TkelFeatureTemplate>& list = List(kind);
-  return index_[static_cast<int>(kind)].Find(name, [&list](int i) -> std::string_view { return list[i].Name; });
+  return FIndex[static_cast<int>(kind)].Find(name, [&list](int i) -> std::string_view { return list[i].Name; });
 }
 
 void TkelClassData::Append(TkelFeatureKind kind, TkelFeatureTemplate feature) {
   std::vector<TkelFeatureTemplate>& list = List(kind);
-  if (feature.Adopted) ++adopted_;
+  if (feature.Adopted) ++FAdopted;
   list.push_back(std::move(feature));
   const int position = static_cast<int>(list.size()) - 1;
-  index_[static_cast<int>(kind)].Add(position, list.back().Name,
+  FIndex[static_cast<int>(kind)].Add(position, list.back().Name,
                                      [&list](int i) -> std::string_view { return list[i].Name; });
 }
 

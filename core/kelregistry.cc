@@ -45,9 +45,9 @@ namespace {
 struct TkelRegistryState {
   std::vector<TkelClassInfoRec> Registrations;
   host::TFoldedNameIndex RegistrationIndex;  // so "tstringlist" finds TStringList
-  TkelClassInfo* First = nullptr;   // the cache, in cache order
+  TkelClassInfo* First = nullptr;            // the cache, in cache order
   TkelClassInfo* Last = nullptr;
-  host::TPointerMap<TkelClassInfo*> ByOwner;  // each owner's first descriptor
+  host::TPointerMap<TkelClassInfo*> ByOwner;                    // each owner's first descriptor
   std::unordered_map<host::TClass, TkelClassData*> SharedData;  // one reference each
   TkelNotifier* Notifier = nullptr;
 
@@ -63,7 +63,6 @@ TkelRegistryState& State() {
   return *g_state;
 }
 
-
 }  // namespace
 
 // ------------------------------------------------------------ the cache
@@ -77,38 +76,38 @@ struct TkelOwnerChain {
     return head ? *head : nullptr;
   }
   static void Link(TkelClassInfo* info) {
-    if (!info->owner_) return;
-    TkelClassInfo*& head = g_state->ByOwner.At(info->owner_);
+    if (!info->FOwner) return;
+    TkelClassInfo*& head = g_state->ByOwner.At(info->FOwner);
     TkelClassInfo** at = &head;
-    while (*at && (*at)->serial_ < info->serial_) at = &(*at)->sameOwnerNext_;
-    info->sameOwnerNext_ = *at;
+    while (*at && (*at)->FSerial < info->FSerial) at = &(*at)->FSameOwnerNext;
+    info->FSameOwnerNext = *at;
     *at = info;
   }
   static void Unlink(TkelClassInfo* info, const host::TObject* owner) {
     if (!owner || !g_state->ByOwner.Contains(owner)) return;
     TkelClassInfo** at = &g_state->ByOwner.At(owner);
-    while (*at && *at != info) at = &(*at)->sameOwnerNext_;
-    if (*at) *at = info->sameOwnerNext_;
-    info->sameOwnerNext_ = nullptr;
+    while (*at && *at != info) at = &(*at)->FSameOwnerNext;
+    if (*at) *at = info->FSameOwnerNext;
+    info->FSameOwnerNext = nullptr;
     if (!Head(owner)) g_state->ByOwner.Erase(owner);
   }
 };
 
 struct TkelCacheList {
   static void Append(TkelClassInfo* info) {
-    info->cachePrev_ = g_state->Last;
-    info->cacheNext_ = nullptr;
-    (g_state->Last ? g_state->Last->cacheNext_ : g_state->First) = info;
+    info->FCachePrev = g_state->Last;
+    info->FCacheNext = nullptr;
+    (g_state->Last ? g_state->Last->FCacheNext : g_state->First) = info;
     g_state->Last = info;
-    info->cached_ = true;
+    info->FCached = true;
     TkelOwnerChain::Link(info);
   }
   // Takes the descriptor out of the cache order (not out of its owner's chain).
   static void Remove(TkelClassInfo* info) {
-    (info->cachePrev_ ? info->cachePrev_->cacheNext_ : g_state->First) = info->cacheNext_;
-    (info->cacheNext_ ? info->cacheNext_->cachePrev_ : g_state->Last) = info->cachePrev_;
-    info->cachePrev_ = info->cacheNext_ = nullptr;
-    info->cached_ = false;
+    (info->FCachePrev ? info->FCachePrev->FCacheNext : g_state->First) = info->FCacheNext;
+    (info->FCacheNext ? info->FCacheNext->FCachePrev : g_state->Last) = info->FCachePrev;
+    info->FCachePrev = info->FCacheNext = nullptr;
+    info->FCached = false;
   }
 
   // Takes every descriptor owned by `object` out of the cache, then frees
@@ -117,10 +116,10 @@ struct TkelCacheList {
     TkelClassInfo* chain = TkelOwnerChain::Head(object);
     if (!chain) return;
     g_state->ByOwner.Erase(object);
-    for (TkelClassInfo* info = chain; info; info = info->sameOwnerNext_) Remove(info);
+    for (TkelClassInfo* info = chain; info; info = info->FSameOwnerNext) Remove(info);
     while (chain) {
       TkelClassInfo* info = chain;
-      chain = std::exchange(info->sameOwnerNext_, nullptr);
+      chain = std::exchange(info->FSameOwnerNext, nullptr);
       info->Free();
     }
   }
@@ -131,7 +130,7 @@ struct TkelCacheList {
     g_state->ByOwner.Clear();
     while (TkelClassInfo* info = g_state->First) {
       Remove(info);
-      info->sameOwnerNext_ = nullptr;
+      info->FSameOwnerNext = nullptr;
       info->SetOwner(nullptr);
       info->Free();
     }
@@ -140,10 +139,10 @@ struct TkelCacheList {
 
 void TkelCacheAccess::Forget(TkelClassInfo* info) {
   if (!g_state) {
-    info->cached_ = false;
+    info->FCached = false;
     return;
   }
-  TkelOwnerChain::Unlink(info, info->owner_);
+  TkelOwnerChain::Unlink(info, info->FOwner);
   TkelCacheList::Remove(info);
 }
 
@@ -151,7 +150,7 @@ void TkelCacheAccess::OwnerChanged(TkelClassInfo* info, host::TObject* previous)
   if (!g_state) return;
   TkelOwnerChain::Unlink(info, previous);
   TkelOwnerChain::Link(info);
-  if (auto* component = dynamic_cast<host::TComponent*>(info->owner_)) g_state->Notifier->FreeNotification(component);
+  if (auto* component = dynamic_cast<host::TComponent*>(info->FOwner)) g_state->Notifier->FreeNotification(component);
 }
 
 }  // namespace detail

@@ -59,8 +59,9 @@ void TComponentClassInfo::MapFeatures(Map& m) {
 void TBasicActionLinkClassInfo::MapFeatures(Map& m) {
   m.Prop("Action", &TBasicActionLink::GetAction, &TBasicActionLink::SetAction);  // virtual setter
   // The host's Execute takes an optional component; the text declares none.
-  m.Method("Execute", [](TBasicActionLink& link) { return link.Execute(); })
-      .Method("Update", &TBasicActionLink::Update);
+  m.Method("Execute", [](TBasicActionLink& link) {
+     return link.Execute();
+   }).Method("Update", &TBasicActionLink::Update);
   m.Event("OnChange", &TBasicActionLink::OnChange);
 }
 

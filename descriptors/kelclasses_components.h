@@ -23,10 +23,11 @@ namespace kel {
 class TThreadClassInfo : public TkelDescriptor<TThreadClassInfo, TObjectClassInfo, host::TThread> {
   KEL_DESCRIPTOR(TThreadClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::ReturnValue::psReadable..psWritable::pvProtected::0::Define::Terminated::psReadable::"
-                    "pvProtected::0::Define::FreeOnTerminate::psReadable..psWritable::pvPublic::0::Define::Handle::"
-                    "psReadable::pvPublic::0::Define::Priority::psReadable..psWritable::pvPublic::0::Define::Suspended::"
-                    "psReadable..psWritable::pvPublic::0::Define::ThreadID::psReadable::pvPublic::0",
+      .Properties =
+          "Define::ReturnValue::psReadable..psWritable::pvProtected::0::Define::Terminated::psReadable::"
+          "pvProtected::0::Define::FreeOnTerminate::psReadable..psWritable::pvPublic::0::Define::Handle::"
+          "psReadable::pvPublic::0::Define::Priority::psReadable..psWritable::pvPublic::0::Define::Suspended::"
+          "psReadable..psWritable::pvPublic::0::Define::ThreadID::psReadable::pvPublic::0",
       .Methods = "Resume::msProcedure::0::Suspend::msProcedure::0::Terminate::msProcedure::0::WaitFor::msFunction::0",
       .Constructors = "Create::1::CreateSuspended",
       .Events = "Define::OnTerminate::pvPublic::1::Sender",
@@ -44,17 +45,19 @@ class TThreadClassInfo : public TkelDescriptor<TThreadClassInfo, TObjectClassInf
 class TComponentClassInfo : public TkelDescriptor<TComponentClassInfo, TPersistentClassInfo, host::TComponent> {
   KEL_DESCRIPTOR(TComponentClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::ComObject::psReadable::pvPublic::0::Define::Components::psReadable..psIndexed::pvPublic::1::"
-                    "Index::Define::ComponentCount::psReadable::pvPublic::0::Define::ComponentIndex::psReadable.."
-                    "psWritable::pvPublic::0::Define::ComponentState::psReadable::pvPublic::0::Define::ComponentStyle::"
-                    "psReadable::pvPublic::0::Define::DesignInfo::psReadable..psWritable::pvPublic::0::Define::Owner::"
-                    "psReadable::pvPublic::0::Define::VCLComObject::psReadable..psWritable::pvPublic::0::Define::Name::"
-                    "psReadable..psWritable::pvPublished::0::Define::Tag::psReadable..psWritable::pvPublished::0",
-      .Methods = "DestroyComponents::msProcedure::0::Destroying::msProcedure::0::ExecuteAction::msFunction::1::Action::"
-                 "FindComponent::msFunction::1::AName::FreeNotification::msProcedure::1::AComponent::FreeOnRelease::"
-                 "msProcedure::0::GetParentComponent::msFunction::0::HasParent::msFunction::0::InsertComponent::"
-                 "msProcedure::1::AComponent::RemoveComponent::msProcedure::1::AComponent::UpdateAction::msFunction::1::"
-                 "Action",
+      .Properties =
+          "Define::ComObject::psReadable::pvPublic::0::Define::Components::psReadable..psIndexed::pvPublic::1::"
+          "Index::Define::ComponentCount::psReadable::pvPublic::0::Define::ComponentIndex::psReadable.."
+          "psWritable::pvPublic::0::Define::ComponentState::psReadable::pvPublic::0::Define::ComponentStyle::"
+          "psReadable::pvPublic::0::Define::DesignInfo::psReadable..psWritable::pvPublic::0::Define::Owner::"
+          "psReadable::pvPublic::0::Define::VCLComObject::psReadable..psWritable::pvPublic::0::Define::Name::"
+          "psReadable..psWritable::pvPublished::0::Define::Tag::psReadable..psWritable::pvPublished::0",
+      .Methods =
+          "DestroyComponents::msProcedure::0::Destroying::msProcedure::0::ExecuteAction::msFunction::1::Action::"
+          "FindComponent::msFunction::1::AName::FreeNotification::msProcedure::1::AComponent::FreeOnRelease::"
+          "msProcedure::0::GetParentComponent::msFunction::0::HasParent::msFunction::0::InsertComponent::"
+          "msProcedure::1::AComponent::RemoveComponent::msProcedure::1::AComponent::UpdateAction::msFunction::1::"
+          "Action",
       .Constructors = "Create::1::AOwner",
   };
   static void MapFeatures(Map& m);
@@ -87,11 +90,13 @@ class TBasicActionLinkClassInfo
 class TBasicActionClassInfo : public TkelDescriptor<TBasicActionClassInfo, TComponentClassInfo, host::TBasicAction> {
   KEL_DESCRIPTOR(TBasicActionClassInfo)
   static constexpr TkelTexts Texts{
-      .Methods = "HandlesTarget::msFunction::1::Target::UpdateTarget::msProcedure::1::Target::ExecuteTarget::"
-                 "msProcedure::1::Target::Execute::msFunction::0::RegisterChanges::msProcedure::1::Value::"
-                 "UnRegisterChanges::msProcedure::1::Value::Update::msFunction::0",
-      .Events = "Define::OnChange::pvProtected::1::Sender::Define::OnExecute::pvPublic::1::Sender::Define::OnUpdate::"
-                "pvPublic::1::Sender",
+      .Methods =
+          "HandlesTarget::msFunction::1::Target::UpdateTarget::msProcedure::1::Target::ExecuteTarget::"
+          "msProcedure::1::Target::Execute::msFunction::0::RegisterChanges::msProcedure::1::Value::"
+          "UnRegisterChanges::msProcedure::1::Value::Update::msFunction::0",
+      .Events =
+          "Define::OnChange::pvProtected::1::Sender::Define::OnExecute::pvPublic::1::Sender::Define::OnUpdate::"
+          "pvPublic::1::Sender",
   };
   static void MapFeatures(Map& m);
 

@@ -157,11 +157,9 @@ void TStringsClassInfo::MapFeatures(Map& m) {
 }
 
 void TStringListClassInfo::MapFeatures(Map& m) {
-  m.Prop("Duplicates", &TStringList::GetDuplicates,
-         [](TStringList& l, int32_t ordinal) {
-           l.SetDuplicates(CheckedOrdinal(ordinal, host::dupError, "Duplicates"));
-         })
-      .Prop("Sorted", &TStringList::GetSorted, &TStringList::SetSorted);
+  m.Prop("Duplicates", &TStringList::GetDuplicates, [](TStringList& l, int32_t ordinal) {
+     l.SetDuplicates(CheckedOrdinal(ordinal, host::dupError, "Duplicates"));
+   }).Prop("Sorted", &TStringList::GetSorted, &TStringList::SetSorted);
   m.Method("Find", &TStringList::Find)  // Index by reference: written back from scratch
       .Method("Sort", &TStringList::Sort);
   m.Event("OnChange", &TStringList::OnChange).Event("OnChanging", &TStringList::OnChanging);

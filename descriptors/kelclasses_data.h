@@ -21,13 +21,15 @@ namespace kel {
 class TListClassInfo : public TkelDescriptor<TListClassInfo, TObjectClassInfo, host::TList> {
   KEL_DESCRIPTOR(TListClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::Count::psReadable..psWritable::"
-                    "pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::List::"
-                    "psReadable::pvPublic::0",
-      .Methods = "Add::msFunction::1::Item::Clear::msProcedure::0::Delete::msProcedure::1::Index::Error::msProcedure::"
-                 "2::Msg::Data::Exchange::msProcedure::2::Index1::Index2::Expand::msFunction::0::First::msFunction::0::"
-                 "IndexOf::msFunction::1::Item::Insert::msProcedure::2::Index::Item::Last::msFunction::0::Move::"
-                 "msProcedure::2::CurIndex::NewIndex::Remove::msFunction::1::Item::Pack::msProcedure::0",
+      .Properties =
+          "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::Count::psReadable..psWritable::"
+          "pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::List::"
+          "psReadable::pvPublic::0",
+      .Methods =
+          "Add::msFunction::1::Item::Clear::msProcedure::0::Delete::msProcedure::1::Index::Error::msProcedure::"
+          "2::Msg::Data::Exchange::msProcedure::2::Index1::Index2::Expand::msFunction::0::First::msFunction::0::"
+          "IndexOf::msFunction::1::Item::Insert::msProcedure::2::Index::Item::Last::msFunction::0::Move::"
+          "msProcedure::2::CurIndex::NewIndex::Remove::msFunction::1::Item::Pack::msProcedure::0",
   };
   static void MapFeatures(Map& m);
 
@@ -40,8 +42,9 @@ class TListClassInfo : public TkelDescriptor<TListClassInfo, TObjectClassInfo, h
 class TThreadListClassInfo : public TkelDescriptor<TThreadListClassInfo, TObjectClassInfo, host::TThreadList> {
   KEL_DESCRIPTOR(TThreadListClassInfo)
   static constexpr TkelTexts Texts{
-      .Methods = "Add::msProcedure::1::Item::Clear::msProcedure::0::LockList::msFunction::0::Remove::msProcedure::1::"
-                 "Item::UnlockList::msProcedure::0",
+      .Methods =
+          "Add::msProcedure::1::Item::Clear::msProcedure::0::LockList::msFunction::0::Remove::msProcedure::1::"
+          "Item::UnlockList::msProcedure::0",
       .Constructors = "Create::0",
   };
   static void MapFeatures(Map& m);
@@ -55,12 +58,14 @@ class TInterfaceListClassInfo
     : public TkelDescriptor<TInterfaceListClassInfo, TInterfacedObjectClassInfo, host::TInterfaceList> {
   KEL_DESCRIPTOR(TInterfaceListClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::Count::psReadable..psWritable::"
-                    "pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index",
-      .Methods = "Clear::msProcedure::0::Delete::msProcedure::1::Index::Exchange::msProcedure::2::Index1::Index2::"
-                 "Expand::msFunction::0::First::msFunction::0::IndexOf::msFunction::1::Item::Add::msFunction::1::Item::"
-                 "Insert::msProcedure::2::Index::Item::Last::msFunction::0::Remove::msFunction::1::Item::Lock::"
-                 "msProcedure::0::Unlock::msProcedure::0",
+      .Properties =
+          "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::Count::psReadable..psWritable::"
+          "pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index",
+      .Methods =
+          "Clear::msProcedure::0::Delete::msProcedure::1::Index::Exchange::msProcedure::2::Index1::Index2::"
+          "Expand::msFunction::0::First::msFunction::0::IndexOf::msFunction::1::Item::Add::msFunction::1::Item::"
+          "Insert::msProcedure::2::Index::Item::Last::msFunction::0::Remove::msFunction::1::Item::Lock::"
+          "msProcedure::0::Unlock::msProcedure::0",
       .Constructors = "Create::0",
   };
   static void MapFeatures(Map& m);
@@ -73,8 +78,9 @@ class TInterfaceListClassInfo
 class TBitsClassInfo : public TkelDescriptor<TBitsClassInfo, TObjectClassInfo, host::TBits> {
   KEL_DESCRIPTOR(TBitsClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Bits::psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::Size::psReadable.."
-                    "psWritable::pvPublic::0",
+      .Properties =
+          "Define::Bits::psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::Size::psReadable.."
+          "psWritable::pvPublic::0",
       .Methods = "OpenBit::msFunction::0",
   };
   static void MapFeatures(Map& m);
@@ -98,9 +104,10 @@ class TCollectionItemClassInfo
     : public TkelDescriptor<TCollectionItemClassInfo, TPersistentClassInfo, host::TCollectionItem> {
   KEL_DESCRIPTOR(TCollectionItemClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Collection::psReadable..psWritable::pvPublic::0::Define::ID::psReadable::pvPublic::0::"
-                    "Define::Index::psReadable..psWritable::pvPublic::0::Define::DisplayName::psReadable..psWritable::"
-                    "pvPublic::0",
+      .Properties =
+          "Define::Collection::psReadable..psWritable::pvPublic::0::Define::ID::psReadable::pvPublic::0::"
+          "Define::Index::psReadable..psWritable::pvPublic::0::Define::DisplayName::psReadable..psWritable::"
+          "pvPublic::0",
       .Constructors = "Create::1::Collection",
   };
   static void MapFeatures(Map& m);
@@ -114,11 +121,13 @@ class TCollectionItemClassInfo
 class TCollectionClassInfo : public TkelDescriptor<TCollectionClassInfo, TPersistentClassInfo, host::TCollection> {
   KEL_DESCRIPTOR(TCollectionClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::PropName::psReadable..psWritable::pvProtected::0::Define::UpdateCount::psReadable::"
-                    "pvProtected::0::Define::Count::psReadable::pvPublic::0::Define::ItemClass::psReadable::pvPublic::"
-                    "0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index",
-      .Methods = "Add::msFunction::0::BeginUpdate::msProcedure::0::Clear::msProcedure::0::EndUpdate::msProcedure::0::"
-                 "FindItemID::msFunction::1::ID::Insert::msFunction::1::Index",
+      .Properties =
+          "Define::PropName::psReadable..psWritable::pvProtected::0::Define::UpdateCount::psReadable::"
+          "pvProtected::0::Define::Count::psReadable::pvPublic::0::Define::ItemClass::psReadable::pvPublic::"
+          "0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index",
+      .Methods =
+          "Add::msFunction::0::BeginUpdate::msProcedure::0::Clear::msProcedure::0::EndUpdate::msProcedure::0::"
+          "FindItemID::msFunction::1::ID::Insert::msFunction::1::Index",
       .Constructors = "Create::1::ItemClass",
   };
   static void MapFeatures(Map& m);
@@ -144,20 +153,22 @@ class TOwnedCollectionClassInfo
 class TStringsClassInfo : public TkelDescriptor<TStringsClassInfo, TPersistentClassInfo, host::TStrings> {
   KEL_DESCRIPTOR(TStringsClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::CommaText::psReadable..psWritable::"
-                    "pvPublic::0::Define::Count::psReadable::pvPublic::0::Define::Names::psReadable..psIndexed::"
-                    "pvPublic::1::Index::Define::Objects::psReadable..psWritable..psIndexed::pvPublic::1::Index::"
-                    "Define::Values::psReadable..psWritable..psIndexed::pvPublic::1::Name::Define::Strings::psReadable.."
-                    "psWritable..psIndexed::pvPublic::1::Index::Define::Text::psReadable..psWritable::pvPublic::0::"
-                    "Define::StringsAdapter::psReadable..psWritable::pvPublic::0",
-      .Methods = "Add::msFunction::1::S::AddObject::msFunction::2::S::AObject::Append::msProcedure::1::S::AddStrings::"
-                 "msProcedure::1::Strings::BeginUpdate::msProcedure::0::Clear::msProcedure::0::Delete::msProcedure::1::"
-                 "Index::EndUpdate::msProcedure::0::Equals::msFunction::1::Strings::Exchange::msProcedure::2::Index1::"
-                 "Index2::GetText::msFunction::0::IndexOf::msFunction::1::S::IndexOfName::msFunction::1::Name::"
-                 "IndexOfObject::msFunction::1::AObject::Insert::msProcedure::2::Index::S::InsertObject::msProcedure::"
-                 "3::Index::S::AObject::LoadFromFile::msProcedure::1::FileName::LoadFromStream::msProcedure::1::Stream::"
-                 "Move::msProcedure::2::CurIndex::NewIndex::SaveToFile::msProcedure::1::FileName::SaveToStream::"
-                 "msProcedure::1::Stream::SetText::msProcedure::1::Text",
+      .Properties =
+          "Define::Capacity::psReadable..psWritable::pvPublic::0::Define::CommaText::psReadable..psWritable::"
+          "pvPublic::0::Define::Count::psReadable::pvPublic::0::Define::Names::psReadable..psIndexed::"
+          "pvPublic::1::Index::Define::Objects::psReadable..psWritable..psIndexed::pvPublic::1::Index::"
+          "Define::Values::psReadable..psWritable..psIndexed::pvPublic::1::Name::Define::Strings::psReadable.."
+          "psWritable..psIndexed::pvPublic::1::Index::Define::Text::psReadable..psWritable::pvPublic::0::"
+          "Define::StringsAdapter::psReadable..psWritable::pvPublic::0",
+      .Methods =
+          "Add::msFunction::1::S::AddObject::msFunction::2::S::AObject::Append::msProcedure::1::S::AddStrings::"
+          "msProcedure::1::Strings::BeginUpdate::msProcedure::0::Clear::msProcedure::0::Delete::msProcedure::1::"
+          "Index::EndUpdate::msProcedure::0::Equals::msFunction::1::Strings::Exchange::msProcedure::2::Index1::"
+          "Index2::GetText::msFunction::0::IndexOf::msFunction::1::S::IndexOfName::msFunction::1::Name::"
+          "IndexOfObject::msFunction::1::AObject::Insert::msProcedure::2::Index::S::InsertObject::msProcedure::"
+          "3::Index::S::AObject::LoadFromFile::msProcedure::1::FileName::LoadFromStream::msProcedure::1::Stream::"
+          "Move::msProcedure::2::CurIndex::NewIndex::SaveToFile::msProcedure::1::FileName::SaveToStream::"
+          "msProcedure::1::Stream::SetText::msProcedure::1::Text",
   };
   static void MapFeatures(Map& m);
 
@@ -171,8 +182,9 @@ class TStringsClassInfo : public TkelDescriptor<TStringsClassInfo, TPersistentCl
 class TStringListClassInfo : public TkelDescriptor<TStringListClassInfo, TStringsClassInfo, host::TStringList> {
   KEL_DESCRIPTOR(TStringListClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Duplicates::psReadable..psWritable::pvPublic::0::Define::Sorted::psReadable..psWritable::"
-                    "pvPublic::0",
+      .Properties =
+          "Define::Duplicates::psReadable..psWritable::pvPublic::0::Define::Sorted::psReadable..psWritable::"
+          "pvPublic::0",
       .Methods = "Find::msFunction::2::S::Index::Sort::msProcedure::0",
       .Events = "Define::OnChange::pvPublic::1::Sender::Define::OnChanging::pvPublic::1::Sender",
   };
@@ -185,6 +197,8 @@ class TStringListClassInfo : public TkelDescriptor<TStringListClassInfo, TString
 // The descriptors above, in the order of the class library's descriptor
 // table.
 using TkelDataDescriptors =
-    TkelDescriptorList<TListClassInfo, TThreadListClassInfo, TInterfaceListClassInfo, TBitsClassInfo, TPersistentClassInfo, TCollectionItemClassInfo, TCollectionClassInfo, TOwnedCollectionClassInfo, TStringsClassInfo, TStringListClassInfo>;
+    TkelDescriptorList<TListClassInfo, TThreadListClassInfo, TInterfaceListClassInfo, TBitsClassInfo,
+                       TPersistentClassInfo, TCollectionItemClassInfo, TCollectionClassInfo, TOwnedCollectionClassInfo,
+                       TStringsClassInfo, TStringListClassInfo>;
 
 }  // namespace kel

@@ -23,15 +23,17 @@ namespace kel {
 class TStreamClassInfo : public TkelDescriptor<TStreamClassInfo, TObjectClassInfo, host::TStream> {
   KEL_DESCRIPTOR(TStreamClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Position::psReadable..psWritable::pvPublic::0::Define::Size::psReadable..psWritable::"
-                    "pvPublic::0",
-      .Methods = "Read::msFunction::2::Buffer::Count::Write::msFunction::2::Buffer::Count::Seek::msFunction::2::"
-                 "Offset::Origin::ReadBuffer::msProcedure::2::Buffer::Count::WriteBuffer::msProcedure::2::Buffer::"
-                 "Count::CopyFrom::msFunction::2::Source::Count::ReadComponent::msFunction::1::Instance::"
-                 "ReadComponentRes::msFunction::1::Instance::WriteComponent::msProcedure::1::Instance::"
-                 "WriteComponentRes::msProcedure::2::ResName::Instance::WriteDescendent::msProcedure::2::Instance::"
-                 "Ancestor::WriteDescendentRes::msProcedure::3::ResName::Instance::Ancestor::ReadResHeader::"
-                 "msProcedure::0",
+      .Properties =
+          "Define::Position::psReadable..psWritable::pvPublic::0::Define::Size::psReadable..psWritable::"
+          "pvPublic::0",
+      .Methods =
+          "Read::msFunction::2::Buffer::Count::Write::msFunction::2::Buffer::Count::Seek::msFunction::2::"
+          "Offset::Origin::ReadBuffer::msProcedure::2::Buffer::Count::WriteBuffer::msProcedure::2::Buffer::"
+          "Count::CopyFrom::msFunction::2::Source::Count::ReadComponent::msFunction::1::Instance::"
+          "ReadComponentRes::msFunction::1::Instance::WriteComponent::msProcedure::1::Instance::"
+          "WriteComponentRes::msProcedure::2::ResName::Instance::WriteDescendent::msProcedure::2::Instance::"
+          "Ancestor::WriteDescendentRes::msProcedure::3::ResName::Instance::Ancestor::ReadResHeader::"
+          "msProcedure::0",
   };
   static void MapFeatures(Map& m);
 
@@ -81,8 +83,9 @@ class TMemoryStreamClassInfo
   KEL_DESCRIPTOR(TMemoryStreamClassInfo)
   static constexpr TkelTexts Texts{
       .Properties = "Define::Capacity::psReadable..psWritable::pvProtected::0",
-      .Methods = "Clear::msProcedure::0::LoadFromStream::msProcedure::1::Stream::LoadFromFile::msProcedure::1::"
-                 "FileName",
+      .Methods =
+          "Clear::msProcedure::0::LoadFromStream::msProcedure::1::Stream::LoadFromFile::msProcedure::1::"
+          "FileName",
   };
   static void MapFeatures(Map& m);
 
@@ -119,8 +122,9 @@ class TResourceStreamClassInfo
 class TFilerClassInfo : public TkelDescriptor<TFilerClassInfo, TObjectClassInfo, host::TFiler> {
   KEL_DESCRIPTOR(TFilerClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Root::psReadable..psWritable::pvPublic::0::Define::Ancestor::psReadable..psWritable::"
-                    "pvPublic::0::Define::IgnoreChildren::psReadable..psWritable::pvPublic::0",
+      .Properties =
+          "Define::Root::psReadable..psWritable::pvPublic::0::Define::Ancestor::psReadable..psWritable::"
+          "pvPublic::0::Define::IgnoreChildren::psReadable..psWritable::pvPublic::0",
       .Methods = "FlushBuffer::msProcedure::0",
       .Constructors = "Create::2::Stream::BufSize",
   };
@@ -139,21 +143,24 @@ class TFilerClassInfo : public TkelDescriptor<TFilerClassInfo, TObjectClassInfo,
 class TReaderClassInfo : public TkelDescriptor<TReaderClassInfo, TFilerClassInfo, host::TReader> {
   KEL_DESCRIPTOR(TReaderClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Owner::psReadable..psWritable::pvPublic::0::Define::Parent::psReadable..psWritable::"
-                    "pvPublic::0::Define::Position::psReadable..psWritable::pvPublic::0",
-      .Methods = "BeginReferences::msProcedure::0::EndOfList::msFunction::0::EndReferences::msProcedure::0::"
-                 "FixupReferences::msProcedure::0::NextValue::msFunction::0::Read::msProcedure::2::Buf::Count::"
-                 "ReadBoolean::msFunction::0::ReadChar::msFunction::0::ReadCollection::msProcedure::1::Collection::"
-                 "ReadComponent::msFunction::1::Component::ReadFloat::msFunction::0::ReadSingle::msFunction::0::"
-                 "ReadCurrency::msFunction::0::ReadDate::msFunction::0::ReadIdent::msFunction::0::ReadInteger::"
-                 "msFunction::0::ReadListBegin::msProcedure::0::ReadListEnd::msProcedure::0::ReadPrefix::msProcedure::"
-                 "2::Flags::AChildPos::ReadRootComponent::msFunction::1::Root::ReadSignature::msProcedure::0::ReadStr::"
-                 "msFunction::0::ReadString::msFunction::0::ReadWideString::msFunction::0::ReadValue::msFunction::0::"
-                 "CopyValue::msProcedure::1::Writer",
-      .Events = "Define::OnError::pvPublic::3::Reader::Message::Handled::Define::OnFindMethod::pvPublic::4::Reader::"
-                "MethodName::Address::Error::Define::OnSetName::pvPublic::3::Reader::Component::Name::Define::"
-                "OnReferenceName::pvPublic::2::Reader::Name::Define::OnAncestorNotFound::pvPublic::4::Reader::"
-                "ComponentName::ComponentClass::Component",
+      .Properties =
+          "Define::Owner::psReadable..psWritable::pvPublic::0::Define::Parent::psReadable..psWritable::"
+          "pvPublic::0::Define::Position::psReadable..psWritable::pvPublic::0",
+      .Methods =
+          "BeginReferences::msProcedure::0::EndOfList::msFunction::0::EndReferences::msProcedure::0::"
+          "FixupReferences::msProcedure::0::NextValue::msFunction::0::Read::msProcedure::2::Buf::Count::"
+          "ReadBoolean::msFunction::0::ReadChar::msFunction::0::ReadCollection::msProcedure::1::Collection::"
+          "ReadComponent::msFunction::1::Component::ReadFloat::msFunction::0::ReadSingle::msFunction::0::"
+          "ReadCurrency::msFunction::0::ReadDate::msFunction::0::ReadIdent::msFunction::0::ReadInteger::"
+          "msFunction::0::ReadListBegin::msProcedure::0::ReadListEnd::msProcedure::0::ReadPrefix::msProcedure::"
+          "2::Flags::AChildPos::ReadRootComponent::msFunction::1::Root::ReadSignature::msProcedure::0::ReadStr::"
+          "msFunction::0::ReadString::msFunction::0::ReadWideString::msFunction::0::ReadValue::msFunction::0::"
+          "CopyValue::msProcedure::1::Writer",
+      .Events =
+          "Define::OnError::pvPublic::3::Reader::Message::Handled::Define::OnFindMethod::pvPublic::4::Reader::"
+          "MethodName::Address::Error::Define::OnSetName::pvPublic::3::Reader::Component::Name::Define::"
+          "OnReferenceName::pvPublic::2::Reader::Name::Define::OnAncestorNotFound::pvPublic::4::Reader::"
+          "ComponentName::ComponentClass::Component",
   };
   static void MapFeatures(Map& m);
 
@@ -168,16 +175,18 @@ class TReaderClassInfo : public TkelDescriptor<TReaderClassInfo, TFilerClassInfo
 class TWriterClassInfo : public TkelDescriptor<TWriterClassInfo, TFilerClassInfo, host::TWriter> {
   KEL_DESCRIPTOR(TWriterClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Position::psReadable..psWritable::pvPublic::0::Define::RootAncestor::psReadable.."
-                    "psWritable::pvPublic::0",
-      .Methods = "Write::msProcedure::2::Buf::Count::WriteBoolean::msProcedure::1::Value::WriteCollection::"
-                 "msProcedure::1::Value::WriteComponent::msProcedure::1::Component::WriteChar::msProcedure::1::Value::"
-                 "WriteDescendent::msProcedure::2::Root::AAncestor::WriteFloat::msProcedure::1::Value::WriteSingle::"
-                 "msProcedure::1::Value::WriteCurrency::msProcedure::1::Value::WriteDate::msProcedure::1::Value::"
-                 "WriteIdent::msProcedure::1::Ident::WriteInteger::msProcedure::1::Value::WriteListBegin::"
-                 "msProcedure::0::WriteListEnd::msProcedure::0::WriteRootComponent::msProcedure::1::Root::"
-                 "WriteSignature::msProcedure::0::WriteStr::msProcedure::1::Value::WriteString::msProcedure::1::"
-                 "Value::WriteWideString::msProcedure::1::Value",
+      .Properties =
+          "Define::Position::psReadable..psWritable::pvPublic::0::Define::RootAncestor::psReadable.."
+          "psWritable::pvPublic::0",
+      .Methods =
+          "Write::msProcedure::2::Buf::Count::WriteBoolean::msProcedure::1::Value::WriteCollection::"
+          "msProcedure::1::Value::WriteComponent::msProcedure::1::Component::WriteChar::msProcedure::1::Value::"
+          "WriteDescendent::msProcedure::2::Root::AAncestor::WriteFloat::msProcedure::1::Value::WriteSingle::"
+          "msProcedure::1::Value::WriteCurrency::msProcedure::1::Value::WriteDate::msProcedure::1::Value::"
+          "WriteIdent::msProcedure::1::Ident::WriteInteger::msProcedure::1::Value::WriteListBegin::"
+          "msProcedure::0::WriteListEnd::msProcedure::0::WriteRootComponent::msProcedure::1::Root::"
+          "WriteSignature::msProcedure::0::WriteStr::msProcedure::1::Value::WriteString::msProcedure::1::"
+          "Value::WriteWideString::msProcedure::1::Value",
   };
   static void MapFeatures(Map& m);
 
@@ -193,6 +202,8 @@ void CheckBufferCount(const char* method, int64_t held, int32_t count);
 // The descriptors above, in the order of the class library's descriptor
 // table.
 using TkelStreamDescriptors =
-    TkelDescriptorList<TStreamClassInfo, THandleStreamClassInfo, TFileStreamClassInfo, TCustomMemoryStreamClassInfo, TMemoryStreamClassInfo, TStringStreamClassInfo, TResourceStreamClassInfo, TFilerClassInfo, TReaderClassInfo, TWriterClassInfo>;
+    TkelDescriptorList<TStreamClassInfo, THandleStreamClassInfo, TFileStreamClassInfo, TCustomMemoryStreamClassInfo,
+                       TMemoryStreamClassInfo, TStringStreamClassInfo, TResourceStreamClassInfo, TFilerClassInfo,
+                       TReaderClassInfo, TWriterClassInfo>;
 
 }  // namespace kel

@@ -52,16 +52,18 @@ template <class T>
 inline constexpr bool kelAlwaysFalse = false;
 
 template <class T>
-concept TkelFixedEnum = std::is_enum_v<T> && requires { T{std::underlying_type_t<T>{}}; };
+concept TkelFixedEnum = std::is_enum_v<T> && requires {
+  T{std::underlying_type_t<T>{}};
+};
 }  // namespace detail
 
 // Types that travel as the address of a copy: unsigned 32-bit system values,
 // and plain value types (sets, records) other than the ones converted directly.
 template <class T>
-inline constexpr bool kelByAddress =
-    std::is_same_v<T, uint32_t> ||
-    (std::is_class_v<T> && std::is_trivially_copyable_v<T> && !std::is_same_v<T, host::Currency> &&
-     !std::is_same_v<T, std::string_view> && !std::is_same_v<T, std::u16string_view>);
+inline constexpr bool kelByAddress = std::is_same_v<T, uint32_t> ||
+                                     (std::is_class_v<T> && std::is_trivially_copyable_v<T> &&
+                                      !std::is_same_v<T, host::Currency> && !std::is_same_v<T, std::string_view> &&
+                                      !std::is_same_v<T, std::u16string_view>);
 
 // Integer types carried as a 32-bit Integer.
 template <class T>
@@ -125,7 +127,8 @@ TkelHolder<T> FromVariant(const host::Variant& v) {
     return v.AsString();
   } else if constexpr (std::is_same_v<D, std::u16string> || std::is_same_v<D, std::u16string_view>) {
     return v.AsWideString();
-  } else if constexpr (std::is_pointer_v<D> && std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
+  } else if constexpr (std::is_pointer_v<D> &&
+                       std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
     return ObjectAt<std::remove_cv_t<std::remove_pointer_t<D>>>(v.AsPointer());
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return static_cast<D>(v.AsPointer());
@@ -152,7 +155,8 @@ host::Variant ToVariant(const T& value) {
     return host::Variant(static_cast<int32_t>(value));
   } else if constexpr (std::is_same_v<D, long long>) {
     return host::Variant(static_cast<int64_t>(value));
-  } else if constexpr (std::is_pointer_v<D> && std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
+  } else if constexpr (std::is_pointer_v<D> &&
+                       std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
     return host::Variant::FromPointer(static_cast<const host::TObject*>(value));
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return host::Variant::FromPointer(value);
@@ -186,13 +190,13 @@ class TkelScratchLayout {
   template <class T>
   std::size_t Add() {
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a scratch value needs no extended alignment");
-    const std::size_t offset = (size_ + alignof(T) - 1) / alignof(T) * alignof(T);
-    slots_.push_back({offset, [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
-    size_ = offset + sizeof(T);
-    return slots_.size() - 1;
+    const std::size_t offset = (FSize + alignof(T) - 1) / alignof(T) * alignof(T);
+    FSlots.push_back({offset, [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
+    FSize = offset + sizeof(T);
+    return FSlots.size() - 1;
   }
-  std::size_t Offset(std::size_t slot) const { return slots_[slot].Offset; }
-  bool Empty() const { return slots_.empty(); }
+  std::size_t Offset(std::size_t slot) const { return FSlots[slot].Offset; }
+  bool Empty() const { return FSlots.empty(); }
 
   // One block holding every slot, each value-initialised; and its release.
   std::byte* Make() const;
@@ -204,8 +208,8 @@ class TkelScratchLayout {
     void (*Construct)(void*);
     void (*Destruct)(void*);
   };
-  std::vector<TSlot> slots_;
-  std::size_t size_ = 0;
+  std::vector<TSlot> FSlots;
+  std::size_t FSize = 0;
 };
 
 // One descriptor's scratch slots: made together on first use, they keep
@@ -215,27 +219,27 @@ class TkelScratchLayout {
 // with.
 class TkelScratch {
  public:
-  explicit TkelScratch(const TkelScratchLayout& layout) : layout_(layout) {}
+  explicit TkelScratch(const TkelScratchLayout& layout) : FLayout(layout) {}
   TkelScratch(const TkelScratch&) = delete;
   TkelScratch& operator=(const TkelScratch&) = delete;
   ~TkelScratch() {
-    if (block_) layout_.Free(block_);
+    if (FBlock) FLayout.Free(FBlock);
   }
 
   template <class T>
   T& Slot(std::size_t index) {
-    if (!block_) block_ = layout_.Make();
-    return *std::launder(reinterpret_cast<T*>(block_ + layout_.Offset(index)));
+    if (!FBlock) FBlock = FLayout.Make();
+    return *std::launder(reinterpret_cast<T*>(FBlock + FLayout.Offset(index)));
   }
   // The slot if the slots were made, else null (does not make them).
   template <class T>
   T* Existing(std::size_t index) {
-    return block_ ? &Slot<T>(index) : nullptr;
+    return FBlock ? &Slot<T>(index) : nullptr;
   }
 
  private:
-  const TkelScratchLayout& layout_;
-  std::byte* block_ = nullptr;
+  const TkelScratchLayout& FLayout;
+  std::byte* FBlock = nullptr;
 };
 
 // A host value as a Variant, using the scratch slot `index` when the type

@@ -30,12 +30,12 @@ void RaiseNilAddress() {
 void RaiseNoCharacter() { throw host::EConvertError("An empty string holds no character to pass!"); }
 
 std::byte* TkelScratchLayout::Make() const {
-  auto* block = static_cast<std::byte*>(::operator new(size_ ? size_ : 1));
+  auto* block = static_cast<std::byte*>(::operator new(FSize ? FSize : 1));
   std::size_t made = 0;
   try {
-    for (; made < slots_.size(); ++made) slots_[made].Construct(block + slots_[made].Offset);
+    for (; made < FSlots.size(); ++made) FSlots[made].Construct(block + FSlots[made].Offset);
   } catch (...) {
-    while (made-- > 0) slots_[made].Destruct(block + slots_[made].Offset);
+    while (made-- > 0) FSlots[made].Destruct(block + FSlots[made].Offset);
     ::operator delete(block);
     throw;
   }
@@ -43,7 +43,7 @@ std::byte* TkelScratchLayout::Make() const {
 }
 
 void TkelScratchLayout::Free(std::byte* block) const {
-  for (const TSlot& slot : slots_) slot.Destruct(block + slot.Offset);
+  for (const TSlot& slot : FSlots) slot.Destruct(block + slot.Offset);
   ::operator delete(block);
 }
 

@@ -47,10 +47,10 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
-#include <memory>
 #include <cstddef>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -118,7 +118,7 @@ struct TkelCallSig<R (L::*)(H&, A...) const> : TkelSig<R, H, A...> {};
 template <class R, class L, class H, class... A>
 struct TkelCallSig<R (L::*)(H&, A...)> : TkelSig<R, H, A...> {};
 template <class F>
-  requires requires { &F::operator(); }
+requires requires { &F::operator(); }
 struct TkelSignature<F> : TkelCallSig<decltype(&F::operator())> {};
 
 // A parameter passed by (non-const) reference: goes through scratch and is
@@ -174,8 +174,9 @@ struct TkelDispatchTable {
     std::merge(entries.begin(), entries.end(), more.begin(), more.end(), std::back_inserter(merged),
                [](const auto& a, const auto& b) { return a.first < b.first; });
     // Stable: of two equal names the one from `entries` (this class) comes first.
-    merged.erase(std::unique(merged.begin(), merged.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
-                 merged.end());
+    merged.erase(
+        std::unique(merged.begin(), merged.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+        merged.end());
     entries = std::move(merged);
   }
 };
@@ -301,8 +302,7 @@ class TkelFeatureMap {
   // restored directly in the field.
   template <class C, class... A>
   TkelFeatureMap& Event(std::string name, host::TEvent<A...> C::*field) {
-    return AddHook<A...>(std::move(name), field,
-                         [field](Host& h, host::TEvent<A...> e) { h.*field = std::move(e); });
+    return AddHook<A...>(std::move(name), field, [field](Host& h, host::TEvent<A...> e) { h.*field = std::move(e); });
   }
   // An event whose handler is installed and restored through the host's
   // (virtual) setter; the previous handler is still saved from the field.
@@ -318,35 +318,35 @@ class TkelFeatureMap {
   // to call).
   template <class G>
   TkelFeatureMap& PropRaw(std::string name, G get) {
-    table_.Getters.push_back(Table::Getter(std::move(name), std::move(get)));
+    FTable.Getters.push_back(Table::Getter(std::move(name), std::move(get)));
     return *this;
   }
   template <class G, class S>
   TkelFeatureMap& PropRaw(std::string name, G get, S set) {
-    table_.Setters.push_back(Table::Setter(name, std::move(set)));
+    FTable.Setters.push_back(Table::Setter(name, std::move(set)));
     return PropRaw(std::move(name), std::move(get));
   }
   template <class F>
   TkelFeatureMap& MethodRaw(std::string name, F invoke) {
-    table_.Invokers.push_back(Table::Invoker(std::move(name), std::move(invoke)));
+    FTable.Invokers.push_back(Table::Invoker(std::move(name), std::move(invoke)));
     return *this;
   }
   // A fresh scratch slot holding a T, for a raw entry (see TkelScratch).
   template <class T>
   std::size_t NewSlot() {
-    return table_.Scratch.template Add<T>();
+    return FTable.Scratch.template Add<T>();
   }
 
   // Sorts the tables; a name mapped twice in one table raises.
   Table Finish() && {
-    SortUnique(table_.Getters, "property");
-    SortUnique(table_.Setters, "property");
-    SortUnique(table_.Invokers, "method");
-    for (std::size_t i = 0; i < table_.Hooks.size(); ++i)
+    SortUnique(FTable.Getters, "property");
+    SortUnique(FTable.Setters, "property");
+    SortUnique(FTable.Invokers, "method");
+    for (std::size_t i = 0; i < FTable.Hooks.size(); ++i)
       for (std::size_t j = 0; j < i; ++j)
-        if (table_.Hooks[i].Name == table_.Hooks[j].Name)
-          RaiseDuplicateMapping(Self::StaticMetaClass.Name, "event", table_.Hooks[i].Name);
-    return std::move(table_);
+        if (FTable.Hooks[i].Name == FTable.Hooks[j].Name)
+          RaiseDuplicateMapping(Self::StaticMetaClass.Name, "event", FTable.Hooks[i].Name);
+    return std::move(FTable);
   }
 
  private:
@@ -363,7 +363,8 @@ class TkelFeatureMap {
   static void SortUnique(Entries& entries, const char* kind) {
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
     for (std::size_t i = 1; i < entries.size(); ++i)
-      if (entries[i].Name == entries[i - 1].Name) RaiseDuplicateMapping(Self::StaticMetaClass.Name, kind, entries[i].Name);
+      if (entries[i].Name == entries[i - 1].Name)
+        RaiseDuplicateMapping(Self::StaticMetaClass.Name, kind, entries[i].Name);
   }
 
   // ---- properties
@@ -416,11 +417,9 @@ class TkelFeatureMap {
   // Every value is converted before the host setter runs, so a conversion
   // error leaves the property unchanged.
   template <class... A, class S, std::size_t... K>
-  static void WriteWith(const S& set, Host& h, TkelPropertyInfo& p, const host::Variant& v,
-                        std::index_sequence<K...>) {
+  static void WriteWith(const S& set, Host& h, TkelPropertyInfo& p, const host::Variant& v, std::index_sequence<K...>) {
     constexpr std::size_t last = sizeof...(A) - 1;
-    std::tuple<TkelHolder<A>...> values{
-        FromVariant<A>(K == last ? v : p.GetIndexes(static_cast<int>(K))->Value)...};
+    std::tuple<TkelHolder<A>...> values{FromVariant<A>(K == last ? v : p.GetIndexes(static_cast<int>(K))->Value)...};
     std::invoke(set, h, std::get<K>(values)...);
   }
 
@@ -513,7 +512,7 @@ class TkelFeatureMap {
       slot->Saved.reset();
       install(d.HostOwner(), std::move(previous));
     };
-    table_.Hooks.push_back({std::move(name), NewSlot<Slot>(), std::move(connect), std::move(restore)});
+    FTable.Hooks.push_back({std::move(name), NewSlot<Slot>(), std::move(connect), std::move(restore)});
     return *this;
   }
 
@@ -561,7 +560,7 @@ class TkelFeatureMap {
     }
   }
 
-  Table table_;
+  Table FTable;
 };
 
 // --------------------------------------------------------- the descriptor
@@ -663,8 +662,8 @@ class TkelDescriptor : public Parent {
     }
   }
   // This class's scratch slots (numbered by its feature map).
-  TkelScratch& Scratch() { return scratch_; }
-  TkelLiveFrame*& LiveFrames() { return liveFrames_; }
+  TkelScratch& Scratch() { return FScratch; }
+  TkelLiveFrame*& LiveFrames() { return FLiveFrames; }
 
   // The tables of this class, built from Self::MapFeatures on first use.
   static const Table& GetTable() {
@@ -713,15 +712,15 @@ class TkelDescriptor : public Parent {
   }
 
  protected:
-  TkelDescriptor() : scratch_(GetTable().Scratch) {
-    if (!dispatch_) dispatch_ = &GetDispatch();
+  TkelDescriptor() : FScratch(GetTable().Scratch) {
+    if (!FDispatch) FDispatch = &GetDispatch();
   }
   ~TkelDescriptor() override = default;
   // The texts are constants of the class: read once, shared by every instance.
   bool SharesDefinitions() const override { return true; }
   void Destroy() override {
-    for (TkelLiveFrame* f = liveFrames_; f; f = f->Outer) f->Destroyed = true;
-    liveFrames_ = nullptr;
+    for (TkelLiveFrame* f = FLiveFrames; f; f = f->Outer) f->Destroyed = true;
+    FLiveFrames = nullptr;
     Parent::Destroy();
   }
 
@@ -748,7 +747,7 @@ class TkelDescriptor : public Parent {
   // miss too), so that only the first call through a class looks it up.
   template <class E, int Slot, class R>
   static const E* Resolve(R& record, TkelDispatchTable::Entries<E> TkelDispatchTable::*entries) {
-    const TkelDispatchTable& dispatch = *dispatch_;
+    const TkelDispatchTable& dispatch = *FDispatch;
     TkelDispatchCache& cache = record.Dispatch;
     if (cache.Key != &dispatch) cache = {&dispatch, {nullptr, nullptr}};
     const void*& entry = cache.Entries[Slot];
@@ -763,10 +762,10 @@ class TkelDescriptor : public Parent {
 
   // GetDispatch(), remembered by the first instance (so that a call does not
   // pass the guard of a function-local static).
-  static inline const TkelDispatchTable* dispatch_ = nullptr;
+  static inline const TkelDispatchTable* FDispatch = nullptr;
 
-  TkelScratch scratch_;
-  TkelLiveFrame* liveFrames_ = nullptr;
+  TkelScratch FScratch;
+  TkelLiveFrame* FLiveFrames = nullptr;
 };
 
 // ------------------------------------------------------------ registration
@@ -800,4 +799,3 @@ void kelRegisterDescriptors() {
 #define KEL_DESCRIPTOR(Self) HOST_CLASS(Self, Self::PatternParent)
 // In the source file: the class record's definition.
 #define KEL_DESCRIPTOR_IMPL(Self) HOST_IMPL(Self, Self::inherited)
-

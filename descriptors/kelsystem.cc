@@ -67,7 +67,8 @@ void TObjectClassInfo::MapFeatures(Map& m) {
                 obj = o.FindInterfaceRaw(iid);
                 return obj != nullptr;
               })
-      .Method("GetInterfaceEntry", [](TObject& o, const host::TGUID& iid) { return o.ClassType()->GetInterfaceEntry(iid); })
+      .Method("GetInterfaceEntry",
+              [](TObject& o, const host::TGUID& iid) { return o.ClassType()->GetInterfaceEntry(iid); })
       .Method("GetInterfaceTable",
               [](TObject& o) -> const host::TInterfaceEntry* {
                 const auto table = o.ClassType()->Interfaces;

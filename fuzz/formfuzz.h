@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "host/classes/hostclasses.h"
 #include "host/classes/component.h"
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
+#include "host/classes/hostclasses.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
 

@@ -62,13 +62,25 @@ auto Setter(void (TActionLink::*Set)(S)) {
 }  // namespace
 
 void TCustomAction::SetAutoCheck(bool Value) { ChangeProperty(FAutoCheck, Value, Setter(&TActionLink::SetAutoCheck)); }
-void TCustomAction::SetCaption(const std::string& Value) { ChangeProperty(FCaption, Value, Setter(&TActionLink::SetCaption)); }
-void TCustomAction::SetHelpContext(THelpContext Value) { ChangeProperty(FHelpContext, Value, Setter(&TActionLink::SetHelpContext)); }
-void TCustomAction::SetHelpKeyword(const std::string& Value) { ChangeProperty(FHelpKeyword, Value, Setter(&TActionLink::SetHelpKeyword)); }
-void TCustomAction::SetHelpType(THelpType Value) { ChangeProperty(FHelpType, Value, Setter(&TActionLink::SetHelpType)); }
+void TCustomAction::SetCaption(const std::string& Value) {
+  ChangeProperty(FCaption, Value, Setter(&TActionLink::SetCaption));
+}
+void TCustomAction::SetHelpContext(THelpContext Value) {
+  ChangeProperty(FHelpContext, Value, Setter(&TActionLink::SetHelpContext));
+}
+void TCustomAction::SetHelpKeyword(const std::string& Value) {
+  ChangeProperty(FHelpKeyword, Value, Setter(&TActionLink::SetHelpKeyword));
+}
+void TCustomAction::SetHelpType(THelpType Value) {
+  ChangeProperty(FHelpType, Value, Setter(&TActionLink::SetHelpType));
+}
 void TCustomAction::SetHint(const std::string& Value) { ChangeProperty(FHint, Value, Setter(&TActionLink::SetHint)); }
-void TCustomAction::SetImageIndex(TImageIndex Value) { ChangeProperty(FImageIndex, Value, Setter(&TActionLink::SetImageIndex)); }
-void TCustomAction::SetShortCut(TShortCut Value) { ChangeProperty(FShortCut, Value, Setter(&TActionLink::SetShortCut)); }
+void TCustomAction::SetImageIndex(TImageIndex Value) {
+  ChangeProperty(FImageIndex, Value, Setter(&TActionLink::SetImageIndex));
+}
+void TCustomAction::SetShortCut(TShortCut Value) {
+  ChangeProperty(FShortCut, Value, Setter(&TActionLink::SetShortCut));
+}
 void TCustomAction::SetVisible(bool Value) { ChangeProperty(FVisible, Value, Setter(&TActionLink::SetVisible)); }
 
 // While the list shows every action enabled, the value is kept for later.

@@ -70,8 +70,7 @@ void TContainedAction::ReadState(TReader* Reader) {
 
 // ----------------------------------------------------------- TCustomActionList
 
-TCustomActionList::TCustomActionList(TComponent* AOwner)
-    : TComponent(AOwner), FImageChangeLink(New<TChangeLink>()) {
+TCustomActionList::TCustomActionList(TComponent* AOwner) : TComponent(AOwner), FImageChangeLink(New<TChangeLink>()) {
   FImageChangeLink->OnChange = TNotifyEvent(this, &TCustomActionList::ImageListChange);
 }
 

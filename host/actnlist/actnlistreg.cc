@@ -18,22 +18,23 @@ void RegisterActionProperties() {
   using A = TCustomAction;
   RegisterProperties(&TContainedAction::StaticMetaClass,
                      {Prop<&TContainedAction::GetCategory, &TContainedAction::SetCategory>("Category")});
-  RegisterProperties(&TAction::StaticMetaClass,
-                     {
-                         Prop<&A::GetAutoCheck, &A::SetAutoCheck>("AutoCheck").Default(false),
-                         Prop<&A::GetCaption, &A::SetCaption>("Caption"),
-                         Prop<&A::GetChecked, &A::SetChecked>("Checked").Default(false),
-                         Prop<&A::GetEnabled, &A::SetEnabled>("Enabled").Default(true),
-                         Prop<&A::GetGroupIndex, &A::SetGroupIndex>("GroupIndex").Default(0),
-                         Prop<&A::GetHelpContext, &A::SetHelpContext>("HelpContext").Default(0),
-                         Prop<&A::GetHelpKeyword, &A::SetHelpKeyword>("HelpKeyword"),
-                         Prop<&A::GetHelpType, &A::SetHelpType>("HelpType").Default(htKeyword),
-                         Prop<&A::GetHint, &A::SetHint>("Hint"),
-                         Prop<&A::GetImageIndex, &A::SetImageIndex>("ImageIndex").Default(-1),
-                         Prop<&A::GetShortCut, &A::SetShortCut>("ShortCut").Default(scNone),
-                         Prop<&A::GetSecondaryShortCuts>("SecondaryShortCuts").StoredBy<&A::IsSecondaryShortCutsStored>(),
-                         Prop<&A::GetVisible, &A::SetVisible>("Visible").Default(true),
-                     });
+  RegisterProperties(
+      &TAction::StaticMetaClass,
+      {
+          Prop<&A::GetAutoCheck, &A::SetAutoCheck>("AutoCheck").Default(false),
+          Prop<&A::GetCaption, &A::SetCaption>("Caption"),
+          Prop<&A::GetChecked, &A::SetChecked>("Checked").Default(false),
+          Prop<&A::GetEnabled, &A::SetEnabled>("Enabled").Default(true),
+          Prop<&A::GetGroupIndex, &A::SetGroupIndex>("GroupIndex").Default(0),
+          Prop<&A::GetHelpContext, &A::SetHelpContext>("HelpContext").Default(0),
+          Prop<&A::GetHelpKeyword, &A::SetHelpKeyword>("HelpKeyword"),
+          Prop<&A::GetHelpType, &A::SetHelpType>("HelpType").Default(htKeyword),
+          Prop<&A::GetHint, &A::SetHint>("Hint"),
+          Prop<&A::GetImageIndex, &A::SetImageIndex>("ImageIndex").Default(-1),
+          Prop<&A::GetShortCut, &A::SetShortCut>("ShortCut").Default(scNone),
+          Prop<&A::GetSecondaryShortCuts>("SecondaryShortCuts").StoredBy<&A::IsSecondaryShortCutsStored>(),
+          Prop<&A::GetVisible, &A::SetVisible>("Visible").Default(true),
+      });
   RegisterProperties(&TActionList::StaticMetaClass,
                      {
                          Prop<&TCustomActionList::GetImages, &TCustomActionList::SetImages>("Images"),

@@ -1,7 +1,7 @@
 #include "host/classes/actions.h"
 
-#include "host/classes/typinfo.h"
 #include <algorithm>
+#include "host/classes/typinfo.h"
 
 #include "host/rtl/sysutils.h"
 

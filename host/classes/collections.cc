@@ -52,7 +52,7 @@ TCollectionItem::TCollectionItem(TCollection* Collection) {
 TCollectionItem::~TCollectionItem() {
   // Still in a collection only when a derived constructor raised after this
   // base had joined it: the object never came to life, so leave quietly.
-  if (collection_) collection_->ForgetItem(this);
+  if (FCollection) FCollection->ForgetItem(this);
 }
 
 void TCollectionItem::Destroy() {
@@ -61,15 +61,15 @@ void TCollectionItem::Destroy() {
 }
 
 void TCollectionItem::SetCollection(TCollection* Value) {
-  if (Value == collection_) return;
+  if (Value == FCollection) return;
   if (Value) Value->CheckItemClass(this);
-  if (collection_) collection_->RemoveItem(this);
+  if (FCollection) FCollection->RemoveItem(this);
   if (Value) Value->InsertItem(this);
 }
 
 int32_t TCollectionItem::GetIndex() const {
-  if (!collection_) return -1;
-  const auto& items = collection_->items_;
+  if (!FCollection) return -1;
+  const auto& items = FCollection->FItems;
   auto it = std::find(items.begin(), items.end(), this);
   return it == items.end() ? -1 : static_cast<int32_t>(it - items.begin());
 }
@@ -77,9 +77,9 @@ int32_t TCollectionItem::GetIndex() const {
 void TCollectionItem::SetIndex(int32_t Value) {
   int32_t current = GetIndex();
   if (current < 0) return;
-  int32_t target = std::clamp(Value, 0, collection_->GetCount() - 1);
+  int32_t target = std::clamp(Value, 0, FCollection->GetCount() - 1);
   if (target == current) return;
-  collection_->MoveItem(current, target);
+  FCollection->MoveItem(current, target);
   Changed(true);
 }
 
@@ -88,29 +88,29 @@ std::string TCollectionItem::GetDisplayName() { return ClassName(); }
 void TCollectionItem::SetDisplayName(const std::string&) { Changed(false); }
 
 void TCollectionItem::Changed(bool AllItems) {
-  if (collection_ && collection_->updateCount_ == 0) collection_->Update(AllItems ? nullptr : this);
+  if (FCollection && FCollection->FUpdateCount == 0) FCollection->Update(AllItems ? nullptr : this);
 }
 
 std::string TCollectionItem::GetNamePath() {
-  if (!collection_) return ClassName();
-  return Format("%s[%d]", {collection_->GetNamePath(), GetIndex()});
+  if (!FCollection) return ClassName();
+  return Format("%s[%d]", {FCollection->GetNamePath(), GetIndex()});
 }
 
-TPersistent* TCollectionItem::GetOwner() { return collection_; }
+TPersistent* TCollectionItem::GetOwner() { return FCollection; }
 
 // ---------------------------------------------------------------- TCollection
 
-TCollection::TCollection(TClass ItemClass) : itemClass_(CheckedItemClass(ItemClass)) {}
+TCollection::TCollection(TClass ItemClass) : FItemClass(CheckedItemClass(ItemClass)) {}
 
 void TCollection::Destroy() {
   // No change reports while the collection goes away.
-  updateCount_ = 1;
+  FUpdateCount = 1;
   Clear();
   inherited::Destroy();
 }
 
 TCollectionItem* TCollection::NewItem(TCollection* Collection) {
-  return As<TCollectionItem>(itemClass_->Create(Collection));
+  return As<TCollectionItem>(FItemClass->Create(Collection));
 }
 
 TCollectionItem* TCollection::Add() { return NewItem(this); }
@@ -124,28 +124,28 @@ TCollectionItem* TCollection::Insert(int32_t Index) {
 
 void TCollection::Delete(int32_t Index) {
   CheckIndex(Index, GetCount());
-  TCollectionItem* item = items_[Index];
+  TCollectionItem* item = FItems[Index];
   Notify(item, TCollectionNotification::cnDeleting);
   item->Free();
 }
 
 void TCollection::Clear() {
-  if (items_.empty()) return;
+  if (FItems.empty()) return;
   WithUpdate(*this, [this] {
-    while (!items_.empty()) Delete(GetCount() - 1);
+    while (!FItems.empty()) Delete(GetCount() - 1);
   });
 }
 
-void TCollection::BeginUpdate() { ++updateCount_; }
+void TCollection::BeginUpdate() { ++FUpdateCount; }
 
 void TCollection::EndUpdate() {
-  if (updateCount_ == 0) throw EInvalidOperation("EndUpdate called without a matching BeginUpdate");
-  --updateCount_;
+  if (FUpdateCount == 0) throw EInvalidOperation("EndUpdate called without a matching BeginUpdate");
+  --FUpdateCount;
   Changed();
 }
 
 void TCollection::Changed() {
-  if (updateCount_ == 0) Update(nullptr);
+  if (FUpdateCount == 0) Update(nullptr);
 }
 
 void TCollection::Update(TCollectionItem*) {}
@@ -153,8 +153,8 @@ void TCollection::Update(TCollectionItem*) {}
 void TCollection::Notify(TCollectionItem*, TCollectionNotification) {}
 
 TCollectionItem* TCollection::FindItemID(int32_t ID) const {
-  auto it = std::find_if(items_.begin(), items_.end(), [ID](const TCollectionItem* item) { return item->id_ == ID; });
-  return it == items_.end() ? nullptr : *it;
+  auto it = std::find_if(FItems.begin(), FItems.end(), [ID](const TCollectionItem* item) { return item->FId == ID; });
+  return it == FItems.end() ? nullptr : *it;
 }
 
 void TCollection::RaiseIndexError(int32_t Index) { throw EListError("List index out of bounds (%d)", {Index}); }
@@ -166,7 +166,7 @@ std::string TCollection::GetPropName() const {
   // published properties for the one that holds this collection. That needs
   // the published-property tables of the streaming layer; until they are
   // wired in, an unset name stays empty.
-  return propName_;
+  return FPropName;
 }
 
 std::string TCollection::GetNamePath() {
@@ -185,9 +185,9 @@ void TCollection::Assign(TPersistent* Source) {
   // Copies are made outside any collection first, so a failing Assign of an
   // item leaves this collection untouched.
   std::vector<TCollectionItem*> copies;
-  copies.reserve(source->items_.size());
+  copies.reserve(source->FItems.size());
   try {
-    for (TCollectionItem* item : source->items_) {
+    for (TCollectionItem* item : source->FItems) {
       copies.push_back(NewItem(nullptr));
       copies.back()->Assign(item);
     }
@@ -197,7 +197,7 @@ void TCollection::Assign(TPersistent* Source) {
   }
   WithUpdate(*this, [&] {
     Clear();
-    items_.reserve(copies.size());
+    FItems.reserve(copies.size());
     std::size_t next = 0;
     try {
       for (; next < copies.size(); ++next) InsertItem(copies[next]);
@@ -214,14 +214,14 @@ void TCollection::CheckIndex(int32_t Index, int32_t Count) const {
 }
 
 void TCollection::CheckItemClass(const TCollectionItem* Item) const {
-  if (!Item->InheritsFrom(itemClass_))
-    throw EListError("Cannot add a %s to a collection of %s", {Item->ClassName(), itemClass_->Name});
+  if (!Item->InheritsFrom(FItemClass))
+    throw EListError("Cannot add a %s to a collection of %s", {Item->ClassName(), FItemClass->Name});
 }
 
 void TCollection::InsertItem(TCollectionItem* Item) {
-  items_.push_back(Item);
-  Item->collection_ = this;
-  Item->id_ = nextID_++;
+  FItems.push_back(Item);
+  Item->FCollection = this;
+  Item->FId = FNextID++;
   Notify(Item, TCollectionNotification::cnAdded);
   Changed();
 }
@@ -233,13 +233,13 @@ void TCollection::RemoveItem(TCollectionItem* Item) {
 }
 
 void TCollection::ForgetItem(TCollectionItem* Item) {
-  auto it = std::find(items_.begin(), items_.end(), Item);
-  if (it != items_.end()) items_.erase(it);
-  Item->collection_ = nullptr;
+  auto it = std::find(FItems.begin(), FItems.end(), Item);
+  if (it != FItems.end()) FItems.erase(it);
+  Item->FCollection = nullptr;
 }
 
 void TCollection::MoveItem(int32_t CurIndex, int32_t NewIndex) {
-  auto at = [this](int32_t i) { return items_.begin() + i; };
+  auto at = [this](int32_t i) { return FItems.begin() + i; };
   if (CurIndex < NewIndex)
     std::rotate(at(CurIndex), at(CurIndex + 1), at(NewIndex + 1));
   else
@@ -248,7 +248,6 @@ void TCollection::MoveItem(int32_t CurIndex, int32_t NewIndex) {
 
 // ----------------------------------------------------------- TOwnedCollection
 
-TOwnedCollection::TOwnedCollection(TPersistent* AOwner, TClass ItemClass)
-    : TCollection(ItemClass), owner_(AOwner) {}
+TOwnedCollection::TOwnedCollection(TPersistent* AOwner, TClass ItemClass) : TCollection(ItemClass), FOwner(AOwner) {}
 
 }  // namespace host

@@ -26,12 +26,12 @@ class TCollectionItem : public TPersistent {
   // runs, the object does not yet know its most derived class.
   explicit TCollectionItem(TCollection* Collection);
 
-  TCollection* GetCollection() const { return collection_; }
+  TCollection* GetCollection() const { return FCollection; }
   // Moves the item to another collection (null: takes it out of its own). It
   // gets a new ID there. Raises EListError when the item's class does not
   // descend from the target collection's item class; nothing changes then.
   virtual void SetCollection(TCollection* Value);
-  int32_t GetID() const { return id_; }
+  int32_t GetID() const { return FId; }
   // Position in the collection, -1 without one.
   int32_t GetIndex() const;
   // Moves the item within its collection; a position beyond either end is
@@ -56,8 +56,8 @@ class TCollectionItem : public TPersistent {
 
  private:
   friend class TCollection;
-  TCollection* collection_ = nullptr;
-  int32_t id_ = 0;
+  TCollection* FCollection = nullptr;
+  int32_t FId = 0;
 };
 
 class TCollection : public TPersistent {
@@ -84,12 +84,12 @@ class TCollection : public TPersistent {
   // The item with this ID, or null.
   TCollectionItem* FindItemID(int32_t ID) const;
 
-  int32_t GetCount() const { return static_cast<int32_t>(items_.size()); }
-  TClass GetItemClass() const { return itemClass_; }
+  int32_t GetCount() const { return static_cast<int32_t>(FItems.size()); }
+  TClass GetItemClass() const { return FItemClass; }
   // Index errors raise EListError "List index out of bounds (%d)".
   TCollectionItem* GetItem(int32_t Index) const {
     if (Index < 0 || Index >= GetCount()) RaiseIndexError(Index);
-    return items_[static_cast<std::size_t>(Index)];
+    return FItems[static_cast<std::size_t>(Index)];
   }
   // Copies Value into the item at Index with the item's Assign.
   void SetItem(int32_t Index, TCollectionItem* Value);
@@ -99,8 +99,8 @@ class TCollection : public TPersistent {
   // so the class descriptors can reach them.
   std::string GetPropName() const;
   [[noreturn]] static void RaiseIndexError(int32_t Index);
-  void SetPropName(const std::string& Value) { propName_ = Value; }
-  int32_t GetUpdateCount() const { return updateCount_; }
+  void SetPropName(const std::string& Value) { FPropName = Value; }
+  int32_t GetUpdateCount() const { return FUpdateCount; }
 
   // Copies another collection: its items are copied one by one with the item
   // class's Assign. Every copy is made before the old items go, so a copy
@@ -133,11 +133,11 @@ class TCollection : public TPersistent {
   void ForgetItem(TCollectionItem* Item);
   void MoveItem(int32_t CurIndex, int32_t NewIndex);
 
-  TClass itemClass_;
-  std::vector<TCollectionItem*> items_;
-  int32_t nextID_ = 0;
-  int32_t updateCount_ = 0;
-  std::string propName_;
+  TClass FItemClass;
+  std::vector<TCollectionItem*> FItems;
+  int32_t FNextID = 0;
+  int32_t FUpdateCount = 0;
+  std::string FPropName;
 };
 
 // A collection that knows its owner, which gives it a name path in the
@@ -146,13 +146,13 @@ class TOwnedCollection : public TCollection {
   HOST_CLASS(TOwnedCollection, TCollection)
 
   TOwnedCollection(TPersistent* AOwner, TClass ItemClass);
-  TPersistent* GetOwner() override { return owner_; }
+  TPersistent* GetOwner() override { return FOwner; }
 
  protected:
   ~TOwnedCollection() override = default;
 
  private:
-  TPersistent* owner_;
+  TPersistent* FOwner;
 };
 
 }  // namespace host

@@ -1,7 +1,7 @@
 #include "host/classes/component.h"
 
-#include "host/classes/typinfo.h"
 #include <algorithm>
+#include "host/classes/typinfo.h"
 
 #include "host/classes/actions.h"
 #include "host/classes/classes_types.h"
@@ -15,31 +15,31 @@ HOST_IMPL(TComponent, TPersistent)
 namespace detail {
 
 bool TComponentLinks::Contains(const TComponent* c) const {
-  if (!index_.Empty()) return index_.Contains(c);
-  return std::find(items_.begin(), items_.end(), c) != items_.end();
+  if (!FIndex.Empty()) return FIndex.Contains(c);
+  return std::find(FItems.begin(), FItems.end(), c) != FItems.end();
 }
 
 void TComponentLinks::Add(TComponent* c) {
   if (Contains(c)) return;
-  items_.push_back(c);
-  if (!index_.Empty())
-    index_.At(c) = true;
-  else if (items_.size() >= kIndexFrom)
-    for (const TComponent* item : items_) index_.At(item) = true;
+  FItems.push_back(c);
+  if (!FIndex.Empty())
+    FIndex.At(c) = true;
+  else if (FItems.size() >= kIndexFrom)
+    for (const TComponent* item : FItems) FIndex.At(item) = true;
 }
 
 // Searched from the end: links are mostly cut last first.
 void TComponentLinks::Remove(const TComponent* c) {
-  if (!index_.Empty() && !index_.Erase(c)) return;
-  auto it = std::find(items_.rbegin(), items_.rend(), c);
-  if (it == items_.rend()) return;
-  items_.erase(std::next(it).base());
-  if (items_.empty()) index_.Clear();
+  if (!FIndex.Empty() && !FIndex.Erase(c)) return;
+  auto it = std::find(FItems.rbegin(), FItems.rend(), c);
+  if (it == FItems.rend()) return;
+  FItems.erase(std::next(it).base());
+  if (FItems.empty()) FIndex.Clear();
 }
 
 void TComponentLinks::Clear() {
-  items_.clear();
-  index_.Clear();
+  FItems.clear();
+  FIndex.Clear();
 }
 
 }  // namespace detail
@@ -49,7 +49,8 @@ namespace {
 // Whether a class between cls and TComponent (exclusive) declares Notification.
 bool OverridesNotification(TClass cls) {
   for (; cls && cls != &TComponent::StaticMetaClass; cls = cls->Parent)
-    if (const auto* traits = static_cast<const TComponentClassTraits*>(cls->Extra); !traits || traits->DeclaresNotification)
+    if (const auto* traits = static_cast<const TComponentClassTraits*>(cls->Extra);
+        !traits || traits->DeclaresNotification)
       return true;
   return false;
 }
@@ -239,7 +240,8 @@ IUnknown* TComponent::GetComObject() const {
 // --------------------------------------------------------- notifications
 
 void TComponent::FreeNotification(TComponent* AComponent) {
-  if (!AComponent) throw EComponentError("Cannot register a free notification of %s for nil", {ComponentDisplayName(this)});
+  if (!AComponent)
+    throw EComponentError("Cannot register a free notification of %s for nil", {ComponentDisplayName(this)});
   if (AComponent == this) return;
   AddNotification(AComponent);
   AComponent->AddNotification(this);

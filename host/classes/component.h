@@ -58,8 +58,8 @@ namespace detail {
 // every component of a form) stays linear.
 class TComponentLinks {
  public:
-  const std::vector<TComponent*>& Items() const { return items_; }
-  bool Empty() const { return items_.empty(); }
+  const std::vector<TComponent*>& Items() const { return FItems; }
+  bool Empty() const { return FItems.empty(); }
   bool Contains(const TComponent* c) const;
   // Appends c unless it is linked already.
   void Add(TComponent* c);
@@ -68,8 +68,8 @@ class TComponentLinks {
 
  private:
   static constexpr std::size_t kIndexFrom = 16;
-  std::vector<TComponent*> items_;
-  TPointerMap<bool> index_;  // all of items_ once indexed
+  std::vector<TComponent*> FItems;
+  TPointerMap<bool> FIndex;  // all of FItems once indexed
 };
 }  // namespace detail
 

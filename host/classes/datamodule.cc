@@ -38,9 +38,9 @@ void TDataModule::BeforeDestruction() {
 }
 
 void RegisterDataModuleClasses() {
-  RegisterProperties(&TDataModule::StaticMetaClass,
-                     {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder")
-                          .Default(false)});
+  RegisterProperties(
+      &TDataModule::StaticMetaClass,
+      {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder").Default(false)});
   RegisterClass(&TDataModule::StaticMetaClass);
 }
 

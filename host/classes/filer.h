@@ -126,8 +126,7 @@ class TFiler : public TObject {
   // TPersistent::DefineProperties). A reader calls ReadData when the entry
   // it is reading has this name; a writer writes the name and calls
   // WriteData when HasData is true.
-  virtual void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
-                              bool HasData) = 0;
+  virtual void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) = 0;
   // Same for raw bytes: the procedures see a stream holding the data only.
   virtual void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
                                     bool HasData) = 0;
@@ -254,8 +253,7 @@ class TReader : public TFiler {
   void EndReferences();
 
   // Custom properties read through DefineProperty.
-  void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
-                      bool HasData) override;
+  void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
   void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
                             bool HasData) override;
   void FlushBuffer() override;
@@ -346,10 +344,10 @@ class TReader : public TFiler {
   int FReferenceLevel = 0;
   std::string FPropPath;  // "Form1.Button1.Caption" while reading it
   std::vector<TPersistent*> FAnchors;
-  std::deque<TFixup> FFixups;  // consumed from the front
-  std::vector<TComponent*> FLoaded;   // components read, in creation order
+  std::deque<TFixup> FFixups;                  // consumed from the front
+  std::vector<TComponent*> FLoaded;            // components read, in creation order
   std::unordered_set<TComponent*> FLoadedSet;  // the same, for membership
-  std::vector<TComponent*> FCreated;  // components this reader created
+  std::vector<TComponent*> FCreated;           // components this reader created
   TGuard* FGuard = nullptr;
   // Custom-property lookup while a DefineProperties call runs.
   std::string FDefineName;
@@ -425,8 +423,7 @@ class TWriter : public TFiler {
   // TComponent::WriteState calls this.
   void WriteComponentData(TComponent* Component);
 
-  void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
-                      bool HasData) override;
+  void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
   void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
                             bool HasData) override;
   void FlushBuffer() override;

@@ -33,20 +33,20 @@ namespace host {
 class TNestingGuard {
  public:
   template <class Refuse>
-  TNestingGuard(int& depth, Refuse&& refuse) : depth_(depth) {
-    if (depth_ >= TReader::MaxNesting) {
+  TNestingGuard(int& depth, Refuse&& refuse) : FDepth(depth) {
+    if (FDepth >= TReader::MaxNesting) {
       const std::string message = Format(SNestingTooDeep, {TReader::MaxNesting});
       std::forward<Refuse>(refuse)(message);
       throw EFilerError(message);
     }
-    ++depth_;
+    ++FDepth;
   }
-  ~TNestingGuard() { --depth_; }
+  ~TNestingGuard() { --FDepth; }
   TNestingGuard(const TNestingGuard&) = delete;
   TNestingGuard& operator=(const TNestingGuard&) = delete;
 
  private:
-  int& depth_;
+  int& FDepth;
 };
 
 // Raises EReadError "<What> at position <Position>", the form of every error
@@ -58,9 +58,9 @@ namespace filer_detail {
 // ---------------------------------------------------------------- value tags
 
 inline constexpr const char* kValueTypeNames[] = {
-    "vaNull",  "vaList",    "vaInt8",  "vaInt16",  "vaInt32",      "vaExtended", "vaString",
-    "vaIdent", "vaFalse",   "vaTrue",  "vaBinary", "vaSet",        "vaLString",  "vaNil",
-    "vaCollection", "vaSingle", "vaCurrency", "vaDate", "vaWString", "vaInt64", "vaUTF8String"};
+    "vaNull",       "vaList",   "vaInt8",     "vaInt16",  "vaInt32",   "vaExtended", "vaString",
+    "vaIdent",      "vaFalse",  "vaTrue",     "vaBinary", "vaSet",     "vaLString",  "vaNil",
+    "vaCollection", "vaSingle", "vaCurrency", "vaDate",   "vaWString", "vaInt64",    "vaUTF8String"};
 static_assert(std::size(kValueTypeNames) == vaLast + 1);
 
 // Bytes of data after the tag of the values that have a fixed size (-1: the
@@ -118,14 +118,14 @@ double DecodeExtended(const uint8_t in[10]);
 template <class T>
 class TRestore {
  public:
-  TRestore(T& var, T value) : var_(var), saved_(var) { var_ = std::move(value); }
-  ~TRestore() { var_ = std::move(saved_); }
+  TRestore(T& var, T value) : FVar(var), FSaved(var) { FVar = std::move(value); }
+  ~TRestore() { FVar = std::move(FSaved); }
   TRestore(const TRestore&) = delete;
   TRestore& operator=(const TRestore&) = delete;
 
  private:
-  T& var_;
-  T saved_;
+  T& FVar;
+  T FSaved;
 };
 
 }  // namespace filer_detail

@@ -16,7 +16,7 @@ namespace host {
 
 namespace {
 
-constexpr int kIndent = 2;          // spaces per nesting level
+constexpr int kIndent = 2;               // spaces per nesting level
 constexpr std::size_t kLineLength = 64;  // characters of a string per line
 constexpr std::size_t kBinaryLine = 32;  // bytes of binary data per line
 constexpr int32_t kBufSize = 4096;
@@ -28,8 +28,7 @@ std::string Indent(int level) { return std::string(static_cast<std::size_t>(leve
 
 // Writes a whole string to a stream.
 void WriteText(TStream* out, const std::string& text) {
-  if (text.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max()))
-    throw EWriteError(SWriteError);
+  if (text.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) throw EWriteError(SWriteError);
   out->WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
 }
 
@@ -54,51 +53,50 @@ std::string FloatText(F value) {
 // Reads a binary form through a TReader and renders it as text.
 class TBinaryToText {
  public:
-  explicit TBinaryToText(TReader* reader) : reader_(reader) {}
+  explicit TBinaryToText(TReader* reader) : FReader(reader) {}
 
   std::string Convert() {
-    reader_->ReadSignature();
+    FReader->ReadSignature();
     Object(0);
-    return std::move(out_);
+    return std::move(FOut);
   }
 
  private:
   // One level of nested objects and values; refused with the position of
   // the byte being read, as the reader itself reports it.
   TNestingGuard Nest() {
-    return TNestingGuard(depth_, [this](const std::string& message) {
-      RaiseReadErrorAt(message, reader_->GetPosition());
-    });
+    return TNestingGuard(FDepth,
+                         [this](const std::string& message) { RaiseReadErrorAt(message, FReader->GetPosition()); });
   }
 
   void Object(int level) {
     TNestingGuard nest = Nest();
     TFilerFlags flags;
     int32_t position = 0;
-    reader_->ReadPrefix(flags, position);
-    std::string className = Name(reader_->ReadStr(), kSymbol);
-    std::string name = reader_->ReadStr();
+    FReader->ReadPrefix(flags, position);
+    std::string className = Name(FReader->ReadStr(), kSymbol);
+    std::string name = FReader->ReadStr();
     if (!name.empty()) Name(name, kSymbol);
-    out_ += Indent(level);
-    out_ += flags.Contains(ffInherited) ? "inherited " : flags.Contains(ffInline) ? "inline " : "object ";
-    if (!name.empty()) out_ += name + ": ";
-    out_ += className;
-    if (flags.Contains(ffChildPos)) out_ += " [" + IntToStr(position) + "]";
-    out_ += '\n';
+    FOut += Indent(level);
+    FOut += flags.Contains(ffInherited) ? "inherited " : flags.Contains(ffInline) ? "inline " : "object ";
+    if (!name.empty()) FOut += name + ": ";
+    FOut += className;
+    if (flags.Contains(ffChildPos)) FOut += " [" + IntToStr(position) + "]";
+    FOut += '\n';
     Properties(level + 1);
     while (!AtEntriesEnd()) Object(level + 1);
-    reader_->ReadListEnd();
-    out_ += Indent(level) + "end\n";
+    FReader->ReadListEnd();
+    FOut += Indent(level) + "end\n";
   }
 
   // True at the end of a list of properties or children. Their entries
   // start with a name length or a prefix byte, which are no value tags, so
   // the byte is looked at raw.
   bool AtEntriesEnd() {
-    const int64_t at = reader_->GetPosition();
+    const int64_t at = FReader->GetPosition();
     uint8_t next;
-    reader_->Read(&next, 1);
-    reader_->SetPosition(at);
+    FReader->Read(&next, 1);
+    FReader->SetPosition(at);
     return next == vaNull;
   }
 
@@ -116,56 +114,56 @@ class TBinaryToText {
       for (const char* word : {"object", "inherited", "inline", "end"}) fits = fits && !SameText(name, word);
     if (!fits)
       RaiseReadErrorAt(Format("%s: '%s' cannot be written as a name", {SInvalidPropertyValue, name}),
-                       reader_->GetPosition());
+                       FReader->GetPosition());
     return name;
   }
 
   void Properties(int level) {
     while (!AtEntriesEnd()) {
-      out_ += Indent(level) + Name(reader_->ReadStr(), kPropertyName) + " = ";
+      FOut += Indent(level) + Name(FReader->ReadStr(), kPropertyName) + " = ";
       Value(level, true);
-      out_ += '\n';
+      FOut += '\n';
     }
-    reader_->ReadListEnd();
+    FReader->ReadListEnd();
   }
 
   // One value; `level` is the indentation of the line the value starts on.
   // A long string after "Name = " starts on a line of its own.
   void Value(int level, bool afterName) {
     TNestingGuard nest = Nest();
-    switch (reader_->NextValue()) {
+    switch (FReader->NextValue()) {
       case vaList:
         return List(level);
       case vaInt8:
       case vaInt16:
       case vaInt32:
       case vaInt64:
-        out_ += IntToStr(reader_->ReadInt64());
+        FOut += IntToStr(FReader->ReadInt64());
         return;
       case vaExtended:
-        out_ += FloatText(reader_->ReadFloat());
+        FOut += FloatText(FReader->ReadFloat());
         return;
       case vaSingle:
-        out_ += FloatText(reader_->ReadSingle()) + 's';
+        FOut += FloatText(FReader->ReadSingle()) + 's';
         return;
       case vaDate:
-        out_ += FloatText(reader_->ReadDate()) + 'd';
+        FOut += FloatText(FReader->ReadDate()) + 'd';
         return;
       case vaCurrency:
-        out_ += IntToStr(reader_->ReadCurrency().Value) + 'c';
+        FOut += IntToStr(FReader->ReadCurrency().Value) + 'c';
         return;
       case vaString:
       case vaLString:
       case vaUTF8String:
-        return String(Utf8ToUtf16(reader_->ReadString()), level, afterName);
+        return String(Utf8ToUtf16(FReader->ReadString()), level, afterName);
       case vaWString:
-        return String(reader_->ReadWideString(), level, afterName);
+        return String(FReader->ReadWideString(), level, afterName);
       case vaIdent:
       case vaFalse:
       case vaTrue:
       case vaNil:
       case vaNull:
-        out_ += Name(reader_->ReadIdent(), kSymbol);
+        FOut += Name(FReader->ReadIdent(), kSymbol);
         return;
       case vaBinary:
         return Binary(level);
@@ -178,85 +176,86 @@ class TBinaryToText {
   }
 
   void List(int level) {
-    reader_->ReadListBegin();
-    out_ += '(';
-    while (!reader_->EndOfList()) {
-      out_ += '\n' + Indent(level + 1);
+    FReader->ReadListBegin();
+    FOut += '(';
+    while (!FReader->EndOfList()) {
+      FOut += '\n' + Indent(level + 1);
       Value(level + 1, false);
     }
-    reader_->ReadListEnd();
-    out_ += ')';
+    FReader->ReadListEnd();
+    FOut += ')';
   }
 
   void Set() {
-    std::vector<std::string> names = reader_->ReadSet();
-    out_ += '[';
-    for (std::size_t i = 0; i < names.size(); ++i) out_ += (i ? ", " : "") + Name(names[i], kSetMember);
-    out_ += ']';
+    std::vector<std::string> names = FReader->ReadSet();
+    FOut += '[';
+    for (std::size_t i = 0; i < names.size(); ++i) FOut += (i ? ", " : "") + Name(names[i], kSetMember);
+    FOut += ']';
   }
 
   void Binary(int level) {
     static constexpr char hex[] = "0123456789ABCDEF";
-    std::vector<uint8_t> bytes = reader_->ReadBinary();
-    out_ += '{';
+    std::vector<uint8_t> bytes = FReader->ReadBinary();
+    FOut += '{';
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-      if (i % kBinaryLine == 0) out_ += '\n' + Indent(level + 1);
-      out_ += hex[bytes[i] >> 4];
-      out_ += hex[bytes[i] & 15];
+      if (i % kBinaryLine == 0) FOut += '\n' + Indent(level + 1);
+      FOut += hex[bytes[i] >> 4];
+      FOut += hex[bytes[i] & 15];
     }
-    out_ += '}';
+    FOut += '}';
   }
 
   void Collection(int level) {
-    reader_->ReadValue();  // vaCollection
-    out_ += '<';
-    while (!reader_->EndOfList()) {
-      out_ += '\n' + Indent(level + 1) + "item";
-      if (filer_detail::IsInt32Tag(reader_->NextValue())) out_ += " [" + IntToStr(reader_->ReadInteger()) + "]";
-      out_ += '\n';
-      reader_->CheckValue(vaList);
+    FReader->ReadValue();  // vaCollection
+    FOut += '<';
+    while (!FReader->EndOfList()) {
+      FOut += '\n' + Indent(level + 1) + "item";
+      if (filer_detail::IsInt32Tag(FReader->NextValue())) FOut += " [" + IntToStr(FReader->ReadInteger()) + "]";
+      FOut += '\n';
+      FReader->CheckValue(vaList);
       Properties(level + 2);
-      out_ += Indent(level + 1) + "end";
+      FOut += Indent(level + 1) + "end";
     }
-    reader_->ReadListEnd();
-    out_ += '>';
+    FReader->ReadListEnd();
+    FOut += '>';
   }
 
   // Printable ASCII (except the quote) goes between quotes, everything else
   // as #nn; lines break after kLineLength characters.
   void String(const std::u16string& s, int level, bool afterName) {
     if (s.empty()) {
-      out_ += "''";
+      FOut += "''";
       return;
     }
     std::string lineBreak = '\n' + Indent(level + (afterName ? 1 : 0));
     if (afterName && s.size() > kLineLength) {
-      out_.pop_back();  // the blank after '='
-      out_ += lineBreak;
+      FOut.pop_back();  // the blank after '='
+      FOut += lineBreak;
     }
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < s.size();) {
       // A surrogate pair stays on one line.
-      if (i - lineStart >= kLineLength && !(s[i] >= 0xDC00 && s[i] < 0xE000 && s[i - 1] >= 0xD800 && s[i - 1] < 0xDC00)) {
-        out_ += " +" + lineBreak;
+      if (i - lineStart >= kLineLength &&
+          !(s[i] >= 0xDC00 && s[i] < 0xE000 && s[i - 1] >= 0xD800 && s[i - 1] < 0xDC00)) {
+        FOut += " +" + lineBreak;
         lineStart = i;
       }
       std::size_t end = std::min(s.size(), lineStart + kLineLength);
       if (IsQuotable(s[i])) {
-        out_ += '\'';
-        for (; i < end && IsQuotable(s[i]); ++i) out_ += static_cast<char>(s[i]);
-        out_ += '\'';
+        FOut += '\'';
+        for (; i < end && IsQuotable(s[i]); ++i) FOut += static_cast<char>(s[i]);
+        FOut += '\'';
       } else {
-        out_ += '#' + IntToStr(s[i++]);
+        FOut += '#' + IntToStr(s[i++]);
       }
     }
   }
 
   static bool IsQuotable(char16_t c) { return c >= ' ' && c < 0x7F && c != '\''; }
 
-  TReader* reader_;
-  std::string out_;
-  int depth_ = 0;
+  TReader* FReader;
+  std::string FOut;
+  int FDepth = 0;
 };
 
 // ------------------------------------------------------- text -> binary
@@ -264,125 +263,125 @@ class TBinaryToText {
 // Parses the text syntax and writes the binary form through a TWriter.
 class TTextToBinary {
  public:
-  TTextToBinary(TParser* parser, TWriter* writer) : parser_(parser), writer_(writer) {}
+  TTextToBinary(TParser* parser, TWriter* writer) : FParser(parser), FWriter(writer) {}
 
   // Converts the form and returns the class name of its root.
   std::string Convert() {
-    writer_->WriteSignature();
+    FWriter->WriteSignature();
     std::string className = Object();
-    if (parser_->GetToken() != toEOF) parser_->Error("End of file expected");
+    if (FParser->GetToken() != toEOF) FParser->Error("End of file expected");
     return className;
   }
 
  private:
   // One level of nested objects and values; refused naming the line.
   TNestingGuard Nest() {
-    return TNestingGuard(depth_, [this](const std::string& message) { parser_->Error(message); });
+    return TNestingGuard(FDepth, [this](const std::string& message) { FParser->Error(message); });
   }
 
   bool AtObjectStart() const {
-    return parser_->TokenSymbolIs("object") || parser_->TokenSymbolIs("inherited") ||
-           parser_->TokenSymbolIs("inline");
+    return FParser->TokenSymbolIs("object") || FParser->TokenSymbolIs("inherited") || FParser->TokenSymbolIs("inline");
   }
 
   // Stops a block at "end"; the end of the text means the "end" is missing.
   bool AtEnd() const {
-    if (parser_->GetToken() == toEOF) parser_->CheckTokenSymbol("end");
-    return parser_->TokenSymbolIs("end");
+    if (FParser->GetToken() == toEOF) FParser->CheckTokenSymbol("end");
+    return FParser->TokenSymbolIs("end");
   }
 
   std::string Object() {
     TNestingGuard nest = Nest();
     TFilerFlags flags;
-    if (parser_->TokenSymbolIs("inherited"))
+    if (FParser->TokenSymbolIs("inherited"))
       flags.Include(ffInherited);
-    else if (parser_->TokenSymbolIs("inline"))
+    else if (FParser->TokenSymbolIs("inline"))
       flags.Include(ffInline);
     else
-      parser_->CheckTokenSymbol("object");
-    parser_->NextToken();
+      FParser->CheckTokenSymbol("object");
+    FParser->NextToken();
     std::string className = Header(flags);
     while (!AtEnd() && !AtObjectStart()) Property();
-    writer_->WriteListEnd();
+    FWriter->WriteListEnd();
     while (!AtEnd()) Object();
-    writer_->WriteListEnd();
-    parser_->NextToken();
+    FWriter->WriteListEnd();
+    FParser->NextToken();
     return className;
   }
 
   // "[Name:] Class [n]": the prefix, class name and name.
   std::string Header(TFilerFlags flags) {
     std::string name, className = Symbol();
-    if (parser_->NextToken() == ':') {
-      parser_->NextToken();
+    if (FParser->NextToken() == ':') {
+      FParser->NextToken();
       name = std::move(className);
       className = Symbol();
       CheckClassNameLength(className);
-      parser_->NextToken();
+      FParser->NextToken();
     }
     int32_t position = 0;
-    if (parser_->GetToken() == '[') {
+    if (FParser->GetToken() == '[') {
       position = Order();
       flags.Include(ffChildPos);
     }
     CheckClassNameLength(className);
-    writer_->WriteComponentHeader(flags, position, className, name);
+    FWriter->WriteComponentHeader(flags, position, className, name);
     return className;
   }
 
   // The current symbol, checked to fit a name entry of the binary form.
   std::string Symbol() {
-    std::string text = parser_->TokenComponentIdent();
+    std::string text = FParser->TokenComponentIdent();
     CheckNameLength(text);
     return text;
   }
 
   void CheckClassNameLength(const std::string& text) const {
-    if (text.size() > TWriter::MaxClassNameLength) parser_->ErrorFmt("Class name too long: %s...", {text.substr(0, 32)});
+    if (text.size() > TWriter::MaxClassNameLength)
+      FParser->ErrorFmt("Class name too long: %s...", {text.substr(0, 32)});
   }
 
   void CheckNameLength(const std::string& text) const {
-    if (text.size() > 255) parser_->ErrorFmt("Name too long: %s...", {text.substr(0, 32)});
+    if (text.size() > 255) FParser->ErrorFmt("Name too long: %s...", {text.substr(0, 32)});
   }
 
   // "[n]" of a child position or a collection item.
   int32_t Order() {
-    parser_->NextToken();
-    parser_->CheckToken(toInteger);
-    int32_t order = Int32(parser_->TokenInt());
-    parser_->NextToken();
-    parser_->CheckToken(']');
-    parser_->NextToken();
+    FParser->NextToken();
+    FParser->CheckToken(toInteger);
+    int32_t order = Int32(FParser->TokenInt());
+    FParser->NextToken();
+    FParser->CheckToken(']');
+    FParser->NextToken();
     return order;
   }
 
   int32_t Int32(int64_t value) const {
     if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-      parser_->ErrorFmt("Integer %d out of range", {value});
+      FParser->ErrorFmt("Integer %d out of range", {value});
     return static_cast<int32_t>(value);
   }
 
   void Property() {
-    writer_->WriteStr(Symbol());
-    parser_->NextToken();
-    parser_->CheckToken('=');
-    parser_->NextToken();
+    FWriter->WriteStr(Symbol());
+    FParser->NextToken();
+    FParser->CheckToken('=');
+    FParser->NextToken();
     Value();
   }
 
   // One value; leaves the parser on the token after it.
   void Value() {
     TNestingGuard nest = Nest();
-    switch (parser_->GetToken()) {
+    switch (FParser->GetToken()) {
       case toSymbol:
-        CheckNameLength(parser_->TokenString());
-        writer_->WriteIdent(parser_->TokenString());
+        CheckNameLength(FParser->TokenString());
+        FWriter->WriteIdent(FParser->TokenString());
         break;
       case toString:
       case toWString:
         return String();
       case toInteger:
-        writer_->WriteInt64(parser_->TokenInt());
+        FWriter->WriteInt64(FParser->TokenInt());
         break;
       case toFloat:
         Float();
@@ -396,46 +395,46 @@ class TTextToBinary {
       case '<':
         return Collection();
       default:
-        parser_->Error(SInvalidPropertyValue);
+        FParser->Error(SInvalidPropertyValue);
     }
-    parser_->NextToken();
+    FParser->NextToken();
   }
 
   // Parts joined with '+' make one string. They are joined as UTF-16, so a
   // character whose surrogate halves sit in two parts stays one character.
   void String() {
-    std::u16string value = parser_->TokenWideString();
-    while (parser_->NextToken() == '+') {
-      parser_->NextToken();
-      if (parser_->GetToken() != toWString) parser_->CheckToken(toString);
-      value += parser_->TokenWideString();
+    std::u16string value = FParser->TokenWideString();
+    while (FParser->NextToken() == '+') {
+      FParser->NextToken();
+      if (FParser->GetToken() != toWString) FParser->CheckToken(toString);
+      value += FParser->TokenWideString();
     }
-    writer_->WriteString(Utf16ToUtf8(value));
+    FWriter->WriteString(Utf16ToUtf8(value));
   }
 
   void Float() {
-    std::string text = parser_->TokenString();
-    switch (parser_->GetFloatType()) {
+    std::string text = FParser->TokenString();
+    switch (FParser->GetFloatType()) {
       case 's':
-        writer_->WriteSingle(SingleValue(text));
+        FWriter->WriteSingle(SingleValue(text));
         break;
       case 'c':
-        writer_->WriteCurrency(CurrencyValue(text));
+        FWriter->WriteCurrency(CurrencyValue(text));
         break;
       case 'd':
-        writer_->WriteDate(parser_->TokenFloat());
+        FWriter->WriteDate(FParser->TokenFloat());
         break;
       default:
-        writer_->WriteFloat(parser_->TokenFloat());
+        FWriter->WriteFloat(FParser->TokenFloat());
     }
   }
 
   // Read as a float directly, so the shortest text of a single gives back
   // exactly that single.
   float SingleValue(const std::string& text) const {
-    parser_->TokenFloat();  // checks the text
+    FParser->TokenFloat();  // checks the text
     float value = std::strtof(text.c_str(), nullptr);
-    if (std::isinf(value)) parser_->ErrorFmt("Single value %s out of range", {text});
+    if (std::isinf(value)) FParser->ErrorFmt("Single value %s out of range", {text});
     return value;
   }
 
@@ -444,66 +443,66 @@ class TTextToBinary {
   Currency CurrencyValue(const std::string& text) const {
     int64_t raw;
     if (TryStrToInt64(text, raw)) return Currency::FromRaw(raw);
-    double scaled = parser_->TokenFloat();
-    if (!(scaled > -9.2e18 && scaled < 9.2e18)) parser_->ErrorFmt("Currency value %s out of range", {text});
+    double scaled = FParser->TokenFloat();
+    if (!(scaled > -9.2e18 && scaled < 9.2e18)) FParser->ErrorFmt("Currency value %s out of range", {text});
     return Currency::FromRaw(static_cast<int64_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5));
   }
 
   void Set() {
     std::vector<std::string> names;
-    parser_->NextToken();
-    if (parser_->GetToken() != ']') {
+    FParser->NextToken();
+    if (FParser->GetToken() != ']') {
       while (true) {
-        if (parser_->GetToken() != toInteger) parser_->CheckToken(toSymbol);
-        names.push_back(parser_->TokenString());
+        if (FParser->GetToken() != toInteger) FParser->CheckToken(toSymbol);
+        names.push_back(FParser->TokenString());
         CheckNameLength(names.back());
-        if (parser_->NextToken() == ']') break;
-        parser_->CheckToken(',');
-        parser_->NextToken();
+        if (FParser->NextToken() == ']') break;
+        FParser->CheckToken(',');
+        FParser->NextToken();
       }
     }
-    writer_->WriteSet(names);
-    parser_->NextToken();
+    FWriter->WriteSet(names);
+    FParser->NextToken();
   }
 
   void List() {
-    parser_->NextToken();
-    writer_->WriteListBegin();
-    while (parser_->GetToken() != ')') {
-      if (parser_->GetToken() == toEOF) parser_->CheckToken(')');
+    FParser->NextToken();
+    FWriter->WriteListBegin();
+    while (FParser->GetToken() != ')') {
+      if (FParser->GetToken() == toEOF) FParser->CheckToken(')');
       Value();
     }
-    writer_->WriteListEnd();
-    parser_->NextToken();
+    FWriter->WriteListEnd();
+    FParser->NextToken();
   }
 
   void Binary() {
     TOwned<TMemoryStream> bytes = MakeOwned<TMemoryStream>();
-    parser_->HexToBinary(bytes.get());
+    FParser->HexToBinary(bytes.get());
     static const char none = 0;  // an empty block still passes a valid address
     const void* data = bytes->GetSize() > 0 ? bytes->GetMemory() : &none;
-    writer_->WriteBinary(data, static_cast<int32_t>(bytes->GetSize()));
+    FWriter->WriteBinary(data, static_cast<int32_t>(bytes->GetSize()));
   }
 
   void Collection() {
-    parser_->NextToken();
-    writer_->WriteValue(vaCollection);
-    while (parser_->GetToken() != '>') {
-      if (parser_->GetToken() == toEOF) parser_->CheckToken('>');
-      parser_->CheckTokenSymbol("item");
-      if (parser_->NextToken() == '[') writer_->WriteInteger(Order());
-      writer_->WriteListBegin();
+    FParser->NextToken();
+    FWriter->WriteValue(vaCollection);
+    while (FParser->GetToken() != '>') {
+      if (FParser->GetToken() == toEOF) FParser->CheckToken('>');
+      FParser->CheckTokenSymbol("item");
+      if (FParser->NextToken() == '[') FWriter->WriteInteger(Order());
+      FWriter->WriteListBegin();
       while (!AtEnd()) Property();
-      writer_->WriteListEnd();
-      parser_->NextToken();
+      FWriter->WriteListEnd();
+      FParser->NextToken();
     }
-    writer_->WriteListEnd();
-    parser_->NextToken();
+    FWriter->WriteListEnd();
+    FParser->NextToken();
   }
 
-  TParser* parser_;
-  TWriter* writer_;
-  int depth_ = 0;
+  TParser* FParser;
+  TWriter* FWriter;
+  int FDepth = 0;
 };
 
 // Converts text to a binary form in memory; returns the root's class name.

@@ -13,18 +13,18 @@ namespace host {
 
 std::span<const TClass> HostClasses() {
   static constexpr TClass kClasses[] = {
-      &TObject::StaticMetaClass,          &TInterfacedObject::StaticMetaClass,
-      &TList::StaticMetaClass,            &TThreadList::StaticMetaClass,
-      &TInterfaceList::StaticMetaClass,   &TBits::StaticMetaClass,
-      &TPersistent::StaticMetaClass,      &TCollectionItem::StaticMetaClass,
-      &TCollection::StaticMetaClass,      &TOwnedCollection::StaticMetaClass,
-      &TStrings::StaticMetaClass,         &TStringList::StaticMetaClass,
-      &TStream::StaticMetaClass,          &THandleStream::StaticMetaClass,
-      &TFileStream::StaticMetaClass,      &TCustomMemoryStream::StaticMetaClass,
-      &TMemoryStream::StaticMetaClass,    &TStringStream::StaticMetaClass,
-      &TResourceStream::StaticMetaClass,  &TThread::StaticMetaClass,
-      &TComponent::StaticMetaClass,       &TBasicActionLink::StaticMetaClass,
-      &TBasicAction::StaticMetaClass,     &TDataModule::StaticMetaClass,
+      &TObject::StaticMetaClass,         &TInterfacedObject::StaticMetaClass,
+      &TList::StaticMetaClass,           &TThreadList::StaticMetaClass,
+      &TInterfaceList::StaticMetaClass,  &TBits::StaticMetaClass,
+      &TPersistent::StaticMetaClass,     &TCollectionItem::StaticMetaClass,
+      &TCollection::StaticMetaClass,     &TOwnedCollection::StaticMetaClass,
+      &TStrings::StaticMetaClass,        &TStringList::StaticMetaClass,
+      &TStream::StaticMetaClass,         &THandleStream::StaticMetaClass,
+      &TFileStream::StaticMetaClass,     &TCustomMemoryStream::StaticMetaClass,
+      &TMemoryStream::StaticMetaClass,   &TStringStream::StaticMetaClass,
+      &TResourceStream::StaticMetaClass, &TThread::StaticMetaClass,
+      &TComponent::StaticMetaClass,      &TBasicActionLink::StaticMetaClass,
+      &TBasicAction::StaticMetaClass,    &TDataModule::StaticMetaClass,
   };
   return kClasses;
 }

@@ -78,11 +78,11 @@ class TList : public TObject {
   void Assign(TList* ListA, TListAssignOp AOperator = laCopy, TList* ListB = nullptr);
 
   // Room for items before the storage has to grow; never below Count.
-  int GetCapacity() const { return capacity_; }
+  int GetCapacity() const { return FCapacity; }
   void SetCapacity(int NewCapacity);
   // Number of items. A larger count appends null items, a smaller one
   // deletes items from the end.
-  int GetCount() const { return count_; }
+  int GetCount() const { return FCount; }
   void SetCount(int NewCount);
   // The item at Index.
   void* GetItems(int Index) const;
@@ -92,7 +92,7 @@ class TList : public TObject {
   void Put(int Index, void* Item) { SetItems(Index, Item); }
   // The item storage itself (Count items, room for Capacity); null when the
   // capacity is 0.
-  void** GetList() const { return items_.get(); }
+  void** GetList() const { return FItems.get(); }
 
  protected:
   ~TList() override = default;
@@ -112,9 +112,9 @@ class TList : public TObject {
   std::vector<void*> ItemsNotIn(const std::vector<void*>& items) const;
   void AddAll(const std::vector<void*>& items);
 
-  std::unique_ptr<void*[]> items_;
-  int count_ = 0;
-  int capacity_ = 0;
+  std::unique_ptr<void*[]> FItems;
+  int FCount = 0;
+  int FCapacity = 0;
 };
 
 // ----------------------------------------------------------------- TThreadList
@@ -133,9 +133,9 @@ class TListLock {
   void Release();
 
  private:
-  std::mutex mutex_;
-  std::atomic<std::thread::id> owner_{};
-  int depth_ = 0;  // only touched by the owner
+  std::mutex FMutex;
+  std::atomic<std::thread::id> FOwner{};
+  int FDepth = 0;  // only touched by the owner
 };
 }  // namespace detail
 
@@ -156,17 +156,17 @@ class TThreadList : public TObject {
   void Remove(void* Item);
   void UnlockList();
 
-  TDuplicates GetDuplicates() const { return duplicates_; }
-  void SetDuplicates(TDuplicates Value) { duplicates_ = Value; }
+  TDuplicates GetDuplicates() const { return FDuplicates; }
+  void SetDuplicates(TDuplicates Value) { FDuplicates = Value; }
 
  protected:
   ~TThreadList() override = default;
   void Destroy() override;
 
  private:
-  detail::TListLock lock_;
-  TOwned<TList> list_;
-  std::atomic<TDuplicates> duplicates_{dupIgnore};
+  detail::TListLock FLock;
+  TOwned<TList> FList;
+  std::atomic<TDuplicates> FDuplicates{dupIgnore};
 };
 
 // -------------------------------------------------------------- TInterfaceList
@@ -211,7 +211,7 @@ class TInterfaceList : public TInterfacedObject {
 
  private:
   class TLocked;
-  TOwned<TThreadList> list_;
+  TOwned<TThreadList> FList;
 };
 
 // ----------------------------------------------------------------------- TBits
@@ -227,7 +227,7 @@ class TBits : public TObject {
   bool GetBits(int Index) const;
   // Setting a bit at or beyond Size first grows Size to Index + 1.
   void SetBits(int Index, bool Value);
-  int GetSize() const { return size_; }
+  int GetSize() const { return FSize; }
   // New bits are clear.
   void SetSize(int Value);
   // Index of the first clear bit; Size when every bit is set.
@@ -237,8 +237,8 @@ class TBits : public TObject {
   ~TBits() override = default;
 
  private:
-  std::vector<uint64_t> words_;
-  int size_ = 0;
+  std::vector<uint64_t> FWords;
+  int FSize = 0;
 };
 
 }  // namespace host

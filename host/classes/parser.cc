@@ -16,9 +16,7 @@ bool IsAlphaNum(char c) { return IsAlpha(c) || IsDigit(c); }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 // Characters that continue a number into a float.
 bool IsFloatChar(char c) { return IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'; }
-bool IsFloatSuffix(char c) {
-  return c == 'c' || c == 'C' || c == 'd' || c == 'D' || c == 's' || c == 'S';
-}
+bool IsFloatSuffix(char c) { return c == 'c' || c == 'C' || c == 'd' || c == 'D' || c == 's' || c == 'S'; }
 int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
 // Reads everything from the stream's position to its end.
@@ -42,46 +40,44 @@ void AppendCodeUnits(uint32_t code, std::u16string& out) {
 
 }  // namespace
 
-TParser::TParser(TStream* Stream) : stream_(Stream), origin_(Stream->GetPosition()), text_(ReadRest(Stream)) {
+TParser::TParser(TStream* Stream) : FStream(Stream), FOrigin(Stream->GetPosition()), FText(ReadRest(Stream)) {
   Start();
 }
 
-TParser::TParser(std::string Text) : stream_(nullptr), origin_(0), text_(std::move(Text)) { Start(); }
+TParser::TParser(std::string Text) : FStream(nullptr), FOrigin(0), FText(std::move(Text)) { Start(); }
 
 void TParser::Start() {
-  if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // a UTF-8 byte order mark
+  if (FText.starts_with("\xEF\xBB\xBF")) FPos = 3;  // a UTF-8 byte order mark
   NextToken();
 }
 
 void TParser::Destroy() {
   // Give back what lies beyond the current token.
-  if (stream_) stream_->SetPosition(origin_ + static_cast<int64_t>(tokenStart_));
+  if (FStream) FStream->SetPosition(FOrigin + static_cast<int64_t>(FTokenStart));
   inherited::Destroy();
 }
 
 char TParser::TokenKind(std::string_view Text) {
   try {
     TOwned<TParser> parser(new TParser(std::string(Text)));
-    bool whole = parser->tokenStart_ == 0 && parser->pos_ == parser->text_.size();
-    return whole ? parser->token_ : toEOF;
+    bool whole = parser->FTokenStart == 0 && parser->FPos == parser->FText.size();
+    return whole ? parser->FToken : toEOF;
   } catch (const EParserError&) {
     return toEOF;
   }
 }
 
 char TParser::Peek(std::size_t ahead) const {
-  std::size_t at = pos_ + ahead;
-  return at < text_.size() ? text_[at] : '\0';
+  std::size_t at = FPos + ahead;
+  return at < FText.size() ? FText[at] : '\0';
 }
 
-void TParser::Error(std::string_view Message) const {
-  throw EParserError(SParseError, {Message, sourceLine_});
-}
+void TParser::Error(std::string_view Message) const { throw EParserError(SParseError, {Message, FSourceLine}); }
 
 void TParser::ErrorFmt(std::string_view Fmt, TFormatArgs Args) const { Error(Format(Fmt, Args)); }
 
 void TParser::CheckToken(char T) {
-  if (token_ == T) return;
+  if (FToken == T) return;
   switch (T) {
     case toSymbol:
       Error(SIdentifierExpected);
@@ -100,45 +96,45 @@ void TParser::CheckTokenSymbol(std::string_view S) {
   if (!TokenSymbolIs(S)) ErrorFmt(SSymbolExpected, {S});
 }
 
-bool TParser::TokenSymbolIs(std::string_view S) const { return token_ == toSymbol && SameText(S, tokenText_); }
+bool TParser::TokenSymbolIs(std::string_view S) const { return FToken == toSymbol && SameText(S, FTokenText); }
 
 std::string TParser::TokenComponentIdent() {
   CheckToken(toSymbol);
-  return tokenText_;
+  return FTokenText;
 }
 
 std::string TParser::TokenString() const {
-  return token_ == toString || token_ == toWString ? Utf16ToUtf8(wide_) : tokenText_;
+  return FToken == toString || FToken == toWString ? Utf16ToUtf8(FWide) : FTokenText;
 }
 
 std::u16string TParser::TokenWideString() const {
-  return token_ == toString || token_ == toWString ? wide_ : Utf8ToUtf16(tokenText_);
+  return FToken == toString || FToken == toWString ? FWide : Utf8ToUtf16(FTokenText);
 }
 
 int64_t TParser::TokenInt() const {
   int64_t value;
-  if (!TryStrToInt64(tokenText_, value)) ErrorFmt("'%s' is not a valid integer value", {tokenText_});
+  if (!TryStrToInt64(FTokenText, value)) ErrorFmt("'%s' is not a valid integer value", {FTokenText});
   return value;
 }
 
 double TParser::TokenFloat() const {
   double value;
-  if (!TryStrToFloat(tokenText_, value)) ErrorFmt("'%s' is not a valid floating point value", {tokenText_});
+  if (!TryStrToFloat(FTokenText, value)) ErrorFmt("'%s' is not a valid floating point value", {FTokenText});
   return value;
 }
 
 void TParser::SkipBlanks() {
-  for (; pos_ < text_.size(); ++pos_) {
-    unsigned char c = static_cast<unsigned char>(text_[pos_]);
+  for (; FPos < FText.size(); ++FPos) {
+    unsigned char c = static_cast<unsigned char>(FText[FPos]);
     if (c == 0 || c > ' ') return;
-    if (c == '\n') ++sourceLine_;
+    if (c == '\n') ++FSourceLine;
   }
 }
 
 char TParser::NextToken() {
   SkipBlanks();
-  tokenStart_ = pos_;
-  floatType_ = 0;
+  FTokenStart = FPos;
+  FFloatType = 0;
   char c = Peek();
   if (IsAlpha(c)) {
     ScanSymbol();
@@ -149,29 +145,29 @@ char TParser::NextToken() {
   } else if (IsDigit(c) || (c == '-' && IsDigit(Peek(1)))) {
     ScanNumber();
   } else if (c == '\0') {  // end of the text, or a NUL byte that ends it
-    token_ = toEOF;
-    tokenText_.clear();
+    FToken = toEOF;
+    FTokenText.clear();
   } else {
-    token_ = c;
-    tokenText_.assign(1, c);
-    ++pos_;
+    FToken = c;
+    FTokenText.assign(1, c);
+    ++FPos;
   }
-  return token_;
+  return FToken;
 }
 
 void TParser::ScanSymbol() {
   while (true) {
-    while (IsAlphaNum(Peek())) ++pos_;
+    while (IsAlphaNum(Peek())) ++FPos;
     if (Peek() != '.' || !IsAlpha(Peek(1))) break;
-    ++pos_;  // a dotted part: Font.Name
+    ++FPos;  // a dotted part: Font.Name
   }
-  token_ = toSymbol;
-  tokenText_ = text_.substr(tokenStart_, pos_ - tokenStart_);
+  FToken = toSymbol;
+  FTokenText = FText.substr(FTokenStart, FPos - FTokenStart);
 }
 
 void TParser::ScanString() {
-  wide_.clear();
-  token_ = toString;
+  FWide.clear();
+  FToken = toString;
   while (true) {
     if (Peek() == '#')
       ScanCharCode();
@@ -180,58 +176,58 @@ void TParser::ScanString() {
     else
       break;
   }
-  tokenText_ = text_.substr(tokenStart_, pos_ - tokenStart_);
+  FTokenText = FText.substr(FTokenStart, FPos - FTokenStart);
 }
 
 void TParser::ScanQuoted() {
   std::string part;
-  ++pos_;  // the opening quote
+  ++FPos;  // the opening quote
   while (true) {
     char c = Peek();
-    if (pos_ >= text_.size() || c == '\0' || c == '\n' || c == '\r') Error(SInvalidString);
-    ++pos_;
+    if (FPos >= FText.size() || c == '\0' || c == '\n' || c == '\r') Error(SInvalidString);
+    ++FPos;
     if (c == '\'') {
       if (Peek() != '\'') break;
-      ++pos_;  // a doubled quote stands for one
+      ++FPos;  // a doubled quote stands for one
     }
     part += c;
   }
-  wide_ += Utf8ToUtf16(part);
+  FWide += Utf8ToUtf16(part);
 }
 
 void TParser::ScanCharCode() {
-  ++pos_;  // '#'
+  ++FPos;  // '#'
   if (!IsDigit(Peek())) Error(SInvalidString);
   uint32_t code = 0;
   while (IsDigit(Peek())) {
     code = code * 10 + static_cast<uint32_t>(Peek() - '0');
     if (code > 0x10FFFF) Error(SInvalidString);
-    ++pos_;
+    ++FPos;
   }
-  if (code > 0xFF) token_ = toWString;
-  AppendCodeUnits(code, wide_);
+  if (code > 0xFF) FToken = toWString;
+  AppendCodeUnits(code, FWide);
 }
 
 void TParser::ScanHex() {
-  ++pos_;  // '$'
-  while (IsHexDigit(Peek())) ++pos_;
-  token_ = toInteger;
-  tokenText_ = text_.substr(tokenStart_, pos_ - tokenStart_);
+  ++FPos;  // '$'
+  while (IsHexDigit(Peek())) ++FPos;
+  FToken = toInteger;
+  FTokenText = FText.substr(FTokenStart, FPos - FTokenStart);
 }
 
 void TParser::ScanNumber() {
-  ++pos_;  // first digit or the minus sign
-  while (IsDigit(Peek())) ++pos_;
-  token_ = toInteger;
+  ++FPos;  // first digit or the minus sign
+  while (IsDigit(Peek())) ++FPos;
+  FToken = toInteger;
   while (IsFloatChar(Peek())) {
-    ++pos_;
-    token_ = toFloat;
+    ++FPos;
+    FToken = toFloat;
   }
-  tokenText_ = text_.substr(tokenStart_, pos_ - tokenStart_);
+  FTokenText = FText.substr(FTokenStart, FPos - FTokenStart);
   if (IsFloatSuffix(Peek()) && !IsAlphaNum(Peek(1))) {
-    token_ = toFloat;
-    floatType_ = static_cast<char>(Peek() | 0x20);
-    ++pos_;
+    FToken = toFloat;
+    FFloatType = static_cast<char>(Peek() | 0x20);
+    ++FPos;
   }
 }
 
@@ -244,9 +240,9 @@ void TParser::HexToBinary(TStream* Stream) {
     if (c == '}') break;
     if (!IsHexDigit(c) || !IsHexDigit(Peek(1))) Error(SInvalidBinary);
     bytes += static_cast<char>(HexValue(c) * 16 + HexValue(Peek(1)));
-    pos_ += 2;
+    FPos += 2;
   }
-  ++pos_;  // the closing brace
+  ++FPos;  // the closing brace
   if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) Error(SInvalidBinary);
   Stream->WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
   NextToken();

@@ -66,7 +66,7 @@ class TParser : public TObject {
   char NextToken();
   // Offset of the current token from the position the stream had at
   // construction.
-  int64_t SourcePos() const { return static_cast<int64_t>(tokenStart_); }
+  int64_t SourcePos() const { return static_cast<int64_t>(FTokenStart); }
   // The current symbol; raises "Identifier expected" for any other token.
   std::string TokenComponentIdent();
   // The value of a number token; a malformed or out-of-range number raises
@@ -86,9 +86,9 @@ class TParser : public TObject {
   static char TokenKind(std::string_view Text);
 
   // The suffix of the last float token ('c', 'd', 's', or 0 for none).
-  char GetFloatType() const { return floatType_; }
-  int GetSourceLine() const { return sourceLine_; }
-  char GetToken() const { return token_; }
+  char GetFloatType() const { return FFloatType; }
+  int GetSourceLine() const { return FSourceLine; }
+  char GetToken() const { return FToken; }
 
  protected:
   // Leaves the stream positioned at the start of the current token, so that
@@ -108,19 +108,19 @@ class TParser : public TObject {
   void ScanNumber();
   void ScanHex();
 
-  TStream* stream_;
-  int64_t origin_;
-  std::string text_;
-  std::size_t pos_ = 0;         // next character to scan
-  std::size_t tokenStart_ = 0;  // first character of the current token
-  std::string tokenText_;       // token as written, or the decoded string
-  char token_ = toEOF;
-  char floatType_ = 0;
-  int sourceLine_ = 1;
+  TStream* FStream;
+  int64_t FOrigin;
+  std::string FText;
+  std::size_t FPos = 0;         // next character to scan
+  std::size_t FTokenStart = 0;  // first character of the current token
+  std::string FTokenText;       // token as written, or the decoded string
+  char FToken = toEOF;
+  char FFloatType = 0;
+  int FSourceLine = 1;
   // The value of a string token as UTF-16 code units: quoted parts decoded
   // from UTF-8 (bytes that are not UTF-8 keep their escape units), #nn codes
   // as written. TokenString turns it back into UTF-8 bytes.
-  std::u16string wide_;
+  std::u16string FWide;
 };
 
 }  // namespace host

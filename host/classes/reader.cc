@@ -45,21 +45,21 @@ int32_t IntegerFromIdent(const std::string& Ident, const TPropInfo& Prop) {
 class TReader::TGuard : public TComponent {
   HOST_CLASS(TReader::TGuard, TComponent)
   using TCreateArg = TReader;
-  explicit TGuard(TReader* reader) : TComponent(nullptr), reader_(reader) {}
+  explicit TGuard(TReader* reader) : TComponent(nullptr), FReader(reader) {}
 
   void Watch(TComponent* c) { FreeNotification(c); }
   // Stops watching without telling anyone (the reading is over).
   void Release() { ClearFreeNotifies(); }
   void Notification(TComponent* AComponent, TOperation Operation) override {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove) reader_->ForgetComponent(AComponent);
+    if (Operation == opRemove) FReader->ForgetComponent(AComponent);
   }
 
  protected:
   ~TGuard() override = default;
 
  private:
-  TReader* reader_;
+  TReader* FReader;
 };
 
 HOST_IMPL(TReader::TGuard, TComponent)
@@ -145,8 +145,10 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
   const std::size_t mark = FCreated.size();
   TComponent* result = Component;
   try {
-    if (!result) result = flags.Contains(ffInherited) ? FindAncestor(name, className) : CreateComponent(className);
-    else Watch(result, false);
+    if (!result)
+      result = flags.Contains(ffInherited) ? FindAncestor(name, className) : CreateComponent(className);
+    else
+      Watch(result, false);
     result->SetStateFlag(csLoading, true);
     result->SetStateFlag(csReading, true);
     if (!flags.Contains(ffInherited)) SetComponentName(result, name);

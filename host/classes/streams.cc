@@ -169,10 +169,17 @@ void TStream::SetSize(int64_t /*newSize*/) {}
 int64_t TStream::SeekTarget(int64_t offset, uint16_t origin, int64_t current, int64_t size) {
   int64_t base;
   switch (origin) {
-    case soFromBeginning: base = 0; break;
-    case soFromCurrent: base = current; break;
-    case soFromEnd: base = size; break;
-    default: throw EStreamError(SInvalidSeekOrigin, {static_cast<int>(origin)});
+    case soFromBeginning:
+      base = 0;
+      break;
+    case soFromCurrent:
+      base = current;
+      break;
+    case soFromEnd:
+      base = size;
+      break;
+    default:
+      throw EStreamError(SInvalidSeekOrigin, {static_cast<int>(origin)});
   }
   int64_t target;
   if (__builtin_add_overflow(base, offset, &target) || target < 0)
@@ -186,7 +193,7 @@ void TStream::CheckNewSize(int64_t newSize) {
 
 // ------------------------------------------------------------- THandleStream
 
-THandleStream::THandleStream(int AHandle) : handle_(AHandle) {
+THandleStream::THandleStream(int AHandle) : FHandle(AHandle) {
   if (AHandle < 0) throw EStreamError(SInvalidStreamHandle, {AHandle});
 }
 
@@ -209,10 +216,14 @@ int32_t TransferAll(Buffer* buf, int32_t count, Transfer transfer) {
 
 int WhenceOf(uint16_t origin) {
   switch (origin) {
-    case soFromBeginning: return SEEK_SET;
-    case soFromCurrent: return SEEK_CUR;
-    case soFromEnd: return SEEK_END;
-    default: throw EStreamError(SInvalidSeekOrigin, {static_cast<int>(origin)});
+    case soFromBeginning:
+      return SEEK_SET;
+    case soFromCurrent:
+      return SEEK_CUR;
+    case soFromEnd:
+      return SEEK_END;
+    default:
+      throw EStreamError(SInvalidSeekOrigin, {static_cast<int>(origin)});
   }
 }
 
@@ -220,17 +231,17 @@ int WhenceOf(uint16_t origin) {
 
 int32_t THandleStream::Read(void* buf, int32_t count) {
   return TransferAll(static_cast<uint8_t*>(buf), count,
-                     [this](uint8_t* p, std::size_t n) { return ::read(handle_, p, n); });
+                     [this](uint8_t* p, std::size_t n) { return ::read(FHandle, p, n); });
 }
 
 int32_t THandleStream::Write(const void* buf, int32_t count) {
   return TransferAll(static_cast<const uint8_t*>(buf), count,
-                     [this](const uint8_t* p, std::size_t n) { return ::write(handle_, p, n); });
+                     [this](const uint8_t* p, std::size_t n) { return ::write(FHandle, p, n); });
 }
 
 int64_t THandleStream::Seek(int64_t offset, uint16_t origin) {
   const int whence = WhenceOf(origin);
-  const off_t pos = ::lseek(handle_, static_cast<off_t>(offset), whence);
+  const off_t pos = ::lseek(FHandle, static_cast<off_t>(offset), whence);
   if (pos < 0) {
     if (errno == EINVAL) throw EStreamError(SNegativeStreamPosition, {static_cast<long long>(offset)});
     throw EStreamError("Cannot move the stream position. %s", {SysErrorMessage(errno)});
@@ -241,7 +252,7 @@ int64_t THandleStream::Seek(int64_t offset, uint16_t origin) {
 void THandleStream::SetSize(int64_t newSize) {
   CheckNewSize(newSize);
   const int64_t pos = GetPosition();
-  if (::ftruncate(handle_, static_cast<off_t>(newSize)) != 0)
+  if (::ftruncate(FHandle, static_cast<off_t>(newSize)) != 0)
     throw EStreamError("Cannot change the stream size. %s", {SysErrorMessage(errno)});
   if (pos > newSize) Seek(newSize, soFromBeginning);
 }
@@ -258,7 +269,8 @@ bool IsCreateMode(uint16_t mode) { return (mode & kCreateBits) == kCreateBits; }
 
 bool IsValidOpenMode(uint16_t mode) {
   if (IsCreateMode(mode)) return (mode & ~(kCreateBits | kShareMask)) == 0 || mode == fmCreate;
-  return (mode & ~(kAccessMask | kShareMask)) == 0 && (mode & kAccessMask) != 3 && (mode & kShareMask) <= fmShareDenyNone;
+  return (mode & ~(kAccessMask | kShareMask)) == 0 && (mode & kAccessMask) != 3 &&
+         (mode & kShareMask) <= fmShareDenyNone;
 }
 
 int OpenFlags(uint16_t mode) {
@@ -288,39 +300,39 @@ int OpenFile(const std::string& fileName, uint16_t mode) {
 }  // namespace
 
 TFileStream::TFileStream(const std::string& fileName, uint16_t mode)
-    : THandleStream(OpenFile(fileName, mode)), fileName_(fileName) {}
+    : THandleStream(OpenFile(fileName, mode)), FFileName(fileName) {}
 
 void TFileStream::Destroy() {
-  if (handle_ >= 0) ::close(handle_);
-  handle_ = -1;
+  if (FHandle >= 0) ::close(FHandle);
+  FHandle = -1;
   inherited::Destroy();
 }
 
 // ------------------------------------------------------- TCustomMemoryStream
 
 void TCustomMemoryStream::SetPointer(void* ptr, int64_t size) {
-  memory_ = ptr;
-  size_ = size;
+  FMemory = ptr;
+  FSize = size;
 }
 
 int32_t TCustomMemoryStream::Read(void* buf, int32_t count) {
-  if (count <= 0 || position_ >= size_) return 0;
-  const int64_t n = std::min<int64_t>(count, size_ - position_);
-  std::memcpy(buf, static_cast<const uint8_t*>(memory_) + position_, static_cast<std::size_t>(n));
-  position_ += n;
+  if (count <= 0 || FPosition >= FSize) return 0;
+  const int64_t n = std::min<int64_t>(count, FSize - FPosition);
+  std::memcpy(buf, static_cast<const uint8_t*>(FMemory) + FPosition, static_cast<std::size_t>(n));
+  FPosition += n;
   return static_cast<int32_t>(n);
 }
 
 int64_t TCustomMemoryStream::Seek(int64_t offset, uint16_t origin) {
-  position_ = SeekTarget(offset, origin, position_, size_);
-  return position_;
+  FPosition = SeekTarget(offset, origin, FPosition, FSize);
+  return FPosition;
 }
 
 void TCustomMemoryStream::SaveToStream(TStream* stream) {
   CheckStreamArgument(stream, "SaveToStream");
-  const auto* data = static_cast<const uint8_t*>(memory_);
-  for (int64_t done = 0; done < size_;) {
-    const int32_t n = ChunkOf(size_ - done);
+  const auto* data = static_cast<const uint8_t*>(FMemory);
+  for (int64_t done = 0; done < FSize;) {
+    const int32_t n = ChunkOf(FSize - done);
     stream->WriteBuffer(data + done, n);
     done += n;
   }
@@ -339,21 +351,21 @@ int64_t TMemoryStream::RoundedCapacity(int64_t bytes) const {
 }
 
 void TMemoryStream::Reallocate(int64_t newCapacity) {
-  if (newCapacity == capacity_) return;
+  if (newCapacity == FCapacity) return;
   std::unique_ptr<uint8_t[]> fresh;
   if (newCapacity > 0) {
     fresh.reset(new (std::nothrow) uint8_t[static_cast<std::size_t>(newCapacity)]);
     if (!fresh) throw EStreamError(SMemoryStreamError);
     const int64_t keep = std::min(DataSize(), newCapacity);
-    if (keep > 0) std::memcpy(fresh.get(), buffer_.get(), static_cast<std::size_t>(keep));
+    if (keep > 0) std::memcpy(fresh.get(), FBuffer.get(), static_cast<std::size_t>(keep));
   }
-  buffer_ = std::move(fresh);
-  capacity_ = newCapacity;
-  SetPointer(buffer_.get(), std::min(DataSize(), newCapacity));
+  FBuffer = std::move(fresh);
+  FCapacity = newCapacity;
+  SetPointer(FBuffer.get(), std::min(DataSize(), newCapacity));
 }
 
 void TMemoryStream::ZeroFill(int64_t from, int64_t to) {
-  if (to > from) std::memset(buffer_.get() + from, 0, static_cast<std::size_t>(to - from));
+  if (to > from) std::memset(FBuffer.get() + from, 0, static_cast<std::size_t>(to - from));
 }
 
 void TMemoryStream::SetCapacity(int64_t newCapacity) {
@@ -368,29 +380,29 @@ void TMemoryStream::SetSize(int64_t newSize) {
   const int64_t oldSize = DataSize();
   Reallocate(RoundedCapacity(newSize));
   ZeroFill(oldSize, newSize);
-  SetPointer(buffer_.get(), newSize);
-  position_ = std::min(position_, newSize);
+  SetPointer(FBuffer.get(), newSize);
+  FPosition = std::min(FPosition, newSize);
 }
 
 int32_t TMemoryStream::Write(const void* buf, int32_t count) {
   if (count <= 0) return 0;
-  if (position_ > kMaxMemory - count) return 0;  // the data would grow past the largest stream
-  const int64_t end = position_ + count;
+  if (FPosition > kMaxMemory - count) return 0;  // the data would grow past the largest stream
+  const int64_t end = FPosition + count;
   const int64_t oldSize = DataSize();
   if (end > oldSize) {
-    if (end > capacity_) Reallocate(RoundedCapacity(end));
-    ZeroFill(oldSize, position_);
-    SetPointer(buffer_.get(), end);
+    if (end > FCapacity) Reallocate(RoundedCapacity(end));
+    ZeroFill(oldSize, FPosition);
+    SetPointer(FBuffer.get(), end);
   }
-  std::memcpy(buffer_.get() + position_, buf, static_cast<std::size_t>(count));
-  position_ = end;
+  std::memcpy(FBuffer.get() + FPosition, buf, static_cast<std::size_t>(count));
+  FPosition = end;
   return count;
 }
 
 void TMemoryStream::Clear() {
-  SetPointer(buffer_.get(), 0);
+  SetPointer(FBuffer.get(), 0);
   Reallocate(0);
-  position_ = 0;
+  FPosition = 0;
 }
 
 void TMemoryStream::LoadFromStream(TStream* stream) {
@@ -406,9 +418,9 @@ void TMemoryStream::LoadFromStream(TStream* stream) {
     if (!fresh) throw EStreamError(SMemoryStreamError);
     stream->ReadBuffer(fresh.get(), static_cast<int32_t>(count));
   }
-  buffer_ = std::move(fresh);
-  capacity_ = capacity;
-  SetPointer(buffer_.get(), count);
+  FBuffer = std::move(fresh);
+  FCapacity = capacity;
+  SetPointer(FBuffer.get(), count);
 }
 
 void TMemoryStream::LoadFromFile(const std::string& fileName) {
@@ -418,7 +430,7 @@ void TMemoryStream::LoadFromFile(const std::string& fileName) {
 
 // ------------------------------------------------------------- TStringStream
 
-TStringStream::TStringStream(const std::string& AString) : data_(AString) {}
+TStringStream::TStringStream(const std::string& AString) : FData(AString) {}
 
 int32_t TStringStream::Read(void* buf, int32_t count) {
   const std::string part = ReadString(count);
@@ -428,18 +440,18 @@ int32_t TStringStream::Read(void* buf, int32_t count) {
 }
 
 std::string TStringStream::ReadString(int32_t count) {
-  if (count <= 0 || position_ >= GetSize()) return {};
-  std::string part = data_.substr(static_cast<std::size_t>(position_), static_cast<std::size_t>(count));
-  position_ += static_cast<int64_t>(part.size());
+  if (count <= 0 || FPosition >= GetSize()) return {};
+  std::string part = FData.substr(static_cast<std::size_t>(FPosition), static_cast<std::size_t>(count));
+  FPosition += static_cast<int64_t>(part.size());
   return part;
 }
 
 int32_t TStringStream::Write(const void* buf, int32_t count) {
   if (count <= 0) return 0;
-  const auto pos = static_cast<std::size_t>(position_);
-  if (pos + static_cast<std::size_t>(count) > data_.size()) data_.resize(pos + static_cast<std::size_t>(count));
-  std::memcpy(data_.data() + pos, buf, static_cast<std::size_t>(count));
-  position_ += count;
+  const auto pos = static_cast<std::size_t>(FPosition);
+  if (pos + static_cast<std::size_t>(count) > FData.size()) FData.resize(pos + static_cast<std::size_t>(count));
+  std::memcpy(FData.data() + pos, buf, static_cast<std::size_t>(count));
+  FPosition += count;
   return count;
 }
 
@@ -448,23 +460,23 @@ void TStringStream::WriteString(const std::string& AString) {
 }
 
 int64_t TStringStream::Seek(int64_t offset, uint16_t origin) {
-  position_ = std::min(SeekTarget(offset, origin, position_, GetSize()), GetSize());
-  return position_;
+  FPosition = std::min(SeekTarget(offset, origin, FPosition, GetSize()), GetSize());
+  return FPosition;
 }
 
 void TStringStream::SetSize(int64_t newSize) {
   CheckNewSize(newSize);
   if (newSize > kMaxChunk) throw EStreamError(SInvalidStreamSize, {static_cast<long long>(newSize)});
-  data_.resize(static_cast<std::size_t>(newSize));
-  position_ = std::min(position_, newSize);
+  FData.resize(static_cast<std::size_t>(newSize));
+  FPosition = std::min(FPosition, newSize);
 }
 
 // ----------------------------------------------------------- TResourceStream
 
 TResourceStream::TResourceStream(HMODULE Instance, const std::string& ResName, const std::string& ResType)
-    : data_(FindResourceData(Instance, ResName, ResType)) {
-  if (!data_) throw EResNotFound(SResNotFound, {ResName});
-  SetPointer(const_cast<uint8_t*>(data_->data()), static_cast<int64_t>(data_->size()));
+    : FData(FindResourceData(Instance, ResName, ResType)) {
+  if (!FData) throw EResNotFound(SResNotFound, {ResName});
+  SetPointer(const_cast<uint8_t*>(FData->data()), static_cast<int64_t>(FData->size()));
 }
 
 TResourceStream* TResourceStream::CreateFromID(HMODULE Instance, int32_t ResID, const std::string& ResType) {

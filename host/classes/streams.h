@@ -124,7 +124,7 @@ class THandleStream : public TStream {
   // Raises EStreamError for a negative descriptor.
   explicit THandleStream(int AHandle);
 
-  int GetHandle() const { return handle_; }
+  int GetHandle() const { return FHandle; }
 
   int32_t Read(void* buf, int32_t count) override;
   int32_t Write(const void* buf, int32_t count) override;
@@ -134,7 +134,7 @@ class THandleStream : public TStream {
   void SetSize(int64_t newSize) override;
 
  protected:
-  int handle_;
+  int FHandle;
 };
 
 // --------------------------------------------------------------- TFileStream
@@ -146,13 +146,13 @@ class TFileStream : public THandleStream {
   // EFCreateError / EFOpenError naming the file and giving the system reason.
   TFileStream(const std::string& fileName, uint16_t mode);
 
-  const std::string& GetFileName() const { return fileName_; }
+  const std::string& GetFileName() const { return FFileName; }
 
  protected:
   void Destroy() override;  // closes the descriptor
 
  private:
-  std::string fileName_;
+  std::string FFileName;
 };
 
 // ------------------------------------------------------- TCustomMemoryStream
@@ -161,13 +161,13 @@ class TFileStream : public THandleStream {
 class TCustomMemoryStream : public TStream {
   HOST_CLASS(TCustomMemoryStream, TStream)
 
-  void* GetMemory() const { return memory_; }
+  void* GetMemory() const { return FMemory; }
 
   int32_t Read(void* buf, int32_t count) override;
   // The position may move past the end; reading there returns nothing and
   // writing (where allowed) fills the gap with zero bytes.
   int64_t Seek(int64_t offset, uint16_t origin) override;
-  int64_t GetSize() override { return size_; }
+  int64_t GetSize() override { return FSize; }
 
   // Writes the whole memory block to `stream` / to a newly created file.
   void SaveToStream(TStream* stream);
@@ -176,12 +176,12 @@ class TCustomMemoryStream : public TStream {
  protected:
   // Points the stream at a block of `size` bytes (the position stays).
   void SetPointer(void* ptr, int64_t size);
-  int64_t DataSize() const { return size_; }
-  int64_t position_ = 0;
+  int64_t DataSize() const { return FSize; }
+  int64_t FPosition = 0;
 
  private:
-  void* memory_ = nullptr;
-  int64_t size_ = 0;
+  void* FMemory = nullptr;
+  int64_t FSize = 0;
 };
 
 // ------------------------------------------------------------- TMemoryStream
@@ -208,7 +208,7 @@ class TMemoryStream : public TCustomMemoryStream {
 
   // Capacity is a protected property in the classic library; the accessors
   // are public here so that descriptors can reach them.
-  int64_t GetCapacity() const { return capacity_; }
+  int64_t GetCapacity() const { return FCapacity; }
   // Reserves at least `newCapacity` bytes (rounded up to MemoryDelta unless
   // it equals the size). A capacity below the size or above the int32 range
   // raises EStreamError and changes nothing.
@@ -222,8 +222,8 @@ class TMemoryStream : public TCustomMemoryStream {
   // Zeroes the bytes [from, to) of the buffer.
   void ZeroFill(int64_t from, int64_t to);
 
-  std::unique_ptr<uint8_t[]> buffer_;
-  int64_t capacity_ = 0;
+  std::unique_ptr<uint8_t[]> FBuffer;
+  int64_t FCapacity = 0;
 };
 
 // ------------------------------------------------------------- TStringStream
@@ -234,14 +234,14 @@ class TStringStream : public TStream {
 
   explicit TStringStream(const std::string& AString = std::string());
 
-  const std::string& GetDataString() const { return data_; }
+  const std::string& GetDataString() const { return FData; }
 
   int32_t Read(void* buf, int32_t count) override;
   // Overwrites from the position on and extends the string when needed.
   int32_t Write(const void* buf, int32_t count) override;
   // A position past the end is moved back to the end (classic).
   int64_t Seek(int64_t offset, uint16_t origin) override;
-  int64_t GetSize() override { return static_cast<int64_t>(data_.size()); }
+  int64_t GetSize() override { return static_cast<int64_t>(FData.size()); }
   void SetSize(int64_t newSize) override;
 
   // Up to `count` characters from the position (fewer at the end).
@@ -249,8 +249,8 @@ class TStringStream : public TStream {
   void WriteString(const std::string& AString);
 
  private:
-  std::string data_;
-  int64_t position_ = 0;
+  std::string FData;
+  int64_t FPosition = 0;
 };
 
 // ----------------------------------------------------------- TResourceStream
@@ -270,7 +270,7 @@ class TResourceStream : public TCustomMemoryStream {
 
  private:
   // Keeps the bytes alive even if the resource is registered again.
-  std::shared_ptr<const std::vector<uint8_t>> data_;
+  std::shared_ptr<const std::vector<uint8_t>> FData;
 };
 
 }  // namespace host

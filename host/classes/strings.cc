@@ -23,8 +23,7 @@ constexpr char kQuote = '"';
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 bool NeedsQuotes(std::string_view s) {
-  return s.empty() ||
-         std::any_of(s.begin(), s.end(), [](char c) { return IsBlank(c) || c == kQuote || c == ','; });
+  return s.empty() || std::any_of(s.begin(), s.end(), [](char c) { return IsBlank(c) || c == kQuote || c == ','; });
 }
 
 void SkipBlanks(std::string_view s, std::size_t& pos) {
@@ -83,23 +82,23 @@ std::size_t SeparatorPos(std::string_view s) { return s.find('='); }
 // already leaving the scope.
 class TStrings::TUpdateScope {
  public:
-  explicit TUpdateScope(TStrings& strings) : strings_(strings) { strings_.BeginUpdate(); }
+  explicit TUpdateScope(TStrings& strings) : FStrings(strings) { FStrings.BeginUpdate(); }
   TUpdateScope(const TUpdateScope&) = delete;
   TUpdateScope& operator=(const TUpdateScope&) = delete;
   ~TUpdateScope() noexcept(false) {
-    if (std::uncaught_exceptions() == pending_) {
-      strings_.EndUpdate();
+    if (std::uncaught_exceptions() == FPending) {
+      FStrings.EndUpdate();
       return;
     }
     try {
-      strings_.EndUpdate();
+      FStrings.EndUpdate();
     } catch (...) {  // the exception already in flight is the one to report
     }
   }
 
  private:
-  TStrings& strings_;
-  int pending_ = std::uncaught_exceptions();
+  TStrings& FStrings;
+  int FPending = std::uncaught_exceptions();
 };
 
 template <class F>
@@ -318,27 +317,27 @@ std::string TStrings::GetCommaText() const {
 void TStrings::SetCommaText(const std::string& Value) { ReplaceItems(SplitCommaText(Value)); }
 
 char* TStrings::GetText() {
-  textBuffer_ = GetTextStr();
-  return textBuffer_.data();
+  FTextBuffer = GetTextStr();
+  return FTextBuffer.data();
 }
 
 void TStrings::SetText(const char* Text) { SetTextStr(Text ? Text : ""); }
 
 void TStrings::BeginUpdate() {
-  if (updateCount_ == 0) SetUpdateState(true);
-  ++updateCount_;
+  if (FUpdateCount == 0) SetUpdateState(true);
+  ++FUpdateCount;
 }
 
 void TStrings::EndUpdate() {
-  if (updateCount_ == 0) return;
-  if (--updateCount_ == 0) SetUpdateState(false);
+  if (FUpdateCount == 0) return;
+  if (--FUpdateCount == 0) SetUpdateState(false);
 }
 
 void TStrings::SetStringsAdapter(IStringsAdapter* Value) {
-  IStringsAdapter* old = adapter_;
+  IStringsAdapter* old = FAdapter;
   if (old) old->ReleaseStrings();
   if (Value) Value->_AddRef();  // before the old one goes: they may be the same
-  adapter_ = Value;
+  FAdapter = Value;
   if (old) old->_Release();
   if (Value) Value->ReferenceStrings(this);
 }
@@ -405,59 +404,57 @@ void TStringList::SetUpdateState(bool Updating) {
     Changed();
 }
 
-int TStringList::CompareStrings(const std::string& S1, const std::string& S2) const {
-  return AnsiCompareText(S1, S2);
-}
+int TStringList::CompareStrings(const std::string& S1, const std::string& S2) const { return AnsiCompareText(S1, S2); }
 
 void TStringList::CheckNotSorted() const {
-  if (sorted_) Error(SSortedListError, 0);
+  if (FSorted) Error(SSortedListError, 0);
 }
 
 std::string TStringList::Get(int32_t Index) const {
   CheckIndex(Index, GetCount());
-  return items_[static_cast<std::size_t>(Index)].FString;
+  return FItems[static_cast<std::size_t>(Index)].FString;
 }
 
 void TStringList::Put(int32_t Index, const std::string& S) {
   CheckNotSorted();
   CheckIndex(Index, GetCount());
-  Notified([&] { items_[static_cast<std::size_t>(Index)].FString = S; });
+  Notified([&] { FItems[static_cast<std::size_t>(Index)].FString = S; });
 }
 
 TObject* TStringList::GetObject(int32_t Index) const {
   CheckIndex(Index, GetCount());
-  return items_[static_cast<std::size_t>(Index)].FObject;
+  return FItems[static_cast<std::size_t>(Index)].FObject;
 }
 
 void TStringList::PutObject(int32_t Index, TObject* AObject) {
   CheckIndex(Index, GetCount());
-  Notified([&] { items_[static_cast<std::size_t>(Index)].FObject = AObject; });
+  Notified([&] { FItems[static_cast<std::size_t>(Index)].FObject = AObject; });
 }
 
 // Capacity is the classic bookkeeping value (it grows in the classic steps);
 // the storage itself is managed by the vector.
 void TStringList::SetCapacity(int32_t NewCapacity) {
   if (NewCapacity < GetCount()) Error(SListCapacityError, NewCapacity);
-  capacity_ = NewCapacity;
+  FCapacity = NewCapacity;
 }
 
 void TStringList::Grow() {
-  int32_t delta = capacity_ > 64 ? capacity_ / 4 : (capacity_ > 8 ? 16 : 4);
-  SetCapacity(capacity_ + delta);
+  int32_t delta = FCapacity > 64 ? FCapacity / 4 : (FCapacity > 8 ? 16 : 4);
+  SetCapacity(FCapacity + delta);
 }
 
 void TStringList::InsertItem(int32_t Index, const std::string& S, TObject* AObject) {
   Notified([&] {
-    if (GetCount() >= capacity_) Grow();
-    items_.insert(items_.begin() + Index, TStringItem{S, AObject});
+    if (GetCount() >= FCapacity) Grow();
+    FItems.insert(FItems.begin() + Index, TStringItem{S, AObject});
   });
 }
 
 int32_t TStringList::AddObject(const std::string& S, TObject* AObject) {
   int32_t index = GetCount();
-  if (sorted_ && Find(S, index)) {
-    if (duplicates_ == dupIgnore) return index;
-    if (duplicates_ == dupError) Error(SDuplicateString, 0);
+  if (FSorted && Find(S, index)) {
+    if (FDuplicates == dupIgnore) return index;
+    if (FDuplicates == dupError) Error(SDuplicateString, 0);
   }
   InsertItem(index, S, AObject);
   return index;
@@ -470,23 +467,23 @@ void TStringList::InsertObject(int32_t Index, const std::string& S, TObject* AOb
 }
 
 void TStringList::Clear() {
-  if (items_.empty()) return;
+  if (FItems.empty()) return;
   Notified([&] {
-    items_.clear();
-    capacity_ = 0;
+    FItems.clear();
+    FCapacity = 0;
   });
 }
 
 void TStringList::Delete(int32_t Index) {
   CheckIndex(Index, GetCount());
-  Notified([&] { items_.erase(items_.begin() + Index); });
+  Notified([&] { FItems.erase(FItems.begin() + Index); });
 }
 
 void TStringList::Exchange(int32_t Index1, int32_t Index2) {
   CheckNotSorted();
   CheckIndex(Index1, GetCount());
   CheckIndex(Index2, GetCount());
-  Notified([&] { std::swap(items_[static_cast<std::size_t>(Index1)], items_[static_cast<std::size_t>(Index2)]); });
+  Notified([&] { std::swap(FItems[static_cast<std::size_t>(Index1)], FItems[static_cast<std::size_t>(Index2)]); });
 }
 
 void TStringList::Move(int32_t CurIndex, int32_t NewIndex) {
@@ -495,7 +492,7 @@ void TStringList::Move(int32_t CurIndex, int32_t NewIndex) {
   CheckIndex(NewIndex, GetCount());
   if (CurIndex == NewIndex) return;
   Notified([&] {
-    auto at = [&](int32_t i) { return items_.begin() + i; };
+    auto at = [&](int32_t i) { return FItems.begin() + i; };
     if (CurIndex < NewIndex)
       std::rotate(at(CurIndex), at(CurIndex + 1), at(NewIndex + 1));
     else
@@ -504,8 +501,8 @@ void TStringList::Move(int32_t CurIndex, int32_t NewIndex) {
 }
 
 void TStringList::Restore(std::vector<TStringItem>&& Items) {
-  items_ = std::move(Items);
-  capacity_ = std::max(capacity_, GetCount());
+  FItems = std::move(Items);
+  FCapacity = std::max(FCapacity, GetCount());
 }
 
 bool TStringList::Find(const std::string& S, int32_t& Index) const {
@@ -514,7 +511,7 @@ bool TStringList::Find(const std::string& S, int32_t& Index) const {
   int32_t high = GetCount() - 1;
   while (low <= high) {
     int32_t mid = low + (high - low) / 2;
-    int c = CompareStrings(items_[static_cast<std::size_t>(mid)].FString, S);
+    int c = CompareStrings(FItems[static_cast<std::size_t>(mid)].FString, S);
     if (c < 0) {
       low = mid + 1;
     } else {
@@ -522,7 +519,7 @@ bool TStringList::Find(const std::string& S, int32_t& Index) const {
       if (c == 0) {
         found = true;
         // Without accepted duplicates there is only one match: stop here.
-        if (duplicates_ != dupAccept) low = mid;
+        if (FDuplicates != dupAccept) low = mid;
       }
     }
   }
@@ -531,21 +528,21 @@ bool TStringList::Find(const std::string& S, int32_t& Index) const {
 }
 
 int32_t TStringList::IndexOf(const std::string& S) const {
-  if (!sorted_) return inherited::IndexOf(S);
+  if (!FSorted) return inherited::IndexOf(S);
   int32_t index = 0;
   return Find(S, index) ? index : -1;
 }
 
 void TStringList::Sort() {
   CustomSort([](TStringList* list, int32_t i1, int32_t i2) {
-    return list->CompareStrings(list->items_[static_cast<std::size_t>(i1)].FString,
-                                list->items_[static_cast<std::size_t>(i2)].FString);
+    return list->CompareStrings(list->FItems[static_cast<std::size_t>(i1)].FString,
+                                list->FItems[static_cast<std::size_t>(i2)].FString);
   });
 }
 
 void TStringList::CustomSort(TStringListSortCompare Compare) {
   if (!Compare) throw EStringListError("CustomSort needs a compare function");
-  if (sorted_ || GetCount() < 2) return;
+  if (FSorted || GetCount() < 2) return;
   // A compare function that throws leaves the list as it was.
   ChangeOrRestore([&] { QuickSort(0, GetCount() - 1, Compare); });
 }
@@ -563,7 +560,7 @@ void TStringList::QuickSort(int32_t L, int32_t R, TStringListSortCompare Compare
       while (i < R && Compare(this, i, pivot) < 0) ++i;
       while (j > L && Compare(this, j, pivot) > 0) --j;
       if (i <= j) {
-        if (i != j) std::swap(items_[static_cast<std::size_t>(i)], items_[static_cast<std::size_t>(j)]);
+        if (i != j) std::swap(FItems[static_cast<std::size_t>(i)], FItems[static_cast<std::size_t>(j)]);
         if (pivot == i)
           pivot = j;
         else if (pivot == j)
@@ -583,9 +580,9 @@ void TStringList::QuickSort(int32_t L, int32_t R, TStringListSortCompare Compare
 }
 
 void TStringList::SetSorted(bool Value) {
-  if (sorted_ == Value) return;
+  if (FSorted == Value) return;
   if (Value) Sort();
-  sorted_ = Value;
+  FSorted = Value;
 }
 
 }  // namespace host

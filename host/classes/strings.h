@@ -130,7 +130,7 @@ class TStrings : public TPersistent {
   void BeginUpdate();
   void EndUpdate();
 
-  IStringsAdapter* GetStringsAdapter() const { return adapter_; }
+  IStringsAdapter* GetStringsAdapter() const { return FAdapter; }
   // Tells the old adapter to let go (ReleaseStrings), then holds a reference
   // to the new one and links it to this list (ReferenceStrings).
   void SetStringsAdapter(IStringsAdapter* Value);
@@ -153,7 +153,7 @@ class TStrings : public TPersistent {
   virtual TObject* GetObject(int32_t /*Index*/) const { return nullptr; }
   virtual void PutObject(int32_t /*Index*/, TObject* /*AObject*/) {}
   virtual void SetUpdateState(bool /*Updating*/) {}
-  int32_t GetUpdateCount() const { return updateCount_; }
+  int32_t GetUpdateCount() const { return FUpdateCount; }
 
   // Raises EStringListError with Msg formatted with Data.
   [[noreturn]] static void Error(const char* Msg, int32_t Data);
@@ -175,9 +175,9 @@ class TStrings : public TPersistent {
   // Replaces the whole contents in one batch (all or nothing).
   void ReplaceItems(const std::vector<TStringItem>& Items);
 
-  int32_t updateCount_ = 0;
-  IStringsAdapter* adapter_ = nullptr;
-  std::string textBuffer_;  // what GetText returned last
+  int32_t FUpdateCount = 0;
+  IStringsAdapter* FAdapter = nullptr;
+  std::string FTextBuffer;  // what GetText returned last
 };
 
 // Orders two entries of a list by index: <0, 0 or >0.
@@ -189,8 +189,8 @@ class TStringList : public TStrings {
 
   TStringList() = default;
 
-  int32_t GetCount() const override { return static_cast<int32_t>(items_.size()); }
-  int32_t GetCapacity() const override { return capacity_; }
+  int32_t GetCount() const override { return static_cast<int32_t>(FItems.size()); }
+  int32_t GetCapacity() const override { return FCapacity; }
   // The classic bookkeeping value (grows in the classic steps; storage is
   // managed separately). Raises "List capacity out of bounds (%d)" below Count.
   void SetCapacity(int32_t NewCapacity) override;
@@ -221,11 +221,11 @@ class TStringList : public TStrings {
   // Sorts an unsorted list with the given order.
   virtual void CustomSort(TStringListSortCompare Compare);
 
-  bool GetSorted() const { return sorted_; }
+  bool GetSorted() const { return FSorted; }
   // Turning sorting on sorts the list.
   void SetSorted(bool Value);
-  TDuplicates GetDuplicates() const { return duplicates_; }
-  void SetDuplicates(TDuplicates Value) { duplicates_ = Value; }
+  TDuplicates GetDuplicates() const { return FDuplicates; }
+  void SetDuplicates(TDuplicates Value) { FDuplicates = Value; }
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
@@ -253,10 +253,10 @@ class TStringList : public TStrings {
   template <class F>
   void Notified(F&& change);
 
-  std::vector<TStringItem> items_;
-  int32_t capacity_ = 0;
-  bool sorted_ = false;
-  TDuplicates duplicates_ = dupIgnore;
+  std::vector<TStringItem> FItems;
+  int32_t FCapacity = 0;
+  bool FSorted = false;
+  TDuplicates FDuplicates = dupIgnore;
 };
 
 }  // namespace host

@@ -84,65 +84,67 @@ bool CheckSynchronize(int32_t timeoutMs) {
 // ------------------------------------------------------------------- TThread
 
 TThread::TThread(bool CreateSuspended)
-    : createSuspended_(CreateSuspended),
-      suspended_(CreateSuspended),
-      handle_(NewThreadNumber()),
-      threadId_(NewThreadNumber()) {}
+    : FCreateSuspended(CreateSuspended),
+      FSuspended(CreateSuspended),
+      FHandle(NewThreadNumber()),
+      FThreadId(NewThreadNumber()) {}
 
 void TThread::AfterConstruction() {
-  std::lock_guard lock(mutex_);
-  if (!createSuspended_ && !started_ && !suspended_) StartLocked();
+  std::lock_guard lock(FMutex);
+  if (!FCreateSuspended && !FStarted && !FSuspended) StartLocked();
 }
 
-bool TThread::IsCurrentThread() const { return GetCurrentThreadId() == threadId_; }
+bool TThread::IsCurrentThread() const { return GetCurrentThreadId() == FThreadId; }
 
 void TThread::StartLocked() {
   try {
-    thread_ = std::thread(&TThread::ThreadProc, this);
+    FThread = std::thread(&TThread::ThreadProc, this);
   } catch (const std::system_error& e) {
     throw EThread("Thread creation error: %s", {e.what()});
   }
-  started_ = true;
-  suspended_ = false;
+  FStarted = true;
+  FSuspended = false;
 }
 
 void TThread::Resume() {
-  std::lock_guard lock(mutex_);
-  if (!started_) {
+  std::lock_guard lock(FMutex);
+  if (!FStarted) {
     StartLocked();
-  } else if (suspended_) {
-    suspended_ = false;
-    resumed_.notify_all();
+  } else if (FSuspended) {
+    FSuspended = false;
+    FResumed.notify_all();
   }
 }
 
 void TThread::Suspend() {
-  std::unique_lock lock(mutex_);
-  if (!started_) {
-    suspended_ = true;
+  std::unique_lock lock(FMutex);
+  if (!FStarted) {
+    FSuspended = true;
     return;
   }
   if (!IsCurrentThread())
     throw EThread("Cannot suspend thread %u from another thread: a running thread can only suspend itself",
-                  {threadId_});
-  suspended_ = true;
-  resumed_.wait(lock, [this] { return !suspended_; });
+                  {FThreadId});
+  FSuspended = true;
+  FResumed.wait(lock, [this] { return !FSuspended; });
 }
 
 bool TThread::GetSuspended() const {
-  std::lock_guard lock(mutex_);
-  return suspended_;
+  std::lock_guard lock(FMutex);
+  return FSuspended;
 }
 
 void TThread::SetSuspended(bool value) {
-  if (value) Suspend();
-  else Resume();
+  if (value)
+    Suspend();
+  else
+    Resume();
 }
 
 void TThread::SetPriority(TThreadPriority value) {
   if (static_cast<unsigned>(value) > tpTimeCritical)
     throw EThread("Invalid thread priority (%d)", {static_cast<int>(value)});
-  priority_ = value;
+  FPriority = value;
   ApplyPriority();
 }
 
@@ -150,29 +152,29 @@ void TThread::ApplyPriority() {
 #ifdef __linux__
   // Linux keeps a nice value per kernel thread; refusals (raising without
   // privileges) leave the thread as it was.
-  if (const int id = systemId_; id != 0)
-    (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(id), kNiceOf[priority_.load()]);
+  if (const int id = FSystemId; id != 0)
+    (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(id), kNiceOf[FPriority.load()]);
 #endif
 }
 
 uint32_t TThread::WaitFor() {
-  if (IsCurrentThread()) throw EThread("Thread %u cannot wait for itself", {threadId_});
-  if (freeOnTerminate_)
-    throw EThread("Cannot wait for thread %u: it frees itself when it terminates (FreeOnTerminate)", {threadId_});
+  if (IsCurrentThread()) throw EThread("Thread %u cannot wait for itself", {FThreadId});
+  if (FFreeOnTerminate)
+    throw EThread("Cannot wait for thread %u: it frees itself when it terminates (FreeOnTerminate)", {FThreadId});
   {
-    std::lock_guard lock(mutex_);
-    if (!started_ && suspended_)
-      throw EThread("Cannot wait for thread %u: it was created suspended and has not been started", {threadId_});
-    if (!started_) StartLocked();
+    std::lock_guard lock(FMutex);
+    if (!FStarted && FSuspended)
+      throw EThread("Cannot wait for thread %u: it was created suspended and has not been started", {FThreadId});
+    if (!FStarted) StartLocked();
   }
   WaitUntilFinished();
-  return exitCode_;
+  return FExitCode;
 }
 
 void TThread::WaitUntilFinished() {
   const bool drain = OnMainThread();
   std::unique_lock lock(gSyncLock);
-  while (!finished_) {
+  while (!FFinished) {
     if (drain && !gSyncQueue.empty()) {
       lock.unlock();
       CheckSynchronize();
@@ -184,34 +186,34 @@ void TThread::WaitUntilFinished() {
 }
 
 void TThread::ThreadProc() {
-  tCurrentThreadId = threadId_;
+  tCurrentThreadId = FThreadId;
 #ifdef __linux__
-  systemId_ = static_cast<int>(::syscall(SYS_gettid));
-  if (priority_ != tpNormal) ApplyPriority();
+  FSystemId = static_cast<int>(::syscall(SYS_gettid));
+  if (FPriority != tpNormal) ApplyPriority();
 #endif
-  if (!terminated_) {
+  if (!FTerminated) {
     try {
       Execute();
     } catch (...) {
-      fatalException_ = std::current_exception();
+      FFatalException = std::current_exception();
     }
   }
   // Decided before OnTerminate runs, as the handler may change the flag.
-  const bool freeThread = freeOnTerminate_;
+  const bool freeThread = FFreeOnTerminate;
   Finish();
   if (freeThread) Free();
 }
 
 void TThread::Finish() {
-  exitCode_ = static_cast<uint32_t>(returnValue_.load());
+  FExitCode = static_cast<uint32_t>(FReturnValue.load());
   try {
     DoTerminate();
   } catch (...) {
-    if (!fatalException_) fatalException_ = std::current_exception();
+    if (!FFatalException) FFatalException = std::current_exception();
   }
   {
     std::lock_guard lock(gSyncLock);
-    finished_ = true;
+    FFinished = true;
   }
   gSyncChanged.notify_all();
 }
@@ -240,11 +242,11 @@ void TThread::Synchronize(TThread* /*thread*/, const TThreadMethod& method) {
 
 void TThread::BeforeDestruction() {
   // A thread freeing itself (FreeOnTerminate) has already finished its run.
-  if (!IsCurrentThread() && !finished_) {
+  if (!IsCurrentThread() && !FFinished) {
     bool started;
     {
-      std::lock_guard lock(mutex_);
-      started = started_;
+      std::lock_guard lock(FMutex);
+      started = FStarted;
     }
     Terminate();
     if (started) {
@@ -260,12 +262,14 @@ void TThread::BeforeDestruction() {
 void TThread::Destroy() {
   std::thread worker;
   {
-    std::lock_guard lock(mutex_);
-    worker = std::move(thread_);
+    std::lock_guard lock(FMutex);
+    worker = std::move(FThread);
   }
   if (worker.joinable()) {
-    if (worker.get_id() == std::this_thread::get_id()) worker.detach();
-    else worker.join();
+    if (worker.get_id() == std::this_thread::get_id())
+      worker.detach();
+    else
+      worker.join();
   }
   inherited::Destroy();
 }

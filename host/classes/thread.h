@@ -58,7 +58,7 @@ class TThread : public TObject {
   // See "Suspending" above.
   void Suspend();
   // Asks Execute to stop: sets Terminated, which Execute checks.
-  void Terminate() { terminated_ = true; }
+  void Terminate() { FTerminated = true; }
   // Waits until the thread has finished and returns its exit value (the
   // ReturnValue at the moment Execute returned). Raises EThread when the
   // thread waits for itself, frees itself on termination (the object would
@@ -67,25 +67,25 @@ class TThread : public TObject {
 
   // Terminated and ReturnValue are protected properties in the classic
   // library; the accessors are public here so that descriptors reach them.
-  bool GetTerminated() const { return terminated_; }
-  int32_t GetReturnValue() const { return returnValue_; }
-  void SetReturnValue(int32_t value) { returnValue_ = value; }
+  bool GetTerminated() const { return FTerminated; }
+  int32_t GetReturnValue() const { return FReturnValue; }
+  void SetReturnValue(int32_t value) { FReturnValue = value; }
 
   // Whether the thread object frees itself after OnTerminate ran.
-  bool GetFreeOnTerminate() const { return freeOnTerminate_; }
-  void SetFreeOnTerminate(bool value) { freeOnTerminate_ = value; }
+  bool GetFreeOnTerminate() const { return FFreeOnTerminate; }
+  void SetFreeOnTerminate(bool value) { FFreeOnTerminate = value; }
   bool GetSuspended() const;
   void SetSuspended(bool value);
   // The priority is kept and applied to the running thread where the system
   // allows it (lowering usually works; raising needs privileges and is then
   // silently left out). An ordinal outside the enumeration raises EThread.
-  TThreadPriority GetPriority() const { return priority_; }
+  TThreadPriority GetPriority() const { return FPriority; }
   void SetPriority(TThreadPriority value);
   // Stable numbers identifying this thread, given when the object is built.
-  uint32_t GetHandle() const { return handle_; }
-  uint32_t GetThreadID() const { return threadId_; }
+  uint32_t GetHandle() const { return FHandle; }
+  uint32_t GetThreadID() const { return FThreadId; }
   // The exception that escaped Execute (or OnTerminate), if any.
-  std::exception_ptr GetFatalException() const { return fatalException_; }
+  std::exception_ptr GetFatalException() const { return FFatalException; }
 
   // Runs on the main thread after Execute returned, with the thread as Sender.
   TNotifyEvent OnTerminate;
@@ -109,29 +109,29 @@ class TThread : public TObject {
   void Destroy() override;
 
  private:
-  void StartLocked();  // with mutex_ held
+  void StartLocked();  // with FMutex held
   void ThreadProc();
-  void Finish();       // the common end of a thread run and of a never-started one
+  void Finish();  // the common end of a thread run and of a never-started one
   void WaitUntilFinished();
   void ApplyPriority();
   bool IsCurrentThread() const;
 
-  mutable std::mutex mutex_;       // guards the start, suspension and thread_
-  std::condition_variable resumed_;
-  std::thread thread_;
-  bool createSuspended_;
-  bool started_ = false;
-  bool suspended_;
-  std::atomic<bool> terminated_{false};
-  std::atomic<bool> finished_{false};
-  std::atomic<bool> freeOnTerminate_{false};
-  std::atomic<int32_t> returnValue_{0};
-  std::atomic<TThreadPriority> priority_{tpNormal};
-  std::atomic<int> systemId_{0};  // the kernel's id of the running thread, 0 before
-  uint32_t exitCode_ = 0;
-  uint32_t handle_;
-  uint32_t threadId_;
-  std::exception_ptr fatalException_;
+  mutable std::mutex FMutex;  // guards the start, suspension and FThread
+  std::condition_variable FResumed;
+  std::thread FThread;
+  bool FCreateSuspended;
+  bool FStarted = false;
+  bool FSuspended;
+  std::atomic<bool> FTerminated{false};
+  std::atomic<bool> FFinished{false};
+  std::atomic<bool> FFreeOnTerminate{false};
+  std::atomic<int32_t> FReturnValue{0};
+  std::atomic<TThreadPriority> FPriority{tpNormal};
+  std::atomic<int> FSystemId{0};  // the kernel's id of the running thread, 0 before
+  uint32_t FExitCode = 0;
+  uint32_t FHandle;
+  uint32_t FThreadId;
+  std::exception_ptr FFatalException;
 };
 
 // Runs the methods that worker threads queued with Synchronize (and their

@@ -47,7 +47,8 @@ void MergeProps(TClass Class, std::vector<const TPropInfo*>& list) {
   auto own = Props().own.find(Class);
   if (own == Props().own.end()) return;
   for (const TPropInfo& p : own->second) {
-    auto same = std::find_if(list.begin(), list.end(), [&](const TPropInfo* q) { return AnsiSameText(q->Name, p.Name); });
+    auto same =
+        std::find_if(list.begin(), list.end(), [&](const TPropInfo* q) { return AnsiSameText(q->Name, p.Name); });
     if (same != list.end())
       *same = &p;
     else
@@ -161,7 +162,9 @@ void SetPropValue(TObject* Instance, const TPropInfo& Prop, const Variant& Value
 
 int64_t GetOrdProp(TObject* Instance, const TPropInfo& Prop) { return GetPropValue(Instance, Prop).AsInt64(); }
 
-void SetOrdProp(TObject* Instance, const TPropInfo& Prop, int64_t Value) { SetPropValue(Instance, Prop, Variant(Value)); }
+void SetOrdProp(TObject* Instance, const TPropInfo& Prop, int64_t Value) {
+  SetPropValue(Instance, Prop, Variant(Value));
+}
 
 TObject* GetObjectProp(TObject* Instance, const TPropInfo& Prop) {
   if (Prop.Kind() != tkClass) throw EPropertyError("Property %s is not an object", {Prop.Name});

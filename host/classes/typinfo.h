@@ -67,7 +67,7 @@ enum TFloatType : uint8_t { ftSingle, ftDouble, ftExtended, ftComp, ftCurr };
 struct TTypeInfo {
   TTypeKind Kind = tkUnknown;
   std::string_view Name;
-  TOrdType OrdType = otSLong;      // integers, chars, enumerations, sets
+  TOrdType OrdType = otSLong;       // integers, chars, enumerations, sets
   TFloatType FloatType = ftDouble;  // floats
   int64_t MinValue = 0;             // ordinal range; for a set its bit mask
   int64_t MaxValue = 0;
@@ -177,16 +177,15 @@ void UnregisterIntegerConsts(const TTypeInfo* IntegerType);
 TIdentToInt FindIdentToInt(const TTypeInfo* IntegerType);
 TIntToIdent FindIntToIdent(const TTypeInfo* IntegerType);
 
-
 // ----------------------------------------------------- type information
 
 // Defines the type information of an enumeration, next to the enumeration:
 //   HOST_ENUM_INFO(TAlign, "alNone", "alTop", ...)
-#define HOST_ENUM_INFO(E, ...)                                                           \
-  inline const ::host::TTypeInfo* HostTypeInfo(E*) {                                     \
-    static constexpr const char* names[] = {__VA_ARGS__};                                \
+#define HOST_ENUM_INFO(E, ...)                                                            \
+  inline const ::host::TTypeInfo* HostTypeInfo(E*) {                                      \
+    static constexpr const char* names[] = {__VA_ARGS__};                                 \
     static const ::host::TTypeInfo info = ::host::detail::EnumInfo(#E, names, sizeof(E)); \
-    return &info;                                                                        \
+    return &info;                                                                         \
   }
 
 namespace detail {
@@ -208,9 +207,12 @@ concept ObjectPointer = std::is_pointer_v<T> && std::is_base_of_v<TObject, std::
 
 template <class T>
 constexpr TOrdType OrdTypeOf() {
-  if constexpr (sizeof(T) == 1) return std::is_signed_v<T> ? otSByte : otUByte;
-  else if constexpr (sizeof(T) == 2) return std::is_signed_v<T> ? otSWord : otUWord;
-  else return std::is_signed_v<T> ? otSLong : otULong;
+  if constexpr (sizeof(T) == 1)
+    return std::is_signed_v<T> ? otSByte : otUByte;
+  else if constexpr (sizeof(T) == 2)
+    return std::is_signed_v<T> ? otSWord : otUWord;
+  else
+    return std::is_signed_v<T> ? otSLong : otULong;
 }
 
 inline constexpr const char* BooleanNames[] = {"False", "True"};
@@ -233,14 +235,21 @@ const TTypeInfo* TypeInfoOf() {
     static constexpr TTypeInfo info{tkInt64, "Int64", otSLong, ftDouble, INT64_MIN, INT64_MAX, {}, nullptr};
     return &info;
   } else if constexpr (std::is_integral_v<T>) {
-    static constexpr TTypeInfo info{tkInteger, "Integer", OrdTypeOf<T>(), ftDouble,
+    static constexpr TTypeInfo info{tkInteger,
+                                    "Integer",
+                                    OrdTypeOf<T>(),
+                                    ftDouble,
                                     static_cast<int64_t>(std::numeric_limits<T>::min()),
-                                    static_cast<int64_t>(std::numeric_limits<T>::max()), {}, nullptr};
+                                    static_cast<int64_t>(std::numeric_limits<T>::max()),
+                                    {},
+                                    nullptr};
     return &info;
   } else if constexpr (std::is_same_v<T, float> || std::is_same_v<T, double> || std::is_same_v<T, Currency>) {
-    static constexpr TTypeInfo info{tkFloat, std::is_same_v<T, float> ? "Single" : std::is_same_v<T, double> ? "Double" : "Currency",
-                                    otSLong, std::is_same_v<T, float> ? ftSingle : std::is_same_v<T, double> ? ftDouble : ftCurr,
-                                    0, 0, {}, nullptr};
+    static constexpr TTypeInfo info{
+        tkFloat, std::is_same_v<T, float> ? "Single" : std::is_same_v<T, double> ? "Double" : "Currency",
+        otSLong, std::is_same_v<T, float> ? ftSingle : std::is_same_v<T, double> ? ftDouble : ftCurr,
+        0,       0,
+        {},      nullptr};
     return &info;
   } else if constexpr (std::is_same_v<T, std::string>) {
     static constexpr TTypeInfo info{tkLString, "string", otSLong, ftDouble, 0, 0, {}, nullptr};
@@ -262,28 +271,46 @@ const TTypeInfo* TypeInfoOf() {
 // C++ value <-> Variant for each kind of property type.
 template <class T>
 Variant ToVariant(const T& v) {
-  if constexpr (std::is_same_v<T, bool>) return Variant(static_cast<int32_t>(v ? 1 : 0));
-  else if constexpr (std::is_same_v<T, char>) return Variant(static_cast<int32_t>(static_cast<unsigned char>(v)));
-  else if constexpr (std::is_enum_v<T>) return Variant(static_cast<int32_t>(v));
-  else if constexpr (IsSet<T>::value) return Variant(static_cast<int64_t>(v.Bits()));
-  else if constexpr (std::is_integral_v<T> && sizeof(T) == 8) return Variant(static_cast<int64_t>(v));
-  else if constexpr (std::is_integral_v<T>) return Variant(static_cast<int64_t>(v));
-  else if constexpr (ObjectPointer<T>) return Variant::FromPointer(static_cast<const TObject*>(v));
-  else return Variant(v);
+  if constexpr (std::is_same_v<T, bool>)
+    return Variant(static_cast<int32_t>(v ? 1 : 0));
+  else if constexpr (std::is_same_v<T, char>)
+    return Variant(static_cast<int32_t>(static_cast<unsigned char>(v)));
+  else if constexpr (std::is_enum_v<T>)
+    return Variant(static_cast<int32_t>(v));
+  else if constexpr (IsSet<T>::value)
+    return Variant(static_cast<int64_t>(v.Bits()));
+  else if constexpr (std::is_integral_v<T> && sizeof(T) == 8)
+    return Variant(static_cast<int64_t>(v));
+  else if constexpr (std::is_integral_v<T>)
+    return Variant(static_cast<int64_t>(v));
+  else if constexpr (ObjectPointer<T>)
+    return Variant::FromPointer(static_cast<const TObject*>(v));
+  else
+    return Variant(v);
 }
 
 template <class T>
 T FromVariant(const Variant& v) {
-  if constexpr (std::is_same_v<T, bool>) return v.AsInt64() != 0;
-  else if constexpr (std::is_enum_v<T> || std::is_integral_v<T>) return static_cast<T>(v.AsInt64());
-  else if constexpr (IsSet<T>::value) return T::FromBits(static_cast<typename T::Storage>(v.AsInt64()));
-  else if constexpr (std::is_same_v<T, float>) return static_cast<float>(v.AsDouble());
-  else if constexpr (std::is_same_v<T, double>) return v.AsDouble();
-  else if constexpr (std::is_same_v<T, Currency>) return v.AsCurrency();
-  else if constexpr (std::is_same_v<T, std::string>) return v.AsString();
-  else if constexpr (std::is_same_v<T, std::u16string>) return v.AsWideString();
-  else if constexpr (std::is_same_v<T, Variant>) return v;
-  else return As<std::remove_cv_t<std::remove_pointer_t<T>>>(static_cast<TObject*>(v.AsPointer()));
+  if constexpr (std::is_same_v<T, bool>)
+    return v.AsInt64() != 0;
+  else if constexpr (std::is_enum_v<T> || std::is_integral_v<T>)
+    return static_cast<T>(v.AsInt64());
+  else if constexpr (IsSet<T>::value)
+    return T::FromBits(static_cast<typename T::Storage>(v.AsInt64()));
+  else if constexpr (std::is_same_v<T, float>)
+    return static_cast<float>(v.AsDouble());
+  else if constexpr (std::is_same_v<T, double>)
+    return v.AsDouble();
+  else if constexpr (std::is_same_v<T, Currency>)
+    return v.AsCurrency();
+  else if constexpr (std::is_same_v<T, std::string>)
+    return v.AsString();
+  else if constexpr (std::is_same_v<T, std::u16string>)
+    return v.AsWideString();
+  else if constexpr (std::is_same_v<T, Variant>)
+    return v;
+  else
+    return As<std::remove_cv_t<std::remove_pointer_t<T>>>(static_cast<TObject*>(v.AsPointer()));
 }
 
 template <class M>

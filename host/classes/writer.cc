@@ -27,16 +27,16 @@ bool IsAscii(std::string_view s) {
 // Sets the filer's ancestor for a scope and puts the previous one back.
 class TAncestorScope {
  public:
-  TAncestorScope(TFiler* filer, TPersistent* ancestor) : filer_(filer), saved_(filer->GetAncestor()) {
-    filer_->SetAncestor(ancestor);
+  TAncestorScope(TFiler* filer, TPersistent* ancestor) : FFiler(filer), FSaved(filer->GetAncestor()) {
+    FFiler->SetAncestor(ancestor);
   }
-  ~TAncestorScope() { filer_->SetAncestor(saved_); }
+  ~TAncestorScope() { FFiler->SetAncestor(FSaved); }
   TAncestorScope(const TAncestorScope&) = delete;
   TAncestorScope& operator=(const TAncestorScope&) = delete;
 
  private:
-  TFiler* filer_;
-  TPersistent* saved_;
+  TFiler* FFiler;
+  TPersistent* FSaved;
 };
 
 }  // namespace
@@ -324,9 +324,7 @@ std::string TWriter::ReferenceName(TComponent* Component) const {
 
 bool TWriter::SameAsAncestor(TPersistent* Instance, const TPropInfo& Prop, TPersistent* AncestorInstance) const {
   if (Prop.IsComponentRef()) {
-    auto name = [&](TPersistent* p) {
-      return ReferenceName(static_cast<TComponent*>(GetObjectProp(p, Prop)));
-    };
+    auto name = [&](TPersistent* p) { return ReferenceName(static_cast<TComponent*>(GetObjectProp(p, Prop))); };
     return AnsiSameText(name(Instance), name(AncestorInstance));
   }
   return GetPropValue(Instance, Prop) == GetPropValue(AncestorInstance, Prop);
@@ -443,7 +441,8 @@ void TWriter::DefineBinaryProperty(const std::string& Name, TStreamProc, TStream
   if (!HasData || !WriteData) return;
   TOwned<TMemoryStream> data = MakeOwned<TMemoryStream>();
   WriteData(data.get());
-  if (data->GetSize() > std::numeric_limits<int32_t>::max()) throw EWriteError("Binary property %s is too large", {Name});
+  if (data->GetSize() > std::numeric_limits<int32_t>::max())
+    throw EWriteError("Binary property %s is too large", {Name});
   WritePropName(Name);
   WriteBinary(data->GetMemory(), static_cast<int32_t>(data->GetSize()));
 }

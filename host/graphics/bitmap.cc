@@ -471,7 +471,8 @@ void TBitmap::LoadFromStream(TStream* Stream) {
 
 void TBitmap::SaveToStream(TStream* Stream) {
   if (GetEmpty()) return;
-  const TPixelFormat format = FImage->FPixelFormat == pfDevice || FImage->FPixelFormat == pfCustom ? pf32bit : FImage->FPixelFormat;
+  const TPixelFormat format =
+      FImage->FPixelFormat == pfDevice || FImage->FPixelFormat == pfCustom ? pf32bit : FImage->FPixelFormat;
   bmpio::WriteBitmapFile(Stream, BitsOf(SurfaceHandle()), format, FImage->FColors);
 }
 
@@ -483,7 +484,9 @@ void TBitmap::LoadFromResourceName(HMODULE Instance, const std::string& ResName)
   LoadImage(file ? bmpio::TDibReader::FromFile(bytes) : bmpio::TDibReader::FromPackedDib(bytes, false));
 }
 
-void TBitmap::LoadFromResourceID(HMODULE Instance, int32_t ResID) { LoadFromResourceName(Instance, "#" + IntToStr(ResID)); }
+void TBitmap::LoadFromResourceID(HMODULE Instance, int32_t ResID) {
+  LoadFromResourceName(Instance, "#" + IntToStr(ResID));
+}
 
 void TBitmap::ReadData(TStream* Stream) {
   ReadSizedData(Stream, SInvalidBitmap, [this](TStream* data) { LoadFromStream(data); });

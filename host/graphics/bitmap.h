@@ -57,13 +57,13 @@ class TBitmapImage : public TSharedImage {
   int32_t FWidth = 0;
   int32_t FHeight = 0;
   TPixelFormat FPixelFormat = pfDevice;  // pfDevice: a device-dependent bitmap (bmDDB)
-  TPalette FColors;            // colour table of the indexed formats
-  HBITMAP FHandle = 0;         // the pixels
-  HBITMAP FMaskHandle = 0;     // cached mask of the transparent colour
-  HPALETTE FPalette = 0;       // cached palette handle of FColors
-  std::vector<uint8_t> FDib;   // packed rows handed out by ScanLine, top-down
-  bool FDibCurrent = false;    // FDib holds the latest pixels, FHandle's are stale
-  TMemoryStream* FDormant = nullptr;  // pixels kept as a 32-bit BMP while FHandle is freed
+  TPalette FColors;                      // colour table of the indexed formats
+  HBITMAP FHandle = 0;                   // the pixels
+  HBITMAP FMaskHandle = 0;               // cached mask of the transparent colour
+  HPALETTE FPalette = 0;                 // cached palette handle of FColors
+  std::vector<uint8_t> FDib;             // packed rows handed out by ScanLine, top-down
+  bool FDibCurrent = false;              // FDib holds the latest pixels, FHandle's are stale
+  TMemoryStream* FDormant = nullptr;     // pixels kept as a 32-bit BMP while FHandle is freed
 };
 
 // --------------------------------------------------------------------- TBitmap

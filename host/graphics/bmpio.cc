@@ -33,23 +33,34 @@ bool IsKnownHeaderSize(uint32_t Size) {
 
 std::string CompressionName(uint32_t Compression) {
   switch (Compression) {
-    case BI_RLE8: return "RLE8";
-    case BI_RLE4: return "RLE4";
-    case BI_BITFIELDS: return "bit fields";
-    case 4: return "JPEG";
-    case 5: return "PNG";
-    default: return "unknown";
+    case BI_RLE8:
+      return "RLE8";
+    case BI_RLE4:
+      return "RLE4";
+    case BI_BITFIELDS:
+      return "bit fields";
+    case 4:
+      return "JPEG";
+    case 5:
+      return "PNG";
+    default:
+      return "unknown";
   }
 }
 
 bool CompressionFits(uint32_t Compression, int32_t Bits) {
   switch (Compression) {
-    case BI_RGB: return true;
-    case BI_RLE8: return Bits == 8;
-    case BI_RLE4: return Bits == 4;
+    case BI_RGB:
+      return true;
+    case BI_RLE8:
+      return Bits == 8;
+    case BI_RLE4:
+      return Bits == 4;
     case BI_BITFIELDS:
-    case BI_ALPHABITFIELDS: return Bits == 16 || Bits == 32;
-    default: return false;
+    case BI_ALPHABITFIELDS:
+      return Bits == 16 || Bits == 32;
+    default:
+      return false;
   }
 }
 
@@ -59,152 +70,159 @@ constexpr uint32_t kPixelsPerMetre = 3780;  // 96 pixels per inch
 
 void CheckBitmapSize(int64_t Width, int64_t Height) {
   if (Width <= kMaxBitmapDimension && Height <= kMaxBitmapDimension && Width * Height <= kMaxBitmapPixels) return;
-  throw EOutOfResources("%s: a bitmap of %d x %d pixels is larger than the limit of %d pixels a side and %d pixels in all",
-                        {SOutOfResources, static_cast<long long>(Width), static_cast<long long>(Height),
-                         kMaxBitmapDimension, static_cast<long long>(kMaxBitmapPixels)});
+  throw EOutOfResources(
+      "%s: a bitmap of %d x %d pixels is larger than the limit of %d pixels a side and %d pixels in all",
+      {SOutOfResources, static_cast<long long>(Width), static_cast<long long>(Height), kMaxBitmapDimension,
+       static_cast<long long>(kMaxBitmapPixels)});
 }
 
 // ------------------------------------------------------------------- read
 
-void TDibReader::Fail(const std::string& What) const { throw EInvalidGraphic(std::string(SInvalidBitmap) + ": " + What); }
+void TDibReader::Fail(const std::string& What) const {
+  throw EInvalidGraphic(std::string(SInvalidBitmap) + ": " + What);
+}
 
 TDibReader TDibReader::FromFile(std::span<const uint8_t> Data) {
   TDibReader r;
-  r.data_ = Data;
+  r.FData = Data;
   if (Data.size() < kFileHeaderSize)
-    r.Fail(Format("the data ends after %d of the %d bytes of the file header", {static_cast<long long>(Data.size()),
-                                                                                static_cast<long long>(kFileHeaderSize)}));
+    r.Fail(Format("the data ends after %d of the %d bytes of the file header",
+                  {static_cast<long long>(Data.size()), static_cast<long long>(kFileHeaderSize)}));
   if (Data[0] != 'B' || Data[1] != 'M') r.Fail("the data does not start with the signature BM");
   const uint32_t offset = U32(Data, 10);
   r.ParseInfo(kFileHeaderSize, false);
-  if (offset != 0 && offset < r.pixels_)
-    r.Fail(Format("its pixel data offset %u lies inside its headers", {offset}));
-  r.LocatePixels(offset != 0 ? offset : r.pixels_);
+  if (offset != 0 && offset < r.FPixels) r.Fail(Format("its pixel data offset %u lies inside its headers", {offset}));
+  r.LocatePixels(offset != 0 ? offset : r.FPixels);
   return r;
 }
 
 TDibReader TDibReader::FromPackedDib(std::span<const uint8_t> Data, bool IconImage) {
   TDibReader r;
-  r.data_ = Data;
+  r.FData = Data;
   r.ParseInfo(0, IconImage);
-  r.LocatePixels(r.pixels_);
+  r.LocatePixels(r.FPixels);
   return r;
 }
 
 void TDibReader::ParseInfo(std::size_t At, bool IconImage) {
   auto need = [&](std::size_t pos, uint64_t count, const char* what) {
-    if (pos > data_.size() || count > data_.size() - pos) Fail(std::string("the data ends inside its ") + what);
+    if (pos > FData.size() || count > FData.size() - pos) Fail(std::string("the data ends inside its ") + what);
   };
   need(At, 4, "info header");
-  const uint32_t size = U32(data_, At);
+  const uint32_t size = U32(FData, At);
   if (!IsKnownHeaderSize(size)) Fail(Format("its info header has the unknown size %u", {size}));
   need(At, size, "info header");
   const bool core = size == 12;
-  const int64_t width = core ? U16(data_, At + 4) : I32(data_, At + 4);
-  int64_t height = core ? U16(data_, At + 6) : I32(data_, At + 8);
-  const uint16_t planes = U16(data_, At + (core ? 8 : 12));
-  bitCount_ = U16(data_, At + (core ? 10 : 14));
-  compression_ = size >= 20 ? U32(data_, At + 16) : BI_RGB;
-  const uint32_t colorsUsed = size >= 36 ? U32(data_, At + 32) : 0;
+  const int64_t width = core ? U16(FData, At + 4) : I32(FData, At + 4);
+  int64_t height = core ? U16(FData, At + 6) : I32(FData, At + 8);
+  const uint16_t planes = U16(FData, At + (core ? 8 : 12));
+  FBitCount = U16(FData, At + (core ? 10 : 14));
+  FCompression = size >= 20 ? U32(FData, At + 16) : BI_RGB;
+  const uint32_t colorsUsed = size >= 36 ? U32(FData, At + 32) : 0;
   if (planes != 1) Fail(Format("it has %d colour planes instead of 1", {static_cast<int>(planes)}));
-  if (bitCount_ != 1 && bitCount_ != 4 && bitCount_ != 8 && bitCount_ != 16 && bitCount_ != 24 && bitCount_ != 32)
-    Fail(Format("%d bits per pixel are not supported", {bitCount_}));
-  if (!CompressionFits(compression_, bitCount_))
-    Fail(Format("compression %u (%s) does not fit %d bits per pixel", {compression_, CompressionName(compression_), bitCount_}));
-  if (width <= 0) Fail(width == 0 ? std::string("its width is 0") : Format("its width is negative (%d)", {static_cast<long long>(width)}));
+  if (FBitCount != 1 && FBitCount != 4 && FBitCount != 8 && FBitCount != 16 && FBitCount != 24 && FBitCount != 32)
+    Fail(Format("%d bits per pixel are not supported", {FBitCount}));
+  if (!CompressionFits(FCompression, FBitCount))
+    Fail(Format("compression %u (%s) does not fit %d bits per pixel",
+                {FCompression, CompressionName(FCompression), FBitCount}));
+  if (width <= 0)
+    Fail(width == 0 ? std::string("its width is 0")
+                    : Format("its width is negative (%d)", {static_cast<long long>(width)}));
   if (height == 0) Fail("its height is 0");
-  topDown_ = height < 0;
-  if (topDown_ && (compression_ == BI_RLE8 || compression_ == BI_RLE4)) Fail("a top-down bitmap cannot be RLE-compressed");
-  height = topDown_ ? -height : height;
+  FTopDown = height < 0;
+  if (FTopDown && (FCompression == BI_RLE8 || FCompression == BI_RLE4))
+    Fail("a top-down bitmap cannot be RLE-compressed");
+  height = FTopDown ? -height : height;
   if (IconImage) height /= 2;
   if (height == 0) Fail("its height is 0");
   CheckBitmapSize(width, height);
-  width_ = static_cast<int32_t>(width);
-  height_ = static_cast<int32_t>(height);
+  FWidth = static_cast<int32_t>(width);
+  FHeight = static_cast<int32_t>(height);
   std::size_t pos = At + size;
   ParseMasks(pos, size);
   ParseColorTable(pos, size, colorsUsed);
-  pixels_ = pos;
+  FPixels = pos;
 }
 
 void TDibReader::ParseMasks(std::size_t& Pos, uint32_t HeaderSize) {
-  layout_.Bits = bitCount_;
-  if (bitCount_ <= 8 || bitCount_ == 24) return;
-  format_ = bitCount_ == 16 ? pf15bit : pf32bit;
-  layout_.Masks = bitCount_ == 16 ? std::array<uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}
+  FLayout.Bits = FBitCount;
+  if (FBitCount <= 8 || FBitCount == 24) return;
+  FFormat = FBitCount == 16 ? pf15bit : pf32bit;
+  FLayout.Masks = FBitCount == 16 ? std::array<uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}
                                   : std::array<uint32_t, 4>{0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
-  if (compression_ != BI_BITFIELDS && compression_ != BI_ALPHABITFIELDS) return;
-  const std::size_t count = compression_ == BI_ALPHABITFIELDS ? 4 : 3;
+  if (FCompression != BI_BITFIELDS && FCompression != BI_ALPHABITFIELDS) return;
+  const std::size_t count = FCompression == BI_ALPHABITFIELDS ? 4 : 3;
   // The masks sit at offset 40 of a longer header, or right after a 40-byte one.
   std::size_t at = Pos - HeaderSize + 40;
   std::size_t inHeader = HeaderSize > 40 ? std::min<std::size_t>((HeaderSize - 40) / 4, 4) : 0;
   if (HeaderSize == 40) {
-    if (Pos > data_.size() || count * 4 > data_.size() - Pos) Fail("the data ends inside its colour masks");
+    if (Pos > FData.size() || count * 4 > FData.size() - Pos) Fail("the data ends inside its colour masks");
     at = Pos;
     inHeader = count;
     Pos += count * 4;
   }
-  for (std::size_t i = 0; i < 4; ++i) layout_.Masks[i] = (i < count || i == 3) && i < inHeader ? U32(data_, at + 4 * i) : 0;
-  if (layout_.Masks[0] == 0 && layout_.Masks[1] == 0 && layout_.Masks[2] == 0) Fail("its colour masks are all zero");
-  if (bitCount_ == 16 && layout_.Masks[0] == 0xF800 && layout_.Masks[1] == 0x07E0 && layout_.Masks[2] == 0x001F)
-    format_ = pf16bit;
+  for (std::size_t i = 0; i < 4; ++i)
+    FLayout.Masks[i] = (i < count || i == 3) && i < inHeader ? U32(FData, at + 4 * i) : 0;
+  if (FLayout.Masks[0] == 0 && FLayout.Masks[1] == 0 && FLayout.Masks[2] == 0) Fail("its colour masks are all zero");
+  if (FBitCount == 16 && FLayout.Masks[0] == 0xF800 && FLayout.Masks[1] == 0x07E0 && FLayout.Masks[2] == 0x001F)
+    FFormat = pf16bit;
 }
 
 void TDibReader::ParseColorTable(std::size_t& Pos, uint32_t HeaderSize, uint32_t ColorsUsed) {
   const uint64_t entrySize = HeaderSize == 12 ? 3 : 4;
   uint64_t count = ColorsUsed;
-  if (bitCount_ <= 8) {
-    const uint64_t most = uint64_t{1} << bitCount_;
+  if (FBitCount <= 8) {
+    const uint64_t most = uint64_t{1} << FBitCount;
     if (count > most)
       Fail(Format("its colour table has %d entries, more than %d bits per pixel can use",
-                  {static_cast<long long>(count), bitCount_}));
+                  {static_cast<long long>(count), FBitCount}));
     if (count == 0) count = most;
-    format_ = PixelFormatOfBits(bitCount_);
-  } else if (bitCount_ == 24) {
-    format_ = pf24bit;
+    FFormat = PixelFormatOfBits(FBitCount);
+  } else if (FBitCount == 24) {
+    FFormat = pf24bit;
   }
-  if (Pos > data_.size() || count * entrySize > data_.size() - Pos) Fail("the data ends inside its colour table");
-  if (bitCount_ <= 8) {
+  if (Pos > FData.size() || count * entrySize > FData.size() - Pos) Fail("the data ends inside its colour table");
+  if (FBitCount <= 8) {
     for (uint64_t i = 0; i < count; ++i) {
       const std::size_t at = Pos + static_cast<std::size_t>(i * entrySize);
-      palette_.push_back({data_[at + 2], data_[at + 1], data_[at], 0});
+      FPalette.push_back({FData[at + 2], FData[at + 1], FData[at], 0});
     }
-    layout_.Palette = palette_;
-    layout_.Palette.resize(std::size_t{1} << bitCount_);
+    FLayout.Palette = FPalette;
+    FLayout.Palette.resize(std::size_t{1} << FBitCount);
   }
   Pos += static_cast<std::size_t>(count * entrySize);
 }
 
 void TDibReader::LocatePixels(std::size_t Offset) {
-  if (Offset > data_.size())
+  if (Offset > FData.size())
     Fail(Format("its pixel data offset %d lies beyond the end of the data (%d bytes)",
-                {static_cast<long long>(Offset), static_cast<long long>(data_.size())}));
-  pixels_ = Offset;
-  const uint64_t available = data_.size() - Offset;
-  if (compression_ == BI_RLE8 || compression_ == BI_RLE4) {
-    pixelsEnd_ = data_.size();
+                {static_cast<long long>(Offset), static_cast<long long>(FData.size())}));
+  FPixels = Offset;
+  const uint64_t available = FData.size() - Offset;
+  if (FCompression == BI_RLE8 || FCompression == BI_RLE4) {
+    FPixelsEnd = FData.size();
     return;
   }
-  const uint64_t needed = static_cast<uint64_t>(RowBytes(width_, bitCount_)) * static_cast<uint64_t>(height_);
+  const uint64_t needed = static_cast<uint64_t>(RowBytes(FWidth, FBitCount)) * static_cast<uint64_t>(FHeight);
   if (needed > available)
     Fail(Format("the data ends after %d of its %d bytes of pixels",
                 {static_cast<long long>(available), static_cast<long long>(needed)}));
-  pixelsEnd_ = Offset + static_cast<std::size_t>(needed);
+  FPixelsEnd = Offset + static_cast<std::size_t>(needed);
 }
 
 void TDibReader::Decode(TPixel* Bits, int32_t Stride, const TRowProgress& Progress) const {
-  if (compression_ == BI_RLE8 || compression_ == BI_RLE4) {
+  if (FCompression == BI_RLE8 || FCompression == BI_RLE4) {
     DecodeRle(Bits, Stride);
-    if (Progress) Progress(height_);
+    if (Progress) Progress(FHeight);
     return;
   }
-  const std::size_t rowBytes = static_cast<std::size_t>(RowBytes(width_, bitCount_));
-  const int32_t step = std::max(1, height_ / 16);
-  for (int32_t i = 0; i < height_; ++i) {
-    const int32_t y = topDown_ ? i : height_ - 1 - i;
-    UnpackRow(layout_, data_.data() + pixels_ + static_cast<std::size_t>(i) * rowBytes,
-              Bits + static_cast<std::ptrdiff_t>(y) * Stride, width_);
-    if (Progress && ((i + 1) % step == 0 || i + 1 == height_)) Progress(i + 1);
+  const std::size_t rowBytes = static_cast<std::size_t>(RowBytes(FWidth, FBitCount));
+  const int32_t step = std::max(1, FHeight / 16);
+  for (int32_t i = 0; i < FHeight; ++i) {
+    const int32_t y = FTopDown ? i : FHeight - 1 - i;
+    UnpackRow(FLayout, FData.data() + FPixels + static_cast<std::size_t>(i) * rowBytes,
+              Bits + static_cast<std::ptrdiff_t>(y) * Stride, FWidth);
+    if (Progress && ((i + 1) % step == 0 || i + 1 == FHeight)) Progress(i + 1);
   }
 }
 
@@ -213,24 +231,24 @@ void TDibReader::Decode(TPixel* Bits, int32_t Stride, const TRowProgress& Progre
 // moves, (0, n) is followed by n literal indexes padded to a word. Pixels
 // the runs never reach keep colour 0; runs beyond the bitmap are dropped.
 void TDibReader::DecodeRle(TPixel* Bits, int32_t Stride) const {
-  const TPalette& pal = layout_.Palette;
+  const TPalette& pal = FLayout.Palette;
   auto color = [&](std::size_t index) {
     const TPaletteEntry& e = pal[index & (pal.size() - 1)];
     return 0xFF000000u | (TPixel{e.peRed} << 16) | (TPixel{e.peGreen} << 8) | e.peBlue;
   };
-  for (int32_t y = 0; y < height_; ++y) std::fill_n(Bits + static_cast<std::ptrdiff_t>(y) * Stride, width_, color(0));
-  const bool rle8 = compression_ == BI_RLE8;
+  for (int32_t y = 0; y < FHeight; ++y) std::fill_n(Bits + static_cast<std::ptrdiff_t>(y) * Stride, FWidth, color(0));
+  const bool rle8 = FCompression == BI_RLE8;
   int64_t x = 0, row = 0;
   auto put = [&](uint8_t index) {
-    if (x < width_ && row < height_) Bits[static_cast<std::ptrdiff_t>(height_ - 1 - row) * Stride + x] = color(index);
+    if (x < FWidth && row < FHeight) Bits[static_cast<std::ptrdiff_t>(FHeight - 1 - row) * Stride + x] = color(index);
     ++x;
   };
   auto nibbleOrByte = [&](uint8_t value, int i) {
     return rle8 ? value : static_cast<uint8_t>(i % 2 == 0 ? value >> 4 : value & 0x0F);
   };
-  std::size_t pos = pixels_;
-  while (pos + 1 < pixelsEnd_ && row < height_) {
-    const uint8_t count = data_[pos], value = data_[pos + 1];
+  std::size_t pos = FPixels;
+  while (pos + 1 < FPixelsEnd && row < FHeight) {
+    const uint8_t count = FData[pos], value = FData[pos + 1];
     pos += 2;
     if (count > 0) {
       for (int i = 0; i < count; ++i) put(nibbleOrByte(value, i));
@@ -240,14 +258,14 @@ void TDibReader::DecodeRle(TPixel* Bits, int32_t Stride) const {
     } else if (value == 1) {
       return;
     } else if (value == 2) {
-      if (pos + 2 > pixelsEnd_) return;
-      x += data_[pos];
-      row += data_[pos + 1];
+      if (pos + 2 > FPixelsEnd) return;
+      x += FData[pos];
+      row += FData[pos + 1];
       pos += 2;
     } else {
       const std::size_t bytes = rle8 ? value : (value + 1u) / 2;
-      if (pos + bytes > pixelsEnd_) return;
-      for (int i = 0; i < value; ++i) put(nibbleOrByte(data_[pos + static_cast<std::size_t>(rle8 ? i : i / 2)], i));
+      if (pos + bytes > FPixelsEnd) return;
+      for (int i = 0; i < value; ++i) put(nibbleOrByte(FData[pos + static_cast<std::size_t>(rle8 ? i : i / 2)], i));
       pos += bytes + (bytes & 1);
     }
   }
@@ -293,7 +311,8 @@ std::vector<uint8_t> PackDib(const TBitmapBits& Bits, TPixelFormat Format, const
 void WriteBitmapFile(TStream* Stream, const TBitmapBits& Bits, TPixelFormat Format, const TPalette& Palette) {
   const std::vector<uint8_t> dib = PackDib(Bits, Format, Palette, Bits.Height);
   const uint32_t tableSize = U32(dib, 32) != 0 ? U32(dib, 32) : (U16(dib, 14) <= 8 ? 1u << U16(dib, 14) : 0);
-  const uint32_t offset = static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + (Format == pf16bit ? 12 : 0) + tableSize * 4);
+  const uint32_t offset =
+      static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + (Format == pf16bit ? 12 : 0) + tableSize * 4);
   std::vector<uint8_t> header{'B', 'M'};
   Put32(header, static_cast<uint32_t>(kFileHeaderSize + dib.size()));
   Put32(header, 0);

@@ -51,15 +51,15 @@ class TDibReader {
   // (the colour pixels, then the AND mask), so IconImage halves it.
   static TDibReader FromPackedDib(std::span<const uint8_t> Data, bool IconImage);
 
-  int32_t Width() const { return width_; }
-  int32_t Height() const { return height_; }
-  bool TopDown() const { return topDown_; }
-  int32_t BitCount() const { return bitCount_; }
-  TPixelFormat PixelFormat() const { return format_; }
+  int32_t Width() const { return FWidth; }
+  int32_t Height() const { return FHeight; }
+  bool TopDown() const { return FTopDown; }
+  int32_t BitCount() const { return FBitCount; }
+  TPixelFormat PixelFormat() const { return FFormat; }
   // The colour table of an indexed bitmap; empty otherwise.
-  const TPalette& Palette() const { return palette_; }
+  const TPalette& Palette() const { return FPalette; }
   // Where the pixel data ends, counted from Data[0].
-  std::size_t PixelsEnd() const { return pixelsEnd_; }
+  std::size_t PixelsEnd() const { return FPixelsEnd; }
 
   // Decodes the pixels into Width x Height pixels, Stride apart, rows from the top.
   void Decode(TPixel* Bits, int32_t Stride, const TRowProgress& Progress = nullptr) const;
@@ -73,17 +73,17 @@ class TDibReader {
   void DecodeRle(TPixel* Bits, int32_t Stride) const;
   [[noreturn]] void Fail(const std::string& What) const;
 
-  std::span<const uint8_t> data_;
-  int32_t width_ = 0;
-  int32_t height_ = 0;
-  bool topDown_ = false;
-  int32_t bitCount_ = 0;
-  uint32_t compression_ = BI_RGB;
-  TPixelFormat format_ = pf32bit;
-  TPalette palette_;
-  TPixelLayout layout_;
-  std::size_t pixels_ = 0;
-  std::size_t pixelsEnd_ = 0;
+  std::span<const uint8_t> FData;
+  int32_t FWidth = 0;
+  int32_t FHeight = 0;
+  bool FTopDown = false;
+  int32_t FBitCount = 0;
+  uint32_t FCompression = BI_RGB;
+  TPixelFormat FFormat = pf32bit;
+  TPalette FPalette;
+  TPixelLayout FLayout;
+  std::size_t FPixels = 0;
+  std::size_t FPixelsEnd = 0;
 };
 
 // Raises EOutOfResources when a bitmap of Width x Height exceeds the limits.

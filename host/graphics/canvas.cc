@@ -14,15 +14,19 @@ namespace {
 TCanvasState NeedsOf(TCanvasOp Op) {
   switch (Op) {
     case TCanvasOp::Pixel:
-    case TCanvasOp::Icon: return {csHandleValid};
+    case TCanvasOp::Icon:
+      return {csHandleValid};
     case TCanvasOp::FillRect:
     case TCanvasOp::FrameRect:
     case TCanvasOp::FocusRect:
     case TCanvasOp::FloodFill:
-    case TCanvasOp::Blit: return {csHandleValid, csBrushValid};
+    case TCanvasOp::Blit:
+      return {csHandleValid, csBrushValid};
     case TCanvasOp::TextOut:
-    case TCanvasOp::TextRect: return {csHandleValid, csFontValid, csBrushValid};
-    default: return {csHandleValid, csPenValid, csBrushValid};
+    case TCanvasOp::TextRect:
+      return {csHandleValid, csFontValid, csBrushValid};
+    default:
+      return {csHandleValid, csPenValid, csBrushValid};
   }
 }
 
@@ -197,28 +201,56 @@ void TCanvas::Perform(const TCanvasCommand& C) {
   TWidgetSet& ws = WidgetSet();
   const HDC dc = FHandle;
   switch (C.Op) {
-    case TCanvasOp::Pixel: ws.SetPixel(dc, C.P1.X, C.P1.Y, static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(C.Color)))); break;
+    case TCanvasOp::Pixel:
+      ws.SetPixel(dc, C.P1.X, C.P1.Y, static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(C.Color))));
+      break;
     case TCanvasOp::Line:
       ws.MoveToEx(dc, C.P1.X, C.P1.Y, nullptr);
       ws.LineTo(dc, C.P2.X, C.P2.Y);
       break;
-    case TCanvasOp::Polyline: ws.Polyline(dc, C.Points); break;
-    case TCanvasOp::Polygon: ws.Polygon(dc, C.Points); break;
-    case TCanvasOp::Rectangle: ws.Rectangle(dc, C.Box); break;
-    case TCanvasOp::RoundRect: ws.RoundRect(dc, C.Box, C.P1.X, C.P1.Y); break;
-    case TCanvasOp::Ellipse: ws.Ellipse(dc, C.Box); break;
-    case TCanvasOp::Arc: ws.Arc(dc, C.Box, C.P1, C.P2); break;
-    case TCanvasOp::Chord: ws.Chord(dc, C.Box, C.P1, C.P2); break;
-    case TCanvasOp::Pie: ws.Pie(dc, C.Box, C.P1, C.P2); break;
-    case TCanvasOp::FillRect: ws.FillRect(dc, C.Box, FBrush->GetHandle()); break;
-    case TCanvasOp::FrameRect: ws.FrameRect(dc, C.Box, FBrush->GetHandle()); break;
-    case TCanvasOp::FocusRect: ws.DrawFocusRect(dc, C.Box); break;
+    case TCanvasOp::Polyline:
+      ws.Polyline(dc, C.Points);
+      break;
+    case TCanvasOp::Polygon:
+      ws.Polygon(dc, C.Points);
+      break;
+    case TCanvasOp::Rectangle:
+      ws.Rectangle(dc, C.Box);
+      break;
+    case TCanvasOp::RoundRect:
+      ws.RoundRect(dc, C.Box, C.P1.X, C.P1.Y);
+      break;
+    case TCanvasOp::Ellipse:
+      ws.Ellipse(dc, C.Box);
+      break;
+    case TCanvasOp::Arc:
+      ws.Arc(dc, C.Box, C.P1, C.P2);
+      break;
+    case TCanvasOp::Chord:
+      ws.Chord(dc, C.Box, C.P1, C.P2);
+      break;
+    case TCanvasOp::Pie:
+      ws.Pie(dc, C.Box, C.P1, C.P2);
+      break;
+    case TCanvasOp::FillRect:
+      ws.FillRect(dc, C.Box, FBrush->GetHandle());
+      break;
+    case TCanvasOp::FrameRect:
+      ws.FrameRect(dc, C.Box, FBrush->GetHandle());
+      break;
+    case TCanvasOp::FocusRect:
+      ws.DrawFocusRect(dc, C.Box);
+      break;
     case TCanvasOp::FloodFill:
       ws.ExtFloodFill(dc, C.P1.X, C.P1.Y, static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(C.Color))),
                       C.Flags == fsSurface ? FLOODFILLSURFACE : FLOODFILLBORDER);
       break;
-    case TCanvasOp::TextOut: ws.ExtTextOut(dc, C.P1.X, C.P1.Y, C.Flags, nullptr, C.Text); break;
-    case TCanvasOp::TextRect: ws.ExtTextOut(dc, C.P1.X, C.P1.Y, C.Flags, &C.Box, C.Text); break;
+    case TCanvasOp::TextOut:
+      ws.ExtTextOut(dc, C.P1.X, C.P1.Y, C.Flags, nullptr, C.Text);
+      break;
+    case TCanvasOp::TextRect:
+      ws.ExtTextOut(dc, C.P1.X, C.P1.Y, C.Flags, &C.Box, C.Text);
+      break;
     case TCanvasOp::Blit:
       if (C.Mask)
         ws.StretchMaskBlt(dc, C.Box.Left, C.Box.Top, C.Box.Width(), C.Box.Height(), C.Source, C.SourceRect.Left,
@@ -227,7 +259,9 @@ void TCanvas::Perform(const TCanvasCommand& C) {
         ws.StretchBlt(dc, C.Box.Left, C.Box.Top, C.Box.Width(), C.Box.Height(), C.Source, C.SourceRect.Left,
                       C.SourceRect.Top, C.SourceRect.Width(), C.SourceRect.Height(), C.Flags);
       break;
-    case TCanvasOp::Icon: ws.DrawIconEx(dc, C.Box.Left, C.Box.Top, C.Handle, C.Box.Width(), C.Box.Height()); break;
+    case TCanvasOp::Icon:
+      ws.DrawIconEx(dc, C.Box.Left, C.Box.Top, C.Handle, C.Box.Width(), C.Box.Height());
+      break;
   }
 }
 

@@ -85,7 +85,7 @@ void WriteSizedData(TStream* Stream, const std::function<void(TStream*)>& Save) 
   data->SaveToStream(Stream);
 }
 
-TByteBuffer::TByteBuffer(std::size_t Size) : data_(std::make_unique_for_overwrite<uint8_t[]>(Size)), size_(Size) {}
+TByteBuffer::TByteBuffer(std::size_t Size) : FData(std::make_unique_for_overwrite<uint8_t[]>(Size)), FSize(Size) {}
 
 TByteBuffer ReadRemaining(TStream* Stream, const char* Message, int64_t MaxBytes) {
   const int64_t remaining = std::max<int64_t>(Stream->GetSize() - Stream->GetPosition(), 0);

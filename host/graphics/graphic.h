@@ -120,14 +120,14 @@ void WriteSizedData(TStream* Stream, const std::function<void(TStream*)>& Save);
 class TByteBuffer {
  public:
   explicit TByteBuffer(std::size_t Size);
-  std::span<const uint8_t> Span() const { return {data_.get(), size_}; }
-  uint8_t* Data() { return data_.get(); }
-  std::size_t Size() const { return size_; }
-  bool Empty() const { return size_ == 0; }
+  std::span<const uint8_t> Span() const { return {FData.get(), FSize}; }
+  uint8_t* Data() { return FData.get(); }
+  std::size_t Size() const { return FSize; }
+  bool Empty() const { return FSize == 0; }
 
  private:
-  std::unique_ptr<uint8_t[]> data_;
-  std::size_t size_;
+  std::unique_ptr<uint8_t[]> FData;
+  std::size_t FSize;
 };
 
 // Reads the rest of Stream into memory for a reader; raises EInvalidGraphic

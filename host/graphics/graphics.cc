@@ -9,31 +9,28 @@ namespace {
 int graphicsClassesCount = 0;
 
 void RegisterGraphicsProperties() {
-  RegisterProperties(&TFont::StaticMetaClass,
-                     {
-                         Prop<&TFont::GetCharset, &TFont::SetCharset>("Charset"),
-                         Prop<&TFont::GetColor, &TFont::SetColor>("Color"),
-                         Prop<&TFont::GetHeight, &TFont::SetHeight>("Height"),
-                         Prop<&TFont::GetName, &TFont::SetName>("Name"),
-                         Prop<&TFont::GetPitch, &TFont::SetPitch>("Pitch").Default(fpDefault),
-                         Prop<&TFont::GetSize, &TFont::SetSize>("Size").Stored(false),
-                         Prop<&TFont::GetStyle, &TFont::SetStyle>("Style"),
-                     });
-  RegisterProperties(&TPen::StaticMetaClass,
-                     {
-                         Prop<&TPen::GetColor, &TPen::SetColor>("Color").Default(clBlack),
-                         Prop<&TPen::GetMode, &TPen::SetMode>("Mode").Default(pmCopy),
-                         Prop<&TPen::GetStyle, &TPen::SetStyle>("Style").Default(psSolid),
-                         Prop<&TPen::GetWidth, &TPen::SetWidth>("Width").Default(1),
-                     });
-  RegisterProperties(&TBrush::StaticMetaClass,
-                     {
-                         Prop<&TBrush::GetColor, &TBrush::SetColor>("Color").Default(clWhite),
-                         Prop<&TBrush::GetStyle, &TBrush::SetStyle>("Style").Default(bsSolid),
-                     });
+  RegisterProperties(&TFont::StaticMetaClass, {
+                                                  Prop<&TFont::GetCharset, &TFont::SetCharset>("Charset"),
+                                                  Prop<&TFont::GetColor, &TFont::SetColor>("Color"),
+                                                  Prop<&TFont::GetHeight, &TFont::SetHeight>("Height"),
+                                                  Prop<&TFont::GetName, &TFont::SetName>("Name"),
+                                                  Prop<&TFont::GetPitch, &TFont::SetPitch>("Pitch").Default(fpDefault),
+                                                  Prop<&TFont::GetSize, &TFont::SetSize>("Size").Stored(false),
+                                                  Prop<&TFont::GetStyle, &TFont::SetStyle>("Style"),
+                                              });
+  RegisterProperties(&TPen::StaticMetaClass, {
+                                                 Prop<&TPen::GetColor, &TPen::SetColor>("Color").Default(clBlack),
+                                                 Prop<&TPen::GetMode, &TPen::SetMode>("Mode").Default(pmCopy),
+                                                 Prop<&TPen::GetStyle, &TPen::SetStyle>("Style").Default(psSolid),
+                                                 Prop<&TPen::GetWidth, &TPen::SetWidth>("Width").Default(1),
+                                             });
+  RegisterProperties(&TBrush::StaticMetaClass, {
+                                                   Prop<&TBrush::GetColor, &TBrush::SetColor>("Color").Default(clWhite),
+                                                   Prop<&TBrush::GetStyle, &TBrush::SetStyle>("Style").Default(bsSolid),
+                                               });
 }
 
-constexpr TClass kStreamedClasses[] = {&TFont::StaticMetaClass,    &TPen::StaticMetaClass,  &TBrush::StaticMetaClass,
+constexpr TClass kStreamedClasses[] = {&TFont::StaticMetaClass,    &TPen::StaticMetaClass,    &TBrush::StaticMetaClass,
                                        &TPicture::StaticMetaClass, &TBitmap::StaticMetaClass, &TIcon::StaticMetaClass,
                                        &TMetafile::StaticMetaClass};
 
@@ -69,11 +66,11 @@ void UnregisterGraphicsClasses() {
 
 std::span<const TClass> GraphicsClasses() {
   static constexpr TClass kClasses[] = {
-      &TGraphicsObject::StaticMetaClass, &TFont::StaticMetaClass,         &TPen::StaticMetaClass,
-      &TBrush::StaticMetaClass,          &TCanvas::StaticMetaClass,       &TSharedImage::StaticMetaClass,
-      &TGraphic::StaticMetaClass,        &TBitmapImage::StaticMetaClass,  &TBitmap::StaticMetaClass,
-      &TBitmapCanvas::StaticMetaClass,   &TIconImage::StaticMetaClass,    &TIcon::StaticMetaClass,
-      &TMetafileImage::StaticMetaClass,  &TMetafile::StaticMetaClass,     &TMetafileCanvas::StaticMetaClass,
+      &TGraphicsObject::StaticMetaClass, &TFont::StaticMetaClass,        &TPen::StaticMetaClass,
+      &TBrush::StaticMetaClass,          &TCanvas::StaticMetaClass,      &TSharedImage::StaticMetaClass,
+      &TGraphic::StaticMetaClass,        &TBitmapImage::StaticMetaClass, &TBitmap::StaticMetaClass,
+      &TBitmapCanvas::StaticMetaClass,   &TIconImage::StaticMetaClass,   &TIcon::StaticMetaClass,
+      &TMetafileImage::StaticMetaClass,  &TMetafile::StaticMetaClass,    &TMetafileCanvas::StaticMetaClass,
       &TPicture::StaticMetaClass,
   };
   return kClasses;

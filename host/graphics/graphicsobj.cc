@@ -13,10 +13,10 @@ HOST_IMPL(TBrush, TGraphicsObject)
 int32_t ScreenPixelsPerInch() { return WidgetSetRunning() ? WidgetSet().GetDeviceCaps(0, LOGPIXELSY) : 96; }
 
 void TNotifierRef::Set(IChangeNotifier* Value) {
-  if (Value == notifier_) return;
+  if (Value == FNotifier) return;
   if (Value) Value->_AddRef();
-  IChangeNotifier* old = notifier_;
-  notifier_ = Value;
+  IChangeNotifier* old = FNotifier;
+  FNotifier = Value;
   if (old) old->_Release();
 }
 
@@ -70,15 +70,24 @@ struct TCharsetName {
 };
 
 constexpr TCharsetName kCharsets[] = {
-    {ANSI_CHARSET, "ANSI_CHARSET"},         {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
-    {SYMBOL_CHARSET, "SYMBOL_CHARSET"},     {MAC_CHARSET, "MAC_CHARSET"},
-    {SHIFTJIS_CHARSET, "SHIFTJIS_CHARSET"}, {HANGEUL_CHARSET, "HANGEUL_CHARSET"},
-    {JOHAB_CHARSET, "JOHAB_CHARSET"},       {GB2312_CHARSET, "GB2312_CHARSET"},
-    {CHINESEBIG5_CHARSET, "CHINESEBIG5_CHARSET"}, {GREEK_CHARSET, "GREEK_CHARSET"},
-    {TURKISH_CHARSET, "TURKISH_CHARSET"},   {VIETNAMESE_CHARSET, "VIETNAMESE_CHARSET"},
-    {HEBREW_CHARSET, "HEBREW_CHARSET"},     {ARABIC_CHARSET, "ARABIC_CHARSET"},
-    {BALTIC_CHARSET, "BALTIC_CHARSET"},     {RUSSIAN_CHARSET, "RUSSIAN_CHARSET"},
-    {THAI_CHARSET, "THAI_CHARSET"},         {EASTEUROPE_CHARSET, "EASTEUROPE_CHARSET"},
+    {ANSI_CHARSET, "ANSI_CHARSET"},
+    {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
+    {SYMBOL_CHARSET, "SYMBOL_CHARSET"},
+    {MAC_CHARSET, "MAC_CHARSET"},
+    {SHIFTJIS_CHARSET, "SHIFTJIS_CHARSET"},
+    {HANGEUL_CHARSET, "HANGEUL_CHARSET"},
+    {JOHAB_CHARSET, "JOHAB_CHARSET"},
+    {GB2312_CHARSET, "GB2312_CHARSET"},
+    {CHINESEBIG5_CHARSET, "CHINESEBIG5_CHARSET"},
+    {GREEK_CHARSET, "GREEK_CHARSET"},
+    {TURKISH_CHARSET, "TURKISH_CHARSET"},
+    {VIETNAMESE_CHARSET, "VIETNAMESE_CHARSET"},
+    {HEBREW_CHARSET, "HEBREW_CHARSET"},
+    {ARABIC_CHARSET, "ARABIC_CHARSET"},
+    {BALTIC_CHARSET, "BALTIC_CHARSET"},
+    {RUSSIAN_CHARSET, "RUSSIAN_CHARSET"},
+    {THAI_CHARSET, "THAI_CHARSET"},
+    {EASTEUROPE_CHARSET, "EASTEUROPE_CHARSET"},
     {OEM_CHARSET, "OEM_CHARSET"},
 };
 
@@ -106,8 +115,7 @@ bool IdentToCharset(std::string_view Ident, int32_t& Charset) {
   return false;
 }
 
-TFont::TFont()
-    : FPixelsPerInch(ScreenPixelsPerInch()), FHeight(-MulDiv(kDefaultPointSize, FPixelsPerInch, 72)) {}
+TFont::TFont() : FPixelsPerInch(ScreenPixelsPerInch()), FHeight(-MulDiv(kDefaultPointSize, FPixelsPerInch, 72)) {}
 
 void TFont::Destroy() {
   FAdapter.Set(nullptr);
@@ -183,10 +191,10 @@ THandle TFont::CreateHandle() { return WidgetSet().CreateFontIndirect(LogFont())
 // ------------------------------------------------------------------- TPen
 
 int32_t PenModeToRop2(TPenMode Mode) {
-  static constexpr int32_t rop2[] = {R2_BLACK,       R2_WHITE,       R2_NOP,        R2_NOT,
-                                     R2_COPYPEN,     R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT,
-                                     R2_MERGENOTPEN, R2_MASKNOTPEN,  R2_MERGEPEN,   R2_NOTMERGEPEN,
-                                     R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,     R2_NOTXORPEN};
+  static constexpr int32_t rop2[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
+                                     R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
+                                     R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                     R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
   return Mode <= pmNotXor ? rop2[Mode] : R2_COPYPEN;
 }
 
@@ -245,7 +253,9 @@ void TBrush::SetHandle(HBRUSH Value) {
     AdoptHandle(Value);
     FBitmap = nullptr;
     FColor = static_cast<TColor>(log.Color);
-    FStyle = log.Style == BS_NULL ? bsClear : log.Style == BS_HATCHED && log.Hatch <= HS_DIAGCROSS ? hatches[log.Hatch] : bsSolid;
+    FStyle = log.Style == BS_NULL                                   ? bsClear
+             : log.Style == BS_HATCHED && log.Hatch <= HS_DIAGCROSS ? hatches[log.Hatch]
+                                                                    : bsSolid;
   });
 }
 

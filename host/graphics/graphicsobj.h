@@ -70,14 +70,14 @@ class TNotifierRef {
   TNotifierRef(const TNotifierRef&) = delete;
   TNotifierRef& operator=(const TNotifierRef&) = delete;
   ~TNotifierRef() { Set(nullptr); }
-  IChangeNotifier* Get() const { return notifier_; }
+  IChangeNotifier* Get() const { return FNotifier; }
   void Set(IChangeNotifier* Value);
   void Notify() const {
-    if (notifier_) notifier_->Changed();
+    if (FNotifier) FNotifier->Changed();
   }
 
  private:
-  IChangeNotifier* notifier_ = nullptr;
+  IChangeNotifier* FNotifier = nullptr;
 };
 
 // --------------------------------------------------------- TGraphicsObject
@@ -232,9 +232,8 @@ enum TPenMode : uint8_t {
   pmXor,
   pmNotXor
 };
-HOST_ENUM_INFO(TPenMode, "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot",
-               "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask",
-               "pmXor", "pmNotXor")
+HOST_ENUM_INFO(TPenMode, "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot",
+               "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor")
 // The binary raster operation (R2_) of a pen mode.
 int32_t PenModeToRop2(TPenMode Mode);
 
@@ -272,9 +271,18 @@ class TPen : public TGraphicsObject {
 
 // ----------------------------------------------------------------- TBrush
 
-enum TBrushStyle : uint8_t { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
-HOST_ENUM_INFO(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
-               "bsCross", "bsDiagCross")
+enum TBrushStyle : uint8_t {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
+HOST_ENUM_INFO(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+               "bsDiagCross")
 
 class TBrush : public TGraphicsObject {
   HOST_CLASS(TBrush, TGraphicsObject)

@@ -66,7 +66,8 @@ std::vector<TIconEntry> ReadDirectory(std::span<const uint8_t> File) {
     if (offset > File.size() || size > File.size() - offset)
       Fail(Format("image %d lies beyond the end of the data", {static_cast<long long>(i + 1)}));
     entries.push_back({static_cast<int32_t>(i + 1), File[at] ? File[at] : 256, File[at + 1] ? File[at + 1] : 256,
-                       U16(File, at + 6), File.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size))});
+                       U16(File, at + 6),
+                       File.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size))});
   }
   return entries;
 }
@@ -74,7 +75,9 @@ std::vector<TIconEntry> ReadDirectory(std::span<const uint8_t> File) {
 // The entry an icon shows: closest to 32 x 32, then larger, then more colours.
 const TIconEntry& ChooseEntry(const std::vector<TIconEntry>& Entries) {
   const TIconEntry* best = nullptr;
-  auto distance = [](const TIconEntry& e) { return std::abs(e.Width - kPreferredSize) + std::abs(e.Height - kPreferredSize); };
+  auto distance = [](const TIconEntry& e) {
+    return std::abs(e.Width - kPreferredSize) + std::abs(e.Height - kPreferredSize);
+  };
   for (const TIconEntry& e : Entries) {
     if (IsPng(e.Data)) continue;
     if (!best || distance(e) < distance(*best) ||
@@ -93,7 +96,8 @@ void DecodeEntry(const TIconEntry& Entry, std::vector<TPixel>& Color, std::vecto
       return bmpio::TDibReader::FromPackedDib(Entry.Data, true);
     } catch (const EInvalidGraphic& e) {
       // Report it as the icon's problem: "Icon image is not valid: image 2: ...".
-      const std::string detail = e.Message().substr(std::min(e.Message().size(), std::string(SInvalidBitmap).size() + 2));
+      const std::string detail =
+          e.Message().substr(std::min(e.Message().size(), std::string(SInvalidBitmap).size() + 2));
       Fail(Format("image %d: %s", {Entry.Index, detail}));
     }
   }();
@@ -141,7 +145,8 @@ std::vector<uint8_t> EncodeIcon(const std::vector<TPixel>& Color, const std::vec
   dib.resize(maskAt + maskRow * static_cast<std::size_t>(Height));
   for (int32_t y = 0; y < Height; ++y)
     for (int32_t x = 0; x < Width; ++x)
-      if ((Mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)] & 0xFFFFFF) != 0)
+      if ((Mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)] &
+           0xFFFFFF) != 0)
         dib[maskAt + static_cast<std::size_t>(Height - 1 - y) * maskRow + static_cast<std::size_t>(x / 8)] |=
             static_cast<uint8_t>(0x80 >> (x % 8));
   std::vector<uint8_t> file;
@@ -217,9 +222,9 @@ void TIcon::LoadFromStream(TStream* Stream) {
 
 void TIcon::SaveToStream(TStream* Stream) {
   if (GetEmpty()) return;
-  const std::vector<uint8_t> file =
-      FImage->FData.empty() ? EncodeIcon(FImage->FColor, FImage->FMask, FImage->FWidth, FImage->FHeight)
-                            : FImage->FData;
+  const std::vector<uint8_t> file = FImage->FData.empty()
+                                        ? EncodeIcon(FImage->FColor, FImage->FMask, FImage->FWidth, FImage->FHeight)
+                                        : FImage->FData;
   Stream->WriteBuffer(file.data(), static_cast<int32_t>(file.size()));
 }
 

@@ -29,10 +29,12 @@ mf::TPixelBlock BlockOf(HBITMAP Bitmap, const TRect& Region) {
   TBitmapBits bits;
   mf::TPixelBlock block;
   TRect r;
-  if (!WidgetSet().GetBitmapBits(Bitmap, bits) || !IntersectRect(r, Region, {0, 0, bits.Width, bits.Height})) return block;
+  if (!WidgetSet().GetBitmapBits(Bitmap, bits) || !IntersectRect(r, Region, {0, 0, bits.Width, bits.Height}))
+    return block;
   block.Width = r.Width();
   block.Height = r.Height();
-  for (int32_t y = r.Top; y < r.Bottom; ++y) block.Pixels.insert(block.Pixels.end(), bits.Row(y) + r.Left, bits.Row(y) + r.Right);
+  for (int32_t y = r.Top; y < r.Bottom; ++y)
+    block.Pixels.insert(block.Pixels.end(), bits.Row(y) + r.Left, bits.Row(y) + r.Right);
   return block;
 }
 
@@ -48,36 +50,36 @@ HBITMAP BitmapOf(const mf::TPixelBlock& Block) {
 // A widgetset bitmap made from a block, deleted with this object.
 class TTempBitmap {
  public:
-  explicit TTempBitmap(const mf::TPixelBlock& Block) : bitmap_(Block.Empty() ? 0 : BitmapOf(Block)) {}
+  explicit TTempBitmap(const mf::TPixelBlock& Block) : FBitmap(Block.Empty() ? 0 : BitmapOf(Block)) {}
   TTempBitmap(const TTempBitmap&) = delete;
   TTempBitmap& operator=(const TTempBitmap&) = delete;
   ~TTempBitmap() {
-    if (bitmap_) WidgetSet().DeleteObject(bitmap_);
+    if (FBitmap) WidgetSet().DeleteObject(FBitmap);
   }
-  HBITMAP Get() const { return bitmap_; }
+  HBITMAP Get() const { return FBitmap; }
 
  private:
-  HBITMAP bitmap_;
+  HBITMAP FBitmap;
 };
 
 // A device context with a block's pixels selected.
 class TTempDC {
  public:
-  explicit TTempDC(const mf::TPixelBlock& Block) : bitmap_(Block), dc_(WidgetSet().CreateCompatibleDC(0)) {
-    old_ = WidgetSet().SelectObject(dc_, bitmap_.Get());
+  explicit TTempDC(const mf::TPixelBlock& Block) : FBitmap(Block), FDc(WidgetSet().CreateCompatibleDC(0)) {
+    FOld = WidgetSet().SelectObject(FDc, FBitmap.Get());
   }
   TTempDC(const TTempDC&) = delete;
   TTempDC& operator=(const TTempDC&) = delete;
   ~TTempDC() {
-    WidgetSet().SelectObject(dc_, old_);
-    WidgetSet().DeleteDC(dc_);
+    WidgetSet().SelectObject(FDc, FOld);
+    WidgetSet().DeleteDC(FDc);
   }
-  HDC Get() const { return dc_; }
+  HDC Get() const { return FDc; }
 
  private:
-  TTempBitmap bitmap_;
-  HDC dc_;
-  HGDIOBJ old_ = 0;
+  TTempBitmap FBitmap;
+  HDC FDc;
+  HGDIOBJ FOld = 0;
 };
 
 // Plays recorded calls on a canvas, scaled from the metafile's size to a
@@ -85,31 +87,37 @@ class TTempDC {
 class TPlayer {
  public:
   TPlayer(TCanvas* Canvas, const TRect& Dest, int32_t Width, int32_t Height)
-      : canvas_(Canvas), dest_(Dest), width_(Width > 0 ? Width : std::max(1, Dest.Width())),
-        height_(Height > 0 ? Height : std::max(1, Dest.Height())) {
-    pen_->Assign(Canvas->GetPen());
-    brush_->Assign(Canvas->GetBrush());
-    font_->Assign(Canvas->GetFont());
+      : FCanvas(Canvas),
+        FDest(Dest),
+        FWidth(Width > 0 ? Width : std::max(1, Dest.Width())),
+        FHeight(Height > 0 ? Height : std::max(1, Dest.Height())) {
+    FPen->Assign(Canvas->GetPen());
+    FBrush->Assign(Canvas->GetBrush());
+    FFont->Assign(Canvas->GetFont());
   }
   void Restore() {
-    canvas_->GetPen()->Assign(pen_.get());
-    canvas_->GetBrush()->Assign(brush_.get());
-    canvas_->GetFont()->Assign(font_.get());
+    FCanvas->GetPen()->Assign(FPen.get());
+    FCanvas->GetBrush()->Assign(FBrush.get());
+    FCanvas->GetFont()->Assign(FFont.get());
   }
   void Play(const mf::TRecord& R) {
     switch (R.Kind) {
-      case mf::kPenRecord: return ApplyPen(R.Pen);
-      case mf::kBrushRecord: return ApplyBrush(R.Brush);
-      case mf::kFontRecord: return ApplyFont(R.Font);
-      default: return PlayCommand(R);
+      case mf::kPenRecord:
+        return ApplyPen(R.Pen);
+      case mf::kBrushRecord:
+        return ApplyBrush(R.Brush);
+      case mf::kFontRecord:
+        return ApplyFont(R.Font);
+      default:
+        return PlayCommand(R);
     }
   }
 
  private:
-  int32_t ScaleX(int32_t V) const { return MulDiv(V, dest_.Width(), width_); }
-  int32_t ScaleY(int32_t V) const { return MulDiv(V, dest_.Height(), height_); }
+  int32_t ScaleX(int32_t V) const { return MulDiv(V, FDest.Width(), FWidth); }
+  int32_t ScaleY(int32_t V) const { return MulDiv(V, FDest.Height(), FHeight); }
   TPoint Map(TPoint P) const {
-    return {ClampToInt32(int64_t{dest_.Left} + ScaleX(P.X)), ClampToInt32(int64_t{dest_.Top} + ScaleY(P.Y))};
+    return {ClampToInt32(int64_t{FDest.Left} + ScaleX(P.X)), ClampToInt32(int64_t{FDest.Top} + ScaleY(P.Y))};
   }
   TRect Map(const TRect& R) const {
     const TPoint a = Map(R.TopLeft()), b = Map(R.BottomRight());
@@ -117,7 +125,7 @@ class TPlayer {
   }
 
   void ApplyPen(const mf::TPenState& S) {
-    TPen* pen = canvas_->GetPen();
+    TPen* pen = FCanvas->GetPen();
     pen->SetColor(static_cast<TColor>(S.Color));
     pen->SetStyle(static_cast<TPenStyle>(S.Style));
     pen->SetMode(static_cast<TPenMode>(S.Mode));
@@ -125,20 +133,20 @@ class TPlayer {
     pen->SetWidth(S.Width > 1 ? std::max(1, ScaleX(S.Width)) : S.Width);
   }
   void ApplyBrush(const mf::TBrushState& S) {
-    TBrush* brush = canvas_->GetBrush();
+    TBrush* brush = FCanvas->GetBrush();
     if (S.Pattern.Empty()) {
       brush->SetBitmap(nullptr);
     } else {
-      if (!pattern_) pattern_ = MakeOwned<TBitmap>();
-      pattern_->SetHandle(BitmapOf(S.Pattern));
+      if (!FPattern) FPattern = MakeOwned<TBitmap>();
+      FPattern->SetHandle(BitmapOf(S.Pattern));
       brush->SetBitmap(nullptr);  // the pattern changed: the brush must make its handle again
-      brush->SetBitmap(pattern_.get());
+      brush->SetBitmap(FPattern.get());
     }
     brush->SetColor(static_cast<TColor>(S.Color));
     brush->SetStyle(static_cast<TBrushStyle>(S.Style));
   }
   void ApplyFont(const mf::TFontState& S) {
-    TFont* font = canvas_->GetFont();
+    TFont* font = FCanvas->GetFont();
     font->SetName(S.Name);
     font->SetHeight(ScaleY(S.Height));
     font->SetStyle(TFontStyles::FromBits(S.Style));
@@ -158,7 +166,7 @@ class TPlayer {
     for (TPoint& p : c.Points) p = Map(p);
     if (c.Op == TCanvasOp::Blit) return PlayBlit(c, R);
     if (c.Op == TCanvasOp::Icon) return PlayIcon(c, R);
-    canvas_->DrawCommand(c);
+    FCanvas->DrawCommand(c);
   }
   void PlayBlit(TCanvasCommand& C, const mf::TRecord& R) {
     if (R.Source.Empty()) return;
@@ -166,7 +174,7 @@ class TPlayer {
     const TTempBitmap mask(R.Mask);
     C.Source = source.Get();
     C.Mask = mask.Get();
-    canvas_->DrawCommand(C);
+    FCanvas->DrawCommand(C);
   }
   void PlayIcon(TCanvasCommand& C, const mf::TRecord& R) {
     if (R.Source.Empty() || R.Mask.Empty()) return;
@@ -175,18 +183,18 @@ class TPlayer {
     info.Color = color.Get();
     info.Mask = mask.Get();
     C.Handle = WidgetSet().CreateIconIndirect(info);
-    canvas_->DrawCommand(C);
+    FCanvas->DrawCommand(C);
     WidgetSet().DestroyIcon(C.Handle);
   }
 
-  TCanvas* canvas_;
-  TRect dest_;
-  int32_t width_;
-  int32_t height_;
-  TOwned<TPen> pen_ = MakeOwned<TPen>();
-  TOwned<TBrush> brush_ = MakeOwned<TBrush>();
-  TOwned<TFont> font_ = MakeOwned<TFont>();
-  TOwned<TBitmap> pattern_;
+  TCanvas* FCanvas;
+  TRect FDest;
+  int32_t FWidth;
+  int32_t FHeight;
+  TOwned<TPen> FPen = MakeOwned<TPen>();
+  TOwned<TBrush> FBrush = MakeOwned<TBrush>();
+  TOwned<TFont> FFont = MakeOwned<TFont>();
+  TOwned<TBitmap> FPattern;
 };
 
 }  // namespace
@@ -238,7 +246,9 @@ void TMetafile::Assign(TPersistent* Source) {
 }
 
 int32_t TMetafile::GetWidth() const { return MulDiv(FImage->FMMWidth, ScreenPixelsPerInch(), kHundredthsOfMmPerInch); }
-int32_t TMetafile::GetHeight() const { return MulDiv(FImage->FMMHeight, ScreenPixelsPerInch(), kHundredthsOfMmPerInch); }
+int32_t TMetafile::GetHeight() const {
+  return MulDiv(FImage->FMMHeight, ScreenPixelsPerInch(), kHundredthsOfMmPerInch);
+}
 
 void TMetafile::SetWidth(int32_t Value) {
   if (Value < 0) throw EInvalidGraphicOperation("Invalid metafile width %d: a size cannot be negative", {Value});
@@ -391,8 +401,10 @@ void TMetafile::TakeRecording(const mf::TRecordWriter& Records, const std::strin
   image->FDescription = Description;
   image->FInch = FImage->FInch;
   const int32_t ppi = PixelsPerInch > 0 ? PixelsPerInch : ScreenPixelsPerInch();
-  image->FMMWidth = FImage->FMMWidth ? FImage->FMMWidth : MulDiv(std::max(0, Extent.Right), kHundredthsOfMmPerInch, ppi);
-  image->FMMHeight = FImage->FMMHeight ? FImage->FMMHeight : MulDiv(std::max(0, Extent.Bottom), kHundredthsOfMmPerInch, ppi);
+  image->FMMWidth =
+      FImage->FMMWidth ? FImage->FMMWidth : MulDiv(std::max(0, Extent.Right), kHundredthsOfMmPerInch, ppi);
+  image->FMMHeight =
+      FImage->FMMHeight ? FImage->FMMHeight : MulDiv(std::max(0, Extent.Bottom), kHundredthsOfMmPerInch, ppi);
   NewImage(image.release());
   Changed(this);
 }
@@ -430,8 +442,8 @@ void TMetafileCanvas::RecordState() {
   if (TBitmap* pattern = brush->GetBitmap(); pattern && !pattern->GetEmpty())
     brushState.Pattern = BlockOf(pattern->GetHandle(), {0, 0, pattern->GetWidth(), pattern->GetHeight()});
   const TFont* font = GetFont();
-  const mf::TFontState fontState{font->GetName(), font->GetHeight(), font->GetStyle().Bits(),
-                                 font->GetColor(),  font->GetCharset(), font->GetPitch()};
+  const mf::TFontState fontState{font->GetName(),  font->GetHeight(),  font->GetStyle().Bits(),
+                                 font->GetColor(), font->GetCharset(), font->GetPitch()};
   if (!FStateRecorded || !(penState == FPenState)) FRecords.Pen(FPenState = penState);
   if (!FStateRecorded || !(brushState == FBrushState)) FRecords.Brush(FBrushState = brushState);
   if (!FStateRecorded || !(fontState == FFontState)) FRecords.Font(FFontState = fontState);
@@ -468,8 +480,12 @@ void TMetafileCanvas::Perform(const TCanvasCommand& Command) {
 void TMetafileCanvas::Extend(const TCanvasCommand& C) {
   TRect extent;
   switch (C.Op) {
-    case TCanvasOp::Pixel: extent = Bounds(C.P1.X, C.P1.Y, 1, 1); break;
-    case TCanvasOp::Line: extent = Union(Bounds(C.P1.X, C.P1.Y, 1, 1), Bounds(C.P2.X, C.P2.Y, 1, 1)); break;
+    case TCanvasOp::Pixel:
+      extent = Bounds(C.P1.X, C.P1.Y, 1, 1);
+      break;
+    case TCanvasOp::Line:
+      extent = Union(Bounds(C.P1.X, C.P1.Y, 1, 1), Bounds(C.P2.X, C.P2.Y, 1, 1));
+      break;
     case TCanvasOp::Polyline:
     case TCanvasOp::Polygon:
       if (C.Points.empty()) return;
@@ -481,8 +497,11 @@ void TMetafileCanvas::Extend(const TCanvasCommand& C) {
       extent = Bounds(C.P1.X, C.P1.Y, size.cx, size.cy);
       break;
     }
-    case TCanvasOp::FloodFill: return;
-    default: extent = Normalized(C.Box); break;
+    case TCanvasOp::FloodFill:
+      return;
+    default:
+      extent = Normalized(C.Box);
+      break;
   }
   FExtent = FHasExtent ? Union(FExtent, extent) : extent;
   FHasExtent = true;

@@ -13,8 +13,8 @@ namespace {
 
 class TBytes {
  public:
-  explicit TBytes(std::vector<uint8_t>& Out) : out_(Out) {}
-  void U8(uint8_t V) { out_.push_back(V); }
+  explicit TBytes(std::vector<uint8_t>& Out) : FOut(Out) {}
+  void U8(uint8_t V) { FOut.push_back(V); }
   void U16(uint16_t V) {
     U8(static_cast<uint8_t>(V));
     U8(static_cast<uint8_t>(V >> 8));
@@ -26,7 +26,7 @@ class TBytes {
   void I32(int32_t V) { U32(static_cast<uint32_t>(V)); }
   void Str(const std::string& V) {
     U32(static_cast<uint32_t>(V.size()));
-    out_.insert(out_.end(), V.begin(), V.end());
+    FOut.insert(FOut.end(), V.begin(), V.end());
   }
   void Point(TPoint P) {
     I32(P.X);
@@ -45,16 +45,16 @@ class TBytes {
   }
 
  private:
-  std::vector<uint8_t>& out_;
+  std::vector<uint8_t>& FOut;
 };
 
 // -------------------------------------------------------------- bytes in
 
 class TReader {
  public:
-  explicit TReader(std::span<const uint8_t> Data) : data_(Data) {}
-  std::size_t Pos() const { return pos_; }
-  void SetRecord(uint32_t Index) { record_ = Index; }
+  explicit TReader(std::span<const uint8_t> Data) : FData(Data) {}
+  std::size_t Pos() const { return FPos; }
+  void SetRecord(uint32_t Index) { FRecord = Index; }
 
   uint8_t U8() { return Take(1)[0]; }
   uint16_t U16() {
@@ -90,7 +90,7 @@ class TReader {
     if (b.Width < 0 || b.Height < 0) Fail(Format("a pixel block has the negative size %d x %d", {b.Width, b.Height}));
     bmpio::CheckBitmapSize(b.Width, b.Height);
     const uint64_t n = static_cast<uint64_t>(b.Width) * static_cast<uint64_t>(b.Height);
-    if (n * 4 > data_.size() - pos_) Fail("the data ends inside a pixel block");
+    if (n * 4 > FData.size() - FPos) Fail("the data ends inside a pixel block");
     b.Pixels.resize(static_cast<std::size_t>(n));
     for (TPixel& p : b.Pixels) p = U32();
     return b;
@@ -98,24 +98,25 @@ class TReader {
   // A count of items of ItemSize bytes that must fit in the rest of the data.
   uint32_t Count(uint32_t ItemSize) {
     const uint32_t n = U32();
-    if (uint64_t{n} * ItemSize > data_.size() - pos_) Fail(Format("a count of %u items runs past the end of the data", {n}));
+    if (uint64_t{n} * ItemSize > FData.size() - FPos)
+      Fail(Format("a count of %u items runs past the end of the data", {n}));
     return n;
   }
   [[noreturn]] void Fail(const std::string& What) const {
-    const std::string where = record_ == 0 ? std::string() : Format(" (record %u)", {record_});
+    const std::string where = FRecord == 0 ? std::string() : Format(" (record %u)", {FRecord});
     throw EInvalidGraphic(std::string(SInvalidMetafile) + ": " + What + where);
   }
 
  private:
   const uint8_t* Take(std::size_t N) {
-    if (N > data_.size() - pos_) Fail("the data ends too early");
-    const uint8_t* p = data_.data() + pos_;
-    pos_ += N;
+    if (N > FData.size() - FPos) Fail("the data ends too early");
+    const uint8_t* p = FData.data() + FPos;
+    FPos += N;
     return p;
   }
-  std::span<const uint8_t> data_;
-  std::size_t pos_ = 0;
-  uint32_t record_ = 0;
+  std::span<const uint8_t> FData;
+  std::size_t FPos = 0;
+  uint32_t FRecord = 0;
 };
 
 void ReadRecord(TReader& In, TRecord& R) {
@@ -126,7 +127,8 @@ void ReadRecord(TReader& In, TRecord& R) {
       R.Pen.Style = In.U8();
       R.Pen.Mode = In.U8();
       R.Pen.Width = In.I32();
-      if (R.Pen.Style > psInsideFrame || R.Pen.Mode > pmNotXor || R.Pen.Width < 0) In.Fail("a pen record is out of range");
+      if (R.Pen.Style > psInsideFrame || R.Pen.Mode > pmNotXor || R.Pen.Width < 0)
+        In.Fail("a pen record is out of range");
       return;
     case kBrushRecord:
       R.Brush.Color = In.I32();
@@ -143,7 +145,8 @@ void ReadRecord(TReader& In, TRecord& R) {
       R.Font.Pitch = In.U8();
       if (R.Font.Style > 0x0F || R.Font.Pitch > fpFixed) In.Fail("a font record is out of range");
       return;
-    default: break;
+    default:
+      break;
   }
   if (R.Kind >= kCanvasOpCount) In.Fail(Format("unknown record kind %d", {static_cast<int>(R.Kind)}));
   TCanvasCommand& c = R.Command;
@@ -179,26 +182,26 @@ void ReadRecords(TReader& In, uint32_t Count, const std::function<void(const TRe
 // ----------------------------------------------------------------- writer
 
 void TRecordWriter::Pen(const TPenState& S) {
-  TBytes out(bytes_);
+  TBytes out(FBytes);
   out.U8(kPenRecord);
   out.I32(S.Color);
   out.U8(S.Style);
   out.U8(S.Mode);
   out.I32(S.Width);
-  ++count_;
+  ++FCount;
 }
 
 void TRecordWriter::Brush(const TBrushState& S) {
-  TBytes out(bytes_);
+  TBytes out(FBytes);
   out.U8(kBrushRecord);
   out.I32(S.Color);
   out.U8(S.Style);
   out.Block(S.Pattern);
-  ++count_;
+  ++FCount;
 }
 
 void TRecordWriter::Font(const TFontState& S) {
-  TBytes out(bytes_);
+  TBytes out(FBytes);
   out.U8(kFontRecord);
   out.Str(S.Name);
   out.I32(S.Height);
@@ -206,11 +209,11 @@ void TRecordWriter::Font(const TFontState& S) {
   out.I32(S.Color);
   out.U8(S.Charset);
   out.U8(S.Pitch);
-  ++count_;
+  ++FCount;
 }
 
 void TRecordWriter::Command(const TCanvasCommand& C, const TPixelBlock& Source, const TPixelBlock& Mask) {
-  TBytes out(bytes_);
+  TBytes out(FBytes);
   out.U8(static_cast<uint8_t>(C.Op));
   out.Rect(C.Box);
   out.Point(C.P1);
@@ -223,7 +226,7 @@ void TRecordWriter::Command(const TCanvasCommand& C, const TPixelBlock& Source, 
   out.Rect(C.SourceRect);
   out.Block(Source);
   out.Block(Mask);
-  ++count_;
+  ++FCount;
 }
 
 std::vector<uint8_t> Serialize(THeader Header, const TRecordWriter& Records) {
@@ -254,7 +257,8 @@ THeader Parse(std::span<const uint8_t> Data, const std::function<void(const TRec
     in.Fail("Windows enhanced metafiles (EMF) cannot be played; only recorded canvas metafiles (CVMF) can");
   if (Data.size() >= 4 && Data[0] == 0xD7 && Data[1] == 0xCD && Data[2] == 0xC6 && Data[3] == 0x9A)
     in.Fail("Windows metafiles (WMF) cannot be played; only recorded canvas metafiles (CVMF) can");
-  if (Data.size() < 4 || std::memcmp(Data.data(), kSignature, 4) != 0) in.Fail("the data does not start with the signature CVMF");
+  if (Data.size() < 4 || std::memcmp(Data.data(), kSignature, 4) != 0)
+    in.Fail("the data does not start with the signature CVMF");
   in.U32();
   THeader header;
   const uint16_t version = in.U16();
@@ -270,7 +274,9 @@ THeader Parse(std::span<const uint8_t> Data, const std::function<void(const TRec
   header.RecordCount = in.U32();
   const std::size_t first = in.Pos();
   ReadRecords(in, header.RecordCount, Visit, 1);
-  if (Records) Records->assign(Data.begin() + static_cast<std::ptrdiff_t>(first), Data.begin() + static_cast<std::ptrdiff_t>(in.Pos()));
+  if (Records)
+    Records->assign(Data.begin() + static_cast<std::ptrdiff_t>(first),
+                    Data.begin() + static_cast<std::ptrdiff_t>(in.Pos()));
   if (End) *End = in.Pos();
   return header;
 }

@@ -108,12 +108,12 @@ class TRecordWriter {
   // The command's Source, Mask and Handle are left out: the blocks stand
   // for them.
   void Command(const TCanvasCommand& Command, const TPixelBlock& Source, const TPixelBlock& Mask);
-  uint32_t Count() const { return count_; }
-  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  uint32_t Count() const { return FCount; }
+  const std::vector<uint8_t>& Bytes() const { return FBytes; }
 
  private:
-  std::vector<uint8_t> bytes_;
-  uint32_t count_ = 0;
+  std::vector<uint8_t> FBytes;
+  uint32_t FCount = 0;
 };
 
 // The whole file: the header (with Records' count) and the records.

@@ -8,24 +8,36 @@ namespace host {
 
 int32_t BitsPerPixel(TPixelFormat Format) {
   switch (Format) {
-    case pf1bit: return 1;
-    case pf4bit: return 4;
-    case pf8bit: return 8;
+    case pf1bit:
+      return 1;
+    case pf4bit:
+      return 4;
+    case pf8bit:
+      return 8;
     case pf15bit:
-    case pf16bit: return 16;
-    case pf24bit: return 24;
-    default: return 32;
+    case pf16bit:
+      return 16;
+    case pf24bit:
+      return 24;
+    default:
+      return 32;
   }
 }
 
 TPixelFormat PixelFormatOfBits(int32_t Bits) {
   switch (Bits) {
-    case 1: return pf1bit;
-    case 4: return pf4bit;
-    case 8: return pf8bit;
-    case 16: return pf15bit;
-    case 24: return pf24bit;
-    default: return pf32bit;
+    case 1:
+      return pf1bit;
+    case 4:
+      return pf4bit;
+    case 8:
+      return pf8bit;
+    case 16:
+      return pf15bit;
+    case 24:
+      return pf24bit;
+    default:
+      return pf32bit;
   }
 }
 
@@ -54,7 +66,8 @@ TPalette DefaultPalette(TPixelFormat Format) {
           for (int b = 0; b < 6; ++b) add(r * 51, g * 51, b * 51);
       for (int i = 1; i <= 24; ++i) add(i * 10, i * 10, i * 10);
       break;
-    default: break;
+    default:
+      break;
   }
   return palette;
 }
@@ -83,24 +96,24 @@ TPixelLayout LayoutOf(TPixelFormat Format, const TPalette& Palette) {
 // ------------------------------------------------------------ colour match
 
 TColorMatcher::TColorMatcher(const TPalette& Palette)
-    : palette_(Palette), cacheKey_(4096, std::numeric_limits<uint32_t>::max()), cacheIndex_(4096) {}
+    : FPalette(Palette), FCacheKey(4096, std::numeric_limits<uint32_t>::max()), FCacheIndex(4096) {}
 
 uint8_t TColorMatcher::Index(TPixel Color) {
   const uint32_t rgb = Color & 0x00FFFFFFu;
   const std::size_t slot = ((rgb >> 12) ^ rgb) & 0xFFF;
-  if (cacheKey_[slot] == rgb) return cacheIndex_[slot];
+  if (FCacheKey[slot] == rgb) return FCacheIndex[slot];
   const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
   int best = 0, bestDistance = std::numeric_limits<int>::max();
-  for (std::size_t i = 0; i < palette_.size() && i < 256; ++i) {
-    const int dr = r - palette_[i].peRed, dg = g - palette_[i].peGreen, db = b - palette_[i].peBlue;
+  for (std::size_t i = 0; i < FPalette.size() && i < 256; ++i) {
+    const int dr = r - FPalette[i].peRed, dg = g - FPalette[i].peGreen, db = b - FPalette[i].peBlue;
     const int distance = dr * dr + dg * dg + db * db;
     if (distance < bestDistance) {
       bestDistance = distance;
       best = static_cast<int>(i);
     }
   }
-  cacheKey_[slot] = rgb;
-  cacheIndex_[slot] = static_cast<uint8_t>(best);
+  FCacheKey[slot] = rgb;
+  FCacheIndex[slot] = static_cast<uint8_t>(best);
   return static_cast<uint8_t>(best);
 }
 
@@ -205,8 +218,8 @@ void PackRow(const TPixelLayout& Layout, const TPixel* Src, uint8_t* Dst, int32_
   const auto& m = Layout.Masks;
   for (int32_t x = 0; x < Width; ++x, Dst += bytes) {
     const TPixel p = Src[x];
-    const uint32_t v = ToMask((p >> 16) & 0xFF, m[0]) | ToMask((p >> 8) & 0xFF, m[1]) | ToMask(p & 0xFF, m[2]) |
-                       ToMask(p >> 24, m[3]);
+    const uint32_t v =
+        ToMask((p >> 16) & 0xFF, m[0]) | ToMask((p >> 8) & 0xFF, m[1]) | ToMask(p & 0xFF, m[2]) | ToMask(p >> 24, m[3]);
     WriteLE(Dst, v, bytes);
   }
 }

@@ -42,8 +42,8 @@ bool IsMonochromePalette(const TPalette& Palette);
 // How the pixels of one packed row are laid out.
 struct TPixelLayout {
   int32_t Bits = 32;
-  TPalette Palette;                         // indexed formats: 2^Bits entries
-  std::array<uint32_t, 4> Masks{};          // 16 and 32 bits: red, green, blue, alpha
+  TPalette Palette;                 // indexed formats: 2^Bits entries
+  std::array<uint32_t, 4> Masks{};  // 16 and 32 bits: red, green, blue, alpha
 };
 // The layout of a pixel format with the given colour table.
 TPixelLayout LayoutOf(TPixelFormat Format, const TPalette& Palette);
@@ -55,9 +55,9 @@ class TColorMatcher {
   uint8_t Index(TPixel Color);
 
  private:
-  const TPalette& palette_;
-  std::vector<uint32_t> cacheKey_;
-  std::vector<uint8_t> cacheIndex_;
+  const TPalette& FPalette;
+  std::vector<uint32_t> FCacheKey;
+  std::vector<uint8_t> FCacheIndex;
 };
 
 // Packed row -> pixels. Indexed pixels, 15/16 and 24 bits come out opaque;

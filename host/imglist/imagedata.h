@@ -28,7 +28,9 @@ struct TImageData {
   TImageData(int32_t W, int32_t H, TPixel Fill = 0xFFFFFFFFu)
       : Width(W), Height(H), Pixels(Area(W, H), Fill), Transparent(Area(W, H), 0) {}
   static std::size_t Area(int32_t W, int32_t H) { return static_cast<std::size_t>(W) * static_cast<std::size_t>(H); }
-  std::size_t At(int32_t X, int32_t Y) const { return static_cast<std::size_t>(Y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(X); }
+  std::size_t At(int32_t X, int32_t Y) const {
+    return static_cast<std::size_t>(Y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(X);
+  }
   bool operator==(const TImageData&) const = default;
 };
 

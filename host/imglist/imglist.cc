@@ -220,8 +220,9 @@ void TCustomImageList::InsertImages(int32_t Index, std::vector<TImageData> Image
 
 void TCustomImageList::ReplaceImage(int32_t Index, std::vector<TImageData> Images) {
   if (Images.size() != 1)
-    throw EInvalidOperation("Invalid image size: %d images given to replace one (a %d x %d bitmap)",
-                            {static_cast<int>(Images.size()), static_cast<int>(Images.size()) * GetWidth(), GetHeight()});
+    throw EInvalidOperation(
+        "Invalid image size: %d images given to replace one (a %d x %d bitmap)",
+        {static_cast<int>(Images.size()), static_cast<int>(Images.size()) * GetWidth(), GetHeight()});
   if (!FMasked) imagelist::MakeOpaque(Images[0]);
   Store().Put(Index, Images[0]);
   Change();

@@ -153,8 +153,8 @@ class TCustomImageList : public TComponent {
   bool FileLoad(TResType ResType, const std::string& Name, TColor MaskColor);
   bool GetResource(TResType ResType, const std::string& Name, int32_t Width, TLoadResources LoadFlags,
                    TColor MaskColor);
-  bool GetInstRes(HMODULE Instance, TResType ResType, const std::string& Name, int32_t Width,
-                  TLoadResources LoadFlags, TColor MaskColor);
+  bool GetInstRes(HMODULE Instance, TResType ResType, const std::string& Name, int32_t Width, TLoadResources LoadFlags,
+                  TColor MaskColor);
   bool ResourceLoad(TResType ResType, const std::string& Name, TColor MaskColor);
   bool ResInstLoad(HMODULE Instance, TResType ResType, const std::string& Name, TColor MaskColor);
 
@@ -232,8 +232,8 @@ class TCustomImageList : public TComponent {
   // drawing (imglistdraw.cc)
   imagelist::TImageData Composed(int32_t Index, TDrawingStyle Style, TImageType Type, bool Enabled);
   // resources (imglistio.cc)
-  bool LoadImages(HMODULE Instance, TResType ResType, const std::string& Name, int32_t Width,
-                  TLoadResources LoadFlags, TColor MaskColor);
+  bool LoadImages(HMODULE Instance, TResType ResType, const std::string& Name, int32_t Width, TLoadResources LoadFlags,
+                  TColor MaskColor);
 
   imagelist::TImageStore* FStore = nullptr;
   int32_t FWidth = 16;

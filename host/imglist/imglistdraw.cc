@@ -21,23 +21,24 @@ constexpr TPixel kWhite = 0xFFFFFFFFu;
 // A widgetset bitmap of the given pixels, made for one call and deleted with it.
 class TScratchBitmap {
  public:
-  TScratchBitmap(int32_t W, int32_t H) : handle_(WidgetSet().CreateBitmap(W, H)) {
-    if (!handle_) throw EOutOfResources("%s: the widgetset cannot make a bitmap of %d x %d pixels", {SOutOfResources, W, H});
-    WidgetSet().GetBitmapBits(handle_, bits_);
+  TScratchBitmap(int32_t W, int32_t H) : FHandle(WidgetSet().CreateBitmap(W, H)) {
+    if (!FHandle)
+      throw EOutOfResources("%s: the widgetset cannot make a bitmap of %d x %d pixels", {SOutOfResources, W, H});
+    WidgetSet().GetBitmapBits(FHandle, FBits);
   }
   TScratchBitmap(const TScratchBitmap&) = delete;
   TScratchBitmap& operator=(const TScratchBitmap&) = delete;
   ~TScratchBitmap() {
-    if (handle_ && WidgetSetRunning()) WidgetSet().DeleteObject(handle_);
+    if (FHandle && WidgetSetRunning()) WidgetSet().DeleteObject(FHandle);
   }
-  TPixel* Row(int32_t Y) const { return bits_.Row(Y); }
-  HBITMAP Handle() const { return handle_; }
+  TPixel* Row(int32_t Y) const { return FBits.Row(Y); }
+  HBITMAP Handle() const { return FHandle; }
   // Hands the bitmap over to a new owner.
-  HBITMAP Release() { return std::exchange(handle_, 0); }
+  HBITMAP Release() { return std::exchange(FHandle, 0); }
 
  private:
-  HBITMAP handle_;
-  TBitmapBits bits_;
+  HBITMAP FHandle;
+  TBitmapBits FBits;
 };
 
 // Fills a scratch bitmap pixel by pixel.
@@ -138,7 +139,8 @@ void TCustomImageList::Draw(TCanvas* Canvas, int32_t X, int32_t Y, int32_t Index
 void TCustomImageList::Draw(TCanvas* Canvas, int32_t X, int32_t Y, int32_t Index, TDrawingStyle ADrawingStyle,
                             TImageType AImageType, bool Enabled) {
   CheckIndex(Index);
-  if (!Canvas) throw EInvalidOperation("Cannot draw image %d of %s: no canvas given", {Index, ComponentDisplayName(this)});
+  if (!Canvas)
+    throw EInvalidOperation("Cannot draw image %d of %s: no canvas given", {Index, ComponentDisplayName(this)});
   const TImageData image = Composed(Index, ADrawingStyle, AImageType, Enabled);
   if (Enabled) return DrawImage(Canvas, X, Y, image);
   // The classic embossed look: the shape in the highlight colour one pixel

@@ -57,33 +57,34 @@ void Put32(TStream* S, int32_t V) {
 // Reads the little-endian numbers of the layout, checking the data's end.
 class TDataReader {
  public:
-  explicit TDataReader(std::span<const uint8_t> Data) : data_(Data) {}
+  explicit TDataReader(std::span<const uint8_t> Data) : FData(Data) {}
   uint32_t U32(const char* What) {
     Need(4, What);
-    const uint32_t v = data_[pos_] | (data_[pos_ + 1] << 8) | (data_[pos_ + 2] << 16) | (uint32_t{data_[pos_ + 3]} << 24);
-    pos_ += 4;
+    const uint32_t v =
+        FData[FPos] | (FData[FPos + 1] << 8) | (FData[FPos + 2] << 16) | (uint32_t{FData[FPos + 3]} << 24);
+    FPos += 4;
     return v;
   }
   int32_t I32(const char* What) { return static_cast<int32_t>(U32(What)); }
   uint16_t U16(const char* What) {
     Need(2, What);
-    const uint16_t v = static_cast<uint16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
-    pos_ += 2;
+    const uint16_t v = static_cast<uint16_t>(FData[FPos] | (FData[FPos + 1] << 8));
+    FPos += 2;
     return v;
   }
   std::span<const uint8_t> Bytes(std::size_t Count, const char* What) {
     Need(Count, What);
-    const std::span<const uint8_t> bytes = data_.subspan(pos_, Count);
-    pos_ += Count;
+    const std::span<const uint8_t> bytes = FData.subspan(FPos, Count);
+    FPos += Count;
     return bytes;
   }
 
  private:
   void Need(std::size_t Count, const char* What) {
-    if (data_.size() - pos_ < Count) Invalid(std::string("the data ends inside ") + What);
+    if (FData.size() - FPos < Count) Invalid(std::string("the data ends inside ") + What);
   }
-  std::span<const uint8_t> data_;
-  std::size_t pos_ = 0;
+  std::span<const uint8_t> FData;
+  std::size_t FPos = 0;
 };
 
 // A strip of BMP bytes as a bitmap of exactly Width x Height pixels.
@@ -191,7 +192,8 @@ void TCustomImageList::ReadData(TStream* Stream) {
   TDataReader r(data.Span());
   const std::span<const uint8_t> signature = r.Bytes(4, "its header");
   if (std::memcmp(signature.data(), kSignature, 4) != 0) Invalid("it does not start with the signature CVIL");
-  if (const uint16_t version = r.U16("its header"); version != kVersion) Invalid(Format("version %d is not supported", {version}));
+  if (const uint16_t version = r.U16("its header"); version != kVersion)
+    Invalid(Format("version %d is not supported", {version}));
   if ((r.U16("its header") & kHasMasks) == 0) Invalid("it holds no masks");
   const int32_t w = r.I32("its header"), h = r.I32("its header"), count = r.I32("its header");
   try {
@@ -199,7 +201,8 @@ void TCustomImageList::ReadData(TStream* Stream) {
   } catch (const Exception& e) {
     Invalid(e.Message());
   }
-  if (count < 0 || int64_t{count} * w > kMaxBitmapDimension) Invalid(Format("it cannot hold %d images of %d x %d", {count, w, h}));
+  if (count < 0 || int64_t{count} * w > kMaxBitmapDimension)
+    Invalid(Format("it cannot hold %d images of %d x %d", {count, w, h}));
   int32_t overlays[imagelist::kOverlayCount];
   for (int32_t& o : overlays) {
     o = r.I32("its header");
@@ -261,7 +264,8 @@ bool TCustomImageList::LoadImages(HMODULE Instance, TResType ResType, const std:
     images = imagelist::SliceMasked(bitmap.get(), mask, w, h);
   } else {
     // A cursor file is an icon file with its type word 2 and hot spots.
-    if (ResType == rtCursor && bytes->size() >= 4 && (*bytes)[2] == 2) static_cast<uint8_t*>(stream->GetMemory())[2] = 1;
+    if (ResType == rtCursor && bytes->size() >= 4 && (*bytes)[2] == 2)
+      static_cast<uint8_t*>(stream->GetMemory())[2] = 1;
     TOwned<TIcon> icon = MakeOwned<TIcon>();
     icon->LoadFromStream(stream.get());
     w = Width > 0 ? Width : icon->GetWidth();

@@ -124,9 +124,12 @@ void TMenu::Loaded() {
 TMenuItem* TMenu::FindItem(int32_t Value, TFindItemKind Kind) const {
   return FindInMenu(FItems, [&](const TMenuItem* item) {
     switch (Kind) {
-      case fkCommand: return Value != 0 && item->GetCommand() == Value;
-      case fkHandle: return Value != 0 && item->GetHandle() == static_cast<HMENU>(static_cast<uint32_t>(Value));
-      case fkShortCut: return Value != scNone && item->GetShortCut() == Value;
+      case fkCommand:
+        return Value != 0 && item->GetCommand() == Value;
+      case fkHandle:
+        return Value != 0 && item->GetHandle() == static_cast<HMENU>(static_cast<uint32_t>(Value));
+      case fkShortCut:
+        return Value != scNone && item->GetShortCut() == Value;
     }
     return false;
   });
@@ -166,11 +169,20 @@ void TMenu::DrawItem(TWMDrawItem& Message) {
 void TMenu::Dispatch(void* Message) {
   auto* m = static_cast<TMessage*>(Message);
   switch (m->Msg) {
-    case WM_COMMAND: DispatchCommand(static_cast<TWMCommand*>(m)->ItemID); break;
-    case WM_INITMENUPOPUP: DispatchPopup(static_cast<TWMInitMenuPopup*>(m)->MenuPopup); break;
-    case WM_MEASUREITEM: MeasureItem(*static_cast<TWMMeasureItem*>(m)); break;
-    case WM_DRAWITEM: DrawItem(*static_cast<TWMDrawItem*>(m)); break;
-    default: inherited::Dispatch(Message);
+    case WM_COMMAND:
+      DispatchCommand(static_cast<TWMCommand*>(m)->ItemID);
+      break;
+    case WM_INITMENUPOPUP:
+      DispatchPopup(static_cast<TWMInitMenuPopup*>(m)->MenuPopup);
+      break;
+    case WM_MEASUREITEM:
+      MeasureItem(*static_cast<TWMMeasureItem*>(m));
+      break;
+    case WM_DRAWITEM:
+      DrawItem(*static_cast<TWMDrawItem*>(m));
+      break;
+    default:
+      inherited::Dispatch(Message);
   }
 }
 

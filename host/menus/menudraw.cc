@@ -11,11 +11,11 @@ namespace host {
 
 namespace {
 
-constexpr int32_t kBitmapGlyph = 16;   // the size a Bitmap is drawn at
-constexpr int32_t kMargin = 2;         // left of the glyph, right of the short cut
-constexpr int32_t kGlyphGap = 4;       // between glyph and caption
-constexpr int32_t kShortCutGap = 16;   // between caption and short cut
-constexpr int32_t kLineHeight = 5;     // a separator
+constexpr int32_t kBitmapGlyph = 16;  // the size a Bitmap is drawn at
+constexpr int32_t kMargin = 2;        // left of the glyph, right of the short cut
+constexpr int32_t kGlyphGap = 4;      // between glyph and caption
+constexpr int32_t kShortCutGap = 16;  // between caption and short cut
+constexpr int32_t kLineHeight = 5;    // a separator
 
 void DrawSeparator(TCanvas* Canvas, const TRect& R) {
   const int32_t y = R.Top + R.Height() / 2;
@@ -64,7 +64,9 @@ void TMenuItem::MeasureItem(TCanvas* ACanvas, int32_t& Width, int32_t& Height) {
     if (FShortCut != scNone && !topLevel) textWidth += kShortCutGap + ACanvas->TextWidth(ShortCutToText(FShortCut));
     const TMenu* menu = GetParentMenu();
     const int32_t glyph = GlyphWidth(topLevel);
-    const int32_t glyphHeight = glyph == 0 ? 0 : menu && menu->GetImages() ? menu->GetImages()->GetHeight() : kBitmapGlyph;
+    const int32_t glyphHeight = glyph == 0                  ? 0
+                                : menu && menu->GetImages() ? menu->GetImages()->GetHeight()
+                                                            : kBitmapGlyph;
     Width = kMargin + glyph + kGlyphGap + textWidth + 2 * kMargin;
     Height = std::max(caption.cy, glyphHeight) + 4;
   }

@@ -20,20 +20,20 @@ namespace {
 class TCommandPool {
  public:
   uint16_t Take() {
-    for (std::size_t tries = 0; tries < used_.size(); ++tries) {
-      next_ = next_ == 0xFFFF ? 1 : next_ + 1;
-      if (!used_[next_]) {
-        used_[next_] = true;
-        return static_cast<uint16_t>(next_);
+    for (std::size_t tries = 0; tries < FUsed.size(); ++tries) {
+      FNext = FNext == 0xFFFF ? 1 : FNext + 1;
+      if (!FUsed[FNext]) {
+        FUsed[FNext] = true;
+        return static_cast<uint16_t>(FNext);
       }
     }
     return 0;
   }
-  void Give(uint16_t Command) { used_[Command] = false; }
+  void Give(uint16_t Command) { FUsed[Command] = false; }
 
  private:
-  std::vector<bool> used_ = std::vector<bool>(0x10000, false);
-  uint32_t next_ = 0;
+  std::vector<bool> FUsed = std::vector<bool>(0x10000, false);
+  uint32_t FNext = 0;
 };
 
 TCommandPool& Commands() {
@@ -373,7 +373,9 @@ bool TMenuActionLink::IsAutoCheckLinked() { return Follows(&TMenuItem::GetAutoCh
 bool TMenuActionLink::IsCaptionLinked() { return Follows(&TMenuItem::GetCaption, &TCustomAction::GetCaption); }
 bool TMenuActionLink::IsCheckedLinked() { return Follows(&TMenuItem::GetChecked, &TCustomAction::GetChecked); }
 bool TMenuActionLink::IsEnabledLinked() { return Follows(&TMenuItem::GetEnabled, &TCustomAction::GetEnabled); }
-bool TMenuActionLink::IsHelpContextLinked() { return Follows(&TMenuItem::GetHelpContext, &TCustomAction::GetHelpContext); }
+bool TMenuActionLink::IsHelpContextLinked() {
+  return Follows(&TMenuItem::GetHelpContext, &TCustomAction::GetHelpContext);
+}
 bool TMenuActionLink::IsHintLinked() { return Follows(&TMenuItem::GetHint, &TCustomAction::GetHint); }
 bool TMenuActionLink::IsImageIndexLinked() { return Follows(&TMenuItem::GetImageIndex, &TCustomAction::GetImageIndex); }
 bool TMenuActionLink::IsShortCutLinked() { return Follows(&TMenuItem::GetShortCut, &TCustomAction::GetShortCut); }

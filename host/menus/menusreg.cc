@@ -15,24 +15,25 @@ constexpr TClass kOwnClasses[] = {&TMenuItem::StaticMetaClass, &TMainMenu::Stati
 
 void RegisterItemProperties() {
   using I = TMenuItem;
-  RegisterProperties(&TMenuItem::StaticMetaClass,
-                     {
-                         Prop<&I::GetAction, &I::SetAction>("Action"),
-                         Prop<&I::GetAutoCheck, &I::SetAutoCheck>("AutoCheck").Default(false),
-                         Prop<&I::GetBitmap, &I::SetBitmap>("Bitmap").StoredBy<&I::IsBitmapStored>(),
-                         Prop<&I::GetBreak, &I::SetBreak>("Break").Default(mbNone),
-                         Prop<&I::GetCaption, &I::SetCaption>("Caption").StoredBy<&I::IsCaptionStored>(),
-                         Prop<&I::GetChecked, &I::SetChecked>("Checked").Default(false).StoredBy<&I::IsCheckedStored>(),
-                         Prop<&I::GetDefault, &I::SetDefault>("Default").Default(false),
-                         Prop<&I::GetEnabled, &I::SetEnabled>("Enabled").Default(true).StoredBy<&I::IsEnabledStored>(),
-                         Prop<&I::GetGroupIndex, &I::SetGroupIndex>("GroupIndex").Default(0),
-                         Prop<&I::GetHelpContext, &I::SetHelpContext>("HelpContext").Default(0).StoredBy<&I::IsHelpContextStored>(),
-                         Prop<&I::GetHint, &I::SetHint>("Hint").StoredBy<&I::IsHintStored>(),
-                         Prop<&I::GetImageIndex, &I::SetImageIndex>("ImageIndex").Default(-1).StoredBy<&I::IsImageIndexStored>(),
-                         Prop<&I::GetRadioItem, &I::SetRadioItem>("RadioItem").Default(false),
-                         Prop<&I::GetShortCut, &I::SetShortCut>("ShortCut").Default(scNone).StoredBy<&I::IsShortCutStored>(),
-                         Prop<&I::GetVisible, &I::SetVisible>("Visible").Default(true).StoredBy<&I::IsVisibleStored>(),
-                     });
+  RegisterProperties(
+      &TMenuItem::StaticMetaClass,
+      {
+          Prop<&I::GetAction, &I::SetAction>("Action"),
+          Prop<&I::GetAutoCheck, &I::SetAutoCheck>("AutoCheck").Default(false),
+          Prop<&I::GetBitmap, &I::SetBitmap>("Bitmap").StoredBy<&I::IsBitmapStored>(),
+          Prop<&I::GetBreak, &I::SetBreak>("Break").Default(mbNone),
+          Prop<&I::GetCaption, &I::SetCaption>("Caption").StoredBy<&I::IsCaptionStored>(),
+          Prop<&I::GetChecked, &I::SetChecked>("Checked").Default(false).StoredBy<&I::IsCheckedStored>(),
+          Prop<&I::GetDefault, &I::SetDefault>("Default").Default(false),
+          Prop<&I::GetEnabled, &I::SetEnabled>("Enabled").Default(true).StoredBy<&I::IsEnabledStored>(),
+          Prop<&I::GetGroupIndex, &I::SetGroupIndex>("GroupIndex").Default(0),
+          Prop<&I::GetHelpContext, &I::SetHelpContext>("HelpContext").Default(0).StoredBy<&I::IsHelpContextStored>(),
+          Prop<&I::GetHint, &I::SetHint>("Hint").StoredBy<&I::IsHintStored>(),
+          Prop<&I::GetImageIndex, &I::SetImageIndex>("ImageIndex").Default(-1).StoredBy<&I::IsImageIndexStored>(),
+          Prop<&I::GetRadioItem, &I::SetRadioItem>("RadioItem").Default(false),
+          Prop<&I::GetShortCut, &I::SetShortCut>("ShortCut").Default(scNone).StoredBy<&I::IsShortCutStored>(),
+          Prop<&I::GetVisible, &I::SetVisible>("Visible").Default(true).StoredBy<&I::IsVisibleStored>(),
+      });
 }
 
 void RegisterMenuProperties() {

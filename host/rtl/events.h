@@ -26,26 +26,26 @@ class TEvent {
   TEvent(std::nullptr_t) noexcept {}
   // A method of an object: TEvent<TObject*>(this, &TFoo::Changed).
   template <class C>
-  TEvent(C* obj, void (C::*method)(Args...)) : data_(obj) {
+  TEvent(C* obj, void (C::*method)(Args...)) : FData(obj) {
     Emplace(TBound<C>{obj, method});
   }
   // Any callable; `data` names the object it belongs to (may be null).
   template <class F, class = std::enable_if_t<!std::is_same_v<std::remove_cvref_t<F>, TEvent> &&
                                               std::is_invocable_v<std::remove_cvref_t<F>&, Args...>>>
-  TEvent(F&& f, const void* data = nullptr) : data_(data) {
+  TEvent(F&& f, const void* data = nullptr) : FData(data) {
     Emplace(std::forward<F>(f));
   }
 
-  TEvent(const TEvent& other) : data_(other.data_), call_(other.call_), ops_(other.ops_) {
-    if (ops_)
-      ops_->Copy(storage_, other.storage_);
+  TEvent(const TEvent& other) : FData(other.FData), FCall(other.FCall), FOps(other.FOps) {
+    if (FOps)
+      FOps->Copy(storage_, other.storage_);
     else
       std::memcpy(storage_, other.storage_, sizeof storage_);
   }
-  TEvent(TEvent&& other) noexcept : data_(other.data_), call_(other.call_), ops_(other.ops_) {
+  TEvent(TEvent&& other) noexcept : FData(other.FData), FCall(other.FCall), FOps(other.FOps) {
     std::memcpy(storage_, other.storage_, sizeof storage_);  // inline bits, or the heap pointer
-    other.call_ = nullptr;
-    other.ops_ = nullptr;
+    other.FCall = nullptr;
+    other.FOps = nullptr;
   }
   TEvent& operator=(const TEvent& other) {
     if (this != &other) *this = TEvent(other);
@@ -54,20 +54,20 @@ class TEvent {
   TEvent& operator=(TEvent&& other) noexcept {
     if (this == &other) return *this;
     Reset();
-    data_ = other.data_;
-    call_ = std::exchange(other.call_, nullptr);
-    ops_ = std::exchange(other.ops_, nullptr);
+    FData = other.FData;
+    FCall = std::exchange(other.FCall, nullptr);
+    FOps = std::exchange(other.FOps, nullptr);
     std::memcpy(storage_, other.storage_, sizeof storage_);
     return *this;
   }
   ~TEvent() { Reset(); }
 
-  explicit operator bool() const noexcept { return call_ != nullptr; }
-  bool Assigned() const noexcept { return call_ != nullptr; }
-  const void* Data() const noexcept { return data_; }
+  explicit operator bool() const noexcept { return FCall != nullptr; }
+  bool Assigned() const noexcept { return FCall != nullptr; }
+  const void* Data() const noexcept { return FData; }
   // Calls the closure. It may free the object that holds this event: nothing
   // of the event is touched once the callable runs.
-  void operator()(Args... args) const { call_(storage_, std::forward<Args>(args)...); }
+  void operator()(Args... args) const { FCall(storage_, std::forward<Args>(args)...); }
 
  private:
   static constexpr std::size_t kInline = 3 * sizeof(void*);
@@ -86,8 +86,9 @@ class TEvent {
   };
 
   template <class F>
-  static constexpr bool kFitsInline = sizeof(F) <= kInline && alignof(F) <= alignof(void*) &&
-                                      std::is_trivially_copyable_v<F> && std::is_trivially_destructible_v<F>;
+  static constexpr bool kFitsInline =
+      sizeof(F) <= kInline &&
+      alignof(F) <= alignof(void*) && std::is_trivially_copyable_v<F>&& std::is_trivially_destructible_v<F>;
 
   template <class F>
   static F& Stored(const void* storage) {
@@ -113,20 +114,20 @@ class TEvent {
                                   std::memcpy(to, &copy, sizeof copy);
                                 },
                                 [](void* storage) { delete &Stored<F>(storage); }};
-      ops_ = &ops;
+      FOps = &ops;
     }
-    call_ = [](const void* storage, Args... a) { Stored<F>(storage)(std::forward<Args>(a)...); };
+    FCall = [](const void* storage, Args... a) { Stored<F>(storage)(std::forward<Args>(a)...); };
   }
 
   void Reset() noexcept {
-    if (ops_) ops_->Destroy(storage_);
-    ops_ = nullptr;
-    call_ = nullptr;
+    if (FOps) FOps->Destroy(storage_);
+    FOps = nullptr;
+    FCall = nullptr;
   }
 
-  const void* data_ = nullptr;
-  TCall call_ = nullptr;
-  const TOps* ops_ = nullptr;
+  const void* FData = nullptr;
+  TCall FCall = nullptr;
+  const TOps* FOps = nullptr;
   alignas(void*) unsigned char storage_[kInline] = {};
 };
 

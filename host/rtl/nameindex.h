@@ -21,10 +21,10 @@ class TNameIndex {
   // The first position holding `name`; -1 if none.
   template <class NameAt>
   int Find(std::string_view name, NameAt nameAt) const {
-    if (slots_.empty()) return -1;
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = Hash{}(name) & mask;; i = (i + 1) & mask) {
-      const int32_t position = slots_[i] - 1;
+    if (FSlots.empty()) return -1;
+    const std::size_t mask = FSlots.size() - 1;
+    for (std::size_t i = Hash{}(name)&mask;; i = (i + 1) & mask) {
+      const int32_t position = FSlots[i] - 1;
       if (position < 0) return -1;
       if (Equal{}(nameAt(position), name)) return position;
     }
@@ -33,32 +33,32 @@ class TNameIndex {
   template <class NameAt>
   void Add(int position, std::string_view name, NameAt nameAt) {
     if (Find(name, nameAt) >= 0) return;
-    if (2 * (count_ + 1) > slots_.size()) Grow(nameAt);
+    if (2 * (FCount + 1) > FSlots.size()) Grow(nameAt);
     Place(position, name);
-    ++count_;
+    ++FCount;
   }
   void Clear() {
-    slots_.clear();
-    count_ = 0;
+    FSlots.clear();
+    FCount = 0;
   }
 
  private:
   void Place(int position, std::string_view name) {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = Hash{}(name) & mask;
-    while (slots_[i] != 0) i = (i + 1) & mask;
-    slots_[i] = position + 1;
+    const std::size_t mask = FSlots.size() - 1;
+    std::size_t i = Hash{}(name)&mask;
+    while (FSlots[i] != 0) i = (i + 1) & mask;
+    FSlots[i] = position + 1;
   }
   template <class NameAt>
   void Grow(NameAt nameAt) {
-    std::vector<int32_t> old(slots_.empty() ? 16 : 2 * slots_.size(), 0);
-    old.swap(slots_);
+    std::vector<int32_t> old(FSlots.empty() ? 16 : 2 * FSlots.size(), 0);
+    old.swap(FSlots);
     for (int32_t entry : old)
       if (entry != 0) Place(entry - 1, nameAt(entry - 1));
   }
 
-  std::vector<int32_t> slots_;  // position + 1; 0 is an empty slot
-  std::size_t count_ = 0;
+  std::vector<int32_t> FSlots;  // position + 1; 0 is an empty slot
+  std::size_t FCount = 0;
 };
 
 // Names compared as AnsiCompareText compares them (without regard to case).

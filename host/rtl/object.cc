@@ -8,7 +8,8 @@
 
 namespace host {
 
-const TMetaClass TObject::StaticMetaClass{"TObject", nullptr, sizeof(TObject), detail::FactoryFor<TObject>(), {}, nullptr};
+const TMetaClass TObject::StaticMetaClass{"TObject", nullptr, sizeof(TObject), detail::FactoryFor<TObject>(),
+                                          {},        nullptr};
 HOST_IMPL_INTF(TInterfacedObject, TObject, IUnknown)
 
 // ------------------------------------------------------------------ TGUID
@@ -49,8 +50,8 @@ TGUID TGUID::FromString(std::string_view text) {
 
 std::string TGUID::ToString() const {
   char buf[40];
-  std::snprintf(buf, sizeof buf, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", D1, D2, D3, D4[0], D4[1],
-                D4[2], D4[3], D4[4], D4[5], D4[6], D4[7]);
+  std::snprintf(buf, sizeof buf, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", D1, D2, D3, D4[0], D4[1], D4[2],
+                D4[3], D4[4], D4[5], D4[6], D4[7]);
   return buf;
 }
 
@@ -107,7 +108,8 @@ void TellFreeObservers(TObject* obj) {
 }  // namespace
 
 void AddFreeObserver(TFreeObserver observer) {
-  if (observer && std::find(g_freeObservers.List.begin(), g_freeObservers.List.end(), observer) == g_freeObservers.List.end())
+  if (observer &&
+      std::find(g_freeObservers.List.begin(), g_freeObservers.List.end(), observer) == g_freeObservers.List.end())
     g_freeObservers.List.push_back(observer);
 }
 
@@ -153,10 +155,10 @@ HRESULT TInterfacedObject::QueryInterface(const TGUID& iid, void** obj) {
   return GetInterface(iid, obj) ? S_OK : E_NOINTERFACE;
 }
 
-int32_t TInterfacedObject::_AddRef() { return ++refCount_; }
+int32_t TInterfacedObject::_AddRef() { return ++FRefCount; }
 
 int32_t TInterfacedObject::_Release() {
-  int32_t r = --refCount_;
+  int32_t r = --FRefCount;
   if (r == 0) Free();
   return r;
 }

@@ -80,7 +80,7 @@ struct TMetaClass {
   const char* Name;
   TClass Parent;
   std::size_t InstanceSize;
-  TFactory Factory;                          // null for abstract classes
+  TFactory Factory;                             // null for abstract classes
   std::span<const TInterfaceEntry> Interfaces;  // interfaces this class adds
   // What the family of classes this class belongs to attaches to its record
   // (see THostClassExtra); null when nothing.
@@ -222,20 +222,20 @@ class TInterfacedObject : public TObject, public IUnknown {
   HRESULT QueryInterface(const TGUID& iid, void** obj) override;
   int32_t _AddRef() override;
   int32_t _Release() override;  // frees the object when the count reaches 0
-  int32_t RefCount() const { return refCount_; }
+  int32_t RefCount() const { return FRefCount; }
 
  private:
-  int32_t refCount_ = 0;
+  int32_t FRefCount = 0;
 };
 
 // In the body of a TInterfacedObject descendant that implements further
 // interfaces: each interface brings its own IUnknown, and these overrides
 // route all of them to the one reference count of TInterfacedObject.
-#define HOST_INTERFACED_FORWARDS                                                                  \
-  ::host::HRESULT QueryInterface(const ::host::TGUID& iid, void** obj) override {                 \
-    return ::host::TInterfacedObject::QueryInterface(iid, obj);                                   \
-  }                                                                                               \
-  int32_t _AddRef() override { return ::host::TInterfacedObject::_AddRef(); }                     \
+#define HOST_INTERFACED_FORWARDS                                                  \
+  ::host::HRESULT QueryInterface(const ::host::TGUID& iid, void** obj) override { \
+    return ::host::TInterfacedObject::QueryInterface(iid, obj);                   \
+  }                                                                               \
+  int32_t _AddRef() override { return ::host::TInterfacedObject::_AddRef(); }     \
   int32_t _Release() override { return ::host::TInterfacedObject::_Release(); }
 
 // ------------------------------------------------ class declaration helpers
@@ -279,31 +279,32 @@ IUnknown* InterfaceOf(TObject* obj) {
 
 // In the class body: declares the class-reference record and ClassType, and
 // the alias `inherited` for the parent. Leaves the access at public.
-#define HOST_CLASS(Self, Parent)                                               \
- public:                                                                       \
-  static const ::host::TMetaClass StaticMetaClass;                             \
-  ::host::TClass ClassType() const override { return &StaticMetaClass; }       \
-  using inherited = Parent;                                                    \
-  template <class, class>                                                      \
+#define HOST_CLASS(Self, Parent)                                         \
+ public:                                                                 \
+  static const ::host::TMetaClass StaticMetaClass;                       \
+  ::host::TClass ClassType() const override { return &StaticMetaClass; } \
+  using inherited = Parent;                                              \
+  template <class, class>                                                \
   friend struct ::host::THostClassExtra;
 
 // In the source file: defines the record. A class with a public constructor
 // taking nothing or its TCreateArg (owner, collection) is creatable.
-#define HOST_IMPL(Self, Parent)                                                \
-  const ::host::TMetaClass Self::StaticMetaClass{                              \
-      #Self, &Parent::StaticMetaClass, sizeof(Self),                           \
-      ::host::detail::FactoryFor<Self>(), {}, ::host::THostClassExtra<Self>::Value};
+#define HOST_IMPL(Self, Parent)                                                                    \
+  const ::host::TMetaClass Self::StaticMetaClass{#Self,        &Parent::StaticMetaClass,           \
+                                                 sizeof(Self), ::host::detail::FactoryFor<Self>(), \
+                                                 {},           ::host::THostClassExtra<Self>::Value};
 
 // Same, for a class that implements interfaces: HOST_IMPL_INTF(TFoo, TBar, IFoo, IBaz)
-#define HOST_IMPL_INTF(Self, Parent, ...)                                      \
-  namespace {                                                                  \
-  template <class... I>                                                        \
-  struct Self##_Interfaces {                                                   \
-    static constexpr ::host::TInterfaceEntry table[] = {                       \
-        {I::IID, &::host::detail::InterfaceOf<Self, I>}...};                   \
-  };                                                                           \
-  }                                                                            \
-  const ::host::TMetaClass Self::StaticMetaClass{                              \
-      #Self, &Parent::StaticMetaClass, sizeof(Self),                           \
-      ::host::detail::FactoryFor<Self>(), Self##_Interfaces<__VA_ARGS__>::table, \
-      ::host::THostClassExtra<Self>::Value};
+#define HOST_IMPL_INTF(Self, Parent, ...)                                                                    \
+  namespace {                                                                                                \
+  template <class... I>                                                                                      \
+  struct Self##_Interfaces {                                                                                 \
+    static constexpr ::host::TInterfaceEntry table[] = {{I::IID, &::host::detail::InterfaceOf<Self, I>}...}; \
+  };                                                                                                         \
+  }                                                                                                          \
+  const ::host::TMetaClass Self::StaticMetaClass{#Self,                                                      \
+                                                 &Parent::StaticMetaClass,                                   \
+                                                 sizeof(Self),                                               \
+                                                 ::host::detail::FactoryFor<Self>(),                         \
+                                                 Self##_Interfaces<__VA_ARGS__>::table,                      \
+                                                 ::host::THostClassExtra<Self>::Value};

@@ -16,10 +16,10 @@ class TPointerMap {
  public:
   // The value of `key`; null when absent.
   const V* Find(const void* key) const {
-    if (slots_.empty()) return nullptr;
+    if (FSlots.empty()) return nullptr;
     for (std::size_t i = Home(key);; i = Next(i)) {
-      if (!slots_[i].Key) return nullptr;
-      if (slots_[i].Key == key) return &slots_[i].Value;
+      if (!FSlots[i].Key) return nullptr;
+      if (FSlots[i].Key == key) return &FSlots[i].Value;
     }
   }
   V* Find(const void* key) { return const_cast<V*>(static_cast<const TPointerMap&>(*this).Find(key)); }
@@ -27,38 +27,38 @@ class TPointerMap {
   // The value of `key`, made (value-initialised) when absent. The reference
   // stays valid until the next At or Erase.
   V& At(const void* key) {
-    if (2 * (count_ + 1) > slots_.size()) Grow();
+    if (2 * (FCount + 1) > FSlots.size()) Grow();
     std::size_t i = Home(key);
-    for (; slots_[i].Key; i = Next(i))
-      if (slots_[i].Key == key) return slots_[i].Value;
-    slots_[i] = {key, V{}};
-    ++count_;
-    return slots_[i].Value;
+    for (; FSlots[i].Key; i = Next(i))
+      if (FSlots[i].Key == key) return FSlots[i].Value;
+    FSlots[i] = {key, V{}};
+    ++FCount;
+    return FSlots[i].Value;
   }
   // Drops `key`; false when it was absent.
   bool Erase(const void* key) {
-    if (slots_.empty()) return false;
+    if (FSlots.empty()) return false;
     std::size_t i = Home(key);
-    for (; slots_[i].Key != key; i = Next(i))
-      if (!slots_[i].Key) return false;
+    for (; FSlots[i].Key != key; i = Next(i))
+      if (!FSlots[i].Key) return false;
     // Shift later entries of the probe run back into the gap: an entry may
     // move to the gap unless its home lies cyclically in (gap, entry].
-    for (std::size_t j = Next(i); slots_[j].Key; j = Next(j)) {
-      const std::size_t home = Home(slots_[j].Key);
+    for (std::size_t j = Next(i); FSlots[j].Key; j = Next(j)) {
+      const std::size_t home = Home(FSlots[j].Key);
       const bool stays = i <= j ? (home > i && home <= j) : (home > i || home <= j);
       if (stays) continue;
-      slots_[i] = slots_[j];
+      FSlots[i] = FSlots[j];
       i = j;
     }
-    slots_[i] = {};
-    --count_;
+    FSlots[i] = {};
+    --FCount;
     return true;
   }
-  std::size_t Size() const { return count_; }
-  bool Empty() const { return count_ == 0; }
+  std::size_t Size() const { return FCount; }
+  bool Empty() const { return FCount == 0; }
   void Clear() {
-    slots_.clear();
-    count_ = 0;
+    FSlots.clear();
+    FCount = 0;
   }
 
  private:
@@ -73,22 +73,22 @@ class TPointerMap {
   // not collide.
   std::size_t Home(const void* key) const {
     const auto h = static_cast<uint64_t>(reinterpret_cast<std::uintptr_t>(key)) >> 4;
-    return static_cast<std::size_t>(h ^ (h >> 15) ^ (h >> 30)) & (slots_.size() - 1);
+    return static_cast<std::size_t>(h ^ (h >> 15) ^ (h >> 30)) & (FSlots.size() - 1);
   }
-  std::size_t Next(std::size_t i) const { return (i + 1) & (slots_.size() - 1); }
+  std::size_t Next(std::size_t i) const { return (i + 1) & (FSlots.size() - 1); }
   void Grow() {
-    std::vector<TSlot> old(slots_.empty() ? 16 : 2 * slots_.size());
-    old.swap(slots_);
+    std::vector<TSlot> old(FSlots.empty() ? 16 : 2 * FSlots.size());
+    old.swap(FSlots);
     for (const TSlot& slot : old) {
       if (!slot.Key) continue;
       std::size_t i = Home(slot.Key);
-      while (slots_[i].Key) i = Next(i);
-      slots_[i] = slot;
+      while (FSlots[i].Key) i = Next(i);
+      FSlots[i] = slot;
     }
   }
 
-  std::vector<TSlot> slots_;
-  std::size_t count_ = 0;
+  std::vector<TSlot> FSlots;
+  std::size_t FCount = 0;
 };
 
 }  // namespace host

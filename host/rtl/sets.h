@@ -21,30 +21,30 @@ class TSet {
   }
   static constexpr TSet FromBits(Storage bits) {
     TSet s;
-    s.bits_ = bits;
+    s.FBits = bits;
     return s;
   }
 
-  constexpr bool Contains(E e) const { return (bits_ & Bit(e)) != 0; }
+  constexpr bool Contains(E e) const { return (FBits & Bit(e)) != 0; }
   constexpr TSet& Include(E e) {
-    bits_ = static_cast<Storage>(bits_ | Bit(e));
+    FBits = static_cast<Storage>(FBits | Bit(e));
     return *this;
   }
   constexpr TSet& Exclude(E e) {
-    bits_ = static_cast<Storage>(bits_ & ~Bit(e));
+    FBits = static_cast<Storage>(FBits & ~Bit(e));
     return *this;
   }
-  constexpr bool Empty() const { return bits_ == 0; }
-  constexpr Storage Bits() const { return bits_; }
+  constexpr bool Empty() const { return FBits == 0; }
+  constexpr Storage Bits() const { return FBits; }
 
-  friend constexpr TSet operator+(TSet a, TSet b) { return FromBits(static_cast<Storage>(a.bits_ | b.bits_)); }
-  friend constexpr TSet operator-(TSet a, TSet b) { return FromBits(static_cast<Storage>(a.bits_ & ~b.bits_)); }
-  friend constexpr TSet operator*(TSet a, TSet b) { return FromBits(static_cast<Storage>(a.bits_ & b.bits_)); }
-  friend constexpr bool operator==(TSet a, TSet b) { return a.bits_ == b.bits_; }
+  friend constexpr TSet operator+(TSet a, TSet b) { return FromBits(static_cast<Storage>(a.FBits | b.FBits)); }
+  friend constexpr TSet operator-(TSet a, TSet b) { return FromBits(static_cast<Storage>(a.FBits & ~b.FBits)); }
+  friend constexpr TSet operator*(TSet a, TSet b) { return FromBits(static_cast<Storage>(a.FBits & b.FBits)); }
+  friend constexpr bool operator==(TSet a, TSet b) { return a.FBits == b.FBits; }
 
  private:
   static constexpr Storage Bit(E e) { return static_cast<Storage>(Storage(1) << static_cast<int>(e)); }
-  Storage bits_ = 0;
+  Storage FBits = 0;
 };
 
 }  // namespace host

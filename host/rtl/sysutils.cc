@@ -68,7 +68,8 @@ std::string FormatOne(char type, const TFormatArg& arg, int prec, std::string_vi
       if (prec > 0) {
         bool neg = !s.empty() && s[0] == '-';
         std::string digits = neg ? s.substr(1) : s;
-        if (static_cast<int>(digits.size()) < prec) digits.insert(0, static_cast<std::size_t>(prec) - digits.size(), '0');
+        if (static_cast<int>(digits.size()) < prec)
+          digits.insert(0, static_cast<std::size_t>(prec) - digits.size(), '0');
         s = neg ? "-" + digits : digits;
       }
       return s;
@@ -85,23 +86,28 @@ std::string FormatOne(char type, const TFormatArg& arg, int prec, std::string_vi
     }
     case 's':
       if (arg.kind() != K::String) FormatError(fmt);
-      return prec >= 0 && static_cast<std::size_t>(prec) < arg.AsString().size() ? arg.AsString().substr(0, static_cast<std::size_t>(prec))
-                                                                                  : arg.AsString();
+      return prec >= 0 && static_cast<std::size_t>(prec) < arg.AsString().size()
+                 ? arg.AsString().substr(0, static_cast<std::size_t>(prec))
+                 : arg.AsString();
     case 'e':
     case 'f':
     case 'g':
     case 'n':
     case 'm': {
       double v;
-      if (arg.kind() == K::Float) v = arg.AsFloat();
-      else if (arg.kind() == K::Integer) v = static_cast<double>(arg.AsInt());
-      else FormatError(fmt);
+      if (arg.kind() == K::Float)
+        v = arg.AsFloat();
+      else if (arg.kind() == K::Integer)
+        v = static_cast<double>(arg.AsInt());
+      else
+        FormatError(fmt);
       if (type == 'e') {
         std::snprintf(buf, sizeof buf, "%.*E", prec > 0 ? prec - 1 : 14, v);
         return WithExponent(buf, 3, true);
-      }
-      else if (type == 'g') return FloatToStr(v);
-      else std::snprintf(buf, sizeof buf, "%.*f", prec >= 0 ? prec : 2, v);
+      } else if (type == 'g')
+        return FloatToStr(v);
+      else
+        std::snprintf(buf, sizeof buf, "%.*f", prec >= 0 ? prec : 2, v);
       std::string s = buf;
       return type == 'n' || type == 'm' ? WithThousands(s) : s;
     }
@@ -354,8 +360,7 @@ char32_t FoldUpper(char32_t c) {
   if (c >= 'a' && c <= 'z') return c - 32;
   if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
   if (c == 0xFF) return 0x178;
-  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x178 &&
-      c != 0x17F) {
+  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x178 && c != 0x17F) {
     bool evenUpper = (c < 0x138) || (c > 0x149 && c < 0x178);
     if (evenUpper) return (c % 2 == 1) ? c - 1 : c;
     return (c % 2 == 0) ? c - 1 : c;  // 0x139..0x148 and 0x179..0x17E pair odd upper, even lower

@@ -14,32 +14,32 @@ namespace host {
 class TFormatArg {
  public:
   enum class Kind { Integer, Float, String, Pointer };
-  TFormatArg(int v) : kind_(Kind::Integer), int_(v), is32_(true) {}
-  TFormatArg(unsigned v) : kind_(Kind::Integer), int_(v), is32_(true) {}
-  TFormatArg(long v) : kind_(Kind::Integer), int_(v) {}
-  TFormatArg(long long v) : kind_(Kind::Integer), int_(v) {}
-  TFormatArg(unsigned long v) : kind_(Kind::Integer), int_(static_cast<int64_t>(v)) {}
-  TFormatArg(double v) : kind_(Kind::Float), float_(v) {}
-  TFormatArg(const char* v) : kind_(Kind::String), str_(v ? v : "") {}
-  TFormatArg(std::string v) : kind_(Kind::String), str_(std::move(v)) {}
-  TFormatArg(std::string_view v) : kind_(Kind::String), str_(v) {}
-  TFormatArg(const void* v) : kind_(Kind::Pointer), int_(static_cast<int64_t>(reinterpret_cast<uintptr_t>(v))) {}
+  TFormatArg(int v) : FKind(Kind::Integer), FInt(v), FIs32(true) {}
+  TFormatArg(unsigned v) : FKind(Kind::Integer), FInt(v), FIs32(true) {}
+  TFormatArg(long v) : FKind(Kind::Integer), FInt(v) {}
+  TFormatArg(long long v) : FKind(Kind::Integer), FInt(v) {}
+  TFormatArg(unsigned long v) : FKind(Kind::Integer), FInt(static_cast<int64_t>(v)) {}
+  TFormatArg(double v) : FKind(Kind::Float), FFloat(v) {}
+  TFormatArg(const char* v) : FKind(Kind::String), FStr(v ? v : "") {}
+  TFormatArg(std::string v) : FKind(Kind::String), FStr(std::move(v)) {}
+  TFormatArg(std::string_view v) : FKind(Kind::String), FStr(v) {}
+  TFormatArg(const void* v) : FKind(Kind::Pointer), FInt(static_cast<int64_t>(reinterpret_cast<uintptr_t>(v))) {}
 
-  Kind kind() const { return kind_; }
-  int64_t AsInt() const { return int_; }
-  double AsFloat() const { return float_; }
-  const std::string& AsString() const { return str_; }
+  Kind kind() const { return FKind; }
+  int64_t AsInt() const { return FInt; }
+  double AsFloat() const { return FFloat; }
+  const std::string& AsString() const { return FStr; }
   // True for an argument of a 32-bit integer type: %x and %u show the
   // 32-bit pattern of a negative value (-1 is FFFFFFFF), as the classic
   // Integer argument does.
-  bool Is32() const { return is32_; }
+  bool Is32() const { return FIs32; }
 
  private:
-  Kind kind_;
-  int64_t int_ = 0;
-  bool is32_ = false;
-  double float_ = 0;
-  std::string str_;
+  Kind FKind;
+  int64_t FInt = 0;
+  bool FIs32 = false;
+  double FFloat = 0;
+  std::string FStr;
 };
 
 using TFormatArgs = std::initializer_list<TFormatArg>;
@@ -55,15 +55,15 @@ std::string Format(std::string_view fmt, TFormatArgs args);
 // The general host exception: carries a message a person can read.
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : message_(std::move(message)) {}
-  Exception(std::string_view fmt, TFormatArgs args) : message_(Format(fmt, args)) {}
-  const std::string& Message() const { return message_; }
-  void SetMessage(std::string m) { message_ = std::move(m); }
-  const char* what() const noexcept override { return message_.c_str(); }
+  explicit Exception(std::string message) : FMessage(std::move(message)) {}
+  Exception(std::string_view fmt, TFormatArgs args) : FMessage(Format(fmt, args)) {}
+  const std::string& Message() const { return FMessage; }
+  void SetMessage(std::string m) { FMessage = std::move(m); }
+  const char* what() const noexcept override { return FMessage.c_str(); }
   virtual const char* ClassName() const { return "Exception"; }
 
  private:
-  std::string message_;
+  std::string FMessage;
 };
 
 #define HOST_EXCEPTION(Name, Parent)                         \

@@ -28,18 +28,18 @@ struct VarArrayRep {
 
 // The private side of Variant used by the functions of this file.
 struct VarAccess {
-  static uint16_t Tag(const Variant& v) { return v.type_; }
-  static int32_t I32(const Variant& v) { return v.i32_; }
-  static int64_t I64(const Variant& v) { return v.i64_; }
-  static bool Bool(const Variant& v) { return v.b_; }
-  static double Dbl(const Variant& v) { return v.d_; }
-  static const std::string& Str(const Variant& v) { return v.str_->text; }
-  static const std::u16string& Wide(const Variant& v) { return v.wide_->text; }
-  static VarArrayRep& Arr(const Variant& v) { return *v.arr_; }
+  static uint16_t Tag(const Variant& v) { return v.FType; }
+  static int32_t I32(const Variant& v) { return v.FI32; }
+  static int64_t I64(const Variant& v) { return v.FI64; }
+  static bool Bool(const Variant& v) { return v.FB; }
+  static double Dbl(const Variant& v) { return v.FD; }
+  static const std::string& Str(const Variant& v) { return v.FStr->text; }
+  static const std::u16string& Wide(const Variant& v) { return v.FWide->text; }
+  static VarArrayRep& Arr(const Variant& v) { return *v.FArr; }
   static Variant FromArray(VarArrayRep* rep) {
     Variant v;
-    v.type_ = Variant::kArrayTag;
-    v.arr_ = rep;
+    v.FType = Variant::kArrayTag;
+    v.FArr = rep;
     return v;
   }
 };
@@ -58,11 +58,11 @@ struct TypeName {
   const char* name;
 };
 constexpr TypeName kTypeNames[] = {
-    {varEmpty, "Empty"},     {varNull, "Null"},        {varSmallint, "Smallint"}, {varInteger, "Integer"},
-    {varSingle, "Single"},   {varDouble, "Double"},    {varCurrency, "Currency"}, {varDate, "Date"},
-    {varOleStr, "OleStr"},   {0x0009, "Dispatch"},     {0x000A, "Error"},         {varBoolean, "Boolean"},
-    {varVariant, "Variant"}, {0x000D, "Unknown"},      {0x000E, "Decimal"},       {0x0010, "ShortInt"},
-    {varByte, "Byte"},       {0x0012, "Word"},         {0x0013, "LongWord"},      {varInt64, "Int64"},
+    {varEmpty, "Empty"},     {varNull, "Null"},     {varSmallint, "Smallint"}, {varInteger, "Integer"},
+    {varSingle, "Single"},   {varDouble, "Double"}, {varCurrency, "Currency"}, {varDate, "Date"},
+    {varOleStr, "OleStr"},   {0x0009, "Dispatch"},  {0x000A, "Error"},         {varBoolean, "Boolean"},
+    {varVariant, "Variant"}, {0x000D, "Unknown"},   {0x000E, "Decimal"},       {0x0010, "ShortInt"},
+    {varByte, "Byte"},       {0x0012, "Word"},      {0x0013, "LongWord"},      {varInt64, "Int64"},
     {0x0015, "UInt64"},      {varString, "String"},
 };
 
@@ -256,17 +256,17 @@ std::string Currency::ToString() const {
 
 // ------------------------------------------------------------ Variant
 
-Variant::Variant(std::string v) : type_(varString) { str_ = new detail::VarStringRep(std::move(v)); }
+Variant::Variant(std::string v) : FType(varString) { FStr = new detail::VarStringRep(std::move(v)); }
 
-Variant::Variant(std::u16string v) : type_(varOleStr) { wide_ = new detail::VarWideRep(std::move(v)); }
+Variant::Variant(std::u16string v) : FType(varOleStr) { FWide = new detail::VarWideRep(std::move(v)); }
 
 void Variant::CopyHeap(const Variant& other) {
-  if (type_ == varString) {
-    AddRef(str_);
-  } else if (type_ == varOleStr) {
-    AddRef(wide_);
+  if (FType == varString) {
+    AddRef(FStr);
+  } else if (FType == varOleStr) {
+    AddRef(FWide);
   } else {
-    arr_ = new VarArrayRep(*other.arr_);
+    FArr = new VarArrayRep(*other.FArr);
   }
 }
 
@@ -276,25 +276,27 @@ Variant& Variant::AssignSlow(const Variant& other) {
   return *this;
 }
 
-
 void Variant::Clear() noexcept {
   if (OwnsHeap()) Release();
-  type_ = varEmpty;
-  i64_ = 0;
+  FType = varEmpty;
+  FI64 = 0;
 }
 
 void Variant::Release() noexcept {
-  if (type_ == varString) DropRef(str_);
-  else if (type_ == varOleStr) DropRef(wide_);
-  else delete arr_;
+  if (FType == varString)
+    DropRef(FStr);
+  else if (FType == varOleStr)
+    DropRef(FWide);
+  else
+    delete FArr;
 }
 
 TVarType Variant::VarType() const noexcept {
-  return type_ == kArrayTag ? static_cast<TVarType>(varArray | arr_->elemType) : static_cast<TVarType>(type_);
+  return FType == kArrayTag ? static_cast<TVarType>(varArray | FArr->elemType) : static_cast<TVarType>(FType);
 }
 
 int32_t Variant::ToInteger() const {
-  if (type_ == varString || type_ == varOleStr) {
+  if (FType == varString || FType == varOleStr) {
     int32_t v;
     if (TryStrToInt(AsString(), v)) return v;  // accepts $FFFFFFFF as -1, like StrToInt
   }
@@ -305,7 +307,7 @@ int32_t Variant::ToInteger() const {
 int64_t Variant::ToInt64() const { return IntegerValue(*this, varInt64); }
 
 bool Variant::ToBoolean() const {
-  if (type_ == varString || type_ == varOleStr) {
+  if (FType == varString || FType == varOleStr) {
     std::string text = Trim(AsString());
     if (SameText(text, "True")) return true;
     if (SameText(text, "False")) return false;
@@ -329,37 +331,37 @@ double Variant::ToDouble() const {
 Currency Variant::AsCurrency() const {
   Numeric n = NumericOf(*this, varCurrency);
   Currency c{n.i};
-  bool ok = n.kind == Numeric::Curr || (n.kind == Numeric::Int ? Int64ToCurrency(n.i, c.Value)
-                                                                 : DoubleToCurrency(n.d, c.Value));
+  bool ok = n.kind == Numeric::Curr ||
+            (n.kind == Numeric::Int ? Int64ToCurrency(n.i, c.Value) : DoubleToCurrency(n.d, c.Value));
   if (!ok) OverflowError(*this, varCurrency);
   return c;
 }
 
 std::string Variant::AsString() const {
-  switch (type_) {
+  switch (FType) {
     case varEmpty:
       return {};
     case varInteger:
-      return IntToStr(i32_);
+      return IntToStr(FI32);
     case varInt64:
-      return IntToStr(i64_);
+      return IntToStr(FI64);
     case varBoolean:
-      return BoolToStr(b_);
+      return BoolToStr(FB);
     case varDouble:
-      return FloatToStr(d_);
+      return FloatToStr(FD);
     case varCurrency:
-      return Currency{i64_}.ToString();
+      return Currency{FI64}.ToString();
     case varString:
-      return str_->text;
+      return FStr->text;
     case varOleStr:
-      return Utf16ToUtf8(wide_->text);
+      return Utf16ToUtf8(FWide->text);
     default:
       CastError(*this, varString);
   }
 }
 
 std::u16string Variant::AsWideString() const {
-  if (type_ == varOleStr) return wide_->text;
+  if (FType == varOleStr) return FWide->text;
   try {
     return Utf8ToUtf16(AsString());
   } catch (const EVariantTypeCastError&) {
@@ -368,39 +370,38 @@ std::u16string Variant::AsWideString() const {
 }
 
 void* Variant::ToPointer() const {
-  switch (type_) {
+  switch (FType) {
     case varEmpty:
       return nullptr;
     case varInteger:
-      return reinterpret_cast<void*>(static_cast<uintptr_t>(static_cast<int64_t>(i32_)));
+      return reinterpret_cast<void*>(static_cast<uintptr_t>(static_cast<int64_t>(FI32)));
     case varInt64:
-      return reinterpret_cast<void*>(static_cast<uintptr_t>(i64_));
+      return reinterpret_cast<void*>(static_cast<uintptr_t>(FI64));
     default:
       CastError(*this, "Pointer");
   }
 }
 
 bool operator==(const Variant& a, const Variant& b) {
-  if (a.type_ != b.type_) return false;
-  switch (a.type_) {
+  if (a.FType != b.FType) return false;
+  switch (a.FType) {
     case varEmpty:
     case varNull:
       return true;
     case varInteger:
-      return a.i32_ == b.i32_;
+      return a.FI32 == b.FI32;
     case varBoolean:
-      return a.b_ == b.b_;
+      return a.FB == b.FB;
     case varDouble:
-      return a.d_ == b.d_;
+      return a.FD == b.FD;
     case varString:
-      return a.str_->text == b.str_->text;
+      return a.FStr->text == b.FStr->text;
     case varOleStr:
-      return a.wide_->text == b.wide_->text;
+      return a.FWide->text == b.FWide->text;
     case Variant::kArrayTag:
-      return a.arr_->elemType == b.arr_->elemType && a.arr_->bounds == b.arr_->bounds &&
-             a.arr_->elems == b.arr_->elems;
+      return a.FArr->elemType == b.FArr->elemType && a.FArr->bounds == b.FArr->bounds && a.FArr->elems == b.FArr->elems;
     default:  // Int64, Currency
-      return a.i64_ == b.i64_;
+      return a.FI64 == b.FI64;
   }
 }
 
@@ -497,9 +498,7 @@ void VarArrayRedim(Variant& v, int32_t highBound) {
   last.count = static_cast<int32_t>(count);
 }
 
-int VarArrayDimCount(const Variant& v) {
-  return v.IsArray() ? static_cast<int>(VarAccess::Arr(v).bounds.size()) : 0;
-}
+int VarArrayDimCount(const Variant& v) { return v.IsArray() ? static_cast<int>(VarAccess::Arr(v).bounds.size()) : 0; }
 
 int32_t VarArrayLowBound(const Variant& v, int dim) { return BoundOf(v, dim).low; }
 

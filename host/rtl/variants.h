@@ -73,9 +73,9 @@ enum TVarType : uint16_t {
 };
 
 // The variant error family. All derive from EVariantError.
-HOST_EXCEPTION(EVariantTypeCastError, EVariantError)   // "Could not convert variant of type (A) into type (B)"
-HOST_EXCEPTION(EVariantOverflowError, EVariantError)   // "Overflow while converting variant of type (A) into type (B)"
-HOST_EXCEPTION(EVariantBadIndexError, EVariantError)   // "Variant or safe array index out of bounds"
+HOST_EXCEPTION(EVariantTypeCastError, EVariantError)  // "Could not convert variant of type (A) into type (B)"
+HOST_EXCEPTION(EVariantOverflowError, EVariantError)  // "Overflow while converting variant of type (A) into type (B)"
+HOST_EXCEPTION(EVariantBadIndexError, EVariantError)  // "Variant or safe array index out of bounds"
 HOST_EXCEPTION(EVariantArrayCreateError, EVariantError)  // "Error creating variant or safe array"
 HOST_EXCEPTION(EVariantBadVarTypeError, EVariantError)   // "Invalid variant type"
 HOST_EXCEPTION(EVariantNotAnArrayError, EVariantError)   // "Variant is not an array"
@@ -116,7 +116,7 @@ struct VarAccess;
 // Integer types narrower than 32 bits (not characters or bool): stored as Integer.
 template <class T>
 concept VarSmallInt = std::same_as<T, signed char> || std::same_as<T, short> || std::same_as<T, unsigned char> ||
-                      std::same_as<T, unsigned short>;
+    std::same_as<T, unsigned short>;
 // A signed 64-bit type that is not int64_t itself (long long where int64_t is long).
 template <class T>
 concept VarOtherInt64 = std::signed_integral<T> && sizeof(T) == 8 && !std::same_as<T, int64_t> &&
@@ -126,13 +126,13 @@ concept VarOtherInt64 = std::signed_integral<T> && sizeof(T) == 8 && !std::same_
 class Variant {
  public:
   // ------------------------------------------------------------ construction
-  Variant() noexcept : type_(varEmpty), i64_(0) {}
-  Variant(int32_t v) noexcept : type_(varInteger), i64_(0) { i32_ = v; }
-  Variant(int64_t v) noexcept : type_(varInt64), i64_(v) {}
-  Variant(bool v) noexcept : type_(varBoolean), i64_(0) { b_ = v; }
-  Variant(double v) noexcept : type_(varDouble), d_(v) {}
+  Variant() noexcept : FType(varEmpty), FI64(0) {}
+  Variant(int32_t v) noexcept : FType(varInteger), FI64(0) { FI32 = v; }
+  Variant(int64_t v) noexcept : FType(varInt64), FI64(v) {}
+  Variant(bool v) noexcept : FType(varBoolean), FI64(0) { FB = v; }
+  Variant(double v) noexcept : FType(varDouble), FD(v) {}
   Variant(float v) noexcept : Variant(static_cast<double>(v)) {}
-  Variant(Currency v) noexcept : type_(varCurrency), i64_(v.Value) {}
+  Variant(Currency v) noexcept : FType(varCurrency), FI64(v.Value) {}
   Variant(std::string v);
   Variant(std::string_view v) : Variant(std::string(v)) {}
   Variant(const char* v) : Variant(std::string(v ? v : "")) {}
@@ -152,7 +152,7 @@ class Variant {
 
   static Variant Null() noexcept {
     Variant v;
-    v.type_ = varNull;
+    v.FType = varNull;
     return v;
   }
   // An Int64 holding the address (a null pointer gives 0).
@@ -163,27 +163,27 @@ class Variant {
   // Copying copies the value (an array with all its elements); strings are
   // shared between copies, which is invisible because a Variant's text never
   // changes in place.
-  Variant(const Variant& other) : type_(other.type_), i64_(other.i64_) {
+  Variant(const Variant& other) : FType(other.FType), FI64(other.FI64) {
     if (OwnsHeap()) CopyHeap(other);
   }
-  Variant(Variant&& other) noexcept : type_(other.type_), i64_(other.i64_) { other.type_ = varEmpty; }
+  Variant(Variant&& other) noexcept : FType(other.FType), FI64(other.FI64) { other.FType = varEmpty; }
   Variant& operator=(const Variant& other) {
     // The same shared text again (a constant passed on every call): nothing to do.
-    if (type_ == other.type_ && i64_ == other.i64_ && type_ != kArrayTag) return *this;
+    if (FType == other.FType && FI64 == other.FI64 && FType != kArrayTag) return *this;
     if (OwnsHeap() || other.OwnsHeap()) return AssignSlow(other);
-    type_ = other.type_;
-    i64_ = other.i64_;
+    FType = other.FType;
+    FI64 = other.FI64;
     return *this;
   }
   [[gnu::always_inline]] Variant& operator=(Variant&& other) noexcept {
     // Take the new value first: other may live inside the array this holds.
-    const uint16_t type = other.type_;
-    const int64_t bits = other.i64_;
-    other.type_ = varEmpty;
+    const uint16_t type = other.FType;
+    const int64_t bits = other.FI64;
+    other.FType = varEmpty;
     if (OwnsHeap() && this != &other) [[unlikely]]
       Release();
-    type_ = type;
-    i64_ = bits;
+    FType = type;
+    FI64 = bits;
     return *this;
   }
   ~Variant() {
@@ -195,26 +195,26 @@ class Variant {
   // ------------------------------------------------------------ inspection
   // The type code: one of the held kinds, or varArray | element type.
   TVarType VarType() const noexcept;
-  bool IsEmpty() const noexcept { return type_ == varEmpty; }
-  bool IsNull() const noexcept { return type_ == varNull; }
-  bool IsArray() const noexcept { return type_ == kArrayTag; }
+  bool IsEmpty() const noexcept { return FType == varEmpty; }
+  bool IsNull() const noexcept { return FType == varNull; }
+  bool IsArray() const noexcept { return FType == kArrayTag; }
 
   // ------------------------------------------------------------ conversions
   // See the rules at the top of this file. The exact kind is read inline.
-  int32_t AsInteger() const { return type_ == varInteger ? i32_ : ToInteger(); }
-  int64_t AsInt64() const { return type_ == varInt64 ? i64_ : ToInt64(); }
-  bool AsBoolean() const { return type_ == varBoolean ? b_ : ToBoolean(); }
-  double AsDouble() const { return type_ == varDouble ? d_ : ToDouble(); }
+  int32_t AsInteger() const { return FType == varInteger ? FI32 : ToInteger(); }
+  int64_t AsInt64() const { return FType == varInt64 ? FI64 : ToInt64(); }
+  bool AsBoolean() const { return FType == varBoolean ? FB : ToBoolean(); }
+  double AsDouble() const { return FType == varDouble ? FD : ToDouble(); }
   Currency AsCurrency() const;
   std::string AsString() const;
   // The text of a String Variant, without a copy (valid while this Variant
   // holds it); null for any other kind.
-  const std::string* StringData() const noexcept { return type_ == varString ? &str_->text : nullptr; }
+  const std::string* StringData() const noexcept { return FType == varString ? &FStr->text : nullptr; }
   std::u16string AsWideString() const;
   // Integer and Int64 give the address they hold, Unassigned gives null;
   // anything else raises EVariantTypeCastError.
   void* AsPointer() const {
-    return type_ == varInt64 ? reinterpret_cast<void*>(static_cast<uintptr_t>(i64_)) : ToPointer();
+    return FType == varInt64 ? reinterpret_cast<void*>(static_cast<uintptr_t>(FI64)) : ToPointer();
   }
 
   // Same kind and same value. Values of different kinds are never equal
@@ -230,7 +230,7 @@ class Variant {
   // Internal tag for an array (the element type is kept in the array).
   static constexpr uint16_t kArrayTag = 0xFFFF;
 
-  bool OwnsHeap() const noexcept { return type_ == varString || type_ == varOleStr || type_ == kArrayTag; }
+  bool OwnsHeap() const noexcept { return FType == varString || FType == varOleStr || FType == kArrayTag; }
   void Release() noexcept;
   // Shares the text or copies the array of `other` (whose bits are already copied).
   void CopyHeap(const Variant& other);
@@ -241,15 +241,15 @@ class Variant {
   double ToDouble() const;
   void* ToPointer() const;
 
-  uint16_t type_;
+  uint16_t FType;
   union {
-    int32_t i32_;
-    int64_t i64_;
-    bool b_;
-    double d_;
-    detail::VarStringRep* str_;
-    detail::VarWideRep* wide_;
-    detail::VarArrayRep* arr_;
+    int32_t FI32;
+    int64_t FI64;
+    bool FB;
+    double FD;
+    detail::VarStringRep* FStr;
+    detail::VarWideRep* FWide;
+    detail::VarArrayRep* FArr;
   };
 };
 

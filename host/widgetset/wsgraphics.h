@@ -136,8 +136,7 @@ class TWSGraphics {
   // corner at (X, Y). In OPAQUE mode the text cells are filled with the
   // background colour first. ETO_OPAQUE fills Rect with the background
   // colour, ETO_CLIPPED restricts the text to Rect.
-  virtual bool ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Options, const TRect* Rect,
-                          std::string_view Text) = 0;
+  virtual bool ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Options, const TRect* Rect, std::string_view Text) = 0;
   virtual bool GetTextExtentPoint(HDC DC, std::string_view Text, TSize& Size) = 0;
   virtual bool GetTextMetrics(HDC DC, TTextMetric& Metric) = 0;
   // Copies (stretching as needed) a rectangle of Src onto Dest through the

@@ -19,10 +19,10 @@ struct TKeyName {
 };
 // Keys whose names the classic library took from the keyboard driver.
 constexpr TKeyName kSpecialKeys[] = {
-    {VK_MULTIPLY, "Num *"}, {VK_ADD, "Num +"},   {VK_SUBTRACT, "Num -"},  {VK_DECIMAL, "Num ."},
-    {VK_DIVIDE, "Num /"},   {VK_OEM_1, ";"},     {VK_OEM_PLUS, "="},      {VK_OEM_COMMA, ","},
+    {VK_MULTIPLY, "Num *"}, {VK_ADD, "Num +"},    {VK_SUBTRACT, "Num -"}, {VK_DECIMAL, "Num ."},
+    {VK_DIVIDE, "Num /"},   {VK_OEM_1, ";"},      {VK_OEM_PLUS, "="},     {VK_OEM_COMMA, ","},
     {VK_OEM_MINUS, "-"},    {VK_OEM_PERIOD, "."}, {VK_OEM_2, "/"},        {VK_OEM_3, "`"},
-    {VK_OEM_4, "["},        {VK_OEM_5, "\\"},    {VK_OEM_6, "]"},         {VK_OEM_7, "'"},
+    {VK_OEM_4, "["},        {VK_OEM_5, "\\"},     {VK_OEM_6, "]"},        {VK_OEM_7, "'"},
 };
 
 std::string SpecialName(uint8_t Key) {

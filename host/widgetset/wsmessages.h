@@ -88,7 +88,7 @@ struct TWMMeasureItem : TMessage {
 struct TWMDrawItem : TMessage {
   TWMDrawItem() { Msg = WM_DRAWITEM; }
   uint32_t CtlType = ODT_MENU;
-  uint32_t ItemID = 0;  // the item's command
+  uint32_t ItemID = 0;     // the item's command
   uint32_t ItemState = 0;  // ODS_ flags
   HDC DC = 0;
   TRect Rect;

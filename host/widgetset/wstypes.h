@@ -17,9 +17,7 @@ namespace host {
 
 // A 64-bit value brought into the 32-bit range (coordinates computed from
 // far-apart points saturate instead of overflowing).
-constexpr int32_t ClampToInt32(int64_t V) {
-  return static_cast<int32_t>(std::clamp<int64_t>(V, INT32_MIN, INT32_MAX));
-}
+constexpr int32_t ClampToInt32(int64_t V) { return static_cast<int32_t>(std::clamp<int64_t>(V, INT32_MIN, INT32_MAX)); }
 
 struct TPoint {
   int32_t X = 0;
@@ -278,22 +276,22 @@ inline constexpr int32_t DEFAULT_BITMAP = 21;
 
 // Binary raster operations (SetROP2): how a pen or brush pixel P combines
 // with the destination pixel D.
-inline constexpr int32_t R2_BLACK = 1;        // 0
-inline constexpr int32_t R2_NOTMERGEPEN = 2;  // ~(P | D)
-inline constexpr int32_t R2_MASKNOTPEN = 3;   // ~P & D
-inline constexpr int32_t R2_NOTCOPYPEN = 4;   // ~P
-inline constexpr int32_t R2_MASKPENNOT = 5;   // P & ~D
-inline constexpr int32_t R2_NOT = 6;          // ~D
-inline constexpr int32_t R2_XORPEN = 7;       // P ^ D
-inline constexpr int32_t R2_NOTMASKPEN = 8;   // ~(P & D)
-inline constexpr int32_t R2_MASKPEN = 9;      // P & D
-inline constexpr int32_t R2_NOTXORPEN = 10;   // ~(P ^ D)
-inline constexpr int32_t R2_NOP = 11;         // D
-inline constexpr int32_t R2_MERGENOTPEN = 12; // ~P | D
-inline constexpr int32_t R2_COPYPEN = 13;     // P
-inline constexpr int32_t R2_MERGEPENNOT = 14; // P | ~D
-inline constexpr int32_t R2_MERGEPEN = 15;    // P | D
-inline constexpr int32_t R2_WHITE = 16;       // 1
+inline constexpr int32_t R2_BLACK = 1;         // 0
+inline constexpr int32_t R2_NOTMERGEPEN = 2;   // ~(P | D)
+inline constexpr int32_t R2_MASKNOTPEN = 3;    // ~P & D
+inline constexpr int32_t R2_NOTCOPYPEN = 4;    // ~P
+inline constexpr int32_t R2_MASKPENNOT = 5;    // P & ~D
+inline constexpr int32_t R2_NOT = 6;           // ~D
+inline constexpr int32_t R2_XORPEN = 7;        // P ^ D
+inline constexpr int32_t R2_NOTMASKPEN = 8;    // ~(P & D)
+inline constexpr int32_t R2_MASKPEN = 9;       // P & D
+inline constexpr int32_t R2_NOTXORPEN = 10;    // ~(P ^ D)
+inline constexpr int32_t R2_NOP = 11;          // D
+inline constexpr int32_t R2_MERGENOTPEN = 12;  // ~P | D
+inline constexpr int32_t R2_COPYPEN = 13;      // P
+inline constexpr int32_t R2_MERGEPENNOT = 14;  // P | ~D
+inline constexpr int32_t R2_MERGEPEN = 15;     // P | D
+inline constexpr int32_t R2_WHITE = 16;        // 1
 
 // Ternary raster operations (blits): bits 16..23 are the truth table over
 // pattern, source and destination.

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "connections/kele2m.h"
 #include "connections/kelconlist.h"
+#include "connections/kele2m.h"
 #include "connections/kele2p.h"
 #include "connections/kelp2p.h"
 #include "descriptors/kelclasses_components.h"
@@ -101,11 +101,13 @@ class TLampChild : public TLamp {
 class TLampClassInfo : public TkelDescriptor<TLampClassInfo, TComponentClassInfo, TLamp> {
   KEL_DESCRIPTOR(TLampClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Caption::psReadable..psWritable::pvPublished::0::Define::Level::psReadable..psWritable::"
-                    "pvPublished::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index::"
-                    "Define::Cells::psReadable..psIndexed::pvPublic::2::Col::Row",
-      .Methods = "Combine::msFunction::3::Prefix::Value::Sender::Decorate::msProcedure::2::Text::Level::"
-                 "Clear::msProcedure::0::Vanish::msProcedure::0",
+      .Properties =
+          "Define::Caption::psReadable..psWritable::pvPublished::0::Define::Level::psReadable..psWritable::"
+          "pvPublished::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index::"
+          "Define::Cells::psReadable..psIndexed::pvPublic::2::Col::Row",
+      .Methods =
+          "Combine::msFunction::3::Prefix::Value::Sender::Decorate::msProcedure::2::Text::Level::"
+          "Clear::msProcedure::0::Vanish::msProcedure::0",
       .Events = "Define::OnQuery::pvPublished::3::Sender::Text::Accept::Define::OnChange::pvPublished::1::Sender",
   };
   static void MapFeatures(Map& m) {
@@ -153,7 +155,9 @@ class TDialClassInfo : public TkelDescriptor<TDialClassInfo, TComponentClassInfo
       .Properties = "Define::Value::psReadable..psWritable::pvPublished::0",
       .Events = "Define::OnChange::pvPublished::1::Sender",
   };
-  static void MapFeatures(Map& m) { m.Prop("Value", &TDial::GetValue, &TDial::SetValue).Event("OnChange", &TDial::OnChange); }
+  static void MapFeatures(Map& m) {
+    m.Prop("Value", &TDial::GetValue, &TDial::SetValue).Event("OnChange", &TDial::OnChange);
+  }
 
  protected:
   ~TDialClassInfo() override = default;

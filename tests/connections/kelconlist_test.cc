@@ -38,7 +38,8 @@ TEST_F(ConnectionBase, AcceptanceCheckRefusesUnregisteredClassesAndKeepsTheRefer
   const TE2MState before = StateOf(c);
   EXPECT_EQ(RaisedMessage([&] { c->SetSource(child); }), "This is a not Corvane component!");
   EXPECT_EQ(RaisedMessage([&] { c->SetTarget(Form.get()); }), "This is a not Corvane component!");
-  EXPECT_EQ(RaisedMessage<EkelInvalidFeature>([&] { c->SetTarget(child); }), "<other exception: This is a not Corvane component!>");
+  EXPECT_EQ(RaisedMessage<EkelInvalidFeature>([&] { c->SetTarget(child); }),
+            "<other exception: This is a not Corvane component!>");
   EXPECT_EQ(StateOf(c), before);  // nothing was reset
   TkelParameterConnection* b = Binding(c, "Value");
   b->SetComponent(Lamp3);
@@ -85,7 +86,8 @@ TEST_F(ConnectionBase, AReplacedSourceKeepsNoListenerAndNothingReconnects) {
   EXPECT_EQ(Lamp2->Log.size(), 1u);  // detached from Lamp1, not attached to Lamp3
   EXPECT_TRUE(c->Connect());
   // The new source emptied the event-parameter binding: the firing says so.
-  EXPECT_EQ(RaisedMessage([&] { Lamp3->Change(); }), "Connection E2M1: parameter binding 'Sender' has no event parameter");
+  EXPECT_EQ(RaisedMessage([&] { Lamp3->Change(); }),
+            "Connection E2M1: parameter binding 'Sender' has no event parameter");
   EXPECT_EQ(Lamp2->Log.size(), 1u);
   Binding(c, "Sender")->SetEventParameter("Sender");
   Lamp3->Change();
@@ -185,7 +187,8 @@ TEST_F(ConnectionBase, LoadedConnectsInListOrderAtRunTimeOnly) {
   ASSERT_EQ(list->GetConnectionCount(), 3);
   EXPECT_EQ(list->GetConnection(0)->GetName(), "Second");
   Find<TBasicAction>(running.get(), "Action1")->Execute();
-  EXPECT_EQ(Find<TLamp>(running.get(), "Lamp2")->Log, (std::vector<std::string>{"2:v@TBasicAction", "1:v@TBasicAction"}));
+  EXPECT_EQ(Find<TLamp>(running.get(), "Lamp2")->Log,
+            (std::vector<std::string>{"2:v@TBasicAction", "1:v@TBasicAction"}));
   EXPECT_EQ(list->GetConnection(2)->Connect(), false);
 
   TOwned<TConnForm> designed = RoundTrip(Form.get(), true);

@@ -32,11 +32,11 @@ TEST_F(EventToProperty, SettersRejectWithTheExactMessageAndKeepThePreviousValue)
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i].Message += problems[i];
     return rows;
   };
-  ExpectRejected(withProblems(all("Bogus", VarArrayOf({1})),
-                              {"Unknown Source component", "Unknown Target component", "Unknown Target component",
-                               "Unknown ValueComponent component", "Unknown ValueComponent component",
-                               "Unknown source component"}),
-                 state);
+  ExpectRejected(
+      withProblems(all("Bogus", VarArrayOf({1})), {"Unknown Source component", "Unknown Target component",
+                                                   "Unknown Target component", "Unknown ValueComponent component",
+                                                   "Unknown ValueComponent component", "Unknown source component"}),
+      state);
   c->SetSource(Lamp1);
   c->SetTarget(Lamp2);
   c->SetValueComponent(Lamp3);
@@ -49,14 +49,18 @@ TEST_F(EventToProperty, SettersRejectWithTheExactMessageAndKeepThePreviousValue)
   c->SetValueComponentProperty("Cells");
   EXPECT_EQ(c->GetTargetPropertyIndex(), VarArrayOf({Variant()}));
   EXPECT_EQ(VarArrayHighBound(c->GetValueComponentPropertyIndex(), 1), 1);
-  ExpectRejected({{[c] { c->SetValueEventParameter("Nope"); },
-                   "Invalid ValueEventParameter value. Unknown event parameter name"},
-                  {[c] { c->SetTargetPropertyIndex(Variant(3)); }, "Invalid TargetPropertyIndex value. Value is not array"},
-                  {[c] { c->SetTargetPropertyIndex(VarArrayCreate({0, 1, 0, 1})); },
-                   "Invalid TargetPropertyIndex value. Invalid dimension count"},
-                  {[c] { c->SetValueComponentPropertyIndex(VarArrayOf({1, 2, 3})); },
-                   "Invalid ValueComponentPropertyIndex value. Invalid dimension size"}},
-                 state);
+  ExpectRejected(
+      {{[c] { c->SetValueEventParameter("Nope"); }, "Invalid ValueEventParameter value. Unknown event parameter name"},
+       {[c] { c->SetTargetPropertyIndex(Variant(3)); }, "Invalid TargetPropertyIndex value. Value is not array"},
+       {[c] {
+          c->SetTargetPropertyIndex(VarArrayCreate({0, 1, 0, 1}));
+        },
+        "Invalid TargetPropertyIndex value. Invalid dimension count"},
+       {[c] {
+          c->SetValueComponentPropertyIndex(VarArrayOf({1, 2, 3}));
+        },
+        "Invalid ValueComponentPropertyIndex value. Invalid dimension size"}},
+      state);
   // The positive twins: each change is taken.
   c->SetValueEventParameter("Text");
   c->SetValueComponentPropertyIndex(VarArrayOf({4, 5}));
@@ -168,8 +172,8 @@ TEST_F(EventToProperty, DiagnoseAndTrace) {
   c->SetStateFlag(csLoading, false);
   c->SetTarget(Lamp2);
   EXPECT_EQ(c->Diagnose(), (std::vector<std::string>{"TargetProperty is not set",
-                                                      "ValueEventParameter 'Nope' is not a parameter of event "
-                                                      "OnQuery of Lamp1"}));
+                                                     "ValueEventParameter 'Nope' is not a parameter of event "
+                                                     "OnQuery of Lamp1"}));
   c->SetTargetProperty("Caption");
   c->SetValueEventParameter("Text");
   EXPECT_TRUE(c->Diagnose().empty());

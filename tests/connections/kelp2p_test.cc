@@ -39,12 +39,14 @@ TEST_F(PropertyToProperty, SettersRejectWithTheExactMessageAndKeepThePreviousVal
     std::vector<TRejected> result;
     for (const auto& s : sides) {
       const std::string unknown = "Unknown " + s.Role + " component";
-      result.push_back({[=] { (c->*s.Property)("Bogus"); },
-                        "Invalid " + s.Role + "Property value. " + (linked ? "Unknown " + s.Lower + " property" : unknown)});
+      result.push_back(
+          {[=] { (c->*s.Property)("Bogus"); },
+           "Invalid " + s.Role + "Property value. " + (linked ? "Unknown " + s.Lower + " property" : unknown)});
       result.push_back({[=] { (c->*s.Event)("Bogus"); },
                         "Invalid " + s.Role + "Event value. " + (linked ? "Unknown " + s.Lower + " event" : unknown)});
-      result.push_back({[=] { (c->*s.Index)(VarArrayOf({1})); },
-                        "Invalid " + s.Role + "PropertyIndex value. " + (linked ? "Unknown " + s.Role + "Property" : unknown)});
+      result.push_back(
+          {[=] { (c->*s.Index)(VarArrayOf({1})); },
+           "Invalid " + s.Role + "PropertyIndex value. " + (linked ? "Unknown " + s.Role + "Property" : unknown)});
     }
     return result;
   };
@@ -55,12 +57,17 @@ TEST_F(PropertyToProperty, SettersRejectWithTheExactMessageAndKeepThePreviousVal
   ExpectRejected(rows(true), state);
   c->SetSourceProperty("Cells");
   c->SetTargetProperty("Items");
-  ExpectRejected({{[c] { c->SetSourcePropertyIndex(Variant(3)); }, "Invalid SourcePropertyIndex value. Value is not array"},
-                  {[c] { c->SetSourcePropertyIndex(VarArrayCreate({0, 1, 0, 1})); },
-                   "Invalid SourcePropertyIndex value. Invalid dimension count"},
-                  {[c] { c->SetTargetPropertyIndex(VarArrayOf({1, 2})); },
-                   "Invalid TargetPropertyIndex value. Invalid dimension size"}},
-                 state);
+  ExpectRejected(
+      {{[c] { c->SetSourcePropertyIndex(Variant(3)); }, "Invalid SourcePropertyIndex value. Value is not array"},
+       {[c] {
+          c->SetSourcePropertyIndex(VarArrayCreate({0, 1, 0, 1}));
+        },
+        "Invalid SourcePropertyIndex value. Invalid dimension count"},
+       {[c] {
+          c->SetTargetPropertyIndex(VarArrayOf({1, 2}));
+        },
+        "Invalid TargetPropertyIndex value. Invalid dimension size"}},
+      state);
   c->SetSourceEvent("OnChange");
   c->SetTargetEvent("OnQuery");
   c->SetTargetPropertyIndex(VarArrayOf({2}));
@@ -95,8 +102,8 @@ TEST_F(PropertyToProperty, CopiesOnceOneWayAndBothWaysWithoutEcho) {
   Lamp1->SetCaption("first");
   NewP2P("Once", Lamp1, "Caption", Lamp2, "Caption");
   NewP2P("OneWay", Lamp1, "Level", Lamp3, "Level")->SetSourceEvent("OnChange");
-  TkelP2PConnection* both = NewP2P("BothWays", Find<TDial>(Form.get(), "Dial1"), "Value",
-                                   Find<TDial>(Form.get(), "Dial2"), "Value");
+  TkelP2PConnection* both =
+      NewP2P("BothWays", Find<TDial>(Form.get(), "Dial1"), "Value", Find<TDial>(Form.get(), "Dial2"), "Value");
   both->SetSourceEvent("OnChange");
   both->SetTargetEvent("OnChange");
   EXPECT_EQ(Lamp2->GetCaption(), "");  // built in code: never connected
@@ -130,7 +137,8 @@ TEST_F(PropertyToProperty, AFailingCopyIsWrappedAndTheNextEventCopiesAgain) {
   c->SetSourceEvent("OnChange");
   c->SetTargetEvent("OnChange");
   Lamp1->SetLevel(-3);
-  EXPECT_EQ(RaisedMessage([c] { c->Connect(); }), "Exception \"Dial value -3 is below zero\" occured in connection P2P1");
+  EXPECT_EQ(RaisedMessage([c] { c->Connect(); }),
+            "Exception \"Dial value -3 is below zero\" occured in connection P2P1");
   EXPECT_FALSE(c->GetUpdating());
   EXPECT_EQ(RaisedMessage([&] { Lamp1->Change(); }),
             "Exception \"Dial value -3 is below zero\" occured in connection P2P1");
@@ -160,8 +168,9 @@ TEST_F(PropertyToProperty, DiagnoseAndTrace) {
   c->SetSourceProperty("Bogus");
   c->SetSourceEvent("OnBogus");
   c->SetStateFlag(csLoading, false);
-  EXPECT_EQ(c->Diagnose(), (std::vector<std::string>{"Target is not set", "SourceProperty 'Bogus' is not a property of Lamp1",
-                                                      "SourceEvent 'OnBogus' is not an event of Lamp1"}));
+  EXPECT_EQ(c->Diagnose(),
+            (std::vector<std::string>{"Target is not set", "SourceProperty 'Bogus' is not a property of Lamp1",
+                                      "SourceEvent 'OnBogus' is not an event of Lamp1"}));
   EXPECT_FALSE(c->Connect());
   c->SetSourceProperty("Level");
   c->SetSourceEvent("OnChange");
@@ -171,9 +180,8 @@ TEST_F(PropertyToProperty, DiagnoseAndTrace) {
   EXPECT_TRUE(c->Diagnose().empty());
   Lamp1->SetLevel(2);
   std::vector<std::tuple<TObject*, std::string, TObject*, std::string, Variant>> entries;
-  TkelTraceProc previous = kelSetTraceProc([&](const TkelTraceEntry& e) {
-    entries.emplace_back(e.Source, e.Event, e.Target, e.Feature, e.Values.at(0));
-  });
+  TkelTraceProc previous = kelSetTraceProc(
+      [&](const TkelTraceEntry& e) { entries.emplace_back(e.Source, e.Event, e.Target, e.Feature, e.Values.at(0)); });
   ASSERT_TRUE(c->Connect());
   Lamp1->SetLevel(3);
   Lamp1->Change();
@@ -181,8 +189,8 @@ TEST_F(PropertyToProperty, DiagnoseAndTrace) {
   kelSetTraceProc(previous);
   using E = decltype(entries)::value_type;
   EXPECT_EQ(entries, (decltype(entries){E{Lamp1, "Connect", dial, "Value", Variant(2)},
-                                         E{Lamp1, "OnChange", dial, "Value", Variant(3)},
-                                         E{dial, "OnChange", Lamp1, "Level", Variant(4)}}));
+                                        E{Lamp1, "OnChange", dial, "Value", Variant(3)},
+                                        E{dial, "OnChange", Lamp1, "Level", Variant(4)}}));
   dial->SetValue(5);
   EXPECT_EQ(entries.size(), 3u);
   EXPECT_EQ(Lamp1->GetLevel(), 5);

@@ -32,14 +32,18 @@ class Variables : public ConnFixture {
     if (ClassName != "TObject") v->SetClassTypeName(ClassName);
     return v;
   }
-  static void SetSelf(TkelVariable* v, TObject* o) { Info(v)->SetProperty(Info(v)->FindProperty("Self"), Variant::FromPointer(o)); }
-  static TObject* Held(TkelVariable* v) { return static_cast<TObject*>(Info(v)->GetProperty(Info(v)->FindProperty("Self")).AsPointer()); }
+  static void SetSelf(TkelVariable* v, TObject* o) {
+    Info(v)->SetProperty(Info(v)->FindProperty("Self"), Variant::FromPointer(o));
+  }
+  static TObject* Held(TkelVariable* v) {
+    return static_cast<TObject*>(Info(v)->GetProperty(Info(v)->FindProperty("Self")).AsPointer());
+  }
   static TkelVariableClassInfo* Info(TkelVariable* v) { return v->GetVariableInfo(); }
   static std::string Read(TkelVariable* v, const char* Name) {
     return RaisedMessage([&] { Info(v)->GetProperty(Info(v)->FindProperty(Name)); });
   }
   TProbe& Probe(TkelClassInfo* info, const std::string& event) {
-    TProbe& p = probes_.emplace_back();
+    TProbe& p = FProbes.emplace_back();
     p.Listener->EventName = event;
     p.Listener->OnEvent = TNotifyKELEvent([&p](TObject* s, TkelEventInfo* e) {
       p.Calls.emplace_back(s, e->GetArgCount() ? e->GetArgs(0)->Value : Variant());
@@ -58,7 +62,7 @@ class Variables : public ConnFixture {
   }
 
  private:
-  std::deque<TProbe> probes_;
+  std::deque<TProbe> FProbes;
 };
 
 constexpr char kNoObject[] = "Property Caption of TLamp cannot be reached: the variable holds no object!";
@@ -93,7 +97,8 @@ TEST_F(Variables, WritingSelfRebindsAndFiresEveryTimeAndRefusesBadValues) {
   TProbe& changes = Probe(Info(v), "OnInstanceChange");
   SetSelf(v, Lamp1);
   SetSelf(v, Lamp1);
-  const std::vector<std::pair<TObject*, Variant>> twice{{nullptr, Variant::FromPointer(Lamp1)}, {nullptr, Variant::FromPointer(Lamp1)}};
+  const std::vector<std::pair<TObject*, Variant>> twice{{nullptr, Variant::FromPointer(Lamp1)},
+                                                        {nullptr, Variant::FromPointer(Lamp1)}};
   EXPECT_EQ(changes.Calls, twice);
   EXPECT_EQ(Held(v), Lamp1);
   EXPECT_EQ(Info(v)->GetInstanceInfo()->GetOwner(), Lamp1);
@@ -134,7 +139,8 @@ TEST_F(Variables, ClassTypeNameIsCheckedAndRebuildsTheDescriptors) {
 }
 
 TEST_F(Variables, ClassTypeNameIsCheckedWhileLoading) {
-  const std::string form = "object Form1: TConnForm\n  object Var1: TkelVariable\n    ClassTypeName = '%s'\n  end\nend\n";
+  const std::string form =
+      "object Form1: TConnForm\n  object Var1: TkelVariable\n    ClassTypeName = '%s'\n  end\nend\n";
   TOwned<TConnForm> good = Load(Format(form, {"TLamp"}));
   auto* v = As<TkelVariable>(good->FindComponent("Var1"));
   EXPECT_EQ(v->GetClassTypeName(), "TLamp");
@@ -183,8 +189,8 @@ TEST_F(Variables, EventsOfTheHeldObjectReachConnectionsOnTheVariable) {
   SetSelf(v, Lamp2);
   EXPECT_FALSE(fires(Lamp1));
   EXPECT_TRUE(fires(Lamp2));
-  EXPECT_EQ(own, 3);  // the lamp's own handler ran every time
-  v->SetClassTypeName("TComponent");  // no OnChange there; Lamp2 is let go
+  EXPECT_EQ(own, 3);                                                     // the lamp's own handler ran every time
+  v->SetClassTypeName("TComponent");                                     // no OnChange there; Lamp2 is let go
   EXPECT_EQ(Lamp2->OnChange.Data(), TkelClassRegistry::GetInfo(Lamp2));  // the registry's hook is on top again
   EXPECT_FALSE(fires(Lamp2));
   v->SetClassTypeName("TLamp");
@@ -226,7 +232,8 @@ TEST_F(Variables, FilledByOneConnectionAndUsedByAnother) {
   BindEvent(tell, "Sender", "Instance");
   ASSERT_TRUE(use->Connect() && tell->Connect());
   Lamp1->Log = {"a"};
-  EXPECT_EQ(RaisedMessage([&] { Lamp2->Change(); }), "Method Clear of TLamp cannot be called: the variable holds no object!");
+  EXPECT_EQ(RaisedMessage([&] { Lamp2->Change(); }),
+            "Method Clear of TLamp cannot be called: the variable holds no object!");
   EXPECT_EQ(Lamp1->Log, std::vector<std::string>{"a"});
   SetSelf(v, Lamp1);
   EXPECT_EQ(Lamp3->Log, std::vector<std::string>{"held@TLamp"});

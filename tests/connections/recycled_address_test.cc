@@ -33,7 +33,7 @@ class RecycledAddresses : public ConnFixture {
  public:
   // A new component of a random class, named uniquely.
   TComponent* NewComponent() {
-    const std::string name = "C" + std::to_string(next_++);
+    const std::string name = "C" + std::to_string(FNext++);
     TComponent* c = nullptr;
     switch (Pick(3)) {
       case 0:
@@ -56,7 +56,7 @@ class RecycledAddresses : public ConnFixture {
     TkelClassInfo* info = TkelClassRegistry::GetInfo(object);
     EXPECT_EQ(info->GetOwner(), object);
     EXPECT_EQ(TkelClassRegistry::GetInfo(object), info);
-    for (const Remembered& old : gone_) {
+    for (const Remembered& old : FGone) {
       if (old.Address == object) {
         EXPECT_NE(info->Serial(), old.Serial) << "an old descriptor at a recycled address";
       }
@@ -70,7 +70,7 @@ class RecycledAddresses : public ConnFixture {
   // action calls nothing.)
   void Wire(TComponent* source, TComponent* target) {
     const char* event = dynamic_cast<TBasicAction*>(source) ? "OnExecute" : "OnChange";
-    const std::string name = "W" + std::to_string(next_++);
+    const std::string name = "W" + std::to_string(FNext++);
     if (auto* lamp = dynamic_cast<TLamp*>(target)) {
       TkelE2MConnection* c = NewE2M(name, source, event, lamp, "Combine");
       Binding(c, "Prefix")->SetConstant("p");
@@ -92,8 +92,8 @@ class RecycledAddresses : public ConnFixture {
   // and noting the descriptor's identity.
   void Free(TObject* object) {
     TkelClassInfo* info = TkelClassRegistry::GetInfo(object);
-    held_.emplace_back(info->GetMethodCount() > 0 ? info->GetMethods(Pick(info->GetMethodCount())) : nullptr);
-    gone_.push_back({object, info->Serial()});
+    FHeld.emplace_back(info->GetMethodCount() > 0 ? info->GetMethods(Pick(info->GetMethodCount())) : nullptr);
+    FGone.push_back({object, info->Serial()});
     object->Free();
   }
 
@@ -107,25 +107,25 @@ class RecycledAddresses : public ConnFixture {
     return out;
   }
 
-  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRng); }
 
   struct Remembered {
     const void* Address;
     uint64_t Serial;
   };
-  std::mt19937 rng_;
-  int next_ = 0;
-  std::vector<Remembered> gone_;
-  std::vector<TkelRecordRef<TkelMethodInfo>> held_;
-  std::vector<TStringList*> lists_;
+  std::mt19937 FRng;
+  int FNext = 0;
+  std::vector<Remembered> FGone;
+  std::vector<TkelRecordRef<TkelMethodInfo>> FHeld;
+  std::vector<TStringList*> FLists;
 };
 
 TEST_F(RecycledAddresses, RandomLivesNeverShareADescriptor) {
   for (unsigned seed = 0; seed < 40; ++seed) {
     SetUp();
-    rng_.seed(seed);
-    gone_.clear();
-    held_.clear();
+    FRng.seed(seed);
+    FGone.clear();
+    FHeld.clear();
     int recycled = 0;
     for (int step = 0; step < 300; ++step) {
       std::vector<TComponent*> pool = Wirable();
@@ -141,16 +141,16 @@ TEST_F(RecycledAddresses, RandomLivesNeverShareADescriptor) {
           // a connection whose target went away reports itself
         }
       } else if (action == 3) {
-        lists_.push_back(New<TStringList>());
-        Describe(lists_.back());
-      } else if (action == 4 && !lists_.empty()) {
-        const auto at = lists_.begin() + Pick(static_cast<int>(lists_.size()));
+        FLists.push_back(New<TStringList>());
+        Describe(FLists.back());
+      } else if (action == 4 && !FLists.empty()) {
+        const auto at = FLists.begin() + Pick(static_cast<int>(FLists.size()));
         TStringList* list = *at;
-        lists_.erase(at);
+        FLists.erase(at);
         Free(list);
-        lists_.push_back(New<TStringList>());  // usually at the freed address
-        recycled += lists_.back() == static_cast<void*>(list);
-        Describe(lists_.back());
+        FLists.push_back(New<TStringList>());  // usually at the freed address
+        recycled += FLists.back() == static_cast<void*>(list);
+        Describe(FLists.back());
       } else {
         TComponent* victim = pool[Pick(static_cast<int>(pool.size()))];
         Free(victim);
@@ -164,14 +164,14 @@ TEST_F(RecycledAddresses, RandomLivesNeverShareADescriptor) {
     }
     // Records held from freed descriptors stay readable and belong to none
     // of the live ones.
-    for (const TkelRecordRef<TkelMethodInfo>& record : held_) {
+    for (const TkelRecordRef<TkelMethodInfo>& record : FHeld) {
       if (!record) continue;
       EXPECT_FALSE(record->Name.empty());
       for (TComponent* c : Wirable()) EXPECT_FALSE(record->IsOf(TkelClassRegistry::GetInfo(c)));
     }
-    for (TStringList* list : lists_) list->Free();
-    lists_.clear();
-    held_.clear();
+    for (TStringList* list : FLists) list->Free();
+    FLists.clear();
+    FHeld.clear();
     Form.reset();
   }
 }

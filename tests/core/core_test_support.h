@@ -32,7 +32,8 @@ inline std::string Describe(const TkelClassInfo& d) {
   std::string t;
   for (int i = 0; i < d.GetPropertyCount(); ++i) {
     const TkelPropertyInfo* p = d.GetProperties(i);
-    t += "P " + p->Name + "/" + StyleText(p->Style) + "/" + std::to_string(p->Visibility) + "(" + ArgsText(p->Indexes) + ") ";
+    t += "P " + p->Name + "/" + StyleText(p->Style) + "/" + std::to_string(p->Visibility) + "(" + ArgsText(p->Indexes) +
+         ") ";
   }
   for (int i = 0; i < d.GetMethodCount(); ++i) {
     const TkelMethodInfo* m = d.GetMethods(i);

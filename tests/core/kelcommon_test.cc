@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/kelcommon_p.h"
@@ -56,11 +56,11 @@ TEST(KelDescription, WorkedExamples) {
 TEST(KelDescription, TokenizerAndEndOfText) {
   using V = std::vector<std::string>;
   EXPECT_EQ(Tokens("a::b::cc", "::"), (V{"a", "b", "cc"}));
-  EXPECT_EQ(Tokens("a::b::c", "::"), (V{"a", "b"}));         // one unread character is the end
-  EXPECT_EQ(Tokens("a::::cc", "::"), (V{"a", "", "cc"}));    // adjacent separators: an empty token
-  EXPECT_EQ(Tokens("a::b::", "::"), (V{"a", "b"}));          // a final separator yields nothing more
+  EXPECT_EQ(Tokens("a::b::c", "::"), (V{"a", "b"}));       // one unread character is the end
+  EXPECT_EQ(Tokens("a::::cc", "::"), (V{"a", "", "cc"}));  // adjacent separators: an empty token
+  EXPECT_EQ(Tokens("a::b::", "::"), (V{"a", "b"}));        // a final separator yields nothing more
   EXPECT_EQ(Tokens("a::b::c", ".."), (V{"a::b::c"}));
-  EXPECT_EQ(Tokens("ab:c", "::"), (V{"ab:c"}));               // half a separator is text
+  EXPECT_EQ(Tokens("ab:c", "::"), (V{"ab:c"}));  // half a separator is text
   EXPECT_EQ(Tokens("x", "::"), V{});
   EXPECT_EQ(Tokens("", "::"), V{});
   TStringTokenizer end("ab", "::");
@@ -91,14 +91,15 @@ TEST(KelDescription, ErrorsKeepEarlierEntries) {
   const Case cases[] = {
       {props, "Define::A::::pvPublic::0::Define::Name", " Invalid property visibility property!", "P A//1() "},
       {props, "Define::A::::pvPublic::0::define::B::::pvPublic::0", "Invalid property define token!", "P A//1() "},
-      {props, "Define::A::psReadable..psWritabel::pvPublic::0", "psReadable..psWritabel Invalid property style property!"},
+      {props, "Define::A::psReadable..psWritabel::pvPublic::0",
+       "psReadable..psWritabel Invalid property style property!"},
       {props, "Define::A::..::pvPublic::0", ".. Invalid property style property!"},
       {props, "Define::A::psReadable::pvPrivate::0", "pvPrivate Invalid property visibility property!"},
       {props, "Define::A::::pvPublic::-1", "Invalid parameter count -1 (allowed: 0 to 255)!"},
       {props, "Define::A::::pvPublic::256", "Invalid parameter count 256 (allowed: 0 to 255)!"},
       {props, "Override::Nope::::pvPublic", "Property Nope to override not found!"},
-      {events, "Define::E::pvPublic::0::Define::F::pvPrivate::0", "pvPrivate Invalid event property visibility property!",
-       "E E/1() "},
+      {events, "Define::E::pvPublic::0::Define::F::pvPrivate::0",
+       "pvPrivate Invalid event property visibility property!", "E E/1() "},
       {events, "Defined::E::pvPublic::0", "Invalid property define token!"},
       {events, "Override::OnNope::pvPublic", "Event OnNope to override not found!"},
       {&TkelClassInfo::ReadKELMethods, "M::msFunction::0::N::msFunc::0", "Invalid method style property!", "M M/0() "},
@@ -261,7 +262,8 @@ TEST(KelClassInfo, MetaDataLookupsAndBaseOperations) {
   TkelPropertyInfo* caption = d->FindProperty("Name");
   EXPECT_EQ(RaisedMessage([&] { bare->GetProperty(caption); }), "Property Name not found!");
   EXPECT_EQ(RaisedMessage([&] { bare->SetProperty(caption, host::Variant(1)); }), "Property Name not found!");
-  EXPECT_EQ(RaisedMessage([&] { bare->InvokeMethod(d->FindMethod("Click")); }), "Method not found: no feature record given!");
+  EXPECT_EQ(RaisedMessage([&] { bare->InvokeMethod(d->FindMethod("Click")); }),
+            "Method not found: no feature record given!");
   bare->ReadKELMethods("Click::msProcedure::0");
   bare->ReadKELConstructors("Create::0");
   bare->ReadKELProperties("Define::Caption::psReadable::pvPublic::0");

@@ -50,7 +50,7 @@ using host::Variant;
 class ComponentDescriptors : public testing::Test {
  protected:
   void TearDown() override {
-    for (TkelListener* l : listeners_) l->Free();
+    for (TkelListener* l : FListeners) l->Free();
   }
 
   // A descriptor of class Info on `owner`, which may be of a descendant of
@@ -64,8 +64,8 @@ class ComponentDescriptors : public testing::Test {
   }
   // Counts the notifications of `event` on `d`; `last` receives the records' values.
   int& Listen(TkelClassInfo& d, const std::string& event, std::vector<Variant>* last = nullptr) {
-    int& count = counts_.emplace_back(0);
-    listeners_.push_back(test::Listen(&d, event, [&count, last](TObject*, TkelEventInfo* info) {
+    int& count = FCounts.emplace_back(0);
+    FListeners.push_back(test::Listen(&d, event, [&count, last](TObject*, TkelEventInfo* info) {
       ++count;
       if (!last) return;
       last->clear();
@@ -75,8 +75,8 @@ class ComponentDescriptors : public testing::Test {
   }
 
  private:
-  std::vector<TkelListener*> listeners_;
-  std::deque<int> counts_;
+  std::vector<TkelListener*> FListeners;
+  std::deque<int> FCounts;
 };
 
 // ------------------------------------------------------------ TComponent
@@ -266,7 +266,7 @@ TEST_F(ComponentDescriptors, ActionOnExecuteIsInstalledAndRestoredThroughItsSett
   EXPECT_EQ(updates, 1);
 
   d->SetOwner(nullptr);
-  EXPECT_EQ(link->NewExecuteHandlers, 2);  // restored through SetOnExecute too
+  EXPECT_EQ(link->NewExecuteHandlers, 2);     // restored through SetOnExecute too
   EXPECT_FALSE(action->OnUpdate.Assigned());  // the saved, unassigned handler is back
   action->Execute();
   EXPECT_EQ(previous, 2);

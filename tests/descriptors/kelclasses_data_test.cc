@@ -34,7 +34,9 @@ TEST(TListClassInfo, ItemsAndResultsTravelAsAddresses) {
   EXPECT_EQ(list->GetCount(), 2);
   EXPECT_EQ(list->Get(1), &b);
   // Error is the host's class-level raise, formatted with Data.
-  EXPECT_EQ(MessageOf<host::EListError>([&] { Invoke(d, "Error", {Variant("Bad item %d"), Variant(7)}); }),
+  EXPECT_EQ(MessageOf<host::EListError>([&] {
+              Invoke(d, "Error", {Variant("Bad item %d"), Variant(7)});
+            }),
             "Bad item 7");
 }
 
@@ -107,8 +109,7 @@ TEST(TCollectionClassInfo, ItemsAreReferencesAndItemClassIsAClassReference) {
 
   // Negative twins: a bad position creates nothing; the base item refuses
   // to be assigned; non-persistent inputs are refused.
-  EXPECT_EQ(MessageOf<host::EListError>([&] { Invoke(d, "Insert", {Variant(3)}); }),
-            "List index out of bounds (3)");
+  EXPECT_EQ(MessageOf<host::EListError>([&] { Invoke(d, "Insert", {Variant(3)}); }), "List index out of bounds (3)");
   EXPECT_EQ(MessageOf<host::EConvertError>([&] { Write(d, "Items", Addr(first), {Variant(0)}); }),
             "Cannot assign a TCollectionItem to a TCollectionItem");
   host::TOwned<host::TObject> plain = host::MakeOwned<host::TObject>();

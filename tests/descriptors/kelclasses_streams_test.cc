@@ -28,9 +28,13 @@ TEST(TStreamClassInfo, BuffersTravelAsByteStringsBoundedByTheirLength) {
   Invoke(d, "WriteBuffer", {Variant(std::string("\0!", 2)), Variant(2)});  // bytes, not a C string
   EXPECT_EQ(Read(d, "Size"), Int64(7));
   // Negative twins: Count beyond the buffer's bytes (or negative) raises and writes nothing.
-  EXPECT_EQ(MessageOf<host::EStreamError>([&] { Invoke(d, "Write", {Variant("abc"), Variant(4)}); }),
+  EXPECT_EQ(MessageOf<host::EStreamError>([&] {
+              Invoke(d, "Write", {Variant("abc"), Variant(4)});
+            }),
             "Write: Count asks for 4 bytes but the buffer holds only 3");
-  EXPECT_EQ(MessageOf<host::EStreamError>([&] { Invoke(d, "WriteBuffer", {Variant("abc"), Variant(-1)}); }),
+  EXPECT_EQ(MessageOf<host::EStreamError>([&] {
+              Invoke(d, "WriteBuffer", {Variant("abc"), Variant(-1)});
+            }),
             "WriteBuffer: Count must not be negative (-1)");
   EXPECT_EQ(Read(d, "Size"), Int64(7));
 
@@ -43,10 +47,14 @@ TEST(TStreamClassInfo, BuffersTravelAsByteStringsBoundedByTheirLength) {
   EXPECT_EQ(Invoke(d, "ReadBuffer", {Variant("...."), Variant(3)})->GetArgs(0)->Value, Variant("ell"));
   EXPECT_EQ(Read(d, "Position"), Int64(4));
   // Negative twins: too small a buffer, or a short ReadBuffer, leave Buffer and Position as they were.
-  EXPECT_EQ(MessageOf<host::EStreamError>([&] { Invoke(d, "Read", {Variant("ab"), Variant(3)}); }),
+  EXPECT_EQ(MessageOf<host::EStreamError>([&] {
+              Invoke(d, "Read", {Variant("ab"), Variant(3)});
+            }),
             "Read: Count asks for 3 bytes but the buffer holds only 2");
   EXPECT_EQ(d->FindMethod("Read")->GetArgs(0)->Value, Variant("ab"));
-  EXPECT_EQ(MessageOf<host::EReadError>([&] { Invoke(d, "ReadBuffer", {Variant("xxxxx"), Variant(5)}); }),
+  EXPECT_EQ(MessageOf<host::EReadError>([&] {
+              Invoke(d, "ReadBuffer", {Variant("xxxxx"), Variant(5)});
+            }),
             "Stream read error");
   EXPECT_EQ(d->FindMethod("ReadBuffer")->GetArgs(0)->Value, Variant("xxxxx"));
 
@@ -148,7 +156,8 @@ TEST(TReaderClassInfo, EventHooksWriteByReferenceArgumentsBack) {
                e->GetArgs(2)->Value = Addr(&log);
                e->GetArgs(3)->Value = Variant(false);
              }),
-      Listen(d, "OnSetName", log, [](TkelEventInfo* e) { e->GetArgs(2)->Value = Variant(e->GetArgs(2)->Value.AsString() + "2"); }),
+      Listen(d, "OnSetName", log,
+             [](TkelEventInfo* e) { e->GetArgs(2)->Value = Variant(e->GetArgs(2)->Value.AsString() + "2"); }),
       Listen(d, "OnReferenceName", log, nullptr),
       Listen(d, "OnAncestorNotFound", log, [&](TkelEventInfo* e) { e->GetArgs(3)->Value = Addr(found.get()); }),
   };
@@ -172,7 +181,8 @@ TEST(TReaderClassInfo, EventHooksWriteByReferenceArgumentsBack) {
   EXPECT_EQ(log, (std::vector<std::string>{"previous", "previous", "OnError", "OnFindMethod", "OnSetName",
                                            "OnReferenceName", "OnAncestorNotFound"}));
   // Negative twin: a Component record of the wrong class raises and leaves the argument.
-  listeners.back()->OnEvent = TNotifyKELEvent([&](host::TObject*, TkelEventInfo* e) { e->GetArgs(3)->Value = Addr(d); });
+  listeners.back()->OnEvent =
+      TNotifyKELEvent([&](host::TObject*, TkelEventInfo* e) { e->GetArgs(3)->Value = Addr(d); });
   component = nullptr;
   EXPECT_THROW(reader->OnAncestorNotFound(reader.get(), "Panel", nullptr, component), host::EInvalidCast);
   EXPECT_EQ(component, nullptr);

@@ -101,7 +101,7 @@ TEST_F(Pattern, SetsRecordsAndSystemValuesTravelByAddress) {
   EXPECT_EQ(*at, TTestOptions({toBold}));
   Widget->SetOptions({toItalic, toUnderline});
   const Variant second = D.Get("Options");
-  EXPECT_EQ(second, first);  // the same scratch address ...
+  EXPECT_EQ(second, first);                               // the same scratch address ...
   EXPECT_EQ(*at, TTestOptions({toItalic, toUnderline}));  // ... holding the latest read
 
   TTestOptions given{toUnderline};
@@ -275,9 +275,9 @@ TEST(PatternChain, TheClassOwnNamesComeFirstThenTheParents) {
   host::TOwned<TTestWidget> w = host::MakeOwned<TTestWidget>();
   w->SetSize(21);
   TDescribed<TTestGadgetClassInfo> gadget(w.get());
-  EXPECT_EQ(gadget.Get("Size"), Variant(42.0));      // the child's mapping
+  EXPECT_EQ(gadget.Get("Size"), Variant(42.0));  // the child's mapping
   EXPECT_EQ(gadget.Get("Twice"), Variant(42));
-  gadget.Set("Size", Variant(5));                     // only the parent maps a setter
+  gadget.Set("Size", Variant(5));  // only the parent maps a setter
   EXPECT_EQ(w->GetSize(), 5);
   EXPECT_EQ(gadget.Get("Self"), Variant::FromPointer(w.get()));  // from the root
   // The lists hold the root's features first, then each class's in turn.
@@ -336,7 +336,9 @@ KEL_DESCRIPTOR_IMPL(TMidWidgetClassInfo)
 class TLowWidgetClassInfo : public TkelDescriptor<TLowWidgetClassInfo, TMidWidgetClassInfo, TTestWidget> {
   KEL_DESCRIPTOR(TLowWidgetClassInfo)
   static constexpr TkelTexts Texts{.Properties = "Define::Twice::psReadable::pvPublic::0"};
-  static void MapFeatures(Map& m) { m.Prop("Twice", [](const TTestWidget& w) { return 2 * w.GetSize(); }); }
+  static void MapFeatures(Map& m) {
+    m.Prop("Twice", [](const TTestWidget& w) { return 2 * w.GetSize(); });
+  }
 };
 KEL_DESCRIPTOR_IMPL(TLowWidgetClassInfo)
 
@@ -388,10 +390,10 @@ TEST(PatternShare, AHandWrittenOperationInTheChainIsStillReached) {
   host::TOwned<TTestWidget> w = host::MakeOwned<TTestWidget>();
   w->SetSize(4);
   TDescribed<TLowWidgetClassInfo> low(w.get());
-  EXPECT_EQ(low.Get("Twice"), Variant(8));      // the lower class's own mapping
-  EXPECT_EQ(low.Get("Size"), Variant("mid"));   // the hand-written middle
+  EXPECT_EQ(low.Get("Twice"), Variant(8));              // the lower class's own mapping
+  EXPECT_EQ(low.Get("Size"), Variant("mid"));           // the hand-written middle
   EXPECT_EQ(low.Get("Count"), Variant(w->GetCount()));  // the pattern class above it
-  EXPECT_EQ(low.Get("Size"), Variant("mid"));   // again, through the remembered dispatch
+  EXPECT_EQ(low.Get("Size"), Variant("mid"));           // again, through the remembered dispatch
 }
 
 TEST(PatternMap, ANameMappedTwiceIsRefused) {

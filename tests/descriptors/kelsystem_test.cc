@@ -30,10 +30,8 @@ TEST(TObjectClassInfo, ClassMethodsTakeArgumentsAndStoreResults) {
   EXPECT_EQ(Invoke(d, "ClassName")->Result, Variant("TInterfacedObject"));
   EXPECT_EQ(Invoke(d, "ClassNameIs", {Variant("tinterfacedobject")})->Result, Variant(true));
   EXPECT_EQ(Invoke(d, "ClassNameIs", {Variant("TObject")})->Result, Variant(false));
-  EXPECT_EQ(Invoke(d, "InheritsFrom", {Variant::FromPointer(&host::TObject::StaticMetaClass)})->Result,
-            Variant(true));
-  EXPECT_EQ(Invoke(d, "InheritsFrom", {Variant::FromPointer(&TkelClassInfo::StaticMetaClass)})->Result,
-            Variant(false));
+  EXPECT_EQ(Invoke(d, "InheritsFrom", {Variant::FromPointer(&host::TObject::StaticMetaClass)})->Result, Variant(true));
+  EXPECT_EQ(Invoke(d, "InheritsFrom", {Variant::FromPointer(&TkelClassInfo::StaticMetaClass)})->Result, Variant(false));
   EXPECT_EQ(Invoke(d, "InstanceSize")->Result, Variant(static_cast<int32_t>(sizeof(host::TInterfacedObject))));
   EXPECT_EQ(Invoke(d, "MethodAddress", {Variant("Foo")})->Result, Variant(int64_t{0}));
   EXPECT_EQ(Invoke(d, "FieldAddress", {Variant("Foo")})->Result, Variant(int64_t{0}));

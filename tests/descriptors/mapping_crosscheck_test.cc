@@ -53,7 +53,8 @@ std::vector<std::string> Problems(const TkelClassMapping& m) {
     if (!Has(m.Getters, e.Name)) out.push_back(who + "property " + e.Name + " is declared but not read");
     const bool writable = e.Style.Contains(psWritable);
     if (writable != Has(m.Setters, e.Name))
-      out.push_back(who + "property " + e.Name + (writable ? " is writable but not written" : " is written but not writable"));
+      out.push_back(who + "property " + e.Name +
+                    (writable ? " is writable but not written" : " is written but not writable"));
   }
   for (const auto& e : d.Methods)
     if (!Has(m.Invokers, e.Name)) out.push_back(who + "method " + e.Name + " is declared but not called");
@@ -92,8 +93,9 @@ TEST(MappingCrossCheck, EveryRegisteredDescriptorMapsExactlyWhatItDeclares) {
 class TMismatchClassInfo : public TkelDescriptor<TMismatchClassInfo, TTestWidgetClassInfo, TTestWidget> {
   KEL_DESCRIPTOR(TMismatchClassInfo)
   static constexpr TkelTexts Texts{
-      .Properties = "Define::Unread::psReadable::pvPublic::0::Define::Unwritten::psReadable..psWritable::pvPublic::0::"
-                    "Override::Size::::pvPublished",
+      .Properties =
+          "Define::Unread::psReadable::pvPublic::0::Define::Unwritten::psReadable..psWritable::pvPublic::0::"
+          "Override::Size::::pvPublished",
       .Methods = "Uncalled::msProcedure::0",
       .Events = "Define::OnUnhooked::pvPublic::1::Sender"};
   static void MapFeatures(Map& m) {
@@ -113,16 +115,15 @@ TEST(MappingCrossCheck, EachDisagreementIsNamed) {
   const std::vector<TkelClassMapping> mappings = probe->ClassMappings();
   probe->Free();
   ASSERT_EQ(mappings.back().InfoClass, &TMismatchClassInfo::StaticMetaClass);
-  EXPECT_EQ(Problems(mappings.back()),
-            (std::vector<std::string>{
-                "TMismatchClassInfo: property Unread is declared but not read",
-                "TMismatchClassInfo: property Unwritten is writable but not written",
-                "TMismatchClassInfo: method Uncalled is declared but not called",
-                "TMismatchClassInfo: event OnUnhooked is declared but not hooked",
-                "TMismatchClassInfo: property Typo is mapped but not declared",
-                "TMismatchClassInfo: property Typo is mapped but not declared",
-                "TMismatchClassInfo: method Sum is mapped but not declared",
-            }));
+  EXPECT_EQ(Problems(mappings.back()), (std::vector<std::string>{
+                                           "TMismatchClassInfo: property Unread is declared but not read",
+                                           "TMismatchClassInfo: property Unwritten is writable but not written",
+                                           "TMismatchClassInfo: method Uncalled is declared but not called",
+                                           "TMismatchClassInfo: event OnUnhooked is declared but not hooked",
+                                           "TMismatchClassInfo: property Typo is mapped but not declared",
+                                           "TMismatchClassInfo: property Typo is mapped but not declared",
+                                           "TMismatchClassInfo: method Sum is mapped but not declared",
+                                       }));
   // The widget classes below it agree.
   for (std::size_t i = 0; i + 1 < mappings.size(); ++i) EXPECT_EQ(Problems(mappings[i]), std::vector<std::string>{});
 }

@@ -21,8 +21,11 @@ TReachClass ListEntry() {
   auto at0 = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Variant(0), Addr(&w.Items[1])}; };
   c.Calls = std::vector<TReachCall>{{"Add", item}, {"Insert", at0}, {"IndexOf", item}} +
             Same({"Exchange", "Move"}, Args({Variant(0), Variant(1)})) + Same({"First", "Last", "Expand"}) +
-            std::vector<TReachCall>{{"Remove", item}, {"Delete", Args({Variant(0)})}, {"Pack", kNone},
-                                    {"Error", Args({Variant("Bad %d"), Variant(3)}), true}, {"Clear", kNone}};
+            std::vector<TReachCall>{{"Remove", item},
+                                    {"Delete", Args({Variant(0)})},
+                                    {"Pack", kNone},
+                                    {"Error", Args({Variant("Bad %d"), Variant(3)}), true},
+                                    {"Clear", kNone}};
   return c;
 }
 
@@ -47,10 +50,11 @@ TReachClass InterfaceListEntry() {
   auto at0 = [](TReachWorld&, TObject& o) {
     return std::vector<Variant>{Variant(0), Addr(AsHost<host::TInterfaceList>(o).Get(0))};
   };
-  c.Calls = std::vector<TReachCall>{{"Add", item}, {"Insert", at0}, {"IndexOf", item},
-                                    {"Exchange", Args({Variant(0), Variant(1)})}} +
-            Same({"First", "Last", "Expand", "Lock", "Unlock"}) +
-            std::vector<TReachCall>{{"Remove", item}, {"Delete", Args({Variant(0)})}, {"Clear", kNone}};
+  c.Calls =
+      std::vector<TReachCall>{
+          {"Add", item}, {"Insert", at0}, {"IndexOf", item}, {"Exchange", Args({Variant(0), Variant(1)})}} +
+      Same({"First", "Last", "Expand", "Lock", "Unlock"}) +
+      std::vector<TReachCall>{{"Remove", item}, {"Delete", Args({Variant(0)})}, {"Clear", kNone}};
   return c;
 }
 
@@ -73,7 +77,6 @@ std::vector<TReachCall> PersistentCalls(TArgs source, bool assignable) {
   return {{"GetNamePath", kNone}, {"Assign", std::move(source), !assignable}};
 }
 
-
 host::TCollection* TwoItems(host::TCollection* collection) {
   collection->Add();
   collection->Add();
@@ -89,8 +92,9 @@ TReachClass CollectionEntry(bool owned) {
   c.Indexes = {{"Items", {Variant(0)}}};
   c.WriteRaises = {"Items"};  // an item cannot be assigned to itself
   // Empty: plain TCollectionItems cannot be assigned, so their collections copy only when empty.
-  const TArgs source =
-      Arg([](TReachWorld& w, TObject&) { return Addr(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass)); });
+  const TArgs source = Arg([](TReachWorld& w, TObject&) {
+    return Addr(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass));
+  });
   c.Calls = PersistentCalls(source, true) + Same({"Insert", "FindItemID"}, Args({Variant(0)})) +
             Same({"Add", "BeginUpdate", "EndUpdate", "Clear"});
   return c;
@@ -112,7 +116,8 @@ TReachClass StringsEntry(bool stringList) {
     list->SetCommaText("a=1,b=2");
     return list;
   };
-  c.Indexes = {{"Names", {Variant(0)}}, {"Objects", {Variant(0)}}, {"Values", {Variant("a")}}, {"Strings", {Variant(0)}}};
+  c.Indexes = {
+      {"Names", {Variant(0)}}, {"Objects", {Variant(0)}}, {"Values", {Variant("a")}}, {"Strings", {Variant(0)}}};
   static const char kText[] = "x\ny";
   const TArgs other = Arg([](TReachWorld& w, TObject&) {
     auto* s = w.Make<host::TStringList>();
@@ -137,9 +142,8 @@ TReachClass StringsEntry(bool stringList) {
             Same({"SaveToFile", "LoadFromFile"}, FileArg("strings.txt")) +
             std::vector<TReachCall>{{"SetText", Args({Addr(kText)})}, {"Delete", Args({Variant(0)})}, {"Clear", kNone}};
   if (stringList) {
-    c.Calls = c.Calls + std::vector<TReachCall>{{"Add", Args({Variant("b")})},
-                                                {"Find", Args({Variant("b"), Variant(0)})},
-                                                {"Sort", kNone}};
+    c.Calls = c.Calls + std::vector<TReachCall>{
+                            {"Add", Args({Variant("b")})}, {"Find", Args({Variant("b"), Variant(0)})}, {"Sort", kNone}};
     c.Events = {{"OnChange", NotifyOf(&host::TStringList::OnChange)},
                 {"OnChanging", NotifyOf(&host::TStringList::OnChanging)}};
   }
@@ -159,8 +163,10 @@ host::TMemoryStream* HelloStream(TReachWorld& w) {
 std::vector<TReachCall> StreamCalls(bool writable) {
   auto source = [](TReachWorld& w, TObject&) { return std::vector<Variant>{Addr(HelloStream(w)), Variant(2)}; };
   const TArgs rewind = Args({Variant(0), Variant(0)});
-  std::vector<TReachCall> calls = {{"Seek", rewind}, {"Read", Args({Variant("xxx"), Variant(3)})},
-                                   {"Seek", rewind}, {"ReadBuffer", Args({Variant("xx"), Variant(2)})}};
+  std::vector<TReachCall> calls = {{"Seek", rewind},
+                                   {"Read", Args({Variant("xxx"), Variant(3)})},
+                                   {"Seek", rewind},
+                                   {"ReadBuffer", Args({Variant("xx"), Variant(2)})}};
   if (!writable) return calls;
   return calls + std::vector<TReachCall>{
                      {"Write", Args({Variant("abc"), Variant(3)})},
@@ -191,7 +197,7 @@ TObject* ResourceStream(TReachWorld& w) {
 
 TReachClass CustomMemoryStreamEntry(bool memoryStream) {
   TReachClass c = StreamEntry(HelloStream);
-  const TArgs file = FileArg("memory.bin"), stream = Arg([](TReachWorld& w, TObject&) { return Addr(HelloStream(w)); });
+  const TArgs file = FileArg("memory.bin"), stream = Arg([](TReachWorld&w, TObject&) { return Addr(HelloStream(w)); });
   c.Calls = c.Calls + std::vector<TReachCall>{{"SaveToStream", stream}, {"SaveToFile", file}};
   if (memoryStream)
     c.Calls = c.Calls + std::vector<TReachCall>{{"LoadFromStream", stream}, {"LoadFromFile", file}, {"Clear", kNone}};
@@ -212,13 +218,20 @@ TReachClass FilerEntry() { return Entry(Writer, {{"FlushBuffer", kNone}}); }
 
 TReachClass WriterEntry() {
   TReachClass c = FilerEntry();
-  c.Calls = std::vector<TReachCall>{{"WriteSignature", kNone},        {"WriteInteger", Args({Variant(1)})},
-                                    {"WriteBoolean", Args({Variant(true)})}, {"WriteFloat", Args({Variant(1.5)})},
-                                    {"WriteSingle", Args({Variant(2.5)})},   {"WriteCurrency", Args({Variant(3)})},
-                                    {"WriteDate", Args({Variant(4.0)})},     {"WriteIdent", Args({Variant("Foo")})},
-                                    {"WriteStr", Args({Variant("s")})},      {"WriteString", Args({Variant("t")})},
-                                    {"WriteWideString", Args({Variant("w")})}, {"WriteChar", Args({Variant("c")})},
-                                    {"WriteListBegin", kNone},               {"WriteListEnd", kNone},
+  c.Calls = std::vector<TReachCall>{{"WriteSignature", kNone},
+                                    {"WriteInteger", Args({Variant(1)})},
+                                    {"WriteBoolean", Args({Variant(true)})},
+                                    {"WriteFloat", Args({Variant(1.5)})},
+                                    {"WriteSingle", Args({Variant(2.5)})},
+                                    {"WriteCurrency", Args({Variant(3)})},
+                                    {"WriteDate", Args({Variant(4.0)})},
+                                    {"WriteIdent", Args({Variant("Foo")})},
+                                    {"WriteStr", Args({Variant("s")})},
+                                    {"WriteString", Args({Variant("t")})},
+                                    {"WriteWideString", Args({Variant("w")})},
+                                    {"WriteChar", Args({Variant("c")})},
+                                    {"WriteListBegin", kNone},
+                                    {"WriteListEnd", kNone},
                                     {"Write", Args({Variant("ab"), Variant(2)})}} +
             c.Calls;
   return c;
@@ -261,16 +274,20 @@ TReachClass ReaderEntry() {
   using host::TReader;
   c.Events = {
       {"OnError", EventOf(&TReader::OnError, [](TReader& r) { return std::tuple(&r, std::string("bad"), false); })},
-      {"OnFindMethod", EventOf(&TReader::OnFindMethod,
-                               [](TReader& r) { return std::tuple(&r, std::string("Click"), static_cast<void*>(&r), true); })},
-      {"OnSetName", EventOf(&TReader::OnSetName,
-                            [](TReader& r) { return std::tuple(&r, static_cast<host::TComponent*>(nullptr), std::string("N")); })},
-      {"OnReferenceName", EventOf(&TReader::OnReferenceName, [](TReader& r) { return std::tuple(&r, std::string("R")); })},
-      {"OnAncestorNotFound",
-       EventOf(&TReader::OnAncestorNotFound, [](TReader& r) {
-         return std::tuple(&r, std::string("A"), host::TClass(&host::TComponent::StaticMetaClass),
-                           static_cast<host::TComponent*>(nullptr));
-       })},
+      {"OnFindMethod",
+       EventOf(&TReader::OnFindMethod,
+               [](TReader& r) { return std::tuple(&r, std::string("Click"), static_cast<void*>(&r), true); })},
+      {"OnSetName",
+       EventOf(&TReader::OnSetName,
+               [](TReader& r) { return std::tuple(&r, static_cast<host::TComponent*>(nullptr), std::string("N")); })},
+      {"OnReferenceName",
+       EventOf(&TReader::OnReferenceName, [](TReader& r) { return std::tuple(&r, std::string("R")); })},
+      {"OnAncestorNotFound", EventOf(&TReader::OnAncestorNotFound,
+                                     [](TReader& r) {
+                                       return std::tuple(&r, std::string("A"),
+                                                         host::TClass(&host::TComponent::StaticMetaClass),
+                                                         static_cast<host::TComponent*>(nullptr));
+                                     })},
   };
   return c;
 }
@@ -353,7 +370,9 @@ TReachTable ClassesReach() {
   t["TPersistent"] =
       Entry([](TReachWorld& w) { return w.Make<host::TPersistent>(); }, PersistentCalls(Args({Variant(0)}), false));
   t["TCollectionItem"] = Entry(
-      [](TReachWorld& w) { return TwoItems(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass))->GetItem(0); },
+      [](TReachWorld& w) {
+        return TwoItems(w.Make<host::TCollection>(&host::TCollectionItem::StaticMetaClass))->GetItem(0);
+      },
       PersistentCalls(Args({Variant(0)}), false));
   t["TCollection"] = CollectionEntry(false);
   t["TOwnedCollection"] = CollectionEntry(true);

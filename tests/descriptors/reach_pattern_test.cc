@@ -27,7 +27,9 @@ TReachClass WidgetEntry() {
   c.ProbeRaises = {{"Broken", "Method Broken needs 2 arguments, but its record has 1!"}};
   c.Events = {{"OnChange", NotifyOf(&TTestWidget::OnChange)},
               {"OnKey", EventOf(&TTestWidget::OnKey,
-                                [](TTestWidget& h) { return std::tuple(static_cast<TObject*>(&h), uint16_t{13}, TTestOptions{toBold}); })},
+                                [](TTestWidget& h) {
+                                  return std::tuple(static_cast<TObject*>(&h), uint16_t{13}, TTestOptions{toBold});
+                                })},
               {"OnAct", NotifyOf(&TTestWidget::OnAct)}};
   return c;
 }

@@ -25,7 +25,6 @@ std::vector<TReachCall> RootCalls() {
                                  {"FreeInstance", kNone, true}};
 }
 
-
 // ------------------------------------------------------------------ walk
 
 namespace {
@@ -144,8 +143,8 @@ void CheckEvent(const TReachClass& entry, TObject& obj, TkelClassInfo& d, TkelEv
   d.SetOwner(nullptr);  // restoring through a host setter may itself raise events
   const int unhooked = previous;
   it->second.Raise(obj, check);
-  EXPECT_EQ(heard, 1);                  // unhooked: the listener hears nothing
-  EXPECT_EQ(previous, unhooked + 1);    // the previous handler is back
+  EXPECT_EQ(heard, 1);                // unhooked: the listener hears nothing
+  EXPECT_EQ(previous, unhooked + 1);  // the previous handler is back
   d.SetOwner(&obj);
   Unlisten(&d, {listener});
 }
@@ -167,7 +166,8 @@ void WalkClass(const TReachTable& table, const std::string& name) {
   for (const auto& [event, e] : entry->second.Events) e.SetPrevious(*obj, previous[event]);
   TkelClassInfo* d = MakeDescriptor(infoClass, obj);
   CheckEntryNames(entry->second, *d);
-  for (int i = 0; i < d->GetEventCount(); ++i) CheckEvent(entry->second, *obj, *d, *d->GetEvents(i), previous[d->GetEvents(i)->Name]);
+  for (int i = 0; i < d->GetEventCount(); ++i)
+    CheckEvent(entry->second, *obj, *d, *d->GetEvents(i), previous[d->GetEvents(i)->Name]);
   for (int i = 0; i < d->GetPropertyCount(); ++i) CheckProperty(entry->second, world, *obj, *d, *d->GetProperties(i));
   RunCalls(entry->second, world, *obj, *d);
   ProbeOthers(entry->second, infoClass);

@@ -30,8 +30,8 @@
 
 #include "core/kelcommon.h"
 #include "descriptors/kelclasses.h"
-#include "descriptors/kelpattern.h"
 #include "descriptors/kelconvert.h"
+#include "descriptors/kelpattern.h"
 #include "host/classes/actions.h"
 #include "host/classes/collections.h"
 #include "host/classes/component.h"
@@ -187,7 +187,8 @@ TReachEvent EventOf(host::TEvent<A...> H::*field, MakeArgs make) {
       ASSERT_EQ(event.GetArgCount(), static_cast<int>(sizeof...(A))) << event.Name;
       [&]<std::size_t... K>(std::index_sequence<K...>) {
         (CheckRecord(event, static_cast<int>(K), std::get<K>(args)), ...);
-      }(std::index_sequence_for<A...>{});
+      }
+      (std::index_sequence_for<A...>{});
     };
     std::apply([&](auto&... a) { (h.*field)(a...); }, args);
   };

@@ -27,45 +27,45 @@ class TTestWidget : public host::TObject {
   HOST_CLASS(TTestWidget, host::TObject)
   TTestWidget() = default;
 
-  int32_t GetSize() const { return size_; }
+  int32_t GetSize() const { return FSize; }
   // Negative sizes are refused (the host's own check).
   void SetSize(int32_t v) {
     if (v < 0) throw host::EPropertyError("Size must not be negative");
-    size_ = v;
+    FSize = v;
   }
-  std::string GetCaption() const { return caption_; }
-  void SetCaption(const std::string& v) { caption_ = v; }
-  TTestColor GetColor() const { return color_; }
-  void SetColor(TTestColor v) { color_ = v; }
-  bool GetVisible() const { return visible_; }
-  void SetVisible(bool v) { visible_ = v; }
-  int16_t GetSmall() const { return small_; }
-  void SetSmall(int16_t v) { small_ = v; }
-  double GetRatio() const { return ratio_; }
-  void SetRatio(double v) { ratio_ = v; }
-  char GetLetter() const { return letter_; }
-  void SetLetter(char v) { letter_ = v; }
-  TTestWidget* GetBuddy() const { return buddy_; }
-  void SetBuddy(TTestWidget* v) { buddy_ = v; }
-  host::TClass GetKind() const { return kind_; }
-  void SetKind(host::TClass v) { kind_ = v; }
-  TTestOptions GetOptions() const { return options_; }
-  void SetOptions(TTestOptions v) { options_ = v; }
-  TTestRect GetBounds() const { return bounds_; }
-  void SetBounds(const TTestRect& v) { bounds_ = v; }
+  std::string GetCaption() const { return FCaption; }
+  void SetCaption(const std::string& v) { FCaption = v; }
+  TTestColor GetColor() const { return FColor; }
+  void SetColor(TTestColor v) { FColor = v; }
+  bool GetVisible() const { return FVisible; }
+  void SetVisible(bool v) { FVisible = v; }
+  int16_t GetSmall() const { return FSmall; }
+  void SetSmall(int16_t v) { FSmall = v; }
+  double GetRatio() const { return FRatio; }
+  void SetRatio(double v) { FRatio = v; }
+  char GetLetter() const { return FLetter; }
+  void SetLetter(char v) { FLetter = v; }
+  TTestWidget* GetBuddy() const { return FBuddy; }
+  void SetBuddy(TTestWidget* v) { FBuddy = v; }
+  host::TClass GetKind() const { return FKind; }
+  void SetKind(host::TClass v) { FKind = v; }
+  TTestOptions GetOptions() const { return FOptions; }
+  void SetOptions(TTestOptions v) { FOptions = v; }
+  TTestRect GetBounds() const { return FBounds; }
+  void SetBounds(const TTestRect& v) { FBounds = v; }
   uint32_t GetHandle() const { return 0xC0FFEEu; }
-  int32_t GetCount() const { return static_cast<int32_t>(items_.size()); }
-  std::string GetItems(int32_t i) const { return items_.at(Checked(i)); }
-  void SetItems(int32_t i, const std::string& s) { items_.at(Checked(i)) = s; }
+  int32_t GetCount() const { return static_cast<int32_t>(FItems.size()); }
+  std::string GetItems(int32_t i) const { return FItems.at(Checked(i)); }
+  void SetItems(int32_t i, const std::string& s) { FItems.at(Checked(i)) = s; }
 
   int32_t Add(const std::string& s) {
-    items_.push_back(s);
+    FItems.push_back(s);
     return GetCount() - 1;
   }
   // Sets Index to the position of S (or to the count when absent).
   bool Find(const std::string& s, int32_t& index) const {
     for (index = 0; index < GetCount(); ++index)
-      if (items_[static_cast<std::size_t>(index)] == s) return true;
+      if (FItems[static_cast<std::size_t>(index)] == s) return true;
     return false;
   }
   void Inflate(TTestRect& r, int32_t by) const { r = {r.Left - by, r.Top - by, r.Right + by, r.Bottom + by}; }
@@ -100,18 +100,18 @@ class TTestWidget : public host::TObject {
     if (i < 0 || i >= GetCount()) throw host::EListError("List index out of bounds (%d)", {i});
     return static_cast<std::size_t>(i);
   }
-  int32_t size_ = 0;
-  std::string caption_;
-  TTestColor color_ = tcRed;
-  bool visible_ = false;
-  int16_t small_ = 0;
-  double ratio_ = 0;
-  char letter_ = 'a';
-  TTestWidget* buddy_ = nullptr;
-  host::TClass kind_ = nullptr;
-  TTestOptions options_;
-  TTestRect bounds_;
-  std::vector<std::string> items_;
+  int32_t FSize = 0;
+  std::string FCaption;
+  TTestColor FColor = tcRed;
+  bool FVisible = false;
+  int16_t FSmall = 0;
+  double FRatio = 0;
+  char FLetter = 'a';
+  TTestWidget* FBuddy = nullptr;
+  host::TClass FKind = nullptr;
+  TTestOptions FOptions;
+  TTestRect FBounds;
+  std::vector<std::string> FItems;
 };
 
 class TTestWidgetClassInfo : public TkelDescriptor<TTestWidgetClassInfo, TObjectClassInfo, TTestWidget> {
@@ -124,12 +124,15 @@ class TTestWidgetClassInfo : public TkelDescriptor<TTestWidgetClassInfo, TObject
           "Define::Letter::psReadable..psWritable::pvPublic::0::Define::Buddy::psReadable..psWritable::pvPublic::0::"
           "Define::Kind::psReadable..psWritable::pvPublic::0::Define::Options::psReadable..psWritable::pvPublic::0::"
           "Define::Bounds::psReadable..psWritable::pvPublic::0::Define::Handle::psReadable::pvPublic::0::"
-          "Define::Count::psReadable::pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::Index",
-      .Methods = "Add::msFunction::1::S::Find::msFunction::2::S::Index::Inflate::msProcedure::2::R::By::"
-                 "Sum::msFunction::2::A::B::SumProc::msProcedure::2::A::B::Broken::msFunction::1::A",
+          "Define::Count::psReadable::pvPublic::0::Define::Items::psReadable..psWritable..psIndexed::pvPublic::1::"
+          "Index",
+      .Methods =
+          "Add::msFunction::1::S::Find::msFunction::2::S::Index::Inflate::msProcedure::2::R::By::"
+          "Sum::msFunction::2::A::B::SumProc::msProcedure::2::A::B::Broken::msFunction::1::A",
       .Constructors = "Create::0",
-      .Events = "Define::OnChange::pvPublic::1::Sender::Define::OnKey::pvPublic::3::Sender::Key::Shift::"
-                "Define::OnAct::pvPublic::1::Sender",
+      .Events =
+          "Define::OnChange::pvPublic::1::Sender::Define::OnKey::pvPublic::3::Sender::Key::Shift::"
+          "Define::OnAct::pvPublic::1::Sender",
   };
   static void MapFeatures(Map& m) {
     m.Prop("Size", &TTestWidget::GetSize, &TTestWidget::SetSize)
@@ -167,8 +170,9 @@ class TTestGadgetClassInfo : public TkelDescriptor<TTestGadgetClassInfo, TTestWi
   KEL_DESCRIPTOR(TTestGadgetClassInfo)
   static constexpr TkelTexts Texts{.Properties = "Define::Twice::psReadable::pvPublic::0"};
   static void MapFeatures(Map& m) {
-    m.Prop("Size", [](TTestWidget& w) { return 2.0 * w.GetSize(); })
-        .Prop("Twice", [](const TTestWidget& w) { return 2 * w.GetSize(); });
+    m.Prop("Size", [](TTestWidget& w) { return 2.0 * w.GetSize(); }).Prop("Twice", [](const TTestWidget& w) {
+      return 2 * w.GetSize();
+    });
   }
 
  protected:

@@ -47,14 +47,22 @@ bool White(TPixel P) { return (P & 0x00FFFFFFu) == 0x00FFFFFFu; }
 TPixel ApplyRop3(uint32_t Rop, TPixel P, TPixel S, TPixel D) {
   const uint8_t table = RopTable(Rop);
   switch (table) {
-    case 0xCC: return S;
-    case 0xF0: return P;
-    case 0x00: return 0;
-    case 0xFF: return 0xFFFFFFFFu;
-    case 0x88: return S & D;
-    case 0xEE: return S | D;
-    case 0x66: return S ^ D;
-    default: break;
+    case 0xCC:
+      return S;
+    case 0xF0:
+      return P;
+    case 0x00:
+      return 0;
+    case 0xFF:
+      return 0xFFFFFFFFu;
+    case 0x88:
+      return S & D;
+    case 0xEE:
+      return S | D;
+    case 0x66:
+      return S ^ D;
+    default:
+      break;
   }
   // Bit i of the table (i = 4 * pattern bit + 2 * source bit + destination
   // bit) is the result for that combination.
@@ -79,8 +87,10 @@ void StretchBlit(TSurface& Dest, const TRect& Clip, TBlitArea To, const TSurface
     copy = *Src;
     Src = &copy;
   }
-  const TAxisMap cols = MapAxis(To.X, To.Width, From.X, From.Width, Clip.Left, Clip.Right, hasSource ? Src->Width : 0, hasSource);
-  const TAxisMap rows = MapAxis(To.Y, To.Height, From.Y, From.Height, Clip.Top, Clip.Bottom, hasSource ? Src->Height : 0, hasSource);
+  const TAxisMap cols =
+      MapAxis(To.X, To.Width, From.X, From.Width, Clip.Left, Clip.Right, hasSource ? Src->Width : 0, hasSource);
+  const TAxisMap rows =
+      MapAxis(To.Y, To.Height, From.Y, From.Height, Clip.Top, Clip.Bottom, hasSource ? Src->Height : 0, hasSource);
   const bool maskUsable = Mask && hasSource && Mask->Width >= Src->Width && Mask->Height >= Src->Height;
   const bool plainCopy = RopTable(Rop) == 0xCC && !maskUsable;
   for (std::size_t j = 0; j < rows.Source.size(); ++j) {

@@ -103,7 +103,7 @@ class THandleTable {
   std::size_t Count() const;
 
  private:
-  std::unordered_map<THandle, TObjectEntry> entries_;  // node-based: entries stay put
+  std::unordered_map<THandle, TObjectEntry> FEntries;  // node-based: entries stay put
 };
 
 }  // namespace host::headless

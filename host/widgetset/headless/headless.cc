@@ -10,9 +10,8 @@
 namespace host {
 
 void RegisterHeadlessWidgetSet() {
-  RegisterWidgetSetBackend("headless", []() -> std::unique_ptr<TWidgetSet> {
-    return std::make_unique<headless::THeadlessWidgetSet>();
-  });
+  RegisterWidgetSetBackend(
+      "headless", []() -> std::unique_ptr<TWidgetSet> { return std::make_unique<headless::THeadlessWidgetSet>(); });
 }
 
 namespace headless {
@@ -30,15 +29,15 @@ bool IsSelectable(uint32_t Type) {
 THeadlessWidgetSet::THeadlessWidgetSet() {
   auto brush = [](uint32_t style, COLORREF color) { return TBrushObject{TLogBrush{style, color, 0, 0}, {}}; };
   auto pen = [](uint32_t style, COLORREF color) { return TPenObject{TLogPen{style, 1, color}}; };
-  stock_[WHITE_BRUSH] = table_.Add(OBJ_BRUSH, brush(BS_SOLID, RGB(255, 255, 255)), true);
-  stock_[BLACK_BRUSH] = table_.Add(OBJ_BRUSH, brush(BS_SOLID, 0), true);
-  stock_[NULL_BRUSH] = table_.Add(OBJ_BRUSH, brush(BS_NULL, 0), true);
-  stock_[WHITE_PEN] = table_.Add(OBJ_PEN, pen(PS_SOLID, RGB(255, 255, 255)), true);
-  stock_[BLACK_PEN] = table_.Add(OBJ_PEN, pen(PS_SOLID, 0), true);
-  stock_[NULL_PEN] = table_.Add(OBJ_PEN, pen(PS_NULL, 0), true);
-  stock_[SYSTEM_FONT] = table_.Add(OBJ_FONT, TFontObject{TLogFont{}}, true);
-  stock_[DEFAULT_PALETTE] = table_.Add(OBJ_PAL, TPaletteObject{}, true);
-  stock_[DEFAULT_BITMAP] = table_.Add(OBJ_BITMAP, TBitmapObject{TSurface(1, 1)}, true);
+  FStock[WHITE_BRUSH] = FTable.Add(OBJ_BRUSH, brush(BS_SOLID, RGB(255, 255, 255)), true);
+  FStock[BLACK_BRUSH] = FTable.Add(OBJ_BRUSH, brush(BS_SOLID, 0), true);
+  FStock[NULL_BRUSH] = FTable.Add(OBJ_BRUSH, brush(BS_NULL, 0), true);
+  FStock[WHITE_PEN] = FTable.Add(OBJ_PEN, pen(PS_SOLID, RGB(255, 255, 255)), true);
+  FStock[BLACK_PEN] = FTable.Add(OBJ_PEN, pen(PS_SOLID, 0), true);
+  FStock[NULL_PEN] = FTable.Add(OBJ_PEN, pen(PS_NULL, 0), true);
+  FStock[SYSTEM_FONT] = FTable.Add(OBJ_FONT, TFontObject{TLogFont{}}, true);
+  FStock[DEFAULT_PALETTE] = FTable.Add(OBJ_PAL, TPaletteObject{}, true);
+  FStock[DEFAULT_BITMAP] = FTable.Add(OBJ_BITMAP, TBitmapObject{TSurface(1, 1)}, true);
 }
 
 THeadlessWidgetSet::~THeadlessWidgetSet() = default;
@@ -49,7 +48,7 @@ HPEN THeadlessWidgetSet::CreatePenIndirect(const TLogPen& LogPen) {
   if (LogPen.Style > PS_INSIDEFRAME) return 0;
   TLogPen log = LogPen;
   log.Width = std::clamp(log.Width, 0, 1 << 16);
-  return table_.Add(OBJ_PEN, TPenObject{log});
+  return FTable.Add(OBJ_PEN, TPenObject{log});
 }
 
 HBRUSH THeadlessWidgetSet::CreateBrushIndirect(const TLogBrush& LogBrush) {
@@ -61,11 +60,11 @@ HBRUSH THeadlessWidgetSet::CreateBrushIndirect(const TLogBrush& LogBrush) {
   } else if (LogBrush.Style > BS_PATTERN || (LogBrush.Style == BS_HATCHED && LogBrush.Hatch > HS_DIAGCROSS)) {
     return 0;
   }
-  return table_.Add(OBJ_BRUSH, std::move(brush));
+  return FTable.Add(OBJ_BRUSH, std::move(brush));
 }
 
 HFONT THeadlessWidgetSet::CreateFontIndirect(const TLogFont& LogFont) {
-  return table_.Add(OBJ_FONT, TFontObject{LogFont});
+  return FTable.Add(OBJ_FONT, TFontObject{LogFont});
 }
 
 HBITMAP THeadlessWidgetSet::CreateBitmap(int32_t Width, int32_t Height) {
@@ -74,46 +73,46 @@ HBITMAP THeadlessWidgetSet::CreateBitmap(int32_t Width, int32_t Height) {
 }
 
 THandle THeadlessWidgetSet::AddBitmap(TSurface Surface) {
-  return table_.Add(OBJ_BITMAP, TBitmapObject{std::move(Surface)});
+  return FTable.Add(OBJ_BITMAP, TBitmapObject{std::move(Surface)});
 }
 
 HPALETTE THeadlessWidgetSet::CreatePalette(std::span<const TPaletteEntry> Entries) {
   if (Entries.empty() || Entries.size() > 256) return 0;
-  return table_.Add(OBJ_PAL, TPaletteObject{{Entries.begin(), Entries.end()}});
+  return FTable.Add(OBJ_PAL, TPaletteObject{{Entries.begin(), Entries.end()}});
 }
 
 HICON THeadlessWidgetSet::CreateIconIndirect(const TIconInfo& Info) {
   const TSurface* color = BitmapSurface(Info.Color);
   const TSurface* mask = BitmapSurface(Info.Mask);
   if (!color || !mask || color->Width != mask->Width || color->Height != mask->Height) return 0;
-  return table_.Add(OBJ_ICON, TIconObject{*color, *mask, Info.Icon, Info.HotspotX, Info.HotspotY});
+  return FTable.Add(OBJ_ICON, TIconObject{*color, *mask, Info.Icon, Info.HotspotX, Info.HotspotY});
 }
 
 HGDIOBJ THeadlessWidgetSet::GetStockObject(int32_t Index) {
-  auto it = stock_.find(Index);
-  return it == stock_.end() ? 0 : it->second;
+  auto it = FStock.find(Index);
+  return it == FStock.end() ? 0 : it->second;
 }
 
 bool THeadlessWidgetSet::GetLogPen(HPEN Pen, TLogPen& LogPen) {
-  const TPenObject* pen = table_.Get<TPenObject>(Pen);
+  const TPenObject* pen = FTable.Get<TPenObject>(Pen);
   if (pen) LogPen = pen->Log;
   return pen != nullptr;
 }
 
 bool THeadlessWidgetSet::GetLogBrush(HBRUSH Brush, TLogBrush& LogBrush) {
-  const TBrushObject* brush = table_.Get<TBrushObject>(Brush);
+  const TBrushObject* brush = FTable.Get<TBrushObject>(Brush);
   if (brush) LogBrush = brush->Log;
   return brush != nullptr;
 }
 
 bool THeadlessWidgetSet::GetLogFont(HFONT Font, TLogFont& LogFont) {
-  const TFontObject* font = table_.Get<TFontObject>(Font);
+  const TFontObject* font = FTable.Get<TFontObject>(Font);
   if (font) LogFont = font->Log;
   return font != nullptr;
 }
 
 bool THeadlessWidgetSet::GetBitmapBits(HBITMAP Bitmap, TBitmapBits& Bits) {
-  TObjectEntry* entry = table_.Find(Bitmap);
+  TObjectEntry* entry = FTable.Find(Bitmap);
   TBitmapObject* bitmap = entry && !entry->Stock ? std::get_if<TBitmapObject>(&entry->Data) : nullptr;
   if (!bitmap) return false;
   TSurface& s = bitmap->Surface;
@@ -122,64 +121,66 @@ bool THeadlessWidgetSet::GetBitmapBits(HBITMAP Bitmap, TBitmapBits& Bits) {
 }
 
 bool THeadlessWidgetSet::GetPaletteEntries(HPALETTE Palette, std::vector<TPaletteEntry>& Entries) {
-  const TPaletteObject* palette = table_.Get<TPaletteObject>(Palette);
+  const TPaletteObject* palette = FTable.Get<TPaletteObject>(Palette);
   if (palette) Entries = palette->Entries;
   return palette != nullptr;
 }
 
 bool THeadlessWidgetSet::GetIconInfo(HICON Icon, TIconInfo& Info) {
-  const TIconObject* icon = table_.Get<TIconObject>(Icon);
+  const TIconObject* icon = FTable.Get<TIconObject>(Icon);
   if (!icon) return false;
   Info = {icon->Icon, icon->HotspotX, icon->HotspotY, AddBitmap(icon->Mask), AddBitmap(icon->Color)};
   return true;
 }
 
 uint32_t THeadlessWidgetSet::GetObjectType(THandle Handle) {
-  const TObjectEntry* entry = table_.Find(Handle);
+  const TObjectEntry* entry = FTable.Find(Handle);
   return entry ? entry->Type : 0;
 }
 
 bool THeadlessWidgetSet::DeleteObject(HGDIOBJ Object) {
-  TObjectEntry* entry = table_.Find(Object);
+  TObjectEntry* entry = FTable.Find(Object);
   if (!entry || !(IsSelectable(entry->Type) || entry->Type == OBJ_PAL)) return false;
   if (entry->Stock) return true;
   if (entry->Selections > 0) return false;
-  return table_.Remove(Object);
+  return FTable.Remove(Object);
 }
 
-bool THeadlessWidgetSet::DestroyIcon(HICON Icon) { return table_.Get<TIconObject>(Icon) && table_.Remove(Icon); }
+bool THeadlessWidgetSet::DestroyIcon(HICON Icon) { return FTable.Get<TIconObject>(Icon) && FTable.Remove(Icon); }
 
 const TSurface* THeadlessWidgetSet::BitmapSurface(HBITMAP Bitmap) {
-  const TBitmapObject* bitmap = table_.Get<TBitmapObject>(Bitmap);
+  const TBitmapObject* bitmap = FTable.Get<TBitmapObject>(Bitmap);
   return bitmap ? &bitmap->Surface : nullptr;
 }
 
 // ------------------------------------------------ memory blocks, metafiles
 
 HGLOBAL THeadlessWidgetSet::GlobalAllocBytes(std::span<const uint8_t> Bytes) {
-  return table_.Add(OBJ_GLOBAL, TBytesObject{{Bytes.begin(), Bytes.end()}});
+  return FTable.Add(OBJ_GLOBAL, TBytesObject{{Bytes.begin(), Bytes.end()}});
 }
 
 std::span<const uint8_t> THeadlessWidgetSet::GlobalBytes(HGLOBAL Block) {
-  const TObjectEntry* entry = table_.Find(Block);
+  const TObjectEntry* entry = FTable.Find(Block);
   if (!entry || entry->Type != OBJ_GLOBAL) return {};
   return std::get<TBytesObject>(entry->Data).Bytes;
 }
 
-bool THeadlessWidgetSet::GlobalFree(HGLOBAL Block) { return GetObjectType(Block) == OBJ_GLOBAL && table_.Remove(Block); }
+bool THeadlessWidgetSet::GlobalFree(HGLOBAL Block) {
+  return GetObjectType(Block) == OBJ_GLOBAL && FTable.Remove(Block);
+}
 
 HENHMETAFILE THeadlessWidgetSet::SetEnhMetaFileBits(std::span<const uint8_t> Bytes) {
-  return table_.Add(OBJ_ENHMETAFILE, TBytesObject{{Bytes.begin(), Bytes.end()}});
+  return FTable.Add(OBJ_ENHMETAFILE, TBytesObject{{Bytes.begin(), Bytes.end()}});
 }
 
 std::span<const uint8_t> THeadlessWidgetSet::GetEnhMetaFileBits(HENHMETAFILE Metafile) {
-  const TObjectEntry* entry = table_.Find(Metafile);
+  const TObjectEntry* entry = FTable.Find(Metafile);
   if (!entry || entry->Type != OBJ_ENHMETAFILE) return {};
   return std::get<TBytesObject>(entry->Data).Bytes;
 }
 
 bool THeadlessWidgetSet::DeleteEnhMetaFile(HENHMETAFILE Metafile) {
-  return GetObjectType(Metafile) == OBJ_ENHMETAFILE && table_.Remove(Metafile);
+  return GetObjectType(Metafile) == OBJ_ENHMETAFILE && FTable.Remove(Metafile);
 }
 
 // --------------------------------------------------------- device contexts
@@ -187,33 +188,35 @@ bool THeadlessWidgetSet::DeleteEnhMetaFile(HENHMETAFILE Metafile) {
 HDC THeadlessWidgetSet::CreateCompatibleDC(HDC Reference) {
   if (Reference != 0 && GetObjectType(Reference) != OBJ_MEMDC) return 0;
   TDCObject dc;
-  Select(dc.Pen, stock_[BLACK_PEN]);
-  Select(dc.Brush, stock_[WHITE_BRUSH]);
-  Select(dc.Font, stock_[SYSTEM_FONT]);
-  Select(dc.Bitmap, stock_[DEFAULT_BITMAP]);
-  return table_.Add(OBJ_MEMDC, std::move(dc));
+  Select(dc.Pen, FStock[BLACK_PEN]);
+  Select(dc.Brush, FStock[WHITE_BRUSH]);
+  Select(dc.Font, FStock[SYSTEM_FONT]);
+  Select(dc.Bitmap, FStock[DEFAULT_BITMAP]);
+  return FTable.Add(OBJ_MEMDC, std::move(dc));
 }
 
 // Puts Object into a selection slot, keeping the selection counts.
 void THeadlessWidgetSet::Select(THandle& Slot, THandle Object) {
-  if (TObjectEntry* old = table_.Find(Slot)) --old->Selections;
-  if (TObjectEntry* now = table_.Find(Object)) ++now->Selections;
+  if (TObjectEntry* old = FTable.Find(Slot)) --old->Selections;
+  if (TObjectEntry* now = FTable.Find(Object)) ++now->Selections;
   Slot = Object;
 }
 
 bool THeadlessWidgetSet::DeleteDC(HDC DC) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return false;
   for (THandle* slot : {&dc->Bitmap, &dc->Pen, &dc->Brush, &dc->Font}) Select(*slot, 0);
-  return table_.Remove(DC);
+  return FTable.Remove(DC);
 }
 
 HGDIOBJ THeadlessWidgetSet::SelectObject(HDC DC, HGDIOBJ Object) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
-  TObjectEntry* entry = table_.Find(Object);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
+  TObjectEntry* entry = FTable.Find(Object);
   if (!dc || !entry || !IsSelectable(entry->Type)) return 0;
-  THandle* slot = entry->Type == OBJ_PEN ? &dc->Pen : entry->Type == OBJ_BRUSH ? &dc->Brush
-                  : entry->Type == OBJ_FONT ? &dc->Font : &dc->Bitmap;
+  THandle* slot = entry->Type == OBJ_PEN     ? &dc->Pen
+                  : entry->Type == OBJ_BRUSH ? &dc->Brush
+                  : entry->Type == OBJ_FONT  ? &dc->Font
+                                             : &dc->Bitmap;
   if (entry->Type == OBJ_BITMAP) {
     // A bitmap belongs to one device context at a time (the stock one to all).
     if (!entry->Stock && entry->Selections > 0 && dc->Bitmap != Object) return 0;
@@ -225,62 +228,74 @@ HGDIOBJ THeadlessWidgetSet::SelectObject(HDC DC, HGDIOBJ Object) {
 }
 
 HGDIOBJ THeadlessWidgetSet::GetCurrentObject(HDC DC, uint32_t ObjectType) {
-  const TDCObject* dc = table_.Get<TDCObject>(DC);
+  const TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return 0;
   switch (ObjectType) {
-    case OBJ_PEN: return dc->Pen;
-    case OBJ_BRUSH: return dc->Brush;
-    case OBJ_FONT: return dc->Font;
-    case OBJ_BITMAP: return dc->Bitmap;
-    default: return 0;
+    case OBJ_PEN:
+      return dc->Pen;
+    case OBJ_BRUSH:
+      return dc->Brush;
+    case OBJ_FONT:
+      return dc->Font;
+    case OBJ_BITMAP:
+      return dc->Bitmap;
+    default:
+      return 0;
   }
 }
 
 int32_t THeadlessWidgetSet::GetDeviceCaps(HDC DC, int32_t Index) {
-  const TDCObject* dc = table_.Get<TDCObject>(DC);
-  const TSurface* surface = dc && dc->Bitmap != stock_[DEFAULT_BITMAP] ? BitmapSurface(dc->Bitmap) : nullptr;
+  const TDCObject* dc = FTable.Get<TDCObject>(DC);
+  const TSurface* surface = dc && dc->Bitmap != FStock[DEFAULT_BITMAP] ? BitmapSurface(dc->Bitmap) : nullptr;
   const int32_t width = surface ? surface->Width : kScreenWidth, height = surface ? surface->Height : kScreenHeight;
   switch (Index) {
     case LOGPIXELSX:
-    case LOGPIXELSY: return kPixelsPerInch;
-    case BITSPIXEL: return 32;
-    case HORZRES: return width;
-    case VERTRES: return height;
-    case HORZSIZE: return MulDiv(width, 254, kPixelsPerInch * 10);
-    case VERTSIZE: return MulDiv(height, 254, kPixelsPerInch * 10);
-    default: return 0;
+    case LOGPIXELSY:
+      return kPixelsPerInch;
+    case BITSPIXEL:
+      return 32;
+    case HORZRES:
+      return width;
+    case VERTRES:
+      return height;
+    case HORZSIZE:
+      return MulDiv(width, 254, kPixelsPerInch * 10);
+    case VERTSIZE:
+      return MulDiv(height, 254, kPixelsPerInch * 10);
+    default:
+      return 0;
   }
 }
 
 int32_t THeadlessWidgetSet::SetROP2(HDC DC, int32_t Mode) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc || Mode < R2_BLACK || Mode > R2_WHITE) return 0;
   return std::exchange(dc->Rop2, Mode);
 }
 
 int32_t THeadlessWidgetSet::GetROP2(HDC DC) {
-  const TDCObject* dc = table_.Get<TDCObject>(DC);
+  const TDCObject* dc = FTable.Get<TDCObject>(DC);
   return dc ? dc->Rop2 : 0;
 }
 
 COLORREF THeadlessWidgetSet::SetBkColor(HDC DC, COLORREF Color) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   return dc ? std::exchange(dc->BkColor, Color & 0x00FFFFFFu) : CLR_INVALID;
 }
 
 int32_t THeadlessWidgetSet::SetBkMode(HDC DC, int32_t Mode) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc || (Mode != TRANSPARENT && Mode != OPAQUE)) return 0;
   return std::exchange(dc->BkMode, Mode);
 }
 
 COLORREF THeadlessWidgetSet::SetTextColor(HDC DC, COLORREF Color) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   return dc ? std::exchange(dc->TextColor, Color & 0x00FFFFFFu) : CLR_INVALID;
 }
 
 int32_t THeadlessWidgetSet::SelectClipRect(HDC DC, const TRect* Rect) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return RGN_ERROR;
   dc->Clipped = Rect != nullptr;
   if (Rect) dc->Clip = *Rect;
@@ -296,7 +311,7 @@ int32_t THeadlessWidgetSet::GetClipBox(HDC DC, TRect& Rect) {
 }
 
 bool THeadlessWidgetSet::MoveToEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return false;
   if (Old) *Old = dc->Pos;
   dc->Pos = {X, Y};
@@ -304,7 +319,7 @@ bool THeadlessWidgetSet::MoveToEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) {
 }
 
 bool THeadlessWidgetSet::GetCurrentPositionEx(HDC DC, TPoint& Pos) {
-  const TDCObject* dc = table_.Get<TDCObject>(DC);
+  const TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (dc) Pos = dc->Pos;
   return dc != nullptr;
 }
@@ -314,64 +329,70 @@ bool THeadlessWidgetSet::GetCurrentPositionEx(HDC DC, TPoint& Pos) {
 uint32_t THeadlessWidgetSet::RegisterClipboardFormat(std::string_view Name) {
   if (Name.empty()) return 0;
   const std::string key = LowerCase(Name);
-  auto it = formatIds_.find(key);
-  if (it != formatIds_.end()) return it->second;
-  const uint32_t id = kFirstRegisteredFormat + static_cast<uint32_t>(formatIds_.size());
-  formatIds_[key] = id;
-  formatNames_[id] = std::string(Name);
+  auto it = FFormatIds.find(key);
+  if (it != FFormatIds.end()) return it->second;
+  const uint32_t id = kFirstRegisteredFormat + static_cast<uint32_t>(FFormatIds.size());
+  FFormatIds[key] = id;
+  FFormatNames[id] = std::string(Name);
   return id;
 }
 
 std::string THeadlessWidgetSet::GetClipboardFormatName(uint32_t Format) {
-  auto it = formatNames_.find(Format);
-  return it == formatNames_.end() ? std::string() : it->second;
+  auto it = FFormatNames.find(Format);
+  return it == FFormatNames.end() ? std::string() : it->second;
 }
 
-bool THeadlessWidgetSet::OpenClipboard() { return !std::exchange(clipboardOpen_, true); }
+bool THeadlessWidgetSet::OpenClipboard() { return !std::exchange(FClipboardOpen, true); }
 
-bool THeadlessWidgetSet::CloseClipboard() { return std::exchange(clipboardOpen_, false); }
+bool THeadlessWidgetSet::CloseClipboard() { return std::exchange(FClipboardOpen, false); }
 
 void THeadlessWidgetSet::DeleteClipboardData(uint32_t Format, THandle Data) {
   switch (Format) {
     case CF_BITMAP:
-    case CF_PALETTE: DeleteObject(Data); break;
-    case CF_ENHMETAFILE: DeleteEnhMetaFile(Data); break;
-    default: GlobalFree(Data); break;
+    case CF_PALETTE:
+      DeleteObject(Data);
+      break;
+    case CF_ENHMETAFILE:
+      DeleteEnhMetaFile(Data);
+      break;
+    default:
+      GlobalFree(Data);
+      break;
   }
 }
 
 bool THeadlessWidgetSet::EmptyClipboard() {
-  if (!clipboardOpen_) return false;
-  for (const auto& [format, data] : clipboard_) DeleteClipboardData(format, data);
-  clipboard_.clear();
+  if (!FClipboardOpen) return false;
+  for (const auto& [format, data] : FClipboard) DeleteClipboardData(format, data);
+  FClipboard.clear();
   return true;
 }
 
 THandle THeadlessWidgetSet::SetClipboardData(uint32_t Format, THandle Data) {
-  if (!clipboardOpen_ || Format == 0 || !table_.Find(Data)) return 0;
-  auto it = std::find_if(clipboard_.begin(), clipboard_.end(), [&](const auto& e) { return e.first == Format; });
-  if (it != clipboard_.end()) {
+  if (!FClipboardOpen || Format == 0 || !FTable.Find(Data)) return 0;
+  auto it = std::find_if(FClipboard.begin(), FClipboard.end(), [&](const auto& e) { return e.first == Format; });
+  if (it != FClipboard.end()) {
     if (it->second != Data) DeleteClipboardData(Format, it->second);
     it->second = Data;
   } else {
-    clipboard_.emplace_back(Format, Data);
+    FClipboard.emplace_back(Format, Data);
   }
   return Data;
 }
 
 THandle THeadlessWidgetSet::GetClipboardData(uint32_t Format) {
-  if (!clipboardOpen_) return 0;
-  auto it = std::find_if(clipboard_.begin(), clipboard_.end(), [&](const auto& e) { return e.first == Format; });
-  return it == clipboard_.end() ? 0 : it->second;
+  if (!FClipboardOpen) return 0;
+  auto it = std::find_if(FClipboard.begin(), FClipboard.end(), [&](const auto& e) { return e.first == Format; });
+  return it == FClipboard.end() ? 0 : it->second;
 }
 
 bool THeadlessWidgetSet::IsClipboardFormatAvailable(uint32_t Format) {
-  return std::any_of(clipboard_.begin(), clipboard_.end(), [&](const auto& e) { return e.first == Format; });
+  return std::any_of(FClipboard.begin(), FClipboard.end(), [&](const auto& e) { return e.first == Format; });
 }
 
 std::vector<uint32_t> THeadlessWidgetSet::GetClipboardFormats() {
   std::vector<uint32_t> formats;
-  for (const auto& entry : clipboard_) formats.push_back(entry.first);
+  for (const auto& entry : FClipboard) formats.push_back(entry.first);
   return formats;
 }
 

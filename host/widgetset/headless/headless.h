@@ -38,9 +38,9 @@ class THeadlessWidgetSet : public TWidgetSet {
   ~THeadlessWidgetSet() override;
 
   std::string Name() const override { return "headless"; }
-  std::size_t HandleCount() const override { return table_.Count(); }
+  std::size_t HandleCount() const override { return FTable.Count(); }
   // The menus (headlessmenus.h), with the robot that works them.
-  THeadlessMenus& Menus() override { return menus_; }
+  THeadlessMenus& Menus() override { return FMenus; }
 
   COLORREF GetSysColor(int32_t Index) override { return ClassicSysColor(Index); }
 
@@ -145,15 +145,15 @@ class THeadlessWidgetSet : public TWidgetSet {
   void Select(THandle& Slot, THandle Object);
   void DeleteClipboardData(uint32_t Format, THandle Data);
 
-  THandleTable table_;
-  std::map<int32_t, HGDIOBJ> stock_;
+  THandleTable FTable;
+  std::map<int32_t, HGDIOBJ> FStock;
   // clipboard
-  bool clipboardOpen_ = false;
-  std::vector<std::pair<uint32_t, THandle>> clipboard_;
-  std::map<std::string, uint32_t> formatIds_;  // by lower-case name
-  std::map<uint32_t, std::string> formatNames_;
-  // Last: its pop-up bitmaps live in table_.
-  THeadlessMenus menus_{*this};
+  bool FClipboardOpen = false;
+  std::vector<std::pair<uint32_t, THandle>> FClipboard;
+  std::map<std::string, uint32_t> FFormatIds;  // by lower-case name
+  std::map<uint32_t, std::string> FFormatNames;
+  // Last: its pop-up bitmaps live in FTable.
+  THeadlessMenus FMenus{*this};
 };
 
 }  // namespace headless

@@ -37,11 +37,11 @@ TPaint SolidPaint(COLORREF Color, int32_t Rop2) {
 }  // namespace
 
 bool THeadlessWidgetSet::ResolveTarget(HDC DC, TContext& Ctx) {
-  TDCObject* dc = table_.Get<TDCObject>(DC);
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return false;
   Ctx.DC = dc;
-  if (dc->Bitmap != stock_[DEFAULT_BITMAP]) {
-    if (TBitmapObject* bitmap = table_.Get<TBitmapObject>(dc->Bitmap)) Ctx.Surface = &bitmap->Surface;
+  if (dc->Bitmap != FStock[DEFAULT_BITMAP]) {
+    if (TBitmapObject* bitmap = FTable.Get<TBitmapObject>(dc->Bitmap)) Ctx.Surface = &bitmap->Surface;
   }
   Ctx.Clip = Ctx.Surface ? Ctx.Surface->Bounds() : TRect{};
   if (dc->Clipped) IntersectRect(Ctx.Clip, Ctx.Clip, dc->Clip);
@@ -50,9 +50,9 @@ bool THeadlessWidgetSet::ResolveTarget(HDC DC, TContext& Ctx) {
 
 bool THeadlessWidgetSet::Resolve(HDC DC, TContext& Ctx) {
   if (!ResolveTarget(DC, Ctx)) return false;
-  if (const TPenObject* pen = table_.Get<TPenObject>(Ctx.DC->Pen)) Ctx.Pen = pen->Log;
-  Ctx.Brush = table_.Get<TBrushObject>(Ctx.DC->Brush);
-  if (const TFontObject* font = table_.Get<TFontObject>(Ctx.DC->Font)) Ctx.Font = font->Log;
+  if (const TPenObject* pen = FTable.Get<TPenObject>(Ctx.DC->Pen)) Ctx.Pen = pen->Log;
+  Ctx.Brush = FTable.Get<TBrushObject>(Ctx.DC->Brush);
+  if (const TFontObject* font = FTable.Get<TFontObject>(Ctx.DC->Font)) Ctx.Font = font->Log;
   return true;
 }
 
@@ -186,7 +186,7 @@ bool THeadlessWidgetSet::Pie(HDC DC, const TRect& Box, TPoint Start, TPoint End)
 
 bool THeadlessWidgetSet::FillRect(HDC DC, const TRect& Rect, HBRUSH Brush) {
   TContext ctx;
-  const TBrushObject* brush = table_.Get<TBrushObject>(Brush);
+  const TBrushObject* brush = FTable.Get<TBrushObject>(Brush);
   if (!Resolve(DC, ctx) || !brush) return false;
   if (!ctx.Surface || brush->Log.Style == BS_NULL) return true;
   TCoverage area(ctx.Clip);
@@ -199,7 +199,7 @@ bool THeadlessWidgetSet::FillRect(HDC DC, const TRect& Rect, HBRUSH Brush) {
 
 bool THeadlessWidgetSet::FrameRect(HDC DC, const TRect& Rect, HBRUSH Brush) {
   TContext ctx;
-  const TBrushObject* brush = table_.Get<TBrushObject>(Brush);
+  const TBrushObject* brush = FTable.Get<TBrushObject>(Brush);
   if (!Resolve(DC, ctx) || !brush) return false;
   const TRect r = NormalBox(Rect);
   if (!ctx.Surface || brush->Log.Style == BS_NULL || r.IsEmpty()) return true;
@@ -303,7 +303,7 @@ bool THeadlessWidgetSet::StretchMaskBlt(HDC Dest, int32_t X, int32_t Y, int32_t 
 
 bool THeadlessWidgetSet::DrawIconEx(HDC DC, int32_t X, int32_t Y, HICON Icon, int32_t Width, int32_t Height) {
   TContext ctx;
-  const TIconObject* icon = table_.Get<TIconObject>(Icon);
+  const TIconObject* icon = FTable.Get<TIconObject>(Icon);
   if (!Resolve(DC, ctx) || !icon) return false;
   if (!ctx.Surface) return true;
   const TBlitArea to{Clamp(X), Clamp(Y), Width ? Clamp(Width) : icon->Color.Width,

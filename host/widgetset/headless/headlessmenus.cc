@@ -15,9 +15,9 @@ namespace {
 // as a menu is refused; like every handle they never repeat.
 std::atomic<HMENU> g_nextMenu{0x4D000001u};
 
-constexpr int32_t kItemPadding = 8;   // left and right of a caption
+constexpr int32_t kItemPadding = 8;  // left and right of a caption
 constexpr int32_t kSeparatorHeight = 8;
-constexpr int32_t kColorMenu = 4;     // COLOR_MENU
+constexpr int32_t kColorMenu = 4;  // COLOR_MENU
 
 std::vector<std::string_view> SplitPath(std::string_view Path) {
   std::vector<std::string_view> parts;
@@ -36,13 +36,13 @@ bool IsSeparator(const TWSMenuItemInfo& Info) { return Info.Caption == "-"; }
 // ------------------------------------------------------------------ nodes
 
 THeadlessMenus::TNode* THeadlessMenus::Find(HMENU Handle) {
-  auto it = nodes_.find(Handle);
-  return it == nodes_.end() ? nullptr : &it->second;
+  auto it = FNodes.find(Handle);
+  return it == FNodes.end() ? nullptr : &it->second;
 }
 
 const THeadlessMenus::TNode* THeadlessMenus::Find(HMENU Handle) const {
-  auto it = nodes_.find(Handle);
-  return it == nodes_.end() ? nullptr : &it->second;
+  auto it = FNodes.find(Handle);
+  return it == FNodes.end() ? nullptr : &it->second;
 }
 
 THeadlessMenus::TNode* THeadlessMenus::FindItem(HMENU Handle) {
@@ -52,7 +52,7 @@ THeadlessMenus::TNode* THeadlessMenus::FindItem(HMENU Handle) {
 
 HMENU THeadlessMenus::CreateMenu(TWSMenuKind Kind, TObject* Receiver) {
   const HMENU handle = g_nextMenu++;
-  TNode& node = nodes_[handle];
+  TNode& node = FNodes[handle];
   node.IsMenu = true;
   node.Kind = Kind;
   node.Receiver = Receiver;
@@ -61,7 +61,7 @@ HMENU THeadlessMenus::CreateMenu(TWSMenuKind Kind, TObject* Receiver) {
 
 HMENU THeadlessMenus::CreateMenuItem(const TWSMenuItemInfo& Info) {
   const HMENU handle = g_nextMenu++;
-  nodes_[handle].Info = Info;
+  FNodes[handle].Info = Info;
   return handle;
 }
 
@@ -102,11 +102,11 @@ bool THeadlessMenus::RemoveMenuItem(HMENU Item) {
 bool THeadlessMenus::DestroyMenu(HMENU Menu) {
   TNode* node = Find(Menu);
   if (!node) return false;
-  if (popup_ && popup_->Menu == Menu) ClosePopup();
+  if (FPopup && FPopup->Menu == Menu) ClosePopup();
   Detach(Menu);
   for (HMENU child : node->Items)
     if (TNode* c = Find(child)) c->Parent = 0;
-  nodes_.erase(Menu);
+  FNodes.erase(Menu);
   return true;
 }
 
@@ -172,20 +172,20 @@ bool THeadlessMenus::TrackPopupMenu(HMENU Menu, uint32_t Flags, int32_t X, int32
   init.MenuPopup = Menu;
   Send(Menu, init);
   if (!Find(Menu)) return false;  // the receiver destroyed it
-  popup_ = TShownPopup{Menu, Flags, {X, Y}, {}, 0};
-  ++popupCount_;
+  FPopup = TShownPopup{Menu, Flags, {X, Y}, {}, 0};
+  ++FPopupCount;
   Render(0);
   return true;
 }
 
 void THeadlessMenus::FreeImage() {
-  if (popup_ && popup_->Image) graphics_.DeleteObject(popup_->Image);
-  if (popup_) popup_->Image = 0;
+  if (FPopup && FPopup->Image) FGraphics.DeleteObject(FPopup->Image);
+  if (FPopup) FPopup->Image = 0;
 }
 
 void THeadlessMenus::ClosePopup() {
   FreeImage();
-  popup_.reset();
+  FPopup.reset();
 }
 
 // Owner-drawn items take the size the host gives them; the others the size
@@ -204,7 +204,7 @@ void THeadlessMenus::Layout(HDC DC, const std::vector<HMENU>& Items, std::vector
     } else if (IsSeparator(node->Info)) {
       size = {1, kSeparatorHeight};
     } else {
-      graphics_.GetTextExtentPoint(DC, node->Info.Caption, size);
+      FGraphics.GetTextExtentPoint(DC, node->Info.Caption, size);
       size.cx += 2 * kItemPadding;
     }
     Sizes.push_back(size);
@@ -212,8 +212,8 @@ void THeadlessMenus::Layout(HDC DC, const std::vector<HMENU>& Items, std::vector
 }
 
 void THeadlessMenus::Paint(HDC DC, const std::vector<HMENU>& Items, const std::vector<TRect>& Rects, HMENU Selected) {
-  const int32_t generation = popupCount_;
-  for (std::size_t i = 0; i < Items.size() && popup_ && popupCount_ == generation; ++i) {
+  const int32_t generation = FPopupCount;
+  for (std::size_t i = 0; i < Items.size() && FPopup && FPopupCount == generation; ++i) {
     const TNode* node = Find(Items[i]);
     if (!node) return;
     if (!node->Info.OwnerDraw) continue;
@@ -233,53 +233,53 @@ namespace {
 // unless the bitmap was released to the caller.
 class TPaintSurface {
  public:
-  explicit TPaintSurface(TWSGraphics& G) : g_(G), dc_(G.CreateCompatibleDC(0)) {}
+  explicit TPaintSurface(TWSGraphics& G) : FG(G), FDc(G.CreateCompatibleDC(0)) {}
   TPaintSurface(const TPaintSurface&) = delete;
   TPaintSurface& operator=(const TPaintSurface&) = delete;
   ~TPaintSurface() {
     Deselect();
-    if (bitmap_) g_.DeleteObject(bitmap_);
-    g_.DeleteDC(dc_);
+    if (FBitmap) FG.DeleteObject(FBitmap);
+    FG.DeleteDC(FDc);
   }
-  HDC DC() const { return dc_; }
+  HDC DC() const { return FDc; }
   // A bitmap filled with the menu colour, selected into the device context.
   bool Allocate(int32_t Width, int32_t Height) {
-    bitmap_ = g_.CreateBitmap(Width, Height);
-    if (!bitmap_) return false;
-    old_ = g_.SelectObject(dc_, bitmap_);
-    const HBRUSH brush = g_.CreateBrushIndirect(TLogBrush{BS_SOLID, g_.GetSysColor(kColorMenu), 0, 0});
-    g_.FillRect(dc_, Rect(0, 0, Width, Height), brush);
-    g_.DeleteObject(brush);
+    FBitmap = FG.CreateBitmap(Width, Height);
+    if (!FBitmap) return false;
+    FOld = FG.SelectObject(FDc, FBitmap);
+    const HBRUSH brush = FG.CreateBrushIndirect(TLogBrush{BS_SOLID, FG.GetSysColor(kColorMenu), 0, 0});
+    FG.FillRect(FDc, Rect(0, 0, Width, Height), brush);
+    FG.DeleteObject(brush);
     return true;
   }
   HBITMAP Release() {
     Deselect();
-    return std::exchange(bitmap_, 0);
+    return std::exchange(FBitmap, 0);
   }
 
  private:
   void Deselect() {
-    if (old_) g_.SelectObject(dc_, old_);
-    old_ = 0;
+    if (FOld) FG.SelectObject(FDc, FOld);
+    FOld = 0;
   }
-  TWSGraphics& g_;
-  HDC dc_;
-  HBITMAP bitmap_ = 0;
-  HGDIOBJ old_ = 0;
+  TWSGraphics& FG;
+  HDC FDc;
+  HBITMAP FBitmap = 0;
+  HGDIOBJ FOld = 0;
 };
 
 }  // namespace
 
 void THeadlessMenus::Render(HMENU Selected) {
   FreeImage();
-  popup_->ItemRects.clear();
-  const int32_t generation = popupCount_;
-  const std::vector<HMENU> items = VisibleItems(popup_->Menu);
+  FPopup->ItemRects.clear();
+  const int32_t generation = FPopupCount;
+  const std::vector<HMENU> items = VisibleItems(FPopup->Menu);
   const bool ownerDraw = std::any_of(items.begin(), items.end(), [&](HMENU h) { return Find(h)->Info.OwnerDraw; });
-  TPaintSurface surface(graphics_);
+  TPaintSurface surface(FGraphics);
   std::vector<TSize> sizes;
   Layout(surface.DC(), items, sizes);
-  if (!popup_ || popupCount_ != generation || sizes.size() != items.size()) return;
+  if (!FPopup || FPopupCount != generation || sizes.size() != items.size()) return;
   std::vector<TRect> rects;
   int32_t width = 1, height = 0;
   for (const TSize& s : sizes) {
@@ -288,10 +288,10 @@ void THeadlessMenus::Render(HMENU Selected) {
     height += s.cy;
   }
   for (TRect& r : rects) r.Right = width;
-  popup_->ItemRects = rects;
+  FPopup->ItemRects = rects;
   if (!ownerDraw || height == 0 || !surface.Allocate(width, height)) return;
   Paint(surface.DC(), items, rects, Selected);
-  if (popup_ && popupCount_ == generation) popup_->Image = surface.Release();
+  if (FPopup && FPopupCount == generation) FPopup->Image = surface.Release();
 }
 
 // --------------------------------------------------------------- the robot
@@ -323,7 +323,7 @@ bool THeadlessMenus::Choose(HMENU Root, std::string_view Path) {
       if (!last) throw EInvalidOperation("Menu item \"%s\" has no submenu (path \"%s\")", {parts[i], Path});
       TWMCommand command;
       command.ItemID = node->Info.Command;
-      if (popup_ && popup_->Menu == Root) ClosePopup();
+      if (FPopup && FPopup->Menu == Root) ClosePopup();
       return Send(Root, command);
     }
     if (!OpenSubmenu(Root, item) || last) return false;
@@ -333,8 +333,8 @@ bool THeadlessMenus::Choose(HMENU Root, std::string_view Path) {
 }
 
 bool THeadlessMenus::ChoosePopupItem(std::string_view Path) {
-  if (!popup_) throw EInvalidOperation("No pop-up menu is open to choose \"%s\" from", {Path});
-  return Choose(popup_->Menu, Path);
+  if (!FPopup) throw EInvalidOperation("No pop-up menu is open to choose \"%s\" from", {Path});
+  return Choose(FPopup->Menu, Path);
 }
 
 bool THeadlessMenus::ChooseMenuItem(HMENU MenuBar, std::string_view Path) {
@@ -344,8 +344,8 @@ bool THeadlessMenus::ChooseMenuItem(HMENU MenuBar, std::string_view Path) {
 }
 
 void THeadlessMenus::HoverPopupItem(std::string_view Caption) {
-  if (!popup_) throw EInvalidOperation("No pop-up menu is open to point at \"%s\"", {Caption});
-  Render(FindVisibleItem(popup_->Menu, Caption, Caption));
+  if (!FPopup) throw EInvalidOperation("No pop-up menu is open to point at \"%s\"", {Caption});
+  Render(FindVisibleItem(FPopup->Menu, Caption, Caption));
 }
 
 }  // namespace host::headless

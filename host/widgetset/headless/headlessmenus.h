@@ -27,7 +27,7 @@ namespace host::headless {
 class THeadlessMenus : public TWSMenus {
  public:
   // The device contexts and bitmaps of owner-drawn pop-ups come from Graphics.
-  explicit THeadlessMenus(TWSGraphics& Graphics) : graphics_(Graphics) {}
+  explicit THeadlessMenus(TWSGraphics& Graphics) : FGraphics(Graphics) {}
   THeadlessMenus(const THeadlessMenus&) = delete;
   THeadlessMenus& operator=(const THeadlessMenus&) = delete;
 
@@ -41,7 +41,7 @@ class THeadlessMenus : public TWSMenus {
   int32_t GetMenuItemCount(HMENU Menu) override;
   HMENU GetMenuItem(HMENU Menu, int32_t Position) override;
   bool TrackPopupMenu(HMENU Menu, uint32_t Flags, int32_t X, int32_t Y) override;
-  std::size_t MenuHandleCount() const override { return nodes_.size(); }
+  std::size_t MenuHandleCount() const override { return FNodes.size(); }
 
   // ------------------------------------------------------------ the robot
   struct TShownPopup {
@@ -54,9 +54,9 @@ class THeadlessMenus : public TWSMenus {
     HBITMAP Image = 0;
   };
   // The pop-up menu showing now; null when none is.
-  const TShownPopup* OpenPopup() const { return popup_ ? &*popup_ : nullptr; }
+  const TShownPopup* OpenPopup() const { return FPopup ? &*FPopup : nullptr; }
   // How many pop-up menus were shown since the backend started.
-  int32_t PopupCount() const { return popupCount_; }
+  int32_t PopupCount() const { return FPopupCount; }
   // Chooses an item of the open pop-up menu. Path names it by the captions
   // from the pop-up's items down, separated by '|' ("Edit|Paste Special"),
   // compared without '&' and without regard to case; only visible items
@@ -105,10 +105,10 @@ class THeadlessMenus : public TWSMenus {
   void Paint(HDC DC, const std::vector<HMENU>& Items, const std::vector<TRect>& Rects, HMENU Selected);
   void FreeImage();
 
-  TWSGraphics& graphics_;
-  std::unordered_map<HMENU, TNode> nodes_;
-  std::optional<TShownPopup> popup_;
-  int32_t popupCount_ = 0;
+  TWSGraphics& FGraphics;
+  std::unordered_map<HMENU, TNode> FNodes;
+  std::optional<TShownPopup> FPopup;
+  int32_t FPopupCount = 0;
 };
 
 }  // namespace host::headless

@@ -8,50 +8,50 @@ namespace host::headless {
 
 // ---------------------------------------------------------------- coverage
 
-TCoverage::TCoverage(const TRect& Clip) : clip_(Clip.IsEmpty() ? TRect{} : Clip) {}
+TCoverage::TCoverage(const TRect& Clip) : FClip(Clip.IsEmpty() ? TRect{} : Clip) {}
 
 void TCoverage::AddSpan(int32_t Y, int32_t X1, int32_t X2) {
-  if (Y < clip_.Top || Y >= clip_.Bottom) return;
-  X1 = std::max(X1, clip_.Left);
-  X2 = std::min(X2, clip_.Right);
+  if (Y < FClip.Top || Y >= FClip.Bottom) return;
+  X1 = std::max(X1, FClip.Left);
+  X2 = std::min(X2, FClip.Right);
   if (X1 >= X2) return;
-  if (!spans_.empty()) {
-    TRowSpan& last = spans_.back();
+  if (!FSpans.empty()) {
+    TRowSpan& last = FSpans.back();
     if (last.Y == Y && X1 <= last.X2 && X2 >= last.X1) {  // overlaps or touches: grow it
-      if (X1 < last.X1) sorted_ = false;  // it may now reach a span before it
+      if (X1 < last.X1) FSorted = false;                  // it may now reach a span before it
       last.X1 = std::min(last.X1, X1);
       last.X2 = std::max(last.X2, X2);
       return;
     }
-    if (Y < last.Y || (Y == last.Y && X1 < last.X1)) sorted_ = false;
+    if (Y < last.Y || (Y == last.Y && X1 < last.X1)) FSorted = false;
   }
-  spans_.push_back({Y, X1, X2});
+  FSpans.push_back({Y, X1, X2});
 }
 
 void TCoverage::Normalize() {
-  if (sorted_) return;
+  if (FSorted) return;
   // Rows first by counting (spans are always inside the clip's rows), then
   // the few spans of each row by column.
-  const std::size_t rows = static_cast<std::size_t>(clip_.Height());
+  const std::size_t rows = static_cast<std::size_t>(FClip.Height());
   std::vector<std::size_t> first(rows + 1, 0);
-  for (const TRowSpan& s : spans_) ++first[static_cast<std::size_t>(s.Y - clip_.Top) + 1];
+  for (const TRowSpan& s : FSpans) ++first[static_cast<std::size_t>(s.Y - FClip.Top) + 1];
   for (std::size_t r = 0; r < rows; ++r) first[r + 1] += first[r];
-  std::vector<TRowSpan> byRow(spans_.size());
+  std::vector<TRowSpan> byRow(FSpans.size());
   std::vector<std::size_t> fill(first.begin(), first.end() - 1);
-  for (const TRowSpan& s : spans_) byRow[fill[static_cast<std::size_t>(s.Y - clip_.Top)]++] = s;
-  spans_.clear();
+  for (const TRowSpan& s : FSpans) byRow[fill[static_cast<std::size_t>(s.Y - FClip.Top)]++] = s;
+  FSpans.clear();
   for (std::size_t r = 0; r < rows; ++r) {
     const auto from = byRow.begin() + static_cast<std::ptrdiff_t>(first[r]);
     const auto to = byRow.begin() + static_cast<std::ptrdiff_t>(first[r + 1]);
     std::sort(from, to, [](const TRowSpan& a, const TRowSpan& b) { return a.X1 < b.X1; });
     for (auto it = from; it != to; ++it) {
-      if (!spans_.empty() && spans_.back().Y == it->Y && it->X1 <= spans_.back().X2)
-        spans_.back().X2 = std::max(spans_.back().X2, it->X2);
+      if (!FSpans.empty() && FSpans.back().Y == it->Y && it->X1 <= FSpans.back().X2)
+        FSpans.back().X2 = std::max(FSpans.back().X2, it->X2);
       else
-        spans_.push_back(*it);
+        FSpans.push_back(*it);
     }
   }
-  sorted_ = true;
+  FSorted = true;
 }
 
 // ------------------------------------------------------------------- paint
@@ -66,13 +66,20 @@ bool HatchBit(uint32_t Hatch, int32_t X, int32_t Y) {
   const bool f = Mod(int64_t{X} - Y, 8) == 0;
   const bool b = Mod(int64_t{X} + Y, 8) == 7;
   switch (Hatch) {
-    case HS_HORIZONTAL: return h;
-    case HS_VERTICAL: return v;
-    case HS_FDIAGONAL: return f;
-    case HS_BDIAGONAL: return b;
-    case HS_CROSS: return h || v;
-    case HS_DIAGCROSS: return f || b;
-    default: return false;
+    case HS_HORIZONTAL:
+      return h;
+    case HS_VERTICAL:
+      return v;
+    case HS_FDIAGONAL:
+      return f;
+    case HS_BDIAGONAL:
+      return b;
+    case HS_CROSS:
+      return h || v;
+    case HS_DIAGCROSS:
+      return f || b;
+    default:
+      return false;
   }
 }
 
@@ -182,11 +189,16 @@ std::span<const int32_t> DashPattern(uint32_t Style) {
   static constexpr int32_t dashDot[] = {9, 6, 3, 6};
   static constexpr int32_t dashDotDot[] = {9, 3, 3, 3, 3, 3};
   switch (Style) {
-    case PS_DASH: return dash;
-    case PS_DOT: return dot;
-    case PS_DASHDOT: return dashDot;
-    case PS_DASHDOTDOT: return dashDotDot;
-    default: return {};
+    case PS_DASH:
+      return dash;
+    case PS_DOT:
+      return dot;
+    case PS_DASHDOT:
+      return dashDot;
+    case PS_DASHDOTDOT:
+      return dashDotDot;
+    default:
+      return {};
   }
 }
 
@@ -240,7 +252,8 @@ void StrokePath(std::span<const TPoint> Points, bool Closed, bool DrawLastPoint,
     if (width > 1) {
       // Only the rows of the tip that reach the clip.
       const int64_t first = std::max<int64_t>(0, int64_t{clip.Top} - (int64_t{y} + tipTop));
-      const int64_t last = std::min<int64_t>(static_cast<int64_t>(tip.size()), int64_t{clip.Bottom} - (int64_t{y} + tipTop));
+      const int64_t last =
+          std::min<int64_t>(static_cast<int64_t>(tip.size()), int64_t{clip.Bottom} - (int64_t{y} + tipTop));
       for (int64_t i = first; i < last; ++i) {
         const TSpan& s = tip[static_cast<std::size_t>(i)];
         Ink.AddSpan(y + tipTop + static_cast<int32_t>(i), x + s.X1, x + s.X2);
@@ -251,7 +264,8 @@ void StrokePath(std::span<const TPoint> Points, bool Closed, bool DrawLastPoint,
       Gaps->AddPixel(x, y);
     }
   };
-  for (std::size_t i = 0; i + 1 < Points.size(); ++i) pathPos += WalkSegment(Points[i], Points[i + 1], false, window, visit);
+  for (std::size_t i = 0; i + 1 < Points.size(); ++i)
+    pathPos += WalkSegment(Points[i], Points[i + 1], false, window, visit);
   if (Closed && Points.size() > 1)
     WalkSegment(Points.back(), Points.front(), false, window, visit);
   else if (Closed || DrawLastPoint || width > 1)
@@ -313,7 +327,8 @@ std::vector<TPoint> RoundBoxPath(const TRect& Box, int32_t CornerWidth, int32_t 
 std::vector<TPoint> ArcPath(const TRect& Box, TPoint Start, TPoint End, TPoint& Center) {
   const int32_t w = Box.Width(), h = Box.Height();
   if (w <= 0 || h <= 0) return {};
-  const double cx = (static_cast<double>(Box.Left) + Box.Right - 1) / 2, cy = (static_cast<double>(Box.Top) + Box.Bottom - 1) / 2;
+  const double cx = (static_cast<double>(Box.Left) + Box.Right - 1) / 2,
+               cy = (static_cast<double>(Box.Top) + Box.Bottom - 1) / 2;
   const double a = (w - 1) / 2.0, b = (h - 1) / 2.0;
   Center = {static_cast<int32_t>(std::lround(cx)), static_cast<int32_t>(std::lround(cy))};
   // The ellipse parameter where the line from the centre towards P meets it.
@@ -375,7 +390,8 @@ void FillPolygon(std::span<const TPoint> Points, TCoverage& Area) {
     std::sort(xs.begin(), xs.end());
     for (std::size_t i = 0; i + 1 < xs.size(); i += 2) {
       const double x1 = std::ceil(xs[i]), x2 = std::floor(xs[i + 1]) + 1;
-      if (x2 > x1) Area.AddSpan(y, static_cast<int32_t>(std::clamp(x1, lo, hi)), static_cast<int32_t>(std::clamp(x2, lo, hi)));
+      if (x2 > x1)
+        Area.AddSpan(y, static_cast<int32_t>(std::clamp(x1, lo, hi)), static_cast<int32_t>(std::clamp(x2, lo, hi)));
     }
   }
   StrokePath(Points, true, true, TStroke{}, Area, nullptr);
@@ -391,7 +407,8 @@ bool FloodArea(const TSurface& Surface, int32_t X, int32_t Y, COLORREF Color, ui
   const int32_t width = clip.Width();
   std::vector<bool> seen(static_cast<std::size_t>(width) * static_cast<std::size_t>(clip.Height()));
   auto mark = [&](int32_t x, int32_t y) {
-    return seen[static_cast<std::size_t>(y - clip.Top) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x - clip.Left)];
+    return seen[static_cast<std::size_t>(y - clip.Top) * static_cast<std::size_t>(width) +
+                static_cast<std::size_t>(x - clip.Left)];
   };
   std::vector<TPoint> seeds{{X, Y}};
   while (!seeds.empty()) {
@@ -406,7 +423,8 @@ bool FloodArea(const TSurface& Surface, int32_t X, int32_t Y, COLORREF Color, ui
     for (int32_t ny : {p.Y - 1, p.Y + 1}) {
       if (ny < clip.Top || ny >= clip.Bottom) continue;
       for (int32_t x = l; x <= r; ++x)
-        if (!mark(x, ny) && inside(x, ny) && (x == l || mark(x - 1, ny) || !inside(x - 1, ny))) seeds.push_back({x, ny});
+        if (!mark(x, ny) && inside(x, ny) && (x == l || mark(x - 1, ny) || !inside(x - 1, ny)))
+          seeds.push_back({x, ny});
     }
   }
   return true;

@@ -44,7 +44,7 @@ struct TSpan {
 class TCoverage {
  public:
   explicit TCoverage(const TRect& Clip);
-  const TRect& Clip() const { return clip_; }
+  const TRect& Clip() const { return FClip; }
   // Spans outside the clip rectangle are cut away.
   void AddSpan(int32_t Y, int32_t X1, int32_t X2);
   void AddPixel(int32_t X, int32_t Y) { AddSpan(Y, X, X + 1); }
@@ -52,7 +52,7 @@ class TCoverage {
   template <class F>
   void ForEach(F&& Visit) {
     Normalize();
-    for (const TRowSpan& s : spans_) Visit(s.Y, s.X1, s.X2);
+    for (const TRowSpan& s : FSpans) Visit(s.Y, s.X1, s.X2);
   }
 
  private:
@@ -61,9 +61,9 @@ class TCoverage {
   };
   // Sorts the spans by row and column and merges those that overlap or touch.
   void Normalize();
-  TRect clip_;
-  std::vector<TRowSpan> spans_;
-  bool sorted_ = true;
+  TRect FClip;
+  std::vector<TRowSpan> FSpans;
+  bool FSorted = true;
 };
 
 // How covered pixels are coloured.

@@ -234,7 +234,8 @@ TEST_F(Actions, LinksHearEveryPropertyBeforeTheActionTakesIt) {
   open->SetCaption("&Open...");
   open->SetCaption("&Open...");  // no change: not told again
   EXPECT_EQ(client.Caption, "&Open...");
-  EXPECT_EQ(client.Log, (std::vector<std::string>{"Caption Open (action still )", "Caption &Open... (action still Open)"}));
+  EXPECT_EQ(client.Log,
+            (std::vector<std::string>{"Caption Open (action still )", "Caption &Open... (action still Open)"}));
   open->SetChecked(true);
   open->SetEnabled(false);
   open->SetHint("Opens");

@@ -44,8 +44,8 @@ HOST_IMPL(TRemovalListener, TListener)
 // Stores names unchecked, so two components of one owner can share a name.
 class TRaw : public TComponent {
   HOST_CLASS(TRaw, TComponent)
-  using TComponent::TComponent;
   using TComponent::ChangeName;
+  using TComponent::TComponent;
 };
 HOST_IMPL(TRaw, TComponent)
 

@@ -116,20 +116,20 @@ std::string Describe(const TCounts& counts) {
 
 class TRound {
  public:
-  TRound(std::mt19937& rng) : rng_(rng) {}
+  TRound(std::mt19937& rng) : FRng(rng) {}
 
   // Returns false after the first mismatch (already reported).
   bool Run() {
     const int count = Pick(3, 12);
-    for (int i = 0; i < count; ++i) nodes_.push_back(new TNode(nullptr, model_.Add(), &heard_));
+    for (int i = 0; i < count; ++i) FNodes.push_back(new TNode(nullptr, FModel.Add(), &FHeard));
     for (int i = 1; i < count; ++i)
       if (Pick(0, 3) > 0) Step("build", [&] { Move(Pick(0, i - 1), i); });
     for (int ops = Pick(0, 20); ops > 0; --ops) RandomOperation();
-    while (const int alive = static_cast<int>(std::count(model_.alive.begin(), model_.alive.end(), true))) {
+    while (const int alive = static_cast<int>(std::count(FModel.alive.begin(), FModel.alive.end(), true))) {
       const int victim = NthAlive(Pick(0, alive - 1));
       if (!Step("free " + std::to_string(victim), [&] {
-            nodes_[victim]->Free();
-            model_.Free(victim);
+            FNodes[victim]->Free();
+            FModel.Free(victim);
           }))
         return FreeAll();
     }
@@ -137,22 +137,22 @@ class TRound {
   }
 
  private:
-  int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-  int RandomNode() { return Pick(0, static_cast<int>(nodes_.size()) - 1); }
+  int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(FRng); }
+  int RandomNode() { return Pick(0, static_cast<int>(FNodes.size()) - 1); }
 
   void RandomOperation() {
     const int a = RandomNode(), b = RandomNode();
     switch (Pick(0, 3)) {
       case 0:
         Step("link", [&] {
-          nodes_[a]->FreeNotification(nodes_[b]);
-          model_.Link(a, b);
+          FNodes[a]->FreeNotification(FNodes[b]);
+          FModel.Link(a, b);
         });
         break;
       case 1:
         Step("unlink", [&] {
-          nodes_[a]->RemoveFreeNotification(nodes_[b]);
-          model_.Unlink(a, b);
+          FNodes[a]->RemoveFreeNotification(FNodes[b]);
+          FModel.Unlink(a, b);
         });
         break;
       case 2:
@@ -160,9 +160,9 @@ class TRound {
         break;
       default:
         Step("detach", [&] {
-          if (model_.owner[b] < 0) return;
-          nodes_[model_.owner[b]]->RemoveComponent(nodes_[b]);
-          model_.Remove(b, false);
+          if (FModel.owner[b] < 0) return;
+          FNodes[FModel.owner[b]]->RemoveComponent(FNodes[b]);
+          FModel.Remove(b, false);
         });
     }
   }
@@ -170,54 +170,54 @@ class TRound {
   void Move(int q, int c) {
     bool refused = false;
     try {
-      nodes_[q]->InsertComponent(nodes_[c]);
+      FNodes[q]->InsertComponent(FNodes[c]);
     } catch (const EComponentError&) {
       refused = true;
     }
-    EXPECT_EQ(refused, !model_.Insert(q, c)) << "move " << c << " into " << q;
+    EXPECT_EQ(refused, !FModel.Insert(q, c)) << "move " << c << " into " << q;
   }
 
   int NthAlive(int n) const {
     for (int i = 0;; ++i)
-      if (model_.alive[i] && n-- == 0) return i;
+      if (FModel.alive[i] && n-- == 0) return i;
   }
 
   template <class F>
   bool Step(const std::string& what, F&& f) {
     f();
-    bool ok = heard_ == model_.expected && StructureMatches();
-    EXPECT_TRUE(ok) << what << ": expected" << Describe(model_.expected) << "\n  heard" << Describe(heard_);
-    heard_.clear();
-    model_.expected.clear();
+    bool ok = FHeard == FModel.expected && StructureMatches();
+    EXPECT_TRUE(ok) << what << ": expected" << Describe(FModel.expected) << "\n  heard" << Describe(FHeard);
+    FHeard.clear();
+    FModel.expected.clear();
     return ok;
   }
 
   bool StructureMatches() const {
-    for (std::size_t i = 0; i < nodes_.size(); ++i) {
-      if (!model_.alive[i]) continue;
-      const int o = model_.owner[i];
-      if (nodes_[i]->GetOwner() != (o < 0 ? nullptr : nodes_[o])) return false;
-      const auto& kids = model_.kids[i];
-      if (nodes_[i]->GetComponentCount() != static_cast<int>(kids.size())) return false;
+    for (std::size_t i = 0; i < FNodes.size(); ++i) {
+      if (!FModel.alive[i]) continue;
+      const int o = FModel.owner[i];
+      if (FNodes[i]->GetOwner() != (o < 0 ? nullptr : FNodes[o])) return false;
+      const auto& kids = FModel.kids[i];
+      if (FNodes[i]->GetComponentCount() != static_cast<int>(kids.size())) return false;
       for (std::size_t k = 0; k < kids.size(); ++k)
-        if (nodes_[i]->GetComponents(static_cast<int>(k)) != nodes_[kids[k]]) return false;
+        if (FNodes[i]->GetComponents(static_cast<int>(k)) != FNodes[kids[k]]) return false;
     }
     return true;
   }
 
   bool FreeAll() {
-    for (std::size_t i = 0; i < nodes_.size(); ++i)
-      if (model_.alive[i] && model_.owner[i] < 0) {
-        nodes_[i]->Free();
-        model_.Free(static_cast<int>(i));
+    for (std::size_t i = 0; i < FNodes.size(); ++i)
+      if (FModel.alive[i] && FModel.owner[i] < 0) {
+        FNodes[i]->Free();
+        FModel.Free(static_cast<int>(i));
       }
     return false;
   }
 
-  std::mt19937& rng_;
-  TModel model_;
-  TCounts heard_;
-  std::vector<TNode*> nodes_;
+  std::mt19937& FRng;
+  TModel FModel;
+  TCounts FHeard;
+  std::vector<TNode*> FNodes;
 };
 
 TEST(ComponentRandom, RemovalNotificationsMatchTheModel) {

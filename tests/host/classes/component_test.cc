@@ -128,10 +128,14 @@ TEST(Component, InsertRemoveAndOwnershipCycles) {
 
   log.clear();
   const std::string cycle = "a component cannot own itself or one of its owners";
-  EXPECT_NE(testkit::RaisedMessage<EComponentError>([&] { inner->InsertComponent(right.get()); }).find(cycle), std::string::npos);
-  EXPECT_NE(testkit::RaisedMessage<EComponentError>([&] { item->InsertComponent(item); }).find(cycle), std::string::npos);
-  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { right->InsertComponent(nullptr); }), "Cannot insert nil into TProbe");
-  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { left->RemoveComponent(item); }), "TProbe is not owned by TProbe");
+  EXPECT_NE(testkit::RaisedMessage<EComponentError>([&] { inner->InsertComponent(right.get()); }).find(cycle),
+            std::string::npos);
+  EXPECT_NE(testkit::RaisedMessage<EComponentError>([&] { item->InsertComponent(item); }).find(cycle),
+            std::string::npos);
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { right->InsertComponent(nullptr); }),
+            "Cannot insert nil into TProbe");
+  EXPECT_EQ(testkit::RaisedMessage<EComponentError>([&] { left->RemoveComponent(item); }),
+            "TProbe is not owned by TProbe");
   EXPECT_TRUE(log.empty());
   EXPECT_EQ(right->GetOwner(), nullptr);
   EXPECT_EQ(item->GetOwner(), right.get());

@@ -66,8 +66,8 @@ TOwned<TTestForm> MakeForm() {
 }
 
 // A form stream written value by value, for input a writer would never make.
-std::string HandMadeForm(const std::function<void(TWriter&)>& gadgetProps,
-                         const char* gadgetClass = "TGadget", const char* gadgetName = "G1") {
+std::string HandMadeForm(const std::function<void(TWriter&)>& gadgetProps, const char* gadgetClass = "TGadget",
+                         const char* gadgetName = "G1") {
   return Written([&](TWriter& w) {
     w.WriteSignature();
     w.WriteStr("TTestForm");
@@ -221,9 +221,7 @@ TEST_F(FilerTest, CopyValueAndSkipValueWalkWholeValues) {
     writeValue(w);
     w.WriteInteger(42);
   });
-  const std::string copied = Written([&](TWriter& w) {
-    ReadFrom(original, [&](TReader& r) { r.CopyValue(&w); });
-  });
+  const std::string copied = Written([&](TWriter& w) { ReadFrom(original, [&](TReader& r) { r.CopyValue(&w); }); });
   EXPECT_EQ(copied + std::string("\x02\x2A", 2), original);
   ReadFrom(original, [](TReader& r) {
     r.SkipValue();
@@ -236,9 +234,9 @@ TEST_F(FilerTest, CopyValueAndSkipValueWalkWholeValues) {
 TEST_F(FilerTest, VariantsKeepTheirKind) {
   Variant array = VarArrayOf({Variant(1), Variant("two")});
   const std::string bytes = Written([&](TWriter& w) {
-    for (const Variant& v : {Variant(), Variant::Null(), Variant(int32_t{70000}), Variant(int64_t{1} << 33),
-                             Variant(true), Variant(2.5), Variant(Currency::FromRaw(5)), Variant("s"),
-                             Variant(u"w"), array})
+    for (const Variant& v :
+         {Variant(), Variant::Null(), Variant(int32_t{70000}), Variant(int64_t{1} << 33), Variant(true), Variant(2.5),
+          Variant(Currency::FromRaw(5)), Variant("s"), Variant(u"w"), array})
       w.WriteVariant(v);
   });
   ReadFrom(bytes, [&](TReader& r) {
@@ -408,8 +406,8 @@ TEST_F(FilerTest, ReferencesResolveAfterTheWholeForm) {
   TOwned<TTestForm> form = MakeForm();
   TGadget* g1 = Find<TGadget>(form.get(), "G1");
   TGadget* g2 = Find<TGadget>(form.get(), "G2");
-  g1->SetBuddy(g2);           // forward: G2 is read after G1
-  g2->SetBuddy(form.get());   // the root itself
+  g1->SetBuddy(g2);          // forward: G2 is read after G1
+  g2->SetBuddy(form.get());  // the root itself
   static_cast<TLine*>(g1->GetItems()->Add())->SetTarget(g2);
   TOwned<TComponent> read(ReadForm(FormBytes(form.get())));
   TGadget* r1 = Find<TGadget>(read.get(), "G1");
@@ -458,7 +456,10 @@ TEST_F(FilerTest, ReadingIntoAnExistingRootAndBackOutOfTheStream) {
   // The resource wrapping reads back the same way and checks its header.
   TOwned<TMemoryStream> res = MakeOwned<TMemoryStream>();
   res->WriteComponentRes("Form1", form.get());
-  const std::string header("\xFF\x0A\x00" "FORM1\x00\x30\x10", 11);
+  const std::string header(
+      "\xFF\x0A\x00"
+      "FORM1\x00\x30\x10",
+      11);
   EXPECT_EQ(std::string(static_cast<char*>(res->GetMemory()), 11), header);
   res->SetPosition(0);
   TOwned<TComponent> fromRes(res->ReadComponentRes(nullptr));
@@ -527,7 +528,9 @@ TEST_F(FilerTest, BadPropertiesNameTheComponentAndProperty) {
        "Error reading Form1.G1.Caption.Foo: Property Caption.Foo does not exist"},
       {[](TWriter& w) { w.WriteStr("Shade"), w.WriteIdent("shPink"); },
        "Error reading Form1.G1.Shade: Invalid property value: 'shPink' is not a value of TShade"},
-      {[](TWriter& w) { w.WriteStr("Shades"), w.WriteSet({"shRed", "shPink"}); },
+      {[](TWriter& w) {
+         w.WriteStr("Shades"), w.WriteSet({"shRed", "shPink"});
+       },
        "Error reading Form1.G1.Shades: Invalid property value: 'shPink' is not a member of TShade"},
       {[](TWriter& w) { w.WriteStr("Small"), w.WriteInteger(1000); },
        "Error reading Form1.G1.Small: Invalid property value: 1000 is out of range -128..127"},
@@ -676,8 +679,7 @@ TEST_F(FilerTest, AbsurdDepthsAndLengthsAreRefused) {
     const uint8_t length[4] = {0xFF, 0xFF, 0xFF, 0x7F};
     w.Write(length, 4);
   });
-  EXPECT_RAISES(ReadForm(huge), EReadError,
-                "Error reading Form1.G1.Caption: Invalid length 2147483647 at position 41");
+  EXPECT_RAISES(ReadForm(huge), EReadError, "Error reading Form1.G1.Caption: Invalid length 2147483647 at position 41");
 
   // Components nested inside components as deep as the limit allows.
   std::string nested = Written([](TWriter& w) {

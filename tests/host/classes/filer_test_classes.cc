@@ -56,7 +56,8 @@ void TGadget::DefineProperties(TFiler* Filer) {
   };
   auto write = [this](TWriter* Writer) {
     Writer->WriteListBegin();
-    for (int32_t i = 0; i <= VarArrayHighBound(FIndexes, 1); ++i) Writer->WriteString(VarToStr(VarArrayGet(FIndexes, {i})));
+    for (int32_t i = 0; i <= VarArrayHighBound(FIndexes, 1); ++i)
+      Writer->WriteString(VarToStr(VarArrayGet(FIndexes, {i})));
     Writer->WriteListEnd();
   };
   Filer->DefineProperty("Indexes", read, write, FIndexes.IsArray());

@@ -1,8 +1,8 @@
 // Conversion between binary forms and the text form syntax: every value
 // kind both ways, the canonical layout, resources, format detection, the
 // bundled examples and the messages for bad input.
-#include "host/classes/hostclasses.h"
 #include "host/classes/formtext.h"
+#include "host/classes/hostclasses.h"
 
 #include <gtest/gtest.h>
 
@@ -189,10 +189,14 @@ TEST(FormText, LongStringsBreakInListsAndAtCodes) {
   EXPECT_EQ(text,
             "object A: TComponent\n"
             "  L = (\n"
-            "    '" + std::string(63, 'a') + "'#1 +\n"
-            "    '" + std::string(64, 'b') + "' +\n"
-            "    'bbbbbb')\n"
-            "end\n");
+            "    '" +
+                std::string(63, 'a') +
+                "'#1 +\n"
+                "    '" +
+                std::string(64, 'b') +
+                "' +\n"
+                "    'bbbbbb')\n"
+                "end\n");
   EXPECT_EQ(ToBinary(text), binary);
 }
 
@@ -237,9 +241,9 @@ TEST(FormText, TextVariantsReadAsTheCanonicalForm) {
     ASSERT_NE(at, std::string::npos) << from;
     loose.replace(at, from.size(), to);
   };
-  replace("object Form1", "\xEF\xBB\xBFOBJECT Form1");   // byte order mark, any case
-  replace("'It'#39's'", "'It''s'");                       // doubled quote
-  replace("Int16 = 1000", "Int16 = $3E8");                 // hexadecimal
+  replace("object Form1", "\xEF\xBB\xBFOBJECT Form1");            // byte order mark, any case
+  replace("'It'#39's'", "'It''s'");                               // doubled quote
+  replace("Int16 = 1000", "Int16 = $3E8");                        // hexadecimal
   replace("'caf'#233' '#8364", "'ca' +\r\n 'f'#233 + ' '#8364");  // parts joined with '+'
   replace("[opA, opB]", "[ opA ,opB ]");
   replace("    end>", "    END>");
@@ -310,9 +314,10 @@ TEST(FormText, BadBinaryRaisesReadErrors) {
   EXPECT_EQ(Failure<EFilerError>(ObjectBinaryToText, "TPF1" + binary.substr(4)), SInvalidImage);
   // An unknown value tag.
   std::string badTag = BinaryForm([](TWriter* w) {
-    Header(w, "TComponent", "A");
-    w->WriteStr("X");
-  }) + std::string(1, '\x7F');
+                         Header(w, "TComponent", "A");
+                         w->WriteStr("X");
+                       }) +
+                       std::string(1, '\x7F');
   EXPECT_NE(Failure<EFilerError>(ObjectBinaryToText, badTag), "<nothing raised>");
   // Deeply nested lists are refused before the stack runs out.
   std::string deep = BinaryForm([](TWriter* w) {

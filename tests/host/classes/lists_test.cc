@@ -37,13 +37,13 @@ using testkit::RaisedMessage;
 using TLog = std::vector<std::pair<int, TListNotification>>;
 class TRecordingList : public TList {
   HOST_CLASS(TRecordingList, TList)
-  explicit TRecordingList(TLog* log) : log_(log) {}
+  explicit TRecordingList(TLog* log) : FLog(log) {}
 
  protected:
-  void Notify(void* Ptr, TListNotification Action) override { log_->emplace_back(Id(Ptr), Action); }
+  void Notify(void* Ptr, TListNotification Action) override { FLog->emplace_back(Id(Ptr), Action); }
 
  private:
-  TLog* log_;
+  TLog* FLog;
 };
 HOST_IMPL(TRecordingList, TList)
 
@@ -225,17 +225,17 @@ TEST(TThreadList, TwoThreadsAddConcurrently) {
 // An interfaced object that writes its name into a log when it is freed.
 class TTracked : public TInterfacedObject {
   HOST_CLASS(TTracked, TInterfacedObject)
-  TTracked(std::string name, std::vector<std::string>* freed) : name_(std::move(name)), freed_(freed) {}
+  TTracked(std::string name, std::vector<std::string>* freed) : FName(std::move(name)), FFreed(freed) {}
 
  protected:
   void Destroy() override {
-    freed_->push_back(name_);
+    FFreed->push_back(FName);
     inherited::Destroy();
   }
 
  private:
-  std::string name_;
-  std::vector<std::string>* freed_;
+  std::string FName;
+  std::vector<std::string>* FFreed;
 };
 HOST_IMPL(TTracked, TInterfacedObject)
 

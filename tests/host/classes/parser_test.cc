@@ -38,14 +38,32 @@ std::string TokenError(const std::string& text) {
 
 TEST(TParser, SplitsTokensAndCountsLines) {
   auto toks = Tokens("object Form1: TForm1\n  Font.Name = 'Arial'\r\n  Tag = -12 $1F\n  x.1 ( ) [ ] < > { } + , =");
-  std::vector<TTok> expected = {
-      {toSymbol, "object", 1}, {toSymbol, "Form1", 1}, {':', ":", 1},      {toSymbol, "TForm1", 1},
-      {toSymbol, "Font.Name", 2}, {'=', "=", 2},     {toString, "Arial", 2}, {toSymbol, "Tag", 3},
-      {'=', "=", 3},             {toInteger, "-12", 3}, {toInteger, "$1F", 3},
-      // a dot not followed by a letter is not part of the symbol
-      {toSymbol, "x", 4}, {'.', ".", 4}, {toInteger, "1", 4}, {'(', "(", 4}, {')', ")", 4}, {'[', "[", 4},
-      {']', "]", 4},     {'<', "<", 4}, {'>', ">", 4},       {'{', "{", 4}, {'}', "}", 4}, {'+', "+", 4},
-      {',', ",", 4},     {'=', "=", 4}};
+  std::vector<TTok> expected = {{toSymbol, "object", 1},
+                                {toSymbol, "Form1", 1},
+                                {':', ":", 1},
+                                {toSymbol, "TForm1", 1},
+                                {toSymbol, "Font.Name", 2},
+                                {'=', "=", 2},
+                                {toString, "Arial", 2},
+                                {toSymbol, "Tag", 3},
+                                {'=', "=", 3},
+                                {toInteger, "-12", 3},
+                                {toInteger, "$1F", 3},
+                                // a dot not followed by a letter is not part of the symbol
+                                {toSymbol, "x", 4},
+                                {'.', ".", 4},
+                                {toInteger, "1", 4},
+                                {'(', "(", 4},
+                                {')', ")", 4},
+                                {'[', "[", 4},
+                                {']', "]", 4},
+                                {'<', "<", 4},
+                                {'>', ">", 4},
+                                {'{', "{", 4},
+                                {'}', "}", 4},
+                                {'+', "+", 4},
+                                {',', ",", 4},
+                                {'=', "=", 4}};
   ASSERT_EQ(toks.size(), expected.size());
   for (std::size_t i = 0; i < toks.size(); ++i) {
     EXPECT_EQ(toks[i].Kind, expected[i].Kind) << i;
@@ -71,7 +89,9 @@ TEST(TParser, DecodesStrings) {
   EXPECT_EQ(p->NextToken(), toString);
   EXPECT_EQ(p->TokenString(), "caf\xC3\xA9");
   EXPECT_EQ(p->NextToken(), toWString);  // the euro sign needs a wide string
-  EXPECT_EQ(p->TokenString(), "\xE2\x82\xAC" "5");
+  EXPECT_EQ(p->TokenString(),
+            "\xE2\x82\xAC"
+            "5");
   EXPECT_EQ(p->TokenWideString(), u"\u20AC5");
   EXPECT_EQ(p->NextToken(), toWString);  // a surrogate pair is one character
   EXPECT_EQ(p->TokenString(), "\xF0\x9F\x98\x80");
@@ -93,7 +113,7 @@ TEST(TParser, NumbersAndTheirValues) {
     char Kind;
     double Value;
     char FloatType;
-  } expected[] = {{toInteger, 42, 0}, {toInteger, -7, 0},   {toInteger, 255, 0}, {toFloat, 1.5, 0},
+  } expected[] = {{toInteger, 42, 0},  {toInteger, -7, 0},   {toInteger, 255, 0}, {toFloat, 1.5, 0},
                   {toFloat, -2500, 0}, {toFloat, 12.5, 's'}, {toFloat, 7, 'c'},   {toFloat, 3.25, 'd'}};
   for (auto& e : expected) {
     EXPECT_EQ(p->GetToken(), e.Kind);
@@ -104,7 +124,8 @@ TEST(TParser, NumbersAndTheirValues) {
   EXPECT_EQ(p->TokenInt(), INT64_MAX);
   EXPECT_EQ(p->TokenString(), "9223372036854775807");
   EXPECT_EQ(p->NextToken(), toFloat);  // "1e" looks like a float but is not one
-  EXPECT_EQ(RaisedMessage<EParserError>([&] { p->TokenFloat(); }), "'1e' is not a valid floating point value on line 1");
+  EXPECT_EQ(RaisedMessage<EParserError>([&] { p->TokenFloat(); }),
+            "'1e' is not a valid floating point value on line 1");
   // An integer beyond 64 bits and a bare '$' are no integers.
   TOwned<TStringStream> big = MakeOwned<TStringStream>("\n99999999999999999999 $");
   TOwned<TParser> q = MakeOwned<TParser>(big.get());
@@ -177,10 +198,24 @@ TEST(TParser, TokenKindOfAText) {
   struct {
     const char* Text;
     char Kind;
-  } cases[] = {{"abc", toSymbol},  {"Font.Name", toSymbol}, {"12", toInteger}, {"-3", toInteger},
-               {"$1F", toInteger}, {"1.5", toFloat},        {"2s", toFloat},   {"'x'#10", toString},
-               {"=", '='},         {"", toEOF},             {" a", toEOF},     {"a ", toEOF},
-               {"a b", toEOF},     {"a.", toEOF},           {"'x", toEOF},     {"\xEF\xBB\xBF" "a", toEOF}};
+  } cases[] = {{"abc", toSymbol},
+               {"Font.Name", toSymbol},
+               {"12", toInteger},
+               {"-3", toInteger},
+               {"$1F", toInteger},
+               {"1.5", toFloat},
+               {"2s", toFloat},
+               {"'x'#10", toString},
+               {"=", '='},
+               {"", toEOF},
+               {" a", toEOF},
+               {"a ", toEOF},
+               {"a b", toEOF},
+               {"a.", toEOF},
+               {"'x", toEOF},
+               {"\xEF\xBB\xBF"
+                "a",
+                toEOF}};
   for (auto& c : cases) EXPECT_EQ(TParser::TokenKind(c.Text), c.Kind) << c.Text;
 }
 

@@ -32,11 +32,11 @@ class FileStreamTest : public testing::Test {
   void SetUp() override {
     std::string pattern = (fs::temp_directory_path() / "streams_test_XXXXXX").string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    FDir = pattern;
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  void TearDown() override { fs::remove_all(FDir); }
+  std::string PathOf(const std::string& name) const { return (FDir / name).string(); }
+  fs::path FDir;
 };
 
 TEST(MemoryStream, CapacityGrowsInDeltaSteps) {
@@ -216,8 +216,8 @@ TEST_F(FileStreamTest, OpenAndCreateErrorsNameTheFile) {
   EXPECT_EQ(RaisedMessage<EFCreateError>([&] { MakeOwned<TFileStream>(inMissingDir, fmCreate); }),
             "Cannot create file \"" + inMissingDir + "\". No such file or directory");
 
-  EXPECT_EQ(RaisedMessage<EFOpenError>([&] { MakeOwned<TFileStream>(dir_.string(), fmOpenRead); }),
-            "Cannot open file \"" + dir_.string() + "\". Is a directory");
+  EXPECT_EQ(RaisedMessage<EFOpenError>([&] { MakeOwned<TFileStream>(FDir.string(), fmOpenRead); }),
+            "Cannot open file \"" + FDir.string() + "\". Is a directory");
 
   MakeOwned<TFileStream>(missing, fmCreate);
   EXPECT_EQ(RaisedMessage<EFOpenError>([&] { MakeOwned<TFileStream>(missing, 0x0003); }),
@@ -281,7 +281,8 @@ TEST(ResourceStream, FindsRegisteredResources) {
             "Resource Greeting not found");
   EXPECT_EQ(RaisedMessage<EResNotFound>([] { MakeOwned<TResourceStream>(HInstance(), "Other", RT_RCDATA); }),
             "Resource Other not found");
-  EXPECT_EQ(RaisedMessage<EResNotFound>([] { TOwned<TResourceStream>(TResourceStream::CreateFromID(HInstance(), 43, RT_RCDATA)); }),
+  EXPECT_EQ(RaisedMessage<EResNotFound>(
+                [] { TOwned<TResourceStream>(TResourceStream::CreateFromID(HInstance(), 43, RT_RCDATA)); }),
             "Resource #43 not found");
   EXPECT_THROW(RegisterResource(HInstance(), "", RT_RCDATA, std::string_view("x")), EInvalidOperation);
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -102,7 +102,8 @@ int Throwing(TStringList*, int32_t, int32_t) { throw EAbort("compare failed"); }
 
 TEST(StringList, SortingLargeListsAndCustomOrders) {
   TOwned<TStringList> list(new TStringList);
-  for (uint32_t i = 0, seed = 1; i < 500; ++i) list->Add("k" + std::to_string((seed = seed * 1103515245u + 12345u) >> 25));
+  for (uint32_t i = 0, seed = 1; i < 500; ++i)
+    list->Add("k" + std::to_string((seed = seed * 1103515245u + 12345u) >> 25));
   TNames before = Items(*list);
   list->Sort();
   TNames after = Items(*list);
@@ -284,21 +285,21 @@ TEST(Strings, AssignCopiesAndEqualsComparesExactly) {
 // Records what the list tells its adapter.
 class TTestAdapter : public TInterfacedObject, public IStringsAdapter {
   HOST_CLASS(TTestAdapter, TInterfacedObject)
-  explicit TTestAdapter(TNames* log) : log_(log) {}
+  explicit TTestAdapter(TNames* log) : FLog(log) {}
   HRESULT QueryInterface(const TGUID& iid, void** obj) override { return inherited::QueryInterface(iid, obj); }
   int32_t _AddRef() override { return inherited::_AddRef(); }
   int32_t _Release() override { return inherited::_Release(); }
-  void ReferenceStrings(TStrings* S) override { log_->push_back("reference " + std::to_string(S->GetCount())); }
-  void ReleaseStrings() override { log_->push_back("release"); }
+  void ReferenceStrings(TStrings* S) override { FLog->push_back("reference " + std::to_string(S->GetCount())); }
+  void ReleaseStrings() override { FLog->push_back("release"); }
 
  protected:
   void Destroy() override {
-    log_->push_back("freed");
+    FLog->push_back("freed");
     inherited::Destroy();
   }
 
  private:
-  TNames* log_;
+  TNames* FLog;
 };
 HOST_IMPL_INTF(TTestAdapter, TInterfacedObject, IStringsAdapter)
 
@@ -307,12 +308,12 @@ TEST(Strings, StringsAdapterIsReferencedAndReleased) {
   auto list = ListOf({"a", "b"});
   auto* first = new TTestAdapter(&log);
   list->SetStringsAdapter(first);
-  list->SetStringsAdapter(first);  // the same one again survives the swap
+  list->SetStringsAdapter(first);   // the same one again survives the swap
   EXPECT_EQ(first->RefCount(), 1);  // the list holds the only reference
   list->SetStringsAdapter(new TTestAdapter(&log));
   list.reset();  // freeing the list lets go of the adapter
-  EXPECT_EQ(log, (TNames{"reference 2", "release", "reference 2", "release", "freed", "reference 2", "release",
-                         "freed"}));
+  EXPECT_EQ(log,
+            (TNames{"reference 2", "release", "reference 2", "release", "freed", "reference 2", "release", "freed"}));
 }
 
 TEST(Strings, FileAndStreamRoundTrip) {

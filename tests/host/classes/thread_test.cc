@@ -17,21 +17,21 @@ namespace {
 class TTestThread : public TThread {
   HOST_CLASS(TTestThread, TThread)
   using Body = std::function<void(TTestThread&)>;
-  TTestThread(bool createSuspended, Body body) : TThread(createSuspended), body_(std::move(body)) {}
+  TTestThread(bool createSuspended, Body body) : TThread(createSuspended), FBody(std::move(body)) {}
   void Sync(const TThreadMethod& method) { Synchronize(method); }
   // Set when the object is torn down (on whichever thread frees it). Owned by
   // the object, so the promise outlives its set_value call.
   std::unique_ptr<std::promise<void>> destroyed;
 
  protected:
-  void Execute() override { body_(*this); }
+  void Execute() override { FBody(*this); }
   void Destroy() override {
     if (destroyed) destroyed->set_value();
     inherited::Destroy();
   }
 
  private:
-  Body body_;
+  Body FBody;
 };
 HOST_IMPL(TTestThread, TThread)
 
@@ -41,7 +41,6 @@ TOwned<TTestThread> StartThread(TTestThread::Body body) {
   t->AfterConstruction();
   return t;
 }
-
 
 TEST(Thread, ReturnValueComesBackThroughWaitFor) {
   std::atomic<uint32_t> idInside{0};
@@ -125,10 +124,11 @@ TEST(Thread, OnTerminateRunsOnTheMainThreadWhenDrained) {
 
   // Draining is for the main thread only.
   std::string message;
-  auto worker = StartThread([&](TTestThread&) { message = host::testkit::RaisedMessage<EThread>([] { CheckSynchronize(); }); });
+  auto worker =
+      StartThread([&](TTestThread&) { message = host::testkit::RaisedMessage<EThread>([] { CheckSynchronize(); }); });
   worker->WaitFor();
-  EXPECT_EQ(message, Format("CheckSynchronize called from thread $%x, which is NOT the main thread",
-                            {worker->GetThreadID()}));
+  EXPECT_EQ(message,
+            Format("CheckSynchronize called from thread $%x, which is NOT the main thread", {worker->GetThreadID()}));
 }
 
 TEST(Thread, FreeOnTerminateFreesTheObject) {
@@ -141,9 +141,9 @@ TEST(Thread, FreeOnTerminateFreesTheObject) {
   t->SetFreeOnTerminate(true);
   t->OnTerminate = [&](TObject*) { terminated = true; };
   t->Start();
-  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->WaitFor(); }),
-            Format("Cannot wait for thread %u: it frees itself when it terminates (FreeOnTerminate)",
-                   {t->GetThreadID()}));
+  EXPECT_EQ(
+      host::testkit::RaisedMessage<EThread>([&] { t->WaitFor(); }),
+      Format("Cannot wait for thread %u: it frees itself when it terminates (FreeOnTerminate)", {t->GetThreadID()}));
   go.set_value();  // from here on `t` may be gone
   while (!terminated) CheckSynchronize(1000);
   future.wait();  // the object tore itself down; the leak checker confirms the memory went too
@@ -203,8 +203,7 @@ TEST(Thread, SuspendAndResume) {
   t->AfterConstruction();  // created suspended: does not start
   EXPECT_TRUE(t->GetSuspended());
   EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->WaitFor(); }),
-            Format("Cannot wait for thread %u: it was created suspended and has not been started",
-                   {t->GetThreadID()}));
+            Format("Cannot wait for thread %u: it was created suspended and has not been started", {t->GetThreadID()}));
   t->Suspend();  // still keeps it from starting
   EXPECT_EQ(runs, 0);
 
@@ -212,9 +211,8 @@ TEST(Thread, SuspendAndResume) {
   while (!t->GetSuspended()) std::this_thread::yield();  // until it suspends itself
   EXPECT_EQ(runs, 1);
   // Another thread cannot suspend a running thread.
-  const std::string refused =
-      Format("Cannot suspend thread %u from another thread: a running thread can only suspend itself",
-             {t->GetThreadID()});
+  const std::string refused = Format(
+      "Cannot suspend thread %u from another thread: a running thread can only suspend itself", {t->GetThreadID()});
   EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->Suspend(); }), refused);
   EXPECT_TRUE(t->GetSuspended());
   EXPECT_EQ(runs, 1);
@@ -232,7 +230,8 @@ TEST(Thread, PriorityIsKeptAndChecked) {
   TOwned<TTestThread> t(new TTestThread(true, [](TTestThread&) {}));
   t->SetPriority(tpLower);
   EXPECT_EQ(t->GetPriority(), tpLower);
-  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->SetPriority(static_cast<TThreadPriority>(9)); }), "Invalid thread priority (9)");
+  EXPECT_EQ(host::testkit::RaisedMessage<EThread>([&] { t->SetPriority(static_cast<TThreadPriority>(9)); }),
+            "Invalid thread priority (9)");
   EXPECT_EQ(t->GetPriority(), tpLower);
   t->Start();
   t->SetPriority(tpLowest);  // applied to the running (or finished) thread where allowed

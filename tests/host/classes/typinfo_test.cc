@@ -1,5 +1,5 @@
-#include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
+#include "host/classes/hostclasses.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +132,8 @@ TEST_F(TypInfoTest, DefaultsDecideWhatIsStored) {
   auto isDefault = [&](const char* name) {
     return IsDefaultPropValue(g.get(), *GetPropInfo(&TGadget::StaticMetaClass, name));
   };
-  const char* const names[] = {"Count", "Shade", "Enabled", "Shades", "Caption", "Ratio", "Price", "Letter", "Extra", "Buddy"};
+  const char* const names[] = {"Count", "Shade", "Enabled", "Shades", "Caption",
+                               "Ratio", "Price", "Letter",  "Extra",  "Buddy"};
   for (const char* name : names) EXPECT_TRUE(isDefault(name)) << name;
   g->FCount = 6;
   g->FShade = shRed;

@@ -34,8 +34,8 @@ TEST_F(BitmapTest, EveryPixelFormatRoundTripsThroughABmpFile) {
     TPixelFormat Format;
     uint32_t Bits;
   };
-  for (const Case& c : {Case{pf4bit, 4}, Case{pf8bit, 8}, Case{pf15bit, 16}, Case{pf16bit, 16}, Case{pf24bit, 24},
-                        Case{pf32bit, 32}}) {
+  for (const Case& c :
+       {Case{pf4bit, 4}, Case{pf8bit, 8}, Case{pf15bit, 16}, Case{pf16bit, 16}, Case{pf24bit, 24}, Case{pf32bit, 32}}) {
     TOwned<TBitmap> b = Sample();
     b->SetPixelFormat(c.Format);
     const std::string file = SavedBytes(b.get());
@@ -62,7 +62,8 @@ TEST_F(BitmapTest, EveryPixelFormatRoundTripsThroughABmpFile) {
 
 TEST_F(BitmapTest, ReadsTopDownRowsBitFieldsRunLengthsAndCoreHeaders) {
   // 2 x 2, 24 bits, top-down: red then blue on the first row.
-  const std::string rows = std::string("\x00\x00\xFF\xFF\x00\x00\x00\x00", 8) + std::string("\x00\xFF\x00\xFF\xFF\xFF\x00\x00", 8);
+  const std::string rows =
+      std::string("\x00\x00\xFF\xFF\x00\x00\x00\x00", 8) + std::string("\x00\xFF\x00\xFF\xFF\xFF\x00\x00", 8);
   TOwned<TBitmap> b = MakeOwned<TBitmap>();
   LoadBytes(b.get(), BmpFile(2, -2, 24, 0, {}, rows));
   EXPECT_EQ(PictureOf(b.get()), "rb\ng.");
@@ -117,7 +118,8 @@ TEST_F(BitmapTest, BadFilesRaiseAndLeaveTheBitmapAsItWas) {
       {BmpFile(2, 2, 24, 4, {}, ""), "Bitmap image is not valid: compression 4 (JPEG) does not fit 24 bits per pixel"},
       {BmpFile(2, -2, 8, 1, {}, ""), "Bitmap image is not valid: a top-down bitmap cannot be RLE-compressed"},
       {palette1bit, "Bitmap image is not valid: its colour table has 3 entries, more than 1 bits per pixel can use"},
-      {BmpFile(1, 1, 16, 3, {0, 0, 0}, std::string(4, '\0')), "Bitmap image is not valid: its colour masks are all zero"},
+      {BmpFile(1, 1, 16, 3, {0, 0, 0}, std::string(4, '\0')),
+       "Bitmap image is not valid: its colour masks are all zero"},
       {BmpFile(2, 2, 24, 0, {}, std::string(16, '\0'), 20),
        "Bitmap image is not valid: its pixel data offset 20 lies inside its headers"},
   };
@@ -180,7 +182,7 @@ TEST_F(BitmapTest, ScanLinesUseThePixelFormatsLayout) {
   // Fewer colours than the format holds are snapped to its colour table.
   b->SetPixelFormat(pf4bit);
   b->GetCanvas()->SetPixels(3, 0, static_cast<TColor>(0x0000F0));  // almost red
-  EXPECT_EQ(b->GetScanLine(0)[1] & 0x0F, 9);  // VGA entry 9 is red
+  EXPECT_EQ(b->GetScanLine(0)[1] & 0x0F, 9);                       // VGA entry 9 is red
   EXPECT_EQ(RowOf(b.get(), 0), "r#br");
 }
 
@@ -301,7 +303,8 @@ TEST_F(BitmapTest, LoadingReportsProgressAndChanges) {
   const std::string file = SavedBytes(big.get());
   TOwned<TBitmap> b = MakeOwned<TBitmap>();
   std::vector<std::string> log;
-  b->OnProgress = [&](TObject* sender, TProgressStage stage, uint8_t percent, bool, const TRect& r, const std::string&) {
+  b->OnProgress = [&](TObject* sender, TProgressStage stage, uint8_t percent, bool, const TRect& r,
+                      const std::string&) {
     EXPECT_EQ(sender, b.get());
     log.push_back(std::to_string(stage) + ":" + std::to_string(percent) + ":" + std::to_string(r.Top) + "-" +
                   std::to_string(r.Bottom));

@@ -208,7 +208,7 @@ TEST_F(CanvasTest, TextFillsItsCellsAndMovesThePen) {
   c->GetBrush()->SetColor(clYellow);
   c->TextOut(2, 1, "Hi");
   EXPECT_EQ(c->GetPenPos(), Point(14, 1));
-  EXPECT_EQ(RowOf(c, 1, 0, 16), "..#yyy#yyy#yyy..");  // top row of "H" (cell 2..7) and "i" (8..13)
+  EXPECT_EQ(RowOf(c, 1, 0, 16), "..#yyy#yyy#yyy..");   // top row of "H" (cell 2..7) and "i" (8..13)
   EXPECT_EQ(RowOf(c, 11, 0, 16), "..yyyyyyyyyyyy..");  // the cells' last row: background
   EXPECT_EQ(RowOf(c, 12, 0, 16), "................");
   // TextRect fills its rectangle and clips the text to it.

@@ -21,19 +21,19 @@ void GraphicsTest::TearDownTestSuite() {
   UnregisterHostClasses();
 }
 
-void GraphicsTest::SetUp() { handles_ = WidgetSet().HandleCount(); }
+void GraphicsTest::SetUp() { FHandles = WidgetSet().HandleCount(); }
 
 void GraphicsTest::TearDown() {
-  EXPECT_EQ(WidgetSet().HandleCount(), handles_) << "widgetset handles were left behind";
-  if (!dir_.empty()) std::filesystem::remove_all(dir_);
+  EXPECT_EQ(WidgetSet().HandleCount(), FHandles) << "widgetset handles were left behind";
+  if (!FDir.empty()) std::filesystem::remove_all(FDir);
 }
 
 std::string GraphicsTest::PathOf(const std::string& Name) {
-  if (dir_.empty()) {
+  if (FDir.empty()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "graphics_test_XXXXXX").string();
-    if (::mkdtemp(pattern.data())) dir_ = pattern;
+    if (::mkdtemp(pattern.data())) FDir = pattern;
   }
-  return (dir_ / Name).string();
+  return (FDir / Name).string();
 }
 
 TOwned<TBitmap> MakeBitmap(int32_t W, int32_t H, TColor Color) {
@@ -49,13 +49,27 @@ std::string RowOf(TCanvas* Canvas, int32_t Y, int32_t X1, int32_t X2) {
   std::string row;
   for (int32_t x = X1; x < X2; ++x) {
     switch (static_cast<int32_t>(Canvas->GetPixels(x, Y))) {
-      case clWhite: row += '.'; break;
-      case clBlack: row += '#'; break;
-      case clRed: row += 'r'; break;
-      case clLime: row += 'g'; break;
-      case clBlue: row += 'b'; break;
-      case clYellow: row += 'y'; break;
-      default: row += '?'; break;
+      case clWhite:
+        row += '.';
+        break;
+      case clBlack:
+        row += '#';
+        break;
+      case clRed:
+        row += 'r';
+        break;
+      case clLime:
+        row += 'g';
+        break;
+      case clBlue:
+        row += 'b';
+        break;
+      case clYellow:
+        row += 'y';
+        break;
+      default:
+        row += '?';
+        break;
     }
   }
   return row;
@@ -161,12 +175,15 @@ TIcoImage IconImage4(const std::vector<std::string>& Colors, const std::vector<s
     dib += static_cast<char>(e.peRed);
     dib += '\0';
   }
-  const std::size_t colorRow = static_cast<std::size_t>((w * 4 + 31) / 32 * 4), maskRow = static_cast<std::size_t>((w + 31) / 32 * 4);
+  const std::size_t colorRow = static_cast<std::size_t>((w * 4 + 31) / 32 * 4),
+                    maskRow = static_cast<std::size_t>((w + 31) / 32 * 4);
   for (int32_t y = h - 1; y >= 0; --y) {
     std::string row(colorRow, '\0');
     for (int32_t x = 0; x < w; ++x) {
-      const int index = std::stoi(std::string(1, Colors[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]), nullptr, 16);
-      row[static_cast<std::size_t>(x / 2)] = static_cast<char>(row[static_cast<std::size_t>(x / 2)] | (x % 2 ? index : index << 4));
+      const int index =
+          std::stoi(std::string(1, Colors[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]), nullptr, 16);
+      row[static_cast<std::size_t>(x / 2)] =
+          static_cast<char>(row[static_cast<std::size_t>(x / 2)] | (x % 2 ? index : index << 4));
     }
     dib += row;
   }
@@ -174,7 +191,8 @@ TIcoImage IconImage4(const std::vector<std::string>& Colors, const std::vector<s
     std::string row(maskRow, '\0');
     for (int32_t x = 0; x < w; ++x)
       if (Mask[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '1')
-        row[static_cast<std::size_t>(x / 8)] = static_cast<char>(row[static_cast<std::size_t>(x / 8)] | (0x80 >> (x % 8)));
+        row[static_cast<std::size_t>(x / 8)] =
+            static_cast<char>(row[static_cast<std::size_t>(x / 8)] | (0x80 >> (x % 8)));
     dib += row;
   }
   return {w, h, 4, dib};

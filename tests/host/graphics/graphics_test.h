@@ -30,8 +30,8 @@ class GraphicsTest : public testing::Test {
   std::string PathOf(const std::string& Name);
 
  private:
-  std::size_t handles_ = 0;
-  std::filesystem::path dir_;
+  std::size_t FHandles = 0;
+  std::filesystem::path FDir;
 };
 
 // A W x H bitmap (pf32bit) of one colour.

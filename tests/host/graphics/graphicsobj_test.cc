@@ -158,18 +158,18 @@ TEST_F(GraphicsObjectTest, BrushColourMakesAClearBrushSolidAndABitmapResetsIt) {
 class TNotifier : public TInterfacedObject, public IChangeNotifier {
   HOST_CLASS(TNotifier, TInterfacedObject)
   HOST_INTERFACED_FORWARDS
-  explicit TNotifier(int* Freed) : freed_(Freed) {}
+  explicit TNotifier(int* Freed) : FFreed(Freed) {}
   void Changed() override { ++Count; }
   int Count = 0;
 
  protected:
   void Destroy() override {
-    ++*freed_;
+    ++*FFreed;
     inherited::Destroy();
   }
 
  private:
-  int* freed_;
+  int* FFreed;
 };
 HOST_IMPL_INTF(TNotifier, TInterfacedObject, IChangeNotifier)
 

@@ -18,8 +18,8 @@ TIcoImage Larger() {
   std::vector<std::string> colors(8, "CCCCCCCC");
   colors[0] = "00CCCCCC";
   colors[1] = "0CCCCCCC";
-  return IconImage4(colors, {"11000000", "10000000", "00000000", "00000000",
-                                                               "00000000", "00000000", "00000000", "00000000"});
+  return IconImage4(colors,
+                    {"11000000", "10000000", "00000000", "00000000", "00000000", "00000000", "00000000", "00000000"});
 }
 
 TEST_F(IconTest, ShowsTheImageNearest32PixelsAndDrawsThroughItsMask) {
@@ -63,7 +63,8 @@ TEST_F(IconTest, BadFilesRaiseAndLeaveTheIconAsItWas) {
   };
   const Case cases[] = {
       {std::string("\0\0\1", 3), "Icon image is not valid: the data ends after 3 of the 6 bytes of the icon directory"},
-      {std::string("\0\0\2\0\1\0", 6), "Icon image is not valid: the data does not start with an icon directory (reserved 0, type 2)"},
+      {std::string("\0\0\2\0\1\0", 6),
+       "Icon image is not valid: the data does not start with an icon directory (reserved 0, type 2)"},
       {std::string("\0\0\1\0\0\0", 6), "Icon image is not valid: it holds no images"},
       {good.substr(0, 15), "Icon image is not valid: the data ends inside the directory of its 1 images"},
       {beyond, "Icon image is not valid: image 1 lies beyond the end of the data"},
@@ -79,13 +80,15 @@ TEST_F(IconTest, BadFilesRaiseAndLeaveTheIconAsItWas) {
   std::string noMask = good;
   const uint32_t shorter = static_cast<uint32_t>(good.size() - 22 - 8);
   noMask.replace(14, 4, std::string{static_cast<char>(shorter), 0, 0, 0});
-  EXPECT_RAISES(LoadBytes(icon.get(), noMask), EInvalidGraphic, "Icon image is not valid: the data ends inside the mask of image 1");
+  EXPECT_RAISES(LoadBytes(icon.get(), noMask), EInvalidGraphic,
+                "Icon image is not valid: the data ends inside the mask of image 1");
   EXPECT_RAISES(icon->SetWidth(16), EInvalidGraphicOperation, "Cannot change the size of an icon");
   EXPECT_EQ(icon->GetWidth(), 4);
   uint16_t format = 0;
   THandle data = 0;
   HPALETTE palette = 0;
-  EXPECT_RAISES(icon->SaveToClipboardFormat(format, data, palette), EInvalidGraphic, "Clipboard does not support Icons");
+  EXPECT_RAISES(icon->SaveToClipboardFormat(format, data, palette), EInvalidGraphic,
+                "Clipboard does not support Icons");
   EXPECT_EQ(data, 0u);
 }
 

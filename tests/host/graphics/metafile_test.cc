@@ -48,8 +48,8 @@ TEST_F(MetafileTest, PlayingARecordingDrawsWhatWasDrawn) {
   sprite->GetCanvas()->SetPixels(1, 0, clBlack);
   TOwned<TMetafile> m = Recorded(sprite.get(), "Corvane", "scene");
   EXPECT_FALSE(m->GetEmpty());
-  EXPECT_EQ(m->GetWidth(), 21);  // the extent of the drawing: the line's end is at x = 20
-  EXPECT_EQ(m->GetHeight(), 11);  // the text cell is the lowest thing drawn
+  EXPECT_EQ(m->GetWidth(), 21);     // the extent of the drawing: the line's end is at x = 20
+  EXPECT_EQ(m->GetHeight(), 11);    // the text cell is the lowest thing drawn
   EXPECT_EQ(m->GetMMWidth(), 556);  // 21 pixels at 96 per inch, in 0.01 mm
   EXPECT_EQ(m->GetCreatedBy(), "Corvane");
   EXPECT_EQ(m->GetDescription(), "scene");
@@ -108,7 +108,8 @@ TEST_F(MetafileTest, FilesHandlesAndTheClipboardRoundTrip) {
   pasted->SetWidth(100);
   EXPECT_EQ(pasted->GetMMWidth(), 2646);
   EXPECT_EQ(pasted->GetWidth(), 100);
-  EXPECT_RAISES(pasted->SetMMHeight(-1), EInvalidGraphicOperation, "Invalid metafile height -1: a size cannot be negative");
+  EXPECT_RAISES(pasted->SetMMHeight(-1), EInvalidGraphicOperation,
+                "Invalid metafile height -1: a size cannot be negative");
   EXPECT_EQ(m->GetMMWidth(), 556);  // shared images are copied before they change
   pasted->Clear();
   EXPECT_TRUE(pasted->GetEmpty());
@@ -131,7 +132,9 @@ TEST_F(MetafileTest, BadFilesRaiseAndLeaveTheMetafileAsItWas) {
     const char* Message;
   };
   const Case cases[] = {
-      {emf, "Metafile is not valid: Windows enhanced metafiles (EMF) cannot be played; only recorded canvas metafiles (CVMF) can"},
+      {emf,
+       "Metafile is not valid: Windows enhanced metafiles (EMF) cannot be played; only recorded canvas metafiles "
+       "(CVMF) can"},
       {"GIF89a", "Metafile is not valid: the data does not start with the signature CVMF"},
       {good.substr(0, 20), "Metafile is not valid: the data ends too early"},
       {good.substr(0, good.size() - 10), "Metafile is not valid: the data ends inside a pixel block (record 14)"},

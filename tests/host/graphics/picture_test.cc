@@ -119,7 +119,7 @@ TEST_F(PictureTest, LoadsFilesByExtensionAndKeepsItsGraphicOnFailure) {
   EXPECT_TRUE(icon->GetEmpty());
   EXPECT_EQ(changes, 3);
   p->SaveToFile(PathOf("empty.ico"));  // an empty icon writes an empty file
-  p->SetGraphic(b.get());             // a copy of b
+  p->SetGraphic(b.get());              // a copy of b
   EXPECT_NE(p->GetGraphic(), b.get());
   EXPECT_EQ(PictureOf(p->GetBitmap()), "rrr\nrrr");
   p->Assign(nullptr);
@@ -194,7 +194,8 @@ TEST_F(PictureTest, PastesThroughTheClipboardAndForwardsProgress) {
   target->LoadFromClipboardFormat(format, data, palette);
   WidgetSet().DeleteObject(data);
   EXPECT_EQ(PictureOf(target->GetBitmap()), "bb");
-  EXPECT_RAISES(target->LoadFromClipboardFormat(CF_TEXT, 0, 0), EInvalidGraphic, "Unsupported clipboard format (format 1)");
+  EXPECT_RAISES(target->LoadFromClipboardFormat(CF_TEXT, 0, 0), EInvalidGraphic,
+                "Unsupported clipboard format (format 1)");
   EXPECT_EQ(PictureOf(target->GetBitmap()), "bb");
   MakeBitmap(4, 4, clRed)->SaveToFile(PathOf("r.bmp"));
   std::vector<TProgressStage> stages;
@@ -262,8 +263,9 @@ TEST_F(PictureTest, BadPictureDataInAFormRaisesAndKeepsThePicture) {
   badColor.insert(badColor.find("  Picture.Data"), "  Color = clPlaid\n");
   TOwned<TPictureHolder> target(New<TPictureHolder>(nullptr));
   target->GetPicture()->SetGraphic(MakeBitmap(1, 1, clBlue).get());
-  EXPECT_RAISES(ReadHolder(Convert(ObjectTextToBinary, unknownClass)), EReadError,
-                "Error reading Holder1.Picture.Data: Picture data is not valid: TBitnap is not a registered graphic class");
+  EXPECT_RAISES(
+      ReadHolder(Convert(ObjectTextToBinary, unknownClass)), EReadError,
+      "Error reading Holder1.Picture.Data: Picture data is not valid: TBitnap is not a registered graphic class");
   EXPECT_RAISES(ReadHolder(Convert(ObjectTextToBinary, badColor)), EReadError,
                 "Error reading Holder1.Color: Invalid property value: 'clPlaid' is not a value of TColor");
   TOwned<TStringStream> s = MakeOwned<TStringStream>(Convert(ObjectTextToBinary, unknownClass));

@@ -90,7 +90,8 @@ TEST_F(ImageListImages, BadIndexesAndBadBitmapsRaiseAndChangeNothing) {
   EXPECT_RAISES(list->Add(odd.get(), nullptr), EInvalidOperation,
                 "Invalid image size: a 3 x 2 bitmap does not hold whole 2 x 2 images");
   EXPECT_RAISES(list->Add(nullptr, nullptr), EInvalidOperation, "No image given: the bitmap is nil");
-  EXPECT_RAISES(list->Add(two.get(), dot.get()), EInvalidOperation, "Invalid image size: the mask is 1 x 1, the image 4 x 2");
+  EXPECT_RAISES(list->Add(two.get(), dot.get()), EInvalidOperation,
+                "Invalid image size: the mask is 1 x 1, the image 4 x 2");
   EXPECT_RAISES(list->Replace(0, two.get(), nullptr), EInvalidOperation,
                 "Invalid image size: 2 images given to replace one (a 4 x 2 bitmap)");
   TOwned<TIcon> empty = MakeOwned<TIcon>();
@@ -99,7 +100,8 @@ TEST_F(ImageListImages, BadIndexesAndBadBitmapsRaiseAndChangeNothing) {
   big->Add(Art({"rrr", "rrr", "rrr"}).get(), nullptr);
   EXPECT_RAISES(list->AddImages(big.get()), EInvalidOperation,
                 "Invalid image size: 3 x 3 images cannot join a list of 2 x 2 images");
-  EXPECT_RAISES(list->SetWidth(0), EInvalidOperation, "Invalid image size: 0 x 2 (images are 1 to 32768 pixels a side)");
+  EXPECT_RAISES(list->SetWidth(0), EInvalidOperation,
+                "Invalid image size: 0 x 2 (images are 1 to 32768 pixels a side)");
   EXPECT_RAISES(list->SetAllocBy(0), EInvalidOperation, "AllocBy must be at least 1, not 0");
   EXPECT_RAISES(list->SetHandle(12345), EInvalidOperation, "Invalid image list handle 12345");
   EXPECT_RAISES(list->RegisterChanges(nullptr), EInvalidOperation, "Cannot register a nil change link with TImageList");

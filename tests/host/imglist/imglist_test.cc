@@ -22,13 +22,13 @@ void ImgListTest::TearDownTestSuite() {
 }
 
 void ImgListTest::SetUp() {
-  handles_ = WidgetSet().HandleCount();
-  lists_ = imagelist::ImageListHandleCount();
+  FHandles = WidgetSet().HandleCount();
+  FLists = imagelist::ImageListHandleCount();
 }
 
 void ImgListTest::TearDown() {
-  EXPECT_EQ(WidgetSet().HandleCount(), handles_) << "widgetset handles were left behind";
-  EXPECT_EQ(imagelist::ImageListHandleCount(), lists_) << "image-list handles were left behind";
+  EXPECT_EQ(WidgetSet().HandleCount(), FHandles) << "widgetset handles were left behind";
+  EXPECT_EQ(imagelist::ImageListHandleCount(), FLists) << "image-list handles were left behind";
 }
 
 namespace {
@@ -36,7 +36,7 @@ struct TArtColor {
   char Code;
   TColor Color;
 };
-constexpr TArtColor kColors[] = {{'.', clWhite}, {'#', clBlack},   {'r', clRed},     {'g', clLime},
+constexpr TArtColor kColors[] = {{'.', clWhite}, {'#', clBlack},  {'r', clRed},     {'g', clLime},
                                  {'b', clBlue},  {'y', clYellow}, {'m', clFuchsia}, {'s', clGray}};
 }  // namespace
 

@@ -25,8 +25,8 @@ class ImgListTest : public testing::Test {
   void TearDown() override;
 
  private:
-  std::size_t handles_ = 0;
-  std::size_t lists_ = 0;
+  std::size_t FHandles = 0;
+  std::size_t FLists = 0;
 };
 
 // A bitmap drawn from rows of characters, one pixel each: '.' white,

@@ -97,8 +97,9 @@ TEST_F(ImageListStreaming, BadImageDataRaisesAndKeepsTheImages) {
   };
   TOwned<TImageList> target(New<TImageList>(2, 2));
   target->Add(Art({"yy", "yy"}).get(), nullptr);
-  EXPECT_RAISES(ReadForm(corrupt("4356494C", "4356494D"), target.get()), EReadError,
-                "Error reading Images1.Bitmap: Image list data is not valid: it does not start with the signature CVIL");
+  EXPECT_RAISES(
+      ReadForm(corrupt("4356494C", "4356494D"), target.get()), EReadError,
+      "Error reading Images1.Bitmap: Image list data is not valid: it does not start with the signature CVIL");
   EXPECT_RAISES(ReadForm(corrupt("4356494C0100", "4356494C0700"), target.get()), EReadError,
                 "Error reading Images1.Bitmap: Image list data is not valid: version 7 is not supported");
   EXPECT_RAISES(ReadForm(corrupt("FFFFFFFF02000000FFFFFFFF", "FFFFFFFF05000000FFFFFFFF"), target.get()), EReadError,

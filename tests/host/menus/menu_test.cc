@@ -46,7 +46,7 @@ TEST_F(Menus, AShortCutClicksItsItemAfterItsParentsAsAUserWould) {
   EXPECT_FALSE(m.Key("Ctrl+V"));  // hidden
   EXPECT_FALSE(m.Key("Ctrl+Q"));  // nobody's
   m.exportItem->SetEnabled(false);
-  EXPECT_FALSE(m.Key("F5"));      // behind a disabled item
+  EXPECT_FALSE(m.Key("F5"));  // behind a disabled item
   EXPECT_EQ(m.log, (std::vector<std::string>{"&File", "&Open", "&File", "&Export", "Pdf"}));
   // The first reachable item with the key wins.
   m.log.clear();
@@ -187,11 +187,12 @@ TEST_F(Menus, APopupShowsAfterOnPopupAndTheRobotChoosesLikeAUser) {
   EXPECT_EQ(shown->Flags, TPM_RIGHTALIGN | TPM_RIGHTBUTTON);
   EXPECT_EQ(p.popup->GetPopupPoint(), Point(100, 40));
   EXPECT_EQ(Shown(shown->Menu), "Cu&t,&Paste,&Delete,&Undo");  // the item OnPopup added shows
-  EXPECT_FALSE(Robot().ChoosePopupItem("Delete"));  // disabled: nothing, still open
+  EXPECT_FALSE(Robot().ChoosePopupItem("Delete"));             // disabled: nothing, still open
   ASSERT_NE(Robot().OpenPopup(), nullptr);
   EXPECT_RAISES(Robot().ChoosePopupItem("Paste|Fancy"), EInvalidOperation,
                 "The menu has no visible item \"Fancy\" (path \"Paste|Fancy\")");
-  EXPECT_RAISES(Robot().ChoosePopupItem("Cut|More"), EInvalidOperation, "Menu item \"Cut\" has no submenu (path \"Cut|More\")");
+  EXPECT_RAISES(Robot().ChoosePopupItem("Cut|More"), EInvalidOperation,
+                "Menu item \"Cut\" has no submenu (path \"Cut|More\")");
   EXPECT_TRUE(Robot().ChoosePopupItem("paste|SPECIAL"));
   EXPECT_EQ(Robot().OpenPopup(), nullptr);
   EXPECT_RAISES(Robot().ChoosePopupItem("Cut"), EInvalidOperation, "No pop-up menu is open to choose \"Cut\" from");

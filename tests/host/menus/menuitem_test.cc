@@ -74,7 +74,8 @@ TEST_F(MenuItems, GroupIndexesRiseAlongTheItems) {
   m.line->SetGroupIndex(2);  // the items after it rise with it
   EXPECT_EQ(m.open->GetGroupIndex(), 0);
   EXPECT_EQ(m.exit->GetGroupIndex(), 2);
-  EXPECT_RAISES(m.exit->SetGroupIndex(1), EMenuError, "GroupIndex cannot be less than a previous menu item's GroupIndex");
+  EXPECT_RAISES(m.exit->SetGroupIndex(1), EMenuError,
+                "GroupIndex cannot be less than a previous menu item's GroupIndex");
   EXPECT_EQ(m.exit->GetGroupIndex(), 2);
   // An item inserted after a higher group takes that group.
   TMenuItem* late = NewItem(m.owner.get(), nullptr, "Late");

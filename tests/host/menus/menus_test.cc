@@ -30,14 +30,14 @@ void MenusTest::TearDownTestSuite() {
 }
 
 void MenusTest::SetUp() {
-  handles_ = WidgetSet().HandleCount();
-  menus_ = WidgetSet().Menus().MenuHandleCount();
+  FHandles = WidgetSet().HandleCount();
+  FMenus = WidgetSet().Menus().MenuHandleCount();
 }
 
 void MenusTest::TearDown() {
   Robot().ClosePopup();
-  EXPECT_EQ(WidgetSet().HandleCount(), handles_) << "widgetset handles were left behind";
-  EXPECT_EQ(WidgetSet().Menus().MenuHandleCount(), menus_) << "menu handles were left behind";
+  EXPECT_EQ(WidgetSet().HandleCount(), FHandles) << "widgetset handles were left behind";
+  EXPECT_EQ(WidgetSet().Menus().MenuHandleCount(), FMenus) << "menu handles were left behind";
 }
 
 headless::THeadlessMenus& Robot() { return dynamic_cast<headless::THeadlessMenus&>(WidgetSet().Menus()); }

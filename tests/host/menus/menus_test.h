@@ -26,8 +26,8 @@ class MenusTest : public testing::Test {
   void TearDown() override;
 
  private:
-  std::size_t handles_ = 0;
-  std::size_t menus_ = 0;
+  std::size_t FHandles = 0;
+  std::size_t FMenus = 0;
 };
 
 // The headless backend's menus and their robot.

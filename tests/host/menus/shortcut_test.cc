@@ -28,21 +28,29 @@ TEST(ShortCuts, TextsNameModifiersInClassicOrderAndKeysByTheirClassicNames) {
     const char* Text;
   };
   const Case cases[] = {
-      {scCtrl | 'S', "Ctrl+S"},         {scShift | scAlt | VK_F4, "Shift+Alt+F4"},
-      {VK_DELETE, "Del"},               {scShift | scCtrl | scAlt | VK_TAB, "Shift+Ctrl+Alt+Tab"},
-      {VK_BACK, "BkSp"},                {VK_RETURN, "Enter"},
-      {VK_ESCAPE, "Esc"},               {scCtrl | VK_SPACE, "Ctrl+Space"},
-      {VK_PRIOR, "PgUp"},               {VK_NEXT, "PgDn"},
-      {VK_INSERT, "Ins"},               {VK_F24, "F24"},
-      {scAlt | '7', "Alt+7"},           {VK_MULTIPLY, "Num *"},
-      {scCtrl | VK_OEM_PLUS, "Ctrl+="}, {VK_OEM_5, "\\"},
+      {scCtrl | 'S', "Ctrl+S"},
+      {scShift | scAlt | VK_F4, "Shift+Alt+F4"},
+      {VK_DELETE, "Del"},
+      {scShift | scCtrl | scAlt | VK_TAB, "Shift+Ctrl+Alt+Tab"},
+      {VK_BACK, "BkSp"},
+      {VK_RETURN, "Enter"},
+      {VK_ESCAPE, "Esc"},
+      {scCtrl | VK_SPACE, "Ctrl+Space"},
+      {VK_PRIOR, "PgUp"},
+      {VK_NEXT, "PgDn"},
+      {VK_INSERT, "Ins"},
+      {VK_F24, "F24"},
+      {scAlt | '7', "Alt+7"},
+      {VK_MULTIPLY, "Num *"},
+      {scCtrl | VK_OEM_PLUS, "Ctrl+="},
+      {VK_OEM_5, "\\"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ShortCutToText(c.ShortCut), c.Text);
     EXPECT_EQ(TextToShortCut(c.Text), c.ShortCut) << c.Text;
   }
   EXPECT_EQ(ShortCutToText(scNone), "");
-  EXPECT_EQ(ShortCutToText(scCtrl | 0xFF), "");  // a key without a name
+  EXPECT_EQ(ShortCutToText(scCtrl | 0xFF), "");    // a key without a name
   EXPECT_EQ(ShortCutToText(VK_NUMPAD0 + 3), "3");  // the number pad's digits read as digits
 }
 

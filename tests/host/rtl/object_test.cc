@@ -68,8 +68,8 @@ TEST(ObjectModel, FreeRunsTheWholeTeardownChain) {
   Log().clear();
   TObject* obj = new TTeardownDerived;
   obj->Free();
-  EXPECT_EQ(Log(), (std::vector<std::string>{"BeforeDestruction", "TTeardownDerived.Destroy",
-                                             "TTeardownDerived.Notify", "TTeardownBase.Destroy"}));
+  EXPECT_EQ(Log(), (std::vector<std::string>{"BeforeDestruction", "TTeardownDerived.Destroy", "TTeardownDerived.Notify",
+                                             "TTeardownBase.Destroy"}));
 
   Log().clear();
   TTeardownBase* base = new TTeardownBase;

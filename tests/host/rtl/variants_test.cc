@@ -28,11 +28,19 @@ std::string OverflowMessage(const char* from, const char* to) {
 }
 
 TEST(Variant, EachConstructorGivesItsKind) {
-  const std::pair<Variant, TVarType> kinds[] = {
-      {Variant(), varEmpty}, {Variant::Null(), varNull}, {Variant(7), varInteger}, {Variant(int16_t(-7)), varInteger},
-      {Variant(int64_t(7)), varInt64}, {Variant(7LL), varInt64}, {Variant(true), varBoolean}, {Variant(1.5), varDouble},
-      {Variant(Currency{15000}), varCurrency}, {Variant("abc"), varString}, {Variant(std::string("abc")), varString},
-      {Variant(u"abc"), varOleStr}, {Variant(std::u16string(u"abc")), varOleStr}};
+  const std::pair<Variant, TVarType> kinds[] = {{Variant(), varEmpty},
+                                                {Variant::Null(), varNull},
+                                                {Variant(7), varInteger},
+                                                {Variant(int16_t(-7)), varInteger},
+                                                {Variant(int64_t(7)), varInt64},
+                                                {Variant(7LL), varInt64},
+                                                {Variant(true), varBoolean},
+                                                {Variant(1.5), varDouble},
+                                                {Variant(Currency{15000}), varCurrency},
+                                                {Variant("abc"), varString},
+                                                {Variant(std::string("abc")), varString},
+                                                {Variant(u"abc"), varOleStr},
+                                                {Variant(std::u16string(u"abc")), varOleStr}};
   for (const auto& [v, type] : kinds) EXPECT_EQ(v.VarType(), type) << VarTypeAsText(type);
   EXPECT_EQ(Variant(uint8_t(200)).AsInteger(), 200);
   EXPECT_EQ(Variant(static_cast<const char*>(nullptr)).AsString(), "");
@@ -77,14 +85,21 @@ TEST(Variant, BooleansFollowTheClassicRules) {
   EXPECT_EQ(Variant(false).AsInteger(), 0);
   EXPECT_DOUBLE_EQ(Variant(true).AsDouble(), -1.0);
 
-  const std::pair<Variant, bool> truth[] = {
-      {Variant(" TRUE "), true}, {Variant("False"), false}, {Variant("2"), true},         {Variant("0"), false},
-      {Variant("0.5"), true},    {Variant(u"True"), true},  {Variant(3), true},           {Variant(0), false},
-      {Variant(0.0), false},     {Variant(-0.1), true},     {Variant(Currency{1}), true}, {Variant(Currency{0}), false},
-      {Variant(int64_t(1) << 40), true}};
+  const std::pair<Variant, bool> truth[] = {{Variant(" TRUE "), true},
+                                            {Variant("False"), false},
+                                            {Variant("2"), true},
+                                            {Variant("0"), false},
+                                            {Variant("0.5"), true},
+                                            {Variant(u"True"), true},
+                                            {Variant(3), true},
+                                            {Variant(0), false},
+                                            {Variant(0.0), false},
+                                            {Variant(-0.1), true},
+                                            {Variant(Currency{1}), true},
+                                            {Variant(Currency{0}), false},
+                                            {Variant(int64_t(1) << 40), true}};
   for (const auto& [v, b] : truth) EXPECT_EQ(v.AsBoolean(), b) << v.AsString();
-  EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("yes").AsBoolean(); }),
-            CastMessage("String", "Boolean"));
+  EXPECT_EQ(RaisedMessage<EVariantTypeCastError>([] { Variant("yes").AsBoolean(); }), CastMessage("String", "Boolean"));
   // Boolean text is no number.
   EXPECT_THROW(Variant("True").AsInteger(), EVariantTypeCastError);
 }
@@ -129,7 +144,9 @@ TEST(Variant, UnassignedIsZeroAndNullRaises) {
 }
 
 TEST(Variant, WideStringsRoundTripThroughUtf8) {
-  const std::string utf8 = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x98\x80";  // Grüße € and an emoji
+  const std::string utf8 =
+      "Gr\xC3\xBC\xC3\x9F"
+      "e \xE2\x82\xAC \xF0\x9F\x98\x80";  // Grüße € and an emoji
   const std::u16string wide = u"Gr\u00FC\u00DFe \u20AC \U0001F600";
   EXPECT_EQ(Variant(utf8).AsWideString(), wide);
   EXPECT_EQ(Variant(wide).AsString(), utf8);
@@ -145,8 +162,11 @@ TEST(Variant, CurrencyIsFixedPoint) {
   EXPECT_EQ(Currency::FromDouble(-0.00005).Value, 0);  // half to even
   EXPECT_EQ(Currency::FromDouble(0.1).Value, 1000);
   EXPECT_DOUBLE_EQ(Currency{-25000}.ToDouble(), -2.5);
-  for (const auto& [raw, text] : {std::pair<int64_t, const char*>{12346, "1.2346"}, {-15000, "-1.5"}, {30000, "3"},
-                                  {5, "0.0005"}, {std::numeric_limits<int64_t>::min(), "-922337203685477.5808"}})
+  for (const auto& [raw, text] : {std::pair<int64_t, const char*>{12346, "1.2346"},
+                                  {-15000, "-1.5"},
+                                  {30000, "3"},
+                                  {5, "0.0005"},
+                                  {std::numeric_limits<int64_t>::min(), "-922337203685477.5808"}})
     EXPECT_EQ(Currency{raw}.ToString(), text);
   EXPECT_THROW(Currency::FromDouble(1e300), EVariantOverflowError);
 
@@ -163,14 +183,19 @@ TEST(Variant, CurrencyIsFixedPoint) {
 }
 
 TEST(Variant, EqualityNeedsSameKindAndValue) {
-  const std::tuple<Variant, Variant, bool> pairs[] = {
-      {Variant(1), Variant(1), true},           {Variant(1), Variant(2), false},
-      {Variant(1), Variant(int64_t(1)), false}, {Variant(1), Variant("1"), false},
-      {Variant(1), Variant(true), false},       {Variant("a"), Variant(std::string("a")), true},
-      {Variant("a"), Variant("A"), false},      {Variant(), Variant(), true},
-      {Variant::Null(), Variant::Null(), true}, {Variant(), Variant::Null(), false},
-      {Variant(Currency{5}), Variant(Currency{5}), true}, {Variant(Currency{5}), Variant(int64_t(5)), false},
-      {Variant(std::nan("")), Variant(std::nan("")), false}};
+  const std::tuple<Variant, Variant, bool> pairs[] = {{Variant(1), Variant(1), true},
+                                                      {Variant(1), Variant(2), false},
+                                                      {Variant(1), Variant(int64_t(1)), false},
+                                                      {Variant(1), Variant("1"), false},
+                                                      {Variant(1), Variant(true), false},
+                                                      {Variant("a"), Variant(std::string("a")), true},
+                                                      {Variant("a"), Variant("A"), false},
+                                                      {Variant(), Variant(), true},
+                                                      {Variant::Null(), Variant::Null(), true},
+                                                      {Variant(), Variant::Null(), false},
+                                                      {Variant(Currency{5}), Variant(Currency{5}), true},
+                                                      {Variant(Currency{5}), Variant(int64_t(5)), false},
+                                                      {Variant(std::nan("")), Variant(std::nan("")), false}};
   for (const auto& [a, b, equal] : pairs) {
     EXPECT_EQ(a == b, equal) << VarTypeAsText(a.VarType()) << " / " << VarTypeAsText(b.VarType());
     EXPECT_EQ(a != b, !equal);
@@ -192,12 +217,18 @@ TEST(Variant, PointersTravelAsInt64) {
 
 TEST(Variant, VarAsTypeAndTypeNames) {
   const std::tuple<Variant, TVarType, Variant> conversions[] = {
-      {Variant("12"), varInteger, Variant(12)},    {Variant(12), varString, Variant("12")},
-      {Variant(12), varInt64, Variant(int64_t(12))}, {Variant(1), varBoolean, Variant(true)},
-      {Variant("1.5"), varDouble, Variant(1.5)},   {Variant(2), varCurrency, Variant(Currency{20000})},
-      {Variant(5), varEmpty, Variant()},           {Variant(5), varNull, Variant::Null()},
-      {Variant("x"), varVariant, Variant("x")},    {Variant(-32768), varSmallint, Variant(-32768)},
-      {Variant(255), varByte, Variant(255)},       {Variant(0.1), varSingle, Variant(static_cast<double>(0.1f))}};
+      {Variant("12"), varInteger, Variant(12)},
+      {Variant(12), varString, Variant("12")},
+      {Variant(12), varInt64, Variant(int64_t(12))},
+      {Variant(1), varBoolean, Variant(true)},
+      {Variant("1.5"), varDouble, Variant(1.5)},
+      {Variant(2), varCurrency, Variant(Currency{20000})},
+      {Variant(5), varEmpty, Variant()},
+      {Variant(5), varNull, Variant::Null()},
+      {Variant("x"), varVariant, Variant("x")},
+      {Variant(-32768), varSmallint, Variant(-32768)},
+      {Variant(255), varByte, Variant(255)},
+      {Variant(0.1), varSingle, Variant(static_cast<double>(0.1f))}};
   for (const auto& [from, type, to] : conversions) EXPECT_EQ(VarAsType(from, type), to) << VarTypeAsText(type);
   EXPECT_EQ(RaisedMessage<EVariantOverflowError>([] { VarAsType(Variant(40000), varSmallint); }),
             OverflowMessage("Integer", "Smallint"));
