@@ -1,8 +1,13 @@
 // The sub-commands of the corvane tool. Each takes the words after the
-// command name and returns the process exit status.
+// command name, writes its output to the tool's streams and returns the
+// process exit status (0 done, 1 failed, 2 a usage error).
 #pragma once
 
+#include <cstdarg>
+#include <ostream>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host {
@@ -13,6 +18,40 @@ namespace corvane {
 
 using Args = std::vector<std::string>;
 
+// Where a command writes: Out for its results, Err for messages.
+struct TToolIO {
+  std::ostream& Out;
+  std::ostream& Err;
+};
+// printf-style output to a stream.
+void Print(std::ostream& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// One command of the tool: its name, a one-line usage and summary, the full
+// help text, and the command itself.
+struct TCommand {
+  const char* Name;
+  const char* Usage;
+  const char* Summary;
+  const char* Help;
+  int (*Run)(const Args& args, TToolIO& io);
+};
+std::span<const TCommand> Commands();
+const TCommand* FindCommand(std::string_view name);
+// The whole command line (without the program name): a command with its
+// words, `help [COMMAND]`, `COMMAND --help`, `--version`, or nothing (the
+// default command). Errors of the command are reported on io.Err with the
+// command's name; the result is the exit status.
+int RunTool(const Args& words, TToolIO& io);
+
+// Keeps the library started (every unit, as an application has it) while a
+// command runs.
+struct TLibrary {
+  TLibrary();
+  ~TLibrary();
+  TLibrary(const TLibrary&) = delete;
+  TLibrary& operator=(const TLibrary&) = delete;
+};
+
 // What `run` prints for the form at Form (read at run time, traced) and the
 // script text; Ok tells whether every line ran.
 std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok);
@@ -21,27 +60,12 @@ std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok
 // and no connection is broken.
 std::string DescribeConnections(host::TComponent* Root, const std::vector<std::string>& Skipped, bool& Healthy);
 
-int RunClasses(const Args& args);
-// corvane convert IN OUT: a text form to binary (to a resource when OUT ends
-// in .res) or a binary or resource form to text.
-int RunConvert(const Args& args);
-// corvane dump [FORM]: reads the form into live components and prints the
-// component tree with every published property; without FORM, a bundled
-// example from examples/.
-int RunDump(const Args& args);
-// corvane describe [CLASS]: without CLASS the registered class names in
-// registration order; with it (any letter case) every feature of that class
-// as its descriptor lists it. An unknown class prints a message, status 1.
-int RunDescribe(const Args& args);
-
-// corvane run [FORM [SCRIPT]]: reads the form at run time (its connection
-// lists connect) and runs the script (see tools/script.h), printing every
-// line, its result and a trace line for every event a connection handles.
-// Without arguments, the bundled example with its script. Status 1 when a
-// line fails.
-int RunRun(const Args& args);
-// corvane check FORM: reads the form as the designer does and prints every
-// connection with what keeps it from working; status 1 when one is broken.
-int RunCheck(const Args& args);
+// The commands (see their help texts in Commands()).
+int RunClasses(const Args& args, TToolIO& io);
+int RunConvert(const Args& args, TToolIO& io);
+int RunDump(const Args& args, TToolIO& io);
+int RunDescribe(const Args& args, TToolIO& io);
+int RunRun(const Args& args, TToolIO& io);
+int RunCheck(const Args& args, TToolIO& io);
 
 }  // namespace corvane

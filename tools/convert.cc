@@ -1,6 +1,5 @@
 // corvane convert IN OUT: converts a form file between the text syntax and
 // the binary format; the direction follows from what IN holds.
-#include <cstdio>
 #include <string>
 
 #include "host/classes/formtext.h"
@@ -41,24 +40,19 @@ const char* Convert(host::TStream* in, host::TStream* out, const std::string& in
 
 }  // namespace
 
-int RunConvert(const Args& args) {
+int RunConvert(const Args& args, TToolIO& io) {
   if (args.size() != 2) {
-    std::fprintf(stderr, "usage: corvane convert IN OUT\n");
+    Print(io.Err, "usage: corvane convert IN OUT\n");
     return 2;
   }
-  try {
-    host::TOwned<host::TMemoryStream> in = host::MakeOwned<host::TMemoryStream>();
-    in->LoadFromFile(args[0]);
-    // Convert in memory first, so a bad input leaves no half-written OUT.
-    host::TOwned<host::TMemoryStream> out = host::MakeOwned<host::TMemoryStream>();
-    const char* kind = Convert(in.get(), out.get(), args[0], args[1]);
-    out->SaveToFile(args[1]);
-    std::printf("%s -> %s (%s)\n", args[0].c_str(), args[1].c_str(), kind);
-    return 0;
-  } catch (const host::Exception& e) {
-    std::fprintf(stderr, "corvane convert: %s\n", e.Message().c_str());
-    return 1;
-  }
+  host::TOwned<host::TMemoryStream> in = host::MakeOwned<host::TMemoryStream>();
+  in->LoadFromFile(args[0]);
+  // Convert in memory first, so a bad input leaves no half-written OUT.
+  host::TOwned<host::TMemoryStream> out = host::MakeOwned<host::TMemoryStream>();
+  const char* kind = Convert(in.get(), out.get(), args[0], args[1]);
+  out->SaveToFile(args[1]);
+  Print(io.Out, "%s -> %s (%s)\n", args[0].c_str(), args[1].c_str(), kind);
+  return 0;
 }
 
 }  // namespace corvane

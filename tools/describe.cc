@@ -1,23 +1,13 @@
 // `corvane describe [CLASS]`: the registered class names, or every feature of
 // one class as its descriptor lists it.
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/kelcommon.h"
 #include "host/rtl/sysutils.h"
-#include "package/package.h"
 #include "tools/commands.h"
 
 namespace {
-
-// Starts the library for the command and stops it afterwards.
-struct TPackageScope {
-  TPackageScope() { kel::package::Initialize(); }
-  ~TPackageScope() { kel::package::Finalize(); }
-  TPackageScope(const TPackageScope&) = delete;
-  TPackageScope& operator=(const TPackageScope&) = delete;
-};
 
 const char* const kVisibilityNames[] = {"pvProtected", "pvPublic", "pvPublished"};
 const char* const kMethodStyleNames[] = {"msFunction", "msProcedure"};
@@ -40,34 +30,34 @@ std::string ParamsText(const kel::TkelArguments& params) {
   return "(" + text + ")";
 }
 
-void PrintFeatures(const kel::TkelClassInfo& d) {
-  std::printf("Properties (%d):\n", d.GetPropertyCount());
+void PrintFeatures(const kel::TkelClassInfo& d, std::ostream& out) {
+  corvane::Print(out, "Properties (%d):\n", d.GetPropertyCount());
   for (int i = 0; i < d.GetPropertyCount(); ++i) {
     const kel::TkelPropertyInfo* p = d.GetProperties(i);
     const std::string indexes = p->Indexes.empty() ? "" : ParamsText(p->Indexes);
-    std::printf("  %s%s %s %s\n", p->Name.c_str(), indexes.c_str(), StyleText(p->Style).c_str(),
-                kVisibilityNames[p->Visibility]);
+    corvane::Print(out, "  %s%s %s %s\n", p->Name.c_str(), indexes.c_str(), StyleText(p->Style).c_str(),
+                   kVisibilityNames[p->Visibility]);
   }
-  std::printf("Methods (%d):\n", d.GetMethodCount());
+  corvane::Print(out, "Methods (%d):\n", d.GetMethodCount());
   for (int i = 0; i < d.GetMethodCount(); ++i) {
     const kel::TkelMethodInfo* m = d.GetMethods(i);
-    std::printf("  %s%s %s\n", m->Name.c_str(), ParamsText(m->Args).c_str(), kMethodStyleNames[m->Style]);
+    corvane::Print(out, "  %s%s %s\n", m->Name.c_str(), ParamsText(m->Args).c_str(), kMethodStyleNames[m->Style]);
   }
-  std::printf("Constructors (%d):\n", d.GetConstructorCount());
+  corvane::Print(out, "Constructors (%d):\n", d.GetConstructorCount());
   for (int i = 0; i < d.GetConstructorCount(); ++i) {
     const kel::TkelConstructorInfo* c = d.GetConstructors(i);
-    std::printf("  %s%s\n", c->Name.c_str(), ParamsText(c->Args).c_str());
+    corvane::Print(out, "  %s%s\n", c->Name.c_str(), ParamsText(c->Args).c_str());
   }
-  std::printf("Events (%d):\n", d.GetEventCount());
+  corvane::Print(out, "Events (%d):\n", d.GetEventCount());
   for (int i = 0; i < d.GetEventCount(); ++i) {
     const kel::TkelEventInfo* e = d.GetEvents(i);
-    std::printf("  %s%s %s\n", e->Name.c_str(), ParamsText(e->Args).c_str(), kVisibilityNames[e->Visibility]);
+    corvane::Print(out, "  %s%s %s\n", e->Name.c_str(), ParamsText(e->Args).c_str(), kVisibilityNames[e->Visibility]);
   }
 }
 
-int ListClasses() {
+int ListClasses(std::ostream& out) {
   kel::TkelClassRegistry::Iterate(
-      kel::TkelIterateProc([](const std::string& name) { std::printf("%s\n", name.c_str()); }));
+      kel::TkelIterateProc([&out](const std::string& name) { corvane::Print(out, "%s\n", name.c_str()); }));
   return 0;
 }
 
@@ -81,31 +71,27 @@ std::string RegisteredName(const std::string& name) {
 }
 
 // A descriptor without an owner: created and filled, used for its lists only.
-int DescribeClass(const std::string& name) {
+int DescribeClass(const std::string& name, corvane::TToolIO& io) {
+  std::ostream& out = io.Out;
   const host::TClass infoClass = kel::TkelClassRegistry::FindClass(name);
   if (!infoClass) {
-    std::fprintf(stderr, "corvane describe: no class descriptor is registered for %s\n", name.c_str());
+    corvane::Print(io.Err, "corvane describe: no class descriptor is registered for %s\n", name.c_str());
     return 1;
   }
   host::TOwned<kel::TkelClassInfo> info(host::As<kel::TkelClassInfo>(infoClass->Create(nullptr)));
   info->InitMetaData();
-  std::printf("%s (%s)\n", RegisteredName(name).c_str(), infoClass->Name);
-  PrintFeatures(*info);
+  corvane::Print(out, "%s (%s)\n", RegisteredName(name).c_str(), infoClass->Name);
+  PrintFeatures(*info, out);
   return 0;
 }
 
 }  // namespace
 
-int corvane::RunDescribe(const Args& args) {
+int corvane::RunDescribe(const Args& args, TToolIO& io) {
   if (args.size() > 1) {
-    std::fprintf(stderr, "usage: corvane describe [CLASS]\n");
+    Print(io.Err, "usage: corvane describe [CLASS]\n");
     return 2;
   }
-  try {
-    TPackageScope library;
-    return args.empty() ? ListClasses() : DescribeClass(args[0]);
-  } catch (const host::Exception& e) {
-    std::fprintf(stderr, "corvane describe: %s\n", e.Message().c_str());
-    return 1;
-  }
+  TLibrary library;
+  return args.empty() ? ListClasses(io.Out) : DescribeClass(args[0], io);
 }

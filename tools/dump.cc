@@ -1,9 +1,7 @@
 // corvane dump [FORM]: reads a form file into live components and prints the
 // component tree with every published property of every component.
-#include <cstdio>
 #include <string>
 
-#include "host/classes/hostclasses.h"
 #include "host/classes/collections.h"
 #include "host/classes/component.h"
 #include "host/classes/streams.h"
@@ -32,11 +30,11 @@ class TDumper {
     Line(level, c->GetName().empty() ? c->ClassName() : c->GetName() + ": " + c->ClassName());
     Properties(c, "", level + 1, 0);
     for (int i = 0; i < c->GetComponentCount(); ++i) Component(c->GetComponents(i), level + 1);
-    return out_;
+    return FOut;
   }
 
  private:
-  void Line(int level, const std::string& text) { out_ += Indent(level) + text + '\n'; }
+  void Line(int level, const std::string& text) { FOut += Indent(level) + text + '\n'; }
 
   void Properties(host::TObject* obj, const std::string& prefix, int level, int depth) {
     for (const host::TPropInfo* p : host::GetPropList(obj->ClassType())) {
@@ -97,39 +95,22 @@ class TDumper {
     }
   }
 
-  std::string out_;
-};
-
-// Reads the form file into live components and prints them.
-void Dump(const std::string& path) {
-  host::TOwned<host::TComponent> root = ReadRunTimeForm(path);
-  std::string text = TDumper().Component(root.get(), 0);
-  std::fputs(text.c_str(), stdout);
-}
-
-// Keeps the host classes registered while the command runs.
-struct THostClasses {
-  THostClasses() { host::RegisterHostClasses(); }
-  ~THostClasses() { host::UnregisterHostClasses(); }
-  THostClasses(const THostClasses&) = delete;
-  THostClasses& operator=(const THostClasses&) = delete;
+  std::string FOut;
 };
 
 }  // namespace
 
-int RunDump(const Args& args) {
+// Reads the form file into live components (with the whole library
+// started, so connection components read too) and prints them.
+int RunDump(const Args& args, TToolIO& io) {
   if (args.size() > 1) {
-    std::fprintf(stderr, "usage: corvane dump [FORM]\n");
+    Print(io.Err, "usage: corvane dump [FORM]\n");
     return 2;
   }
-  try {
-    THostClasses classes;
-    Dump(args.empty() ? FindExample(kDefaultExample) : args[0]);
-    return 0;
-  } catch (const host::Exception& e) {
-    std::fprintf(stderr, "corvane dump: %s\n", e.Message().c_str());
-    return 1;
-  }
+  TLibrary library;
+  host::TOwned<host::TComponent> root = ReadRunTimeForm(args.empty() ? FindExample(kDefaultExample) : args[0]);
+  Print(io.Out, "%s", TDumper().Component(root.get(), 0).c_str());
+  return 0;
 }
 
 }  // namespace corvane

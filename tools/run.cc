@@ -1,13 +1,11 @@
 // corvane run [FORM [SCRIPT]] and corvane check FORM: the run-time and the
 // design-time view of a form's connections.
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "connections/kelconlist.h"
 #include "host/classes/streams.h"
 #include "host/rtl/sysutils.h"
-#include "package/package.h"
 #include "tools/commands.h"
 #include "tools/formfiles.h"
 #include "tools/script.h"
@@ -19,14 +17,6 @@ namespace {
 // The bundled example run when no form is named.
 constexpr char kDefaultForm[] = "examples/connections/actions.dfm";
 constexpr char kDefaultScript[] = "examples/connections/actions.run";
-
-// Keeps the library started while a command runs.
-struct TPackage {
-  TPackage() { kel::package::Initialize(); }
-  ~TPackage() { kel::package::Finalize(); }
-  TPackage(const TPackage&) = delete;
-  TPackage& operator=(const TPackage&) = delete;
-};
 
 std::string FileText(const std::string& path) {
   host::TOwned<host::TFileStream> file = host::MakeOwned<host::TFileStream>(path, host::fmOpenRead);
@@ -43,9 +33,9 @@ std::vector<kel::TkelConnection*> Connections(host::TComponent* Root) {
   return found;
 }
 
-// Prints Out and returns the exit status for Ok.
-int Finish(const std::string& out, bool ok) {
-  std::fputs(out.c_str(), stdout);
+// Prints Text and returns the exit status for Ok.
+int Finish(std::ostream& out, const std::string& text, bool ok) {
+  Print(out, "%s", text.c_str());
   return ok ? 0 : 1;
 }
 
@@ -68,12 +58,13 @@ std::string DescribeConnections(host::TComponent* Root, const std::vector<std::s
       }
     for (std::string& p : c->Diagnose()) problems.push_back(std::move(p));
     if (!c->GetConnectionList()) problems.push_back("is in no connection list, so nothing ever connects it");
-    lines += "  " + host::ComponentDisplayName(c) + " (" + c->ClassName() + "): " + (problems.empty() ? "ok" : "broken") + "\n";
+    lines += "  " + host::ComponentDisplayName(c) + " (" + c->ClassName() +
+             "): " + (problems.empty() ? "ok" : "broken") + "\n";
     for (const std::string& p : problems) lines += "    - " + p + "\n";
     Healthy = Healthy && problems.empty();
   }
-  std::string out = host::ComponentDisplayName(Root) + " (" + Root->ClassName() + "): " +
-                    host::IntToStr(static_cast<int>(connections.size())) + " connection(s)\n";
+  std::string out = host::ComponentDisplayName(Root) + " (" + Root->ClassName() +
+                    "): " + host::IntToStr(static_cast<int>(connections.size())) + " connection(s)\n";
   for (std::size_t i = 0; i < Skipped.size(); ++i)
     if (!attributed[i]) {
       out += "  skipped while reading: " + Skipped[i] + "\n";
@@ -94,30 +85,32 @@ std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok
   return out;
 }
 
-int RunRun(const Args& args) {
+int RunRun(const Args& args, TToolIO& io) {
   if (args.size() > 2) {
-    std::fprintf(stderr, "usage: corvane run [FORM [SCRIPT]]\n");
+    Print(io.Err, "usage: corvane run [FORM [SCRIPT]]\n");
     return 2;
   }
-  TPackage package;
+  TLibrary library;
   const std::string form = args.empty() ? FindExample(kDefaultForm) : args[0];
-  const std::string script = args.size() == 2 ? FileText(args[1]) : args.empty() ? FileText(FindExample(kDefaultScript)) : "";
+  const std::string script = args.size() == 2 ? FileText(args[1])
+                             : args.empty()   ? FileText(FindExample(kDefaultScript))
+                                              : "";
   bool ok = false;
   const std::string out = RunForm(form, script, ok);
-  return Finish(out, ok);
+  return Finish(io.Out, out, ok);
 }
 
-int RunCheck(const Args& args) {
+int RunCheck(const Args& args, TToolIO& io) {
   if (args.size() != 1) {
-    std::fprintf(stderr, "usage: corvane check FORM\n");
+    Print(io.Err, "usage: corvane check FORM\n");
     return 2;
   }
-  TPackage package;
+  TLibrary library;
   std::vector<std::string> skipped;
   host::TOwned<host::TComponent> root = ReadDesignTimeForm(args[0], &skipped);
   bool healthy = false;
   std::string out = DescribeConnections(root.get(), skipped, healthy);
-  return Finish(out, healthy);
+  return Finish(io.Out, out, healthy);
 }
 
 }  // namespace corvane

@@ -21,16 +21,16 @@ using host::Variant;
 // The words of one script line, read left to right.
 class TLineReader {
  public:
-  explicit TLineReader(const std::string& text) : text_(text) {}
+  explicit TLineReader(const std::string& text) : FText(text) {}
 
   bool AtEnd() {
     SkipSpaces();
-    return pos_ >= text_.size();
+    return FPos >= FText.size();
   }
   bool Next(char c) {
     SkipSpaces();
-    if (pos_ >= text_.size() || text_[pos_] != c) return false;
-    ++pos_;
+    if (FPos >= FText.size() || FText[FPos] != c) return false;
+    ++FPos;
     return true;
   }
   void Expect(char c) {
@@ -38,10 +38,10 @@ class TLineReader {
   }
   std::string Identifier() {
     SkipSpaces();
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_')) ++pos_;
-    if (start == pos_) Fail("name expected");
-    return text_.substr(start, pos_ - start);
+    const std::size_t start = FPos;
+    while (FPos < FText.size() && (std::isalnum(static_cast<unsigned char>(FText[FPos])) || FText[FPos] == '_')) ++FPos;
+    if (start == FPos) Fail("name expected");
+    return FText.substr(start, FPos - start);
   }
   // Values up to the closing character (the opening one is read already).
   std::vector<std::string> Values(char close) {
@@ -56,32 +56,32 @@ class TLineReader {
   // next separator.
   std::string ValueText() {
     SkipSpaces();
-    const std::size_t start = pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\'') {
-      for (++pos_;;) {
-        if (pos_ >= text_.size()) Fail("unterminated string");
-        if (text_[pos_++] != '\'') continue;
-        if (pos_ >= text_.size() || text_[pos_] != '\'') break;
-        ++pos_;  // a doubled quote
+    const std::size_t start = FPos;
+    if (FPos < FText.size() && FText[FPos] == '\'') {
+      for (++FPos;;) {
+        if (FPos >= FText.size()) Fail("unterminated string");
+        if (FText[FPos++] != '\'') continue;
+        if (FPos >= FText.size() || FText[FPos] != '\'') break;
+        ++FPos;  // a doubled quote
       }
     } else {
-      while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != ')' && text_[pos_] != ']' &&
-             !std::isspace(static_cast<unsigned char>(text_[pos_])))
-        ++pos_;
+      while (FPos < FText.size() && FText[FPos] != ',' && FText[FPos] != ')' && FText[FPos] != ']' &&
+             !std::isspace(static_cast<unsigned char>(FText[FPos])))
+        ++FPos;
     }
-    if (start == pos_) Fail("value expected");
-    return text_.substr(start, pos_ - start);
+    if (start == FPos) Fail("value expected");
+    return FText.substr(start, FPos - start);
   }
   [[noreturn]] void Fail(const std::string& what) const {
-    throw host::Exception("%s at column %d", {what, static_cast<int>(pos_ + 1)});
+    throw host::Exception("%s at column %d", {what, static_cast<int>(FPos + 1)});
   }
 
  private:
   void SkipSpaces() {
-    while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+    while (FPos < FText.size() && std::isspace(static_cast<unsigned char>(FText[FPos]))) ++FPos;
   }
-  const std::string& text_;
-  std::size_t pos_ = 0;
+  const std::string& FText;
+  std::size_t FPos = 0;
 };
 
 bool IsNumber(const std::string& text, bool& isFloat) {
@@ -102,13 +102,13 @@ bool IsNumber(const std::string& text, bool& isFloat) {
 // Restores the previous trace observer when the script is done.
 class TTraceScope {
  public:
-  explicit TTraceScope(kel::TkelTraceProc proc) : previous_(kel::kelSetTraceProc(std::move(proc))) {}
-  ~TTraceScope() { kel::kelSetTraceProc(std::move(previous_)); }
+  explicit TTraceScope(kel::TkelTraceProc proc) : FPrevious(kel::kelSetTraceProc(std::move(proc))) {}
+  ~TTraceScope() { kel::kelSetTraceProc(std::move(FPrevious)); }
   TTraceScope(const TTraceScope&) = delete;
   TTraceScope& operator=(const TTraceScope&) = delete;
 
  private:
-  kel::TkelTraceProc previous_;
+  kel::TkelTraceProc FPrevious;
 };
 
 std::string NameOf(host::TObject* object) {
@@ -120,9 +120,9 @@ std::string NameOf(host::TObject* object) {
 }  // namespace
 
 host::TComponent* TScriptRunner::Component(const std::string& Name) const {
-  if (host::AnsiSameText(Name, root_->GetName())) return root_;
-  if (host::TComponent* c = root_->FindComponent(Name)) return c;
-  throw host::Exception("There is no component named %s in %s", {Name, host::ComponentDisplayName(root_)});
+  if (host::AnsiSameText(Name, FRoot->GetName())) return FRoot;
+  if (host::TComponent* c = FRoot->FindComponent(Name)) return c;
+  throw host::Exception("There is no component named %s in %s", {Name, host::ComponentDisplayName(FRoot)});
 }
 
 namespace {
@@ -170,10 +170,10 @@ std::string TScriptRunner::Describe(const Variant& Value) const {
       // A 64-bit value is how descriptors pass references: name the
       // component when it is one of the form's.
       void* address = Value.AsPointer();
-      if (!root_) return host::VarToStr(Value);
-      if (address == root_) return "@" + root_->GetName();
-      for (int i = 0; i < root_->GetComponentCount(); ++i)
-        if (address == root_->GetComponents(i)) return "@" + host::ComponentDisplayName(root_->GetComponents(i));
+      if (!FRoot) return host::VarToStr(Value);
+      if (address == FRoot) return "@" + FRoot->GetName();
+      for (int i = 0; i < FRoot->GetComponentCount(); ++i)
+        if (address == FRoot->GetComponents(i)) return "@" + host::ComponentDisplayName(FRoot->GetComponents(i));
       return host::VarToStr(Value);
     }
     default:
@@ -186,7 +186,7 @@ void TScriptRunner::Traced(const std::function<void()>& Work) {
     std::string values;
     for (const Variant& v : e.Values) values += (values.empty() ? "" : ", ") + Describe(v);
     const bool call = dynamic_cast<kel::TkelE2MConnection*>(e.Connection) != nullptr;
-    out_ += "  trace " + host::ComponentDisplayName(e.Connection) + ": " + NameOf(e.Source) + "." + e.Event + " -> " +
+    FOut += "  trace " + host::ComponentDisplayName(e.Connection) + ": " + NameOf(e.Source) + "." + e.Event + " -> " +
             NameOf(e.Target) + "." + e.Feature + (call ? "(" + values + ")" : " := " + values) + "\n";
   });
   Work();
@@ -207,7 +207,7 @@ bool TScriptRunner::RunLines(const std::string& Script) {
     try {
       RunLine(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
     } catch (const host::Exception& e) {
-      out_ += "line " + host::IntToStr(number) + ": " + e.Message() + "\n";
+      FOut += "line " + host::IntToStr(number) + ": " + e.Message() + "\n";
       return false;
     }
   }
@@ -215,7 +215,7 @@ bool TScriptRunner::RunLines(const std::string& Script) {
 }
 
 void TScriptRunner::RunLine(const std::string& Line) {
-  out_ += "> " + Line + "\n";
+  FOut += "> " + Line + "\n";
   TLineReader in(Line);
   const std::string verb = in.Identifier();
   const std::string componentName = in.Identifier();
@@ -240,8 +240,8 @@ void TScriptRunner::RunLine(const std::string& Line) {
     info->InvokeMethod(method);
     for (std::size_t i = 0; i < method->Args.size(); ++i)
       if (Describe(method->Args[i]->Value) != before[i])
-        out_ += "  " + method->Args[i]->Name + " -> " + Describe(method->Args[i]->Value) + "\n";
-    if (method->Style == kel::msFunction) out_ += "  = " + Describe(method->Result) + "\n";
+        FOut += "  " + method->Args[i]->Name + " -> " + Describe(method->Args[i]->Value) + "\n";
+    if (method->Style == kel::msFunction) FOut += "  = " + Describe(method->Result) + "\n";
     return;
   }
   kel::TkelPropertyInfo* property = info->FindProperty(feature);
@@ -253,7 +253,7 @@ void TScriptRunner::RunLine(const std::string& Line) {
   for (std::size_t i = 0; i < indexes.size(); ++i) property->Indexes[i]->Value = value(indexes[i]);
   if (host::AnsiSameText(verb, "get")) {
     if (!in.AtEnd()) in.Fail("end of line expected");
-    out_ += "  = " + Describe(info->GetProperty(property)) + "\n";
+    FOut += "  = " + Describe(info->GetProperty(property)) + "\n";
   } else if (host::AnsiSameText(verb, "set")) {
     in.Expect('=');
     const Variant assigned = value(in.ValueText());

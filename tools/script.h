@@ -31,8 +31,8 @@ class TScriptRunner {
  public:
   // Output goes to Out; Root is the form the names refer to (it may be set
   // later, for tracing the reading of the form).
-  TScriptRunner(host::TComponent* Root, std::string& Out) : root_(Root), out_(Out) {}
-  void SetRoot(host::TComponent* Root) { root_ = Root; }
+  TScriptRunner(host::TComponent* Root, std::string& Out) : FRoot(Root), FOut(Out) {}
+  void SetRoot(host::TComponent* Root) { FRoot = Root; }
 
   // Runs Work with the trace lines of the connections going to Out.
   void Traced(const std::function<void()>& Work);
@@ -51,8 +51,8 @@ class TScriptRunner {
   host::TComponent* Component(const std::string& Name) const;
   bool RunLines(const std::string& Script);
 
-  host::TComponent* root_;
-  std::string& out_;
+  host::TComponent* FRoot;
+  std::string& FOut;
 };
 
 }  // namespace corvane

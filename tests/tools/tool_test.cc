@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,18 @@ namespace corvane {
 namespace {
 
 std::string Example(const char* name) { return FindExample(std::string("examples/connections/") + name); }
+
+// One run of the tool with these words: its status and what it wrote.
+struct TToolRun {
+  int Status;
+  std::string Out, Err;
+};
+TToolRun Tool(const Args& words) {
+  std::ostringstream out, err;
+  TToolIO io{out, err};
+  const int status = RunTool(words, io);
+  return {status, out.str(), err.str()};
+}
 
 std::string FileText(const std::string& path) {
   host::TOwned<host::TMemoryStream> file = host::MakeOwned<host::TMemoryStream>();
@@ -67,13 +80,14 @@ TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
 TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
   auto [out, ok] = RunOn(Example("links.dfm"), FileText(Example("links.run")));
   EXPECT_TRUE(ok) << out;
-  for (const char* expected : {"  trace TagLink: Primary.Connect -> Mirror.Tag := 1\n> get Mirror.Tag\n  = 1\n", "  trace TagLink: Primary.OnUpdate -> Mirror.Tag := 5\n",
-                               "  trace TagLink: Mirror.OnUpdate -> Primary.Tag := 7\n  = True\n> get Primary.Tag\n  = 7\n",
-                               "  trace PickFirst: Picker.OnExecute -> Current.Self := @Primary\n",
-                               "> get Current.Self\n  = @Primary\n",
-                               "  trace RunCurrent: Runner.OnExecute -> Current.Execute()\n"
-                               "  trace Stamp: Current.OnExecute -> Mirror.Tag := '99'\n",
-                               "> get Mirror.Tag\n  = 99\n"})
+  for (const char* expected :
+       {"  trace TagLink: Primary.Connect -> Mirror.Tag := 1\n> get Mirror.Tag\n  = 1\n",
+        "  trace TagLink: Primary.OnUpdate -> Mirror.Tag := 5\n",
+        "  trace TagLink: Mirror.OnUpdate -> Primary.Tag := 7\n  = True\n> get Primary.Tag\n  = 7\n",
+        "  trace PickFirst: Picker.OnExecute -> Current.Self := @Primary\n", "> get Current.Self\n  = @Primary\n",
+        "  trace RunCurrent: Runner.OnExecute -> Current.Execute()\n"
+        "  trace Stamp: Current.OnExecute -> Mirror.Tag := '99'\n",
+        "> get Mirror.Tag\n  = 99\n"})
     EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
   // Each copy went one way only: no echo line.
   EXPECT_EQ(out.find("Mirror.OnUpdate -> Primary.Tag := 5"), std::string::npos);
@@ -98,7 +112,8 @@ TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
       {"set FileOpen.Tag = 'x'", "Could not convert variant of type (String) into type (Integer)"},
   };
   for (const Case& c : cases) {
-    auto [out, ok] = RunOn(Example("actions.dfm"), std::string("get FileOpen.Tag\n") + c.Line + "\nset FileOpen.Tag = 1\n");
+    auto [out, ok] =
+        RunOn(Example("actions.dfm"), std::string("get FileOpen.Tag\n") + c.Line + "\nset FileOpen.Tag = 1\n");
     EXPECT_FALSE(ok) << c.Line;
     // The first line ran, the failing one is reported, the last never ran.
     EXPECT_EQ(out, std::string("> get FileOpen.Tag\n  = 10\n> ") + c.Line + "\nline 2: " + c.Message + "\n") << c.Line;
@@ -141,15 +156,16 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
             "  Loose (TkelE2MConnection): broken\n"
             "    - is in no connection list, so nothing ever connects it\n");
   EXPECT_FALSE(healthy);
-  EXPECT_EQ(RunCheck({Example("broken.dfm")}), 1);
-  EXPECT_EQ(RunCheck({Example("actions.dfm")}), 0);
+  EXPECT_EQ(Tool({"check", Example("broken.dfm")}).Status, 1);
+  EXPECT_EQ(Tool({"check", Example("actions.dfm")}).Status, 0);
 }
 
 // Every connection example converts to binary and back to the same text and
 // reads at run time (all but the broken one).
 TEST(ToolExamples, EveryConnectionExampleRoundTripsAndReads) {
   int count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(Example("actions.dfm")).parent_path())) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(Example("actions.dfm")).parent_path())) {
     if (entry.path().extension() != ".dfm") continue;
     ++count;
     SCOPED_TRACE(entry.path().string());

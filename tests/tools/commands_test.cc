@@ -1,0 +1,136 @@
+// The tool's commands as a user types them: help and version, dispatch and
+// usage errors, and what classes, convert, dump and describe print.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "host/classes/streams.h"
+#include "tools/commands.h"
+#include "tools/formfiles.h"
+
+namespace corvane {
+namespace {
+
+struct TToolRun {
+  int Status;
+  std::string Out, Err;
+};
+TToolRun Tool(const Args& words) {
+  std::ostringstream out, err;
+  TToolIO io{out, err};
+  const int status = RunTool(words, io);
+  return {status, out.str(), err.str()};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A fresh folder for files a test writes.
+std::filesystem::path Scratch(const char* name) {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("corvane_tool_" + std::string(name));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(ToolCommands, HelpVersionAndUsageErrors) {
+  const TToolRun help = Tool({"help"});
+  EXPECT_EQ(help.Status, 0);
+  for (const TCommand& c : Commands()) {
+    EXPECT_TRUE(Contains(help.Out, c.Usage)) << c.Name;
+    // Every command explains itself both ways, the same way.
+    const TToolRun one = Tool({"help", c.Name});
+    EXPECT_EQ(one.Status, 0);
+    EXPECT_EQ(one.Out, "usage: corvane " + std::string(c.Usage) + "\n\n" + c.Help);
+    EXPECT_EQ(Tool({c.Name, "--help"}).Out, one.Out);
+  }
+  EXPECT_EQ(Tool({"--help"}).Out, help.Out);
+  EXPECT_EQ(Tool({"--version"}).Out, "corvane 1.1.0\n");
+
+  const TToolRun unknown = Tool({"frobnicate"});
+  EXPECT_EQ(unknown.Status, 2);
+  EXPECT_EQ(unknown.Err, "corvane: unknown command 'frobnicate' (try 'corvane help')\n");
+  EXPECT_EQ(Tool({"help", "frobnicate"}).Status, 2);
+  for (const Args& words : {Args{"classes", "x"}, Args{"convert", "a"}, Args{"dump", "a", "b"},
+                            Args{"describe", "a", "b"}, Args{"run", "a", "b", "c"}, Args{"check"}}) {
+    const TToolRun bad = Tool(words);
+    EXPECT_EQ(bad.Status, 2) << words[0];
+    EXPECT_EQ(bad.Err, "usage: corvane " + std::string(FindCommand(words[0])->Usage) + "\n") << words[0];
+    EXPECT_EQ(bad.Out, "") << words[0];
+  }
+}
+
+TEST(ToolCommands, ClassesListsTheHostClassesWithTheirParents) {
+  const TToolRun run = Tool({"classes"});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_TRUE(run.Out.starts_with("TObject                (root)\n")) << run.Out;
+  EXPECT_TRUE(Contains(run.Out, "TStringList            TStrings\n"));
+  EXPECT_TRUE(Contains(run.Out, "TComponent             TPersistent\n"));
+}
+
+TEST(ToolCommands, ConvertGoesBothWaysAndLeavesNothingBehindOnBadInput) {
+  const std::filesystem::path dir = Scratch("convert");
+  const std::string text = FindExample("examples/actions.dfm");
+  const std::string binary = (dir / "actions.bin").string();
+  const std::string back = (dir / "back.dfm").string();
+  const TToolRun toBinary = Tool({"convert", text, binary});
+  EXPECT_EQ(toBinary.Status, 0) << toBinary.Err;
+  EXPECT_EQ(toBinary.Out, text + " -> " + binary + " (binary)\n");
+  EXPECT_TRUE(ReadFile(binary).starts_with("TPF0"));
+  EXPECT_EQ(Tool({"convert", binary, back}).Status, 0);
+  EXPECT_EQ(ReadFile(back), ReadFile(text));
+  const TToolRun toResource = Tool({"convert", text, (dir / "actions.res").string()});
+  EXPECT_TRUE(toResource.Out.ends_with(" (resource)\n"));
+
+  // Something that is no form: one line on Err, and no output file.
+  const std::filesystem::path junk = dir / "junk.txt";
+  std::ofstream(junk) << "not a form";
+  const TToolRun bad = Tool({"convert", junk.string(), (dir / "out.dfm").string()});
+  EXPECT_EQ(bad.Status, 1);
+  EXPECT_EQ(bad.Err, "corvane convert: " + junk.string() +
+                         " is not a form file (neither the text syntax nor the binary format)\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.dfm"));
+  const TToolRun missing = Tool({"convert", (dir / "none.dfm").string(), (dir / "out.dfm").string()});
+  EXPECT_EQ(missing.Status, 1);
+  EXPECT_TRUE(missing.Err.starts_with("corvane convert: ")) << missing.Err;
+}
+
+TEST(ToolCommands, DumpPrintsTheTreeWithItsPublishedProperties) {
+  const TToolRun run = Tool({"dump"});
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_TRUE(run.Out.starts_with("Actions: TComponent\n  Name = 'Actions'\n  Tag = 1\n  FileOpen: TBasicAction\n"))
+      << run.Out;
+  // Connection components read too: the whole library is started.
+  const TToolRun wired = Tool({"dump", FindExample("examples/connections/actions.dfm")});
+  EXPECT_EQ(wired.Status, 0) << wired.Err;
+  EXPECT_TRUE(Contains(wired.Out, ": TkelConnectionList\n")) << wired.Out;
+  EXPECT_TRUE(Contains(wired.Out, "SourceEvent = 'OnExecute'")) << wired.Out;
+  const TToolRun missing = Tool({"dump", "no/such/form.dfm"});
+  EXPECT_EQ(missing.Status, 1);
+  EXPECT_TRUE(missing.Err.starts_with("corvane dump: ")) << missing.Err;
+}
+
+TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
+  const TToolRun names = Tool({"describe"});
+  EXPECT_EQ(names.Status, 0);
+  EXPECT_TRUE(names.Out.starts_with("TkelVariable\nTObject\nTInterfacedObject\nTList\n")) << names.Out;
+  const TToolRun list = Tool({"describe", "tstringlist"});
+  EXPECT_EQ(list.Status, 0);
+  EXPECT_TRUE(list.Out.starts_with("TStringList (TStringListClassInfo)\nProperties (")) << list.Out;
+  EXPECT_TRUE(Contains(list.Out, "  Strings(Index) [psReadable, psWritable, psIndexed] pvPublic\n")) << list.Out;
+  EXPECT_TRUE(Contains(list.Out, "  Find(S, Index) msFunction\n")) << list.Out;
+  EXPECT_TRUE(Contains(list.Out, "  OnChange(Sender) pvPublic\n")) << list.Out;
+  const TToolRun unknown = Tool({"describe", "TNoSuch"});
+  EXPECT_EQ(unknown.Status, 1);
+  EXPECT_EQ(unknown.Err, "corvane describe: no class descriptor is registered for TNoSuch\n");
+}
+
+}  // namespace
+}  // namespace corvane

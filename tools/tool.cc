@@ -1,0 +1,129 @@
+// The command table of the corvane tool, its help and its dispatch.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "host/rtl/sysutils.h"
+#include "package/package.h"
+#include "tools/commands.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr char kVersion[] = "corvane 1.1.0";
+constexpr char kDefaultCommand[] = "run";
+
+constexpr TCommand kCommands[] = {
+    {"run", "run [FORM [SCRIPT]]", "read a form at run time and run a script on it",
+     "Reads FORM (text or binary) as an application does: its connection lists\n"
+     "connect. Then runs SCRIPT on it and prints each line, its result and a\n"
+     "trace line for every event a connection relays (also while the form is\n"
+     "read). Without FORM, the bundled example examples/connections/actions.dfm\n"
+     "with its script actions.run.\n",
+     RunRun},
+    {"check", "check FORM", "read a form as the designer does and diagnose its connections",
+     "Reads FORM as the form designer does (no connection reacts) and lists\n"
+     "every connection with what keeps it from working. Status 1 when one is\n"
+     "broken.\n",
+     RunCheck},
+    {"dump", "dump [FORM]", "read a form into live components and print them",
+     "Reads FORM into live components (connections included) and prints the\n"
+     "component tree with every published property. Without FORM, the bundled\n"
+     "example examples/actions.dfm.\n",
+     RunDump},
+    {"convert", "convert IN OUT", "convert a form file between text and binary",
+     "Converts the form file IN: a text form to binary (to a resource when OUT\n"
+     "ends in .res), a binary or resource form to text. IN is read whole\n"
+     "before OUT is written.\n",
+     RunConvert},
+    {"describe", "describe [CLASS]", "list described classes, or every feature of one",
+     "Without CLASS, the class names the descriptor registry knows, in\n"
+     "registration order. With CLASS (any letter case), every property, method,\n"
+     "constructor and event its descriptor lists.\n",
+     RunDescribe},
+    {"classes", "classes", "list the host classes with their parents",
+     "Lists every class of the host class library with its parent.\n", RunClasses},
+};
+
+void Usage(std::ostream& out) {
+  Print(out, "usage: corvane [COMMAND [ARGS]]   (without a command: %s)\n\ncommands:\n", kDefaultCommand);
+  for (const TCommand& c : kCommands) Print(out, "  %-22s %s\n", c.Usage, c.Summary);
+  Print(out, "\n'corvane help COMMAND' or 'corvane COMMAND --help' explains one command.\n");
+}
+
+int CommandHelp(const TCommand& c, std::ostream& out) {
+  Print(out, "usage: corvane %s\n\n%s", c.Usage, c.Help);
+  return 0;
+}
+
+bool IsHelp(const std::string& word) { return word == "--help" || word == "-h"; }
+
+int Help(const Args& words, TToolIO& io) {
+  if (words.empty()) {
+    Usage(io.Out);
+    return 0;
+  }
+  if (const TCommand* c = FindCommand(words[0])) return CommandHelp(*c, io.Out);
+  Print(io.Err, "corvane: no command '%s' (try 'corvane help')\n", words[0].c_str());
+  return 2;
+}
+
+// Runs the command, turning what it raises into one line on Err.
+int Guarded(const TCommand& c, const Args& args, TToolIO& io) {
+  try {
+    return c.Run(args, io);
+  } catch (const host::Exception& e) {
+    Print(io.Err, "corvane %s: %s\n", c.Name, e.Message().c_str());
+  } catch (const std::exception& e) {
+    Print(io.Err, "corvane %s: internal error: %s\n", c.Name, e.what());
+  }
+  return 1;
+}
+
+}  // namespace
+
+void Print(std::ostream& out, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int size = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::string text(static_cast<std::size_t>(size > 0 ? size : 0) + 1, '\0');
+  std::vsnprintf(text.data(), text.size(), format, again);
+  va_end(again);
+  text.pop_back();
+  out << text << std::flush;
+}
+
+std::span<const TCommand> Commands() { return kCommands; }
+
+const TCommand* FindCommand(std::string_view name) {
+  for (const TCommand& c : kCommands)
+    if (name == c.Name) return &c;
+  return nullptr;
+}
+
+TLibrary::TLibrary() { kel::package::Initialize(); }
+TLibrary::~TLibrary() { kel::package::Finalize(); }
+
+int RunTool(const Args& words, TToolIO& io) {
+  if (!words.empty() && words[0] == "--version") {
+    Print(io.Out, "%s\n", kVersion);
+    return 0;
+  }
+  if (!words.empty() && (words[0] == "help" || IsHelp(words[0]))) return Help(Args(words.begin() + 1, words.end()), io);
+  const std::string name = words.empty() ? kDefaultCommand : words[0];
+  const TCommand* command = FindCommand(name);
+  if (!command) {
+    Print(io.Err, "corvane: unknown command '%s' (try 'corvane help')\n", name.c_str());
+    return 2;
+  }
+  Args args(words.empty() ? words.begin() : words.begin() + 1, words.end());
+  if (!args.empty() && IsHelp(args[0])) return CommandHelp(*command, io.Out);
+  return Guarded(*command, args, io);
+}
+
+}  // namespace corvane
