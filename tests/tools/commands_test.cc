@@ -9,21 +9,15 @@
 
 #include "host/classes/streams.h"
 #include "tools/commands.h"
+#include "tests/tools/tool_test_support.h"
 #include "tools/formfiles.h"
 
 namespace corvane {
 namespace {
 
-struct TToolRun {
-  int Status;
-  std::string Out, Err;
-};
-TToolRun Tool(const Args& words) {
-  std::ostringstream out, err;
-  TToolIO io{out, err};
-  const int status = RunTool(words, io);
-  return {status, out.str(), err.str()};
-}
+using test::Tool;
+using test::TToolRun;
+
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

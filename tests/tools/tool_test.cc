@@ -11,25 +11,18 @@
 #include "host/classes/formtext.h"
 #include "host/classes/streams.h"
 #include "tools/commands.h"
+#include "tests/tools/tool_test_support.h"
 #include "tools/formfiles.h"
 #include "tools/script.h"
 
 namespace corvane {
 namespace {
 
+using test::Tool;
+using test::TToolRun;
+
 std::string Example(const char* name) { return FindExample(std::string("examples/connections/") + name); }
 
-// One run of the tool with these words: its status and what it wrote.
-struct TToolRun {
-  int Status;
-  std::string Out, Err;
-};
-TToolRun Tool(const Args& words) {
-  std::ostringstream out, err;
-  TToolIO io{out, err};
-  const int status = RunTool(words, io);
-  return {status, out.str(), err.str()};
-}
 
 std::string FileText(const std::string& path) {
   host::TOwned<host::TMemoryStream> file = host::MakeOwned<host::TMemoryStream>();
