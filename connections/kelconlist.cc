@@ -139,6 +139,18 @@ void kelTrace(const TkelTraceEntry& Entry) {
 
 TkelConnection::TkelConnection(TComponent* AOwner) : TComponent(AOwner) {}
 
+TkelConnection::TRelay::TRelay(TkelConnection& Connection, host::TObject* Source, const std::string& Event) {
+  if (FDepth >= kelMaxRelayDepth) {
+    auto* component = dynamic_cast<TComponent*>(Source);
+    const std::string source = component ? host::ComponentDisplayName(component) : host::ComponentDisplayName(nullptr);
+    throw EkelRelayLoop(
+        "Connection %s: relaying %s.%s nests connections more than %d deep; do connections trigger "
+        "each other without end?",
+        {host::ComponentDisplayName(&Connection), source, Event, kelMaxRelayDepth});
+  }
+  ++FDepth;
+}
+
 std::vector<std::string> TkelConnection::Diagnose() {
   std::vector<std::string> problems;
   DiagnoseLink(problems, "Source", FSource);

@@ -50,6 +50,18 @@ class EkelInvalidFeature : public host::Exception {
   const char* ClassName() const override { return "EkelInvalidFeature"; }
 };
 
+// Raised when connections trigger each other more than kelMaxRelayDepth
+// deep (an event calling the method that fires it again, two connections
+// calling each other): the relay stops there instead of overflowing the
+// stack, and the error reaches the code that fired the first event.
+class EkelRelayLoop : public host::Exception {
+ public:
+  using Exception::Exception;
+  const char* ClassName() const override { return "EkelRelayLoop"; }
+};
+// How many relays through connections may be running inside each other.
+inline constexpr int kelMaxRelayDepth = 64;
+
 // The message of the acceptance check.
 inline constexpr char SkelNotCorvaneComponent[] = "This is a not Corvane component!";
 
@@ -323,6 +335,19 @@ class TkelConnection : public host::TComponent {
   // Source and Target for the name checks of the concrete connections.
   TkelComponentLink& SourceLink() { return FSource; }
   TkelComponentLink& TargetLink() { return FTarget; }
+  // One relay of an event through this connection, counted while it runs;
+  // raises EkelRelayLoop "Connection C: relaying Source.OnEvent nests
+  // connections more than 64 deep ..." past kelMaxRelayDepth.
+  class TRelay {
+   public:
+    TRelay(TkelConnection& Connection, host::TObject* Source, const std::string& Event);
+    ~TRelay() { --FDepth; }
+    TRelay(const TRelay&) = delete;
+    TRelay& operator=(const TRelay&) = delete;
+
+   private:
+    static inline int FDepth = 0;
+  };
   // The running handlers' frames: TLiveFrame frame(LiveFrames()).
   using TLiveFrame = TkelLiveFrame;
   TLiveFrame*& LiveFrames() { return FLiveFrames; }

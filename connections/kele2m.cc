@@ -337,7 +337,8 @@ void TkelE2MConnection::TakeResult(TkelParameterConnection& Binding, TkelParamet
   throw host::Exception(SInternalError);
 }
 
-void TkelE2MConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* /*EventInfo*/) {
+void TkelE2MConnection::OnSourceEvent(host::TObject* Sender, TkelEventInfo* EventInfo) {
+  const TRelay relay(*this, Sender, EventInfo ? EventInfo->Name : FSourceEvent);
   TkelClassInfo* target = GetTargetInfo();
   // Held for the whole relay: the call may free the target and its descriptor.
   const TkelRecordRef<TkelMethodInfo> method(GetTargetMethodInfo());

@@ -179,7 +179,8 @@ Variant TkelE2PConnection::Value() {
   throw host::Exception(SInternalError);
 }
 
-void TkelE2PConnection::OnSourceEvent(host::TObject* /*Sender*/, TkelEventInfo* /*EventInfo*/) {
+void TkelE2PConnection::OnSourceEvent(host::TObject* Sender, TkelEventInfo* EventInfo) {
+  const TRelay relay(*this, Sender, EventInfo ? EventInfo->Name : FSourceEvent);
   TkelClassInfo* target = GetTargetInfo();
   TkelPropertyInfo* property = FTargetPropertyInfo.Get(target, FTargetProperty);
   if (!property) RaiseBroken();

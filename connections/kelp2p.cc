@@ -142,6 +142,7 @@ void TkelP2PConnection::Changed(TSideIndex Side, host::TObject* Sender) {
   if (IsDesigning()) return;
   TkelClassInfo* info = Link(Side).GetInfo();
   if (!info || Sender != info->GetOwner()) return;
+  const TRelay relay(*this, Sender, FSides[Side].Event);
   if (Side == kSource)
     SetTargetValue();
   else
@@ -154,6 +155,11 @@ void TkelP2PConnection::Copy(TSideIndex From, TSideIndex To, const std::string& 
   TLiveFrame frame(LiveFrames());
   try {
     Transfer(From, To, Event);
+  } catch (const EkelRelayLoop&) {
+    // Passed on as it is: wrapped once per connection of the loop, its
+    // message would grow without telling more.
+    if (!frame.Destroyed) FUpdating = false;
+    throw;
   } catch (const host::Exception& e) {
     if (frame.Destroyed) throw;
     FUpdating = false;

@@ -131,7 +131,7 @@ Variant TkelVariableClassInfo::GetProperty(TkelPropertyInfo* property) {
 }
 
 void TkelVariableClassInfo::SetProperty(TkelPropertyInfo* property, const Variant& value) {
-  if (property && property->Name == kSelf) return ChangeInstance(static_cast<TObject*>(value.AsPointer()));
+  if (property && property->Name == kSelf) return ChangeInstance(host::LiveObjectAt(value.AsPointer()));
   CheckHeld(property, "Property", "reached");
   FInstanceInfo->SetProperty(property, value);
 }

@@ -92,11 +92,12 @@ using TkelHolder = typename TkelHolderOf<std::remove_cvref_t<T>>::Type;
 // Raised for a character input whose text is empty.
 [[noreturn]] void RaiseNoCharacter();
 
-// The object at `address` as a T (a TObject descendant): null for 0, an
-// object of another class raises EInvalidCast.
+// The object at `address` as a T (a TObject descendant): null for 0; an
+// address where no object lives, or an object of another class, raises
+// EInvalidCast.
 template <class T>
 T* ObjectAt(void* address) {
-  return host::As<T>(static_cast<host::TObject*>(address));
+  return host::As<T>(host::LiveObjectAt(address));
 }
 
 // A host value read from a Variant by the rules above.

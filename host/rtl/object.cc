@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
+#include "host/rtl/pointermap.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
@@ -148,6 +150,48 @@ bool TObject::GetInterface(const TGUID& iid, void** obj) {
 HRESULT TObject::SafeCallException(void*, void*) { return E_UNEXPECTED; }
 
 void RaiseInvalidCast() { throw EInvalidCast("Invalid class typecast"); }
+
+// ------------------------------------------------------------ live objects
+
+namespace {
+
+// Never destroyed: objects may outlive the program's static destructors.
+struct TLiveObjects {
+  std::mutex Lock;
+  TPointerMap<bool> Objects;
+};
+TLiveObjects& LiveObjects() {
+  static auto* const live = new TLiveObjects;
+  return *live;
+}
+
+}  // namespace
+
+TObject::TObject() {
+  TLiveObjects& live = LiveObjects();
+  std::lock_guard<std::mutex> guard(live.Lock);
+  live.Objects.At(this) = true;
+}
+
+TObject::~TObject() {
+  TLiveObjects& live = LiveObjects();
+  std::lock_guard<std::mutex> guard(live.Lock);
+  live.Objects.Erase(this);
+}
+
+bool IsLiveObject(const void* address) noexcept {
+  TLiveObjects& live = LiveObjects();
+  std::lock_guard<std::mutex> guard(live.Lock);
+  return live.Objects.Contains(address);
+}
+
+TObject* LiveObjectAt(const void* address) {
+  if (!address) return nullptr;
+  if (!IsLiveObject(address))
+    throw EInvalidCast("Invalid class typecast: %s is not the address of an object",
+                       {IntToStr(static_cast<int64_t>(reinterpret_cast<std::uintptr_t>(address)))});
+  return static_cast<TObject*>(const_cast<void*>(address));
+}
 
 // ------------------------------------------------------ TInterfacedObject
 

@@ -103,7 +103,9 @@ struct TMetaClass {
 class TObject {
  public:
   static const TMetaClass StaticMetaClass;
-  TObject() = default;
+  // Every object is known to the host from its construction to its
+  // destruction (see IsLiveObject).
+  TObject();
   TObject(const TObject&) = delete;
   TObject& operator=(const TObject&) = delete;
 
@@ -143,7 +145,7 @@ class TObject {
   virtual HRESULT SafeCallException(void* exceptObject, void* exceptAddr);
 
  protected:
-  virtual ~TObject() = default;
+  virtual ~TObject();
   // The teardown chain: each class does its own work and then calls its
   // parent's Destroy. Runs on the whole object, before any C++ destructor.
   virtual void Destroy() {}
@@ -192,6 +194,14 @@ TOwned<T> MakeOwned(A&&... args) {
 // ------------------------------------------------------------- checked casts
 
 [[noreturn]] void RaiseInvalidCast();
+
+// Whether an object lives at `address` (constructed and not yet destroyed):
+// lets an address that arrives as a number (a Variant, a script, a form
+// file) be checked before it is used as an object. Thread-safe.
+bool IsLiveObject(const void* address) noexcept;
+// The object at `address`: null for 0; raises EInvalidCast "Invalid class
+// typecast: <address> is not the address of an object" when none lives there.
+TObject* LiveObjectAt(const void* address);
 
 // The classic `obj as T`: null passes, an object of another class raises
 // EInvalidCast "Invalid class typecast".

@@ -105,6 +105,9 @@ TEST_F(Variables, WritingSelfRebindsAndFiresEveryTimeAndRefusesBadValues) {
   TkelPropertyInfo* self = Info(v)->FindProperty("Self");
   EXPECT_NE(RaisedMessage([&] { Info(v)->SetProperty(self, Variant("Lamp2")); }), "<nothing raised>");
   EXPECT_EQ(RaisedMessage([&] { SetSelf(v, Action); }), "A TBasicAction cannot be held by a variable of class TLamp!");
+  // A number where no object lives is refused, not held.
+  EXPECT_EQ(RaisedMessage([&] { Info(v)->SetProperty(self, Variant(4242)); }),
+            "Invalid class typecast: 4242 is not the address of an object");
   EXPECT_EQ(changes.Calls, twice);
   EXPECT_EQ(Held(v), Lamp1);
   EXPECT_EQ(Info(v)->GetInstanceInfo()->GetOwner(), Lamp1);

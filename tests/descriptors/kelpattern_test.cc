@@ -88,6 +88,16 @@ TEST_F(Pattern, ReferencesTravelAsAddressesOfAnyIntegerKind) {
   EXPECT_EQ(Widget->GetBuddy(), buddy.get());
   EXPECT_THROW(D.Set("Buddy", Variant("x")), host::EVariantTypeCastError);
   EXPECT_EQ(Widget->GetBuddy(), buddy.get());
+  // An integer where no object lives (a number typed by hand, the address
+  // of something else, a freed object) is refused by value, not followed.
+  EXPECT_EQ(MessageOf([&] { D.Set("Buddy", Variant(12345)); }),
+            "Invalid class typecast: 12345 is not the address of an object");
+  int32_t notAnObject = 0;
+  EXPECT_THROW(D.Set("Buddy", Variant::FromPointer(&notAnObject)), host::EInvalidCast);
+  const Variant gone = Variant::FromPointer(host::New<TTestWidget>());
+  static_cast<TTestWidget*>(gone.AsPointer())->Free();
+  EXPECT_THROW(D.Set("Buddy", gone), host::EInvalidCast);
+  EXPECT_EQ(Widget->GetBuddy(), buddy.get());
 
   D.Set("Kind", Variant::FromPointer(&TTestWidget::StaticMetaClass));
   EXPECT_EQ(Widget->GetKind(), &TTestWidget::StaticMetaClass);
