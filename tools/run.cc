@@ -82,6 +82,7 @@ std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok
   out = "read " + Form + ": " + host::IntToStr(root->GetComponentCount()) + " component(s)\n" + out;
   runner.SetRoot(root.get());
   Ok = runner.Run(Script);
+  if (!runner.GetRoot()) (void)root.release();  // the script freed the form
   return out;
 }
 

@@ -119,7 +119,36 @@ std::string NameOf(host::TObject* object) {
 
 }  // namespace
 
+// Clears the runner's root when the root is destroyed.
+class TScriptRunner::TWatch : public host::TComponent {
+ public:
+  explicit TWatch(TScriptRunner& Runner) : host::TComponent(nullptr), FRunner(Runner) {}
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override {
+    host::TComponent::Notification(AComponent, Operation);
+    if (Operation == host::opRemove && AComponent == FRunner.FRoot) FRunner.FRoot = nullptr;
+  }
+
+ protected:
+  ~TWatch() override = default;
+
+ private:
+  TScriptRunner& FRunner;
+};
+
+TScriptRunner::TScriptRunner(host::TComponent* Root, std::string& Out) : FOut(Out), FWatch(new TWatch(*this)) {
+  SetRoot(Root);
+}
+
+TScriptRunner::~TScriptRunner() { FWatch->Free(); }
+
+void TScriptRunner::SetRoot(host::TComponent* Root) {
+  if (FRoot) FWatch->RemoveFreeNotification(FRoot);
+  FRoot = Root;
+  if (FRoot) FWatch->FreeNotification(FRoot);
+}
+
 host::TComponent* TScriptRunner::Component(const std::string& Name) const {
+  if (!FRoot) throw host::Exception("The form was freed: there is no component named %s any more", {Name});
   if (host::AnsiSameText(Name, FRoot->GetName())) return FRoot;
   if (host::TComponent* c = FRoot->FindComponent(Name)) return c;
   throw host::Exception("There is no component named %s in %s", {Name, host::ComponentDisplayName(FRoot)});
@@ -227,7 +256,8 @@ void TScriptRunner::RunLine(const std::string& Line) {
     return ParseValue(text, [this](const std::string& name) { return Component(name); });
   };
   if (host::AnsiSameText(verb, "invoke")) {
-    kel::TkelMethodInfo* method = info->FindMethod(feature);
+    // Held: the method may free the component and its descriptor.
+    const kel::TkelRecordRef<kel::TkelMethodInfo> method(info->FindMethod(feature));
     if (!method) throw host::Exception("%s has no method %s", {host::ComponentDisplayName(component), feature});
     std::vector<std::string> args = in.Next('(') ? in.Values(')') : std::vector<std::string>{};
     if (!in.AtEnd()) in.Fail("end of line expected");
@@ -237,14 +267,14 @@ void TScriptRunner::RunLine(const std::string& Line) {
     for (std::size_t i = 0; i < args.size(); ++i) method->Args[i]->Value = value(args[i]);
     std::vector<std::string> before;
     for (kel::TkelParameterInfo* a : method->Args) before.push_back(Describe(a->Value));
-    info->InvokeMethod(method);
+    info->InvokeMethod(method.Get());
     for (std::size_t i = 0; i < method->Args.size(); ++i)
       if (Describe(method->Args[i]->Value) != before[i])
         FOut += "  " + method->Args[i]->Name + " -> " + Describe(method->Args[i]->Value) + "\n";
     if (method->Style == kel::msFunction) FOut += "  = " + Describe(method->Result) + "\n";
     return;
   }
-  kel::TkelPropertyInfo* property = info->FindProperty(feature);
+  const kel::TkelRecordRef<kel::TkelPropertyInfo> property(info->FindProperty(feature));
   if (!property) throw host::Exception("%s has no property %s", {host::ComponentDisplayName(component), feature});
   std::vector<std::string> indexes = in.Next('[') ? in.Values(']') : std::vector<std::string>{};
   if (static_cast<int>(indexes.size()) != property->GetIndexCount())
@@ -253,12 +283,14 @@ void TScriptRunner::RunLine(const std::string& Line) {
   for (std::size_t i = 0; i < indexes.size(); ++i) property->Indexes[i]->Value = value(indexes[i]);
   if (host::AnsiSameText(verb, "get")) {
     if (!in.AtEnd()) in.Fail("end of line expected");
-    FOut += "  = " + Describe(info->GetProperty(property)) + "\n";
+    FOut += "  = " + Describe(info->GetProperty(property.Get())) + "\n";
   } else if (host::AnsiSameText(verb, "set")) {
     in.Expect('=');
     const Variant assigned = value(in.ValueText());
     if (!in.AtEnd()) in.Fail("end of line expected");
-    info->SetProperty(property, assigned);
+    if (!property->Style.Contains(kel::psWritable))
+      throw host::Exception("%s.%s is read-only", {componentName, feature});
+    info->SetProperty(property.Get(), assigned);
   } else {
     throw host::Exception("Unknown operation '%s' (set, get or invoke)", {verb});
   }

@@ -30,9 +30,16 @@ namespace corvane {
 class TScriptRunner {
  public:
   // Output goes to Out; Root is the form the names refer to (it may be set
-  // later, for tracing the reading of the form).
-  TScriptRunner(host::TComponent* Root, std::string& Out) : FRoot(Root), FOut(Out) {}
-  void SetRoot(host::TComponent* Root) { FRoot = Root; }
+  // later, for tracing the reading of the form). The runner watches the
+  // root: a script may free it (then every later line that names a
+  // component fails with "The form was freed").
+  TScriptRunner(host::TComponent* Root, std::string& Out);
+  ~TScriptRunner();
+  TScriptRunner(const TScriptRunner&) = delete;
+  TScriptRunner& operator=(const TScriptRunner&) = delete;
+  void SetRoot(host::TComponent* Root);
+  // The root, or null once something freed it.
+  host::TComponent* GetRoot() const { return FRoot; }
 
   // Runs Work with the trace lines of the connections going to Out.
   void Traced(const std::function<void()>& Work);
@@ -51,8 +58,10 @@ class TScriptRunner {
   host::TComponent* Component(const std::string& Name) const;
   bool RunLines(const std::string& Script);
 
-  host::TComponent* FRoot;
+  class TWatch;
+  host::TComponent* FRoot = nullptr;
   std::string& FOut;
+  TWatch* FWatch;  // told when the root goes away
 };
 
 }  // namespace corvane

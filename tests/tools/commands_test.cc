@@ -8,8 +8,8 @@
 #include <string>
 
 #include "host/classes/streams.h"
-#include "tools/commands.h"
 #include "tests/tools/tool_test_support.h"
+#include "tools/commands.h"
 #include "tools/formfiles.h"
 
 namespace corvane {
@@ -17,7 +17,6 @@ namespace {
 
 using test::Tool;
 using test::TToolRun;
-
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

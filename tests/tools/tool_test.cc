@@ -10,8 +10,8 @@
 #include "connections/kelconlist.h"
 #include "host/classes/formtext.h"
 #include "host/classes/streams.h"
-#include "tools/commands.h"
 #include "tests/tools/tool_test_support.h"
+#include "tools/commands.h"
 #include "tools/formfiles.h"
 #include "tools/script.h"
 
@@ -22,7 +22,6 @@ using test::Tool;
 using test::TToolRun;
 
 std::string Example(const char* name) { return FindExample(std::string("examples/connections/") + name); }
-
 
 std::string FileText(const std::string& path) {
   host::TOwned<host::TMemoryStream> file = host::MakeOwned<host::TMemoryStream>();
@@ -86,6 +85,14 @@ TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
   EXPECT_EQ(out.find("Mirror.OnUpdate -> Primary.Tag := 5"), std::string::npos);
 }
 
+TEST(ToolRun, AScriptMayFreeTheFormAndLaterLinesSaySo) {
+  auto [out, ok] = RunOn(Example("actions.dfm"), "invoke Actions.Free\nget FileOpen.Tag\n");
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(out,
+            "> invoke Actions.Free\n> get FileOpen.Tag\n"
+            "line 2: The form was freed: there is no component named FileOpen any more\n");
+}
+
 TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
   struct Case {
     const char* Line;
@@ -103,6 +110,8 @@ TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
       {"get FileOpen.Tag extra", "end of line expected at column 18"},
       {"fetch FileOpen.Tag", "Unknown operation 'fetch' (set, get or invoke)"},
       {"set FileOpen.Tag = 'x'", "Could not convert variant of type (String) into type (Integer)"},
+      {"set Actions.Components[0] = 4242", "Actions.Components is read-only"},
+      {"invoke Actions.RemoveComponent(4242)", "Invalid class typecast: 4242 is not the address of an object"},
   };
   for (const Case& c : cases) {
     auto [out, ok] =
