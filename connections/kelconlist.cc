@@ -169,6 +169,36 @@ bool TkelConnection::DiagnoseLink(std::vector<std::string>& Problems, const char
   return false;
 }
 
+void TkelConnection::DiagnoseWritable(std::vector<std::string>& Problems, const char* What, TkelPropertyInfo* Property,
+                                      TComponent* Owner) {
+  if (Property && !Property->Style.Contains(psWritable))
+    Problems.push_back(std::string(What) + " '" + Property->Name + "' of " + host::ComponentDisplayName(Owner) +
+                       " is read-only");
+}
+
+namespace {
+// How many index values Indexes gives (0 for no array); a single empty one
+// counts as none.
+int IndexValueCount(const Variant& Indexes) {
+  if (!Indexes.IsArray() || host::VarArrayDimCount(Indexes) != 1) return 0;
+  const int32_t low = host::VarArrayLowBound(Indexes, 1);
+  const int count = host::VarArrayHighBound(Indexes, 1) - low + 1;
+  if (count == 1 && host::VarToStr(host::VarArrayGet(Indexes, {low})).empty()) return 0;
+  return count;
+}
+}  // namespace
+
+void TkelConnection::DiagnoseIndexes(std::vector<std::string>& Problems, const char* What, const Variant& Indexes,
+                                     TkelPropertyInfo* Property) {
+  if (!Property) return;
+  const int given = IndexValueCount(Indexes), wanted = Property->GetIndexCount();
+  if (given == wanted || (wanted > 0 && Indexes.IsArray() &&
+                          host::VarArrayHighBound(Indexes, 1) - host::VarArrayLowBound(Indexes, 1) + 1 == wanted))
+    return;
+  Problems.push_back(std::string(What) + " gives " + std::to_string(given) + " index value" + (given == 1 ? "" : "s") +
+                     ", but '" + Property->Name + "' takes " + std::to_string(wanted));
+}
+
 void TkelConnection::DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name,
                                   bool Found, const char* Kind, TComponent* Owner) {
   if (Name.empty())

@@ -329,6 +329,16 @@ class TkelConnection : public host::TComponent {
   // for a link (false then); "<what> is not set" for an empty name and
   // "<what> '<name>' is not <kind> of <component>" for an unknown one.
   static bool DiagnoseLink(std::vector<std::string>& Problems, const char* Role, TkelComponentLink& Link);
+  // "<What> 'Caption' of Label1 is read-only" for a property that cannot be
+  // written.
+  static void DiagnoseWritable(std::vector<std::string>& Problems, const char* What, TkelPropertyInfo* Property,
+                               host::TComponent* Owner);
+  // What is wrong with Indexes as the index values of Property: a count that
+  // differs from the property's index count ("<What> gives 2 index values,
+  // but 'Items' takes 1"). A single empty value given to a property without
+  // indexes is the cleared state and fits.
+  static void DiagnoseIndexes(std::vector<std::string>& Problems, const char* What, const host::Variant& Indexes,
+                              TkelPropertyInfo* Property);
   static void DiagnoseName(std::vector<std::string>& Problems, const char* What, const std::string& Name, bool Found,
                            const char* Kind, host::TComponent* Owner);
   bool IsDesigning() const { return GetComponentState().Contains(host::csDesigning); }

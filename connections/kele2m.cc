@@ -288,10 +288,19 @@ std::vector<std::string> TkelE2MConnection::Diagnose() {
   if (GetTargetInfo())
     DiagnoseName(problems, "TargetMethod", FTargetMethod, GetTargetMethodInfo() != nullptr, "a method", GetTarget());
   if (!GetTargetMethodInfo()) return problems;
+  // A method named after the event it fires (Execute and OnExecute, Click
+  // and OnClick) called on the source itself fires the event again.
+  if (GetSource() == GetTarget() && FSourceEvent == "On" + FTargetMethod)
+    problems.push_back("TargetMethod '" + FTargetMethod + "' fires SourceEvent '" + FSourceEvent +
+                       "' of the same component again, so the relay would never end");
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
     TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
     std::string problem = BindingProblem(binding, FTargetMethod);
     if (!problem.empty()) problems.push_back("parameter binding '" + binding.GetDisplayName() + "' " + problem);
+    if (problem.empty() && binding.GetOptions() == voComponentProperty)
+      DiagnoseIndexes(problems,
+                      ("parameter binding '" + binding.GetDisplayName() + "': ComponentPropertyIndex").c_str(),
+                      binding.GetComponentPropertyIndex(), binding.GetComponentPropertyInfo());
   }
   return problems;
 }

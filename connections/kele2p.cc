@@ -132,16 +132,22 @@ std::vector<std::string> TkelE2PConnection::Diagnose() {
   std::vector<std::string> problems = inherited::Diagnose();
   if (GetSourceInfo())
     DiagnoseName(problems, "SourceEvent", FSourceEvent, GetSourceEventInfo() != nullptr, "an event", GetSource());
-  if (GetTargetInfo())
+  if (GetTargetInfo()) {
     DiagnoseName(problems, "TargetProperty", FTargetProperty, GetTargetPropertyInfo() != nullptr, "a property",
                  GetTarget());
+    DiagnoseWritable(problems, "TargetProperty", GetTargetPropertyInfo(), GetTarget());
+    DiagnoseIndexes(problems, "TargetPropertyIndex", FTargetPropertyIndex, GetTargetPropertyInfo());
+  }
   switch (FValueOptions) {
     case voConstant:
       return problems;
     case voComponentProperty:
-      if (DiagnoseLink(problems, "ValueComponent", FValueComponent))
+      if (DiagnoseLink(problems, "ValueComponent", FValueComponent)) {
         DiagnoseName(problems, "ValueComponentProperty", FValueComponentProperty,
                      GetValueComponentPropertyInfo() != nullptr, "a property", GetValueComponent());
+        DiagnoseIndexes(problems, "ValueComponentPropertyIndex", FValueComponentPropertyIndex,
+                        GetValueComponentPropertyInfo());
+      }
       return problems;
     case voEventProperty:
       if (GetSourceEventInfo())

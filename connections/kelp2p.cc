@@ -120,12 +120,55 @@ std::vector<std::string> TkelP2PConnection::Diagnose() {
     TComponent* component = Link(side).Component;
     DiagnoseName(problems, kTexts[side].Property.Property, FSides[side].Property, PropertyInfo(side) != nullptr,
                  "a property", component);
+    DiagnoseIndexes(problems, kTexts[side].PropertyIndex.Property, FSides[side].PropertyIndex, PropertyInfo(side));
+    // The target is written on every copy, the source when the target's
+    // event copies back.
+    if (side == kTarget || EventInfo(kTarget))
+      DiagnoseWritable(problems, kTexts[side].Property.Property, PropertyInfo(side), component);
     // The events are optional: only a name that does not resolve is wrong.
     if (!FSides[side].Event.empty())
       DiagnoseName(problems, kTexts[side].Event.Property, FSides[side].Event, EventInfo(side) != nullptr, "an event",
                    component);
   }
+  DiagnoseKinds(problems);
   return problems;
+}
+
+namespace {
+// The kind of value a published host property holds, for comparing the two
+// ends of a link; empty when the host publishes no such property.
+std::string ValueKind(TComponent* Component, const std::string& Property) {
+  const host::TPropInfo* info = Component ? host::GetPropInfo(Component->ClassType(), Property) : nullptr;
+  if (!info) return {};
+  switch (info->Kind()) {
+    case host::tkInteger:
+    case host::tkInt64:
+    case host::tkFloat:
+      return "a number";
+    case host::tkChar:
+    case host::tkWChar:
+    case host::tkString:
+    case host::tkLString:
+    case host::tkWString:
+      return "text";
+    case host::tkEnumeration:
+      return "a value of " + std::string(info->PropType->Name);
+    case host::tkSet:
+      return "a set of " + std::string(info->PropType->Name);
+    case host::tkClass:
+      return "an object";
+    default:
+      return {};  // Variants and the rest take anything
+  }
+}
+}  // namespace
+
+void TkelP2PConnection::DiagnoseKinds(std::vector<std::string>& Problems) {
+  const std::string source = ValueKind(Link(kSource).Component, FSides[kSource].Property);
+  const std::string target = ValueKind(Link(kTarget).Component, FSides[kTarget].Property);
+  if (source.empty() || target.empty() || source == target) return;
+  Problems.push_back("SourceProperty '" + FSides[kSource].Property + "' holds " + source + ", but TargetProperty '" +
+                     FSides[kTarget].Property + "' holds " + target);
 }
 
 // ------------------------------------------------------------ copying

@@ -68,6 +68,8 @@ class TkelP2PConnection : public TkelConnection {
   // and copies source -> target once.
   bool Connect() override;
   void Unconnect() override;
+  // Also names a read-only target (or, linked both ways, source), index
+  // values that do not fit, and two published properties of different kinds.
   std::vector<std::string> Diagnose() override;
   void DefineProperties(host::TFiler* Filer) override;
 
@@ -84,6 +86,7 @@ class TkelP2PConnection : public TkelConnection {
   void Destroy() override;
 
  private:
+  void DiagnoseKinds(std::vector<std::string>& Problems);
   enum TSideIndex { kSource, kTarget };
   struct TSide {
     std::string Property;

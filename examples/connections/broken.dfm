@@ -66,6 +66,38 @@ object Broken: TComponent
       TargetProperty = 'Tag'
       TargetEvent = 'OnExecute'
     end
+    object Endless: TkelE2MConnection
+      Source = FileSave
+      Target = FileSave
+      SourceEvent = 'OnExecute'
+      TargetMethod = 'Execute'
+    end
+    object ReadOnly: TkelE2PConnection
+      Source = FileSave
+      Target = FileOpen
+      SourceEvent = 'OnExecute'
+      TargetProperty = 'ComponentCount'
+      ValueConstant = '1'
+    end
+    object WrongIndexes: TkelE2PConnection
+      Source = FileSave
+      Target = FileOpen
+      SourceEvent = 'OnExecute'
+      TargetProperty = 'Tag'
+      ValueOptions = voComponentProperty
+      ValueComponent = Broken
+      ValueComponentProperty = 'Components'
+      ValueConstant = 'x'
+      ValueComponentPropertyIndexes = (
+        '0'
+        '1')
+    end
+    object MixedKinds: TkelP2PConnection
+      Source = FileSave
+      Target = FileOpen
+      SourceProperty = 'Name'
+      TargetProperty = 'Tag'
+    end
   end
   object Loose: TkelE2MConnection
     Source = FileOpen

@@ -138,7 +138,7 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
   std::vector<std::string> skipped;
   host::TOwned<host::TComponent> bad = ReadDesignTimeForm(Example("broken.dfm"), &skipped);
   EXPECT_EQ(DescribeConnections(bad.get(), skipped, healthy),
-            "Broken (TComponent): 9 connection(s)\n"
+            "Broken (TComponent): 13 connection(s)\n"
             "  Fine (TkelE2MConnection): ok\n"
             "  Misspelled (TkelE2MConnection): broken\n"
             "    - SourceEvent 'OnExecuted' is not an event of FileSave\n"
@@ -155,6 +155,15 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
             "    - Source is not set\n"
             "  HalfLink (TkelP2PConnection): broken\n"
             "    - SourceProperty 'Tga' is not a property of FileSave\n"
+            "  Endless (TkelE2MConnection): broken\n"
+            "    - TargetMethod 'Execute' fires SourceEvent 'OnExecute' of the same component again, so the relay "
+            "would never end\n"
+            "  ReadOnly (TkelE2PConnection): broken\n"
+            "    - TargetProperty 'ComponentCount' of FileOpen is read-only\n"
+            "  WrongIndexes (TkelE2PConnection): broken\n"
+            "    - ValueComponentPropertyIndex gives 2 index values, but 'Components' takes 1\n"
+            "  MixedKinds (TkelP2PConnection): broken\n"
+            "    - SourceProperty 'Name' holds text, but TargetProperty 'Tag' holds a number\n"
             "  Loose (TkelE2MConnection): broken\n"
             "    - is in no connection list, so nothing ever connects it\n");
   EXPECT_FALSE(healthy);
