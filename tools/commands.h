@@ -52,9 +52,16 @@ struct TLibrary {
   TLibrary& operator=(const TLibrary&) = delete;
 };
 
-// What `run` prints for the form at Form (read at run time, traced) and the
-// script text; Ok tells whether every line ran.
-std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok);
+// What `run` does with the form at Form (read at run time, traced) and the
+// script text: the output, and where the script stopped (ErrorLine 0 when
+// every line ran).
+struct TRunResult {
+  std::string Out;
+  int ErrorLine = 0;
+  std::string Error;
+  bool Ok() const { return ErrorLine == 0; }
+};
+TRunResult RunForm(const std::string& Form, const std::string& Script);
 // The report of `check` for the connections of Root, read with the
 // properties in Skipped left out; Healthy tells whether nothing was skipped
 // and no connection is broken.

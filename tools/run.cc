@@ -74,16 +74,18 @@ std::string DescribeConnections(host::TComponent* Root, const std::vector<std::s
 }
 
 // The reading is traced too: a property link copies once when it connects.
-std::string RunForm(const std::string& Form, const std::string& Script, bool& Ok) {
-  std::string out;
-  TScriptRunner runner(nullptr, out);
+TRunResult RunForm(const std::string& Form, const std::string& Script) {
+  TRunResult result;
+  TScriptRunner runner(nullptr, result.Out);
   host::TOwned<host::TComponent> root;
   runner.Traced([&] { root = ReadRunTimeForm(Form); });
-  out = "read " + Form + ": " + host::IntToStr(root->GetComponentCount()) + " component(s)\n" + out;
+  result.Out = "read " + Form + ": " + host::IntToStr(root->GetComponentCount()) + " component(s)\n" + result.Out;
   runner.SetRoot(root.get());
-  Ok = runner.Run(Script);
+  runner.Run(Script);
   if (!runner.GetRoot()) (void)root.release();  // the script freed the form
-  return out;
+  result.ErrorLine = runner.ErrorLine();
+  result.Error = runner.Error();
+  return result;
 }
 
 int RunRun(const Args& args, TToolIO& io) {
@@ -93,12 +95,12 @@ int RunRun(const Args& args, TToolIO& io) {
   }
   TLibrary library;
   const std::string form = args.empty() ? FindExample(kDefaultForm) : args[0];
-  const std::string script = args.size() == 2 ? FileText(args[1])
-                             : args.empty()   ? FileText(FindExample(kDefaultScript))
-                                              : "";
-  bool ok = false;
-  const std::string out = RunForm(form, script, ok);
-  return Finish(io.Out, out, ok);
+  const std::string scriptName = args.size() == 2 ? args[1] : args.empty() ? FindExample(kDefaultScript) : "";
+  const TRunResult result = RunForm(form, scriptName.empty() ? "" : FileText(scriptName));
+  Print(io.Out, "%s", result.Out.c_str());
+  // Where the script stopped, as compilers name a line: FILE:LINE: message.
+  if (!result.Ok()) Print(io.Err, "%s:%d: %s\n", scriptName.c_str(), result.ErrorLine, result.Error.c_str());
+  return result.Ok() ? 0 : 1;
 }
 
 int RunCheck(const Args& args, TToolIO& io) {

@@ -196,13 +196,17 @@ std::string TScriptRunner::Describe(const Variant& Value) const {
     case host::varOleStr:
       return host::AnsiQuotedStr(Value.AsString(), '\'');
     case host::varInt64: {
-      // A 64-bit value is how descriptors pass references: name the
-      // component when it is one of the form's.
+      // A 64-bit value is how descriptors pass references: no object is
+      // nil, a component of the form is named, any other live object shows
+      // its class.
       void* address = Value.AsPointer();
+      if (!address) return "nil";
+      if (host::IsLiveObject(address) && !FRoot) return "@(" + static_cast<host::TObject*>(address)->ClassName() + ")";
       if (!FRoot) return host::VarToStr(Value);
       if (address == FRoot) return "@" + FRoot->GetName();
       for (int i = 0; i < FRoot->GetComponentCount(); ++i)
         if (address == FRoot->GetComponents(i)) return "@" + host::ComponentDisplayName(FRoot->GetComponents(i));
+      if (host::IsLiveObject(address)) return "@(" + static_cast<host::TObject*>(address)->ClassName() + ")";
       return host::VarToStr(Value);
     }
     default:
@@ -236,7 +240,8 @@ bool TScriptRunner::RunLines(const std::string& Script) {
     try {
       RunLine(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
     } catch (const host::Exception& e) {
-      FOut += "line " + host::IntToStr(number) + ": " + e.Message() + "\n";
+      FErrorLine = number;
+      FError = e.Message();
       return false;
     }
   }

@@ -1,22 +1,7 @@
 // The scripts of `corvane run`: generic operations on the components of a
-// form, one per line, carried out through the class descriptors.
-//
-//   set    Component.Property[index, ...] = value
-//   get    Component.Property[index, ...]
-//   invoke Component.Method(argument, ...)
-//
-// Component is the name of the form's root or of a component it owns; the
-// brackets and parentheses are optional when there is nothing in them. A
-// value is 'text' (a quote doubled inside), an integer, a number with a
-// decimal point, True, False, Unassigned, nil, or @Name (the reference of a
-// component, the way descriptors pass object references). Empty lines and
-// lines starting with # are skipped.
-//
-// Every line is echoed ("> line"); `get` prints the value, `invoke` the
-// function result and every argument the method changed. While the script
-// runs, every event a connection handles prints a trace line:
-//   trace E2M1: FileSave.OnExecute -> Log.Combine('saved', @FileSave)
-//   trace E2P1: Edit.OnChange -> Label.Caption := 'x'
+// form, one per line, carried out through the class descriptors. The
+// language is described in the run command's help (tools/tool.cc) and in
+// the README.
 #pragma once
 
 #include <functional>
@@ -43,9 +28,11 @@ class TScriptRunner {
 
   // Runs Work with the trace lines of the connections going to Out.
   void Traced(const std::function<void()>& Work);
-  // Runs the script line by line and stops at the first failing line: its
-  // message goes to Out as "line N: message" and the result is false.
+  // Runs the script line by line and stops at the first failing line: the
+  // result is false, and ErrorLine and Error tell which line and why.
   bool Run(const std::string& Script);
+  int ErrorLine() const { return FErrorLine; }
+  const std::string& Error() const { return FError; }
   // Runs one line; raises host::Exception with a readable message on error.
   void RunLine(const std::string& Line);
 
@@ -61,6 +48,8 @@ class TScriptRunner {
   class TWatch;
   host::TComponent* FRoot = nullptr;
   std::string& FOut;
+  int FErrorLine = 0;
+  std::string FError;
   TWatch* FWatch;  // told when the root goes away
 };
 

@@ -60,6 +60,27 @@ TEST(ToolCommands, HelpVersionAndUsageErrors) {
   }
 }
 
+TEST(ToolCommands, RunReportsAFailingScriptLineOnErrWithTheFileAndLine) {
+  const std::filesystem::path dir = Scratch("run");
+  const std::filesystem::path script = dir / "bad.run";
+  std::ofstream(script) << "get FileOpen.Tag\n# a comment\nget Nobody.Tag\nget FileOpen.Tag\n";
+  const TToolRun run = Tool({"run", FindExample("examples/connections/actions.dfm"), script.string()});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Err, script.string() + ":3: There is no component named Nobody in Actions\n");
+  EXPECT_TRUE(run.Out.ends_with("> get FileOpen.Tag\n  = 10\n> get Nobody.Tag\n")) << run.Out;
+  // The script language is explained by the command's help.
+  const TToolRun help = Tool({"run", "--help"});
+  for (const char* part : {"set    Component.Property", "invoke Component.Method", "@Name", "SCRIPT:LINE: message"})
+    EXPECT_TRUE(Contains(help.Out, part)) << part;
+  // Values: no object is nil, an object outside the form shows its class.
+  const std::filesystem::path values = dir / "values.run";
+  std::ofstream(values) << "get FileOpen.Owner\ninvoke Actions.FindComponent('Nobody')\n";
+  const TToolRun shown = Tool({"run", FindExample("examples/connections/actions.dfm"), values.string()});
+  EXPECT_EQ(shown.Status, 0) << shown.Err;
+  EXPECT_TRUE(Contains(shown.Out, "> get FileOpen.Owner\n  = @Actions\n")) << shown.Out;
+  EXPECT_TRUE(Contains(shown.Out, "> invoke Actions.FindComponent('Nobody')\n  = nil\n")) << shown.Out;
+}
+
 TEST(ToolCommands, ClassesListsTheHostClassesWithTheirParents) {
   const TToolRun run = Tool({"classes"});
   EXPECT_EQ(run.Status, 0);

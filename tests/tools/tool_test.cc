@@ -32,8 +32,9 @@ std::string FileText(const std::string& path) {
 // Runs Script on the run-time form at Path; the output after the line that
 // reports the reading, and the result.
 std::pair<std::string, bool> RunOn(const std::string& Path, const std::string& Script) {
-  bool ok = false;
-  std::string out = RunForm(Path, Script, ok);
+  const TRunResult result = RunForm(Path, Script);
+  const bool ok = result.Ok();
+  std::string out = result.Out + (ok ? "" : "line " + std::to_string(result.ErrorLine) + ": " + result.Error + "\n");
   const std::string header = "read " + Path + ": ";
   EXPECT_EQ(out.compare(0, header.size(), header), 0) << out;
   return {out.substr(out.find('\n') + 1), ok};
