@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/kelcommon.h"
+#include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
 #include "tools/commands.h"
 
@@ -55,9 +56,15 @@ void PrintFeatures(const kel::TkelClassInfo& d, std::ostream& out) {
   }
 }
 
+// The connection components an author writes into a form file.
+constexpr const char* kFormComponents[] = {"TkelConnectionList", "TkelE2MConnection", "TkelE2PConnection",
+                                           "TkelP2PConnection", "TkelVariable"};
+
 int ListClasses(std::ostream& out) {
   kel::TkelClassRegistry::Iterate(
       kel::TkelIterateProc([&out](const std::string& name) { corvane::Print(out, "%s\n", name.c_str()); }));
+  corvane::Print(out, "\nThe components of the wiring (their published properties are what a form file holds):\n");
+  for (const char* name : kFormComponents) corvane::Print(out, "  %s\n", name);
   return 0;
 }
 
@@ -70,18 +77,66 @@ std::string RegisteredName(const std::string& name) {
   return found;
 }
 
-// A descriptor without an owner: created and filled, used for its lists only.
+std::string KindText(const host::TPropInfo& p) {
+  switch (p.Kind()) {
+    case host::tkEnumeration:
+    case host::tkSet:
+    case host::tkClass:
+      return std::string(p.PropType->Name);
+    case host::tkInteger:
+    case host::tkInt64:
+      return "integer";
+    case host::tkFloat:
+      return "number";
+    case host::tkVariant:
+      return "Variant (an index list: strings)";
+    default:
+      return "text";
+  }
+}
+
+// The published properties of a streamable host class, in stream order.
+void PrintPublished(host::TClass hostClass, std::ostream& out) {
+  const std::vector<const host::TPropInfo*>& props = host::GetPropList(hostClass);
+  corvane::Print(out, "Published properties (%d):\n", static_cast<int>(props.size()));
+  for (const host::TPropInfo* p : props)
+    corvane::Print(out, "  %s: %s\n", std::string(p->Name).c_str(), KindText(*p).c_str());
+}
+
+// A descriptor of the class: without an owner, used for its lists only; or,
+// for a component that supplies its own (the variable), that of a new one.
+host::TOwned<host::TObject> DescriptorHolder(host::TClass infoClass, host::TClass hostClass,
+                                             kel::TkelClassInfo*& info) {
+  if (infoClass->Factory) {
+    info = host::As<kel::TkelClassInfo>(infoClass->Create(nullptr));
+    info->InitMetaData();
+    return host::TOwned<host::TObject>(info);
+  }
+  host::TOwned<host::TObject> holder(hostClass ? hostClass->Create(nullptr) : nullptr);
+  auto* own = holder ? holder->FindInterface<kel::IkelObject>() : nullptr;
+  if (!own)
+    throw host::Exception("The descriptor of %s is made by its components only", {std::string(infoClass->Name)});
+  info = own->GetKELClassInfo();
+  return holder;
+}
+
 int DescribeClass(const std::string& name, corvane::TToolIO& io) {
   std::ostream& out = io.Out;
   const host::TClass infoClass = kel::TkelClassRegistry::FindClass(name);
-  if (!infoClass) {
+  const host::TClass hostClass = host::GetClass(name);
+  if (!infoClass && !hostClass) {
     corvane::Print(io.Err, "corvane describe: no class descriptor is registered for %s\n", name.c_str());
     return 1;
   }
-  host::TOwned<kel::TkelClassInfo> info(host::As<kel::TkelClassInfo>(infoClass->Create(nullptr)));
-  info->InitMetaData();
-  corvane::Print(out, "%s (%s)\n", RegisteredName(name).c_str(), infoClass->Name);
-  PrintFeatures(*info, out);
+  if (infoClass) {
+    kel::TkelClassInfo* info = nullptr;
+    host::TOwned<host::TObject> holder = DescriptorHolder(infoClass, hostClass, info);
+    corvane::Print(out, "%s (%s)\n", RegisteredName(name).c_str(), infoClass->Name);
+    PrintFeatures(*info, out);
+  } else {
+    corvane::Print(out, "%s (a component of the wiring; no descriptor)\n", hostClass->Name);
+  }
+  if (hostClass && !host::GetPropList(hostClass).empty()) PrintPublished(hostClass, out);
   return 0;
 }
 

@@ -141,6 +141,18 @@ TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
   EXPECT_TRUE(Contains(list.Out, "  Strings(Index) [psReadable, psWritable, psIndexed] pvPublic\n")) << list.Out;
   EXPECT_TRUE(Contains(list.Out, "  Find(S, Index) msFunction\n")) << list.Out;
   EXPECT_TRUE(Contains(list.Out, "  OnChange(Sender) pvPublic\n")) << list.Out;
+  // Every name it lists can be described: the variable (which makes its
+  // own descriptor) and the components of the wiring, whose published
+  // properties are what a form file holds.
+  const TToolRun variable = Tool({"describe", "TkelVariable"});
+  EXPECT_EQ(variable.Status, 0) << variable.Err;
+  EXPECT_TRUE(Contains(variable.Out, "  OnInstanceChange(Instance) pvPublished\n")) << variable.Out;
+  EXPECT_TRUE(Contains(variable.Out, "  ClassTypeName: text\n")) << variable.Out;
+  const TToolRun connection = Tool({"describe", "TkelE2MConnection"});
+  EXPECT_EQ(connection.Status, 0) << connection.Err;
+  EXPECT_TRUE(Contains(connection.Out, "  Source: TComponent\n  Target: TComponent\n  SourceEvent: text\n"))
+      << connection.Out;
+  EXPECT_TRUE(Contains(names.Out, "\n  TkelE2MConnection\n")) << names.Out;
   const TToolRun unknown = Tool({"describe", "TNoSuch"});
   EXPECT_EQ(unknown.Status, 1);
   EXPECT_EQ(unknown.Err, "corvane describe: no class descriptor is registered for TNoSuch\n");
