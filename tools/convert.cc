@@ -6,6 +6,7 @@
 #include "host/classes/streams.h"
 #include "host/rtl/sysutils.h"
 #include "tools/commands.h"
+#include "tools/formfiles.h"
 
 namespace corvane {
 
@@ -45,12 +46,11 @@ int RunConvert(const Args& args, TToolIO& io) {
     Print(io.Err, "usage: corvane convert IN OUT\n");
     return 2;
   }
-  host::TOwned<host::TMemoryStream> in = host::MakeOwned<host::TMemoryStream>();
-  in->LoadFromFile(args[0]);
+  host::TOwned<host::TMemoryStream> in = LoadFile(args[0]);
   // Convert in memory first, so a bad input leaves no half-written OUT.
   host::TOwned<host::TMemoryStream> out = host::MakeOwned<host::TMemoryStream>();
   const char* kind = Convert(in.get(), out.get(), args[0], args[1]);
-  out->SaveToFile(args[1]);
+  SaveFile(args[1], out.get());
   Print(io.Out, "%s -> %s (%s)\n", args[0].c_str(), args[1].c_str(), kind);
   return 0;
 }

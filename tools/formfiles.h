@@ -17,6 +17,16 @@ namespace corvane {
 // it is nowhere.
 std::string FindExample(const std::string& relative);
 
+// The bytes of the file at `path` (a pipe too); raises EFOpenError naming
+// the file when it cannot be opened.
+host::TOwned<host::TMemoryStream> LoadFile(const std::string& path);
+
+// Writes Data to the file at `path`. An ordinary file is written beside the
+// old one first and then put in its place, so a failure (a full disk) never
+// loses what the file held; a device or pipe is written directly. A failure
+// raises EWriteError naming the file and the reason.
+void SaveFile(const std::string& path, host::TMemoryStream* Data);
+
 // The form file at `path` (text, binary or resource) as a binary form,
 // positioned at its start. Raises EReadError for anything else.
 host::TOwned<host::TMemoryStream> LoadBinaryForm(const std::string& path);

@@ -263,7 +263,8 @@ class TBinaryToText {
 // Parses the text syntax and writes the binary form through a TWriter.
 class TTextToBinary {
  public:
-  TTextToBinary(TParser* parser, TWriter* writer) : FParser(parser), FWriter(writer) {}
+  TTextToBinary(TParser* parser, TWriter* writer, std::vector<TTextPosition>* positions)
+      : FParser(parser), FWriter(writer), FPositions(positions) {}
 
   // Converts the form and returns the class name of its root.
   std::string Convert() {
@@ -279,6 +280,12 @@ class TTextToBinary {
     return TNestingGuard(FDepth, [this](const std::string& message) { FParser->Error(message); });
   }
 
+  // Notes that what comes next in the binary form begins at the current token.
+  void Mark() {
+    if (FPositions)
+      FPositions->push_back({FWriter->GetPosition(), FParser->GetSourceLine(), FParser->GetSourceColumn()});
+  }
+
   bool AtObjectStart() const {
     return FParser->TokenSymbolIs("object") || FParser->TokenSymbolIs("inherited") || FParser->TokenSymbolIs("inline");
   }
@@ -291,6 +298,7 @@ class TTextToBinary {
 
   std::string Object() {
     TNestingGuard nest = Nest();
+    Mark();
     TFilerFlags flags;
     if (FParser->TokenSymbolIs("inherited"))
       flags.Include(ffInherited);
@@ -362,6 +370,7 @@ class TTextToBinary {
   }
 
   void Property() {
+    Mark();
     FWriter->WriteStr(Symbol());
     FParser->NextToken();
     FParser->CheckToken('=');
@@ -372,6 +381,7 @@ class TTextToBinary {
   // One value; leaves the parser on the token after it.
   void Value() {
     TNestingGuard nest = Nest();
+    Mark();
     switch (FParser->GetToken()) {
       case toSymbol:
         CheckNameLength(FParser->TokenString());
@@ -502,14 +512,15 @@ class TTextToBinary {
 
   TParser* FParser;
   TWriter* FWriter;
+  std::vector<TTextPosition>* FPositions;
   int FDepth = 0;
 };
 
 // Converts text to a binary form in memory; returns the root's class name.
-std::string TextToMemory(TStream* input, TMemoryStream* output) {
+std::string TextToMemory(TStream* input, TMemoryStream* output, std::vector<TTextPosition>* positions = nullptr) {
   TOwned<TParser> parser = MakeOwned<TParser>(input);
   TOwned<TWriter> writer = MakeOwned<TWriter>(output, kBufSize);
-  std::string className = TTextToBinary(parser.get(), writer.get()).Convert();
+  std::string className = TTextToBinary(parser.get(), writer.get(), positions).Convert();
   writer->FlushBuffer();
   return className;
 }
@@ -555,9 +566,9 @@ void ObjectBinaryToText(TStream* Input, TStream* Output) {
   WriteText(Output, text);
 }
 
-void ObjectTextToBinary(TStream* Input, TStream* Output) {
+void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions) {
   TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
-  TextToMemory(Input, binary.get());
+  TextToMemory(Input, binary.get(), Positions);
   Output->CopyFrom(binary.get(), 0);
 }
 

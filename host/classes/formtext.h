@@ -36,6 +36,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include <cstdint>
 
 namespace host {
 
@@ -52,7 +55,17 @@ enum TStreamOriginalFormat : uint8_t {
 TStreamOriginalFormat TestStreamFormat(TStream* Stream);
 
 void ObjectBinaryToText(TStream* Input, TStream* Output);
-void ObjectTextToBinary(TStream* Input, TStream* Output);
+// Where a part of the binary form came from in the text: at binary offset
+// Offset begins what the text holds at Line and Column (1-based).
+struct TTextPosition {
+  int64_t Offset;
+  int Line;
+  int Column;
+};
+// With Positions, records one entry for every object, property name and
+// value written, in order, so that an error found while reading the binary
+// form can be reported at its place in the text.
+void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions = nullptr);
 // The same with the form wrapped in a resource header named after the
 // root's class (upper case), as WriteComponentRes writes it.
 void ObjectResourceToText(TStream* Input, TStream* Output);

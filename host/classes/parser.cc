@@ -127,7 +127,10 @@ void TParser::SkipBlanks() {
   for (; FPos < FText.size(); ++FPos) {
     unsigned char c = static_cast<unsigned char>(FText[FPos]);
     if (c == 0 || c > ' ') return;
-    if (c == '\n') ++FSourceLine;
+    if (c == '\n') {
+      ++FSourceLine;
+      FLineStart = FPos + 1;
+    }
   }
 }
 

@@ -88,6 +88,8 @@ class TParser : public TObject {
   // The suffix of the last float token ('c', 'd', 's', or 0 for none).
   char GetFloatType() const { return FFloatType; }
   int GetSourceLine() const { return FSourceLine; }
+  // The column (1-based, in bytes) where the current token starts.
+  int GetSourceColumn() const { return static_cast<int>(FTokenStart - FLineStart) + 1; }
   char GetToken() const { return FToken; }
 
  protected:
@@ -117,6 +119,7 @@ class TParser : public TObject {
   char FToken = toEOF;
   char FFloatType = 0;
   int FSourceLine = 1;
+  std::size_t FLineStart = 0;  // first character of the current line
   // The value of a string token as UTF-16 code units: quoted parts decoded
   // from UTF-8 (bytes that are not UTF-8 keep their escape units), #nn codes
   // as written. TokenString turns it back into UTF-8 bytes.

@@ -6,6 +6,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include "host/classes/streams.h"
 #include "tests/tools/tool_test_support.h"
@@ -114,6 +117,47 @@ TEST(ToolCommands, ConvertGoesBothWaysAndLeavesNothingBehindOnBadInput) {
   const TToolRun missing = Tool({"convert", (dir / "none.dfm").string(), (dir / "out.dfm").string()});
   EXPECT_EQ(missing.Status, 1);
   EXPECT_TRUE(missing.Err.starts_with("corvane convert: ")) << missing.Err;
+}
+
+TEST(ToolCommands, FormFileErrorsNameTheFileAndThePlace) {
+  const std::filesystem::path dir = Scratch("formerrors");
+  const auto write = [&](const char* name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return (dir / name).string();
+  };
+  // A type error in a text form: its line and column in the text.
+  const std::string text = write("type.dfm", "object Form: TComponent\n  Name = 'Form'\n  Tag = 'abc'\nend\n");
+  EXPECT_EQ(Tool({"dump", text}).Err, "corvane dump: " + text +
+                                          ":3:9: Error reading Form.Tag: Invalid property value: expected an integer, "
+                                          "found vaString\n");
+  // A binary form cut short, and one with bytes after its end.
+  const std::string binary = (dir / "good.bin").string();
+  ASSERT_EQ(Tool({"convert", FindExample("examples/actions.dfm"), binary}).Status, 0);
+  const std::string bytes = ReadFile(binary);
+  const std::string cut = write("cut.bin", bytes.substr(0, 40));
+  EXPECT_EQ(Tool({"dump", cut}).Err,
+            "corvane dump: " + cut + " is truncated: the form stops after 40 bytes, before it is complete\n");
+  const std::string trailing = write("trailing.bin", bytes + "junk");
+  EXPECT_EQ(Tool({"dump", trailing}).Err, "corvane dump: " + trailing +
+                                              ": 4 bytes follow the end of the form at byte " +
+                                              std::to_string(bytes.size()) + "\n");
+  // A full disk names the file; a failed conversion leaves OUT as it was.
+  const TToolRun full = Tool({"convert", FindExample("examples/actions.dfm"), "/dev/full"});
+  EXPECT_EQ(full.Status, 1);
+  EXPECT_EQ(full.Err, "corvane convert: Cannot write /dev/full: No space left on device\n");
+  const std::string kept = write("kept.dfm", "what was there");
+  EXPECT_EQ(Tool({"convert", write("junk.txt", "not a form"), kept}).Status, 1);
+  EXPECT_EQ(ReadFile(kept), "what was there");
+}
+
+TEST(ToolCommands, AFormCanComeFromAPipe) {
+  const std::filesystem::path fifo = Scratch("pipe") / "form";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(fifo) << ReadFile(FindExample("examples/actions.dfm")); });
+  const TToolRun run = Tool({"dump", fifo.string()});
+  writer.join();
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_TRUE(run.Out.starts_with("Actions: TComponent\n")) << run.Out;
 }
 
 TEST(ToolCommands, DumpPrintsTheTreeWithItsPublishedProperties) {
