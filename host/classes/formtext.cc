@@ -566,6 +566,8 @@ void ObjectBinaryToText(TStream* Input, TStream* Output) {
   WriteText(Output, text);
 }
 
+void ObjectTextToBinary(TStream* Input, TStream* Output) { ObjectTextToBinary(Input, Output, nullptr); }
+
 void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions) {
   TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
   TextToMemory(Input, binary.get(), Positions);

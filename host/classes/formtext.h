@@ -65,7 +65,8 @@ struct TTextPosition {
 // With Positions, records one entry for every object, property name and
 // value written, in order, so that an error found while reading the binary
 // form can be reported at its place in the text.
-void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions = nullptr);
+void ObjectTextToBinary(TStream* Input, TStream* Output);
+void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions);
 // The same with the form wrapped in a resource header named after the
 // root's class (upper case), as WriteComponentRes writes it.
 void ObjectResourceToText(TStream* Input, TStream* Output);
