@@ -103,5 +103,50 @@ TEST_F(RandomDestruction, EveryKindInEveryOrder) {
   }
 }
 
+// While events run: an event's own handler (run by the descriptor's hook
+// before the listeners) frees the connection list, or the whole form, in
+// the middle of a relay. Whatever still runs stops touching what went away.
+TEST_F(RandomDestruction, TheListOrTheFormGoesWhileEventsRun) {
+  for (unsigned seed = 0; seed < 40; ++seed) {
+    SetUp();
+    Wire();
+    for (int i = 0; i < List->GetConnectionCount(); ++i) EXPECT_TRUE(List->GetConnection(i)->Connect()) << seed;
+    std::mt19937 rng(seed);
+    const bool freeForm = seed % 2 == 1;
+    const std::vector<std::string> sources{"Action1", "Lamp1", "Lamp2", "Lamp3"};
+    const std::string trigger = sources[rng() % sources.size()];
+    TComponent* form = Form.get();
+    bool formFreed = false;
+    auto strike = [&, freeForm](TObject*) {
+      if (freeForm && !formFreed) {
+        formFreed = true;
+        Form.release()->Free();
+      } else if (!freeForm) {
+        if (TComponent* list = form->FindComponent("List1")) list->Free();
+      }
+    };
+    TComponent* source = form->FindComponent(trigger);
+    if (auto* lamp = dynamic_cast<TLamp*>(source))
+      lamp->OnChange = TNotifyEvent(strike);
+    else
+      As<TBasicAction>(source)->OnExecute = TNotifyEvent(strike);
+    // Fire everything in a random order until the form is gone.
+    std::vector<std::string> names = sources;
+    for (int round = 0; round < 3 && !formFreed; ++round) {
+      std::shuffle(names.begin(), names.end(), rng);
+      for (const std::string& name : names) {
+        if (formFreed) break;
+        FireSurvivors({name});
+      }
+    }
+    if (!freeForm) {
+      EXPECT_EQ(form->FindComponent("List1"), nullptr) << seed;
+      Form.reset();
+    } else {
+      EXPECT_TRUE(formFreed) << seed;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace conntest
