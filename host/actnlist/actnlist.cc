@@ -138,17 +138,7 @@ bool TCustomActionList::IsShortCut(TWMKey& Message) {
 }
 
 void TCustomActionList::SetImages(TCustomImageList* Value) {
-  if (Value == FImages) return;
-  if (FImages) {
-    FImages->UnRegisterChanges(FImageChangeLink);
-    FImages->RemoveFreeNotification(this);
-  }
-  FImages = Value;
-  if (FImages) {
-    FImages->RegisterChanges(FImageChangeLink);
-    FImages->FreeNotification(this);
-  }
-  Change();
+  if (LinkImageList(this, FImageChangeLink, FImages, Value)) Change();
 }
 
 void TCustomActionList::ImageListChange(TObject* Sender) {

@@ -127,11 +127,8 @@ void TBitmap::Assign(TPersistent* Source) {
 }
 
 void TBitmap::NewImage(TBitmapImage* Image) {
-  Image->Reference();
   FreeContext();
-  TBitmapImage* old = FImage;
-  FImage = Image;
-  old->Release();
+  ReplaceImage(FImage, Image);
 }
 
 void TBitmap::FreeContext() {
@@ -249,6 +246,10 @@ void TBitmap::ReduceColors() {
 void TBitmap::SetPixelFormat(TPixelFormat Value) {
   if (Value == FImage->FPixelFormat) return;
   if (Value > pf32bit) throw EInvalidGraphicOperation("%s (%d)", {SInvalidPixelFormat, static_cast<int>(Value)});
+  StorePixelFormat(Value);
+}
+
+void TBitmap::StorePixelFormat(TPixelFormat Value) {
   Unshare();
   SurfaceHandle();
   FImage->FPixelFormat = Value;
@@ -265,13 +266,7 @@ bool TBitmap::GetMonochrome() const {
 void TBitmap::SetMonochrome(bool Value) {
   if (Value == GetMonochrome()) return;
   if (!Value) return SetPixelFormat(pfDevice);
-  Unshare();
-  SurfaceHandle();
-  FImage->FPixelFormat = pf1bit;
-  FImage->FColors = DefaultPalette(pf1bit);
-  DeleteHandle(FImage->FPalette);
-  ReduceColors();
-  Changed(this);
+  StorePixelFormat(pf1bit);
 }
 
 void TBitmap::SetIgnorePalette(bool Value) {
@@ -346,12 +341,14 @@ void TBitmap::SetMaskHandle(HBITMAP Value) {
   FImage->FMaskHandle = Value;
 }
 
-HBITMAP TBitmap::ReleaseMaskHandle() {
+THandle TBitmap::HandOut(THandle (TBitmap::*Get)(), THandle TBitmapImage::*Slot) {
   Unshare();
-  const HBITMAP mask = GetMaskHandle();
-  FImage->FMaskHandle = 0;
-  return mask;
+  const THandle handle = (this->*Get)();
+  FImage->*Slot = 0;
+  return handle;
 }
+
+HBITMAP TBitmap::ReleaseMaskHandle() { return HandOut(&TBitmap::GetMaskHandle, &TBitmapImage::FMaskHandle); }
 
 HPALETTE TBitmap::GetPalette() {
   if (FImage->FColors.empty()) return 0;
@@ -372,12 +369,7 @@ void TBitmap::SetPalette(HPALETTE Value) {
   Changed(this);
 }
 
-HPALETTE TBitmap::ReleasePalette() {
-  Unshare();
-  const HPALETTE palette = GetPalette();
-  FImage->FPalette = 0;
-  return palette;
-}
+HPALETTE TBitmap::ReleasePalette() { return HandOut(&TBitmap::GetPalette, &TBitmapImage::FPalette); }
 
 // ---------------------------------------------------------- transparency
 

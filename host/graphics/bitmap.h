@@ -160,15 +160,23 @@ class TBitmap : public TGraphic {
   // The canvas is about to draw: unshare and make the pixels current.
   void CanvasChanging(TObject* Sender);
   void CanvasChanged(TObject*) { Changed(this); }
-  // Installs Image (taking a reference) and drops the old one.
+  // Frees the canvas's device context (it has the old image's bitmap
+  // selected), then installs Image with ReplaceImage.
   void NewImage(TBitmapImage* Image);
   TBitmapImage* CopyImage(const TBitmapImage* Source, int32_t Width, int32_t Height) const;
+  // Hands the caller the handle Get gives (made when needed) of an image of
+  // this bitmap's own, which then forgets it in Slot: freeing the image
+  // leaves the handle alone.
+  THandle HandOut(THandle (TBitmap::*Get)(), THandle TBitmapImage::*Slot);
   TPixel FillPixel() const;
   void Unshare();
   // The widgetset bitmap with the latest pixels (0 when empty).
   HBITMAP SurfaceHandle();
   void LoadImage(const bmpio::TDibReader& Reader);
   void ReduceColors();
+  // Stores the pixels in Value with its default colour table (pixels
+  // reduced to it) and fires OnChange; the setters check Value first.
+  void StorePixelFormat(TPixelFormat Value);
   void FreeContext();
 
   TBitmapImage* FImage;

@@ -5,25 +5,17 @@
 
 #include "host/classes/streams.h"
 #include "host/graphics/graphicsobj.h"
+#include "host/graphics/lebytes_p.h"
 
 namespace host::bmpio {
 
 namespace {
 
-uint16_t U16(std::span<const uint8_t> D, std::size_t P) { return static_cast<uint16_t>(D[P] | (D[P + 1] << 8)); }
-uint32_t U32(std::span<const uint8_t> D, std::size_t P) {
-  return uint32_t{D[P]} | (uint32_t{D[P + 1]} << 8) | (uint32_t{D[P + 2]} << 16) | (uint32_t{D[P + 3]} << 24);
-}
-int32_t I32(std::span<const uint8_t> D, std::size_t P) { return static_cast<int32_t>(U32(D, P)); }
-
-void Put16(std::vector<uint8_t>& Out, uint32_t V) {
-  Out.push_back(static_cast<uint8_t>(V));
-  Out.push_back(static_cast<uint8_t>(V >> 8));
-}
-void Put32(std::vector<uint8_t>& Out, uint32_t V) {
-  Put16(Out, V & 0xFFFF);
-  Put16(Out, V >> 16);
-}
+using le::I32;
+using le::Put16;
+using le::Put32;
+using le::U16;
+using le::U32;
 
 bool IsKnownHeaderSize(uint32_t Size) {
   for (uint32_t s : {12u, 16u, 40u, 52u, 56u, 64u, 108u, 124u})

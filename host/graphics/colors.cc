@@ -1,5 +1,6 @@
 #include "host/graphics/colors.h"
 
+#include "host/graphics/identmap_p.h"
 #include "host/rtl/sysutils.h"
 #include "host/widgetset/widgetset.h"
 
@@ -7,14 +8,9 @@ namespace host {
 
 namespace {
 
-struct TColorName {
-  TColor Value;
-  const char* Name;
-};
-
 // The classic identifier table. Where two names share a value (clSilver and
 // clLtGray) the first one is the name a colour is written with.
-constexpr TColorName kColorNames[] = {
+constexpr identmap::TEntry kColorNames[] = {
     {clBlack, "clBlack"},
     {clMaroon, "clMaroon"},
     {clGreen, "clGreen"},
@@ -75,25 +71,9 @@ int32_t ColorToRGB(TColor Color) {
   return static_cast<int32_t>(rgb);
 }
 
-bool ColorToIdent(int32_t Color, std::string& Ident) {
-  for (const TColorName& c : kColorNames) {
-    if (c.Value == Color) {
-      Ident = c.Name;
-      return true;
-    }
-  }
-  return false;
-}
+bool ColorToIdent(int32_t Color, std::string& Ident) { return identmap::ToIdent(kColorNames, Color, Ident); }
 
-bool IdentToColor(std::string_view Ident, int32_t& Color) {
-  for (const TColorName& c : kColorNames) {
-    if (SameText(c.Name, Ident)) {
-      Color = c.Value;
-      return true;
-    }
-  }
-  return false;
-}
+bool IdentToColor(std::string_view Ident, int32_t& Color) { return identmap::ToValue(kColorNames, Ident, Color); }
 
 std::string ColorToString(TColor Color) {
   std::string ident;
@@ -108,7 +88,7 @@ TColor StringToColor(std::string_view S) {
 }
 
 void GetColorValues(const std::function<void(const std::string&)>& Proc) {
-  for (const TColorName& c : kColorNames) Proc(c.Name);
+  for (const identmap::TEntry& c : kColorNames) Proc(c.Name);
 }
 
 }  // namespace host

@@ -97,6 +97,16 @@ class TGraphic : public TPersistent {
                 const std::string& Msg);
   // Sets Transparent without firing OnChange (for Assign, which fires once).
   void StoreTransparent(bool Value) { FTransparent = Value; }
+  // Makes Slot (a graphic's image) hold Image: takes a reference to Image,
+  // then gives up the one to the image Slot held, which goes when no other
+  // copy of the graphic shares it.
+  template <class TImage>
+  static void ReplaceImage(TImage*& Slot, TImage* Image) {
+    Image->Reference();
+    TImage* old = Slot;
+    Slot = Image;
+    old->Release();
+  }
 
  private:
   friend class TCanvas;

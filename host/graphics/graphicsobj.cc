@@ -1,6 +1,7 @@
 #include "host/graphics/graphicsobj.h"
 
 #include "host/graphics/bitmap.h"
+#include "host/graphics/identmap_p.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
@@ -64,12 +65,7 @@ void TGraphicsObject::DeleteHandle() {
 
 namespace {
 
-struct TCharsetName {
-  int32_t Value;
-  const char* Name;
-};
-
-constexpr TCharsetName kCharsets[] = {
+constexpr identmap::TEntry kCharsets[] = {
     {ANSI_CHARSET, "ANSI_CHARSET"},
     {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
     {SYMBOL_CHARSET, "SYMBOL_CHARSET"},
@@ -95,25 +91,9 @@ constexpr int32_t kDefaultPointSize = 8;
 
 }  // namespace
 
-bool CharsetToIdent(int32_t Charset, std::string& Ident) {
-  for (const TCharsetName& c : kCharsets) {
-    if (c.Value == Charset) {
-      Ident = c.Name;
-      return true;
-    }
-  }
-  return false;
-}
+bool CharsetToIdent(int32_t Charset, std::string& Ident) { return identmap::ToIdent(kCharsets, Charset, Ident); }
 
-bool IdentToCharset(std::string_view Ident, int32_t& Charset) {
-  for (const TCharsetName& c : kCharsets) {
-    if (SameText(c.Name, Ident)) {
-      Charset = c.Value;
-      return true;
-    }
-  }
-  return false;
-}
+bool IdentToCharset(std::string_view Ident, int32_t& Charset) { return identmap::ToValue(kCharsets, Ident, Charset); }
 
 TFont::TFont() : FPixelsPerInch(ScreenPixelsPerInch()), FHeight(-MulDiv(kDefaultPointSize, FPixelsPerInch, 72)) {}
 

@@ -8,6 +8,7 @@
 #include "host/classes/streams.h"
 #include "host/graphics/bmpio.h"
 #include "host/graphics/canvas.h"
+#include "host/graphics/lebytes_p.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
@@ -23,17 +24,10 @@ constexpr int32_t kPreferredSize = 32;
 
 [[noreturn]] void Fail(const std::string& What) { throw EInvalidGraphic(std::string(SInvalidIcon) + ": " + What); }
 
-uint16_t U16(std::span<const uint8_t> D, std::size_t P) { return static_cast<uint16_t>(D[P] | (D[P + 1] << 8)); }
-uint32_t U32(std::span<const uint8_t> D, std::size_t P) { return U16(D, P) | (uint32_t{U16(D, P + 2)} << 16); }
-
-void Put16(std::vector<uint8_t>& Out, uint32_t V) {
-  Out.push_back(static_cast<uint8_t>(V));
-  Out.push_back(static_cast<uint8_t>(V >> 8));
-}
-void Put32(std::vector<uint8_t>& Out, uint32_t V) {
-  Put16(Out, V & 0xFFFF);
-  Put16(Out, V >> 16);
-}
+using le::Put16;
+using le::Put32;
+using le::U16;
+using le::U32;
 
 struct TIconEntry {
   int32_t Index = 0;
@@ -179,18 +173,11 @@ void TIcon::Destroy() {
   inherited::Destroy();
 }
 
-void TIcon::NewImage(TIconImage* Image) {
-  Image->Reference();
-  TIconImage* old = FImage;
-  FImage = Image;
-  old->Release();
-}
-
 void TIcon::Assign(TPersistent* Source) {
   if (Source && !Is<TIcon>(Source)) return inherited::Assign(Source);
   auto* other = static_cast<TIcon*>(Source);
   if (other == this) return;
-  NewImage(other ? other->FImage : New<TIconImage>());
+  ReplaceImage(FImage, other ? other->FImage : New<TIconImage>());
   Changed(this);
 }
 
@@ -212,7 +199,7 @@ void TIcon::LoadFromStream(TStream* Stream) {
     DecodeEntry(ChooseEntry(entries), image->FColor, image->FMask, image->FWidth, image->FHeight);
     image->FData.assign(file.Span().begin(), file.Span().begin() + static_cast<std::ptrdiff_t>(end));
     Stream->SetPosition(start + static_cast<int64_t>(end));
-    NewImage(image.release());
+    ReplaceImage(FImage, image.release());
   } catch (...) {
     Stream->SetPosition(start);
     throw;
@@ -260,7 +247,7 @@ void TIcon::SetHandle(HICON Value) {
     WidgetSet().DeleteObject(info.Mask);
     image->FHandle = Value;
   }
-  NewImage(image.release());
+  ReplaceImage(FImage, image.release());
   Changed(this);
 }
 
@@ -274,7 +261,7 @@ HICON TIcon::ReleaseHandle() {
     copy->FHeight = FImage->FHeight;
     copy->FColor = FImage->FColor;
     copy->FMask = FImage->FMask;
-    NewImage(copy.release());
+    ReplaceImage(FImage, copy.release());
   }
   const HICON handle = GetHandle();
   FImage->FHandle = 0;

@@ -74,7 +74,6 @@ class TIcon : public TGraphic {
   void Draw(TCanvas* ACanvas, const TRect& Rect) override;
 
  private:
-  void NewImage(TIconImage* Image);
   TIconImage* FImage;
 };
 

@@ -16,6 +16,12 @@ namespace {
 
 constexpr int32_t kHundredthsOfMmPerInch = 2540;
 
+// Value, checked: a negative width or height (What) raises.
+int32_t CheckedSize(int32_t Value, const char* What) {
+  if (Value < 0) throw EInvalidGraphicOperation("Invalid metafile %s %d: a size cannot be negative", {What, Value});
+  return Value;
+}
+
 TRect Normalized(const TRect& R) {
   return {std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), std::max(R.Left, R.Right), std::max(R.Top, R.Bottom)};
 }
@@ -215,101 +221,67 @@ void TMetafile::Destroy() {
   inherited::Destroy();
 }
 
-void TMetafile::NewImage(TMetafileImage* Image) {
-  Image->Reference();
-  TMetafileImage* old = FImage;
-  FImage = Image;
-  old->Release();
-}
-
 void TMetafile::Unshare() {
   if (FImage->GetRefCount() <= 1) return;
   TOwned<TMetafileImage> copy(New<TMetafileImage>());
   copy->FHasContent = FImage->FHasContent;
   copy->FRecords = FImage->FRecords;
-  copy->FRecordCount = FImage->FRecordCount;
-  copy->FMMWidth = FImage->FMMWidth;
-  copy->FMMHeight = FImage->FMMHeight;
-  copy->FInch = FImage->FInch;
-  copy->FCreatedBy = FImage->FCreatedBy;
-  copy->FDescription = FImage->FDescription;
-  NewImage(copy.release());
+  copy->FHeader = FImage->FHeader;
+  ReplaceImage(FImage, copy.release());
 }
 
 void TMetafile::Assign(TPersistent* Source) {
   if (Source && !Is<TMetafile>(Source)) return inherited::Assign(Source);
   auto* other = static_cast<TMetafile*>(Source);
   if (other == this) return;
-  NewImage(other ? other->FImage : New<TMetafileImage>());
+  ReplaceImage(FImage, other ? other->FImage : New<TMetafileImage>());
   if (other) FEnhanced = other->FEnhanced;
   Changed(this);
 }
 
-int32_t TMetafile::GetWidth() const { return MulDiv(FImage->FMMWidth, ScreenPixelsPerInch(), kHundredthsOfMmPerInch); }
+int32_t TMetafile::GetWidth() const {
+  return MulDiv(FImage->FHeader.MMWidth, ScreenPixelsPerInch(), kHundredthsOfMmPerInch);
+}
 int32_t TMetafile::GetHeight() const {
-  return MulDiv(FImage->FMMHeight, ScreenPixelsPerInch(), kHundredthsOfMmPerInch);
+  return MulDiv(FImage->FHeader.MMHeight, ScreenPixelsPerInch(), kHundredthsOfMmPerInch);
+}
+
+template <class T>
+void TMetafile::SetHeaderField(T mf::THeader::*Field, T Value) {
+  if (Value == FImage->FHeader.*Field) return;
+  Unshare();
+  FImage->FreeHandle();
+  FImage->FHeader.*Field = Value;
+  Changed(this);
 }
 
 void TMetafile::SetWidth(int32_t Value) {
-  if (Value < 0) throw EInvalidGraphicOperation("Invalid metafile width %d: a size cannot be negative", {Value});
-  SetMMWidth(MulDiv(Value, kHundredthsOfMmPerInch, ScreenPixelsPerInch()));
+  SetMMWidth(MulDiv(CheckedSize(Value, "width"), kHundredthsOfMmPerInch, ScreenPixelsPerInch()));
 }
 
 void TMetafile::SetHeight(int32_t Value) {
-  if (Value < 0) throw EInvalidGraphicOperation("Invalid metafile height %d: a size cannot be negative", {Value});
-  SetMMHeight(MulDiv(Value, kHundredthsOfMmPerInch, ScreenPixelsPerInch()));
+  SetMMHeight(MulDiv(CheckedSize(Value, "height"), kHundredthsOfMmPerInch, ScreenPixelsPerInch()));
 }
 
-void TMetafile::SetMMWidth(int32_t Value) {
-  if (Value < 0) throw EInvalidGraphicOperation("Invalid metafile width %d: a size cannot be negative", {Value});
-  if (Value == FImage->FMMWidth) return;
-  Unshare();
-  FImage->FreeHandle();
-  FImage->FMMWidth = Value;
-  Changed(this);
-}
+void TMetafile::SetMMWidth(int32_t Value) { SetHeaderField(&mf::THeader::MMWidth, CheckedSize(Value, "width")); }
 
-void TMetafile::SetMMHeight(int32_t Value) {
-  if (Value < 0) throw EInvalidGraphicOperation("Invalid metafile height %d: a size cannot be negative", {Value});
-  if (Value == FImage->FMMHeight) return;
-  Unshare();
-  FImage->FreeHandle();
-  FImage->FMMHeight = Value;
-  Changed(this);
-}
+void TMetafile::SetMMHeight(int32_t Value) { SetHeaderField(&mf::THeader::MMHeight, CheckedSize(Value, "height")); }
 
-void TMetafile::SetInch(uint16_t Value) {
-  if (Value == FImage->FInch) return;
-  Unshare();
-  FImage->FreeHandle();
-  FImage->FInch = Value;
-  Changed(this);
-}
+void TMetafile::SetInch(uint16_t Value) { SetHeaderField(&mf::THeader::Inch, Value); }
 
 std::vector<uint8_t> TMetafile::FileBytes() const {
-  mf::THeader header;
+  mf::THeader header = FImage->FHeader;
   header.Enhanced = FEnhanced;
-  header.MMWidth = FImage->FMMWidth;
-  header.MMHeight = FImage->FMMHeight;
-  header.Inch = FImage->FInch;
-  header.CreatedBy = FImage->FCreatedBy;
-  header.Description = FImage->FDescription;
-  return mf::Serialize(header, FImage->FRecords, FImage->FRecordCount);
+  return mf::Serialize(header, FImage->FRecords, header.RecordCount);
 }
 
 void TMetafile::LoadBytes(std::span<const uint8_t> Data, HENHMETAFILE Handle, std::size_t* End) {
   TOwned<TMetafileImage> image(New<TMetafileImage>());
-  const mf::THeader header = mf::Parse(Data, nullptr, &image->FRecords, End);
+  image->FHeader = mf::Parse(Data, nullptr, &image->FRecords, End);
   image->FHasContent = true;
-  image->FRecordCount = header.RecordCount;
-  image->FMMWidth = header.MMWidth;
-  image->FMMHeight = header.MMHeight;
-  image->FInch = header.Inch;
-  image->FCreatedBy = header.CreatedBy;
-  image->FDescription = header.Description;
   image->FHandle = Handle;
-  FEnhanced = header.Enhanced;
-  NewImage(image.release());
+  FEnhanced = image->FHeader.Enhanced;
+  ReplaceImage(FImage, image.release());
   Changed(this);
 }
 
@@ -362,7 +334,7 @@ HENHMETAFILE TMetafile::ReleaseHandle() {
 }
 
 void TMetafile::Clear() {
-  NewImage(New<TMetafileImage>());
+  ReplaceImage(FImage, New<TMetafileImage>());
   Changed(this);
 }
 
@@ -383,7 +355,7 @@ void TMetafile::LoadFromClipboardFormat(uint16_t AFormat, THandle AData, HPALETT
 void TMetafile::Draw(TCanvas* ACanvas, const TRect& Rect) {
   TPlayer player(ACanvas, Rect, GetWidth(), GetHeight());
   try {
-    mf::ParseRecords(FImage->FRecords, FImage->FRecordCount, [&](const mf::TRecord& r) { player.Play(r); });
+    mf::ParseRecords(FImage->FRecords, FImage->FHeader.RecordCount, [&](const mf::TRecord& r) { player.Play(r); });
   } catch (...) {
     player.Restore();
     throw;
@@ -396,16 +368,16 @@ void TMetafile::TakeRecording(const mf::TRecordWriter& Records, const std::strin
   TOwned<TMetafileImage> image(New<TMetafileImage>());
   image->FHasContent = true;
   image->FRecords = Records.Bytes();
-  image->FRecordCount = Records.Count();
-  image->FCreatedBy = CreatedBy;
-  image->FDescription = Description;
-  image->FInch = FImage->FInch;
+  mf::THeader& header = image->FHeader;
+  const mf::THeader& old = FImage->FHeader;
+  header.RecordCount = Records.Count();
+  header.CreatedBy = CreatedBy;
+  header.Description = Description;
+  header.Inch = old.Inch;
   const int32_t ppi = PixelsPerInch > 0 ? PixelsPerInch : ScreenPixelsPerInch();
-  image->FMMWidth =
-      FImage->FMMWidth ? FImage->FMMWidth : MulDiv(std::max(0, Extent.Right), kHundredthsOfMmPerInch, ppi);
-  image->FMMHeight =
-      FImage->FMMHeight ? FImage->FMMHeight : MulDiv(std::max(0, Extent.Bottom), kHundredthsOfMmPerInch, ppi);
-  NewImage(image.release());
+  header.MMWidth = old.MMWidth ? old.MMWidth : MulDiv(std::max(0, Extent.Right), kHundredthsOfMmPerInch, ppi);
+  header.MMHeight = old.MMHeight ? old.MMHeight : MulDiv(std::max(0, Extent.Bottom), kHundredthsOfMmPerInch, ppi);
+  ReplaceImage(FImage, image.release());
   Changed(this);
 }
 

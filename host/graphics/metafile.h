@@ -33,12 +33,9 @@ class TMetafileImage : public TSharedImage {
   friend class TMetafile;
   bool FHasContent = false;  // a recording exists (possibly of nothing)
   std::vector<uint8_t> FRecords;
-  uint32_t FRecordCount = 0;
-  int32_t FMMWidth = 0;
-  int32_t FMMHeight = 0;
-  uint16_t FInch = 0;
-  std::string FCreatedBy;
-  std::string FDescription;
+  // Size, units per inch, comments and RecordCount (the number of FRecords).
+  // Its Enhanced is not used: the metafile's own flag is written.
+  mf::THeader FHeader;
   HENHMETAFILE FHandle = 0;
 };
 
@@ -61,8 +58,8 @@ class TMetafile : public TGraphic {
   void LoadFromClipboardFormat(uint16_t AFormat, THandle AData, HPALETTE APalette) override;
   void SaveToClipboardFormat(uint16_t& AFormat, THandle& AData, HPALETTE& APalette) override;
 
-  const std::string& GetCreatedBy() const { return FImage->FCreatedBy; }
-  const std::string& GetDescription() const { return FImage->FDescription; }
+  const std::string& GetCreatedBy() const { return FImage->FHeader.CreatedBy; }
+  const std::string& GetDescription() const { return FImage->FHeader.Description; }
   bool GetEnhanced() const { return FEnhanced; }
   void SetEnhanced(bool Value) { FEnhanced = Value; }
   // The widgetset metafile holding the file's bytes (0 when empty).
@@ -70,11 +67,11 @@ class TMetafile : public TGraphic {
   // Takes over a widgetset metafile; raises EInvalidGraphic when its bytes
   // are not a metafile.
   void SetHandle(HENHMETAFILE Value);
-  int32_t GetMMWidth() const { return FImage->FMMWidth; }
+  int32_t GetMMWidth() const { return FImage->FHeader.MMWidth; }
   void SetMMWidth(int32_t Value);
-  int32_t GetMMHeight() const { return FImage->FMMHeight; }
+  int32_t GetMMHeight() const { return FImage->FHeader.MMHeight; }
   void SetMMHeight(int32_t Value);
-  uint16_t GetInch() const { return FImage->FInch; }
+  uint16_t GetInch() const { return FImage->FHeader.Inch; }
   void SetInch(uint16_t Value);
 
   // Empties the metafile.
@@ -93,8 +90,12 @@ class TMetafile : public TGraphic {
 
  private:
   friend class TMetafileCanvas;
-  void NewImage(TMetafileImage* Image);
   void Unshare();
+  // Sets a header field of the image (its own, unshared, without the
+  // widgetset handle of the old bytes) and fires OnChange, unless the field
+  // already has Value.
+  template <class T>
+  void SetHeaderField(T mf::THeader::*Field, T Value);
   std::vector<uint8_t> FileBytes() const;
   // Replaces the content with what Data holds (a whole file).
   void LoadBytes(std::span<const uint8_t> Data, HENHMETAFILE Handle, std::size_t* End);

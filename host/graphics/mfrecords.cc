@@ -1,9 +1,12 @@
 #include "host/graphics/mfrecords.h"
 
+#include <concepts>
 #include <cstring>
+#include <type_traits>
 
 #include "host/graphics/bmpio.h"
 #include "host/graphics/graphicsobj.h"
+#include "host/graphics/lebytes_p.h"
 
 namespace host::mf {
 
@@ -15,36 +18,36 @@ class TBytes {
  public:
   explicit TBytes(std::vector<uint8_t>& Out) : FOut(Out) {}
   void U8(uint8_t V) { FOut.push_back(V); }
-  void U16(uint16_t V) {
-    U8(static_cast<uint8_t>(V));
-    U8(static_cast<uint8_t>(V >> 8));
-  }
-  void U32(uint32_t V) {
-    U16(static_cast<uint16_t>(V));
-    U16(static_cast<uint16_t>(V >> 16));
-  }
+  void U16(uint16_t V) { le::Put16(FOut, V); }
+  void U32(uint32_t V) { le::Put32(FOut, V); }
   void I32(int32_t V) { U32(static_cast<uint32_t>(V)); }
   void Str(const std::string& V) {
     U32(static_cast<uint32_t>(V.size()));
     FOut.insert(FOut.end(), V.begin(), V.end());
   }
-  void Point(TPoint P) {
-    I32(P.X);
-    I32(P.Y);
-  }
-  void Rect(const TRect& R) {
-    I32(R.Left);
-    I32(R.Top);
-    I32(R.Right);
-    I32(R.Bottom);
-  }
-  void Block(const TPixelBlock& B) {
-    I32(B.Width);
-    I32(B.Height);
-    for (TPixel p : B.Pixels) U32(p);
+
+  // Writes the fields of a record in order, each as its type is stored.
+  template <class... T>
+  void Fields(const T&... V) {
+    (Field(V), ...);
   }
 
  private:
+  void Field(uint8_t V) { U8(V); }
+  void Field(int32_t V) { I32(V); }
+  void Field(uint32_t V) { U32(V); }
+  void Field(const std::string& V) { Str(V); }
+  void Field(TPoint V) { Fields(V.X, V.Y); }
+  void Field(const TRect& V) { Fields(V.Left, V.Top, V.Right, V.Bottom); }
+  void Field(const std::vector<TPoint>& V) {
+    U32(static_cast<uint32_t>(V.size()));
+    for (TPoint p : V) Field(p);
+  }
+  void Field(const TPixelBlock& V) {
+    Fields(V.Width, V.Height);
+    for (TPixel p : V.Pixels) U32(p);
+  }
+
   std::vector<uint8_t>& FOut;
 };
 
@@ -57,43 +60,13 @@ class TReader {
   void SetRecord(uint32_t Index) { FRecord = Index; }
 
   uint8_t U8() { return Take(1)[0]; }
-  uint16_t U16() {
-    const uint8_t* p = Take(2);
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-  }
-  uint32_t U32() {
-    const uint8_t* p = Take(4);
-    return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
-  }
+  uint16_t U16() { return le::U16({Take(2), 2}, 0); }
+  uint32_t U32() { return le::U32({Take(4), 4}, 0); }
   int32_t I32() { return static_cast<int32_t>(U32()); }
   std::string Str() {
     const uint32_t n = Count(1);
     const uint8_t* p = Take(n);
     return {reinterpret_cast<const char*>(p), n};
-  }
-  TPoint Point() {
-    const int32_t x = I32();
-    return {x, I32()};
-  }
-  TRect Rect() {
-    TRect r;
-    r.Left = I32();
-    r.Top = I32();
-    r.Right = I32();
-    r.Bottom = I32();
-    return r;
-  }
-  TPixelBlock Block() {
-    TPixelBlock b;
-    b.Width = I32();
-    b.Height = I32();
-    if (b.Width < 0 || b.Height < 0) Fail(Format("a pixel block has the negative size %d x %d", {b.Width, b.Height}));
-    bmpio::CheckBitmapSize(b.Width, b.Height);
-    const uint64_t n = static_cast<uint64_t>(b.Width) * static_cast<uint64_t>(b.Height);
-    if (n * 4 > FData.size() - FPos) Fail("the data ends inside a pixel block");
-    b.Pixels.resize(static_cast<std::size_t>(n));
-    for (TPixel& p : b.Pixels) p = U32();
-    return b;
   }
   // A count of items of ItemSize bytes that must fit in the rest of the data.
   uint32_t Count(uint32_t ItemSize) {
@@ -107,7 +80,33 @@ class TReader {
     throw EInvalidGraphic(std::string(SInvalidMetafile) + ": " + What + where);
   }
 
+  // Reads the fields of a record in order, each as its type is stored.
+  template <class... T>
+  void Fields(T&... V) {
+    (Field(V), ...);
+  }
+
  private:
+  void Field(uint8_t& V) { V = U8(); }
+  void Field(int32_t& V) { V = I32(); }
+  void Field(uint32_t& V) { V = U32(); }
+  void Field(std::string& V) { V = Str(); }
+  void Field(TPoint& V) { Fields(V.X, V.Y); }
+  void Field(TRect& V) { Fields(V.Left, V.Top, V.Right, V.Bottom); }
+  void Field(std::vector<TPoint>& V) {
+    V.resize(Count(8));
+    for (TPoint& p : V) Field(p);
+  }
+  void Field(TPixelBlock& V) {
+    Fields(V.Width, V.Height);
+    if (V.Width < 0 || V.Height < 0) Fail(Format("a pixel block has the negative size %d x %d", {V.Width, V.Height}));
+    bmpio::CheckBitmapSize(V.Width, V.Height);
+    const uint64_t n = static_cast<uint64_t>(V.Width) * static_cast<uint64_t>(V.Height);
+    if (n * 4 > FData.size() - FPos) Fail("the data ends inside a pixel block");
+    V.Pixels.resize(static_cast<std::size_t>(n));
+    for (TPixel& p : V.Pixels) p = U32();
+  }
+
   const uint8_t* Take(std::size_t N) {
     if (N > FData.size() - FPos) Fail("the data ends too early");
     const uint8_t* p = FData.data() + FPos;
@@ -119,49 +118,66 @@ class TReader {
   uint32_t FRecord = 0;
 };
 
+// --------------------------------------------------------------- records
+
+// The fields of the records after their kind byte, in file order (see
+// mfrecords.h). One list serves the writer (TBytes, with const records) and
+// the reader (TReader), so the two cannot disagree about the format.
+template <class T, class TRecordType>
+concept RecordOf = std::same_as<std::remove_const_t<T>, TRecordType>;
+
+template <class TIO, RecordOf<TPenState> TPen>
+void RecordFields(TIO& IO, TPen& S) {
+  IO.Fields(S.Color, S.Style, S.Mode, S.Width);
+}
+
+template <class TIO, RecordOf<TBrushState> TBrush>
+void RecordFields(TIO& IO, TBrush& S) {
+  IO.Fields(S.Color, S.Style, S.Pattern);
+}
+
+template <class TIO, RecordOf<TFontState> TFont>
+void RecordFields(TIO& IO, TFont& S) {
+  IO.Fields(S.Name, S.Height, S.Style, S.Color, S.Charset, S.Pitch);
+}
+
+// A drawing call: the command (its Source, Mask and Handle left out) and the
+// pixel blocks that stand for its source and mask.
+template <class TIO, class TCommand, class TBlock>
+void RecordFields(TIO& IO, TCommand& C, TBlock& Source, TBlock& Mask) {
+  IO.Fields(C.Box, C.P1, C.P2, C.Points, C.Color, C.Flags, C.Text, C.SourceRect, Source, Mask);
+}
+
+// Appends a record: its kind byte, then its fields.
+template <class... TParts>
+void AppendRecord(std::vector<uint8_t>& Out, uint8_t Kind, const TParts&... Parts) {
+  TBytes out(Out);
+  out.U8(Kind);
+  RecordFields(out, Parts...);
+}
+
 void ReadRecord(TReader& In, TRecord& R) {
   R.Kind = In.U8();
   switch (R.Kind) {
     case kPenRecord:
-      R.Pen.Color = In.I32();
-      R.Pen.Style = In.U8();
-      R.Pen.Mode = In.U8();
-      R.Pen.Width = In.I32();
+      RecordFields(In, R.Pen);
       if (R.Pen.Style > psInsideFrame || R.Pen.Mode > pmNotXor || R.Pen.Width < 0)
         In.Fail("a pen record is out of range");
       return;
     case kBrushRecord:
-      R.Brush.Color = In.I32();
-      R.Brush.Style = In.U8();
-      R.Brush.Pattern = In.Block();
+      RecordFields(In, R.Brush);
       if (R.Brush.Style > bsDiagCross) In.Fail("a brush record is out of range");
       return;
     case kFontRecord:
-      R.Font.Name = In.Str();
-      R.Font.Height = In.I32();
-      R.Font.Style = In.U8();
-      R.Font.Color = In.I32();
-      R.Font.Charset = In.U8();
-      R.Font.Pitch = In.U8();
+      RecordFields(In, R.Font);
       if (R.Font.Style > 0x0F || R.Font.Pitch > fpFixed) In.Fail("a font record is out of range");
       return;
     default:
       break;
   }
   if (R.Kind >= kCanvasOpCount) In.Fail(Format("unknown record kind %d", {static_cast<int>(R.Kind)}));
-  TCanvasCommand& c = R.Command;
-  c = TCanvasCommand(static_cast<TCanvasOp>(R.Kind));
-  c.Box = In.Rect();
-  c.P1 = In.Point();
-  c.P2 = In.Point();
-  c.Points.resize(In.Count(8));
-  for (TPoint& p : c.Points) p = In.Point();
-  c.Color = In.I32();
-  c.Flags = In.U32();
-  c.Text = In.Str();
-  c.SourceRect = In.Rect();
-  R.Source = In.Block();
-  R.Mask = In.Block();
+  R.Command = TCanvasCommand(static_cast<TCanvasOp>(R.Kind));
+  RecordFields(In, R.Command, R.Source, R.Mask);
   if (!R.Mask.Empty() && (R.Mask.Width != R.Source.Width || R.Mask.Height != R.Source.Height))
     In.Fail("a mask does not have the size of its pixels");
 }
@@ -182,50 +198,22 @@ void ReadRecords(TReader& In, uint32_t Count, const std::function<void(const TRe
 // ----------------------------------------------------------------- writer
 
 void TRecordWriter::Pen(const TPenState& S) {
-  TBytes out(FBytes);
-  out.U8(kPenRecord);
-  out.I32(S.Color);
-  out.U8(S.Style);
-  out.U8(S.Mode);
-  out.I32(S.Width);
+  AppendRecord(FBytes, kPenRecord, S);
   ++FCount;
 }
 
 void TRecordWriter::Brush(const TBrushState& S) {
-  TBytes out(FBytes);
-  out.U8(kBrushRecord);
-  out.I32(S.Color);
-  out.U8(S.Style);
-  out.Block(S.Pattern);
+  AppendRecord(FBytes, kBrushRecord, S);
   ++FCount;
 }
 
 void TRecordWriter::Font(const TFontState& S) {
-  TBytes out(FBytes);
-  out.U8(kFontRecord);
-  out.Str(S.Name);
-  out.I32(S.Height);
-  out.U8(S.Style);
-  out.I32(S.Color);
-  out.U8(S.Charset);
-  out.U8(S.Pitch);
+  AppendRecord(FBytes, kFontRecord, S);
   ++FCount;
 }
 
 void TRecordWriter::Command(const TCanvasCommand& C, const TPixelBlock& Source, const TPixelBlock& Mask) {
-  TBytes out(FBytes);
-  out.U8(static_cast<uint8_t>(C.Op));
-  out.Rect(C.Box);
-  out.Point(C.P1);
-  out.Point(C.P2);
-  out.U32(static_cast<uint32_t>(C.Points.size()));
-  for (TPoint p : C.Points) out.Point(p);
-  out.I32(C.Color);
-  out.U32(C.Flags);
-  out.Str(C.Text);
-  out.Rect(C.SourceRect);
-  out.Block(Source);
-  out.Block(Mask);
+  AppendRecord(FBytes, static_cast<uint8_t>(C.Op), C, Source, Mask);
   ++FCount;
 }
 

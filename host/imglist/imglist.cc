@@ -174,6 +174,20 @@ void TCustomImageList::UnRegisterChanges(TChangeLink* Value) {
   Value->FSender = nullptr;
 }
 
+bool LinkImageList(TComponent* Client, TChangeLink* Link, TCustomImageList*& Images, TCustomImageList* Value) {
+  if (Value == Images) return false;
+  if (Images) {
+    Images->UnRegisterChanges(Link);
+    Images->RemoveFreeNotification(Client);
+  }
+  Images = Value;
+  if (Images) {
+    Images->RegisterChanges(Link);
+    Images->FreeNotification(Client);
+  }
+  return true;
+}
+
 void TCustomImageList::BeginUpdate() { ++FUpdateCount; }
 
 void TCustomImageList::EndUpdate() {

@@ -250,6 +250,13 @@ class TCustomImageList : public TComponent {
   std::vector<TChangeLink*> FClients;
 };
 
+// Sets a component's image-list property: Images (the field) becomes Value,
+// and Link (the component's change link) and Client's free notification
+// move from the old list to Value, so that Client hears of Value's changes
+// and of its destruction. Returns false, changing nothing, when Images
+// already is Value.
+bool LinkImageList(TComponent* Client, TChangeLink* Link, TCustomImageList*& Images, TCustomImageList* Value);
+
 // ----------------------------------------------------------- TDragImageList
 
 // An image list that can show one of its images while something is dragged.

@@ -82,17 +82,7 @@ HMENU TMenu::GetHandle() {
 }
 
 void TMenu::SetImages(TCustomImageList* Value) {
-  if (Value == FImages) return;
-  if (FImages) {
-    FImages->UnRegisterChanges(FImageChangeLink);
-    FImages->RemoveFreeNotification(this);
-  }
-  FImages = Value;
-  if (FImages) {
-    FImages->RegisterChanges(FImageChangeLink);
-    FImages->FreeNotification(this);
-  }
-  UpdateItems();
+  if (LinkImageList(this, FImageChangeLink, FImages, Value)) UpdateItems();
 }
 
 void TMenu::SetOwnerDraw(bool Value) {

@@ -250,7 +250,7 @@ TObject* Reader(TReachWorld& w) {
     writer->WriteIdent("Foo");
     writer->WriteFloat(1.5);
     writer->WriteSingle(2.5f);
-    writer->WriteCurrency(host::Currency(3));
+    writer->WriteCurrency(host::Currency{3});
     writer->WriteDate(4.0);
     writer->WriteWideString(u"w");
     writer->WriteChar('c');

@@ -155,33 +155,35 @@ const TSurface* THeadlessWidgetSet::BitmapSurface(HBITMAP Bitmap) {
 
 // ------------------------------------------------ memory blocks, metafiles
 
-HGLOBAL THeadlessWidgetSet::GlobalAllocBytes(std::span<const uint8_t> Bytes) {
-  return FTable.Add(OBJ_GLOBAL, TBytesObject{{Bytes.begin(), Bytes.end()}});
+THandle THeadlessWidgetSet::AddBytes(uint32_t Type, std::span<const uint8_t> Bytes) {
+  return FTable.Add(Type, TBytesObject{{Bytes.begin(), Bytes.end()}});
 }
 
-std::span<const uint8_t> THeadlessWidgetSet::GlobalBytes(HGLOBAL Block) {
-  const TObjectEntry* entry = FTable.Find(Block);
-  if (!entry || entry->Type != OBJ_GLOBAL) return {};
+std::span<const uint8_t> THeadlessWidgetSet::BytesOf(THandle Handle, uint32_t Type) {
+  const TObjectEntry* entry = FTable.Find(Handle);
+  if (!entry || entry->Type != Type) return {};
   return std::get<TBytesObject>(entry->Data).Bytes;
 }
 
-bool THeadlessWidgetSet::GlobalFree(HGLOBAL Block) {
-  return GetObjectType(Block) == OBJ_GLOBAL && FTable.Remove(Block);
+bool THeadlessWidgetSet::RemoveBytes(THandle Handle, uint32_t Type) {
+  return GetObjectType(Handle) == Type && FTable.Remove(Handle);
 }
 
+HGLOBAL THeadlessWidgetSet::GlobalAllocBytes(std::span<const uint8_t> Bytes) { return AddBytes(OBJ_GLOBAL, Bytes); }
+
+std::span<const uint8_t> THeadlessWidgetSet::GlobalBytes(HGLOBAL Block) { return BytesOf(Block, OBJ_GLOBAL); }
+
+bool THeadlessWidgetSet::GlobalFree(HGLOBAL Block) { return RemoveBytes(Block, OBJ_GLOBAL); }
+
 HENHMETAFILE THeadlessWidgetSet::SetEnhMetaFileBits(std::span<const uint8_t> Bytes) {
-  return FTable.Add(OBJ_ENHMETAFILE, TBytesObject{{Bytes.begin(), Bytes.end()}});
+  return AddBytes(OBJ_ENHMETAFILE, Bytes);
 }
 
 std::span<const uint8_t> THeadlessWidgetSet::GetEnhMetaFileBits(HENHMETAFILE Metafile) {
-  const TObjectEntry* entry = FTable.Find(Metafile);
-  if (!entry || entry->Type != OBJ_ENHMETAFILE) return {};
-  return std::get<TBytesObject>(entry->Data).Bytes;
+  return BytesOf(Metafile, OBJ_ENHMETAFILE);
 }
 
-bool THeadlessWidgetSet::DeleteEnhMetaFile(HENHMETAFILE Metafile) {
-  return GetObjectType(Metafile) == OBJ_ENHMETAFILE && FTable.Remove(Metafile);
-}
+bool THeadlessWidgetSet::DeleteEnhMetaFile(HENHMETAFILE Metafile) { return RemoveBytes(Metafile, OBJ_ENHMETAFILE); }
 
 // --------------------------------------------------------- device contexts
 

@@ -139,11 +139,19 @@ class THeadlessWidgetSet : public TWidgetSet {
   // Fills (when Filled) and outlines the figure MakePath traces in a box.
   template <class F>
   bool DrawFigure(HDC DC, TRect Box, bool Filled, bool Closed, F&& MakePath);
+  // Draws Path with the pen onto the context's bitmap; in OPAQUE background
+  // mode the gaps of a styled pen take the background colour.
+  void StrokeWithPen(const TContext& Ctx, std::span<const TPoint> Path, bool Closed, bool DrawLastPoint);
   bool Blit(HDC Dest, TBlitArea To, HDC Src, TBlitArea From, const TSurface* Mask, uint32_t Rop);
   const TSurface* BitmapSurface(HBITMAP Bitmap);
   THandle AddBitmap(TSurface Surface);
   void Select(THandle& Slot, THandle Object);
   void DeleteClipboardData(uint32_t Format, THandle Data);
+  // Memory blocks and metafiles: a copy of some bytes under a handle of
+  // object type Type. BytesOf and RemoveBytes refuse a handle of another type.
+  THandle AddBytes(uint32_t Type, std::span<const uint8_t> Bytes);
+  std::span<const uint8_t> BytesOf(THandle Handle, uint32_t Type);
+  bool RemoveBytes(THandle Handle, uint32_t Type);
 
   THandleTable FTable;
   std::map<int32_t, HGDIOBJ> FStock;

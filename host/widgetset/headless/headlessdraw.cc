@@ -105,13 +105,17 @@ bool THeadlessWidgetSet::LineTo(HDC DC, int32_t X, int32_t Y) {
 bool THeadlessWidgetSet::Polyline(HDC DC, std::span<const TPoint> Points) {
   TContext ctx;
   if (!Resolve(DC, ctx)) return false;
-  if (!ctx.Surface) return true;
-  TCoverage ink(ctx.Clip), gaps(ctx.Clip);
-  StrokePath(Clamp(Points), false, false, {ctx.Pen.Width, ctx.Pen.Style}, ink,
-             ctx.DC->BkMode == OPAQUE ? &gaps : nullptr);
-  PaintCoverage(*ctx.Surface, gaps, BackgroundPaint(ctx));
-  PaintCoverage(*ctx.Surface, ink, PenPaint(ctx));
+  if (ctx.Surface) StrokeWithPen(ctx, Clamp(Points), false, false);
   return true;
+}
+
+void THeadlessWidgetSet::StrokeWithPen(const TContext& Ctx, std::span<const TPoint> Path, bool Closed,
+                                       bool DrawLastPoint) {
+  TCoverage ink(Ctx.Clip), gaps(Ctx.Clip);
+  StrokePath(Path, Closed, DrawLastPoint, {Ctx.Pen.Width, Ctx.Pen.Style}, ink,
+             Ctx.DC->BkMode == OPAQUE ? &gaps : nullptr);
+  PaintCoverage(*Ctx.Surface, gaps, BackgroundPaint(Ctx));
+  PaintCoverage(*Ctx.Surface, ink, PenPaint(Ctx));
 }
 
 // ------------------------------------------------------------------ shapes
@@ -133,11 +137,7 @@ bool THeadlessWidgetSet::DrawFigure(HDC DC, TRect Box, bool Filled, bool Closed,
   }
   if (!penVisible) return true;
   const TRect frame = ctx.Pen.Style == PS_INSIDEFRAME ? InsideFrameBox(Box, ctx.Pen.Width) : Box;
-  TCoverage ink(ctx.Clip), gaps(ctx.Clip);
-  StrokePath(MakePath(frame), Closed, true, {ctx.Pen.Width, ctx.Pen.Style}, ink,
-             ctx.DC->BkMode == OPAQUE ? &gaps : nullptr);
-  PaintCoverage(*ctx.Surface, gaps, BackgroundPaint(ctx));
-  PaintCoverage(*ctx.Surface, ink, PenPaint(ctx));
+  StrokeWithPen(ctx, MakePath(frame), Closed, true);
   return true;
 }
 

@@ -1,5 +1,5 @@
 // Shared by the action-list tests: a fixture that starts the units up to
-// actnlist, and helpers for form files.
+// actnlist, and the shared helpers for short cuts and form files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,25 +8,25 @@
 
 #include "host/actnlist/action.h"
 #include "host/actnlist/actnlist.h"
+#include "host/graphics/graphics.h"
+#include "tests/support/formtest.h"
+#include "tests/support/keys.h"
 #include "tests/support/raises.h"
+#include "tests/support/unitfixture.h"
 
 // Expects `stmt` to raise E with exactly the message `msg`.
 #define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
 
 namespace host::actnlisttest {
 
-class ActnListTest : public testing::Test {
- protected:
-  static void SetUpTestSuite();
-  static void TearDownTestSuite();
+using namespace testkit;
+
+inline constexpr TUnitClasses kActnListUnits[] = {
+    {RegisterGraphicsClasses, UnregisterGraphicsClasses},
+    {RegisterImgListClasses, UnregisterImgListClasses},
+    {RegisterActnListClasses, UnregisterActnListClasses},
 };
 
-// A key message for a short cut.
-TWMKey KeyOf(TShortCut ShortCut);
-
-std::string FormBinary(TComponent* Root);
-std::string BinaryToText(const std::string& Binary);
-std::string TextToBinary(const std::string& Text);
-void ReadForm(const std::string& Binary, TComponent* Root);
+using ActnListTest = TUnitsTest<kActnListUnits>;
 
 }  // namespace host::actnlisttest

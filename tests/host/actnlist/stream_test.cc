@@ -10,8 +10,7 @@ using ActionStreaming = ActnListTest;
 
 // Module1 with ImageList1 and ActionList1 holding Open and Save.
 TOwned<TDataModule> SampleModule() {
-  TOwned<TDataModule> module(New<TDataModule>(nullptr));
-  module->SetName("Module1");
+  TOwned<TDataModule> module = NewModule("Module1");
   auto* images = new TImageList(module.get());
   images->SetName("ImageList1");
   auto* list = new TActionList(module.get());
@@ -37,8 +36,7 @@ TOwned<TDataModule> SampleModule() {
 
 TEST_F(ActionStreaming, ActionsRoundTripAsChildrenOfTheirList) {
   TOwned<TDataModule> module = SampleModule();
-  const std::string binary = FormBinary(module.get());
-  const std::string text = BinaryToText(binary);
+  const auto [binary, text] = RoundTrip(module.get());
   EXPECT_NE(text.find("  object ActionList1: TActionList\n"
                       "    Images = ImageList1\n"
                       "    object Open: TAction\n"
@@ -58,10 +56,8 @@ TEST_F(ActionStreaming, ActionsRoundTripAsChildrenOfTheirList) {
                       "  end\n"),
             std::string::npos)
       << text;
-  EXPECT_EQ(TextToBinary(text), binary);
 
-  TOwned<TDataModule> copy(New<TDataModule>(nullptr));
-  ReadForm(binary, copy.get());
+  TOwned<TDataModule> copy = ReadNewRoot<TDataModule>(binary);
   auto* list = As<TActionList>(copy->FindComponent("ActionList1"));
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->GetActionCount(), 2);
@@ -77,7 +73,7 @@ TEST_F(ActionStreaming, ActionsRoundTripAsChildrenOfTheirList) {
   // The actions have the list as parent; the module writes only the list.
   EXPECT_TRUE(open->HasParent());
   EXPECT_EQ(open->GetParentComponent(), list);
-  EXPECT_EQ(BinaryToText(FormBinary(copy.get())), text);
+  EXPECT_EQ(FormText(copy.get()), text);
   // And read back they work: the key of Save's secondary short cut runs it.
   int saves = 0;
   save->SetOnExecute([&](TObject*) { ++saves; });
@@ -88,15 +84,14 @@ TEST_F(ActionStreaming, ActionsRoundTripAsChildrenOfTheirList) {
 
 TEST_F(ActionStreaming, TheOrderOfTheFormIsTheOrderOfTheList) {
   TOwned<TDataModule> module = SampleModule();
-  std::string text = BinaryToText(FormBinary(module.get()));
+  std::string text = FormText(module.get());
   // Save first, then Open.
   const std::size_t open = text.find("    object Open: TAction\n");
   const std::size_t save = text.find("    object Save: TAction\n");
   const std::size_t end = text.find("\n  end\n", save) + 1;  // the list's end
   const std::string openBlock = text.substr(open, save - open), saveBlock = text.substr(save, end - save);
   text = text.substr(0, open) + saveBlock + openBlock + text.substr(end);
-  TOwned<TDataModule> copy(New<TDataModule>(nullptr));
-  ReadForm(TextToBinary(text), copy.get());
+  TOwned<TDataModule> copy = ReadNewRoot<TDataModule>(TextToBinary(text));
   auto* list = As<TActionList>(copy->FindComponent("ActionList1"));
   ASSERT_EQ(list->GetActionCount(), 2);
   EXPECT_EQ(list->GetActions(0)->GetName(), "Save");
@@ -106,7 +101,7 @@ TEST_F(ActionStreaming, TheOrderOfTheFormIsTheOrderOfTheList) {
   TOwned<TComponent> elsewhere(New<TComponent>(nullptr));
   elsewhere->InsertComponent(foreign);
   foreign->SetActionList(As<TActionList>(module->FindComponent("ActionList1")));
-  EXPECT_EQ(BinaryToText(FormBinary(module.get())), BinaryToText(FormBinary(SampleModule().get())));
+  EXPECT_EQ(FormText(module.get()), FormText(SampleModule().get()));
 }
 
 TEST_F(ActionStreaming, RegistrationIsCounted) {

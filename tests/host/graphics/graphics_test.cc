@@ -2,29 +2,12 @@
 
 #include <stdlib.h>
 
-#include "host/classes/hostclasses.h"
 #include "host/classes/streams.h"
-#include "host/classes/typinfo.h"
 
 namespace host::graphicstest {
 
-void GraphicsTest::SetUpTestSuite() {
-  RegisterHostClasses();
-  RegisterHeadlessWidgetSet();
-  InitializeWidgetSet("headless");
-  RegisterGraphicsClasses();
-}
-
-void GraphicsTest::TearDownTestSuite() {
-  UnregisterGraphicsClasses();
-  FinalizeWidgetSet();
-  UnregisterHostClasses();
-}
-
-void GraphicsTest::SetUp() { FHandles = WidgetSet().HandleCount(); }
-
 void GraphicsTest::TearDown() {
-  EXPECT_EQ(WidgetSet().HandleCount(), FHandles) << "widgetset handles were left behind";
+  THandlesTest::TearDown();
   if (!FDir.empty()) std::filesystem::remove_all(FDir);
 }
 
@@ -34,15 +17,6 @@ std::string GraphicsTest::PathOf(const std::string& Name) {
     if (::mkdtemp(pattern.data())) FDir = pattern;
   }
   return (FDir / Name).string();
-}
-
-TOwned<TBitmap> MakeBitmap(int32_t W, int32_t H, TColor Color) {
-  TOwned<TBitmap> b = MakeOwned<TBitmap>();
-  b->SetPixelFormat(pf32bit);
-  b->SetSize(W, H);
-  b->GetCanvas()->GetBrush()->SetColor(Color);
-  b->GetCanvas()->FillRect(Rect(0, 0, W, H));
-  return b;
 }
 
 std::string RowOf(TCanvas* Canvas, int32_t Y, int32_t X1, int32_t X2) {

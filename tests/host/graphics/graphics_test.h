@@ -13,29 +13,28 @@
 
 #include "host/graphics/graphics.h"
 #include "host/widgetset/headless/headless.h"
+#include "tests/support/bitmaps.h"
 #include "tests/support/raises.h"
+#include "tests/support/unitfixture.h"
 
 // Expects `stmt` to raise E with exactly the message `msg`.
 #define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
 
 namespace host::graphicstest {
 
-class GraphicsTest : public testing::Test {
+using namespace testkit;
+
+inline constexpr TUnitClasses kGraphicsUnits[] = {{RegisterGraphicsClasses, UnregisterGraphicsClasses}};
+
+class GraphicsTest : public THandlesTest<kGraphicsUnits> {
  protected:
-  static void SetUpTestSuite();
-  static void TearDownTestSuite();
-  void SetUp() override;
   void TearDown() override;
   // A file name in a directory of this test, removed afterwards.
   std::string PathOf(const std::string& Name);
 
  private:
-  std::size_t FHandles = 0;
   std::filesystem::path FDir;
 };
-
-// A W x H bitmap (pf32bit) of one colour.
-TOwned<TBitmap> MakeBitmap(int32_t W, int32_t H, TColor Color = clWhite);
 // The pixels X1..X2-1 of row Y, one character each: '.' white, '#' black,
 // 'r' red, 'g' lime, 'b' blue, 'y' yellow, '?' anything else.
 std::string RowOf(TCanvas* Canvas, int32_t Y, int32_t X1, int32_t X2);

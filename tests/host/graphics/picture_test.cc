@@ -5,10 +5,10 @@
 
 #include "host/classes/component.h"
 #include "host/classes/filer.h"
-#include "host/classes/formtext.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
 #include "tests/host/graphics/graphics_test.h"
+#include "tests/support/formtest.h"
 
 namespace host::graphicstest {
 namespace {
@@ -71,25 +71,6 @@ class PictureTest : public GraphicsTest {
     GraphicsTest::TearDownTestSuite();
   }
 };
-
-std::string FormBinary(TComponent* Root) {
-  TOwned<TStringStream> s = MakeOwned<TStringStream>();
-  s->WriteComponent(Root);
-  return s->GetDataString();
-}
-
-std::string Convert(void (*Converter)(TStream*, TStream*), const std::string& Input) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(Input), out = MakeOwned<TStringStream>();
-  Converter(in.get(), out.get());
-  return out->GetDataString();
-}
-
-TOwned<TPictureHolder> ReadHolder(const std::string& Binary) {
-  TOwned<TPictureHolder> holder(New<TPictureHolder>(nullptr));
-  TOwned<TStringStream> s = MakeOwned<TStringStream>(Binary);
-  s->ReadComponent(holder.get());
-  return holder;
-}
 
 TEST_F(PictureTest, LoadsFilesByExtensionAndKeepsItsGraphicOnFailure) {
   TOwned<TBitmap> b = MakeBitmap(3, 2, clRed);
@@ -222,8 +203,7 @@ TEST_F(PictureTest, APictureAndAFontRoundTripThroughBinaryAndTextForms) {
   TOwned<TBitmap> image = MakeBitmap(2, 2, clLime);
   image->GetCanvas()->SetPixels(1, 0, clBlue);
   holder->GetPicture()->SetGraphic(image.get());
-  const std::string binary = FormBinary(holder.get());
-  const std::string text = Convert(ObjectBinaryToText, binary);
+  const auto [binary, text] = RoundTrip(holder.get());
   EXPECT_NE(text.find("  Color = clRed\n"), std::string::npos) << text;
   EXPECT_NE(text.find("  Font.Charset = DEFAULT_CHARSET\n  Font.Color = clHighlight\n  Font.Height = -16\n"
                       "  Font.Name = 'Courier New'\n  Font.Style = [fsBold, fsUnderline]\n"),
@@ -232,8 +212,7 @@ TEST_F(PictureTest, APictureAndAFontRoundTripThroughBinaryAndTextForms) {
   EXPECT_NE(text.find("  Pen.Width = 3\n"), std::string::npos) << text;
   EXPECT_NE(text.find("  Brush.Color = 1193046\n"), std::string::npos) << text;  // no identifier for 0x123456
   EXPECT_NE(text.find("  Picture.Data = {\n    07544269746D6170"), std::string::npos) << text;  // "\x07TBitmap"
-  EXPECT_EQ(Convert(ObjectTextToBinary, text), binary);
-  TOwned<TPictureHolder> copy = ReadHolder(Convert(ObjectTextToBinary, text));
+  TOwned<TPictureHolder> copy = ReadNewRoot<TPictureHolder>(TextToBinary(text));
   EXPECT_EQ(copy->GetColor(), clRed);
   EXPECT_EQ(copy->GetFont()->GetName(), "Courier New");
   EXPECT_EQ(copy->GetFont()->GetSize(), 12);
@@ -245,7 +224,7 @@ TEST_F(PictureTest, APictureAndAFontRoundTripThroughBinaryAndTextForms) {
   EXPECT_EQ(PictureOf(copy->GetPicture()->GetBitmap()), "gb\ngg");
   // Defaults stay out of the form; an empty picture writes no data.
   TOwned<TPictureHolder> plain(New<TPictureHolder>(nullptr));
-  const std::string plainText = Convert(ObjectBinaryToText, FormBinary(plain.get()));
+  const std::string plainText = FormText(plain.get());
   EXPECT_EQ(plainText.find("Picture.Data"), std::string::npos) << plainText;
   EXPECT_EQ(plainText.find("Pen."), std::string::npos) << plainText;
   EXPECT_EQ(plainText.find("  Color ="), std::string::npos) << plainText;
@@ -255,7 +234,7 @@ TEST_F(PictureTest, BadPictureDataInAFormRaisesAndKeepsThePicture) {
   TOwned<TPictureHolder> holder(New<TPictureHolder>(nullptr));
   holder->SetName("Holder1");
   holder->GetPicture()->SetGraphic(MakeBitmap(1, 1, clRed).get());
-  const std::string text = Convert(ObjectBinaryToText, FormBinary(holder.get()));
+  const std::string text = FormText(holder.get());
   // "TBitmap" becomes "TBitnap": a class nobody registered.
   std::string unknownClass = text;
   unknownClass.replace(unknownClass.find("544269746D6170"), 14, "544269746E6170");
@@ -264,11 +243,11 @@ TEST_F(PictureTest, BadPictureDataInAFormRaisesAndKeepsThePicture) {
   TOwned<TPictureHolder> target(New<TPictureHolder>(nullptr));
   target->GetPicture()->SetGraphic(MakeBitmap(1, 1, clBlue).get());
   EXPECT_RAISES(
-      ReadHolder(Convert(ObjectTextToBinary, unknownClass)), EReadError,
+      ReadNewRoot<TPictureHolder>(TextToBinary(unknownClass)), EReadError,
       "Error reading Holder1.Picture.Data: Picture data is not valid: TBitnap is not a registered graphic class");
-  EXPECT_RAISES(ReadHolder(Convert(ObjectTextToBinary, badColor)), EReadError,
+  EXPECT_RAISES(ReadNewRoot<TPictureHolder>(TextToBinary(badColor)), EReadError,
                 "Error reading Holder1.Color: Invalid property value: 'clPlaid' is not a value of TColor");
-  TOwned<TStringStream> s = MakeOwned<TStringStream>(Convert(ObjectTextToBinary, unknownClass));
+  TOwned<TStringStream> s = MakeOwned<TStringStream>(TextToBinary(unknownClass));
   EXPECT_THROW(s->ReadComponent(target.get()), EReadError);
   EXPECT_EQ(PictureOf(target->GetPicture()->GetBitmap()), "b");
 }

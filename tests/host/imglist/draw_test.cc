@@ -21,7 +21,7 @@ std::string Drawn(TBitmap* Sheet) { return PictureOf(Sheet); }
 
 TEST_F(ImageListDrawing, DrawsAtAPointLeavingTransparentPixels) {
   TOwned<TImageList> list = RedCorner();
-  TOwned<TBitmap> sheet = Sheet(4, 3, clBlack);
+  TOwned<TBitmap> sheet = MakeBitmap(4, 3, clBlack);
   list->Draw(sheet->GetCanvas(), 1, 1, 0);
   EXPECT_EQ(Drawn(sheet.get()), "####\n#r##\n#rr#");
   // Partly outside the canvas: clipped, nothing else touched.
@@ -34,11 +34,11 @@ TEST_F(ImageListDrawing, DrawsAtAPointLeavingTransparentPixels) {
 
 TEST_F(ImageListDrawing, BackgroundColourMasksAndBlending) {
   TOwned<TImageList> list = RedCorner();
-  TOwned<TBitmap> sheet = Sheet(2, 2, clBlack);
+  TOwned<TBitmap> sheet = MakeBitmap(2, 2, clBlack);
   list->SetBkColor(clBlue);  // fills the transparent pixels in dsNormal
   list->Draw(sheet->GetCanvas(), 0, 0, 0);
   EXPECT_EQ(Drawn(sheet.get()), "rb\nrr");
-  sheet = Sheet(2, 2, clBlack);
+  sheet = MakeBitmap(2, 2, clBlack);
   list->Draw(sheet->GetCanvas(), 0, 0, 0, dsTransparent, itImage);
   EXPECT_EQ(Drawn(sheet.get()), "r#\nrr");
   list->Draw(sheet->GetCanvas(), 0, 0, 0, dsNormal, itMask);  // black where opaque, white where transparent
@@ -46,7 +46,7 @@ TEST_F(ImageListDrawing, BackgroundColourMasksAndBlending) {
   // dsSelected blends half way to BlendColor; dsFocus a quarter.
   list->SetBkColor(clNone);
   list->SetBlendColor(clBlue);
-  sheet = Sheet(2, 2, clBlack);
+  sheet = MakeBitmap(2, 2, clBlack);
   list->Draw(sheet->GetCanvas(), 0, 0, 0, dsSelected, itImage);
   EXPECT_EQ(sheet->GetCanvas()->GetPixels(0, 0), static_cast<TColor>(0x800080));
   list->Draw(sheet->GetCanvas(), 0, 0, 0, dsFocus, itImage);
@@ -54,7 +54,7 @@ TEST_F(ImageListDrawing, BackgroundColourMasksAndBlending) {
   EXPECT_EQ(sheet->GetCanvas()->GetPixels(1, 0), clBlack);
   // Without a blend colour the destination shows through every other pixel.
   list->SetBlendColor(clNone);
-  sheet = Sheet(2, 2, clBlack);
+  sheet = MakeBitmap(2, 2, clBlack);
   list->Draw(sheet->GetCanvas(), 0, 0, 0, dsSelected, itImage);
   EXPECT_EQ(Drawn(sheet.get()), "##\nr#");
 }
@@ -62,7 +62,7 @@ TEST_F(ImageListDrawing, BackgroundColourMasksAndBlending) {
 TEST_F(ImageListDrawing, ADisabledImageIsEmbossedInShadowAndHighlight) {
   TOwned<TImageList> list(New<TImageList>(2, 2));
   list->Add(Art({"#.", ".."}).get(), nullptr);  // opaque; only the black pixel has a shape
-  TOwned<TBitmap> sheet = Sheet(4, 4, clBlack);
+  TOwned<TBitmap> sheet = MakeBitmap(4, 4, clBlack);
   list->Draw(sheet->GetCanvas(), 1, 1, 0, false);
   EXPECT_EQ(Drawn(sheet.get()), "####\n#s##\n##.#\n####");
   // Drawn enabled the same image covers its square.
@@ -75,7 +75,7 @@ TEST_F(ImageListDrawing, OverlaysFollowTheirImageUntilItGoes) {
   list->Add(Art({"rrgg", "rrgg"}).get(), nullptr);
   list->AddMasked(Art({"bm", "bm"}).get(), clFuchsia);
   ASSERT_TRUE(list->Overlay(2, 1));
-  TOwned<TBitmap> sheet = Sheet(2, 2);
+  TOwned<TBitmap> sheet = MakeBitmap(2, 2);
   list->DrawOverlay(sheet->GetCanvas(), 0, 0, 0, 1);
   EXPECT_EQ(Drawn(sheet.get()), "br\nbr");
   list->DrawOverlay(sheet->GetCanvas(), 0, 0, 1, 0);  // overlay 0 names no image
@@ -91,13 +91,13 @@ TEST_F(ImageListDrawing, OverlaysFollowTheirImageUntilItGoes) {
 
 TEST_F(ImageListDrawing, ImagesComeOutAsBitmapsAndIconsAndGoBackIn) {
   TOwned<TImageList> list = RedCorner();
-  TOwned<TBitmap> bitmap = Sheet(5, 5, clBlack);
+  TOwned<TBitmap> bitmap = MakeBitmap(5, 5, clBlack);
   ASSERT_TRUE(list->GetBitmap(0, bitmap.get()));
   EXPECT_EQ(Drawn(bitmap.get()), "r#\nrr");  // resized to the image; the old pixels show through
   TOwned<TIcon> icon = MakeOwned<TIcon>();
   list->GetIcon(0, icon.get());
   EXPECT_EQ(icon->GetWidth(), 2);
-  TOwned<TBitmap> sheet = Sheet(2, 2, clBlue);
+  TOwned<TBitmap> sheet = MakeBitmap(2, 2, clBlue);
   sheet->GetCanvas()->Draw(0, 0, icon.get());
   EXPECT_EQ(Drawn(sheet.get()), "rb\nrr");
   list->AddIcon(icon.get());

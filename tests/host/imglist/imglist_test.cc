@@ -1,33 +1,14 @@
 #include "tests/host/imglist/imglist_test.h"
 
-#include "host/classes/hostclasses.h"
-#include "host/classes/typinfo.h"
-#include "host/widgetset/headless/headless.h"
-
 namespace host::imglisttest {
 
-void ImgListTest::SetUpTestSuite() {
-  RegisterHostClasses();
-  RegisterHeadlessWidgetSet();
-  InitializeWidgetSet("headless");
-  RegisterGraphicsClasses();
-  RegisterImgListClasses();
-}
-
-void ImgListTest::TearDownTestSuite() {
-  UnregisterImgListClasses();
-  UnregisterGraphicsClasses();
-  FinalizeWidgetSet();
-  UnregisterHostClasses();
-}
-
 void ImgListTest::SetUp() {
-  FHandles = WidgetSet().HandleCount();
+  THandlesTest::SetUp();
   FLists = imagelist::ImageListHandleCount();
 }
 
 void ImgListTest::TearDown() {
-  EXPECT_EQ(WidgetSet().HandleCount(), FHandles) << "widgetset handles were left behind";
+  THandlesTest::TearDown();
   EXPECT_EQ(imagelist::ImageListHandleCount(), FLists) << "image-list handles were left behind";
 }
 
@@ -41,7 +22,7 @@ constexpr TArtColor kColors[] = {{'.', clWhite}, {'#', clBlack},  {'r', clRed}, 
 }  // namespace
 
 TOwned<TBitmap> Art(const std::vector<std::string>& Rows) {
-  TOwned<TBitmap> b = Sheet(static_cast<int32_t>(Rows[0].size()), static_cast<int32_t>(Rows.size()));
+  TOwned<TBitmap> b = MakeBitmap(static_cast<int32_t>(Rows[0].size()), static_cast<int32_t>(Rows.size()));
   for (std::size_t y = 0; y < Rows.size(); ++y)
     for (std::size_t x = 0; x < Rows[y].size(); ++x)
       for (const TArtColor& c : kColors)
@@ -68,17 +49,8 @@ std::string PictureOf(TBitmap* Bitmap) {
   return picture;
 }
 
-TOwned<TBitmap> Sheet(int32_t W, int32_t H, TColor Color) {
-  TOwned<TBitmap> b = MakeOwned<TBitmap>();
-  b->SetPixelFormat(pf32bit);
-  b->SetSize(W, H);
-  b->GetCanvas()->GetBrush()->SetColor(Color);
-  b->GetCanvas()->FillRect(Rect(0, 0, W, H));
-  return b;
-}
-
 std::string ImageOf(TCustomImageList* List, int32_t Index) {
-  TOwned<TBitmap> sheet = Sheet(List->GetWidth(), List->GetHeight());
+  TOwned<TBitmap> sheet = MakeBitmap(List->GetWidth(), List->GetHeight());
   List->Draw(sheet->GetCanvas(), 0, 0, Index);
   return PictureOf(sheet.get());
 }

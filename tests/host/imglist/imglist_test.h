@@ -10,22 +10,29 @@
 
 #include "host/graphics/graphics.h"
 #include "host/imglist/imglist.h"
+#include "tests/support/bitmaps.h"
 #include "tests/support/raises.h"
+#include "tests/support/unitfixture.h"
 
 // Expects `stmt` to raise E with exactly the message `msg`.
 #define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
 
 namespace host::imglisttest {
 
-class ImgListTest : public testing::Test {
+using namespace testkit;
+
+inline constexpr TUnitClasses kImgListUnits[] = {
+    {RegisterGraphicsClasses, UnregisterGraphicsClasses},
+    {RegisterImgListClasses, UnregisterImgListClasses},
+};
+
+// Also checks that every test gives back the image-list handles it took.
+class ImgListTest : public THandlesTest<kImgListUnits> {
  protected:
-  static void SetUpTestSuite();
-  static void TearDownTestSuite();
   void SetUp() override;
   void TearDown() override;
 
  private:
-  std::size_t FHandles = 0;
   std::size_t FLists = 0;
 };
 
@@ -37,8 +44,6 @@ TOwned<TBitmap> Art(const std::vector<std::string>& Rows);
 std::string RowOf(TCanvas* Canvas, int32_t Y, int32_t X1, int32_t X2);
 // Every row of a bitmap, joined by '\n'.
 std::string PictureOf(TBitmap* Bitmap);
-// A canvas of W x H pixels of one colour to draw on.
-TOwned<TBitmap> Sheet(int32_t W, int32_t H, TColor Color = clWhite);
 // Image Index of List drawn onto a white sheet of its size, as text.
 std::string ImageOf(TCustomImageList* List, int32_t Index);
 

@@ -4,33 +4,16 @@
 #include <filesystem>
 
 #include "host/classes/datamodule.h"
-#include "host/classes/formtext.h"
 #include "host/classes/streams.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/icon.h"
 #include "tests/host/imglist/imglist_test.h"
+#include "tests/support/formtest.h"
 
 namespace host::imglisttest {
 namespace {
 
 using ImageListStreaming = ImgListTest;
-
-std::string FormBinary(TComponent* Root) {
-  TOwned<TStringStream> s = MakeOwned<TStringStream>();
-  s->WriteComponent(Root);
-  return s->GetDataString();
-}
-
-std::string Convert(void (*Converter)(TStream*, TStream*), const std::string& Input) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(Input), out = MakeOwned<TStringStream>();
-  Converter(in.get(), out.get());
-  return out->GetDataString();
-}
-
-void ReadForm(const std::string& Binary, TComponent* Root) {
-  TOwned<TStringStream> s = MakeOwned<TStringStream>(Binary);
-  s->ReadComponent(Root);
-}
 
 std::string BmpBytes(TBitmap* Bitmap) {
   TOwned<TStringStream> s = MakeOwned<TStringStream>();
@@ -54,34 +37,30 @@ TImageList* Sample(TComponent* Owner) {
 }
 
 TEST_F(ImageListStreaming, ImagesRoundTripThroughBinaryAndTextForms) {
-  TOwned<TDataModule> module(New<TDataModule>(nullptr));
-  module->SetName("Module1");
+  TOwned<TDataModule> module = NewModule("Module1");
   TImageList* list = Sample(module.get());
-  const std::string binary = FormBinary(module.get());
-  const std::string text = Convert(ObjectBinaryToText, binary);
+  const auto [binary, text] = RoundTrip(module.get());
   EXPECT_NE(text.find("  object Images1: TImageList\n    BkColor = clYellow\n    AllocBy = 8\n"
                       "    DrawingStyle = dsSelected\n    Height = 2\n    Width = 2\n    Bitmap = {\n"
                       "      4356494C01000100020000000200000003000000FFFFFFFF02000000FFFFFFFF"),
             std::string::npos)
       << text;
-  EXPECT_EQ(Convert(ObjectTextToBinary, text), binary);
 
-  TOwned<TDataModule> copy(New<TDataModule>(nullptr));
-  ReadForm(Convert(ObjectTextToBinary, text), copy.get());
+  TOwned<TDataModule> copy = ReadNewRoot<TDataModule>(TextToBinary(text));
   auto* read = As<TImageList>(copy->FindComponent("Images1"));
   ASSERT_NE(read, nullptr);
   EXPECT_TRUE(read->Equal(list));
   EXPECT_EQ(read->GetAllocBy(), 8);
   EXPECT_EQ(read->GetDrawingStyle(), dsSelected);
   EXPECT_EQ(read->GetBkColor(), clYellow);
-  TOwned<TBitmap> sheet = Sheet(2, 2);
+  TOwned<TBitmap> sheet = MakeBitmap(2, 2);
   read->SetDrawingStyle(dsNormal);
   read->DrawOverlay(sheet->GetCanvas(), 0, 0, 1, 1);  // the overlay came along
   EXPECT_EQ(PictureOf(sheet.get()), "bg\nbg");
 
   // An empty list writes no data at all.
   TOwned<TImageList> empty(New<TImageList>(nullptr));
-  EXPECT_EQ(Convert(ObjectBinaryToText, FormBinary(empty.get())).find("Bitmap"), std::string::npos);
+  EXPECT_EQ(FormText(empty.get()).find("Bitmap"), std::string::npos);
 }
 
 TEST_F(ImageListStreaming, BadImageDataRaisesAndKeepsTheImages) {
@@ -89,11 +68,11 @@ TEST_F(ImageListStreaming, BadImageDataRaisesAndKeepsTheImages) {
   TImageList* list = Sample(module.get());
   TOwned<TStringStream> alone = MakeOwned<TStringStream>();
   alone->WriteComponent(list);
-  const std::string text = Convert(ObjectBinaryToText, alone->GetDataString());
+  const std::string text = BinaryToText(alone->GetDataString());
   auto corrupt = [&](const std::string& From, const std::string& To) {
     std::string bad = text;
     bad.replace(bad.find(From), From.size(), To);
-    return Convert(ObjectTextToBinary, bad);
+    return TextToBinary(bad);
   };
   TOwned<TImageList> target(New<TImageList>(2, 2));
   target->Add(Art({"yy", "yy"}).get(), nullptr);
@@ -192,7 +171,7 @@ TEST_F(ImageListResources, IconResourcesBecomeOneImage) {
   TOwned<TImageList> list(New<TImageList>(nullptr));
   ASSERT_TRUE(list->ResInstLoad(HInstance(), rtIcon, "ICON1", clNone));
   ASSERT_EQ(list->GetCount(), 1);
-  TOwned<TBitmap> sheet = Sheet(16, 16, clBlue);
+  TOwned<TBitmap> sheet = MakeBitmap(16, 16, clBlue);
   list->Draw(sheet->GetCanvas(), 0, 0, 0);
   EXPECT_EQ(RowOf(sheet->GetCanvas(), 0, 0, 16), "rrrrrrrrbbbbbbbb");  // scaled to 16 x 16
   EXPECT_FALSE(list->ResInstLoad(HInstance(), rtCursor, "ICON1", clNone));

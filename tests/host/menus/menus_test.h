@@ -9,24 +9,36 @@
 #include <string>
 #include <vector>
 
+#include "host/graphics/graphics.h"
 #include "host/menus/menus.h"
 #include "host/widgetset/headless/headless.h"
+#include "tests/support/formtest.h"
+#include "tests/support/keys.h"
 #include "tests/support/raises.h"
+#include "tests/support/unitfixture.h"
 
 // Expects `stmt` to raise E with exactly the message `msg`.
 #define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
 
 namespace host::menustest {
 
-class MenusTest : public testing::Test {
+using namespace testkit;
+
+inline constexpr TUnitClasses kMenusUnits[] = {
+    {RegisterGraphicsClasses, UnregisterGraphicsClasses},
+    {RegisterImgListClasses, UnregisterImgListClasses},
+    {RegisterActnListClasses, UnregisterActnListClasses},
+    {RegisterMenusClasses, UnregisterMenusClasses},
+};
+
+// Also checks that every test gives back the menu handles it took, and
+// closes a pop-up menu a test left open.
+class MenusTest : public THandlesTest<kMenusUnits> {
  protected:
-  static void SetUpTestSuite();
-  static void TearDownTestSuite();
   void SetUp() override;
   void TearDown() override;
 
  private:
-  std::size_t FHandles = 0;
   std::size_t FMenus = 0;
 };
 
@@ -40,12 +52,5 @@ TMenuItem* NewItem(TComponent* Owner, TMenuItem* Parent, const std::string& Capt
 std::string Captions(const TMenuItem* Item);
 // The captions a widgetset menu handle shows, joined by ','.
 std::string Shown(HMENU Menu);
-// A key message of a short cut.
-TWMKey KeyOf(TShortCut ShortCut);
-
-std::string FormBinary(TComponent* Root);
-std::string BinaryToText(const std::string& Binary);
-std::string TextToBinary(const std::string& Text);
-void ReadForm(const std::string& Binary, TComponent* Root);
 
 }  // namespace host::menustest

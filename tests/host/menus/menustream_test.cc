@@ -13,8 +13,7 @@ using MenuStreaming = MenusTest;
 // &Recent (Doc1, Doc2: radio items of group 2, Doc2 checked)), &Edit) and
 // PopupMenu1 (right-aligned, no auto pop-up, with Cut).
 TOwned<TDataModule> SampleModule() {
-  TOwned<TDataModule> module(New<TDataModule>(nullptr));
-  module->SetName("Module1");
+  TOwned<TDataModule> module = NewModule("Module1");
   auto* images = new TImageList(module.get());
   images->SetName("ImageList1");
   auto* menu = new TMainMenu(module.get());
@@ -43,8 +42,7 @@ TOwned<TDataModule> SampleModule() {
 
 TEST_F(MenuStreaming, NestedItemsRoundTripThroughBinaryAndTextForms) {
   TOwned<TDataModule> module = SampleModule();
-  const std::string binary = FormBinary(module.get());
-  const std::string text = BinaryToText(binary);
+  const auto [binary, text] = RoundTrip(module.get());
   EXPECT_NE(text.find("  object MainMenu1: TMainMenu\n"
                       "    Images = ImageList1\n"
                       "    object File1: TMenuItem\n"
@@ -82,10 +80,8 @@ TEST_F(MenuStreaming, NestedItemsRoundTripThroughBinaryAndTextForms) {
                       "    AutoPopup = False\n"),
             std::string::npos)
       << text;
-  EXPECT_EQ(TextToBinary(text), binary);
 
-  TOwned<TDataModule> copy(New<TDataModule>(nullptr));
-  ReadForm(binary, copy.get());
+  TOwned<TDataModule> copy = ReadNewRoot<TDataModule>(binary);
   auto* menu = As<TMainMenu>(copy->FindComponent("MainMenu1"));
   ASSERT_NE(menu, nullptr);
   EXPECT_EQ(Captions(menu->GetItems()), "&File,&Edit");
@@ -97,7 +93,7 @@ TEST_F(MenuStreaming, NestedItemsRoundTripThroughBinaryAndTextForms) {
   EXPECT_EQ(file->GetItems(0)->GetParentComponent(), file);
   EXPECT_EQ(menu->GetImages(), copy->FindComponent("ImageList1"));
   EXPECT_EQ(As<TPopupMenu>(copy->FindComponent("PopupMenu1"))->GetAlignment(), paRight);
-  EXPECT_EQ(BinaryToText(FormBinary(copy.get())), text);
+  EXPECT_EQ(FormText(copy.get()), text);
   // What was read works: the short cut, and a handle showing the tree.
   int opens = 0;
   file->GetItems(0)->OnClick = [&](TObject*) { ++opens; };
@@ -109,8 +105,7 @@ TEST_F(MenuStreaming, NestedItemsRoundTripThroughBinaryAndTextForms) {
 }
 
 TEST_F(MenuStreaming, ItemsLinkedToActionsLeaveTheLinkedPropertiesToTheAction) {
-  TOwned<TDataModule> module(New<TDataModule>(nullptr));
-  module->SetName("Module1");
+  TOwned<TDataModule> module = NewModule("Module1");
   auto* list = new TActionList(module.get());
   list->SetName("ActionList1");
   auto* action = new TAction(module.get());
@@ -123,10 +118,9 @@ TEST_F(MenuStreaming, ItemsLinkedToActionsLeaveTheLinkedPropertiesToTheAction) {
   TMenuItem* item = NewItem(module.get(), menu->GetItems(), "");
   item->SetName("Save1");
   item->SetAction(action);
-  const std::string text = BinaryToText(FormBinary(module.get()));
+  const std::string text = FormText(module.get());
   EXPECT_NE(text.find("    object Save1: TMenuItem\n      Action = SaveAction\n    end\n"), std::string::npos) << text;
-  TOwned<TDataModule> copy(New<TDataModule>(nullptr));
-  ReadForm(TextToBinary(text), copy.get());
+  TOwned<TDataModule> copy = ReadNewRoot<TDataModule>(TextToBinary(text));
   auto* read = As<TMenuItem>(copy->FindComponent("Save1"));
   EXPECT_EQ(read->GetAction(), copy->FindComponent("SaveAction"));
   EXPECT_EQ(read->GetCaption(), "&Save");
