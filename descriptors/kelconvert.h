@@ -22,13 +22,20 @@
 //                                                                         checked to be of the expected
 //                                                                         class (EInvalidCast otherwise)
 //   uint32_t (system values), sets, records     Int64 address of a      integer taken as the address of
-//     (TSet, TRect, TPoint, TGUID, ...)           copy in scratch         a value of the type; 0 raises
+//     (TSet, TRect, TPoint, TGUID, ...)           copy in scratch         a value of the type
 //
 // Any other type (unsigned 64-bit values, function pointers, ...) does not
 // compile: map such a member with a lambda that converts it explicitly.
 //
-// A null or garbage address given for a by-address input is the caller's
-// responsibility, as in the classic design; 0 at least raises a clear error.
+// Addresses that arrive as numbers are checked before anything is read
+// through them, so that no integer from a form file, a script or another
+// property is ever taken for memory: an object reference must be a live
+// object of the expected class, a class reference a host class (EInvalidCast
+// naming the address otherwise). A by-address value is read only from a
+// value area (see below): a descriptor's scratch block, the arguments of an
+// event being fired, or a TkelValue made by C++ code; 0 and any other
+// address raise. Untyped and text pointers are passed on as they are: the
+// host never reads through them.
 #pragma once
 
 #include <concepts>
@@ -41,6 +48,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "host/classes/typinfo.h"
 #include "host/rtl/object.h"
 #include "host/rtl/sysutils.h"
 #include "host/rtl/variants.h"
@@ -87,6 +95,73 @@ struct TkelHolderOf<std::u16string_view> {
 template <class T>
 using TkelHolder = typename TkelHolderOf<std::remove_cvref_t<T>>::Type;
 
+// ------------------------------------------------------------ value areas
+
+class TkelScratchLayout;
+
+// The memory by-address values are read from: each area is a block of
+// `size` bytes at `start`, either a descriptor's scratch block (`layout`
+// tells the slots and their types) or one value of the type `type` (null
+// when the value has no type information). Thread-safe.
+void kelAddValueArea(const void* start, std::size_t size, const TkelScratchLayout* layout, const host::TTypeInfo* type);
+void kelRemoveValueArea(const void* start) noexcept;
+// Raises for 0, and EInvalidCast naming the address unless the `size` bytes
+// at `address` lie inside one value area. What the calling thread accepted
+// last is answered inline, the rest by a look-up.
+namespace detail {
+struct TAreaTag;
+void CheckValueAddressLookUp(const void* address, std::size_t size);
+}  // namespace detail
+inline void kelCheckValueAddress(const void* address, std::size_t size) {
+  if (address && host::TAcceptedAddresses<detail::TAreaTag>::Room(address) >= size) return;
+  detail::CheckValueAddressLookUp(address, size);
+}
+// The type information of the value that starts at `address` in a value
+// area; null when unknown (or when no area holds the address).
+const host::TTypeInfo* kelValueTypeAt(const void* address) noexcept;
+
+// The type information a by-address value of type T can be printed with:
+// that of a set of an enumeration with named members; null for the rest.
+template <class T>
+const host::TTypeInfo* kelValueType() {
+  if constexpr (host::detail::IsSet<T>::value) {
+    using E = typename host::detail::IsSet<T>::Element;
+    if constexpr (requires(E * e) { HostTypeInfo(e); }) return host::detail::TypeInfoOf<T>();
+  }
+  return nullptr;
+}
+
+// One value of type T in a value area of its own, for as long as this lives.
+class TkelValueArea {
+ public:
+  TkelValueArea(const void* start, std::size_t size, const host::TTypeInfo* type) : FStart(start) {
+    kelAddValueArea(start, size, nullptr, type);
+  }
+  TkelValueArea(const TkelValueArea&) = delete;
+  TkelValueArea& operator=(const TkelValueArea&) = delete;
+  ~TkelValueArea() { kelRemoveValueArea(FStart); }
+
+ private:
+  const void* FStart;
+};
+
+// A value that C++ code passes to a descriptor by address (a record
+// argument, a set to assign): it lives in a value area of its own, so the
+// descriptors accept its address.
+template <class T>
+class TkelValue {
+ public:
+  explicit TkelValue(const T& value = T{}) : FValue(value), FArea(&FValue, sizeof(T), kelValueType<T>()) {}
+  T& Value() { return FValue; }
+  const T& Value() const { return FValue; }
+  // The address, as descriptors take by-address values.
+  host::Variant Address() const { return host::Variant::FromPointer(&FValue); }
+
+ private:
+  T FValue;
+  TkelValueArea FArea;
+};
+
 // Raised for by-address inputs given the address 0.
 [[noreturn]] void RaiseNilAddress();
 // Raised for a character input whose text is empty.
@@ -131,11 +206,13 @@ TkelHolder<T> FromVariant(const host::Variant& v) {
   } else if constexpr (std::is_pointer_v<D> &&
                        std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
     return ObjectAt<std::remove_cv_t<std::remove_pointer_t<D>>>(v.AsPointer());
+  } else if constexpr (std::is_same_v<D, host::TClass>) {
+    return host::ClassAt(v.AsPointer());
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return static_cast<D>(v.AsPointer());
   } else if constexpr (kelByAddress<D>) {
     const void* address = v.AsPointer();
-    if (!address) RaiseNilAddress();
+    kelCheckValueAddress(address, sizeof(D));
     return *static_cast<const D*>(address);
   } else {
     static_assert(detail::kelAlwaysFalse<D>, "no Variant conversion for this host type: map the member with a lambda");
@@ -192,20 +269,26 @@ class TkelScratchLayout {
   std::size_t Add() {
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a scratch value needs no extended alignment");
     const std::size_t offset = (FSize + alignof(T) - 1) / alignof(T) * alignof(T);
-    FSlots.push_back({offset, [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
+    FSlots.push_back(
+        {offset, kelValueType<T>(), [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
     FSize = offset + sizeof(T);
     return FSlots.size() - 1;
   }
   std::size_t Offset(std::size_t slot) const { return FSlots[slot].Offset; }
   bool Empty() const { return FSlots.empty(); }
 
-  // One block holding every slot, each value-initialised; and its release.
+  // One block holding every slot, each value-initialised, and a value area
+  // while it lives; and its release.
   std::byte* Make() const;
   void Free(std::byte* block) const;
+  // The type information of the value in the slot at `offset` (see
+  // kelValueType); null when no slot starts there.
+  const host::TTypeInfo* TypeAt(std::size_t offset) const;
 
  private:
   struct TSlot {
     std::size_t Offset;
+    const host::TTypeInfo* Type;
     void (*Construct)(void*);
     void (*Destruct)(void*);
   };

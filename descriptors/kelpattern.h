@@ -131,6 +131,33 @@ struct TkelNoLocal {};
 template <class A>
 using TkelLocal = std::conditional_t<kelByAddress<std::remove_cvref_t<A>>, std::remove_cvref_t<A>, TkelNoLocal>;
 
+// Makes an event's by-address arguments value areas while it is fired, so
+// that a listener may pass them on; nothing for events without such
+// arguments.
+template <class... L>
+class TkelLocalAreas {
+ public:
+  explicit TkelLocalAreas(std::tuple<L...>& locals) : FLocals(locals) {
+    std::apply([](L&... l) { (Add(l), ...); }, locals);
+  }
+  TkelLocalAreas(const TkelLocalAreas&) = delete;
+  TkelLocalAreas& operator=(const TkelLocalAreas&) = delete;
+  ~TkelLocalAreas() {
+    std::apply([](L&... l) { (Remove(l), ...); }, FLocals);
+  }
+
+ private:
+  template <class T>
+  static void Add(T& local) {
+    if constexpr (!std::is_same_v<T, TkelNoLocal>) kelAddValueArea(&local, sizeof(T), nullptr, kelValueType<T>());
+  }
+  template <class T>
+  static void Remove(T& local) noexcept {
+    if constexpr (!std::is_same_v<T, TkelNoLocal>) kelRemoveValueArea(&local);
+  }
+  std::tuple<L...>& FLocals;
+};
+
 }  // namespace detail
 
 // ------------------------------------------------------------ feature tables
@@ -526,6 +553,7 @@ class TkelFeatureMap {
     Slot& slot = d.Scratch().template Slot<Slot>(e.Slot);
     const TkelRecordRef<TkelEventInfo> event(d.FindEvent(e.Name, slot.Event));
     std::tuple<detail::TkelLocal<A>...> locals;
+    const detail::TkelLocalAreas areas(locals);
     TkelLiveFrame frame(d.LiveFrames());
     if (event) StoreArgs<A...>(*event, locals, std::index_sequence_for<A...>{}, a...);
     if (slot.Saved && *slot.Saved) {

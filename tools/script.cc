@@ -10,6 +10,8 @@
 #include "connections/kelconlist.h"
 #include "connections/kele2m.h"
 #include "core/kelcommon.h"
+#include "descriptors/kelconvert.h"
+#include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
 
 namespace corvane {
@@ -195,23 +197,35 @@ std::string TScriptRunner::Describe(const Variant& Value) const {
     case host::varString:
     case host::varOleStr:
       return host::AnsiQuotedStr(Value.AsString(), '\'');
-    case host::varInt64: {
-      // A 64-bit value is how descriptors pass references: no object is
-      // nil, a component of the form is named, any other live object shows
-      // its class.
-      void* address = Value.AsPointer();
-      if (!address) return "nil";
-      if (host::IsLiveObject(address) && !FRoot) return "@(" + static_cast<host::TObject*>(address)->ClassName() + ")";
-      if (!FRoot) return host::VarToStr(Value);
-      if (address == FRoot) return "@" + FRoot->GetName();
-      for (int i = 0; i < FRoot->GetComponentCount(); ++i)
-        if (address == FRoot->GetComponents(i)) return "@" + host::ComponentDisplayName(FRoot->GetComponents(i));
-      if (host::IsLiveObject(address)) return "@(" + static_cast<host::TObject*>(address)->ClassName() + ")";
-      return host::VarToStr(Value);
-    }
+    case host::varInt64:
+      return DescribeAddress(Value);
     default:
       return host::VarToStr(Value);
   }
+}
+
+std::string TScriptRunner::DescribeAddress(const Variant& Value) const {
+  // A 64-bit value is how descriptors pass references and by-address
+  // values: no object is nil, a component of the form is named, any other
+  // live object shows its class, a class its name, a set its members.
+  const void* address = Value.AsPointer();
+  if (!address) return "nil";
+  if (host::IsLiveObject(address)) {
+    if (FRoot && address == FRoot) return "@" + FRoot->GetName();
+    for (int i = 0; FRoot && i < FRoot->GetComponentCount(); ++i)
+      if (address == FRoot->GetComponents(i)) return "@" + host::ComponentDisplayName(FRoot->GetComponents(i));
+    return "@(" + static_cast<const host::TObject*>(address)->ClassName() + ")";
+  }
+  if (host::IsClassReference(address)) return static_cast<host::TClass>(address)->Name;
+  if (const host::TTypeInfo* type = kel::kelValueTypeAt(address); type && type->Kind == host::tkSet) {
+    const int64_t bits = type->OrdType == host::otUByte   ? *static_cast<const uint8_t*>(address)
+                         : type->OrdType == host::otUWord ? *static_cast<const uint16_t*>(address)
+                                                          : *static_cast<const uint32_t*>(address);
+    std::string members;
+    for (const std::string& name : host::SetToNames(type, bits)) members += (members.empty() ? "" : ", ") + name;
+    return "[" + members + "]";
+  }
+  return host::VarToStr(Value);
 }
 
 void TScriptRunner::Traced(const std::function<void()>& Work) {

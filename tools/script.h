@@ -43,6 +43,7 @@ class TScriptRunner {
 
  private:
   host::TComponent* Component(const std::string& Name) const;
+  std::string DescribeAddress(const host::Variant& Value) const;
   bool RunLines(const std::string& Script);
 
   class TWatch;

@@ -40,8 +40,11 @@ constexpr TCommand kCommands[] = {
      "starting with # are skipped.\n"
      "\n"
      "Each line is echoed (> line); get prints the value, invoke the function\n"
-     "result and every argument the method changed, objects as @Name and no\n"
-     "object as nil. Every event a connection relays prints a trace line:\n"
+     "result and every argument the method changed: objects as @Name (an\n"
+     "object outside the form as @(Class)), no object as nil, classes by name,\n"
+     "sets as [member, ...]. A number given where an object, a class, a set or\n"
+     "a record is expected is refused, never followed. Every event a\n"
+     "connection relays prints a trace line:\n"
      "\n"
      "  trace Save: FileSave.OnExecute -> Log.Add('saved')\n"
      "  trace Show: Edit.OnChange -> Label.Caption := 'x'\n",

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host/classes/persistent.h"
+#include "host/classes/typinfo.h"
 #include "host/rtl/events.h"
 #include "host/rtl/pointermap.h"
 #include "host/rtl/sets.h"
@@ -43,9 +44,12 @@ enum TComponentStateItem : uint8_t {
   csInline,
   csDesignInstance
 };
+HOST_ENUM_INFO(TComponentStateItem, "csLoading", "csReading", "csWriting", "csDestroying", "csDesigning", "csAncestor",
+               "csUpdating", "csFixups", "csFreeNotification", "csInline", "csDesignInstance")
 using TComponentState = TSet<TComponentStateItem, 11>;
 
 enum TComponentStyleItem : uint8_t { csInheritable, csCheckPropAvail };
+HOST_ENUM_INFO(TComponentStyleItem, "csInheritable", "csCheckPropAvail")
 using TComponentStyle = TSet<TComponentStyleItem, 2>;
 
 class TComponent;

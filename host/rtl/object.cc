@@ -151,46 +151,73 @@ HRESULT TObject::SafeCallException(void*, void*) { return E_UNEXPECTED; }
 
 void RaiseInvalidCast() { throw EInvalidCast("Invalid class typecast"); }
 
-// ------------------------------------------------------------ live objects
+// ------------------------------------------- live objects and known classes
 
 namespace {
 
-// Never destroyed: objects may outlive the program's static destructors.
-struct TLiveObjects {
-  std::mutex Lock;
-  TPointerMap<bool> Objects;
+// A thread-safe set of addresses. Never destroyed: objects may outlive the
+// program's static destructors.
+class TAddressSet {
+ public:
+  void Add(const void* address) {
+    std::lock_guard<std::mutex> guard(FLock);
+    FAddresses.At(address) = true;
+  }
+  void Remove(const void* address) {
+    std::lock_guard<std::mutex> guard(FLock);
+    FAddresses.Erase(address);
+  }
+  bool Contains(const void* address) noexcept {
+    std::lock_guard<std::mutex> guard(FLock);
+    return FAddresses.Contains(address);
+  }
+
+ private:
+  std::mutex FLock;
+  TPointerMap<bool> FAddresses;
 };
-TLiveObjects& LiveObjects() {
-  static auto* const live = new TLiveObjects;
+
+TAddressSet& LiveObjects() {
+  static auto* const live = new TAddressSet;
   return *live;
 }
 
+TAddressSet& KnownClasses() {
+  static auto* const known = new TAddressSet;
+  return *known;
+}
+
+const detail::TClassEnlisted ObjectEnlisted{&TObject::StaticMetaClass};
+
+using TAcceptedObjects = TAcceptedAddresses<detail::TLiveTag>;
+using TAcceptedClasses = TAcceptedAddresses<detail::TClassTag>;
+
 }  // namespace
 
-TObject::TObject() {
-  TLiveObjects& live = LiveObjects();
-  std::lock_guard<std::mutex> guard(live.Lock);
-  live.Objects.At(this) = true;
-}
+TObject::TObject() { LiveObjects().Add(this); }
 
 TObject::~TObject() {
-  TLiveObjects& live = LiveObjects();
-  std::lock_guard<std::mutex> guard(live.Lock);
-  live.Objects.Erase(this);
+  LiveObjects().Remove(this);
+  TAcceptedObjects::ForgetAll();
 }
 
-bool IsLiveObject(const void* address) noexcept {
-  TLiveObjects& live = LiveObjects();
-  std::lock_guard<std::mutex> guard(live.Lock);
-  return live.Objects.Contains(address);
+bool detail::IsLiveObjectLookUp(const void* address) noexcept {
+  if (!LiveObjects().Contains(address)) return false;
+  TAcceptedObjects::Remember(address, 1);
+  return true;
 }
 
-TObject* LiveObjectAt(const void* address) {
-  if (!address) return nullptr;
-  if (!IsLiveObject(address))
-    throw EInvalidCast("Invalid class typecast: %s is not the address of an object",
-                       {IntToStr(static_cast<int64_t>(reinterpret_cast<std::uintptr_t>(address)))});
-  return static_cast<TObject*>(const_cast<void*>(address));
+detail::TClassEnlisted::TClassEnlisted(TClass Class) { KnownClasses().Add(Class); }
+
+bool detail::IsClassReferenceLookUp(const void* address) noexcept {
+  if (!KnownClasses().Contains(address)) return false;
+  TAcceptedClasses::Remember(address, 1);
+  return true;
+}
+
+void detail::RaiseNotAt(const void* address, const char* what) {
+  throw EInvalidCast("Invalid class typecast: %s is not the address of %s",
+                     {IntToStr(static_cast<int64_t>(reinterpret_cast<std::uintptr_t>(address))), what});
 }
 
 // ------------------------------------------------------ TInterfacedObject

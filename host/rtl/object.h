@@ -17,6 +17,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "host/rtl/addresscache.h"
+
 namespace host {
 
 class TObject;
@@ -198,10 +200,47 @@ TOwned<T> MakeOwned(A&&... args) {
 // Whether an object lives at `address` (constructed and not yet destroyed):
 // lets an address that arrives as a number (a Variant, a script, a form
 // file) be checked before it is used as an object. Thread-safe.
-bool IsLiveObject(const void* address) noexcept;
+inline bool IsLiveObject(const void* address) noexcept;
 // The object at `address`: null for 0; raises EInvalidCast "Invalid class
 // typecast: <address> is not the address of an object" when none lives there.
-TObject* LiveObjectAt(const void* address);
+inline TObject* LiveObjectAt(const void* address);
+
+// Whether `address` is the class-reference record of a host class (every
+// class defined with HOST_IMPL, and TObject). Thread-safe.
+inline bool IsClassReference(const void* address) noexcept;
+// The class at `address`: null for 0; raises EInvalidCast "Invalid class
+// typecast: <address> is not the address of a class" for anything else.
+inline TClass ClassAt(const void* address);
+
+namespace detail {
+// Makes a class known to IsClassReference; HOST_IMPL defines one per class.
+struct TClassEnlisted {
+  explicit TClassEnlisted(TClass Class);
+};
+
+// The checks above: what the calling thread accepted last is answered
+// inline, the rest by a look-up in the set.
+struct TLiveTag;
+struct TClassTag;
+bool IsLiveObjectLookUp(const void* address) noexcept;
+bool IsClassReferenceLookUp(const void* address) noexcept;
+[[noreturn]] void RaiseNotAt(const void* address, const char* what);
+}  // namespace detail
+
+inline bool IsLiveObject(const void* address) noexcept {
+  return TAcceptedAddresses<detail::TLiveTag>::Room(address) || detail::IsLiveObjectLookUp(address);
+}
+inline TObject* LiveObjectAt(const void* address) {
+  if (address && !IsLiveObject(address)) detail::RaiseNotAt(address, "an object");
+  return static_cast<TObject*>(const_cast<void*>(address));
+}
+inline bool IsClassReference(const void* address) noexcept {
+  return TAcceptedAddresses<detail::TClassTag>::Room(address) || detail::IsClassReferenceLookUp(address);
+}
+inline TClass ClassAt(const void* address) {
+  if (address && !IsClassReference(address)) detail::RaiseNotAt(address, "a class");
+  return static_cast<TClass>(address);
+}
 
 // The classic `obj as T`: null passes, an object of another class raises
 // EInvalidCast "Invalid class typecast".
@@ -226,6 +265,7 @@ bool Is(const TObject* obj) {
 class TInterfacedObject : public TObject, public IUnknown {
  public:
   static const TMetaClass StaticMetaClass;
+  static const detail::TClassEnlisted StaticEnlisted;
   TClass ClassType() const override { return &StaticMetaClass; }
   using inherited = TObject;
 
@@ -292,17 +332,22 @@ IUnknown* InterfaceOf(TObject* obj) {
 #define HOST_CLASS(Self, Parent)                                         \
  public:                                                                 \
   static const ::host::TMetaClass StaticMetaClass;                       \
+  static const ::host::detail::TClassEnlisted StaticEnlisted;            \
   ::host::TClass ClassType() const override { return &StaticMetaClass; } \
   using inherited = Parent;                                              \
   template <class, class>                                                \
   friend struct ::host::THostClassExtra;
 
+// Makes the class known to IsClassReference when the program starts.
+#define HOST_ENLIST_CLASS(Self) const ::host::detail::TClassEnlisted Self::StaticEnlisted{&Self::StaticMetaClass};
+
 // In the source file: defines the record. A class with a public constructor
 // taking nothing or its TCreateArg (owner, collection) is creatable.
-#define HOST_IMPL(Self, Parent)                                                                    \
-  const ::host::TMetaClass Self::StaticMetaClass{#Self,        &Parent::StaticMetaClass,           \
-                                                 sizeof(Self), ::host::detail::FactoryFor<Self>(), \
-                                                 {},           ::host::THostClassExtra<Self>::Value};
+#define HOST_IMPL(Self, Parent)                                                                       \
+  const ::host::TMetaClass Self::StaticMetaClass{#Self,        &Parent::StaticMetaClass,              \
+                                                 sizeof(Self), ::host::detail::FactoryFor<Self>(),    \
+                                                 {},           ::host::THostClassExtra<Self>::Value}; \
+  HOST_ENLIST_CLASS(Self)
 
 // Same, for a class that implements interfaces: HOST_IMPL_INTF(TFoo, TBar, IFoo, IBaz)
 #define HOST_IMPL_INTF(Self, Parent, ...)                                                                    \
@@ -317,4 +362,5 @@ IUnknown* InterfaceOf(TObject* obj) {
                                                  sizeof(Self),                                               \
                                                  ::host::detail::FactoryFor<Self>(),                         \
                                                  Self##_Interfaces<__VA_ARGS__>::table,                      \
-                                                 ::host::THostClassExtra<Self>::Value};
+                                                 ::host::THostClassExtra<Self>::Value};                      \
+  HOST_ENLIST_CLASS(Self)

@@ -114,11 +114,17 @@ TEST_F(Pattern, SetsRecordsAndSystemValuesTravelByAddress) {
   EXPECT_EQ(second, first);                               // the same scratch address ...
   EXPECT_EQ(*at, TTestOptions({toItalic, toUnderline}));  // ... holding the latest read
 
-  TTestOptions given{toUnderline};
-  D.Set("Options", Variant::FromPointer(&given));
-  EXPECT_EQ(Widget->GetOptions(), given);
-  EXPECT_THROW(D.Set("Options", Variant(0)), host::Exception);  // 0 is no address
-  EXPECT_EQ(Widget->GetOptions(), given);
+  const TkelValue<TTestOptions> given(TTestOptions{toUnderline});
+  D.Set("Options", given.Address());
+  EXPECT_EQ(Widget->GetOptions(), given.Value());
+  // Only addresses the library handed out are read: 0, a number typed by
+  // hand and a value of the caller's own are refused, and nothing changes.
+  EXPECT_THROW(D.Set("Options", Variant(0)), host::Exception);
+  EXPECT_EQ(MessageOf([&] { D.Set("Options", Variant(12345)); }),
+            "Invalid typecast: 12345 is not the address of a set, record or system value handed out by the library");
+  const TTestOptions stray{toBold};
+  EXPECT_THROW(D.Set("Options", Variant::FromPointer(&stray)), host::EInvalidCast);
+  EXPECT_EQ(Widget->GetOptions(), given.Value());
 
   // A value read from one descriptor passes unchanged to another's setter.
   host::TOwned<TTestWidget> other = host::MakeOwned<TTestWidget>();
@@ -188,12 +194,12 @@ TEST_F(Pattern, MethodsConvertArgumentsStoreResultsAndWriteBackByReference) {
 
   // A record by reference: read from the given address, written back as the
   // address of the descriptor's copy; the caller's value stays as it was.
-  TTestRect r{10, 10, 20, 20};
-  TkelMethodInfo* inflate = D.Call("Inflate", {Variant::FromPointer(&r), Variant(1)});
+  const TkelValue<TTestRect> r(TTestRect{10, 10, 20, 20});
+  TkelMethodInfo* inflate = D.Call("Inflate", {r.Address(), Variant(1)});
   const Variant back = inflate->GetArgs(0)->Value;
-  EXPECT_NE(back.AsPointer(), &r);
+  EXPECT_NE(back, r.Address());
   EXPECT_EQ(*static_cast<const TTestRect*>(back.AsPointer()), (TTestRect{9, 9, 21, 21}));
-  EXPECT_EQ(r, (TTestRect{10, 10, 20, 20}));
+  EXPECT_EQ(r.Value(), (TTestRect{10, 10, 20, 20}));
   D.Call("Inflate", {back, Variant(1)});  // the written-back address is a valid input
   EXPECT_EQ(inflate->GetArgs(0)->Value, back);
   EXPECT_EQ(*static_cast<const TTestRect*>(back.AsPointer()), (TTestRect{8, 8, 22, 22}));
@@ -211,6 +217,7 @@ TEST_F(Pattern, HooksRunThePreviousHandlerThenTheListenersAndWriteBack) {
     D.Info->SetOwner(Widget.get());
   };
   std::vector<std::string> calls;
+  Variant shiftAddress;
   const TTestKeyEvent logging([&](host::TObject*, uint16_t& key, TTestOptions) {
     calls.push_back("previous:" + std::to_string(key));
     key = 777;  // replaced by the record's value afterwards
@@ -221,10 +228,18 @@ TEST_F(Pattern, HooksRunThePreviousHandlerThenTheListenersAndWriteBack) {
     EXPECT_EQ(e->GetArgs(0)->Value, Variant::FromPointer(Widget.get()));
     const auto* shift = static_cast<const TTestOptions*>(e->GetArgs(2)->Value.AsPointer());
     calls.push_back("listener:" + e->GetArgs(1)->Value.AsString() + (shift->Contains(toBold) ? "+bold" : ""));
+    // While the event runs, its by-address arguments may be passed on.
+    shiftAddress = e->GetArgs(2)->Value;
+    D.Set("Options", shiftAddress);
     e->GetArgs(1)->Value = Variant(e->GetArgs(1)->Value.AsInteger() + 1);
   });
   EXPECT_EQ(Widget->PressKey(65, {toBold}), 66);
   EXPECT_EQ(calls, (std::vector<std::string>{"previous:65", "listener:65+bold"}));
+  EXPECT_EQ(Widget->GetOptions(), TTestOptions({toBold}));
+  // Once the event is over, the address is no longer read.
+  Widget->SetOptions({});
+  EXPECT_THROW(D.Set("Options", shiftAddress), host::EInvalidCast);
+  EXPECT_EQ(Widget->GetOptions(), TTestOptions());
 
   // An exception of the previous handler propagates and skips the listeners.
   rehook(TTestKeyEvent([](host::TObject*, uint16_t&, TTestOptions) { throw host::EAbort("stop"); }));
@@ -432,12 +447,28 @@ TEST(Conversions, HelpersFollowTheRules) {
   EXPECT_EQ(FromVariant<Variant>(Variant("as is")), Variant("as is"));
   EXPECT_EQ(ToVariant(Variant(2.5)), Variant(2.5));
   EXPECT_EQ(ToVariant(static_cast<const void*>(nullptr)), Variant(int64_t{0}));
+  // By address: read back only from a value area.
   TTestRect scratch;
   const TTestRect r{1, 2, 3, 4};
   const Variant at = ToVariantAt(r, scratch);
   EXPECT_EQ(at.AsPointer(), &scratch);
-  EXPECT_EQ(FromVariant<TTestRect>(at), r);
+  EXPECT_THROW(FromVariant<TTestRect>(at), host::EInvalidCast);
+  {
+    const TkelValue<TTestRect> boxed(r);
+    EXPECT_EQ(FromVariant<TTestRect>(boxed.Address()), r);
+    EXPECT_EQ(kelValueTypeAt(&boxed.Value()), nullptr);  // a record has no type information
+    // Inside the area, but with too few bytes left for a whole record.
+    const auto* inside = reinterpret_cast<const std::byte*>(&boxed.Value()) + 4;
+    EXPECT_THROW(FromVariant<TTestRect>(Variant::FromPointer(inside)), host::EInvalidCast);
+  }
   EXPECT_THROW(FromVariant<TTestRect>(Variant()), host::Exception);
+  // A class reference must be the record of a host class.
+  EXPECT_EQ(FromVariant<host::TClass>(Variant::FromPointer(&TTestWidget::StaticMetaClass)),
+            &TTestWidget::StaticMetaClass);
+  EXPECT_EQ(FromVariant<host::TClass>(Variant(0)), nullptr);
+  EXPECT_EQ(MessageOf([] { FromVariant<host::TClass>(Variant(4096)); }),
+            "Invalid class typecast: 4096 is not the address of a class");
+  EXPECT_THROW(FromVariant<host::TClass>(Variant::FromPointer(&r)), host::EInvalidCast);
 }
 
 }  // namespace

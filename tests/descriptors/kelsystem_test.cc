@@ -49,18 +49,18 @@ TEST(TObjectClassInfo, ClassMethodsTakeArgumentsAndStoreResults) {
 TEST(TObjectClassInfo, InterfacesAndResultCodesTravelByAddress) {
   host::TOwned<host::TInterfacedObject> obj = host::MakeOwned<host::TInterfacedObject>();
   TkelClassInfo* d = TkelClassRegistry::GetInfo(obj.get());
-  host::TGUID unknown = host::IUnknown::IID;
-  TkelMethodInfo* get = Invoke(d, "GetInterface", {Variant::FromPointer(&unknown), Variant(0)});
+  const TkelValue<host::TGUID> unknown(host::IUnknown::IID);
+  TkelMethodInfo* get = Invoke(d, "GetInterface", {unknown.Address(), Variant(0)});
   EXPECT_EQ(get->Result, Variant(true));
   EXPECT_EQ(get->GetArgs(1)->Value.AsPointer(), static_cast<host::IUnknown*>(obj.get()));
   EXPECT_EQ(obj->RefCount(), 0);  // no reference added
-  host::TGUID other = IkelObject::IID;
-  get = Invoke(d, "GetInterface", {Variant::FromPointer(&other), Variant(5)});
+  const TkelValue<host::TGUID> other(IkelObject::IID);
+  get = Invoke(d, "GetInterface", {other.Address(), Variant(5)});
   EXPECT_EQ(get->Result, Variant(false));
   EXPECT_EQ(get->GetArgs(1)->Value, Variant(int64_t{0}));
   EXPECT_THROW(Invoke(d, "GetInterface", {Variant(0), Variant(0)}), host::Exception);
-  EXPECT_NE(Invoke(d, "GetInterfaceEntry", {Variant::FromPointer(&unknown)})->Result, Variant(int64_t{0}));
-  EXPECT_EQ(Invoke(d, "GetInterfaceEntry", {Variant::FromPointer(&other)})->Result, Variant(int64_t{0}));
+  EXPECT_NE(Invoke(d, "GetInterfaceEntry", {unknown.Address()})->Result, Variant(int64_t{0}));
+  EXPECT_EQ(Invoke(d, "GetInterfaceEntry", {other.Address()})->Result, Variant(int64_t{0}));
 
   const Variant code = Invoke(d, "SafeCallException", {Variant(0), Variant(0)})->Result;
   EXPECT_EQ(*static_cast<const uint32_t*>(code.AsPointer()), static_cast<uint32_t>(host::E_UNEXPECTED));

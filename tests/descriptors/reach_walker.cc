@@ -8,15 +8,15 @@ namespace kel::test {
 // BeforeDestruction (starts teardown) and Free are only probed; the three
 // raw-memory methods refuse on purpose.
 std::vector<TReachCall> RootCalls() {
-  static const host::TGUID unknown = host::IUnknown::IID;
+  static const TkelValue<host::TGUID> unknown(host::IUnknown::IID);
   return Same({"ClassType", "ClassName", "ClassParent", "ClassInfo", "InstanceSize", "GetInterfaceTable",
                "AfterConstruction"}) +
          Same({"MethodAddress", "FieldAddress"}, Args({Variant("Foo")})) +
          std::vector<TReachCall>{{"ClassNameIs", Args({Variant("TObject")})},
                                  {"InheritsFrom", Args({Addr(&TObject::StaticMetaClass)})},
                                  {"MethodName", Args({Variant(0)})},
-                                 {"GetInterface", Args({Addr(&unknown), Variant(0)})},
-                                 {"GetInterfaceEntry", Args({Addr(&unknown)})},
+                                 {"GetInterface", Args({unknown.Address(), Variant(0)})},
+                                 {"GetInterfaceEntry", Args({unknown.Address()})},
                                  {"SafeCallException", Args({Variant(0), Variant(0)})},
                                  {"Dispatch", Args({Variant(0x0112)})},
                                  {"DefaultHandler", Args({Variant(1)})},

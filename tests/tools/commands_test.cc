@@ -77,11 +77,21 @@ TEST(ToolCommands, RunReportsAFailingScriptLineOnErrWithTheFileAndLine) {
     EXPECT_TRUE(Contains(help.Out, part)) << part;
   // Values: no object is nil, an object outside the form shows its class.
   const std::filesystem::path values = dir / "values.run";
-  std::ofstream(values) << "get FileOpen.Owner\ninvoke Actions.FindComponent('Nobody')\n";
+  std::ofstream(values) << "get FileOpen.Owner\ninvoke Actions.FindComponent('Nobody')\n"
+                           "get FileOpen.ComponentStyle\ninvoke FileOpen.ClassParent\n";
   const TToolRun shown = Tool({"run", FindExample("examples/connections/actions.dfm"), values.string()});
   EXPECT_EQ(shown.Status, 0) << shown.Err;
   EXPECT_TRUE(Contains(shown.Out, "> get FileOpen.Owner\n  = @Actions\n")) << shown.Out;
   EXPECT_TRUE(Contains(shown.Out, "> invoke Actions.FindComponent('Nobody')\n  = nil\n")) << shown.Out;
+  // A set by its members, a class by its name.
+  EXPECT_TRUE(Contains(shown.Out, "> get FileOpen.ComponentStyle\n  = [csInheritable]\n")) << shown.Out;
+  EXPECT_TRUE(Contains(shown.Out, "> invoke FileOpen.ClassParent\n  = TComponent\n")) << shown.Out;
+  // A number where a class is expected is refused, not followed.
+  const std::filesystem::path posing = dir / "posing.run";
+  std::ofstream(posing) << "invoke FileOpen.InheritsFrom(4096)\n";
+  const TToolRun refused = Tool({"run", FindExample("examples/connections/actions.dfm"), posing.string()});
+  EXPECT_EQ(refused.Status, 1);
+  EXPECT_EQ(refused.Err, posing.string() + ":1: Invalid class typecast: 4096 is not the address of a class\n");
 }
 
 TEST(ToolCommands, ClassesListsTheHostClassesWithTheirParents) {
