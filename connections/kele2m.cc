@@ -1,7 +1,9 @@
 // The event-to-method connection and its parameter bindings.
 #include "connections/kele2m.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "host/classes/filer.h"
 
@@ -281,6 +283,56 @@ TkelPropertyInfo& TkelE2MConnection::PropertyOf(TkelParameterConnection& Binding
   return *property;
 }
 
+namespace {
+// The event a method fires by the naming rule of the class library: a method
+// named after an event (Execute and OnExecute, Click and OnClick) fires it.
+bool Fires(const TkelE2MConnection& Relay, TComponent* Component, const std::string& Event) {
+  return Relay.GetTarget() == Component && "On" + Relay.GetTargetMethod() == Event;
+}
+
+// The connected relays of Owner's connections that start at Component's Event.
+std::vector<TkelE2MConnection*> RelaysFrom(TComponent* Owner, TComponent* Component, const std::string& Event) {
+  std::vector<TkelE2MConnection*> relays;
+  for (int i = 0; Owner && i < Owner->GetComponentCount(); ++i) {
+    auto* relay = dynamic_cast<TkelE2MConnection*>(Owner->GetComponents(i));
+    if (relay && relay->GetConnectionList() && relay->GetSource() == Component && relay->GetSourceEvent() == Event &&
+        relay->GetTarget())
+      relays.push_back(relay);
+  }
+  return relays;
+}
+}  // namespace
+
+std::string TkelE2MConnection::RelayLoopProblem() {
+  const std::string again = "SourceEvent '" + FSourceEvent + "'";
+  const char* never = " again, so the relay would never end";
+  if (Fires(*this, GetSource(), FSourceEvent))
+    return "TargetMethod '" + FTargetMethod + "' fires " + again + " of the same component" + never;
+  if (!GetConnectionList()) return {};
+  // A breadth-first walk over the relays that the event fired by the target
+  // method starts; Via keeps the relay each one was reached through.
+  std::vector<TkelE2MConnection*> seen{this};
+  std::vector<std::size_t> via{0};
+  for (std::size_t at = 0; at < seen.size(); ++at) {
+    TkelE2MConnection* relay = seen[at];
+    for (TkelE2MConnection* next : RelaysFrom(GetOwner(), relay->GetTarget(), "On" + relay->GetTargetMethod())) {
+      if (std::find(seen.begin(), seen.end(), next) != seen.end()) continue;
+      seen.push_back(next);
+      via.push_back(at);
+      if (!Fires(*next, GetSource(), FSourceEvent)) continue;
+      std::vector<TkelE2MConnection*> chain;
+      for (std::size_t i = seen.size() - 1; i != 0; i = via[i]) chain.insert(chain.begin(), seen[i]);
+      std::string text = "TargetMethod '" + FTargetMethod + "' fires " + host::ComponentDisplayName(GetTarget()) +
+                         ".On" + FTargetMethod;
+      for (TkelE2MConnection* c : chain)
+        text += ", which " + host::ComponentDisplayName(c) + " relays to " +
+                host::ComponentDisplayName(c->GetTarget()) + "." + c->GetTargetMethod();
+      return text + ", which fires " + again + never;
+    }
+  }
+  return {};
+}
+
 std::vector<std::string> TkelE2MConnection::Diagnose() {
   std::vector<std::string> problems = inherited::Diagnose();
   if (GetSourceInfo())
@@ -288,11 +340,7 @@ std::vector<std::string> TkelE2MConnection::Diagnose() {
   if (GetTargetInfo())
     DiagnoseName(problems, "TargetMethod", FTargetMethod, GetTargetMethodInfo() != nullptr, "a method", GetTarget());
   if (!GetTargetMethodInfo()) return problems;
-  // A method named after the event it fires (Execute and OnExecute, Click
-  // and OnClick) called on the source itself fires the event again.
-  if (GetSource() == GetTarget() && FSourceEvent == "On" + FTargetMethod)
-    problems.push_back("TargetMethod '" + FTargetMethod + "' fires SourceEvent '" + FSourceEvent +
-                       "' of the same component again, so the relay would never end");
+  if (std::string loop = RelayLoopProblem(); !loop.empty()) problems.push_back(std::move(loop));
   for (int i = 0; i < FTargetMethodParameters->GetCount(); ++i) {
     TkelParameterConnection& binding = *FTargetMethodParameters->GetItem(i);
     std::string problem = BindingProblem(binding, FTargetMethod);

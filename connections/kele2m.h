@@ -162,6 +162,12 @@ class TkelE2MConnection : public TkelConnection {
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
   void Loaded() override;
 
+  // Empty, or the chain of connected relays (of this connection's owner) by
+  // which the target method fires SourceEvent again: the method fires the
+  // event named after it, that event's relays call further methods, and so
+  // on.
+  std::string RelayLoopProblem();
+
   // The listener's handler: argument phase, call, write-back phase.
   void OnSourceEvent(host::TObject* Sender, TkelEventInfo* EventInfo);
 

@@ -3,6 +3,10 @@ object Broken: TComponent
   end
   object FileSave: TBasicAction
   end
+  object Ping: TBasicAction
+  end
+  object Pong: TBasicAction
+  end
   object Module: TDataModule
   end
   object Holder: TkelVariable
@@ -69,6 +73,18 @@ object Broken: TComponent
     object Endless: TkelE2MConnection
       Source = FileSave
       Target = FileSave
+      SourceEvent = 'OnExecute'
+      TargetMethod = 'Execute'
+    end
+    object PingPong: TkelE2MConnection
+      Source = Ping
+      Target = Pong
+      SourceEvent = 'OnExecute'
+      TargetMethod = 'Execute'
+    end
+    object PongPing: TkelE2MConnection
+      Source = Pong
+      Target = Ping
       SourceEvent = 'OnExecute'
       TargetMethod = 'Execute'
     end

@@ -36,6 +36,33 @@ TEST_F(RelayLoop, TwoConnectionsCallingEachOtherEndInAnError) {
   EXPECT_EQ(RaisedMessage<EkelRelayLoop>([&] { other->Execute(); }), LoopMessage("Back", "Action2.OnExecute"));
 }
 
+// The check before run time: a relay whose target method fires, through a
+// chain of connected relays, its own source event again.
+TEST_F(RelayLoop, DiagnoseFollowsTheChainOfRelays) {
+  auto* second = New<TBasicAction>(Form.get());
+  second->SetName("Action2");
+  auto* third = New<TBasicAction>(Form.get());
+  third->SetName("Action3");
+  TkelE2MConnection* there = NewE2M("There", Action, "OnExecute", second, "Execute");
+  TkelE2MConnection* aside = NewE2M("Aside", second, "OnExecute", Lamp1, "Clear");
+  TkelE2MConnection* on = NewE2M("On", second, "OnExecute", third, "Execute");
+  TkelE2MConnection* back = NewE2M("Back", third, "OnExecute", Action, "Execute");
+  EXPECT_EQ(
+      there->Diagnose(),
+      std::vector<std::string>{"TargetMethod 'Execute' fires Action2.OnExecute, which On relays to Action3.Execute, "
+                               "which Back relays to Action1.Execute, which fires SourceEvent 'OnExecute' again, so "
+                               "the relay would never end"});
+  EXPECT_EQ(back->Diagnose().size(), 1u);
+  EXPECT_TRUE(aside->Diagnose().empty());
+  // A link outside every connection list never relays, so it breaks no loop
+  // into being; nor does the chain count for a connection outside a list.
+  on->SetConnectionList(nullptr);
+  EXPECT_TRUE(there->Diagnose().empty());
+  EXPECT_TRUE(on->Diagnose().empty());
+  on->SetConnectionList(List);
+  EXPECT_EQ(on->Diagnose().size(), 1u);
+}
+
 TEST_F(RelayLoop, APropertyAssignmentThatFiresItsOwnEventEndsInAnError) {
   auto* dial = New<TDial>(Form.get());
   dial->SetName("Dial1");

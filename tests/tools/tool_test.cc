@@ -139,7 +139,7 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
   std::vector<std::string> skipped;
   host::TOwned<host::TComponent> bad = ReadDesignTimeForm(Example("broken.dfm"), &skipped);
   EXPECT_EQ(DescribeConnections(bad.get(), skipped, healthy),
-            "Broken (TComponent): 13 connection(s)\n"
+            "Broken (TComponent): 15 connection(s)\n"
             "  Fine (TkelE2MConnection): ok\n"
             "  Misspelled (TkelE2MConnection): broken\n"
             "    - SourceEvent 'OnExecuted' is not an event of FileSave\n"
@@ -159,6 +159,12 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
             "  Endless (TkelE2MConnection): broken\n"
             "    - TargetMethod 'Execute' fires SourceEvent 'OnExecute' of the same component again, so the relay "
             "would never end\n"
+            "  PingPong (TkelE2MConnection): broken\n"
+            "    - TargetMethod 'Execute' fires Pong.OnExecute, which PongPing relays to Ping.Execute, which fires "
+            "SourceEvent 'OnExecute' again, so the relay would never end\n"
+            "  PongPing (TkelE2MConnection): broken\n"
+            "    - TargetMethod 'Execute' fires Ping.OnExecute, which PingPong relays to Pong.Execute, which fires "
+            "SourceEvent 'OnExecute' again, so the relay would never end\n"
             "  ReadOnly (TkelE2PConnection): broken\n"
             "    - TargetProperty 'ComponentCount' of FileOpen is read-only\n"
             "  WrongIndexes (TkelE2PConnection): broken\n"
