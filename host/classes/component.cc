@@ -174,12 +174,12 @@ void TComponent::AfterConstruction() {
 }
 
 void TComponent::IndexName(TComponent* AComponent) {
-  if (!AComponent->FName.empty()) FNameIndex.emplace(AnsiUpperCase(AComponent->FName), AComponent);
+  if (!AComponent->FName.empty()) FNameIndex.emplace(std::string_view(AComponent->FName), AComponent);
 }
 
 void TComponent::UnindexName(TComponent* AComponent) {
   if (AComponent->FName.empty()) return;
-  auto [first, last] = FNameIndex.equal_range(AnsiUpperCase(AComponent->FName));
+  auto [first, last] = FNameIndex.equal_range(std::string_view(AComponent->FName));
   for (auto it = first; it != last; ++it)
     if (it->second == AComponent) {
       FNameIndex.erase(it);
@@ -205,7 +205,7 @@ void TComponent::DestroyComponents() {
 // then the first in list order wins, as a plain scan would find it.
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty()) return nullptr;
-  auto [first, last] = FNameIndex.equal_range(AnsiUpperCase(AName));
+  auto [first, last] = FNameIndex.equal_range(std::string_view(AName));
   if (first == last) return nullptr;
   if (std::next(first) == last) return first->second;
   for (TComponent* c : FComponents)
@@ -283,12 +283,26 @@ void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
 // The removed component's partners among the owned components that did not
 // hear the notice above (each still linked when its turn comes).
 void TComponent::NotifyPartners(TComponent* AComponent) {
+  if (!HasLinkedPartner(AComponent)) return;
   const std::vector<TComponent*> linked = AComponent->FFreeNotifies.Items();
   for (auto it = linked.rbegin(); it != linked.rend(); ++it) {
     TComponent* partner = *it;
     if (partner->FOwner == this && !partner->HearsAllNotices() && AComponent->FFreeNotifies.Contains(partner))
       partner->Notification(AComponent, opRemove);
   }
+}
+
+// Whether a component owned here hears partner notices only and is linked
+// with AComponent; scans the shorter of the two lists, so that a component
+// linked with thousands of others (a form every connection targets) costs
+// each of them nothing when it goes.
+bool TComponent::HasLinkedPartner(TComponent* AComponent) const {
+  const std::vector<TComponent*>& linked = AComponent->FFreeNotifies.Items();
+  auto partner = [&](TComponent* c) { return c->FOwner == this && !c->HearsAllNotices(); };
+  if (FComponents.size() < linked.size())
+    return std::any_of(FComponents.begin(), FComponents.end(),
+                       [&](TComponent* c) { return partner(c) && AComponent->FFreeNotifies.Contains(c); });
+  return std::any_of(linked.begin(), linked.end(), partner);
 }
 
 // Each linked component that is still linked when its turn comes hears about

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
@@ -18,6 +19,7 @@
 #include "host/classes/persistent.h"
 #include "host/classes/typinfo.h"
 #include "host/rtl/events.h"
+#include "host/rtl/nameindex.h"
 #include "host/rtl/pointermap.h"
 #include "host/rtl/sets.h"
 
@@ -234,6 +236,7 @@ class TComponent : public TPersistent {
   const std::vector<TComponent*>& Receivers();
   void DropReceiver(TComponent* AComponent);
   void NotifyPartners(TComponent* AComponent);
+  bool HasLinkedPartner(TComponent* AComponent) const;
   void IndexName(TComponent* AComponent);
   void UnindexName(TComponent* AComponent);
 
@@ -246,9 +249,11 @@ class TComponent : public TPersistent {
   void* FVCLComObject = nullptr;
   std::vector<TComponent*> FComponents;
   detail::TComponentLinks FFreeNotifies;
-  // Owned components by upper-cased name (unnamed ones are left out). A
-  // derived class may store a name unchecked, so a name can occur twice.
-  std::unordered_multimap<std::string, TComponent*> FNameIndex;
+  // Owned components by name without regard to case (unnamed ones are left
+  // out). A key views the component's own FName: ChangeName takes the entry
+  // out before the name changes. A derived class may store a name
+  // unchecked, so a name can occur twice.
+  std::unordered_multimap<std::string_view, TComponent*, TFoldedNameHash, TFoldedNameEqual> FNameIndex;
   // Set once the component is fully built when no class of it below
   // TComponent declares Notification, or its NoticeScope is
   // nsLinkedRemovals: a notice of its owner can then matter to it only

@@ -30,12 +30,13 @@ TPropRegistry& Props() {
   return registry;
 }
 
-std::unordered_map<std::string, TClass>& Classes() {
-  static std::unordered_map<std::string, TClass> classes;
+// Registered classes by name without regard to case; a key views the
+// class's own (static) name.
+using TClassesByName = std::unordered_map<std::string_view, TClass, TFoldedNameHash, TFoldedNameEqual>;
+TClassesByName& Classes() {
+  static TClassesByName classes;
   return classes;
 }
-
-std::string Key(std::string_view name) { return AnsiUpperCase(name); }
 
 void ForgetMergedLists() { Props().merged.clear(); }
 
@@ -237,7 +238,7 @@ const TPropInfo* GetPropInfo(TClass Class, std::string_view Name) {
 
 void RegisterClass(TClass AClass) {
   for (TClass c = AClass; c && c->InheritsFrom(&TPersistent::StaticMetaClass); c = c->Parent) {
-    auto [it, added] = Classes().emplace(Key(c->Name), c);
+    auto [it, added] = Classes().emplace(std::string_view(c->Name), c);
     if (!added && it->second != c) throw EFilerError("A class named %s already exists", {c->Name});
     if (c == &TPersistent::StaticMetaClass) break;
   }
@@ -248,12 +249,12 @@ void RegisterClasses(std::initializer_list<TClass> List) {
 }
 
 void UnRegisterClass(TClass AClass) {
-  auto it = Classes().find(Key(AClass->Name));
+  auto it = Classes().find(std::string_view(AClass->Name));
   if (it != Classes().end() && it->second == AClass) Classes().erase(it);
 }
 
 TClass GetClass(std::string_view ClassName) {
-  auto it = Classes().find(Key(ClassName));
+  auto it = Classes().find(ClassName);
   return it == Classes().end() ? nullptr : it->second;
 }
 
