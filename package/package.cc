@@ -16,23 +16,50 @@
 #include "connections/kelp2p.h"
 #include "connections/kelvar.h"
 #include "core/kelcommon.h"
+#include "descriptors/kelactnlist.h"
 #include "descriptors/kelclasses.h"
+#include "descriptors/kelgraphics.h"
+#include "descriptors/kelimglist.h"
+#include "descriptors/kelmenus.h"
 #include "descriptors/kelsystem.h"
+#include "host/actnlist/actnlist.h"
 #include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
+#include "host/graphics/graphics.h"
+#include "host/imglist/imglist.h"
+#include "host/menus/menus.h"
+#include "host/widgetset/headless/headless.h"
+#include "host/widgetset/widgetset.h"
 
 namespace kel::package {
 
 namespace {
 
+// The widgetset the library's programs draw on: the backend chosen by
+// CORVANE_WIDGETSET, the headless one unless told otherwise.
+void StartWidgetSet() {
+  host::RegisterHeadlessWidgetSet();
+  host::InitializeWidgetSet();
+}
+
 constexpr TkelUnit kUnits[] = {
     // The host library starts before the package: its streamable classes and
     // published-property tables must be registered before any form is read.
     {"Classes", &host::RegisterHostClasses, &host::UnregisterHostClasses},
+    {"Widgetset", &StartWidgetSet, &host::FinalizeWidgetSet},
+    {"Graphics", &host::RegisterGraphicsClasses, &host::UnregisterGraphicsClasses},
+    {"ImgList", &host::RegisterImgListClasses, &host::UnregisterImgListClasses},
+    {"ActnList", &host::RegisterActnListClasses, &host::UnregisterActnListClasses},
+    {"Menus", &host::RegisterMenusClasses, &host::UnregisterMenusClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
     {"Kelclasses", &kelclasses::Initialize, &kelclasses::Finalize},
+    {"Kelimglist", &kelimglist::Initialize, &kelimglist::Finalize},
+    {"Kelactnlist", &kelactnlist::Initialize, &kelactnlist::Finalize},
+    {"Kelgraphics", &kelgraphics::Initialize, &kelgraphics::Finalize},
+    // The control units (Kelcontrols, Kelstdctrls) come here when they exist.
+    {"Kelmenus", &kelmenus::Initialize, &kelmenus::Finalize},
     {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
     {"Kele2p", &kele2p::Initialize, &kele2p::Finalize},

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/kelcommon.h"
 #include "descriptors/kelsystem.h"
+#include "host/widgetset/widgetset.h"
 
 namespace kel::test {
 namespace {
@@ -21,11 +23,17 @@ bool Registered(const char* name) {
 
 TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   // The test program started the library once.
-  ASSERT_GE(package::Units().size(), 4u);
-  EXPECT_EQ(std::string(package::Units()[0].Name), "Classes");
-  EXPECT_EQ(std::string(package::Units()[1].Name), "Kelcommon");
-  EXPECT_EQ(std::string(package::Units()[2].Name), "Kelvar");
-  EXPECT_EQ(std::string(package::Units()[3].Name), "Kelsystem");
+  // The host units first (the widgetset before what draws on it), then the
+  // package's.
+  std::vector<std::string> names;
+  for (const package::TkelUnit& unit : package::Units()) names.emplace_back(unit.Name);
+  ASSERT_GE(names.size(), 12u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 12),
+            (std::vector<std::string>{"Classes", "Widgetset", "Graphics", "ImgList", "ActnList", "Menus", "Kelcommon",
+                                      "Kelvar", "Kelsystem", "Kelclasses", "Kelimglist", "Kelactnlist"}));
+  EXPECT_EQ(names[12], "Kelgraphics");
+  EXPECT_EQ(names[13], "Kelmenus");
+  EXPECT_TRUE(host::WidgetSetRunning());
   EXPECT_EQ(package::InitCount("Kelcommon"), 1);
   EXPECT_EQ(package::InitCount("Kelsystem"), 1);
   EXPECT_EQ(package::InitCount("Kelnothing"), -1);
@@ -39,6 +47,7 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   package::Finalize();  // the last one: everything stops
   EXPECT_EQ(package::InitCount("Kelcommon"), 0);
   EXPECT_FALSE(Registered("TObject"));
+  EXPECT_FALSE(host::WidgetSetRunning());
   package::Finalize();  // without a matching Initialize: nothing
   EXPECT_EQ(package::InitCount("Kelcommon"), 0);
 

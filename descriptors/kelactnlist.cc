@@ -1,0 +1,9 @@
+#include "descriptors/kelactnlist.h"
+
+namespace kel::kelactnlist {
+
+void Initialize() {}
+
+void Finalize() {}
+
+}  // namespace kel::kelactnlist

@@ -1,0 +1,9 @@
+#include "descriptors/kelmenus.h"
+
+namespace kel::kelmenus {
+
+void Initialize() {}
+
+void Finalize() {}
+
+}  // namespace kel::kelmenus
