@@ -25,6 +25,13 @@ void TChangeLink::Change() {
   if (OnChange) OnChange(FSender);
 }
 
+void TChangeLink::SetSender(TCustomImageList* Value) {
+  if (Value)
+    Value->RegisterChanges(this);
+  else if (FSender)
+    FSender->UnRegisterChanges(this);
+}
+
 void TChangeLink::Destroy() {
   if (FSender) FSender->UnRegisterChanges(this);
   inherited::Destroy();

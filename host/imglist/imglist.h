@@ -60,8 +60,10 @@ class TChangeLink : public TObject {
 
   TChangeLink() = default;
 
-  // The list the link is registered with; null when none.
+  // The list the link is registered with; null when none. Setting it
+  // registers the link with Value (null: unregisters it).
   TCustomImageList* GetSender() const { return FSender; }
+  void SetSender(TCustomImageList* Value);
   // Fires OnChange with the list as Sender.
   virtual void Change();
 

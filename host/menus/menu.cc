@@ -171,6 +171,9 @@ void TMenu::Dispatch(void* Message) {
     case WM_DRAWITEM:
       DrawItem(*static_cast<TWMDrawItem*>(m));
       break;
+    case WM_MENUCHAR:
+      ProcessMenuChar(*static_cast<TWMMenuChar*>(m));
+      break;
     default:
       inherited::Dispatch(Message);
   }
@@ -246,8 +249,11 @@ void TPopupMenu::Popup(int32_t X, int32_t Y) {
   const HMENU handle = GetHandle();
   if (!handle) return;
   static constexpr uint32_t kAlignments[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
+  // Right to left, the menu opens towards the other side.
+  static constexpr uint32_t kMirrored[] = {TPM_RIGHTALIGN, TPM_LEFTALIGN, TPM_CENTERALIGN};
+  const uint32_t align = (GetBiDiMode() == bdRightToLeft ? kMirrored : kAlignments)[FAlignment];
   const uint32_t button = FTrackButton == tbLeftButton ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
-  WidgetSet().Menus().TrackPopupMenu(handle, kAlignments[FAlignment] | button, X, Y);
+  WidgetSet().Menus().TrackPopupMenu(handle, align | button, X, Y);
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {

@@ -28,7 +28,7 @@ class TMenu : public TComponent {
   TMenuItem* GetItems() const { return FItems; }
   // The widgetset handle of the menu, made with the handles of all its
   // items when first asked for (0 on a backend without menus).
-  HMENU GetHandle();
+  virtual HMENU GetHandle();
   TCustomImageList* GetImages() const { return FImages; }
   void SetImages(TCustomImageList* Value);
   bool GetOwnerDraw() const { return FOwnerDraw; }
@@ -36,6 +36,20 @@ class TMenu : public TComponent {
   // The items are measured and drawn by the host: OwnerDraw is set or the
   // menu has Images.
   bool IsOwnerDraw() const { return FOwnerDraw || FImages; }
+  // The reading order of the items. Setting it clears ParentBiDiMode; while
+  // ParentBiDiMode is set the menu takes the mode its form passes down
+  // (ParentBiDiModeChanged; bdLeftToRight until one does). A change fires
+  // OnChange.
+  TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool GetParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  void ParentBiDiModeChanged(TBiDiMode ParentMode);
+  // Whether the items read right to left (any mode but bdLeftToRight).
+  bool IsRightToLeft() const { return FBiDiMode != bdLeftToRight; }
+  // The window the menu serves (the form's); 0 when none.
+  THandle GetWindowHandle() const { return FWindowHandle; }
+  void SetWindowHandle(THandle Value) { FWindowHandle = Value; }
 
   // The first item (depth first, merged items in their place) with the
   // command, handle or short cut Value; null when none has it.
@@ -49,6 +63,14 @@ class TMenu : public TComponent {
   // A submenu (or the pop-up menu itself) opens: updates the actions of its
   // items and clicks the item it belongs to.
   bool DispatchPopup(HMENU AHandle);
+  // The help context of the item with the command (ByCommand) or handle
+  // Value, or of its nearest parent that has one; 0 when none has.
+  int32_t GetHelpContext(int32_t Value, bool ByCommand) const;
+  // Answers WM_MENUCHAR: looks for the enabled items of Message.Menu whose
+  // accelerator is the character, then for those whose caption starts with
+  // it (both without regard to case); one such item is executed, of several
+  // the first is selected; a disabled one alone closes the menu.
+  void ProcessMenuChar(TWMMenuChar& Message);
   void Dispatch(void* Message) override;
 
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
@@ -81,6 +103,10 @@ class TMenu : public TComponent {
   TCustomImageList* FImages = nullptr;
   TChangeLink* FImageChangeLink;
   bool FOwnerDraw = false;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  TBiDiMode FParentMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
+  THandle FWindowHandle = 0;
 };
 
 class TMainMenu : public TMenu {
@@ -100,12 +126,17 @@ class TMainMenu : public TMenu {
   // forms unit).
   bool GetAutoMerge() const { return FAutoMerge; }
   void SetAutoMerge(bool Value) { FAutoMerge = Value; }
+  // A menu an embedded (OLE) server shows in this menu bar's place: while
+  // it is set (not 0) it is the menu's Handle. Fires OnChange.
+  void SetOle2MenuHandle(HMENU Handle);
+  HMENU GetHandle() override;
 
  protected:
   ~TMainMenu() override = default;
 
  private:
   bool FAutoMerge = false;
+  HMENU FOle2Menu = 0;
 };
 
 class TPopupMenu : public TMenu {
@@ -115,7 +146,7 @@ class TPopupMenu : public TMenu {
 
   // Fires OnPopup, then shows the menu through the widgetset with its
   // top-left corner (or, by Alignment, its top-right or top centre) at the
-  // screen point (X, Y).
+  // screen point (X, Y); with BiDiMode bdRightToLeft left and right swap.
   virtual void Popup(int32_t X, int32_t Y);
   // The component the menu was shown for (set by whoever shows it).
   TComponent* GetPopupComponent() const { return FPopupComponent; }

@@ -291,6 +291,22 @@ void TMenuItem::SetAction(TBasicAction* Value) {
   Value->FreeNotification(this);
 }
 
+void TMenuItem::SetActionLink(TMenuActionLink* Value) {
+  if (Value == FActionLink) return;
+  if (Value && Value->GetClient() != this)
+    throw EMenuError("The action link of %s was made for another menu item", {ComponentDisplayName(this)});
+  TBasicAction* old = GetAction();
+  TBasicAction* action = Value ? Value->GetAction() : nullptr;
+  if (old && old != action) old->RemoveFreeNotification(this);
+  FreeAndNil(FActionLink);
+  FActionLink = Value;
+  if (!Value) return;
+  Value->OnChange = TNotifyEvent(this, &TMenuItem::DoActionChange);
+  if (!action) return;
+  ActionChange(action, false);
+  action->FreeNotification(this);
+}
+
 void TMenuItem::DoActionChange(TObject* Sender) {
   if (Sender == GetAction()) ActionChange(Sender, false);
 }

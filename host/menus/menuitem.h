@@ -85,6 +85,10 @@ class TMenuItem : public TComponent {
   TBasicAction* GetAction() const;
   void SetAction(TBasicAction* Value);
   TMenuActionLink* GetActionLink() const { return FActionLink; }
+  // Gives the item another link (made for this item; null: none). The item
+  // owns its link: the one it had is freed, and it follows Value's action.
+  // A link made for another item raises EMenuError.
+  void SetActionLink(TMenuActionLink* Value);
   bool GetAutoCheck() const { return FAutoCheck; }
   void SetAutoCheck(bool Value);
   // A picture shown beside the caption when the menu has no image for the
@@ -218,6 +222,8 @@ class TMenuActionLink : public TActionLink {
 
   // AClient must be a TMenuItem; anything else raises EMenuError.
   explicit TMenuActionLink(TObject* AClient);
+  // The item the link serves.
+  TMenuItem* GetClient() const { return FClient; }
 
   bool IsAutoCheckLinked() override;
   bool IsCaptionLinked() override;

@@ -31,6 +31,9 @@ HOST_ENUM_INFO(TPopupAlignment, "paLeft", "paRight", "paCenter")
 enum TTrackButton : uint8_t { tbRightButton, tbLeftButton };
 HOST_ENUM_INFO(TTrackButton, "tbRightButton", "tbLeftButton")
 enum TFindItemKind : uint8_t { fkCommand, fkHandle, fkShortCut };
+// The reading order of a menu's text (the controls share it).
+enum TBiDiMode : uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+HOST_ENUM_INFO(TBiDiMode, "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly")
 
 enum TOwnerDrawStateItem : uint8_t {
   odSelected,

@@ -33,6 +33,7 @@ inline constexpr uint32_t WM_SYSKEYDOWN = 0x0104;
 inline constexpr uint32_t WM_SYSKEYUP = 0x0105;
 inline constexpr uint32_t WM_COMMAND = 0x0111;
 inline constexpr uint32_t WM_INITMENUPOPUP = 0x0117;
+inline constexpr uint32_t WM_MENUCHAR = 0x0120;
 
 struct TMessage {
   uint32_t Msg = 0;
@@ -63,6 +64,23 @@ struct TWMInitMenuPopup : TMessage {
   HMENU MenuPopup = 0;
   int32_t Pos = 0;
   bool SystemMenu = false;
+};
+
+// A character was typed while a menu is open that no item has as its
+// accelerator by the backend's own rules: User is the character, Menu the
+// menu (or item) handle whose items show. The receiver sets Result to
+// MNC_IGNORE, or to (MNC_EXECUTE or MNC_SELECT) << 16 | the position of the
+// item among the visible ones, or to MNC_CLOSE << 16.
+inline constexpr uint32_t MNC_IGNORE = 0;
+inline constexpr uint32_t MNC_CLOSE = 1;
+inline constexpr uint32_t MNC_EXECUTE = 2;
+inline constexpr uint32_t MNC_SELECT = 3;
+
+struct TWMMenuChar : TMessage {
+  TWMMenuChar() { Msg = WM_MENUCHAR; }
+  char User = 0;
+  uint16_t MenuFlag = 0;
+  HMENU Menu = 0;
 };
 
 // Owner-drawn menu items. The backend asks for the size of an item with a
