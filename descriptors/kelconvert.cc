@@ -81,6 +81,18 @@ void detail::CheckValueAddressLookUp(const void* address, std::size_t size) {
   TAcceptedValues::Remember(address, start + area.Size - reinterpret_cast<uintptr_t>(address));
 }
 
+void kelCheckWritableAddress(const void* address, std::size_t size, std::size_t align) {
+  kelCheckValueAddress(address, size);
+  uintptr_t start;
+  TArea area;
+  const bool found = ValueAreas().Find(address, size, start, area);
+  const std::size_t offset = reinterpret_cast<uintptr_t>(address) - start;
+  const bool aligned = reinterpret_cast<uintptr_t>(address) % align == 0;
+  if (found && aligned && (area.Layout ? area.Layout->PlainAt(offset, size) : offset == 0)) return;
+  throw host::EInvalidCast("Invalid typecast: %s is not the address of a value the host may change in place",
+                           {host::IntToStr(static_cast<int64_t>(reinterpret_cast<uintptr_t>(address)))});
+}
+
 const host::TTypeInfo* kelValueTypeAt(const void* address) noexcept {
   uintptr_t start;
   TArea area;
@@ -114,6 +126,12 @@ void TkelScratchLayout::Free(std::byte* block) const {
   kelRemoveValueArea(block);
   for (const TSlot& slot : FSlots) slot.Destruct(block + slot.Offset);
   ::operator delete(block);
+}
+
+bool TkelScratchLayout::PlainAt(std::size_t offset, std::size_t size) const {
+  for (const TSlot& slot : FSlots)
+    if (slot.Offset == offset && slot.Plain && slot.Size >= size) return true;
+  return false;
 }
 
 const host::TTypeInfo* TkelScratchLayout::TypeAt(std::size_t offset) const {

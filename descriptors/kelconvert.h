@@ -116,6 +116,12 @@ inline void kelCheckValueAddress(const void* address, std::size_t size) {
   if (address && host::TAcceptedAddresses<detail::TAreaTag>::Room(address) >= size) return;
   detail::CheckValueAddressLookUp(address, size);
 }
+// The same for a value the host is to change in place: the `size` bytes at
+// `address` must also be one value that may be overwritten — a single value
+// area, or a scratch slot of a plain value type that starts there (never
+// part of a saved handler or of a slot of another kind), aligned to `align`.
+// EInvalidCast otherwise.
+void kelCheckWritableAddress(const void* address, std::size_t size, std::size_t align);
 // The type information of the value that starts at `address` in a value
 // area; null when unknown (or when no area holds the address).
 const host::TTypeInfo* kelValueTypeAt(const void* address) noexcept;
@@ -161,6 +167,23 @@ class TkelValue {
   T FValue;
   TkelValueArea FArea;
 };
+
+// An ordinal written to an enumeration: anything outside first..last is
+// refused before the host sees it (a narrowing cast would otherwise turn 256
+// into the first value, and the host indexes tables by some of them).
+template <class E>
+E CheckedOrdinal(int32_t ordinal, E last, const char* property) {
+  if (ordinal < 0 || ordinal > static_cast<int32_t>(last))
+    throw host::ERangeError("%d is not a valid value of " + std::string(property) + " (0..%d)",
+                            {ordinal, static_cast<int32_t>(last)});
+  return static_cast<E>(ordinal);
+}
+// A property setter of the host class H for the enumeration E that checks
+// the ordinal first (see CheckedOrdinal).
+template <class H, class E>
+auto OrdinalSetter(void (H::*set)(E), E last, const char* property) {
+  return [set, last, property](H& h, int32_t ordinal) { (h.*set)(CheckedOrdinal(ordinal, last, property)); };
+}
 
 // Raised for by-address inputs given the address 0.
 [[noreturn]] void RaiseNilAddress();
@@ -269,8 +292,8 @@ class TkelScratchLayout {
   std::size_t Add() {
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a scratch value needs no extended alignment");
     const std::size_t offset = (FSize + alignof(T) - 1) / alignof(T) * alignof(T);
-    FSlots.push_back(
-        {offset, kelValueType<T>(), [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
+    FSlots.push_back({offset, sizeof(T), std::is_trivially_copyable_v<T>, kelValueType<T>(),
+                      [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
     FSize = offset + sizeof(T);
     return FSlots.size() - 1;
   }
@@ -284,10 +307,14 @@ class TkelScratchLayout {
   // The type information of the value in the slot at `offset` (see
   // kelValueType); null when no slot starts there.
   const host::TTypeInfo* TypeAt(std::size_t offset) const;
+  // Whether a plain value slot of at least `size` bytes starts at `offset`.
+  bool PlainAt(std::size_t offset, std::size_t size) const;
 
  private:
   struct TSlot {
     std::size_t Offset;
+    std::size_t Size;
+    bool Plain;  // trivially copyable: may be overwritten in place
     const host::TTypeInfo* Type;
     void (*Construct)(void*);
     void (*Destruct)(void*);
