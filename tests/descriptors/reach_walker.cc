@@ -25,6 +25,19 @@ std::vector<TReachCall> RootCalls() {
                                  {"FreeInstance", kNone, true}};
 }
 
+TReachClass ComponentReach(std::function<host::TComponent*(TReachWorld&)> make) {
+  TReachClass c;
+  c.Make = [make](TReachWorld& w) -> TObject* {
+    host::TComponent* walked = make(w);
+    w.Child = host::New<host::TComponent>(walked);
+    w.Child->SetName("Child");
+    return walked;
+  };
+  c.Indexes = {{"Components", {Variant(0)}}};
+  c.ReadRaises = {"ComObject"};
+  return c;
+}
+
 // ------------------------------------------------------------------ walk
 
 namespace {
@@ -180,7 +193,8 @@ namespace {
 // Every unit's table, for the registry-wide walk.
 TReachTable AllTables() {
   TReachTable all;
-  for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach()}) all.merge(t);
+  for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), MenusReach()})
+    all.merge(t);
   return all;
 }
 

@@ -210,6 +210,14 @@ using TReachTable = std::map<std::string, TReachClass>;
 TReachTable SystemReach();
 TReachTable ClassesReach();
 TReachTable PatternReach();  // the test widget of the pattern tests
+TReachTable ImgListReach();
+TReachTable ActnListReach();
+TReachTable MenusReach();
+
+// An entry for a component class: `make` gives the walked component, which
+// then gets a child component "Child" (Components[0], world.Child); reading
+// ComObject refuses (no COM server here). The component methods are probed.
+TReachClass ComponentReach(std::function<host::TComponent*(TReachWorld&)> make);
 
 // Walks the class registered as `name` with its entry in `table`.
 void WalkClass(const TReachTable& table, const std::string& name);
