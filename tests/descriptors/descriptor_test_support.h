@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/kelcommon.h"
@@ -88,5 +89,24 @@ inline void Unlisten(TkelClassInfo* d, const std::vector<TkelListener*>& listene
     l->Free();
   }
 }
+
+// The listeners a test adds, removed and freed when it goes out of scope
+// (declare it after the objects whose descriptors it listens to).
+class TTestListeners {
+ public:
+  TTestListeners() = default;
+  TTestListeners(const TTestListeners&) = delete;
+  TTestListeners& operator=(const TTestListeners&) = delete;
+  ~TTestListeners() {
+    for (auto it = FAdded.rbegin(); it != FAdded.rend(); ++it) Unlisten(it->first, {it->second});
+  }
+  // Runs `onEvent` with the event's records on every notification of `event`.
+  void On(TkelClassInfo* d, const std::string& event, std::function<void(TkelEventInfo&)> onEvent) {
+    FAdded.emplace_back(d, Listen(d, event, [onEvent](host::TObject*, TkelEventInfo* info) { onEvent(*info); }));
+  }
+
+ private:
+  std::vector<std::pair<TkelClassInfo*, TkelListener*>> FAdded;
+};
 
 }  // namespace kel::test
