@@ -218,5 +218,24 @@ TEST_F(ImageListImages, ADragImageListFollowsTheDragWithItsHotSpot) {
   EXPECT_FALSE(list->DragMove(0, 0));
 }
 
+TEST_F(ImageListImages, SettingALinksSenderRegistersItThere) {
+  TOwned<TImageList> first = MakeOwned<TImageList>(nullptr), second = MakeOwned<TImageList>(nullptr);
+  TOwned<TChangeLink> link = MakeOwned<TChangeLink>();
+  int changes = 0;
+  link->OnChange = [&changes](TObject*) { ++changes; };
+  link->SetSender(first.get());
+  first->SetWidth(8);
+  EXPECT_EQ(changes, 1);
+  link->SetSender(second.get());  // leaves the first list
+  first->SetWidth(9);
+  EXPECT_EQ(changes, 1);
+  second->SetWidth(8);
+  EXPECT_EQ(changes, 2);
+  link->SetSender(nullptr);
+  second->SetWidth(9);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(link->GetSender(), nullptr);
+}
+
 }  // namespace
 }  // namespace host::imglisttest
