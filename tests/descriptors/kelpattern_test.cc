@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "package/package.h"
@@ -469,6 +470,30 @@ TEST(Conversions, HelpersFollowTheRules) {
   EXPECT_EQ(MessageOf([] { FromVariant<host::TClass>(Variant(4096)); }),
             "Invalid class typecast: 4096 is not the address of a class");
   EXPECT_THROW(FromVariant<host::TClass>(Variant::FromPointer(&r)), host::EInvalidCast);
+}
+
+// What the host may change in place (a message at its address): a whole
+// plain value the library handed out, never part of one or of a slot that
+// holds something else.
+TEST(Conversions, OnlyWholePlainValuesAreChangedInPlace) {
+  const TkelValue<TTestRect> boxed(TTestRect{1, 2, 3, 4});
+  const auto* start = reinterpret_cast<const std::byte*>(&boxed.Value());
+  EXPECT_NO_THROW(kelCheckWritableAddress(start, sizeof(TTestRect), alignof(TTestRect)));
+  EXPECT_THROW(kelCheckWritableAddress(start + 4, 4, 4), host::EInvalidCast);  // inside the value
+  TkelScratchLayout layout;
+  const std::size_t byte = layout.Add<uint8_t>();  // at offset 0 of the block
+  const std::size_t odd = layout.Add<uint8_t>();   // at offset 1
+  const std::size_t plain = layout.Add<uint32_t>();
+  const std::size_t handler = layout.Add<std::function<void()>>();
+  TkelScratch scratch(layout);
+  EXPECT_NO_THROW(kelCheckWritableAddress(&scratch.Slot<uint8_t>(byte), 1, 1));
+  EXPECT_NO_THROW(kelCheckWritableAddress(&scratch.Slot<uint8_t>(odd), 1, 1));
+  EXPECT_THROW(kelCheckWritableAddress(&scratch.Slot<uint8_t>(odd), 1, 2), host::EInvalidCast);  // misaligned
+  uint32_t& slot = scratch.Slot<uint32_t>(plain);
+  EXPECT_NO_THROW(kelCheckWritableAddress(&slot, sizeof(uint32_t), alignof(uint32_t)));
+  EXPECT_THROW(kelCheckWritableAddress(&slot, 16, 4), host::EInvalidCast);  // more than the slot holds
+  EXPECT_THROW(kelCheckWritableAddress(&scratch.Slot<std::function<void()>>(handler), 4, 4), host::EInvalidCast);
+  EXPECT_EQ(boxed.Value(), (TTestRect{1, 2, 3, 4}));
 }
 
 }  // namespace
