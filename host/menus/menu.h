@@ -36,7 +36,7 @@ class TMenu : public TComponent {
   // The items are measured and drawn by the host: OwnerDraw is set or the
   // menu has Images.
   bool IsOwnerDraw() const { return FOwnerDraw || FImages; }
-  // The reading order of the items. Setting it clears ParentBiDiMode; while
+  // The reading order of the items. Changing it clears ParentBiDiMode; while
   // ParentBiDiMode is set the menu takes the mode its form passes down
   // (ParentBiDiModeChanged; bdLeftToRight until one does). A change fires
   // OnChange.

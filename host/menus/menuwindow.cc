@@ -61,9 +61,9 @@ bool AnswerMenuChar(const std::vector<TMenuItem*>& Items, F&& Matches, int64_t& 
 }  // namespace
 
 void TMenu::SetBiDiMode(TBiDiMode Value) {
-  FParentBiDiMode = false;
   if (Value == FBiDiMode) return;
   FBiDiMode = Value;
+  FParentBiDiMode = false;
   UpdateItems();
 }
 
