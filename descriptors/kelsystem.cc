@@ -1,11 +1,14 @@
 // The root descriptors: TObject and TInterfacedObject.
 #include "descriptors/kelsystem.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "host/rtl/sysutils.h"
+#include "host/widgetset/wsmessages.h"
 
 namespace kel {
 
@@ -25,14 +28,22 @@ auto Refused(const char* name) {
   };
 }
 
-// The classic message record (64-bit layout), zeroed but for the number.
+// The classic message record (64-bit layout), zeroed but for the number,
+// with zeroed room behind it: a receiver takes the record the number names
+// (a menu reads a WM_DRAWITEM record of 48 bytes), so it must not read past
+// the end.
 struct TkelMessageRecord {
   uint32_t Msg = 0;
   uint32_t Reserved = 0;
   int64_t WParam = 0;
   int64_t LParam = 0;
   int64_t Result = 0;
+  std::array<std::byte, 96> Room{};
 };
+static_assert(sizeof(TkelMessageRecord) >= sizeof(host::TWMDrawItem) &&
+                  sizeof(TkelMessageRecord) >= sizeof(host::TWMMeasureItem) &&
+                  sizeof(TkelMessageRecord) >= sizeof(host::TWMMenuChar),
+              "the record must hold every message record a host receiver reads");
 
 // Dispatch and DefaultHandler: the message number in a record on the stack.
 auto SendsMessage(void (TObject::*handler)(void*)) {

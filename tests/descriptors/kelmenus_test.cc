@@ -153,6 +153,18 @@ TEST(MenuDescriptors, MenuCharactersAreAnsweredInTheMessageAtItsAddress) {
   EXPECT_EQ(loose.Result, host::MNC_IGNORE);
 }
 
+TEST(MenuDescriptors, MessagesSentByNumberReachTheMenuWithAnEmptyRecord) {
+  TMenuForm f;
+  f.popup->SetOwnerDraw(true);
+  int clicks = 0;
+  f.open->OnClick = [&clicks](TObject*) { ++clicks; };
+  for (TkelClassInfo* d : {Describe(f.bar), Describe(f.popup)})
+    for (uint32_t message :
+         {host::WM_COMMAND, host::WM_INITMENUPOPUP, host::WM_MEASUREITEM, host::WM_DRAWITEM, host::WM_MENUCHAR})
+      EXPECT_NO_THROW(Invoke(d, "Dispatch", {Variant(static_cast<int32_t>(message))})) << message;
+  EXPECT_EQ(clicks, 0);  // no command, no item
+}
+
 TEST(MenuDescriptors, HandlesTravelByAddress) {
   TMenuForm f;
   TkelClassInfo* d = Describe(f.bar);
