@@ -50,6 +50,11 @@ THandle TGraphicsObject::HandleNeeded() {
 }
 
 void TGraphicsObject::AdoptHandle(THandle Value) {
+  // Taking over the handle the object already holds keeps it alive.
+  if (Value == FHandle) {
+    FStale = false;
+    return;
+  }
   DeleteHandle();
   FHandle = Value;
 }
