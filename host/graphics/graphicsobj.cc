@@ -1,5 +1,8 @@
 #include "host/graphics/graphicsobj.h"
 
+#include <map>
+#include <mutex>
+
 #include "host/graphics/bitmap.h"
 #include "host/graphics/identmap_p.h"
 #include "host/widgetset/widgetset.h"
@@ -13,12 +16,46 @@ HOST_IMPL(TBrush, TGraphicsObject)
 
 int32_t ScreenPixelsPerInch() { return WidgetSetRunning() ? WidgetSet().GetDeviceCaps(0, LOGPIXELSY) : 96; }
 
+namespace {
+
+// How many references hold each notifier. Never destroyed: references may
+// outlive the program's static destructors.
+struct THeldNotifiers {
+  std::mutex Lock;
+  std::map<const void*, int32_t> Count;
+};
+
+THeldNotifiers& HeldNotifiers() {
+  static auto* const held = new THeldNotifiers;
+  return *held;
+}
+
+void CountHeld(const void* Notifier, int32_t Delta) {
+  THeldNotifiers& held = HeldNotifiers();
+  std::lock_guard<std::mutex> guard(held.Lock);
+  if ((held.Count[Notifier] += Delta) <= 0) held.Count.erase(Notifier);
+}
+
+}  // namespace
+
 void TNotifierRef::Set(IChangeNotifier* Value) {
   if (Value == FNotifier) return;
-  if (Value) Value->_AddRef();
+  if (Value) {
+    Value->_AddRef();
+    CountHeld(Value, 1);
+  }
   IChangeNotifier* old = FNotifier;
   FNotifier = Value;
-  if (old) old->_Release();
+  if (old) {
+    CountHeld(old, -1);
+    old->_Release();
+  }
+}
+
+bool TNotifierRef::IsHeld(const void* Notifier) {
+  THeldNotifiers& held = HeldNotifiers();
+  std::lock_guard<std::mutex> guard(held.Lock);
+  return held.Count.count(Notifier) != 0;
 }
 
 // --------------------------------------------------------- TGraphicsObject

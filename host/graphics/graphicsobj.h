@@ -72,6 +72,10 @@ class TNotifierRef {
   ~TNotifierRef() { Set(nullptr); }
   IChangeNotifier* Get() const { return FNotifier; }
   void Set(IChangeNotifier* Value);
+  // Whether some reference holds `Notifier` (which is then alive): lets an
+  // interface address that arrives as a number be checked before use.
+  // Thread-safe.
+  static bool IsHeld(const void* Notifier);
   void Notify() const {
     if (FNotifier) FNotifier->Changed();
   }
@@ -92,6 +96,9 @@ class TGraphicsObject : public TPersistent {
   // object do not interleave.
   std::recursive_mutex* GetOwnerCriticalSection() const { return FOwnerLock; }
   void SetOwnerCriticalSection(std::recursive_mutex* Value) { FOwnerLock = Value; }
+  // The lock of the canvas this object belongs to (null for an object of
+  // its own): the one lock that lives as long as the object.
+  std::recursive_mutex* GetCanvasLock() const { return FCanvasLock; }
   bool HandleAllocated() const { return FHandle != 0; }
 
  protected:
@@ -130,8 +137,12 @@ class TGraphicsObject : public TPersistent {
   }
 
  private:
+  friend class TCanvas;
+  // Called by the canvas that makes this object: uses its lock from now on.
+  void AttachToCanvas(std::recursive_mutex* Lock) { FOwnerLock = FCanvasLock = Lock; }
   void DeleteHandle();
   std::recursive_mutex* FOwnerLock = nullptr;
+  std::recursive_mutex* FCanvasLock = nullptr;
   THandle FHandle = 0;
   bool FStale = false;
 };
