@@ -81,6 +81,19 @@ void detail::CheckValueAddressLookUp(const void* address, std::size_t size) {
   TAcceptedValues::Remember(address, start + area.Size - reinterpret_cast<uintptr_t>(address));
 }
 
+void kelCheckValueTarget(const void* address, std::size_t size) {
+  kelCheckValueAddress(address, size);
+  uintptr_t start;
+  TArea area;
+  // A single value (a TkelValue or an event argument's copy) is always of a
+  // by-address type; in a scratch block the bytes must lie in such a slot.
+  if (ValueAreas().Find(address, size, start, area) &&
+      (!area.Layout || area.Layout->PlainAt(reinterpret_cast<uintptr_t>(address) - start, size)))
+    return;
+  throw host::EInvalidCast("Invalid typecast: %s is not the address of a set, record or system value to store into",
+                           {host::IntToStr(static_cast<int64_t>(reinterpret_cast<uintptr_t>(address)))});
+}
+
 const host::TTypeInfo* kelValueTypeAt(const void* address) noexcept {
   uintptr_t start;
   TArea area;
@@ -114,6 +127,12 @@ void TkelScratchLayout::Free(std::byte* block) const {
   kelRemoveValueArea(block);
   for (const TSlot& slot : FSlots) slot.Destruct(block + slot.Offset);
   ::operator delete(block);
+}
+
+bool TkelScratchLayout::PlainAt(std::size_t offset, std::size_t size) const {
+  for (const TSlot& slot : FSlots)
+    if (slot.Plain && offset >= slot.Offset && offset + size <= slot.Offset + slot.Size) return true;
+  return false;
 }
 
 const host::TTypeInfo* TkelScratchLayout::TypeAt(std::size_t offset) const {

@@ -116,6 +116,12 @@ inline void kelCheckValueAddress(const void* address, std::size_t size) {
   if (address && host::TAcceptedAddresses<detail::TAreaTag>::Room(address) >= size) return;
   detail::CheckValueAddressLookUp(address, size);
 }
+// Like kelCheckValueAddress, for storing a host result at `address`: the
+// `size` bytes must also lie inside one value of a by-address type (a
+// scratch slot laid out for a set, record or system value, an event
+// argument's copy, a TkelValue), since a scratch block also holds strings,
+// Variants and saved handlers that raw bytes must not overwrite.
+void kelCheckValueTarget(const void* address, std::size_t size);
 // The type information of the value that starts at `address` in a value
 // area; null when unknown (or when no area holds the address).
 const host::TTypeInfo* kelValueTypeAt(const void* address) noexcept;
@@ -150,6 +156,8 @@ class TkelValueArea {
 // descriptors accept its address.
 template <class T>
 class TkelValue {
+  static_assert(kelByAddress<T>, "a TkelValue holds a value that travels by address");
+
  public:
   explicit TkelValue(const T& value = T{}) : FValue(value), FArea(&FValue, sizeof(T), kelValueType<T>()) {}
   T& Value() { return FValue; }
@@ -269,8 +277,8 @@ class TkelScratchLayout {
   std::size_t Add() {
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "a scratch value needs no extended alignment");
     const std::size_t offset = (FSize + alignof(T) - 1) / alignof(T) * alignof(T);
-    FSlots.push_back(
-        {offset, kelValueType<T>(), [](void* p) { new (p) T{}; }, [](void* p) { static_cast<T*>(p)->~T(); }});
+    FSlots.push_back({offset, sizeof(T), kelByAddress<T>, kelValueType<T>(), [](void* p) { new (p) T{}; },
+                      [](void* p) { static_cast<T*>(p)->~T(); }});
     FSize = offset + sizeof(T);
     return FSlots.size() - 1;
   }
@@ -284,10 +292,15 @@ class TkelScratchLayout {
   // The type information of the value in the slot at `offset` (see
   // kelValueType); null when no slot starts there.
   const host::TTypeInfo* TypeAt(std::size_t offset) const;
+  // Whether the `size` bytes at `offset` lie inside one slot of a
+  // by-address type.
+  bool PlainAt(std::size_t offset, std::size_t size) const;
 
  private:
   struct TSlot {
     std::size_t Offset;
+    std::size_t Size;
+    bool Plain;  // a by-address type: raw bytes may be stored in it
     const host::TTypeInfo* Type;
     void (*Construct)(void*);
     void (*Destruct)(void*);
