@@ -180,7 +180,7 @@ namespace {
 // Every unit's table, for the registry-wide walk.
 TReachTable AllTables() {
   TReachTable all;
-  for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach()}) all.merge(t);
+  for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), GraphicsReach()}) all.merge(t);
   return all;
 }
 

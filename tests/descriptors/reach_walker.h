@@ -210,6 +210,7 @@ using TReachTable = std::map<std::string, TReachClass>;
 TReachTable SystemReach();
 TReachTable ClassesReach();
 TReachTable PatternReach();  // the test widget of the pattern tests
+TReachTable GraphicsReach();
 
 // Walks the class registered as `name` with its entry in `table`.
 void WalkClass(const TReachTable& table, const std::string& name);
