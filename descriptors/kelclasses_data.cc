@@ -32,17 +32,6 @@ using host::TStringList;
 using host::TStrings;
 using host::TThreadList;
 
-// An ordinal written to an enumeration property: anything outside the
-// enumeration is refused before the host sees it (a narrowing cast would
-// otherwise turn 256 into the first value).
-template <class E>
-E CheckedOrdinal(int32_t ordinal, E last, const char* property) {
-  if (ordinal < 0 || ordinal > static_cast<int32_t>(last))
-    throw host::ERangeError("%d is not a valid value of " + std::string(property) + " (0..%d)",
-                            {ordinal, static_cast<int32_t>(last)});
-  return static_cast<E>(ordinal);
-}
-
 }  // namespace
 
 void TListClassInfo::MapFeatures(Map& m) {
@@ -158,7 +147,7 @@ void TStringsClassInfo::MapFeatures(Map& m) {
 
 void TStringListClassInfo::MapFeatures(Map& m) {
   m.Prop("Duplicates", &TStringList::GetDuplicates, [](TStringList& l, int32_t ordinal) {
-     l.SetDuplicates(CheckedOrdinal(ordinal, host::dupError, "Duplicates"));
+     l.SetDuplicates(kelCheckedOrdinal(ordinal, host::dupError, "Duplicates"));
    }).Prop("Sorted", &TStringList::GetSorted, &TStringList::SetSorted);
   m.Method("Find", &TStringList::Find)  // Index by reference: written back from scratch
       .Method("Sort", &TStringList::Sort);

@@ -256,6 +256,17 @@ host::Variant ToVariant(const T& value) {
   }
 }
 
+// An ordinal given for an enumeration, refused unless it lies in `0 ..
+// last` (a narrowing cast would otherwise turn 256 into the first member):
+// ERangeError naming the property or argument `what`.
+template <class E>
+E kelCheckedOrdinal(int32_t ordinal, E last, const char* what) {
+  if (ordinal < 0 || ordinal > static_cast<int32_t>(last))
+    throw host::ERangeError("%d is not a valid value of " + std::string(what) + " (0..%d)",
+                            {ordinal, static_cast<int32_t>(last)});
+  return static_cast<E>(ordinal);
+}
+
 // A by-address value: copied into `storage`, the Variant holds the copy's address.
 template <class T>
 host::Variant ToVariantAt(const T& value, T& storage) {

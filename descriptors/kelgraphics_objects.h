@@ -22,24 +22,13 @@
 
 namespace kel {
 
-// An ordinal given for an enumeration, refused unless it lies in `0 ..
-// Last` (a narrowing cast would otherwise turn 256 into the first member):
-// ERangeError naming the property or argument `what`.
-template <class E>
-E kelCheckedOrdinal(int32_t ordinal, E last, const char* what) {
-  if (ordinal < 0 || ordinal > static_cast<int32_t>(last))
-    throw host::ERangeError("%d is not a valid value of " + std::string(what) + " (0..%d)",
-                            {ordinal, static_cast<int32_t>(last)});
-  return static_cast<E>(ordinal);
-}
-
 namespace detail {
 template <class C, class E>
 C TkelSetterHost(void (C::*)(E));
 }  // namespace detail
 
 // The setter of an enumeration property whose host setter is `Set`, with
-// the ordinal checked against `Last`.
+// the ordinal checked against `Last` (kelCheckedOrdinal).
 template <auto Set, auto Last>
 auto kelOrdinalSetter(const char* property) {
   using C = decltype(detail::TkelSetterHost(Set));
