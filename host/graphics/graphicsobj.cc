@@ -1,5 +1,6 @@
 #include "host/graphics/graphicsobj.h"
 
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -257,11 +258,66 @@ THandle TPen::CreateHandle() {
 
 // ----------------------------------------------------------------- TBrush
 
+namespace {
+
+// The brushes that paint with each bitmap, so that a bitmap being freed
+// leaves them (a brush must not make its next handle from a freed bitmap).
+// Never destroyed: objects may be freed after the static destructors ran.
+struct TPatternUsers {
+  std::mutex Lock;
+  std::multimap<const TObject*, TBrush*> Users;
+  std::atomic<std::size_t> Count{0};  // Users.size(), read without the lock
+};
+
+TPatternUsers& PatternUsers() {
+  static auto* const users = new TPatternUsers;
+  return *users;
+}
+
+}  // namespace
+
+void TBrush::SetPattern(TBitmap* Value) {
+  if (Value == FBitmap) return;
+  TPatternUsers& p = PatternUsers();
+  std::lock_guard<std::mutex> guard(p.Lock);
+  if (FBitmap) {
+    auto [first, last] = p.Users.equal_range(FBitmap);
+    for (auto it = first; it != last; ++it)
+      if (it->second == this) {
+        p.Users.erase(it);
+        break;
+      }
+  }
+  if (Value) {
+    static const bool observing = (AddFreeObserver(&TBrush::PatternFreed), true);
+    (void)observing;
+    p.Users.emplace(Value, this);
+  }
+  p.Count = p.Users.size();
+  FBitmap = Value;
+}
+
+void TBrush::PatternFreed(TObject* Obj) {
+  TPatternUsers& p = PatternUsers();
+  if (p.Count == 0) return;
+  std::lock_guard<std::mutex> guard(p.Lock);
+  auto [first, last] = p.Users.equal_range(Obj);
+  // The handle made from the bitmap holds a copy of its pixels and stays.
+  for (auto it = first; it != last; ++it) it->second->FBitmap = nullptr;
+  p.Users.erase(first, last);
+  p.Count = p.Users.size();
+}
+
+void TBrush::Destroy() {
+  SetPattern(nullptr);
+  inherited::Destroy();
+}
+
 void TBrush::Assign(TPersistent* Source) {
   auto* brush = dynamic_cast<TBrush*>(Source);
   if (!brush) return inherited::Assign(Source);
   Modify(true, [&] {
-    FBitmap = brush->FBitmap;
+    SetPattern(brush->FBitmap);
     FColor = brush->FColor;
     FStyle = brush->FStyle;
   });
@@ -273,7 +329,7 @@ void TBrush::SetHandle(HBRUSH Value) {
   static constexpr TBrushStyle hatches[] = {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross};
   Modify(false, [&] {
     AdoptHandle(Value);
-    FBitmap = nullptr;
+    SetPattern(nullptr);
     FColor = static_cast<TColor>(log.Color);
     FStyle = log.Style == BS_NULL                                   ? bsClear
              : log.Style == BS_HATCHED && log.Hatch <= HS_DIAGCROSS ? hatches[log.Hatch]
@@ -284,7 +340,7 @@ void TBrush::SetHandle(HBRUSH Value) {
 void TBrush::SetBitmap(TBitmap* Value) {
   if (Value == FBitmap && FColor == clWhite && FStyle == bsSolid) return;
   Modify(true, [&] {
-    FBitmap = Value;
+    SetPattern(Value);
     FColor = clWhite;
     FStyle = bsSolid;
   });

@@ -306,9 +306,10 @@ class TBrush : public TGraphicsObject {
   HBRUSH GetHandle() { return HandleNeeded(); }
   // Takes over a brush handle and reads Color and Style back from it.
   void SetHandle(HBRUSH Value);
-  // A bitmap to paint with as a tiled pattern (borrowed: it must live as long
-  // as the brush uses it). Setting it resets Color and Style to their
-  // defaults, as the classic brush does.
+  // A bitmap to paint with as a tiled pattern (borrowed; a bitmap that is
+  // freed leaves the brushes that use it, which keep the handle made from
+  // it). Setting it resets Color and Style to their defaults, as the classic
+  // brush does.
   TBitmap* GetBitmap() const { return FBitmap; }
   void SetBitmap(TBitmap* Value);
   TColor GetColor() const { return FColor; }
@@ -319,9 +320,14 @@ class TBrush : public TGraphicsObject {
 
  protected:
   ~TBrush() override = default;
+  void Destroy() override;
   THandle CreateHandle() override;
 
  private:
+  // Sets FBitmap, keeping the table of the brushes each bitmap is used by.
+  void SetPattern(TBitmap* Value);
+  // A free observer: drops the object from the brushes using it.
+  static void PatternFreed(TObject* Obj);
   TBitmap* FBitmap = nullptr;
   TColor FColor = clWhite;
   TBrushStyle FStyle = bsSolid;

@@ -209,5 +209,27 @@ TEST_F(GraphicsObjectTest, OnlyTheObjectsOfACanvasKnowItsLock) {
   }
 }
 
+TEST_F(GraphicsObjectTest, ABitmapThatIsFreedLeavesTheBrushesPaintingWithIt) {
+  TOwned<TBitmap> canvasBitmap = MakeBitmap(4, 1);
+  TCanvas* c = canvasBitmap->GetCanvas();
+  TOwned<TBrush> copy = MakeOwned<TBrush>();
+  {
+    TOwned<TBitmap> pattern = MakeBitmap(1, 1, clRed);
+    c->GetBrush()->SetBitmap(pattern.get());
+    copy->Assign(c->GetBrush());
+    EXPECT_EQ(copy->GetBitmap(), pattern.get());
+    c->FillRect(Rect(0, 0, 2, 1));
+  }
+  EXPECT_EQ(c->GetBrush()->GetBitmap(), nullptr);
+  EXPECT_EQ(copy->GetBitmap(), nullptr);
+  EXPECT_EQ(RowOf(canvasBitmap.get(), 0), "rr..");
+  // The brush makes its next handle without the bitmap: a plain white brush.
+  c->GetBrush()->SetStyle(bsClear);
+  c->GetBrush()->SetStyle(bsSolid);
+  c->FillRect(Rect(0, 0, 4, 1));
+  EXPECT_EQ(RowOf(canvasBitmap.get(), 0), "....");
+  EXPECT_NE(copy->GetHandle(), 0u);
+}
+
 }  // namespace
 }  // namespace host::graphicstest
