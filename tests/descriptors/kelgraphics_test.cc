@@ -18,6 +18,7 @@
 #include "host/widgetset/widgetset.h"
 #include "tests/descriptors/descriptor_test_support.h"
 #include "tests/support/bitmaps.h"
+#include "tests/support/formtest.h"
 
 namespace kel::test {
 
@@ -294,6 +295,81 @@ TEST_F(KelgraphicsEvents, OnChangeOfAFontAndAPictureReachTheListenerWithTheSende
   // The picture's bitmap changes: the picture tells its listeners.
   Invoke(TCanvasInfo(picture->GetBitmap()->GetCanvas()), "Rectangle", {Variant(0), Variant(0), Variant(2), Variant(2)});
   EXPECT_GT(heard.size(), before);
+}
+
+// ------------------------------------------------------------ connections
+
+// Variables holding two fonts and a canvas, and links read from a form
+// text: whenever the first font changes, its Style (by address) is written
+// to the second font, and a rectangle is drawn on the canvas.
+constexpr char kFontForm[] = R"(object FontForm: TComponent
+  object Heading: TkelVariable
+    ClassTypeName = 'TFont'
+  end
+  object Caption: TkelVariable
+    ClassTypeName = 'TFont'
+  end
+  object Sheet: TkelVariable
+    ClassTypeName = 'TCanvas'
+  end
+  object Wiring: TkelConnectionList
+    object StyleLink: TkelE2PConnection
+      Source = Heading
+      Target = Caption
+      SourceEvent = 'OnChange'
+      TargetProperty = 'Style'
+      ValueComponent = Heading
+      ValueComponentProperty = 'Style'
+      ValueOptions = voComponentProperty
+    end
+    object Mark: TkelE2MConnection
+      Source = Heading
+      Target = Sheet
+      SourceEvent = 'OnChange'
+      TargetMethod = 'Rectangle'
+      TargetMethodParameters = <
+        item
+          ParameterName = 'X1'
+          Constant = '0'
+        end
+        item
+          ParameterName = 'Y1'
+          Constant = '0'
+        end
+        item
+          ParameterName = 'X2'
+          Constant = '3'
+        end
+        item
+          ParameterName = 'Y2'
+          Constant = '3'
+        end>
+    end
+  end
+end
+)";
+
+TEST(KelgraphicsConnections, AFormsLinksCopyAFontStyleAndDrawOnACanvasThroughTheDescriptors) {
+  // Made before the form, so that the variables let go of them first.
+  TOwned<TFont> heading = MakeOwned<TFont>(), caption = MakeOwned<TFont>();
+  TOwned<TBitmap> sheet = MakeBitmap(4, 4, host::clWhite);
+  sheet->GetCanvas()->GetBrush()->SetColor(host::clBlue);
+  TOwned<host::TComponent> form = host::testkit::ReadNewRoot<host::TComponent>(host::testkit::TextToBinary(kFontForm));
+  const auto hold = [&](const char* variable, host::TObject* object) {
+    TkelClassInfo* info = Describe(form->FindComponent(variable));
+    info->SetProperty(info->FindProperty("Self"), Addr(object));
+  };
+  hold("Heading", heading.get());
+  hold("Caption", caption.get());
+  hold("Sheet", sheet->GetCanvas());
+  heading->SetStyle({host::fsBold, host::fsStrikeOut});
+  EXPECT_EQ(caption->GetStyle(), (host::TFontStyles{host::fsBold, host::fsStrikeOut}));
+  EXPECT_EQ(sheet->GetCanvas()->GetPixels(1, 1), host::clBlue);
+  EXPECT_EQ(sheet->GetCanvas()->GetPixels(0, 1), host::clBlack);
+  EXPECT_EQ(sheet->GetCanvas()->GetPixels(3, 3), host::clWhite);
+  // The link follows the font, not a copy taken once.
+  heading->SetStyle({});
+  EXPECT_EQ(caption->GetStyle(), host::TFontStyles{});
 }
 
 }  // namespace
