@@ -227,8 +227,15 @@ TEST(KelgraphicsClipboard, SavedHandlesGoToTheGivenAddressesWhichStayInTheArgume
 
 class KelgraphicsEvents : public testing::Test {
  protected:
+  // The listeners leave their descriptors while the objects live (Done);
+  // after an early return the descriptors went with their objects and only
+  // the listeners are left to free.
   void TearDown() override {
+    for (auto [d, l] : FListeners) l->Free();
+  }
+  void Done() {
     for (auto [d, l] : FListeners) Unlisten(d, {l});
+    FListeners.clear();
   }
   // Records each notification's argument values in `heard`.
   void Hear(TkelClassInfo* d, const std::string& event, std::vector<std::vector<Variant>>& heard,
@@ -275,6 +282,7 @@ TEST_F(KelgraphicsEvents, OnProgressGivesListenersItsValuesAndNothingTheyWriteRe
   EXPECT_EQ(heard.front()[1], Variant(static_cast<int32_t>(host::psStarting)));
   EXPECT_EQ(heard.back()[1], Variant(static_cast<int32_t>(host::psEnding)));
   EXPECT_EQ(heard.back()[2], Variant(100));
+  Done();
 }
 
 TEST_F(KelgraphicsEvents, OnChangeOfAFontAndAPictureReachTheListenerWithTheSender) {
@@ -295,6 +303,7 @@ TEST_F(KelgraphicsEvents, OnChangeOfAFontAndAPictureReachTheListenerWithTheSende
   // The picture's bitmap changes: the picture tells its listeners.
   Invoke(TCanvasInfo(picture->GetBitmap()->GetCanvas()), "Rectangle", {Variant(0), Variant(0), Variant(2), Variant(2)});
   EXPECT_GT(heard.size(), before);
+  Done();
 }
 
 // ------------------------------------------------------------ connections
