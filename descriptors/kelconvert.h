@@ -156,6 +156,8 @@ class TkelValueArea {
 // descriptors accept its address.
 template <class T>
 class TkelValue {
+  static_assert(kelByAddress<T>, "a TkelValue holds a value that travels by address");
+
  public:
   explicit TkelValue(const T& value = T{}) : FValue(value), FArea(&FValue, sizeof(T), kelValueType<T>()) {}
   T& Value() { return FValue; }

@@ -2,7 +2,7 @@
 
 namespace kel::kelgraphics {
 
-void Initialize() {}
+void Initialize() { kelRegisterDescriptors<TkelGraphicsDescriptors>(); }
 
 void Finalize() {}
 

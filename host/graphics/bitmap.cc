@@ -298,6 +298,8 @@ uint8_t* TBitmap::GetScanLine(int32_t Row) {
 HBITMAP TBitmap::GetHandle() { return SurfaceHandle(); }
 
 void TBitmap::SetHandle(HBITMAP Value) {
+  // The bitmap's own handle: the image already holds it (replacing the image would delete it).
+  if (Value && Value == FImage->FHandle) return;
   TBitmapBits bits;
   if (Value && !WidgetSet().GetBitmapBits(Value, bits))
     throw EInvalidGraphicOperation("Handle %u is not a bitmap", {Value});

@@ -36,8 +36,7 @@ TCanvas::TCanvas() : FFont(New<TFont>()), FPen(New<TPen>()), FBrush(New<TBrush>(
   FFont->OnChange = TNotifyEvent(this, &TCanvas::FontChanged);
   FPen->OnChange = TNotifyEvent(this, &TCanvas::PenChanged);
   FBrush->OnChange = TNotifyEvent(this, &TCanvas::BrushChanged);
-  for (TGraphicsObject* obj : std::initializer_list<TGraphicsObject*>{FFont, FPen, FBrush})
-    obj->SetOwnerCriticalSection(&FLock);
+  for (TGraphicsObject* obj : std::initializer_list<TGraphicsObject*>{FFont, FPen, FBrush}) obj->AttachToCanvas(&FLock);
 }
 
 void TCanvas::Destroy() {

@@ -1,5 +1,9 @@
 #include "host/graphics/graphicsobj.h"
 
+#include <atomic>
+#include <map>
+#include <mutex>
+
 #include "host/graphics/bitmap.h"
 #include "host/graphics/identmap_p.h"
 #include "host/widgetset/widgetset.h"
@@ -13,12 +17,46 @@ HOST_IMPL(TBrush, TGraphicsObject)
 
 int32_t ScreenPixelsPerInch() { return WidgetSetRunning() ? WidgetSet().GetDeviceCaps(0, LOGPIXELSY) : 96; }
 
+namespace {
+
+// How many references hold each notifier. Never destroyed: references may
+// outlive the program's static destructors.
+struct THeldNotifiers {
+  std::mutex Lock;
+  std::map<const void*, int32_t> Count;
+};
+
+THeldNotifiers& HeldNotifiers() {
+  static auto* const held = new THeldNotifiers;
+  return *held;
+}
+
+void CountHeld(const void* Notifier, int32_t Delta) {
+  THeldNotifiers& held = HeldNotifiers();
+  std::lock_guard<std::mutex> guard(held.Lock);
+  if ((held.Count[Notifier] += Delta) <= 0) held.Count.erase(Notifier);
+}
+
+}  // namespace
+
 void TNotifierRef::Set(IChangeNotifier* Value) {
   if (Value == FNotifier) return;
-  if (Value) Value->_AddRef();
+  if (Value) {
+    Value->_AddRef();
+    CountHeld(Value, 1);
+  }
   IChangeNotifier* old = FNotifier;
   FNotifier = Value;
-  if (old) old->_Release();
+  if (old) {
+    CountHeld(old, -1);
+    old->_Release();
+  }
+}
+
+bool TNotifierRef::IsHeld(const void* Notifier) {
+  THeldNotifiers& held = HeldNotifiers();
+  std::lock_guard<std::mutex> guard(held.Lock);
+  return held.Count.count(Notifier) != 0;
 }
 
 // --------------------------------------------------------- TGraphicsObject
@@ -50,6 +88,11 @@ THandle TGraphicsObject::HandleNeeded() {
 }
 
 void TGraphicsObject::AdoptHandle(THandle Value) {
+  // Taking over the handle the object already holds keeps it alive.
+  if (Value == FHandle) {
+    FStale = false;
+    return;
+  }
   DeleteHandle();
   FHandle = Value;
 }
@@ -215,11 +258,66 @@ THandle TPen::CreateHandle() {
 
 // ----------------------------------------------------------------- TBrush
 
+namespace {
+
+// The brushes that paint with each bitmap, so that a bitmap being freed
+// leaves them (a brush must not make its next handle from a freed bitmap).
+// Never destroyed: objects may be freed after the static destructors ran.
+struct TPatternUsers {
+  std::mutex Lock;
+  std::multimap<const TObject*, TBrush*> Users;
+  std::atomic<std::size_t> Count{0};  // Users.size(), read without the lock
+};
+
+TPatternUsers& PatternUsers() {
+  static auto* const users = new TPatternUsers;
+  return *users;
+}
+
+}  // namespace
+
+void TBrush::SetPattern(TBitmap* Value) {
+  if (Value == FBitmap) return;
+  TPatternUsers& p = PatternUsers();
+  std::lock_guard<std::mutex> guard(p.Lock);
+  if (FBitmap) {
+    auto [first, last] = p.Users.equal_range(FBitmap);
+    for (auto it = first; it != last; ++it)
+      if (it->second == this) {
+        p.Users.erase(it);
+        break;
+      }
+  }
+  if (Value) {
+    static const bool observing = (AddFreeObserver(&TBrush::PatternFreed), true);
+    (void)observing;
+    p.Users.emplace(Value, this);
+  }
+  p.Count = p.Users.size();
+  FBitmap = Value;
+}
+
+void TBrush::PatternFreed(TObject* Obj) {
+  TPatternUsers& p = PatternUsers();
+  if (p.Count == 0) return;
+  std::lock_guard<std::mutex> guard(p.Lock);
+  auto [first, last] = p.Users.equal_range(Obj);
+  // The handle made from the bitmap holds a copy of its pixels and stays.
+  for (auto it = first; it != last; ++it) it->second->FBitmap = nullptr;
+  p.Users.erase(first, last);
+  p.Count = p.Users.size();
+}
+
+void TBrush::Destroy() {
+  SetPattern(nullptr);
+  inherited::Destroy();
+}
+
 void TBrush::Assign(TPersistent* Source) {
   auto* brush = dynamic_cast<TBrush*>(Source);
   if (!brush) return inherited::Assign(Source);
   Modify(true, [&] {
-    FBitmap = brush->FBitmap;
+    SetPattern(brush->FBitmap);
     FColor = brush->FColor;
     FStyle = brush->FStyle;
   });
@@ -231,7 +329,7 @@ void TBrush::SetHandle(HBRUSH Value) {
   static constexpr TBrushStyle hatches[] = {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross};
   Modify(false, [&] {
     AdoptHandle(Value);
-    FBitmap = nullptr;
+    SetPattern(nullptr);
     FColor = static_cast<TColor>(log.Color);
     FStyle = log.Style == BS_NULL                                   ? bsClear
              : log.Style == BS_HATCHED && log.Hatch <= HS_DIAGCROSS ? hatches[log.Hatch]
@@ -242,7 +340,7 @@ void TBrush::SetHandle(HBRUSH Value) {
 void TBrush::SetBitmap(TBitmap* Value) {
   if (Value == FBitmap && FColor == clWhite && FStyle == bsSolid) return;
   Modify(true, [&] {
-    FBitmap = Value;
+    SetPattern(Value);
     FColor = clWhite;
     FStyle = bsSolid;
   });

@@ -72,6 +72,10 @@ class TNotifierRef {
   ~TNotifierRef() { Set(nullptr); }
   IChangeNotifier* Get() const { return FNotifier; }
   void Set(IChangeNotifier* Value);
+  // Whether some reference holds `Notifier` (which is then alive): lets an
+  // interface address that arrives as a number be checked before use.
+  // Thread-safe.
+  static bool IsHeld(const void* Notifier);
   void Notify() const {
     if (FNotifier) FNotifier->Changed();
   }
@@ -92,6 +96,9 @@ class TGraphicsObject : public TPersistent {
   // object do not interleave.
   std::recursive_mutex* GetOwnerCriticalSection() const { return FOwnerLock; }
   void SetOwnerCriticalSection(std::recursive_mutex* Value) { FOwnerLock = Value; }
+  // The lock of the canvas this object belongs to (null for an object of
+  // its own): the one lock that lives as long as the object.
+  std::recursive_mutex* GetCanvasLock() const { return FCanvasLock; }
   bool HandleAllocated() const { return FHandle != 0; }
 
  protected:
@@ -130,8 +137,12 @@ class TGraphicsObject : public TPersistent {
   }
 
  private:
+  friend class TCanvas;
+  // Called by the canvas that makes this object: uses its lock from now on.
+  void AttachToCanvas(std::recursive_mutex* Lock) { FOwnerLock = FCanvasLock = Lock; }
   void DeleteHandle();
   std::recursive_mutex* FOwnerLock = nullptr;
+  std::recursive_mutex* FCanvasLock = nullptr;
   THandle FHandle = 0;
   bool FStale = false;
 };
@@ -295,9 +306,10 @@ class TBrush : public TGraphicsObject {
   HBRUSH GetHandle() { return HandleNeeded(); }
   // Takes over a brush handle and reads Color and Style back from it.
   void SetHandle(HBRUSH Value);
-  // A bitmap to paint with as a tiled pattern (borrowed: it must live as long
-  // as the brush uses it). Setting it resets Color and Style to their
-  // defaults, as the classic brush does.
+  // A bitmap to paint with as a tiled pattern (borrowed; a bitmap that is
+  // freed leaves the brushes that use it, which keep the handle made from
+  // it). Setting it resets Color and Style to their defaults, as the classic
+  // brush does.
   TBitmap* GetBitmap() const { return FBitmap; }
   void SetBitmap(TBitmap* Value);
   TColor GetColor() const { return FColor; }
@@ -308,9 +320,14 @@ class TBrush : public TGraphicsObject {
 
  protected:
   ~TBrush() override = default;
+  void Destroy() override;
   THandle CreateHandle() override;
 
  private:
+  // Sets FBitmap, keeping the table of the brushes each bitmap is used by.
+  void SetPattern(TBitmap* Value);
+  // A free observer: drops the object from the brushes using it.
+  static void PatternFreed(TObject* Obj);
   TBitmap* FBitmap = nullptr;
   TColor FColor = clWhite;
   TBrushStyle FStyle = bsSolid;

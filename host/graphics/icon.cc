@@ -233,6 +233,8 @@ HICON TIcon::GetHandle() {
 }
 
 void TIcon::SetHandle(HICON Value) {
+  // The icon's own handle: the image already holds it (replacing the image would destroy it).
+  if (Value && Value == FImage->FHandle) return;
   TOwned<TIconImage> image(New<TIconImage>());
   if (Value) {
     TIconInfo info;

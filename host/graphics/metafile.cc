@@ -321,6 +321,8 @@ HENHMETAFILE TMetafile::GetHandle() {
 
 void TMetafile::SetHandle(HENHMETAFILE Value) {
   if (!Value) return Clear();
+  // The metafile's own handle: the image already holds it (replacing the image would delete it).
+  if (Value == FImage->FHandle) return;
   const std::span<const uint8_t> bytes = WidgetSet().GetEnhMetaFileBits(Value);
   if (bytes.empty()) throw EInvalidGraphicOperation("Handle %u is not a metafile", {Value});
   LoadBytes(bytes, Value, nullptr);

@@ -193,7 +193,8 @@ namespace {
 // Every unit's table, for the registry-wide walk.
 TReachTable AllTables() {
   TReachTable all;
-  for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), MenusReach()})
+  for (TReachTable t :
+       {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(), MenusReach()})
     all.merge(t);
   return all;
 }

@@ -210,6 +210,7 @@ using TReachTable = std::map<std::string, TReachClass>;
 TReachTable SystemReach();
 TReachTable ClassesReach();
 TReachTable PatternReach();  // the test widget of the pattern tests
+TReachTable GraphicsReach();
 TReachTable ImgListReach();
 TReachTable ActnListReach();
 TReachTable MenusReach();

@@ -177,18 +177,58 @@ TEST_F(GraphicsObjectTest, TheFontAdapterHearsChangesAndIsReleasedWithTheFont) {
   int freed = 0;
   auto* notifier = New<TNotifier>(&freed);
   notifier->_AddRef();
+  const IChangeNotifier* adapter = notifier;
+  EXPECT_FALSE(TNotifierRef::IsHeld(adapter));
   {
     TOwned<TFont> f = MakeOwned<TFont>();
     f->SetFontAdapter(notifier);
     EXPECT_EQ(notifier->RefCount(), 2);
+    EXPECT_TRUE(TNotifierRef::IsHeld(adapter));
     f->SetSize(20);
     f->SetSize(20);
     EXPECT_EQ(notifier->Count, 1);
   }
   EXPECT_EQ(notifier->RefCount(), 1);
+  EXPECT_FALSE(TNotifierRef::IsHeld(adapter));  // the font's reference went with it
   EXPECT_EQ(freed, 0);
   notifier->_Release();
   EXPECT_EQ(freed, 1);
+}
+
+TEST_F(GraphicsObjectTest, OnlyTheObjectsOfACanvasKnowItsLock) {
+  TOwned<TFont> alone = MakeOwned<TFont>();
+  EXPECT_EQ(alone->GetCanvasLock(), nullptr);
+  TOwned<TBitmap> b = MakeBitmap(2, 2);
+  TCanvas* c = b->GetCanvas();
+  for (TGraphicsObject* o : {static_cast<TGraphicsObject*>(c->GetFont()), static_cast<TGraphicsObject*>(c->GetPen()),
+                             static_cast<TGraphicsObject*>(c->GetBrush())}) {
+    ASSERT_NE(o->GetCanvasLock(), nullptr);
+    EXPECT_EQ(o->GetCanvasLock(), o->GetOwnerCriticalSection());
+    o->SetOwnerCriticalSection(nullptr);  // the canvas's lock stays known
+    EXPECT_EQ(o->GetCanvasLock(), c->GetFont()->GetCanvasLock());
+  }
+}
+
+TEST_F(GraphicsObjectTest, ABitmapThatIsFreedLeavesTheBrushesPaintingWithIt) {
+  TOwned<TBitmap> canvasBitmap = MakeBitmap(4, 1);
+  TCanvas* c = canvasBitmap->GetCanvas();
+  TOwned<TBrush> copy = MakeOwned<TBrush>();
+  {
+    TOwned<TBitmap> pattern = MakeBitmap(1, 1, clRed);
+    c->GetBrush()->SetBitmap(pattern.get());
+    copy->Assign(c->GetBrush());
+    EXPECT_EQ(copy->GetBitmap(), pattern.get());
+    c->FillRect(Rect(0, 0, 2, 1));
+  }
+  EXPECT_EQ(c->GetBrush()->GetBitmap(), nullptr);
+  EXPECT_EQ(copy->GetBitmap(), nullptr);
+  EXPECT_EQ(RowOf(canvasBitmap.get(), 0), "rr..");
+  // The brush makes its next handle without the bitmap: a plain white brush.
+  c->GetBrush()->SetStyle(bsClear);
+  c->GetBrush()->SetStyle(bsSolid);
+  c->FillRect(Rect(0, 0, 4, 1));
+  EXPECT_EQ(RowOf(canvasBitmap.get(), 0), "....");
+  EXPECT_NE(copy->GetHandle(), 0u);
 }
 
 }  // namespace
