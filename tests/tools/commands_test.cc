@@ -189,6 +189,15 @@ TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
   const TToolRun names = Tool({"describe"});
   EXPECT_EQ(names.Status, 0);
   EXPECT_TRUE(names.Out.starts_with("TkelVariable\nTObject\nTInterfacedObject\nTList\n")) << names.Out;
+  // The visual host's units follow the class library in start-up order:
+  // image lists, actions, graphics, menus.
+  EXPECT_TRUE(Contains(names.Out,
+                       "TBasicAction\nTChangeLink\nTCustomImageList\nTContainedAction\nTCustomActionList\n"
+                       "TActionList\nTCustomAction\nTAction\nTActionLink\nTGraphicsObject\nTFont\nTPen\nTBrush\n"
+                       "TCanvas\nTGraphic\nTPicture\nTMetafileCanvas\nTSharedImage\nTMetafileImage\nTMetafile\n"
+                       "TBitmapImage\nTBitmap\nTIconImage\nTIcon\nTMenuActionLink\nTMenuItem\nTMenu\nTMainMenu\n"
+                       "TPopupMenu\n"))
+      << names.Out;
   const TToolRun list = Tool({"describe", "tstringlist"});
   EXPECT_EQ(list.Status, 0);
   EXPECT_TRUE(list.Out.starts_with("TStringList (TStringListClassInfo)\nProperties (")) << list.Out;

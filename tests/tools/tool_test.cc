@@ -86,6 +86,24 @@ TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
   EXPECT_EQ(out.find("Mirror.OnUpdate -> Primary.Tag := 5"), std::string::npos);
 }
 
+// The bundled script of the menus example: a menu item's OnClick and a
+// pop-up's OnPopup run actions, an action's OnHint hands its hint to
+// another action's DoHint (the hint written back through the binding), and
+// the action link keeps the menu item's caption that of its action.
+TEST(ToolRun, MenuItemsAndActionsWorkFromAFormFile) {
+  auto [out, ok] = RunOn(Example("menus.dfm"), FileText(Example("menus.run")));
+  EXPECT_TRUE(ok) << out;
+  for (const char* expected :
+       {"> get FileMenu.Items[0]\n  = @OpenItem\n> get OpenItem.Caption\n  = '&Open...'\n",
+        "> invoke SaveItem.Click\n  trace SaveClicked: SaveItem.OnClick -> FileSave.Execute()\n",
+        "> invoke EditPopup.Popup(10, 20)\n  trace PopupOpens: EditPopup.OnPopup -> FileOpen.Execute()\n",
+        "  trace SaveHintAsksOpen: FileSave.OnHint -> FileOpen.DoHint('Save the file')\n"
+        "  trace OpenHintShown: FileOpen.OnHint -> CutItem.Hint := 'Save the file'\n  = True\n",
+        "> get CutItem.Hint\n  = 'Save the file'\n", "> get OpenItem.Caption\n  = 'Open &again'\n"})
+    EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
+  EXPECT_EQ(Tool({"check", Example("menus.dfm")}).Status, 0);
+}
+
 TEST(ToolRun, AScriptMayFreeTheFormAndLaterLinesSaySo) {
   auto [out, ok] = RunOn(Example("actions.dfm"), "invoke Actions.Free\nget FileOpen.Tag\n");
   EXPECT_FALSE(ok);
