@@ -18,9 +18,11 @@
 //   std::u16string, std::u16string_view         WideString              AsWideString
 //   host::Variant                               itself                  itself
 //   pointers: objects, class references (TClass),  Int64 address (0 =   any integer kind taken as the
-//     interfaces, untyped and text pointers        null)                 address; an object reference is
-//                                                                         checked to be of the expected
-//                                                                         class (EInvalidCast otherwise)
+//     interfaces, untyped and text pointers        null; an interface    address; an object reference is
+//                                                  as the address of     checked to be of the expected
+//                                                  the object that       class, an interface to belong
+//                                                  implements it)        to a live object (EInvalidCast
+//                                                                         otherwise)
 //   uint32_t (system values), sets, records     Int64 address of a      integer taken as the address of
 //     (TSet, TRect, TPoint, TGUID, ...)           copy in scratch         a value of the type
 //
@@ -31,7 +33,8 @@
 // through them, so that no integer from a form file, a script or another
 // property is ever taken for memory: an object reference must be a live
 // object of the expected class, a class reference a host class (EInvalidCast
-// naming the address otherwise). A by-address value is read only from a
+// naming the address otherwise), an interface the interface of a live
+// object that implements it. A by-address value is read only from a
 // value area (see below): a descriptor's scratch block, the arguments of an
 // event being fired, or a TkelValue made by C++ code; 0 and any other
 // address raise. Untyped and text pointers are passed on as they are: the
@@ -200,6 +203,25 @@ T* ObjectAt(void* address) {
   return host::As<T>(host::LiveObjectAt(address));
 }
 
+// A pointer to a host interface (not to an object).
+template <class D>
+inline constexpr bool kelInterfacePointer =
+    std::is_pointer_v<D>&& std::is_base_of_v<host::IUnknown, std::remove_cv_t<std::remove_pointer_t<D>>> &&
+    !std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>;
+
+// The interface I of the live object at `address` (null for 0): an
+// interface travels as the address of the object that implements it, so
+// that nothing but a live object is ever called through it. EInvalidCast
+// when the address is no live object or the object lacks the interface.
+template <class I>
+I* InterfaceAt(void* address) {
+  if (!address) return nullptr;
+  host::TObject* object = host::LiveObjectAt(address);
+  if (I* found = dynamic_cast<I*>(object)) return found;
+  throw host::EInvalidCast("Invalid typecast: %s does not implement the interface expected here",
+                           {object->ClassName()});
+}
+
 // A host value read from a Variant by the rules above.
 template <class T>
 TkelHolder<T> FromVariant(const host::Variant& v) {
@@ -233,6 +255,8 @@ TkelHolder<T> FromVariant(const host::Variant& v) {
     return ObjectAt<std::remove_cv_t<std::remove_pointer_t<D>>>(v.AsPointer());
   } else if constexpr (std::is_same_v<D, host::TClass>) {
     return host::ClassAt(v.AsPointer());
+  } else if constexpr (kelInterfacePointer<D>) {
+    return InterfaceAt<std::remove_cv_t<std::remove_pointer_t<D>>>(v.AsPointer());
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return static_cast<D>(v.AsPointer());
   } else if constexpr (kelByAddress<D>) {
@@ -261,6 +285,12 @@ host::Variant ToVariant(const T& value) {
   } else if constexpr (std::is_pointer_v<D> &&
                        std::is_base_of_v<host::TObject, std::remove_cv_t<std::remove_pointer_t<D>>>) {
     return host::Variant::FromPointer(static_cast<const host::TObject*>(value));
+  } else if constexpr (kelInterfacePointer<D>) {
+    // The implementing object's address (see InterfaceAt); an interface no
+    // host object implements travels as its own address and is refused on
+    // the way back.
+    if (const auto* object = dynamic_cast<const host::TObject*>(value)) return host::Variant::FromPointer(object);
+    return host::Variant::FromPointer(value);
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return host::Variant::FromPointer(value);
   } else if constexpr (std::is_same_v<D, std::string_view> || std::is_same_v<D, std::u16string_view> ||

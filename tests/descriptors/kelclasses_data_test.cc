@@ -54,22 +54,32 @@ TEST(TThreadListClassInfo, LockListHandsOutTheInnerList) {
   EXPECT_THROW(Invoke(d, "UnlockList"), host::EListError);
 }
 
-TEST(TInterfaceListClassInfo, ItemsAreInterfaceAddressesHoldingReferences) {
+// An interface travels as the address of the object that implements it.
+TEST(TInterfaceListClassInfo, ItemsAreObjectsHoldingInterfaceReferences) {
   host::TOwned<host::TInterfaceList> list = host::MakeOwned<host::TInterfaceList>();
   TkelClassInfo* d = Describe(list.get());
   host::TInterfacedObject* item = host::New<host::TInterfacedObject>();
   item->_AddRef();  // the test's own reference
-  const host::IUnknown* unknown = item;
-  EXPECT_EQ(Invoke(d, "Add", {Addr(unknown)})->Result, Variant(0));
+  const host::TObject* object = item;
+  EXPECT_EQ(Invoke(d, "Add", {Addr(object)})->Result, Variant(0));
   Invoke(d, "Insert", {Variant(0), Variant(0)});  // a null item first
-  EXPECT_EQ(Read(d, "Items", {Variant(1)}), Addr(unknown));
+  EXPECT_EQ(Read(d, "Items", {Variant(1)}), Addr(object));
+  EXPECT_EQ(list->Get(1), static_cast<host::IUnknown*>(item));
   EXPECT_EQ(Invoke(d, "First")->Result, Variant(int64_t{0}));
-  Write(d, "Items", Addr(unknown), {Variant(0)});
+  Write(d, "Items", Addr(object), {Variant(0)});
   EXPECT_EQ(item->RefCount(), 3);
   EXPECT_EQ(Read(d, "RefCount"), Variant(0));  // the list's own count, from the parent descriptor
 
-  // Negative twin: a bad index changes neither the list nor the references.
+  // Negative twins: a bad index, the interface's own address, an object
+  // without the interface and a stray number change neither the list nor
+  // the references.
   EXPECT_THROW(Write(d, "Items", Variant(0), {Variant(2)}), host::EListError);
+  const host::IUnknown* unknown = item;
+  ASSERT_NE(static_cast<const void*>(unknown), static_cast<const void*>(object));
+  host::TOwned<host::TStringList> plain = host::MakeOwned<host::TStringList>();
+  for (const Variant& bad : {Addr(unknown), Addr(plain.get()), Variant(int64_t{4096})})
+    EXPECT_THROW(Invoke(d, "Add", {bad}), host::EInvalidCast);
+  EXPECT_EQ(list->GetCount(), 2);
   EXPECT_EQ(item->RefCount(), 3);
   Invoke(d, "Clear");
   EXPECT_EQ(item->RefCount(), 1);

@@ -183,8 +183,8 @@ TEST(KelgraphicsWrites, AnAdapterIsTakenFromAnotherFontOrALiveNotifierOnly) {
   TkelClassInfo* d = Describe(second.get());
   Write(Describe(first.get()), "FontAdapter", Addr(notifier));  // the object: its interface is taken
   const Variant adapter = Read(Describe(first.get()), "FontAdapter");
-  EXPECT_EQ(adapter.AsPointer(), static_cast<host::IChangeNotifier*>(notifier));
-  Write(d, "FontAdapter", adapter);  // the interface another font holds
+  EXPECT_EQ(adapter.AsPointer(), static_cast<host::TObject*>(notifier));  // read back as the object
+  Write(d, "FontAdapter", adapter);                                       // the interface another font holds
   second->SetSize(30);
   EXPECT_EQ(notifier->Count, 1);
   TOwned<TFont> third = MakeOwned<TFont>();

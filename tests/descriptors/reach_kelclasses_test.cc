@@ -46,9 +46,10 @@ TReachClass InterfaceListEntry() {
   };
   c.Indexes = {{"Items", {Variant(0)}}};
   // The list's own first item (the world's interface).
-  const TArgs item = Arg([](TReachWorld&, TObject& o) { return Addr(AsHost<host::TInterfaceList>(o).Get(0)); });
+  const TArgs item = Arg(
+      [](TReachWorld&, TObject& o) { return Addr(dynamic_cast<TObject*>(AsHost<host::TInterfaceList>(o).Get(0))); });
   auto at0 = [](TReachWorld&, TObject& o) {
-    return std::vector<Variant>{Variant(0), Addr(AsHost<host::TInterfaceList>(o).Get(0))};
+    return std::vector<Variant>{Variant(0), Addr(dynamic_cast<TObject*>(AsHost<host::TInterfaceList>(o).Get(0)))};
   };
   c.Calls =
       std::vector<TReachCall>{
