@@ -64,8 +64,11 @@ TOwned<TCanvas> CanvasOn(HDC DC) {
 
 // ------------------------------------------------------------------- TMenu
 
+// The root item belongs to the menu alone (no owner): freeing the menu's
+// components (DestroyComponents) takes the items the author added, never
+// the root the menu holds.
 TMenu::TMenu(TComponent* AOwner)
-    : TComponent(AOwner), FItems(New<TMenuItem>(this)), FImageChangeLink(New<TChangeLink>()) {
+    : TComponent(AOwner), FItems(New<TMenuItem>(nullptr)), FImageChangeLink(New<TChangeLink>()) {
   FItems->FMenu = this;
   FImageChangeLink->OnChange = TNotifyEvent(this, &TMenu::ImageListChange);
 }

@@ -57,6 +57,19 @@ TEST_F(Menus, AShortCutClicksItsItemAfterItsParentsAsAUserWould) {
   EXPECT_EQ(m.log, (std::vector<std::string>{"&Edit", "&Copy", "&Edit", second->GetCaption()}));
 }
 
+// The root item is the menu's own: freeing the components the menu owns
+// leaves it, and the menu works on (and frees it once) afterwards.
+TEST_F(Menus, FreeingTheMenusComponentsKeepsItsRootItem) {
+  TMainSetup m;
+  auto* extra = new TComponent(m.menu);
+  EXPECT_EQ(m.menu->GetComponentCount(), 1);
+  m.menu->DestroyComponents();
+  EXPECT_FALSE(IsLiveObject(extra));
+  EXPECT_EQ(m.menu->GetItems()->GetCount(), 2);
+  EXPECT_TRUE(m.Key("Ctrl+O"));
+  EXPECT_EQ(m.log, (std::vector<std::string>{"&File", "&Open"}));
+}
+
 TEST_F(Menus, ItemsAreFoundByCommandShortCutAndHandle) {
   TMainSetup m;
   EXPECT_EQ(m.menu->FindItem(m.pdf->GetCommand(), fkCommand), m.pdf);
