@@ -131,7 +131,7 @@ void TStringsClassInfo::MapFeatures(Map& m) {
       .Method("EndUpdate", &TStrings::EndUpdate)
       .Method("Equals", &TStrings::Equals)
       .Method("Exchange", &TStrings::Exchange)
-      .Method("GetText", &TStrings::GetText)  // the address of the list's own text buffer
+      .Method("GetText", &TStrings::GetText)  // the text itself
       .Method("IndexOf", &TStrings::IndexOf)
       .Method("IndexOfName", &TStrings::IndexOfName)
       .Method("IndexOfObject", &TStrings::IndexOfObject)
@@ -142,7 +142,7 @@ void TStringsClassInfo::MapFeatures(Map& m) {
       .Method("Move", &TStrings::Move)
       .Method("SaveToFile", &TStrings::SaveToFile)
       .Method("SaveToStream", &TStrings::SaveToStream)
-      .Method("SetText", &TStrings::SetText);  // the address of a zero-terminated text
+      .Method("SetText", &TStrings::SetText);  // the text itself (0: none)
 }
 
 void TStringListClassInfo::MapFeatures(Map& m) {

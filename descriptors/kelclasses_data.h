@@ -148,8 +148,8 @@ class TOwnedCollectionClassInfo
 
 // Describes TStrings: Values is indexed by a name (the index value is taken
 // as a string, so the integer 5 looks up the name "5"); Names, Objects and
-// Strings by integers. Text is the whole text as a string, while GetText
-// returns and SetText takes the address of a zero-terminated text.
+// Strings by integers. Text is the whole text as a string; GetText returns
+// and SetText takes it as text too (never as an address).
 class TStringsClassInfo : public TkelDescriptor<TStringsClassInfo, TPersistentClassInfo, host::TStrings> {
   KEL_DESCRIPTOR(TStringsClassInfo)
   static constexpr TkelTexts Texts{

@@ -93,6 +93,23 @@ void kelCheckWritableAddress(const void* address, std::size_t size, std::size_t 
                            {host::IntToStr(static_cast<int64_t>(reinterpret_cast<uintptr_t>(address)))});
 }
 
+TkelText TextOf(const host::Variant& v) {
+  switch (v.VarType()) {
+    case host::varEmpty:
+    case host::varNull:
+      return {{}, true};
+    case host::varSmallint:
+    case host::varInteger:
+    case host::varByte:
+    case host::varInt64:
+      if (v.AsInt64() == 0) return {{}, true};  // the nil text
+      break;
+    default:
+      break;
+  }
+  return {v.AsString(), false};  // any other number is its own text
+}
+
 const host::TTypeInfo* kelValueTypeAt(const void* address) noexcept {
   uintptr_t start;
   TArea area;

@@ -17,8 +17,10 @@
 //                                                                         string -- views a held copy)
 //   std::u16string, std::u16string_view         WideString              AsWideString
 //   host::Variant                               itself                  itself
+//   const char* (zero-terminated texts)         String (a copy)       the text, held for the call (0
+//                                                                         or Unassigned: no text)
 //   pointers: objects, class references (TClass),  Int64 address (0 =   any integer kind taken as the
-//     interfaces, untyped and text pointers        null; an interface    address; an object reference is
+//     interfaces, untyped pointers                 null; an interface    address; an object reference is
 //                                                  as the address of     checked to be of the expected
 //                                                  the object that       class, an interface to belong
 //                                                  implements it)        to a live object (EInvalidCast
@@ -37,8 +39,8 @@
 // object that implements it. A by-address value is read only from a
 // value area (see below): a descriptor's scratch block, the arguments of an
 // event being fired, or a TkelValue made by C++ code; 0 and any other
-// address raise. Untyped and text pointers are passed on as they are: the
-// host never reads through them.
+// address raise. Texts travel as text, never as addresses. Untyped pointers
+// are passed on as they are: the host never reads through them.
 #pragma once
 
 #include <concepts>
@@ -94,6 +96,17 @@ struct TkelHolderOf<std::string_view> {
 template <>
 struct TkelHolderOf<std::u16string_view> {
   using Type = std::u16string;
+};
+// A zero-terminated text handed to the host for the call: the Variant's
+// text, held here; the integer 0 (or an empty Variant) is no text at all.
+struct TkelText {
+  std::string Text;
+  bool Null = false;
+  operator const char*() const { return Null ? nullptr : Text.c_str(); }
+};
+template <>
+struct TkelHolderOf<const char*> {
+  using Type = TkelText;
 };
 template <class T>
 using TkelHolder = typename TkelHolderOf<std::remove_cvref_t<T>>::Type;
@@ -203,6 +216,10 @@ T* ObjectAt(void* address) {
   return host::As<T>(host::LiveObjectAt(address));
 }
 
+// A text for a `const char*` parameter (see TkelText): never an address, so
+// no number is ever read as memory.
+TkelText TextOf(const host::Variant& v);
+
 // A pointer to a host interface (not to an object).
 template <class D>
 inline constexpr bool kelInterfacePointer =
@@ -257,6 +274,10 @@ TkelHolder<T> FromVariant(const host::Variant& v) {
     return host::ClassAt(v.AsPointer());
   } else if constexpr (kelInterfacePointer<D>) {
     return InterfaceAt<std::remove_cv_t<std::remove_pointer_t<D>>>(v.AsPointer());
+  } else if constexpr (std::is_same_v<D, const char*>) {
+    return TextOf(v);
+  } else if constexpr (std::is_same_v<D, char*>) {
+    static_assert(detail::kelAlwaysFalse<D>, "a text the host writes into: map it with a lambda that owns the buffer");
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return static_cast<D>(v.AsPointer());
   } else if constexpr (kelByAddress<D>) {
@@ -291,6 +312,8 @@ host::Variant ToVariant(const T& value) {
     // the way back.
     if (const auto* object = dynamic_cast<const host::TObject*>(value)) return host::Variant::FromPointer(object);
     return host::Variant::FromPointer(value);
+  } else if constexpr (std::is_same_v<D, const char*> || std::is_same_v<D, char*>) {
+    return host::Variant(std::string(value ? value : ""));
   } else if constexpr (std::is_pointer_v<D> && !std::is_function_v<std::remove_pointer_t<D>>) {
     return host::Variant::FromPointer(value);
   } else if constexpr (std::is_same_v<D, std::string_view> || std::is_same_v<D, std::u16string_view> ||

@@ -167,14 +167,15 @@ TEST(TStringsClassInfo, IndexedPropertiesTakeNamesOrIntegers) {
   EXPECT_EQ(list->GetObjects(1), tag.get());
 }
 
-TEST(TStringsClassInfo, TextTravelsByAddressThroughGetTextAndSetText) {
+// GetText and SetText take and give the text itself, never an address, so a
+// number is never read as memory.
+TEST(TStringsClassInfo, TextTravelsAsTextThroughGetTextAndSetText) {
   host::TOwned<host::TStringList> list = host::MakeOwned<host::TStringList>();
   host::TOwned<host::TStringList> other = host::MakeOwned<host::TStringList>();
   TkelClassInfo* d = Describe(list.get());
-  const char lines[] = "x\ny";
-  Invoke(d, "SetText", {Addr(lines)});
+  Invoke(d, "SetText", {Variant("x\ny")});
   EXPECT_EQ(Read(d, "Text"), Variant("x\ny\n"));
-  EXPECT_STREQ(static_cast<const char*>(Invoke(d, "GetText")->Result.AsPointer()), "x\ny\n");
+  EXPECT_EQ(Invoke(d, "GetText")->Result, Variant("x\ny\n"));
   other->SetTextStr("x\ny");
   EXPECT_EQ(Invoke(d, "Equals", {Addr(other.get())})->Result, Variant(true));
   Invoke(d, "AddStrings", {Addr(other.get())});
@@ -185,7 +186,12 @@ TEST(TStringsClassInfo, TextTravelsByAddressThroughGetTextAndSetText) {
   EXPECT_THROW(Invoke(d, "AddStrings", {Addr(plain.get())}), host::EInvalidCast);
   EXPECT_THROW(Invoke(d, "LoadFromStream", {Addr(other.get())}), host::EInvalidCast);
   EXPECT_EQ(list->GetCommaText(), "x,y,x,y");
-  Invoke(d, "SetText", {Variant(0)});  // a null text clears the list
+  // A number is its own text; 0 is no text and clears the list.
+  const char lines[] = "p\nq";
+  Invoke(d, "SetText", {Addr(lines)});
+  EXPECT_EQ(list->GetCount(), 1);
+  EXPECT_EQ(list->GetStrings(0), host::IntToStr(static_cast<int64_t>(reinterpret_cast<uintptr_t>(lines))));
+  Invoke(d, "SetText", {Variant(0)});
   EXPECT_EQ(list->GetCount(), 0);
 }
 

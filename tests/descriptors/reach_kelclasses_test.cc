@@ -126,22 +126,23 @@ TReachClass StringsEntry(bool stringList) {
     return Addr(s);
   });
   const TArgs stream = Arg([](TReachWorld& w, TObject&) { return Addr(w.Make<host::TMemoryStream>()); });
-  c.Calls = PersistentCalls(other, true) +
-            std::vector<TReachCall>{{"Add", Args({Variant("c")})},
-                                    {"AddObject", Args({Variant("d"), Variant(0)})},
-                                    {"Append", Args({Variant("e")})},
-                                    {"AddStrings", other},
-                                    {"BeginUpdate", kNone},
-                                    {"EndUpdate", kNone},
-                                    {"Equals", other},
-                                    {"GetText", kNone},
-                                    {"IndexOfObject", Args({Variant(0)})},
-                                    {"Insert", Args({Variant(0), Variant("z")})},
-                                    {"InsertObject", Args({Variant(0), Variant("y"), Variant(0)})}} +
-            Same({"Exchange", "Move"}, Args({Variant(0), Variant(1)})) +
-            Same({"IndexOf", "IndexOfName"}, Args({Variant("a")})) + Same({"SaveToStream", "LoadFromStream"}, stream) +
-            Same({"SaveToFile", "LoadFromFile"}, FileArg("strings.txt")) +
-            std::vector<TReachCall>{{"SetText", Args({Addr(kText)})}, {"Delete", Args({Variant(0)})}, {"Clear", kNone}};
+  c.Calls =
+      PersistentCalls(other, true) +
+      std::vector<TReachCall>{{"Add", Args({Variant("c")})},
+                              {"AddObject", Args({Variant("d"), Variant(0)})},
+                              {"Append", Args({Variant("e")})},
+                              {"AddStrings", other},
+                              {"BeginUpdate", kNone},
+                              {"EndUpdate", kNone},
+                              {"Equals", other},
+                              {"GetText", kNone},
+                              {"IndexOfObject", Args({Variant(0)})},
+                              {"Insert", Args({Variant(0), Variant("z")})},
+                              {"InsertObject", Args({Variant(0), Variant("y"), Variant(0)})}} +
+      Same({"Exchange", "Move"}, Args({Variant(0), Variant(1)})) +
+      Same({"IndexOf", "IndexOfName"}, Args({Variant("a")})) + Same({"SaveToStream", "LoadFromStream"}, stream) +
+      Same({"SaveToFile", "LoadFromFile"}, FileArg("strings.txt")) +
+      std::vector<TReachCall>{{"SetText", Args({Variant(kText)})}, {"Delete", Args({Variant(0)})}, {"Clear", kNone}};
   if (stringList) {
     c.Calls = c.Calls + std::vector<TReachCall>{
                             {"Add", Args({Variant("b")})}, {"Find", Args({Variant("b"), Variant(0)})}, {"Sort", kNone}};
