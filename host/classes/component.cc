@@ -253,6 +253,10 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   AComponent->RemoveNotification(this);
 }
 
+bool TComponent::KeepsLinksWhenMoved(TComponent*) const {
+  return NoticeScope() == nsLinkedRemovals && !FComponentState.Contains(csDestroying);
+}
+
 void TComponent::AddNotification(TComponent* AComponent) {
   FFreeNotifies.Add(AComponent);
   FComponentState.Include(csFreeNotification);
@@ -261,7 +265,7 @@ void TComponent::AddNotification(TComponent* AComponent) {
 void TComponent::RemoveNotification(TComponent* AComponent) { FFreeNotifies.Remove(AComponent); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  if (Operation == opRemove && AComponent && !AComponent->KeepsLinksWhenMoved(this)) RemoveFreeNotification(AComponent);
   NotifyOwned(AComponent, Operation);
 }
 

@@ -153,6 +153,13 @@ class TComponent : public TPersistent {
   // keeps large forms cheap to fill and to empty. Asked once, when the
   // component is built.
   virtual TNoticeScope NoticeScope() const { return nsAll; }
+  // Whether this component keeps its free-notification link with Partner
+  // when it is taken from its owner to move to another one, although
+  // Partner's removal notice cuts such links (the classic behaviour). By
+  // default a component whose NoticeScope is nsLinkedRemovals keeps them:
+  // its links are the components it references, and after the move it must
+  // still learn when they are freed. A component being destroyed keeps none.
+  virtual bool KeepsLinksWhenMoved(TComponent* Partner) const;
 
   // ----------------------------------------------------- children, parents
   // Streaming of nested children: the base has none.

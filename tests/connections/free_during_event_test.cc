@@ -55,5 +55,20 @@ TEST_F(FreeDuringEvent, AConnectionMayFreeItsSource) {
   EXPECT_EQ(As<TkelE2MConnection>(Form->FindComponent("Vanish"))->GetSource(), nullptr);
 }
 
+// A connection moved into another component's ownership still learns when
+// its source goes (the move does not cut its links), so freeing the form
+// afterwards touches nothing that is gone.
+TEST_F(FreeDuringEvent, AConnectionMovedToAnotherOwnerStillHearsItsSourceGo) {
+  TkelE2MConnection* moved = NewE2M("Moved", Lamp1, "OnChange", Lamp2, "Clear");
+  ASSERT_TRUE(moved->Connect());
+  Action->InsertComponent(moved);
+  Lamp2->Log = {"x"};
+  Lamp1->Change();  // still connected after the move
+  EXPECT_TRUE(Lamp2->Log.empty());
+  Lamp1->Free();
+  EXPECT_EQ(moved->GetSource(), nullptr);
+  Form.reset();  // frees the action, and the connection with it
+}
+
 }  // namespace
 }  // namespace conntest

@@ -137,6 +137,31 @@ TEST(ComponentObservers, ALinkedPlainComponentDropsItsLinkWhenThePartnerLeavesTh
   EXPECT_EQ(partnerTwin->Count(plainTwin, opRemove), 2);
 }
 
+// A listener that acts only on the removal of what it references.
+class TReferenceHolder : public TListener {
+  HOST_CLASS(TReferenceHolder, TListener)
+  using TListener::TListener;
+  TNoticeScope NoticeScope() const override { return nsLinkedRemovals; }
+};
+HOST_IMPL(TReferenceHolder, TListener)
+
+// Moved to another owner, a component that acts on linked removals only
+// keeps its links (they are what it references) and still hears its partner
+// go; a plain one moved the same way does not.
+TEST(ComponentObservers, AReferenceHolderMovedToAnotherOwnerKeepsItsLinks) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr), other = MakeOwned<TComponent>(nullptr);
+  TComponent* target = New<TComponent>(owner.get());
+  auto* holder = New<TReferenceHolder>(owner.get());
+  auto* plain = New<TListener>(owner.get());
+  holder->FreeNotification(target);
+  plain->FreeNotification(target);
+  other->InsertComponent(holder);
+  other->InsertComponent(plain);
+  target->Free();
+  EXPECT_EQ(holder->Count(target, opRemove), 1);
+  EXPECT_EQ(plain->Count(target, opRemove), 0);
+}
+
 TEST(ComponentNameIndex, LookupFollowsRenamesMovesAndRemovals) {
   TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
   std::vector<TComponent*> kids = AddPlain(owner.get(), 50);
