@@ -40,7 +40,11 @@ void TComponentClassInfo::MapFeatures(Map& m) {
       .Prop("ComponentStyle", &TComponent::GetComponentStyle)  // a set: by address
       .Prop("DesignInfo", &TComponent::GetDesignInfo, &TComponent::SetDesignInfo)
       .Prop("Owner", [](TComponent& c) { return c.GetOwner(); })
-      .Prop("VCLComObject", &TComponent::GetVCLComObject, &TComponent::SetVCLComObject)
+      // The COM object is an interface: it travels as the object that
+      // implements it and is checked on the way in (ComObject calls it).
+      .Prop(
+          "VCLComObject", [](TComponent& c) { return static_cast<host::IUnknown*>(c.GetVCLComObject()); },
+          [](TComponent& c, host::IUnknown* value) { c.SetVCLComObject(value); })
       .Prop("Name", &TComponent::GetName, &TComponent::SetName)  // virtual: the host checks the name
       .Prop("Tag", &TComponent::GetTag, &TComponent::SetTag);
   m.Method("DestroyComponents", &TComponent::DestroyComponents)

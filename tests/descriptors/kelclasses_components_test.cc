@@ -143,6 +143,25 @@ TEST_F(ComponentDescriptors, ReferencesAreIntegersAndFindComponentStoresItsResul
   EXPECT_EQ(child->GetOwner(), owner.get());
 }
 
+// The COM object is an interface: an object implementing it is accepted and
+// comes back through ComObject; a number that is no such object is refused
+// and nothing is stored that ComObject would call.
+TEST_F(ComponentDescriptors, TheComObjectIsAnInterfaceOfALiveObject) {
+  host::TOwned<host::TComponent> owner = host::MakeOwned<host::TComponent>(nullptr);
+  TkelClassInfo* d = TkelClassRegistry::GetInfo(owner.get());
+  host::TInterfacedObject* com = host::New<host::TInterfacedObject>();
+  com->_AddRef();
+  host::TOwned<host::TStringList> plain = host::MakeOwned<host::TStringList>();
+  for (const Variant& bad : {Variant(int64_t{74006305}), Variant::FromPointer(plain.get())})
+    EXPECT_THROW(Write(d, "VCLComObject", bad), host::EInvalidCast);
+  EXPECT_EQ(owner->GetVCLComObject(), nullptr);
+  Write(d, "VCLComObject", Variant::FromPointer(static_cast<host::TObject*>(com)));
+  EXPECT_EQ(Read(d, "VCLComObject"), Variant::FromPointer(static_cast<host::TObject*>(com)));
+  EXPECT_EQ(Read(d, "ComObject"), Variant::FromPointer(static_cast<host::TObject*>(com)));
+  Write(d, "VCLComObject", Variant(0));
+  com->_Release();
+}
+
 TEST_F(ComponentDescriptors, IntegerPropertiesConvertOrLeaveTheComponentUnchanged) {
   host::TOwned<host::TComponent> owner = host::MakeOwned<host::TComponent>(nullptr);
   auto* first = host::New<host::TComponent>(owner.get());
