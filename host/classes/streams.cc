@@ -328,7 +328,12 @@ int64_t TCustomMemoryStream::Seek(int64_t offset, uint16_t origin) {
   return FPosition;
 }
 
+void NeedStream(const TStream* Stream) {
+  if (!Stream) throw EStreamError(SNoStream);
+}
+
 void TCustomMemoryStream::SaveToStream(TStream* stream) {
+  NeedStream(stream);
   CheckStreamArgument(stream, "SaveToStream");
   const auto* data = static_cast<const uint8_t*>(FMemory);
   for (int64_t done = 0; done < FSize;) {
@@ -406,6 +411,7 @@ void TMemoryStream::Clear() {
 }
 
 void TMemoryStream::LoadFromStream(TStream* stream) {
+  NeedStream(stream);
   CheckStreamArgument(stream, "LoadFromStream");
   stream->SetPosition(0);
   const int64_t count = stream->GetSize();

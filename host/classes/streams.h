@@ -50,6 +50,11 @@ inline constexpr char SNegativeStreamPosition[] = "Stream position cannot be neg
 inline constexpr char SInvalidStreamSize[] = "Invalid stream size (%d)";
 inline constexpr char SInvalidMemoryCapacity[] = "Memory stream capacity out of bounds (%d)";
 inline constexpr char SInvalidStreamHandle[] = "Invalid stream handle (%d)";
+inline constexpr char SNoStream[] = "No stream given (nil)";
+
+class TStream;
+// Raises EStreamError (SNoStream) for a nil stream given to a load or save.
+void NeedStream(const TStream* Stream);
 
 // ------------------------------------------------------------------ TStream
 

@@ -68,7 +68,7 @@ std::vector<TStringItem> SplitLines(std::string_view s) {
 constexpr int32_t kStreamChunk = 1 << 16;
 
 TStream& RequireStream(TStream* stream) {
-  if (!stream) throw EStreamError("No stream given (nil)");
+  NeedStream(stream);
   return *stream;
 }
 

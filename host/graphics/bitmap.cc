@@ -446,6 +446,7 @@ void TBitmap::LoadImage(const bmpio::TDibReader& Reader) {
 }
 
 void TBitmap::LoadFromStream(TStream* Stream) {
+  NeedStream(Stream);
   const int64_t start = Stream->GetPosition();
   const TByteBuffer data = ReadRemaining(Stream, SInvalidBitmap);
   try {
@@ -464,6 +465,7 @@ void TBitmap::LoadFromStream(TStream* Stream) {
 }
 
 void TBitmap::SaveToStream(TStream* Stream) {
+  NeedStream(Stream);
   if (GetEmpty()) return;
   const TPixelFormat format =
       FImage->FPixelFormat == pfDevice || FImage->FPixelFormat == pfCustom ? pf32bit : FImage->FPixelFormat;

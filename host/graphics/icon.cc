@@ -188,6 +188,7 @@ void TIcon::SetWidth(int32_t) { throw EInvalidGraphicOperation(SChangeIconSize);
 void TIcon::SetHeight(int32_t) { throw EInvalidGraphicOperation(SChangeIconSize); }
 
 void TIcon::LoadFromStream(TStream* Stream) {
+  NeedStream(Stream);
   const int64_t start = Stream->GetPosition();
   const TByteBuffer file = ReadRemaining(Stream, SInvalidIcon);
   try {
@@ -208,6 +209,7 @@ void TIcon::LoadFromStream(TStream* Stream) {
 }
 
 void TIcon::SaveToStream(TStream* Stream) {
+  NeedStream(Stream);
   if (GetEmpty()) return;
   const std::vector<uint8_t> file = FImage->FData.empty()
                                         ? EncodeIcon(FImage->FColor, FImage->FMask, FImage->FWidth, FImage->FHeight)

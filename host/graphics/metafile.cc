@@ -286,6 +286,7 @@ void TMetafile::LoadBytes(std::span<const uint8_t> Data, HENHMETAFILE Handle, st
 }
 
 void TMetafile::LoadFromStream(TStream* Stream) {
+  NeedStream(Stream);
   const int64_t start = Stream->GetPosition();
   const TByteBuffer data = ReadRemaining(Stream, SInvalidMetafile);
   if (data.Empty()) return Clear();
@@ -300,6 +301,7 @@ void TMetafile::LoadFromStream(TStream* Stream) {
 }
 
 void TMetafile::SaveToStream(TStream* Stream) {
+  NeedStream(Stream);
   if (GetEmpty()) return;
   const std::vector<uint8_t> bytes = FileBytes();
   Stream->WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));

@@ -3,10 +3,15 @@
 // and text).
 #include "host/graphics/picture.h"
 
+#include <initializer_list>
+
 #include "host/classes/component.h"
 #include "host/classes/filer.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
+#include "host/graphics/bitmap.h"
+#include "host/graphics/icon.h"
+#include "host/graphics/metafile.h"
 #include "tests/host/graphics/graphics_test.h"
 #include "tests/support/formtest.h"
 
@@ -106,6 +111,20 @@ TEST_F(PictureTest, LoadsFilesByExtensionAndKeepsItsGraphicOnFailure) {
   p->Assign(nullptr);
   EXPECT_EQ(p->GetGraphic(), nullptr);
   EXPECT_EQ(p->GetWidth(), 0);
+}
+
+// A nil stream is refused by every graphic class before anything changes.
+TEST_F(PictureTest, EveryGraphicRefusesANilStreamAndKeepsItsImage) {
+  TOwned<TBitmap> bitmap = MakeBitmap(3, 2, clRed);
+  TOwned<TIcon> icon = MakeOwned<TIcon>();
+  TOwned<TMetafile> metafile = MakeOwned<TMetafile>();
+  for (TGraphic* g : std::initializer_list<TGraphic*>{bitmap.get(), icon.get(), metafile.get()}) {
+    const int32_t width = g->GetWidth();
+    EXPECT_RAISES(g->LoadFromStream(nullptr), EStreamError, "No stream given (nil)");
+    EXPECT_RAISES(g->SaveToStream(nullptr), EStreamError, "No stream given (nil)");
+    EXPECT_EQ(g->GetWidth(), width);
+  }
+  EXPECT_EQ(bitmap->GetCanvas()->GetPixels(2, 1), clRed);
 }
 
 TEST_F(PictureTest, RegistersGraphicClassesByExtensionAndClipboardFormat) {
