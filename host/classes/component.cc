@@ -193,11 +193,14 @@ void TComponent::ChangeName(const std::string& NewName) {
   if (FOwner) FOwner->IndexName(this);
 }
 
+// A component already being destroyed (it owns, through another tie such as
+// a menu item's children, the one freeing it now) is only let go: Remove
+// clears its owner, and its own destruction goes on where it started.
 void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
     TComponent* instance = FComponents.back();
     Remove(instance);
-    instance->Free();
+    if (!instance->FFreeStarted) instance->Free();
   }
 }
 
@@ -385,6 +388,7 @@ void TComponent::SetAncestor(bool Value) { SetStateFlagDeep(csAncestor, Value); 
 
 void TComponent::BeforeDestruction() {
   inherited::BeforeDestruction();
+  FFreeStarted = true;
   Destroying();
 }
 

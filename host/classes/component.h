@@ -266,6 +266,9 @@ class TComponent : public TPersistent {
   // nsLinkedRemovals: a notice of its owner can then matter to it only
   // through the components it owns, or as the removal of a partner.
   bool FPartnerNoticesOnly = false;
+  // Set when Free begins (csDestroying spreads to owned components before
+  // they are freed; this marks the one whose destruction runs).
+  bool FFreeStarted = false;
   // The owned components that hear every notice, in list order: all but
   // those whose notices are partner ones only and that own nothing. Rebuilt
   // from FComponents when stale. The others hear a removal notice when they

@@ -69,6 +69,17 @@ TEST_F(MenuItems, BadIndexesAndBadInsertionsRaiseAndChangeNothing) {
   EXPECT_EQ(loose->GetCount(), 0);
 }
 
+// An item owned by one of its own sub-items: freeing it frees the sub-item,
+// which lets go of the item being freed instead of freeing it again.
+TEST_F(MenuItems, AnItemOwnedByItsOwnSubItemIsFreedOnce) {
+  TFileMenu m;
+  m.open->InsertComponent(m.file);
+  EXPECT_EQ(m.file->GetOwner(), m.open);
+  m.file->Free();
+  for (TMenuItem* gone : {m.open, m.line, m.exit}) EXPECT_FALSE(IsLiveObject(gone));
+  EXPECT_FALSE(IsLiveObject(m.file));
+}
+
 TEST_F(MenuItems, GroupIndexesRiseAlongTheItems) {
   TFileMenu m;
   m.line->SetGroupIndex(2);  // the items after it rise with it
