@@ -75,8 +75,7 @@ void TGraphicClassInfo::MapFeatures(Map& m) {
 void TPictureClassInfo::MapFeatures(Map& m) {
   m.Prop("Bitmap", &TPicture::GetBitmap, &TPicture::SetBitmap)
       .Prop("Graphic", &TPicture::GetGraphic, &TPicture::SetGraphic)
-      .Prop("PictureAdapter", &TPicture::GetPictureAdapter,
-            [](TPicture& p, void* adapter) { p.SetPictureAdapter(kelNotifierAt(adapter)); })
+      .Prop("PictureAdapter", &TPicture::GetPictureAdapter, &TPicture::SetPictureAdapter)  // an interface
       .Prop("Height", &TPicture::GetHeight)
       .Prop("Icon", &TPicture::GetIcon, &TPicture::SetIcon)
       .Prop("Metafile", &TPicture::GetMetafile, &TPicture::SetMetafile)

@@ -47,7 +47,7 @@ class TGraphicClassInfo : public TkelDescriptor<TGraphicClassInfo, TPersistentCl
 };
 
 // Describes TPicture: the graphic of each kind as an object reference;
-// PictureAdapter as the address of the change-notifier interface; the
+// PictureAdapter as the object implementing the change notifier; the
 // registrations of graphic classes are the class's own (they touch no
 // picture); clipboard methods and events as for TGraphic.
 class TPictureClassInfo : public TkelDescriptor<TPictureClassInfo, TPersistentClassInfo, host::TPicture> {

@@ -22,15 +22,6 @@ using host::TFont;
 using host::TGraphicsObject;
 using host::TPen;
 
-host::IChangeNotifier* kelNotifierAt(void* address) {
-  if (!address) return nullptr;
-  if (host::TNotifierRef::IsHeld(address)) return static_cast<host::IChangeNotifier*>(address);
-  if (host::IsLiveObject(address))
-    if (auto* notifier = static_cast<host::TObject*>(address)->FindInterface<host::IChangeNotifier>()) return notifier;
-  throw host::EInvalidCast("Invalid typecast: %s is not the address of a change notifier",
-                           {host::IntToStr(static_cast<int64_t>(reinterpret_cast<uintptr_t>(address)))});
-}
-
 void TGraphicsObjectClassInfo::MapFeatures(Map& m) {
   // The object locks whatever it is given on every change, so only the lock
   // of the canvas it belongs to (which lives as long as the object), the
@@ -46,9 +37,8 @@ void TGraphicsObjectClassInfo::MapFeatures(Map& m) {
 }
 
 void TFontClassInfo::MapFeatures(Map& m) {
-  m.Prop("FontAdapter", &TFont::GetFontAdapter,
-         [](TFont& f, void* adapter) { f.SetFontAdapter(kelNotifierAt(adapter)); })
-      .Prop("Handle", &TFont::GetHandle, &TFont::SetHandle)  // HFONT: by address
+  m.Prop("FontAdapter", &TFont::GetFontAdapter, &TFont::SetFontAdapter)  // an interface: checked
+      .Prop("Handle", &TFont::GetHandle, &TFont::SetHandle)              // HFONT: by address
       .Prop("PixelsPerInch", &TFont::GetPixelsPerInch, &TFont::SetPixelsPerInch)
       .Prop("Charset", &TFont::GetCharset,
             OrdinalSetter(&TFont::SetCharset, static_cast<host::TFontCharset>(255), "Charset"))

@@ -22,12 +22,6 @@
 
 namespace kel {
 
-// The change notifier at `address` (FontAdapter, PictureAdapter): 0 is
-// none; otherwise the address must be a notifier some font or picture
-// holds, or a live object that implements the notifier interface (which
-// is then taken). Anything else raises EInvalidCast naming the address.
-host::IChangeNotifier* kelNotifierAt(void* address);
-
 // Describes TGraphicsObject: OwnerCriticalSection is the address of the
 // lock the object draws under; OnChange hooked in its handler field.
 class TGraphicsObjectClassInfo
@@ -43,8 +37,8 @@ class TGraphicsObjectClassInfo
   ~TGraphicsObjectClassInfo() override = default;
 };
 
-// Describes TFont: Handle and Style by address, FontAdapter as the address
-// of the change-notifier interface.
+// Describes TFont: Handle and Style by address, FontAdapter as the object
+// implementing the change-notifier interface.
 class TFontClassInfo : public TkelDescriptor<TFontClassInfo, TGraphicsObjectClassInfo, host::TFont> {
   KEL_DESCRIPTOR(TFontClassInfo)
   static constexpr TkelTexts Texts{
