@@ -40,6 +40,11 @@ TWSMenus& TWidgetSet::Menus() {
   return neutral;
 }
 
+TWSWindows& TWidgetSet::Windows() {
+  static TWSWindows neutral;
+  return neutral;
+}
+
 void RegisterWidgetSetBackend(std::string_view Name, TWidgetSetFactory Factory) {
   State().factories[Key(Name)] = Factory;
 }

@@ -26,6 +26,7 @@
 
 #include "host/widgetset/wsgraphics.h"
 #include "host/widgetset/wsmenus.h"
+#include "host/widgetset/wswindows.h"
 
 namespace host {
 
@@ -37,6 +38,9 @@ class TWidgetSet : public TWSGraphics {
   // The backend's menus (wsmenus.h); a backend without menus answers with
   // the neutral TWSMenus, whose calls all fail.
   virtual TWSMenus& Menus();
+  // The backend's windows (wswindows.h); a backend without windows answers
+  // with the neutral TWSWindows, whose calls all fail.
+  virtual TWSWindows& Windows();
 };
 
 using TWidgetSetFactory = std::unique_ptr<TWidgetSet> (*)();

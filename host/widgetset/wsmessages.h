@@ -24,6 +24,13 @@ namespace host {
 // A menu or menu item of the running widgetset (see wsmenus.h).
 using HMENU = THandle;
 
+inline constexpr uint32_t WM_MOVE = 0x0003;
+inline constexpr uint32_t WM_SIZE = 0x0005;
+inline constexpr uint32_t WM_SETFOCUS = 0x0007;
+inline constexpr uint32_t WM_KILLFOCUS = 0x0008;
+inline constexpr uint32_t WM_PAINT = 0x000F;
+inline constexpr uint32_t WM_CLOSE = 0x0010;
+inline constexpr uint32_t WM_CANCELMODE = 0x001F;
 inline constexpr uint32_t WM_DRAWITEM = 0x002B;
 inline constexpr uint32_t WM_MEASUREITEM = 0x002C;
 inline constexpr uint32_t WM_KEYDOWN = 0x0100;
@@ -31,18 +38,104 @@ inline constexpr uint32_t WM_KEYUP = 0x0101;
 inline constexpr uint32_t WM_CHAR = 0x0102;
 inline constexpr uint32_t WM_SYSKEYDOWN = 0x0104;
 inline constexpr uint32_t WM_SYSKEYUP = 0x0105;
+inline constexpr uint32_t WM_SYSCHAR = 0x0106;
 inline constexpr uint32_t WM_COMMAND = 0x0111;
 inline constexpr uint32_t WM_INITMENUPOPUP = 0x0117;
 inline constexpr uint32_t WM_MENUCHAR = 0x0120;
+inline constexpr uint32_t WM_MOUSEMOVE = 0x0200;
+inline constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
+inline constexpr uint32_t WM_LBUTTONUP = 0x0202;
+inline constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr uint32_t WM_RBUTTONDOWN = 0x0204;
+inline constexpr uint32_t WM_RBUTTONUP = 0x0205;
+inline constexpr uint32_t WM_RBUTTONDBLCLK = 0x0206;
+inline constexpr uint32_t WM_MBUTTONDOWN = 0x0207;
+inline constexpr uint32_t WM_MBUTTONUP = 0x0208;
+inline constexpr uint32_t WM_MBUTTONDBLCLK = 0x0209;
+inline constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+inline constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
+// The first number free for a program's own messages.
+inline constexpr uint32_t WM_USER = 0x0400;
 
+// Buttons and keys down with a mouse message (TWMMouse::Keys).
+inline constexpr uint32_t MK_LBUTTON = 0x0001;
+inline constexpr uint32_t MK_RBUTTON = 0x0002;
+inline constexpr uint32_t MK_SHIFT = 0x0004;
+inline constexpr uint32_t MK_CONTROL = 0x0008;
+inline constexpr uint32_t MK_MBUTTON = 0x0010;
+// One notch of a mouse wheel.
+inline constexpr int32_t WHEEL_DELTA = 120;
+
+// Every record starts with this one. It is 16 bytes, the size of a
+// Variant, so a Variant-sized block is a well-formed TMessage.
 struct TMessage {
   uint32_t Msg = 0;
   int64_t Result = 0;
+};
+static_assert(sizeof(TMessage) == 16);
+
+// A message with the classic two parameters: what PostMessage queues and
+// what a program's own messages (WM_USER and up) and the host's control
+// messages travel in.
+struct TWMGeneric : TMessage {
+  explicit TWMGeneric(uint32_t AMsg = 0, int64_t AWParam = 0, int64_t ALParam = 0) : WParam(AWParam), LParam(ALParam) {
+    Msg = AMsg;
+  }
+  int64_t WParam = 0;
+  int64_t LParam = 0;
+};
+
+// WM_PAINT: DC draws onto the window (client coordinates) clipped to
+// UpdateRect, the part that needs painting.
+struct TWMPaint : TMessage {
+  TWMPaint() { Msg = WM_PAINT; }
+  HDC DC = 0;
+  TRect UpdateRect;
+};
+
+// WM_SETFOCUS (FocusedWnd: the window that lost it) and WM_KILLFOCUS
+// (FocusedWnd: the window that gets it); 0 when none.
+struct TWMSetFocus : TMessage {
+  THandle FocusedWnd = 0;
+};
+using TWMKillFocus = TWMSetFocus;
+
+// The mouse messages: Keys holds the MK_ flags, the position is in the
+// client coordinates of the receiving window.
+struct TWMMouse : TMessage {
+  uint32_t Keys = 0;
+  int32_t XPos = 0;
+  int32_t YPos = 0;
+};
+
+// WM_MOUSEWHEEL, to the focused window: WheelDelta in multiples of
+// WHEEL_DELTA (positive: away from the user), the position in screen
+// coordinates.
+struct TWMMouseWheel : TMessage {
+  TWMMouseWheel() { Msg = WM_MOUSEWHEEL; }
+  uint32_t Keys = 0;
+  int32_t WheelDelta = 0;
+  int32_t XPos = 0;
+  int32_t YPos = 0;
+};
+
+// WM_SIZE and WM_MOVE: the user changed a top-level window (its new size,
+// its new screen position).
+struct TWMSize : TMessage {
+  TWMSize() { Msg = WM_SIZE; }
+  int32_t Width = 0;
+  int32_t Height = 0;
+};
+struct TWMMove : TMessage {
+  TWMMove() { Msg = WM_MOVE; }
+  int32_t XPos = 0;
+  int32_t YPos = 0;
 };
 
 // A key went down or up. ShiftState holds the modifiers that were down with
 // it (a backend reads them from its toolkit's event). KeyData keeps the
 // classic repeat count and flags for code that wants them.
+// WM_CHAR and WM_SYSCHAR use the same record with the character code.
 struct TWMKey : TMessage {
   uint16_t CharCode = 0;
   TShiftState ShiftState;
