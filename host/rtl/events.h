@@ -65,6 +65,14 @@ class TEvent {
   explicit operator bool() const noexcept { return FCall != nullptr; }
   bool Assigned() const noexcept { return FCall != nullptr; }
   const void* Data() const noexcept { return FData; }
+  // Whether both hold the same method of the same object (the classic
+  // comparison of two method pointers); closures kept on the heap are only
+  // the same as themselves.
+  bool SameAs(const TEvent& other) const noexcept {
+    if (FCall != other.FCall || FData != other.FData) return false;
+    if (FOps || other.FOps) return this == &other;
+    return std::memcmp(storage_, other.storage_, sizeof storage_) == 0;
+  }
   // Calls the closure. It may free the object that holds this event: nothing
   // of the event is touched once the callable runs.
   void operator()(Args... args) const { FCall(storage_, std::forward<Args>(args)...); }

@@ -1,0 +1,470 @@
+// TWinControl: children, the window, alignment, streaming. Focus, keys
+// and the mouse are in wincontrolinput.cc, painting in controlpaint.cc.
+#include "host/controls/wincontrol.h"
+
+#include <algorithm>
+
+#include "host/classes/lists.h"
+#include "host/controls/dragdock.h"
+#include "host/graphics/graphicsobj.h"
+#include "host/widgetset/widgetset.h"
+
+namespace host {
+
+HOST_IMPL(TWinControlActionLink, TControlActionLink)
+HOST_IMPL(TWinControl, TControl)
+
+namespace {
+
+TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
+
+}  // namespace
+
+// ------------------------------------------------------- TWinControlActionLink
+
+bool TWinControlActionLink::IsHelpContextLinked() { return TControlActionLink::IsHelpContextLinked(); }
+
+void TWinControlActionLink::SetHelpContext(THelpContext Value) {
+  if (IsHelpContextLinked()) FClient->SetHelpContext(Value);
+}
+
+// ------------------------------------------------------------------ TWinControl
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+  FBrush = New<TBrush>();
+  FBrush->SetColor(FColor);
+}
+
+TWinControl* TWinControl::CreateParented(HWND ParentWindow) {
+  auto* control = New<TWinControl>(nullptr);
+  control->SetParentWindow(ParentWindow);
+  return control;
+}
+
+TWinControl* TWinControl::CreateParentedControl(HWND ParentWindow) {
+  auto* control = static_cast<TWinControl*>(ClassType()->Create(nullptr));
+  control->SetParentWindow(ParentWindow);
+  return control;
+}
+
+void TWinControl::Destroy() {
+  // The children go with their parent, the last first.
+  while (!FControls.empty()) {
+    TControl* child = FControls.back();
+    RemoveControl(child);
+    child->Free();
+  }
+  while (!FDockClients.empty()) FDockClients.back()->SetHostDockSite(nullptr);
+  SetDockManager(nullptr);
+  DestroyHandle();
+  inherited::Destroy();
+  FreeAndNil(FBrush);
+}
+
+TClass TWinControl::GetActionLinkClass() const { return &TWinControlActionLink::StaticMetaClass; }
+
+void TWinControl::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FMouseControl) FMouseControl = nullptr;
+}
+
+// ------------------------------------------------------------------ children
+
+TControl* TWinControl::GetControls(int32_t Index) const {
+  if (Index < 0 || Index >= GetControlCount()) throw EListError(SListIndexError, {Index});
+  return FControls[static_cast<std::size_t>(Index)];
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+  if (!AControl || AControl->FParent == this) return;
+  if (AControl == this)
+    throw EInvalidOperation("Control '%s' cannot be its own parent or the parent of one of its parents",
+                            {ControlDisplayName(this)});
+  if (AControl->FParent) AControl->FParent->RemoveControl(AControl);
+  FControls.push_back(AControl);
+  AControl->FParent = this;
+  if (auto* win = dynamic_cast<TWinControl*>(AControl)) {
+    FTabList.push_back(win);
+    if (HandleAllocated()) win->CreateHandle();
+  }
+  AControl->UpdateAnchorRules();
+  if (AControl->FParentColor) AControl->ParentColorChanged();
+  if (AControl->FParentFont) AControl->ParentFontChanged();
+  if (AControl->FParentShowHint) AControl->ParentShowHintChanged();
+  AControl->Invalidate();
+  Perform(CM_CONTROLCHANGE, 1, 0);
+  AlignControl(AControl);
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+  auto it = std::find(FControls.begin(), FControls.end(), AControl);
+  if (it == FControls.end()) return;
+  AControl->Invalidate();
+  FControls.erase(it);
+  if (auto* win = dynamic_cast<TWinControl*>(AControl)) {
+    std::erase(FTabList, win);
+    win->DestroyHandle();
+  }
+  if (FMouseControl == AControl) FMouseControl = nullptr;
+  for (TControl* c = GetCaptureControl(); c; c = c->FParent)
+    if (c == AControl) SetCaptureControl(nullptr);
+  AControl->FParent = nullptr;
+  Perform(CM_CONTROLCHANGE, 0, 0);
+  Realign();
+}
+
+bool TWinControl::ContainsControl(TControl* Control) const {
+  for (const TControl* c = Control; c; c = c->FParent)
+    if (c == this) return true;
+  return false;
+}
+
+TControl* TWinControl::ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool AllowWinControls) {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* c = *it;
+    if (!AllowWinControls && dynamic_cast<TWinControl*>(c)) continue;
+    if (!c->FVisible || (!AllowDisabled && !c->GetEnabled())) continue;
+    if (!PtInRect(c->GetBoundsRect(), Pos)) continue;
+    if (c->Perform(CM_HITTEST, 0, int64_t{Pos.X - c->FLeft} | (int64_t{Pos.Y - c->FTop} << 16)) != 0) return c;
+  }
+  return nullptr;
+}
+
+TControl* TWinControl::FindChildControl(const std::string& ControlName) const {
+  for (TControl* c : FControls)
+    if (SameText(c->GetName(), ControlName)) return c;
+  return nullptr;
+}
+
+void TWinControl::FlipChildren(bool AllLevels) {
+  const int32_t width = GetClientWidth();
+  DisableAlign();
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    if (c->FAlign == alLeft)
+      c->SetAlign(alRight);
+    else if (c->FAlign == alRight)
+      c->SetAlign(alLeft);
+    else if (c->FAlign == alNone)
+      c->SetLeft(width - (c->FLeft + c->FWidth));
+    if (auto* win = dynamic_cast<TWinControl*>(c); win && AllLevels) win->FlipChildren(true);
+  }
+  EnableAlign();
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    const int64_t result = c->Perform(Message.Msg, 0, 0);
+    if (result != 0) {
+      Message.Result = result;
+      return;
+    }
+  }
+}
+
+void TWinControl::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  if (Root == this) {
+    for (int32_t i = 0; i < GetComponentCount(); ++i) {
+      auto* control = dynamic_cast<TControl*>(GetComponents(i));
+      if (!control || !control->FParent) Proc(GetComponents(i));
+    }
+  }
+  for (TControl* c : std::vector<TControl*>(FControls))
+    if (c->GetOwner() == Root) Proc(c);
+}
+
+void TWinControl::SetChildOrder(TComponent* Child, int Order) {
+  auto it = std::find(FControls.begin(), FControls.end(), Child);
+  if (it == FControls.end()) return;
+  TControl* control = *it;
+  FControls.erase(it);
+  const auto at = static_cast<std::size_t>(std::clamp(Order, 0, static_cast<int>(FControls.size())));
+  FControls.insert(FControls.begin() + static_cast<std::ptrdiff_t>(at), control);
+}
+
+void TWinControl::SetZOrderOf(TControl* AControl, bool TopMost) {
+  auto it = std::find(FControls.begin(), FControls.end(), AControl);
+  if (it == FControls.end()) return;
+  FControls.erase(it);
+  if (TopMost)
+    FControls.push_back(AControl);
+  else
+    FControls.insert(FControls.begin(), AControl);
+  if (auto* win = dynamic_cast<TWinControl*>(AControl); win && win->HandleAllocated())
+    if (TWSWindows* windows = RunningWindows()) windows->SetWindowZOrder(win->FHandle, TopMost);
+  AControl->Invalidate();
+}
+
+// ------------------------------------------------------------------ window
+
+HWND TWinControl::GetHandle() {
+  if (!FHandle) CreateHandle();
+  return FHandle;
+}
+
+void TWinControl::CreateParams(TCreateParams& Params) {
+  Params.Caption = FText;
+  Params.WinClassName = ClassName();
+  Params.Bounds = GetBoundsRect();
+  Params.WndParent = FParent ? FParent->GetHandle() : FParentWindow;
+  Params.Visible = FVisible;
+  Params.Enabled = FEnabled;
+}
+
+void TWinControl::CreateHandle() {
+  if (FHandle) return;
+  if (FParent && !FParent->HandleAllocated()) {
+    FParent->CreateHandle();  // makes this window too
+    if (FHandle) return;
+  }
+  CreateWnd();
+  if (!FHandle) return;
+  InitializeWnd();
+  for (TWinControl* child : std::vector<TWinControl*>(FTabList)) child->CreateHandle();
+}
+
+void TWinControl::CreateWnd() {
+  TWSWindows* windows = RunningWindows();
+  if (!windows) return;
+  TCreateParams params;
+  CreateParams(params);
+  FHandle = windows->CreateWindow(params, this);
+  if (FHandle) RememberWindow(FHandle, this);
+}
+
+void TWinControl::InitializeWnd() {
+  if (TWSWindows* windows = RunningWindows()) windows->InvalidateRect(FHandle, nullptr);
+}
+
+void TWinControl::DestroyHandle() {
+  if (!FHandle) return;
+  FControlState.Include(csDestroyingHandle);
+  for (TWinControl* child : std::vector<TWinControl*>(FTabList)) child->DestroyHandle();
+  DestroyWnd();
+  FControlState.Exclude(csDestroyingHandle);
+}
+
+void TWinControl::DestroyWnd() {
+  const HWND handle = FHandle;
+  FHandle = 0;
+  RememberWindow(handle, nullptr);
+  if (TWSWindows* windows = RunningWindows()) windows->DestroyWindow(handle);
+}
+
+void TWinControl::RecreateWnd() {
+  if (!FHandle) return;
+  DestroyHandle();
+  CreateHandle();
+}
+
+void TWinControl::SetParentWindow(HWND Value) {
+  if (FParent || FParentWindow == Value) return;
+  FParentWindow = Value;
+  if (TWSWindows* windows = RunningWindows(); windows && FHandle) windows->SetParent(FHandle, Value);
+}
+
+bool TWinControl::GetShowing() const { return FVisible && (!FParent || FParent->GetShowing()); }
+
+void TWinControl::UpdateControlState() {
+  if (GetShowing() && !FHandle && (!FParent || FParent->FHandle)) CreateHandle();
+  TWSWindows* windows = RunningWindows();
+  if (windows && FHandle) windows->ShowWindow(FHandle, FVisible);
+}
+
+void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) {
+  const int32_t oldWidth = FWidth, oldHeight = FHeight;
+  inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (FWidth != oldWidth || FHeight != oldHeight) Realign();
+}
+
+void TWinControl::BoundsChanged() {
+  if (TWSWindows* windows = RunningWindows(); windows && FHandle) windows->SetWindowBounds(FHandle, GetBoundsRect());
+}
+
+TPoint TWinControl::GetClientOrigin() { return TControl::GetClientOrigin(); }
+
+TRect TWinControl::GetClientRect() { return Rect(0, 0, FWidth, FHeight); }
+
+void TWinControl::AdjustClientRect(TRect& Rect) {
+  auto inset = [&](int32_t& edge, int32_t by) { edge += by; };
+  int32_t bevel[4] = {};
+  if (FBevelKind != bkNone) {
+    const int32_t width = FBevelWidth * ((FBevelInner != bvNone) + (FBevelOuter != bvNone));
+    for (TBevelEdge e : {beLeft, beTop, beRight, beBottom})
+      if (FBevelEdges.Contains(e)) bevel[e] = width;
+  }
+  inset(Rect.Left, FBorderWidth + bevel[beLeft]);
+  inset(Rect.Top, FBorderWidth + bevel[beTop]);
+  inset(Rect.Right, -(FBorderWidth + bevel[beRight]));
+  inset(Rect.Bottom, -(FBorderWidth + bevel[beBottom]));
+  if (Rect.Right < Rect.Left) Rect.Right = Rect.Left;
+  if (Rect.Bottom < Rect.Top) Rect.Bottom = Rect.Top;
+}
+
+// -------------------------------------------------------------- alignment
+
+void TWinControl::EnableAlign() {
+  if (FAlignLevel > 0) --FAlignLevel;
+  if (FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded)) Realign();
+}
+
+void TWinControl::Realign() { AlignControl(nullptr); }
+
+void TWinControl::RequestAlign() {
+  inherited::RequestAlign();
+}
+
+void TWinControl::AlignControl(TControl* AControl) {
+  if (GetComponentState().Contains(csDestroying)) return;
+  if (FAlignLevel != 0 || GetComponentState().Contains(csLoading)) {
+    FControlState.Include(csAlignmentNeeded);
+    return;
+  }
+  DisableAlign();
+  try {
+    TRect rect = GetClientRect();
+    AlignControls(AControl, rect);
+  } catch (...) {
+    FControlState.Exclude(csAlignmentNeeded);
+    --FAlignLevel;
+    FAligning = false;
+    throw;
+  }
+  FControlState.Exclude(csAlignmentNeeded);
+  EnableAlign();
+}
+
+namespace {
+
+// Whether A comes before B among the controls of one alignment: by their
+// position from the edge they align to, the control being moved first on a tie.
+bool AlignsBefore(TAlign Align, const TControl* A, const TControl* B, const TControl* Moved) {
+  int64_t a = 0, b = 0;
+  switch (Align) {
+    case alTop: a = A->GetTop(); b = B->GetTop(); break;
+    case alBottom: a = -(int64_t{A->GetTop()} + A->GetHeight()); b = -(int64_t{B->GetTop()} + B->GetHeight()); break;
+    case alLeft: a = A->GetLeft(); b = B->GetLeft(); break;
+    case alRight: a = -(int64_t{A->GetLeft()} + A->GetWidth()); b = -(int64_t{B->GetLeft()} + B->GetWidth()); break;
+    default: return false;
+  }
+  if (a != b) return a < b;
+  return A == Moved && B != Moved;
+}
+
+// Places one aligned control in what is left of the client area and takes
+// its part away.
+void Position(TControl* C, TAlign Align, TRect& Rect) {
+  const int32_t width = std::max(0, Rect.Width()), height = std::max(0, Rect.Height());
+  switch (Align) {
+    case alTop:
+      C->SetBounds(Rect.Left, Rect.Top, width, C->GetHeight());
+      Rect.Top = ClampToInt32(int64_t{Rect.Top} + C->GetHeight());
+      break;
+    case alBottom:
+      C->SetBounds(Rect.Left, ClampToInt32(int64_t{Rect.Bottom} - C->GetHeight()), width, C->GetHeight());
+      Rect.Bottom = ClampToInt32(int64_t{Rect.Bottom} - C->GetHeight());
+      break;
+    case alLeft:
+      C->SetBounds(Rect.Left, Rect.Top, C->GetWidth(), height);
+      Rect.Left = ClampToInt32(int64_t{Rect.Left} + C->GetWidth());
+      break;
+    case alRight:
+      C->SetBounds(ClampToInt32(int64_t{Rect.Right} - C->GetWidth()), Rect.Top, C->GetWidth(), height);
+      Rect.Right = ClampToInt32(int64_t{Rect.Right} - C->GetWidth());
+      break;
+    case alClient:
+      C->SetBounds(Rect.Left, Rect.Top, width, height);
+      break;
+    default:
+      break;
+  }
+}
+
+// Keeps an unaligned control's anchored edges at their distances from the
+// parent's right and bottom edges.
+void Anchor(TControl* C, TAnchors Anchors, TPoint Rules, const TRect& Client) {
+  int32_t left = C->GetLeft(), top = C->GetTop(), width = C->GetWidth(), height = C->GetHeight();
+  const int32_t right = ClampToInt32(int64_t{Client.Right} - Rules.X);
+  const int32_t bottom = ClampToInt32(int64_t{Client.Bottom} - Rules.Y);
+  if (Anchors.Contains(akRight)) {
+    if (Anchors.Contains(akLeft))
+      width = std::max(0, right - left);
+    else
+      left = right - width;
+  }
+  if (Anchors.Contains(akBottom)) {
+    if (Anchors.Contains(akTop))
+      height = std::max(0, bottom - top);
+    else
+      top = bottom - height;
+  }
+  C->SetBounds(left, top, width, height);
+}
+
+}  // namespace
+
+void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
+  AdjustClientRect(Rect);
+  FAligning = true;
+  const bool designing = GetComponentState().Contains(csDesigning);
+  const TRect client = GetClientRect();
+  std::vector<TControl*> list;
+  list.reserve(FControls.size());
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    if (c->FAlign == alNone && (c->FVisible || designing) && c->FAnchors != TAnchors{akLeft, akTop})
+      Anchor(c, c->FAnchors, c->FAnchorRules, client);
+  }
+  for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+    list.clear();
+    for (TControl* c : FControls)
+      if (c->FAlign == align && (c->FVisible || designing)) list.push_back(c);
+    std::stable_sort(list.begin(), list.end(),
+                     [&](const TControl* a, const TControl* b) { return AlignsBefore(align, a, b, AControl); });
+    for (TControl* c : list) Position(c, align, Rect);
+  }
+  FAligning = false;
+}
+
+void TWinControl::ScaleBy(int32_t M, int32_t D) {
+  if (M == D || D == 0) return;
+  DisableAlign();
+  for (TControl* c : std::vector<TControl*>(FControls)) c->ChangeScale(M, D);
+  SetBounds(FLeft, FTop, MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
+  EnableAlign();
+}
+
+void TWinControl::ChangeScale(int32_t M, int32_t D) {
+  DisableAlign();
+  for (TControl* c : std::vector<TControl*>(FControls)) c->ChangeScale(M, D);
+  inherited::ChangeScale(M, D);
+  EnableAlign();
+}
+
+void TWinControl::ScrollBy(int32_t DeltaX, int32_t DeltaY) {
+  DisableAlign();
+  for (TControl* c : std::vector<TControl*>(FControls))
+    c->SetBounds(ClampToInt32(int64_t{c->FLeft} + DeltaX), ClampToInt32(int64_t{c->FTop} + DeltaY), c->FWidth,
+                 c->FHeight);
+  FControlState.Exclude(csAlignmentNeeded);
+  EnableAlign();
+  Invalidate();
+}
+
+// -------------------------------------------------------------- streaming
+
+void TWinControl::ReadState(TReader* Reader) {
+  DisableAlign();
+  try {
+    inherited::ReadState(Reader);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+}
+
+void TWinControl::Loaded() {
+  inherited::Loaded();
+  Realign();
+}
+
+}  // namespace host
