@@ -232,7 +232,7 @@ void TDragMachine::Done(bool Drop) {
   Clear();
   if (GetCaptureControl() == source) SetCaptureControl(nullptr);
   object->FCancelling = !Drop;
-  const TPoint local = target && *targetAlive ? target->ScreenToClient(pos) : TPoint{};
+  const TPoint local = accepted ? target->ScreenToClient(pos) : TPoint{};
   if (accepted) {
     if (Kind == dkDock)
       static_cast<TWinControl*>(target)->DockDrop(static_cast<TDragDockObject*>(object), local.X, local.Y);
