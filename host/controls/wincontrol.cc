@@ -468,3 +468,52 @@ void TWinControl::Loaded() {
 }
 
 }  // namespace host
+
+namespace host {
+
+// ------------------------------------------------------------ looks and bevels
+
+namespace {
+
+// Sets a field that changes the client area: the children align again and
+// the control repaints.
+template <class T>
+void SetLayoutField(TWinControl& Control, T& Field, T Value) {
+  if (Field == Value) return;
+  Field = Value;
+  Control.Realign();
+  Control.Invalidate();
+}
+
+}  // namespace
+
+void TWinControl::SetBevelEdges(TBevelEdges Value) { SetLayoutField(*this, FBevelEdges, Value); }
+void TWinControl::SetBevelInner(TBevelCut Value) { SetLayoutField(*this, FBevelInner, Value); }
+void TWinControl::SetBevelOuter(TBevelCut Value) { SetLayoutField(*this, FBevelOuter, Value); }
+void TWinControl::SetBevelKind(TBevelKind Value) { SetLayoutField(*this, FBevelKind, Value); }
+
+void TWinControl::SetBevelWidth(TBevelWidth Value) {
+  if (Value < 1) throw EInvalidOperation("Bevel width %d of control '%s' is below 1", {Value, ControlDisplayName(this)});
+  SetLayoutField(*this, FBevelWidth, Value);
+}
+
+void TWinControl::SetBorderWidth(TBorderWidth Value) {
+  if (Value < 0)
+    throw EInvalidOperation("Border width %d of control '%s' is negative", {Value, ControlDisplayName(this)});
+  SetLayoutField(*this, FBorderWidth, Value);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  if (FCtl3D == Value) return;
+  FCtl3D = Value;
+  FParentCtl3D = false;
+  Invalidate();
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+  if (FParentCtl3D == Value) return;
+  FParentCtl3D = Value;
+  if (Value && FParent) FCtl3D = FParent->GetCtl3D();
+}
+
+}  // namespace host

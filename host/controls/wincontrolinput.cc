@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/classes/lists.h"
+#include "host/controls/dragdock.h"
 #include "host/controls/wincontrol.h"
 #include "host/widgetset/widgetset.h"
 
@@ -251,6 +252,7 @@ void TWinControl::MouseWheelHandler(TMessage& Message) {
 // ---------------------------------------------------------------- WndProc
 
 void TWinControl::WndProc(TMessage& Message) {
+  if (DragControl() && DragMessage(this, Message)) return;
   switch (Message.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
