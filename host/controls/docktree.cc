@@ -246,6 +246,8 @@ void TDockTree::LayoutZones() {
 }
 
 void TDockTree::ResetBounds(bool Force) {
+  // A site being destroyed undocks its controls one by one: nothing to lay out.
+  if (FDockSite->GetComponentState().Contains(csDestroying)) return;
   if (!Force && FLaidOut && FDockSite->GetClientRect() == FSiteRect) return;
   LayoutZones();
   FTopZone->Update();
