@@ -16,15 +16,14 @@ constexpr TClass kClassesWithProperties[] = {&TControl::StaticMetaClass, &TWinCo
 
 void RegisterControlProperties() {
   using C = TControl;
-  RegisterProperties(&TControl::StaticMetaClass,
-                     {
-                         Prop<&C::GetLeft, &C::SetLeft>("Left"),
-                         Prop<&C::GetTop, &C::SetTop>("Top"),
-                         Prop<&C::GetWidth, &C::SetWidth>("Width"),
-                         Prop<&C::GetHeight, &C::SetHeight>("Height"),
-                         Prop<&C::GetCursor, &C::SetCursor>("Cursor").Default(crDefault),
-                         Prop<&C::GetHint, &C::SetHint>("Hint"),
-                     });
+  RegisterProperties(&TControl::StaticMetaClass, {
+                                                     Prop<&C::GetLeft, &C::SetLeft>("Left"),
+                                                     Prop<&C::GetTop, &C::SetTop>("Top"),
+                                                     Prop<&C::GetWidth, &C::SetWidth>("Width"),
+                                                     Prop<&C::GetHeight, &C::SetHeight>("Height"),
+                                                     Prop<&C::GetCursor, &C::SetCursor>("Cursor").Default(crDefault),
+                                                     Prop<&C::GetHint, &C::SetHint>("Hint"),
+                                                 });
   RegisterProperties(&TWinControl::StaticMetaClass,
                      {Prop<&TWinControl::GetHelpContext, &TWinControl::SetHelpContext>("HelpContext").Default(0)});
 }
@@ -60,14 +59,14 @@ void UnregisterControlsClasses() {
 
 std::span<const TClass> ControlsClasses() {
   static constexpr TClass kClasses[] = {
-      &TSizeConstraints::StaticMetaClass,       &TControlActionLink::StaticMetaClass,
-      &TControl::StaticMetaClass,               &TWinControlActionLink::StaticMetaClass,
-      &TWinControl::StaticMetaClass,            &TControlCanvas::StaticMetaClass,
-      &TGraphicControl::StaticMetaClass,        &TCustomControl::StaticMetaClass,
-      &THintWindow::StaticMetaClass,            &TMouse::StaticMetaClass,
-      &TDragObject::StaticMetaClass,            &TBaseDragControlObject::StaticMetaClass,
-      &TDragControlObject::StaticMetaClass,     &TDragDockObject::StaticMetaClass,
-      &TDockZone::StaticMetaClass,              &TDockTree::StaticMetaClass,
+      &TSizeConstraints::StaticMetaClass,   &TControlActionLink::StaticMetaClass,
+      &TControl::StaticMetaClass,           &TWinControlActionLink::StaticMetaClass,
+      &TWinControl::StaticMetaClass,        &TControlCanvas::StaticMetaClass,
+      &TGraphicControl::StaticMetaClass,    &TCustomControl::StaticMetaClass,
+      &THintWindow::StaticMetaClass,        &TMouse::StaticMetaClass,
+      &TDragObject::StaticMetaClass,        &TBaseDragControlObject::StaticMetaClass,
+      &TDragControlObject::StaticMetaClass, &TDragDockObject::StaticMetaClass,
+      &TDockZone::StaticMetaClass,          &TDockTree::StaticMetaClass,
   };
   return kClasses;
 }

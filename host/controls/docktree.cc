@@ -62,8 +62,9 @@ void TDockZone::ResetChildren() {
   int64_t at = begin;
   for (std::size_t i = 0; i < FChildren.size(); ++i) {
     const bool last = i + 1 == FChildren.size();
-    const int64_t size = last ? std::max<int64_t>(0, begin + length - at) : share;
-    FChildren[i]->FBounds = Slice(FBounds, FOrientation, ClampToInt32(at), ClampToInt32(size));
+    const int64_t from = std::min(at, begin + length);  // a site too small for the gaps ends them at its edge
+    const int64_t size = last ? begin + length - from : share;
+    FChildren[i]->FBounds = Slice(FBounds, FOrientation, ClampToInt32(from), ClampToInt32(size));
     FChildren[i]->ResetChildren();
     at += size + TDockTree::SplitterWidth;
   }

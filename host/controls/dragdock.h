@@ -222,7 +222,8 @@ class TDockTree : public TInterfacedObject {
   void RemoveControl(TControl* Control);
   // The rectangle (screen coordinates) Client would take when dropped at
   // DropAlign of DropCtl (of the whole site when DropCtl is null or not
-  // docked here), with the zones laid out as they would be then.
+  // docked here), with the zones laid out as they would be then (a Client
+  // docked here already counts as one more control).
   void PositionDockRect(TControl* Client, TControl* DropCtl, TAlign DropAlign, TRect& DockRect);
   // Lays the zones out over the dock site's client area and moves the
   // docked controls to their zones; without Force only when the client area

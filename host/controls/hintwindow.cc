@@ -97,9 +97,9 @@ THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 void THintWindow::ActivateHint(const TRect& Rect, const std::string& AHint) {
+  SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());  // raises for a bad rectangle, first
   FActive = true;
   SetCaption(AHint);
-  SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
   SetVisible(true);
   UpdateControlState();
   Invalidate();

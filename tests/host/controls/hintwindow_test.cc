@@ -61,6 +61,10 @@ TEST_F(HintWindow, ActivateShowsTheHintTopLevelAtTheScreenRectAndReleaseTakesThe
   ASSERT_TRUE(windows.GetWindowBounds(window, bounds));
   EXPECT_EQ(bounds, Rect(10, 10, 60, 30));
 
+  // A rectangle turned inside out raises and leaves the hint as it was.
+  EXPECT_RAISES(hint->ActivateHint(Rect(50, 50, 40, 60), "Other"), EInvalidOperation,
+                "Invalid size -10 x 10 for control 'THintWindow' (0..16777216)");
+  EXPECT_EQ(hint->GetCaption(), "Opens");
   hint->ReleaseHandle();
   EXPECT_FALSE(hint->GetActive());
   EXPECT_FALSE(hint->GetVisible());
@@ -86,14 +90,12 @@ TEST_F(HintWindow, PaintsAFrameAroundTheInfoBackgroundAndTheText) {
 
 TEST_F(HintWindow, MouseButtonsKeysAndTheWheelHideAHintButMovesAndPaintsDoNot) {
   TOwned<THintWindow> hint = MakeOwned<THintWindow>(nullptr);
-  auto isHint = [&](uint32_t Msg) {
-    TWMGeneric m(Msg);
-    return hint->IsHintMsg(m);
-  };
   for (uint32_t msg : {WM_LBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDBLCLK, WM_MOUSEWHEEL, WM_KEYDOWN, WM_CHAR,
-                       WM_SYSKEYDOWN, WM_COMMAND, CM_DEACTIVATE})
-    EXPECT_TRUE(isHint(msg)) << std::hex << msg;
-  for (uint32_t msg : {WM_MOUSEMOVE, WM_PAINT, WM_SETFOCUS, WM_SIZE, CM_MOUSEENTER}) EXPECT_FALSE(isHint(msg)) << msg;
+                       WM_SYSKEYDOWN, WM_COMMAND, CM_DEACTIVATE, WM_MOUSEMOVE, WM_PAINT, WM_SETFOCUS, CM_MOUSEENTER}) {
+    TWMGeneric m(msg);
+    const bool input = msg != WM_MOUSEMOVE && msg != WM_PAINT && msg != WM_SETFOCUS && msg != CM_MOUSEENTER;
+    EXPECT_EQ(hint->IsHintMsg(m), input) << std::hex << msg;
+  }
 }
 
 }  // namespace

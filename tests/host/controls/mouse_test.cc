@@ -7,37 +7,26 @@ namespace {
 
 using MouseObject = ControlsTest;
 
-TEST_F(MouseObject, TheStartUpMakesOneMouseThatACountedSecondStartUpKeeps) {
+TEST_F(MouseObject, OneMouseReadsAndSetsTheWidgetsetsCaptureAndCursor) {
   TMouse* mouse = Mouse();
   ASSERT_NE(mouse, nullptr);
-  RegisterControlsClasses();
-  EXPECT_EQ(Mouse(), mouse);
+  RegisterControlsClasses();  // counted: a second start-up and its shutdown keep the mouse
   UnregisterControlsClasses();
-  EXPECT_EQ(Mouse(), mouse);  // the suite's start-up still holds the unit
-  EXPECT_EQ(mouse->GetDragThreshold(), 5);
-  EXPECT_TRUE(mouse->GetDragImmediate());
-  EXPECT_EQ(mouse->GetWheelScrollLines(), 3);
-  EXPECT_EQ(mouse->GetRegWheelMessage(), WM_MOUSEWHEEL);
-}
+  EXPECT_EQ(Mouse(), mouse);
 
-TEST_F(MouseObject, CaptureAndCursorAreTheWidgetsetsOwn) {
   TOwned<TCustomControl> control = MakeOwned<TCustomControl>(nullptr);
-  control->SetBounds(10, 10, 50, 50);
   const HWND window = control->GetHandle();
-  ASSERT_NE(window, 0u);
   TWSWindows& windows = WidgetSet().Windows();
-
-  Mouse()->SetCapture(window);
+  mouse->SetCapture(window);
   EXPECT_EQ(windows.GetCapture(), window);
-  EXPECT_EQ(Mouse()->GetCapture(), window);
-  Mouse()->SetCapture(0);
+  EXPECT_EQ(mouse->GetCapture(), window);
+  mouse->SetCapture(0);
   EXPECT_EQ(windows.GetCapture(), 0u);
-  EXPECT_EQ(Mouse()->GetCapture(), 0u);
 
-  Mouse()->SetCursorPos({30, 40});
+  mouse->SetCursorPos({30, 40});
   EXPECT_EQ(windows.GetCursorPos(), Point(30, 40));
   Headless().Robot().MouseMove({25, 12});
-  EXPECT_EQ(Mouse()->GetCursorPos(), Point(25, 12));
+  EXPECT_EQ(mouse->GetCursorPos(), Point(25, 12));
 }
 
 }  // namespace
