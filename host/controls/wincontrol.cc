@@ -14,12 +14,6 @@ namespace host {
 HOST_IMPL(TWinControlActionLink, TControlActionLink)
 HOST_IMPL(TWinControl, TControl)
 
-namespace {
-
-TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
-
-}  // namespace
-
 // ------------------------------------------------------- TWinControlActionLink
 
 bool TWinControlActionLink::IsHelpContextLinked() { return TControlActionLink::IsHelpContextLinked(); }
@@ -56,6 +50,7 @@ void TWinControl::Destroy() {
   }
   while (!FDockClients.empty()) FDockClients.back()->SetHostDockSite(nullptr);
   SetDockManager(nullptr);
+  ForgetFocus();
   DestroyHandle();
   inherited::Destroy();
   FreeAndNil(FBrush);
@@ -223,17 +218,17 @@ void TWinControl::CreateHandle() {
 }
 
 void TWinControl::CreateWnd() {
-  TWSWindows* windows = RunningWindows();
-  if (!windows) return;
+  if (!WidgetSetRunning()) return;
   TCreateParams params;
   CreateParams(params);
-  FHandle = windows->CreateWindow(params, this);
-  if (FHandle) RememberWindow(FHandle, this);
+  TWSWinControl& ws = WSControlClassOf(ClassType());
+  FHandle = ws.CreateHandle(this, params);
+  if (!FHandle) return;
+  FWSClass = &ws;
+  RememberWindow(FHandle, this);
 }
 
-void TWinControl::InitializeWnd() {
-  if (TWSWindows* windows = RunningWindows()) windows->InvalidateRect(FHandle, nullptr);
-}
+void TWinControl::InitializeWnd() { FWSClass->Invalidate(FHandle, nullptr); }
 
 void TWinControl::DestroyHandle() {
   if (!FHandle) return;
@@ -245,9 +240,11 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::DestroyWnd() {
   const HWND handle = FHandle;
+  TWSWinControl* ws = FWSClass;
   FHandle = 0;
+  FWSClass = nullptr;
   RememberWindow(handle, nullptr);
-  if (TWSWindows* windows = RunningWindows()) windows->DestroyWindow(handle);
+  if (WidgetSetRunning()) ws->DestroyHandle(handle);
 }
 
 void TWinControl::RecreateWnd() {
@@ -266,8 +263,7 @@ bool TWinControl::GetShowing() const { return FVisible && (!FParent || FParent->
 
 void TWinControl::UpdateControlState() {
   if (GetShowing() && !FHandle && (!FParent || FParent->FHandle)) CreateHandle();
-  TWSWindows* windows = RunningWindows();
-  if (windows && FHandle) windows->ShowWindow(FHandle, FVisible);
+  if (FHandle) FWSClass->ShowHide(FHandle, FVisible);
 }
 
 void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) {
@@ -277,7 +273,7 @@ void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t
 }
 
 void TWinControl::BoundsChanged() {
-  if (TWSWindows* windows = RunningWindows(); windows && FHandle) windows->SetWindowBounds(FHandle, GetBoundsRect());
+  if (FHandle) FWSClass->SetBounds(FHandle, GetBoundsRect());
 }
 
 TPoint TWinControl::GetClientOrigin() { return TControl::GetClientOrigin(); }
