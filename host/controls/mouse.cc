@@ -18,8 +18,6 @@ constexpr int32_t kWheelScrollLinesSetting = 0x0068;
 
 TMouse* mouseObject = nullptr;
 
-TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
-
 }  // namespace
 
 HWND TMouse::GetCapture() const {
