@@ -70,21 +70,24 @@ std::vector<std::string> WrapText(TCanvas* Canvas, std::string_view Text, int32_
 // The height of one line of text in the canvas's font.
 int32_t LineHeight(TCanvas* Canvas) { return Canvas->TextHeight("Wg"); }
 
-// Gives a canvas a memory device context for measuring text while it lives.
-class TMeasuringDC {
+// A canvas of its own on a memory device context, for measuring text
+// without touching the window's canvas (which may be painting).
+class TMeasuringCanvas {
  public:
-  explicit TMeasuringDC(TCanvas* Canvas) : FCanvas(Canvas), FDC(WidgetSet().CreateCompatibleDC(0)) {
+  explicit TMeasuringCanvas(TFont* Font) : FCanvas(MakeOwned<TCanvas>()), FDC(WidgetSet().CreateCompatibleDC(0)) {
+    FCanvas->SetFont(Font);
     FCanvas->SetHandle(FDC);
   }
-  ~TMeasuringDC() {
+  ~TMeasuringCanvas() {
     FCanvas->SetHandle(0);
     if (FDC) WidgetSet().DeleteDC(FDC);
   }
-  TMeasuringDC(const TMeasuringDC&) = delete;
-  TMeasuringDC& operator=(const TMeasuringDC&) = delete;
+  TMeasuringCanvas(const TMeasuringCanvas&) = delete;
+  TMeasuringCanvas& operator=(const TMeasuringCanvas&) = delete;
+  TCanvas* Canvas() const { return FCanvas.get(); }
 
  private:
-  TCanvas* FCanvas;
+  TOwned<TCanvas> FCanvas;
   HDC FDC;
 };
 
@@ -110,9 +113,8 @@ void THintWindow::ActivateHintData(const TRect& Rect, const std::string& AHint, 
 }
 
 TRect THintWindow::CalcHintRect(int32_t MaxWidth, const std::string& AHint, void* /*AData*/) {
-  TCanvas* canvas = GetCanvas();
-  canvas->SetFont(GetFont());
-  TMeasuringDC measuring(canvas);
+  TMeasuringCanvas measuring(GetFont());
+  TCanvas* canvas = measuring.Canvas();
   int32_t width = 0;
   const std::vector<std::string> lines = WrapText(canvas, AHint, MaxWidth);
   for (const std::string& line : lines) width = std::max(width, canvas->TextWidth(line));
