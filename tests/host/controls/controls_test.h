@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "host/actnlist/actnlist.h"
 #include "host/controls/controls.h"
@@ -39,5 +40,31 @@ inline headless::THeadlessWidgetSet& Headless() { return static_cast<headless::T
 COLORREF Shown(HWND Window, int32_t X, int32_t Y);
 // The colour a TColor is drawn in.
 COLORREF Drawn(TColor Color);
+
+// A windowed control that paints itself (in PaintColor, unless clNone) and
+// records its paints.
+class TProbe : public TCustomControl {
+  HOST_CLASS(TProbe, TCustomControl)
+  explicit TProbe(TComponent* AOwner) : TCustomControl(AOwner) { SetTabStop(true); }
+  std::vector<std::string> Log;
+  TColor PaintColor = clNone;
+
+ protected:
+  void Paint() override;
+};
+
+// A graphic control that fills itself with its colour.
+class TSwatch : public TGraphicControl {
+  HOST_CLASS(TSwatch, TGraphicControl)
+  explicit TSwatch(TComponent* AOwner) : TGraphicControl(AOwner) {}
+
+ protected:
+  void Paint() override;
+};
+
+// A top-level control of 400 x 300 at (100, 100) owning what is placed on it.
+TOwned<TProbe> NewForm();
+TProbe* NewProbe(TWinControl* Parent, const std::string& Name, TRect Bounds);
+TSwatch* NewSwatch(TWinControl* Parent, const std::string& Name, TRect Bounds);
 
 }  // namespace host::controlstest
