@@ -1,0 +1,87 @@
+// Start-up and shutdown of the list group of the stdctrls unit: the
+// published properties of list boxes and combo boxes, with the classic
+// defaults, and their streamable classes. Items come before ItemIndex and
+// Text so that a form file selects among items already read.
+#include "host/controls/controlprops.h"
+#include "host/stdctrls/lists.h"
+#include "host/stdctrls/stdctrls.h"
+
+namespace host {
+
+namespace {
+
+int listControlsCount = 0;
+
+constexpr TClass kStreamedClasses[] = {&TListBox::StaticMetaClass, &TComboBox::StaticMetaClass};
+
+// The shared properties both publish, with the windowed-control defaults
+// the classic list and combo boxes have (own colour, a tab stop).
+std::vector<TPropInfo> SharedListProps() {
+  std::vector<TPropInfo> props =
+      PublishedControlProps({"Align", "Anchors", "BevelEdges", "BevelInner", "BevelKind", "BevelOuter", "BiDiMode",
+                             "Color", "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
+                             "ImeMode", "ImeName", "ParentBiDiMode", "ParentCtl3D", "ParentFont", "ParentShowHint",
+                             "PopupMenu", "ShowHint", "TabOrder", "Visible"});
+  props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
+  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  return props;
+}
+
+void RegisterListBoxProperties() {
+  using L = TCustomListBox;
+  std::vector<TPropInfo> props = SharedListProps();
+  props.insert(props.end(), {
+                                Prop<&L::GetStyle, &L::SetStyle>("Style").Default(lbStandard),
+                                Prop<&L::GetColumns, &L::SetColumns>("Columns").Default(0),
+                                Prop<&L::GetExtendedSelect, &L::SetExtendedSelect>("ExtendedSelect").Default(true),
+                                Prop<&L::GetItemHeight, &L::SetItemHeight>("ItemHeight").StoredBy<&L::IsItemHeightStored>(),
+                                Prop<&L::GetMultiSelect, &L::SetMultiSelect>("MultiSelect").Default(false),
+                                Prop<&L::GetSorted, &L::SetSorted>("Sorted").Default(false),
+                                Prop<&L::GetItems, &L::SetItems>("Items"),
+                                Prop<&L::GetItemIndex, &L::SetItemIndex>("ItemIndex").Default(-1),
+                            });
+  RegisterProperties(&TListBox::StaticMetaClass, std::move(props));
+}
+
+void RegisterComboBoxProperties() {
+  using B = TCustomComboBox;
+  std::vector<TPropInfo> props = SharedListProps();
+  props.insert(props.end(), {
+                                Prop<&B::GetStyle, &B::SetStyle>("Style").Default(csDropDown),
+                                Prop<&B::GetDropDownCount, &B::SetDropDownCount>("DropDownCount").Default(8),
+                                Prop<&B::GetItemHeight, &B::SetItemHeight>("ItemHeight").StoredBy<&B::IsItemHeightStored>(),
+                                Prop<&B::GetMaxLength, &B::SetMaxLength>("MaxLength").Default(0),
+                                Prop<&B::GetSorted, &B::SetSorted>("Sorted").Default(false),
+                                Prop<&B::GetItems, &B::SetItems>("Items"),
+                                Prop<&B::GetItemIndex, &B::SetItemIndex>("ItemIndex").Default(-1),
+                                Prop<&TControl::GetText, &B::SetText>("Text"),
+                            });
+  RegisterProperties(&TComboBox::StaticMetaClass, std::move(props));
+}
+
+}  // namespace
+
+void RegisterListControls() {
+  if (listControlsCount++ > 0) return;
+  RegisterListBoxProperties();
+  RegisterComboBoxProperties();
+  for (TClass c : kStreamedClasses) RegisterClass(c);
+}
+
+void UnregisterListControls() {
+  if (listControlsCount == 0 || --listControlsCount > 0) return;
+  for (TClass c : kStreamedClasses) {
+    UnRegisterClass(c);
+    UnregisterProperties(c);
+  }
+}
+
+std::span<const TClass> ListControlClasses() {
+  static constexpr TClass kClasses[] = {
+      &TListItemStrings::StaticMetaClass, &TCustomListBox::StaticMetaClass,  &TListBox::StaticMetaClass,
+      &TComboDropDownList::StaticMetaClass, &TCustomComboBox::StaticMetaClass, &TComboBox::StaticMetaClass,
+  };
+  return kClasses;
+}
+
+}  // namespace host
