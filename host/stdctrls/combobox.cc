@@ -134,7 +134,7 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
     CloseUp();
     return;
   }
-  if (!GetShowing() || FStyle == csSimple) return;
+  if (!GetShowing() || !HandleAllocated() || FStyle == csSimple) return;
   const auto alive = AliveFlag();
   DropDown();  // OnDropDown may still fill the items
   if (*alive) ShowList();

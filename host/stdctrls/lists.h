@@ -24,7 +24,8 @@
 // top-level window (no parent) placed under the combo box in screen
 // coordinates while DroppedDown; it copies the combo box's items when it
 // opens, never takes the focus, and a click on one of its items chooses
-// that item and closes it. It opens only while the combo box is showing.
+// that item and closes it. It opens only while the combo box is showing
+// in its window.
 #pragma once
 
 #include <cstdint>
