@@ -15,13 +15,15 @@ int listControlsCount = 0;
 constexpr TClass kStreamedClasses[] = {&TListBox::StaticMetaClass, &TComboBox::StaticMetaClass};
 
 // The shared properties both publish, with the windowed-control defaults
-// the classic list and combo boxes have (own colour, a tab stop).
+// the classic list and combo boxes have (their own colour, clWindow, and a
+// tab stop).
 std::vector<TPropInfo> SharedListProps() {
   std::vector<TPropInfo> props =
       PublishedControlProps({"Align", "Anchors", "BevelEdges", "BevelInner", "BevelKind", "BevelOuter", "BiDiMode",
-                             "Color", "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
+                             "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
                              "ImeMode", "ImeName", "ParentBiDiMode", "ParentCtl3D", "ParentFont", "ParentShowHint",
                              "PopupMenu", "ShowHint", "TabOrder", "Visible"});
+  props.push_back(PublishedControlProps({"Color"}).front().Default(clWindow));
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   return props;
