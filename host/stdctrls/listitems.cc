@@ -207,16 +207,16 @@ void TListItemStrings::Changed() {
 // ------------------------------------------------------------ shared helpers
 
 int32_t NavigateIndex(uint16_t Key, int32_t Current, int32_t Count, int32_t PageSize) {
-  int32_t target;
-  switch (Key) {
-    case VK_UP: target = Current - 1; break;
-    case VK_DOWN: target = Current + 1; break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = Count - 1; break;
-    case VK_PRIOR: target = Current - std::max(1, PageSize); break;
-    case VK_NEXT: target = Current + std::max(1, PageSize); break;
-    default: return -2;
-  }
+  const int32_t page = std::max(1, PageSize);
+  int32_t target = 0;  // Home
+  if (Key == VK_UP || Key == VK_DOWN)
+    target = Key == VK_UP ? Current - 1 : Current + 1;
+  else if (Key == VK_PRIOR || Key == VK_NEXT)
+    target = Key == VK_PRIOR ? Current - page : Current + page;
+  else if (Key == VK_END)
+    target = Count - 1;
+  else if (Key != VK_HOME)
+    return -2;
   if (Count == 0) return -1;
   return std::clamp(target, 0, Count - 1);
 }

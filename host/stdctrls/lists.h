@@ -124,8 +124,7 @@ class TListItemStrings : public TStringList {
 int32_t NavigateIndex(uint16_t Key, int32_t Current, int32_t Count, int32_t PageSize);
 // Draws an item the standard way on Canvas: its background (the highlight
 // colour when selected, Color otherwise) and its text.
-void DrawStandardItem(TCanvas* Canvas, const TRect& Rect, const std::string& Text, TOwnerDrawState State,
-                      TColor Color);
+void DrawStandardItem(TCanvas* Canvas, const TRect& Rect, const std::string& Text, TOwnerDrawState State, TColor Color);
 
 // ------------------------------------------------------------ TCustomListBox
 

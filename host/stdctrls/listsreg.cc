@@ -18,15 +18,28 @@ constexpr TClass kStreamedClasses[] = {&TListBox::StaticMetaClass, &TComboBox::S
 // the classic list and combo boxes have (their own colour, clWindow, and a
 // tab stop).
 std::vector<TPropInfo> SharedListProps() {
-  std::vector<TPropInfo> props =
-      PublishedControlProps({"Align", "Anchors", "BevelEdges", "BevelInner", "BevelKind", "BevelOuter", "BiDiMode",
-                             "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                             "ImeMode", "ImeName", "ParentBiDiMode", "ParentCtl3D", "ParentFont", "ParentShowHint",
-                             "PopupMenu", "ShowHint", "TabOrder", "Visible"});
+  std::vector<TPropInfo> props = PublishedControlProps(
+      {"Align",      "Anchors",        "BevelEdges", "BevelInner", "BevelKind",      "BevelOuter",
+       "BiDiMode",   "Constraints",    "Ctl3D",      "DragCursor", "DragKind",       "DragMode",
+       "Enabled",    "Font",           "ImeMode",    "ImeName",    "ParentBiDiMode", "ParentCtl3D",
+       "ParentFont", "ParentShowHint", "PopupMenu",  "ShowHint",   "TabOrder",       "Visible"});
   props.push_back(PublishedControlProps({"Color"}).front().Default(clWindow));
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   return props;
+}
+
+// What list and combo boxes both publish about their items, after their
+// own properties.
+template <class C>
+void AppendItemProps(std::vector<TPropInfo>& Props) {
+  Props.insert(Props.end(),
+               {
+                   Prop<&C::GetItemHeight, &C::SetItemHeight>("ItemHeight").template StoredBy<&C::IsItemHeightStored>(),
+                   Prop<&C::GetSorted, &C::SetSorted>("Sorted").Default(false),
+                   Prop<&C::GetItems, &C::SetItems>("Items"),
+                   Prop<&C::GetItemIndex, &C::SetItemIndex>("ItemIndex").Default(-1),
+               });
 }
 
 void RegisterListBoxProperties() {
@@ -36,12 +49,9 @@ void RegisterListBoxProperties() {
                                 Prop<&L::GetStyle, &L::SetStyle>("Style").Default(lbStandard),
                                 Prop<&L::GetColumns, &L::SetColumns>("Columns").Default(0),
                                 Prop<&L::GetExtendedSelect, &L::SetExtendedSelect>("ExtendedSelect").Default(true),
-                                Prop<&L::GetItemHeight, &L::SetItemHeight>("ItemHeight").StoredBy<&L::IsItemHeightStored>(),
                                 Prop<&L::GetMultiSelect, &L::SetMultiSelect>("MultiSelect").Default(false),
-                                Prop<&L::GetSorted, &L::SetSorted>("Sorted").Default(false),
-                                Prop<&L::GetItems, &L::SetItems>("Items"),
-                                Prop<&L::GetItemIndex, &L::SetItemIndex>("ItemIndex").Default(-1),
                             });
+  AppendItemProps<L>(props);
   RegisterProperties(&TListBox::StaticMetaClass, std::move(props));
 }
 
@@ -51,13 +61,10 @@ void RegisterComboBoxProperties() {
   props.insert(props.end(), {
                                 Prop<&B::GetStyle, &B::SetStyle>("Style").Default(csDropDown),
                                 Prop<&B::GetDropDownCount, &B::SetDropDownCount>("DropDownCount").Default(8),
-                                Prop<&B::GetItemHeight, &B::SetItemHeight>("ItemHeight").StoredBy<&B::IsItemHeightStored>(),
                                 Prop<&B::GetMaxLength, &B::SetMaxLength>("MaxLength").Default(0),
-                                Prop<&B::GetSorted, &B::SetSorted>("Sorted").Default(false),
-                                Prop<&B::GetItems, &B::SetItems>("Items"),
-                                Prop<&B::GetItemIndex, &B::SetItemIndex>("ItemIndex").Default(-1),
-                                Prop<&TControl::GetText, &B::SetText>("Text"),
                             });
+  AppendItemProps<B>(props);
+  props.push_back(Prop<&TControl::GetText, &B::SetText>("Text"));
   RegisterProperties(&TComboBox::StaticMetaClass, std::move(props));
 }
 
@@ -80,7 +87,7 @@ void UnregisterListControls() {
 
 std::span<const TClass> ListControlClasses() {
   static constexpr TClass kClasses[] = {
-      &TListItemStrings::StaticMetaClass, &TCustomListBox::StaticMetaClass,  &TListBox::StaticMetaClass,
+      &TListItemStrings::StaticMetaClass,   &TCustomListBox::StaticMetaClass,  &TListBox::StaticMetaClass,
       &TComboDropDownList::StaticMetaClass, &TCustomComboBox::StaticMetaClass, &TComboBox::StaticMetaClass,
   };
   return kClasses;

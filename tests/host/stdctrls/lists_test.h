@@ -46,9 +46,7 @@ class ListsTest : public THandlesTest<kListUnits> {
     form.reset();
     THandlesTest::TearDown();
   }
-  static headless::THeadlessRobot& Robot() {
-    return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot();
-  }
+  static headless::THeadlessRobot& Robot() { return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot(); }
   // A control of class T named Name on the form, at Bounds.
   template <class T>
   T* Place(const std::string& Name, TRect Bounds) {
