@@ -16,7 +16,7 @@
 namespace host {
 
 HOST_IMPL(TComboDropDownList, TCustomListBox)
-HOST_IMPL(TCustomComboBox, TCustomControl)
+HOST_IMPL(TCustomComboBox, TCustomListControl)
 HOST_IMPL(TComboBox, TCustomComboBox)
 
 namespace {
@@ -62,21 +62,14 @@ void TComboDropDownList::MeasureItem(int32_t Index, int32_t& Height) {
 
 // ---------------------------------------------------------- TCustomComboBox
 
-TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TCustomControl(AOwner) {
-  FItems = New<TListItemStrings>();
-  FItems->SetOwner(this);
+TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TCustomListControl(AOwner) {
   FControlStyle.Exclude(csClickEvents);  // OnClick tells of a chosen item, not of a click
   SetBounds(0, 0, 145, 21);
-  SetTabStop(true);
-  SetParentColor(false);
-  SetColor(clWindow);
 }
 
 void TCustomComboBox::Destroy() {
-  FItems->SetOwner(nullptr);
   FreeAndNil(FList);
   inherited::Destroy();
-  FreeAndNil(FItems);
 }
 
 // A list style shows the current item's text; the list follows the items.
@@ -110,13 +103,6 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
   if (Value == csSimple) SetDroppedDown(false);
   FStyle = Value;
   ItemsChanged();
-}
-
-void TCustomComboBox::SetItemHeight(int32_t Value) {
-  if (Value < 1) return;
-  FItemHeight = Value;
-  SyncList();
-  Invalidate();
 }
 
 void TCustomComboBox::SetDropDownCount(int32_t Value) {
@@ -230,17 +216,6 @@ void TCustomComboBox::CloseUp() {
 
 // ------------------------------------------------------------------ drawing
 
-void TCustomComboBox::DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State) {
-  if (HasOwnerDraw() && OnDrawItem)
-    OnDrawItem(this, Index, Rect, State);
-  else
-    DrawStandardItem(GetCanvas(), Rect, FItems->GetStrings(Index), State, GetColor());
-}
-
-void TCustomComboBox::MeasureItem(int32_t Index, int32_t& Height) {
-  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
-}
-
 TRect TCustomComboBox::ButtonRect() {
   TRect r = GetClientRect();
   r.Left = FStyle == csSimple ? r.Right : std::max(r.Left, r.Right - kButtonWidth);
@@ -258,7 +233,7 @@ void TCustomComboBox::Paint() {
   if (Focused() && !HasEdit()) state = TOwnerDrawState{odSelected, odFocused};
   canvas->SetFont(GetFont());
   const int32_t index = FItems->GetItemIndex();
-  if (HasOwnerDraw() && index >= 0)
+  if (IsOwnerDraw() && index >= 0)
     DrawItem(index, text, state);
   else
     DrawStandardItem(canvas, text, GetText(), state, GetColor());

@@ -18,7 +18,7 @@
 
 namespace host {
 
-HOST_IMPL(TCustomListBox, TCustomControl)
+HOST_IMPL(TCustomListBox, TCustomListControl)
 HOST_IMPL(TListBox, TCustomListBox)
 
 namespace {
@@ -27,21 +27,6 @@ namespace {
 int32_t FloorDiv(int32_t A, int32_t B) { return A / B - (A % B != 0 && (A < 0) != (B < 0) ? 1 : 0); }
 
 }  // namespace
-
-TCustomListBox::TCustomListBox(TComponent* AOwner) : TCustomControl(AOwner) {
-  FItems = New<TListItemStrings>();
-  FItems->SetOwner(this);
-  SetBounds(0, 0, 121, 97);
-  SetTabStop(true);
-  SetParentColor(false);
-  SetColor(clWindow);
-}
-
-void TCustomListBox::Destroy() {
-  FItems->SetOwner(nullptr);
-  inherited::Destroy();
-  FreeAndNil(FItems);
-}
 
 void TCustomListBox::ItemsChanged() {
   FHeights.clear();
@@ -123,13 +108,6 @@ void TCustomListBox::UserSelect(int32_t Index, TShiftState Shift) {
 
 void TCustomListBox::SetStyle(TListBoxStyle Value) {
   FStyle = Value;
-  FHeights.clear();
-  Invalidate();
-}
-
-void TCustomListBox::SetItemHeight(int32_t Value) {
-  if (Value < 1) return;
-  FItemHeight = Value;
   FHeights.clear();
   Invalidate();
 }
@@ -228,17 +206,6 @@ void TCustomListBox::Paint() {
     DrawItem(i, r, state);
     if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
   }
-}
-
-void TCustomListBox::DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State) {
-  if (FStyle != lbStandard && OnDrawItem)
-    OnDrawItem(this, Index, Rect, State);
-  else
-    DrawStandardItem(GetCanvas(), Rect, FItems->GetStrings(Index), State, GetColor());
-}
-
-void TCustomListBox::MeasureItem(int32_t Index, int32_t& Height) {
-  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
 }
 
 // ------------------------------------------------------------------- input

@@ -1,7 +1,7 @@
 // TListItemStrings: the items of list boxes and combo boxes with their
 // selection flags and current item, kept in step with every insertion,
-// deletion and reordering; and the navigation and drawing both controls
-// share.
+// deletion and reordering; TCustomListControl, the control both are; and
+// the navigation and drawing both share.
 #include <algorithm>
 #include <numeric>
 
@@ -12,6 +12,7 @@
 namespace host {
 
 HOST_IMPL(TListItemStrings, TStringList)
+HOST_IMPL(TCustomListControl, TCustomControl)
 
 namespace {
 
@@ -202,6 +203,39 @@ void TListItemStrings::Restore(std::vector<TStringItem>&& Items) {
 void TListItemStrings::Changed() {
   inherited::Changed();
   if (GetUpdateCount() == 0 && FOwner) FOwner->ItemsChanged();
+}
+
+// -------------------------------------------------------- TCustomListControl
+
+TCustomListControl::TCustomListControl(TComponent* AOwner) : TCustomControl(AOwner) {
+  FItems = New<TListItemStrings>();
+  FItems->SetOwner(this);
+  SetTabStop(true);
+  SetParentColor(false);
+  SetColor(clWindow);
+}
+
+void TCustomListControl::Destroy() {
+  FItems->SetOwner(nullptr);
+  inherited::Destroy();
+  FreeAndNil(FItems);
+}
+
+void TCustomListControl::SetItemHeight(int32_t Value) {
+  if (Value < 1) return;
+  FItemHeight = Value;
+  ItemsChanged();
+}
+
+void TCustomListControl::DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State) {
+  if (IsOwnerDraw() && OnDrawItem)
+    OnDrawItem(this, Index, Rect, State);
+  else
+    DrawStandardItem(GetCanvas(), Rect, FItems->GetStrings(Index), State, GetColor());
+}
+
+void TCustomListControl::MeasureItem(int32_t Index, int32_t& Height) {
+  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
 }
 
 // ------------------------------------------------------------ shared helpers

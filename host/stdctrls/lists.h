@@ -126,38 +126,68 @@ int32_t NavigateIndex(uint16_t Key, int32_t Current, int32_t Count, int32_t Page
 // colour when selected, Color otherwise) and its text.
 void DrawStandardItem(TCanvas* Canvas, const TRect& Rect, const std::string& Text, TOwnerDrawState State, TColor Color);
 
-// ------------------------------------------------------------ TCustomListBox
+// -------------------------------------------------------- TCustomListControl
 
-class TCustomListBox : public TCustomControl, public IListItemsOwner {
-  HOST_CLASS(TCustomListBox, TCustomControl)
+// What list and combo boxes share: their items with the selection, the
+// item height, and drawing and measuring items (through OnDrawItem and
+// OnMeasureItem when the control draws its items itself).
+class TCustomListControl : public TCustomControl, public IListItemsOwner {
+  HOST_CLASS(TCustomListControl, TCustomControl)
   using TCreateArg = TComponent;
 
-  explicit TCustomListBox(TComponent* AOwner);
+  explicit TCustomListControl(TComponent* AOwner);
 
   TStrings* GetItems() const { return FItems; }
   void SetItems(TStrings* Value) { FItems->Assign(Value); }
+  int32_t GetItemIndex() const { return FItems->GetItemIndex(); }
+  virtual void SetItemIndex(int32_t Value) = 0;
+  bool GetSorted() const { return FItems->GetSorted(); }
+  void SetSorted(bool Value) { FItems->SetSorted(Value); }
+  int32_t GetItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int32_t Value);
+  // Whether the owner draws the items (and ItemHeight is published).
+  virtual bool IsOwnerDraw() const = 0;
+  bool IsItemHeightStored() const { return IsOwnerDraw(); }
+  void Clear() { FItems->Clear(); }
+
+  virtual void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State);
+  virtual void MeasureItem(int32_t Index, int32_t& Height);
+
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+
+ protected:
+  ~TCustomListControl() override = default;
+  void Destroy() override;
+
+  TListItemStrings* FItems = nullptr;
+  int32_t FItemHeight = 16;
+};
+
+// ------------------------------------------------------------ TCustomListBox
+
+class TCustomListBox : public TCustomListControl {
+  HOST_CLASS(TCustomListBox, TCustomListControl)
+  using TCreateArg = TComponent;
+
+  explicit TCustomListBox(TComponent* AOwner) : TCustomListControl(AOwner) { SetBounds(0, 0, 121, 97); }
+
   // In a multi-selection list box the current item is the focused one, and
   // setting it leaves the selection alone.
-  int32_t GetItemIndex() const { return FItems->GetItemIndex(); }
-  void SetItemIndex(int32_t Value);
+  void SetItemIndex(int32_t Value) override;
   bool GetSelected(int32_t Index) const { return FItems->GetSelected(Index); }
   // Selecting an item of a single-selection list box makes it the current item.
   void SetSelected(int32_t Index, bool Value);
   int32_t GetSelCount() const;
   void ClearSelection();
   void SelectAll();
-  void Clear() { FItems->Clear(); }
 
   bool GetMultiSelect() const { return FMultiSelect; }
   void SetMultiSelect(bool Value);
   bool GetExtendedSelect() const { return FExtendedSelect; }
   void SetExtendedSelect(bool Value) { FExtendedSelect = Value; }
-  bool GetSorted() const { return FItems->GetSorted(); }
-  void SetSorted(bool Value) { FItems->SetSorted(Value); }
   TListBoxStyle GetStyle() const { return FStyle; }
   void SetStyle(TListBoxStyle Value);
-  int32_t GetItemHeight() const { return FItemHeight; }
-  void SetItemHeight(int32_t Value);
   int32_t GetColumns() const { return FColumns; }
   void SetColumns(int32_t Value);
   int32_t GetTopIndex() const { return FTopIndex; }
@@ -171,31 +201,23 @@ class TCustomListBox : public TCustomControl, public IListItemsOwner {
   TRect ItemRect(int32_t Index);
   // Scrolls so that the item is shown whole.
   void MakeVisible(int32_t Index);
-  bool IsItemHeightStored() const { return FStyle != lbStandard; }
-
-  TDrawItemEvent OnDrawItem;
-  TMeasureItemEvent OnMeasureItem;
+  bool IsOwnerDraw() const override { return FStyle != lbStandard; }
 
   void ItemsChanged() override;
 
  protected:
   ~TCustomListBox() override = default;
-  void Destroy() override;
   void Paint() override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void DoEnter() override;
   void DoExit() override;
-  virtual void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State);
-  virtual void MeasureItem(int32_t Index, int32_t& Height);
   // A click on the list box focuses it.
   virtual void TakeFocus();
   // The user moved to Index by key with Shift held: selects as the
   // selection mode says and fires OnClick when the selection changed.
   void UserSelect(int32_t Index, TShiftState Shift);
-
-  TListItemStrings* FItems = nullptr;
 
  private:
   void ApplySelection(int32_t Index, TShiftState Shift);
@@ -208,7 +230,6 @@ class TCustomListBox : public TCustomControl, public IListItemsOwner {
   bool FMultiSelect = false;
   bool FExtendedSelect = true;
   TListBoxStyle FStyle = lbStandard;
-  int32_t FItemHeight = 16;
   int32_t FColumns = 0;
   int32_t FTopIndex = 0;
   std::vector<int32_t> FHeights;  // measured heights of a variable owner-draw list box
@@ -232,12 +253,12 @@ class TComboDropDownList : public TCustomListBox {
   explicit TComboDropDownList(TComponent* AOwner) : TCustomListBox(AOwner) {}
   TCustomComboBox* GetComboBox() const { return FComboBox; }
   void SetComboBox(TCustomComboBox* Value) { FComboBox = Value; }
+  void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State) override;
+  void MeasureItem(int32_t Index, int32_t& Height) override;
 
  protected:
   ~TComboDropDownList() override = default;
   void Click() override;
-  void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State) override;
-  void MeasureItem(int32_t Index, int32_t& Height) override;
   void TakeFocus() override {}
 
  private:
@@ -246,33 +267,26 @@ class TComboDropDownList : public TCustomListBox {
 
 // ----------------------------------------------------------- TCustomComboBox
 
-class TCustomComboBox : public TCustomControl, public IListItemsOwner {
-  HOST_CLASS(TCustomComboBox, TCustomControl)
+class TCustomComboBox : public TCustomListControl {
+  HOST_CLASS(TCustomComboBox, TCustomListControl)
   using TCreateArg = TComponent;
 
   explicit TCustomComboBox(TComponent* AOwner);
 
-  TStrings* GetItems() const { return FItems; }
-  void SetItems(TStrings* Value) { FItems->Assign(Value); }
-  int32_t GetItemIndex() const { return FItems->GetItemIndex(); }
   // The item's text becomes the text (-1: no text); fires no event.
-  void SetItemIndex(int32_t Value);
+  void SetItemIndex(int32_t Value) override;
   // Styles with an edit take any text (and select the item with that text,
   // if any); the list styles select the item with that text and ignore a
   // text no item has. Fires no event.
   void SetText(const std::string& Value);
   TComboBoxStyle GetStyle() const { return FStyle; }
   void SetStyle(TComboBoxStyle Value);
-  bool GetSorted() const { return FItems->GetSorted(); }
-  void SetSorted(bool Value) { FItems->SetSorted(Value); }
   // The most characters the user may type (0: no limit).
   int32_t GetMaxLength() const { return FMaxLength; }
   void SetMaxLength(int32_t Value) { FMaxLength = Value < 0 ? 0 : Value; }
-  int32_t GetItemHeight() const { return FItemHeight; }
-  void SetItemHeight(int32_t Value);
   int32_t GetDropDownCount() const { return FDropDownCount; }
   void SetDropDownCount(int32_t Value);
-  bool IsItemHeightStored() const { return HasOwnerDraw(); }
+  bool IsOwnerDraw() const override { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
   bool GetDroppedDown() const;
   void SetDroppedDown(bool Value);
   // The list shown while dropped down; null before it first opens.
@@ -282,14 +296,10 @@ class TCustomComboBox : public TCustomControl, public IListItemsOwner {
   TNotifyEvent OnSelect;
   TNotifyEvent OnDropDown;
   TNotifyEvent OnCloseUp;
-  TDrawItemEvent OnDrawItem;
-  TMeasureItemEvent OnMeasureItem;
 
   void ItemsChanged() override;
   // Called by the drop-down list.
   void ListItemChosen(int32_t Index);
-  void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State);
-  void MeasureItem(int32_t Index, int32_t& Height);
 
  protected:
   ~TCustomComboBox() override = default;
@@ -306,18 +316,15 @@ class TCustomComboBox : public TCustomControl, public IListItemsOwner {
 
  private:
   bool HasEdit() const { return FStyle == csDropDown || FStyle == csSimple; }
-  bool HasOwnerDraw() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
   TRect ButtonRect();
   void ChooseItem(int32_t Index);
   void EditText(const std::string& Value);
   void TypeSearch(char Key);
   void ShowList();
   void SyncList();
-  TListItemStrings* FItems = nullptr;
   TComboDropDownList* FList = nullptr;
   TComboBoxStyle FStyle = csDropDown;
   int32_t FMaxLength = 0;
-  int32_t FItemHeight = 16;
   int32_t FDropDownCount = 8;
   std::string FTyped;  // what the user typed to search a list style's items
 };

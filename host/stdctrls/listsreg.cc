@@ -31,11 +31,11 @@ std::vector<TPropInfo> SharedListProps() {
 
 // What list and combo boxes both publish about their items, after their
 // own properties.
-template <class C>
 void AppendItemProps(std::vector<TPropInfo>& Props) {
+  using C = TCustomListControl;
   Props.insert(Props.end(),
                {
-                   Prop<&C::GetItemHeight, &C::SetItemHeight>("ItemHeight").template StoredBy<&C::IsItemHeightStored>(),
+                   Prop<&C::GetItemHeight, &C::SetItemHeight>("ItemHeight").StoredBy<&C::IsItemHeightStored>(),
                    Prop<&C::GetSorted, &C::SetSorted>("Sorted").Default(false),
                    Prop<&C::GetItems, &C::SetItems>("Items"),
                    Prop<&C::GetItemIndex, &C::SetItemIndex>("ItemIndex").Default(-1),
@@ -51,7 +51,7 @@ void RegisterListBoxProperties() {
                                 Prop<&L::GetExtendedSelect, &L::SetExtendedSelect>("ExtendedSelect").Default(true),
                                 Prop<&L::GetMultiSelect, &L::SetMultiSelect>("MultiSelect").Default(false),
                             });
-  AppendItemProps<L>(props);
+  AppendItemProps(props);
   RegisterProperties(&TListBox::StaticMetaClass, std::move(props));
 }
 
@@ -63,7 +63,7 @@ void RegisterComboBoxProperties() {
                                 Prop<&B::GetDropDownCount, &B::SetDropDownCount>("DropDownCount").Default(8),
                                 Prop<&B::GetMaxLength, &B::SetMaxLength>("MaxLength").Default(0),
                             });
-  AppendItemProps<B>(props);
+  AppendItemProps(props);
   props.push_back(Prop<&TControl::GetText, &B::SetText>("Text"));
   RegisterProperties(&TComboBox::StaticMetaClass, std::move(props));
 }
@@ -87,8 +87,9 @@ void UnregisterListControls() {
 
 std::span<const TClass> ListControlClasses() {
   static constexpr TClass kClasses[] = {
-      &TListItemStrings::StaticMetaClass,   &TCustomListBox::StaticMetaClass,  &TListBox::StaticMetaClass,
-      &TComboDropDownList::StaticMetaClass, &TCustomComboBox::StaticMetaClass, &TComboBox::StaticMetaClass,
+      &TListItemStrings::StaticMetaClass, &TCustomListControl::StaticMetaClass, &TCustomListBox::StaticMetaClass,
+      &TListBox::StaticMetaClass,         &TComboDropDownList::StaticMetaClass, &TCustomComboBox::StaticMetaClass,
+      &TComboBox::StaticMetaClass,
   };
   return kClasses;
 }
