@@ -2,6 +2,8 @@
 // clicks an item in it, presses Up and Down, types to search the items or
 // to edit the text; the combo box answers with its text, ItemIndex and
 // events, and owner-drawn items are measured and drawn in the open list.
+#include <utility>
+
 #include "host/widgetset/wskeys.h"
 #include "tests/host/stdctrls/lists_test.h"
 
@@ -59,6 +61,37 @@ TEST_F(ComboBox, AClickOnAnItemOfTheDroppedDownListChoosesItAndClosesTheList) {
   EXPECT_FALSE(combo->GetDroppedDown());
   Robot().Click(combo->ClientToScreen({145, 10}));
   EXPECT_TRUE(combo->GetDroppedDown());
+  // A simple combo box has no drop-down list.
+  combo->SetStyle(csSimple);
+  EXPECT_FALSE(combo->GetDroppedDown());
+  combo->SetDroppedDown(true);
+  Robot().Click(combo->ClientToScreen({145, 10}));
+  EXPECT_FALSE(combo->GetDroppedDown());
+}
+
+TEST_F(ComboBox, HandlersThatFreeTheirComboOrListBoxEndTheInputSafely) {
+  TComboBox* combo = NewCombo(csDropDownList);
+  TListBox* list = Place<TListBox>("List", Bounds(10, 100, 120, 100));
+  list->GetItems()->SetCommaText("a,b,c");
+  Show();
+  combo->OnSelect = [&](TObject*) {
+    // The handler goes with the control: nothing of it is touched after.
+    std::exchange(combo, nullptr)->Free();
+  };
+  Robot().Click(Center(combo));
+  ASSERT_TRUE(combo->GetDroppedDown());
+  Robot().Click(AtItem(combo->GetDropDownList(), 1));
+  EXPECT_EQ(combo, nullptr);
+  EXPECT_EQ(form->FindComponent("Combo"), nullptr);
+
+  list->OnClick = [&](TObject*) {
+    // The handler goes with the control: nothing of it is touched after.
+    std::exchange(list, nullptr)->Free();
+  };
+  list->SetFocus();
+  Robot().Press(VK_DOWN);
+  EXPECT_EQ(list, nullptr);
+  EXPECT_EQ(form->GetControlCount(), 0);
 }
 
 TEST_F(ComboBox, KeysChooseItemsAndTypedTextSearchesAListStyle) {
