@@ -21,13 +21,6 @@ namespace host {
 HOST_IMPL(TCustomListBox, TCustomListControl)
 HOST_IMPL(TListBox, TCustomListBox)
 
-namespace {
-
-// Floor division: the column of an item above TopIndex is negative.
-int32_t FloorDiv(int32_t A, int32_t B) { return A / B - (A % B != 0 && (A < 0) != (B < 0) ? 1 : 0); }
-
-}  // namespace
-
 void TCustomListBox::ItemsChanged() {
   FHeights.clear();
   const int32_t count = FItems->GetCount();
@@ -148,25 +141,41 @@ int32_t TCustomListBox::HeightOf(int32_t Index) {
 TRect TCustomListBox::ItemRect(int32_t Index) {
   if (Index < 0 || Index > FItems->GetCount()) return {};
   const int32_t width = GetClientWidth();
+  const int64_t fromTop = int64_t{Index} - FTopIndex;
   if (FColumns > 0 && FStyle != lbOwnerDrawVariable) {
     const int32_t rows = RowsPerColumn();
-    const int32_t columnWidth = width / FColumns;
-    const int32_t column = FloorDiv(Index - FTopIndex, rows);
-    const int32_t row = Index - FTopIndex - column * rows;
-    return Bounds(column * columnWidth, row * FItemHeight, columnWidth, FItemHeight);
+    const int64_t columnWidth = width / FColumns;
+    const int64_t column = fromTop / rows - (fromTop % rows < 0 ? 1 : 0);  // items above TopIndex: columns left
+    const int64_t row = fromTop - column * rows;
+    return Rect(ClampToInt32(column * columnWidth), ClampToInt32(row * FItemHeight),
+                ClampToInt32((column + 1) * columnWidth), ClampToInt32((row + 1) * FItemHeight));
   }
-  int64_t top = 0;
-  for (int32_t i = FTopIndex; i < Index; ++i) top += HeightOf(i);
-  for (int32_t i = Index; i < FTopIndex; ++i) top -= HeightOf(i);
-  return Bounds(0, ClampToInt32(top), width, HeightOf(Index));
+  int64_t top = fromTop * FItemHeight;
+  if (FStyle == lbOwnerDrawVariable) {
+    top = 0;
+    for (int32_t i = FTopIndex; i < Index; ++i) top += HeightOf(i);
+    for (int32_t i = Index; i < FTopIndex; ++i) top -= HeightOf(i);
+  }
+  return Rect(0, ClampToInt32(top), width, ClampToInt32(top + HeightOf(Index)));
+}
+
+// Visit(Index, Rect) for the items from TopIndex on while they are in the
+// client area, until it answers true; returns that item (-1: none did).
+template <class F>
+int32_t TCustomListBox::ForShownItems(F&& Visit) {
+  const TRect client = GetClientRect();
+  for (int32_t i = FTopIndex; i < FItems->GetCount(); ++i) {
+    const TRect r = ItemRect(i);
+    if (r.Top >= client.Bottom || r.Left >= client.Right) break;
+    if (Visit(i, r)) return i;
+  }
+  return -1;
 }
 
 int32_t TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) {
   if (!PtInRect(GetClientRect(), Pos)) return -1;
-  const int32_t count = FItems->GetCount();
-  for (int32_t i = FTopIndex; i < count; ++i)
-    if (PtInRect(ItemRect(i), Pos)) return i;
-  return Existing ? -1 : count;
+  const int32_t found = ForShownItems([&](int32_t, const TRect& r) { return PtInRect(r, Pos); });
+  return found >= 0 || Existing ? found : FItems->GetCount();
 }
 
 void TCustomListBox::MakeVisible(int32_t Index) {
@@ -197,15 +206,13 @@ TOwnerDrawState TCustomListBox::StateOf(int32_t Index) {
 
 void TCustomListBox::Paint() {
   TCanvas* canvas = GetCanvas();
-  const TRect client = GetClientRect();
-  for (int32_t i = FTopIndex; i < FItems->GetCount(); ++i) {
-    const TRect r = ItemRect(i);
-    if (r.Top >= client.Bottom || r.Left >= client.Right) break;
+  ForShownItems([&](int32_t i, const TRect& r) {
     const TOwnerDrawState state = StateOf(i);
     canvas->SetFont(GetFont());
     DrawItem(i, r, state);
     if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
-  }
+    return false;
+  });
 }
 
 // ------------------------------------------------------------------- input

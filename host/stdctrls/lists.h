@@ -224,6 +224,8 @@ class TCustomListBox : public TCustomListControl {
   void ToggleSelected(int32_t Index);
   int32_t NextTopIndex() { return FColumns > 0 ? FTopIndex + RowsPerColumn() : FTopIndex + 1; }
   int32_t HeightOf(int32_t Index);
+  template <class F>
+  int32_t ForShownItems(F&& Visit);
   int32_t RowsPerColumn();
   int32_t PageSize();
   TOwnerDrawState StateOf(int32_t Index);

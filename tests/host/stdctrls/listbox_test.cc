@@ -186,6 +186,11 @@ TEST_F(ListBox, ItemsFlowIntoColumnsFromTopIndexAndItemAtPosFindsThem) {
   EXPECT_EQ(list->ItemAtPos({5, 160}, false), -1);
   list->SetItemHeight(0);
   EXPECT_EQ(list->GetItemHeight(), 16);
+  // Items far below the client area are placed at the largest coordinate.
+  list->SetItemHeight(1 << 30);
+  EXPECT_EQ(list->ItemRect(5), Rect(0, INT32_MAX, 200, INT32_MAX));
+  list->SetColumns(3);
+  EXPECT_EQ(list->ItemRect(4).Top, 0);
 }
 
 TEST_F(ListBox, OwnerDrawnItemsAreMeasuredAndDrawnInTheirRectangles) {
