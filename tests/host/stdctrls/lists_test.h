@@ -5,34 +5,28 @@
 // to reach items on screen.
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "host/actnlist/actnlist.h"
-#include "host/controls/controls.h"
-#include "host/graphics/graphics.h"
-#include "host/imglist/imglist.h"
-#include "host/menus/menus.h"
 #include "host/stdctrls/lists.h"
 #include "host/stdctrls/stdctrls.h"
-#include "host/widgetset/headless/headless.h"
-#include "tests/support/raises.h"
-#include "tests/support/unitfixture.h"
-
-// Expects `stmt` to raise E with exactly the message `msg`.
-#define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
+#include "tests/host/controls/controls_test.h"
 
 namespace host::liststest {
 
 using namespace testkit;
+using controlstest::Headless;
 
-inline constexpr TUnitClasses kListUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterListControls, UnregisterListControls},
-};
+// The units of the controls tests, then the list group.
+inline constexpr auto kListUnits = [] {
+  std::array<TUnitClasses, std::size(controlstest::kControlsUnits) + 1> units{};
+  std::copy(std::begin(controlstest::kControlsUnits), std::end(controlstest::kControlsUnits), units.begin());
+  units.back() = {RegisterListControls, UnregisterListControls};
+  return units;
+}();
 
 class ListsTest : public THandlesTest<kListUnits> {
  protected:
@@ -64,9 +58,6 @@ class ListsTest : public THandlesTest<kListUnits> {
   static TPoint AtItem(TCustomListBox* List, int32_t Index) {
     const TRect r = List->ItemRect(Index);
     return List->ClientToScreen({r.Left + 3, r.Top + r.Height() / 2});
-  }
-  static void AddItems(TStrings* Items, std::initializer_list<const char*> Texts) {
-    for (const char* text : Texts) Items->Add(text);
   }
   // The selected items of a list box, in order.
   static std::vector<int32_t> SelectedOf(TCustomListBox* List) {
