@@ -1,6 +1,15 @@
 // The list group of the stdctrls unit: list boxes and combo boxes, and the
 // item list with its selection that both keep their items in.
 //
+// Both are list controls (TCustomListControl), windowed controls that
+// paint themselves on their Canvas: the standard way (a selected item on
+// the highlight colour, the focus rectangle round the current item of a
+// focused list box), or through OnDrawItem when the style is owner-drawn.
+// A list box lays its items out one under the other from TopIndex, or,
+// with Columns, top to bottom in columns as high as the client area
+// (ClientHeight / ItemHeight rows) and ClientWidth / Columns wide, TopIndex
+// being the first item of the first column shown.
+//
 // Items are a TStrings (a TListItemStrings) the control follows: inserting
 // and deleting items moves the current item and the selection with them
 // (deleting the current item leaves none), sorting keeps the selected items
@@ -13,12 +22,14 @@
 //    below 1.
 //  - Selected[i] outside 0..Count-1 raises EListError "List index out of
 //    bounds (%d)"; Items[i] raises EStringListError with the same text.
+//  - SelCount of a single-selection list box is -1, as the classic says.
 //
 // OnClick of a list box fires when the user changes the selection (a click
 // on an item, a navigation key, a typed letter), not when code sets
 // ItemIndex (the classic control tells its owner about changes made by the
 // user only). A combo box fires OnChange when the user changes its text,
-// and OnChange, OnClick and OnSelect when the user chooses an item.
+// and OnChange, OnClick and OnSelect (in this order) when the user chooses
+// another item.
 //
 // The drop-down list of a combo box is a list box of its own in a
 // top-level window (no parent) placed under the combo box in screen
