@@ -54,6 +54,10 @@ std::vector<std::string> WrapLines(TCanvas* Canvas, const std::string& Text, int
 
 }  // namespace
 
+HOST_IMPL(TButtonActionLink, TWinControlActionLink)
+HOST_IMPL(TButtonControl, TWinControl)
+HOST_IMPL(TButton, TButtonControl)
+
 // ---------------------------------------------------------- TButtonActionLink
 
 TButtonActionLink::TButtonActionLink(TObject* AClient)

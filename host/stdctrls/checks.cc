@@ -44,6 +44,10 @@ void PaintTick(TCanvas* Canvas, const TRect& Box, TColor Color) {
 
 }  // namespace
 
+HOST_IMPL(TCustomCheckBox, TButtonControl)
+HOST_IMPL(TCheckBox, TCustomCheckBox)
+HOST_IMPL(TRadioButton, TButtonControl)
+
 // ------------------------------------------------------------ TCustomCheckBox
 
 TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) { SetBounds(0, 0, 97, 17); }

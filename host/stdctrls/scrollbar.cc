@@ -35,6 +35,8 @@ std::optional<TScrollCode> KeyScrollCode(uint16_t Key) {
 
 }  // namespace
 
+HOST_IMPL(TScrollBar, TWinControl)
+
 TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner) {
   FCanvas = New<TControlCanvas>();
   FCanvas->SetControl(this);
@@ -270,7 +272,8 @@ void TScrollBar::PaintArrow(const TRect& Rect, bool Forward) {
 
 void TScrollBar::Paint() {
   const TScrollBarParts parts = GetParts();
-  FCanvas->GetBrush()->SetColor(clScrollBar);
+  // The light track of the classic look (its dither seen from afar).
+  FCanvas->GetBrush()->SetColor(clBtnHighlight);
   FCanvas->FillRect(parts.Track);
   PaintArrow(parts.LineUp, false);
   PaintArrow(parts.LineDown, true);
