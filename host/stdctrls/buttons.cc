@@ -155,7 +155,7 @@ void TButtonControl::ChangeAlignment(TAlignment& Field, TAlignment Value) {
 void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   if (Button == mbLeft) {
     FPressed = true;
-    if (FTabStop && CanFocus() && !Focused()) SetFocus();
+    if (CanFocus() && !Focused()) SetFocus();
     Invalidate();
   }
   inherited::MouseDown(Button, Shift, X, Y);

@@ -187,7 +187,7 @@ int32_t TScrollBar::PositionAt(int32_t Offset) {
 
 void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   if (Button == mbLeft && FDrag == TDrag::None) {
-    if (FTabStop && CanFocus() && !Focused()) SetFocus();
+    if (CanFocus() && !Focused()) SetFocus();
     const int32_t offset = Along({X, Y});
     const TScrollBarParts parts = GetParts();
     const std::optional<TScrollCode> code = HitCode(offset);

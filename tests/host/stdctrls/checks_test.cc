@@ -66,6 +66,7 @@ TEST_F(ButtonsTest, RadioButtonsOfOneParentExcludeEachOtherAndAClickNeverUncheck
   Robot().Click(Center(a2));
   Robot().Click(Center(a3));
   Robot().Click(Center(b1));  // another parent: A3 stays checked
+  EXPECT_TRUE(b1->Focused()) << "a click focuses even a radio button Tab passes by";
   Robot().Click(Center(a3));  // already checked: stays, no click
   EXPECT_EQ(log, (std::vector<std::string>{"A2 click", "A3 click", "B1 click"}));
   EXPECT_FALSE(a2->GetChecked());
