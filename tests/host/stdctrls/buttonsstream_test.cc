@@ -28,7 +28,7 @@ TEST_F(ButtonsTest, ButtonControlsRoundTripTheirOwnPropertiesThroughAFormFile) {
   auto* bar = Add<TScrollBar>(form.get(), "Bar", Bounds(200, 10, 17, 121));
   bar->SetKind(sbVertical);
   bar->SetBounds(200, 10, 17, 121);
-  bar->SetParams(-20, -50, -10);
+  bar->SetParams(250, 150, 300);  // read one by one, Min alone would lie above the default Max
   bar->SetPageSize(5);
   bar->SetLargeChange(10);
 
@@ -41,8 +41,8 @@ TEST_F(ButtonsTest, ButtonControlsRoundTripTheirOwnPropertiesThroughAFormFile) {
             std::string::npos)
       << text;
   EXPECT_NE(Block(text, "Radio").find("    Checked = True\n    TabStop = True\n"), std::string::npos) << text;
-  EXPECT_NE(Block(text, "Bar").find("    Kind = sbVertical\n    LargeChange = 10\n    Min = -50\n    Max = -10\n"
-                                    "    PageSize = 5\n    Position = -20\n"),
+  EXPECT_NE(Block(text, "Bar").find("    Kind = sbVertical\n    LargeChange = 10\n    Min = 150\n    Max = 300\n"
+                                    "    PageSize = 5\n    Position = 250\n"),
             std::string::npos)
       << text;
 
@@ -52,7 +52,8 @@ TEST_F(ButtonsTest, ButtonControlsRoundTripTheirOwnPropertiesThroughAFormFile) {
   auto* ok2 = As<TButton>(copy->FindComponent("Ok"));
   ASSERT_TRUE(bar2 && box2 && ok2);
   EXPECT_EQ(bar2->GetBoundsRect(), Bounds(200, 10, 17, 121)) << "a kind read from a file turns no sides";
-  EXPECT_EQ(bar2->GetPosition(), -20);
+  EXPECT_EQ(bar2->GetPosition(), 250);
+  EXPECT_EQ(bar2->GetMin(), 150);
   EXPECT_EQ(box2->GetState(), cbGrayed);
   EXPECT_EQ(ok2->GetModalResult(), mrOk);
   EXPECT_EQ(FormText(copy.get()), text);
