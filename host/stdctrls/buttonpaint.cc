@@ -1,4 +1,4 @@
-#include "host/stdctrls/buttonpaint.h"
+#include "host/stdctrls/buttons_p.h"
 
 #include <algorithm>
 #include <array>
@@ -35,10 +35,18 @@ void Arrow(TCanvas* Canvas, const TRect& Rect, TArrowDirection Direction, TColor
   const int32_t cx = (Rect.Left + Rect.Right) / 2, cy = (Rect.Top + Rect.Bottom) / 2;
   std::array<TPoint, 3> points;
   switch (Direction) {
-    case TArrowDirection::Left: points = {{{cx - size, cy}, {cx + size, cy - size}, {cx + size, cy + size}}}; break;
-    case TArrowDirection::Right: points = {{{cx + size, cy}, {cx - size, cy - size}, {cx - size, cy + size}}}; break;
-    case TArrowDirection::Up: points = {{{cx, cy - size}, {cx - size, cy + size}, {cx + size, cy + size}}}; break;
-    case TArrowDirection::Down: points = {{{cx, cy + size}, {cx - size, cy - size}, {cx + size, cy - size}}}; break;
+    case TArrowDirection::Left:
+      points = {{{cx - size, cy}, {cx + size, cy - size}, {cx + size, cy + size}}};
+      break;
+    case TArrowDirection::Right:
+      points = {{{cx + size, cy}, {cx - size, cy - size}, {cx - size, cy + size}}};
+      break;
+    case TArrowDirection::Up:
+      points = {{{cx, cy - size}, {cx - size, cy + size}, {cx + size, cy + size}}};
+      break;
+    case TArrowDirection::Down:
+      points = {{{cx, cy + size}, {cx - size, cy - size}, {cx + size, cy - size}}};
+      break;
   }
   Canvas->GetPen()->SetColor(Color);
   Canvas->GetBrush()->SetColor(Color);

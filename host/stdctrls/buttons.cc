@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/graphics/graphicsobj.h"
-#include "host/stdctrls/buttonpaint.h"
+#include "host/stdctrls/buttons_p.h"
 
 namespace host {
 

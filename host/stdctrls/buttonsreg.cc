@@ -40,10 +40,9 @@ TPropInfo TabStopByDefault() { return Prop<&W::GetTabStop, &W::SetTabStop>("TabS
 
 void RegisterButtonProperties() {
   using T = TButton;
-  std::vector<TPropInfo> props =
-      ButtonProps({"Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled",
-                   "Font", "ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
-                   "Visible"});
+  std::vector<TPropInfo> props = ButtonProps({"Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor", "DragKind",
+                                              "DragMode", "Enabled", "Font", "ParentBiDiMode", "ParentFont",
+                                              "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "Visible"});
   props.push_back(Prop<&T::GetCancel, &T::SetCancel>("Cancel").Default(false));
   props.push_back(Prop<&T::GetDefault, &T::SetDefault>("Default").Default(false));
   props.push_back(Prop<&T::GetModalResult, &T::SetModalResult>("ModalResult").Default(mrNone));
@@ -53,9 +52,10 @@ void RegisterButtonProperties() {
 
 // What check boxes and radio buttons share.
 std::vector<TPropInfo> MarkProps() {
-  return ButtonProps({"Anchors", "BiDiMode", "Caption", "Color", "Constraints", "Ctl3D", "DragCursor", "DragKind",
-                      "DragMode", "Enabled", "Font", "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-                      "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "Visible"});
+  return ButtonProps({"Anchors",        "BiDiMode",       "Caption",     "Color",       "Constraints",
+                      "Ctl3D",          "DragCursor",     "DragKind",    "DragMode",    "Enabled",
+                      "Font",           "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
+                      "ParentShowHint", "PopupMenu",      "ShowHint",    "TabOrder",    "Visible"});
 }
 
 void RegisterCheckBoxProperties() {
@@ -87,10 +87,9 @@ void RegisterRadioButtonProperties() {
 // within the range read with it (the range is checked once read, Loaded).
 void RegisterScrollBarProperties() {
   using T = TScrollBar;
-  std::vector<TPropInfo> props =
-      PublishedControlProps({"Align", "Anchors", "BiDiMode", "Constraints", "Ctl3D", "DragCursor", "DragKind",
-                             "DragMode", "Enabled", "ParentBiDiMode", "ParentCtl3D", "ParentShowHint", "PopupMenu",
-                             "ShowHint", "TabOrder", "Visible"});
+  std::vector<TPropInfo> props = PublishedControlProps(
+      {"Align", "Anchors", "BiDiMode", "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled",
+       "ParentBiDiMode", "ParentCtl3D", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "Visible"});
   props.push_back(Prop<&T::GetKind, &T::SetKind>("Kind").Default(sbHorizontal));
   props.push_back(Prop<&T::GetLargeChange, &T::SetLargeChange>("LargeChange").Default(1));
   props.push_back(Prop<&T::GetMin, &T::SetMin>("Min").Default(0));

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "host/graphics/graphicsobj.h"
-#include "host/stdctrls/buttonpaint.h"
 #include "host/stdctrls/buttons.h"
+#include "host/stdctrls/buttons_p.h"
 
 namespace host {
 
@@ -62,9 +62,15 @@ void TCustomCheckBox::SetState(TCheckBoxState Value) {
 
 void TCustomCheckBox::Toggle() {
   switch (FState) {
-    case cbUnchecked: SetState(cbChecked); break;
-    case cbChecked: SetState(FAllowGrayed ? cbGrayed : cbUnchecked); break;
-    case cbGrayed: SetState(cbUnchecked); break;
+    case cbUnchecked:
+      SetState(cbChecked);
+      break;
+    case cbChecked:
+      SetState(FAllowGrayed ? cbGrayed : cbUnchecked);
+      break;
+    case cbGrayed:
+      SetState(cbUnchecked);
+      break;
   }
 }
 

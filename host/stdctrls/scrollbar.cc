@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "host/graphics/graphicsobj.h"
-#include "host/stdctrls/buttonpaint.h"
+#include "host/stdctrls/buttons_p.h"
 
 namespace host {
 
@@ -22,14 +22,21 @@ int32_t Clamp(int64_t Value, int32_t Low, int32_t High) {
 std::optional<TScrollCode> KeyScrollCode(uint16_t Key) {
   switch (Key) {
     case VK_LEFT:
-    case VK_UP: return scLineUp;
+    case VK_UP:
+      return scLineUp;
     case VK_RIGHT:
-    case VK_DOWN: return scLineDown;
-    case VK_PRIOR: return scPageUp;
-    case VK_NEXT: return scPageDown;
-    case VK_HOME: return scTop;
-    case VK_END: return scBottom;
-    default: return std::nullopt;
+    case VK_DOWN:
+      return scLineDown;
+    case VK_PRIOR:
+      return scPageUp;
+    case VK_NEXT:
+      return scPageDown;
+    case VK_HOME:
+      return scTop;
+    case VK_END:
+      return scBottom;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -121,15 +128,30 @@ void TScrollBar::Scroll(TScrollCode ScrollCode, int32_t& ScrollPos) {
 void TScrollBar::DoScroll(TScrollCode Code, int32_t Pos) {
   int64_t target = FPosition;
   switch (Code) {
-    case scLineUp: target -= FSmallChange; break;
-    case scLineDown: target += FSmallChange; break;
-    case scPageUp: target -= FLargeChange; break;
-    case scPageDown: target += FLargeChange; break;
+    case scLineUp:
+      target -= FSmallChange;
+      break;
+    case scLineDown:
+      target += FSmallChange;
+      break;
+    case scPageUp:
+      target -= FLargeChange;
+      break;
+    case scPageDown:
+      target += FLargeChange;
+      break;
     case scPosition:
-    case scTrack: target = Pos; break;
-    case scTop: target = FMin; break;
-    case scBottom: target = FMax; break;
-    case scEndScroll: break;
+    case scTrack:
+      target = Pos;
+      break;
+    case scTop:
+      target = FMin;
+      break;
+    case scBottom:
+      target = FMax;
+      break;
+    case scEndScroll:
+      break;
   }
   int32_t scrollPos = Clamp(target, FMin, LastPosition());
   const auto alive = AliveFlag();
@@ -175,8 +197,8 @@ int32_t TScrollBar::PositionAt(int32_t Offset) {
   const TScrollBarParts parts = GetParts();
   const bool horizontal = FKind == sbHorizontal;
   const int32_t trackStart = horizontal ? parts.Track.Left : parts.Track.Top;
-  const int32_t room = (horizontal ? parts.Track.Width() - parts.Thumb.Width()
-                                   : parts.Track.Height() - parts.Thumb.Height());
+  const int32_t room =
+      (horizontal ? parts.Track.Width() - parts.Thumb.Width() : parts.Track.Height() - parts.Thumb.Height());
   if (room <= 0) return FPosition;
   const int64_t into = std::clamp(Offset - trackStart, 0, room);
   const int64_t span = int64_t{LastPosition()} - FMin;

@@ -33,8 +33,17 @@ namespace host {
 
 enum TScrollBarKind : uint8_t { sbHorizontal, sbVertical };
 HOST_ENUM_INFO(TScrollBarKind, "sbHorizontal", "sbVertical")
-enum TScrollCode : uint8_t { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
-                             scEndScroll };
+enum TScrollCode : uint8_t {
+  scLineUp,
+  scLineDown,
+  scPageUp,
+  scPageDown,
+  scPosition,
+  scTrack,
+  scTop,
+  scBottom,
+  scEndScroll
+};
 HOST_ENUM_INFO(TScrollCode, "scLineUp", "scLineDown", "scPageUp", "scPageDown", "scPosition", "scTrack", "scTop",
                "scBottom", "scEndScroll")
 using TScrollEvent = TEvent<TObject*, TScrollCode, int32_t&>;
@@ -114,8 +123,8 @@ class TScrollBar : public TWinControl {
   int32_t FMin = 0, FMax = 100, FPosition = 0, FPageSize = 0;
   int32_t FSmallChange = 1, FLargeChange = 1;
   TDrag FDrag = TDrag::None;
-  int32_t FGrab = 0;       // where on the thumb the mouse holds it
-  int32_t FTrackPos = 0;   // the position the dragged thumb stands for
+  int32_t FGrab = 0;      // where on the thumb the mouse holds it
+  int32_t FTrackPos = 0;  // the position the dragged thumb stands for
 };
 
 }  // namespace host

@@ -41,8 +41,9 @@ TEST_F(ButtonsTest, ButtonControlsRoundTripTheirOwnPropertiesThroughAFormFile) {
             std::string::npos)
       << text;
   EXPECT_NE(Block(text, "Radio").find("    Checked = True\n    TabStop = True\n"), std::string::npos) << text;
-  EXPECT_NE(Block(text, "Bar").find("    Kind = sbVertical\n    LargeChange = 10\n    Min = 150\n    Max = 300\n"
-                                    "    PageSize = 5\n    Position = 250\n"),
+  EXPECT_NE(Block(text, "Bar")
+                .find("    Kind = sbVertical\n    LargeChange = 10\n    Min = 150\n    Max = 300\n"
+                      "    PageSize = 5\n    Position = 250\n"),
             std::string::npos)
       << text;
 

@@ -21,7 +21,7 @@ class ScrollBarTest : public ButtonsTest {
     bar->OnChange = [this](TObject*) { log.push_back("change " + std::to_string(bar->GetPosition())); };
   }
   static std::string Code(TScrollCode Code) {
-    static const char* const names[] = {"lineup", "linedown", "pageup",   "pagedown", "position",
+    static const char* const names[] = {"lineup", "linedown", "pageup", "pagedown", "position",
                                         "track",  "top",      "bottom", "end"};
     return names[Code];
   }
@@ -40,9 +40,9 @@ TEST_F(ScrollBarTest, ClicksOnTheArrowsAndTheTrackScrollByLinesAndPages) {
   EXPECT_EQ(bar->GetParts().Thumb, Rect(69, 0, 89, 20)) << "position 35 of 100 over 140 pixels";
   Robot().Click(At(bar, {40, 10}));  // the track before the thumb
   Robot().Click(At(bar, {35, 10}));  // the thumb (27..47): no step
-  EXPECT_EQ(log, (std::vector<std::string>{"lineup 0", "end 0", "linedown 5", "change 5", "end 5", "pagedown 35",
-                                           "change 35", "end 35", "pageup 5", "change 5", "end 5", "position 5",
-                                           "end 5"}));
+  EXPECT_EQ(
+      log, (std::vector<std::string>{"lineup 0", "end 0", "linedown 5", "change 5", "end 5", "pagedown 35", "change 35",
+                                     "end 35", "pageup 5", "change 5", "end 5", "position 5", "end 5"}));
   // Turned vertical, the bar swaps its sides and scrolls along Y.
   log.clear();
   bar->SetKind(sbVertical);
