@@ -71,18 +71,14 @@ TEST_F(ButtonsTest, EnterAndEscClickTheDefaultAndCancelButtonsUnlessTheFocusedCo
 TEST_F(ButtonsTest, AButtonPaintsRaisedWithTheDefaultFrameAndSunkenWhilePressed) {
   auto* ok = Add<TButton>(form.get(), "Ok", Bounds(10, 10, 75, 25));
   Show();
-  const HWND window = ok->GetHandle();
   const TRect topEdge = Rect(1, 0, 74, 1), bottomEdge = Rect(1, 24, 74, 25);
-  form->Update();
-  EXPECT_EQ(PixelsShown(window, topEdge, clBtnHighlight), 73);
-  EXPECT_EQ(PixelsShown(window, bottomEdge, cl3DDkShadow), 73);
-  EXPECT_GT(PixelsShown(window, ok->GetClientRect(), clBtnFace), 1000);
+  EXPECT_EQ(PixelsShown(ok, topEdge, clBtnHighlight), 73);
+  EXPECT_EQ(PixelsShown(ok, bottomEdge, cl3DDkShadow), 73);
+  EXPECT_GT(PixelsShown(ok, ok->GetClientRect(), clBtnFace), 1000);
   ok->SetDefault(true);  // a black frame round the bevel
-  form->Update();
-  EXPECT_EQ(PixelsShown(window, topEdge, clWindowFrame), 73);
+  EXPECT_EQ(PixelsShown(ok, topEdge, clWindowFrame), 73);
   Robot().MouseDown(Center(ok));
-  form->Update();
-  EXPECT_EQ(PixelsShown(window, Rect(2, 1, 73, 2), clBtnShadow), 71) << "pressed: the light edge turns dark";
+  EXPECT_EQ(PixelsShown(ok, Rect(2, 1, 73, 2), clBtnShadow), 71) << "pressed: the light edge turns dark";
   Robot().MouseUp(Center(ok));
 }
 

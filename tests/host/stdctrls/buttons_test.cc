@@ -45,8 +45,9 @@ void ButtonsTest::LogClicks(TControl* Control) {
   Control->OnClick = [this, Control](TObject*) { log.push_back(Control->GetName() + " click"); };
 }
 
-int32_t PixelsShown(HWND Window, const TRect& Rect, TColor Color) {
-  const HBITMAP image = WidgetSet().Windows().CaptureWindow(Window);
+int32_t PixelsShown(TWinControl* Control, const TRect& Rect, TColor Color) {
+  Control->Update();
+  const HBITMAP image = WidgetSet().Windows().CaptureWindow(Control->GetHandle());
   TBitmapBits bits;
   int32_t count = 0;
   if (image && WidgetSet().GetBitmapBits(image, bits)) {

@@ -78,7 +78,8 @@ class ButtonsTest : public THandlesTest<kButtonUnits> {
   std::vector<std::string> log;
 };
 
-// How many pixels of Rect (window coordinates) Window shows in Color.
-int32_t PixelsShown(HWND Window, const TRect& Rect, TColor Color);
+// How many pixels of Rect (client coordinates) Control shows in Color, once
+// what waits to be painted is painted.
+int32_t PixelsShown(TWinControl* Control, const TRect& Rect, TColor Color);
 
 }  // namespace host::stdctrlstest

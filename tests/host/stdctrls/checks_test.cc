@@ -38,21 +38,16 @@ TEST_F(ButtonsTest, ACheckBoxTogglesOnClickAndSpaceAndCyclesThroughGrayedWhenAll
 TEST_F(ButtonsTest, ACheckBoxPaintsItsTickInTheBoxOnTheSideAlignmentSays) {
   auto* box = Add<TCheckBox>(form.get(), "Box", Bounds(10, 10, 97, 17));
   Show();
-  const HWND window = box->GetHandle();
   const TRect left = Rect(1, 3, 12, 14), right = Rect(85, 3, 96, 14);
-  form->Update();
-  EXPECT_EQ(PixelsShown(window, left, clWindow), 11 * 11) << "an empty white box at the left";
+  EXPECT_EQ(PixelsShown(box, left, clWindow), 11 * 11) << "an empty white box at the left";
   box->SetChecked(true);
-  form->Update();
-  const int32_t tick = PixelsShown(window, left, clWindowText);
+  const int32_t tick = PixelsShown(box, left, clWindowText);
   EXPECT_GT(tick, 10);
   box->SetAlignment(taLeftJustify);
-  form->Update();
-  EXPECT_EQ(PixelsShown(window, right, clWindowText), tick) << "the box moved to the right";
+  EXPECT_EQ(PixelsShown(box, right, clWindowText), tick) << "the box moved to the right";
   box->SetState(cbGrayed);
-  form->Update();
-  EXPECT_EQ(PixelsShown(window, right, clWindowText), 0);
-  EXPECT_EQ(PixelsShown(window, right, clBtnShadow), tick) << "a grayed box shows a gray tick";
+  EXPECT_EQ(PixelsShown(box, right, clWindowText), 0);
+  EXPECT_EQ(PixelsShown(box, right, clBtnShadow), tick) << "a grayed box shows a gray tick";
 }
 
 TEST_F(ButtonsTest, RadioButtonsOfOneParentExcludeEachOtherAndAClickNeverUnchecks) {
