@@ -348,7 +348,7 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
       NotifyControls(CM_PARENTSHOWHINTCHANGED);
       return true;
     case CM_DIALOGKEY:
-      Broadcast(Message);
+      Broadcast(static_cast<TWMGeneric&>(Message));
       return true;
     default:
       return false;
