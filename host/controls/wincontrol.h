@@ -65,7 +65,13 @@ class TWinControl : public TControl {
   TControl* FindChildControl(const std::string& ControlName) const;
   // Mirrors the children's positions left to right (AllLevels: theirs too).
   virtual void FlipChildren(bool AllLevels);
-  // Sends Message to every child until one answers with a Result.
+  // Passes Message to every child's WndProc until one answers with a
+  // Result: the host's own control messages, complete with their parameters.
+  void Broadcast(TWMGeneric& Message);
+  // Sends every child a record of the kind Message.Msg names, made from the
+  // number alone (as Perform(Msg, 0, 0) makes it), until one answers; the
+  // answer goes to Message.Result. Only Msg is read, so any 16-byte block
+  // that starts with a message number is a well-formed message here.
   void Broadcast(TMessage& Message);
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
@@ -224,7 +230,9 @@ class TWinControl : public TControl {
   virtual void KeyPress(char& Key);
   virtual void KeyUp(uint16_t& Key, TShiftState Shift);
   // Tab and the arrow keys move the focus (when the focused control does
-  // not want them, CM_WANTSPECIALKEY); true when the key was used.
+  // not want them, CM_WANTSPECIALKEY); Enter and Esc go to the top-level
+  // control as CM_DIALOGKEY, which every windowed control passes on to its
+  // children until one answers. True when the key was used.
   virtual bool DialogKey(TWMKey& Message);
   virtual bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos);
   virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
@@ -273,6 +281,7 @@ class TWinControl : public TControl {
   // Forgets the focus a backend without windows left on this control.
   void ForgetFocus();
   void KeyMessage(TWMKey& Message);
+  bool DialogCommandKey(TWMKey& Message);
   void NotifyControls(uint32_t Msg);
   // Keeps the map FindControl reads (null Control: forgets Window).
   static void RememberWindow(HWND Window, TWinControl* Control);

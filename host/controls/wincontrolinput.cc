@@ -160,13 +160,27 @@ bool TWinControl::DoKeyUp(TWMKey& Message) {
 }
 
 bool TWinControl::DialogKey(TWMKey& Message) {
-  if (Message.CharCode != VK_TAB || Message.ShiftState.Contains(ssCtrl) || Message.ShiftState.Contains(ssAlt))
-    return false;
+  const uint16_t key = Message.CharCode;
+  if (key == VK_RETURN || key == VK_ESCAPE) return DialogCommandKey(Message);
+  if (key != VK_TAB || Message.ShiftState.Contains(ssCtrl) || Message.ShiftState.Contains(ssAlt)) return false;
   if (Perform(CM_WANTSPECIALKEY, VK_TAB, 0) != 0) return false;
   TWinControl* top = this;
   while (top->FParent) top = top->FParent;
   top->SelectNext(this, !Message.ShiftState.Contains(ssShift), true);
   return true;
+}
+
+// Enter and Esc without modifiers that the focused control does not want go
+// to its top-level control as CM_DIALOGKEY (WParam: the key), which passes
+// it down to every child until one answers (a default or cancel button
+// clicks itself).
+bool TWinControl::DialogCommandKey(TWMKey& Message) {
+  if (!Message.ShiftState.Empty() || Perform(CM_WANTSPECIALKEY, Message.CharCode, 0) != 0) return false;
+  TWinControl* top = this;
+  while (top->FParent) top = top->FParent;
+  TWMGeneric dialogKey(CM_DIALOGKEY, Message.CharCode, 0);
+  top->WndProc(dialogKey);
+  return dialogKey.Result != 0;
 }
 
 void TWinControl::KeyMessage(TWMKey& Message) {
@@ -332,6 +346,9 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
       return true;
     case CM_SHOWHINTCHANGED:
       NotifyControls(CM_PARENTSHOWHINTCHANGED);
+      return true;
+    case CM_DIALOGKEY:
+      Broadcast(static_cast<TWMGeneric&>(Message));
       return true;
     default:
       return false;
