@@ -13,6 +13,9 @@ namespace {
 int listControlsCount = 0;
 
 constexpr TClass kStreamedClasses[] = {&TListBox::StaticMetaClass, &TComboBox::StaticMetaClass};
+// Registered along with the streamed classes, their ancestors.
+constexpr TClass kAncestorClasses[] = {&TCustomListBox::StaticMetaClass, &TCustomComboBox::StaticMetaClass,
+                                       &TCustomListControl::StaticMetaClass};
 
 // The shared properties both publish, with the windowed-control defaults
 // the classic list and combo boxes have (their own colour, clWindow, and a
@@ -83,6 +86,7 @@ void UnregisterListControls() {
     UnRegisterClass(c);
     UnregisterProperties(c);
   }
+  for (TClass c : kAncestorClasses) UnRegisterClass(c);
 }
 
 std::span<const TClass> ListControlClasses() {

@@ -74,5 +74,17 @@ TEST_F(ListStreaming, ItemsSelectionAndLooksRoundTripAndDefaultsAreNotWritten) {
   EXPECT_EQ(only->GetItemIndex(), -1);
 }
 
+TEST_F(ListStreaming, RegistrationIsCountedAndUndoneWithTheAncestorClasses) {
+  RegisterListControls();
+  UnregisterListControls();
+  EXPECT_EQ(GetClass("TListBox"), &TListBox::StaticMetaClass);
+  UnregisterListControls();  // the fixture's registration
+  for (const char* name : {"TListBox", "TComboBox", "TCustomListBox", "TCustomComboBox", "TCustomListControl"})
+    EXPECT_EQ(GetClass(name), nullptr) << name;
+  RegisterListControls();
+  EXPECT_EQ(GetClass("TCustomListControl"), &TCustomListControl::StaticMetaClass);
+  EXPECT_EQ(GetClass("TComboBox"), &TComboBox::StaticMetaClass);
+}
+
 }  // namespace
 }  // namespace host::liststest
