@@ -125,15 +125,20 @@ int32_t TCustomListBox::RowsPerColumn() { return std::max(1, GetClientHeight() /
 
 int32_t TCustomListBox::PageSize() { return std::max(1, GetClientHeight() / FItemHeight - 1); }
 
+// Measured all at once; a measuring handler that changes the items leaves
+// them unmeasured (ItemHeight high) until the next call.
 int32_t TCustomListBox::HeightOf(int32_t Index) {
-  if (FStyle != lbOwnerDrawVariable || Index >= FItems->GetCount()) return FItemHeight;
-  if (FHeights.size() != static_cast<std::size_t>(FItems->GetCount())) {
-    FHeights.assign(static_cast<std::size_t>(FItems->GetCount()), 0);
-    for (int32_t i = 0; i < FItems->GetCount(); ++i) {
+  const int32_t count = FItems->GetCount();
+  if (FStyle != lbOwnerDrawVariable || Index >= count) return FItemHeight;
+  if (FHeights.size() != static_cast<std::size_t>(count)) {
+    std::vector<int32_t> heights;
+    for (int32_t i = 0; i < count; ++i) {
       int32_t height = FItemHeight;
       MeasureItem(i, height);
-      FHeights[static_cast<std::size_t>(i)] = std::max(0, height);
+      if (FItems->GetCount() != count) return FItemHeight;
+      heights.push_back(std::max(0, height));
     }
+    FHeights = std::move(heights);
   }
   return FHeights[static_cast<std::size_t>(Index)];
 }
