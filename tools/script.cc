@@ -13,6 +13,7 @@
 #include "descriptors/kelconvert.h"
 #include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
+#include "tools/scriptinput.h"
 
 namespace corvane {
 
@@ -178,6 +179,20 @@ Variant ParseValue(const std::string& text, Find&& find) {
   return Variant(value);
 }
 
+// click NAME, dblclick NAME, type NAME 'text', key NAME KEY (scriptinput.h).
+void RunInputLine(const std::string& Verb, TLineReader& In, host::TComponent* Component) {
+  std::string argument;
+  if (host::AnsiSameText(Verb, "type")) {
+    const std::string quoted = In.ValueText();
+    if (quoted.front() != '\'') In.Fail("quoted text expected");
+    argument = *ParseValue(quoted, [](const std::string&) -> host::TComponent* { return nullptr; }).StringData();
+  } else if (host::AnsiSameText(Verb, "key")) {
+    argument = In.ValueText();
+  }
+  if (!In.AtEnd()) In.Fail("end of line expected");
+  RunInput(Verb, Component, argument);
+}
+
 }  // namespace
 
 std::string TScriptRunner::Describe(const Variant& Value) const {
@@ -266,6 +281,7 @@ void TScriptRunner::RunLine(const std::string& Line) {
   FOut += "> " + Line + "\n";
   TLineReader in(Line);
   const std::string verb = in.Identifier();
+  if (IsInputVerb(verb)) return RunInputLine(verb, in, Component(in.Identifier()));
   const std::string componentName = in.Identifier();
   in.Expect('.');
   const std::string feature = in.Identifier();

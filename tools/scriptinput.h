@@ -1,0 +1,30 @@
+// The input lines of `corvane run` scripts: the headless widgetset's robot
+// acts on a control of the form as a user would, so what a click or a key
+// does runs the same host code, hooks and connections as real input.
+//
+//   click NAME            a left click in the middle of the control
+//   dblclick NAME         a double click there
+//   type NAME 'text'      focuses the control and types the text
+//   key NAME KEY          focuses the control and presses KEY: a key name as
+//                         short cuts write it (Enter, Esc, Tab, Space, BkSp,
+//                         Del, Left, F5, A, 1...) after Shift+, Ctrl+, Alt+
+//
+// The control's top-level parent is shown first (its windows are made).
+// A name that is no control, a control that does not show or cannot take
+// the focus, and an unknown key raise host::Exception with a readable
+// message; so does every input line when the running widgetset has no
+// robot (only the headless one has).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "host/classes/component.h"
+
+namespace corvane {
+
+bool IsInputVerb(std::string_view Verb);
+// Argument: the text to type (without quotes) or the key; empty for clicks.
+void RunInput(std::string_view Verb, host::TComponent* Component, const std::string& Argument);
+
+}  // namespace corvane
