@@ -268,6 +268,8 @@ class TControl : public TComponent {
   virtual void DragOver(TObject* Source, int32_t X, int32_t Y, TDragState State, bool& Accept);
   virtual void DoStartDrag(TDragObject*& DragObject);
   virtual void DoEndDrag(TObject* Target, int32_t X, int32_t Y);
+  virtual void DoStartDock(TDragDockObject*& DragObject);
+  virtual void DoEndDock(TObject* Target, int32_t X, int32_t Y);
 
   // -------------------------------------------------------------- docking
   TWinControl* GetHostDockSite() const { return FHostDockSite; }

@@ -13,8 +13,6 @@ namespace {
 
 TControl* g_captureControl = nullptr;
 
-TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
-
 bool IsMouseMessage(uint32_t Msg) { return Msg >= WM_MOUSEMOVE && Msg <= WM_MBUTTONDBLCLK; }
 bool IsKeyMessage(uint32_t Msg) { return Msg >= WM_KEYDOWN && Msg <= WM_SYSCHAR; }
 

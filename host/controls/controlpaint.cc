@@ -15,8 +15,6 @@ HOST_IMPL(TCustomControl, TWinControl)
 
 namespace {
 
-TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
-
 // A memory device context with a bitmap of a given size selected, given
 // back when it goes.
 class TMemoryDC {
@@ -53,11 +51,11 @@ std::unordered_map<HWND, TWinControl*>& WindowControls() {
 // ------------------------------------------------------------- invalidation
 
 void TWinControl::Invalidate() {
-  if (TWSWindows* windows = RunningWindows(); windows && FHandle) windows->InvalidateRect(FHandle, nullptr);
+  if (FHandle) FWSClass->Invalidate(FHandle, nullptr);
 }
 
 void TWinControl::InvalidateArea(const TRect& Area) {
-  if (TWSWindows* windows = RunningWindows(); windows && FHandle) windows->InvalidateRect(FHandle, &Area);
+  if (FHandle) FWSClass->Invalidate(FHandle, &Area);
 }
 
 void TWinControl::Update() {

@@ -14,12 +14,6 @@ namespace host {
 HOST_IMPL(TWinControlActionLink, TControlActionLink)
 HOST_IMPL(TWinControl, TControl)
 
-namespace {
-
-TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
-
-}  // namespace
-
 // ------------------------------------------------------- TWinControlActionLink
 
 bool TWinControlActionLink::IsHelpContextLinked() { return TControlActionLink::IsHelpContextLinked(); }
@@ -56,6 +50,7 @@ void TWinControl::Destroy() {
   }
   while (!FDockClients.empty()) FDockClients.back()->SetHostDockSite(nullptr);
   SetDockManager(nullptr);
+  ForgetFocus();
   DestroyHandle();
   inherited::Destroy();
   FreeAndNil(FBrush);
@@ -223,17 +218,17 @@ void TWinControl::CreateHandle() {
 }
 
 void TWinControl::CreateWnd() {
-  TWSWindows* windows = RunningWindows();
-  if (!windows) return;
+  if (!WidgetSetRunning()) return;
   TCreateParams params;
   CreateParams(params);
-  FHandle = windows->CreateWindow(params, this);
-  if (FHandle) RememberWindow(FHandle, this);
+  TWSWinControl& ws = WSControlClassOf(ClassType());
+  FHandle = ws.CreateHandle(this, params);
+  if (!FHandle) return;
+  FWSClass = &ws;
+  RememberWindow(FHandle, this);
 }
 
-void TWinControl::InitializeWnd() {
-  if (TWSWindows* windows = RunningWindows()) windows->InvalidateRect(FHandle, nullptr);
-}
+void TWinControl::InitializeWnd() { FWSClass->Invalidate(FHandle, nullptr); }
 
 void TWinControl::DestroyHandle() {
   if (!FHandle) return;
@@ -245,9 +240,11 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::DestroyWnd() {
   const HWND handle = FHandle;
+  TWSWinControl* ws = FWSClass;
   FHandle = 0;
+  FWSClass = nullptr;
   RememberWindow(handle, nullptr);
-  if (TWSWindows* windows = RunningWindows()) windows->DestroyWindow(handle);
+  if (WidgetSetRunning()) ws->DestroyHandle(handle);
 }
 
 void TWinControl::RecreateWnd() {
@@ -266,8 +263,7 @@ bool TWinControl::GetShowing() const { return FVisible && (!FParent || FParent->
 
 void TWinControl::UpdateControlState() {
   if (GetShowing() && !FHandle && (!FParent || FParent->FHandle)) CreateHandle();
-  TWSWindows* windows = RunningWindows();
-  if (windows && FHandle) windows->ShowWindow(FHandle, FVisible);
+  if (FHandle) FWSClass->ShowHide(FHandle, FVisible);
 }
 
 void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) {
@@ -277,7 +273,7 @@ void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t
 }
 
 void TWinControl::BoundsChanged() {
-  if (TWSWindows* windows = RunningWindows(); windows && FHandle) windows->SetWindowBounds(FHandle, GetBoundsRect());
+  if (FHandle) FWSClass->SetBounds(FHandle, GetBoundsRect());
 }
 
 TPoint TWinControl::GetClientOrigin() { return TControl::GetClientOrigin(); }
@@ -465,6 +461,55 @@ void TWinControl::ReadState(TReader* Reader) {
 void TWinControl::Loaded() {
   inherited::Loaded();
   Realign();
+}
+
+}  // namespace host
+
+namespace host {
+
+// ------------------------------------------------------------ looks and bevels
+
+namespace {
+
+// Sets a field that changes the client area: the children align again and
+// the control repaints.
+template <class T>
+void SetLayoutField(TWinControl& Control, T& Field, T Value) {
+  if (Field == Value) return;
+  Field = Value;
+  Control.Realign();
+  Control.Invalidate();
+}
+
+}  // namespace
+
+void TWinControl::SetBevelEdges(TBevelEdges Value) { SetLayoutField(*this, FBevelEdges, Value); }
+void TWinControl::SetBevelInner(TBevelCut Value) { SetLayoutField(*this, FBevelInner, Value); }
+void TWinControl::SetBevelOuter(TBevelCut Value) { SetLayoutField(*this, FBevelOuter, Value); }
+void TWinControl::SetBevelKind(TBevelKind Value) { SetLayoutField(*this, FBevelKind, Value); }
+
+void TWinControl::SetBevelWidth(TBevelWidth Value) {
+  if (Value < 1) throw EInvalidOperation("Bevel width %d of control '%s' is below 1", {Value, ControlDisplayName(this)});
+  SetLayoutField(*this, FBevelWidth, Value);
+}
+
+void TWinControl::SetBorderWidth(TBorderWidth Value) {
+  if (Value < 0)
+    throw EInvalidOperation("Border width %d of control '%s' is negative", {Value, ControlDisplayName(this)});
+  SetLayoutField(*this, FBorderWidth, Value);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  if (FCtl3D == Value) return;
+  FCtl3D = Value;
+  FParentCtl3D = false;
+  Invalidate();
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+  if (FParentCtl3D == Value) return;
+  FParentCtl3D = Value;
+  if (Value && FParent) FCtl3D = FParent->GetCtl3D();
 }
 
 }  // namespace host

@@ -20,6 +20,7 @@
 
 #include "host/controls/control.h"
 #include "host/graphics/canvas.h"
+#include "host/widgetset/wscontrols.h"
 #include "host/widgetset/wswindows.h"
 
 namespace host {
@@ -240,6 +241,8 @@ class TWinControl : public TControl {
   std::vector<TControl*> FDockClients;
   HWND FHandle = 0;
   HWND FParentWindow = 0;
+  // The widgetset class that made the window (null while there is none).
+  TWSWinControl* FWSClass = nullptr;
   TBrush* FBrush = nullptr;
   void* FDefWndProc = nullptr;
   bool FTabStop = false;
@@ -267,6 +270,8 @@ class TWinControl : public TControl {
   void MoveHandleUnder(TControl* AControl);
   void ChildMouseMessage(TControl* Child, TWMMouse& Message);
   void FocusMessage(TWMSetFocus& Message, bool Gained);
+  // Forgets the focus a backend without windows left on this control.
+  void ForgetFocus();
   void KeyMessage(TWMKey& Message);
   void NotifyControls(uint32_t Msg);
   // Keeps the map FindControl reads (null Control: forgets Window).

@@ -4,14 +4,13 @@
 #include <algorithm>
 
 #include "host/classes/lists.h"
+#include "host/controls/dragdock.h"
 #include "host/controls/wincontrol.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
 
 namespace {
-
-TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
 
 // The focused control when the backend has no windows to keep it.
 TWinControl* g_focusedWithoutWindows = nullptr;
@@ -52,6 +51,10 @@ void TWinControl::SetFocus() {
   if (!*alive) return;
   g_focusedWithoutWindows = this;
   Perform(WM_SETFOCUS, 0, 0);
+}
+
+void TWinControl::ForgetFocus() {
+  if (g_focusedWithoutWindows == this) g_focusedWithoutWindows = nullptr;
 }
 
 void TWinControl::FocusMessage(TWMSetFocus&, bool Gained) {
@@ -251,6 +254,7 @@ void TWinControl::MouseWheelHandler(TMessage& Message) {
 // ---------------------------------------------------------------- WndProc
 
 void TWinControl::WndProc(TMessage& Message) {
+  if (DragControl() && DragMessage(this, Message)) return;
   switch (Message.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -301,7 +305,6 @@ void TWinControl::NotifyControls(uint32_t Msg) {
 }
 
 bool TWinControl::HandleWinControlMessage(TMessage& Message) {
-  TWSWindows* windows = FHandle ? RunningWindows() : nullptr;
   switch (Message.Msg) {
     case CM_VISIBLECHANGED:
     case CM_SHOWINGCHANGED:
@@ -311,11 +314,11 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
       Invalidate();
       return true;
     case CM_ENABLEDCHANGED:
-      if (windows) windows->EnableWindow(FHandle, FEnabled);
+      if (FHandle) FWSClass->SetEnabled(FHandle, FEnabled);
       Invalidate();
       return true;
     case CM_TEXTCHANGED:
-      if (windows) windows->SetWindowText(FHandle, FText);
+      if (FHandle) FWSClass->SetText(FHandle, FText);
       Invalidate();
       return true;
     case CM_COLORCHANGED:

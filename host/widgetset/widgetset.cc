@@ -90,3 +90,9 @@ TWidgetSet& WidgetSet() {
 }
 
 }  // namespace host
+
+namespace host {
+
+TWSWindows* RunningWindows() { return WidgetSetRunning() ? &WidgetSet().Windows() : nullptr; }
+
+}  // namespace host

@@ -22,10 +22,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "host/widgetset/wsgraphics.h"
 #include "host/widgetset/wsmenus.h"
+#include "host/widgetset/wscontrols.h"
 #include "host/widgetset/wswindows.h"
 
 namespace host {
@@ -41,6 +43,12 @@ class TWidgetSet : public TWSGraphics {
   // The backend's windows (wswindows.h); a backend without windows answers
   // with the neutral TWSWindows, whose calls all fail.
   virtual TWSWindows& Windows();
+  // The implementations of host control classes the backend registered
+  // (wscontrols.h: RegisterWSControlClass, WSControlClassOf).
+  std::unordered_map<TClass, std::unique_ptr<TWSWinControl>>& ControlClasses() { return FControlClasses; }
+
+ private:
+  std::unordered_map<TClass, std::unique_ptr<TWSWinControl>> FControlClasses;
 };
 
 using TWidgetSetFactory = std::unique_ptr<TWidgetSet> (*)();
@@ -65,5 +73,7 @@ void FinalizeWidgetSet();
 bool WidgetSetRunning();
 // The running backend; raises EInvalidOperation when none runs.
 TWidgetSet& WidgetSet();
+// The running backend's windows; null when no backend runs.
+TWSWindows* RunningWindows();
 
 }  // namespace host

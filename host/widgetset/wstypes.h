@@ -98,6 +98,7 @@ using HENHMETAFILE = THandle;
 // blocks have values of their own).
 inline constexpr uint32_t OBJ_PEN = 1;
 inline constexpr uint32_t OBJ_BRUSH = 2;
+inline constexpr uint32_t OBJ_DC = 3;  // a device context drawing onto a window
 inline constexpr uint32_t OBJ_PAL = 5;
 inline constexpr uint32_t OBJ_FONT = 6;
 inline constexpr uint32_t OBJ_BITMAP = 7;

@@ -9,11 +9,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <variant>
 #include <vector>
 
 #include "host/widgetset/wstypes.h"
+
+namespace host {
+class TObject;
+}
 
 namespace host::headless {
 
@@ -62,8 +67,15 @@ struct TIconObject {
 struct TBytesObject {
   std::vector<uint8_t> Bytes;
 };
-// A memory device context and the state drawing uses.
+// A device context and the state drawing uses. A memory device context
+// (OBJ_MEMDC) draws onto its selected bitmap; a window device context
+// (OBJ_DC) draws onto Window in its client coordinates, clipped to the part
+// of the window that shows and, for the one a WM_PAINT brings, to Limit.
 struct TDCObject {
+  THandle Window = 0;
+  bool Limited = false;
+  TRect Limit;  // client coordinates of Window
+
   HBITMAP Bitmap = 0;
   HPEN Pen = 0;
   HBRUSH Brush = 0;
@@ -77,8 +89,24 @@ struct TDCObject {
   TRect Clip;
 };
 
+// A window (headlesswindows.h keeps the tree). Its entry has object type 0:
+// to the graphics calls a window handle names no object.
+struct TWindowObject {
+  TObject* Receiver = nullptr;
+  THandle Parent = 0;
+  std::vector<THandle> Children;  // bottom to top
+  TRect Bounds;                   // in the parent's client coordinates (screen for a top-level window)
+  std::string Text;
+  std::string ClassName;
+  bool Shown = false;
+  bool Enabled = true;
+  bool Dirty = false;  // Update needs a WM_PAINT
+  TRect Update;        // client coordinates
+  TSurface Surface;    // top-level windows: what the window and the windows in it show
+};
+
 using TObjectData = std::variant<TPenObject, TBrushObject, TFontObject, TBitmapObject, TPaletteObject, TIconObject,
-                                 TBytesObject, TDCObject>;
+                                 TBytesObject, TDCObject, TWindowObject>;
 
 struct TObjectEntry {
   uint32_t Type = 0;  // OBJ_ value

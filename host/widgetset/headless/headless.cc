@@ -188,13 +188,16 @@ bool THeadlessWidgetSet::DeleteEnhMetaFile(HENHMETAFILE Metafile) { return Remov
 // --------------------------------------------------------- device contexts
 
 HDC THeadlessWidgetSet::CreateCompatibleDC(HDC Reference) {
-  if (Reference != 0 && GetObjectType(Reference) != OBJ_MEMDC) return 0;
-  TDCObject dc;
-  Select(dc.Pen, FStock[BLACK_PEN]);
-  Select(dc.Brush, FStock[WHITE_BRUSH]);
-  Select(dc.Font, FStock[SYSTEM_FONT]);
-  Select(dc.Bitmap, FStock[DEFAULT_BITMAP]);
-  return FTable.Add(OBJ_MEMDC, std::move(dc));
+  if (Reference != 0 && !FTable.Get<TDCObject>(Reference)) return 0;
+  return AddDC(OBJ_MEMDC, TDCObject{});
+}
+
+HDC THeadlessWidgetSet::AddDC(uint32_t Type, TDCObject DC) {
+  Select(DC.Pen, FStock[BLACK_PEN]);
+  Select(DC.Brush, FStock[WHITE_BRUSH]);
+  Select(DC.Font, FStock[SYSTEM_FONT]);
+  Select(DC.Bitmap, FStock[DEFAULT_BITMAP]);
+  return FTable.Add(Type, std::move(DC));
 }
 
 // Puts Object into a selection slot, keeping the selection counts.
@@ -204,7 +207,10 @@ void THeadlessWidgetSet::Select(THandle& Slot, THandle Object) {
   Slot = Object;
 }
 
-bool THeadlessWidgetSet::DeleteDC(HDC DC) {
+// A window's device context goes back with ReleaseDC.
+bool THeadlessWidgetSet::DeleteDC(HDC DC) { return GetObjectType(DC) == OBJ_MEMDC && RemoveDC(DC); }
+
+bool THeadlessWidgetSet::RemoveDC(HDC DC) {
   TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return false;
   for (THandle* slot : {&dc->Bitmap, &dc->Pen, &dc->Brush, &dc->Font}) Select(*slot, 0);
@@ -220,6 +226,8 @@ HGDIOBJ THeadlessWidgetSet::SelectObject(HDC DC, HGDIOBJ Object) {
                   : entry->Type == OBJ_FONT  ? &dc->Font
                                              : &dc->Bitmap;
   if (entry->Type == OBJ_BITMAP) {
+    // A window's device context draws onto the window only.
+    if (dc->Window) return 0;
     // A bitmap belongs to one device context at a time (the stock one to all).
     if (!entry->Stock && entry->Selections > 0 && dc->Bitmap != Object) return 0;
     dc->Clipped = false;
@@ -308,8 +316,13 @@ int32_t THeadlessWidgetSet::SelectClipRect(HDC DC, const TRect* Rect) {
 int32_t THeadlessWidgetSet::GetClipBox(HDC DC, TRect& Rect) {
   TContext ctx;
   if (!Resolve(DC, ctx)) return RGN_ERROR;
-  Rect = ctx.Clip;
-  return Rect.IsEmpty() ? NULLREGION : SIMPLEREGION;
+  if (ctx.Clip.IsEmpty()) {
+    Rect = {};
+    return NULLREGION;
+  }
+  const TPoint o = ctx.Origin;
+  Rect = {ctx.Clip.Left - o.X, ctx.Clip.Top - o.Y, ctx.Clip.Right - o.X, ctx.Clip.Bottom - o.Y};
+  return SIMPLEREGION;
 }
 
 bool THeadlessWidgetSet::MoveToEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) {
@@ -371,7 +384,7 @@ bool THeadlessWidgetSet::EmptyClipboard() {
 }
 
 THandle THeadlessWidgetSet::SetClipboardData(uint32_t Format, THandle Data) {
-  if (!FClipboardOpen || Format == 0 || !FTable.Find(Data)) return 0;
+  if (!FClipboardOpen || Format == 0 || GetObjectType(Data) == 0) return 0;
   auto it = std::find_if(FClipboard.begin(), FClipboard.end(), [&](const auto& e) { return e.first == Format; });
   if (it != FClipboard.end()) {
     if (it->second != Data) DeleteClipboardData(Format, it->second);

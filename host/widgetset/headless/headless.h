@@ -16,7 +16,9 @@
 #include "host/widgetset/headless/blit.h"
 #include "host/widgetset/headless/handletable.h"
 #include "host/widgetset/headless/headlessmenus.h"
+#include "host/widgetset/headless/headlesswindows.h"
 #include "host/widgetset/headless/raster.h"
+#include "host/widgetset/headless/robot.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
@@ -41,6 +43,10 @@ class THeadlessWidgetSet : public TWidgetSet {
   std::size_t HandleCount() const override { return FTable.Count(); }
   // The menus (headlessmenus.h), with the robot that works them.
   THeadlessMenus& Menus() override { return FMenus; }
+  // The windows (headlesswindows.h) and the robot that gives them mouse and
+  // keyboard input (robot.h).
+  THeadlessWindows& Windows() override { return FWindows; }
+  THeadlessRobot& Robot() { return FRobot; }
 
   COLORREF GetSysColor(int32_t Index) override { return ClassicSysColor(Index); }
 
@@ -121,10 +127,18 @@ class THeadlessWidgetSet : public TWidgetSet {
   std::vector<uint32_t> GetClipboardFormats() override;
 
  private:
-  // What a drawing call works with, resolved from a device context.
+  // The windows keep their records in FTable and their device contexts are
+  // made here.
+  friend class THeadlessWindows;
+
+  // What a drawing call works with, resolved from a device context. Clip
+  // and Surface are in device coordinates, the caller's coordinates are
+  // logical: device = logical + Origin (a window's place on its top-level
+  // window's surface; 0 for a memory device context).
   struct TContext {
     TDCObject* DC = nullptr;
     TSurface* Surface = nullptr;  // null: no bitmap selected, nothing to draw on
+    TPoint Origin;
     TRect Clip;
     TLogPen Pen;
     const TBrushObject* Brush = nullptr;
@@ -132,6 +146,7 @@ class THeadlessWidgetSet : public TWidgetSet {
   };
   // The device context, its bitmap and clipping; Resolve adds its pen, brush and font.
   bool ResolveTarget(HDC DC, TContext& Ctx);
+  void ResolveWindowTarget(const TDCObject& DC, TContext& Ctx);
   bool Resolve(HDC DC, TContext& Ctx);
   TPaint PenPaint(const TContext& Ctx) const;
   TPaint BrushPaint(const TContext& Ctx, const TBrushObject* Brush, int32_t Rop2) const;
@@ -146,6 +161,10 @@ class THeadlessWidgetSet : public TWidgetSet {
   const TSurface* BitmapSurface(HBITMAP Bitmap);
   THandle AddBitmap(TSurface Surface);
   void Select(THandle& Slot, THandle Object);
+  // A device context with the stock pen, brush, font and bitmap selected.
+  HDC AddDC(uint32_t Type, TDCObject DC);
+  // Deselects everything and removes the device context (of either kind).
+  bool RemoveDC(HDC DC);
   void DeleteClipboardData(uint32_t Format, THandle Data);
   // Memory blocks and metafiles: a copy of some bytes under a handle of
   // object type Type. BytesOf and RemoveBytes refuse a handle of another type.
@@ -160,8 +179,10 @@ class THeadlessWidgetSet : public TWidgetSet {
   std::vector<std::pair<uint32_t, THandle>> FClipboard;
   std::map<std::string, uint32_t> FFormatIds;  // by lower-case name
   std::map<uint32_t, std::string> FFormatNames;
-  // Last: its pop-up bitmaps live in FTable.
+  // Last: their bitmaps, windows and device contexts live in FTable.
   THeadlessMenus FMenus{*this};
+  THeadlessWindows FWindows{*this};
+  THeadlessRobot FRobot{FWindows};
 };
 
 }  // namespace headless

@@ -27,6 +27,29 @@ std::vector<TPoint> Clamp(std::span<const TPoint> Points) {
   return out;
 }
 
+// Logical coordinates to device coordinates (see TContext). The origin lies
+// within the coordinate limit, so the sum of two clamped values cannot
+// overflow before it is clamped again.
+TPoint ToDevice(TPoint Origin, TPoint P) {
+  P = Clamp(P);
+  return Clamp(TPoint{P.X + Origin.X, P.Y + Origin.Y});
+}
+TRect ToDevice(TPoint Origin, const TRect& R) {
+  const TRect box = NormalBox(R);
+  const TPoint topLeft = ToDevice(Origin, box.TopLeft()), bottomRight = ToDevice(Origin, box.BottomRight());
+  return {topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y};
+}
+std::vector<TPoint> ToDevice(TPoint Origin, std::span<const TPoint> Points) {
+  std::vector<TPoint> out;
+  out.reserve(Points.size());
+  for (TPoint p : Points) out.push_back(ToDevice(Origin, p));
+  return out;
+}
+TBlitArea ToDevice(TPoint Origin, const TBlitArea& A) {
+  const TPoint corner = ToDevice(Origin, TPoint{A.X, A.Y});
+  return {corner.X, corner.Y, Clamp(A.Width), Clamp(A.Height)};
+}
+
 TPaint SolidPaint(COLORREF Color, int32_t Rop2) {
   TPaint paint;
   paint.Color = ColorRefToPixel(Color);
@@ -40,12 +63,23 @@ bool THeadlessWidgetSet::ResolveTarget(HDC DC, TContext& Ctx) {
   TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return false;
   Ctx.DC = dc;
-  if (dc->Bitmap != FStock[DEFAULT_BITMAP]) {
+  if (dc->Window) {
+    ResolveWindowTarget(*dc, Ctx);
+  } else if (dc->Bitmap != FStock[DEFAULT_BITMAP]) {
     if (TBitmapObject* bitmap = FTable.Get<TBitmapObject>(dc->Bitmap)) Ctx.Surface = &bitmap->Surface;
+    Ctx.Clip = Ctx.Surface ? Ctx.Surface->Bounds() : TRect{};
   }
-  Ctx.Clip = Ctx.Surface ? Ctx.Surface->Bounds() : TRect{};
-  if (dc->Clipped) IntersectRect(Ctx.Clip, Ctx.Clip, dc->Clip);
+  if (dc->Clipped) IntersectRect(Ctx.Clip, Ctx.Clip, ToDevice(Ctx.Origin, dc->Clip));
   return true;
+}
+
+// A window's device context draws onto its top-level window's surface, at
+// the window's place there, within the part of the window that shows (and
+// within the update rectangle of a WM_PAINT). A destroyed window leaves the
+// context nothing to draw on.
+void THeadlessWidgetSet::ResolveWindowTarget(const TDCObject& DC, TContext& Ctx) {
+  if (!FWindows.DrawTarget(DC.Window, Ctx.Surface, Ctx.Origin, Ctx.Clip)) return;
+  if (DC.Limited) IntersectRect(Ctx.Clip, Ctx.Clip, ToDevice(Ctx.Origin, DC.Limit));
 }
 
 bool THeadlessWidgetSet::Resolve(HDC DC, TContext& Ctx) {
@@ -81,15 +115,19 @@ TPaint THeadlessWidgetSet::BrushPaint(const TContext& Ctx, const TBrushObject* B
 
 COLORREF THeadlessWidgetSet::SetPixel(HDC DC, int32_t X, int32_t Y, COLORREF Color) {
   TContext ctx;
-  if (!ResolveTarget(DC, ctx) || !ctx.Surface || !PtInRect(ctx.Clip, {X, Y})) return CLR_INVALID;
-  ctx.Surface->Row(Y)[X] = ColorRefToPixel(Color);
+  if (!ResolveTarget(DC, ctx) || !ctx.Surface) return CLR_INVALID;
+  const TPoint p = ToDevice(ctx.Origin, TPoint{X, Y});
+  if (!PtInRect(ctx.Clip, p)) return CLR_INVALID;
+  ctx.Surface->Row(p.Y)[p.X] = ColorRefToPixel(Color);
   return Color & 0x00FFFFFFu;
 }
 
 COLORREF THeadlessWidgetSet::GetPixel(HDC DC, int32_t X, int32_t Y) {
   TContext ctx;
-  if (!ResolveTarget(DC, ctx) || !ctx.Surface || !PtInRect(ctx.Clip, {X, Y})) return CLR_INVALID;
-  return PixelToColorRef(ctx.Surface->At(X, Y));
+  if (!ResolveTarget(DC, ctx) || !ctx.Surface) return CLR_INVALID;
+  const TPoint p = ToDevice(ctx.Origin, TPoint{X, Y});
+  if (!PtInRect(ctx.Clip, p)) return CLR_INVALID;
+  return PixelToColorRef(ctx.Surface->At(p.X, p.Y));
 }
 
 // ------------------------------------------------------------------- lines
@@ -105,7 +143,7 @@ bool THeadlessWidgetSet::LineTo(HDC DC, int32_t X, int32_t Y) {
 bool THeadlessWidgetSet::Polyline(HDC DC, std::span<const TPoint> Points) {
   TContext ctx;
   if (!Resolve(DC, ctx)) return false;
-  if (ctx.Surface) StrokeWithPen(ctx, Clamp(Points), false, false);
+  if (ctx.Surface) StrokeWithPen(ctx, ToDevice(ctx.Origin, Points), false, false);
   return true;
 }
 
@@ -132,12 +170,12 @@ bool THeadlessWidgetSet::DrawFigure(HDC DC, TRect Box, bool Filled, bool Closed,
     // at the bottom (classic).
     const TRect fillBox = penVisible ? Box : TRect{Box.Left, Box.Top, Box.Right - 1, Box.Bottom - 1};
     TCoverage area(ctx.Clip);
-    FillPolygon(MakePath(fillBox), area);
+    FillPolygon(ToDevice(ctx.Origin, MakePath(fillBox)), area);
     PaintCoverage(*ctx.Surface, area, BrushPaint(ctx, ctx.Brush, ctx.DC->Rop2));
   }
   if (!penVisible) return true;
   const TRect frame = ctx.Pen.Style == PS_INSIDEFRAME ? InsideFrameBox(Box, ctx.Pen.Width) : Box;
-  StrokeWithPen(ctx, MakePath(frame), Closed, true);
+  StrokeWithPen(ctx, ToDevice(ctx.Origin, MakePath(frame)), Closed, true);
   return true;
 }
 
@@ -190,7 +228,7 @@ bool THeadlessWidgetSet::FillRect(HDC DC, const TRect& Rect, HBRUSH Brush) {
   if (!Resolve(DC, ctx) || !brush) return false;
   if (!ctx.Surface || brush->Log.Style == BS_NULL) return true;
   TCoverage area(ctx.Clip);
-  const TRect r = NormalBox(Rect);
+  const TRect r = ToDevice(ctx.Origin, Rect);
   for (int32_t y = std::max(r.Top, ctx.Clip.Top); y < std::min(r.Bottom, ctx.Clip.Bottom); ++y)
     area.AddSpan(y, r.Left, r.Right);
   PaintCoverage(*ctx.Surface, area, BrushPaint(ctx, brush, R2_COPYPEN));
@@ -201,7 +239,7 @@ bool THeadlessWidgetSet::FrameRect(HDC DC, const TRect& Rect, HBRUSH Brush) {
   TContext ctx;
   const TBrushObject* brush = FTable.Get<TBrushObject>(Brush);
   if (!Resolve(DC, ctx) || !brush) return false;
-  const TRect r = NormalBox(Rect);
+  const TRect r = ToDevice(ctx.Origin, Rect);
   if (!ctx.Surface || brush->Log.Style == BS_NULL || r.IsEmpty()) return true;
   TCoverage area(ctx.Clip);
   StrokePath(RoundBoxPath(r, 0, 0), true, true, TStroke{}, area, nullptr);
@@ -212,7 +250,7 @@ bool THeadlessWidgetSet::FrameRect(HDC DC, const TRect& Rect, HBRUSH Brush) {
 bool THeadlessWidgetSet::DrawFocusRect(HDC DC, const TRect& Rect) {
   TContext ctx;
   if (!Resolve(DC, ctx)) return false;
-  const TRect r = NormalBox(Rect);
+  const TRect r = ToDevice(ctx.Origin, Rect);
   if (!ctx.Surface || r.IsEmpty()) return true;
   TCoverage border(ctx.Clip), dots(ctx.Clip);
   StrokePath(RoundBoxPath(r, 0, 0), true, true, TStroke{}, border, nullptr);
@@ -228,7 +266,8 @@ bool THeadlessWidgetSet::ExtFloodFill(HDC DC, int32_t X, int32_t Y, COLORREF Col
   TContext ctx;
   if (!Resolve(DC, ctx) || !ctx.Surface) return false;
   TCoverage area(ctx.Clip);
-  if (!FloodArea(*ctx.Surface, X, Y, Color, FillType, area)) return false;
+  const TPoint start = ToDevice(ctx.Origin, TPoint{X, Y});
+  if (!FloodArea(*ctx.Surface, start.X, start.Y, Color, FillType, area)) return false;
   PaintCoverage(*ctx.Surface, area, BrushPaint(ctx, ctx.Brush, R2_COPYPEN));
   return true;
 }
@@ -240,17 +279,19 @@ bool THeadlessWidgetSet::ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Optio
   TContext ctx;
   if (!Resolve(DC, ctx)) return false;
   if (!ctx.Surface) return true;
-  X = Clamp(X);
-  Y = Clamp(Y);
+  const TPoint at = ToDevice(ctx.Origin, TPoint{X, Y});
+  X = at.X;
+  Y = at.Y;
+  const TRect box = Rect ? ToDevice(ctx.Origin, *Rect) : TRect{};
   TRect clip = ctx.Clip;
-  if (Rect && (Options & ETO_CLIPPED)) IntersectRect(clip, clip, NormalBox(*Rect));
+  if (Rect && (Options & ETO_CLIPPED)) IntersectRect(clip, clip, box);
   auto fill = [&](const TRect& r, const TRect& within) {
     TCoverage area(within);
     for (int32_t y = std::max(r.Top, within.Top); y < std::min(r.Bottom, within.Bottom); ++y)
       area.AddSpan(y, r.Left, r.Right);
     PaintCoverage(*ctx.Surface, area, SolidPaint(ctx.DC->BkColor, R2_COPYPEN));
   };
-  if (Rect && (Options & ETO_OPAQUE)) fill(NormalBox(*Rect), ctx.Clip);
+  if (Rect && (Options & ETO_OPAQUE)) fill(box, ctx.Clip);
   const TSize extent = TextExtent(ctx.Font, Text);
   if (ctx.DC->BkMode == OPAQUE) fill(NormalBox(Bounds(X, Y, extent.cx, extent.cy)), clip);
   TCoverage ink(clip);
@@ -282,9 +323,8 @@ bool THeadlessWidgetSet::Blit(HDC Dest, TBlitArea To, HDC Src, TBlitArea From, c
   if (needsSource && !Resolve(Src, src)) return false;
   if (!dst.Surface) return true;
   if (needsSource && !src.Surface) return false;
-  auto clamped = [](const TBlitArea& a) { return TBlitArea{Clamp(a.X), Clamp(a.Y), Clamp(a.Width), Clamp(a.Height)}; };
-  StretchBlit(*dst.Surface, dst.Clip, clamped(To), needsSource ? src.Surface : nullptr, clamped(From), Rop,
-              BrushPaint(dst, dst.Brush, R2_COPYPEN), Mask);
+  StretchBlit(*dst.Surface, dst.Clip, ToDevice(dst.Origin, To), needsSource ? src.Surface : nullptr,
+              ToDevice(src.Origin, From), Rop, BrushPaint(dst, dst.Brush, R2_COPYPEN), Mask);
   return true;
 }
 
@@ -306,8 +346,8 @@ bool THeadlessWidgetSet::DrawIconEx(HDC DC, int32_t X, int32_t Y, HICON Icon, in
   const TIconObject* icon = FTable.Get<TIconObject>(Icon);
   if (!Resolve(DC, ctx) || !icon) return false;
   if (!ctx.Surface) return true;
-  const TBlitArea to{Clamp(X), Clamp(Y), Width ? Clamp(Width) : icon->Color.Width,
-                     Height ? Clamp(Height) : icon->Color.Height};
+  const TPoint at = ToDevice(ctx.Origin, TPoint{X, Y});
+  const TBlitArea to{at.X, at.Y, Width ? Clamp(Width) : icon->Color.Width, Height ? Clamp(Height) : icon->Color.Height};
   DrawIcon(*ctx.Surface, ctx.Clip, to, icon->Color, icon->Mask);
   return true;
 }

@@ -1,0 +1,161 @@
+// The windows of the headless widgetset: a tree of window records in
+// memory, the keyboard focus, the mouse capture, a queue of posted messages
+// and painting onto pixel buffers.
+//
+// Handles: windows are entries of the backend's handle table (object type
+// 0, so the graphics calls see no object behind them). They share its
+// never-reused numbering, HandleCount counts them, and a stale handle or a
+// handle of another kind is refused like any other.
+//
+// Painting: every top-level window owns a 32-bit surface of its size; the
+// windows in it draw onto that surface at their place, clipped by their
+// ancestors. A surface is limited to kMaxSurfacePixels; a larger window
+// still gets its messages but shows nothing (CaptureWindow gives 0).
+// Invalidating a part of a window also invalidates whatever is drawn over
+// that part later in the paint order (its children and the windows above
+// it), since a window's paint draws over them. WM_PAINT goes out in paint
+// order: top-level windows bottom to top, each window before the windows in
+// it, siblings bottom to top, so children paint over their parent. A hidden
+// window keeps its pending paint until it shows. The DC of a WM_PAINT is
+// released when the receiver returns.
+//
+// Delivery: messages are sent by calling the receiver's Dispatch. The
+// receiver may destroy any window meanwhile (the receiving one included):
+// every record is looked up again after a Dispatch, and a destroyed window's
+// focus, capture, queued messages, pending paint and device contexts go with
+// it. A window made with a null receiver gets no messages.
+//
+// Shift state and cursor position are kept here; the robot (robot.h) sets
+// them from the input it gives.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "host/widgetset/headless/handletable.h"
+#include "host/widgetset/wswindows.h"
+
+namespace host::headless {
+
+class THeadlessWidgetSet;
+
+class THeadlessWindows : public TWSWindows {
+ public:
+  // The largest surface of a top-level window: 2^24 pixels (64 MiB).
+  static constexpr int64_t kMaxSurfacePixels = int64_t{1} << 24;
+
+  explicit THeadlessWindows(THeadlessWidgetSet& Owner) : FOwner(Owner) {}
+  THeadlessWindows(const THeadlessWindows&) = delete;
+  THeadlessWindows& operator=(const THeadlessWindows&) = delete;
+
+  HWND CreateWindow(const TCreateParams& Params, TObject* Receiver) override;
+  bool DestroyWindow(HWND Window) override;
+  bool SetParent(HWND Window, HWND NewParent) override;
+  HWND GetParent(HWND Window) override;
+  bool IsWindow(HWND Window) override { return Find(Window) != nullptr; }
+  std::size_t WindowCount() const override { return FCount; }
+
+  bool SetWindowBounds(HWND Window, const TRect& Bounds) override;
+  bool GetWindowBounds(HWND Window, TRect& Bounds) override;
+  bool SetWindowZOrder(HWND Window, bool Top) override;
+  bool ClientToScreen(HWND Window, TPoint& Point) override;
+  bool ScreenToClient(HWND Window, TPoint& Point) override;
+  HWND WindowFromPoint(TPoint Point) override;
+
+  bool SetWindowText(HWND Window, std::string_view Text) override;
+  std::string GetWindowText(HWND Window) override;
+  bool ShowWindow(HWND Window, bool Show) override;
+  bool IsWindowVisible(HWND Window) override;
+  bool EnableWindow(HWND Window, bool Enable) override;
+  bool IsWindowEnabled(HWND Window) override;
+
+  HWND SetFocus(HWND Window) override;
+  HWND GetFocus() override { return FFocus; }
+  HWND SetCapture(HWND Window) override;
+  // True also when no window held the capture (classic).
+  bool ReleaseCapture() override;
+  HWND GetCapture() override { return FCapture; }
+  TPoint GetCursorPos() override { return FCursor; }
+  bool SetCursorPos(TPoint Point) override;
+  TShiftState GetShiftState() override { return FShift; }
+
+  bool InvalidateRect(HWND Window, const TRect* Rect) override;
+  bool UpdateWindow(HWND Window) override;
+  HDC GetDC(HWND Window) override;
+  bool ReleaseDC(HWND Window, HDC DC) override;
+  HBITMAP CaptureWindow(HWND Window) override;
+
+  bool PostMessage(HWND Window, uint32_t Msg, int64_t WParam, int64_t LParam) override;
+  // Delivers the messages queued when it starts (in order), then the
+  // pending paints.
+  bool ProcessMessages() override;
+
+  // ------------------------------------------------------ for the backend
+  // Sends Message to Window's receiver now; false when Window is gone or
+  // has no receiver.
+  bool Send(HWND Window, TMessage& Message);
+  // Whether Window shows and it and every window it lies in are enabled:
+  // whether it may get mouse and key input.
+  bool TakesInput(HWND Window);
+  void SetShiftState(TShiftState State) { FShift = State; }
+  // Where a window's device context draws: the top-level surface (null when
+  // it has none), the window's client origin on it and the part of the
+  // surface where the window shows (empty when it is hidden). False when
+  // Window is gone.
+  bool DrawTarget(HWND Window, TSurface*& Surface, TPoint& Origin, TRect& Visible);
+
+ private:
+  TWindowObject* Find(HWND Window);
+  const TWindowObject* Find(HWND Window) const;
+  // The list Window stacks in: its parent's children or the top-level windows.
+  std::vector<HWND>& SiblingsOf(const TWindowObject& Window);
+  bool Contains(HWND Ancestor, HWND Window) const;
+  HWND TopLevelOf(HWND Window) const;
+  // Window's client origin relative to its top-level window's client area.
+  TPoint OriginInTopLevel(HWND Window) const;
+  // The part of the top-level client area where Window shows, clipped by
+  // its ancestors (hidden ones not considered).
+  TRect ClipInTopLevel(HWND Window) const;
+  void Attach(HWND Window, HWND Parent);
+  void Detach(HWND Window);
+  void ResizeSurface(TWindowObject& Window);
+  void CollectSubtree(HWND Window, std::vector<HWND>& Out) const;
+  // Windows in paint order (see above), from Root or from every top-level one.
+  std::vector<HWND> PaintOrder(HWND Root) const;
+  std::vector<HWND> PaintOrder() const;
+  HWND ChildFromPoint(HWND Parent, TPoint Local) const;
+  // Removes one window record and everything that refers to it.
+  void Forget(HWND Window);
+  // Invalidates Rect (client coordinates of Window) of Window and of the
+  // windows that paint over it.
+  void Invalidate(HWND Window, const TRect& Rect);
+  void AddUpdate(TWindowObject& Window, const TRect& Rect);
+  // Invalidates the part of Window's parent where Window lies (nothing for
+  // a top-level window: it has a surface of its own).
+  void InvalidateUnder(HWND Window);
+  void InvalidateAll(HWND Window);
+  bool Paint(HWND Window);
+  bool PaintAll(const std::vector<HWND>& Order);
+  HDC MakeDC(HWND Window, const TRect* Limit);
+  bool FreeDC(HDC DC);
+
+  struct TPosted {
+    uint64_t Serial = 0;
+    HWND Window = 0;
+    TWMGeneric Message;
+  };
+
+  THeadlessWidgetSet& FOwner;
+  std::vector<HWND> FTopLevels;  // bottom to top
+  std::size_t FCount = 0;
+  HWND FFocus = 0;
+  HWND FCapture = 0;
+  TPoint FCursor;
+  TShiftState FShift;
+  std::deque<TPosted> FQueue;
+  uint64_t FNextSerial = 0;
+  std::vector<HDC> FDCs;  // window device contexts handed out
+};
+
+}  // namespace host::headless
