@@ -6,6 +6,7 @@
 #include <map>
 #include <utility>
 
+#include "host/controls/dragdock.h"
 #include "host/controls/wincontrol.h"
 #include "host/graphics/graphics.h"
 #include "host/menus/menus.h"

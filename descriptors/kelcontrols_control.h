@@ -25,6 +25,7 @@
 #include "descriptors/kelclasses_components.h"
 #include "descriptors/kelpattern.h"
 #include "host/controls/control.h"
+#include "host/controls/dragdock.h"
 
 namespace kel {
 

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "host/classes/lists.h"
+#include "host/controls/dragdock.h"
 #include "host/graphics/graphics.h"
 
 namespace kel {
@@ -129,6 +130,16 @@ void InsertChecked(TWinControl& w, TControl* control) {
   w.InsertControl(control);
 }
 
+// The dock manager belongs to its dock site, which frees it when it gets
+// another: only none or a dock tree made for this control is taken, never
+// one another control holds.
+void SetDockManagerChecked(TWinControl& w, host::TDockTree* tree) {
+  if (tree && tree->GetDockSite() != &w)
+    throw host::EInvalidOperation("The dock manager of '%s' must be a dock tree of that control",
+                                  {host::ControlDisplayName(&w)});
+  w.SetDockManager(tree);
+}
+
 }  // namespace
 
 // ------------------------------------------------------------ descriptors
@@ -144,7 +155,7 @@ void TWinControlClassInfo::MapFeatures(Map& m) {
       .Prop("Ctl3D", &W::GetCtl3D, &W::SetCtl3D)
       .Prop("DefWndProc", &W::GetDefWndProc, &W::SetDefWndProc)
       .Prop("DockSite", &W::GetDockSite, &W::SetDockSite)
-      .Prop("DockManager", &W::GetDockManager, &W::SetDockManager)
+      .Prop("DockManager", &W::GetDockManager, SetDockManagerChecked)
       .Prop("ImeMode", &W::GetImeMode, OrdinalSetter(&W::SetImeMode, host::imHanguel, "ImeMode"))
       .Prop("ImeName", &W::GetImeName, &W::SetImeName)
       .Prop("ParentCtl3D", &W::GetParentCtl3D, &W::SetParentCtl3D)

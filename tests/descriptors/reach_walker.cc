@@ -194,7 +194,8 @@ namespace {
 TReachTable AllTables() {
   TReachTable all;
   for (TReachTable t :
-       {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(), MenusReach()})
+       {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(), MenusReach(),
+        ControlsReach()})
     all.merge(t);
   return all;
 }

@@ -214,6 +214,7 @@ TReachTable GraphicsReach();
 TReachTable ImgListReach();
 TReachTable ActnListReach();
 TReachTable MenusReach();
+TReachTable ControlsReach();
 
 // An entry for a component class: `make` gives the walked component, which
 // then gets a child component "Child" (Components[0], world.Child); reading
