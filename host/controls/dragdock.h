@@ -23,6 +23,7 @@
 namespace host {
 
 class TBrush;
+class TCanvas;
 
 // ------------------------------------------------------------- drag objects
 
@@ -177,6 +178,14 @@ class TDockZone : public TObject {
 
  private:
   friend class TDockTree;
+  bool IsEmpty() const { return !FChildControl && FChildren.empty(); }
+  std::size_t IndexOf(const TDockZone* Child) const;
+  void InsertChild(std::size_t Index, TDockZone* Child);
+  // Takes over Child's control or children and orientation, and frees Child.
+  void Absorb(TDockZone* Child);
+  // Gives the zone's control or children and orientation to a new zone.
+  TDockZone* PushDown();
+  void PaintGaps(TCanvas* Canvas) const;
   TDockTree* FTree;
   TDockZone* FParentZone = nullptr;
   std::vector<TDockZone*> FChildren;
@@ -198,18 +207,34 @@ class TDockTree : public TInterfacedObject {
   using inherited = TInterfacedObject;
   using TCreateArg = TWinControl;
 
+  // Raises EInvalidOperation without a dock site.
   explicit TDockTree(TWinControl* DockSite);
 
   TWinControl* GetDockSite() const { return FDockSite; }
   TDockZone* GetTopZone() const { return FTopZone; }
+  // Docks Control next to DropCtl's zone (at the edge of the whole site when
+  // DropCtl is null or not docked here) on the side InsertAt names; a
+  // control docked here already moves. Raises EInvalidOperation for a null
+  // control, a control dropped on itself, or the dock site or one of its
+  // parents, changing nothing.
   void InsertControl(TControl* Control, TAlign InsertAt, TControl* DropCtl);
+  // Undocks Control (nothing for a control not docked here).
   void RemoveControl(TControl* Control);
-  // Where a control dropped at MousePos (client coordinates) would go.
+  // The rectangle (screen coordinates) Client would take when dropped at
+  // DropAlign of DropCtl (of the whole site when DropCtl is null or not
+  // docked here), with the zones laid out as they would be then (a Client
+  // docked here already counts as one more control).
   void PositionDockRect(TControl* Client, TControl* DropCtl, TAlign DropAlign, TRect& DockRect);
+  // Lays the zones out over the dock site's client area and moves the
+  // docked controls to their zones; without Force only when the client area
+  // changed since the last time.
   void ResetBounds(bool Force);
   // Draws the zone frames onto DC.
   void PaintSite(HDC DC);
   TDockZone* FindControlZone(TControl* Control) const;
+
+  // The gap between neighbouring zones, where PaintSite draws a frame.
+  static constexpr int32_t SplitterWidth = 4;
 
  protected:
   ~TDockTree() override = default;
@@ -217,8 +242,16 @@ class TDockTree : public TInterfacedObject {
 
  private:
   TDockZone* NewZone(TDockZone* Parent, TControl* Control);
+  void CheckInsert(TControl* Control, TControl* DropCtl) const;
+  // The zone a control dropped on DropCtl goes next to.
+  TDockZone* DropZone(TControl* DropCtl) const;
+  TDockZone* InsertZone(TDockZone* Leaf, TAlign InsertAt, TDockZone* Target);
+  void RemoveZone(TDockZone* Zone);
+  void LayoutZones();
   TWinControl* FDockSite;
   TDockZone* FTopZone;
+  TRect FSiteRect;
+  bool FLaidOut = false;
 };
 
 }  // namespace host

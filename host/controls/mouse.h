@@ -40,7 +40,11 @@ class TMouse : public TObject {
   int32_t FWheelScrollLines = 3;
 };
 
-// The program's mouse object (made by the controls unit's start-up).
+// The program's mouse object (made by the controls unit's start-up); null
+// while the unit is not started.
 TMouse* Mouse();
+// The unit's start-up makes the mouse object and its shutdown frees it.
+void CreateMouseObject();
+void FreeMouseObject();
 
 }  // namespace host

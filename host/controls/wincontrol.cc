@@ -418,6 +418,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     for (TControl* c : list) Position(c, align, Rect);
   }
   FAligning = false;
+  // The docked controls of a dock site follow its dock tree's zones.
+  if (FDockSite && FUseDockManager && FDockManager) FDockManager->ResetBounds(false);
 }
 
 void TWinControl::ScaleBy(int32_t M, int32_t D) {

@@ -338,15 +338,17 @@ bool TCustomImageList::Overlay(int32_t ImageIndex, TOverlay Overlay) {
 // ------------------------------------------------------------ TDragImageList
 
 bool TDragImageList::SetDragImage(int32_t Index, int32_t HotSpotX, int32_t HotSpotY) {
-  if (Index < 0 || Index >= GetCount()) throw EListError(SListIndexError, {Index});
+  if (Index < 0 || Index >= GetCount()) return false;
   FDragIndex = Index;
   FDragHotspot = {HotSpotX, HotSpotY};
   return true;
 }
 
-bool TDragImageList::BeginDrag(int32_t X, int32_t Y) {
+bool TDragImageList::BeginDrag(HWND Window, int32_t X, int32_t Y) {
   if (FDragging || FDragIndex < 0 || FDragIndex >= GetCount()) return false;
   FDragging = true;
+  FShowing = true;
+  FDragWindow = Window;
   FDragPos = {X, Y};
   return true;
 }
@@ -359,8 +361,35 @@ bool TDragImageList::DragMove(int32_t X, int32_t Y) {
 
 bool TDragImageList::EndDrag() {
   if (!FDragging) return false;
+  DragUnlock();
   FDragging = false;
+  FShowing = false;
+  FDragWindow = 0;
   return true;
+}
+
+bool TDragImageList::DragLock(HWND Window, int32_t XPos, int32_t YPos) {
+  if (!FDragging || (FLocked && Window == FDragWindow)) return false;
+  DragUnlock();
+  FLocked = true;
+  FDragWindow = Window;
+  FDragPos = {XPos, YPos};
+  FShowing = true;
+  return true;
+}
+
+void TDragImageList::DragUnlock() {
+  if (!FLocked) return;
+  FLocked = false;
+  FShowing = false;
+}
+
+void TDragImageList::HideDragImage() {
+  if (FDragging) FShowing = false;
+}
+
+void TDragImageList::ShowDragImage() {
+  if (FDragging) FShowing = true;
 }
 
 }  // namespace host

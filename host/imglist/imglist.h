@@ -51,6 +51,10 @@ using TLoadResources = TSet<TLoadResource, 6>;
 using TOverlay = uint8_t;
 // The index of an image in a list; -1 for none.
 using TImageIndex = int32_t;
+// A cursor number (the controls unit names them: crDefault, crDrag...).
+using TCursor = int16_t;
+// A window of the widgetset (see host/widgetset/wswindows.h).
+using HWND = THandle;
 
 // ---------------------------------------------------------------- TChangeLink
 
@@ -262,24 +266,43 @@ bool LinkImageList(TComponent* Client, TChangeLink* Link, TCustomImageList*& Ima
 // ----------------------------------------------------------- TDragImageList
 
 // An image list that can show one of its images while something is dragged.
+// The list keeps the drag's state (the window it shows over, the position,
+// whether the image shows) itself, so a backend without an image window
+// still follows the drag; the controls unit's drag machinery drives it.
 class TDragImageList : public TCustomImageList {
   HOST_CLASS(TDragImageList, TCustomImageList)
 
   using TCustomImageList::TCustomImageList;
 
-  // Chooses the image shown while dragging and its hot spot; raises
-  // EListError for a bad index.
+  // Chooses the image shown while dragging and its hot spot; false, changing
+  // nothing, for an index out of range.
   bool SetDragImage(int32_t Index, int32_t HotSpotX, int32_t HotSpotY);
   TPoint GetHotSpot() override { return FDragHotspot; }
   int32_t GetDragIndex() const { return FDragIndex; }
-  // Starts, follows and ends a drag at screen points; the drag image is the
-  // one chosen by SetDragImage (BeginDrag fails without one).
-  bool BeginDrag(int32_t X, int32_t Y);
+  // Starts showing the drag image over Window at (X, Y) of its client area
+  // (Window 0: at a screen point); false when no image is chosen or a drag
+  // runs already.
+  bool BeginDrag(HWND Window, int32_t X, int32_t Y);
+  bool BeginDrag(int32_t X, int32_t Y) { return BeginDrag(0, X, Y); }
   bool DragMove(int32_t X, int32_t Y);
   bool EndDrag();
+  // Moves the running drag's image over Window (shown at (XPos, YPos)) and
+  // keeps it there until DragUnlock hides it; false when no drag runs or the
+  // image is locked to Window already.
+  bool DragLock(HWND Window, int32_t XPos, int32_t YPos);
+  void DragUnlock();
+  void HideDragImage();
+  void ShowDragImage();
   bool GetDragging() const { return FDragging; }
-  // Where the drag image's top-left corner is while dragging.
+  // The window the drag image shows over (0: the screen).
+  HWND GetDragWindow() const { return FDragWindow; }
+  // Where the drag image's top-left corner is while dragging (in the drag
+  // window's client coordinates).
   TPoint GetDragPosition() const { return {FDragPos.X - FDragHotspot.X, FDragPos.Y - FDragHotspot.Y}; }
+  bool GetImageShowing() const { return FDragging && FShowing; }
+  // The cursor shown during the drag (a TCursor of the controls unit).
+  TCursor GetDragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
 
  protected:
   ~TDragImageList() override = default;
@@ -288,7 +311,11 @@ class TDragImageList : public TCustomImageList {
   int32_t FDragIndex = -1;
   TPoint FDragHotspot;
   TPoint FDragPos;
+  HWND FDragWindow = 0;
+  TCursor FDragCursor = -12;  // crDrag
   bool FDragging = false;
+  bool FShowing = false;
+  bool FLocked = false;
 };
 
 // ----------------------------------------------------------------- TImageList
