@@ -48,7 +48,8 @@ void TDragDockObjectClassInfo::MapFeatures(Map& m) {
 void TDragImageListClassInfo::MapFeatures(Map& m) {
   using L = host::TDragImageList;
   m.Prop("DragCursor", &L::GetDragCursor, &L::SetDragCursor).Prop("Dragging", &L::GetDragging);
-  m.Method("BeginDrag", &L::BeginDrag)  // windows by address
+  // Window by address; the host's BeginDrag at a screen point is an overload.
+  m.Method("BeginDrag", [](L& l, host::HWND window, int32_t x, int32_t y) { return l.BeginDrag(window, x, y); })
       .Method("DragLock", &L::DragLock)
       .Method("DragMove", &L::DragMove)
       .Method("DragUnlock", &L::DragUnlock)

@@ -3,6 +3,7 @@
 #include "host/actnlist/actnlist.h"
 #include "host/classes/lists.h"
 #include "tests/descriptors/reach_walker.h"
+#include "tests/support/bitmaps.h"
 
 namespace kel::test {
 namespace {
@@ -191,6 +192,27 @@ TReachClass ActionLinkEntry(std::function<TControl*(TReachWorld&)> make) {
   return c;
 }
 
+// A drag image list of the class L with one 16 x 16 image, on a form's
+// window: it drags, locks to the window and lets go.
+template <class L>
+TReachClass DragImagesEntry() {
+  TReachClass c = ComponentReach([](TReachWorld& w) -> host::TComponent* {
+    auto* list = w.Owned<L>();
+    list->Add(w.Keep(host::testkit::MakeBitmap(16, 16, host::clRed).release()), nullptr);
+    return list;
+  });
+  const TArgs window = [](TReachWorld& w, TObject&) {
+    return std::vector<Variant>{WorldValue(w, Form(w)->GetHandle()), Variant(4), Variant(5)};
+  };
+  c.Calls = std::vector<TReachCall>{{"SetDragImage", Args({Variant(0), Variant(2), Variant(2)})},
+                                    {"BeginDrag", window},
+                                    {"DragMove", Args({Variant(8), Variant(9)})},
+                                    {"DragLock", window}} +
+            Same({"HideDragImage", "ShowDragImage", "DragUnlock", "EndDrag"});
+  c.Events = {{"OnChange", NotifyOf(&host::TCustomImageList::OnChange)}};
+  return c;
+}
+
 }  // namespace
 
 TReachTable ControlsReach() {
@@ -237,6 +259,8 @@ TReachTable ControlsReach() {
           {"IsHintMsg", Value(host::TMessage{host::WM_USER, 0})},
           {"ReleaseHandle", kNone},
       };
+  t["TDragImageList"] = DragImagesEntry<host::TDragImageList>();
+  t["TImageList"] = DragImagesEntry<host::TImageList>();
   t["TDockTree"] = Entry([](TReachWorld& w) -> TObject* { return w.Make<host::TDockTree>(Form(w)); },
                          {{"PaintSite", Value(host::HDC{0})}});
   t["TDockZone"] = Entry([](TReachWorld& w) -> TObject* { return w.Make<host::TDockTree>(Form(w))->GetTopZone(); },
