@@ -6,6 +6,7 @@
 #include <string>
 #include <type_traits>
 
+#include "descriptors/kelinplace.h"
 #include "host/classes/lists.h"
 #include "host/controls/dragdock.h"
 #include "host/graphics/graphics.h"
@@ -83,39 +84,13 @@ struct TKeyPressArgs : TkelHookArgs {
 
 // ------------------------------------------------------------ messages
 
-// The size of the record the host reads a message with the number `msg` as.
-std::size_t RecordSize(uint32_t msg) {
+// The size of the record the host reads a message as, by its number.
+std::size_t RecordSize(const TMessage& message) {
+  const uint32_t msg = message.Msg;
   if (msg == host::WM_MOUSEWHEEL) return sizeof(host::TWMMouseWheel);
   if (msg >= host::WM_MOUSEMOVE && msg <= host::WM_MBUTTONDBLCLK) return sizeof(host::TWMMouse);
   if (msg >= host::WM_KEYDOWN && msg <= host::WM_SYSCHAR) return sizeof(host::TWMKey);
   return sizeof(TMessage);
-}
-
-// A raw method entry for a host member taking a message record in place:
-// the record at the argument's address must be a whole plain value the
-// library handed out, as large as its message number needs; the same
-// address goes back into the argument.
-template <class H, class R>
-auto MessageInPlace(R (H::*f)(TMessage&)) {
-  return [f](auto& d, TkelMethodInfo& m) {
-    CheckFeatureCount("Method", m.Name, "arguments", m.GetArgCount(), 1);
-    H& h = d.HostOwner();
-    const host::Variant address = m.GetArgs(0)->Value;
-    void* record = address.AsPointer();
-    kelCheckWritableAddress(record, sizeof(TMessage), alignof(TMessage));
-    TMessage& message = *static_cast<TMessage*>(record);
-    kelCheckWritableAddress(record, RecordSize(message.Msg), alignof(TMessage));
-    TkelLiveFrame frame(d.LiveFrames());
-    if constexpr (std::is_void_v<R>) {
-      (h.*f)(message);
-      if (frame.Destroyed) return;
-    } else {
-      const R result = (h.*f)(message);
-      if (frame.Destroyed) return;
-      if (m.Style == msFunction) m.Result = ToVariant(result);
-    }
-    m.GetArgs(0)->Value = address;
-  };
 }
 
 // ------------------------------------------------------------ checks
@@ -190,7 +165,7 @@ void TWinControlClassInfo::MapFeatures(Map& m) {
       .Method("HandleAllocated", &W::HandleAllocated)
       .Method("HandleNeeded", &W::HandleNeeded)
       .Method("InsertControl", InsertChecked)
-      .MethodRaw("MouseWheelHandler", MessageInPlace(&W::MouseWheelHandler))
+      .MethodRaw("MouseWheelHandler", InPlace(&W::MouseWheelHandler, RecordSize))
       .Method("PaintTo", &W::PaintTo)
       .Method("RemoveControl", &W::RemoveControl)
       .Method("Realign", &W::Realign)
@@ -212,16 +187,12 @@ void TWinControlClassInfo::MapFeatures(Map& m) {
       .Event("OnUnDock", &W::OnUnDock);
 }
 
-void TGraphicControlClassInfo::MapFeatures(Map& m) { m.Prop("Canvas", &host::TGraphicControl::GetCanvas); }
-
-void TCustomControlClassInfo::MapFeatures(Map& m) { m.Prop("Canvas", &host::TCustomControl::GetCanvas); }
-
 void THintWindowClassInfo::MapFeatures(Map& m) {
   using H = host::THintWindow;
   m.Method("ActivateHint", &H::ActivateHint)
       .Method("ActivateHintData", &H::ActivateHintData)
       .Method("CalcHintRect", &H::CalcHintRect)  // the rectangle in a slot of its own
-      .MethodRaw("IsHintMsg", MessageInPlace(&H::IsHintMsg))
+      .MethodRaw("IsHintMsg", InPlace(&H::IsHintMsg))  // the host reads the message number only
       .Method("ReleaseHandle", &H::ReleaseHandle);
 }
 

@@ -41,6 +41,8 @@
 //    handles the key further).
 #pragma once
 
+#include <string_view>
+
 #include "descriptors/kelcontrols_control.h"
 #include "descriptors/kelgraphics_objects.h"
 #include "host/controls/hintwindow.h"
@@ -106,14 +108,15 @@ class TWinControlClassInfo : public TkelDescriptor<TWinControlClassInfo, TContro
   ~TWinControlClassInfo() override = default;
 };
 
+// The feature both painting controls add: the canvas they paint on.
+inline constexpr std::string_view kelCanvasText = "Define::Canvas::psReadable::pvProtected::0";
+
 // Describes TGraphicControl: its canvas, as a reference.
 class TGraphicControlClassInfo
     : public TkelDescriptor<TGraphicControlClassInfo, TControlClassInfo, host::TGraphicControl> {
   KEL_DESCRIPTOR(TGraphicControlClassInfo)
-  static constexpr TkelTexts Texts{
-      .Properties = "Define::Canvas::psReadable::pvProtected::0",
-  };
-  static void MapFeatures(Map& m);
+  static constexpr TkelTexts Texts{.Properties = kelCanvasText};
+  static void MapFeatures(Map& m) { m.Prop("Canvas", &host::TGraphicControl::GetCanvas); }
 
  protected:
   ~TGraphicControlClassInfo() override = default;
@@ -123,10 +126,8 @@ class TGraphicControlClassInfo
 class TCustomControlClassInfo
     : public TkelDescriptor<TCustomControlClassInfo, TWinControlClassInfo, host::TCustomControl> {
   KEL_DESCRIPTOR(TCustomControlClassInfo)
-  static constexpr TkelTexts Texts{
-      .Properties = "Define::Canvas::psReadable::pvProtected::0",
-  };
-  static void MapFeatures(Map& m);
+  static constexpr TkelTexts Texts{.Properties = kelCanvasText};
+  static void MapFeatures(Map& m) { m.Prop("Canvas", &host::TCustomControl::GetCanvas); }
 
  protected:
   ~TCustomControlClassInfo() override = default;

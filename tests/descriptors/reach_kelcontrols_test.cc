@@ -15,13 +15,7 @@ using host::TRect;
 using host::TShiftState;
 using host::TWinControl;
 
-// A by-address value of the world (a point, a rectangle, a handle, a message).
-template <class T>
-Variant WorldValue(TReachWorld& w, const T& value) {
-  auto* held = new TkelValue<T>(value);
-  w.OnEnd([held] { delete held; });
-  return held->Address();
-}
+// The address of a by-address value of the world, as an argument.
 template <class T>
 TArgs Value(const T& value) {
   return Arg([value](TReachWorld& w, TObject&) { return WorldValue(w, value); });
