@@ -47,14 +47,16 @@ void BM_RealignChildren(benchmark::State& state) {
   THostUnits units;
   const int count = static_cast<int>(state.range(0));
   TOwned<TWinControl> parent(New<TWinControl>(nullptr));
-  parent->SetBounds(0, 0, 800, 2 * count);
+  parent->SetBounds(0, 0, 800, 600);
   parent->HandleNeeded();
+  parent->DisableAlign();
   for (int i = 0; i < count; ++i) {
     auto* child = New<TWinControl>(parent.get());
     child->SetBounds(0, 2 * i, 10, 2);
     child->SetParent(parent.get());
     child->SetAlign(alTop);
   }
+  parent->EnableAlign();
   int width = 800;
   std::vector<TRect> rows(static_cast<std::size_t>(count));
   int plainWidth = 800;

@@ -202,7 +202,11 @@ bool IsDefaultPropValue(TObject* Instance, const TPropInfo& Prop) {
 }
 
 void RegisterProperties(TClass Class, std::initializer_list<TPropInfo> List) {
-  Props().own[Class] = std::vector<TPropInfo>(List);
+  RegisterProperties(Class, std::vector<TPropInfo>(List));
+}
+
+void RegisterProperties(TClass Class, std::vector<TPropInfo> List) {
+  Props().own[Class] = std::move(List);
   ForgetMergedLists();
 }
 

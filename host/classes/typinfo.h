@@ -145,6 +145,7 @@ bool IsDefaultPropValue(TObject* Instance, const TPropInfo& Prop);
 
 // Registers (or replaces) the published properties a class declares itself.
 void RegisterProperties(TClass Class, std::initializer_list<TPropInfo> Props);
+void RegisterProperties(TClass Class, std::vector<TPropInfo> Props);
 void UnregisterProperties(TClass Class);
 // Every published property of Class, inherited ones first. The list stays
 // valid until the next (un)registration.

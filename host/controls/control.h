@@ -353,6 +353,7 @@ class TControl : public TComponent {
 
   TCanvas* GetControlCanvas() const { return nullptr; }
   void SendCancelMode(TControl* Sender);
+  void ContextPopup(TPoint Pos);
 
   TWinControl* FParent = nullptr;
   int32_t FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

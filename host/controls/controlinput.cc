@@ -5,6 +5,7 @@
 #include "host/controls/control.h"
 #include "host/controls/dragdock.h"
 #include "host/controls/wincontrol.h"
+#include "host/menus/menu.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
@@ -224,6 +225,7 @@ bool TControl::HandleMouseMessage(TMessage& Message) {
       FControlState.Exclude(csClicked);
       if (clicked && PtInRect(GetClientRect(), {m.XPos, m.YPos})) Click();
       if (*alive) MouseUp(button.Button, shift, m.XPos, m.YPos);
+      if (*alive && button.Button == mbRight) ContextPopup({m.XPos, m.YPos});
       break;
     }
   }
@@ -231,6 +233,20 @@ bool TControl::HandleMouseMessage(TMessage& Message) {
 }
 
 void TControl::SendCancelMode(TControl*) {}
+
+// The popup menu of the control, or of the nearest parent that has one,
+// shows where the right button went up.
+void TControl::ContextPopup(TPoint Pos) {
+  for (TControl* c = this; c; c = c->FParent) {
+    TPopupMenu* menu = c->FPopupMenu;
+    if (!menu) continue;
+    if (!menu->GetAutoPopup()) return;
+    menu->SetPopupComponent(this);
+    const TPoint screen = ClientToScreen(Pos);
+    menu->Popup(screen.X, screen.Y);
+    return;
+  }
+}
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);

@@ -160,15 +160,7 @@ void TGraphicControl::PaintOn(HDC DC) {
   if (!memory.Valid()) return;
   TWidgetSet& ws = WidgetSet();
   ws.StretchBlt(memory.DC(), 0, 0, FWidth, FHeight, DC, FLeft, FTop, FWidth, FHeight, SRCCOPY);
-  FCanvas->FreeHandle();
-  FCanvas->SetHandle(memory.DC());
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(0);
-    throw;
-  }
-  FCanvas->SetHandle(0);
+  FCanvas->DrawOn(memory.DC(), [this] { Paint(); });
   ws.StretchBlt(DC, FLeft, FTop, FWidth, FHeight, memory.DC(), 0, 0, FWidth, FHeight, SRCCOPY);
 }
 
@@ -187,15 +179,7 @@ void TCustomControl::Destroy() {
 
 void TCustomControl::PaintWindow(HDC DC) {
   PaintBackground(DC);
-  FCanvas->FreeHandle();
-  FCanvas->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(0);
-    throw;
-  }
-  FCanvas->SetHandle(0);
+  FCanvas->DrawOn(DC, [this] { Paint(); });
 }
 
 // ----------------------------------------------------------- finding controls

@@ -151,7 +151,8 @@ void TDragMachine::Begin(TControl* Control, bool Immediate, int32_t ThresholdPix
   Source = Control;
   SourceAlive = Control->AliveFlag();
   Kind = Control->GetDragKind();
-  Threshold = ThresholdPixels >= 0 ? ThresholdPixels : Mouse()->GetDragThreshold();
+  // Without the mouse object (the unit not started) the classic 5 pixels.
+  Threshold = ThresholdPixels >= 0 ? ThresholdPixels : Mouse() ? Mouse()->GetDragThreshold() : 5;
   StartPos = CursorPos();
   // The source may hand in a drag object of its own.
   if (Kind == dkDock) {

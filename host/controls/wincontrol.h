@@ -300,6 +300,20 @@ class TControlCanvas : public TCanvas {
   void SetControl(TControl* Value);
   void FreeHandle();
   void UpdateTextFlags();
+  // Runs Paint with the canvas drawing on DC (a paint message's or a
+  // memory one), and lets DC go afterwards, also when Paint raises.
+  template <class F>
+  void DrawOn(HDC DC, F&& Paint) {
+    FreeHandle();
+    SetHandle(DC);
+    try {
+      Paint();
+    } catch (...) {
+      SetHandle(0);
+      throw;
+    }
+    SetHandle(0);
+  }
 
  protected:
   ~TControlCanvas() override = default;

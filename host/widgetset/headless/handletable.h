@@ -100,8 +100,8 @@ struct TWindowObject {
   std::string ClassName;
   bool Shown = false;
   bool Enabled = true;
-  bool Dirty = false;  // Update needs a WM_PAINT
-  TRect Update;        // client coordinates
+  bool Dirty = false;  // top-level windows: Update waits for a paint pass
+  TRect Update;        // in the top-level window's client coordinates
   TSurface Surface;    // top-level windows: what the window and the windows in it show
 };
 

@@ -119,15 +119,6 @@ std::vector<HWND> THeadlessWindows::PaintOrder(HWND Root) const {
   return order;
 }
 
-std::vector<HWND> THeadlessWindows::PaintOrder() const {
-  std::vector<HWND> order;
-  for (HWND top : FTopLevels) {
-    const std::vector<HWND> part = PaintOrder(top);
-    order.insert(order.end(), part.begin(), part.end());
-  }
-  return order;
-}
-
 // ------------------------------------------------------------------ windows
 
 HWND THeadlessWindows::CreateWindow(const TCreateParams& Params, TObject* Receiver) {
@@ -360,17 +351,12 @@ void THeadlessWindows::AddUpdate(TWindowObject& Window, const TRect& Rect) {
 void THeadlessWindows::Invalidate(HWND Window, const TRect& Rect) {
   const TWindowObject* w = Find(Window);
   if (!w) return;
-  // The area on the top-level surface, then every window painted from
-  // Window on gets its share of it.
+  // The area is kept on the top-level surface; the next paint pass gives
+  // every window showing there its share of it.
   TRect area;
   if (!IntersectRect(area, Rect, ClientRect(*w))) return;
   if (!IntersectRect(area, Offset(area, OriginInTopLevel(Window)), ClipInTopLevel(Window))) return;
-  const std::vector<HWND> order = PaintOrder(TopLevelOf(Window));
-  for (auto it = std::find(order.begin(), order.end(), Window); it != order.end(); ++it) {
-    TRect part;
-    if (IntersectRect(part, area, ClipInTopLevel(*it)))
-      AddUpdate(*Find(*it), Offset(part, Negate(OriginInTopLevel(*it))));
-  }
+  AddUpdate(*Find(TopLevelOf(Window)), area);
 }
 
 void THeadlessWindows::InvalidateUnder(HWND Window) {
@@ -389,29 +375,33 @@ bool THeadlessWindows::InvalidateRect(HWND Window, const TRect* Rect) {
   return true;
 }
 
-bool THeadlessWindows::Paint(HWND Window) {
-  TWindowObject* w = Find(Window);
-  if (!w || !w->Dirty || !IsWindowVisible(Window)) return false;
-  w->Dirty = false;
+bool THeadlessWindows::Paint(HWND Window, const TRect& Area) {
   TRect update;
-  if (!IntersectRect(update, w->Update, ClientRect(*w))) return false;
+  if (!IsWindowVisible(Window) || !IntersectRect(update, Area, ClipInTopLevel(Window))) return false;
   TWMPaint paint;
-  paint.DC = MakeDC(Window, &update);
-  paint.UpdateRect = update;
+  paint.UpdateRect = Offset(update, Negate(OriginInTopLevel(Window)));
+  paint.DC = MakeDC(Window, &paint.UpdateRect);
   Send(Window, paint);
   FreeDC(paint.DC);  // already gone when the receiver destroyed the window
   return true;
 }
 
-bool THeadlessWindows::PaintAll(const std::vector<HWND>& Order) {
+// One pass over a top-level window: every window in paint order that shows
+// in the area waiting there is painted. Areas invalidated meanwhile wait
+// for the next pass; windows destroyed meanwhile are skipped.
+bool THeadlessWindows::PaintTopLevel(HWND TopLevel) {
+  TWindowObject* top = Find(TopLevel);
+  if (!top || !top->Dirty || !IsWindowVisible(TopLevel)) return false;
+  top->Dirty = false;
+  const TRect area = top->Update;
   bool painted = false;
-  for (HWND window : Order) painted = Paint(window) || painted;
+  for (HWND window : PaintOrder(TopLevel)) painted = (Find(window) && Paint(window, area)) || painted;
   return painted;
 }
 
 bool THeadlessWindows::UpdateWindow(HWND Window) {
   if (!Find(Window)) return false;
-  PaintAll(PaintOrder(Window));
+  PaintTopLevel(TopLevelOf(Window));
   return true;
 }
 
@@ -490,7 +480,9 @@ bool THeadlessWindows::ProcessMessages() {
     Send(posted.Window, posted.Message);
     delivered = true;
   }
-  return PaintAll(PaintOrder()) || delivered;
+  bool painted = false;
+  for (HWND top : std::vector<HWND>(FTopLevels)) painted = PaintTopLevel(top) || painted;
+  return painted || delivered;
 }
 
 }  // namespace host::headless

@@ -11,12 +11,14 @@
 // windows in it draw onto that surface at their place, clipped by their
 // ancestors. A surface is limited to kMaxSurfacePixels; a larger window
 // still gets its messages but shows nothing (CaptureWindow gives 0).
-// Invalidating a part of a window also invalidates whatever is drawn over
-// that part later in the paint order (its children and the windows above
-// it), since a window's paint draws over them. WM_PAINT goes out in paint
-// order: top-level windows bottom to top, each window before the windows in
-// it, siblings bottom to top, so children paint over their parent. A hidden
-// window keeps its pending paint until it shows. The DC of a WM_PAINT is
+// Invalidating a part of a window adds that part of the top-level surface
+// to the area waiting there (one rectangle, the union), at a cost that does
+// not grow with the number of windows. A paint pass (ProcessMessages, or
+// UpdateWindow for the top-level window of the window named) then sends
+// WM_PAINT to every shown window over that area, with its share of it as
+// UpdateRect, in paint order: each window before the windows in it,
+// siblings bottom to top, so children paint over their parent. The area of
+// a hidden top-level window waits until it shows. The DC of a WM_PAINT is
 // released when the receiver returns.
 //
 // Delivery: messages are sent by calling the receiver's Dispatch. The
@@ -121,22 +123,23 @@ class THeadlessWindows : public TWSWindows {
   void Detach(HWND Window);
   void ResizeSurface(TWindowObject& Window);
   void CollectSubtree(HWND Window, std::vector<HWND>& Out) const;
-  // Windows in paint order (see above), from Root or from every top-level one.
+  // The windows from Root in paint order (see above).
   std::vector<HWND> PaintOrder(HWND Root) const;
-  std::vector<HWND> PaintOrder() const;
   HWND ChildFromPoint(HWND Parent, TPoint Local) const;
   // Removes one window record and everything that refers to it.
   void Forget(HWND Window);
-  // Invalidates Rect (client coordinates of Window) of Window and of the
-  // windows that paint over it.
+  // Invalidates Rect (client coordinates of Window): the area is added to
+  // what waits on the top-level surface.
   void Invalidate(HWND Window, const TRect& Rect);
   void AddUpdate(TWindowObject& Window, const TRect& Rect);
   // Invalidates the part of Window's parent where Window lies (nothing for
   // a top-level window: it has a surface of its own).
   void InvalidateUnder(HWND Window);
   void InvalidateAll(HWND Window);
-  bool Paint(HWND Window);
-  bool PaintAll(const std::vector<HWND>& Order);
+  // Sends WM_PAINT for the part of Area (top-level coordinates) where
+  // Window shows.
+  bool Paint(HWND Window, const TRect& Area);
+  bool PaintTopLevel(HWND TopLevel);
   HDC MakeDC(HWND Window, const TRect* Limit);
   bool FreeDC(HDC DC);
 

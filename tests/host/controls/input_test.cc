@@ -211,3 +211,93 @@ TEST_F(Input, AShownFormPaintsItselfThenItsGraphicChildrenThenItsWindowedChildre
 
 }  // namespace
 }  // namespace host::controlstest
+
+namespace host::controlstest {
+namespace {
+
+using Handlers = Input;
+
+TEST_F(Handlers, ARightClickShowsThePopupMenuOfTheControlOrOfItsNearestParent) {
+  TProbe* panel = NewProbe(form.get(), "Panel", Bounds(0, 0, 200, 200));
+  TSwatch* swatch = NewSwatch(panel, "Swatch", Bounds(10, 10, 20, 20));
+  auto* menu = New<TPopupMenu>(form.get());
+  auto* copy = New<TMenuItem>(form.get());
+  copy->SetCaption("Copy");
+  menu->GetItems()->Add(copy);
+  panel->SetPopupMenu(menu);
+  Show();
+  const int32_t before = Headless().Menus().PopupCount();
+  Robot().Click(Center(swatch), headless::TMouseButtonKind::Right);
+  EXPECT_EQ(Headless().Menus().PopupCount(), before + 1);
+  EXPECT_EQ(menu->GetPopupComponent(), swatch);
+  ASSERT_NE(Headless().Menus().OpenPopup(), nullptr);
+  EXPECT_EQ(Headless().Menus().OpenPopup()->Point, Center(swatch));
+  menu->SetAutoPopup(false);
+  Robot().Click(Center(panel), headless::TMouseButtonKind::Right);
+  EXPECT_EQ(Headless().Menus().PopupCount(), before + 1);
+  // A freed popup menu is forgotten.
+  menu->Free();
+  EXPECT_EQ(panel->GetPopupMenu(), nullptr);
+  Robot().Click(Center(panel), headless::TMouseButtonKind::Right);
+}
+
+TEST_F(Handlers, ControlsFreedInTheirOwnHandlersAreNotTouchedAgain) {
+  TProbe* a = NewProbe(form.get(), "A", Bounds(0, 0, 50, 20));
+  TProbe* b = NewProbe(form.get(), "B", Bounds(0, 30, 50, 20));
+  TProbe* target = NewProbe(form.get(), "Target", Bounds(100, 0, 50, 50));
+  Show();
+  a->SetFocus();
+  a->OnKeyDown = [](TObject* sender, uint16_t&, TShiftState) { static_cast<TControl*>(sender)->Free(); };
+  Robot().Press('X');
+  EXPECT_EQ(form->FindComponent("A"), nullptr);
+  b->SetFocus();
+  b->OnExit = [](TObject* sender) { static_cast<TControl*>(sender)->Free(); };
+  target->SetFocus();
+  EXPECT_EQ(form->FindComponent("B"), nullptr);
+  EXPECT_TRUE(target->Focused());
+  // A drop target freeing the source, and a source freed while it drags.
+  TProbe* source = NewProbe(form.get(), "Source", Bounds(0, 60, 50, 50));
+  source->SetDragMode(dmAutomatic);
+  target->OnDragOver = [](TObject*, TObject*, int32_t, int32_t, TDragState, bool& accept) { accept = true; };
+  target->OnDragDrop = [](TObject*, TObject* src, int32_t, int32_t) { static_cast<TControl*>(src)->Free(); };
+  Robot().Drag(Center(source), Center(target), 3);
+  EXPECT_EQ(form->FindComponent("Source"), nullptr);
+  source = NewProbe(form.get(), "Source2", Bounds(0, 60, 50, 50));
+  source->SetDragMode(dmAutomatic);
+  const TPoint from = Center(source);
+  Robot().MouseDown(from);
+  Robot().MouseMove(Center(target));
+  source->Free();
+  EXPECT_EQ(DragControl(), nullptr);
+  Robot().MouseUp(Center(target));
+  // The whole form freed from a child's click.
+  TProbe* closer = NewProbe(form.get(), "Closer", Bounds(200, 200, 50, 20));
+  closer->OnClick = [this](TObject*) { form.reset(); };
+  Robot().Click(Center(closer));
+  EXPECT_EQ(form, nullptr);
+}
+
+TEST_F(Handlers, ScalingScrollingFlippingAndPaintingToAnotherCanvasMoveOrDrawTheChildren) {
+  TProbe* left = NewProbe(form.get(), "Left", Bounds(10, 20, 100, 50));
+  TSwatch* swatch = NewSwatch(form.get(), "Swatch", Bounds(300, 20, 40, 40));
+  swatch->SetColor(clRed);
+  form->SetColor(clWhite);
+  form->ScaleBy(3, 2);
+  EXPECT_EQ(form->GetBoundsRect(), Bounds(100, 100, 600, 450));
+  EXPECT_EQ(left->GetBoundsRect(), Bounds(15, 30, 150, 75));
+  form->ScrollBy(-5, 10);
+  EXPECT_EQ(left->GetBoundsRect(), Bounds(10, 40, 150, 75));
+  form->FlipChildren(false);
+  EXPECT_EQ(left->GetLeft(), 600 - 160);
+  EXPECT_EQ(swatch->GetLeft(), 600 - (445 + 60));
+  // PaintTo draws the control and its children without a window.
+  auto bitmap = MakeOwned<TBitmap>();
+  bitmap->SetSize(700, 500);
+  form->PaintTo(bitmap->GetCanvas()->GetHandle(), 50, 0);
+  EXPECT_EQ(bitmap->GetCanvas()->GetPixels(55, 5), clWhite);
+  EXPECT_EQ(bitmap->GetCanvas()->GetPixels(50 + swatch->GetLeft() + 1, swatch->GetTop() + 1), clRed);
+  EXPECT_FALSE(form->HandleAllocated());
+}
+
+}  // namespace
+}  // namespace host::controlstest

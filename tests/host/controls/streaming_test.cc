@@ -2,6 +2,7 @@
 // context, size constraints, and children nested under their parent
 // control, through the text form and back; a control placed inside a
 // control that cannot hold controls is refused.
+#include "host/controls/controlprops.h"
 #include "tests/host/controls/controls_test.h"
 
 namespace host::controlstest {
@@ -35,12 +36,7 @@ class ControlStreaming : public ControlsTest {
   static void SetUpTestSuite() {
     ControlsTest::SetUpTestSuite();
     for (TClass c : {&TTestPanel::StaticMetaClass, &TTestShape::StaticMetaClass}) {
-      RegisterProperties(c, {
-                                Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alNone),
-                                Prop<&TControl::GetCaption, &TControl::SetCaption>("Caption"),
-                                Prop<&TControl::GetColor, &TControl::SetColor>("Color").Default(clWindow),
-                                Prop<&TControl::GetConstraints, &TControl::SetConstraints>("Constraints"),
-                            });
+      RegisterProperties(c, PublishedControlProps({"Align", "Caption", "Color", "Constraints", "ParentColor"}));
       RegisterClass(c);
     }
   }
@@ -82,11 +78,10 @@ TEST_F(ControlStreaming, ATreeOfControlsRoundTripsWithItsParentsAndProperties) {
                       "    Left = 0\n    Top = 0\n    Width = 300\n    Height = 40\n"
                       "    HelpContext = 12\n"
                       "    Align = alTop\n    Caption = 'Tools'\n    Color = clRed\n"
-                      "    Constraints.MinHeight = 30\n"
+                      "    Constraints.MinHeight = 30\n    ParentColor = False\n"
                       "    object Shape1: TTestShape\n"
                       "      Left = 4\n      Top = 4\n      Width = 16\n      Height = 16\n"
                       "      Cursor = -21\n      Hint = 'A shape'\n"
-                      "      Color = clRed\n"  // taken from its parent; the test classes store it always
                       "    end\n"
                       "  end\n"
                       "  object Panel2: TTestPanel\n"),
@@ -121,6 +116,39 @@ TEST_F(ControlStreaming, AControlPlacedInsideANonWindowedControlIsRefusedByName)
   EXPECT_NE(message.find("Control 'Panel3' cannot be placed on 'Shape1': it is not a windowed control"),
             std::string::npos)
       << message;
+}
+
+}  // namespace
+}  // namespace host::controlstest
+
+namespace host::controlstest {
+namespace {
+
+TEST_F(ControlStreaming, SharedPropertiesAreChosenByNameAndAColourTakenFromTheParentIsNotWritten) {
+  EXPECT_RAISES(PublishedControlProps({"Align", "Colour"}), EInvalidOperation,
+                "No shared control property is called 'Colour'");
+  TOwned<TTestPanel> form = MakeOwned<TTestPanel>(nullptr);
+  form->SetName("Form1");
+  form->SetColor(clYellow);
+  auto* inherits = Make<TTestPanel>(form.get(), form.get(), "Inherits", Rect(0, 0, 10, 10));
+  auto* own = Make<TTestPanel>(form.get(), form.get(), "Own", Rect(0, 0, 10, 10));
+  own->SetColor(clYellow);
+  const auto [binary, text] = RoundTrip(form.get());
+  auto block = [&text](const std::string& name) {
+    const std::size_t start = text.find("object " + name);
+    return text.substr(start, text.find("end", start) - start);
+  };
+  EXPECT_EQ(block("Inherits").find("Color"), std::string::npos) << text;
+  EXPECT_NE(block("Own").find("Color = clYellow"), std::string::npos) << text;
+  EXPECT_NE(block("Own").find("ParentColor = False"), std::string::npos) << text;
+  TOwned<TTestPanel> read = MakeOwned<TTestPanel>(nullptr);
+  ReadForm(binary, read.get());
+  auto* readInherits = static_cast<TControl*>(read->FindComponent("Inherits"));
+  ASSERT_NE(readInherits, nullptr);
+  EXPECT_TRUE(readInherits->GetParentColor());
+  EXPECT_EQ(readInherits->GetColor(), clYellow);
+  EXPECT_FALSE(static_cast<TControl*>(read->FindComponent("Own"))->GetParentColor());
+  EXPECT_EQ(inherits->GetParent(), form.get());
 }
 
 }  // namespace

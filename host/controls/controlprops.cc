@@ -1,0 +1,79 @@
+#include "host/controls/controlprops.h"
+
+#include <algorithm>
+
+#include "host/controls/wincontrol.h"
+#include "host/graphics/graphicsobj.h"
+#include "host/menus/menu.h"
+
+namespace host {
+
+namespace {
+
+using C = TControl;
+using W = TWinControl;
+
+bool ColorStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->GetParentColor(); }
+bool FontStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->GetParentFont(); }
+bool ShowHintStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->GetParentShowHint(); }
+bool Ctl3DStored(TObject* Instance) { return !static_cast<TWinControl*>(Instance)->GetParentCtl3D(); }
+bool BiDiModeStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->GetParentBiDiMode(); }
+
+TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
+  Info.StoredProc = Stored;
+  return Info;
+}
+
+const std::vector<TPropInfo>& Shared() {
+  static const std::vector<TPropInfo> props = {
+      Prop<&C::GetAlign, &C::SetAlign>("Align").Default(alNone),
+      Prop<&C::GetAnchors, &C::SetAnchors>("Anchors").Default(TAnchors{akLeft, akTop}),
+      Prop<&C::GetAutoSize, &C::SetAutoSize>("AutoSize").Default(false),
+      Prop<&W::GetBevelEdges, &W::SetBevelEdges>("BevelEdges").Default(TBevelEdges{beLeft, beTop, beRight, beBottom}),
+      Prop<&W::GetBevelInner, &W::SetBevelInner>("BevelInner").Default(bvRaised),
+      Prop<&W::GetBevelKind, &W::SetBevelKind>("BevelKind").Default(bkNone),
+      Prop<&W::GetBevelOuter, &W::SetBevelOuter>("BevelOuter").Default(bvLowered),
+      Prop<&W::GetBevelWidth, &W::SetBevelWidth>("BevelWidth").Default(1),
+      StoredWhen(Prop<&C::GetBiDiMode, &C::SetBiDiMode>("BiDiMode"), BiDiModeStored),
+      Prop<&W::GetBorderWidth, &W::SetBorderWidth>("BorderWidth").Default(0),
+      Prop<&C::GetCaption, &C::SetCaption>("Caption"),
+      StoredWhen(Prop<&C::GetColor, &C::SetColor>("Color"), ColorStored),
+      Prop<&C::GetConstraints, &C::SetConstraints>("Constraints"),
+      StoredWhen(Prop<&W::GetCtl3D, &W::SetCtl3D>("Ctl3D"), Ctl3DStored),
+      Prop<&C::GetDragCursor, &C::SetDragCursor>("DragCursor").Default(crDrag),
+      Prop<&C::GetDragKind, &C::SetDragKind>("DragKind").Default(dkDrag),
+      Prop<&C::GetDragMode, &C::SetDragMode>("DragMode").Default(dmManual),
+      Prop<&W::GetDockSite, &W::SetDockSite>("DockSite").Default(false),
+      Prop<&C::GetEnabled, &C::SetEnabled>("Enabled").Default(true),
+      StoredWhen(Prop<&C::GetFont, &C::SetFont>("Font"), FontStored),
+      Prop<&W::GetImeMode, &W::SetImeMode>("ImeMode").Default(imDontCare),
+      Prop<&W::GetImeName, &W::SetImeName>("ImeName"),
+      Prop<&C::GetParentBiDiMode, &C::SetParentBiDiMode>("ParentBiDiMode").Default(true),
+      Prop<&C::GetParentColor, &C::SetParentColor>("ParentColor").Default(true),
+      Prop<&W::GetParentCtl3D, &W::SetParentCtl3D>("ParentCtl3D").Default(true),
+      Prop<&C::GetParentFont, &C::SetParentFont>("ParentFont").Default(true),
+      Prop<&C::GetParentShowHint, &C::SetParentShowHint>("ParentShowHint").Default(true),
+      Prop<&C::GetPopupMenu, &C::SetPopupMenu>("PopupMenu"),
+      StoredWhen(Prop<&C::GetShowHint, &C::SetShowHint>("ShowHint"), ShowHintStored),
+      Prop<&W::GetTabOrder, &W::SetTabOrder>("TabOrder"),
+      Prop<&W::GetTabStop, &W::SetTabStop>("TabStop").Default(false),
+      Prop<&C::GetVisible, &C::SetVisible>("Visible").Default(true),
+  };
+  return props;
+}
+
+}  // namespace
+
+std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_view> Names) {
+  const std::vector<TPropInfo>& shared = Shared();
+  std::vector<TPropInfo> result;
+  for (std::string_view name : Names) {
+    auto it = std::find_if(shared.begin(), shared.end(), [&](const TPropInfo& p) { return p.Name == name; });
+    if (it == shared.end())
+      throw EInvalidOperation("No shared control property is called '%s'", {std::string(name)});
+    result.push_back(*it);
+  }
+  return result;
+}
+
+}  // namespace host
