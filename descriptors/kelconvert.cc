@@ -81,6 +81,12 @@ void detail::CheckValueAddressLookUp(const void* address, std::size_t size) {
   TAcceptedValues::Remember(address, start + area.Size - reinterpret_cast<uintptr_t>(address));
 }
 
+bool kelIsValueAddress(const void* address, std::size_t size) noexcept {
+  uintptr_t start;
+  TArea area;
+  return address && ValueAreas().Find(address, size, start, area);
+}
+
 void kelCheckWritableAddress(const void* address, std::size_t size, std::size_t align) {
   kelCheckValueAddress(address, size);
   uintptr_t start;

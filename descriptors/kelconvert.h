@@ -132,6 +132,8 @@ inline void kelCheckValueAddress(const void* address, std::size_t size) {
   if (address && host::TAcceptedAddresses<detail::TAreaTag>::Room(address) >= size) return;
   detail::CheckValueAddressLookUp(address, size);
 }
+// Whether the `size` bytes at `address` lie inside one value area (no error).
+bool kelIsValueAddress(const void* address, std::size_t size) noexcept;
 // The same for a value the host is to change in place: the `size` bytes at
 // `address` must also be one value that may be overwritten — a single value
 // area, or a scratch slot of a plain value type that starts there (never

@@ -147,18 +147,44 @@ class TkelLocalAreas {
   }
 
  private:
+  // Only plain copies are value areas; a policy's own local kinds (see
+  // TkelHookArgs) look after themselves.
   template <class T>
   static void Add(T& local) {
-    if constexpr (!std::is_same_v<T, TkelNoLocal>) kelAddValueArea(&local, sizeof(T), nullptr, kelValueType<T>());
+    if constexpr (kelByAddress<T>) kelAddValueArea(&local, sizeof(T), nullptr, kelValueType<T>());
   }
   template <class T>
   static void Remove(T& local) noexcept {
-    if constexpr (!std::is_same_v<T, TkelNoLocal>) kelRemoveValueArea(&local);
+    if constexpr (kelByAddress<T>) kelRemoveValueArea(&local);
   }
   std::tuple<L...>& FLocals;
 };
 
 }  // namespace detail
+
+// How an event hook hands its arguments to the listeners (steps 2 and 5 of
+// RunHook): each argument is stored converted in the parameter record at its
+// position, sets and records as the address of the hook's own copy (`Local`);
+// by-reference arguments are written back converted from the record. An
+// event that departs from this names a policy derived from this one in
+// EventWith, which hides Local, Store or WriteBack for the arguments it
+// treats otherwise and passes the rest on to these.
+struct TkelHookArgs {
+  template <class A>
+  using Local = detail::TkelLocal<A>;
+
+  template <class A, class L>
+  static void Store(TkelEventInfo& event, int i, L& local, std::remove_reference_t<A>& value) {
+    if constexpr (std::is_same_v<L, detail::TkelNoLocal>)
+      event.GetArgs(i)->Value = ToVariant(value);
+    else
+      event.GetArgs(i)->Value = ToVariantAt<L>(value, local);
+  }
+  template <class A>
+  static void WriteBack(TkelEventInfo& event, int i, std::remove_reference_t<A>& arg) {
+    if constexpr (detail::kelVarParam<A>) arg = FromVariant<A>(event.GetArgs(i)->Value);
+  }
+};
 
 // ------------------------------------------------------------ feature tables
 
@@ -329,14 +355,20 @@ class TkelFeatureMap {
   // restored directly in the field.
   template <class C, class... A>
   TkelFeatureMap& Event(std::string name, host::TEvent<A...> C::*field) {
-    return AddHook<A...>(std::move(name), field, [field](Host& h, host::TEvent<A...> e) { h.*field = std::move(e); });
+    return EventWith<TkelHookArgs>(std::move(name), field);
+  }
+  // The same with the arguments passed by the policy `Args` (see TkelHookArgs).
+  template <class Args, class C, class... A>
+  TkelFeatureMap& EventWith(std::string name, host::TEvent<A...> C::*field) {
+    return AddHook<Args, A...>(std::move(name), field,
+                               [field](Host& h, host::TEvent<A...> e) { h.*field = std::move(e); });
   }
   // An event whose handler is installed and restored through the host's
   // (virtual) setter; the previous handler is still saved from the field.
   template <class C, class... A, class S>
   TkelFeatureMap& Event(std::string name, host::TEvent<A...> C::*field, S setter) {
-    return AddHook<A...>(std::move(name), field,
-                         [setter](Host& h, host::TEvent<A...> e) { std::invoke(setter, h, std::move(e)); });
+    return AddHook<TkelHookArgs, A...>(
+        std::move(name), field, [setter](Host& h, host::TEvent<A...> e) { std::invoke(setter, h, std::move(e)); });
   }
 
   // Irregular cases: lambdas that see the descriptor and the record
@@ -521,14 +553,14 @@ class TkelFeatureMap {
 
   // ---- events
 
-  template <class... A, class Field, class Install>
+  template <class Args, class... A, class Field, class Install>
   TkelFeatureMap& AddHook(std::string name, Field field, Install install) {
     using Handler = host::TEvent<A...>;
     using Slot = detail::TkelHookSlot<A...>;
     typename Table::HookStep connect = [field, install](Self& d, const typename Table::Hook& e) {
       Host& h = d.HostOwner();
       Slot& slot = d.Scratch().template Slot<Slot>(e.Slot);
-      Handler hook([info = &d, entry = &e](A... a) { RunHook<A...>(*info, *entry, a...); }, &d);
+      Handler hook([info = &d, entry = &e](A... a) { RunHook<Args, A...>(*info, *entry, a...); }, &d);
       slot.Saved = h.*field;
       install(h, std::move(hook));
     };
@@ -547,15 +579,15 @@ class TkelFeatureMap {
   // run the saved handler, notify the listeners, write by-reference
   // arguments back. The hook holds the record, so steps 4 and 5 stay safe
   // when a handler frees the descriptor.
-  template <class... A>
+  template <class Args, class... A>
   static void RunHook(Self& d, const typename Table::Hook& e, A... a) {
     using Slot = detail::TkelHookSlot<A...>;
     Slot& slot = d.Scratch().template Slot<Slot>(e.Slot);
     const TkelRecordRef<TkelEventInfo> event(d.FindEvent(e.Name, slot.Event));
-    std::tuple<detail::TkelLocal<A>...> locals;
+    std::tuple<typename Args::template Local<A>...> locals;
     const detail::TkelLocalAreas areas(locals);
     TkelLiveFrame frame(d.LiveFrames());
-    if (event) StoreArgs<A...>(*event, locals, std::index_sequence_for<A...>{}, a...);
+    if (event) StoreArgs<Args, A...>(*event, locals, std::index_sequence_for<A...>{}, a...);
     if (slot.Saved && *slot.Saved) {
       // A copy (a few words): the handler may free the descriptor.
       const host::TEvent<A...> saved = *slot.Saved;
@@ -563,29 +595,31 @@ class TkelFeatureMap {
     }
     if (frame.Destroyed || !event) return;
     d.FireEvent(event.Get());
-    WriteArgsBack<A...>(*event, std::index_sequence_for<A...>{}, a...);
+    WriteArgsBack<Args, A...>(*event, std::index_sequence_for<A...>{}, a...);
   }
-  template <class... A, class Locals, std::size_t... K>
-  static void StoreArgs(TkelEventInfo& event, Locals& locals, std::index_sequence<K...>, const A&... a) {
-    (StoreArg<A>(event, static_cast<int>(K), std::get<K>(locals), a), ...);
+  template <class Args, class... A, class Locals, std::size_t... K>
+  static void StoreArgs(TkelEventInfo& event, Locals& locals, std::index_sequence<K...>,
+                        std::remove_reference_t<A>&... a) {
+    ((static_cast<int>(K) < event.GetArgCount()
+          ? Args::template Store<A>(event, static_cast<int>(K), std::get<K>(locals), a)
+          : void()),
+     ...);
   }
-  template <class A, class L>
-  static void StoreArg(TkelEventInfo& event, int i, L& local, const std::remove_reference_t<A>& value) {
-    if (i >= event.GetArgCount()) return;
-    if constexpr (std::is_same_v<L, detail::TkelNoLocal>)
-      event.GetArgs(i)->Value = ToVariant(value);
-    else
-      event.GetArgs(i)->Value = ToVariantAt<L>(value, local);
-  }
-  template <class... A, std::size_t... K>
-  static void WriteArgsBack(TkelEventInfo& event, std::index_sequence<K...>, A&... a) {
-    (WriteArgBack<A>(event, static_cast<int>(K), a), ...);
+  // Every value is converted before any argument changes: a value a
+  // listener left that does not convert raises with the host's arguments as
+  // they were.
+  template <class Args, class... A, std::size_t... K>
+  static void WriteArgsBack(TkelEventInfo& event, std::index_sequence<K...>, std::remove_reference_t<A>&... a) {
+    std::tuple<std::remove_cvref_t<A>...> values{a...};
+    ((static_cast<int>(K) < event.GetArgCount()
+          ? Args::template WriteBack<A>(event, static_cast<int>(K), std::get<K>(values))
+          : void()),
+     ...);
+    (AssignBack<A>(a, std::get<K>(values)), ...);
   }
   template <class A>
-  static void WriteArgBack(TkelEventInfo& event, int i, std::remove_reference_t<A>& arg) {
-    if constexpr (detail::kelVarParam<A>) {
-      if (i < event.GetArgCount()) arg = FromVariant<A>(event.GetArgs(i)->Value);
-    }
+  static void AssignBack(std::remove_reference_t<A>& arg, std::remove_cvref_t<A>& value) {
+    if constexpr (detail::kelVarParam<A>) arg = std::move(value);
   }
 
   Table FTable;

@@ -18,6 +18,7 @@
 #include "core/kelcommon.h"
 #include "descriptors/kelactnlist.h"
 #include "descriptors/kelclasses.h"
+#include "descriptors/kelcontrols.h"
 #include "descriptors/kelgraphics.h"
 #include "descriptors/kelimglist.h"
 #include "descriptors/kelmenus.h"
@@ -25,6 +26,7 @@
 #include "host/actnlist/actnlist.h"
 #include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
+#include "host/controls/controls.h"
 #include "host/graphics/graphics.h"
 #include "host/imglist/imglist.h"
 #include "host/menus/menus.h"
@@ -51,6 +53,7 @@ constexpr TkelUnit kUnits[] = {
     {"ImgList", &host::RegisterImgListClasses, &host::UnregisterImgListClasses},
     {"ActnList", &host::RegisterActnListClasses, &host::UnregisterActnListClasses},
     {"Menus", &host::RegisterMenusClasses, &host::UnregisterMenusClasses},
+    {"Controls", &host::RegisterControlsClasses, &host::UnregisterControlsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
@@ -58,7 +61,8 @@ constexpr TkelUnit kUnits[] = {
     {"Kelimglist", &kelimglist::Initialize, &kelimglist::Finalize},
     {"Kelactnlist", &kelactnlist::Initialize, &kelactnlist::Finalize},
     {"Kelgraphics", &kelgraphics::Initialize, &kelgraphics::Finalize},
-    // The control units (Kelcontrols, Kelstdctrls) come here when they exist.
+    {"Kelcontrols", &kelcontrols::Initialize, &kelcontrols::Finalize},
+    // The standard controls (Kelstdctrls) come here when they exist.
     {"Kelmenus", &kelmenus::Initialize, &kelmenus::Finalize},
     {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},

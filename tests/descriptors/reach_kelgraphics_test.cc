@@ -26,14 +26,6 @@ TBitmap* WorldBitmap(TReachWorld& w, int32_t width = 4, int32_t height = 4, host
   return b;
 }
 
-// A by-address value of the world (a rectangle argument, a handle).
-template <class T>
-Variant WorldValue(TReachWorld& w, const T& value) {
-  auto* held = new TkelValue<T>(value);
-  w.OnEnd([held] { delete held; });
-  return held->Address();
-}
-
 // A value the walk writes instead of the one it read: a new object of the world.
 template <class T>
 TArgs WorldObject() {

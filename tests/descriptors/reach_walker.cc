@@ -193,8 +193,8 @@ namespace {
 // Every unit's table, for the registry-wide walk.
 TReachTable AllTables() {
   TReachTable all;
-  for (TReachTable t :
-       {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(), MenusReach()})
+  for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(),
+                        MenusReach(), ControlsReach()})
     all.merge(t);
   return all;
 }

@@ -99,6 +99,15 @@ class TReachWorld {
   int Items[2] = {1, 2};              // addresses used as list items
 };
 
+// A by-address value of the world (a point, a rectangle, a handle, a
+// message record), freed when the walk ends; its address as descriptors take it.
+template <class T>
+Variant WorldValue(TReachWorld& w, const T& value) {
+  auto* held = new TkelValue<T>(value);
+  w.OnEnd([held] { delete held; });
+  return held->Address();
+}
+
 // ------------------------------------------------------------------ table
 
 using TArgs = std::function<std::vector<Variant>(TReachWorld&, TObject&)>;
@@ -214,6 +223,7 @@ TReachTable GraphicsReach();
 TReachTable ImgListReach();
 TReachTable ActnListReach();
 TReachTable MenusReach();
+TReachTable ControlsReach();
 
 // An entry for a component class: `make` gives the walked component, which
 // then gets a child component "Child" (Components[0], world.Child); reading

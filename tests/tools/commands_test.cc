@@ -190,13 +190,16 @@ TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
   EXPECT_EQ(names.Status, 0);
   EXPECT_TRUE(names.Out.starts_with("TkelVariable\nTObject\nTInterfacedObject\nTList\n")) << names.Out;
   // The visual host's units follow the class library in start-up order:
-  // image lists, actions, graphics, menus.
+  // image lists, actions, graphics, controls, menus.
   EXPECT_TRUE(Contains(names.Out,
                        "TBasicAction\nTChangeLink\nTCustomImageList\nTContainedAction\nTCustomActionList\n"
                        "TActionList\nTCustomAction\nTAction\nTActionLink\nTGraphicsObject\nTFont\nTPen\nTBrush\n"
                        "TCanvas\nTGraphic\nTPicture\nTMetafileCanvas\nTSharedImage\nTMetafileImage\nTMetafile\n"
-                       "TBitmapImage\nTBitmap\nTIconImage\nTIcon\nTMenuActionLink\nTMenuItem\nTMenu\nTMainMenu\n"
-                       "TPopupMenu\n"))
+                       "TBitmapImage\nTBitmap\nTIconImage\nTIcon\nTDragObject\nTBaseDragControlObject\n"
+                       "TDragControlObject\nTDragDockObject\nTControlCanvas\nTControlActionLink\nTSizeConstraints\n"
+                       "TControl\nTWinControlActionLink\nTWinControl\nTGraphicControl\nTCustomControl\nTHintWindow\n"
+                       "TDragImageList\nTImageList\nTDockZone\nTDockTree\nTMouse\nTMenuActionLink\nTMenuItem\nTMenu\n"
+                       "TMainMenu\nTPopupMenu\n"))
       << names.Out;
   const TToolRun list = Tool({"describe", "tstringlist"});
   EXPECT_EQ(list.Status, 0);
