@@ -150,7 +150,9 @@ void TWinControlClassInfo::MapFeatures(Map& m) {
       .Prop("TabStop", &W::GetTabStop, &W::SetTabStop)
       .Prop("HelpContext", &W::GetHelpContext, &W::SetHelpContext);
   m.Method("CreateParentedControl", &W::CreateParentedControl)
-      .Method("Broadcast", &W::Broadcast)  // the record copied into scratch, its address back
+      // The record copied into scratch, its address back; the host reads
+      // only the message number from it.
+      .Method("Broadcast", static_cast<void (W::*)(host::TMessage&)>(&W::Broadcast))
       .Method("CanFocus", &W::CanFocus)
       .Method("ContainsControl", &W::ContainsControl)
       .Method("ControlAtPos",
