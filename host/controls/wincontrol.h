@@ -226,6 +226,10 @@ class TWinControl : public TControl {
   // Tab and the arrow keys move the focus (when the focused control does
   // not want them, CM_WANTSPECIALKEY); true when the key was used.
   virtual bool DialogKey(TWMKey& Message);
+  // Offers an accelerator key (a letter or digit typed with Alt) to the
+  // controls of the top-level parent (CM_DIALOGCHAR, WParam the key); true
+  // when one of them took it.
+  bool DialogChar(uint16_t Key);
   virtual bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos);
   virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
   virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);

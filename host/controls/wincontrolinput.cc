@@ -160,6 +160,8 @@ bool TWinControl::DoKeyUp(TWMKey& Message) {
 }
 
 bool TWinControl::DialogKey(TWMKey& Message) {
+  if (Message.ShiftState.Contains(ssAlt) && !Message.ShiftState.Contains(ssCtrl) && DialogChar(Message.CharCode))
+    return true;
   if (Message.CharCode != VK_TAB || Message.ShiftState.Contains(ssCtrl) || Message.ShiftState.Contains(ssAlt))
     return false;
   if (Perform(CM_WANTSPECIALKEY, VK_TAB, 0) != 0) return false;
@@ -167,6 +169,17 @@ bool TWinControl::DialogKey(TWMKey& Message) {
   while (top->FParent) top = top->FParent;
   top->SelectNext(this, !Message.ShiftState.Contains(ssShift), true);
   return true;
+}
+
+// An accelerator (Alt with a letter or digit) goes as CM_DIALOGCHAR to the
+// top-level control, which passes it down its children until one takes it
+// (a label focusing its FocusControl, for instance).
+bool TWinControl::DialogChar(uint16_t Key) {
+  const bool accelerator = (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
+  if (!accelerator) return false;
+  TWinControl* top = this;
+  while (top->FParent) top = top->FParent;
+  return top->Perform(CM_DIALOGCHAR, Key, 0) != 0;
 }
 
 void TWinControl::KeyMessage(TWMKey& Message) {
@@ -332,6 +345,12 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
       return true;
     case CM_SHOWHINTCHANGED:
       NotifyControls(CM_PARENTSHOWHINTCHANGED);
+      return true;
+    case CM_DIALOGCHAR:
+      for (TControl* c : std::vector<TControl*>(FControls)) {
+        Message.Result = c->Perform(CM_DIALOGCHAR, static_cast<TWMGeneric&>(Message).WParam, 0);
+        if (Message.Result != 0) return true;
+      }
       return true;
     default:
       return false;
