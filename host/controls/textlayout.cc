@@ -57,7 +57,8 @@ std::vector<std::string> WrapText(TCanvas* Canvas, std::string_view Text, int32_
 
 int32_t LineHeight(TCanvas* Canvas) { return Canvas->TextHeight("Wg"); }
 
-TMeasuringCanvas::TMeasuringCanvas(TFont* Font) : FCanvas(MakeOwned<TCanvas>()), FDC(WidgetSet().CreateCompatibleDC(0)) {
+TMeasuringCanvas::TMeasuringCanvas(TFont* Font)
+    : FCanvas(MakeOwned<TCanvas>()), FDC(WidgetSet().CreateCompatibleDC(0)) {
   FCanvas->SetFont(Font);
   FCanvas->SetHandle(FDC);
 }

@@ -346,8 +346,8 @@ int32_t TCustomEdit::PositionAt(TPoint Point) {
   const std::vector<TShownLine> lines = ShownLines();
   TMeasuringCanvas measuring(GetFont());
   TCanvas* canvas = measuring.Canvas();
-  const int32_t row = std::clamp((Point.Y - kTextMargin) / std::max(1, LineHeight(canvas)), 0,
-                                 static_cast<int32_t>(lines.size()) - 1);
+  const int32_t row =
+      std::clamp((Point.Y - kTextMargin) / std::max(1, LineHeight(canvas)), 0, static_cast<int32_t>(lines.size()) - 1);
   const TShownLine& line = lines[static_cast<std::size_t>(row)];
   if (line.Start < 0) return FCaret;
   const int32_t x = Point.X - AlignedX(TextBox(), canvas->TextWidth(line.Text), ShownAlignment());

@@ -96,7 +96,8 @@ TPoint TCustomMemo::GetCaretPos() const {
 
 void TCustomMemo::SetCaretPos(TPoint Value) {
   const std::vector<TLineSpan> spans = LineSpans();
-  const TLineSpan& span = spans[static_cast<std::size_t>(std::clamp(Value.Y, 0, static_cast<int32_t>(spans.size()) - 1))];
+  const TLineSpan& span =
+      spans[static_cast<std::size_t>(std::clamp(Value.Y, 0, static_cast<int32_t>(spans.size()) - 1))];
   MoveCaret(span.Start + std::clamp(Value.X, 0, span.Length), false);
 }
 

@@ -14,8 +14,7 @@ namespace {
 int textControlsCount = 0;
 
 constexpr TClass kStreamedClasses[] = {&TGroupBox::StaticMetaClass, &TLabel::StaticMetaClass,
-                                       &TStaticText::StaticMetaClass, &TEdit::StaticMetaClass,
-                                       &TMemo::StaticMetaClass};
+                                       &TStaticText::StaticMetaClass, &TEdit::StaticMetaClass, &TMemo::StaticMetaClass};
 
 // Props with the default of the one called Name changed to Value.
 template <class T>
@@ -27,11 +26,11 @@ std::vector<TPropInfo> Redefault(std::vector<TPropInfo> Props, std::string_view 
 
 void RegisterGroupBox() {
   RegisterProperties(&TGroupBox::StaticMetaClass,
-                     PublishedControlProps({"Align", "Anchors", "BiDiMode", "Caption", "Color", "Constraints", "Ctl3D",
-                                            "DockSite", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                                            "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-                                            "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
-                                            "Visible"}));
+                     PublishedControlProps(
+                         {"Align",     "Anchors",        "BiDiMode",    "Caption",     "Color",      "Constraints",
+                          "Ctl3D",     "DockSite",       "DragCursor",  "DragKind",    "DragMode",   "Enabled",
+                          "Font",      "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
+                          "PopupMenu", "ShowHint",       "TabOrder",    "TabStop",     "Visible"}));
 }
 
 void RegisterLabel() {
@@ -53,10 +52,10 @@ void RegisterLabel() {
 void RegisterStaticText() {
   using S = TCustomStaticText;
   std::vector<TPropInfo> props = Redefault(
-      PublishedControlProps({"Align", "Anchors", "AutoSize", "BiDiMode", "Caption", "Color", "Constraints",
-                             "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ParentBiDiMode", "ParentColor",
-                             "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
-                             "Visible"}),
+      PublishedControlProps({"Align",          "Anchors",     "AutoSize",   "BiDiMode",       "Caption",   "Color",
+                             "Constraints",    "DragCursor",  "DragKind",   "DragMode",       "Enabled",   "Font",
+                             "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
+                             "TabOrder",       "TabStop",     "Visible"}),
       "AutoSize", true);
   props.push_back(Prop<&S::GetAlignment, &S::SetAlignment>("Alignment").Default(taLeftJustify));
   props.push_back(Prop<&S::GetBorderStyle, &S::SetBorderStyle>("BorderStyle").Default(sbsNone));
@@ -66,10 +65,14 @@ void RegisterStaticText() {
 }
 
 // The properties edits and memos share: the shared control ones (tab stop
-// on) and the editing ones.
+// on, the window colour of their own rather than the parent's) and the
+// editing ones.
 std::vector<TPropInfo> EditingProps(std::initializer_list<std::string_view> Shared) {
   using E = TCustomEdit;
-  std::vector<TPropInfo> props = Redefault(PublishedControlProps(Shared), "TabStop", true);
+  std::vector<TPropInfo> props =
+      Redefault(Redefault(PublishedControlProps(Shared), "TabStop", true), "ParentColor", false);
+  auto color = std::find_if(props.begin(), props.end(), [](const TPropInfo& p) { return p.Name == "Color"; });
+  if (color != props.end()) *color = Prop<&E::GetColor, &E::SetColor>("Color").Default(clWindow);
   props.push_back(Prop<&E::GetBorderStyle, &E::SetBorderStyle>("BorderStyle").Default(bsSingle));
   props.push_back(Prop<&E::GetHideSelection, &E::SetHideSelection>("HideSelection").Default(true));
   props.push_back(Prop<&E::GetMaxLength, &E::SetMaxLength>("MaxLength").Default(0));
@@ -79,11 +82,11 @@ std::vector<TPropInfo> EditingProps(std::initializer_list<std::string_view> Shar
 
 void RegisterEdit() {
   using E = TCustomEdit;
-  std::vector<TPropInfo> props =
-      EditingProps({"Anchors", "BevelEdges", "BevelInner", "BevelKind", "BevelOuter", "BiDiMode", "Color",
-                    "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ImeMode",
-                    "ImeName", "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
-                    "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible"});
+  std::vector<TPropInfo> props = EditingProps(
+      {"Anchors",     "BevelEdges", "BevelInner",     "BevelKind",   "BevelOuter",  "BiDiMode",   "Color",
+       "Constraints", "Ctl3D",      "DragCursor",     "DragKind",    "DragMode",    "Enabled",    "Font",
+       "ImeMode",     "ImeName",    "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
+       "PopupMenu",   "ShowHint",   "TabOrder",       "TabStop",     "Visible"});
   props.push_back(Prop<&E::GetAutoSelect, &E::SetAutoSelect>("AutoSelect").Default(true));
   props.push_back(Prop<&E::GetCharCase, &E::SetCharCase>("CharCase").Default(ecNormal));
   props.push_back(Prop<&E::GetPasswordChar, &E::SetPasswordChar>("PasswordChar").Default(char{0}));
@@ -93,11 +96,11 @@ void RegisterEdit() {
 
 void RegisterMemo() {
   using M = TCustomMemo;
-  std::vector<TPropInfo> props =
-      EditingProps({"Align", "Anchors", "BevelEdges", "BevelInner", "BevelKind", "BevelOuter", "BiDiMode", "Color",
-                    "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ImeMode",
-                    "ImeName", "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
-                    "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible"});
+  std::vector<TPropInfo> props = EditingProps(
+      {"Align",          "Anchors",     "BevelEdges", "BevelInner",     "BevelKind",   "BevelOuter",  "BiDiMode",
+       "Color",          "Constraints", "Ctl3D",      "DragCursor",     "DragKind",    "DragMode",    "Enabled",
+       "Font",           "ImeMode",     "ImeName",    "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
+       "ParentShowHint", "PopupMenu",   "ShowHint",   "TabOrder",       "TabStop",     "Visible"});
   props.push_back(Prop<&M::GetAlignment, &M::SetAlignment>("Alignment").Default(taLeftJustify));
   props.push_back(Prop<&M::GetLines, &M::SetLines>("Lines"));
   props.push_back(Prop<&M::GetScrollBars, &M::SetScrollBars>("ScrollBars").Default(ssNone));
@@ -127,11 +130,11 @@ void UnregisterTextControls() {
 
 std::span<const TClass> TextControlClasses() {
   static constexpr TClass kClasses[] = {
-      &TCustomGroupBox::StaticMetaClass,   &TGroupBox::StaticMetaClass, &TCustomLabel::StaticMetaClass,
-      &TLabel::StaticMetaClass,            &TCustomStaticText::StaticMetaClass,
-      &TStaticText::StaticMetaClass,       &TCustomEdit::StaticMetaClass,
-      &TEdit::StaticMetaClass,             &TCustomMemo::StaticMetaClass,
-      &TMemo::StaticMetaClass,
+      &TCustomGroupBox::StaticMetaClass,   &TGroupBox::StaticMetaClass,
+      &TCustomLabel::StaticMetaClass,      &TLabel::StaticMetaClass,
+      &TCustomStaticText::StaticMetaClass, &TStaticText::StaticMetaClass,
+      &TCustomEdit::StaticMetaClass,       &TEdit::StaticMetaClass,
+      &TCustomMemo::StaticMetaClass,       &TMemo::StaticMetaClass,
   };
   return kClasses;
 }

@@ -28,9 +28,7 @@ void TextsTest::TearDown() {
   THandlesTest::TearDown();
 }
 
-headless::THeadlessRobot& TextsTest::Robot() {
-  return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot();
-}
+headless::THeadlessRobot& TextsTest::Robot() { return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot(); }
 
 void TextsTest::CountChanges(TCustomEdit* Edit) {
   Edit->OnChange = [this](TObject*) { ++changes; };
