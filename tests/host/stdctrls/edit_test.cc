@@ -192,5 +192,25 @@ TEST_F(Edit, TabLeavesTheEditAutoSelectingTheNextAndAClickPutsTheCaret) {
   EXPECT_EQ(edit->GetSelText(), "ab");
 }
 
+TEST_F(Edit, AnEditFreedByItsOwnOnChangeOrOnKeyDownStopsThere) {
+  edit->OnChange = [this](TObject*) {
+    edit->Free();
+    edit = nullptr;
+  };
+  Robot().Type("ab");  // the second key finds no edit to type into
+  EXPECT_EQ(edit, nullptr);
+  EXPECT_EQ(form->GetControlCount(), 0);
+
+  TEdit* other = Place<TEdit>("Other", Bounds(10, 10, 100, 21));
+  other->SetText("xyz");
+  other->SetFocus();
+  other->OnKeyDown = [&other](TObject*, uint16_t&, TShiftState) {
+    other->Free();
+    other = nullptr;
+  };
+  Robot().Press(VK_DELETE);
+  EXPECT_EQ(other, nullptr);
+}
+
 }  // namespace
 }  // namespace host::stdctrlstest

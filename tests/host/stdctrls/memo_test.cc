@@ -75,10 +75,17 @@ TEST_F(Memo, EnterBreaksTheLineAndTheArrowsMoveBetweenLinesUnlessWantReturnsIsOf
   memo->SetCaretPos({-1, 0});
   EXPECT_EQ(memo->GetCaretPos(), (TPoint{0, 0}));
 
+  // A click on the second line puts the caret there.
+  memo->SetText("one\r\ntwo");
+  Robot().Click(memo->ClientToScreen({190, 20}));
+  EXPECT_EQ(memo->GetCaretPos(), (TPoint{3, 1}));
+  Robot().Type("!");
+  EXPECT_EQ(memo->GetText(), "one\r\ntwo!");
+
   memo->SetWantReturns(false);
   const int before = changes;
   Robot().Press(VK_RETURN);
-  EXPECT_EQ(memo->GetText(), "abcde");
+  EXPECT_EQ(memo->GetText(), "one\r\ntwo!");
   EXPECT_EQ(changes, before);
   EXPECT_TRUE(memo->Focused());
 }
