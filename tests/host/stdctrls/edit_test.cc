@@ -2,6 +2,8 @@
 // arrows, cuts, pastes and undoes with Ctrl keys; the edit answers with its
 // text, selection and OnChange. Limits (MaxLength, CharCase, ReadOnly, a
 // disabled edit) and bad values leave the text as it was.
+#include <utility>
+
 #include "tests/host/stdctrls/texts_test.h"
 
 namespace host::stdctrlstest {
@@ -193,10 +195,8 @@ TEST_F(Edit, TabLeavesTheEditAutoSelectingTheNextAndAClickPutsTheCaret) {
 }
 
 TEST_F(Edit, AnEditFreedByItsOwnOnChangeOrOnKeyDownStopsThere) {
-  edit->OnChange = [this](TObject*) {
-    edit->Free();
-    edit = nullptr;
-  };
+  // The handler lives in the edit: it lets go of the pointer before freeing.
+  edit->OnChange = [this](TObject*) { std::exchange(edit, nullptr)->Free(); };
   Robot().Type("ab");  // the second key finds no edit to type into
   EXPECT_EQ(edit, nullptr);
   EXPECT_EQ(form->GetControlCount(), 0);
@@ -204,10 +204,7 @@ TEST_F(Edit, AnEditFreedByItsOwnOnChangeOrOnKeyDownStopsThere) {
   TEdit* other = Place<TEdit>("Other", Bounds(10, 10, 100, 21));
   other->SetText("xyz");
   other->SetFocus();
-  other->OnKeyDown = [&other](TObject*, uint16_t&, TShiftState) {
-    other->Free();
-    other = nullptr;
-  };
+  other->OnKeyDown = [&other](TObject*, uint16_t&, TShiftState) { std::exchange(other, nullptr)->Free(); };
   Robot().Press(VK_DELETE);
   EXPECT_EQ(other, nullptr);
 }
