@@ -214,21 +214,15 @@ void TCustomEdit::SetCharCase(TEditCharCase Value) {
 }
 
 void TCustomEdit::SetPasswordChar(char Value) {
-  if (FPasswordChar == Value) return;
-  FPasswordChar = Value;
-  Invalidate();
+  if (ChangeField(FPasswordChar, Value)) Invalidate();
 }
 
 void TCustomEdit::SetHideSelection(bool Value) {
-  if (FHideSelection == Value) return;
-  FHideSelection = Value;
-  Invalidate();
+  if (ChangeField(FHideSelection, Value)) Invalidate();
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
-  if (FBorderStyle == Value) return;
-  FBorderStyle = Value;
-  Invalidate();
+  if (ChangeField(FBorderStyle, Value)) Invalidate();
 }
 
 // ------------------------------------------------------------ messages

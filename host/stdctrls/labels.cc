@@ -209,35 +209,23 @@ TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
 }
 
 void TCustomLabel::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Invalidate();
+  if (ChangeField(FAlignment, Value)) Invalidate();
 }
 
 void TCustomLabel::SetLayout(TTextLayout Value) {
-  if (FLayout == Value) return;
-  FLayout = Value;
-  Invalidate();
+  if (ChangeField(FLayout, Value)) Invalidate();
 }
 
 void TCustomLabel::SetWordWrap(bool Value) {
-  if (FWordWrap == Value) return;
-  FWordWrap = Value;
-  AdjustBounds();
-  Invalidate();
+  if (ChangeField(FWordWrap, Value)) AdjustBounds();
 }
 
 void TCustomLabel::SetTransparent(bool Value) {
-  if (FTransparent == Value) return;
-  FTransparent = Value;
-  Invalidate();
+  if (ChangeField(FTransparent, Value)) Invalidate();
 }
 
 void TCustomLabel::SetShowAccelChar(bool Value) {
-  if (FShowAccelChar == Value) return;
-  FShowAccelChar = Value;
-  AdjustBounds();
-  Invalidate();
+  if (ChangeField(FShowAccelChar, Value)) AdjustBounds();
 }
 
 void TCustomLabel::SetFocusControl(TWinControl* Value) { LinkFocusControl(this, FFocusControl, Value); }
@@ -263,13 +251,13 @@ void TCustomLabel::WndProc(TMessage& Message) {
     return;
   }
   inherited::WndProc(Message);
-  if (!IsCaptionChange(Message.Msg)) return;
-  AdjustBounds();
-  Invalidate();
+  if (IsCaptionChange(Message.Msg)) AdjustBounds();
 }
 
-// A wrapping label keeps its width and takes the height of its lines.
+// Redraws the caption and, with AutoSize, fits the label to it: a wrapping
+// label keeps its width and takes the height of its lines.
 void TCustomLabel::AdjustBounds() {
+  Invalidate();
   if (!FAutoSize || GetComponentState().Contains(csLoading)) return;
   TSize size = CaptionExtent(GetFont(), StripAccelChars(FText, FShowAccelChar), FWordWrap, FWidth);
   if (FWordWrap) size.cx = FWidth;
@@ -295,23 +283,15 @@ TCustomStaticText::TCustomStaticText(TComponent* AOwner) : TCustomControl(AOwner
 }
 
 void TCustomStaticText::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Invalidate();
+  if (ChangeField(FAlignment, Value)) Invalidate();
 }
 
 void TCustomStaticText::SetBorderStyle(TStaticBorderStyle Value) {
-  if (FBorderStyle == Value) return;
-  FBorderStyle = Value;
-  AdjustBounds();
-  Invalidate();
+  if (ChangeField(FBorderStyle, Value)) AdjustBounds();
 }
 
 void TCustomStaticText::SetShowAccelChar(bool Value) {
-  if (FShowAccelChar == Value) return;
-  FShowAccelChar = Value;
-  AdjustBounds();
-  Invalidate();
+  if (ChangeField(FShowAccelChar, Value)) AdjustBounds();
 }
 
 void TCustomStaticText::SetFocusControl(TWinControl* Value) { LinkFocusControl(this, FFocusControl, Value); }
@@ -340,7 +320,9 @@ void TCustomStaticText::WndProc(TMessage& Message) {
   if (IsCaptionChange(Message.Msg)) AdjustBounds();
 }
 
+// Redraws the caption and, with AutoSize, fits the control to it.
 void TCustomStaticText::AdjustBounds() {
+  Invalidate();
   if (!FAutoSize || GetComponentState().Contains(csLoading)) return;
   const TSize size = CaptionExtent(GetFont(), StripAccelChars(FText, FShowAccelChar), false, FWidth);
   SetBoundsRect(FittedBounds(GetBoundsRect(), size, BorderWidth(), FAlignment));

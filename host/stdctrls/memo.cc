@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/controls/textlayout.h"
+#include "host/stdctrls/textdraw.h"
 #include "host/stdctrls/texts.h"
 
 namespace host {
@@ -104,21 +105,15 @@ void TCustomMemo::SetCaretPos(TPoint Value) {
 // ------------------------------------------------------------ properties
 
 void TCustomMemo::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Invalidate();
+  if (ChangeField(FAlignment, Value)) Invalidate();
 }
 
 void TCustomMemo::SetScrollBars(TScrollStyle Value) {
-  if (FScrollBars == Value) return;
-  FScrollBars = Value;
-  Invalidate();
+  if (ChangeField(FScrollBars, Value)) Invalidate();
 }
 
 void TCustomMemo::SetWordWrap(bool Value) {
-  if (FWordWrap == Value) return;
-  FWordWrap = Value;
-  Invalidate();
+  if (ChangeField(FWordWrap, Value)) Invalidate();
 }
 
 // ------------------------------------------------------------------ keys

@@ -33,6 +33,14 @@ void RegisterGroupBox() {
                           "PopupMenu", "ShowHint",       "TabOrder",    "TabStop",     "Visible"}));
 }
 
+// The properties of a caption with an accelerator (label, static text).
+template <class C>
+void AddCaptionProps(std::vector<TPropInfo>& Props) {
+  Props.push_back(Prop<&C::GetAlignment, &C::SetAlignment>("Alignment").Default(taLeftJustify));
+  Props.push_back(Prop<&C::GetFocusControl, &C::SetFocusControl>("FocusControl"));
+  Props.push_back(Prop<&C::GetShowAccelChar, &C::SetShowAccelChar>("ShowAccelChar").Default(true));
+}
+
 void RegisterLabel() {
   using L = TCustomLabel;
   std::vector<TPropInfo> props = Redefault(
@@ -40,10 +48,8 @@ void RegisterLabel() {
                              "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ParentBiDiMode", "ParentColor",
                              "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Visible"}),
       "AutoSize", true);
-  props.push_back(Prop<&L::GetAlignment, &L::SetAlignment>("Alignment").Default(taLeftJustify));
-  props.push_back(Prop<&L::GetFocusControl, &L::SetFocusControl>("FocusControl"));
+  AddCaptionProps<L>(props);
   props.push_back(Prop<&L::GetLayout, &L::SetLayout>("Layout").Default(tlTop));
-  props.push_back(Prop<&L::GetShowAccelChar, &L::SetShowAccelChar>("ShowAccelChar").Default(true));
   props.push_back(Prop<&L::GetTransparent, &L::SetTransparent>("Transparent").Default(false));
   props.push_back(Prop<&L::GetWordWrap, &L::SetWordWrap>("WordWrap").Default(false));
   RegisterProperties(&TLabel::StaticMetaClass, std::move(props));
@@ -57,10 +63,8 @@ void RegisterStaticText() {
                              "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
                              "TabOrder",       "TabStop",     "Visible"}),
       "AutoSize", true);
-  props.push_back(Prop<&S::GetAlignment, &S::SetAlignment>("Alignment").Default(taLeftJustify));
+  AddCaptionProps<S>(props);
   props.push_back(Prop<&S::GetBorderStyle, &S::SetBorderStyle>("BorderStyle").Default(sbsNone));
-  props.push_back(Prop<&S::GetFocusControl, &S::SetFocusControl>("FocusControl"));
-  props.push_back(Prop<&S::GetShowAccelChar, &S::SetShowAccelChar>("ShowAccelChar").Default(true));
   RegisterProperties(&TStaticText::StaticMetaClass, std::move(props));
 }
 
