@@ -70,13 +70,21 @@ void RegisterStaticText() {
 
 // The properties edits and memos share: the shared control ones (tab stop
 // on, the window colour of their own rather than the parent's) and the
-// editing ones.
-std::vector<TPropInfo> EditingProps(std::initializer_list<std::string_view> Shared) {
+// editing ones; a memo also takes Align.
+std::vector<TPropInfo> EditingProps(bool WithAlign) {
   using E = TCustomEdit;
-  std::vector<TPropInfo> props =
-      Redefault(Redefault(PublishedControlProps(Shared), "TabStop", true), "ParentColor", false);
+  std::vector<TPropInfo> props = Redefault(
+      Redefault(PublishedControlProps({"Anchors",        "BevelEdges",     "BevelInner",  "BevelKind",   "BevelOuter",
+                                       "BiDiMode",       "Color",          "Constraints", "Ctl3D",       "DragCursor",
+                                       "DragKind",       "DragMode",       "Enabled",     "Font",        "ImeMode",
+                                       "ImeName",        "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
+                                       "ParentShowHint", "PopupMenu",      "ShowHint",    "TabOrder",    "TabStop",
+                                       "Visible"}),
+                "TabStop", true),
+      "ParentColor", false);
+  if (WithAlign) props.insert(props.begin(), PublishedControlProps({"Align"}).front());
   auto color = std::find_if(props.begin(), props.end(), [](const TPropInfo& p) { return p.Name == "Color"; });
-  if (color != props.end()) *color = Prop<&E::GetColor, &E::SetColor>("Color").Default(clWindow);
+  *color = Prop<&E::GetColor, &E::SetColor>("Color").Default(clWindow);
   props.push_back(Prop<&E::GetBorderStyle, &E::SetBorderStyle>("BorderStyle").Default(bsSingle));
   props.push_back(Prop<&E::GetHideSelection, &E::SetHideSelection>("HideSelection").Default(true));
   props.push_back(Prop<&E::GetMaxLength, &E::SetMaxLength>("MaxLength").Default(0));
@@ -86,11 +94,7 @@ std::vector<TPropInfo> EditingProps(std::initializer_list<std::string_view> Shar
 
 void RegisterEdit() {
   using E = TCustomEdit;
-  std::vector<TPropInfo> props = EditingProps(
-      {"Anchors",     "BevelEdges", "BevelInner",     "BevelKind",   "BevelOuter",  "BiDiMode",   "Color",
-       "Constraints", "Ctl3D",      "DragCursor",     "DragKind",    "DragMode",    "Enabled",    "Font",
-       "ImeMode",     "ImeName",    "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
-       "PopupMenu",   "ShowHint",   "TabOrder",       "TabStop",     "Visible"});
+  std::vector<TPropInfo> props = EditingProps(false);
   props.push_back(Prop<&E::GetAutoSelect, &E::SetAutoSelect>("AutoSelect").Default(true));
   props.push_back(Prop<&E::GetCharCase, &E::SetCharCase>("CharCase").Default(ecNormal));
   props.push_back(Prop<&E::GetPasswordChar, &E::SetPasswordChar>("PasswordChar").Default(char{0}));
@@ -100,11 +104,7 @@ void RegisterEdit() {
 
 void RegisterMemo() {
   using M = TCustomMemo;
-  std::vector<TPropInfo> props = EditingProps(
-      {"Align",          "Anchors",     "BevelEdges", "BevelInner",     "BevelKind",   "BevelOuter",  "BiDiMode",
-       "Color",          "Constraints", "Ctl3D",      "DragCursor",     "DragKind",    "DragMode",    "Enabled",
-       "Font",           "ImeMode",     "ImeName",    "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-       "ParentShowHint", "PopupMenu",   "ShowHint",   "TabOrder",       "TabStop",     "Visible"});
+  std::vector<TPropInfo> props = EditingProps(true);
   props.push_back(Prop<&M::GetAlignment, &M::SetAlignment>("Alignment").Default(taLeftJustify));
   props.push_back(Prop<&M::GetLines, &M::SetLines>("Lines"));
   props.push_back(Prop<&M::GetScrollBars, &M::SetScrollBars>("ScrollBars").Default(ssNone));
