@@ -151,6 +151,26 @@ inline constexpr uint32_t CM_UNDOCKCLIENT = CM_BASE + 63;
 inline constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
 inline constexpr uint32_t CM_INVALIDATE = CM_BASE + 70;
 inline constexpr uint32_t CM_RELEASE = CM_BASE + 71;
+// A button with a ModalResult was clicked: sent to its top-level control
+// with the result in WParam. A control that closes with a result (a form)
+// takes it and answers 1; any other control ignores it.
+inline constexpr uint32_t CM_MODALRESULT = CM_BASE + 100;
+
+// ------------------------------------------------------------ modal results
+
+// What closed a modal window: the button clicked or the command chosen.
+using TModalResult = int32_t;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
 
 // --------------------------------------------------------------- events
 

@@ -146,13 +146,11 @@ void TWinControl::FlipChildren(bool AllLevels) {
   EnableAlign();
 }
 
+// Each child gets the message itself (with the parameters of its record).
 void TWinControl::Broadcast(TMessage& Message) {
   for (TControl* c : std::vector<TControl*>(FControls)) {
-    const int64_t result = c->Perform(Message.Msg, 0, 0);
-    if (result != 0) {
-      Message.Result = result;
-      return;
-    }
+    c->WndProc(Message);
+    if (Message.Result != 0) return;
   }
 }
 

@@ -65,7 +65,7 @@ class TWinControl : public TControl {
   TControl* FindChildControl(const std::string& ControlName) const;
   // Mirrors the children's positions left to right (AllLevels: theirs too).
   virtual void FlipChildren(bool AllLevels);
-  // Sends Message to every child until one answers with a Result.
+  // Passes Message to every child's WndProc until one answers with a Result.
   void Broadcast(TMessage& Message);
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
@@ -224,7 +224,9 @@ class TWinControl : public TControl {
   virtual void KeyPress(char& Key);
   virtual void KeyUp(uint16_t& Key, TShiftState Shift);
   // Tab and the arrow keys move the focus (when the focused control does
-  // not want them, CM_WANTSPECIALKEY); true when the key was used.
+  // not want them, CM_WANTSPECIALKEY); Enter and Esc go to the top-level
+  // control as CM_DIALOGKEY, which every windowed control passes on to its
+  // children until one answers. True when the key was used.
   virtual bool DialogKey(TWMKey& Message);
   // Offers an accelerator key (a letter or digit typed with Alt) to the
   // controls of the top-level parent (CM_DIALOGCHAR, WParam the key); true
@@ -277,6 +279,7 @@ class TWinControl : public TControl {
   // Forgets the focus a backend without windows left on this control.
   void ForgetFocus();
   void KeyMessage(TWMKey& Message);
+  bool DialogCommandKey(TWMKey& Message);
   void NotifyControls(uint32_t Msg);
   // Keeps the map FindControl reads (null Control: forgets Window).
   static void RememberWindow(HWND Window, TWinControl* Control);

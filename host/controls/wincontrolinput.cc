@@ -160,10 +160,10 @@ bool TWinControl::DoKeyUp(TWMKey& Message) {
 }
 
 bool TWinControl::DialogKey(TWMKey& Message) {
-  if (Message.ShiftState.Contains(ssAlt) && !Message.ShiftState.Contains(ssCtrl) && DialogChar(Message.CharCode))
-    return true;
-  if (Message.CharCode != VK_TAB || Message.ShiftState.Contains(ssCtrl) || Message.ShiftState.Contains(ssAlt))
-    return false;
+  const uint16_t key = Message.CharCode;
+  if (Message.ShiftState.Contains(ssAlt) && !Message.ShiftState.Contains(ssCtrl) && DialogChar(key)) return true;
+  if (key == VK_RETURN || key == VK_ESCAPE) return DialogCommandKey(Message);
+  if (key != VK_TAB || Message.ShiftState.Contains(ssCtrl) || Message.ShiftState.Contains(ssAlt)) return false;
   if (Perform(CM_WANTSPECIALKEY, VK_TAB, 0) != 0) return false;
   TWinControl* top = this;
   while (top->FParent) top = top->FParent;
@@ -180,6 +180,19 @@ bool TWinControl::DialogChar(uint16_t Key) {
   TWinControl* top = this;
   while (top->FParent) top = top->FParent;
   return top->Perform(CM_DIALOGCHAR, Key, 0) != 0;
+}
+
+// Enter and Esc without modifiers that the focused control does not want go
+// to its top-level control as CM_DIALOGKEY (WParam: the key), which passes
+// it down to every child until one answers (a default or cancel button
+// clicks itself).
+bool TWinControl::DialogCommandKey(TWMKey& Message) {
+  if (!Message.ShiftState.Empty() || Perform(CM_WANTSPECIALKEY, Message.CharCode, 0) != 0) return false;
+  TWinControl* top = this;
+  while (top->FParent) top = top->FParent;
+  TWMGeneric dialogKey(CM_DIALOGKEY, Message.CharCode, 0);
+  top->WndProc(dialogKey);
+  return dialogKey.Result != 0;
 }
 
 void TWinControl::KeyMessage(TWMKey& Message) {
@@ -346,11 +359,9 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
     case CM_SHOWHINTCHANGED:
       NotifyControls(CM_PARENTSHOWHINTCHANGED);
       return true;
+    case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-      for (TControl* c : std::vector<TControl*>(FControls)) {
-        Message.Result = c->Perform(CM_DIALOGCHAR, static_cast<TWMGeneric&>(Message).WParam, 0);
-        if (Message.Result != 0) return true;
-      }
+      Broadcast(Message);
       return true;
     default:
       return false;

@@ -51,7 +51,7 @@ TEST_F(TextStreaming, AFormWithALabelAnEditAndAMemoRoundTrips) {
   EXPECT_EQ(memoBlock.find("WantReturns"), std::string::npos) << text;
   EXPECT_EQ(memoBlock.find("Text ="), std::string::npos) << "a memo writes its lines only: " << text;
 
-  TOwned<TTestForm> copy = ReadNewRoot<TTestForm>(binary);
+  TOwned<TTextForm> copy = ReadNewRoot<TTextForm>(binary);
   auto* readEdit = dynamic_cast<TEdit*>(copy->FindComponent("Edit1"));
   auto* readLabel = dynamic_cast<TLabel*>(copy->FindComponent("Label1"));
   auto* readMemo = dynamic_cast<TMemo*>(copy->FindComponent("Memo1"));

@@ -7,11 +7,11 @@
 
 namespace host::stdctrlstest {
 
-HOST_IMPL(TTestForm, TCustomControl)
+HOST_IMPL(TTextForm, TCustomControl)
 
 void TextsTest::SetUp() {
   THandlesTest::SetUp();
-  form.reset(New<TTestForm>(nullptr));
+  form.reset(New<TTextForm>(nullptr));
   form->SetName("Form");
   form->SetBounds(100, 100, 400, 300);
   form->Show();

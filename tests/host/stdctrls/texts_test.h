@@ -35,13 +35,13 @@ inline constexpr TUnitClasses kTextUnits[] = {
 };
 
 // A top-level container standing in for a form.
-class TTestForm : public TCustomControl {
-  HOST_CLASS(TTestForm, TCustomControl)
+class TTextForm : public TCustomControl {
+  HOST_CLASS(TTextForm, TCustomControl)
   using TCreateArg = TComponent;
-  explicit TTestForm(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
+  explicit TTextForm(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
 
  protected:
-  ~TTestForm() override = default;
+  ~TTextForm() override = default;
 };
 
 // Starts the units, shows a 400 x 300 form at (100, 100) for each test and
@@ -67,7 +67,7 @@ class TextsTest : public THandlesTest<kTextUnits> {
   // The CF_TEXT on the clipboard (empty when none).
   static std::string ClipboardText();
 
-  TOwned<TTestForm> form;
+  TOwned<TTextForm> form;
   int changes = 0;
 };
 
