@@ -1,6 +1,7 @@
 // The memo as a user meets it: typed lines, Enter and Tab as characters or
 // as keys of the form (WantReturns, WantTabs), moving between lines, and
 // Lines kept in step with the text both ways.
+#include "host/stdctrls/buttons.h"
 #include "tests/host/stdctrls/texts_test.h"
 
 namespace host::stdctrlstest {
@@ -82,11 +83,19 @@ TEST_F(Memo, EnterBreaksTheLineAndTheArrowsMoveBetweenLinesUnlessWantReturnsIsOf
   Robot().Type("!");
   EXPECT_EQ(memo->GetText(), "one\r\ntwo!");
 
+  // Without WantReturns, Enter is the form's: it clicks the default button.
+  TButton* ok = Place<TButton>("Ok", Bounds(300, 10, 75, 25));
+  ok->SetDefault(true);
+  int clicks = 0;
+  ok->OnClick = [&clicks](TObject*) { ++clicks; };
+  Robot().Press(VK_RETURN);
+  EXPECT_EQ(clicks, 0);
   memo->SetWantReturns(false);
   const int before = changes;
   Robot().Press(VK_RETURN);
-  EXPECT_EQ(memo->GetText(), "one\r\ntwo!");
+  EXPECT_EQ(memo->GetText(), "one\r\ntwo!\r\n");
   EXPECT_EQ(changes, before);
+  EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(memo->Focused());
 }
 
