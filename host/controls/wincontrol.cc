@@ -147,10 +147,20 @@ void TWinControl::FlipChildren(bool AllLevels) {
 }
 
 // Each child gets the message itself (with the parameters of its record).
-void TWinControl::Broadcast(TMessage& Message) {
+void TWinControl::Broadcast(TWMGeneric& Message) {
   for (TControl* c : std::vector<TControl*>(FControls)) {
     c->WndProc(Message);
     if (Message.Result != 0) return;
+  }
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+  for (TControl* c : std::vector<TControl*>(FControls)) {
+    const int64_t result = c->Perform(Message.Msg, 0, 0);
+    if (result != 0) {
+      Message.Result = result;
+      return;
+    }
   }
 }
 

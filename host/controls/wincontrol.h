@@ -65,7 +65,13 @@ class TWinControl : public TControl {
   TControl* FindChildControl(const std::string& ControlName) const;
   // Mirrors the children's positions left to right (AllLevels: theirs too).
   virtual void FlipChildren(bool AllLevels);
-  // Passes Message to every child's WndProc until one answers with a Result.
+  // Passes Message to every child's WndProc until one answers with a
+  // Result: the host's own control messages, complete with their parameters.
+  void Broadcast(TWMGeneric& Message);
+  // Sends every child a record of the kind Message.Msg names, made from the
+  // number alone (as Perform(Msg, 0, 0) makes it), until one answers; the
+  // answer goes to Message.Result. Only Msg is read, so any 16-byte block
+  // that starts with a message number is a well-formed message here.
   void Broadcast(TMessage& Message);
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 

@@ -361,7 +361,7 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
       return true;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-      Broadcast(Message);
+      Broadcast(static_cast<TWMGeneric&>(Message));
       return true;
     default:
       return false;
