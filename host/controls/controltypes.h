@@ -52,6 +52,10 @@ HOST_ENUM_INFO(TDockOrientation, "doNoOrient", "doHorizontal", "doVertical")
 enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 HOST_ENUM_INFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
 
+// The border of a control that draws a frame around itself (edits, memos).
+enum TBorderStyle : uint8_t { bsNone, bsSingle };
+HOST_ENUM_INFO(TBorderStyle, "bsNone", "bsSingle")
+
 enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 HOST_ENUM_INFO(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
 enum TBevelEdge : uint8_t { beLeft, beTop, beRight, beBottom };

@@ -234,6 +234,10 @@ class TWinControl : public TControl {
   // control as CM_DIALOGKEY, which every windowed control passes on to its
   // children until one answers. True when the key was used.
   virtual bool DialogKey(TWMKey& Message);
+  // Offers an accelerator key (a letter or digit typed with Alt) to the
+  // controls of the top-level parent (CM_DIALOGCHAR, WParam the key); true
+  // when one of them took it.
+  bool DialogChar(uint16_t Key);
   virtual bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos);
   virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
   virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);

@@ -161,6 +161,7 @@ bool TWinControl::DoKeyUp(TWMKey& Message) {
 
 bool TWinControl::DialogKey(TWMKey& Message) {
   const uint16_t key = Message.CharCode;
+  if (Message.ShiftState.Contains(ssAlt) && !Message.ShiftState.Contains(ssCtrl) && DialogChar(key)) return true;
   if (key == VK_RETURN || key == VK_ESCAPE) return DialogCommandKey(Message);
   if (key != VK_TAB || Message.ShiftState.Contains(ssCtrl) || Message.ShiftState.Contains(ssAlt)) return false;
   if (Perform(CM_WANTSPECIALKEY, VK_TAB, 0) != 0) return false;
@@ -168,6 +169,17 @@ bool TWinControl::DialogKey(TWMKey& Message) {
   while (top->FParent) top = top->FParent;
   top->SelectNext(this, !Message.ShiftState.Contains(ssShift), true);
   return true;
+}
+
+// An accelerator (Alt with a letter or digit) goes as CM_DIALOGCHAR to the
+// top-level control, which passes it down its children until one takes it
+// (a label focusing its FocusControl, for instance).
+bool TWinControl::DialogChar(uint16_t Key) {
+  const bool accelerator = (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
+  if (!accelerator) return false;
+  TWinControl* top = this;
+  while (top->FParent) top = top->FParent;
+  return top->Perform(CM_DIALOGCHAR, Key, 0) != 0;
 }
 
 // Enter and Esc without modifiers that the focused control does not want go
@@ -348,6 +360,7 @@ bool TWinControl::HandleWinControlMessage(TMessage& Message) {
       NotifyControls(CM_PARENTSHOWHINTCHANGED);
       return true;
     case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
       Broadcast(static_cast<TWMGeneric&>(Message));
       return true;
     default:

@@ -25,11 +25,11 @@ std::span<const TClass> StdCtrlsClasses();
 
 // Each group of the unit registers its published properties and classes
 // (called by RegisterStdCtrlsClasses, in this order, and undone in reverse).
-void RegisterTextControls();    // texts.h: group box, label, static text, edit, memo
+void RegisterTextControls();  // texts.h: group box, label, static text, edit, memo
 void UnregisterTextControls();
 void RegisterButtonControls();  // buttons.h: buttons, check boxes, radio buttons, scroll bar
 void UnregisterButtonControls();
-void RegisterListControls();    // lists.h: list box, combo box
+void RegisterListControls();  // lists.h: list box, combo box
 void UnregisterListControls();
 
 }  // namespace host

@@ -1,0 +1,24 @@
+// Drawing helpers shared by the text controls of stdctrls (not part of the
+// unit's interface).
+#pragma once
+
+#include <cstdint>
+
+#include "host/controls/controltypes.h"
+#include "host/widgetset/wstypes.h"
+
+namespace host {
+
+// The left edge of a line Width wide aligned within Box.
+int32_t AlignedX(const TRect& Box, int32_t Width, TAlignment Alignment);
+
+// Sets Field to Value; whether that changed it (a property setter then
+// redraws or refits its control).
+template <class T>
+bool ChangeField(T& Field, T Value) {
+  if (Field == Value) return false;
+  Field = Value;
+  return true;
+}
+
+}  // namespace host
