@@ -104,6 +104,40 @@ TEST(ToolRun, MenuItemsAndActionsWorkFromAFormFile) {
   EXPECT_EQ(Tool({"check", Example("menus.dfm")}).Status, 0);
 }
 
+TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
+  auto [out, ok] = RunOn(Example("controls.dfm"), FileText(Example("controls.run")));
+  EXPECT_TRUE(ok) << out;
+  for (const char* expected :
+       {"> click Button\n  trace ClickMarks: Button.OnClick -> Form.Tag := '7'\n> get Form.Tag\n  = 7\n",
+        "> type Notes 'Hi'\n  trace EnterHides: Notes.OnEnter -> Button.Hint := 'left'\n"
+        "  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'H'\n"
+        "  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'i'\n",
+        "> key Notes Shift+A\n  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'A'\n"})
+    EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
+  EXPECT_EQ(Tool({"check", Example("controls.dfm")}).Status, 0);
+
+  struct Case {
+    const char* Line;
+    const char* Message;
+  };
+  const Case cases[] = {
+      {"click Nobody", "There is no component named Nobody in Form"},
+      {"click Wiring", "Wiring is not a control"},
+      {"key Notes Shift+Banana", "Unknown key 'Shift+Banana'"},
+      {"type Notes Hi", "quoted text expected at column 14"},
+      {"click Button twice", "end of line expected at column 14"},
+  };
+  for (const Case& c : cases) {
+    auto [bad, badOk] = RunOn(Example("controls.dfm"), std::string("click Button\n") + c.Line + "\n");
+    EXPECT_FALSE(badOk) << c.Line;
+    EXPECT_NE(bad.find(std::string("line 2: ") + c.Message + "\n"), std::string::npos) << c.Line << "\n" << bad;
+  }
+  // A hidden control takes no input.
+  auto [hidden, hiddenOk] = RunOn(Example("controls.dfm"), "invoke Notes.Hide\ntype Notes 'x'\n");
+  EXPECT_FALSE(hiddenOk);
+  EXPECT_NE(hidden.find("line 2: Notes does not show\n"), std::string::npos) << hidden;
+}
+
 TEST(ToolRun, AScriptMayFreeTheFormAndLaterLinesSaySo) {
   auto [out, ok] = RunOn(Example("actions.dfm"), "invoke Actions.Free\nget FileOpen.Tag\n");
   EXPECT_FALSE(ok);

@@ -1,0 +1,42 @@
+object Form: TWinControl
+  Left = 100
+  Top = 100
+  Width = 300
+  Height = 200
+  object Button: TWinControl
+    Left = 10
+    Top = 10
+    Width = 80
+    Height = 25
+  end
+  object Notes: TWinControl
+    Left = 10
+    Top = 50
+    Width = 200
+    Height = 25
+  end
+  object Wiring: TkelConnectionList
+    object ClickMarks: TkelE2PConnection
+      Source = Button
+      Target = Form
+      SourceEvent = 'OnClick'
+      TargetProperty = 'Tag'
+      ValueConstant = '7'
+    end
+    object TypedShows: TkelE2PConnection
+      Source = Notes
+      Target = Form
+      SourceEvent = 'OnKeyPress'
+      TargetProperty = 'Hint'
+      ValueEventParameter = 'Key'
+      ValueOptions = voEventProperty
+    end
+    object EnterHides: TkelE2PConnection
+      Source = Notes
+      Target = Button
+      SourceEvent = 'OnEnter'
+      TargetProperty = 'Hint'
+      ValueConstant = 'left'
+    end
+  end
+end
