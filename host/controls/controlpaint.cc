@@ -124,16 +124,20 @@ void TControlCanvas::FreeHandle() {
 }
 
 // A windowed control draws on its own window; a graphic control on its
-// parent's, in the parent's client coordinates.
+// parent's, moved to the control's place and clipped to it.
 void TControlCanvas::CreateHandle() {
   TWSWindows* windows = RunningWindows();
   if (!FControl || !windows) return;
-  TControl* holder = FControl;
-  while (holder && !dynamic_cast<TWinControl*>(holder)) holder = holder->GetParent();
-  auto* win = static_cast<TWinControl*>(holder);
-  if (!win || !win->GetHandle()) return;
-  FWindow = win->GetWindowHandle();
+  auto* win = dynamic_cast<TWinControl*>(FControl);
+  TWinControl* holder = win ? win : FControl->GetParent();
+  if (!holder || !holder->GetHandle()) return;
+  FWindow = holder->GetWindowHandle();
   FDeviceContext = windows->GetDC(FWindow);
+  if (FDeviceContext && !win) {
+    WidgetSet().SetViewportOrgEx(FDeviceContext, FControl->GetLeft(), FControl->GetTop(), nullptr);
+    const TRect bounds = Rect(0, 0, FControl->GetWidth(), FControl->GetHeight());
+    WidgetSet().SelectClipRect(FDeviceContext, &bounds);
+  }
   SetHandle(FDeviceContext);
 }
 

@@ -302,9 +302,10 @@ class TWinControl : public TControl {
 // ------------------------------------------------------------- TControlCanvas
 
 // A canvas that draws on a control: on its window through a window device
-// context, or, for a graphic control, on its parent's window clipped to the
-// control's bounds. The device context is taken when drawing starts and
-// given back by FreeHandle.
+// context, or, for a graphic control, on its parent's window moved to the
+// control's place and clipped to its bounds, in the control's own
+// coordinates. The device context is taken when drawing starts and given
+// back by FreeHandle.
 class TControlCanvas : public TCanvas {
   HOST_CLASS(TControlCanvas, TCanvas)
   TControlCanvas() = default;

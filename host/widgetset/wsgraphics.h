@@ -98,6 +98,9 @@ class TWSGraphics {
   // restriction. Returns the kind of the resulting region.
   virtual int32_t SelectClipRect(HDC DC, const TRect* Rect) = 0;
   virtual int32_t GetClipBox(HDC DC, TRect& Rect) = 0;
+  // Where the DC's point (0, 0) lies on its device: every later drawing
+  // call and clip rectangle is moved by it. Old receives the one before.
+  virtual bool SetViewportOrgEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) = 0;
   virtual bool MoveToEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) = 0;
   virtual bool GetCurrentPositionEx(HDC DC, TPoint& Pos) = 0;
 

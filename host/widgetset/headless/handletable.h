@@ -87,6 +87,7 @@ struct TDCObject {
   TPoint Pos;
   bool Clipped = false;
   TRect Clip;
+  TPoint ViewportOrg;  // added to every coordinate drawn with the DC
 };
 
 // A window (headlesswindows.h keeps the tree). Its entry has object type 0:

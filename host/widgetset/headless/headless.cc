@@ -325,6 +325,14 @@ int32_t THeadlessWidgetSet::GetClipBox(HDC DC, TRect& Rect) {
   return SIMPLEREGION;
 }
 
+bool THeadlessWidgetSet::SetViewportOrgEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) {
+  TDCObject* dc = FTable.Get<TDCObject>(DC);
+  if (!dc) return false;
+  if (Old) *Old = dc->ViewportOrg;
+  dc->ViewportOrg = {X, Y};
+  return true;
+}
+
 bool THeadlessWidgetSet::MoveToEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) {
   TDCObject* dc = FTable.Get<TDCObject>(DC);
   if (!dc) return false;

@@ -87,6 +87,7 @@ class THeadlessWidgetSet : public TWidgetSet {
   COLORREF SetTextColor(HDC DC, COLORREF Color) override;
   int32_t SelectClipRect(HDC DC, const TRect* Rect) override;
   int32_t GetClipBox(HDC DC, TRect& Rect) override;
+  bool SetViewportOrgEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) override;
   bool MoveToEx(HDC DC, int32_t X, int32_t Y, TPoint* Old) override;
   bool GetCurrentPositionEx(HDC DC, TPoint& Pos) override;
 

@@ -69,6 +69,7 @@ bool THeadlessWidgetSet::ResolveTarget(HDC DC, TContext& Ctx) {
     if (TBitmapObject* bitmap = FTable.Get<TBitmapObject>(dc->Bitmap)) Ctx.Surface = &bitmap->Surface;
     Ctx.Clip = Ctx.Surface ? Ctx.Surface->Bounds() : TRect{};
   }
+  Ctx.Origin = ToDevice(Ctx.Origin, dc->ViewportOrg);
   if (dc->Clipped) IntersectRect(Ctx.Clip, Ctx.Clip, ToDevice(Ctx.Origin, dc->Clip));
   return true;
 }

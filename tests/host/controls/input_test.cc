@@ -207,6 +207,16 @@ TEST_F(Input, AShownFormPaintsItselfThenItsGraphicChildrenThenItsWindowedChildre
   EXPECT_EQ(Shown(window, 35, 35), Drawn(clBlue));
   EXPECT_EQ(Shown(window, 45, 45), Drawn(clWhite));
   EXPECT_FALSE(probe->Log.empty());
+  // Drawing on a graphic control's canvas outside its paint lands at its
+  // place, in its own coordinates and within its bounds.
+  TCanvas* canvas = swatch->GetCanvas();
+  canvas->GetBrush()->SetColor(clGreen);
+  canvas->FillRect(Rect(-5, -5, 4, 4));
+  static_cast<TControlCanvas*>(canvas)->FreeHandle();
+  EXPECT_EQ(Shown(window, 10, 10), Drawn(clGreen));
+  EXPECT_EQ(Shown(window, 13, 13), Drawn(clGreen));
+  EXPECT_EQ(Shown(window, 14, 14), Drawn(clRed));
+  EXPECT_EQ(Shown(window, 9, 9), Drawn(clWhite));
 }
 
 }  // namespace
