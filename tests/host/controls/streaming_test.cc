@@ -133,7 +133,9 @@ TEST_F(ControlStreaming, SharedPropertiesAreChosenByNameAndAColourTakenFromThePa
   auto* inherits = Make<TTestPanel>(form.get(), form.get(), "Inherits", Rect(0, 0, 10, 10));
   auto* own = Make<TTestPanel>(form.get(), form.get(), "Own", Rect(0, 0, 10, 10));
   own->SetColor(clYellow);
-  const auto [binary, text] = RoundTrip(form.get());
+  const TFormRoundTrip written = RoundTrip(form.get());
+  const std::string& binary = written.Binary;
+  const std::string& text = written.Text;
   auto block = [&text](const std::string& name) {
     const std::size_t start = text.find("object " + name);
     return text.substr(start, text.find("end", start) - start);
