@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "host/graphics/graphicsobj.h"
+#include "host/stdctrls/buttons_p.h"
 #include "host/stdctrls/lists.h"
 #include "host/widgetset/wskeys.h"
 
@@ -237,8 +238,9 @@ void TCustomComboBox::Paint() {
     DrawItem(index, text, state);
   else
     DrawStandardItem(canvas, text, GetText(), state, GetColor());
-  canvas->GetBrush()->SetColor(clBtnFace);
-  canvas->FillRect(button);
+  if (button.IsEmpty()) return;
+  buttonpaint::Bevel(canvas, button, GetDroppedDown(), clBtnFace);
+  buttonpaint::Arrow(canvas, button, buttonpaint::TArrowDirection::Down, GetEnabled() ? clBtnText : clGrayText);
 }
 
 // -------------------------------------------------------------------- input
