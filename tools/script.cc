@@ -179,6 +179,17 @@ Variant ParseValue(const std::string& text, Find&& find) {
   return Variant(value);
 }
 
+// The descriptor of the object that Path.Feature holds.
+kel::TkelClassInfo* StepInto(kel::TkelClassInfo* Info, const std::string& Path, const std::string& Feature) {
+  const kel::TkelRecordRef<kel::TkelPropertyInfo> property(Info->FindProperty(Feature));
+  if (!property) throw host::Exception("%s has no property %s", {Path, Feature});
+  if (property->GetIndexCount() != 0)
+    throw host::Exception("%s.%s takes indexes and cannot be a step of a path", {Path, Feature});
+  const Variant held = Info->GetProperty(property.Get());
+  if (held.AsInt64() == 0) throw host::Exception("%s.%s holds no object (nil)", {Path, Feature});
+  return kel::TkelClassRegistry::GetInfo(host::LiveObjectAt(held.AsPointer()));
+}
+
 // click NAME, dblclick NAME, type NAME 'text', key NAME KEY (scriptinput.h).
 void RunInputLine(const std::string& Verb, TLineReader& In, host::TComponent* Component) {
   std::string argument;
@@ -282,18 +293,24 @@ void TScriptRunner::RunLine(const std::string& Line) {
   TLineReader in(Line);
   const std::string verb = in.Identifier();
   if (IsInputVerb(verb)) return RunInputLine(verb, in, Component(in.Identifier()));
-  const std::string componentName = in.Identifier();
+  // Component.Property.Property...Feature: each step goes into the object
+  // an object-valued property holds, through that object's descriptor.
+  std::string componentName = in.Identifier();
   in.Expect('.');
-  const std::string feature = in.Identifier();
-  host::TComponent* component = Component(componentName);
-  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(component);
+  std::string feature = in.Identifier();
+  kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(Component(componentName));
+  while (in.Next('.')) {
+    info = StepInto(info, componentName, feature);
+    componentName += "." + feature;
+    feature = in.Identifier();
+  }
   auto value = [this](const std::string& text) {
     return ParseValue(text, [this](const std::string& name) { return Component(name); });
   };
   if (host::AnsiSameText(verb, "invoke")) {
     // Held: the method may free the component and its descriptor.
     const kel::TkelRecordRef<kel::TkelMethodInfo> method(info->FindMethod(feature));
-    if (!method) throw host::Exception("%s has no method %s", {host::ComponentDisplayName(component), feature});
+    if (!method) throw host::Exception("%s has no method %s", {componentName, feature});
     std::vector<std::string> args = in.Next('(') ? in.Values(')') : std::vector<std::string>{};
     if (!in.AtEnd()) in.Fail("end of line expected");
     if (static_cast<int>(args.size()) != method->GetArgCount())
@@ -310,7 +327,7 @@ void TScriptRunner::RunLine(const std::string& Line) {
     return;
   }
   const kel::TkelRecordRef<kel::TkelPropertyInfo> property(info->FindProperty(feature));
-  if (!property) throw host::Exception("%s has no property %s", {host::ComponentDisplayName(component), feature});
+  if (!property) throw host::Exception("%s has no property %s", {componentName, feature});
   std::vector<std::string> indexes = in.Next('[') ? in.Values(']') : std::vector<std::string>{};
   if (static_cast<int>(indexes.size()) != property->GetIndexCount())
     throw host::Exception("%s.%s takes %d indexes, not %d",

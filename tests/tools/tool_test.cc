@@ -138,6 +138,32 @@ TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
   EXPECT_NE(hidden.find("line 2: Notes does not show\n"), std::string::npos) << hidden;
 }
 
+TEST(ToolRun, PathsGoThroughObjectValuedPropertiesEachByItsDescriptor) {
+  auto [out, ok] = RunOn(Example("controls.dfm"),
+                         "set Form.Font.Size = 14\nget Form.Font.Size\nget Button.Font.Size\n"
+                         "set Form.Constraints.MaxWidth = 250\nget Form.Width\n");
+  EXPECT_TRUE(ok) << out;
+  // The button takes its font from the form; the constraint applies at once.
+  EXPECT_NE(out.find("> get Form.Font.Size\n  = 14\n> get Button.Font.Size\n  = 14\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("> get Form.Width\n  = 250\n"), std::string::npos) << out;
+  struct Case {
+    const char* Line;
+    const char* Message;
+  };
+  const Case cases[] = {
+      {"get Form.Fnt.Size", "Form has no property Fnt"},
+      {"get Form.Font.Colour", "Form.Font has no property Colour"},
+      {"get Form.PopupMenu.Items", "Form.PopupMenu holds no object (nil)"},
+      {"get Form.Controls.Count", "Form.Controls takes indexes and cannot be a step of a path"},
+      {"invoke Form.Font.Fly", "Form.Font has no method Fly"},
+  };
+  for (const Case& c : cases) {
+    auto [bad, badOk] = RunOn(Example("controls.dfm"), std::string(c.Line) + "\n");
+    EXPECT_FALSE(badOk) << c.Line;
+    EXPECT_NE(bad.find(std::string("line 1: ") + c.Message + "\n"), std::string::npos) << c.Line << "\n" << bad;
+  }
+}
+
 TEST(ToolRun, AScriptMayFreeTheFormAndLaterLinesSaySo) {
   auto [out, ok] = RunOn(Example("actions.dfm"), "invoke Actions.Free\nget FileOpen.Tag\n");
   EXPECT_FALSE(ok);
