@@ -69,7 +69,31 @@ constexpr char kForm[] = R"(object Form: TDataModule
   object Holder: TkelVariable
     ClassTypeName = 'TAction'
   end
+  object Panel: TWinControl
+    Left = 10
+    Top = 10
+    Width = 200
+    Height = 150
+    object Box: TWinControl
+      Left = 5
+      Top = 5
+      Width = 60
+      Height = 40
+    end
+    object Shape: TGraphicControl
+      Left = 80
+      Top = 5
+      Width = 30
+      Height = 30
+    end
+  end
   object Wiring: TkelConnectionList
+    object BoxClicked: TkelE2MConnection
+      Source = Box
+      Target = FileOpen
+      SourceEvent = 'OnClick'
+      TargetMethod = 'Execute'
+    end
     object SaveClicked: TkelE2MConnection
       Source = SaveItem
       Target = FileSave

@@ -150,8 +150,12 @@ void TControl::SetParent(TWinControl* AParent) {
 
 TComponent* TControl::GetParentComponent() { return FParent; }
 
+// A control read at the top of a form whose root is no windowed control
+// (a data module) stays without parent; one nested in another component
+// that cannot hold controls is refused.
 void TControl::SetParentComponent(TComponent* Value) {
   auto* parent = dynamic_cast<TWinControl*>(Value);
+  if (Value && !parent && Value == GetOwner()) return;
   if (Value && !parent)
     throw EInvalidOperation("Control '%s' cannot be placed on '%s': it is not a windowed control",
                             {ControlDisplayName(this), ComponentDisplayName(Value)});

@@ -118,6 +118,22 @@ TEST_F(ControlStreaming, AControlPlacedInsideANonWindowedControlIsRefusedByName)
       << message;
 }
 
+TEST_F(ControlStreaming, ControlsAtTheTopOfADataModuleStayWithoutParentAndKeepTheirChildren) {
+  const std::string text =
+      "object Module1: TDataModule\n"
+      "  object Panel1: TTestPanel\n"
+      "    object Shape1: TTestShape\n"
+      "    end\n"
+      "  end\n"
+      "end\n";
+  TOwned<TDataModule> module = MakeOwned<TDataModule>(nullptr);
+  ReadForm(TextToBinary(text), module.get());
+  auto* panel = As<TTestPanel>(module->FindComponent("Panel1"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->GetParent(), nullptr);
+  EXPECT_EQ(As<TControl>(module->FindComponent("Shape1"))->GetParent(), panel);
+}
+
 }  // namespace
 }  // namespace host::controlstest
 
