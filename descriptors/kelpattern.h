@@ -149,13 +149,17 @@ class TkelLocalAreas {
  private:
   // Only plain copies are value areas; a policy's own local kinds (see
   // TkelHookArgs) look after themselves.
+  // (TkelNoLocal, an empty class, is trivially copyable too: it holds no
+  // value and is never an area.)
+  template <class T>
+  static constexpr bool kIsArea = kelByAddress<T> && !std::is_same_v<T, TkelNoLocal>;
   template <class T>
   static void Add(T& local) {
-    if constexpr (kelByAddress<T>) kelAddValueArea(&local, sizeof(T), nullptr, kelValueType<T>());
+    if constexpr (kIsArea<T>) kelAddValueArea(&local, sizeof(T), nullptr, kelValueType<T>());
   }
   template <class T>
   static void Remove(T& local) noexcept {
-    if constexpr (kelByAddress<T>) kelRemoveValueArea(&local);
+    if constexpr (kIsArea<T>) kelRemoveValueArea(&local);
   }
   std::tuple<L...>& FLocals;
 };
