@@ -14,7 +14,8 @@ KEL_DESCRIPTOR_IMPL(TScrollBarClassInfo)
 
 void TButtonControlClassInfo::MapFeatures(Map& m) {
   using B = host::TButtonControl;
-  m.Prop("Checked", &B::GetChecked, &B::SetChecked).Prop("ClicksDisabled", &B::GetClicksDisabled, &B::SetClicksDisabled);
+  m.Prop("Checked", &B::GetChecked, &B::SetChecked)
+      .Prop("ClicksDisabled", &B::GetClicksDisabled, &B::SetClicksDisabled);
 }
 
 void TButtonClassInfo::MapFeatures(Map& m) {

@@ -22,7 +22,8 @@
 namespace kel {
 
 // Describes TButtonActionLink: nothing of its own.
-class TButtonActionLinkClassInfo : public TkelDescriptor<TButtonActionLinkClassInfo, TWinControlActionLinkClassInfo, host::TButtonActionLink> {
+class TButtonActionLinkClassInfo
+    : public TkelDescriptor<TButtonActionLinkClassInfo, TWinControlActionLinkClassInfo, host::TButtonActionLink> {
   KEL_DESCRIPTOR(TButtonActionLinkClassInfo)
   static constexpr TkelTexts Texts{};
 
@@ -31,7 +32,8 @@ class TButtonActionLinkClassInfo : public TkelDescriptor<TButtonActionLinkClassI
 };
 
 // Describes TButtonControl: Checked and ClicksDisabled.
-class TButtonControlClassInfo : public TkelDescriptor<TButtonControlClassInfo, TWinControlClassInfo, host::TButtonControl> {
+class TButtonControlClassInfo
+    : public TkelDescriptor<TButtonControlClassInfo, TWinControlClassInfo, host::TButtonControl> {
   KEL_DESCRIPTOR(TButtonControlClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -75,7 +77,8 @@ class TButtonClassInfo : public TkelDescriptor<TButtonClassInfo, TButtonControlC
 
 // Describes TCustomCheckBox: Alignment, AllowGrayed and State (ordinals
 // outside their enumeration are refused before the host sees them).
-class TCustomCheckBoxClassInfo : public TkelDescriptor<TCustomCheckBoxClassInfo, TButtonControlClassInfo, host::TCustomCheckBox> {
+class TCustomCheckBoxClassInfo
+    : public TkelDescriptor<TCustomCheckBoxClassInfo, TButtonControlClassInfo, host::TCustomCheckBox> {
   KEL_DESCRIPTOR(TCustomCheckBoxClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -119,7 +122,8 @@ class TCheckBoxClassInfo : public TkelDescriptor<TCheckBoxClassInfo, TCustomChec
 
 // Describes TRadioButton: Alignment of its own; the rest publishes
 // inherited features (OnDblClick included).
-class TRadioButtonClassInfo : public TkelDescriptor<TRadioButtonClassInfo, TButtonControlClassInfo, host::TRadioButton> {
+class TRadioButtonClassInfo
+    : public TkelDescriptor<TRadioButtonClassInfo, TButtonControlClassInfo, host::TRadioButton> {
   KEL_DESCRIPTOR(TRadioButtonClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -162,8 +166,7 @@ class TScrollBarClassInfo : public TkelDescriptor<TScrollBarClassInfo, TWinContr
           "psReadable..psWritable::pvPublished::0::Override::ShowHint::::pvPublished::Define::SmallChange::"
           "psReadable..psWritable::pvPublished::0::Override::TabOrder::::pvPublished::Override::TabStop::::"
           "pvPublished::Override::Visible::::pvPublished",
-      .Methods =
-          "SetParams::msProcedure::3::APosition::AMin::AMax",
+      .Methods = "SetParams::msProcedure::3::APosition::AMin::AMax",
       .Events =
           "Define::OnChange::pvPublished::1::Sender::Override::OnDragDrop::pvPublished::Override::OnDragOver::"
           "pvPublished::Override::OnEndDock::pvPublished::Override::OnEndDrag::pvPublished::Override::OnEnter::"

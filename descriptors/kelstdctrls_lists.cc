@@ -28,7 +28,7 @@ void TCustomComboBoxClassInfo::MapFeatures(Map& m) {
   m.Method("Clear", &C::Clear).Method("SelectAll", &C::SelectAll);
   m.Event("OnChange", &C::OnChange)
       .Event("OnDropDown", &C::OnDropDown)
-      .Event("OnDrawItem", &C::OnDrawItem)  // Rect and State by the address of the hook's copies
+      .Event("OnDrawItem", &C::OnDrawItem)         // Rect and State by the address of the hook's copies
       .Event("OnMeasureItem", &C::OnMeasureItem);  // Height written back
 }
 

@@ -32,7 +32,8 @@ namespace kel {
 
 // Describes TCustomComboBox (see the top of this file): the drop-down and
 // edit properties, the selection in the text, Items.
-class TCustomComboBoxClassInfo : public TkelDescriptor<TCustomComboBoxClassInfo, TWinControlClassInfo, host::TCustomComboBox> {
+class TCustomComboBoxClassInfo
+    : public TkelDescriptor<TCustomComboBoxClassInfo, TWinControlClassInfo, host::TCustomComboBox> {
   KEL_DESCRIPTOR(TCustomComboBoxClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -45,8 +46,7 @@ class TCustomComboBoxClassInfo : public TkelDescriptor<TCustomComboBoxClassInfo,
           "Items::psReadable..psWritable::pvPublic::0::Define::ItemIndex::psReadable..psWritable::pvPublic::0::"
           "Define::SelLength::psReadable..psWritable::pvPublic::0::Define::SelStart::psReadable..psWritable::"
           "pvPublic::0::Define::SelText::psReadable..psWritable::pvPublic::0::Override::TabStop::::pvPublished",
-      .Methods =
-          "Clear::msProcedure::0::SelectAll::msProcedure::0",
+      .Methods = "Clear::msProcedure::0::SelectAll::msProcedure::0",
       .Events =
           "Define::OnChange::pvProtected::1::Sender::Define::OnDropDown::pvProtected::1::Sender::Define::"
           "OnDrawItem::pvProtected::4::Control::Index::Rect::State::Define::OnMeasureItem::pvProtected::3::"
@@ -88,7 +88,8 @@ class TComboBoxClassInfo : public TkelDescriptor<TComboBoxClassInfo, TCustomComb
 };
 
 // Describes TCustomListBox (see the top of this file).
-class TCustomListBoxClassInfo : public TkelDescriptor<TCustomListBoxClassInfo, TWinControlClassInfo, host::TCustomListBox> {
+class TCustomListBoxClassInfo
+    : public TkelDescriptor<TCustomListBoxClassInfo, TWinControlClassInfo, host::TCustomListBox> {
   KEL_DESCRIPTOR(TCustomListBoxClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -102,8 +103,7 @@ class TCustomListBoxClassInfo : public TkelDescriptor<TCustomListBoxClassInfo, T
           "psReadable..psWritable::pvPublic::0::Define::SelCount::psReadable::pvPublic::0::Define::Selected::"
           "psReadable..psWritable..psIndexed::pvPublic::1::Index::Define::TopIndex::psReadable..psWritable::"
           "pvPublic::0::Override::TabStop::::pvPublished",
-      .Methods =
-          "Clear::msProcedure::0::ItemAtPos::msFunction::2::Pos::Existing::ItemRect::msFunction::1::Index",
+      .Methods = "Clear::msProcedure::0::ItemAtPos::msFunction::2::Pos::Existing::ItemRect::msFunction::1::Index",
       .Events =
           "Define::OnDrawItem::pvProtected::4::Control::Index::Rect::State::Define::OnMeasureItem::pvProtected::3::"
           "Control::Index::Height",

@@ -28,7 +28,8 @@
 namespace kel {
 
 // Describes TCustomGroupBox: nothing of its own.
-class TCustomGroupBoxClassInfo : public TkelDescriptor<TCustomGroupBoxClassInfo, TCustomControlClassInfo, host::TCustomGroupBox> {
+class TCustomGroupBoxClassInfo
+    : public TkelDescriptor<TCustomGroupBoxClassInfo, TCustomControlClassInfo, host::TCustomGroupBox> {
   KEL_DESCRIPTOR(TCustomGroupBoxClassInfo)
   static constexpr TkelTexts Texts{};
 
@@ -66,7 +67,8 @@ class TGroupBoxClassInfo : public TkelDescriptor<TGroupBoxClassInfo, TCustomGrou
 
 // Describes TCustomLabel: alignment, layout and accelerator handling;
 // Canvas made public.
-class TCustomLabelClassInfo : public TkelDescriptor<TCustomLabelClassInfo, TGraphicControlClassInfo, host::TCustomLabel> {
+class TCustomLabelClassInfo
+    : public TkelDescriptor<TCustomLabelClassInfo, TGraphicControlClassInfo, host::TCustomLabel> {
   KEL_DESCRIPTOR(TCustomLabelClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -129,8 +131,7 @@ class TCustomEditClassInfo : public TkelDescriptor<TCustomEditClassInfo, TWinCon
           "msProcedure::0::PasteFromClipboard::msProcedure::0::Undo::msProcedure::0::ClearUndo::msProcedure::0::"
           "GetSelTextBuf::msFunction::2::Buffer::BufSize::SelectAll::msProcedure::0::SetSelTextBuf::msProcedure::"
           "1::Buffer",
-      .Events =
-          "Define::OnChange::pvProtected::1::Sender",
+      .Events = "Define::OnChange::pvProtected::1::Sender",
   };
   static void MapFeatures(Map& m);
 
@@ -217,7 +218,8 @@ class TMemoClassInfo : public TkelDescriptor<TMemoClassInfo, TCustomMemoClassInf
 };
 
 // Describes TCustomStaticText: alignment, border and accelerator handling.
-class TCustomStaticTextClassInfo : public TkelDescriptor<TCustomStaticTextClassInfo, TWinControlClassInfo, host::TCustomStaticText> {
+class TCustomStaticTextClassInfo
+    : public TkelDescriptor<TCustomStaticTextClassInfo, TWinControlClassInfo, host::TCustomStaticText> {
   KEL_DESCRIPTOR(TCustomStaticTextClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -232,7 +234,8 @@ class TCustomStaticTextClassInfo : public TkelDescriptor<TCustomStaticTextClassI
 };
 
 // Describes TStaticText: publishes inherited features.
-class TStaticTextClassInfo : public TkelDescriptor<TStaticTextClassInfo, TCustomStaticTextClassInfo, host::TStaticText> {
+class TStaticTextClassInfo
+    : public TkelDescriptor<TStaticTextClassInfo, TCustomStaticTextClassInfo, host::TStaticText> {
   KEL_DESCRIPTOR(TStaticTextClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =

@@ -42,9 +42,8 @@ TReachEvent DrawItemOf() {
 }
 
 TReachEvent MeasureItemOf() {
-  return EventOf(&host::TCustomListControl::OnMeasureItem, [](host::TCustomListControl& o) {
-    return std::tuple<TWinControl*, int32_t, int32_t>(&o, 2, 18);
-  });
+  return EventOf(&host::TCustomListControl::OnMeasureItem,
+                 [](host::TCustomListControl& o) { return std::tuple<TWinControl*, int32_t, int32_t>(&o, 2, 18); });
 }
 
 TReachClass EditEntry(TReachClass c) {
@@ -71,13 +70,13 @@ TReachClass ComboEntry() {
 TReachClass ListEntry() {
   TReachClass c = WinControlEntry([](TReachWorld& w) -> TWinControl* { return Filled<host::TListBox>(w); });
   c.Indexes["Selected"] = {Variant(1)};
-  c.Calls = c.Calls + std::vector<TReachCall>{{"ItemAtPos",
-                                               [](TReachWorld& w, TObject&) {
-                                                 return std::vector<Variant>{WorldValue(w, host::TPoint{4, 20}),
-                                                                             Variant(true)};
-                                               }},
-                                              {"ItemRect", Args({Variant(1)})},
-                                              {"Clear", kNone}};
+  c.Calls = c.Calls +
+            std::vector<TReachCall>{{"ItemAtPos",
+                                     [](TReachWorld& w, TObject&) {
+                                       return std::vector<Variant>{WorldValue(w, host::TPoint{4, 20}), Variant(true)};
+                                     }},
+                                    {"ItemRect", Args({Variant(1)})},
+                                    {"Clear", kNone}};
   c.Events.insert({{"OnDrawItem", DrawItemOf()}, {"OnMeasureItem", MeasureItemOf()}});
   return c;
 }
@@ -86,10 +85,10 @@ TReachClass ScrollEntry() {
   TReachClass c = Windowed<host::TScrollBar>();
   c.Calls = c.Calls + std::vector<TReachCall>{{"SetParams", Args({Variant(5), Variant(0), Variant(50)})}};
   using S = host::TScrollBar;
-  c.Events.insert({{"OnChange", NotifyOf(&S::OnChange)},
-                   {"OnScroll", EventOf(&S::OnScroll, [](S& o) {
-                      return std::tuple<TObject*, host::TScrollCode, int32_t>(&o, host::scLineDown, 3);
-                    })}});
+  c.Events.insert({{"OnChange", NotifyOf(&S::OnChange)}, {"OnScroll", EventOf(&S::OnScroll, [](S& o) {
+                                                            return std::tuple<TObject*, host::TScrollCode, int32_t>(
+                                                                &o, host::scLineDown, 3);
+                                                          })}});
   return c;
 }
 
