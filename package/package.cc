@@ -22,6 +22,7 @@
 #include "descriptors/kelgraphics.h"
 #include "descriptors/kelimglist.h"
 #include "descriptors/kelmenus.h"
+#include "descriptors/kelstdctrls.h"
 #include "descriptors/kelsystem.h"
 #include "host/actnlist/actnlist.h"
 #include "host/classes/hostclasses.h"
@@ -30,6 +31,7 @@
 #include "host/graphics/graphics.h"
 #include "host/imglist/imglist.h"
 #include "host/menus/menus.h"
+#include "host/stdctrls/stdctrls.h"
 #include "host/widgetset/headless/headless.h"
 #include "host/widgetset/widgetset.h"
 
@@ -54,6 +56,7 @@ constexpr TkelUnit kUnits[] = {
     {"ActnList", &host::RegisterActnListClasses, &host::UnregisterActnListClasses},
     {"Menus", &host::RegisterMenusClasses, &host::UnregisterMenusClasses},
     {"Controls", &host::RegisterControlsClasses, &host::UnregisterControlsClasses},
+    {"StdCtrls", &host::RegisterStdCtrlsClasses, &host::UnregisterStdCtrlsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
@@ -62,7 +65,7 @@ constexpr TkelUnit kUnits[] = {
     {"Kelactnlist", &kelactnlist::Initialize, &kelactnlist::Finalize},
     {"Kelgraphics", &kelgraphics::Initialize, &kelgraphics::Finalize},
     {"Kelcontrols", &kelcontrols::Initialize, &kelcontrols::Finalize},
-    // The standard controls (Kelstdctrls) come here when they exist.
+    {"Kelstdctrls", &kelstdctrls::Initialize, &kelstdctrls::Finalize},
     {"Kelmenus", &kelmenus::Initialize, &kelmenus::Finalize},
     {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},

@@ -303,4 +303,43 @@ void TCustomComboBox::DoExit() {
   inherited::DoExit();
 }
 
+// ------------------------------------------------------------ selection
+
+THandle TCustomComboBox::GetListHandle() const { return FList ? FList->GetWindowHandle() : 0; }
+
+int32_t TCustomComboBox::GetSelStart() const {
+  return std::clamp(FSelStart, 0, static_cast<int32_t>(GetText().size()));
+}
+
+void TCustomComboBox::SetSelStart(int32_t Value) {
+  FSelStart = std::clamp(Value, 0, static_cast<int32_t>(GetText().size()));
+  FSelLength = 0;
+}
+
+int32_t TCustomComboBox::GetSelLength() const {
+  return std::clamp(FSelLength, 0, static_cast<int32_t>(GetText().size()) - GetSelStart());
+}
+
+void TCustomComboBox::SetSelLength(int32_t Value) {
+  FSelLength = std::clamp(Value, 0, static_cast<int32_t>(GetText().size()) - GetSelStart());
+}
+
+std::string TCustomComboBox::GetSelText() const {
+  return GetText().substr(static_cast<std::size_t>(GetSelStart()), static_cast<std::size_t>(GetSelLength()));
+}
+
+void TCustomComboBox::SetSelText(const std::string& Value) {
+  const int32_t start = GetSelStart();
+  std::string text = GetText();
+  text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(GetSelLength()), Value);
+  SetText(text);
+  FSelStart = start + static_cast<int32_t>(Value.size());
+  FSelLength = 0;
+}
+
+void TCustomComboBox::SelectAll() {
+  FSelStart = 0;
+  FSelLength = static_cast<int32_t>(GetText().size());
+}
+
 }  // namespace host

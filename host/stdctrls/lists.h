@@ -48,6 +48,7 @@
 #include "host/classes/strings.h"
 #include "host/controls/controls.h"
 #include "host/menus/menutypes.h"
+#include "host/stdctrls/texts.h"
 
 namespace host {
 
@@ -201,6 +202,14 @@ class TCustomListBox : public TCustomListControl {
   void SetStyle(TListBoxStyle Value);
   int32_t GetColumns() const { return FColumns; }
   void SetColumns(int32_t Value);
+  // Kept for the form file only: the list box paints and sizes itself as
+  // before whatever they hold.
+  TBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value) { FBorderStyle = Value; }
+  bool GetIntegralHeight() const { return FIntegralHeight; }
+  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  int32_t GetTabWidth() const { return FTabWidth; }
+  void SetTabWidth(int32_t Value) { FTabWidth = Value; }
   int32_t GetTopIndex() const { return FTopIndex; }
   void SetTopIndex(int32_t Value);
 
@@ -245,6 +254,9 @@ class TCustomListBox : public TCustomListControl {
   TListBoxStyle FStyle = lbStandard;
   int32_t FColumns = 0;
   int32_t FTopIndex = 0;
+  TBorderStyle FBorderStyle = bsSingle;
+  bool FIntegralHeight = false;
+  int32_t FTabWidth = 0;
   std::vector<int32_t> FHeights;  // measured heights of a variable owner-draw list box
 };
 
@@ -304,6 +316,24 @@ class TCustomComboBox : public TCustomListControl {
   void SetDroppedDown(bool Value);
   // The list shown while dropped down; null before it first opens.
   TCustomListBox* GetDropDownList() const { return FList; }
+  // The window of the edit part (the combo box's own window, in which the
+  // edit is drawn; 0 for a list style or before the window exists) and of
+  // the drop-down list (0 before it was shown).
+  THandle GetEditHandle() const { return HasEdit() ? GetWindowHandle() : 0; }
+  THandle GetListHandle() const;
+  // The selection in the text: positions beyond the text are taken as its
+  // end, below zero as its start. SelText replaces the selection through
+  // SetText; SelectAll selects the whole text.
+  int32_t GetSelStart() const;
+  void SetSelStart(int32_t Value);
+  int32_t GetSelLength() const;
+  void SetSelLength(int32_t Value);
+  std::string GetSelText() const;
+  void SetSelText(const std::string& Value);
+  void SelectAll();
+  // Kept for the form file only: the text keeps the case it is given.
+  TEditCharCase GetCharCase() const { return FCharCase; }
+  void SetCharCase(TEditCharCase Value) { FCharCase = Value; }
 
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;
@@ -340,6 +370,8 @@ class TCustomComboBox : public TCustomListControl {
   int32_t FMaxLength = 0;
   int32_t FDropDownCount = 8;
   std::string FTyped;  // what the user typed to search a list style's items
+  int32_t FSelStart = 0, FSelLength = 0;
+  TEditCharCase FCharCase = ecNormal;
 };
 
 class TComboBox : public TCustomComboBox {

@@ -216,6 +216,12 @@ class TCustomEdit : public TWinControl {
   void SetModified(bool Value) { FModified = Value; }
   bool GetAutoSelect() const { return FAutoSelect; }
   void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+  // Kept for the form file only: the text has no OEM code page to pass
+  // through here, so it is never converted.
+  bool GetOEMConvert() const { return FOEMConvert; }
+  void SetOEMConvert(bool Value) { FOEMConvert = Value; }
+  // Empties the text, as setting Text to "" does.
+  void Clear() { SetText(std::string()); }
   bool GetHideSelection() const { return FHideSelection; }
   void SetHideSelection(bool Value);
   TBorderStyle GetBorderStyle() const { return FBorderStyle; }
@@ -286,6 +292,7 @@ class TCustomEdit : public TWinControl {
   bool FReadOnly = false;
   bool FModified = false;
   bool FAutoSelect = true;
+  bool FOEMConvert = false;
   bool FHideSelection = true;
   TBorderStyle FBorderStyle = bsSingle;
   bool FEditing = false;  // the control is changing its own text

@@ -27,11 +27,11 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   // package's.
   std::vector<std::string> names;
   for (const package::TkelUnit& unit : package::Units()) names.emplace_back(unit.Name);
-  ASSERT_GE(names.size(), 16u);
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 16),
+  ASSERT_GE(names.size(), 18u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 18),
             (std::vector<std::string>{"Classes", "Widgetset", "Graphics", "ImgList", "ActnList", "Menus", "Controls",
-                                      "Kelcommon", "Kelvar", "Kelsystem", "Kelclasses", "Kelimglist", "Kelactnlist",
-                                      "Kelgraphics", "Kelcontrols", "Kelmenus"}));
+                                      "StdCtrls", "Kelcommon", "Kelvar", "Kelsystem", "Kelclasses", "Kelimglist",
+                                      "Kelactnlist", "Kelgraphics", "Kelcontrols", "Kelstdctrls", "Kelmenus"}));
   EXPECT_TRUE(host::WidgetSetRunning());
   EXPECT_EQ(package::InitCount("Kelcommon"), 1);
   EXPECT_EQ(package::InitCount("Kelsystem"), 1);

@@ -36,6 +36,8 @@ C* Placed(TReachWorld& w, TWinControl* parent, const std::string& name) {
   return c;
 }
 
+}  // namespace
+
 // ---- controls
 
 TReachClass ControlEntry(std::function<TControl*(TReachWorld&)> make) {
@@ -166,6 +168,8 @@ TReachClass WinControlEntry(std::function<TWinControl*(TReachWorld&)> make) {
   });
   return c;
 }
+
+namespace {
 
 // ---- drag objects
 

@@ -43,6 +43,11 @@
 #include "host/classes/thread.h"
 #include "tests/descriptors/descriptor_test_support.h"
 
+namespace host {
+class TControl;
+class TWinControl;
+}  // namespace host
+
 namespace kel::test {
 
 using host::TObject;
@@ -224,11 +229,18 @@ TReachTable ImgListReach();
 TReachTable ActnListReach();
 TReachTable MenusReach();
 TReachTable ControlsReach();
+TReachTable StdCtrlsReach();
 
 // An entry for a component class: `make` gives the walked component, which
 // then gets a child component "Child" (Components[0], world.Child); reading
 // ComObject refuses (no COM server here). The component methods are probed.
 TReachClass ComponentReach(std::function<host::TComponent*(TReachWorld&)> make);
+
+// An entry for a control class (TControl's methods and events) and for a
+// windowed control class (TWinControl's too, the walked control given a
+// child control "Kid"); defined with the controls unit's table.
+TReachClass ControlEntry(std::function<host::TControl*(TReachWorld&)> make);
+TReachClass WinControlEntry(std::function<host::TWinControl*(TReachWorld&)> make);
 
 // Walks the class registered as `name` with its entry in `table`.
 void WalkClass(const TReachTable& table, const std::string& name);

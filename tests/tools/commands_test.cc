@@ -190,7 +190,7 @@ TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
   EXPECT_EQ(names.Status, 0);
   EXPECT_TRUE(names.Out.starts_with("TkelVariable\nTObject\nTInterfacedObject\nTList\n")) << names.Out;
   // The visual host's units follow the class library in start-up order:
-  // image lists, actions, graphics, controls, menus.
+  // image lists, actions, graphics, controls, standard controls, menus.
   EXPECT_TRUE(Contains(names.Out,
                        "TBasicAction\nTChangeLink\nTCustomImageList\nTContainedAction\nTCustomActionList\n"
                        "TActionList\nTCustomAction\nTAction\nTActionLink\nTGraphicsObject\nTFont\nTPen\nTBrush\n"
@@ -198,8 +198,11 @@ TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
                        "TBitmapImage\nTBitmap\nTIconImage\nTIcon\nTDragObject\nTBaseDragControlObject\n"
                        "TDragControlObject\nTDragDockObject\nTControlCanvas\nTControlActionLink\nTSizeConstraints\n"
                        "TControl\nTWinControlActionLink\nTWinControl\nTGraphicControl\nTCustomControl\nTHintWindow\n"
-                       "TDragImageList\nTImageList\nTDockZone\nTDockTree\nTMouse\nTMenuActionLink\nTMenuItem\nTMenu\n"
-                       "TMainMenu\nTPopupMenu\n"))
+                       "TDragImageList\nTImageList\nTDockZone\nTDockTree\nTMouse\nTCustomGroupBox\nTGroupBox\n"
+                       "TCustomLabel\nTLabel\nTCustomEdit\nTEdit\nTCustomMemo\nTMemo\nTCustomComboBox\nTComboBox\n"
+                       "TButtonActionLink\nTButtonControl\nTButton\nTCustomCheckBox\nTCheckBox\nTRadioButton\n"
+                       "TCustomListBox\nTListBox\nTScrollBar\nTCustomStaticText\nTStaticText\nTMenuActionLink\n"
+                       "TMenuItem\nTMenu\nTMainMenu\nTPopupMenu\n"))
       << names.Out;
   const TToolRun list = Tool({"describe", "tstringlist"});
   EXPECT_EQ(list.Status, 0);
