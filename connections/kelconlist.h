@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/kelcommon.h"
+#include "core/keltrace.h"
 #include "host/classes/component.h"
 #include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
@@ -210,30 +211,6 @@ void kelCopyIndexArray(const host::Variant& Indexes, TkelPropertyInfo* Property)
 
 class TkelConnectionList;
 class TkelConnection;
-
-// ------------------------------------------------------ tracing
-
-// What one connection did for one event, reported to the trace observer just
-// before the connection acts (so the events its action causes come after).
-struct TkelTraceEntry {
-  TkelConnection* Connection = nullptr;
-  host::TObject* Source = nullptr;  // whose event fired
-  std::string Event;
-  host::TObject* Target = nullptr;    // what the connection acts on
-  std::string Feature;                // the method called or property assigned
-  std::vector<host::Variant> Values;  // arguments, or the value assigned
-};
-using TkelTraceProc = std::function<void(const TkelTraceEntry&)>;
-
-// Installs Proc as the observer of every connection (an empty one removes
-// it) and returns the one it replaces.
-TkelTraceProc kelSetTraceProc(TkelTraceProc Proc);
-// True while an observer is installed: connections build entries only then.
-namespace detail {
-extern bool g_kelTracing;
-}  // namespace detail
-inline bool kelTracing() { return detail::g_kelTracing; }
-void kelTrace(const TkelTraceEntry& Entry);
 
 // ------------------------------------------------------ TkelConnection
 

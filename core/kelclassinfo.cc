@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/kelcommon.h"
+#include "core/keltrace.h"
 #include "core/kelcommon_p.h"
 #include "host/classes/classes_types.h"
 #include "host/rtl/sysutils.h"
@@ -306,8 +307,25 @@ void TkelClassInfo::RemoveListener(TkelListener* listener) {
   }
 }
 
+void TkelClassInfo::TraceHook(const TkelEventInfo& event) const {
+  const bool heard = std::any_of(FListeners.begin(), FListeners.end(), [&](const TkelListener* listener) {
+    return listener && listener->OnEvent && kelSameName(listener->EventName, event.Name);
+  });
+  if (!heard) return;  // events nobody listens to would only bury the relays
+  TkelTraceEntry entry;
+  entry.Kind = tkHook;
+  entry.Source = FOwner;
+  entry.Event = event.Name;
+  for (const TkelParameterInfo* argument : event.Args) {
+    entry.Names.push_back(argument->Name);
+    entry.Values.push_back(argument->Value);
+  }
+  kelTrace(entry);
+}
+
 void TkelClassInfo::FireEvent(TkelEventInfo* event) {
   if (!event) throw host::Exception("Cannot fire an event without an event record!");
+  if (kelTracing()) TraceHook(*event);
   detail::TkelFireFrame frame(this);
   const std::size_t count = FListeners.size();
   for (std::size_t i = 0; i < count; ++i) {

@@ -444,6 +444,8 @@ class TkelClassInfo : public host::TObject {
   void AdoptEvent(TkelEventInfo* record);
 
  private:
+  // Reports the event to the trace observer when a listener waits for it.
+  void TraceHook(const TkelEventInfo& event) const;
   friend struct detail::TkelCacheAccess;
   friend struct detail::TkelCacheList;
   friend struct detail::TkelOwnerChain;

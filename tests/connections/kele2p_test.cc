@@ -182,15 +182,24 @@ TEST_F(EventToProperty, DiagnoseAndTrace) {
   TkelTraceProc previous = kelSetTraceProc([&](const TkelTraceEntry& e) { entries.push_back(e); });
   Lamp1->Query("hi");
   kelSetTraceProc(previous);
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].Connection, c);
+  // The hook handing the event over comes first, with the event's arguments.
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].Kind, tkHook);
   EXPECT_EQ(entries[0].Source, Lamp1);
   EXPECT_EQ(entries[0].Event, "OnQuery");
-  EXPECT_EQ(entries[0].Target, Lamp2);
-  EXPECT_EQ(entries[0].Feature, "Caption");
-  EXPECT_EQ(entries[0].Values, std::vector<Variant>{Variant("hi")});
+  ASSERT_EQ(entries[0].Names.size(), entries[0].Values.size());
+  ASSERT_GE(entries[0].Names.size(), 2u);
+  EXPECT_EQ(entries[0].Names[1], "Text");
+  EXPECT_EQ(entries[0].Values[1], Variant("hi"));
+  EXPECT_EQ(entries[1].Kind, tkConnection);
+  EXPECT_EQ(entries[1].Connection, c);
+  EXPECT_EQ(entries[1].Source, Lamp1);
+  EXPECT_EQ(entries[1].Event, "OnQuery");
+  EXPECT_EQ(entries[1].Target, Lamp2);
+  EXPECT_EQ(entries[1].Feature, "Caption");
+  EXPECT_EQ(entries[1].Values, std::vector<Variant>{Variant("hi")});
   Lamp1->Query("untraced");
-  EXPECT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries.size(), 2u);
   EXPECT_EQ(Lamp2->GetCaption(), "untraced");
   // A parameter emptied after connecting is reported when the event fires.
   c->SetValueEventParameter("");

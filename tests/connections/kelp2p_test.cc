@@ -181,7 +181,9 @@ TEST_F(PropertyToProperty, DiagnoseAndTrace) {
   Lamp1->SetLevel(2);
   std::vector<std::tuple<TObject*, std::string, TObject*, std::string, Variant>> entries;
   TkelTraceProc previous = kelSetTraceProc(
-      [&](const TkelTraceEntry& e) { entries.emplace_back(e.Source, e.Event, e.Target, e.Feature, e.Values.at(0)); });
+      [&](const TkelTraceEntry& e) {
+        if (e.Kind == tkConnection) entries.emplace_back(e.Source, e.Event, e.Target, e.Feature, e.Values.at(0));
+      });
   ASSERT_TRUE(c->Connect());
   Lamp1->SetLevel(3);
   Lamp1->Change();
