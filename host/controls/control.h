@@ -170,8 +170,10 @@ class TControl : public TComponent {
 
   // ------------------------------------------------------- text and looks
   // Caption and Text are the same text; a change sends CM_TEXTCHANGED.
+  // Virtual so that a control whose text means more (a combo box selects
+  // the item with that text) sees every write, generic ones included.
   std::string GetText() const { return FText; }
-  void SetText(const std::string& Value);
+  virtual void SetText(const std::string& Value);
   std::string GetCaption() const { return FText; }
   void SetCaption(const std::string& Value) { SetText(Value); }
   int32_t GetTextLen() const { return static_cast<int32_t>(FText.size()); }

@@ -303,7 +303,7 @@ class TCustomComboBox : public TCustomListControl {
   // Styles with an edit take any text (and select the item with that text,
   // if any); the list styles select the item with that text and ignore a
   // text no item has. Fires no event.
-  void SetText(const std::string& Value);
+  void SetText(const std::string& Value) override;
   TComboBoxStyle GetStyle() const { return FStyle; }
   void SetStyle(TComboBoxStyle Value);
   // The most characters the user may type (0: no limit).

@@ -60,6 +60,20 @@ TEST(KelstdctrlsEdit, PasswordCharIsOneCharacterStringAndEmptyClearsIt) {
   EXPECT_EQ(f.control->GetCharCase(), host::ecUpperCase);
 }
 
+// Text written through the descriptor reaches the combo box's own setter: a
+// list-style combo box selects the item with that text and ignores a text
+// no item has.
+TEST(KelstdctrlsComboBox, TextWrittenGenericallySelectsTheItem) {
+  TOnForm<host::TComboBox, TComboBoxClassInfo> f;
+  f.control->SetStyle(host::csDropDownList);
+  for (const char* item : {"red", "green", "blue"}) f.control->GetItems()->Add(item);
+  Write(f.d, "Text", Variant("green"));
+  EXPECT_EQ(f.control->GetItemIndex(), 1);
+  Write(f.d, "Text", Variant("purple"));
+  EXPECT_EQ(f.control->GetItemIndex(), 1);
+  EXPECT_EQ(Read(f.d, "Text"), Variant("green"));
+}
+
 TEST(KelstdctrlsListBox, SelectedIsIndexedAndAnIndexOutsideTheItemsChangesNothing) {
   TListForm f;
   f.control->SetMultiSelect(true);
