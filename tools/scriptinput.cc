@@ -2,6 +2,7 @@
 
 #include "host/controls/controls.h"
 #include "host/rtl/sysutils.h"
+#include "host/stdctrls/lists.h"
 #include "host/widgetset/headless/headless.h"
 #include "host/widgetset/widgetset.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 using host::Exception;
 
-constexpr std::string_view kVerbs[] = {"click", "dblclick", "type", "key"};
+constexpr std::string_view kVerbs[] = {"click", "dblclick", "type", "key", "select"};
 
 host::headless::THeadlessRobot& Robot() {
   auto* headless = dynamic_cast<host::headless::THeadlessWidgetSet*>(&host::WidgetSet());
@@ -52,6 +53,45 @@ void PressKey(const std::string& Name) {
   Robot().Press(key, shift);
 }
 
+int32_t ItemIndexArgument(host::TCustomListControl* List, const std::string& Argument) {
+  int32_t index = 0;
+  if (!host::TryStrToInt(Argument, index))
+    throw Exception("'%s' is no item index", {Argument});
+  if (index < 0 || index >= List->GetItems()->GetCount())
+    throw Exception("%s has no item %d", {host::ComponentDisplayName(List), index});
+  return index;
+}
+
+// Scrolls the item into view, as a user would, and clicks its middle.
+void ClickItem(host::TCustomListBox* List, int32_t Index) {
+  List->MakeVisible(Index);
+  const host::TRect r = List->ItemRect(Index);
+  Robot().Click(List->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+}
+
+// A combo box is opened by a click on its button at the right end, then
+// the item is clicked in the list that drops down.
+void SelectInCombo(host::TCustomComboBox* Combo, int32_t Index) {
+  if (Combo->GetStyle() == host::csSimple)
+    throw Exception("%s has no list to drop down", {host::ComponentDisplayName(Combo)});
+  if (!Combo->GetDroppedDown())
+    Robot().Click(Combo->ClientToScreen({Combo->GetClientWidth() - 4, Combo->GetClientHeight() / 2}));
+  host::TCustomListBox* list = Combo->GetDropDownList();
+  if (!list || !Combo->GetDroppedDown())
+    throw Exception("%s did not drop down its list", {host::ComponentDisplayName(Combo)});
+  ClickItem(list, Index);
+}
+
+void SelectItem(host::TControl* Control, const std::string& Argument) {
+  auto* list = dynamic_cast<host::TCustomListControl*>(Control);
+  if (!list) throw Exception("%s is no list or combo box", {host::ComponentDisplayName(Control)});
+  const int32_t index = ItemIndexArgument(list, Argument);
+  if (auto* combo = dynamic_cast<host::TCustomComboBox*>(list))
+    SelectInCombo(combo, index);
+  else
+    ClickItem(static_cast<host::TCustomListBox*>(list), index);
+}
+
 }  // namespace
 
 bool IsInputVerb(std::string_view Verb) {
@@ -69,6 +109,8 @@ void RunInput(std::string_view Verb, host::TComponent* Component, const std::str
   } else if (host::AnsiSameText(Verb, "type")) {
     Focus(control);
     Robot().Type(Argument);
+  } else if (host::AnsiSameText(Verb, "select")) {
+    SelectItem(control, Argument);
   } else {
     Focus(control);
     PressKey(Argument);

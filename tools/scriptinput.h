@@ -8,6 +8,9 @@
 //   key NAME KEY          focuses the control and presses KEY: a key name as
 //                         short cuts write it (Enter, Esc, Tab, Space, BkSp,
 //                         Del, Left, F5, A, 1...) after Shift+, Ctrl+, Alt+
+//   select NAME INDEX     clicks item INDEX of a list box (scrolled into
+//                         view first) or of a combo box (its list dropped
+//                         down first by a click on its button)
 //
 // The control's top-level parent is shown first (its windows are made).
 // A name that is no control, a control that does not show or cannot take
@@ -24,7 +27,8 @@
 namespace corvane {
 
 bool IsInputVerb(std::string_view Verb);
-// Argument: the text to type (without quotes) or the key; empty for clicks.
+// Argument: the text to type (without quotes), the key or the item index;
+// empty for clicks.
 void RunInput(std::string_view Verb, host::TComponent* Component, const std::string& Argument);
 
 }  // namespace corvane
