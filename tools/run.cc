@@ -15,8 +15,8 @@ namespace corvane {
 namespace {
 
 // The bundled example run when no form is named.
-constexpr char kDefaultForm[] = "examples/connections/actions.dfm";
-constexpr char kDefaultScript[] = "examples/connections/actions.run";
+constexpr char kDefaultForm[] = "examples/road.dfm";
+constexpr char kDefaultScript[] = "examples/road.run";
 
 std::string FileText(const std::string& path) {
   host::TOwned<host::TFileStream> file = host::MakeOwned<host::TFileStream>(path, host::fmOpenRead);

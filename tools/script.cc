@@ -179,15 +179,56 @@ Variant ParseValue(const std::string& text, Find&& find) {
   return Variant(value);
 }
 
+}  // namespace
+
+// The descriptors of the objects one line steps into. An object whose own
+// class has no descriptor (a list box's items are a private TStrings
+// descendant) is reached through a descriptor of its nearest described
+// parent class, made for the line and freed with it.
+class TScriptRunner::TStepDescriptors {
+ public:
+  TStepDescriptors() = default;
+  TStepDescriptors(const TStepDescriptors&) = delete;
+  TStepDescriptors& operator=(const TStepDescriptors&) = delete;
+  ~TStepDescriptors() {
+    // Unhooked first: the object lives on with its own handlers back
+    // (unless the line freed it).
+    for (auto [info, object] : FMade) {
+      if (host::IsLiveObject(object)) info->SetOwner(nullptr);
+      info->Free();
+    }
+  }
+
+  kel::TkelClassInfo* For(host::TObject* Object) {
+    if (kel::TkelClassRegistry::FindClass(Object->ClassName())) return kel::TkelClassRegistry::GetInfo(Object);
+    for (host::TClass c = Object->ClassParent(); c; c = c->Parent) {
+      const host::TClass infoClass = kel::TkelClassRegistry::FindClass(c->Name);
+      if (!infoClass) continue;
+      auto* info = host::As<kel::TkelClassInfo>(infoClass->Create(nullptr));
+      FMade.emplace_back(info, Object);
+      info->InitMetaData();
+      info->SetOwner(Object);
+      return info;
+    }
+    return kel::TkelClassRegistry::GetInfo(Object);  // raises: nothing describes it
+  }
+
+ private:
+  std::vector<std::pair<kel::TkelClassInfo*, host::TObject*>> FMade;
+};
+
+namespace {
+
 // The descriptor of the object that Path.Feature holds.
-kel::TkelClassInfo* StepInto(kel::TkelClassInfo* Info, const std::string& Path, const std::string& Feature) {
+kel::TkelClassInfo* StepInto(kel::TkelClassInfo* Info, const std::string& Path, const std::string& Feature,
+                             TScriptRunner::TStepDescriptors& Steps) {
   const kel::TkelRecordRef<kel::TkelPropertyInfo> property(Info->FindProperty(Feature));
   if (!property) throw host::Exception("%s has no property %s", {Path, Feature});
   if (property->GetIndexCount() != 0)
     throw host::Exception("%s.%s takes indexes and cannot be a step of a path", {Path, Feature});
   const Variant held = Info->GetProperty(property.Get());
   if (held.AsInt64() == 0) throw host::Exception("%s.%s holds no object (nil)", {Path, Feature});
-  return kel::TkelClassRegistry::GetInfo(host::LiveObjectAt(held.AsPointer()));
+  return Steps.For(host::LiveObjectAt(held.AsPointer()));
 }
 
 // click NAME, dblclick NAME, type NAME 'text', key NAME KEY (scriptinput.h).
@@ -197,7 +238,7 @@ void RunInputLine(const std::string& Verb, TLineReader& In, host::TComponent* Co
     const std::string quoted = In.ValueText();
     if (quoted.front() != '\'') In.Fail("quoted text expected");
     argument = *ParseValue(quoted, [](const std::string&) -> host::TComponent* { return nullptr; }).StringData();
-  } else if (host::AnsiSameText(Verb, "key")) {
+  } else if (host::AnsiSameText(Verb, "key") || host::AnsiSameText(Verb, "select")) {
     argument = In.ValueText();
   }
   if (!In.AtEnd()) In.Fail("end of line expected");
@@ -257,7 +298,12 @@ std::string TScriptRunner::DescribeAddress(const Variant& Value) const {
 void TScriptRunner::Traced(const std::function<void()>& Work) {
   TTraceScope trace([this](const kel::TkelTraceEntry& e) {
     std::string values;
-    for (const Variant& v : e.Values) values += (values.empty() ? "" : ", ") + Describe(v);
+    for (std::size_t i = 0; i < e.Values.size(); ++i)
+      values += (values.empty() ? "" : ", ") + (i < e.Names.size() ? e.Names[i] + " = " : "") + Describe(e.Values[i]);
+    if (e.Kind == kel::tkHook) {
+      FOut += "  hook  " + NameOf(e.Source) + "." + e.Event + "(" + values + ")\n";
+      return;
+    }
     const bool call = dynamic_cast<kel::TkelE2MConnection*>(e.Connection) != nullptr;
     FOut += "  trace " + host::ComponentDisplayName(e.Connection) + ": " + NameOf(e.Source) + "." + e.Event + " -> " +
             NameOf(e.Target) + "." + e.Feature + (call ? "(" + values + ")" : " := " + values) + "\n";
@@ -299,8 +345,9 @@ void TScriptRunner::RunLine(const std::string& Line) {
   in.Expect('.');
   std::string feature = in.Identifier();
   kel::TkelClassInfo* info = kel::TkelClassRegistry::GetInfo(Component(componentName));
+  TStepDescriptors steps;
   while (in.Next('.')) {
-    info = StepInto(info, componentName, feature);
+    info = StepInto(info, componentName, feature, steps);
     componentName += "." + feature;
     feature = in.Identifier();
   }

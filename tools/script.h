@@ -41,6 +41,8 @@ class TScriptRunner {
   // (a, b).
   std::string Describe(const host::Variant& Value) const;
 
+  class TStepDescriptors;
+
  private:
   host::TComponent* Component(const std::string& Name) const;
   std::string DescribeAddress(const host::Variant& Value) const;

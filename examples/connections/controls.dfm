@@ -15,6 +15,17 @@ object Form: TWinControl
     Width = 200
     Height = 25
   end
+  object Colours: TComboBox
+    Left = 10
+    Top = 90
+    Width = 120
+    Height = 21
+    Style = csDropDownList
+    Items.Strings = (
+      'red'
+      'green'
+      'blue')
+  end
   object Wiring: TkelConnectionList
     object ClickMarks: TkelE2PConnection
       Source = Button
@@ -30,6 +41,15 @@ object Form: TWinControl
       TargetProperty = 'Hint'
       ValueEventParameter = 'Key'
       ValueOptions = voEventProperty
+    end
+    object ChosenShows: TkelE2PConnection
+      Source = Colours
+      Target = Form
+      SourceEvent = 'OnChange'
+      TargetProperty = 'Hint'
+      ValueComponent = Colours
+      ValueComponentProperty = 'Text'
+      ValueOptions = voComponentProperty
     end
     object EnterHides: TkelE2PConnection
       Source = Notes

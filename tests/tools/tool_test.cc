@@ -40,6 +40,15 @@ std::pair<std::string, bool> RunOn(const std::string& Path, const std::string& S
   return {out.substr(out.find('\n') + 1), ok};
 }
 
+// The output without the hook lines, for tests about what connections do.
+std::string WithoutHookLines(const std::string& Out) {
+  std::string kept;
+  std::istringstream lines(Out);
+  for (std::string line; std::getline(lines, line);)
+    if (line.rfind("  hook  ", 0) != 0) kept += line + "\n";
+  return kept;
+}
+
 TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
   auto [out, ok] = RunOn(Example("actions.dfm"),
                          "invoke FileSave.Execute\n"
@@ -51,10 +60,13 @@ TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
   EXPECT_TRUE(ok) << out;
   EXPECT_EQ(out,
             "> invoke FileSave.Execute\n"
+            "  hook  FileSave.OnExecute(Sender = @FileSave)\n"
             "  trace SaveOpensToo: FileSave.OnExecute -> FileOpen.Execute()\n"
+            "  hook  FileOpen.OnExecute(Sender = @FileOpen)\n"
             "  trace OpenTargetsSender: FileOpen.OnExecute -> HelpAbout.ExecuteTarget(@FileOpen)\n"
             "  = True\n"
             "> invoke HelpAbout.Execute\n"
+            "  hook  HelpAbout.OnExecute(Sender = @HelpAbout)\n"
             "  trace AboutFindsByName: HelpAbout.OnExecute -> Actions.FindComponent('FileSave')\n"
             "  trace AboutFindsItself: HelpAbout.OnExecute -> Actions.FindComponent('HelpAbout')\n"
             "  = True\n"
@@ -71,8 +83,9 @@ TEST(ToolRun, EventsRelayedByConnectionsAreTracedInOrder) {
 // variable filled by one connection and used by two others (the held
 // action's OnExecute reaches a connection whose Source is the variable).
 TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
-  auto [out, ok] = RunOn(Example("links.dfm"), FileText(Example("links.run")));
-  EXPECT_TRUE(ok) << out;
+  auto [traced, ok] = RunOn(Example("links.dfm"), FileText(Example("links.run")));
+  EXPECT_TRUE(ok) << traced;
+  const std::string out = WithoutHookLines(traced);
   for (const char* expected :
        {"  trace TagLink: Primary.Connect -> Mirror.Tag := 1\n> get Mirror.Tag\n  = 1\n",
         "  trace TagLink: Primary.OnUpdate -> Mirror.Tag := 5\n",
@@ -91,8 +104,9 @@ TEST(ToolRun, PropertyLinksAndAVariableWorkFromAFormFile) {
 // another action's DoHint (the hint written back through the binding), and
 // the action link keeps the menu item's caption that of its action.
 TEST(ToolRun, MenuItemsAndActionsWorkFromAFormFile) {
-  auto [out, ok] = RunOn(Example("menus.dfm"), FileText(Example("menus.run")));
-  EXPECT_TRUE(ok) << out;
+  auto [traced, ok] = RunOn(Example("menus.dfm"), FileText(Example("menus.run")));
+  EXPECT_TRUE(ok) << traced;
+  const std::string out = WithoutHookLines(traced);
   for (const char* expected :
        {"> get FileMenu.Items[0]\n  = @OpenItem\n> get OpenItem.Caption\n  = '&Open...'\n",
         "> invoke SaveItem.Click\n  trace SaveClicked: SaveItem.OnClick -> FileSave.Execute()\n",
@@ -105,14 +119,19 @@ TEST(ToolRun, MenuItemsAndActionsWorkFromAFormFile) {
 }
 
 TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
-  auto [out, ok] = RunOn(Example("controls.dfm"), FileText(Example("controls.run")));
-  EXPECT_TRUE(ok) << out;
+  auto [traced, ok] = RunOn(Example("controls.dfm"), FileText(Example("controls.run")));
+  EXPECT_TRUE(ok) << traced;
+  const std::string out = WithoutHookLines(traced);
   for (const char* expected :
        {"> click Button\n  trace ClickMarks: Button.OnClick -> Form.Tag := '7'\n> get Form.Tag\n  = 7\n",
         "> type Notes 'Hi'\n  trace EnterHides: Notes.OnEnter -> Button.Hint := 'left'\n"
         "  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'H'\n"
         "  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'i'\n",
-        "> key Notes Shift+A\n  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'A'\n"})
+        "> key Notes Shift+A\n  trace TypedShows: Notes.OnKeyPress -> Form.Hint := 'A'\n",
+        // select drops the combo box's list down and clicks the item: the
+        // user's choice fires OnChange.
+        "> select Colours 2\n  trace ChosenShows: Colours.OnChange -> Form.Hint := 'blue'\n"
+        "> get Colours.ItemIndex\n  = 2\n"})
     EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
   EXPECT_EQ(Tool({"check", Example("controls.dfm")}).Status, 0);
 
@@ -126,6 +145,10 @@ TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
       {"key Notes Shift+Banana", "Unknown key 'Shift+Banana'"},
       {"type Notes Hi", "quoted text expected at column 14"},
       {"click Button twice", "end of line expected at column 14"},
+      {"select Colours 3", "Colours has no item 3"},
+      {"select Colours -1", "Colours has no item -1"},
+      {"select Colours blue", "'blue' is no item index"},
+      {"select Button 0", "Button is no list or combo box"},
   };
   for (const Case& c : cases) {
     auto [bad, badOk] = RunOn(Example("controls.dfm"), std::string("click Button\n") + c.Line + "\n");
@@ -136,6 +159,44 @@ TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
   auto [hidden, hiddenOk] = RunOn(Example("controls.dfm"), "invoke Notes.Hide\ntype Notes 'x'\n");
   EXPECT_FALSE(hiddenOk);
   EXPECT_NE(hidden.find("line 2: Notes does not show\n"), std::string::npos) << hidden;
+}
+
+// The road of one event, the tool's built-in example: the robot's click
+// reaches the button's hook, the hook the connection, the connection the
+// list box's Clear.
+TEST(ToolRun, TheRoadOfOneEventRunsFromItsFormFile) {
+  const std::string form = FindExample("examples/road.dfm");
+  auto [out, ok] = RunOn(form, FileText(FindExample("examples/road.run")));
+  EXPECT_TRUE(ok) << out;
+  EXPECT_EQ(out,
+            "> get Names.Items.Count\n  = 3\n"
+            "> click ClearButton\n"
+            "  hook  ClearButton.OnClick(Sender = @ClearButton)\n"
+            "  trace ClearOnClick: ClearButton.OnClick -> Names.Clear()\n"
+            "> get Names.Items.Count\n  = 0\n");
+  EXPECT_EQ(Tool({"check", form}).Status, 0);
+}
+
+// By-reference event parameters changed by connections and written back to
+// the controls, a two-way check box link, text copied on change, an
+// indexed target property.
+TEST(ToolRun, ByReferenceFlowsBetweenStandardControls) {
+  auto [out, ok] = RunOn(Example("flows.dfm"), FileText(Example("flows.run")));
+  EXPECT_TRUE(ok) << out;
+  for (const char* expected :
+       {"  hook  Secret.OnKeyPress(Sender = @Secret, Key = 'c')\n"
+        "  trace MaskKeys: Secret.OnKeyPress -> Form.FindComponent('*')\n"
+        "> get Secret.Text\n  = '***'\n",
+        // A page click on the bar would move it to 1; the list's ItemIndex
+        // (2, chosen by the user) flows back into ScrollPos instead.
+        "  trace HoldBar: Bar.OnScroll -> Choices.ItemRect(2)\n> get Bar.Position\n  = 2\n",
+        "> get Follower.Checked\n  = True\n", "> get Master.Checked\n  = False\n",
+        "> get Echo.Caption\n  = 'Hi'\n",
+        "> get Choices.Selected[3]\n  = True\n> get Choices.SelCount\n  = 2\n"})
+    EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
+  // Each click on a check box copies once: no echo back to where it came from.
+  EXPECT_EQ(out.find("Follower.OnClick -> Master.Checked := True"), std::string::npos) << out;
+  EXPECT_EQ(Tool({"check", Example("flows.dfm")}).Status, 0);
 }
 
 TEST(ToolRun, PathsGoThroughObjectValuedPropertiesEachByItsDescriptor) {

@@ -449,12 +449,13 @@ class FormTextExamples : public ::testing::Test {
 TEST_F(FormTextExamples, EveryExampleRoundTrips) {
   const auto dir = ExamplesDir();
   ASSERT_FALSE(dir.empty()) << "no examples folder above " << std::filesystem::current_path();
-  int count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    if (entry.path().extension() != ".dfm") continue;
-    ++count;
-    SCOPED_TRACE(entry.path().string());
-    const std::string text = FileText(entry.path());
+  // The examples made of classes of this library only (the others need
+  // controls and connections and are read by the tool's tests).
+  for (const char* name : {"actions.dfm", "settings.dfm"}) {
+    const std::filesystem::path path = dir / name;
+    SCOPED_TRACE(path.string());
+    const std::string text = FileText(path);
+    ASSERT_FALSE(text.empty());
     const std::string binary = ToBinary(text);
     EXPECT_EQ(ToText(binary), text);
     // Read into live components and write them again: the same form.
@@ -467,7 +468,6 @@ TEST_F(FormTextExamples, EveryExampleRoundTrips) {
     root->SetTag(root->GetTag() + 1);
     EXPECT_NE(ToText(WriteTree(root.get())), text);
   }
-  EXPECT_GE(count, 2);
 }
 
 }  // namespace
