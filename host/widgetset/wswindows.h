@@ -27,6 +27,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -132,6 +133,21 @@ class TWSWindows {
   // Delivers the queued messages and pending paints; true when there was
   // anything to deliver.
   virtual bool ProcessMessages() { return false; }
+  // Waits until something can be delivered and delivers it: queued
+  // messages, paints, due timers, input. False when nothing ever can (a
+  // modal loop then gives up instead of hanging): always for a backend
+  // without windows.
+  virtual bool WaitMessage() { return false; }
+
+  // -------------------------------------------------------------- timers
+  // A timer calls Proc every Interval milliseconds from the message loop;
+  // its procedure may kill it or other timers. SetTimer answers the timer's
+  // handle (never reused), 0 when Interval is 0 or the backend has no clock.
+  using TTimerProc = std::function<void()>;
+  virtual THandle SetTimer(uint32_t /*Interval*/, TTimerProc /*Proc*/) { return 0; }
+  virtual bool KillTimer(THandle /*Timer*/) { return false; }
+  // Milliseconds on the backend's clock since it started.
+  virtual uint64_t GetTickCount() { return 0; }
 };
 
 }  // namespace host

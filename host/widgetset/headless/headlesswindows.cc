@@ -485,4 +485,23 @@ bool THeadlessWindows::ProcessMessages() {
   return painted || delivered;
 }
 
+bool THeadlessWindows::WaitMessage() {
+  if (ProcessMessages()) return true;
+  if (!FIdleDriver) return false;
+  // A copy: the driver may replace itself.
+  const TIdleDriver driver = FIdleDriver;
+  if (!driver()) return false;
+  ProcessMessages();
+  return true;
+}
+
+THeadlessWindows::TIdleDriver THeadlessWindows::SetIdleDriver(TIdleDriver Driver) {
+  return std::exchange(FIdleDriver, std::move(Driver));
+}
+
+void THeadlessWindows::Advance(uint64_t Ms) {
+  FClock.Advance(Ms);
+  ProcessMessages();
+}
+
 }  // namespace host::headless

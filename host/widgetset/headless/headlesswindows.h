@@ -33,9 +33,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "host/widgetset/headless/handletable.h"
+#include "host/widgetset/headless/headlessclock.h"
 #include "host/widgetset/wswindows.h"
 
 namespace host::headless {
@@ -92,6 +95,22 @@ class THeadlessWindows : public TWSWindows {
   // Delivers the messages queued when it starts (in order), then the
   // pending paints.
   bool ProcessMessages() override;
+  // Delivers what is pending; with nothing pending asks the idle driver to
+  // act as the user would (a test step, a script line). False when nothing
+  // was pending and no driver acted: nobody is there to end a wait.
+  bool WaitMessage() override;
+  // The procedure WaitMessage calls when nothing is pending; it answers
+  // whether it did anything. Returns the one it replaces.
+  using TIdleDriver = std::function<bool()>;
+  TIdleDriver SetIdleDriver(TIdleDriver Driver);
+
+  THandle SetTimer(uint32_t Interval, TTimerProc Proc) override { return FClock.SetTimer(Interval, std::move(Proc)); }
+  bool KillTimer(THandle Timer) override { return FClock.KillTimer(Timer); }
+  uint64_t GetTickCount() override { return FClock.Now(); }
+  // The virtual clock: time moves only through Advance, which fires the
+  // timers due on the way and then delivers what they caused.
+  THeadlessClock& Clock() { return FClock; }
+  void Advance(uint64_t Ms);
 
   // ------------------------------------------------------ for the backend
   // Sends Message to Window's receiver now; false when Window is gone or
@@ -157,6 +176,8 @@ class THeadlessWindows : public TWSWindows {
   TPoint FCursor;
   TShiftState FShift;
   std::deque<TPosted> FQueue;
+  THeadlessClock FClock;
+  TIdleDriver FIdleDriver;
   uint64_t FNextSerial = 0;
   std::vector<HDC> FDCs;  // window device contexts handed out
 };
