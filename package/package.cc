@@ -19,6 +19,8 @@
 #include "descriptors/kelactnlist.h"
 #include "descriptors/kelclasses.h"
 #include "descriptors/kelcontrols.h"
+#include "descriptors/kelextctrls.h"
+#include "descriptors/kelforms.h"
 #include "descriptors/kelgraphics.h"
 #include "descriptors/kelimglist.h"
 #include "descriptors/kelmenus.h"
@@ -28,6 +30,8 @@
 #include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
 #include "host/controls/controls.h"
+#include "host/extctrls/extctrls.h"
+#include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
 #include "host/imglist/imglist.h"
 #include "host/menus/menus.h"
@@ -57,6 +61,8 @@ constexpr TkelUnit kUnits[] = {
     {"Menus", &host::RegisterMenusClasses, &host::UnregisterMenusClasses},
     {"Controls", &host::RegisterControlsClasses, &host::UnregisterControlsClasses},
     {"StdCtrls", &host::RegisterStdCtrlsClasses, &host::UnregisterStdCtrlsClasses},
+    {"Forms", &host::RegisterFormsClasses, &host::UnregisterFormsClasses},
+    {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
@@ -67,6 +73,8 @@ constexpr TkelUnit kUnits[] = {
     {"Kelcontrols", &kelcontrols::Initialize, &kelcontrols::Finalize},
     {"Kelstdctrls", &kelstdctrls::Initialize, &kelstdctrls::Finalize},
     {"Kelmenus", &kelmenus::Initialize, &kelmenus::Finalize},
+    {"Kelforms", &kelforms::Initialize, &kelforms::Finalize},
+    {"Kelextctrls", &kelextctrls::Initialize, &kelextctrls::Finalize},
     {"Kelconlist", &kelconlist::Initialize, &kelconlist::Finalize},
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
     {"Kele2p", &kele2p::Initialize, &kele2p::Finalize},

@@ -1,0 +1,10 @@
+// The extctrls unit: registration of its descriptors.
+#include "descriptors/kelextctrls.h"
+
+namespace kel::kelextctrls {
+
+void Initialize() {}
+
+void Finalize() {}
+
+}  // namespace kel::kelextctrls

@@ -1,0 +1,10 @@
+// The forms unit: registration of its descriptors.
+#include "descriptors/kelforms.h"
+
+namespace kel::kelforms {
+
+void Initialize() {}
+
+void Finalize() {}
+
+}  // namespace kel::kelforms

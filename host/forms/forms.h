@@ -1,0 +1,20 @@
+// The forms unit of the host: scrolling controls and scroll boxes, forms,
+// monitors, the screen and the application.
+//
+// Start-up order (each step counted, undone in reverse):
+//   ... RegisterStdCtrlsClasses();   host/stdctrls
+//   RegisterFormsClasses();          this unit
+#pragma once
+
+#include <span>
+
+#include "host/controls/controls.h"
+
+namespace host {
+
+void RegisterFormsClasses();
+void UnregisterFormsClasses();
+// The classes of this unit, in unit order.
+std::span<const TClass> FormsClasses();
+
+}  // namespace host
