@@ -17,8 +17,6 @@
 
 namespace corvane {
 
-namespace {
-
 using host::Variant;
 
 // The words of one script line, read left to right.
@@ -86,6 +84,9 @@ class TLineReader {
   const std::string& FText;
   std::size_t FPos = 0;
 };
+
+namespace {
+
 
 bool IsNumber(const std::string& text, bool& isFloat) {
   std::size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
@@ -318,18 +319,39 @@ bool TScriptRunner::Run(const std::string& Script) {
 }
 
 bool TScriptRunner::RunLines(const std::string& Script) {
+  FLines.clear();
+  FNext = 0;
+  FFailed = false;
   std::istringstream lines(Script);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
     const std::size_t first = line.find_first_not_of(" \t\r");
     if (first == std::string::npos || line[first] == '#') continue;
-    try {
-      RunLine(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
-    } catch (const host::Exception& e) {
-      FErrorLine = number;
-      FError = e.Message();
-      return false;
+    FLines.push_back({number, line.substr(first, line.find_last_not_of(" \t\r") + 1 - first)});
+  }
+  // A modal loop that waits for the user runs the next lines meanwhile.
+  TIdleDriverScope driver([this] { return !FFailed && RunNextLine(); });
+  try {
+    while (RunNextLine()) {
     }
+  } catch (const host::Exception&) {
+    return false;  // RunNextLine noted the innermost failing line
+  }
+  return true;
+}
+
+bool TScriptRunner::RunNextLine() {
+  if (FNext >= FLines.size()) return false;
+  const TPendingLine line = FLines[FNext++];
+  try {
+    RunLine(line.Text);
+  } catch (const host::Exception& e) {
+    if (!FFailed) {
+      FFailed = true;
+      FErrorLine = line.Number;
+      FError = e.Message();
+    }
+    throw;
   }
   return true;
 }
@@ -339,6 +361,17 @@ void TScriptRunner::RunLine(const std::string& Line) {
   TLineReader in(Line);
   const std::string verb = in.Identifier();
   if (IsInputVerb(verb)) return RunInputLine(verb, in, Component(in.Identifier()));
+  if (host::AnsiSameText(verb, "wait")) return RunWait(in);
+  // show NAME and close NAME call the component's Show and Close through
+  // its descriptor, as invoke NAME.Show and invoke NAME.Close would.
+  if (host::AnsiSameText(verb, "show") || host::AnsiSameText(verb, "close")) {
+    const std::string name = in.Identifier();
+    if (!in.AtEnd()) in.Fail("end of line expected");
+    const std::string method = host::AnsiSameText(verb, "show") ? "Show" : "Close";
+    const std::string noArguments;
+    TLineReader call(noArguments);
+    return RunInvoke(kel::TkelClassRegistry::GetInfo(Component(name)), name, method, call);
+  }
   // Component.Property.Property...Feature: each step goes into the object
   // an object-valued property holds, through that object's descriptor.
   std::string componentName = in.Identifier();
@@ -351,48 +384,63 @@ void TScriptRunner::RunLine(const std::string& Line) {
     componentName += "." + feature;
     feature = in.Identifier();
   }
-  auto value = [this](const std::string& text) {
-    return ParseValue(text, [this](const std::string& name) { return Component(name); });
-  };
-  if (host::AnsiSameText(verb, "invoke")) {
-    // Held: the method may free the component and its descriptor.
-    const kel::TkelRecordRef<kel::TkelMethodInfo> method(info->FindMethod(feature));
-    if (!method) throw host::Exception("%s has no method %s", {componentName, feature});
-    std::vector<std::string> args = in.Next('(') ? in.Values(')') : std::vector<std::string>{};
-    if (!in.AtEnd()) in.Fail("end of line expected");
-    if (static_cast<int>(args.size()) != method->GetArgCount())
-      throw host::Exception("%s.%s takes %d arguments, not %d",
-                            {componentName, feature, method->GetArgCount(), static_cast<int>(args.size())});
-    for (std::size_t i = 0; i < args.size(); ++i) method->Args[i]->Value = value(args[i]);
-    std::vector<std::string> before;
-    for (kel::TkelParameterInfo* a : method->Args) before.push_back(Describe(a->Value));
-    info->InvokeMethod(method.Get());
-    for (std::size_t i = 0; i < method->Args.size(); ++i)
-      if (Describe(method->Args[i]->Value) != before[i])
-        FOut += "  " + method->Args[i]->Name + " -> " + Describe(method->Args[i]->Value) + "\n";
-    if (method->Style == kel::msFunction) FOut += "  = " + Describe(method->Result) + "\n";
-    return;
-  }
-  const kel::TkelRecordRef<kel::TkelPropertyInfo> property(info->FindProperty(feature));
-  if (!property) throw host::Exception("%s has no property %s", {componentName, feature});
-  std::vector<std::string> indexes = in.Next('[') ? in.Values(']') : std::vector<std::string>{};
+  if (host::AnsiSameText(verb, "invoke")) return RunInvoke(info, componentName, feature, in);
+  if (host::AnsiSameText(verb, "get") || host::AnsiSameText(verb, "set"))
+    return RunAccess(verb, info, componentName, feature, in);
+  throw host::Exception("Unknown operation '%s' (set, get, invoke, show, close, wait or an input line)", {verb});
+}
+
+Variant TScriptRunner::Value(const std::string& Text) const {
+  return ParseValue(Text, [this](const std::string& name) { return Component(name); });
+}
+
+void TScriptRunner::RunInvoke(kel::TkelClassInfo* Info, const std::string& Path, const std::string& Feature,
+                              TLineReader& In) {
+  // Held: the method may free the component and its descriptor.
+  const kel::TkelRecordRef<kel::TkelMethodInfo> method(Info->FindMethod(Feature));
+  if (!method) throw host::Exception("%s has no method %s", {Path, Feature});
+  std::vector<std::string> args = In.Next('(') ? In.Values(')') : std::vector<std::string>{};
+  if (!In.AtEnd()) In.Fail("end of line expected");
+  if (static_cast<int>(args.size()) != method->GetArgCount())
+    throw host::Exception("%s.%s takes %d arguments, not %d",
+                          {Path, Feature, method->GetArgCount(), static_cast<int>(args.size())});
+  for (std::size_t i = 0; i < args.size(); ++i) method->Args[i]->Value = Value(args[i]);
+  std::vector<std::string> before;
+  for (kel::TkelParameterInfo* a : method->Args) before.push_back(Describe(a->Value));
+  Info->InvokeMethod(method.Get());
+  for (std::size_t i = 0; i < method->Args.size(); ++i)
+    if (Describe(method->Args[i]->Value) != before[i])
+      FOut += "  " + method->Args[i]->Name + " -> " + Describe(method->Args[i]->Value) + "\n";
+  if (method->Style == kel::msFunction) FOut += "  = " + Describe(method->Result) + "\n";
+}
+
+void TScriptRunner::RunAccess(const std::string& Verb, kel::TkelClassInfo* Info, const std::string& Path,
+                              const std::string& Feature, TLineReader& In) {
+  const kel::TkelRecordRef<kel::TkelPropertyInfo> property(Info->FindProperty(Feature));
+  if (!property) throw host::Exception("%s has no property %s", {Path, Feature});
+  std::vector<std::string> indexes = In.Next('[') ? In.Values(']') : std::vector<std::string>{};
   if (static_cast<int>(indexes.size()) != property->GetIndexCount())
     throw host::Exception("%s.%s takes %d indexes, not %d",
-                          {componentName, feature, property->GetIndexCount(), static_cast<int>(indexes.size())});
-  for (std::size_t i = 0; i < indexes.size(); ++i) property->Indexes[i]->Value = value(indexes[i]);
-  if (host::AnsiSameText(verb, "get")) {
-    if (!in.AtEnd()) in.Fail("end of line expected");
-    FOut += "  = " + Describe(info->GetProperty(property.Get())) + "\n";
-  } else if (host::AnsiSameText(verb, "set")) {
-    in.Expect('=');
-    const Variant assigned = value(in.ValueText());
-    if (!in.AtEnd()) in.Fail("end of line expected");
-    if (!property->Style.Contains(kel::psWritable))
-      throw host::Exception("%s.%s is read-only", {componentName, feature});
-    info->SetProperty(property.Get(), assigned);
-  } else {
-    throw host::Exception("Unknown operation '%s' (set, get or invoke)", {verb});
+                          {Path, Feature, property->GetIndexCount(), static_cast<int>(indexes.size())});
+  for (std::size_t i = 0; i < indexes.size(); ++i) property->Indexes[i]->Value = Value(indexes[i]);
+  if (host::AnsiSameText(Verb, "get")) {
+    if (!In.AtEnd()) In.Fail("end of line expected");
+    FOut += "  = " + Describe(Info->GetProperty(property.Get())) + "\n";
+    return;
   }
+  In.Expect('=');
+  const Variant assigned = Value(In.ValueText());
+  if (!In.AtEnd()) In.Fail("end of line expected");
+  if (!property->Style.Contains(kel::psWritable)) throw host::Exception("%s.%s is read-only", {Path, Feature});
+  Info->SetProperty(property.Get(), assigned);
+}
+
+void TScriptRunner::RunWait(TLineReader& In) {
+  const std::string text = In.ValueText();
+  int32_t ms = 0;
+  if (!host::TryStrToInt(text, ms) || ms < 0) In.Fail("milliseconds expected");
+  if (!In.AtEnd()) In.Fail("end of line expected");
+  WaitInput(static_cast<uint32_t>(ms));
 }
 
 }  // namespace corvane

@@ -4,13 +4,22 @@
 // the README.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/classes/component.h"
 #include "host/rtl/variants.h"
 
+namespace kel {
+class TkelClassInfo;
+}  // namespace kel
+
 namespace corvane {
+
+class TLineReader;
 
 class TScriptRunner {
  public:
@@ -29,7 +38,9 @@ class TScriptRunner {
   // Runs Work with the trace lines of the connections going to Out.
   void Traced(const std::function<void()>& Work);
   // Runs the script line by line and stops at the first failing line: the
-  // result is false, and ErrorLine and Error tell which line and why.
+  // result is false, and ErrorLine and Error tell which line and why. While
+  // a line waits for the user (a modal form's loop), the following lines
+  // run as that user until the wait ends.
   bool Run(const std::string& Script);
   int ErrorLine() const { return FErrorLine; }
   const std::string& Error() const { return FError; }
@@ -47,6 +58,22 @@ class TScriptRunner {
   host::TComponent* Component(const std::string& Name) const;
   std::string DescribeAddress(const host::Variant& Value) const;
   bool RunLines(const std::string& Script);
+  // Runs the next pending line; false when none is left. The innermost
+  // failing line is the one reported.
+  bool RunNextLine();
+  host::Variant Value(const std::string& Text) const;
+  void RunInvoke(kel::TkelClassInfo* Info, const std::string& Path, const std::string& Feature, TLineReader& In);
+  void RunAccess(const std::string& Verb, kel::TkelClassInfo* Info, const std::string& Path,
+                 const std::string& Feature, TLineReader& In);
+  void RunWait(TLineReader& In);
+
+  struct TPendingLine {
+    int Number = 0;
+    std::string Text;
+  };
+  std::vector<TPendingLine> FLines;
+  std::size_t FNext = 0;
+  bool FFailed = false;
 
   class TWatch;
   host::TComponent* FRoot = nullptr;

@@ -14,12 +14,19 @@ using host::Exception;
 
 constexpr std::string_view kVerbs[] = {"click", "dblclick", "type", "key", "select"};
 
-host::headless::THeadlessRobot& Robot() {
-  auto* headless = dynamic_cast<host::headless::THeadlessWidgetSet*>(&host::WidgetSet());
-  if (!headless)
-    throw Exception("Input lines need the headless widgetset (%s is running)", {host::WidgetSet().Name()});
-  return headless->Robot();
+host::headless::THeadlessWidgetSet* Headless() {
+  return host::WidgetSetRunning() ? dynamic_cast<host::headless::THeadlessWidgetSet*>(&host::WidgetSet()) : nullptr;
 }
+
+host::headless::THeadlessWidgetSet& NeedHeadless() {
+  auto* headless = Headless();
+  if (!headless)
+    throw Exception("Input lines need the headless widgetset (%s is running)",
+                    {host::WidgetSetRunning() ? host::WidgetSet().Name() : std::string("none")});
+  return *headless;
+}
+
+host::headless::THeadlessRobot& Robot() { return NeedHeadless().Robot(); }
 
 // The control, with its top-level parent shown so that it has windows.
 host::TControl* ShownControl(host::TComponent* Component) {
@@ -93,6 +100,19 @@ void SelectItem(host::TControl* Control, const std::string& Argument) {
 }
 
 }  // namespace
+
+void WaitInput(uint32_t Ms) { NeedHeadless().Windows().Advance(Ms); }
+
+TIdleDriverScope::TIdleDriverScope(std::function<bool()> Driver) {
+  if (auto* headless = Headless()) {
+    FPrevious = headless->Windows().SetIdleDriver(std::move(Driver));
+    FInstalled = true;
+  }
+}
+
+TIdleDriverScope::~TIdleDriverScope() {
+  if (auto* headless = FInstalled ? Headless() : nullptr) headless->Windows().SetIdleDriver(std::move(FPrevious));
+}
 
 bool IsInputVerb(std::string_view Verb) {
   for (std::string_view v : kVerbs)

@@ -8,6 +8,7 @@
 //   key NAME KEY          focuses the control and presses KEY: a key name as
 //                         short cuts write it (Enter, Esc, Tab, Space, BkSp,
 //                         Del, Left, F5, A, 1...) after Shift+, Ctrl+, Alt+
+//   wait MS               advances the clock: due timers fire
 //   select NAME INDEX     clicks item INDEX of a list box (scrolled into
 //                         view first) or of a combo box (its list dropped
 //                         down first by a click on its button)
@@ -19,6 +20,8 @@
 // robot (only the headless one has).
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +30,24 @@
 namespace corvane {
 
 bool IsInputVerb(std::string_view Verb);
+
+// Advances the headless widgetset's clock by Ms: due timers fire, then what
+// they caused is delivered.
+void WaitInput(uint32_t Ms);
+
+// While it lives, Driver acts for the user whenever the headless windows
+// wait with nothing pending (a modal loop); nothing on another widgetset.
+class TIdleDriverScope {
+ public:
+  explicit TIdleDriverScope(std::function<bool()> Driver);
+  ~TIdleDriverScope();
+  TIdleDriverScope(const TIdleDriverScope&) = delete;
+  TIdleDriverScope& operator=(const TIdleDriverScope&) = delete;
+
+ private:
+  std::function<bool()> FPrevious;
+  bool FInstalled = false;
+};
 // Argument: the text to type (without quotes), the key or the item index;
 // empty for clicks.
 void RunInput(std::string_view Verb, host::TComponent* Component, const std::string& Argument);

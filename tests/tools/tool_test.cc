@@ -248,7 +248,7 @@ TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
       {"set FileOpen.Tag = twelve", "'twelve' is not a value (text goes in quotes)"},
       {"set FileOpen.Tag 12", "'=' expected at column 18"},
       {"get FileOpen.Tag extra", "end of line expected at column 18"},
-      {"fetch FileOpen.Tag", "Unknown operation 'fetch' (set, get or invoke)"},
+      {"fetch FileOpen.Tag", "Unknown operation 'fetch' (set, get, invoke, show, close, wait or an input line)"},
       {"set FileOpen.Tag = 'x'", "Could not convert variant of type (String) into type (Integer)"},
       {"set Actions.Components[0] = 4242", "Actions.Components is read-only"},
       {"invoke Actions.RemoveComponent(4242)", "Invalid class typecast: 4242 is not the address of an object"},
