@@ -252,6 +252,9 @@ TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
       {"set FileOpen.Tag = 'x'", "Could not convert variant of type (String) into type (Integer)"},
       {"set Actions.Components[0] = 4242", "Actions.Components is read-only"},
       {"invoke Actions.RemoveComponent(4242)", "Invalid class typecast: 4242 is not the address of an object"},
+      {"wait -5", "milliseconds expected at column 8"},
+      {"wait soon", "milliseconds expected at column 10"},
+      {"close FileOpen", "FileOpen has no method Close"},
   };
   for (const Case& c : cases) {
     auto [out, ok] =
