@@ -135,7 +135,8 @@ void TComponent::Insert(TComponent* AComponent) {
   FComponents.push_back(AComponent);
   AComponent->FOwner = this;
   IndexName(AComponent);
-  if (AComponent->HearsAllNotices()) FReceivers.push_back(AComponent);
+  AComponent->FIsReceiver = AComponent->HearsAllNotices();
+  if (AComponent->FIsReceiver) FReceivers.push_back(AComponent);
   // Owning something makes a component a receiver of its owner.
   if (wasEmpty && FPartnerNoticesOnly && FOwner) FOwner->FReceiversStale = true;
 }
@@ -151,6 +152,8 @@ void TComponent::Remove(TComponent* AComponent) {
 }
 
 void TComponent::DropReceiver(TComponent* AComponent) {
+  if (!AComponent->FIsReceiver) return;
+  AComponent->FIsReceiver = false;
   if (!FReceivers.empty() && FReceivers.back() == AComponent)
     FReceivers.pop_back();
   else
@@ -160,8 +163,10 @@ void TComponent::DropReceiver(TComponent* AComponent) {
 const std::vector<TComponent*>& TComponent::Receivers() {
   if (FReceiversStale) {
     FReceivers.clear();
-    for (TComponent* c : FComponents)
-      if (c->HearsAllNotices()) FReceivers.push_back(c);
+    for (TComponent* c : FComponents) {
+      c->FIsReceiver = c->HearsAllNotices();
+      if (c->FIsReceiver) FReceivers.push_back(c);
+    }
     FReceiversStale = false;
   }
   return FReceivers;

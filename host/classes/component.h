@@ -275,6 +275,9 @@ class TComponent : public TPersistent {
   // are linked with the removed component.
   std::vector<TComponent*> FReceivers;
   bool FReceiversStale = false;
+  // Whether this component is in its owner's FReceivers (as long as the
+  // list is not stale): dropping one that is not costs nothing.
+  bool FIsReceiver = false;
 };
 
 // The name a message uses for a component: its name, else its class name;

@@ -144,6 +144,9 @@ class TControl : public TComponent {
   TPoint ScreenToClient(TPoint Point);
 
   TAlign GetAlign() const { return FAlign; }
+  // Neither aligned nor anchored other than to the top left: where such a
+  // control is does not move its siblings.
+  bool IsFreelyPlaced() const { return FAlign == alNone && FAnchors == TAnchors{akLeft, akTop}; }
   void SetAlign(TAlign Value);
   TAnchors GetAnchors() const { return FAnchors; }
   void SetAnchors(TAnchors Value);
@@ -322,6 +325,11 @@ class TControl : public TComponent {
   ~TControl() override = default;
   void Destroy() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // A control acts only on the removal of components it is linked to (its
+  // pop-up menu, its action, a label's focus control: each linked through
+  // FreeNotification), so its owner does not tell it about every sibling
+  // that comes and goes — a form of thousands of controls stays linear.
+  TNoticeScope NoticeScope() const override { return nsLinkedRemovals; }
   void Loaded() override;
   void ReadState(TReader* Reader) override;
   void AssignTo(TPersistent* Dest) override;

@@ -7,6 +7,7 @@
 #include "host/classes/lists.h"
 #include "host/controls/dragdock.h"
 #include "host/graphics/graphicsobj.h"
+#include "host/rtl/vectors.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
@@ -92,12 +93,11 @@ void TWinControl::InsertControl(TControl* AControl) {
 }
 
 void TWinControl::RemoveControl(TControl* AControl) {
-  auto it = std::find(FControls.begin(), FControls.end(), AControl);
-  if (it == FControls.end()) return;
+  if (std::find(FControls.rbegin(), FControls.rend(), AControl) == FControls.rend()) return;
   AControl->Invalidate();
-  FControls.erase(it);
+  EraseLast(FControls, AControl);
   if (auto* win = dynamic_cast<TWinControl*>(AControl)) {
-    std::erase(FTabList, win);
+    EraseLast(FTabList, win);
     win->DestroyHandle();
   }
   if (FMouseControl == AControl) FMouseControl = nullptr;
@@ -105,7 +105,8 @@ void TWinControl::RemoveControl(TControl* AControl) {
     if (c == AControl) SetCaptureControl(nullptr);
   AControl->FParent = nullptr;
   Perform(CM_CONTROLCHANGE, 0, 0);
-  Realign();
+  // A freely placed control leaves the others where they are.
+  AlignControl(AControl->IsFreelyPlaced() ? AControl : nullptr);
 }
 
 bool TWinControl::ContainsControl(TControl* Control) const {
@@ -408,6 +409,12 @@ void Anchor(TControl* C, TAnchors Anchors, TPoint Rules, const TRect& Client) {
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
+  // A control placed freely (no Align, anchored to the top left) moves no
+  // other child: aligned and anchored children depend on the client area
+  // and on each other only. So adding or moving such a control costs the
+  // same with ten siblings or ten thousand.
+  const bool docked = FDockSite && FUseDockManager && FDockManager;
+  if (AControl && AControl->IsFreelyPlaced() && !docked) return;
   FAligning = true;
   const bool designing = GetComponentState().Contains(csDesigning);
   const TRect client = GetClientRect();

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "host/rtl/object.h"
+#include "host/rtl/vectors.h"
 #include "host/widgetset/headless/headless.h"
 
 namespace host::headless {
@@ -96,7 +97,7 @@ void THeadlessWindows::Attach(HWND Window, HWND Parent) {
 }
 
 void THeadlessWindows::Detach(HWND Window) {
-  if (TWindowObject* w = Find(Window)) std::erase(SiblingsOf(*w), Window);
+  if (TWindowObject* w = Find(Window)) EraseLast(SiblingsOf(*w), Window);
 }
 
 void THeadlessWindows::ResizeSurface(TWindowObject& Window) {
