@@ -13,7 +13,8 @@
 // Bad input raises and changes nothing: an Alignment, BevelInner,
 // BevelOuter or BorderStyle outside its enumeration (EInvalidOperation
 // naming the control), Columns outside 1..16 (EInvalidOperation), an
-// ItemIndex outside -1..Items.Count-1 (EListError).
+// ItemIndex outside -1..Items.Count-1 (EListError; an ItemIndex read from
+// a form is checked against the items read with it when loading ends).
 #pragma once
 
 #include <cstdint>

@@ -128,7 +128,7 @@ void BoxLines(TCanvas* Canvas, const TRect& Rect, extpaint::TBevelColors Colors)
 void TBevel::Paint() {
   TCanvas* canvas = GetCanvas();
   canvas->GetPen()->SetWidth(1);
-  extpaint::DesignOutline(this, canvas);
+  if (FShape == bsSpacer) extpaint::DesignOutline(this, canvas);
   const extpaint::TBevelColors colors = extpaint::BevelColors(FStyle == bsRaised);
   const int32_t w = FWidth, h = FHeight;
   switch (FShape) {

@@ -133,7 +133,8 @@ enum TBevelStyle : uint8_t { bsLowered, bsRaised };
 HOST_ENUM_INFO(TBevelStyle, "bsLowered", "bsRaised")
 
 // A 3D box, a double frame or one edge line (two pixels: shadow and
-// highlight, in the order Style gives), or an empty spacer.
+// highlight, in the order Style gives), or an empty spacer (outlined while
+// designed).
 class TBevel : public TGraphicControl {
   HOST_CLASS(TBevel, TGraphicControl)
   using TCreateArg = TComponent;

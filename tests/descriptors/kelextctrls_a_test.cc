@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "connections/kele2p.h"
 #include "host/widgetset/headless/headless.h"
 #include "host/widgetset/widgetset.h"
 #include "tests/descriptors/descriptor_test_support.h"
@@ -116,6 +117,29 @@ TEST(KelextctrlsRadioGroup, ItemIndexWrittenGenericallyChecksTheLineAndAClickIsR
   EXPECT_EQ(f.group->GetColumns(), 1);
   EXPECT_EQ(clicks.size(), 2u);
   EXPECT_EQ(Read(g.d, "Items"), Addr(f.group->GetItems()));
+}
+
+// The road of a tick: the clock fires the timer, its descriptor relays
+// OnTimer to an event-to-property connection, which writes the group's
+// ItemIndex through the group's descriptor.
+TEST(KelextctrlsRadioGroup, ATimerTickChecksALineThroughAnEventToPropertyConnection) {
+  TGroupOnForm f;
+  auto* timer = host::New<host::TTimer>(f.form.get());
+  timer->SetName("Timer1");
+  timer->SetInterval(100);
+  auto* c = host::New<TkelE2PConnection>(f.form.get());
+  c->SetSource(timer);
+  c->SetSourceEvent("OnTimer");
+  c->SetTarget(f.group);
+  c->SetTargetProperty("ItemIndex");
+  c->SetValueOptions(voConstant);
+  c->SetValueConstant("2");
+  ASSERT_TRUE(c->Connect());
+  Headless().Windows().Advance(50);
+  EXPECT_EQ(f.group->GetItemIndex(), -1);
+  Headless().Windows().Advance(50);
+  EXPECT_EQ(f.group->GetItemIndex(), 2);
+  EXPECT_TRUE(f.group->GetButton(2)->GetChecked());
 }
 
 TEST(KelextctrlsShapesAndPanels, OrdinalsBeyondTheirEnumerationAndBadWidthsAreRefused) {
