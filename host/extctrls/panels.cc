@@ -22,6 +22,7 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
                    csOpaque,          csDoubleClicks, csReplicatable};
   FBevelInner = bvNone;
   FBevelOuter = bvRaised;
+  SetUseDockManager(true);
   SetColor(clBtnFace);
   SetBounds(0, 0, 185, 41);
 }
