@@ -156,6 +156,8 @@ TEST(KelextctrlsShapesAndPanels, OrdinalsBeyondTheirEnumerationAndBadWidthsAreRe
   Write(s.d, "Brush", Addr(red.get()));
   EXPECT_EQ(shape->GetBrush()->GetColor(), host::clRed);
   EXPECT_NE(shape->GetBrush(), red.get());
+  EXPECT_NE(MessageOf([&] { Write(s.d, "Brush", Variant(0)); }), "");
+  EXPECT_EQ(shape->GetBrush()->GetColor(), host::clRed) << "no brush to copy: the brush stays";
 
   Write(p.d, "BevelInner", Variant(int32_t{host::bvLowered}));
   EXPECT_EQ(panel->GetBevelInner(), host::bvLowered);

@@ -120,5 +120,35 @@ TEST_F(ExtCtrlsTest, ABevelDrawsItsLinesShadowFirstWhenLoweredAndRefusesUnknownS
   EXPECT_EQ(bevel->GetStyle(), bsRaised);
 }
 
+TEST_F(ExtCtrlsTest, GraphicControlsKeepTheirPenBrushPictureAndShapeInAFormFile) {
+  auto* shape = Place<TShape>("Shape1", Bounds(10, 10, 60, 40));
+  shape->SetShape(stRoundRect);
+  shape->GetBrush()->SetColor(clAqua);
+  shape->GetPen()->SetWidth(3);
+  auto* image = Place<TImage>("Image1", Bounds(80, 10, 40, 40));
+  image->SetCenter(true);
+  image->GetCanvas()->SetPixels(1, 2, clRed);
+  Place<TBevel>("Bevel1", Bounds(10, 60, 40, 20))->SetStyle(bsRaised);
+
+  const auto [binary, text] = RoundTrip(form.get());
+  for (const char* written : {"Brush.Color = clAqua", "Pen.Width = 3", "Shape = stRoundRect", "Center = True",
+                              "Picture.Data = {", "Style = bsRaised"})
+    EXPECT_NE(text.find(written), std::string::npos) << written << ": " << text;
+  for (const char* classicDefault : {"Stretch", "Transparent", "Shape = bsBox"})
+    EXPECT_EQ(text.find(classicDefault), std::string::npos) << classicDefault << ": " << text;
+
+  TOwned<TExtForm> copy = ReadNewRoot<TExtForm>(binary);
+  auto* readShape = dynamic_cast<TShape*>(copy->FindComponent("Shape1"));
+  auto* readImage = dynamic_cast<TImage*>(copy->FindComponent("Image1"));
+  ASSERT_TRUE(readShape && readImage);
+  EXPECT_EQ(readShape->GetShape(), stRoundRect);
+  EXPECT_EQ(readShape->GetBrush()->GetColor(), clAqua);
+  EXPECT_EQ(readShape->GetPen()->GetWidth(), 3);
+  EXPECT_TRUE(readImage->GetCenter());
+  EXPECT_EQ(readImage->GetPicture()->GetWidth(), 40);
+  EXPECT_EQ(ColorToRGB(readImage->GetCanvas()->GetPixels(1, 2)), ColorToRGB(clRed));
+  EXPECT_EQ(FormText(copy.get()), text);
+}
+
 }  // namespace
 }  // namespace host::extctrlstest
