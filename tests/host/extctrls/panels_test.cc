@@ -100,6 +100,21 @@ TEST_F(RadioGroupTest, AnIndexOutsideTheItemsOrColumnsOutsideOneToSixteenAreRefu
   EXPECT_EQ(Checks(), "-x");
 }
 
+// The clicked button goes while its click still runs.
+TEST_F(RadioGroupTest, AnOnClickHandlerMayTakeAwayTheLinesItsClickCameFrom) {
+  group->OnClick = [this](TObject*) {
+    log.push_back("click " + std::to_string(group->GetItemIndex()));
+    group->GetItems()->Clear();
+  };
+  Robot().Click(Center(group->GetButton(2)));
+  EXPECT_EQ(log, std::vector<std::string>{"click 2"});
+  EXPECT_EQ(group->GetButtonCount(), 0);
+  EXPECT_EQ(group->GetItemIndex(), -1);
+  group->GetItems()->Add("again");
+  Robot().Click(Center(group->GetButton(0)));
+  EXPECT_EQ(log, (std::vector<std::string>{"click 2", "click 0"}));
+}
+
 TEST_F(RadioGroupTest, ButtonsFillTheColumnsTopToBottom) {
   group->SetColumns(2);
   // Two rows a column: (200 - 10) / 2 = 95 pixels wide, from x = 8.
