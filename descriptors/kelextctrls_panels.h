@@ -15,7 +15,7 @@
 #pragma once
 
 #include "descriptors/kelcontrols.h"
-#include "descriptors/kelstdctrls.h"
+#include "descriptors/kelstdctrls_texts.h"
 #include "host/extctrls/panels.h"
 
 namespace kel {

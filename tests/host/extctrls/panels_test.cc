@@ -19,6 +19,11 @@ TEST_F(ExtCtrlsTest, APanelDrawsItsBevelsAndCaptionAndLaysItsControlsOutInsideTh
   panel->SetBevelWidth(2);
   panel->SetBorderWidth(3);
   EXPECT_EQ(child->GetBoundsRect(), Rect(7, 7, 93, 33)) << "2 outer + 3 border + 2 inner";
+  panel->SetBorderStyle(bsSingle);
+  EXPECT_EQ(child->GetBoundsRect(), Rect(8, 8, 92, 32)) << "and the single line outside";
+  EXPECT_EQ(At(panel, 0, 20), Drawn(clWindowFrame));
+  EXPECT_EQ(At(panel, 1, 20), Drawn(clBtnHighlight));
+  panel->SetBorderStyle(bsNone);
   child->Free();
   EXPECT_EQ(At(panel, 1, 20), Drawn(clBtnHighlight));
   EXPECT_EQ(At(panel, 2, 20), Drawn(clBtnFace)) << "the border in the panel's colour";
