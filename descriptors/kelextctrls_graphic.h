@@ -128,8 +128,7 @@ class TTimerClassInfo : public TkelDescriptor<TTimerClassInfo, TComponentClassIn
       .Properties =
           "Define::Enabled::psReadable..psWritable::pvPublished::0::Define::Interval::psReadable..psWritable::"
           "pvPublished::0",
-      .Events =
-          "Define::OnTimer::pvPublished::1::Sender",
+      .Events = "Define::OnTimer::pvPublished::1::Sender",
   };
   static void MapFeatures(Map& m);
 

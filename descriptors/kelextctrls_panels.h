@@ -21,7 +21,8 @@
 namespace kel {
 
 // Describes TCustomPanel: caption alignment, bevels, border and the repaint flags.
-class TCustomPanelClassInfo : public TkelDescriptor<TCustomPanelClassInfo, TCustomControlClassInfo, host::TCustomPanel> {
+class TCustomPanelClassInfo
+    : public TkelDescriptor<TCustomPanelClassInfo, TCustomControlClassInfo, host::TCustomPanel> {
   KEL_DESCRIPTOR(TCustomPanelClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -73,7 +74,8 @@ class TPanelClassInfo : public TkelDescriptor<TPanelClassInfo, TCustomPanelClass
 };
 
 // Describes TCustomRadioGroup: Columns, ItemIndex and Items.
-class TCustomRadioGroupClassInfo : public TkelDescriptor<TCustomRadioGroupClassInfo, TCustomGroupBoxClassInfo, host::TCustomRadioGroup> {
+class TCustomRadioGroupClassInfo
+    : public TkelDescriptor<TCustomRadioGroupClassInfo, TCustomGroupBoxClassInfo, host::TCustomRadioGroup> {
   KEL_DESCRIPTOR(TCustomRadioGroupClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =
@@ -87,7 +89,8 @@ class TCustomRadioGroupClassInfo : public TkelDescriptor<TCustomRadioGroupClassI
 };
 
 // Describes TRadioGroup: publishes inherited features.
-class TRadioGroupClassInfo : public TkelDescriptor<TRadioGroupClassInfo, TCustomRadioGroupClassInfo, host::TRadioGroup> {
+class TRadioGroupClassInfo
+    : public TkelDescriptor<TRadioGroupClassInfo, TCustomRadioGroupClassInfo, host::TRadioGroup> {
   KEL_DESCRIPTOR(TRadioGroupClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =

@@ -12,10 +12,9 @@ namespace {
 
 int groupACount = 0;
 
-constexpr TClass kStreamedClasses[] = {&TShape::StaticMetaClass, &TPaintBox::StaticMetaClass,
-                                       &TImage::StaticMetaClass, &TBevel::StaticMetaClass,
-                                       &TTimer::StaticMetaClass, &TPanel::StaticMetaClass,
-                                       &TRadioGroup::StaticMetaClass};
+constexpr TClass kStreamedClasses[] = {
+    &TShape::StaticMetaClass, &TPaintBox::StaticMetaClass, &TImage::StaticMetaClass,     &TBevel::StaticMetaClass,
+    &TTimer::StaticMetaClass, &TPanel::StaticMetaClass,    &TRadioGroup::StaticMetaClass};
 // Registered with the streamed classes as their ancestors.
 constexpr TClass kAncestorClasses[] = {&TCustomPanel::StaticMetaClass, &TCustomRadioGroup::StaticMetaClass};
 
@@ -69,11 +68,10 @@ void RegisterTimer() {
 void RegisterPanel() {
   using P = TCustomPanel;
   std::vector<TPropInfo> props = PublishedControlProps(
-      {"Align",      "Anchors",        "AutoSize",    "BevelWidth",  "BiDiMode",   "BorderWidth",
-       "Caption",    "Color",          "Constraints", "Ctl3D",       "DockSite",   "DragCursor",
-       "DragKind",   "DragMode",       "Enabled",     "Font",        "ParentBiDiMode", "ParentColor",
-       "ParentCtl3D", "ParentFont",    "ParentShowHint", "PopupMenu", "ShowHint",  "TabOrder",
-       "TabStop",    "Visible"});
+      {"Align",     "Anchors",     "AutoSize",       "BevelWidth",  "BiDiMode",    "BorderWidth", "Caption",
+       "Color",     "Constraints", "Ctl3D",          "DockSite",    "DragCursor",  "DragKind",    "DragMode",
+       "Enabled",   "Font",        "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",  "ParentShowHint",
+       "PopupMenu", "ShowHint",    "TabOrder",       "TabStop",     "Visible"});
   props.push_back(Prop<&P::GetAlignment, &P::SetAlignment>("Alignment").Default(taCenter));
   props.push_back(Prop<&P::GetBevelInner, &P::SetBevelInner>("BevelInner").Default(bvNone));
   props.push_back(Prop<&P::GetBevelOuter, &P::SetBevelOuter>("BevelOuter").Default(bvRaised));
@@ -89,10 +87,10 @@ void RegisterPanel() {
 void RegisterRadioGroup() {
   using R = TCustomRadioGroup;
   std::vector<TPropInfo> props = PublishedControlProps(
-      {"Align",      "Anchors",     "BiDiMode",       "Caption",    "Color",    "Constraints",
-       "Ctl3D",      "DragCursor",  "DragKind",       "DragMode",   "Enabled",  "Font",
+      {"Align",          "Anchors",     "BiDiMode",    "Caption",    "Color",          "Constraints",
+       "Ctl3D",          "DragCursor",  "DragKind",    "DragMode",   "Enabled",        "Font",
        "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
-       "ShowHint",   "TabOrder",    "TabStop",        "Visible"});
+       "ShowHint",       "TabOrder",    "TabStop",     "Visible"});
   props.push_back(Prop<&R::GetColumns, &R::SetColumns>("Columns").Default(1));
   props.push_back(Prop<&R::GetItemIndex, &R::SetItemIndex>("ItemIndex").Default(-1));
   props.push_back(Prop<&R::GetItems, &R::SetItems>("Items"));
@@ -124,10 +122,11 @@ void UnregisterExtCtrlsGroupA() {
 
 std::span<const TClass> ExtCtrlsGroupAClasses() {
   static constexpr TClass kClasses[] = {
-      &TShape::StaticMetaClass,       &TPaintBox::StaticMetaClass,         &TImage::StaticMetaClass,
-      &TBevel::StaticMetaClass,       &TTimer::StaticMetaClass,            &TCustomPanel::StaticMetaClass,
-      &TPanel::StaticMetaClass,       &TCustomRadioGroup::StaticMetaClass, &TRadioGroup::StaticMetaClass,
-      &TGroupButton::StaticMetaClass,
+      &TShape::StaticMetaClass,      &TPaintBox::StaticMetaClass,
+      &TImage::StaticMetaClass,      &TBevel::StaticMetaClass,
+      &TTimer::StaticMetaClass,      &TCustomPanel::StaticMetaClass,
+      &TPanel::StaticMetaClass,      &TCustomRadioGroup::StaticMetaClass,
+      &TRadioGroup::StaticMetaClass, &TGroupButton::StaticMetaClass,
   };
   return kClasses;
 }

@@ -72,8 +72,7 @@ void TImage::PictureChanged(TObject* /*Sender*/) {
   SizeToPicture();
   if (TGraphic* graphic = FPicture->GetGraphic()) {
     if (dynamic_cast<TBitmap*>(graphic)) graphic->SetTransparent(FTransparent);
-    const bool covers =
-        FStretch || (graphic->GetWidth() >= FWidth && graphic->GetHeight() >= FHeight);
+    const bool covers = FStretch || (graphic->GetWidth() >= FWidth && graphic->GetHeight() >= FHeight);
     if (!graphic->GetTransparent() && covers)
       FControlStyle.Include(csOpaque);
     else

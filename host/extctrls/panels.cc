@@ -5,7 +5,6 @@
 
 #include "host/controls/textlayout.h"
 #include "host/extctrls/extpaint_p.h"
-#include "host/stdctrls/buttons_p.h"
 
 namespace host {
 
@@ -27,12 +26,7 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(0, 0, 185, 41);
 }
 
-void TCustomPanel::SetAlignment(TAlignment Value) {
-  buttonpaint::CheckEnumValue(Value, taCenter, this);
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Invalidate();
-}
+void TCustomPanel::SetAlignment(TAlignment Value) { extpaint::ChangeLook(this, FAlignment, Value, taCenter); }
 
 void TCustomPanel::SetBevelInner(TBevelCut Value) {
   buttonpaint::CheckEnumValue(Value, bvSpace, this);
@@ -134,8 +128,7 @@ void TCustomRadioGroup::Destroy() {
 }
 
 TGroupButton* TCustomRadioGroup::GetButton(int32_t Index) const {
-  if (Index < 0 || Index >= GetButtonCount())
-    throw EListError("List index out of bounds (%d)", {Index});
+  if (Index < 0 || Index >= GetButtonCount()) throw EListError("List index out of bounds (%d)", {Index});
   return FButtons[static_cast<std::size_t>(Index)];
 }
 
@@ -243,9 +236,8 @@ void TCustomRadioGroup::ArrangeButtons() {
   const int32_t buttonHeight = rowsHeight / perColumn;
   const int32_t topMargin = lineHeight + 1 + (rowsHeight % perColumn) / 2;
   for (int32_t i = 0; i < count; ++i)
-    FButtons[static_cast<std::size_t>(i)]->SetBounds((i / perColumn) * buttonWidth + 8,
-                                                     (i % perColumn) * buttonHeight + topMargin, buttonWidth,
-                                                     buttonHeight);
+    FButtons[static_cast<std::size_t>(i)]->SetBounds(
+        (i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight);
 }
 
 }  // namespace host

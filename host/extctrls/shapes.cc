@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "host/extctrls/extpaint_p.h"
-#include "host/stdctrls/buttons_p.h"
 
 namespace host {
 
@@ -29,12 +28,7 @@ void TShape::Destroy() {
   inherited::Destroy();
 }
 
-void TShape::SetShape(TShapeType Value) {
-  buttonpaint::CheckEnumValue(Value, stCircle, this);
-  if (FShape == Value) return;
-  FShape = Value;
-  Invalidate();
-}
+void TShape::SetShape(TShapeType Value) { extpaint::ChangeLook(this, FShape, Value, stCircle); }
 
 void TShape::StyleChanged(TObject* /*Sender*/) { Invalidate(); }
 
@@ -95,19 +89,8 @@ TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetBounds(0, 0, 50, 50);
 }
 
-void TBevel::SetShape(TBevelShape Value) {
-  buttonpaint::CheckEnumValue(Value, bsSpacer, this);
-  if (FShape == Value) return;
-  FShape = Value;
-  Invalidate();
-}
-
-void TBevel::SetStyle(TBevelStyle Value) {
-  buttonpaint::CheckEnumValue(Value, bsRaised, this);
-  if (FStyle == Value) return;
-  FStyle = Value;
-  Invalidate();
-}
+void TBevel::SetShape(TBevelShape Value) { extpaint::ChangeLook(this, FShape, Value, bsSpacer); }
+void TBevel::SetStyle(TBevelStyle Value) { extpaint::ChangeLook(this, FStyle, Value, bsRaised); }
 
 namespace {
 

@@ -44,7 +44,9 @@ void TTimer::SetInterval(uint32_t Value) {
   if (FInterval != Value) ChangeSetting(FInterval, Value, [this] { UpdateTimer(); });
 }
 
-void TTimer::SetOnTimer(TNotifyEvent Value) { ChangeSetting(OnTimer, std::move(Value), [this] { UpdateTimer(); }); }
+void TTimer::SetOnTimer(TNotifyEvent Value) {
+  ChangeSetting(OnTimer, std::move(Value), [this] { UpdateTimer(); });
+}
 
 void TTimer::Loaded() {
   inherited::Loaded();

@@ -162,8 +162,7 @@ TEST(KelextctrlsShapesAndPanels, OrdinalsBeyondTheirEnumerationAndBadWidthsAreRe
   Write(p.d, "BevelInner", Variant(int32_t{host::bvLowered}));
   EXPECT_EQ(panel->GetBevelInner(), host::bvLowered);
   EXPECT_NE(MessageOf([&] { Write(p.d, "BevelOuter", Variant(4)); }), "");
-  EXPECT_EQ(MessageOf([&] { Write(p.d, "BevelWidth", Variant(0)); }),
-            "Bevel width 0 of control 'TPanel' is below 1");
+  EXPECT_EQ(MessageOf([&] { Write(p.d, "BevelWidth", Variant(0)); }), "Bevel width 0 of control 'TPanel' is below 1");
   EXPECT_EQ(panel->GetBevelOuter(), host::bvRaised);
   EXPECT_EQ(panel->GetBevelWidth(), 1);
 }

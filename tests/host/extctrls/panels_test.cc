@@ -146,7 +146,8 @@ TEST_F(RadioGroupTest, APanelAGroupAndATimerRoundTripThroughAFormFile) {
   EXPECT_NE(text.find("Items.Strings = (\n      'Red'\n      'Green'\n      'Blue')"), std::string::npos) << text;
   EXPECT_NE(text.find("BevelInner = bvLowered"), std::string::npos) << text;
   EXPECT_NE(text.find("Interval = 250"), std::string::npos) << text;
-  for (const char* classicDefault : {"BevelOuter", "Alignment", "FullRepaint", "UseDockManager", "Columns", "TGroupButton"})
+  for (const char* classicDefault :
+       {"BevelOuter", "Alignment", "FullRepaint", "UseDockManager", "Columns", "TGroupButton"})
     EXPECT_EQ(text.find(classicDefault), std::string::npos) << classicDefault << ": " << text;
 
   TOwned<TExtForm> copy = ReadNewRoot<TExtForm>(binary);
