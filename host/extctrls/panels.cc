@@ -145,6 +145,7 @@ void TCustomRadioGroup::SetItemIndex(int32_t Value) {
     FItemIndex = Value;
     return;
   }
+  if (GetButtonCount() != FItems->GetCount()) SyncButtons();  // items changed in an update batch
   CheckItemIndex(Value);
   if (FItemIndex == Value) return;
   if (FItemIndex >= 0) FButtons[static_cast<std::size_t>(FItemIndex)]->SetChecked(false);
@@ -199,9 +200,12 @@ void TCustomRadioGroup::ButtonClick(TObject* Sender) {
   Click();
 }
 
-// An index beyond the remaining items moves to the last one.
 void TCustomRadioGroup::ItemsChange(TObject* /*Sender*/) {
-  if (GetComponentState().Contains(csLoading)) return;
+  if (!GetComponentState().Contains(csLoading)) SyncButtons();
+}
+
+// An index beyond the remaining items moves to the last one.
+void TCustomRadioGroup::SyncButtons() {
   if (FItemIndex >= FItems->GetCount()) FItemIndex = FItems->GetCount() - 1;
   UpdateButtons();
 }

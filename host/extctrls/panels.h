@@ -119,6 +119,8 @@ class TCustomRadioGroup : public TCustomGroupBox {
   // A button was checked (by the user or by code): it becomes ItemIndex.
   void ButtonClick(TObject* Sender);
   void ItemsChange(TObject* Sender);
+  // Buttons for the items as they are now (ItemIndex kept within them).
+  void SyncButtons();
   // One button per item, captions from the items, the checked one ItemIndex.
   void UpdateButtons();
   void ArrangeButtons();

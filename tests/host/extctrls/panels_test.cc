@@ -99,6 +99,14 @@ TEST_F(RadioGroupTest, AnIndexOutsideTheItemsOrColumnsOutsideOneToSixteenAreRefu
   EXPECT_EQ(Checks(), "--x");
   EXPECT_EQ(group->GetColumns(), 1);
   EXPECT_TRUE(log.empty());
+  // Lines added in an update batch can be checked before the batch ends.
+  group->GetItems()->BeginUpdate();
+  group->GetItems()->Add("Black");
+  group->SetItemIndex(3);
+  group->GetItems()->EndUpdate();
+  EXPECT_EQ(Checks(), "---x");
+  group->GetItems()->Delete(3);
+  log.clear();
   // Losing the checked line moves the index to the last one left.
   group->GetItems()->Delete(2);
   EXPECT_EQ(group->GetItemIndex(), 1);
