@@ -70,8 +70,12 @@ TEST_F(ExtCtrlsTest, AnImageDrawsOnABitmapOfItsSizeAndShowsItStretchedOrSizedToI
   image->Invalidate();
   EXPECT_EQ(At(image, 5, 5), Drawn(clRed));
   EXPECT_EQ(At(image, 15, 15), Drawn(clWhite));
-  // Stretched over twice its size the red corner doubles.
+  // Centred in twice its size the picture starts a quarter in; stretched
+  // over it the red corner doubles.
   image->SetBounds(10, 10, 100, 60);
+  image->SetCenter(true);
+  EXPECT_EQ(At(image, 5, 5), At(form.get(), 5, 5)) << "the form shows round the picture";
+  EXPECT_EQ(At(image, 30, 20), Drawn(clRed));
   image->SetStretch(true);
   EXPECT_EQ(At(image, 15, 15), Drawn(clRed));
   EXPECT_EQ(At(image, 25, 25), Drawn(clWhite));
