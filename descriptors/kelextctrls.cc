@@ -3,7 +3,7 @@
 
 namespace kel::kelextctrls {
 
-void Initialize() {}
+void Initialize() { kelRegisterDescriptors<TkelExtCtrlsGroupADescriptors>(); }
 
 void Finalize() {}
 

@@ -1,0 +1,21 @@
+// The first group of the extctrls unit: the graphic controls (shapes.h:
+// shape, paint box, image, bevel), the timer (timer.h) and the containers
+// (panels.h: panel, radio group).
+#pragma once
+
+#include <span>
+
+#include "host/extctrls/panels.h"
+#include "host/extctrls/shapes.h"
+#include "host/extctrls/timer.h"
+
+namespace host {
+
+// Registers the group's published properties and streamable classes
+// (counted; called by RegisterExtCtrlsClasses and undone in reverse).
+void RegisterExtCtrlsGroupA();
+void UnregisterExtCtrlsGroupA();
+// The group's classes, in unit order.
+std::span<const TClass> ExtCtrlsGroupAClasses();
+
+}  // namespace host
