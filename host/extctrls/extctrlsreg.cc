@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "host/extctrls/extctrls.h"
+#include "host/extctrls/pagesbars.h"
 
 namespace host {
 
@@ -11,14 +12,20 @@ int extCtrlsCount = 0;
 
 void RegisterExtCtrlsClasses() {
   if (extCtrlsCount++ > 0) return;
+  RegisterPageAndBarControls();
 }
 
 void UnregisterExtCtrlsClasses() {
   if (extCtrlsCount == 0 || --extCtrlsCount > 0) return;
+  UnregisterPageAndBarControls();
 }
 
 std::span<const TClass> ExtCtrlsClasses() {
-  static const std::vector<TClass> classes;
+  static const std::vector<TClass> classes = [] {
+    std::vector<TClass> all;
+    for (std::span<const TClass> group : {PageAndBarControlClasses()}) all.insert(all.end(), group.begin(), group.end());
+    return all;
+  }();
   return classes;
 }
 
