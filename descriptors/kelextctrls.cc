@@ -3,7 +3,7 @@
 
 namespace kel::kelextctrls {
 
-void Initialize() {}
+void Initialize() { kelRegisterDescriptors<TkelExtCtrlsGroupBDescriptors>(); }
 
 void Finalize() {}
 

@@ -53,7 +53,9 @@ class TCustomControlBar : public TCustomControl {
   explicit TCustomControlBar(TComponent* AOwner);
 
   TPicture* GetPicture() const { return FPicture; }
-  void SetPicture(TPicture* Value) { FPicture->Assign(Value); }
+  void SetPicture(TPicture* Value) {
+    if (Value != FPicture) FPicture->Assign(Value);
+  }
   int32_t GetRowSize() const { return FRowSize; }
   void SetRowSize(int32_t Value);
   bool GetRowSnap() const { return FRowSnap; }

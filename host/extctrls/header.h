@@ -34,7 +34,9 @@ class THeader : public TCustomControl {
   explicit THeader(TComponent* AOwner);
 
   TStrings* GetSections() const { return FSections; }
-  void SetSections(TStrings* Value) { FSections->Assign(Value); }
+  void SetSections(TStrings* Value) {
+    if (Value != FSections) FSections->Assign(Value);
+  }
   int32_t GetSectionWidth(int32_t X) const;
   void SetSectionWidth(int32_t X, int32_t Value);
   bool GetAllowResize() const { return FAllowResize; }

@@ -47,7 +47,9 @@ class TNotebook : public TCustomControl {
   explicit TNotebook(TComponent* AOwner);
 
   TStrings* GetPages() const { return FAccess; }
-  void SetPages(TStrings* Value) { FAccess->Assign(Value); }
+  void SetPages(TStrings* Value) {
+    if (Value != FAccess) FAccess->Assign(Value);
+  }
   int32_t GetPageIndex() const { return FPageIndex; }
   void SetPageIndex(int32_t Value);
   // The caption of the active page; empty when there is none.

@@ -194,7 +194,7 @@ namespace {
 TReachTable AllTables() {
   TReachTable all;
   for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(),
-                        MenusReach(), ControlsReach(), StdCtrlsReach()})
+                        MenusReach(), ControlsReach(), StdCtrlsReach(), ExtCtrlsBReach()})
     all.merge(t);
   return all;
 }

@@ -230,6 +230,7 @@ TReachTable ActnListReach();
 TReachTable MenusReach();
 TReachTable ControlsReach();
 TReachTable StdCtrlsReach();
+TReachTable ExtCtrlsBReach();
 
 // An entry for a component class: `make` gives the walked component, which
 // then gets a child component "Child" (Components[0], world.Child); reading
