@@ -7,13 +7,7 @@ HOST_IMPL(TBox, TCustomControl)
 
 namespace {
 
-inline constexpr TUnitClasses kUnitsBeforeGroup[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses},
-};
-
-using PageAndBarGroup = TUnitsTest<kUnitsBeforeGroup>;
+using PageAndBarGroup = TUnitsTest<controlstest::kControlsUnits>;
 
 TEST_F(PageAndBarGroup, StartsCountedWithItsPropertiesAndListsItsClassesInOrder) {
   EXPECT_EQ(GetClass("TNotebook"), nullptr);

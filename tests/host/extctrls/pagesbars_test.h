@@ -4,28 +4,16 @@
 // helpers for the robot.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "host/actnlist/actnlist.h"
-#include "host/controls/controls.h"
 #include "host/extctrls/pagesbars.h"
-#include "host/graphics/graphics.h"
-#include "host/imglist/imglist.h"
-#include "host/menus/menus.h"
-#include "host/widgetset/headless/headless.h"
-#include "tests/support/formtest.h"
-#include "tests/support/raises.h"
-#include "tests/support/unitfixture.h"
-
-// Expects `stmt` to raise E with exactly the message `msg`.
-#define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
+#include "tests/host/controls/controls_test.h"
 
 namespace host::pagesbarstest {
 
 using namespace testkit;
+using controlstest::Headless;
 
 inline constexpr TUnitClasses kPageAndBarUnits[] = {
     {RegisterGraphicsClasses, UnregisterGraphicsClasses},     {RegisterImgListClasses, UnregisterImgListClasses},
@@ -60,9 +48,7 @@ class PagesBarsTest : public THandlesTest<kPageAndBarUnits> {
     form->Show();
     ASSERT_TRUE(form->HandleAllocated());
   }
-  static headless::THeadlessRobot& Robot() {
-    return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot();
-  }
+  static headless::THeadlessRobot& Robot() { return Headless().Robot(); }
   // The screen point Offset from Control's top-left corner.
   static TPoint At(TControl* Control, TPoint Offset) { return Control->ClientToScreen(Offset); }
   static TPoint Center(TControl* Control) { return At(Control, {Control->GetWidth() / 2, Control->GetHeight() / 2}); }
