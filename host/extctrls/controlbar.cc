@@ -149,8 +149,10 @@ void TCustomControlBar::MouseDown(TMouseButton Button, TShiftState Shift, int32_
     const TRect r = Inflated(c->GetBoundsRect(), band.Insets);
     const TRect grabber{r.Left, r.Top, r.Left + band.Insets.Left, r.Bottom};
     if (!Inside(grabber, X, Y)) continue;
-    if (DoBandDrag(c)) {
+    std::shared_ptr<const bool> alive = c->AliveFlag();
+    if (DoBandDrag(c) && *alive) {
       FDragControl = c;
+      FDragAlive = std::move(alive);
       FDragOffset = {X - r.Left, Y - r.Top};
     }
     return;
@@ -159,13 +161,14 @@ void TCustomControlBar::MouseDown(TMouseButton Button, TShiftState Shift, int32_
 
 void TCustomControlBar::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
   inherited::MouseMove(Shift, X, Y);
-  if (!FDragControl || !ContainsControl(FDragControl)) return;
+  if (!FDragControl || !*FDragAlive || FDragControl->GetParent() != this) return;
   const TBand band = BandOf(FDragControl);
   const TRect old = Inflated(FDragControl->GetBoundsRect(), band.Insets);
   const int32_t left = std::max(0, X - FDragOffset.X);
   const int32_t top = FRowSnap ? std::min(Y < 0 ? 0 : Y / FRowSize, RowCount()) * FRowSize : std::max(0, Y - FDragOffset.Y);
   TRect rect{left, top, left + old.Width(), top + old.Height()};
   DoBandMove(FDragControl, rect);
+  if (!*FDragAlive) return;  // the handler freed the band
   FDragControl->SetBounds(rect.Left + band.Insets.Left, rect.Top + band.Insets.Top,
                           std::max(0, rect.Width() - band.Insets.Left - band.Insets.Right),
                           std::max(0, rect.Height() - band.Insets.Top - band.Insets.Bottom));

@@ -28,6 +28,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "host/controls/controls.h"
@@ -108,6 +109,7 @@ class TCustomControlBar : public TCustomControl {
   bool FAutoDrag = true;
   bool FSticking = false;
   TControl* FDragControl = nullptr;
+  std::shared_ptr<const bool> FDragAlive;  // false once the dragged control is freed
   TPoint FDragOffset;  // where on the band the mouse holds it
 };
 

@@ -121,7 +121,9 @@ void TNotebook::DeletePage(int32_t Index) {
   page->Free();  // Notification takes it out of the list and moves the active page
 }
 
+// No page is active while they go, so none is shown on the way.
 void TNotebook::ClearPages() {
+  FPageIndex = -1;
   while (!FPageList.empty()) FPageList.back()->Free();
 }
 

@@ -90,6 +90,7 @@ void TSplitter::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int
   if (Button != mbLeft) return;
   FControl = FindNeighbour();
   if (!FControl) return;
+  FControlAlive = FControl->AliveFlag();
   FDownPos = {X, Y};
   FOldSize = FNewSize = SizeOf(FControl);
   FMaxSize = std::max(FMinSize, MaxSize());
@@ -97,11 +98,11 @@ void TSplitter::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int
 
 void TSplitter::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
   inherited::MouseMove(Shift, X, Y);
-  if (!FControl || !Shift.Contains(ssLeft)) return;
+  if (!Resizing() || !Shift.Contains(ssLeft)) return;
   int32_t moved = Horizontal() ? X - FDownPos.X : Y - FDownPos.Y;
   if (FAlign == alRight || FAlign == alBottom) moved = -moved;
   int32_t size = std::clamp(FOldSize + moved, FMinSize, FMaxSize);
-  if (!DoCanResize(size)) return;
+  if (!DoCanResize(size) || !Resizing()) return;  // refused, or the neighbour freed by the handler
   FNewSize = std::max(0, size);
   if (FResizeStyle == rsUpdate) {
     ApplySize();
@@ -115,19 +116,20 @@ void TSplitter::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
 
 void TSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   inherited::MouseUp(Button, Shift, X, Y);
-  if (Button == mbLeft && FControl) EndDrag();
+  if (Button != mbLeft) return;
+  if (Resizing()) EndDrag();
+  FControl = nullptr;
 }
 
 void TSplitter::EndDrag() {
   FLinePos = -1;
   ApplySize();
-  FControl = nullptr;
 }
 
 // Gives the neighbour the size taken (its far edge stays where it is) and
 // tells OnMoved.
 void TSplitter::ApplySize() {
-  if (FNewSize == FOldSize) return;
+  if (FNewSize == FOldSize || !Resizing()) return;
   const TRect r = FControl->GetBoundsRect();
   switch (FAlign) {
     case alLeft:

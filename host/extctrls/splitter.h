@@ -20,6 +20,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "host/controls/controls.h"
 
@@ -65,6 +66,9 @@ class TSplitter : public TGraphicControl {
   bool Horizontal() const { return FAlign == alLeft || FAlign == alRight; }
   int32_t SizeOf(const TControl* Control) const;
   int32_t MaxSize() const;
+  // Whether a drag is on and its neighbour still there (a handler may
+  // have freed it).
+  bool Resizing() const { return FControl && FControlAlive && *FControlAlive; }
   void ApplySize();
   void EndDrag();
 
@@ -72,6 +76,7 @@ class TSplitter : public TGraphicControl {
   int32_t FMinSize = 30;
   bool FBeveled = false;
   TControl* FControl = nullptr;  // the neighbour being resized
+  std::shared_ptr<const bool> FControlAlive;
   TPoint FDownPos;
   int32_t FOldSize = 0, FNewSize = 0, FMaxSize = 0;
   int32_t FLinePos = -1;

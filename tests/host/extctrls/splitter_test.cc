@@ -52,7 +52,12 @@ TEST_F(SplitterTest, OnCanResizeChangesOrRefusesEachStepOfALiveResize) {
   Robot().Drag(At(split, {1, 50}), At(split, {81, 50}), 4);  // 120, 140, 160, 180
   EXPECT_EQ(tree->GetWidth(), 140);
   EXPECT_EQ(log, (std::vector<std::string>{"can 120", "moved 120", "can 140", "moved 140", "can 160", "can 180"}));
-  // A refused step changes nothing; a bad MinSize neither.
+  // A handler that frees the neighbour ends the resize; a bad MinSize
+  // changes nothing.
+  split->OnCanResize = [this](TObject*, int32_t&, bool&) { tree->Free(); };
+  Robot().Drag(At(split, {1, 50}), At(split, {30, 50}), 2);
+  EXPECT_EQ(form->FindComponent("Tree"), nullptr);
+  EXPECT_EQ(log.size(), 6u) << "no OnMoved for a freed neighbour";
   EXPECT_RAISES(split->SetMinSize(0), EInvalidOperation, "MinSize of 'Split' must be at least 1, not 0");
   EXPECT_EQ(split->GetMinSize(), 30);
 }
