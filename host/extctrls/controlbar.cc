@@ -37,7 +37,8 @@ void TCustomControlBar::Destroy() {
 void TCustomControlBar::PictureChanged(TObject* /*Sender*/) { Invalidate(); }
 
 void TCustomControlBar::SetRowSize(int32_t Value) {
-  if (Value < 1) throw EInvalidOperation("RowSize of '%s' must be at least 1, not %d", {ControlDisplayName(this), Value});
+  if (Value < 1)
+    throw EInvalidOperation("RowSize of '%s' must be at least 1, not %d", {ControlDisplayName(this), Value});
   if (FRowSize == Value) return;
   FRowSize = Value;
   StickControls();
@@ -165,7 +166,8 @@ void TCustomControlBar::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
   const TBand band = BandOf(FDragControl);
   const TRect old = Inflated(FDragControl->GetBoundsRect(), band.Insets);
   const int32_t left = std::max(0, X - FDragOffset.X);
-  const int32_t top = FRowSnap ? std::min(Y < 0 ? 0 : Y / FRowSize, RowCount()) * FRowSize : std::max(0, Y - FDragOffset.Y);
+  const int32_t top =
+      FRowSnap ? std::min(Y < 0 ? 0 : Y / FRowSize, RowCount()) * FRowSize : std::max(0, Y - FDragOffset.Y);
   TRect rect{left, top, left + old.Width(), top + old.Height()};
   DoBandMove(FDragControl, rect);
   if (!*FDragAlive) return;  // the handler freed the band

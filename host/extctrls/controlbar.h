@@ -110,7 +110,7 @@ class TCustomControlBar : public TCustomControl {
   bool FSticking = false;
   TControl* FDragControl = nullptr;
   std::shared_ptr<const bool> FDragAlive;  // false once the dragged control is freed
-  TPoint FDragOffset;  // where on the band the mouse holds it
+  TPoint FDragOffset;                      // where on the band the mouse holds it
 };
 
 class TControlBar : public TCustomControlBar {

@@ -23,7 +23,8 @@ void UnregisterExtCtrlsClasses() {
 std::span<const TClass> ExtCtrlsClasses() {
   static const std::vector<TClass> classes = [] {
     std::vector<TClass> all;
-    for (std::span<const TClass> group : {PageAndBarControlClasses()}) all.insert(all.end(), group.begin(), group.end());
+    for (std::span<const TClass> group : {PageAndBarControlClasses()})
+      all.insert(all.end(), group.begin(), group.end());
     return all;
   }();
   return classes;

@@ -42,8 +42,7 @@ int32_t THeader::GetSectionWidth(int32_t X) const {
 
 void THeader::SetSectionWidth(int32_t X, int32_t Value) {
   CheckSection(X);
-  if (Value < 0)
-    throw EInvalidOperation("Section width %d of '%s' is below zero", {Value, ControlDisplayName(this)});
+  if (Value < 0) throw EInvalidOperation("Section width %d of '%s' is below zero", {Value, ControlDisplayName(this)});
   if (FWidths[X] == Value) return;
   FWidths[X] = Value;
   Invalidate();

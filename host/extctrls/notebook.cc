@@ -132,7 +132,8 @@ void TNotebook::MovePage(int32_t CurIndex, int32_t NewIndex) {
   TPage* page = FPageList[CurIndex];
   FPageList.erase(FPageList.begin() + CurIndex);
   FPageList.insert(FPageList.begin() + NewIndex, page);
-  if (active) FPageIndex = static_cast<int32_t>(std::find(FPageList.begin(), FPageList.end(), active) - FPageList.begin());
+  if (active)
+    FPageIndex = static_cast<int32_t>(std::find(FPageList.begin(), FPageList.end(), active) - FPageList.begin());
 }
 
 // A page freed by anyone leaves the list; when it was the active one, the

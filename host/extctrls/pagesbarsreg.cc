@@ -12,9 +12,8 @@ namespace {
 
 int pageAndBarControlsCount = 0;
 
-constexpr TClass kStreamedClasses[] = {&TPage::StaticMetaClass, &TNotebook::StaticMetaClass,
-                                       &THeader::StaticMetaClass, &TSplitter::StaticMetaClass,
-                                       &TControlBar::StaticMetaClass};
+constexpr TClass kStreamedClasses[] = {&TPage::StaticMetaClass, &TNotebook::StaticMetaClass, &THeader::StaticMetaClass,
+                                       &TSplitter::StaticMetaClass, &TControlBar::StaticMetaClass};
 // Registered with the streamed classes as their ancestors.
 constexpr TClass kAncestorClasses[] = {&TCustomControlBar::StaticMetaClass};
 
@@ -33,9 +32,8 @@ void RegisterNotebookProperties() {
     props.push_back(p);
   props.push_back(Prop<&T::GetPageIndex, &T::SetPageIndex>("PageIndex").Default(0));
   props.push_back(Prop<&T::GetPages, &T::SetPages>("Pages").Stored(false));
-  for (const TPropInfo& p :
-       PublishedControlProps({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
-                              "TabOrder", "TabStop", "Visible"}))
+  for (const TPropInfo& p : PublishedControlProps({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
+                                                   "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible"}))
     props.push_back(p);
   RegisterProperties(&TNotebook::StaticMetaClass, std::move(props));
 }

@@ -24,7 +24,8 @@ void TSplitter::SetBeveled(bool Value) {
 }
 
 void TSplitter::SetMinSize(int32_t Value) {
-  if (Value < 1) throw EInvalidOperation("MinSize of '%s' must be at least 1, not %d", {ControlDisplayName(this), Value});
+  if (Value < 1)
+    throw EInvalidOperation("MinSize of '%s' must be at least 1, not %d", {ControlDisplayName(this), Value});
   FMinSize = Value;
 }
 
@@ -108,7 +109,8 @@ void TSplitter::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
     ApplySize();
   } else if (FResizeStyle != rsNone) {
     const int32_t start = Horizontal() ? FControl->GetLeft() : FControl->GetTop();
-    const int32_t end = Horizontal() ? FControl->GetLeft() + FControl->GetWidth() : FControl->GetTop() + FControl->GetHeight();
+    const int32_t end =
+        Horizontal() ? FControl->GetLeft() + FControl->GetWidth() : FControl->GetTop() + FControl->GetHeight();
     FLinePos = (FAlign == alLeft || FAlign == alTop) ? start + FNewSize : end - FNewSize;
     if (FParent) FParent->Invalidate();
   }

@@ -30,8 +30,8 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   ASSERT_GE(names.size(), 18u);
   EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 18),
             (std::vector<std::string>{"Classes", "Widgetset", "Graphics", "ImgList", "ActnList", "Menus", "Controls",
-                                      "StdCtrls", "Kelcommon", "Kelvar", "Kelsystem", "Kelclasses", "Kelimglist",
-                                      "Kelactnlist", "Kelgraphics", "Kelcontrols", "Kelstdctrls", "Kelmenus"}));
+                                      "StdCtrls", "Forms", "ExtCtrls", "Kelcommon", "Kelvar", "Kelsystem", "Kelclasses",
+                                      "Kelimglist", "Kelactnlist", "Kelgraphics", "Kelcontrols"}));
   EXPECT_TRUE(host::WidgetSetRunning());
   EXPECT_EQ(package::InitCount("Kelcommon"), 1);
   EXPECT_EQ(package::InitCount("Kelsystem"), 1);

@@ -68,7 +68,8 @@ TReachEvent SplitterCanResize() {
 }
 
 TReachClass SplitterEntry() {
-  TReachClass c = ControlEntry([](TReachWorld& w) -> host::TControl* { return OnForm<host::TSplitter>(w, host::alLeft); });
+  TReachClass c =
+      ControlEntry([](TReachWorld& w) -> host::TControl* { return OnForm<host::TSplitter>(w, host::alLeft); });
   using S = host::TSplitter;
   c.Events["OnCanResize"] = SplitterCanResize();
   c.Events.insert({{"OnMoved", NotifyOf(&S::OnMoved)}, {"OnPaint", NotifyOf(&S::OnPaint)}});
@@ -94,18 +95,18 @@ TReachClass ControlBarEntry() {
                                 return std::tuple<TObject*, host::TControl*, host::TRect, int32_t, int32_t>(
                                     &o, band(o), host::DefaultBandInsets, 73, 1);
                               })},
-       {"OnBandMove", EventOf(&C::OnBandMove,
-                              [band](C& o) {
-                                return std::tuple<TObject*, host::TControl*, host::TRect>(&o, band(o),
-                                                                                          host::TRect{9, 0, 62, 26});
-                              })},
-       {"OnBandPaint", EventOf(&C::OnBandPaint,
-                               [band](C& o) {
-                                 return std::tuple<TObject*, host::TControl*, host::TCanvas*, host::TRect,
-                                                   host::TBandPaintOptions>(
-                                     &o, band(o), o.GetCanvas(), host::TRect{9, 0, 62, 26},
-                                     host::TBandPaintOptions{host::bpoGrabber, host::bpoFrame});
-                               })},
+       {"OnBandMove",
+        EventOf(&C::OnBandMove,
+                [band](C& o) {
+                  return std::tuple<TObject*, host::TControl*, host::TRect>(&o, band(o), host::TRect{9, 0, 62, 26});
+                })},
+       {"OnBandPaint",
+        EventOf(&C::OnBandPaint,
+                [band](C& o) {
+                  return std::tuple<TObject*, host::TControl*, host::TCanvas*, host::TRect, host::TBandPaintOptions>(
+                      &o, band(o), o.GetCanvas(), host::TRect{9, 0, 62, 26},
+                      host::TBandPaintOptions{host::bpoGrabber, host::bpoFrame});
+                })},
        {"OnPaint", NotifyOf(&C::OnPaint)}});
   return c;
 }

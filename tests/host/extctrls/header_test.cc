@@ -27,7 +27,8 @@ TEST_F(HeaderTest, DraggingADividerResizesItsSectionThroughSizingAndSized) {
   EXPECT_EQ(header->GetSectionWidth(2), DefaultSectionWidth);
   Show();
   Robot().Drag(At(header, {64, 10}), At(header, {100, 10}), 4);
-  EXPECT_EQ(log, (std::vector<std::string>{"sizing 0 73", "sizing 0 82", "sizing 0 91", "sizing 0 100", "sized 0 100"}));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"sizing 0 73", "sizing 0 82", "sizing 0 91", "sizing 0 100", "sized 0 100"}));
   EXPECT_EQ(header->GetSectionWidth(0), 100);
   EXPECT_EQ(header->DividerAt(164), 1) << "the next divider moved with the section";
   // Dragged past the section's left edge, the section closes at 0.

@@ -16,9 +16,9 @@ using namespace testkit;
 using controlstest::Headless;
 
 inline constexpr TUnitClasses kPageAndBarUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses},     {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses},     {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses},     {RegisterPageAndBarControls, UnregisterPageAndBarControls},
+    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
+    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
+    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterPageAndBarControls, UnregisterPageAndBarControls},
 };
 
 // A windowed control that holds controls: the top-level "form" of the
