@@ -6,6 +6,7 @@
 
 #include "host/classes/filer.h"
 #include "host/graphics/graphicsobj.h"
+#include "host/widgetset/widgetset.h"
 
 namespace host {
 
@@ -154,8 +155,15 @@ void TNotebook::Notification(TComponent* AComponent, TOperation Operation) {
   }
 }
 
+// The focus does not stay on a control of a page that goes out of sight:
+// the notebook takes it.
 void TNotebook::ShowPage(int32_t Index) {
-  for (int32_t i = 0; i < PageCount(); ++i) FPageList[i]->SetVisible(i == Index);
+  TWinControl* focused = WidgetSetRunning() ? FindControl(WidgetSet().Windows().GetFocus()) : nullptr;
+  for (int32_t i = 0; i < PageCount(); ++i) {
+    TPage* page = FPageList[i];
+    if (i != Index && focused && page->ContainsControl(focused) && CanFocus()) SetFocus();
+    page->SetVisible(i == Index);
+  }
 }
 
 void TNotebook::SetPageIndex(int32_t Value) {

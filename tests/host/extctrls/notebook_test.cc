@@ -44,8 +44,13 @@ TEST_F(NotebookTest, AClickReachesOnlyTheControlsOfTheShownPage) {
   EXPECT_FALSE(one->GetVisible());
   Robot().Click(Center(back));
   Robot().Click(Center(next));
+  // A focused control on a page that goes out of sight leaves the focus to
+  // the notebook.
+  back->SetFocus();
+  book->SetPageIndex(0);
+  EXPECT_TRUE(book->Focused());
   EXPECT_EQ(log, (std::vector<std::string>{"changed to Two", "changed to One", "next", "changed to Two", "back",
-                                           "changed to One", "next", "changed to Two"}));
+                                           "changed to One", "next", "changed to Two", "changed to One"}));
 }
 
 TEST_F(NotebookTest, BadIndexesAndCaptionsChangeNothingAndDeletingAPageFreesItsControls) {
