@@ -180,6 +180,33 @@ TEST(KelextctrlsControlBar, BandInfoValuesComeBackAndUntouchedInsetsKeepTheHosts
   EXPECT_EQ(Read(d, "RowSize"), Variant(26));
 }
 
+// OnBandPaint hands over the host's rectangle and option set: a listener
+// may change them where they are, or point the values elsewhere, and the
+// bar paints by what comes back (1 byte of options, 16 of rectangle).
+TEST(KelextctrlsControlBar, BandPaintRectangleAndOptionsComeBackFromTheAddressesLeft) {
+  TBarForm f;
+  TkelClassInfo* d = f.Describe(&TCustomControlBarClassInfo::StaticMetaClass, f.bar);
+  TTestListeners listeners;
+  const TkelValue<TRect> elsewhere(TRect{1, 2, 3, 4});
+  bool redirect = false;
+  listeners.On(d, "OnBandPaint", [&](TkelEventInfo& e) {
+    EXPECT_EQ(e.GetArgs(2)->Value, Addr(f.bar->GetCanvas()));
+    auto* options = static_cast<host::TBandPaintOptions*>(e.GetArgs(4)->Value.AsPointer());
+    EXPECT_EQ(*options, (host::TBandPaintOptions{host::bpoGrabber, host::bpoFrame}));
+    options->Exclude(host::bpoGrabber);
+    if (redirect) e.GetArgs(3)->Value = elsewhere.Address();
+  });
+  TRect rect{9, 0, 82, 26};
+  host::TBandPaintOptions options{host::bpoGrabber, host::bpoFrame};
+  f.bar->OnBandPaint(f.bar, f.a, f.bar->GetCanvas(), rect, options);
+  EXPECT_EQ(options, host::TBandPaintOptions{host::bpoFrame});
+  EXPECT_EQ(rect, (TRect{9, 0, 82, 26})) << "left where it was: copied onto itself";
+  redirect = true;
+  options = {host::bpoGrabber, host::bpoFrame};
+  f.bar->OnBandPaint(f.bar, f.a, f.bar->GetCanvas(), rect, options);
+  EXPECT_EQ(rect, elsewhere.Value());
+}
+
 TEST(KelextctrlsControlBar, ARectangleChangedAtItsAddressMovesTheDraggedBand) {
   TBarForm f;
   TkelClassInfo* d = f.Describe(&TControlBarClassInfo::StaticMetaClass, f.bar);
