@@ -77,5 +77,36 @@ TEST_F(ControlBarTest, BandEventsChangeTheRectanglesTheBarUses) {
   EXPECT_EQ(bar->GetRowSize(), 26);
 }
 
+TEST_F(ControlBarTest, RowsAndBandsGoThroughAFormFile) {
+  bar->SetRowSize(30);
+  bar->SetAutoDrag(false);
+  b->SetTop(35);
+  bar->StickControls();
+  ASSERT_EQ(b->GetTop(), 32);
+  auto* split = Add<TSplitter>(form.get(), "Split", Bounds(0, 0, 3, 300), alLeft);
+  split->SetResizeStyle(rsUpdate);
+  const TFormRoundTrip file = RoundTrip(form.get());
+  EXPECT_NE(file.Text.find("RowSize = 30"), std::string::npos) << file.Text;
+  EXPECT_NE(file.Text.find("ResizeStyle = rsUpdate"), std::string::npos) << file.Text;
+  EXPECT_EQ(file.Text.find("Align = alLeft"), std::string::npos) << "a splitter's default alignment is not stored";
+
+  TOwned<TBox> copy(New<TBox>(nullptr));
+  RegisterClass(&TBox::StaticMetaClass);
+  ReadForm(file.Binary, copy.get());
+  UnRegisterClass(&TBox::StaticMetaClass);
+  auto* bar2 = dynamic_cast<TControlBar*>(copy->FindComponent("Bar"));
+  ASSERT_NE(bar2, nullptr);
+  EXPECT_EQ(bar2->GetRowSize(), 30);
+  EXPECT_FALSE(bar2->GetAutoDrag());
+  EXPECT_EQ(bar2->RowCount(), 2);
+  auto* b2 = dynamic_cast<TControl*>(copy->FindComponent("B"));
+  ASSERT_NE(b2, nullptr);
+  EXPECT_EQ(b2->GetBoundsRect(), b->GetBoundsRect());
+  auto* split2 = dynamic_cast<TSplitter*>(copy->FindComponent("Split"));
+  ASSERT_NE(split2, nullptr);
+  EXPECT_EQ(split2->GetAlign(), alLeft);
+  EXPECT_EQ(split2->GetResizeStyle(), rsUpdate);
+}
+
 }  // namespace
 }  // namespace host::pagesbarstest
