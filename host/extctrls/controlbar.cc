@@ -15,6 +15,9 @@ TRect Inflated(const TRect& R, const TRect& Insets) {
   return {R.Left - Insets.Left, R.Top - Insets.Top, R.Right + Insets.Right, R.Bottom + Insets.Bottom};
 }
 
+constexpr int32_t kMaxInset = 1024;
+constexpr int32_t kMaxBandRows = 64;
+
 bool Inside(const TRect& R, int32_t X, int32_t Y) { return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom; }
 
 }  // namespace
@@ -37,8 +40,9 @@ void TCustomControlBar::Destroy() {
 void TCustomControlBar::PictureChanged(TObject* /*Sender*/) { Invalidate(); }
 
 void TCustomControlBar::SetRowSize(int32_t Value) {
-  if (Value < 1)
-    throw EInvalidOperation("RowSize of '%s' must be at least 1, not %d", {ControlDisplayName(this), Value});
+  if (Value < 1 || Value > MaxRowSize)
+    throw EInvalidOperation("RowSize of '%s' must be within 1..%d, not %d",
+                            {ControlDisplayName(this), MaxRowSize, Value});
   if (FRowSize == Value) return;
   FRowSize = Value;
   StickControls();
@@ -75,7 +79,11 @@ TCustomControlBar::TBand TCustomControlBar::BandOf(TControl* Control) {
   int32_t preferred = Control->GetWidth() + insets.Left + insets.Right;
   int32_t rows = 1;
   DoBandInfo(Control, insets, preferred, rows);
-  return {Control, insets, std::max(preferred, insets.Left + insets.Right), std::max(rows, 1)};
+  // Kept within sizes the layout can add up.
+  for (int32_t* side : {&insets.Left, &insets.Top, &insets.Right, &insets.Bottom})
+    *side = std::clamp(*side, 0, kMaxInset);
+  return {Control, insets, std::clamp(preferred, insets.Left + insets.Right, MaxControlSize),
+          std::clamp(rows, 1, kMaxBandRows)};
 }
 
 TRect TCustomControlBar::BandRect(TControl* Control) {

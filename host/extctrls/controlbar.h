@@ -24,7 +24,10 @@
 // take bpoGrabber or bpoFrame out of Options — and what Options still
 // holds; OnPaint last.
 //
-// Bad input raises EInvalidOperation and changes nothing: a RowSize below 1.
+// Bad input raises EInvalidOperation and changes nothing: a RowSize outside
+// 1..MaxRowSize. What OnBandInfo hands back is kept within bounds the layout
+// can add up: insets within 0..1024 pixels, a band 1..64 rows tall, no wider
+// than MaxControlSize.
 #pragma once
 
 #include <cstdint>
@@ -44,6 +47,9 @@ using TBandDragEvent = TEvent<TObject*, TControl*, bool&>;
 using TBandInfoEvent = TEvent<TObject*, TControl*, TRect&, int32_t&, int32_t&>;
 using TBandMoveEvent = TEvent<TObject*, TControl*, TRect&>;
 using TBandPaintEvent = TEvent<TObject*, TControl*, TCanvas*, TRect&, TBandPaintOptions&>;
+
+// The tallest row.
+inline constexpr int32_t MaxRowSize = 65536;
 
 // The insets of a band without an OnBandInfo handler.
 inline constexpr TRect DefaultBandInsets{11, 2, 2, 2};

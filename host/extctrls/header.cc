@@ -42,7 +42,9 @@ int32_t THeader::GetSectionWidth(int32_t X) const {
 
 void THeader::SetSectionWidth(int32_t X, int32_t Value) {
   CheckSection(X);
-  if (Value < 0) throw EInvalidOperation("Section width %d of '%s' is below zero", {Value, ControlDisplayName(this)});
+  if (Value < 0 || Value > MaxControlSize)
+    throw EInvalidOperation("Section width %d of '%s' is outside 0..%d",
+                            {Value, ControlDisplayName(this), MaxControlSize});
   if (FWidths[X] == Value) return;
   FWidths[X] = Value;
   Invalidate();
@@ -55,14 +57,14 @@ void THeader::SetBorderStyle(TBorderStyle Value) {
   Invalidate();
 }
 
-int32_t THeader::SectionLeft(int32_t X) const {
-  int32_t left = 0;
+int64_t THeader::SectionLeft(int32_t X) const {
+  int64_t left = 0;
   for (int32_t i = 0; i < X; ++i) left += FWidths[i];
   return left;
 }
 
 int32_t THeader::DividerAt(int32_t X) const {
-  int32_t right = 0;
+  int64_t right = 0;
   for (int32_t i = 0; i < static_cast<int32_t>(FWidths.size()); ++i) {
     right += FWidths[i];
     if (X >= right - kDividerReach && X <= right + kDividerReach) return i;
@@ -76,7 +78,7 @@ void THeader::DefineProperties(TFiler* Filer) {
   auto read = [this](TReader* Reader) {
     std::vector<int32_t> widths;
     Reader->ReadListBegin();
-    while (!Reader->EndOfList()) widths.push_back(std::max(0, Reader->ReadInteger()));
+    while (!Reader->EndOfList()) widths.push_back(std::clamp(Reader->ReadInteger(), 0, MaxControlSize));
     Reader->ReadListEnd();
     std::copy_n(widths.begin(), std::min(widths.size(), FWidths.size()), FWidths.begin());
   };
@@ -100,7 +102,7 @@ void THeader::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32
 
 void THeader::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
   if (FSizing >= 0) {
-    const int32_t width = std::max(0, X - SectionLeft(FSizing));
+    const auto width = static_cast<int32_t>(std::clamp<int64_t>(X - SectionLeft(FSizing), 0, MaxControlSize));
     SetSectionWidth(FSizing, width);
     Sizing(FSizing, width);
   } else {
@@ -132,9 +134,9 @@ void THeader::Paint() {
   canvas->SetFont(GetFont());
   canvas->GetBrush()->SetColor(clBtnFace);
   canvas->FillRect(GetClientRect());
-  int32_t left = 0;
-  for (int32_t i = 0; i < static_cast<int32_t>(FWidths.size()); ++i) {
-    const TRect box{left, 0, left + FWidths[i], GetHeight()};
+  int64_t left = 0;
+  for (int32_t i = 0; i < static_cast<int32_t>(FWidths.size()) && left < GetWidth(); ++i) {
+    const TRect box{static_cast<int32_t>(left), 0, static_cast<int32_t>(left) + FWidths[i], GetHeight()};
     canvas->GetPen()->SetColor(clBtnShadow);
     canvas->MoveTo(box.Right - 1, box.Top);
     canvas->LineTo(box.Right - 1, box.Bottom);

@@ -12,8 +12,8 @@
 // "SectionWidths", a list of integers read after Sections.
 //
 // Bad input raises and changes nothing: SectionWidth[X] outside the sections
-// raises EListError "List index out of bounds (%d)", a negative width
-// EInvalidOperation.
+// raises EListError "List index out of bounds (%d)", a width outside
+// 0..MaxControlSize EInvalidOperation.
 #pragma once
 
 #include <cstdint>
@@ -63,7 +63,7 @@ class THeader : public TCustomControl {
 
  private:
   void SectionsChanged(TObject* Sender);
-  int32_t SectionLeft(int32_t X) const;
+  int64_t SectionLeft(int32_t X) const;
   void CheckSection(int32_t X) const;
 
   TStringList* FSections = nullptr;

@@ -24,8 +24,9 @@ void TSplitter::SetBeveled(bool Value) {
 }
 
 void TSplitter::SetMinSize(int32_t Value) {
-  if (Value < 1)
-    throw EInvalidOperation("MinSize of '%s' must be at least 1, not %d", {ControlDisplayName(this), Value});
+  if (Value < 1 || Value > MaxControlSize)
+    throw EInvalidOperation("MinSize of '%s' must be within 1..%d, not %d",
+                            {ControlDisplayName(this), MaxControlSize, Value});
   FMinSize = Value;
 }
 
@@ -70,14 +71,14 @@ TControl* TSplitter::FindNeighbour() const {
 // along the same axis take (the splitter included), plus the neighbour's own.
 int32_t TSplitter::MaxSize() const {
   const TRect client = FParent->GetClientRect();
-  int32_t size = (Horizontal() ? client.Width() : client.Height()) - FMinSize;
+  int64_t size = int64_t{Horizontal() ? client.Width() : client.Height()} - FMinSize;
   for (int32_t i = 0; i < FParent->GetControlCount(); ++i) {
     TControl* c = FParent->GetControls(i);
     const TAlign a = c->GetAlign();
     const bool sameAxis = Horizontal() ? (a == alLeft || a == alRight) : (a == alTop || a == alBottom);
     if (c->GetVisible() && sameAxis) size -= SizeOf(c);
   }
-  return size + SizeOf(FControl);
+  return static_cast<int32_t>(std::clamp<int64_t>(size + SizeOf(FControl), 0, MaxControlSize));
 }
 
 bool TSplitter::DoCanResize(int32_t& NewSize) {

@@ -16,7 +16,8 @@
 //
 // Painting: the splitter's Color, with a bevel when Beveled, then OnPaint.
 //
-// Bad input raises EInvalidOperation and changes nothing: a MinSize below 1.
+// Bad input raises EInvalidOperation and changes nothing: a MinSize outside
+// 1..MaxControlSize.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,8 @@
 // The control bar as a user meets it: bands laid out in rows, a band's
 // grabber dragged with the robot moves the band within and between rows,
 // with the band events deciding; bad row sizes change nothing.
+#include <cstdint>
+
 #include "tests/host/extctrls/pagesbars_test.h"
 
 namespace host::pagesbarstest {
@@ -72,8 +74,19 @@ TEST_F(ControlBarTest, BandEventsChangeTheRectanglesTheBarUses) {
   };
   bar->Repaint();
   EXPECT_EQ(painted.size(), 2u);
+  // What a handler hands back is kept within what the layout can add up.
+  bar->SetAutoSize(false);
+  bar->OnBandInfo = [this](TObject*, TControl* control, TRect& insets, int32_t& preferred, int32_t& rows) {
+    if (control != b) return;
+    insets.Left = -50;
+    preferred = INT32_MAX;
+    rows = 1000;
+  };
+  bar->StickControls();
+  EXPECT_EQ(b->GetHeight(), 64 * 26 - 4);
+  EXPECT_EQ(b->GetWidth(), MaxControlSize - 2);
   // A bad row size changes nothing.
-  EXPECT_RAISES(bar->SetRowSize(0), EInvalidOperation, "RowSize of 'Bar' must be at least 1, not 0");
+  EXPECT_RAISES(bar->SetRowSize(0), EInvalidOperation, "RowSize of 'Bar' must be within 1..65536, not 0");
   EXPECT_EQ(bar->GetRowSize(), 26);
 }
 

@@ -48,7 +48,9 @@ TEST_F(HeaderTest, BadWidthsChangeNothingAndWidthsFollowTheSections) {
   header->SetSectionWidth(1, 80);
   EXPECT_RAISES(header->SetSectionWidth(3, 10), EListError, "List index out of bounds (3)");
   EXPECT_RAISES(header->GetSectionWidth(-1), EListError, "List index out of bounds (-1)");
-  EXPECT_RAISES(header->SetSectionWidth(1, -5), EInvalidOperation, "Section width -5 of 'Head' is below zero");
+  EXPECT_RAISES(header->SetSectionWidth(1, -5), EInvalidOperation, "Section width -5 of 'Head' is outside 0..16777216");
+  EXPECT_RAISES(header->SetSectionWidth(1, MaxControlSize + 1), EInvalidOperation,
+                "Section width 16777217 of 'Head' is outside 0..16777216");
   EXPECT_EQ(header->GetSectionWidth(1), 80);
   header->GetSections()->Add("Kind");
   EXPECT_EQ(header->GetSectionWidth(3), DefaultSectionWidth);
