@@ -105,8 +105,6 @@ void THeader::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
     const auto width = static_cast<int32_t>(std::clamp<int64_t>(X - SectionLeft(FSizing), 0, MaxControlSize));
     SetSectionWidth(FSizing, width);
     Sizing(FSizing, width);
-  } else {
-    SetCursor(FAllowResize && DividerAt(X) >= 0 ? crHSplit : crDefault);
   }
   inherited::MouseMove(Shift, X, Y);
 }
