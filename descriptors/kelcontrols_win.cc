@@ -6,6 +6,7 @@
 #include <string>
 #include <type_traits>
 
+#include "descriptors/kelhostargs.h"
 #include "descriptors/kelinplace.h"
 #include "host/classes/lists.h"
 #include "host/controls/dragdock.h"
@@ -28,44 +29,10 @@ namespace {
 
 // ------------------------------------------------------------ event arguments
 
-// The host's own value, a value area while the event is fired (unless it
-// lies in one already), so that listeners may read it and pass it on.
-template <class T>
-class THostValue {
- public:
-  THostValue() = default;
-  THostValue(const THostValue&) = delete;
-  THostValue& operator=(const THostValue&) = delete;
-  ~THostValue() {
-    if (FStart) kelRemoveValueArea(FStart);
-  }
-  void Hold(T& value) {
-    if (kelIsValueAddress(&value, sizeof(T))) return;
-    kelAddValueArea(&value, sizeof(T), nullptr, nullptr);
-    FStart = &value;
-  }
-
- private:
-  const void* FStart = nullptr;
-};
-
 // OnGetSiteInfo: InfluenceRect is the address of the host's rectangle (the
 // saved handler's change to it is kept); after the listeners the rectangle
 // at the address the record then holds is copied back.
-struct TSiteInfoArgs : TkelHookArgs {
-  template <class A>
-  using Local = std::conditional_t<std::is_same_v<A, host::TRect&>, THostValue<host::TRect>, TkelHookArgs::Local<A>>;
-
-  template <class A, class L>
-  static void Store(TkelEventInfo& event, int i, L& local, std::remove_reference_t<A>& value) {
-    if constexpr (std::is_same_v<L, THostValue<host::TRect>>) {
-      local.Hold(value);
-      event.GetArgs(i)->Value = host::Variant::FromPointer(&value);
-    } else {
-      TkelHookArgs::Store<A>(event, i, local, value);
-    }
-  }
-};
+using TSiteInfoArgs = TkelHostRefArgs<host::TRect>;
 
 // OnKeyPress: an empty string left by a listener is the character 0 (the
 // key press consumed) rather than an error in the middle of the host's key

@@ -3,7 +3,7 @@
 
 namespace kel::kelextctrls {
 
-void Initialize() { kelRegisterDescriptors<TkelExtCtrlsGroupADescriptors>(); }
+void Initialize() { kelRegisterDescriptors<TkelExtCtrlsDescriptors>(); }
 
 void Finalize() {}
 

@@ -3,6 +3,7 @@
 
 #include "host/extctrls/extctrls.h"
 #include "host/extctrls/extctrlsa.h"
+#include "host/extctrls/pagesbars.h"
 
 namespace host {
 
@@ -13,17 +14,20 @@ int extCtrlsCount = 0;
 void RegisterExtCtrlsClasses() {
   if (extCtrlsCount++ > 0) return;
   RegisterExtCtrlsGroupA();
+  RegisterPageAndBarControls();
 }
 
 void UnregisterExtCtrlsClasses() {
   if (extCtrlsCount == 0 || --extCtrlsCount > 0) return;
+  UnregisterPageAndBarControls();
   UnregisterExtCtrlsGroupA();
 }
 
 std::span<const TClass> ExtCtrlsClasses() {
   static const std::vector<TClass> classes = [] {
     std::vector<TClass> all;
-    for (std::span<const TClass> group : {ExtCtrlsGroupAClasses()}) all.insert(all.end(), group.begin(), group.end());
+    for (std::span<const TClass> group : {ExtCtrlsGroupAClasses(), PageAndBarControlClasses()})
+      all.insert(all.end(), group.begin(), group.end());
     return all;
   }();
   return classes;

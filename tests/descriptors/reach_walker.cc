@@ -194,7 +194,8 @@ namespace {
 TReachTable AllTables() {
   TReachTable all;
   for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(),
-                        MenusReach(), ControlsReach(), StdCtrlsReach(), ExtCtrlsAReach()})
+                        MenusReach(), ControlsReach(), StdCtrlsReach(), ExtCtrlsAReach(),
+                        ExtCtrlsBReach()})
     all.merge(t);
   return all;
 }

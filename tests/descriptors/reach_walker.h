@@ -231,6 +231,7 @@ TReachTable MenusReach();
 TReachTable ControlsReach();
 TReachTable StdCtrlsReach();
 TReachTable ExtCtrlsAReach();
+TReachTable ExtCtrlsBReach();
 
 // An entry for a component class: `make` gives the walked component, which
 // then gets a child component "Child" (Components[0], world.Child); reading
