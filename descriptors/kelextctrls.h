@@ -20,6 +20,14 @@ using TkelExtCtrlsDescriptors =
                        TCustomRadioGroupClassInfo, TRadioGroupClassInfo, TSplitterClassInfo,
                        TCustomControlBarClassInfo, TControlBarClassInfo>;
 
+// The two halves as their tests walk them.
+using TkelExtCtrlsGroupADescriptors =
+    TkelDescriptorList<TShapeClassInfo, TPaintBoxClassInfo, TImageClassInfo, TBevelClassInfo, TTimerClassInfo,
+                       TCustomPanelClassInfo, TPanelClassInfo, TCustomRadioGroupClassInfo, TRadioGroupClassInfo>;
+using TkelExtCtrlsGroupBDescriptors =
+    TkelDescriptorList<TPageClassInfo, TNotebookClassInfo, THeaderClassInfo, TSplitterClassInfo,
+                       TCustomControlBarClassInfo, TControlBarClassInfo>;
+
 namespace kelextctrls {
 
 // Registers the unit's descriptors under their host class names, in the
