@@ -27,8 +27,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/forms/formtypes.h"
+#include "host/widgetset/wswindows.h"
 
 namespace host {
 
@@ -60,12 +62,16 @@ class TApplication : public TComponent {
   void Run();
   void Terminate() { FTerminate = true; }
   bool GetTerminated() const { return FTerminate; }
-  // Delivers what is pending; runs Idle when nothing was.
+  // Delivers the messages pending now (and frees released forms).
   void ProcessMessages();
   // Waits for and delivers one batch of messages (running Idle first when
   // nothing is pending). Terminates the application when the widgetset can
   // never deliver anything again.
   void HandleMessage();
+  // One step of a message loop (Run's, a modal form's): delivers what is
+  // pending; with nothing pending runs Idle and, when its Done allows,
+  // waits through the widgetset. False when nothing can ever come.
+  bool WaitForInput();
   // One idle pass: updates the visible forms' actions, fires OnIdle;
   // answers the handler's Done.
   bool Idle();
@@ -203,6 +209,9 @@ class TApplication : public TComponent {
   void SetActive(bool Value);
   bool MessageHandled(TControl* Receiver, TMessage& Message);
   bool KeyHandled(TControl* Receiver, TWMKey& Message);
+  // OnShortCut, then the main form's short cuts unless it is Skip.
+  bool AppShortCut(TWMKey& Message, TCustomForm* Skip);
+  void ReportException(TObject* Sender, Exception* E);
   void TrackMouse(TControl* Receiver, TMessage& Message);
   void StartHintTimer(int32_t Pause);
   void StopHintTimer();
@@ -215,7 +224,11 @@ class TApplication : public TComponent {
   bool FRunning = false;
   bool FActive = false;
   bool FMinimized = false;
-  std::vector<TCustomForm*> FMinimizedForms;
+  // The windows Minimize hid, shown again by Restore.
+  std::vector<HWND> FMinimizedWindows;
+  // Where CreateForm writes the form it is making, as soon as the form
+  // exists (before its layout and OnCreate).
+  TComponent** FPendingReference = nullptr;
   std::string FTitle;
   std::string FHelpFile;
   std::string FHint;

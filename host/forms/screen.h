@@ -91,11 +91,15 @@ class TScreen : public TComponent {
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   // The handle of cursor Index; an unknown index gives the default cursor's.
+  // The stock cursors (crDefault down to crHandPoint) have the handles
+  // 1 - Index (crDefault: 1).
   HCURSOR GetCursors(int32_t Index) const;
   // Registers (or replaces) a cursor under Index; crDefault cannot be replaced.
   void SetCursors(int32_t Index, HCURSOR Handle);
 
   // --------------------------------------------------------------- fonts
+  // The font names the host knows (sorted); the headless widgetset draws
+  // every one of them with its own fixed font.
   TStrings* GetFonts();
   TFont* GetIconFont() const { return FIconFont; }
   void SetIconFont(TFont* Value);
@@ -132,10 +136,16 @@ class TScreen : public TComponent {
  protected:
   ~TScreen() override = default;
   void Destroy() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   void UpdateMonitors();
   static void CheckIndex(int32_t Index, std::size_t Count);
+  // Makes AForm the active form (moved first in the lists); true when it
+  // was not already.
+  bool MakeActive(TCustomForm* AForm);
+  void SetActiveControl(TWinControl* Control);
+  void FireChanges(bool FormChanged, bool ControlChanged);
 
   std::vector<TForm*> FForms;
   std::vector<TCustomForm*> FCustomForms;

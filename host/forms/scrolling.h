@@ -70,7 +70,7 @@ class TControlScrollBar : public TPersistent {
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool Value);
   // The bar's colour; follows the control's colour while ParentColor.
-  TColor GetColor() const { return FColor; }
+  TColor GetColor() const;
   void SetColor(TColor Value);
   bool GetParentColor() const { return FParentColor; }
   void SetParentColor(bool Value);
@@ -139,17 +139,23 @@ class TScrollingWinControl : public TWinControl {
   ~TScrollingWinControl() override = default;
   void Destroy() override;
   void AlignControls(TControl* AControl, TRect& Rect) override;
-  void BoundsChanged() override;
   bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos) override;
-  void WndProc(TMessage& Message) override;
-  // Scrolls the focused child into view when it gets the focus (AutoScroll).
+
+ public:
+  // With AutoScroll, scrolls AControl into view (a form calls it for the
+  // scrolling controls around a control that gets the focus).
   virtual void AutoScrollInView(TControl* AControl);
+
+ protected:
   // The extent of the children along Kind, as if unscrolled.
   int32_t ChildExtent(TScrollBarKind Kind);
 
  private:
   friend class TControlScrollBar;
   void CalcAutoRange();
+  // Where AControl lies in this control's client area; false when it does
+  // not lie inside this control.
+  bool RectInside(TControl* AControl, TRect& Rect);
   TControlScrollBar* FHorzScrollBar = nullptr;
   TControlScrollBar* FVertScrollBar = nullptr;
   bool FAutoScroll = true;
