@@ -200,9 +200,11 @@ class TOtherFormsDisabled {
       FForms.push_back({form, form->AliveFlag()});
     }
   }
-  ~TOtherFormsDisabled() {
+  ~TOtherFormsDisabled() { Restore(); }
+  void Restore() {
     for (auto& [form, alive] : FForms)
       if (*alive) form->SetEnabled(true);
+    FForms.clear();
   }
   TOtherFormsDisabled(const TOtherFormsDisabled&) = delete;
   TOtherFormsDisabled& operator=(const TOtherFormsDisabled&) = delete;
@@ -228,8 +230,10 @@ TModalResult TCustomForm::ShowModal() {
   TOtherFormsDisabled others(this);
   FFormState.Include(fsModal);
   FModalResult = mrNone;
-  // Undoes the showing: the form leaves modal state and hides.
+  // Undoes the showing: the other forms work again (one of them becomes
+  // the active form), the form leaves modal state and hides.
   auto leave = [&] {
+    others.Restore();
     if (!*alive) return;
     FFormState.Exclude(fsModal);
     if (FVisible) Hide();
