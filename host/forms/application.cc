@@ -20,6 +20,21 @@ HOST_IMPL(TApplication, TComponent)
 
 TApplication* Application = nullptr;
 
+namespace {
+// Counts a running message loop for its scope.
+class TLoopScope {
+ public:
+  explicit TLoopScope(int32_t& Depth) : FDepth(Depth) { ++FDepth; }
+  ~TLoopScope() { --FDepth; }
+  TLoopScope(const TLoopScope&) = delete;
+  TLoopScope& operator=(const TLoopScope&) = delete;
+
+ private:
+  int32_t& FDepth;
+};
+
+}  // namespace
+
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   FIcon = New<TIcon>();
   FTitle = std::filesystem::path(GetExeName()).stem().string();
@@ -106,6 +121,7 @@ void TApplication::Run() {
 }
 
 void TApplication::ProcessMessages() {
+  TLoopScope loop(FLoopDepth);
   formsdetail::FreeReleasedForms();
   if (TWSWindows* windows = RunningWindows()) windows->ProcessMessages();
 }
@@ -115,6 +131,7 @@ void TApplication::HandleMessage() {
 }
 
 bool TApplication::WaitForInput() {
+  TLoopScope loop(FLoopDepth);
   TWSWindows* windows = RunningWindows();
   if (!windows) return false;
   if (formsdetail::FreeReleasedForms() || windows->ProcessMessages()) return true;
@@ -172,17 +189,18 @@ void TApplication::UpdateVisibleActions() {
   }
 }
 
-bool TApplication::ExecuteAction(TBasicAction* Action) {
+namespace {
+
+bool Offer(TActionEvent& Event, TBasicAction* Action) {
   bool handled = false;
-  if (OnActionExecute) OnActionExecute(Action, handled);
+  if (Event) Event(Action, handled);
   return handled;
 }
 
-bool TApplication::UpdateAction(TBasicAction* Action) {
-  bool handled = false;
-  if (OnActionUpdate) OnActionUpdate(Action, handled);
-  return handled;
-}
+}  // namespace
+
+bool TApplication::ExecuteAction(TBasicAction* Action) { return Offer(OnActionExecute, Action); }
+bool TApplication::UpdateAction(TBasicAction* Action) { return Offer(OnActionUpdate, Action); }
 
 // ---------------------------------------------------------------- exceptions
 
@@ -260,17 +278,26 @@ bool IsKeyMessage(uint32_t Msg) { return Msg >= WM_KEYDOWN && Msg <= WM_SYSCHAR;
 }  // namespace
 
 void TApplication::DeliverMessage(TControl* Receiver, TMessage& Message) {
+  if (FLoopDepth == 0) {
+    Deliver(Receiver, Message);
+    return;
+  }
   const auto alive = Receiver->AliveFlag();
   try {
-    if (MessageHandled(Receiver, Message) || !*alive) return;
-    // The focus moving to a control makes its form the active one.
-    if (Message.Msg == WM_SETFOCUS)
-      if (auto* control = dynamic_cast<TWinControl*>(Receiver))
-        if (TCustomForm* form = GetParentForm(control)) form->SetFocusedControl(control);
-    if (*alive) Receiver->WndProc(Message);
+    Deliver(Receiver, Message);
   } catch (...) {
     HandleException(*alive ? static_cast<TObject*>(Receiver) : this);
   }
+}
+
+void TApplication::Deliver(TControl* Receiver, TMessage& Message) {
+  const auto alive = Receiver->AliveFlag();
+  if (MessageHandled(Receiver, Message) || !*alive) return;
+  // The focus moving to a control makes its form the active one.
+  if (Message.Msg == WM_SETFOCUS)
+    if (auto* control = dynamic_cast<TWinControl*>(Receiver))
+      if (TCustomForm* form = GetParentForm(control)) form->SetFocusedControl(control);
+  if (*alive) Receiver->WndProc(Message);
 }
 
 bool TApplication::MessageHandled(TControl* Receiver, TMessage& Message) {

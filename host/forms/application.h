@@ -7,9 +7,12 @@
 // the application first: OnMessage may handle it; a key goes to the short
 // cuts (the form's OnShortCut, menu and action lists, then the
 // application's OnShortCut) and, with KeyPreview, to the form; the focus
-// moving to a control makes its form the active one. An exception that
-// leaves a control's handler reaches HandleException — OnException, or
-// ShowException's message box — and the loop goes on.
+// moving to a control makes its form the active one. While one of the
+// application's message loops runs (Run, HandleMessage, ProcessMessages, a
+// modal form's loop), an exception that leaves a control's handler reaches
+// HandleException — OnException, or ShowException's message box — and the
+// loop goes on; input given outside any loop (a program or test driving
+// the robot directly) lets the exception go on to its caller.
 //
 // When nothing is pending (Idle), the actions of the visible forms' action
 // lists and of their controls' action links are updated (OnActionUpdate
@@ -207,6 +210,7 @@ class TApplication : public TComponent {
   // The application's view of the active form (OnActivate / OnDeactivate
   // when the first form activates or the last one goes).
   void SetActive(bool Value);
+  void Deliver(TControl* Receiver, TMessage& Message);
   bool MessageHandled(TControl* Receiver, TMessage& Message);
   bool KeyHandled(TControl* Receiver, TWMKey& Message);
   // OnShortCut, then the main form's short cuts unless it is Skip.
@@ -251,6 +255,8 @@ class TApplication : public TComponent {
   bool FUpdateMetricSettings = true;
   TBiDiMode FBiDiMode = bdLeftToRight;
   int32_t FTopMostLevel = 0;
+  // How many of the application's message loops are running.
+  int32_t FLoopDepth = 0;
 };
 
 // The application object; null outside the forms unit's start-up and shutdown.

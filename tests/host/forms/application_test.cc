@@ -42,10 +42,14 @@ TEST_F(ApplicationTest, RunReportsExceptionsOfHandlersAndEndsOnTerminate) {
   EXPECT_TRUE(Application->GetTerminated());
   EXPECT_EQ(DriverCalls(), 2) << "the loop went on after the exception";
   EXPECT_EQ(log, (std::vector<std::string>{"Fail: 'x' is not a valid integer value"}));
+  // Outside any message loop the exception goes on to whoever gave the input.
+  EXPECT_RAISES(Robot().Click(Center(fail)), EConvertError, "'x' is not a valid integer value");
   // Without OnException the message shows in a message box.
   Application->OnException = nullptr;
   Application->SetTitle("Demo");
-  Robot().Click(Center(fail));
+  Drive({[&] { Robot().Click(Center(fail)); }});
+  // What is pending (paints) goes first; the driver acts once nothing is.
+  for (int i = 0; i < 10 && DriverCalls() == 0; ++i) Application->HandleMessage();
   ASSERT_EQ(Windows().MessageBoxesShown().size(), 1u);
   EXPECT_EQ(Windows().MessageBoxesShown()[0].Text, "'x' is not a valid integer value.");
   EXPECT_EQ(Windows().MessageBoxesShown()[0].Caption, "Demo");
