@@ -124,10 +124,7 @@ bool TApplication::ActivateHint(TControl* Control, TPoint CursorPos) {
   bool canShow = Control->Perform(CM_HINTSHOW, 0, reinterpret_cast<int64_t>(&info)) == 0;
   if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
   if (!canShow || info.HintStr.empty()) return false;
-  if (!FHintWindow) {
-    FHintWindow = New<THintWindow>(this);
-    FHintWindow->SetName("");
-  }
+  if (!FHintWindow) FHintWindow = New<THintWindow>(this);
   FHintWindow->SetColor(info.HintColor);
   TRect rect = FHintWindow->CalcHintRect(std::max(1, info.HintMaxWidth), info.HintStr, info.HintData);
   rect = Bounds(info.HintPos.X, info.HintPos.Y, rect.Width(), rect.Height());

@@ -102,8 +102,8 @@ class TApplication : public TComponent {
   // ------------------------------------------------------------- actions
   // Offer an action's execution / update to OnActionExecute /
   // OnActionUpdate; true when the handler handled it.
-  bool ExecuteAction(TBasicAction* Action);
-  bool UpdateAction(TBasicAction* Action);
+  bool ExecuteAction(TBasicAction* Action) override;
+  bool UpdateAction(TBasicAction* Action) override;
 
   // ---------------------------------------------------------------- help
   bool HelpCommand(int32_t Command, int32_t Data);
