@@ -132,12 +132,12 @@ void TCustomForm::AfterConstruction() {
     }
   }
   FFormState.Exclude(fsCreating);
-  DoCreate();
+  RunReported(&TCustomForm::DoCreate);
 }
 
 void TCustomForm::BeforeDestruction() {
   inherited::BeforeDestruction();
-  DoDestroy();
+  RunReported(&TCustomForm::DoDestroy);
 }
 
 void TCustomForm::Destroy() {
@@ -150,18 +150,21 @@ void TCustomForm::Destroy() {
   inherited::Destroy();
 }
 
-void TCustomForm::RunLifeEvent(TNotifyEvent& Event) {
-  if (!Event) return;
+void TCustomForm::RunReported(void (TCustomForm::*Step)()) {
   try {
-    Event(this);
+    (this->*Step)();
   } catch (...) {
-    if (!Application) return;
-    Application->HandleException(this);
+    if (Application) Application->HandleException(this);
   }
 }
 
-void TCustomForm::DoCreate() { RunLifeEvent(OnCreate); }
-void TCustomForm::DoDestroy() { RunLifeEvent(OnDestroy); }
+void TCustomForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TCustomForm::DoDestroy() {
+  if (OnDestroy) OnDestroy(this);
+}
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);

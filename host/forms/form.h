@@ -230,9 +230,10 @@ class TCustomForm : public TScrollingWinControl {
   friend class TScreen;
   void Init();
   void ReadLayout();
-  // Runs a handler of the form's own life (OnCreate, OnDestroy): an
-  // exception goes to the application's handling, or on when there is none.
-  void RunLifeEvent(TNotifyEvent& Event);
+  // Runs a step of the form's own life (OnCreate, OnDestroy, OnShow,
+  // OnHide): an exception it raises goes to the application's handling
+  // (dropped without an application), so the form's state stays whole.
+  void RunReported(void (TCustomForm::*Step)());
   void PlaceOnShow();
   void VisibleChanged(bool Visible);
   bool RunModalLoop();

@@ -74,17 +74,14 @@ void TCustomForm::VisibleChanging() {
     throw EInvalidOperation("Cannot show form '%s' while it is being destroyed", {ControlDisplayName(this)});
 }
 
-// OnShow runs before the window shows, OnHide before it hides; then the
-// screen hears of a form that went.
+// OnShow runs before the window shows, OnHide before it hides (a handler
+// that raises is reported and the showing goes on); then the screen hears
+// of a form that went.
 void TCustomForm::VisibleChanged(bool Visible) {
   {
     TFormStateScope showing(FFormState, fsShowing);
-    if (Visible) {
-      PlaceOnShow();
-      DoShow();
-    } else {
-      DoHide();
-    }
+    if (Visible) PlaceOnShow();
+    RunReported(Visible ? &TCustomForm::DoShow : &TCustomForm::DoHide);
   }
   if (Visible)
     FFormState.Include(fsVisible);
