@@ -94,5 +94,47 @@ TEST_F(FormTest, OnPaintDrawsOnTheFormAndItsImage) {
   form->Print();
 }
 
+TEST_F(FormTest, AnMDIFormListsAndArrangesItsChildren) {
+  TOwned<TForm> frame = NewForm("Frame");
+  frame->SetFormStyle(fsMDIForm);
+  TOwned<TForm> one = NewForm("One");
+  TOwned<TForm> two = NewForm("Two");
+  for (TForm* child : {one.get(), two.get()}) child->SetFormStyle(fsMDIChild);
+  frame->Show();
+  one->Show();
+  two->Show();
+  ASSERT_EQ(frame->GetMDIChildCount(), 2);
+  EXPECT_EQ(frame->GetMDIChildren(0), two.get()) << "the most recently active child first";
+  EXPECT_EQ(frame->GetActiveMDIChild(), two.get());
+  EXPECT_RAISES(frame->GetMDIChildren(2), EListError, "List index out of bounds (2)");
+  EXPECT_EQ(one->GetMDIChildCount(), 0) << "only an MDI form has children";
+  EXPECT_RAISES(one->ShowModal(), EInvalidOperation, "Cannot make a visible window modal");
+  frame->SetTileMode(tbVertical);
+  frame->Tile();
+  EXPECT_EQ(two->GetBoundsRect(), Bounds(100, 100, 200, 300));
+  EXPECT_EQ(one->GetBoundsRect(), Bounds(300, 100, 200, 300));
+  frame->Next();
+  EXPECT_EQ(frame->GetActiveMDIChild(), one.get());
+  // The children's answers decide whether the MDI form may close.
+  one->OnCloseQuery = [](TObject*, bool& CanClose) { CanClose = false; };
+  EXPECT_FALSE(frame->CloseQuery());
+}
+
+TEST_F(FormTest, ADockFormIsAFloatingDockSite) {
+  TOwned<TCustomForm> dock(TCustomForm::CreateNew(&TCustomDockForm::StaticMetaClass, nullptr));
+  EXPECT_TRUE(dock->GetDockSite());
+  EXPECT_TRUE(dock->GetUseDockManager());
+  EXPECT_EQ(dock->GetDragKind(), dkDock);
+  EXPECT_EQ(dock->GetBorderStyle(), bsSizeToolWin);
+  EXPECT_EQ(dock->GetFormStyle(), fsStayOnTop);
+  EXPECT_FALSE(dock->GetAutoScroll());
+  TOwned<TCustomForm> active(TCustomForm::CreateNew(&TCustomActiveForm::StaticMetaClass, nullptr));
+  auto* ax = static_cast<TCustomActiveForm*>(active.get());
+  EXPECT_EQ(ax->GetBorderStyle(), static_cast<TFormBorderStyle>(bsNone));
+  EXPECT_RAISES(ax->SetAxBorderStyle(static_cast<TActiveFormBorderStyle>(4)), EInvalidOperation,
+                "Invalid property value for AxBorderStyle of 'TCustomActiveForm'");
+  EXPECT_EQ(ax->GetAxBorderStyle(), afbNone);
+}
+
 }  // namespace
 }  // namespace host::formstest
