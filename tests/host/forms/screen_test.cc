@@ -85,6 +85,26 @@ TEST_F(ScreenTest, AnActiveControlMustBeAFocusableControlOfTheForm) {
   EXPECT_EQ(Screen->GetActiveControl(), nullptr);
 }
 
+TEST_F(ScreenTest, FocusControlAndDefocusControlMoveTheActiveControl) {
+  TOwned<TForm> form = NewForm("Form");
+  TEdit* a = Add<TEdit>(form.get(), "A", Bounds(10, 10, 100, 22));
+  TEdit* b = Add<TEdit>(form.get(), "B", Bounds(10, 40, 100, 22));
+  form->Show();
+  ASSERT_TRUE(a->Focused());
+  form->FocusControl(b);
+  EXPECT_TRUE(b->Focused());
+  EXPECT_EQ(Screen->GetActiveControl(), b);
+  form->DefocusControl(a, false);
+  EXPECT_EQ(form->GetActiveControl(), b) << "A holds no focus: nothing changes";
+  form->DefocusControl(b, false);
+  EXPECT_EQ(form->GetActiveControl(), nullptr);
+  EXPECT_TRUE(form->Focused()) << "the form itself takes the focus";
+  form->FocusControl(a);
+  form->DefocusControl(a, true);
+  EXPECT_EQ(form->GetActiveControl(), nullptr);
+  EXPECT_TRUE(a->Focused()) << "a control being removed leaves the focus alone";
+}
+
 TEST_F(ScreenTest, TheDesktopComesFromTheWidgetSet) {
   EXPECT_EQ(Screen->GetWidth(), 1024);
   EXPECT_EQ(Screen->GetHeight(), 768);
