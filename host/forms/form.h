@@ -238,7 +238,6 @@ class TCustomForm : public TScrollingWinControl {
   void VisibleChanged(bool Visible);
   bool RunModalLoop();
   void SetActive(bool Value);
-  void ChangeReference(TComponent*& Field, TComponent* Value);
 
   TModalResult FModalResult = mrNone;
   TFormState FFormState;
