@@ -423,4 +423,13 @@ std::string ControlDisplayName(const TControl* Control);
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
 
+// How the messages a widgetset delivers (Dispatch) reach a control while an
+// application object exists: the application installs its delivery here
+// (its message hooks, key preview, focus tracking, and, while one of its
+// message loops runs, the reporting of an exception a handler raises).
+// Null: Dispatch calls WndProc and an exception propagates to whoever
+// delivered the message.
+using TApplicationHandleMessage = void (*)(TControl* Receiver, TMessage& Message);
+extern TApplicationHandleMessage ApplicationHandleMessage;
+
 }  // namespace host

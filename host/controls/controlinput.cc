@@ -124,7 +124,14 @@ int64_t TControl::Perform(uint32_t Msg, int64_t WParam, int64_t LParam) {
   }
 }
 
-void TControl::Dispatch(void* Message) { WndProc(*static_cast<TMessage*>(Message)); }
+TApplicationHandleMessage ApplicationHandleMessage = nullptr;
+
+void TControl::Dispatch(void* Message) {
+  if (ApplicationHandleMessage)
+    ApplicationHandleMessage(this, *static_cast<TMessage*>(Message));
+  else
+    WndProc(*static_cast<TMessage*>(Message));
+}
 
 void TControl::WndProc(TMessage& Message) {
   if (DragControl() == this && DragMessage(this, Message)) return;

@@ -9,6 +9,11 @@
 #include <span>
 
 #include "host/controls/controls.h"
+#include "host/forms/application.h"
+#include "host/forms/form.h"
+#include "host/forms/formtypes.h"
+#include "host/forms/screen.h"
+#include "host/forms/scrolling.h"
 
 namespace host {
 

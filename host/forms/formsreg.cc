@@ -1,25 +1,183 @@
-// Start-up and shutdown of the forms unit: its groups in order.
+// Start-up and shutdown of the forms unit: the published properties of
+// scroll bars, scroll boxes and forms, their streamable classes, and the
+// global Screen and Application with the application's message delivery.
+#include <algorithm>
 #include <vector>
 
+#include "host/controls/controlprops.h"
 #include "host/forms/forms.h"
+#include "host/menus/menu.h"
 
 namespace host {
 
 namespace {
+
 int formsCount = 0;
+
+constexpr TClass kStreamedClasses[] = {&TScrollBox::StaticMetaClass, &TForm::StaticMetaClass,
+                                       &TCustomActiveForm::StaticMetaClass, &TCustomDockForm::StaticMetaClass};
+// Registered with the streamed classes as their ancestors.
+constexpr TClass kAncestorClasses[] = {&TScrollingWinControl::StaticMetaClass, &TCustomForm::StaticMetaClass};
+constexpr TClass kClassesWithProperties[] = {&TControlScrollBar::StaticMetaClass, &TScrollBox::StaticMetaClass,
+                                             &TForm::StaticMetaClass, &TCustomActiveForm::StaticMetaClass,
+                                             &TCustomDockForm::StaticMetaClass};
+
+using F = TCustomForm;
+using S = TScrollingWinControl;
+
+// A range set by the program (AutoScroll off) is stored; one AutoScroll
+// found is not.
+bool RangeStored(TObject* Instance) { return !static_cast<TControlScrollBar*>(Instance)->GetControl()->GetAutoScroll(); }
+bool ScrollBarColorStored(TObject* Instance) { return !static_cast<TControlScrollBar*>(Instance)->GetParentColor(); }
+
+TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
+  Info.StoredProc = Stored;
+  return Info;
+}
+
+// Range comes before Position so that a position read is taken within the
+// range read with it.
+void RegisterScrollBarProperties() {
+  using B = TControlScrollBar;
+  RegisterProperties(&TControlScrollBar::StaticMetaClass,
+                     {
+                         Prop<&B::GetButtonSize, &B::SetButtonSize>("ButtonSize").Default(0),
+                         StoredWhen(Prop<&B::GetColor, &B::SetColor>("Color"), ScrollBarColorStored),
+                         Prop<&B::GetIncrement, &B::SetIncrement>("Increment").Default(8),
+                         Prop<&B::GetMargin, &B::SetMargin>("Margin").Default(0),
+                         Prop<&B::GetParentColor, &B::SetParentColor>("ParentColor").Default(true),
+                         StoredWhen(Prop<&B::GetRange, &B::SetRange>("Range"), RangeStored),
+                         Prop<&B::GetPosition, &B::SetPosition>("Position").Default(0),
+                         Prop<&B::GetSmooth, &B::SetSmooth>("Smooth").Default(false),
+                         Prop<&B::GetSize, &B::SetSize>("Size").Default(0),
+                         Prop<&B::GetStyle, &B::SetStyle>("Style").Default(ssRegular),
+                         Prop<&B::GetThumbSize, &B::SetThumbSize>("ThumbSize").Default(0),
+                         Prop<&B::GetTracking, &B::SetTracking>("Tracking").Default(false),
+                         Prop<&B::GetVisible, &B::SetVisible>("Visible").Default(true),
+                     });
+}
+
+// The form properties published by the form classes, by name; names of
+// the shared control properties come from PublishedControlProps.
+const std::vector<TPropInfo>& FormPropTable() {
+  static const std::vector<TPropInfo> props = {
+      Prop<&TControl::GetAction, &TControl::SetAction>("Action"),
+      Prop<&F::GetActiveControl, &F::SetActiveControl>("ActiveControl"),
+      Prop<&S::GetAutoScroll, &S::SetAutoScroll>("AutoScroll").Default(true),
+      Prop<&F::GetBorderIcons, &F::SetBorderIcons>("BorderIcons")
+          .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}),
+      Prop<&F::GetBorderStyle, &F::SetBorderStyle>("BorderStyle").Default(bsSizeable),
+      Prop<&TControl::GetClientHeight, &TControl::SetClientHeight>("ClientHeight"),
+      Prop<&TControl::GetClientWidth, &TControl::SetClientWidth>("ClientWidth"),
+      Prop<&F::GetDefaultMonitor, &F::SetDefaultMonitor>("DefaultMonitor").Default(dmActiveForm),
+      Prop<&F::GetFormStyle, &F::SetFormStyle>("FormStyle").Default(fsNormal),
+      Prop<&F::GetHelpFile, &F::SetHelpFile>("HelpFile"),
+      Prop<&S::GetHorzScrollBar, &S::SetHorzScrollBar>("HorzScrollBar"),
+      Prop<&F::GetKeyPreview, &F::SetKeyPreview>("KeyPreview").Default(false),
+      Prop<&F::GetMenu, &F::SetMenu>("Menu"),
+      Prop<&F::GetObjectMenuItem, &F::SetObjectMenuItem>("ObjectMenuItem"),
+      Prop<&F::GetOldCreateOrder, &F::SetOldCreateOrder>("OldCreateOrder").Default(false),
+      Prop<&F::GetPixelsPerInch, &F::SetPixelsPerInch>("PixelsPerInch"),
+      Prop<&F::GetPosition, &F::SetPosition>("Position").Default(poDesigned),
+      Prop<&F::GetPrintScale, &F::SetPrintScale>("PrintScale").Default(poProportional),
+      Prop<&F::GetScaled, &F::SetScaled>("Scaled").Default(true),
+      Prop<&TWinControl::GetUseDockManager, &TWinControl::SetUseDockManager>("UseDockManager").Default(false),
+      Prop<&S::GetVertScrollBar, &S::SetVertScrollBar>("VertScrollBar"),
+      Prop<&TControl::GetVisible, &TControl::SetVisible>("Visible").Default(false),
+      Prop<&F::GetWindowMenu, &F::SetWindowMenu>("WindowMenu"),
+      Prop<&F::GetWindowState, &F::SetWindowState>("WindowState").Default(wsNormal),
+  };
+  return props;
+}
+
+// The named properties in order: form properties first, then the shared
+// control properties.
+std::vector<TPropInfo> PublishedFormProps(std::initializer_list<std::string_view> Names) {
+  const std::vector<TPropInfo>& table = FormPropTable();
+  std::vector<TPropInfo> result;
+  for (std::string_view name : Names) {
+    auto it = std::find_if(table.begin(), table.end(), [&](const TPropInfo& p) { return p.Name == name; });
+    if (it != table.end())
+      result.push_back(*it);
+    else
+      result.push_back(PublishedControlProps({name}).front());
+  }
+  return result;
+}
+
+void RegisterScrollBoxProperties() {
+  std::vector<TPropInfo> props = PublishedFormProps(
+      {"Align", "Anchors", "AutoScroll", "AutoSize", "BiDiMode", "Constraints", "DockSite", "DragCursor", "DragKind",
+       "DragMode", "Enabled", "Color", "Ctl3D", "Font", "HorzScrollBar", "ParentBiDiMode", "ParentColor", "ParentCtl3D",
+       "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "VertScrollBar"});
+  props.push_back(Prop<&TScrollBox::GetBorderStyle, &TScrollBox::SetBorderStyle>("BorderStyle").Default(bsSingle));
+  props.push_back(Prop<&TControl::GetVisible, &TControl::SetVisible>("Visible").Default(true));
+  RegisterProperties(&TScrollBox::StaticMetaClass, std::move(props));
+}
+
+// Width and Height come from the control (inherited, first); ClientWidth
+// and ClientHeight after them win.
+void RegisterFormProperties() {
+  RegisterProperties(
+      &TForm::StaticMetaClass,
+      PublishedFormProps({"Action",       "ActiveControl",  "Align",         "Anchors",        "AutoScroll",
+                          "AutoSize",     "BiDiMode",       "BorderIcons",   "BorderStyle",    "BorderWidth",
+                          "Caption",      "ClientHeight",   "ClientWidth",   "Color",          "Constraints",
+                          "Ctl3D",        "UseDockManager", "DefaultMonitor", "DockSite",      "DragKind",
+                          "DragMode",     "Enabled",        "ParentFont",    "Font",           "FormStyle",
+                          "HelpFile",     "HorzScrollBar",  "KeyPreview",    "Menu",           "OldCreateOrder",
+                          "ObjectMenuItem", "ParentBiDiMode", "PixelsPerInch", "PopupMenu",    "Position",
+                          "PrintScale",   "Scaled",         "ShowHint",      "VertScrollBar",  "Visible",
+                          "WindowState",  "WindowMenu"}));
+  std::vector<TPropInfo> active =
+      PublishedFormProps({"ActiveControl", "Anchors", "AutoScroll", "AutoSize", "BorderWidth", "Caption", "Color",
+                          "Constraints", "Font", "HorzScrollBar", "KeyPreview", "OldCreateOrder", "PixelsPerInch",
+                          "PopupMenu", "PrintScale", "Scaled", "ShowHint", "VertScrollBar"});
+  active.push_back(Prop<&TCustomActiveForm::GetAxBorderStyle, &TCustomActiveForm::SetAxBorderStyle>("AxBorderStyle")
+                       .Default(afbNone));
+  RegisterProperties(&TCustomActiveForm::StaticMetaClass, std::move(active));
+  RegisterProperties(&TCustomDockForm::StaticMetaClass, PublishedFormProps({"PixelsPerInch"}));
+}
+
+// While an application exists it delivers the widgetset's messages.
+void DeliverThroughApplication(TControl* Receiver, TMessage& Message) {
+  if (Application)
+    Application->DeliverMessage(Receiver, Message);
+  else
+    Receiver->WndProc(Message);
+}
+
 }  // namespace
 
 void RegisterFormsClasses() {
   if (formsCount++ > 0) return;
+  RegisterScrollBarProperties();
+  RegisterScrollBoxProperties();
+  RegisterFormProperties();
+  for (TClass c : kStreamedClasses) RegisterClass(c);
+  Screen = New<TScreen>(nullptr);
+  Application = New<TApplication>(nullptr);
+  ApplicationHandleMessage = DeliverThroughApplication;
 }
 
 void UnregisterFormsClasses() {
   if (formsCount == 0 || --formsCount > 0) return;
+  ApplicationHandleMessage = nullptr;
+  FreeAndNil(Application);
+  FreeAndNil(Screen);
+  for (TClass c : kStreamedClasses) UnRegisterClass(c);
+  for (TClass c : kAncestorClasses) UnRegisterClass(c);
+  for (TClass c : kClassesWithProperties) UnregisterProperties(c);
 }
 
 std::span<const TClass> FormsClasses() {
-  static const std::vector<TClass> classes;
-  return classes;
+  static constexpr TClass kClasses[] = {
+      &TControlScrollBar::StaticMetaClass, &TScrollingWinControl::StaticMetaClass, &TScrollBox::StaticMetaClass,
+      &TCustomForm::StaticMetaClass,       &TForm::StaticMetaClass,                &TCustomActiveForm::StaticMetaClass,
+      &TCustomDockForm::StaticMetaClass,   &TMonitor::StaticMetaClass,             &TScreen::StaticMetaClass,
+      &TApplication::StaticMetaClass,
+  };
+  return kClasses;
 }
 
 }  // namespace host

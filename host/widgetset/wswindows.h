@@ -53,6 +53,25 @@ struct TCreateParams {
   bool Enabled = true;
 };
 
+// Message box buttons and icons (Flags of MessageBox) and the answers.
+inline constexpr uint32_t MB_OK = 0x00;
+inline constexpr uint32_t MB_OKCANCEL = 0x01;
+inline constexpr uint32_t MB_ABORTRETRYIGNORE = 0x02;
+inline constexpr uint32_t MB_YESNOCANCEL = 0x03;
+inline constexpr uint32_t MB_YESNO = 0x04;
+inline constexpr uint32_t MB_RETRYCANCEL = 0x05;
+inline constexpr uint32_t MB_ICONERROR = 0x10;
+inline constexpr uint32_t MB_ICONQUESTION = 0x20;
+inline constexpr uint32_t MB_ICONWARNING = 0x30;
+inline constexpr uint32_t MB_ICONINFORMATION = 0x40;
+inline constexpr int32_t IDOK = 1;
+inline constexpr int32_t IDCANCEL = 2;
+inline constexpr int32_t IDABORT = 3;
+inline constexpr int32_t IDRETRY = 4;
+inline constexpr int32_t IDIGNORE = 5;
+inline constexpr int32_t IDYES = 6;
+inline constexpr int32_t IDNO = 7;
+
 class TWSWindows {
  public:
   virtual ~TWSWindows() = default;
@@ -148,6 +167,25 @@ class TWSWindows {
   virtual bool KillTimer(THandle /*Timer*/) { return false; }
   // Milliseconds on the backend's clock since it started.
   virtual uint64_t GetTickCount() { return 0; }
+
+  // ------------------------------------------------------------- desktop
+  // The monitors side by side make the desktop (screen coordinates); the
+  // work area is the part of the primary monitor windows are placed in.
+  // A backend without windows has no monitor (0, empty rectangles).
+  virtual int32_t GetMonitorCount() { return 0; }
+  virtual bool GetMonitorBounds(int32_t /*Index*/, TRect& /*Bounds*/) { return false; }
+  virtual TRect GetDesktopRect() { return {}; }
+  virtual TRect GetWorkArea() { return {}; }
+  virtual int32_t GetPixelsPerInch() { return 96; }
+
+  // -------------------------------------------------------- message boxes
+  // Shows a modal message box with Text, Caption and the buttons and icon
+  // of Flags (MB_...) and answers the button chosen (IDOK...); 0 when the
+  // backend cannot show one.
+  virtual int32_t MessageBox(HWND /*Owner*/, std::string_view /*Text*/, std::string_view /*Caption*/,
+                             uint32_t /*Flags*/) {
+    return 0;
+  }
 };
 
 }  // namespace host

@@ -1,6 +1,7 @@
 #include "host/widgetset/headless/headlesswindows.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "host/rtl/object.h"
@@ -503,6 +504,30 @@ THeadlessWindows::TIdleDriver THeadlessWindows::SetIdleDriver(TIdleDriver Driver
 void THeadlessWindows::Advance(uint64_t Ms) {
   FClock.Advance(Ms);
   ProcessMessages();
+}
+
+bool THeadlessWindows::GetMonitorBounds(int32_t Index, TRect& Bounds) {
+  if (Index != 0) return false;
+  Bounds = GetDesktopRect();
+  return true;
+}
+
+int32_t THeadlessWindows::MessageBox(HWND /*Owner*/, std::string_view Text, std::string_view Caption,
+                                     uint32_t Flags) {
+  static constexpr int32_t kFirstButton[] = {IDOK, IDOK, IDABORT, IDYES, IDYES, IDRETRY};
+  const uint32_t buttons = Flags & 0x0F;
+  int32_t answer = buttons < std::size(kFirstButton) ? kFirstButton[buttons] : IDOK;
+  if (!FMessageBoxAnswers.empty()) {
+    answer = FMessageBoxAnswers.front();
+    FMessageBoxAnswers.pop_front();
+  }
+  FMessageBoxes.push_back({std::string(Text), std::string(Caption), Flags, answer});
+  return answer;
+}
+
+void THeadlessWindows::ClearMessageBoxes() {
+  FMessageBoxAnswers.clear();
+  FMessageBoxes.clear();
 }
 
 }  // namespace host::headless

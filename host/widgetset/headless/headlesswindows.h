@@ -34,6 +34,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -112,6 +113,30 @@ class THeadlessWindows : public TWSWindows {
   THeadlessClock& Clock() { return FClock; }
   void Advance(uint64_t Ms);
 
+  // One monitor of kDesktopWidth x kDesktopHeight at (0, 0); the work area
+  // is all of it.
+  static constexpr int32_t kDesktopWidth = 1024;
+  static constexpr int32_t kDesktopHeight = 768;
+  int32_t GetMonitorCount() override { return 1; }
+  bool GetMonitorBounds(int32_t Index, TRect& Bounds) override;
+  TRect GetDesktopRect() override { return {0, 0, kDesktopWidth, kDesktopHeight}; }
+  TRect GetWorkArea() override { return GetDesktopRect(); }
+
+  // Message boxes show nothing: each is recorded and answered with the
+  // next queued answer, or, when none is queued, with its first button
+  // (IDOK, IDABORT, IDYES or IDRETRY).
+  struct TMessageBoxShown {
+    std::string Text;
+    std::string Caption;
+    uint32_t Flags = 0;
+    int32_t Answer = 0;
+  };
+  int32_t MessageBox(HWND Owner, std::string_view Text, std::string_view Caption, uint32_t Flags) override;
+  void QueueMessageBoxAnswer(int32_t Answer) { FMessageBoxAnswers.push_back(Answer); }
+  const std::vector<TMessageBoxShown>& MessageBoxesShown() const { return FMessageBoxes; }
+  // Forgets the boxes shown and the answers still queued.
+  void ClearMessageBoxes();
+
   // ------------------------------------------------------ for the backend
   // Sends Message to Window's receiver now; false when Window is gone or
   // has no receiver.
@@ -180,6 +205,8 @@ class THeadlessWindows : public TWSWindows {
   TIdleDriver FIdleDriver;
   uint64_t FNextSerial = 0;
   std::vector<HDC> FDCs;  // window device contexts handed out
+  std::deque<int32_t> FMessageBoxAnswers;
+  std::vector<TMessageBoxShown> FMessageBoxes;
 };
 
 }  // namespace host::headless

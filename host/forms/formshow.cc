@@ -1,0 +1,281 @@
+// TCustomForm: showing and hiding, closing, releasing and the modal loop.
+#include <algorithm>
+#include <vector>
+
+#include "host/forms/application.h"
+#include "host/forms/form.h"
+#include "host/forms/forms_p.h"
+#include "host/forms/screen.h"
+#include "host/widgetset/widgetset.h"
+
+namespace host {
+
+namespace formsdetail {
+
+namespace {
+std::vector<TCustomForm*>& PendingReleases() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+}  // namespace
+
+void ReleaseLater(TCustomForm* Form) {
+  auto& forms = PendingReleases();
+  if (std::find(forms.begin(), forms.end(), Form) == forms.end()) forms.push_back(Form);
+}
+
+void ForgetRelease(TCustomForm* Form) { std::erase(PendingReleases(), Form); }
+
+bool FreeReleasedForms() {
+  auto& forms = PendingReleases();
+  if (forms.empty()) return false;
+  while (!forms.empty()) {
+    TCustomForm* form = forms.front();
+    forms.erase(forms.begin());
+    form->Free();
+  }
+  return true;
+}
+
+}  // namespace formsdetail
+
+namespace {
+
+// Sets a flag of a form state for a scope, also when the scope raises.
+class TFormStateScope {
+ public:
+  TFormStateScope(TFormState& State, TFormStateItem Item) : FState(State), FItem(Item) { FState.Include(Item); }
+  ~TFormStateScope() { FState.Exclude(FItem); }
+  TFormStateScope(const TFormStateScope&) = delete;
+  TFormStateScope& operator=(const TFormStateScope&) = delete;
+
+ private:
+  TFormState& FState;
+  TFormStateItem FItem;
+};
+
+}  // namespace
+
+// ------------------------------------------------------------ show and hide
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  BringToFront();
+  SetWindowFocus();
+}
+
+void TCustomForm::Hide() { SetVisible(false); }
+
+void TCustomForm::VisibleChanging() {
+  inherited::VisibleChanging();
+  if (FFormState.Contains(fsShowing))
+    throw EInvalidOperation("Cannot change Visible in OnShow or OnHide (form '%s')", {ControlDisplayName(this)});
+  if (!FVisible && GetComponentState().Contains(csDestroying))
+    throw EInvalidOperation("Cannot show form '%s' while it is being destroyed", {ControlDisplayName(this)});
+}
+
+// OnShow runs before the window shows, OnHide before it hides (a handler
+// that raises is reported and the showing goes on); then the screen hears
+// of a form that went.
+void TCustomForm::VisibleChanged(bool Visible) {
+  {
+    TFormStateScope showing(FFormState, fsShowing);
+    if (Visible) PlaceOnShow();
+    RunReported(Visible ? &TCustomForm::DoShow : &TCustomForm::DoHide);
+  }
+  if (Visible)
+    FFormState.Include(fsVisible);
+  else
+    FFormState.Exclude(fsVisible);
+}
+
+void TCustomForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+  if (OnHide) OnHide(this);
+}
+
+// The first showing places the form as Position asks.
+void TCustomForm::PlaceOnShow() {
+  if (FPlaced || !Screen) return;
+  FPlaced = true;
+  if (FWindowState == wsMaximized) {
+    SetBoundsRect(Screen->GetWorkAreaRect());
+    return;
+  }
+  if (FPosition != poScreenCenter && FPosition != poDesktopCenter) return;
+  const TRect area = FPosition == poScreenCenter ? Screen->GetWorkAreaRect() : Screen->GetDesktopRect();
+  SetBounds(area.Left + (area.Width() - FWidth) / 2, area.Top + (area.Height() - FHeight) / 2, FWidth, FHeight);
+}
+
+void TCustomForm::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CM_RELEASE:
+      Free();
+      return;
+    case CM_MODALRESULT:
+      FModalResult = static_cast<TModalResult>(static_cast<TWMGeneric&>(Message).WParam);
+      Message.Result = 1;
+      return;
+    case WM_CLOSE:
+      Close();
+      return;
+    case CM_VISIBLECHANGED:
+      VisibleChanged(static_cast<TWMGeneric&>(Message).WParam != 0);
+      inherited::WndProc(Message);
+      if (!FVisible && Screen) Screen->FormGone(this);
+      return;
+    case WM_SETFOCUS: {
+      // The form's window got the focus: it passes it on to its active control.
+      const auto alive = AliveFlag();
+      inherited::WndProc(Message);
+      if (*alive && FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
+      return;
+    }
+    default:
+      inherited::WndProc(Message);
+  }
+}
+
+// ------------------------------------------------------------------- closing
+
+bool TCustomForm::CloseQuery() {
+  if (FFormStyle == fsMDIForm)
+    for (int32_t i = 0; i < GetMDIChildCount(); ++i)
+      if (!GetMDIChildren(i)->CloseQuery()) return false;
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+  if (OnClose) OnClose(this, Action);
+  formsdetail::CheckEnum(Action, "the close action", ControlDisplayName(this));
+}
+
+void TCustomForm::Close() {
+  if (FFormState.Contains(fsModal)) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = FFormStyle != fsMDIChild ? caHide : FBorderIcons.Contains(biMinimize) ? caMinimize : caNone;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application && Application->GetMainForm() == static_cast<TCustomForm*>(this)) {
+    Application->Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: SetWindowState(wsMinimized); break;
+    default: Release(); break;
+  }
+}
+
+void TCustomForm::Release() {
+  TWSWindows* windows = RunningWindows();
+  HWND handle = windows ? GetHandle() : 0;
+  if (!handle || !windows->PostMessage(handle, CM_RELEASE, 0, 0)) formsdetail::ReleaseLater(this);
+}
+
+// --------------------------------------------------------------------- modal
+
+namespace {
+
+// The forms a modal form disables while it runs, enabled again after.
+class TOtherFormsDisabled {
+ public:
+  explicit TOtherFormsDisabled(TCustomForm* Modal) {
+    if (!Screen) return;
+    for (int32_t i = 0; i < Screen->GetCustomFormCount(); ++i) {
+      TCustomForm* form = Screen->GetCustomForms(i);
+      if (form == Modal || !form->GetVisible() || !form->GetEnabled()) continue;
+      form->SetEnabled(false);
+      FForms.push_back({form, form->AliveFlag()});
+    }
+  }
+  ~TOtherFormsDisabled() { Restore(); }
+  void Restore() {
+    for (auto& [form, alive] : FForms)
+      if (*alive) form->SetEnabled(true);
+    FForms.clear();
+  }
+  TOtherFormsDisabled(const TOtherFormsDisabled&) = delete;
+  TOtherFormsDisabled& operator=(const TOtherFormsDisabled&) = delete;
+
+ private:
+  std::vector<std::pair<TCustomForm*, std::shared_ptr<const bool>>> FForms;
+};
+
+// One wait of a modal loop; false when nothing can ever come.
+bool WaitModal() {
+  if (Application) return Application->WaitForInput();
+  TWSWindows* windows = RunningWindows();
+  return windows && windows->WaitMessage();
+}
+
+}  // namespace
+
+TModalResult TCustomForm::ShowModal() {
+  if (FVisible || !GetEnabled() || FFormState.Contains(fsModal) || FFormStyle == fsMDIChild)
+    throw EInvalidOperation("Cannot make a visible window modal");
+  if (TControl* capture = GetCaptureControl()) capture->SetMouseCapture(false);
+  const auto alive = AliveFlag();
+  TOtherFormsDisabled others(this);
+  FFormState.Include(fsModal);
+  FModalResult = mrNone;
+  // Undoes the showing: the other forms work again (one of them becomes
+  // the active form), the form leaves modal state and hides.
+  auto leave = [&] {
+    others.Restore();
+    if (!*alive) return;
+    FFormState.Exclude(fsModal);
+    if (FVisible) Hide();
+  };
+  bool ended = false;
+  try {
+    Show();
+    ended = RunModalLoop();
+  } catch (...) {
+    leave();
+    throw;
+  }
+  if (!*alive) return mrCancel;
+  const TModalResult result = FModalResult;
+  leave();
+  if (!ended)
+    throw EInvalidOperation("Modal form '%s' cannot be closed: no input can come while it waits",
+                            {ControlDisplayName(this)});
+  return result;
+}
+
+// Waits until the modal result is set and the form agrees to close.
+bool TCustomForm::RunModalLoop() {
+  const auto alive = AliveFlag();
+  for (;;) {
+    if (!WaitModal()) return false;
+    if (!*alive) return true;
+    if (Application && Application->GetTerminated()) FModalResult = mrCancel;
+    if (FModalResult != mrNone) {
+      CloseModal();
+      if (!*alive || FModalResult != mrNone) return true;
+    }
+  }
+}
+
+void TCustomForm::CloseModal() {
+  TCloseAction action = caNone;
+  if (CloseQuery()) {
+    action = caHide;
+    DoClose(action);
+  }
+  if (action == caNone)
+    FModalResult = mrNone;
+  else if (action == caFree)
+    Release();
+}
+
+}  // namespace host

@@ -1,0 +1,140 @@
+// A form's own behaviour: its form text, OnShow and OnHide, its menu's
+// short cuts, painting and its image.
+#include "tests/host/forms/forms_test.h"
+#include "tests/support/formtest.h"
+
+namespace host::formstest {
+namespace {
+
+using FormTest = FormsTest;
+
+TEST_F(FormTest, AFormRoundTripsThroughTheFormText) {
+  TOwned<TForm> form = NewForm("Form");
+  TMainMenu* menu = New<TMainMenu>(form.get());
+  menu->SetName("Menu");
+  TEdit* edit = Add<TEdit>(form.get(), "Edit", Bounds(10, 10, 100, 22));
+  form->SetCaption("Options");
+  form->SetBorderStyle(bsDialog);
+  form->SetPosition(poScreenCenter);
+  form->SetKeyPreview(true);
+  form->SetMenu(menu);
+  form->SetActiveControl(edit);
+  const TFormRoundTrip trip = RoundTrip(form.get());
+  for (const char* line : {"BorderStyle = bsDialog", "BorderIcons = [biSystemMenu]", "Position = poScreenCenter",
+                           "KeyPreview = True", "Menu = Menu", "ActiveControl = Edit", "ClientWidth = 400"})
+    EXPECT_NE(trip.Text.find(line), std::string::npos) << line << "\n" << trip.Text;
+  EXPECT_EQ(trip.Text.find("Visible"), std::string::npos) << "a hidden form stores no Visible";
+  TOwned<TForm> copy(static_cast<TForm*>(TCustomForm::CreateNew(&TForm::StaticMetaClass, nullptr)));
+  ReadForm(trip.Binary, copy.get());
+  EXPECT_EQ(copy->GetCaption(), "Options");
+  EXPECT_EQ(copy->GetBorderStyle(), bsDialog);
+  EXPECT_EQ(copy->GetBorderIcons(), TBorderIcons{biSystemMenu});
+  EXPECT_EQ(copy->GetMenu(), copy->FindComponent("Menu"));
+  EXPECT_EQ(copy->GetActiveControl(), copy->FindComponent("Edit"));
+  EXPECT_EQ(copy->GetBoundsRect(), form->GetBoundsRect());
+}
+
+TEST_F(FormTest, OnShowAndOnHideRunAroundTheWindowAndCannotChangeVisible) {
+  TOwned<TForm> form = NewForm("Form");
+  std::vector<std::string> reported;
+  Application->OnException = [&](TObject*, Exception* E) { reported.push_back(E->Message()); };
+  form->OnShow = [&](TObject*) {
+    log.push_back(std::string("show, window shown: ") +
+                  (form->HandleAllocated() && Windows().IsWindowVisible(form->GetHandle()) ? "yes" : "no"));
+    form->SetVisible(false);
+  };
+  form->OnHide = [&](TObject*) { log.push_back("hide"); };
+  form->Show();
+  EXPECT_EQ(log, (std::vector<std::string>{"show, window shown: no"}));
+  EXPECT_EQ(reported, (std::vector<std::string>{"Cannot change Visible in OnShow or OnHide (form 'Form')"}));
+  EXPECT_TRUE(form->GetVisible());
+  EXPECT_TRUE(Windows().IsWindowVisible(form->GetHandle())) << "the showing went on";
+  EXPECT_TRUE(form->GetFormState().Contains(fsVisible));
+  form->Hide();
+  EXPECT_EQ(log.back(), "hide");
+  EXPECT_FALSE(Windows().IsWindowVisible(form->GetHandle()));
+}
+
+TEST_F(FormTest, TheMenuTakesItsShortCutsAndServesOneFormOnly) {
+  TOwned<TForm> form = NewForm("Form");
+  TEdit* edit = Add<TEdit>(form.get(), "Edit", Bounds(10, 10, 100, 22));
+  TMainMenu* menu = New<TMainMenu>(form.get());
+  menu->SetName("MainMenu");
+  TMenuItem* open = New<TMenuItem>(form.get());
+  open->SetCaption("Open");
+  open->SetShortCut(ShortCut('O', {ssCtrl}));
+  open->OnClick = [&](TObject*) { log.push_back("open"); };
+  menu->GetItems()->Add(open);
+  form->SetMenu(menu);
+  form->Show();
+  edit->SetFocus();
+  Robot().Press('O', {ssCtrl});
+  Robot().Type("o");
+  EXPECT_EQ(log, (std::vector<std::string>{"open"}));
+  EXPECT_EQ(edit->GetText(), "o") << "the short cut made no character";
+  TOwned<TForm> other = NewForm("Other");
+  EXPECT_RAISES(other->SetMenu(menu), EInvalidOperation, "Menu 'MainMenu' is already being used by another form");
+  EXPECT_EQ(other->GetMenu(), nullptr);
+  menu->Free();
+  EXPECT_EQ(form->GetMenu(), nullptr) << "a freed menu is forgotten";
+}
+
+TEST_F(FormTest, OnPaintDrawsOnTheFormAndItsImage) {
+  TOwned<TForm> form = NewForm("Form");
+  form->SetColor(clWhite);
+  form->OnPaint = [&](TObject*) {
+    form->GetCanvas()->GetBrush()->SetColor(clRed);
+    form->GetCanvas()->FillRect(Rect(0, 0, 20, 20));
+  };
+  TOwned<TBitmap> image(form->GetFormImage());
+  EXPECT_EQ(image->GetWidth(), 400);
+  EXPECT_EQ(image->GetHeight(), 300);
+  EXPECT_EQ(ColorToRGB(image->GetCanvas()->GetPixels(5, 5)), ColorToRGB(clRed));
+  EXPECT_EQ(ColorToRGB(image->GetCanvas()->GetPixels(50, 50)), ColorToRGB(clWhite));
+  form->Print();
+}
+
+TEST_F(FormTest, AnMDIFormListsAndArrangesItsChildren) {
+  TOwned<TForm> frame = NewForm("Frame");
+  frame->SetFormStyle(fsMDIForm);
+  TOwned<TForm> one = NewForm("One");
+  TOwned<TForm> two = NewForm("Two");
+  for (TForm* child : {one.get(), two.get()}) child->SetFormStyle(fsMDIChild);
+  frame->Show();
+  one->Show();
+  two->Show();
+  ASSERT_EQ(frame->GetMDIChildCount(), 2);
+  EXPECT_EQ(frame->GetMDIChildren(0), two.get()) << "the most recently active child first";
+  EXPECT_EQ(frame->GetActiveMDIChild(), two.get());
+  EXPECT_RAISES(frame->GetMDIChildren(2), EListError, "List index out of bounds (2)");
+  EXPECT_EQ(one->GetMDIChildCount(), 0) << "only an MDI form has children";
+  EXPECT_RAISES(one->ShowModal(), EInvalidOperation, "Cannot make a visible window modal");
+  frame->SetTileMode(tbVertical);
+  frame->Tile();
+  EXPECT_EQ(two->GetBoundsRect(), Bounds(100, 100, 200, 300));
+  EXPECT_EQ(one->GetBoundsRect(), Bounds(300, 100, 200, 300));
+  frame->Next();
+  EXPECT_EQ(frame->GetActiveMDIChild(), one.get());
+  // The children's answers decide whether the MDI form may close.
+  one->OnCloseQuery = [](TObject*, bool& CanClose) { CanClose = false; };
+  EXPECT_FALSE(frame->CloseQuery());
+}
+
+TEST_F(FormTest, ADockFormIsAFloatingDockSite) {
+  TOwned<TCustomForm> dock(TCustomForm::CreateNew(&TCustomDockForm::StaticMetaClass, nullptr));
+  EXPECT_TRUE(dock->GetDockSite());
+  EXPECT_TRUE(dock->GetUseDockManager());
+  EXPECT_EQ(dock->GetDragKind(), dkDock);
+  EXPECT_EQ(dock->GetBorderStyle(), bsSizeToolWin);
+  EXPECT_EQ(dock->GetFormStyle(), fsStayOnTop);
+  EXPECT_FALSE(dock->GetAutoScroll());
+  TOwned<TCustomForm> active(TCustomForm::CreateNew(&TCustomActiveForm::StaticMetaClass, nullptr));
+  auto* ax = static_cast<TCustomActiveForm*>(active.get());
+  EXPECT_EQ(ax->GetBorderStyle(), static_cast<TFormBorderStyle>(bsNone));
+  EXPECT_RAISES(ax->SetAxBorderStyle(static_cast<TActiveFormBorderStyle>(4)), EInvalidOperation,
+                "Invalid property value for AxBorderStyle of 'TCustomActiveForm'");
+  EXPECT_EQ(ax->GetAxBorderStyle(), afbNone);
+}
+
+}  // namespace
+}  // namespace host::formstest
