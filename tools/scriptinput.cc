@@ -1,6 +1,7 @@
 #include "tools/scriptinput.h"
 
 #include "host/controls/controls.h"
+#include "host/forms/application.h"
 #include "host/rtl/sysutils.h"
 #include "host/stdctrls/lists.h"
 #include "host/widgetset/headless/headless.h"
@@ -101,7 +102,15 @@ void SelectItem(host::TControl* Control, const std::string& Argument) {
 
 }  // namespace
 
-void WaitInput(uint32_t Ms) { NeedHeadless().Windows().Advance(Ms); }
+void WaitInput(uint32_t Ms) {
+  NeedHeadless().Windows().Advance(Ms);
+  // Then the application is idle, as after any input: actions update and
+  // OnIdle runs.
+  if (host::Application) {
+    host::Application->ProcessMessages();
+    host::Application->Idle();
+  }
+}
 
 TIdleDriverScope::TIdleDriverScope(std::function<bool()> Driver) {
   if (auto* headless = Headless()) {

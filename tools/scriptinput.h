@@ -31,8 +31,8 @@ namespace corvane {
 
 bool IsInputVerb(std::string_view Verb);
 
-// Advances the headless widgetset's clock by Ms: due timers fire, then what
-// they caused is delivered.
+// Advances the headless widgetset's clock by Ms: due timers fire, what they
+// caused is delivered, then the application runs its idle processing.
 void WaitInput(uint32_t Ms);
 
 // While it lives, Driver acts for the user whenever the headless windows
