@@ -366,10 +366,7 @@ TRect TCustomEdit::TextBox() const {
 void TCustomEdit::PaintWindow(HDC DC) {
   PaintBackground(DC);
   FCanvas->DrawOn(DC, [this] {
-    if (FBorderStyle == bsSingle) {
-      FCanvas->GetBrush()->SetColor(clWindowFrame);
-      FCanvas->FrameRect(Rect(0, 0, FWidth, FHeight));
-    }
+    DrawSingleBorder(FCanvas, FBorderStyle, FWidth, FHeight);
     FCanvas->SetFont(GetFont());
     if (!GetEnabled()) FCanvas->GetFont()->SetColor(clGrayText);
     const int32_t lineHeight = LineHeight(FCanvas);

@@ -128,6 +128,12 @@ int32_t AlignedX(const TRect& Box, int32_t Width, TAlignment Alignment) {
   }
 }
 
+void DrawSingleBorder(TCanvas* Canvas, TBorderStyle Style, int32_t Width, int32_t Height) {
+  if (Style != bsSingle) return;
+  Canvas->GetBrush()->SetColor(clWindowFrame);
+  Canvas->FrameRect(Rect(0, 0, Width, Height));
+}
+
 std::string StripAccelChars(const std::string& Caption, bool ShowAccelChar) {
   if (!ShowAccelChar) return Caption;
   std::string shown;

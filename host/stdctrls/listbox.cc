@@ -14,6 +14,7 @@
 
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/lists.h"
+#include "host/stdctrls/textdraw.h"
 #include "host/widgetset/wskeys.h"
 
 namespace host {
@@ -218,6 +219,7 @@ void TCustomListBox::Paint() {
     if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
     return false;
   });
+  DrawSingleBorder(canvas, FBorderStyle, FWidth, FHeight);
 }
 
 // ------------------------------------------------------------------- input

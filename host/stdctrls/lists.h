@@ -202,10 +202,13 @@ class TCustomListBox : public TCustomListControl {
   void SetStyle(TListBoxStyle Value);
   int32_t GetColumns() const { return FColumns; }
   void SetColumns(int32_t Value);
-  // Kept for the form file only: the list box paints and sizes itself as
-  // before whatever they hold.
+  // bsSingle draws a one-pixel frame over the edge of the items' area.
+  // IntegralHeight and TabWidth are kept for the form file only.
   TBorderStyle GetBorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TBorderStyle Value) { FBorderStyle = Value; }
+  void SetBorderStyle(TBorderStyle Value) {
+    FBorderStyle = Value;
+    Invalidate();
+  }
   bool GetIntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
   int32_t GetTabWidth() const { return FTabWidth; }

@@ -9,8 +9,14 @@
 
 namespace host {
 
+class TCanvas;
+
 // The left edge of a line Width wide aligned within Box.
 int32_t AlignedX(const TRect& Box, int32_t Width, TAlignment Alignment);
+
+// The one-pixel window frame of an edit or a list box whose BorderStyle is
+// bsSingle, drawn around Width x Height with Canvas's brush.
+void DrawSingleBorder(TCanvas* Canvas, TBorderStyle Style, int32_t Width, int32_t Height);
 
 // Sets Field to Value; whether that changed it (a property setter then
 // redraws or refits its control).

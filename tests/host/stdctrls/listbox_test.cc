@@ -4,6 +4,7 @@
 // owner drawing; its items can change under it.
 #include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
+#include "tests/host/stdctrls/buttons_test.h"
 #include "tests/host/stdctrls/lists_test.h"
 
 namespace host::liststest {
@@ -18,6 +19,17 @@ class ListBox : public ListsTest {
     return list;
   }
 };
+
+// The frame of a bsSingle list box shows along its edges, over the items;
+// bsNone shows none.
+TEST_F(ListBox, ASingleBorderFramesTheList) {
+  TListBox* list = NewList(Bounds(10, 10, 120, 100), 3);
+  Show();
+  const TRect leftEdge = Rect(0, 20, 1, 80);
+  EXPECT_EQ(stdctrlstest::PixelsShown(list, leftEdge, clWindowFrame), 60);
+  list->SetBorderStyle(bsNone);
+  EXPECT_EQ(stdctrlstest::PixelsShown(list, leftEdge, clWindowFrame), 0);
+}
 
 TEST_F(ListBox, AClickSelectsTheItemUnderTheMouseAndCodeSetsItemIndexSilently) {
   TListBox* list = NewList(Bounds(10, 10, 120, 200), 10);
