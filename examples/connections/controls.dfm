@@ -26,6 +26,9 @@ object Form: TWinControl
       'green'
       'blue')
   end
+  object Ticker: TTimer
+    Interval = 100
+  end
   object Wiring: TkelConnectionList
     object ClickMarks: TkelE2PConnection
       Source = Button
@@ -50,6 +53,13 @@ object Form: TWinControl
       ValueComponent = Colours
       ValueComponentProperty = 'Text'
       ValueOptions = voComponentProperty
+    end
+    object TickMarks: TkelE2PConnection
+      Source = Ticker
+      Target = Button
+      SourceEvent = 'OnTimer'
+      TargetProperty = 'Tag'
+      ValueConstant = '5'
     end
     object EnterHides: TkelE2PConnection
       Source = Notes

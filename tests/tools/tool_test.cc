@@ -131,7 +131,10 @@ TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
         // select drops the combo box's list down and clicks the item: the
         // user's choice fires OnChange.
         "> select Colours 2\n  trace ChosenShows: Colours.OnChange -> Form.Hint := 'blue'\n"
-        "> get Colours.ItemIndex\n  = 2\n"})
+        "> get Colours.ItemIndex\n  = 2\n",
+        // The timer fires when the clock reaches its interval, not before.
+        "> wait 99\n> get Button.Tag\n  = 0\n> wait 1\n  trace TickMarks: Ticker.OnTimer -> Button.Tag := '5'\n"
+        "> get Button.Tag\n  = 5\n"})
     EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
   EXPECT_EQ(Tool({"check", Example("controls.dfm")}).Status, 0);
 
