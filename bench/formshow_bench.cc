@@ -1,4 +1,4 @@
-// Reading a form of N controls from its form file and showing it (every
+// Reading a form (TForm) of N controls from its form file and showing it (every
 // windowed control gets its window), then freeing it, against building the
 // same controls directly in C++ and showing them. Reading and showing must
 // stay linear: "scaling" is t(10000) / t(1000) measured in the same run and
@@ -16,6 +16,7 @@
 #include "host/classes/formtext.h"
 #include "host/classes/streams.h"
 #include "host/controls/controls.h"
+#include "host/forms/form.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
 
@@ -25,7 +26,7 @@ using namespace host;
 
 // A form of Count controls: buttons, edits and labels in turn, on a grid.
 std::string FormText(int Count) {
-  std::string text = "object Form: TWinControl\n  Left = 0\n  Top = 0\n  Width = 1000\n  Height = 800\n";
+  std::string text = "object Form: TForm\n  Left = 0\n  Top = 0\n  Width = 1000\n  Height = 800\n";
   static const char* const kClasses[] = {"TButton", "TEdit", "TLabel"};
   for (int i = 0; i < Count; ++i) {
     const std::string n = std::to_string(i);
@@ -56,7 +57,7 @@ std::size_t ReadAndShow(const std::string& Form, int Count) {
 }
 
 void BuildAndShow(int Count) {
-  TOwned<TWinControl> form(New<TWinControl>(nullptr));
+  TOwned<TForm> form(New<TForm>(nullptr));
   form->SetBounds(0, 0, 1000, 800);
   for (int i = 0; i < Count; ++i) {
     TControl* c = nullptr;

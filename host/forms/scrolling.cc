@@ -181,36 +181,58 @@ void TScrollingWinControl::EnableAutoRange() {
   if (--FAutoRangeCount == 0 && FAutoScroll) UpdateScrollBars();
 }
 
-int32_t TScrollingWinControl::ChildExtent(TScrollBarKind Kind) {
+int64_t TScrollingWinControl::EdgeOf(const TControl* C, TScrollBarKind Kind) const {
+  if (!C->GetVisible()) return -1;
+  // Controls that stretch along the bar follow the client size: they make
+  // no extent of their own.
   const bool horz = Kind == sbHorizontal;
+  const TAlign align = C->GetAlign();
+  if (align == alClient || (horz ? align == alRight || align == alTop || align == alBottom
+                                 : align == alBottom || align == alLeft || align == alRight))
+    return -1;
   const int32_t position = (horz ? FHorzScrollBar : FVertScrollBar)->FPosition;
-  int64_t extent = 0;
-  for (int32_t i = 0; i < GetControlCount(); ++i) {
-    TControl* c = GetControls(i);
-    if (!c->GetVisible()) continue;
-    // Controls that stretch along the bar follow the client size: they
-    // make no extent of their own.
-    const TAlign align = c->GetAlign();
-    if (align == alClient || (horz ? align == alRight || align == alTop || align == alBottom
-                                   : align == alBottom || align == alLeft || align == alRight))
-      continue;
-    const int64_t edge = horz ? int64_t{c->GetLeft()} + c->GetWidth() : int64_t{c->GetTop()} + c->GetHeight();
-    extent = std::max(extent, edge + position);
-  }
-  return ClampToInt32(extent);
+  return (horz ? int64_t{C->GetLeft()} + C->GetWidth() : int64_t{C->GetTop()} + C->GetHeight()) + position;
 }
 
-void TScrollingWinControl::CalcAutoRange() {
-  if (FAutoRangeCount > 0 || !FAutoScroll || FUpdatingScrollBars) return;
-  if (GetComponentState().Contains(csLoading) || GetComponentState().Contains(csDestroying)) return;
+int32_t TScrollingWinControl::ChildExtent(TScrollBarKind Kind) {
+  TKnownExtent known;
+  for (int32_t i = 0; i < GetControlCount(); ++i) {
+    const TControl* c = GetControls(i);
+    if (const int64_t edge = EdgeOf(c, Kind); edge > known.Extent) known = {edge, c};
+  }
+  FKnown[Kind == sbHorizontal ? 0 : 1] = known;
+  return ClampToInt32(known.Extent);
+}
+
+int64_t TScrollingWinControl::ExtentAfter(TScrollBarKind Kind, TControl* Moved) {
+  TKnownExtent& known = FKnown[Kind == sbHorizontal ? 0 : 1];
+  const int64_t edge = Moved->GetParent() == this ? EdgeOf(Moved, Kind) : -1;
+  if (edge >= known.Extent && edge > 0) {
+    known = {edge, Moved};
+    return edge;
+  }
+  // Only the child that reached the extent can take it back.
+  return Moved == known.Holder ? ChildExtent(Kind) : known.Extent;
+}
+
+void TScrollingWinControl::CalcAutoRange(TControl* Moved) {
+  if (FUpdatingScrollBars) return;
+  if (FAutoRangeCount > 0 || !FAutoScroll || GetComponentState().Contains(csLoading) ||
+      GetComponentState().Contains(csDestroying)) {
+    FExtentsKnown = false;  // children may move unseen until the next full computation
+    return;
+  }
   FUpdatingScrollBars = true;
   try {
+    const bool incremental = Moved && FExtentsKnown && Moved->IsFreelyPlaced();
     for (TControlScrollBar* bar : {FHorzScrollBar, FVertScrollBar}) {
-      const int32_t extent = ChildExtent(bar->FKind);
-      bar->SetCalcRange(extent > 0 ? ClampToInt32(int64_t{extent} + bar->FMargin) : 0);
+      const int64_t extent = incremental ? ExtentAfter(bar->FKind, Moved) : ChildExtent(bar->FKind);
+      bar->SetCalcRange(extent > 0 ? ClampToInt32(extent + bar->FMargin) : 0);
     }
+    FExtentsKnown = true;
   } catch (...) {
     FUpdatingScrollBars = false;
+    FExtentsKnown = false;
     throw;
   }
   FUpdatingScrollBars = false;
@@ -220,7 +242,7 @@ void TScrollingWinControl::UpdateScrollBars() { CalcAutoRange(); }
 
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   inherited::AlignControls(AControl, Rect);
-  CalcAutoRange();
+  CalcAutoRange(AControl);
 }
 
 bool TScrollingWinControl::RectInside(TControl* AControl, TRect& Rect) {

@@ -149,10 +149,25 @@ class TScrollingWinControl : public TWinControl {
  protected:
   // The extent of the children along Kind, as if unscrolled.
   int32_t ChildExtent(TScrollBarKind Kind);
+  // The far edge of C along Kind, as if unscrolled; -1 when C makes no
+  // extent (hidden, or stretching along the bar).
+  int64_t EdgeOf(const TControl* C, TScrollBarKind Kind) const;
 
  private:
   friend class TControlScrollBar;
-  void CalcAutoRange();
+  // Computes the ranges again: from all the children, or, when only Moved
+  // (a freely placed child that moved, came or left) changed, from the
+  // extents known so far — so filling a form of n controls costs O(n).
+  void CalcAutoRange(TControl* Moved = nullptr);
+  // The extent along Kind once Moved changed; the last full computation's
+  // extent and the child that reached it are kept per kind.
+  int64_t ExtentAfter(TScrollBarKind Kind, TControl* Moved);
+  struct TKnownExtent {
+    int64_t Extent = 0;
+    const TControl* Holder = nullptr;  // compared only, never followed
+  };
+  TKnownExtent FKnown[2];
+  bool FExtentsKnown = false;
   // Where AControl lies in this control's client area; false when it does
   // not lie inside this control.
   bool RectInside(TControl* AControl, TRect& Rect);

@@ -49,6 +49,27 @@ TEST_F(ScrollingTest, TheRangeFollowsTheChildrenAndScrollInViewMovesThem) {
                 "Cannot scroll 'Form' into view: it does not lie in 'Box'");
 }
 
+// The range follows each child that moves, comes or goes: growing past
+// the extent, the child that reached it moving back or leaving (the next
+// farthest then counts), another child moving within it (no change).
+TEST_F(ScrollingTest, TheRangeFollowsEveryMoveOfTheFarthestChild) {
+  TControlScrollBar* vert = box->GetVertScrollBar();
+  TEdit* middle = Add<TEdit>(box, "Middle", Bounds(0, 100, 60, 20));
+  EXPECT_EQ(vert->GetRange(), 280);
+  middle->SetTop(300);
+  EXPECT_EQ(vert->GetRange(), 320);
+  bottom->SetTop(50);
+  EXPECT_EQ(vert->GetRange(), 320) << "not the farthest child";
+  middle->SetTop(10);
+  EXPECT_EQ(vert->GetRange(), 80) << "the farthest moved back: bottom's edge counts";
+  bottom->SetTop(200);
+  EXPECT_EQ(vert->GetRange(), 230);
+  bottom->Free();
+  EXPECT_EQ(vert->GetRange(), 30) << "the farthest left: middle's edge counts";
+  middle->SetVisible(false);
+  EXPECT_EQ(vert->GetRange(), 20);
+}
+
 TEST_F(ScrollingTest, TheWheelAndTheFocusScrollTheBox) {
   form->Show();
   TControlScrollBar* vert = box->GetVertScrollBar();
