@@ -84,17 +84,7 @@ void TApplication::CreateForm(TClass InstanceClass, void* Reference) {
   if (!Reference) throw EInvalidOperation("CreateForm needs a reference to write the new form into");
   auto* reference = static_cast<TComponent**>(Reference);
   *reference = nullptr;
-  FPendingReference = reference;
-  TObject* created = nullptr;
-  try {
-    created = InstanceClass->Create(this);
-  } catch (...) {
-    FPendingReference = nullptr;
-    *reference = nullptr;
-    throw;
-  }
-  FPendingReference = nullptr;
-  auto* component = static_cast<TComponent*>(created);
+  auto* component = static_cast<TComponent*>(InstanceClass->Create(this));
   *reference = component;
   if (auto* module = dynamic_cast<TDataModule*>(component); module && Screen) Screen->AddDataModule(module);
   if (auto* form = dynamic_cast<TForm*>(component); form && !FMainForm) {

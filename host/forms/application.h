@@ -53,14 +53,19 @@ class TApplication : public TComponent {
   void Initialize();
   // Creates a form (or a data module) of InstanceClass owned by the
   // application and writes its address into the TComponent* at Reference
-  // (before the form's construction finishes, as the classic does). The
+  // once it is made. The
   // first form made becomes MainForm. Raises EInvalidOperation for a class
   // that is no form or data module class; the reference is cleared when
   // the construction fails.
   void CreateForm(TClass InstanceClass, void* Reference);
+  // The typed form: the TComponent* the untyped one writes is converted to
+  // T* (the two addresses may differ), so Reference is set once the form is
+  // made.
   template <class T>
   void CreateForm(T*& Reference) {
-    CreateForm(&T::StaticMetaClass, &Reference);
+    TComponent* made = nullptr;
+    CreateForm(&T::StaticMetaClass, &made);
+    Reference = static_cast<T*>(made);
   }
   void Run();
   void Terminate() { FTerminate = true; }
@@ -230,9 +235,6 @@ class TApplication : public TComponent {
   bool FMinimized = false;
   // The windows Minimize hid, shown again by Restore.
   std::vector<HWND> FMinimizedWindows;
-  // Where CreateForm writes the form it is making, as soon as the form
-  // exists (before its layout and OnCreate).
-  TComponent** FPendingReference = nullptr;
   std::string FTitle;
   std::string FHelpFile;
   std::string FHint;
