@@ -25,8 +25,10 @@
 // listeners the address of the host's record (the 28-byte TMsg, the whole
 // TWMKey the host holds) and copy it back from the address left there;
 // OnShowHint stores HintStr, CanShow and the address of the host's hint
-// record, and writes back HintStr, CanShow and the hint record with its
-// string (from another hint record only while an OnShowHint reports it);
+// record, and writes back HintStr, CanShow and the hint record at the
+// address then held (the host's own, changed in place, or another record
+// an OnShowHint is reporting now), whose string is HintStr as the
+// listeners left it (the host hands the record's own string as HintStr);
 // OnHelp writes CallHelp back and answers the host with the saved handler's
 // Boolean (false without one); OnException stores Sender and E.
 #pragma once

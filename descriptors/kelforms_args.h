@@ -80,8 +80,9 @@ struct TCloseArgs : TkelHookArgs {
 };
 
 // OnShowHint: HintStr and CanShow as values; HintInfo as the address of the
-// host's record, copied back with its string from the address a listener
-// leaves (another record an OnShowHint is reporting now).
+// host's record, copied back from the address a listener leaves (the
+// host's own, or another record an OnShowHint is reporting now), its
+// string being HintStr as the listeners left it.
 struct TShowHintArgs : TkelHookArgs {
   template <class A>
   using Local = std::conditional_t<std::is_same_v<A, host::THintInfo&>, TkelLiveAddresses<host::THintInfo>,
@@ -99,8 +100,14 @@ struct TShowHintArgs : TkelHookArgs {
   template <class A>
   static void WriteBack(TkelEventInfo& event, int i, std::remove_reference_t<A>& arg) {
     if constexpr (std::is_same_v<A, host::THintInfo&>) {
-      const void* address = event.GetArgs(i)->Value.AsPointer();
-      if (address != &arg) arg = TkelLiveAddresses<host::THintInfo>::At(address, "a hint record");
+      // `arg` is the hook's copy of the host's record: the record at the
+      // address left (the host's own while a listener kept it) is copied,
+      // and its text is the HintStr parameter's, which the host hands over
+      // as the record's own string (both are the same variable there).
+      host::THintInfo record = TkelLiveAddresses<host::THintInfo>::At(event.GetArgs(i)->Value.AsPointer(),
+                                                                      "a hint record");
+      record.HintStr = FromVariant<std::string>(event.GetArgs(0)->Value);
+      arg = std::move(record);
     } else {
       TkelHookArgs::WriteBack<A>(event, i, arg);
     }

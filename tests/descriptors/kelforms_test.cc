@@ -1,0 +1,244 @@
+// Behaviour of the forms unit's descriptors as a user meets it: closing a
+// form through a click with listeners answering OnCloseQuery and OnClose,
+// the write-only ClientHeight, MDIChildren, the hint text a listener gives,
+// a short cut a listener handles, CreateForm, OnIdle's Done, and refused
+// writes that leave the object as it was.
+#include "descriptors/kelforms.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/forms/forms.h"
+#include "host/stdctrls/buttons.h"
+#include "host/stdctrls/texts.h"
+#include "host/widgetset/headless/headless.h"
+#include "host/widgetset/widgetset.h"
+#include "tests/descriptors/descriptor_test_support.h"
+
+namespace kel::test {
+namespace {
+
+using host::TForm;
+using host::Variant;
+
+host::headless::THeadlessWidgetSet& Headless() {
+  return dynamic_cast<host::headless::THeadlessWidgetSet&>(host::WidgetSet());
+}
+
+// A connected descriptor of the class Info for Object, unhooked and freed first.
+struct TDescribed {
+  TDescribed(host::TClass Info, host::TObject* Object) : d(MakeDescriptor(Info, Object)) {}
+  ~TDescribed() {
+    d->SetOwner(nullptr);
+    d->Free();
+  }
+  TDescribed(const TDescribed&) = delete;
+  TDescribed& operator=(const TDescribed&) = delete;
+  TkelClassInfo* const d;
+};
+
+// A form of 400 x 300 made without a layout.
+host::TOwned<TForm> NewForm(const std::string& name) {
+  host::TOwned<TForm> form(static_cast<TForm*>(host::TCustomForm::CreateNew(&TForm::StaticMetaClass, nullptr)));
+  form->SetName(name);
+  form->SetBounds(100, 100, 400, 300);
+  return form;
+}
+
+template <class C>
+C* Add(TForm* form, host::TRect bounds) {
+  C* control = host::New<C>(form);
+  control->SetBoundsRect(bounds);
+  control->SetParent(form);
+  return control;
+}
+
+host::TPoint Center(host::TControl* c) { return c->ClientToScreen({c->GetWidth() / 2, c->GetHeight() / 2}); }
+
+TEST(KelformsForm, ACanCloseListenerKeepsTheFormOpenWhateverItsOwnHandlerSaid) {
+  host::TOwned<TForm> form = NewForm("Closing");
+  auto* button = Add<host::TButton>(form.get(), {10, 10, 90, 35});
+  button->OnClick = [&](host::TObject*) { form->Close(); };
+  std::vector<std::string> log;
+  form->OnCloseQuery = [&](host::TObject*, bool& canClose) {
+    log.push_back("own");
+    canClose = true;
+  };
+  form->Show();
+  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
+  {
+    TTestListeners listeners;
+    listeners.On(f.d, "OnCloseQuery", [&](TkelEventInfo& e) {
+      log.push_back("listener saw " + e.GetArgs(1)->Value.AsString());
+      e.GetArgs(1)->Value = Variant(false);
+    });
+    Headless().Robot().Click(Center(button));
+    EXPECT_TRUE(form->GetVisible()) << "the listener's CanClose decides";
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"own", "listener saw True"}));
+  Headless().Robot().Click(Center(button));
+  EXPECT_FALSE(form->GetVisible()) << "no listener: the own handler lets it close (hidden)";
+}
+
+TEST(KelformsForm, OnClosesActionFromAListenerIsTheCloseActionTheHostUses) {
+  TForm* form = NewForm("Freed").release();
+  form->Show();
+  TkelClassInfo* d = Describe(form);  // the registry's: dropped with the form
+  int action = -1;
+  std::vector<int> seen;
+  TkelListener* listener = Listen(d, "OnClose", [&](host::TObject*, TkelEventInfo* e) {
+    seen.push_back(e->GetArgs(1)->Value.AsInteger());
+    e->GetArgs(1)->Value = Variant(action);
+  });
+  // An ordinal outside the close actions: refused, the form stays as it was.
+  action = 7;
+  EXPECT_EQ(MessageOf<host::ERangeError>([&] { Invoke(d, "Close"); }), "7 is not a valid value of Action (0..3)");
+  EXPECT_TRUE(form->GetVisible());
+  // caNone keeps it; caFree (2) releases it.
+  action = 0;
+  Invoke(d, "Close");
+  EXPECT_TRUE(form->GetVisible());
+  const int forms = host::Screen->GetFormCount();
+  action = 2;
+  Invoke(d, "Close");
+  host::Application->ProcessMessages();
+  EXPECT_EQ(host::Screen->GetFormCount(), forms - 1) << "freed";
+  EXPECT_EQ(seen, (std::vector<int>{host::caHide, host::caHide, host::caHide})) << "the host's own action first";
+  listener->Free();  // its descriptor went with the form
+}
+
+TEST(KelformsForm, ClientHeightIsWriteOnlyOnAFormAndReadWriteOnAScrollBox) {
+  host::TOwned<TForm> form = NewForm("Sized");
+  auto* box = Add<host::TScrollBox>(form.get(), {5, 5, 205, 105});
+  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
+  TDescribed c(&TCustomFormClassInfo::StaticMetaClass, form.get());
+  TDescribed b(&TScrollBoxClassInfo::StaticMetaClass, box);
+  for (const char* name : {"ClientHeight", "ClientWidth", "Visible"}) {
+    EXPECT_EQ(f.d->FindProperty(name)->Style, TkelPropertyStyle{psWritable}) << name;
+    EXPECT_EQ(f.d->FindProperty(name)->Visibility, pvPublished) << name;
+    EXPECT_EQ(c.d->FindProperty(name)->Visibility, pvProtected) << name;
+  }
+  EXPECT_EQ(b.d->FindProperty("ClientHeight")->Style, (TkelPropertyStyle{psReadable, psWritable}));
+  Write(f.d, "ClientHeight", Variant(150));
+  EXPECT_EQ(form->GetClientHeight(), 150);
+  EXPECT_EQ(Read(f.d, "ClientHeight"), Variant(150)) << "a read by name still reaches the control's descriptor";
+  Write(b.d, "ClientHeight", Variant(60));
+  EXPECT_EQ(Read(b.d, "ClientHeight"), Variant(60));
+  Write(f.d, "Visible", Variant(true));
+  EXPECT_TRUE(form->GetVisible());
+}
+
+TEST(KelformsForm, MDIChildrenGivesTheChildFormsByIndex) {
+  host::TOwned<TForm> frame = NewForm("Frame");
+  frame->SetFormStyle(host::fsMDIForm);
+  host::TOwned<TForm> child = NewForm("Child");
+  child->SetFormStyle(host::fsMDIChild);
+  frame->Show();
+  child->Show();
+  TDescribed f(&TFormClassInfo::StaticMetaClass, frame.get());
+  EXPECT_EQ(Read(f.d, "MDIChildCount"), Variant(1));
+  EXPECT_EQ(Read(f.d, "MDIChildren", {Variant(0)}), Addr(child.get()));
+  EXPECT_EQ(MessageOf<host::EListError>([&] { Read(f.d, "MDIChildren", {Variant(1)}); }),
+            "List index out of bounds (1)");
+}
+
+TEST(KelformsForm, AShortCutListenerHandlingTheKeyKeepsItFromTheControl) {
+  host::TOwned<TForm> form = NewForm("Keys");
+  auto* edit = Add<host::TEdit>(form.get(), {10, 10, 110, 30});
+  int keyDowns = 0;
+  edit->OnKeyDown = [&](host::TObject*, uint16_t&, host::TShiftState) { ++keyDowns; };
+  form->Show();
+  edit->SetFocus();
+  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
+  {
+    TTestListeners listeners;
+    listeners.On(f.d, "OnShortCut", [&](TkelEventInfo& e) {
+      const auto* key = static_cast<const host::TWMKey*>(e.GetArgs(0)->Value.AsPointer());
+      if (key->CharCode == 'Q') e.GetArgs(1)->Value = Variant(true);
+    });
+    Headless().Robot().KeyDown('Q');
+    Headless().Robot().KeyUp('Q');
+    EXPECT_EQ(keyDowns, 0) << "handled as a short cut";
+  }
+  Headless().Robot().KeyDown('Q');
+  Headless().Robot().KeyUp('Q');
+  EXPECT_EQ(keyDowns, 1);
+}
+
+TEST(KelformsForm, RefusedWritesLeaveTheObjectsAsTheyWere) {
+  host::TOwned<TForm> form = NewForm("Refusing");
+  auto* box = Add<host::TScrollBox>(form.get(), {5, 5, 205, 105});
+  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
+  TDescribed bar(&TControlScrollBarClassInfo::StaticMetaClass, box->GetVertScrollBar());
+  EXPECT_NE(MessageOf<host::ERangeError>([&] { Write(f.d, "FormStyle", Variant(9)); }), "");
+  EXPECT_EQ(form->GetFormStyle(), host::fsNormal);
+  EXPECT_NE(MessageOf([&] { Write(f.d, "BorderIcons", Variant(0)); }), "") << "no address";
+  EXPECT_EQ(form->GetBorderIcons(), (host::TBorderIcons{host::biSystemMenu, host::biMinimize, host::biMaximize}));
+  EXPECT_NE(MessageOf<host::ERangeError>([&] { Write(bar.d, "Increment", Variant(0)); }), "");
+  EXPECT_EQ(box->GetVertScrollBar()->GetIncrement(), 8);
+  // A set read from one form writes into another.
+  host::TOwned<TForm> other = NewForm("Other");
+  other->SetBorderIcons({host::biSystemMenu});
+  TDescribed o(&TFormClassInfo::StaticMetaClass, other.get());
+  Write(f.d, "BorderIcons", Read(o.d, "BorderIcons"));
+  EXPECT_EQ(form->GetBorderIcons(), host::TBorderIcons{host::biSystemMenu});
+}
+
+TEST(KelformsApplication, OnShowHintsTextFromAListenerIsTheTextShown) {
+  host::TOwned<TForm> form = NewForm("Hints");
+  auto* button = Add<host::TButton>(form.get(), {10, 10, 90, 35});
+  button->SetHint("Save");
+  button->SetShowHint(true);
+  form->Show();
+  TDescribed app(&TApplicationClassInfo::StaticMetaClass, host::Application);
+  TTestListeners listeners;
+  const host::TControl* control = nullptr;
+  listeners.On(app.d, "OnShowHint", [&](TkelEventInfo& e) {
+    auto* info = static_cast<host::THintInfo*>(e.GetArgs(2)->Value.AsPointer());
+    control = info->HintControl;
+    info->HintColor = host::clRed;  // changed in place
+    e.GetArgs(0)->Value = Variant(e.GetArgs(0)->Value.AsString() + " everything");
+  });
+  Headless().Robot().MouseMove(Center(button));
+  Headless().Windows().Advance(host::Application->GetHintPause());
+  ASSERT_NE(host::Application->GetHintWindow(), nullptr);
+  EXPECT_EQ(host::Application->GetHintWindow()->GetCaption(), "Save everything");
+  EXPECT_EQ(control, button);
+  EXPECT_EQ(host::Application->GetHintWindow()->GetColor(), host::clRed);
+  host::Application->CancelHint();
+}
+
+TEST(KelformsApplication, CreateFormGivesTheNewFormOrRefusesAClassThatIsNoForm) {
+  TDescribed app(&TApplicationClassInfo::StaticMetaClass, host::Application);
+  const int forms = host::Screen->GetFormCount();
+  TkelMethodInfo* m = app.d->FindMethod("CreateForm");
+  m->GetArgs(0)->Value = Addr(&host::TButton::StaticMetaClass);
+  m->GetArgs(1)->Value = Variant("before");
+  EXPECT_EQ(MessageOf<host::EInvalidOperation>([&] { app.d->InvokeMethod(m); }),
+            "Cannot create 'TButton' with CreateForm: it is neither a form nor a data module class");
+  EXPECT_EQ(host::Screen->GetFormCount(), forms) << "nothing created";
+  EXPECT_EQ(m->GetArgs(1)->Value, Variant("before"));
+  Invoke(app.d, "CreateForm", {Addr(&TForm::StaticMetaClass), Variant()});
+  host::TObject* made = host::LiveObjectAt(m->GetArgs(1)->Value.AsPointer());
+  ASSERT_NE(host::As<TForm>(made), nullptr);
+  EXPECT_EQ(host::Screen->GetFormCount(), forms + 1);
+  EXPECT_EQ(static_cast<host::TComponent*>(made)->GetOwner(), host::Application);
+  made->Free();
+}
+
+TEST(KelformsApplication, AnIdleListenersDoneIsWhatTheApplicationGets) {
+  host::Application->OnIdle = [](host::TObject*, bool& done) { done = true; };
+  {
+    TDescribed app(&TApplicationClassInfo::StaticMetaClass, host::Application);
+    TTestListeners listeners;
+    listeners.On(app.d, "OnIdle", [](TkelEventInfo& e) { e.GetArgs(1)->Value = Variant(false); });
+    EXPECT_FALSE(host::Application->Idle());
+  }
+  EXPECT_TRUE(host::Application->Idle()) << "unhooked: the own handler answers";
+  host::Application->OnIdle = {};
+}
+
+}  // namespace
+}  // namespace kel::test
