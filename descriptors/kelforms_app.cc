@@ -64,8 +64,7 @@ void MapApplicationProperties(TApplicationClassInfo::Map& m) {
       .Prop("HintShortPause", &A::GetHintShortPause, &A::SetHintShortPause)
       .Prop("Icon", &A::GetIcon, &A::SetIcon)
       .Prop("MainForm", &A::GetMainForm)
-      .Prop("BiDiMode", &A::GetBiDiMode,
-            OrdinalSetter(&A::SetBiDiMode, host::bdRightToLeftReadingOnly, "BiDiMode"))
+      .Prop("BiDiMode", &A::GetBiDiMode, OrdinalSetter(&A::SetBiDiMode, host::bdRightToLeftReadingOnly, "BiDiMode"))
       .Prop("ShowHint", &A::GetShowHint, &A::SetShowHint)
       .Prop("ShowMainForm", &A::GetShowMainForm, &A::SetShowMainForm)
       .Prop("Terminated", &A::GetTerminated)

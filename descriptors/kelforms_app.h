@@ -73,10 +73,8 @@ class TScreenClassInfo : public TkelDescriptor<TScreenClassInfo, TComponentClass
           "Imes::psReadable::pvPublic::0::Define::DefaultIme::psReadable::pvPublic::0::Define::DefaultKbLayout::"
           "psReadable::pvPublic::0::Define::Height::psReadable::pvPublic::0::Define::PixelsPerInch::psReadable::"
           "pvPublic::0::Define::Width::psReadable::pvPublic::0",
-      .Methods =
-          "DisableAlign::msProcedure::0::EnableAlign::msProcedure::0::Realign::msProcedure::0",
-      .Events =
-          "Define::OnActiveControlChange::pvPublic::1::Sender::Define::OnActiveFormChange::pvPublic::1::Sender",
+      .Methods = "DisableAlign::msProcedure::0::EnableAlign::msProcedure::0::Realign::msProcedure::0",
+      .Events = "Define::OnActiveControlChange::pvPublic::1::Sender::Define::OnActiveFormChange::pvPublic::1::Sender",
   };
   static void MapFeatures(Map& m);
 

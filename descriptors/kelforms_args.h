@@ -104,8 +104,8 @@ struct TShowHintArgs : TkelHookArgs {
       // address left (the host's own while a listener kept it) is copied,
       // and its text is the HintStr parameter's, which the host hands over
       // as the record's own string (both are the same variable there).
-      host::THintInfo record = TkelLiveAddresses<host::THintInfo>::At(event.GetArgs(i)->Value.AsPointer(),
-                                                                      "a hint record");
+      host::THintInfo record =
+          TkelLiveAddresses<host::THintInfo>::At(event.GetArgs(i)->Value.AsPointer(), "a hint record");
       record.HintStr = FromVariant<std::string>(event.GetArgs(0)->Value);
       arg = std::move(record);
     } else {

@@ -51,8 +51,7 @@ void MapFormProperties(TCustomFormClassInfo::Map& m) {
       .Prop("ModalResult", &F::GetModalResult, &F::SetModalResult)
       .Prop("Monitor", &F::GetMonitor)
       .Prop("OleFormObject", &F::GetOleFormObject, &F::SetOleFormObject)
-      .Prop("WindowState", &F::GetWindowState,
-            OrdinalSetter(&F::SetWindowState, host::wsMaximized, "WindowState"));
+      .Prop("WindowState", &F::GetWindowState, OrdinalSetter(&F::SetWindowState, host::wsMaximized, "WindowState"));
 }
 
 }  // namespace

@@ -71,8 +71,7 @@ class TCustomFormClassInfo
           "msFunction::1::Message::Print::msProcedure::0::Release::msProcedure::0::SendCancelMode::msProcedure::1::"
           "Sender::SetFocusedControl::msFunction::1::Control::Show::msProcedure::0::ShowModal::msFunction::0::"
           "WantChildKey::msFunction::2::Child::Message",
-      .Constructors =
-          "CreateNew::2::AOwner::Dummy",
+      .Constructors = "CreateNew::2::AOwner::Dummy",
       .Events =
           "Define::OnActivate::pvProtected::1::Sender::Override::OnCanResize::pvProtected::Override::OnClick::"
           "pvProtected::Define::OnClose::pvProtected::2::Sender::Action::Define::OnCloseQuery::pvProtected::2::"
@@ -189,10 +188,8 @@ class TDataModuleClassInfo : public TkelDescriptor<TDataModuleClassInfo, TCompon
       .Properties =
           "Define::DesignOffset::psReadable..psWritable::pvPublic::0::Define::DesignSize::psReadable..psWritable::"
           "pvPublic::0::Define::OldCreateOrder::psReadable..psWritable::pvPublished::0",
-      .Constructors =
-          "CreateNew::2::AOwner::Dummy",
-      .Events =
-          "Define::OnCreate::pvPublished::1::Sender::Define::OnDestroy::pvPublished::1::Sender",
+      .Constructors = "CreateNew::2::AOwner::Dummy",
+      .Events = "Define::OnCreate::pvPublished::1::Sender::Define::OnDestroy::pvPublished::1::Sender",
   };
   static void MapFeatures(Map& m);
 

@@ -30,8 +30,7 @@ class TControlScrollBarClassInfo
           "Define::Style::psReadable..psWritable::pvPublished::0::Define::ThumbSize::psReadable..psWritable::"
           "pvPublished::0::Define::Tracking::psReadable..psWritable::pvPublished::0::Define::Visible::"
           "psReadable..psWritable::pvPublished::0",
-      .Methods =
-          "ChangeBiDiPosition::msProcedure::0::IsScrollBarVisible::msFunction::0",
+      .Methods = "ChangeBiDiPosition::msProcedure::0::IsScrollBarVisible::msFunction::0",
   };
   static void MapFeatures(Map& m);
 
@@ -60,7 +59,8 @@ class TScrollingWinControlClassInfo
 
 // Describes TScrollBox: its BorderStyle, and inherited features published
 // (Override entries, served by the control descriptors).
-class TScrollBoxClassInfo : public TkelDescriptor<TScrollBoxClassInfo, TScrollingWinControlClassInfo, host::TScrollBox> {
+class TScrollBoxClassInfo
+    : public TkelDescriptor<TScrollBoxClassInfo, TScrollingWinControlClassInfo, host::TScrollBox> {
   KEL_DESCRIPTOR(TScrollBoxClassInfo)
   static constexpr TkelTexts Texts{
       .Properties =

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,21 +24,22 @@ namespace {
 using host::TForm;
 using host::Variant;
 
-host::headless::THeadlessWidgetSet& Headless() {
-  return dynamic_cast<host::headless::THeadlessWidgetSet&>(host::WidgetSet());
+host::headless::THeadlessWindows& Windows() {
+  return static_cast<host::headless::THeadlessWindows&>(host::WidgetSet().Windows());
+}
+host::headless::THeadlessRobot& Robot() {
+  return static_cast<host::headless::THeadlessWidgetSet&>(host::WidgetSet()).Robot();
 }
 
-// A connected descriptor of the class Info for Object, unhooked and freed first.
-struct TDescribed {
-  TDescribed(host::TClass Info, host::TObject* Object) : d(MakeDescriptor(Info, Object)) {}
-  ~TDescribed() {
+// A descriptor the test made for an object, unhooked and freed when it goes.
+struct TUnhook {
+  void operator()(TkelClassInfo* d) const {
     d->SetOwner(nullptr);
     d->Free();
   }
-  TDescribed(const TDescribed&) = delete;
-  TDescribed& operator=(const TDescribed&) = delete;
-  TkelClassInfo* const d;
 };
+using TDescriptor = std::unique_ptr<TkelClassInfo, TUnhook>;
+TDescriptor Described(host::TClass info, host::TObject* object) { return TDescriptor(MakeDescriptor(info, object)); }
 
 // A form of 400 x 300 made without a layout.
 host::TOwned<TForm> NewForm(const std::string& name) {
@@ -67,18 +69,18 @@ TEST(KelformsForm, ACanCloseListenerKeepsTheFormOpenWhateverItsOwnHandlerSaid) {
     canClose = true;
   };
   form->Show();
-  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
+  TDescriptor f = Described(&TFormClassInfo::StaticMetaClass, form.get());
   {
     TTestListeners listeners;
-    listeners.On(f.d, "OnCloseQuery", [&](TkelEventInfo& e) {
+    listeners.On(f.get(), "OnCloseQuery", [&](TkelEventInfo& e) {
       log.push_back("listener saw " + e.GetArgs(1)->Value.AsString());
       e.GetArgs(1)->Value = Variant(false);
     });
-    Headless().Robot().Click(Center(button));
+    Robot().Click(Center(button));
     EXPECT_TRUE(form->GetVisible()) << "the listener's CanClose decides";
   }
   EXPECT_EQ(log, (std::vector<std::string>{"own", "listener saw True"}));
-  Headless().Robot().Click(Center(button));
+  Robot().Click(Center(button));
   EXPECT_FALSE(form->GetVisible()) << "no listener: the own handler lets it close (hidden)";
 }
 
@@ -112,21 +114,21 @@ TEST(KelformsForm, OnClosesActionFromAListenerIsTheCloseActionTheHostUses) {
 TEST(KelformsForm, ClientHeightIsWriteOnlyOnAFormAndReadWriteOnAScrollBox) {
   host::TOwned<TForm> form = NewForm("Sized");
   auto* box = Add<host::TScrollBox>(form.get(), {5, 5, 205, 105});
-  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
-  TDescribed c(&TCustomFormClassInfo::StaticMetaClass, form.get());
-  TDescribed b(&TScrollBoxClassInfo::StaticMetaClass, box);
+  TDescriptor f = Described(&TFormClassInfo::StaticMetaClass, form.get());
+  TDescriptor c = Described(&TCustomFormClassInfo::StaticMetaClass, form.get());
+  TDescriptor b = Described(&TScrollBoxClassInfo::StaticMetaClass, box);
   for (const char* name : {"ClientHeight", "ClientWidth", "Visible"}) {
-    EXPECT_EQ(f.d->FindProperty(name)->Style, TkelPropertyStyle{psWritable}) << name;
-    EXPECT_EQ(f.d->FindProperty(name)->Visibility, pvPublished) << name;
-    EXPECT_EQ(c.d->FindProperty(name)->Visibility, pvProtected) << name;
+    EXPECT_EQ(f->FindProperty(name)->Style, TkelPropertyStyle{psWritable}) << name;
+    EXPECT_EQ(f->FindProperty(name)->Visibility, pvPublished) << name;
+    EXPECT_EQ(c->FindProperty(name)->Visibility, pvProtected) << name;
   }
-  EXPECT_EQ(b.d->FindProperty("ClientHeight")->Style, (TkelPropertyStyle{psReadable, psWritable}));
-  Write(f.d, "ClientHeight", Variant(150));
+  EXPECT_EQ(b->FindProperty("ClientHeight")->Style, (TkelPropertyStyle{psReadable, psWritable}));
+  Write(f.get(), "ClientHeight", Variant(150));
   EXPECT_EQ(form->GetClientHeight(), 150);
-  EXPECT_EQ(Read(f.d, "ClientHeight"), Variant(150)) << "a read by name still reaches the control's descriptor";
-  Write(b.d, "ClientHeight", Variant(60));
-  EXPECT_EQ(Read(b.d, "ClientHeight"), Variant(60));
-  Write(f.d, "Visible", Variant(true));
+  EXPECT_EQ(Read(f.get(), "ClientHeight"), Variant(150)) << "a read by name still reaches the control's descriptor";
+  Write(b.get(), "ClientHeight", Variant(60));
+  EXPECT_EQ(Read(b.get(), "ClientHeight"), Variant(60));
+  Write(f.get(), "Visible", Variant(true));
   EXPECT_TRUE(form->GetVisible());
 }
 
@@ -137,10 +139,10 @@ TEST(KelformsForm, MDIChildrenGivesTheChildFormsByIndex) {
   child->SetFormStyle(host::fsMDIChild);
   frame->Show();
   child->Show();
-  TDescribed f(&TFormClassInfo::StaticMetaClass, frame.get());
-  EXPECT_EQ(Read(f.d, "MDIChildCount"), Variant(1));
-  EXPECT_EQ(Read(f.d, "MDIChildren", {Variant(0)}), Addr(child.get()));
-  EXPECT_EQ(MessageOf<host::EListError>([&] { Read(f.d, "MDIChildren", {Variant(1)}); }),
+  TDescriptor f = Described(&TFormClassInfo::StaticMetaClass, frame.get());
+  EXPECT_EQ(Read(f.get(), "MDIChildCount"), Variant(1));
+  EXPECT_EQ(Read(f.get(), "MDIChildren", {Variant(0)}), Addr(child.get()));
+  EXPECT_EQ(MessageOf<host::EListError>([&] { Read(f.get(), "MDIChildren", {Variant(1)}); }),
             "List index out of bounds (1)");
 }
 
@@ -151,38 +153,38 @@ TEST(KelformsForm, AShortCutListenerHandlingTheKeyKeepsItFromTheControl) {
   edit->OnKeyDown = [&](host::TObject*, uint16_t&, host::TShiftState) { ++keyDowns; };
   form->Show();
   edit->SetFocus();
-  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
+  TDescriptor f = Described(&TFormClassInfo::StaticMetaClass, form.get());
   {
     TTestListeners listeners;
-    listeners.On(f.d, "OnShortCut", [&](TkelEventInfo& e) {
+    listeners.On(f.get(), "OnShortCut", [&](TkelEventInfo& e) {
       const auto* key = static_cast<const host::TWMKey*>(e.GetArgs(0)->Value.AsPointer());
       if (key->CharCode == 'Q') e.GetArgs(1)->Value = Variant(true);
     });
-    Headless().Robot().KeyDown('Q');
-    Headless().Robot().KeyUp('Q');
+    Robot().KeyDown('Q');
+    Robot().KeyUp('Q');
     EXPECT_EQ(keyDowns, 0) << "handled as a short cut";
   }
-  Headless().Robot().KeyDown('Q');
-  Headless().Robot().KeyUp('Q');
+  Robot().KeyDown('Q');
+  Robot().KeyUp('Q');
   EXPECT_EQ(keyDowns, 1);
 }
 
 TEST(KelformsForm, RefusedWritesLeaveTheObjectsAsTheyWere) {
   host::TOwned<TForm> form = NewForm("Refusing");
   auto* box = Add<host::TScrollBox>(form.get(), {5, 5, 205, 105});
-  TDescribed f(&TFormClassInfo::StaticMetaClass, form.get());
-  TDescribed bar(&TControlScrollBarClassInfo::StaticMetaClass, box->GetVertScrollBar());
-  EXPECT_NE(MessageOf<host::ERangeError>([&] { Write(f.d, "FormStyle", Variant(9)); }), "");
+  TDescriptor f = Described(&TFormClassInfo::StaticMetaClass, form.get());
+  TDescriptor bar = Described(&TControlScrollBarClassInfo::StaticMetaClass, box->GetVertScrollBar());
+  EXPECT_NE(MessageOf<host::ERangeError>([&] { Write(f.get(), "FormStyle", Variant(9)); }), "");
   EXPECT_EQ(form->GetFormStyle(), host::fsNormal);
-  EXPECT_NE(MessageOf([&] { Write(f.d, "BorderIcons", Variant(0)); }), "") << "no address";
+  EXPECT_NE(MessageOf([&] { Write(f.get(), "BorderIcons", Variant(0)); }), "") << "no address";
   EXPECT_EQ(form->GetBorderIcons(), (host::TBorderIcons{host::biSystemMenu, host::biMinimize, host::biMaximize}));
-  EXPECT_NE(MessageOf<host::ERangeError>([&] { Write(bar.d, "Increment", Variant(0)); }), "");
+  EXPECT_NE(MessageOf<host::ERangeError>([&] { Write(bar.get(), "Increment", Variant(0)); }), "");
   EXPECT_EQ(box->GetVertScrollBar()->GetIncrement(), 8);
   // A set read from one form writes into another.
   host::TOwned<TForm> other = NewForm("Other");
   other->SetBorderIcons({host::biSystemMenu});
-  TDescribed o(&TFormClassInfo::StaticMetaClass, other.get());
-  Write(f.d, "BorderIcons", Read(o.d, "BorderIcons"));
+  TDescriptor o = Described(&TFormClassInfo::StaticMetaClass, other.get());
+  Write(f.get(), "BorderIcons", Read(o.get(), "BorderIcons"));
   EXPECT_EQ(form->GetBorderIcons(), host::TBorderIcons{host::biSystemMenu});
 }
 
@@ -192,17 +194,17 @@ TEST(KelformsApplication, OnShowHintsTextFromAListenerIsTheTextShown) {
   button->SetHint("Save");
   button->SetShowHint(true);
   form->Show();
-  TDescribed app(&TApplicationClassInfo::StaticMetaClass, host::Application);
+  TDescriptor app = Described(&TApplicationClassInfo::StaticMetaClass, host::Application);
   TTestListeners listeners;
   const host::TControl* control = nullptr;
-  listeners.On(app.d, "OnShowHint", [&](TkelEventInfo& e) {
+  listeners.On(app.get(), "OnShowHint", [&](TkelEventInfo& e) {
     auto* info = static_cast<host::THintInfo*>(e.GetArgs(2)->Value.AsPointer());
     control = info->HintControl;
     info->HintColor = host::clRed;  // changed in place
     e.GetArgs(0)->Value = Variant(e.GetArgs(0)->Value.AsString() + " everything");
   });
-  Headless().Robot().MouseMove(Center(button));
-  Headless().Windows().Advance(host::Application->GetHintPause());
+  Robot().MouseMove(Center(button));
+  Windows().Advance(host::Application->GetHintPause());
   ASSERT_NE(host::Application->GetHintWindow(), nullptr);
   EXPECT_EQ(host::Application->GetHintWindow()->GetCaption(), "Save everything");
   EXPECT_EQ(control, button);
@@ -211,16 +213,16 @@ TEST(KelformsApplication, OnShowHintsTextFromAListenerIsTheTextShown) {
 }
 
 TEST(KelformsApplication, CreateFormGivesTheNewFormOrRefusesAClassThatIsNoForm) {
-  TDescribed app(&TApplicationClassInfo::StaticMetaClass, host::Application);
+  TDescriptor app = Described(&TApplicationClassInfo::StaticMetaClass, host::Application);
   const int forms = host::Screen->GetFormCount();
-  TkelMethodInfo* m = app.d->FindMethod("CreateForm");
+  TkelMethodInfo* m = app->FindMethod("CreateForm");
   m->GetArgs(0)->Value = Addr(&host::TButton::StaticMetaClass);
   m->GetArgs(1)->Value = Variant("before");
-  EXPECT_EQ(MessageOf<host::EInvalidOperation>([&] { app.d->InvokeMethod(m); }),
+  EXPECT_EQ(MessageOf<host::EInvalidOperation>([&] { app->InvokeMethod(m); }),
             "Cannot create 'TButton' with CreateForm: it is neither a form nor a data module class");
   EXPECT_EQ(host::Screen->GetFormCount(), forms) << "nothing created";
   EXPECT_EQ(m->GetArgs(1)->Value, Variant("before"));
-  Invoke(app.d, "CreateForm", {Addr(&TForm::StaticMetaClass), Variant()});
+  Invoke(app.get(), "CreateForm", {Addr(&TForm::StaticMetaClass), Variant()});
   host::TObject* made = host::LiveObjectAt(m->GetArgs(1)->Value.AsPointer());
   ASSERT_NE(host::As<TForm>(made), nullptr);
   EXPECT_EQ(host::Screen->GetFormCount(), forms + 1);
@@ -231,13 +233,53 @@ TEST(KelformsApplication, CreateFormGivesTheNewFormOrRefusesAClassThatIsNoForm) 
 TEST(KelformsApplication, AnIdleListenersDoneIsWhatTheApplicationGets) {
   host::Application->OnIdle = [](host::TObject*, bool& done) { done = true; };
   {
-    TDescribed app(&TApplicationClassInfo::StaticMetaClass, host::Application);
+    TDescriptor app = Described(&TApplicationClassInfo::StaticMetaClass, host::Application);
     TTestListeners listeners;
-    listeners.On(app.d, "OnIdle", [](TkelEventInfo& e) { e.GetArgs(1)->Value = Variant(false); });
+    listeners.On(app.get(), "OnIdle", [](TkelEventInfo& e) { e.GetArgs(1)->Value = Variant(false); });
     EXPECT_FALSE(host::Application->Idle());
   }
   EXPECT_TRUE(host::Application->Idle()) << "unhooked: the own handler answers";
   host::Application->OnIdle = {};
+}
+
+TEST(KelformsApplication, ShowExceptionTakesOnlyTheExceptionOnExceptionReports) {
+  host::Application->OnException = [](host::TObject*, host::Exception*) {};  // its own handler stays silent
+  Windows().ClearMessageBoxes();
+  {
+    TDescriptor app = Described(&TApplicationClassInfo::StaticMetaClass, host::Application);
+    TTestListeners listeners;
+    listeners.On(app.get(), "OnException",
+                 [&](TkelEventInfo& e) { Invoke(app.get(), "ShowException", {e.GetArgs(1)->Value}); });
+    try {
+      throw host::EInvalidOperation("Broken on purpose");
+    } catch (...) {
+      host::Application->HandleException(nullptr);
+    }
+    ASSERT_EQ(Windows().MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(Windows().MessageBoxesShown()[0].Text, "Broken on purpose.");
+    // Outside the event there is no exception to take.
+    const host::Exception stray("stray");
+    EXPECT_NE(MessageOf<host::EInvalidCast>([&] { Invoke(app.get(), "ShowException", {Addr(&stray)}); }), "");
+    EXPECT_EQ(Windows().MessageBoxesShown().size(), 1u);
+  }
+  host::Application->OnException = {};
+  Windows().ClearMessageBoxes();
+}
+
+TEST(KelformsForm, OnHelpAnswersWithTheOwnHandlersBooleanAndCallHelpFromTheListeners) {
+  host::TOwned<TForm> form = NewForm("Helped");
+  form->OnHelp = [](uint16_t, int32_t, bool&, bool& answer) { answer = true; };
+  TDescriptor f = Described(&TFormClassInfo::StaticMetaClass, form.get());
+  TTestListeners listeners;
+  std::vector<int> seen;
+  listeners.On(f.get(), "OnHelp", [&](TkelEventInfo& e) {
+    seen = {e.GetArgs(0)->Value.AsInteger(), e.GetArgs(1)->Value.AsInteger()};
+    e.GetArgs(2)->Value = Variant(false);
+  });
+  bool callHelp = true;
+  EXPECT_TRUE(form->DoHelp(host::HELP_CONTEXT, 17, callHelp)) << "the own handler's answer";
+  EXPECT_FALSE(callHelp) << "the listener's CallHelp";
+  EXPECT_EQ(seen, (std::vector<int>{host::HELP_CONTEXT, 17}));
 }
 
 }  // namespace

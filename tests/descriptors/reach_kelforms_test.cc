@@ -87,7 +87,8 @@ TReachClass FormEntry(std::function<TWinControl*(TReachWorld&)> make) {
                           {"CloseQuery", kNone}};
   c.Events.insert({
       {"OnActivate", NotifyOf(&F::OnActivate)},
-      {"OnClose", EventOf(&F::OnClose, [](F& f) { return std::tuple<TObject*, host::TCloseAction>(&f, host::caHide); })},
+      {"OnClose",
+       EventOf(&F::OnClose, [](F& f) { return std::tuple<TObject*, host::TCloseAction>(&f, host::caHide); })},
       {"OnCloseQuery", EventOf(&F::OnCloseQuery, [](F& f) { return std::tuple<TObject*, bool>(&f, true); })},
       {"OnCreate", NotifyOf(&F::OnCreate)},
       {"OnDestroy", NotifyOf(&F::OnDestroy)},
@@ -157,8 +158,7 @@ TReachTable FormsReach() {
   t["TControlScrollBar"] = Entry([](TReachWorld& w) -> TObject* { return ScrollBox(w)->GetVertScrollBar(); },
                                  Same({"ChangeBiDiPosition", "IsScrollBarVisible"}));
   t["TScrollingWinControl"] = WinControlEntry(ScrollBox);
-  t["TScrollingWinControl"].Calls =
-      t["TScrollingWinControl"].Calls + Same({"DisableAutoRange", "EnableAutoRange"});
+  t["TScrollingWinControl"].Calls = t["TScrollingWinControl"].Calls + Same({"DisableAutoRange", "EnableAutoRange"});
   t["TScrollBox"] = WinControlEntry(ScrollBox);
   t["TCustomForm"] = FormEntry(NewForm<host::TForm>);
   t["TForm"] = FormEntry(NewForm<host::TForm>);
