@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "connections/kele2m.h"
 #include "host/forms/forms.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
@@ -82,6 +83,30 @@ TEST(KelformsForm, ACanCloseListenerKeepsTheFormOpenWhateverItsOwnHandlerSaid) {
   EXPECT_EQ(log, (std::vector<std::string>{"own", "listener saw True"}));
   Robot().Click(Center(button));
   EXPECT_FALSE(form->GetVisible()) << "no listener: the own handler lets it close (hidden)";
+}
+
+// The road of a click: the button's descriptor relays OnClick to an
+// event-to-method connection, which calls the form's Close through the
+// form's descriptor; Show through the descriptor is the form's own.
+TEST(KelformsForm, AClickClosesTheFormThroughAnEventToMethodConnection) {
+  host::TOwned<TForm> form = NewForm("Closer");
+  auto* button = Add<host::TButton>(form.get(), {10, 10, 90, 35});
+  auto* c = host::New<TkelE2MConnection>(form.get());
+  c->SetSource(button);
+  c->SetSourceEvent("OnClick");
+  c->SetTarget(form.get());
+  c->SetTargetMethod("Close");
+  form->Show();
+  ASSERT_TRUE(c->Connect());
+  Robot().Click(Center(button));
+  EXPECT_FALSE(form->GetVisible());
+  host::TOwned<TForm> other = NewForm("Other");
+  other->Show();
+  Invoke(Describe(form.get()), "Show");
+  EXPECT_TRUE(form->GetVisible());
+  EXPECT_EQ(host::Screen->GetActiveCustomForm(), form.get()) << "the form's own Show activates it";
+  Invoke(Describe(form.get()), "Hide");
+  EXPECT_FALSE(form->GetVisible());
 }
 
 TEST(KelformsForm, OnClosesActionFromAListenerIsTheCloseActionTheHostUses) {
