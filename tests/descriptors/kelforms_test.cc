@@ -1,8 +1,10 @@
 // Behaviour of the forms unit's descriptors as a user meets it: closing a
-// form through a click with listeners answering OnCloseQuery and OnClose,
-// the write-only ClientHeight, MDIChildren, the hint text a listener gives,
-// a short cut a listener handles, CreateForm, OnIdle's Done, and refused
-// writes that leave the object as it was.
+// form through a click (an event-to-method connection; listeners answering
+// OnCloseQuery and OnClose), the form's own Show and Hide, the write-only
+// ClientHeight, MDIChildren, the hint text a listener gives, a short cut a
+// listener handles, OnHelp's answer, CreateForm, ShowException within
+// OnException, OnIdle's Done, and refused writes that leave the object as
+// it was.
 #include "descriptors/kelforms.h"
 
 #include <gtest/gtest.h>
