@@ -3,7 +3,7 @@
 
 namespace kel::kelforms {
 
-void Initialize() {}
+void Initialize() { kelRegisterDescriptors<TkelFormsDescriptors>(); }
 
 void Finalize() {}
 

@@ -195,7 +195,7 @@ TReachTable AllTables() {
   TReachTable all;
   for (TReachTable t : {SystemReach(), ClassesReach(), PatternReach(), ImgListReach(), ActnListReach(), GraphicsReach(),
                         MenusReach(), ControlsReach(), StdCtrlsReach(), ExtCtrlsAReach(),
-                        ExtCtrlsBReach()})
+                        ExtCtrlsBReach(), FormsReach()})
     all.merge(t);
   return all;
 }

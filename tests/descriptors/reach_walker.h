@@ -232,6 +232,7 @@ TReachTable ControlsReach();
 TReachTable StdCtrlsReach();
 TReachTable ExtCtrlsAReach();
 TReachTable ExtCtrlsBReach();
+TReachTable FormsReach();
 
 // An entry for a component class: `make` gives the walked component, which
 // then gets a child component "Child" (Components[0], world.Child); reading

@@ -296,9 +296,7 @@ TEST(ToolCheck, EveryBrokenConnectionIsNamedWithItsProblems) {
             "    - TargetProperty 'Caption' is not a property of FileOpen\n"
             "  NoValueSource (TkelE2PConnection): broken\n"
             "    - ValueComponent is not set\n"
-            "  NotDescribed (TkelE2MConnection): broken\n"
-            "    - could not read Source: This is a not Corvane component!\n"
-            "    - Source is not set\n"
+            "  NotDescribed (TkelE2MConnection): ok\n"  // its Source, a data module, has a descriptor
             "  HalfLink (TkelP2PConnection): broken\n"
             "    - SourceProperty 'Tga' is not a property of FileSave\n"
             "  Endless (TkelE2MConnection): broken\n"
