@@ -9,6 +9,8 @@
 
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/buttons_p.h"
+#include "host/stdctrls/textdraw.h"
+#include "host/stdctrls/texts.h"
 
 namespace host {
 
@@ -123,8 +125,11 @@ TRect TButtonControl::PaintCaption(const TRect& Rect, bool Centered) {
   FCanvas->SetFont(FFont);
   FCanvas->GetFont()->SetColor(FEnabled ? FFont->GetColor() : clGrayText);
   FCanvas->GetBrush()->SetStyle(bsClear);
+  // The caption shows without its '&' marks; a one-line caption underlines
+  // the character that follows the mark (the accelerator).
+  const std::string shown = StripAccelChars(FText, true);
   const std::vector<std::string> lines =
-      FWordWrap ? WrapLines(FCanvas, FText, Rect.Width()) : std::vector<std::string>{FText};
+      FWordWrap ? WrapLines(FCanvas, shown, Rect.Width()) : std::vector<std::string>{shown};
   const int32_t lineHeight = FCanvas->TextHeight("Wg");
   const auto count = static_cast<int32_t>(lines.size());
   int32_t width = 0;
@@ -136,6 +141,7 @@ TRect TButtonControl::PaintCaption(const TRect& Rect, bool Centered) {
     const int32_t x = Centered ? Rect.Left + (Rect.Width() - FCanvas->TextWidth(line)) / 2 : Rect.Left;
     FCanvas->TextRect(Rect, x, top + i * lineHeight, line);
   }
+  if (count == 1) UnderlineAccelChar(FCanvas, FText, left, top + lineHeight - 1);
   FCanvas->GetBrush()->SetStyle(bsSolid);
   return {left, top, left + width, top + lineHeight * count};
 }

@@ -144,6 +144,26 @@ std::string StripAccelChars(const std::string& Caption, bool ShowAccelChar) {
   return shown;
 }
 
+void UnderlineAccelChar(TCanvas* Canvas, const std::string& Caption, int32_t X, int32_t Y) {
+  std::string before;
+  for (std::size_t i = 0; i + 1 < Caption.size(); ++i) {
+    if (Caption[i] != '&') {
+      before += Caption[i];
+      continue;
+    }
+    if (Caption[++i] == '&') {
+      before += '&';
+      continue;
+    }
+    const int32_t left = X + Canvas->TextWidth(before);
+    const int32_t width = Canvas->TextWidth(std::string(1, Caption[i]));
+    Canvas->GetPen()->SetColor(Canvas->GetFont()->GetColor());
+    Canvas->MoveTo(left, Y);
+    Canvas->LineTo(left + width, Y);
+    return;
+  }
+}
+
 bool IsAccel(uint16_t Key, const std::string& Caption) {
   for (std::size_t i = 0; i + 1 < Caption.size(); ++i) {
     if (Caption[i] != '&') continue;

@@ -261,7 +261,8 @@ void DrawStandardItem(TCanvas* Canvas, const TRect& Rect, const std::string& Tex
   Canvas->GetBrush()->SetColor(selected ? clHighlight : Color);
   Canvas->GetFont()->SetColor(selected ? clHighlightText : clWindowText);
   Canvas->FillRect(Rect);
-  Canvas->TextRect(Rect, Rect.Left + 2, Rect.Top, Text);
+  // One pixel below the top: clear of the list box's single border.
+  Canvas->TextRect(Rect, Rect.Left + 2, Rect.Top + 1, Text);
 }
 
 }  // namespace host

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "host/controls/controltypes.h"
 #include "host/widgetset/wstypes.h"
@@ -13,6 +14,11 @@ class TCanvas;
 
 // The left edge of a line Width wide aligned within Box.
 int32_t AlignedX(const TRect& Box, int32_t Width, TAlignment Alignment);
+
+// Underlines, in the font's colour, the accelerator character of a
+// one-line Caption drawn without its '&' marks from X, at Y (the row below
+// the text); nothing when Caption has no accelerator.
+void UnderlineAccelChar(TCanvas* Canvas, const std::string& Caption, int32_t X, int32_t Y);
 
 // The one-pixel window frame of an edit or a list box whose BorderStyle is
 // bsSingle, drawn around Width x Height with Canvas's brush.

@@ -82,5 +82,22 @@ TEST_F(ButtonsTest, AButtonPaintsRaisedWithTheDefaultFrameAndSunkenWhilePressed)
   Robot().MouseUp(Center(ok));
 }
 
+// A caption shows without its '&' and underlines the accelerator: the same
+// text pixels as the plain caption, plus one underline as wide as the "O".
+TEST_F(ButtonsTest, TheAcceleratorOfACaptionIsUnderlinedAndItsMarkNotShown) {
+  auto* marked = Add<TButton>(form.get(), "Marked", Bounds(10, 10, 75, 25));
+  auto* plain = Add<TButton>(form.get(), "Plain", Bounds(100, 10, 75, 25));
+  marked->SetCaption("&Ok");
+  plain->SetCaption("Ok");
+  Show();
+  const TColor ink = marked->GetFont()->GetColor();
+  const TRect inside = Rect(3, 3, 72, 22);
+  const int32_t underline = marked->GetCanvas()->TextWidth("O");
+  EXPECT_GT(underline, 0);
+  EXPECT_EQ(PixelsShown(marked, inside, ink), PixelsShown(plain, inside, ink) + underline);
+  marked->SetCaption("&&Ok");  // a doubled mark is a plain '&'
+  EXPECT_GT(PixelsShown(marked, inside, ink), PixelsShown(plain, inside, ink) + underline);
+}
+
 }  // namespace
 }  // namespace host::stdctrlstest
