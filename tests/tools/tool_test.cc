@@ -202,6 +202,35 @@ TEST(ToolRun, ByReferenceFlowsBetweenStandardControls) {
   EXPECT_EQ(Tool({"check", Example("flows.dfm")}).Status, 0);
 }
 
+// The to-do application wired without code, used through its script: a
+// modal confirmation form is driven by the lines after the one that opened
+// it, a timer shows the count when the clock moves, a short cut exits.
+TEST(ToolRun, TheToDoApplicationRunsFromItsScript) {
+  const std::string form = FindExample("examples/todo.dfm");
+  auto [traced, ok] = RunOn(form, FileText(FindExample("examples/todo.run")));
+  EXPECT_TRUE(ok) << traced;
+  const std::string out = WithoutHookLines(traced);
+  for (const char* expected :
+       {"> key NewItem Enter\n  trace AddText: AddAction.OnExecute -> ItemList.Add('Write report')\n",
+        "> get Items.Items.Count\n  = 3\n> get NewItem.Text\n  = ''\n> get Status.Caption\n  = '0'\n",
+        "> wait 500\n  trace CountShown: StatusTimer.OnTimer -> Status.Caption := 3\n",
+        // The modal loop runs the next lines: the form shows until Yes closes it.
+        "> click DeleteButton\n  trace AskFirst: DeleteAction.OnExecute -> Confirm.ShowModal()\n"
+        "> get Confirm.Visible\n  = True\n> click YesButton\n"
+        "  trace DeleteChosen: YesButton.OnClick -> ItemList.Delete(1)\n> get Confirm.Visible\n  = False\n"
+        "> get Items.Items.Count\n  = 2\n> get Items.Items.Strings[1]\n  = 'Call Ada'\n",
+        "> key Confirm Esc\n> get Items.Items.Count\n  = 2\n",
+        "> key NewItem Ctrl+Q\n  trace ExitCloses: ExitAction.OnExecute -> MainForm.Close()\n"
+        "> get MainForm.Visible\n  = False\n"})
+    EXPECT_NE(out.find(expected), std::string::npos) << expected << "\nin\n" << out;
+  EXPECT_EQ(Tool({"check", form}).Status, 0);
+  // A script that ends while a modal form waits: the loop cannot end, the
+  // line that opened it fails, and the form is hidden again.
+  auto [stuck, stuckOk] = RunOn(form, "show MainForm\nclick DeleteButton\n");
+  EXPECT_FALSE(stuckOk);
+  EXPECT_NE(stuck.find("line 2: Modal form"), std::string::npos) << stuck;
+}
+
 TEST(ToolRun, PathsGoThroughObjectValuedPropertiesEachByItsDescriptor) {
   auto [out, ok] = RunOn(Example("controls.dfm"),
                          "set Form.Font.Size = 14\nget Form.Font.Size\nget Button.Font.Size\n"
