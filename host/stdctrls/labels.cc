@@ -76,17 +76,22 @@ struct TCaptionStyle {
   bool WordWrap = false;
 };
 
-// Draws the shown caption inside Box, in the grey text colour when the
-// control is disabled.
-void DrawCaption(TControl* Control, TCanvas* Canvas, const TRect& Box, const std::string& Shown, TCaptionStyle Style) {
+// Draws Caption inside Box, in the grey text colour when the control is
+// disabled. With ShowAccelChar the '&' marks do not show and a one-line
+// caption underlines its accelerator.
+void DrawCaption(TControl* Control, TCanvas* Canvas, const TRect& Box, const std::string& Caption,
+                 bool ShowAccelChar, TCaptionStyle Style) {
   Canvas->SetFont(Control->GetFont());
   if (!Control->GetEnabled()) Canvas->GetFont()->SetColor(clGrayText);
   Canvas->GetBrush()->SetStyle(bsClear);
-  const std::vector<std::string> lines = CaptionLines(Canvas, Shown, Style.WordWrap, Box.Width());
+  const std::string shown = StripAccelChars(Caption, ShowAccelChar);
+  const std::vector<std::string> lines = CaptionLines(Canvas, shown, Style.WordWrap, Box.Width());
   const int32_t lineHeight = LineHeight(Canvas);
   int32_t y = LaidOutY(Box, ClampToInt32(int64_t{lineHeight} * static_cast<int64_t>(lines.size())), Style.Layout);
   for (const std::string& line : lines) {
-    Canvas->TextOut(AlignedX(Box, Canvas->TextWidth(line), Style.Alignment), y, line);
+    const int32_t x = AlignedX(Box, Canvas->TextWidth(line), Style.Alignment);
+    Canvas->TextOut(x, y, line);
+    if (ShowAccelChar && lines.size() == 1) UnderlineAccelChar(Canvas, Caption, x, y + lineHeight - 1);
     y = ClampToInt32(int64_t{y} + lineHeight);
   }
 }
@@ -223,7 +228,7 @@ void TCustomGroupBox::Paint() {
   const TRect box = Bounds(kGroupCaptionLeft, 0, canvas->TextWidth(shown), lineHeight);
   canvas->GetBrush()->SetColor(GetColor());
   canvas->FillRect(box);
-  DrawCaption(this, canvas, box, shown, {});
+  DrawCaption(this, canvas, box, FText, true, {});
 }
 
 // --------------------------------------------------------------- TCustomLabel
@@ -297,7 +302,7 @@ void TCustomLabel::Paint() {
     canvas->GetBrush()->SetColor(GetColor());
     canvas->FillRect(client);
   }
-  DrawCaption(this, canvas, client, StripAccelChars(FText, FShowAccelChar), {FAlignment, FLayout, FWordWrap});
+  DrawCaption(this, canvas, client, FText, FShowAccelChar, {FAlignment, FLayout, FWordWrap});
 }
 
 // ---------------------------------------------------------- TCustomStaticText
@@ -370,7 +375,7 @@ void TCustomStaticText::Paint() {
   }
   const int32_t frame = BorderWidth();
   const TRect box = Rect(frame, frame, FWidth - frame, FHeight - frame);
-  DrawCaption(this, canvas, box, StripAccelChars(FText, FShowAccelChar), {FAlignment, tlTop, false});
+  DrawCaption(this, canvas, box, FText, FShowAccelChar, {FAlignment, tlTop, false});
 }
 
 }  // namespace host

@@ -43,6 +43,18 @@ TEST_F(TextPainting, ALabelPaintsItsCaptionGreyWhenDisabledAndAGroupBoxItsFrame)
   EXPECT_EQ(PixelsShown(form.get(), area, clWindowText), 0);
   EXPECT_GT(PixelsShown(form.get(), area, clGrayText), 0);
 
+  // The accelerator is underlined (one line as wide as the "N") unless
+  // ShowAccelChar is off, which shows the '&' instead.
+  label->SetEnabled(true);
+  TLabel* plain = Place<TLabel>("Label2", Bounds(100, 10, 60, 17));
+  plain->SetCaption("Name");
+  const int32_t underline = label->GetCanvas()->TextWidth("N");
+  EXPECT_EQ(PixelsShown(form.get(), area, clWindowText),
+            PixelsShown(form.get(), plain->GetBoundsRect(), clWindowText) + underline);
+  label->SetShowAccelChar(false);
+  EXPECT_GT(PixelsShown(form.get(), label->GetBoundsRect(), clWindowText),
+            PixelsShown(form.get(), plain->GetBoundsRect(), clWindowText) + underline);
+
   TGroupBox* group = Place<TGroupBox>("Group1", Bounds(10, 40, 200, 100));
   EXPECT_GT(PixelsShown(group, Rect(0, 0, 1, 100), clBtnShadow), 80);  // the left edge of the frame
   EXPECT_EQ(PixelsShown(group, Rect(20, 30, 180, 90), clBtnShadow), 0);
