@@ -158,8 +158,10 @@ class TControl : public TComponent {
   // --------------------------------------------------- visibility and state
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool Value);
-  void Show();
-  void Hide() { SetVisible(false); }
+  // Virtual so that code holding any control shows a form as a form (it
+  // also comes to the front and takes the focus).
+  virtual void Show();
+  virtual void Hide() { SetVisible(false); }
   virtual bool GetEnabled() const { return FEnabled; }
   virtual void SetEnabled(bool Value);
   TControlState GetControlState() const { return FControlState; }

@@ -74,10 +74,9 @@ class TCustomForm : public TScrollingWinControl {
   static TCustomForm* CreateNew(TClass FormClass, TComponent* AOwner, int32_t Dummy = 0);
 
   // --------------------------------------------------------- show and close
-  // Hides TControl::Show and Hide: a form shows itself, comes to the front
-  // and takes the focus.
-  void Show();
-  void Hide();
+  // A form shows itself, comes to the front and takes the focus.
+  void Show() override;
+  void Hide() override;
   // Runs the modal loop; returns the ModalResult that ended it.
   TModalResult ShowModal();
   void Close();
