@@ -21,10 +21,10 @@ using TkelExtCtrlsDescriptors =
                        TCustomControlBarClassInfo, TControlBarClassInfo>;
 
 // The two halves as their tests walk them.
-using TkelExtCtrlsGroupADescriptors =
+using TkelExtCtrlsShapesPanelsDescriptors =
     TkelDescriptorList<TShapeClassInfo, TPaintBoxClassInfo, TImageClassInfo, TBevelClassInfo, TTimerClassInfo,
                        TCustomPanelClassInfo, TPanelClassInfo, TCustomRadioGroupClassInfo, TRadioGroupClassInfo>;
-using TkelExtCtrlsGroupBDescriptors =
+using TkelExtCtrlsPagesBarsDescriptors =
     TkelDescriptorList<TPageClassInfo, TNotebookClassInfo, THeaderClassInfo, TSplitterClassInfo,
                        TCustomControlBarClassInfo, TControlBarClassInfo>;
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "host/extctrls/extctrls.h"
-#include "host/extctrls/extctrlsa.h"
+#include "host/extctrls/shapespanels.h"
 #include "host/extctrls/pagesbars.h"
 
 namespace host {
@@ -13,20 +13,20 @@ int extCtrlsCount = 0;
 
 void RegisterExtCtrlsClasses() {
   if (extCtrlsCount++ > 0) return;
-  RegisterExtCtrlsGroupA();
+  RegisterShapeAndPanelControls();
   RegisterPageAndBarControls();
 }
 
 void UnregisterExtCtrlsClasses() {
   if (extCtrlsCount == 0 || --extCtrlsCount > 0) return;
   UnregisterPageAndBarControls();
-  UnregisterExtCtrlsGroupA();
+  UnregisterShapeAndPanelControls();
 }
 
 std::span<const TClass> ExtCtrlsClasses() {
   static const std::vector<TClass> classes = [] {
     std::vector<TClass> all;
-    for (std::span<const TClass> group : {ExtCtrlsGroupAClasses(), PageAndBarControlClasses()})
+    for (std::span<const TClass> group : {ShapeAndPanelControlClasses(), PageAndBarControlClasses()})
       all.insert(all.end(), group.begin(), group.end());
     return all;
   }();

@@ -84,7 +84,7 @@ TReachTable ExtCtrlsAReach() {
 namespace {
 
 TEST(KelextctrlsAReach, EveryDescriptorOfTheGroupReachesEveryDeclaredFeature) {
-  WalkUnit(ExtCtrlsAReach(), TkelExtCtrlsGroupADescriptors{});
+  WalkUnit(ExtCtrlsAReach(), TkelExtCtrlsShapesPanelsDescriptors{});
 }
 
 }  // namespace

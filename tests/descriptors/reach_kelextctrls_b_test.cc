@@ -128,7 +128,7 @@ TReachTable ExtCtrlsBReach() {
 namespace {
 
 TEST(KelextctrlsBReach, EveryDescriptorOfTheGroupReachesEveryDeclaredFeature) {
-  WalkUnit(ExtCtrlsBReach(), TkelExtCtrlsGroupBDescriptors{});
+  WalkUnit(ExtCtrlsBReach(), TkelExtCtrlsPagesBarsDescriptors{});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The fixture of the first extctrls group's tests.
+// The fixture of the shapes-and-panels group's tests.
 #include "tests/host/extctrls/extctrls_test.h"
 
 #include "host/widgetset/widgetset.h"

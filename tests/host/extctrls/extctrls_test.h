@@ -1,4 +1,4 @@
-// Shared by the tests of the first extctrls group: a fixture that starts
+// Shared by the tests of the shapes-and-panels group: a fixture that starts
 // every unit up to stdctrls and the group on the headless widgetset, shows a
 // 400 x 300 form at (100, 100) for each test, and helpers that place
 // controls and read what the form shows.
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "host/extctrls/extctrlsa.h"
+#include "host/extctrls/shapespanels.h"
 #include "host/stdctrls/stdctrls.h"
 #include "tests/host/controls/controls_test.h"
 
@@ -22,7 +22,7 @@ inline constexpr TUnitClasses kExtCtrlsUnits[] = {
     {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
     {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
     {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
-    {RegisterExtCtrlsGroupA, UnregisterExtCtrlsGroupA},
+    {RegisterShapeAndPanelControls, UnregisterShapeAndPanelControls},
 };
 
 // A top-level control that holds controls, as a form does.

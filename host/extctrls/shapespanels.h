@@ -1,6 +1,6 @@
-// The first group of the extctrls unit: the graphic controls (shapes.h:
-// shape, paint box, image, bevel), the timer (timer.h) and the containers
-// (panels.h: panel, radio group).
+// The shapes-and-panels group of the extctrls unit: the graphic controls
+// (shapes.h: shape, paint box, image, bevel), the timer (timer.h) and the
+// containers (panels.h: panel, radio group).
 #pragma once
 
 #include <span>
@@ -13,9 +13,9 @@ namespace host {
 
 // Registers the group's published properties and streamable classes
 // (counted; called by RegisterExtCtrlsClasses and undone in reverse).
-void RegisterExtCtrlsGroupA();
-void UnregisterExtCtrlsGroupA();
+void RegisterShapeAndPanelControls();
+void UnregisterShapeAndPanelControls();
 // The group's classes, in unit order.
-std::span<const TClass> ExtCtrlsGroupAClasses();
+std::span<const TClass> ShapeAndPanelControlClasses();
 
 }  // namespace host

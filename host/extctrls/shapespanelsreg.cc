@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "host/controls/controlprops.h"
-#include "host/extctrls/extctrlsa.h"
+#include "host/extctrls/shapespanels.h"
 
 namespace host {
 
@@ -99,7 +99,7 @@ void RegisterRadioGroup() {
 
 }  // namespace
 
-void RegisterExtCtrlsGroupA() {
+void RegisterShapeAndPanelControls() {
   if (groupACount++ > 0) return;
   RegisterShape();
   RegisterPaintBox();
@@ -111,7 +111,7 @@ void RegisterExtCtrlsGroupA() {
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
-void UnregisterExtCtrlsGroupA() {
+void UnregisterShapeAndPanelControls() {
   if (groupACount == 0 || --groupACount > 0) return;
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
@@ -120,7 +120,7 @@ void UnregisterExtCtrlsGroupA() {
   for (TClass c : kAncestorClasses) UnRegisterClass(c);
 }
 
-std::span<const TClass> ExtCtrlsGroupAClasses() {
+std::span<const TClass> ShapeAndPanelControlClasses() {
   static constexpr TClass kClasses[] = {
       &TShape::StaticMetaClass,      &TPaintBox::StaticMetaClass,
       &TImage::StaticMetaClass,      &TBevel::StaticMetaClass,
