@@ -5,7 +5,7 @@
 
 namespace host::extctrlstest {
 
-HOST_IMPL(TExtForm, TCustomControl)
+HOST_IMPL(THolder, TCustomControl)
 
 void ExtCtrlsTest::SetUp() {
   THandlesTest::SetUp();

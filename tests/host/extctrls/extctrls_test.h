@@ -12,6 +12,7 @@
 #include "host/extctrls/shapespanels.h"
 #include "host/stdctrls/stdctrls.h"
 #include "tests/host/controls/controls_test.h"
+#include "tests/host/extctrls/holder.h"
 
 namespace host::extctrlstest {
 
@@ -26,14 +27,7 @@ inline constexpr TUnitClasses kExtCtrlsUnits[] = {
 };
 
 // A top-level control that holds controls, as a form does.
-class TExtForm : public TCustomControl {
-  HOST_CLASS(TExtForm, TCustomControl)
-  using TCreateArg = TComponent;
-  explicit TExtForm(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
-
- protected:
-  ~TExtForm() override = default;
-};
+using TExtForm = THolder;
 
 class ExtCtrlsTest : public THandlesTest<kExtCtrlsUnits> {
  protected:

@@ -3,8 +3,6 @@
 
 namespace host::pagesbarstest {
 
-HOST_IMPL(TBox, TCustomControl)
-
 namespace {
 
 using PageAndBarGroup = TUnitsTest<controlstest::kControlsUnits>;

@@ -9,6 +9,7 @@
 
 #include "host/extctrls/pagesbars.h"
 #include "tests/host/controls/controls_test.h"
+#include "tests/host/extctrls/holder.h"
 
 namespace host::pagesbarstest {
 
@@ -21,16 +22,7 @@ inline constexpr TUnitClasses kPageAndBarUnits[] = {
     {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterPageAndBarControls, UnregisterPageAndBarControls},
 };
 
-// A windowed control that holds controls: the top-level "form" of the
-// tests, and the plain neighbours of splitters and bands.
-class TBox : public TCustomControl {
-  HOST_CLASS(TBox, TCustomControl)
-  using TCreateArg = TComponent;
-  explicit TBox(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
-
- protected:
-  ~TBox() override = default;
-};
+using TBox = extctrlstest::THolder;
 
 class PagesBarsTest : public THandlesTest<kPageAndBarUnits> {
  protected:
