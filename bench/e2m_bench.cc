@@ -26,16 +26,21 @@ using namespace host;
 
 using bench::TLibrary;
 
-// A form of `actions` actions A0.., each wired (when `wired`) to the root's
-// FindComponent with its own name as a constant argument.
-std::string FormText(int actions, bool wired) {
+// How far FormText wires its actions: not at all; connections stored but
+// without a source (read, never connected); or fully wired.
+enum class TWiring { None, Sourceless, Wired };
+
+// A form of `actions` actions A0.., each wired (unless TWiring::None) to the
+// root's FindComponent with its own name as a constant argument.
+std::string FormText(int actions, TWiring wiring) {
   std::string text = "object Root: TComponent\n";
   for (int i = 0; i < actions; ++i) text += "  object A" + std::to_string(i) + ": TBasicAction\n  end\n";
-  if (wired) {
+  if (wiring != TWiring::None) {
     text += "  object Wiring: TkelConnectionList\n";
     for (int i = 0; i < actions; ++i)
-      text += "    object C" + std::to_string(i) + ": TkelE2MConnection\n      Source = A" + std::to_string(i) +
-              "\n      Target = Root\n      SourceEvent = 'OnExecute'\n      TargetMethod = 'FindComponent'\n"
+      text += "    object C" + std::to_string(i) + ": TkelE2MConnection\n" +
+              (wiring == TWiring::Wired ? "      Source = A" + std::to_string(i) + "\n" : std::string()) +
+              "      Target = Root\n      SourceEvent = 'OnExecute'\n      TargetMethod = 'FindComponent'\n"
               "      TargetMethodParameters = <\n        item\n          ParameterName = 'AName'\n"
               "          Constant = 'A" +
               std::to_string(i) + "'\n        end>\n    end\n";
@@ -62,7 +67,7 @@ TOwned<TComponent> Read(const std::string& binary) {
 // write-back phase. Plain: a handler calling FindComponent.
 void BM_E2MRelay(benchmark::State& state) {
   TLibrary library;
-  TOwned<TComponent> form = Read(Binary(FormText(1, true)));
+  TOwned<TComponent> form = Read(Binary(FormText(1, TWiring::Wired)));
   auto* wired = As<TBasicAction>(form->FindComponent("A0"));
   TOwned<TComponent> plainRoot = MakeOwned<TComponent>(nullptr);
   auto* plain = New<TBasicAction>(plainRoot.get());
@@ -119,14 +124,30 @@ BENCHMARK(BM_QtSignalRelay);
 void BM_ReadWiredForm(benchmark::State& state) {
   TLibrary library;
   const int count = static_cast<int>(state.range(0));
-  const std::string wired = Binary(FormText(count, true));
-  const std::string unwired = Binary(FormText(count, false));
+  const std::string wired = Binary(FormText(count, TWiring::Wired));
+  const std::string unwired = Binary(FormText(count, TWiring::None));
   bench::Compare(
       state, [&] { benchmark::DoNotOptimize(Read(wired)); }, [&] { benchmark::DoNotOptimize(Read(unwired)); }, 20);
   const double plainNs = state.counters["plain_ns"];
   state.counters["per_connection_ns"] = (state.counters["ratio"] - 1) * plainNs / count;
 }
 BENCHMARK(BM_ReadWiredForm)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The floor under that ratio: reading the same connections without their
+// sources, so that none of them describes an object or hooks an event,
+// against the unwired form. What remains is reading three more objects per
+// action (the connection, its parameter collection, the parameter item) with
+// their properties and references, and freeing them.
+void BM_ReadSourcelessForm(benchmark::State& state) {
+  TLibrary library;
+  const int count = static_cast<int>(state.range(0));
+  const std::string sourceless = Binary(FormText(count, TWiring::Sourceless));
+  const std::string unwired = Binary(FormText(count, TWiring::None));
+  bench::Compare(
+      state, [&] { benchmark::DoNotOptimize(Read(sourceless)); },
+      [&] { benchmark::DoNotOptimize(Read(unwired)); }, 20);
+}
+BENCHMARK(BM_ReadSourcelessForm)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
