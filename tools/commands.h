@@ -74,5 +74,6 @@ int RunDump(const Args& args, TToolIO& io);
 int RunDescribe(const Args& args, TToolIO& io);
 int RunRun(const Args& args, TToolIO& io);
 int RunCheck(const Args& args, TToolIO& io);
+int RunShow(const Args& args, TToolIO& io);
 
 }  // namespace corvane

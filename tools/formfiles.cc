@@ -58,6 +58,14 @@ void SaveFile(const std::string& path, host::TMemoryStream* Data) {
   }
 }
 
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw host::EFOpenError("Cannot open file %s: %s", {path, std::string(std::strerror(errno))});
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  if (in.bad()) throw host::EReadError("Cannot read file %s: %s", {path, std::string(std::strerror(errno))});
+  return bytes;
+}
+
 namespace {
 
 // A form file read whole (a pipe too) and made binary, with the places in
@@ -67,14 +75,6 @@ struct TFormFile {
   host::TOwned<host::TMemoryStream> Binary;
   std::vector<host::TTextPosition> Positions;
 };
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw host::EFOpenError("Cannot open file %s: %s", {path, std::string(std::strerror(errno))});
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  if (in.bad()) throw host::EReadError("Cannot read file %s: %s", {path, std::string(std::strerror(errno))});
-  return bytes;
-}
 
 TFormFile LoadForm(const std::string& path) {
   TFormFile form{path, host::MakeOwned<host::TMemoryStream>(), {}};

@@ -17,6 +17,10 @@ namespace corvane {
 // it is nowhere.
 std::string FindExample(const std::string& relative);
 
+// The bytes of the file at `path` (a pipe too), whole; raises EFOpenError
+// naming the file when it cannot be opened, EReadError when reading fails.
+std::string FileBytes(const std::string& path);
+
 // The bytes of the file at `path` (a pipe too); raises EFOpenError naming
 // the file when it cannot be opened.
 host::TOwned<host::TMemoryStream> LoadFile(const std::string& path);

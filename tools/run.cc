@@ -18,13 +18,6 @@ namespace {
 constexpr char kDefaultForm[] = "examples/road.dfm";
 constexpr char kDefaultScript[] = "examples/road.run";
 
-std::string FileText(const std::string& path) {
-  host::TOwned<host::TFileStream> file = host::MakeOwned<host::TFileStream>(path, host::fmOpenRead);
-  host::TOwned<host::TStringStream> text = host::MakeOwned<host::TStringStream>();
-  text->CopyFrom(file.get(), 0);
-  return text->GetDataString();
-}
-
 std::vector<kel::TkelConnection*> Connections(host::TComponent* Root) {
   std::vector<kel::TkelConnection*> found;
   ForEachComponent(Root, [&found](host::TComponent* c) {
@@ -96,7 +89,7 @@ int RunRun(const Args& args, TToolIO& io) {
   TLibrary library;
   const std::string form = args.empty() ? FindExample(kDefaultForm) : args[0];
   const std::string scriptName = args.size() == 2 ? args[1] : args.empty() ? FindExample(kDefaultScript) : "";
-  const TRunResult result = RunForm(form, scriptName.empty() ? "" : FileText(scriptName));
+  const TRunResult result = RunForm(form, scriptName.empty() ? "" : FileBytes(scriptName));
   Print(io.Out, "%s", result.Out.c_str());
   // Where the script stopped, as compilers name a line: FILE:LINE: message.
   if (!result.Ok()) Print(io.Err, "%s:%d: %s\n", scriptName.c_str(), result.ErrorLine, result.Error.c_str());

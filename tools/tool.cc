@@ -77,6 +77,16 @@ constexpr TCommand kCommands[] = {
      "every connection with what keeps it from working. Status 1 when one is\n"
      "broken.\n",
      RunCheck},
+    {"show", "show FORM [SCRIPT] [--screenshot FILE.png]", "open a form in a real window (Qt 6)",
+     "Reads FORM at run time and shows it in a window through the Qt 6\n"
+     "widgetset, with its connections active; a data module shows the first\n"
+     "form it holds. SCRIPT, when given, runs after the form shows, through the\n"
+     "same input path as real input (see `corvane help run`). Without\n"
+     "--screenshot the program runs until the window is closed; with it, it\n"
+     "writes what the window shows, after the script, to FILE.png and exits.\n"
+     "\n"
+     "Needs a display, or QT_QPA_PLATFORM=offscreen to run without one.\n",
+     RunShow},
     {"dump", "dump [FORM]", "read a form into live components and print them",
      "Reads FORM into live components (connections included) and prints the\n"
      "component tree with every published property. Without FORM, the bundled\n"

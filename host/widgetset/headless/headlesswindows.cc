@@ -136,11 +136,14 @@ HWND THeadlessWindows::CreateWindow(const TCreateParams& Params, TObject* Receiv
   ++FCount;
   Attach(window, Params.WndParent);
   InvalidateAll(window);
+  TopLevelChanged(window);
   return window;
 }
 
 bool THeadlessWindows::DestroyWindow(HWND Window) {
-  if (!Find(Window)) return false;
+  const TWindowObject* w = Find(Window);
+  if (!w) return false;
+  if (!w->Parent && FPresenter) FPresenter->TopLevelGone(Window);
   InvalidateUnder(Window);
   const std::vector<HWND> doomed = PaintOrder(Window);
   Detach(Window);
@@ -162,11 +165,14 @@ void THeadlessWindows::Forget(HWND Window) {
 }
 
 bool THeadlessWindows::SetParent(HWND Window, HWND NewParent) {
-  if (!Find(Window) || (NewParent && (!Find(NewParent) || Contains(Window, NewParent)))) return false;
+  const TWindowObject* w = Find(Window);
+  if (!w || (NewParent && (!Find(NewParent) || Contains(Window, NewParent)))) return false;
+  if (!w->Parent && NewParent && FPresenter) FPresenter->TopLevelGone(Window);
   InvalidateUnder(Window);
   Detach(Window);
   Attach(Window, NewParent);
   InvalidateAll(Window);
+  TopLevelChanged(Window);
   return true;
 }
 
@@ -184,6 +190,7 @@ bool THeadlessWindows::SetWindowBounds(HWND Window, const TRect& Bounds) {
   w->Bounds = NormalBounds(Bounds);
   if (!w->Parent) ResizeSurface(*w);
   InvalidateAll(Window);
+  TopLevelChanged(Window);
   return true;
 }
 
@@ -253,8 +260,10 @@ HWND THeadlessWindows::ChildFromPoint(HWND Window, TPoint Local) const {
 
 bool THeadlessWindows::SetWindowText(HWND Window, std::string_view Text) {
   TWindowObject* w = Find(Window);
-  if (w) w->Text = Text;
-  return w != nullptr;
+  if (!w) return false;
+  w->Text = Text;
+  TopLevelChanged(Window);
+  return true;
 }
 
 std::string THeadlessWindows::GetWindowText(HWND Window) {
@@ -269,6 +278,7 @@ bool THeadlessWindows::ShowWindow(HWND Window, bool Show) {
   if (!Show) InvalidateUnder(Window);
   w->Shown = Show;
   if (Show) InvalidateAll(Window);
+  TopLevelChanged(Window);
   return true;
 }
 
@@ -345,9 +355,16 @@ bool THeadlessWindows::SetCursorPos(TPoint Point) {
 
 // ----------------------------------------------------------------- painting
 
-void THeadlessWindows::AddUpdate(TWindowObject& Window, const TRect& Rect) {
-  Window.Update = Window.Dirty ? Union(Window.Update, Rect) : Rect;
-  Window.Dirty = true;
+void THeadlessWindows::AddUpdate(HWND TopLevel, const TRect& Rect) {
+  TWindowObject& top = *Find(TopLevel);
+  top.Update = top.Dirty ? Union(top.Update, Rect) : Rect;
+  top.Dirty = true;
+  if (FPresenter) FPresenter->TopLevelDamaged(TopLevel);
+}
+
+void THeadlessWindows::TopLevelChanged(HWND Window) {
+  const TWindowObject* w = Find(Window);
+  if (FPresenter && w && !w->Parent) FPresenter->TopLevelChanged(Window);
 }
 
 void THeadlessWindows::Invalidate(HWND Window, const TRect& Rect) {
@@ -358,7 +375,7 @@ void THeadlessWindows::Invalidate(HWND Window, const TRect& Rect) {
   TRect area;
   if (!IntersectRect(area, Rect, ClientRect(*w))) return;
   if (!IntersectRect(area, Offset(area, OriginInTopLevel(Window)), ClipInTopLevel(Window))) return;
-  AddUpdate(*Find(TopLevelOf(Window)), area);
+  AddUpdate(TopLevelOf(Window), area);
 }
 
 void THeadlessWindows::InvalidateUnder(HWND Window) {
@@ -489,10 +506,9 @@ bool THeadlessWindows::ProcessMessages() {
 
 bool THeadlessWindows::WaitMessage() {
   if (ProcessMessages()) return true;
-  if (!FIdleDriver) return false;
   // A copy: the driver may replace itself.
   const TIdleDriver driver = FIdleDriver;
-  if (!driver()) return false;
+  if (!(driver && driver()) && !(FPresenter && FPresenter->WaitForInput())) return false;
   ProcessMessages();
   return true;
 }
@@ -515,6 +531,11 @@ bool THeadlessWindows::GetMonitorBounds(int32_t Index, TRect& Bounds) {
 int32_t THeadlessWindows::MessageBox(HWND /*Owner*/, std::string_view Text, std::string_view Caption,
                                      uint32_t Flags) {
   static constexpr int32_t kFirstButton[] = {IDOK, IDOK, IDABORT, IDYES, IDYES, IDRETRY};
+  if (FPresenter && FMessageBoxAnswers.empty())
+    if (const int32_t shown = FPresenter->ShowMessageBox(Text, Caption, Flags)) {
+      FMessageBoxes.push_back({std::string(Text), std::string(Caption), Flags, shown});
+      return shown;
+    }
   const uint32_t buttons = Flags & 0x0F;
   int32_t answer = buttons < std::size(kFirstButton) ? kFirstButton[buttons] : IDOK;
   if (!FMessageBoxAnswers.empty()) {

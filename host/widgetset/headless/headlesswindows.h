@@ -46,6 +46,31 @@ namespace host::headless {
 
 class THeadlessWidgetSet;
 
+// Shows the top-level windows somewhere outside the backend (a toolkit's
+// real windows) and waits for the input given there. The windows tell it
+// what changed; it reads the rest (bounds, text, the surface through
+// DrawTarget) itself, and gives input back through the robot, so a real
+// click runs the same code as a test's. Its calls must not destroy windows.
+class TWindowPresenter {
+ public:
+  virtual ~TWindowPresenter() = default;
+  // A top-level window appeared (made, or taken out of its parent) or its
+  // place, text or visibility changed.
+  virtual void TopLevelChanged(HWND Window) = 0;
+  // A top-level window is going: destroyed, or put into a parent.
+  virtual void TopLevelGone(HWND Window) = 0;
+  // A part of a top-level window waits for painting.
+  virtual void TopLevelDamaged(HWND Window) = 0;
+  // WaitMessage found nothing to deliver and no idle driver acted: waits
+  // for outside input (and delivers it); false when none can ever come.
+  virtual bool WaitForInput() = 0;
+  // Shows a message box to a person and answers the button chosen; 0 when
+  // nobody can answer (the queued answers are used then).
+  virtual int32_t ShowMessageBox(std::string_view /*Text*/, std::string_view /*Caption*/, uint32_t /*Flags*/) {
+    return 0;
+  }
+};
+
 class THeadlessWindows : public TWSWindows {
  public:
   // The largest surface of a top-level window: 2^24 pixels (64 MiB).
@@ -104,6 +129,9 @@ class THeadlessWindows : public TWSWindows {
   // whether it did anything. Returns the one it replaces.
   using TIdleDriver = std::function<bool()>;
   TIdleDriver SetIdleDriver(TIdleDriver Driver);
+  // The presenter told about top-level windows (borrowed; null for none).
+  // Returns the one it replaces.
+  TWindowPresenter* SetPresenter(TWindowPresenter* Presenter) { return std::exchange(FPresenter, Presenter); }
 
   THandle SetTimer(uint32_t Interval, TTimerProc Proc) override { return FClock.SetTimer(Interval, std::move(Proc)); }
   bool KillTimer(THandle Timer) override { return FClock.KillTimer(Timer); }
@@ -175,7 +203,9 @@ class THeadlessWindows : public TWSWindows {
   // Invalidates Rect (client coordinates of Window): the area is added to
   // what waits on the top-level surface.
   void Invalidate(HWND Window, const TRect& Rect);
-  void AddUpdate(TWindowObject& Window, const TRect& Rect);
+  void AddUpdate(HWND TopLevel, const TRect& Rect);
+  // Tells the presenter about Window when it is a top-level window.
+  void TopLevelChanged(HWND Window);
   // Invalidates the part of Window's parent where Window lies (nothing for
   // a top-level window: it has a surface of its own).
   void InvalidateUnder(HWND Window);
@@ -203,6 +233,7 @@ class THeadlessWindows : public TWSWindows {
   std::deque<TPosted> FQueue;
   THeadlessClock FClock;
   TIdleDriver FIdleDriver;
+  TWindowPresenter* FPresenter = nullptr;
   uint64_t FNextSerial = 0;
   std::vector<HDC> FDCs;  // window device contexts handed out
   std::deque<int32_t> FMessageBoxAnswers;

@@ -166,9 +166,13 @@ void THeadlessRobot::Click(TPoint Screen, TMouseButtonKind Button, TShiftState S
   MouseUp(Screen, Button, Shift);
 }
 
+bool THeadlessRobot::MouseDoubleDown(TPoint Screen, TMouseButtonKind Button, TShiftState Shift) {
+  return this->Button(Screen, Button, Shift, TButtonAction::DoubleClick);
+}
+
 void THeadlessRobot::DoubleClick(TPoint Screen, TMouseButtonKind Button, TShiftState Shift) {
   Click(Screen, Button, Shift);
-  this->Button(Screen, Button, Shift, TButtonAction::DoubleClick);
+  MouseDoubleDown(Screen, Button, Shift);
   MouseUp(Screen, Button, Shift);
 }
 
@@ -222,6 +226,12 @@ bool THeadlessRobot::SendChar(uint16_t Character) {
   key.ShiftState = Modifiers();
   key.KeyData = KeyData(true, false);
   return FWindows.Send(target, key);
+}
+
+bool THeadlessRobot::Character(uint16_t Code) {
+  const bool delivered = SendChar(Code);
+  FWindows.ProcessMessages();
+  return delivered;
 }
 
 bool THeadlessRobot::Key(uint16_t Key, TShiftState Shift, bool Down) {

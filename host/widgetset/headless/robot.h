@@ -44,6 +44,9 @@ class THeadlessRobot {
   bool MouseMove(TPoint Screen);
   bool MouseDown(TPoint Screen, TMouseButtonKind Button = TMouseButtonKind::Left, TShiftState Shift = {});
   bool MouseUp(TPoint Screen, TMouseButtonKind Button = TMouseButtonKind::Left, TShiftState Shift = {});
+  // The double-click message alone (a toolkit reporting a second press
+  // soon after the first sends it in place of the second down).
+  bool MouseDoubleDown(TPoint Screen, TMouseButtonKind Button = TMouseButtonKind::Left, TShiftState Shift = {});
   // Down and up.
   void Click(TPoint Screen, TMouseButtonKind Button = TMouseButtonKind::Left, TShiftState Shift = {});
   // Down, up, the double-click message, up: the sequence of a double click.
@@ -55,6 +58,9 @@ class THeadlessRobot {
 
   bool KeyDown(uint16_t Key, TShiftState Shift = {});
   bool KeyUp(uint16_t Key, TShiftState Shift = {});
+  // WM_CHAR alone, for a character a toolkit reports as typed (whatever
+  // keyboard layout made it).
+  bool Character(uint16_t Code);
   // Down, WM_CHAR when the key makes a character, up.
   void Press(uint16_t Key, TShiftState Shift = {});
   // Presses the key of every character, with Shift for upper-case letters

@@ -1,0 +1,64 @@
+// The Qt 6 widgetset: the forms of the host as real windows.
+//
+// It is the headless widgetset with a Qt face: the window tree, focus,
+// capture, message delivery and drawing stay the headless backend's own, so
+// every host class behaves exactly as in the tests. What changes:
+//   - every top-level window shows as a Qt window of its size and place,
+//     titled with its text, painted with what the host drew on its surface
+//     (qt6windows.h);
+//   - Qt's mouse, wheel and key events come back through the input robot,
+//     so a real click builds the same messages as a test's click
+//     (qt6keys.h maps Qt keys to virtual keys);
+//   - timers run on real time and waiting for a message runs Qt's event
+//     loop, so modal forms and message boxes (real QMessageBoxes when a
+//     person can answer them) work on screen;
+//   - system colours come from Qt's palette.
+// Windows can be grabbed into PNG files; with the "offscreen" platform all
+// of this runs without a display.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/widgetset/headless/headless.h"
+
+class QApplication;
+
+namespace host {
+
+// Registers the Qt backend under the name "qt6" (choose it with
+// CORVANE_WIDGETSET=qt6). Starting it makes the QApplication when the
+// program has none; it raises EInvalidOperation, before Qt is touched, when
+// no display can be reached (see Qt6DisplayProblem).
+void RegisterQt6WidgetSet();
+
+// Why Qt could not show windows here, in one line; empty when it can: a
+// display (DISPLAY or WAYLAND_DISPLAY) or a platform that needs none
+// (QT_QPA_PLATFORM=offscreen, minimal, vnc...).
+std::string Qt6DisplayProblem();
+
+namespace qt6 {
+
+class TQtWindows;
+
+class TQt6WidgetSet : public headless::THeadlessWidgetSet {
+ public:
+  TQt6WidgetSet();
+  ~TQt6WidgetSet() override;
+
+  std::string Name() const override { return "qt6"; }
+  COLORREF GetSysColor(int32_t Index) override;
+
+  // The Qt side of the windows.
+  TQtWindows& QtWindows() { return *FQtWindows; }
+  // Writes what the top-level window of Window shows, as Qt paints it, to a
+  // PNG file; raises EInvalidOperation naming the file when it cannot.
+  void SaveWindowImage(HWND Window, const std::string& Path);
+
+ private:
+  std::unique_ptr<QApplication> FOwnApplication;  // when the program had none
+  std::unique_ptr<TQtWindows> FQtWindows;
+};
+
+}  // namespace qt6
+}  // namespace host

@@ -1,0 +1,303 @@
+#include "host/widgetset/qt6/qt6windows.h"
+
+#include <string>
+
+#include <QtGui/QCloseEvent>
+#include <QtGui/QGuiApplication>
+#include <QtGui/QKeyEvent>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtGui/QWheelEvent>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QMessageBox>
+
+#include "host/widgetset/qt6/qt6keys.h"
+
+namespace host::qt6 {
+
+using headless::THeadlessRobot;
+using headless::TSurface;
+
+// ---------------------------------------------------------------- a window
+
+class TQtWindow : public QWidget {
+ public:
+  TQtWindow(TQtWindows& Owner, HWND Window) : FOwner(&Owner), FWindow(Window) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+  }
+  // The host window went: the widget answers nothing any more and goes
+  // once Qt is done with the event that may be running on it.
+  void Orphan() {
+    FOwner = nullptr;
+    hide();
+    deleteLater();
+  }
+  // Takes the host window's place, title and visibility.
+  void Follow();
+
+ protected:
+  void paintEvent(QPaintEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override {
+    Guard([&] { Mouse(Event, TMouseAction::Down); });
+  }
+  void mouseReleaseEvent(QMouseEvent* Event) override {
+    Guard([&] { Mouse(Event, TMouseAction::Up); });
+  }
+  void mouseDoubleClickEvent(QMouseEvent* Event) override {
+    Guard([&] { Mouse(Event, TMouseAction::Double); });
+  }
+  void mouseMoveEvent(QMouseEvent* Event) override {
+    Guard([&] { Mouse(Event, TMouseAction::Move); });
+  }
+  void wheelEvent(QWheelEvent* Event) override { Guard([&] { Wheel(Event); }); }
+  void keyPressEvent(QKeyEvent* Event) override {
+    Guard([&] { Key(Event, true); });
+  }
+  void keyReleaseEvent(QKeyEvent* Event) override {
+    Guard([&] { Key(Event, false); });
+  }
+  void closeEvent(QCloseEvent* Event) override;
+  void moveEvent(QMoveEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+  // Tab and Shift+Tab are the host's (focus moves between its controls).
+  bool focusNextPrevChild(bool) override { return false; }
+
+ private:
+  enum class TMouseAction { Down, Up, Double, Move };
+  headless::THeadlessWindows& Windows() const { return FOwner->FWidgetSet.Windows(); }
+  THeadlessRobot& Robot() const { return FOwner->FWidgetSet.Robot(); }
+  // A point of this window in screen coordinates as the host has them.
+  TPoint Screen(QPointF Local) const;
+  // Runs host code for a Qt event. An exception must not cross Qt's event
+  // loop: one that leaves the host (input outside the application's own
+  // loops, which report theirs) is written to the error output.
+  template <class F>
+  void Guard(F&& Work);
+  void Wheel(QWheelEvent* Event);
+  void Mouse(QMouseEvent* Event, TMouseAction Action);
+  void Key(QKeyEvent* Event, bool Down);
+  // Tells the host that the user moved or resized the window.
+  template <class M>
+  void Report(M& Message);
+
+  TQtWindows* FOwner;
+  HWND FWindow;
+  bool FFollowing = false;  // Qt events caused by Follow are not the user's
+};
+
+void TQtWindow::Follow() {
+  if (!FOwner) return;
+  TRect bounds;
+  if (!Windows().GetWindowBounds(FWindow, bounds)) return;
+  FFollowing = true;
+  setWindowTitle(QString::fromStdString(Windows().GetWindowText(FWindow)));
+  const QRect wanted(bounds.Left, bounds.Top, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+  if (geometry() != wanted) setGeometry(wanted);
+  const bool shown = Windows().IsWindowVisible(FWindow);
+  if (shown != isVisible()) setVisible(shown);
+  FFollowing = false;
+}
+
+void TQtWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  TSurface* surface = nullptr;
+  TPoint origin;
+  TRect visible;
+  if (FOwner) Windows().UpdateWindow(FWindow);
+  if (!FOwner || !Windows().DrawTarget(FWindow, surface, origin, visible) || !surface) {
+    painter.fillRect(rect(), palette().window());
+    return;
+  }
+  // The surface's pixels are 0xAARRGGBB words, Qt's RGB32 layout.
+  const QImage image(reinterpret_cast<const uchar*>(surface->Pixels.data()), surface->Width, surface->Height,
+                     surface->Width * 4, QImage::Format_RGB32);
+  painter.drawImage(0, 0, image);
+}
+
+TPoint TQtWindow::Screen(QPointF Local) const {
+  TRect bounds;
+  Windows().GetWindowBounds(FWindow, bounds);
+  return {bounds.Left + static_cast<int32_t>(Local.x()), bounds.Top + static_cast<int32_t>(Local.y())};
+}
+
+void TQtWindow::Mouse(QMouseEvent* Event, TMouseAction Action) {
+  if (!FOwner) return;
+  const TPoint at = Screen(Event->position());
+  if (Action == TMouseAction::Move) {
+    Robot().MouseMove(at);
+    return;
+  }
+  const std::optional<headless::TMouseButtonKind> button = ButtonOf(Event->button());
+  if (!button) return;
+  const TShiftState shift = ShiftStateOf(Event->modifiers());
+  if (Action == TMouseAction::Down) Robot().MouseDown(at, *button, shift);
+  if (Action == TMouseAction::Up) Robot().MouseUp(at, *button, shift);
+  if (Action == TMouseAction::Double) Robot().MouseDoubleDown(at, *button, shift);
+}
+
+template <class F>
+void TQtWindow::Guard(F&& Work) {
+  try {
+    Work();
+  } catch (const std::exception& e) {
+    qWarning("%s", e.what());
+  } catch (...) {
+    qWarning("Unknown exception");
+  }
+}
+
+void TQtWindow::Wheel(QWheelEvent* Event) {
+  if (FOwner) Robot().Wheel(Event->angleDelta().y(), Screen(Event->position()), ShiftStateOf(Event->modifiers()));
+}
+
+void TQtWindow::Key(QKeyEvent* Event, bool Down) {
+  if (!FOwner) return;
+  const TShiftState shift = ShiftStateOf(Event->modifiers());
+  const std::optional<uint16_t> key = VirtualKeyOf(Event->key());
+  if (!Down) {
+    if (key) Robot().KeyUp(*key, shift);
+    return;
+  }
+  if (key) Robot().KeyDown(*key, shift);
+  // The characters the keyboard layout made, as typed; Alt makes none.
+  if (shift.Contains(ssAlt)) return;
+  for (QChar c : Event->text())
+    if (FOwner && c.unicode() != 0x7F) Robot().Character(c.unicode());
+}
+
+void TQtWindow::closeEvent(QCloseEvent* Event) {
+  // The host closes its form (or refuses); its window then hides or goes,
+  // and this one follows.
+  Event->ignore();
+  Guard([&] {
+    if (!FOwner) return;
+    TWMGeneric close(WM_CLOSE, 0, 0);
+    Windows().Send(FWindow, close);
+    Windows().ProcessMessages();
+  });
+}
+
+template <class M>
+void TQtWindow::Report(M& Message) {
+  if (FOwner && !FFollowing && isVisible()) Guard([&] {
+      Windows().Send(FWindow, Message);
+      Windows().ProcessMessages();
+    });
+}
+
+void TQtWindow::moveEvent(QMoveEvent*) {
+  TRect bounds;
+  if (!FOwner || !Windows().GetWindowBounds(FWindow, bounds) || (bounds.Left == x() && bounds.Top == y())) return;
+  TWMMove move;
+  move.XPos = x();
+  move.YPos = y();
+  Report(move);
+}
+
+void TQtWindow::resizeEvent(QResizeEvent*) {
+  TRect bounds;
+  if (!FOwner || !Windows().GetWindowBounds(FWindow, bounds)) return;
+  if (bounds.Width() == width() && bounds.Height() == height()) return;
+  TWMSize size;
+  size.Width = width();
+  size.Height = height();
+  Report(size);
+}
+
+// --------------------------------------------------------------- the windows
+
+TQtWindows::TQtWindows(headless::THeadlessWidgetSet& WidgetSet) : FWidgetSet(WidgetSet) {
+  FRealTime.start();
+  FTicker.setInterval(10);
+  QObject::connect(&FTicker, &QTimer::timeout, [this] { Tick(); });
+  FTicker.start();
+  FWidgetSet.Windows().SetPresenter(this);
+}
+
+TQtWindows::~TQtWindows() {
+  FWidgetSet.Windows().SetPresenter(nullptr);
+  for (auto& [window, widget] : FWidgets) delete widget;
+}
+
+void TQtWindows::TopLevelChanged(HWND Window) {
+  TQtWindow*& widget = FWidgets[Window];
+  if (!widget) widget = new TQtWindow(*this, Window);
+  widget->Follow();
+}
+
+void TQtWindows::TopLevelGone(HWND Window) {
+  auto it = FWidgets.find(Window);
+  if (it == FWidgets.end()) return;
+  it->second->Orphan();
+  FWidgets.erase(it);
+}
+
+void TQtWindows::TopLevelDamaged(HWND Window) {
+  if (QWidget* widget = WidgetOf(Window)) widget->update();
+}
+
+bool TQtWindows::WaitForInput() {
+  // Input, a repaint or the ticker (which fires due host timers) ends the wait.
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+  return true;
+}
+
+int32_t TQtWindows::ShowMessageBox(std::string_view Text, std::string_view Caption, uint32_t Flags) {
+  if (!OnScreen()) return 0;
+  struct TChoice {
+    QMessageBox::StandardButton Button;
+    int32_t Answer;
+  };
+  static const std::vector<TChoice> kButtons[] = {
+      {{QMessageBox::Ok, IDOK}},
+      {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}},
+      {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}},
+      {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}},
+      {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}},
+      {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}};
+  const uint32_t set = Flags & 0x0F;
+  const std::vector<TChoice>& choices = kButtons[set < std::size(kButtons) ? set : 0];
+  const uint32_t icon = Flags & 0xF0;
+  QMessageBox box(icon == MB_ICONERROR      ? QMessageBox::Critical
+                  : icon == MB_ICONQUESTION ? QMessageBox::Question
+                  : icon == MB_ICONWARNING  ? QMessageBox::Warning
+                  : icon == MB_ICONINFORMATION ? QMessageBox::Information
+                                               : QMessageBox::NoIcon,
+                  QString::fromUtf8(Caption.data(), static_cast<qsizetype>(Caption.size())),
+                  QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+  for (const TChoice& choice : choices) box.addButton(choice.Button);
+  const int chosen = box.exec();
+  for (const TChoice& choice : choices)
+    if (chosen == choice.Button) return choice.Answer;
+  return choices.back().Answer;  // closed without a button: the last (Cancel, No, Ignore, Ok)
+}
+
+QWidget* TQtWindows::WidgetOf(HWND Window) const {
+  auto it = FWidgets.find(Window);
+  return it == FWidgets.end() ? nullptr : it->second;
+}
+
+HWND TQtWindows::TopLevelOf(HWND Window) const {
+  headless::THeadlessWindows& windows = FWidgetSet.Windows();
+  if (!windows.IsWindow(Window)) return 0;
+  while (const HWND parent = windows.GetParent(Window)) Window = parent;
+  return Window;
+}
+
+bool TQtWindows::OnScreen() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != "offscreen" && platform != "minimal";
+}
+
+void TQtWindows::Tick() {
+  if (FTicking) return;
+  FTicking = true;
+  const auto now = static_cast<uint64_t>(FRealTime.elapsed());
+  headless::THeadlessWindows& windows = FWidgetSet.Windows();
+  if (now > windows.Clock().Now()) windows.Advance(now - windows.Clock().Now());
+  FTicking = false;
+}
+
+}  // namespace host::qt6

@@ -1,0 +1,65 @@
+// The Qt windows of the Qt widgetset: one QWidget per top-level window of
+// the host, kept in step with it by the headless windows' presenter calls.
+//
+// A Qt window stands where the host's window is (its whole area is the
+// client area: the host draws its own borders), carries its text as title
+// and shows while it shows. Painting first lets the host paint what waits
+// (UpdateWindow), then copies the window's surface. Mouse, wheel and key
+// events go to the robot at the screen point of the host's window (not
+// Qt's global position, which a window manager may have moved), closing
+// the window sends the host WM_CLOSE (the host decides), and a move or
+// resize by the user comes back as WM_MOVE / WM_SIZE.
+//
+// Time: a Qt timer moves the headless clock along with real time (every
+// 10 ms), so host timers fire on time; a script may move it further ahead
+// (`wait`), and real time then catches up before timers fire again.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QTimer>
+#include <QtWidgets/QWidget>
+
+#include "host/widgetset/headless/headless.h"
+
+namespace host::qt6 {
+
+class TQtWindow;
+
+class TQtWindows : public headless::TWindowPresenter {
+ public:
+  explicit TQtWindows(headless::THeadlessWidgetSet& WidgetSet);
+  ~TQtWindows() override;
+  TQtWindows(const TQtWindows&) = delete;
+  TQtWindows& operator=(const TQtWindows&) = delete;
+
+  void TopLevelChanged(HWND Window) override;
+  void TopLevelGone(HWND Window) override;
+  void TopLevelDamaged(HWND Window) override;
+  bool WaitForInput() override;
+  int32_t ShowMessageBox(std::string_view Text, std::string_view Caption, uint32_t Flags) override;
+
+  // The Qt window of a top-level host window; null when it has none.
+  QWidget* WidgetOf(HWND Window) const;
+  // The top-level host window of any host window; 0 when it is gone.
+  HWND TopLevelOf(HWND Window) const;
+  // Whether a person can answer message boxes (a real display, not the
+  // offscreen or minimal platform).
+  static bool OnScreen();
+
+ private:
+  friend class TQtWindow;
+  headless::THeadlessWidgetSet& FWidgetSet;
+  std::unordered_map<HWND, TQtWindow*> FWidgets;
+  QTimer FTicker;
+  QElapsedTimer FRealTime;
+  bool FTicking = false;  // the ticker's clock move is running
+  // Moves the headless clock to real time (never back).
+  void Tick();
+};
+
+}  // namespace host::qt6

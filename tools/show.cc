@@ -1,0 +1,137 @@
+// corvane show FORM [SCRIPT] [--screenshot FILE.png]: a form in a real
+// window through the Qt 6 widgetset, with its connections active.
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "host/forms/application.h"
+#include "host/forms/form.h"
+#include "host/rtl/sysutils.h"
+#include "tools/commands.h"
+#include "tools/formfiles.h"
+#include "tools/script.h"
+
+#ifdef CORVANE_WITH_QT6
+#include "host/widgetset/qt6/qt6.h"
+#endif
+
+namespace corvane {
+
+namespace {
+
+struct TShowOptions {
+  std::string Form;
+  std::string Script;
+  std::string Screenshot;
+};
+
+// FORM [SCRIPT] [--screenshot FILE], the option anywhere; nothing when the
+// words do not fit.
+std::optional<TShowOptions> ParseShow(const Args& args) {
+  TShowOptions options;
+  std::vector<std::string> files;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--screenshot") {
+      files.push_back(args[i]);
+      continue;
+    }
+    if (++i == args.size() || !options.Screenshot.empty()) return std::nullopt;
+    options.Screenshot = args[i];
+  }
+  if (files.empty() || files.size() > 2) return std::nullopt;
+  options.Form = files[0];
+  if (files.size() == 2) options.Script = files[1];
+  return options;
+}
+
+// The window to show: the root when it is a windowed control (a form, or a
+// bare control standing as a window), else the first form it owns (a data
+// module holding the application's forms).
+host::TWinControl* FormToShow(host::TComponent* Root) {
+  if (auto* control = dynamic_cast<host::TWinControl*>(Root)) return control;
+  host::TCustomForm* found = nullptr;
+  ForEachComponent(Root, [&found](host::TComponent* c) {
+    if (!found) found = dynamic_cast<host::TCustomForm*>(c);
+  });
+  if (!found) throw host::Exception("%s holds no form to show", {host::ComponentDisplayName(Root)});
+  return found;
+}
+
+#ifdef CORVANE_WITH_QT6
+
+// Keeps CORVANE_WIDGETSET naming the Qt backend while the library starts.
+struct TChooseQt {
+  std::string Old;
+  bool Had = false;
+  TChooseQt() {
+    if (const char* old = std::getenv(host::WidgetSetEnvironmentVariable)) Old = old, Had = true;
+    setenv(host::WidgetSetEnvironmentVariable, "qt6", 1);
+  }
+  ~TChooseQt() {
+    if (Had)
+      setenv(host::WidgetSetEnvironmentVariable, Old.c_str(), 1);
+    else
+      unsetenv(host::WidgetSetEnvironmentVariable);
+  }
+};
+
+// Runs the application's message loop until the window is closed.
+void RunUntilClosed(host::HWND Window) {
+  host::TWSWindows& windows = host::WidgetSet().Windows();
+  while (windows.IsWindow(Window) && windows.IsWindowVisible(Window)) host::Application->HandleMessage();
+}
+
+int ShowForm(const TShowOptions& options, TToolIO& io) {
+  host::RegisterQt6WidgetSet();
+  TChooseQt chooseQt;
+  TLibrary library;
+  std::string out;
+  TScriptRunner runner(nullptr, out);
+  host::TOwned<host::TComponent> root;
+  runner.Traced([&] { root = ReadRunTimeForm(options.Form); });
+  runner.SetRoot(root.get());
+  host::TWinControl* form = FormToShow(root.get());
+  form->Show();
+  const host::HWND window = form->GetWindowHandle();
+  host::Application->ProcessMessages();
+  const bool ran = options.Script.empty() || runner.Run(FileBytes(options.Script));
+  Print(io.Out, "%s", out.c_str());
+  if (!runner.GetRoot()) (void)root.release();  // the script freed the form
+  if (!ran) {
+    Print(io.Err, "%s:%d: %s\n", options.Script.c_str(), runner.ErrorLine(), runner.Error().c_str());
+    return 1;
+  }
+  if (options.Screenshot.empty()) {
+    RunUntilClosed(window);
+    return 0;
+  }
+  if (!host::WidgetSet().Windows().IsWindow(window))
+    throw host::Exception("The form's window is gone: nothing to capture");
+  static_cast<host::qt6::TQt6WidgetSet&>(host::WidgetSet()).SaveWindowImage(window, options.Screenshot);
+  Print(io.Out, "wrote %s\n", options.Screenshot.c_str());
+  return 0;
+}
+
+#endif
+
+}  // namespace
+
+int RunShow(const Args& args, TToolIO& io) {
+  const std::optional<TShowOptions> options = ParseShow(args);
+  if (!options) {
+    Print(io.Err, "usage: corvane show FORM [SCRIPT] [--screenshot FILE.png]\n");
+    return 2;
+  }
+#ifdef CORVANE_WITH_QT6
+  if (const std::string problem = host::Qt6DisplayProblem(); !problem.empty()) {
+    Print(io.Err, "%s\n", problem.c_str());
+    return 1;
+  }
+  return ShowForm(*options, io);
+#else
+  Print(io.Err, "This corvane was built without Qt 6 Widgets: it cannot show windows\n");
+  return 1;
+#endif
+}
+
+}  // namespace corvane
