@@ -1,0 +1,239 @@
+// The Qt widgetset as a user meets it: forms in Qt windows, real Qt mouse
+// and key events reaching the host and the wiring, what the window shows,
+// modal loops, timers and closing on Qt's event loop.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QTimer>
+#include <QtGui/QImage>
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+
+#include "host/forms/application.h"
+#include "host/forms/form.h"
+#include "host/stdctrls/buttons.h"
+#include "host/stdctrls/lists.h"
+#include "host/stdctrls/texts.h"
+#include "host/extctrls/timer.h"
+#include "host/widgetset/qt6/qt6.h"
+#include "host/widgetset/qt6/qt6windows.h"
+#include "tools/formfiles.h"
+
+namespace host::qt6 {
+namespace {
+
+TQt6WidgetSet& Qt() { return dynamic_cast<TQt6WidgetSet&>(WidgetSet()); }
+
+// A form file of the examples, read at run time and shown.
+struct TShownExample {
+  TOwned<TComponent> Root;
+  TWinControl* Window = nullptr;
+  QWidget* Widget = nullptr;
+
+  explicit TShownExample(const std::string& Path) : Root(corvane::ReadRunTimeForm(Path)) {
+    Window = dynamic_cast<TWinControl*>(Root.get());
+    Window->Show();
+    Application->ProcessMessages();
+    Widget = Qt().QtWindows().WidgetOf(Window->GetWindowHandle());
+  }
+  template <class T>
+  T* Find(const std::string& Name) const {
+    return dynamic_cast<T*>(Root->FindComponent(Name));
+  }
+};
+
+QPoint Middle(const TControl* Control) {
+  return {Control->GetLeft() + Control->GetWidth() / 2, Control->GetTop() + Control->GetHeight() / 2};
+}
+
+TOwned<TForm> NewForm(TRect Bounds) {
+  TOwned<TForm> form(static_cast<TForm*>(TCustomForm::CreateNew(&TForm::StaticMetaClass, nullptr)));
+  form->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+  return form;
+}
+
+// Pixels of the host's text colour inside Rect (window coordinates).
+int TextPixels(const QImage& Image, const TRect& Rect, COLORREF Text) {
+  int count = 0;
+  const QRgb wanted = qRgb(GetRValue(Text), GetGValue(Text), GetBValue(Text));
+  for (int y = Rect.Top; y < Rect.Bottom; ++y)
+    for (int x = Rect.Left; x < Rect.Right; ++x) count += Image.pixel(x, y) == wanted ? 1 : 0;
+  return count;
+}
+
+QImage Screenshot(HWND Window) {
+  const std::string path = (std::filesystem::temp_directory_path() / "corvane_qt6_test.png").string();
+  Qt().SaveWindowImage(Window, path);
+  QImage image(QString::fromStdString(path));
+  std::filesystem::remove(path);
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(Qt6WidgetSet, ARealClickOnTheRoadExampleClearsTheListThroughItsConnection) {
+  TShownExample road("examples/road.dfm");
+  ASSERT_NE(road.Widget, nullptr);
+  EXPECT_TRUE(road.Widget->isVisible());
+  EXPECT_EQ(road.Widget->geometry(), QRect(road.Window->GetLeft(), road.Window->GetTop(), road.Window->GetWidth(),
+                                           road.Window->GetHeight()));
+  auto* names = road.Find<TListBox>("Names");
+  auto* clear = road.Find<TButton>("ClearButton");
+  ASSERT_EQ(names->GetItems()->GetCount(), 3);
+  // A click beside the button does nothing; on it, the connection clears.
+  QTest::mouseClick(road.Widget, Qt::LeftButton, {}, QPoint(clear->GetLeft() + clear->GetWidth() + 30, 5));
+  EXPECT_EQ(names->GetItems()->GetCount(), 3);
+  QTest::mouseClick(road.Widget, Qt::LeftButton, {}, Middle(clear));
+  EXPECT_EQ(names->GetItems()->GetCount(), 0);
+}
+
+TEST(Qt6WidgetSet, TypedKeysReachAWiredOnKeyPressAndTheFocusedEditOnly) {
+  TShownExample flows("examples/connections/flows.dfm");
+  auto* secret = flows.Find<TEdit>("Secret");
+  auto* typed = flows.Find<TEdit>("Typed");
+  QTest::mouseClick(flows.Widget, Qt::LeftButton, {}, Middle(typed));
+  QTest::keyClicks(flows.Widget, "Hi");
+  EXPECT_EQ(typed->GetText(), "Hi");
+  // The connection turns every key typed into Secret into '*'.
+  QTest::mouseClick(flows.Widget, Qt::LeftButton, {}, Middle(secret));
+  QTest::keyClicks(flows.Widget, "aB1");
+  EXPECT_EQ(secret->GetText(), "***");
+  EXPECT_EQ(typed->GetText(), "Hi");
+  // Backspace is a character too: masked in Secret, deleting in Typed.
+  QTest::keyClick(flows.Widget, Qt::Key_Backspace);
+  EXPECT_EQ(secret->GetText(), "****");
+  QTest::mouseClick(flows.Widget, Qt::LeftButton, {}, Middle(typed));
+  QTest::keyClick(flows.Widget, Qt::Key_End);
+  QTest::keyClick(flows.Widget, Qt::Key_Backspace);
+  EXPECT_EQ(typed->GetText(), "H");
+}
+
+TEST(Qt6WidgetSet, TheScreenshotShowsWhatTheHostDrewTheCaptionAndTheItems) {
+  TShownExample road("examples/road.dfm");
+  const HWND window = road.Window->GetWindowHandle();
+  const QImage shot = Screenshot(window);
+  ASSERT_EQ(shot.size(), QSize(road.Window->GetWidth(), road.Window->GetHeight()));
+  // Pixel for pixel what the host drew on the window's surface.
+  const HBITMAP captured = WidgetSet().Windows().CaptureWindow(window);
+  TBitmapBits bits;
+  ASSERT_TRUE(WidgetSet().GetBitmapBits(captured, bits));
+  int differing = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) differing += (shot.pixel(x, y) & 0xFFFFFF) != (bits.Row(y)[x] & 0xFFFFFF);
+  WidgetSet().DeleteObject(captured);
+  EXPECT_EQ(differing, 0);
+
+  // The button's caption and each list item are drawn where the host puts
+  // them; once the list is cleared its item places are empty.
+  auto* clear = road.Find<TButton>("ClearButton");
+  auto* names = road.Find<TListBox>("Names");
+  const TRect button{clear->GetLeft() + 3, clear->GetTop() + 3, clear->GetLeft() + clear->GetWidth() - 3,
+                     clear->GetTop() + clear->GetHeight() - 3};
+  EXPECT_GT(TextPixels(shot, button, ColorToRGB(clBtnText)), 10);
+  auto itemPlace = [&](int i) {
+    const TRect item = names->ItemRect(i);
+    const TPoint at = names->GetClientOrigin();
+    const TPoint form = road.Window->GetClientOrigin();
+    return TRect{item.Left + at.X - form.X, item.Top + at.Y - form.Y, item.Right + at.X - form.X,
+                 item.Bottom + at.Y - form.Y};
+  };
+  const TRect places[] = {itemPlace(0), itemPlace(1), itemPlace(2)};
+  const COLORREF text = ColorToRGB(names->GetFont()->GetColor());
+  for (const TRect& place : places) EXPECT_GT(TextPixels(shot, place, text), 5);
+  names->Clear();
+  const QImage cleared = Screenshot(window);
+  for (const TRect& place : places) EXPECT_EQ(TextPixels(cleared, place, text), 0);
+}
+
+TEST(Qt6WidgetSet, AModalFormRunsOnQtsEventLoopUntilARealClickEndsIt) {
+  TOwned<TForm> dialog = NewForm({200, 150, 400, 300});
+  auto* ok = New<TButton>(dialog.get());
+  ok->SetParent(dialog.get());
+  ok->SetBounds(20, 20, 80, 25);
+  ok->SetModalResult(mrOk);
+  QTimer::singleShot(30, [&] {
+    QWidget* widget = Qt().QtWindows().WidgetOf(dialog->GetWindowHandle());
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->isVisible());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, Middle(ok));
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_FALSE(dialog->GetVisible());
+  QWidget* widget = Qt().QtWindows().WidgetOf(dialog->GetWindowHandle());
+  EXPECT_TRUE(widget == nullptr || !widget->isVisible());
+}
+
+TEST(Qt6WidgetSet, TimersFireOnRealTime) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  auto* timer = New<TTimer>(owner.get());
+  struct TCounter {
+    int Fired = 0;
+    void OnTimer(TObject*) { ++Fired; }
+  } counter;
+  timer->SetInterval(20);
+  timer->SetOnTimer(TNotifyEvent(&counter, &TCounter::OnTimer));
+  const uint64_t start = WidgetSet().Windows().GetTickCount();
+  QElapsedTimer real;
+  real.start();
+  while (real.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  timer->SetEnabled(false);
+  EXPECT_GE(WidgetSet().Windows().GetTickCount() - start, 250u);
+  EXPECT_GE(counter.Fired, 3);
+  EXPECT_LE(counter.Fired, 15);
+}
+
+TEST(Qt6WidgetSet, ClosingTheQtWindowAsksTheForm) {
+  TOwned<TForm> form = NewForm({50, 60, 300, 200});
+  form->SetCaption("Closing");
+  struct TGate {
+    bool Allow = false;
+    void CloseQuery(TObject*, bool& CanClose) { CanClose = Allow; }
+  } gate;
+  form->OnCloseQuery = TCloseQueryEvent(&gate, &TGate::CloseQuery);
+  form->Show();
+  Application->ProcessMessages();
+  QWidget* widget = Qt().QtWindows().WidgetOf(form->GetWindowHandle());
+  ASSERT_NE(widget, nullptr);
+  EXPECT_EQ(widget->windowTitle(), "Closing");
+  widget->close();  // refused by the form: both stay
+  EXPECT_TRUE(form->GetVisible());
+  EXPECT_TRUE(widget->isVisible());
+  gate.Allow = true;
+  widget->close();
+  EXPECT_FALSE(form->GetVisible());
+  EXPECT_FALSE(widget->isVisible());
+}
+
+TEST(Qt6WidgetSet, TheDisplayProblemIsNamedBeforeQtIsTouched) {
+  struct TSaved {
+    const char* Name;
+    std::string Value;
+    bool Had;
+  };
+  std::vector<TSaved> saved;
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    saved.push_back({name, value ? value : "", value != nullptr});
+    unsetenv(name);
+  }
+  EXPECT_NE(Qt6DisplayProblem().find("No display"), std::string::npos);
+  setenv("QT_QPA_PLATFORM", "wayland", 1);
+  setenv("DISPLAY", ":0", 1);
+  EXPECT_FALSE(Qt6DisplayProblem().empty());  // X11 does not help Wayland
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  EXPECT_TRUE(Qt6DisplayProblem().empty());
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  unsetenv("DISPLAY");
+  EXPECT_TRUE(Qt6DisplayProblem().empty());
+  for (const TSaved& s : saved) {
+    if (s.Had)
+      setenv(s.Name, s.Value.c_str(), 1);
+    else
+      unsetenv(s.Name);
+  }
+}
+
+}  // namespace
+}  // namespace host::qt6
