@@ -499,6 +499,7 @@ bool THeadlessWindows::ProcessMessages() {
     Send(posted.Window, posted.Message);
     delivered = true;
   }
+  if (FPresenter && FPresenter->PaintsItself()) return delivered;
   bool painted = false;
   for (HWND top : std::vector<HWND>(FTopLevels)) painted = PaintTopLevel(top) || painted;
   return painted || delivered;

@@ -61,6 +61,10 @@ class TWindowPresenter {
   virtual void TopLevelGone(HWND Window) = 0;
   // A part of a top-level window waits for painting.
   virtual void TopLevelDamaged(HWND Window) = 0;
+  // Whether the presenter has the waiting parts painted itself, when its
+  // toolkit paints (through UpdateWindow): ProcessMessages then delivers
+  // only the posted messages, and many changes cost one paint.
+  virtual bool PaintsItself() const { return false; }
   // WaitMessage found nothing to deliver and no idle driver acted: waits
   // for outside input (and delivers it); false when none can ever come.
   virtual bool WaitForInput() = 0;

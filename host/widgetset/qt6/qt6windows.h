@@ -3,8 +3,10 @@
 //
 // A Qt window stands where the host's window is (its whole area is the
 // client area: the host draws its own borders), carries its text as title
-// and shows while it shows. Painting first lets the host paint what waits
-// (UpdateWindow), then copies the window's surface. Mouse, wheel and key
+// and shows while it shows. Painting is Qt's: damage schedules an update,
+// and the paint event first lets the host paint what waits (UpdateWindow),
+// then copies the window's surface, so many changes between two paints
+// cost one. Mouse, wheel and key
 // events go to the robot at the screen point of the host's window (not
 // Qt's global position, which a window manager may have moved), closing
 // the window sends the host WM_CLOSE (the host decides), and a move or
@@ -40,6 +42,8 @@ class TQtWindows : public headless::TWindowPresenter {
   void TopLevelChanged(HWND Window) override;
   void TopLevelGone(HWND Window) override;
   void TopLevelDamaged(HWND Window) override;
+  // Qt paints when its event loop gets to it: damage only schedules that.
+  bool PaintsItself() const override { return true; }
   bool WaitForInput() override;
   int32_t ShowMessageBox(std::string_view Text, std::string_view Caption, uint32_t Flags) override;
 
