@@ -105,8 +105,8 @@ int ShowForm(const TShowOptions& options, TToolIO& io) {
     RunUntilClosed(window);
     return 0;
   }
-  if (!host::WidgetSet().Windows().IsWindow(window))
-    throw host::Exception("The form's window is gone: nothing to capture");
+  if (!host::WidgetSet().Windows().IsWindowVisible(window))
+    throw host::Exception("The form is not showing any more: nothing to capture");
   static_cast<host::qt6::TQt6WidgetSet&>(host::WidgetSet()).SaveWindowImage(window, options.Screenshot);
   Print(io.Out, "wrote %s\n", options.Screenshot.c_str());
   return 0;

@@ -25,6 +25,10 @@ status=$?
 [ $status -eq 1 ] || fail "an unwritable screenshot gives status $status, not 1"
 grep -q 'Cannot write the image to "/nonexistent/dir/x.png"' <<<"$log" || fail "unwritable screenshot: $log"
 
+log=$(QT_QPA_PLATFORM=offscreen "$corvane" show examples/todo.dfm examples/todo.run --screenshot "$out/closed.png" 2>&1)
+status=$?
+[ $status -eq 1 ] && grep -q "not showing any more" <<<"$log" || fail "a form the script closed was captured: $log"
+
 log=$(QT_QPA_PLATFORM=offscreen "$corvane" show 2>&1)
 [ $? -eq 2 ] || fail "show without a form is not a usage error: $log"
 

@@ -127,6 +127,23 @@ class THeadlessWidgetSet : public TWidgetSet {
   bool IsClipboardFormatAvailable(uint32_t Format) override;
   std::vector<uint32_t> GetClipboardFormats() override;
 
+ protected:
+  // Where and how a device context draws text, for a backend that draws
+  // text its own way onto the same surfaces: the surface (null when the DC
+  // has no bitmap), the device offset of its logical coordinates, the clip
+  // rectangle on the surface, the selected font and the text colours and
+  // background mode. False for a handle that is no device context.
+  struct TTextTarget {
+    TSurface* Surface = nullptr;
+    TPoint Origin;
+    TRect Clip;
+    TLogFont Font;
+    COLORREF TextColor = 0;
+    COLORREF BkColor = 0;
+    int32_t BkMode = OPAQUE;
+  };
+  bool ResolveText(HDC DC, TTextTarget& Target);
+
  private:
   // The windows keep their records in FTable and their device contexts are
   // made here.

@@ -301,6 +301,13 @@ bool THeadlessWidgetSet::ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Optio
   return true;
 }
 
+bool THeadlessWidgetSet::ResolveText(HDC DC, TTextTarget& Target) {
+  TContext ctx;
+  if (!Resolve(DC, ctx)) return false;
+  Target = {ctx.Surface, ctx.Origin, ctx.Clip, ctx.Font, ctx.DC->TextColor, ctx.DC->BkColor, ctx.DC->BkMode};
+  return true;
+}
+
 bool THeadlessWidgetSet::GetTextExtentPoint(HDC DC, std::string_view Text, TSize& Size) {
   TContext ctx;
   if (!Resolve(DC, ctx)) return false;

@@ -12,7 +12,8 @@
 //   - timers run on real time and waiting for a message runs Qt's event
 //     loop, so modal forms and message boxes (real QMessageBoxes when a
 //     person can answer them) work on screen;
-//   - system colours come from Qt's palette.
+//   - system colours come from Qt's palette, and text is measured and drawn
+//     in Qt's fonts (qt6graphics.cc).
 // Windows can be grabbed into PNG files; with the "offscreen" platform all
 // of this runs without a display.
 #pragma once
@@ -48,6 +49,11 @@ class TQt6WidgetSet : public headless::THeadlessWidgetSet {
 
   std::string Name() const override { return "qt6"; }
   COLORREF GetSysColor(int32_t Index) override;
+  // Text in Qt's fonts and metrics (qt6graphics.cc); everything else is
+  // drawn by the headless raster onto the same surfaces.
+  bool ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Options, const TRect* Rect, std::string_view Text) override;
+  bool GetTextExtentPoint(HDC DC, std::string_view Text, TSize& Size) override;
+  bool GetTextMetrics(HDC DC, TTextMetric& Metric) override;
 
   // The Qt side of the windows.
   TQtWindows& QtWindows() { return *FQtWindows; }

@@ -14,6 +14,7 @@
 #include <QtWidgets/QApplication>
 
 #include "host/forms/application.h"
+#include "host/graphics/bitmap.h"
 #include "host/forms/form.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/lists.h"
@@ -56,12 +57,21 @@ TOwned<TForm> NewForm(TRect Bounds) {
   return form;
 }
 
-// Pixels of the host's text colour inside Rect (window coordinates).
+// Pixels of text inside Rect (window coordinates): those nearer to the
+// text colour than to the background, which the rectangle's top-left
+// pixel shows. Text is drawn smoothed, so its edges blend into both.
 int TextPixels(const QImage& Image, const TRect& Rect, COLORREF Text) {
+  const QColor text(GetRValue(Text), GetGValue(Text), GetBValue(Text));
+  const QColor background = Image.pixelColor(Rect.Left, Rect.Top);
+  auto distance = [](const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+  };
   int count = 0;
-  const QRgb wanted = qRgb(GetRValue(Text), GetGValue(Text), GetBValue(Text));
   for (int y = Rect.Top; y < Rect.Bottom; ++y)
-    for (int x = Rect.Left; x < Rect.Right; ++x) count += Image.pixel(x, y) == wanted ? 1 : 0;
+    for (int x = Rect.Left; x < Rect.Right; ++x) {
+      const QColor c = Image.pixelColor(x, y);
+      count += distance(c, text) < distance(c, background) ? 1 : 0;
+    }
   return count;
 }
 
@@ -145,6 +155,21 @@ TEST(Qt6WidgetSet, TheScreenshotShowsWhatTheHostDrewTheCaptionAndTheItems) {
   names->Clear();
   const QImage cleared = Screenshot(window);
   for (const TRect& place : places) EXPECT_EQ(TextPixels(cleared, place, text), 0);
+}
+
+TEST(Qt6WidgetSet, TextIsMeasuredInQtsProportionalFonts) {
+  TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();
+  bitmap->SetWidth(50);
+  bitmap->SetHeight(20);
+  TCanvas* canvas = bitmap->GetCanvas();
+  // The headless font gives every character the same cell; Qt's do not.
+  EXPECT_LT(canvas->TextWidth("iiii"), canvas->TextWidth("WWWW"));
+  const int32_t normal = canvas->TextHeight("Hg");
+  canvas->GetFont()->SetSize(24);
+  EXPECT_GT(canvas->TextHeight("Hg"), normal);
+  TTextMetric metric;
+  ASSERT_TRUE(WidgetSet().GetTextMetrics(canvas->GetHandle(), metric));
+  EXPECT_EQ(metric.Height, metric.Ascent + metric.Descent);
 }
 
 TEST(Qt6WidgetSet, AModalFormRunsOnQtsEventLoopUntilARealClickEndsIt) {
