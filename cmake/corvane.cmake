@@ -1,9 +1,17 @@
-# corvane_library(NAME FOLDER [DEPS...]): a static library of every .cc file in FOLDER.
+include(GNUInstallDirs)
+
+# corvane_library(NAME FOLDER [DEPS...]): a static library of every .cc file in
+# FOLDER. Headers are included by their path from the source tree's root
+# ("host/forms/forms.h"); installed, that root is include/corvane. Every
+# library made here is installed (cmake/install.cmake).
 function(corvane_library name folder)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cc)
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+                                            $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/corvane>)
+  target_compile_features(${name} PUBLIC cxx_std_20)
   target_link_libraries(${name} PUBLIC ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY CORVANE_LIBRARIES ${name})
 endfunction()
 
 # corvane_test(NAME FOLDER MAIN [DEPS...]): one test program made of every .cc

@@ -79,26 +79,13 @@ struct TFormFile {
 TFormFile LoadForm(const std::string& path) {
   TFormFile form{path, host::MakeOwned<host::TMemoryStream>(), {}};
   host::TOwned<host::TStringStream> in = host::MakeOwned<host::TStringStream>(FileBytes(path));
-  host::TOwned<host::TMemoryStream> text = host::MakeOwned<host::TMemoryStream>();
-  switch (host::TestStreamFormat(in.get())) {
-    case host::sofBinary:
-      form.Binary->CopyFrom(in.get(), 0);
-      break;
-    case host::sofResource:
-      host::ObjectResourceToText(in.get(), text.get());
-      text->SetPosition(0);
-      host::ObjectTextToBinary(text.get(), form.Binary.get());
-      break;
-    case host::sofText:
-    case host::sofUTF8Text:
-      try {
-        host::ObjectTextToBinary(in.get(), form.Binary.get(), &form.Positions);
-      } catch (const host::EParserError& e) {
-        throw host::EParserError("%s: %s", {path, e.Message()});
-      }
-      break;
-    case host::sofUnknown:
-      throw host::EReadError("%s is not a form file (neither the text syntax nor the binary format)", {path});
+  if (host::TestStreamFormat(in.get()) == host::sofUnknown)
+    throw host::EReadError("%s is not a form file (neither the text syntax nor the binary format)", {path});
+  try {
+    host::ObjectToBinary(in.get(), form.Binary.get(), &form.Positions);
+  } catch (host::EParserError& e) {
+    e.SetMessage(path + ": " + e.Message());
+    throw;
   }
   form.Binary->SetPosition(0);
   return form;

@@ -385,9 +385,9 @@ void TScriptRunner::RunLine(const std::string& Line) {
     feature = in.Identifier();
   }
   if (host::AnsiSameText(verb, "invoke")) return RunInvoke(info, componentName, feature, in);
-  if (host::AnsiSameText(verb, "get") || host::AnsiSameText(verb, "set"))
+  if (host::AnsiSameText(verb, "get") || host::AnsiSameText(verb, "set") || host::AnsiSameText(verb, "expect"))
     return RunAccess(verb, info, componentName, feature, in);
-  throw host::Exception("Unknown operation '%s' (set, get, invoke, show, close, wait or an input line)", {verb});
+  throw host::Exception("Unknown operation '%s' (set, get, expect, invoke, show, close, wait or an input line)", {verb});
 }
 
 Variant TScriptRunner::Value(const std::string& Text) const {
@@ -431,6 +431,13 @@ void TScriptRunner::RunAccess(const std::string& Verb, kel::TkelClassInfo* Info,
   In.Expect('=');
   const Variant assigned = Value(In.ValueText());
   if (!In.AtEnd()) In.Fail("end of line expected");
+  if (host::AnsiSameText(Verb, "expect")) {
+    // Compared as the script writes values, so 3 matches a byte or an
+    // integer and @Name the component itself.
+    const std::string actual = Describe(Info->GetProperty(property.Get())), wanted = Describe(assigned);
+    if (actual != wanted) throw host::Exception("%s.%s is %s, not %s", {Path, Feature, actual, wanted});
+    return;
+  }
   if (!property->Style.Contains(kel::psWritable)) throw host::Exception("%s.%s is read-only", {Path, Feature});
   Info->SetProperty(property.Get(), assigned);
 }

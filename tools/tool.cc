@@ -31,6 +31,7 @@ constexpr TCommand kCommands[] = {
      "\n"
      "  set    Component.Property[index, ...] = value\n"
      "  get    Component.Property[index, ...]\n"
+     "  expect Component.Property[index, ...] = value   (fails unless it holds value)\n"
      "  invoke Component.Method(argument, ...)\n"
      "\n"
      "Input lines act on a control as a user would, through the input robot of\n"

@@ -579,6 +579,25 @@ void ObjectResourceToText(TStream* Input, TStream* Output) {
   ObjectBinaryToText(Input, Output);
 }
 
+// A binary form is copied as it is (it is checked when read); a resource
+// gives the binary form behind its header.
+void ObjectToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions) {
+  switch (TestStreamFormat(Input)) {
+    case sofText:
+    case sofUTF8Text:
+      return ObjectTextToBinary(Input, Output, Positions);
+    case sofResource:
+      Input->ReadResHeader();
+      [[fallthrough]];
+    case sofBinary:
+      if (const int64_t rest = Input->GetSize() - Input->GetPosition(); rest > 0) Output->CopyFrom(Input, rest);
+      return;
+    case sofUnknown:
+      break;
+  }
+  throw EReadError("The stream holds no form (neither the text syntax nor the binary format)");
+}
+
 void ObjectTextToResource(TStream* Input, TStream* Output) {
   TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
   std::string className = TextToMemory(Input, binary.get());

@@ -71,5 +71,10 @@ void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TTextPositi
 // root's class (upper case), as WriteComponentRes writes it.
 void ObjectResourceToText(TStream* Input, TStream* Output);
 void ObjectTextToResource(TStream* Input, TStream* Output);
+// The form the stream holds from its position on, whatever its format (text,
+// binary or a resource), as a binary form written to Output. Positions are
+// recorded for a text form as ObjectTextToBinary records them. Raises
+// EReadError when the stream holds no form (Output is then left alone).
+void ObjectToBinary(TStream* Input, TStream* Output, std::vector<TTextPosition>* Positions = nullptr);
 
 }  // namespace host

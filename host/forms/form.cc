@@ -58,6 +58,19 @@ void RegisterFormLayout(TClass FormClass, std::string_view FormText) {
   RegisterResource(HInstance(), LayoutName(FormClass), RT_RCDATA, binary->GetDataString());
 }
 
+void RegisterFormLayoutFile(TClass FormClass, const std::string& FileName) {
+  CheckFormClass(FormClass, "register a form layout");
+  TOwned<TFileStream> file = MakeOwned<TFileStream>(FileName, fmOpenRead);
+  TOwned<TStringStream> binary = MakeOwned<TStringStream>();
+  try {
+    ObjectToBinary(file.get(), binary.get());
+  } catch (Exception& e) {
+    e.SetMessage(FileName + ": " + e.Message());
+    throw;
+  }
+  RegisterResource(HInstance(), LayoutName(FormClass), RT_RCDATA, binary->GetDataString());
+}
+
 void UnregisterFormLayout(TClass FormClass) {
   if (FormClass) UnregisterResource(HInstance(), LayoutName(FormClass), RT_RCDATA);
 }

@@ -340,6 +340,12 @@ TCustomForm* ValidParentForm(TControl* Control);
 // that does not parse, EInvalidOperation for a class that is no form class;
 // a new layout replaces the old one.
 void RegisterFormLayout(TClass FormClass, std::string_view FormText);
+// The same from a form file in any format (text, binary or resource), as a
+// program reads the form files it ships beside itself. Raises EFOpenError
+// when the file cannot be opened and, naming the file, EParserError for a
+// text that does not parse and EReadError for a file that holds no form;
+// the old layout stays then. A binary form is checked when a form reads it.
+void RegisterFormLayoutFile(TClass FormClass, const std::string& FileName);
 void UnregisterFormLayout(TClass FormClass);
 bool HasFormLayout(TClass FormClass);
 

@@ -180,6 +180,39 @@ TEST(ToolRun, TheRoadOfOneEventRunsFromItsFormFile) {
   EXPECT_EQ(Tool({"check", form}).Status, 0);
 }
 
+// An expect line passes silently when the value is the one written and
+// stops the script otherwise, naming both; the lines after it never run.
+TEST(ToolRun, ExpectLinesStopTheScriptWhenAValueDiffers) {
+  const std::string form = FindExample("examples/road.dfm");
+  auto [out, ok] = RunOn(form,
+                         "expect Names.Items.Count = 3\nexpect Names.Items.Strings[1] = 'Grace'\n"
+                         "expect ClearButton.Caption = 'Clear'\nclick ClearButton\n"
+                         "expect Names.Items.Count = 3\nget Names.Items.Count\n");
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(WithoutHookLines(out),
+            "> expect Names.Items.Count = 3\n> expect Names.Items.Strings[1] = 'Grace'\n"
+            "> expect ClearButton.Caption = 'Clear'\n> click ClearButton\n"
+            "  trace ClearOnClick: ClearButton.OnClick -> Names.Clear()\n"
+            "> expect Names.Items.Count = 3\nline 5: Names.Items.Count is 0, not 3\n");
+  struct Case {
+    const char* Line;
+    const char* Message;
+  };
+  const Case cases[] = {
+      {"expect ClearButton.Caption = 'clear'", "ClearButton.Caption is 'Clear', not 'clear'"},
+      {"expect Names.Items.Count = '3'", "Names.Items.Count is 3, not '3'"},
+      {"expect Names.Items.Count 3", "'=' expected at column 26"},
+      {"expect Names.Items.Count =", "value expected at column 27"},
+      {"expect Names.Parent = @ClearButton", "Names.Parent is @Form, not @ClearButton"},
+      {"expect Names.Colour = 1", "Names has no property Colour"},
+  };
+  for (const Case& c : cases) {
+    auto [bad, badOk] = RunOn(form, std::string("expect Names.Parent = @Form\n") + c.Line + "\n");
+    EXPECT_FALSE(badOk) << c.Line;
+    EXPECT_EQ(bad, std::string("> expect Names.Parent = @Form\n> ") + c.Line + "\nline 2: " + c.Message + "\n");
+  }
+}
+
 // By-reference event parameters changed by connections and written back to
 // the controls, a two-way check box link, text copied on change, an
 // indexed target property.
@@ -280,7 +313,7 @@ TEST(ToolRun, ABadLineStopsTheScriptWithItsNumberAndAReason) {
       {"set FileOpen.Tag = twelve", "'twelve' is not a value (text goes in quotes)"},
       {"set FileOpen.Tag 12", "'=' expected at column 18"},
       {"get FileOpen.Tag extra", "end of line expected at column 18"},
-      {"fetch FileOpen.Tag", "Unknown operation 'fetch' (set, get, invoke, show, close, wait or an input line)"},
+      {"fetch FileOpen.Tag", "Unknown operation 'fetch' (set, get, expect, invoke, show, close, wait or an input line)"},
       {"set FileOpen.Tag = 'x'", "Could not convert variant of type (String) into type (Integer)"},
       {"set Actions.Components[0] = 4242", "Actions.Components is read-only"},
       {"invoke Actions.RemoveComponent(4242)", "Invalid class typecast: 4242 is not the address of an object"},

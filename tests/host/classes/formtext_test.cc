@@ -409,6 +409,37 @@ TEST(FormText, TestStreamFormat) {
   }
 }
 
+// Any format read from the stream's position gives the same binary form;
+// text records its positions, a stream without a form is refused and the
+// output keeps what it held.
+TEST(FormText, ObjectToBinaryReadsEveryFormat) {
+  const std::string text = "object Form1: TMyForm\n  Tag = 5\nend\n";
+  const std::string binary = ToBinary(text);
+  struct {
+    std::string Form;
+    bool Positioned;
+  } cases[] = {
+      {text, true},
+      {"\xEF\xBB\xBF" + text, true},
+      {binary, false},
+      {Convert(ObjectTextToResource, text), false},
+  };
+  for (const auto& c : cases) {
+    TOwned<TStringStream> in = MakeOwned<TStringStream>("xy" + c.Form);
+    in->SetPosition(2);
+    TOwned<TStringStream> out = MakeOwned<TStringStream>();
+    std::vector<TTextPosition> positions;
+    ObjectToBinary(in.get(), out.get(), &positions);
+    EXPECT_EQ(out->GetDataString(), binary) << c.Form;
+    EXPECT_EQ(!positions.empty(), c.Positioned) << c.Form;
+  }
+  const auto toBinary = [](TStream* in, TStream* out) { ObjectToBinary(in, out); };
+  for (const char* bad : {"objective", "", "TPF"})
+    EXPECT_EQ(Failure<EReadError>(toBinary, bad), "The stream holds no form (neither the text syntax nor the binary format)");
+  EXPECT_EQ(Failure<EParserError>(toBinary, "object A: T\n  Tag = 1\n"), "end expected on line 3");
+  EXPECT_EQ(Failure<EInvalidImage>(toBinary, std::string("\xFF\x0A\x00", 3) + std::string(100, 'A')), SInvalidImage);
+}
+
 // ---------------------------------------------------------------- examples
 
 // The examples folder of the source tree, found from the working folder up.

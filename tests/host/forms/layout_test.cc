@@ -1,7 +1,16 @@
 // Form classes that read their layout when created: the form's own
-// properties and its controls come from the text, ancestors' layouts
-// first; CreateNew reads none; a bad layout leaves nothing behind.
+// properties and its controls come from the text (or a form file),
+// ancestors' layouts first; CreateNew reads none; a bad layout leaves
+// nothing behind.
 #include "tests/host/forms/forms_test.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "host/classes/formtext.h"
+#include "host/classes/streams.h"
 
 namespace host::formstest {
 
@@ -127,6 +136,46 @@ TEST_F(LayoutTest, CreateNewReadsNoLayout) {
   // The next form made the ordinary way reads its layout again.
   TOwned<TLayoutForm> read(New<TLayoutForm>(nullptr));
   EXPECT_EQ(read->GetComponentCount(), 2);
+}
+
+// A program reads the layouts it ships as files, text or binary; a file
+// that cannot be read says which and keeps the layout registered before.
+TEST_F(LayoutTest, LayoutsComeFromFormFilesOfEitherFormat) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("corvane-layout-" + IntToStr(getpid()));
+  std::filesystem::create_directories(dir);
+  const auto write = [&dir](const char* Name, const std::string& Bytes) {
+    std::ofstream(dir / Name, std::ios::binary) << Bytes;
+    return (dir / Name).string();
+  };
+  TOwned<TStringStream> text = MakeOwned<TStringStream>(std::string(kLayout)), binary = MakeOwned<TStringStream>();
+  ObjectTextToBinary(text.get(), binary.get());
+  const std::string textFile = write("layout.dfm", std::string(kLayout));
+  const std::string binaryFile = write("binary.dfm", binary->GetDataString());
+  const std::string otherFile = write("other.dfm", "object LayoutForm: TLayoutForm\n  Caption = 'Other'\nend\n");
+  for (const std::string& file : {binaryFile, textFile}) {
+    RegisterFormLayoutFile(&TLayoutForm::StaticMetaClass, otherFile);
+    RegisterFormLayoutFile(&TLayoutForm::StaticMetaClass, file);
+    TOwned<TLayoutForm> form(New<TLayoutForm>(nullptr));
+    EXPECT_EQ(form->GetCaption(), "Hello") << file;
+    auto* edit = dynamic_cast<TEdit*>(form->FindComponent("NameEdit"));
+    ASSERT_TRUE(edit) << file;
+    Drive({[&] { Robot().Type("Bo\n"); }});
+    EXPECT_EQ(form->ShowModal(), mrOk) << file;
+    EXPECT_EQ(edit->GetText(), "Bo") << file;
+  }
+  const std::string missing = (dir / "missing.dfm").string();
+  EXPECT_EQ(RaisedMessage<EFOpenError>([&] { RegisterFormLayoutFile(&TLayoutForm::StaticMetaClass, missing); })
+                .find("Cannot open file \"" + missing + "\""),
+            0u);
+  EXPECT_RAISES(RegisterFormLayoutFile(&TLayoutForm::StaticMetaClass, write("notes.txt", "Buy milk\n")), EReadError,
+                dir.string() + "/notes.txt: The stream holds no form (neither the text syntax nor the binary format)");
+  EXPECT_RAISES(RegisterFormLayoutFile(&TLayoutForm::StaticMetaClass, write("cut.dfm", "object LayoutForm: TLayoutForm\n")),
+                EParserError, dir.string() + "/cut.dfm: end expected on line 2");
+  EXPECT_RAISES(RegisterFormLayoutFile(&TButton::StaticMetaClass, textFile), EInvalidOperation,
+                "Cannot register a form layout: 'TButton' is not a form class");
+  TOwned<TLayoutForm> kept(New<TLayoutForm>(nullptr));
+  EXPECT_EQ(kept->GetCaption(), "Hello") << "the layout read last stays";
+  std::filesystem::remove_all(dir);
 }
 
 TEST_F(LayoutTest, BadLayoutsAreRefusedAndABrokenOneLeavesNothing) {
