@@ -1,4 +1,4 @@
-object MainForm: TMainForm
+object MainForm: TForm
   Left = 200
   Top = 120
   Width = 300
