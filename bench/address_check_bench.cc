@@ -18,6 +18,7 @@
 #include "host/classes/strings.h"
 
 #include "bench/compare.h"
+#include "bench/formfile.h"
 #include "bench/library.h"
 
 namespace {
@@ -94,12 +95,7 @@ void BM_RelayWithObjectArgument(benchmark::State& state) {
       "      SourceEvent = 'OnExecute'\n      TargetMethod = 'FreeNotification'\n"
       "      TargetMethodParameters = <\n        item\n          ParameterName = 'AComponent'\n"
       "          EventParameter = 'Sender'\n          Options = voEventProperty\n        end>\n    end\n  end\nend\n";
-  TOwned<TStringStream> source = MakeOwned<TStringStream>(text);
-  TOwned<TStringStream> binary = MakeOwned<TStringStream>();
-  ObjectTextToBinary(source.get(), binary.get());
-  binary->SetPosition(0);
-  TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
-  TOwned<TComponent> form(reader->ReadRootComponent(nullptr));
+  TOwned<TComponent> form = bench::ReadTextForm(text);
   auto* action = As<TBasicAction>(form->FindComponent("A0"));
   ReportShare(
       state, [&] { action->Execute(); }, [&] { benchmark::DoNotOptimize(LiveObjectAt(action)); });

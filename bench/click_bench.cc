@@ -21,6 +21,7 @@
 #include "host/widgetset/widgetset.h"
 
 #include "bench/compare.h"
+#include "bench/formfile.h"
 #include "bench/library.h"
 
 namespace {
@@ -34,14 +35,7 @@ constexpr char kForm[] =
     "      Target = Form\n      SourceEvent = 'OnClick'\n      TargetProperty = 'Tag'\n      ValueConstant = '7'\n"
     "    end\n  end\nend\n";
 
-TOwned<TComponent> ReadText(const std::string& text) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(text);
-  TOwned<TStringStream> binary = MakeOwned<TStringStream>();
-  ObjectTextToBinary(in.get(), binary.get());
-  binary->SetPosition(0);
-  TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
-  return TOwned<TComponent>(reader->ReadRootComponent(nullptr));
-}
+using bench::ReadTextForm;
 
 TPoint Middle(TControl* c) { return c->ClientToScreen({c->GetWidth() / 2, c->GetHeight() / 2}); }
 
@@ -76,7 +70,7 @@ void CompareClicks(benchmark::State& state, TControl* Wired, TControl* Plain) {
 }
 
 TOwned<TComponent> ShownForm(const char* Text) {
-  TOwned<TComponent> form = ReadText(Text);
+  TOwned<TComponent> form = ReadTextForm(Text);
   static_cast<TWinControl*>(form.get())->Show();
   return form;
 }

@@ -14,6 +14,7 @@
 #include "host/classes/streams.h"
 
 #include "bench/compare.h"
+#include "bench/formfile.h"
 #include "bench/library.h"
 
 #ifdef CORVANE_BENCH_QT
@@ -49,25 +50,15 @@ std::string FormText(int actions, TWiring wiring) {
   return text + "end\n";
 }
 
-std::string Binary(const std::string& text) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(text);
-  TOwned<TStringStream> out = MakeOwned<TStringStream>();
-  ObjectTextToBinary(in.get(), out.get());
-  return out->GetDataString();
-}
-
-TOwned<TComponent> Read(const std::string& binary) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(binary);
-  TOwned<TReader> reader = MakeOwned<TReader>(in.get(), 4096);
-  return TOwned<TComponent>(reader->ReadRootComponent(nullptr));
-}
+using bench::BinaryForm;
+using bench::ReadForm;
 
 // One Execute of a wired action: the descriptor's hook, the listener, the
 // argument phase, FindComponent through the root's descriptor, the
 // write-back phase. Plain: a handler calling FindComponent.
 void BM_E2MRelay(benchmark::State& state) {
   TLibrary library;
-  TOwned<TComponent> form = Read(Binary(FormText(1, TWiring::Wired)));
+  TOwned<TComponent> form = ReadForm(BinaryForm(FormText(1, TWiring::Wired)));
   auto* wired = As<TBasicAction>(form->FindComponent("A0"));
   TOwned<TComponent> plainRoot = MakeOwned<TComponent>(nullptr);
   auto* plain = New<TBasicAction>(plainRoot.get());
@@ -124,10 +115,10 @@ BENCHMARK(BM_QtSignalRelay);
 void BM_ReadWiredForm(benchmark::State& state) {
   TLibrary library;
   const int count = static_cast<int>(state.range(0));
-  const std::string wired = Binary(FormText(count, TWiring::Wired));
-  const std::string unwired = Binary(FormText(count, TWiring::None));
+  const std::string wired = BinaryForm(FormText(count, TWiring::Wired));
+  const std::string unwired = BinaryForm(FormText(count, TWiring::None));
   bench::Compare(
-      state, [&] { benchmark::DoNotOptimize(Read(wired)); }, [&] { benchmark::DoNotOptimize(Read(unwired)); }, 20);
+      state, [&] { benchmark::DoNotOptimize(ReadForm(wired)); }, [&] { benchmark::DoNotOptimize(ReadForm(unwired)); }, 20);
   const double plainNs = state.counters["plain_ns"];
   state.counters["per_connection_ns"] = (state.counters["ratio"] - 1) * plainNs / count;
 }
@@ -141,11 +132,11 @@ BENCHMARK(BM_ReadWiredForm)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMi
 void BM_ReadSourcelessForm(benchmark::State& state) {
   TLibrary library;
   const int count = static_cast<int>(state.range(0));
-  const std::string sourceless = Binary(FormText(count, TWiring::Sourceless));
-  const std::string unwired = Binary(FormText(count, TWiring::None));
+  const std::string sourceless = BinaryForm(FormText(count, TWiring::Sourceless));
+  const std::string unwired = BinaryForm(FormText(count, TWiring::None));
   bench::Compare(
-      state, [&] { benchmark::DoNotOptimize(Read(sourceless)); },
-      [&] { benchmark::DoNotOptimize(Read(unwired)); }, 20);
+      state, [&] { benchmark::DoNotOptimize(ReadForm(sourceless)); },
+      [&] { benchmark::DoNotOptimize(ReadForm(unwired)); }, 20);
 }
 BENCHMARK(BM_ReadSourcelessForm)->Arg(1000)->Unit(benchmark::kMillisecond);
 

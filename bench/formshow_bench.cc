@@ -11,6 +11,7 @@
 #include <string>
 
 #include "bench/counting_new.h"
+#include "bench/formfile.h"
 #include "bench/library.h"
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
@@ -37,19 +38,12 @@ std::string FormText(int Count) {
   return text + "end\n";
 }
 
-std::string Binary(const std::string& Text) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(Text);
-  TOwned<TStringStream> out = MakeOwned<TStringStream>();
-  ObjectTextToBinary(in.get(), out.get());
-  return out->GetDataString();
-}
+using bench::BinaryForm;
 
 // Reads the form, shows it and frees it; the bytes it held at its largest.
 std::size_t ReadAndShow(const std::string& Form, int Count) {
   const std::size_t before = g_bytes;
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(Form);
-  TOwned<TReader> reader = MakeOwned<TReader>(in.get(), 4096);
-  TOwned<TComponent> root(reader->ReadRootComponent(nullptr));
+  TOwned<TComponent> root = bench::ReadForm(Form);
   auto* form = static_cast<TWinControl*>(root.get());
   form->Show();
   if (form->GetControlCount() != Count || !form->HandleAllocated()) throw Exception("the form did not read whole");
@@ -80,7 +74,7 @@ void BuildAndShow(int Count) {
 void BM_ReadAndShowForm(benchmark::State& state) {
   bench::TLibrary library;
   const int count = static_cast<int>(state.range(0));
-  const std::string form = Binary(FormText(count));
+  const std::string form = BinaryForm(FormText(count));
   std::size_t bytes = 0;
   for (auto _ : state) bytes = ReadAndShow(form, count);
   state.counters["per_control"] = benchmark::Counter(
@@ -101,7 +95,7 @@ BENCHMARK(BM_BuildAndShowDirect)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillis
 // Both sizes in one run: the ratio of their times.
 void BM_ReadAndShowScaling(benchmark::State& state) {
   bench::TLibrary library;
-  const std::string small = Binary(FormText(1000)), large = Binary(FormText(10000));
+  const std::string small = BinaryForm(FormText(1000)), large = BinaryForm(FormText(10000));
   double smallSeconds = 0, largeSeconds = 0;
   for (auto _ : state) {
     const auto t0 = std::chrono::steady_clock::now();

@@ -14,6 +14,7 @@
 #include <QtWidgets/QPushButton>
 
 #include "bench/compare.h"
+#include "bench/formfile.h"
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
 #include "host/classes/streams.h"
@@ -72,19 +73,6 @@ constexpr char kRoad[] = R"(object Road: TForm
 end
 )";
 
-std::string Binary(const std::string& text) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(text);
-  TOwned<TStringStream> out = MakeOwned<TStringStream>();
-  ObjectTextToBinary(in.get(), out.get());
-  return out->GetDataString();
-}
-
-TOwned<TComponent> Read(const std::string& binary) {
-  TOwned<TStringStream> in = MakeOwned<TStringStream>(binary);
-  TOwned<TReader> reader = MakeOwned<TReader>(in.get(), 4096);
-  return TOwned<TComponent>(reader->ReadRootComponent(nullptr));
-}
-
 qt6::TQt6WidgetSet& Qt() { return dynamic_cast<qt6::TQt6WidgetSet&>(WidgetSet()); }
 
 // Reads the form, shows it and has it painted once: on Qt, through the Qt
@@ -92,7 +80,7 @@ qt6::TQt6WidgetSet& Qt() { return dynamic_cast<qt6::TQt6WidgetSet&>(WidgetSet())
 void Open(const std::string& binary, bool onQt) {
   headless::THeadlessWindows& windows = Qt().Windows();
   headless::TWindowPresenter* presenter = windows.SetPresenter(onQt ? &Qt().QtWindows() : nullptr);
-  TOwned<TComponent> form = Read(binary);
+  TOwned<TComponent> form = bench::ReadForm(binary);
   auto* window = static_cast<TCustomForm*>(form.get());
   window->Show();
   // Posted messages go out on both; the headless pass also paints. On Qt
@@ -105,14 +93,14 @@ void Open(const std::string& binary, bool onQt) {
 }
 
 void BM_OpenFormOfControls(benchmark::State& state) {
-  const std::string binary = Binary(FormText(static_cast<int>(state.range(0))));
+  const std::string binary = bench::BinaryForm(FormText(static_cast<int>(state.range(0))));
   bench::Compare(
       state, [&] { Open(binary, true); }, [&] { Open(binary, false); }, 50);
 }
 BENCHMARK(BM_OpenFormOfControls)->Arg(200)->Unit(benchmark::kMillisecond);
 
 void BM_QtClickThroughConnection(benchmark::State& state) {
-  TOwned<TComponent> road = Read(Binary(kRoad));
+  TOwned<TComponent> road = bench::ReadTextForm(kRoad);
   auto* form = static_cast<TCustomForm*>(road.get());
   form->Show();
   Application->ProcessMessages();
