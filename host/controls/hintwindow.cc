@@ -29,6 +29,12 @@ THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
   FVisible = false;  // shown by ActivateHint
 }
 
+void THintWindow::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  Params.Style = WS_POPUP;
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+}
+
 void THintWindow::ActivateHint(const TRect& Rect, const std::string& AHint) {
   SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());  // raises for a bad rectangle, first
   FActive = true;

@@ -25,6 +25,8 @@ class THintWindow : public TCustomControl {
  protected:
   ~THintWindow() override = default;
   void Paint() override;
+  // A frameless window above the others that never takes the activation.
+  void CreateParams(TCreateParams& Params) override;
 
  private:
   bool FActive = false;

@@ -13,6 +13,7 @@
 #include "host/forms/application.h"
 #include "host/forms/forms_p.h"
 #include "host/forms/screen.h"
+#include "host/widgetset/widgetset.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/icon.h"
 #include "host/menus/menu.h"
@@ -200,6 +201,37 @@ void TCustomForm::Loaded() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
   inherited::CreateParams(Params);
   Params.WndParent = 0;
+  struct TFrame {
+    uint32_t Style, ExStyle;
+  };
+  static constexpr TFrame kFrames[] = {
+      {WS_POPUP, 0},                                    // bsNone
+      {WS_CAPTION, 0},                                  // bsSingle
+      {WS_CAPTION | WS_THICKFRAME, 0},                  // bsSizeable
+      {WS_CAPTION, WS_EX_DLGMODALFRAME},                // bsDialog
+      {WS_CAPTION, WS_EX_TOOLWINDOW},                   // bsToolWindow
+      {WS_CAPTION | WS_THICKFRAME, WS_EX_TOOLWINDOW}};  // bsSizeToolWin
+  const TFrame frame = kFrames[FBorderStyle];
+  Params.Style = frame.Style;
+  Params.ExStyle = frame.ExStyle;
+  if (!(frame.Style & WS_CAPTION)) return;
+  if (FBorderIcons.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
+  if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+  if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+}
+
+// A window already made takes the new frame at once.
+void TCustomForm::UpdateWindowStyle() {
+  TWSWindows* windows = RunningWindows();
+  if (!HandleAllocated() || !windows) return;
+  TCreateParams params;
+  CreateParams(params);
+  windows->SetWindowStyle(GetWindowHandle(), params.Style, params.ExStyle);
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+  FBorderIcons = Value;
+  UpdateWindowStyle();
 }
 
 // --------------------------------------------------------------------- looks
@@ -210,6 +242,7 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   FBorderStyle = Value;
   // A dialog border has no minimise or maximise box.
   if (Value == bsDialog) FBorderIcons = FBorderIcons * TBorderIcons{biSystemMenu, biHelp};
+  UpdateWindowStyle();
   Invalidate();
 }
 

@@ -122,7 +122,7 @@ class TCustomForm : public TScrollingWinControl {
   TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle Value);
   TBorderIcons GetBorderIcons() const { return FBorderIcons; }
-  void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
+  void SetBorderIcons(TBorderIcons Value);
   TFormStyle GetFormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle Value);
   TPosition GetPosition() const { return FPosition; }
@@ -208,6 +208,7 @@ class TCustomForm : public TScrollingWinControl {
   void Loaded() override;
   void VisibleChanging() override;
   void PaintWindow(HDC DC) override;
+  // A top-level window framed as BorderStyle and BorderIcons say.
   void CreateParams(TCreateParams& Params) override;
 
   virtual void Activate();
@@ -245,6 +246,7 @@ class TCustomForm : public TScrollingWinControl {
   TWinControl* FFocusedControl = nullptr;
   TWinControl* FActiveOleControl = nullptr;
   bool FKeyPreview = false;
+  void UpdateWindowStyle();
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
   TFormStyle FFormStyle = fsNormal;

@@ -33,6 +33,12 @@ TListBoxStyle ListStyleOf(TComboBoxStyle Style) {
 
 // ------------------------------------------------------- TComboDropDownList
 
+void TComboDropDownList::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  Params.Style = WS_POPUP;
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+}
+
 void TComboDropDownList::Click() {
   if (FComboBox)
     FComboBox->ListItemChosen(GetItemIndex());

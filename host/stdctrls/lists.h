@@ -288,6 +288,9 @@ class TComboDropDownList : public TCustomListBox {
   ~TComboDropDownList() override = default;
   void Click() override;
   void TakeFocus() override {}
+  // Frameless, above the others, never activated: the combo box keeps the
+  // focus while its list is down.
+  void CreateParams(TCreateParams& Params) override;
 
  private:
   TCustomComboBox* FComboBox = nullptr;

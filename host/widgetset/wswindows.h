@@ -40,6 +40,20 @@ class TObject;
 
 using HWND = THandle;
 
+// Window styles (Style and ExStyle of TCreateParams): how a top-level window
+// is framed where a backend shows real windows. A child window's style does
+// nothing; the headless backend only keeps it. 0 is an ordinary window.
+inline constexpr uint32_t WS_POPUP = 0x80000000;       // no frame at all (hints, drop-down lists)
+inline constexpr uint32_t WS_CAPTION = 0x00C00000;     // a title bar
+inline constexpr uint32_t WS_SYSMENU = 0x00080000;     // a window menu and a close box
+inline constexpr uint32_t WS_THICKFRAME = 0x00040000;  // the user may resize it
+inline constexpr uint32_t WS_MINIMIZEBOX = 0x00020000;
+inline constexpr uint32_t WS_MAXIMIZEBOX = 0x00010000;
+inline constexpr uint32_t WS_EX_DLGMODALFRAME = 0x00000001;  // a dialog's frame
+inline constexpr uint32_t WS_EX_TOPMOST = 0x00000008;        // above the ordinary windows
+inline constexpr uint32_t WS_EX_TOOLWINDOW = 0x00000080;     // a tool window's small title
+inline constexpr uint32_t WS_EX_NOACTIVATE = 0x08000000;     // never takes the activation
+
 // What a window is made with (the classic CreateParams, reduced to what a
 // backend uses).
 struct TCreateParams {
@@ -51,6 +65,8 @@ struct TCreateParams {
   HWND WndParent = 0;  // 0: a top-level window
   bool Visible = false;
   bool Enabled = true;
+  uint32_t Style = 0;
+  uint32_t ExStyle = 0;
 };
 
 // Message box buttons and icons (Flags of MessageBox) and the answers.
@@ -105,6 +121,9 @@ class TWSWindows {
 
   // -------------------------------------------------------------- state
   virtual bool SetWindowText(HWND /*Window*/, std::string_view /*Text*/) { return false; }
+  // The WS_ and WS_EX_ styles the window was made with or was given since.
+  virtual bool SetWindowStyle(HWND /*Window*/, uint32_t /*Style*/, uint32_t /*ExStyle*/) { return false; }
+  virtual bool GetWindowStyle(HWND /*Window*/, uint32_t& /*Style*/, uint32_t& /*ExStyle*/) { return false; }
   virtual std::string GetWindowText(HWND /*Window*/) { return {}; }
   virtual bool ShowWindow(HWND /*Window*/, bool /*Show*/) { return false; }
   // Shown, and every parent shown.

@@ -99,6 +99,8 @@ struct TWindowObject {
   TRect Bounds;                   // in the parent's client coordinates (screen for a top-level window)
   std::string Text;
   std::string ClassName;
+  uint32_t Style = 0;
+  uint32_t ExStyle = 0;
   bool Shown = false;
   bool Enabled = true;
   bool Dirty = false;  // top-level windows: Update waits for a paint pass

@@ -130,6 +130,8 @@ HWND THeadlessWindows::CreateWindow(const TCreateParams& Params, TObject* Receiv
   record.Bounds = NormalBounds(Params.Bounds);
   record.Text = Params.Caption;
   record.ClassName = Params.WinClassName;
+  record.Style = Params.Style;
+  record.ExStyle = Params.ExStyle;
   record.Shown = Params.Visible;
   record.Enabled = Params.Enabled;
   const HWND window = FOwner.FTable.Add(0, std::move(record));
@@ -269,6 +271,23 @@ bool THeadlessWindows::SetWindowText(HWND Window, std::string_view Text) {
 std::string THeadlessWindows::GetWindowText(HWND Window) {
   const TWindowObject* w = Find(Window);
   return w ? w->Text : std::string();
+}
+
+bool THeadlessWindows::SetWindowStyle(HWND Window, uint32_t Style, uint32_t ExStyle) {
+  TWindowObject* w = Find(Window);
+  if (!w) return false;
+  w->Style = Style;
+  w->ExStyle = ExStyle;
+  TopLevelChanged(Window);
+  return true;
+}
+
+bool THeadlessWindows::GetWindowStyle(HWND Window, uint32_t& Style, uint32_t& ExStyle) {
+  const TWindowObject* w = Find(Window);
+  if (!w) return false;
+  Style = w->Style;
+  ExStyle = w->ExStyle;
+  return true;
 }
 
 bool THeadlessWindows::ShowWindow(HWND Window, bool Show) {

@@ -100,6 +100,8 @@ class THeadlessWindows : public TWSWindows {
 
   bool SetWindowText(HWND Window, std::string_view Text) override;
   std::string GetWindowText(HWND Window) override;
+  bool SetWindowStyle(HWND Window, uint32_t Style, uint32_t ExStyle) override;
+  bool GetWindowStyle(HWND Window, uint32_t& Style, uint32_t& ExStyle) override;
   bool ShowWindow(HWND Window, bool Show) override;
   bool IsWindowVisible(HWND Window) override;
   bool EnableWindow(HWND Window, bool Enable) override;

@@ -87,14 +87,42 @@ class TQtWindow : public QWidget {
   bool FFollowing = false;  // Qt events caused by Follow are not the user's
 };
 
+namespace {
+
+// The Qt window kind and frame of the host's window styles.
+Qt::WindowFlags FlagsOf(uint32_t Style, uint32_t ExStyle) {
+  // Hints and drop-down lists: frameless, above the rest, never focused
+  // (the control they belong to keeps the focus).
+  if (Style & WS_POPUP) return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+  if (!(Style & WS_CAPTION)) return Qt::Window;  // a bare control standing as a window
+  Qt::WindowFlags flags = ExStyle & WS_EX_TOOLWINDOW     ? Qt::Tool
+                          : ExStyle & WS_EX_DLGMODALFRAME ? Qt::Dialog
+                                                          : Qt::Window;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (Style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (Style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+  if (Style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
+  if (ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}
+
+}  // namespace
+
 void TQtWindow::Follow() {
   if (!FOwner) return;
   TRect bounds;
-  if (!Windows().GetWindowBounds(FWindow, bounds)) return;
+  uint32_t style = 0, exStyle = 0;
+  if (!Windows().GetWindowBounds(FWindow, bounds) || !Windows().GetWindowStyle(FWindow, style, exStyle)) return;
   FFollowing = true;
+  // Setting the flags hides the window; the visibility is put back below.
+  if (const Qt::WindowFlags flags = FlagsOf(style, exStyle); flags != windowFlags()) setWindowFlags(flags);
   setWindowTitle(QString::fromStdString(Windows().GetWindowText(FWindow)));
   const QRect wanted(bounds.Left, bounds.Top, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
   if (geometry() != wanted) setGeometry(wanted);
+  // Without a thick frame the user cannot resize the window.
+  const bool fixed = (style & WS_CAPTION) && !(style & WS_THICKFRAME);
+  setMinimumSize(fixed ? wanted.size() : QSize(0, 0));
+  setMaximumSize(fixed ? wanted.size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
   const bool shown = Windows().IsWindowVisible(FWindow);
   if (shown != isVisible()) setVisible(shown);
   FFollowing = false;

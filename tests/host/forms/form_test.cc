@@ -3,6 +3,8 @@
 #include "tests/host/forms/forms_test.h"
 #include "tests/support/formtest.h"
 
+#include "host/controls/hintwindow.h"
+
 namespace host::formstest {
 namespace {
 
@@ -53,6 +55,39 @@ TEST_F(FormTest, OnShowAndOnHideRunAroundTheWindowAndCannotChangeVisible) {
   form->Hide();
   EXPECT_EQ(log.back(), "hide");
   EXPECT_FALSE(Windows().IsWindowVisible(form->GetHandle()));
+}
+
+TEST_F(FormTest, TheWindowIsFramedAsBorderStyleAndBorderIconsSay) {
+  TOwned<TForm> form = NewForm("Framed");
+  form->Show();
+  const HWND window = form->GetWindowHandle();
+  auto styles = [&] {
+    uint32_t style = 0, exStyle = 0;
+    EXPECT_TRUE(Windows().GetWindowStyle(window, style, exStyle));
+    return std::pair{style, exStyle};
+  };
+  EXPECT_EQ(styles(), std::pair(WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0u));
+  // The window shown takes a new frame at once; a dialog has no boxes but
+  // the system menu.
+  form->SetBorderStyle(bsDialog);
+  EXPECT_EQ(styles(), std::pair(WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME));
+  form->SetBorderIcons({});
+  EXPECT_EQ(styles(), std::pair(WS_CAPTION, WS_EX_DLGMODALFRAME));
+  form->SetBorderStyle(bsSizeToolWin);
+  EXPECT_EQ(styles(), std::pair(WS_CAPTION | WS_THICKFRAME, WS_EX_TOOLWINDOW));
+  form->SetBorderIcons({biSystemMenu});
+  form->SetBorderStyle(static_cast<TFormBorderStyle>(bsNone));  // no frame: no icons either
+  EXPECT_EQ(styles(), std::pair(WS_POPUP, 0u));
+  // A refused border style changes nothing.
+  EXPECT_THROW(form->SetBorderStyle(static_cast<TFormBorderStyle>(9)), Exception);
+  EXPECT_EQ(styles(), std::pair(WS_POPUP, 0u));
+  // A hint window is a frameless window above the rest that is never activated.
+  TOwned<THintWindow> hint(New<THintWindow>(nullptr));
+  hint->ActivateHint(Rect(10, 10, 80, 30), "Hint");
+  uint32_t style = 0, exStyle = 0;
+  ASSERT_TRUE(Windows().GetWindowStyle(hint->GetWindowHandle(), style, exStyle));
+  EXPECT_EQ(style, WS_POPUP);
+  EXPECT_EQ(exStyle, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE);
 }
 
 TEST_F(FormTest, TheMenuTakesItsShortCutsAndServesOneFormOnly) {

@@ -231,6 +231,44 @@ TEST(Qt6WidgetSet, ClosingTheQtWindowAsksTheForm) {
   EXPECT_FALSE(widget->isVisible());
 }
 
+TEST(Qt6WidgetSet, WindowsAreFramedAsTheirFormsAskAndADropDownListTakesARealClick) {
+  TOwned<TForm> form = NewForm({100, 100, 300, 200});
+  form->SetBorderStyle(bsDialog);
+  auto* combo = New<TComboBox>(form.get());
+  combo->SetParent(form.get());
+  combo->SetBounds(10, 10, 120, 21);
+  combo->SetStyle(csDropDownList);
+  for (const char* colour : {"red", "green", "blue"}) combo->GetItems()->Add(colour);
+  form->Show();
+  Application->ProcessMessages();
+  QWidget* window = Qt().QtWindows().WidgetOf(form->GetWindowHandle());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowType(), Qt::Dialog);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());  // a dialog's size is fixed
+  form->SetBorderStyle(bsSizeable);  // the dialog took the boxes away; they come back with the icons
+  EXPECT_EQ(window->windowType(), Qt::Window);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  form->SetBorderIcons({biSystemMenu, biMinimize, biMaximize});
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_NE(window->minimumSize(), window->maximumSize());
+
+  // The combo box's button drops its list in a frameless window of its
+  // own; a click on the second item there chooses it.
+  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(combo->GetLeft() + combo->GetWidth() - 5, 20));
+  ASSERT_TRUE(combo->GetDroppedDown());
+  QWidget* list = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->windowType() == Qt::ToolTip) list = w;
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+  QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(10, combo->GetItemHeight() + combo->GetItemHeight() / 2));
+  EXPECT_FALSE(combo->GetDroppedDown());
+  EXPECT_EQ(combo->GetItemIndex(), 1);
+  EXPECT_EQ(combo->GetText(), "green");
+}
+
 TEST(Qt6WidgetSet, TheDisplayProblemIsNamedBeforeQtIsTouched) {
   struct TSaved {
     const char* Name;
