@@ -175,6 +175,7 @@ bool THeadlessMenus::TrackPopupMenu(HMENU Menu, uint32_t Flags, int32_t X, int32
   FPopup = TShownPopup{Menu, Flags, {X, Y}, {}, 0};
   ++FPopupCount;
   Render(0);
+  if (FPresenter) FPresenter->PopupShown(Menu, {X, Y});
   return true;
 }
 
@@ -184,8 +185,10 @@ void THeadlessMenus::FreeImage() {
 }
 
 void THeadlessMenus::ClosePopup() {
+  if (!FPopup) return;
   FreeImage();
   FPopup.reset();
+  if (FPresenter) FPresenter->PopupClosed();
 }
 
 // Owner-drawn items take the size the host gives them; the others the size

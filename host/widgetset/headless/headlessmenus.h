@@ -17,12 +17,25 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "host/widgetset/wsgraphics.h"
 #include "host/widgetset/wsmenus.h"
 
 namespace host::headless {
+
+// Shows the open pop-up menu somewhere outside the backend (a toolkit's
+// real menu). The person's choice comes back through ChoosePopupItem, so it
+// runs the same code as the robot's.
+class TMenuPresenter {
+ public:
+  virtual ~TMenuPresenter() = default;
+  // Menu opened at the screen point At (WM_INITMENUPOPUP already went out).
+  virtual void PopupShown(HMENU Menu, TPoint At) = 0;
+  // The open pop-up closed: chosen, closed, replaced or destroyed.
+  virtual void PopupClosed() = 0;
+};
 
 class THeadlessMenus : public TWSMenus {
  public:
@@ -76,6 +89,11 @@ class THeadlessMenus : public TWSMenus {
   void ClosePopup();
   // The captions of the visible items of a menu or item, in order.
   std::vector<std::string> VisibleCaptions(HMENU Menu) const;
+  // The visible items of a menu or item, in order.
+  std::vector<HMENU> VisibleItems(HMENU Menu) const;
+  // The presenter told about the open pop-up (borrowed; null for none).
+  // Returns the one it replaces.
+  TMenuPresenter* SetPresenter(TMenuPresenter* Presenter) { return std::exchange(FPresenter, Presenter); }
 
  private:
   struct TNode {
@@ -95,7 +113,6 @@ class THeadlessMenus : public TWSMenus {
   HMENU RootOf(HMENU Handle) const;
   // Sends a message to the receiver of Root; false when Root is gone.
   bool Send(HMENU Root, TMessage& Message);
-  std::vector<HMENU> VisibleItems(HMENU Menu) const;
   HMENU FindVisibleItem(HMENU Menu, std::string_view Caption, std::string_view Path) const;
   bool Choose(HMENU Root, std::string_view Path);
   bool OpenSubmenu(HMENU Root, HMENU Item);
@@ -109,6 +126,7 @@ class THeadlessMenus : public TWSMenus {
   std::unordered_map<HMENU, TNode> FNodes;
   std::optional<TShownPopup> FPopup;
   int32_t FPopupCount = 0;
+  TMenuPresenter* FPresenter = nullptr;
 };
 
 }  // namespace host::headless

@@ -7,6 +7,7 @@
 #include <QtWidgets/QApplication>
 
 #include "host/rtl/sysutils.h"
+#include "host/widgetset/qt6/qt6menus.h"
 #include "host/widgetset/qt6/qt6windows.h"
 
 namespace host {
@@ -53,9 +54,11 @@ namespace qt6 {
 TQt6WidgetSet::TQt6WidgetSet() {
   if (!QApplication::instance()) FOwnApplication = MakeApplication();
   FQtWindows = std::make_unique<TQtWindows>(*this);
+  FQtMenus = std::make_unique<TQtMenus>(*this);
 }
 
 TQt6WidgetSet::~TQt6WidgetSet() {
+  FQtMenus.reset();
   FQtWindows.reset();
   // Widgets orphaned during the run wait for the event loop to delete them.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

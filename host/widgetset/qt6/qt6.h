@@ -12,6 +12,7 @@
 //   - timers run on real time and waiting for a message runs Qt's event
 //     loop, so modal forms and message boxes (real QMessageBoxes when a
 //     person can answer them) work on screen;
+//   - pop-up menus show as QMenus (qt6menus.h);
 //   - system colours come from Qt's palette, and text is measured and drawn
 //     in Qt's fonts (qt6graphics.cc).
 // Windows can be grabbed into PNG files; with the "offscreen" platform all
@@ -41,6 +42,7 @@ std::string Qt6DisplayProblem();
 namespace qt6 {
 
 class TQtWindows;
+class TQtMenus;
 
 class TQt6WidgetSet : public headless::THeadlessWidgetSet {
  public:
@@ -55,8 +57,9 @@ class TQt6WidgetSet : public headless::THeadlessWidgetSet {
   bool GetTextExtentPoint(HDC DC, std::string_view Text, TSize& Size) override;
   bool GetTextMetrics(HDC DC, TTextMetric& Metric) override;
 
-  // The Qt side of the windows.
+  // The Qt side of the windows and of the pop-up menus.
   TQtWindows& QtWindows() { return *FQtWindows; }
+  TQtMenus& QtMenus() { return *FQtMenus; }
   // Writes what the top-level window of Window shows, as Qt paints it, to a
   // PNG file; raises EInvalidOperation naming the file when it cannot.
   void SaveWindowImage(HWND Window, const std::string& Path);
@@ -64,6 +67,7 @@ class TQt6WidgetSet : public headless::THeadlessWidgetSet {
  private:
   std::unique_ptr<QApplication> FOwnApplication;  // when the program had none
   std::unique_ptr<TQtWindows> FQtWindows;
+  std::unique_ptr<TQtMenus> FQtMenus;
 };
 
 }  // namespace qt6

@@ -12,15 +12,18 @@
 #include <QtGui/QImage>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QMenu>
 
 #include "host/forms/application.h"
 #include "host/graphics/bitmap.h"
+#include "host/menus/menus.h"
 #include "host/forms/form.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/lists.h"
 #include "host/stdctrls/texts.h"
 #include "host/extctrls/timer.h"
 #include "host/widgetset/qt6/qt6.h"
+#include "host/widgetset/qt6/qt6menus.h"
 #include "host/widgetset/qt6/qt6windows.h"
 #include "tools/formfiles.h"
 
@@ -267,6 +270,56 @@ TEST(Qt6WidgetSet, WindowsAreFramedAsTheirFormsAskAndADropDownListTakesARealClic
   EXPECT_FALSE(combo->GetDroppedDown());
   EXPECT_EQ(combo->GetItemIndex(), 1);
   EXPECT_EQ(combo->GetText(), "green");
+}
+
+TEST(Qt6WidgetSet, APopupMenuShowsAsAQMenuWhoseChoiceReachesTheItem) {
+  TOwned<TComponent> owner = MakeOwned<TComponent>(nullptr);
+  auto* popup = New<TPopupMenu>(owner.get());
+  struct TClicks {
+    std::string Last;
+    void Click(TObject* Sender) { Last = static_cast<TMenuItem*>(Sender)->GetCaption(); }
+  } clicks;
+  auto item = [&](TMenuItem* parent, const std::string& caption) {
+    auto* i = New<TMenuItem>(owner.get());
+    i->SetCaption(caption);
+    i->OnClick = TNotifyEvent(&clicks, &TClicks::Click);
+    parent->Add(i);
+    return i;
+  };
+  item(popup->GetItems(), "&Copy");
+  item(popup->GetItems(), "-");
+  item(popup->GetItems(), "&Paste")->SetEnabled(false);
+  TMenuItem* more = item(popup->GetItems(), "&More");
+  item(more, "&Special");
+  popup->Popup(200, 150);
+  QMenu* menu = Qt().QtMenus().Shown();
+  ASSERT_NE(menu, nullptr);
+  const QList<QAction*> actions = menu->actions();
+  ASSERT_EQ(actions.size(), 4);
+  EXPECT_EQ(actions[0]->text(), "&Copy");
+  EXPECT_TRUE(actions[1]->isSeparator());
+  EXPECT_FALSE(actions[2]->isEnabled());
+  ASSERT_NE(actions[3]->menu(), nullptr);
+  // A real click on Copy: the item's OnClick runs and both menus close.
+  const QPoint copy = menu->actionGeometry(actions[0]).center();
+  QTest::mouseMove(menu, copy);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, copy);
+  EXPECT_EQ(clicks.Last, "&Copy");
+  EXPECT_EQ(Qt().QtMenus().Shown(), nullptr);
+  EXPECT_EQ(Qt().Menus().OpenPopup(), nullptr);
+  // Through the submenu; and closing the QMenu closes the host's pop-up.
+  popup->Popup(200, 150);
+  menu = Qt().QtMenus().Shown();
+  ASSERT_NE(menu, nullptr);
+  QMenu* submenu = menu->actions()[3]->menu();
+  emit submenu->aboutToShow();
+  ASSERT_EQ(submenu->actions().size(), 1);
+  submenu->actions()[0]->trigger();
+  EXPECT_EQ(clicks.Last, "&Special");
+  popup->Popup(200, 150);
+  Qt().QtMenus().Shown()->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Qt().Menus().OpenPopup(), nullptr);
 }
 
 TEST(Qt6WidgetSet, TheDisplayProblemIsNamedBeforeQtIsTouched) {

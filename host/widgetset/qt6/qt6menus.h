@@ -1,0 +1,41 @@
+// The pop-up menus of the Qt widgetset: the headless menu tree's open
+// pop-up shown as a QMenu at its point. Its items are read from the menu
+// handles (captions with their '&' accelerators, which Qt reads the same
+// way, short cuts, checks, enabled states, separators and submenus, a
+// submenu refilled each time it opens); choosing one goes back through the
+// headless menus' ChoosePopupItem, so the host gets WM_INITMENUPOPUP for
+// the submenus on the way and WM_COMMAND exactly as from the robot.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/widgetset/headless/headless.h"
+
+class QMenu;
+
+namespace host::qt6 {
+
+class TQtMenus : public headless::TMenuPresenter {
+ public:
+  explicit TQtMenus(headless::THeadlessWidgetSet& WidgetSet);
+  ~TQtMenus() override;
+  TQtMenus(const TQtMenus&) = delete;
+  TQtMenus& operator=(const TQtMenus&) = delete;
+
+  void PopupShown(HMENU Menu, TPoint At) override;
+  void PopupClosed() override;
+  // The QMenu showing the open pop-up; null when none shows.
+  QMenu* Shown() const;
+
+ private:
+  // Fills Menu with the visible items of Parent; Path names Parent by the
+  // captions from the pop-up down ("" for the pop-up itself).
+  void Fill(QMenu* Menu, HMENU Parent, const std::string& Path);
+  void Choose(const std::string& Path);
+
+  headless::THeadlessWidgetSet& FWidgetSet;
+  QMenu* FMenu = nullptr;  // deleted later: it may be running a signal
+};
+
+}  // namespace host::qt6
