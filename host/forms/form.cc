@@ -186,7 +186,10 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FActiveControl) FActiveControl = nullptr;
   if (AComponent == FFocusedControl) FFocusedControl = nullptr;
   if (AComponent == FActiveOleControl) FActiveOleControl = nullptr;
-  if (AComponent == FMenu) FMenu = nullptr;
+  if (AComponent == FMenu) {
+    FMenu = nullptr;
+    UpdateWindowMenu();
+  }
   if (AComponent == FWindowMenu) FWindowMenu = nullptr;
   if (AComponent == FObjectMenuItem) FObjectMenuItem = nullptr;
 }
@@ -306,7 +309,20 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
         throw EInvalidOperation("Menu '%s' is already being used by another form", {ComponentDisplayName(Value)});
     }
   formsdetail::ChangeReference(this, FMenu, Value);
+  UpdateWindowMenu();
   Invalidate();
+}
+
+void TCustomForm::InitializeWnd() {
+  inherited::InitializeWnd();
+  UpdateWindowMenu();
+}
+
+// The window shows the menu bar of Menu (none without one or without a
+// window yet).
+void TCustomForm::UpdateWindowMenu() {
+  TWSWindows* windows = RunningWindows();
+  if (HandleAllocated() && windows) windows->SetMenu(GetWindowHandle(), FMenu ? FMenu->GetHandle() : 0);
 }
 
 void TCustomForm::SetWindowMenu(TMenuItem* Value) { formsdetail::ChangeReference(this, FWindowMenu, Value); }

@@ -210,6 +210,8 @@ class TCustomForm : public TScrollingWinControl {
   void PaintWindow(HDC DC) override;
   // A top-level window framed as BorderStyle and BorderIcons say.
   void CreateParams(TCreateParams& Params) override;
+  // The window made shows Menu as its menu bar.
+  void InitializeWnd() override;
 
   virtual void Activate();
   virtual void Deactivate();
@@ -247,6 +249,7 @@ class TCustomForm : public TScrollingWinControl {
   TWinControl* FActiveOleControl = nullptr;
   bool FKeyPreview = false;
   void UpdateWindowStyle();
+  void UpdateWindowMenu();
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
   TFormStyle FFormStyle = fsNormal;

@@ -124,6 +124,11 @@ class TWSWindows {
   // The WS_ and WS_EX_ styles the window was made with or was given since.
   virtual bool SetWindowStyle(HWND /*Window*/, uint32_t /*Style*/, uint32_t /*ExStyle*/) { return false; }
   virtual bool GetWindowStyle(HWND /*Window*/, uint32_t& /*Style*/, uint32_t& /*ExStyle*/) { return false; }
+  // The menu bar (wsmenus.h) a top-level window shows above its client
+  // area, 0 for none; fails for a child window. The window keeps the handle
+  // only: a destroyed menu shows nothing.
+  virtual bool SetMenu(HWND /*Window*/, HMENU /*Menu*/) { return false; }
+  virtual HMENU GetMenu(HWND /*Window*/) { return 0; }
   virtual std::string GetWindowText(HWND /*Window*/) { return {}; }
   virtual bool ShowWindow(HWND /*Window*/, bool /*Show*/) { return false; }
   // Shown, and every parent shown.

@@ -101,6 +101,7 @@ struct TWindowObject {
   std::string ClassName;
   uint32_t Style = 0;
   uint32_t ExStyle = 0;
+  THandle Menu = 0;  // top-level windows: the menu bar
   bool Shown = false;
   bool Enabled = true;
   bool Dirty = false;  // top-level windows: Update waits for a paint pass

@@ -290,6 +290,19 @@ bool THeadlessWindows::GetWindowStyle(HWND Window, uint32_t& Style, uint32_t& Ex
   return true;
 }
 
+bool THeadlessWindows::SetMenu(HWND Window, HMENU Menu) {
+  TWindowObject* w = Find(Window);
+  if (!w || w->Parent) return false;
+  w->Menu = Menu;
+  TopLevelChanged(Window);
+  return true;
+}
+
+HMENU THeadlessWindows::GetMenu(HWND Window) {
+  const TWindowObject* w = Find(Window);
+  return w ? w->Menu : 0;
+}
+
 bool THeadlessWindows::ShowWindow(HWND Window, bool Show) {
   TWindowObject* w = Find(Window);
   if (!w) return false;

@@ -102,6 +102,8 @@ class THeadlessWindows : public TWSWindows {
   std::string GetWindowText(HWND Window) override;
   bool SetWindowStyle(HWND Window, uint32_t Style, uint32_t ExStyle) override;
   bool GetWindowStyle(HWND Window, uint32_t& Style, uint32_t& ExStyle) override;
+  bool SetMenu(HWND Window, HMENU Menu) override;
+  HMENU GetMenu(HWND Window) override;
   bool ShowWindow(HWND Window, bool Show) override;
   bool IsWindowVisible(HWND Window) override;
   bool EnableWindow(HWND Window, bool Enable) override;

@@ -1,8 +1,17 @@
 #include "host/widgetset/qt6/qt6menus.h"
 
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
 
 namespace host::qt6 {
+
+namespace {
+
+void Choose(headless::THeadlessMenus& Menus, HMENU Root, const std::string& Path);
+template <class TContainer>
+void FillMenu(TContainer* Menu, headless::THeadlessMenus& Menus, HMENU Root, HMENU Parent, const std::string& Path);
+
+}  // namespace
 
 TQtMenus::TQtMenus(headless::THeadlessWidgetSet& WidgetSet) : FWidgetSet(WidgetSet) {
   FWidgetSet.Menus().SetPresenter(this);
@@ -18,7 +27,7 @@ QMenu* TQtMenus::Shown() const { return FMenu && FMenu->isVisible() ? FMenu : nu
 void TQtMenus::PopupShown(HMENU Menu, TPoint At) {
   PopupClosed();
   FMenu = new QMenu;
-  Fill(FMenu, Menu, "");
+  FillMenu(FMenu, FWidgetSet.Menus(), Menu, Menu, "");
   // Closed without a choice (Escape, a click elsewhere): the host's pop-up
   // closes too. A QMenu hides before it reports the action chosen, so this
   // waits for the event loop: by then a choice has closed it already.
@@ -40,24 +49,40 @@ void TQtMenus::PopupClosed() {
   menu->deleteLater();
 }
 
-void TQtMenus::Fill(QMenu* Menu, HMENU Parent, const std::string& Path) {
-  headless::THeadlessMenus& menus = FWidgetSet.Menus();
-  for (HMENU item : menus.VisibleItems(Parent)) {
+namespace {
+
+// By the captions on the way, as the robot chooses: a caption holding '|'
+// cannot be chosen this way.
+void Choose(headless::THeadlessMenus& Menus, HMENU Root, const std::string& Path) {
+  try {
+    const headless::THeadlessMenus::TShownPopup* popup = Menus.OpenPopup();
+    if (popup && popup->Menu == Root)
+      Menus.ChoosePopupItem(Path);
+    else if (Menus.GetMenuItemCount(Root) >= 0)
+      Menus.ChooseMenuItem(Root, Path);
+  } catch (const std::exception& e) {
+    qWarning("%s", e.what());
+  }
+}
+
+template <class TContainer>
+void FillMenu(TContainer* Menu, headless::THeadlessMenus& Menus, HMENU Root, HMENU Parent, const std::string& Path) {
+  for (HMENU item : Menus.VisibleItems(Parent)) {
     TWSMenuItemInfo info;
-    if (!menus.GetMenuItemInfo(item, info)) continue;
+    if (!Menus.GetMenuItemInfo(item, info)) continue;
     if (info.Caption == "-") {
       Menu->addSeparator();
       continue;
     }
     const std::string path = Path.empty() ? info.Caption : Path + "|" + info.Caption;
     const QString caption = QString::fromStdString(info.Caption);
-    if (!menus.VisibleItems(item).empty()) {
+    if (!Menus.VisibleItems(item).empty()) {
       QMenu* submenu = Menu->addMenu(caption);
       submenu->setEnabled(info.Enabled);
-      // Refilled as it opens, after the host has had WM_INITMENUPOPUP for it.
-      QObject::connect(submenu, &QMenu::aboutToShow, [this, submenu, item, path] {
+      // Refilled as it opens: the items may have changed since.
+      QObject::connect(submenu, &QMenu::aboutToShow, [&Menus, submenu, Root, item, path] {
         submenu->clear();
-        Fill(submenu, item, path);
+        FillMenu(submenu, Menus, Root, item, path);
       });
       continue;
     }
@@ -70,19 +95,15 @@ void TQtMenus::Fill(QMenu* Menu, HMENU Parent, const std::string& Path) {
     QFont font = action->font();
     font.setBold(info.Default);
     action->setFont(font);
-    QObject::connect(action, &QAction::triggered, [this, path] { Choose(path); });
+    QObject::connect(action, &QAction::triggered, [&Menus, Root, path] { Choose(Menus, Root, path); });
   }
 }
 
-// By the captions on the way, as the robot chooses: a caption holding '|'
-// cannot be chosen this way.
-void TQtMenus::Choose(const std::string& Path) {
-  try {
-    if (FWidgetSet.Menus().OpenPopup()) FWidgetSet.Menus().ChoosePopupItem(Path);
-    FWidgetSet.Windows().ProcessMessages();
-  } catch (const std::exception& e) {
-    qWarning("%s", e.what());
-  }
+}  // namespace
+
+void FillMenuBar(QMenuBar* Bar, headless::THeadlessMenus& Menus, HMENU Menu) {
+  Bar->clear();
+  FillMenu(Bar, Menus, Menu, Menu, "");
 }
 
 }  // namespace host::qt6

@@ -1,10 +1,11 @@
-// The pop-up menus of the Qt widgetset: the headless menu tree's open
-// pop-up shown as a QMenu at its point. Its items are read from the menu
+// The menus of the Qt widgetset: the headless menu tree's open pop-up shown
+// as a QMenu at its point, and a window's menu bar as a QMenuBar. Its items are read from the menu
 // handles (captions with their '&' accelerators, which Qt reads the same
 // way, short cuts, checks, enabled states, separators and submenus, a
 // submenu refilled each time it opens); choosing one goes back through the
 // headless menus' ChoosePopupItem, so the host gets WM_INITMENUPOPUP for
-// the submenus on the way and WM_COMMAND exactly as from the robot.
+// the submenus on the way and WM_COMMAND exactly as from the robot (a menu
+// bar's items through ChooseMenuItem).
 #pragma once
 
 #include <memory>
@@ -13,8 +14,12 @@
 #include "host/widgetset/headless/headless.h"
 
 class QMenu;
+class QMenuBar;
 
 namespace host::qt6 {
+
+// Fills Bar with the visible items of the menu bar Menu.
+void FillMenuBar(QMenuBar* Bar, headless::THeadlessMenus& Menus, HMENU Menu);
 
 class TQtMenus : public headless::TMenuPresenter {
  public:
@@ -29,11 +34,6 @@ class TQtMenus : public headless::TMenuPresenter {
   QMenu* Shown() const;
 
  private:
-  // Fills Menu with the visible items of Parent; Path names Parent by the
-  // captions from the pop-up down ("" for the pop-up itself).
-  void Fill(QMenu* Menu, HMENU Parent, const std::string& Path);
-  void Choose(const std::string& Path);
-
   headless::THeadlessWidgetSet& FWidgetSet;
   QMenu* FMenu = nullptr;  // deleted later: it may be running a signal
 };

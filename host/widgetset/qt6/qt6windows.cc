@@ -9,9 +9,11 @@
 #include <QtGui/QPainter>
 #include <QtGui/QWheelEvent>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QMessageBox>
 
 #include "host/widgetset/qt6/qt6keys.h"
+#include "host/widgetset/qt6/qt6menus.h"
 
 namespace host::qt6 {
 
@@ -36,6 +38,8 @@ class TQtWindow : public QWidget {
   }
   // Takes the host window's place, title and visibility.
   void Follow();
+  // The height of the menu bar above the host's client area (0 without).
+  int BarHeight() const { return FBar ? FBar->height() : 0; }
 
  protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -82,8 +86,13 @@ class TQtWindow : public QWidget {
   template <class M>
   void Report(M& Message);
 
+  // Shows the host window's menu bar above its client area.
+  void FollowMenu();
+
   TQtWindows* FOwner;
   HWND FWindow;
+  QMenuBar* FBar = nullptr;  // a child: Qt deletes it with the window
+  HMENU FBarMenu = 0;
   bool FFollowing = false;  // Qt events caused by Follow are not the user's
 };
 
@@ -117,7 +126,9 @@ void TQtWindow::Follow() {
   // Setting the flags hides the window; the visibility is put back below.
   if (const Qt::WindowFlags flags = FlagsOf(style, exStyle); flags != windowFlags()) setWindowFlags(flags);
   setWindowTitle(QString::fromStdString(Windows().GetWindowText(FWindow)));
-  const QRect wanted(bounds.Left, bounds.Top, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+  FollowMenu();
+  const QRect wanted(bounds.Left, bounds.Top, std::max(1, bounds.Width()),
+                     std::max(1, bounds.Height()) + BarHeight());
   if (geometry() != wanted) setGeometry(wanted);
   // Without a thick frame the user cannot resize the window.
   const bool fixed = (style & WS_CAPTION) && !(style & WS_THICKFRAME);
@@ -126,6 +137,19 @@ void TQtWindow::Follow() {
   const bool shown = Windows().IsWindowVisible(FWindow);
   if (shown != isVisible()) setVisible(shown);
   FFollowing = false;
+}
+
+void TQtWindow::FollowMenu() {
+  const HMENU menu = Windows().GetMenu(FWindow);
+  if (menu == FBarMenu) return;
+  FBarMenu = menu;
+  delete std::exchange(FBar, nullptr);
+  if (!menu) return;
+  FBar = new QMenuBar(this);
+  FBar->setNativeMenuBar(false);  // in the window, above the client area
+  FillMenuBar(FBar, FOwner->FWidgetSet.Menus(), menu);
+  FBar->setGeometry(0, 0, std::max(1, width()), FBar->sizeHint().height());
+  FBar->show();
 }
 
 void TQtWindow::paintEvent(QPaintEvent*) {
@@ -141,13 +165,14 @@ void TQtWindow::paintEvent(QPaintEvent*) {
   // The surface's pixels are 0xAARRGGBB words, Qt's RGB32 layout.
   const QImage image(reinterpret_cast<const uchar*>(surface->Pixels.data()), surface->Width, surface->Height,
                      surface->Width * 4, QImage::Format_RGB32);
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, BarHeight(), image);
 }
 
 TPoint TQtWindow::Screen(QPointF Local) const {
   TRect bounds;
   Windows().GetWindowBounds(FWindow, bounds);
-  return {bounds.Left + static_cast<int32_t>(Local.x()), bounds.Top + static_cast<int32_t>(Local.y())};
+  return {bounds.Left + static_cast<int32_t>(Local.x()),
+          bounds.Top + static_cast<int32_t>(Local.y()) - BarHeight()};
 }
 
 void TQtWindow::Mouse(QMouseEvent* Event, TMouseAction Action) {
@@ -227,10 +252,11 @@ void TQtWindow::moveEvent(QMoveEvent*) {
 void TQtWindow::resizeEvent(QResizeEvent*) {
   TRect bounds;
   if (!FOwner || !Windows().GetWindowBounds(FWindow, bounds)) return;
-  if (bounds.Width() == width() && bounds.Height() == height()) return;
+  if (FBar) FBar->resize(width(), FBar->height());
+  if (bounds.Width() == width() && bounds.Height() == height() - BarHeight()) return;
   TWMSize size;
   size.Width = width();
-  size.Height = height();
+  size.Height = height() - BarHeight();
   Report(size);
 }
 

@@ -102,6 +102,11 @@ TEST_F(FormTest, TheMenuTakesItsShortCutsAndServesOneFormOnly) {
   menu->GetItems()->Add(open);
   form->SetMenu(menu);
   form->Show();
+  // The window shows the menu as its bar; a robot's choice there runs the item.
+  EXPECT_EQ(Windows().GetMenu(form->GetWindowHandle()), menu->GetHandle());
+  EXPECT_TRUE(Headless().Menus().ChooseMenuItem(Windows().GetMenu(form->GetWindowHandle()), "Open"));
+  EXPECT_EQ(log, (std::vector<std::string>{"open"}));
+  log.clear();
   edit->SetFocus();
   Robot().Press('O', {ssCtrl});
   Robot().Type("o");
@@ -112,6 +117,7 @@ TEST_F(FormTest, TheMenuTakesItsShortCutsAndServesOneFormOnly) {
   EXPECT_EQ(other->GetMenu(), nullptr);
   menu->Free();
   EXPECT_EQ(form->GetMenu(), nullptr) << "a freed menu is forgotten";
+  EXPECT_EQ(Windows().GetMenu(form->GetWindowHandle()), 0u) << "and its bar goes from the window";
 }
 
 TEST_F(FormTest, OnPaintDrawsOnTheFormAndItsImage) {

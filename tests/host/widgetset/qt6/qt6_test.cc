@@ -13,6 +13,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
 
 #include "host/forms/application.h"
 #include "host/graphics/bitmap.h"
@@ -320,6 +321,38 @@ TEST(Qt6WidgetSet, APopupMenuShowsAsAQMenuWhoseChoiceReachesTheItem) {
   Qt().QtMenus().Shown()->close();
   QCoreApplication::processEvents();
   EXPECT_EQ(Qt().Menus().OpenPopup(), nullptr);
+}
+
+TEST(Qt6WidgetSet, TheMainMenuIsAMenuBarAboveTheFormWhoseItemsRunTheirActions) {
+  TOwned<TComponent> todo = corvane::ReadRunTimeForm("examples/todo.dfm");
+  auto* form = dynamic_cast<TForm*>(todo->FindComponent("MainForm"));
+  auto* items = dynamic_cast<TListBox*>(todo->FindComponent("Items"));
+  auto* edit = dynamic_cast<TEdit*>(todo->FindComponent("NewItem"));
+  form->Show();
+  Application->ProcessMessages();
+  QWidget* window = Qt().QtWindows().WidgetOf(form->GetWindowHandle());
+  ASSERT_NE(window, nullptr);
+  auto* bar = window->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->actions().size(), 1);
+  EXPECT_EQ(bar->actions()[0]->text(), "&File");
+  // The bar sits above the host's client area, which keeps its size; a
+  // click below the bar lands where the host has its controls.
+  EXPECT_EQ(window->height(), form->GetHeight() + bar->height());
+  EXPECT_EQ(window->width(), form->GetWidth());
+  QTest::mouseClick(window, Qt::LeftButton, {}, Middle(edit) + QPoint(0, bar->height()));
+  QTest::keyClicks(window, "Tea");
+  const int before = items->GetItems()->GetCount();
+  QMenu* file = bar->actions()[0]->menu();
+  ASSERT_NE(file, nullptr);
+  emit file->aboutToShow();
+  ASSERT_GE(file->actions().size(), 3);
+  EXPECT_EQ(file->actions()[0]->text(), "&Add\tCtrl+N");
+  file->actions()[0]->trigger();  // File|Add runs the action, wired to add the text
+  EXPECT_EQ(items->GetItems()->GetCount(), before + 1);
+  EXPECT_EQ(items->GetItems()->GetStrings(before), "Tea");
+  file->actions()[2]->trigger();  // File|Exit closes the form
+  EXPECT_FALSE(form->GetVisible());
 }
 
 TEST(Qt6WidgetSet, TheDisplayProblemIsNamedBeforeQtIsTouched) {
