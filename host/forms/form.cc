@@ -115,6 +115,7 @@ void TCustomForm::Init() {
   FCanvas = New<TControlCanvas>();
   FCanvas->SetControl(this);
   FIcon = New<TIcon>();
+  FIcon->OnChange = TNotifyEvent(this, &TCustomForm::IconChanged);
   if (Screen) FPixelsPerInch = Screen->GetPixelsPerInch();
 }
 
@@ -316,6 +317,15 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
 void TCustomForm::InitializeWnd() {
   inherited::InitializeWnd();
   UpdateWindowMenu();
+  UpdateWindowIcon();
+}
+
+void TCustomForm::IconChanged(TObject*) { UpdateWindowIcon(); }
+
+// The window shows Icon (the backend's own icon while it is empty).
+void TCustomForm::UpdateWindowIcon() {
+  TWSWindows* windows = RunningWindows();
+  if (HandleAllocated() && windows) windows->SetWindowIcon(GetWindowHandle(), FIcon->GetEmpty() ? 0 : FIcon->GetHandle());
 }
 
 // The window shows the menu bar of Menu (none without one or without a

@@ -250,6 +250,8 @@ class TCustomForm : public TScrollingWinControl {
   bool FKeyPreview = false;
   void UpdateWindowStyle();
   void UpdateWindowMenu();
+  void UpdateWindowIcon();
+  void IconChanged(TObject* Sender);
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
   TFormStyle FFormStyle = fsNormal;

@@ -129,6 +129,11 @@ class TWSWindows {
   // only: a destroyed menu shows nothing.
   virtual bool SetMenu(HWND /*Window*/, HMENU /*Menu*/) { return false; }
   virtual HMENU GetMenu(HWND /*Window*/) { return 0; }
+  // The icon a top-level window shows (title bar, task list), 0 for the
+  // backend's own; fails for a child window. The window keeps the handle
+  // only: the icon stays its owner's.
+  virtual bool SetWindowIcon(HWND /*Window*/, HICON /*Icon*/) { return false; }
+  virtual HICON GetWindowIcon(HWND /*Window*/) { return 0; }
   virtual std::string GetWindowText(HWND /*Window*/) { return {}; }
   virtual bool ShowWindow(HWND /*Window*/, bool /*Show*/) { return false; }
   // Shown, and every parent shown.

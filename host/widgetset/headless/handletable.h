@@ -102,6 +102,7 @@ struct TWindowObject {
   uint32_t Style = 0;
   uint32_t ExStyle = 0;
   THandle Menu = 0;  // top-level windows: the menu bar
+  THandle Icon = 0;  // top-level windows: the icon
   bool Shown = false;
   bool Enabled = true;
   bool Dirty = false;  // top-level windows: Update waits for a paint pass

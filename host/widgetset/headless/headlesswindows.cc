@@ -290,17 +290,29 @@ bool THeadlessWindows::GetWindowStyle(HWND Window, uint32_t& Style, uint32_t& Ex
   return true;
 }
 
-bool THeadlessWindows::SetMenu(HWND Window, HMENU Menu) {
+// A top-level window's menu bar or icon: kept, and told to the presenter.
+bool THeadlessWindows::SetTopLevelHandle(HWND Window, THandle TWindowObject::*Slot, THandle Value) {
   TWindowObject* w = Find(Window);
   if (!w || w->Parent) return false;
-  w->Menu = Menu;
+  w->*Slot = Value;
   TopLevelChanged(Window);
   return true;
 }
 
+bool THeadlessWindows::SetMenu(HWND Window, HMENU Menu) { return SetTopLevelHandle(Window, &TWindowObject::Menu, Menu); }
+
 HMENU THeadlessWindows::GetMenu(HWND Window) {
   const TWindowObject* w = Find(Window);
   return w ? w->Menu : 0;
+}
+
+bool THeadlessWindows::SetWindowIcon(HWND Window, HICON Icon) {
+  return SetTopLevelHandle(Window, &TWindowObject::Icon, Icon);
+}
+
+HICON THeadlessWindows::GetWindowIcon(HWND Window) {
+  const TWindowObject* w = Find(Window);
+  return w ? w->Icon : 0;
 }
 
 bool THeadlessWindows::ShowWindow(HWND Window, bool Show) {

@@ -104,6 +104,8 @@ class THeadlessWindows : public TWSWindows {
   bool GetWindowStyle(HWND Window, uint32_t& Style, uint32_t& ExStyle) override;
   bool SetMenu(HWND Window, HMENU Menu) override;
   HMENU GetMenu(HWND Window) override;
+  bool SetWindowIcon(HWND Window, HICON Icon) override;
+  HICON GetWindowIcon(HWND Window) override;
   bool ShowWindow(HWND Window, bool Show) override;
   bool IsWindowVisible(HWND Window) override;
   bool EnableWindow(HWND Window, bool Enable) override;
@@ -214,6 +216,7 @@ class THeadlessWindows : public TWSWindows {
   void AddUpdate(HWND TopLevel, const TRect& Rect);
   // Tells the presenter about Window when it is a top-level window.
   void TopLevelChanged(HWND Window);
+  bool SetTopLevelHandle(HWND Window, THandle TWindowObject::*Slot, THandle Value);
   // Invalidates the part of Window's parent where Window lies (nothing for
   // a top-level window: it has a surface of its own).
   void InvalidateUnder(HWND Window);

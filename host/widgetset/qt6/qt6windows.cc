@@ -3,6 +3,8 @@
 #include <string>
 
 #include <QtGui/QCloseEvent>
+#include <QtGui/QIcon>
+#include <QtGui/QPixmap>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
@@ -86,17 +88,39 @@ class TQtWindow : public QWidget {
   template <class M>
   void Report(M& Message);
 
-  // Shows the host window's menu bar above its client area.
+  // Shows the host window's menu bar above its client area, and its icon.
   void FollowMenu();
+  void FollowIcon();
 
   TQtWindows* FOwner;
   HWND FWindow;
   QMenuBar* FBar = nullptr;  // a child: Qt deletes it with the window
   HMENU FBarMenu = 0;
+  HICON FIcon = 0;
   bool FFollowing = false;  // Qt events caused by Follow are not the user's
 };
 
 namespace {
+
+// A widgetset icon as a Qt image: its colours, transparent where its mask
+// is white. Empty for a handle that is no icon.
+QImage IconImage(TWSGraphics& Graphics, HICON Icon) {
+  TIconInfo info;
+  if (!Graphics.GetIconInfo(Icon, info)) return {};
+  TBitmapBits color, mask;
+  QImage image;
+  if (Graphics.GetBitmapBits(info.Color, color) && Graphics.GetBitmapBits(info.Mask, mask)) {
+    image = QImage(color.Width, color.Height, QImage::Format_ARGB32);
+    for (int32_t y = 0; y < color.Height; ++y)
+      for (int32_t x = 0; x < color.Width; ++x) {
+        const bool clear = y < mask.Height && x < mask.Width && (mask.Row(y)[x] & 0xFFFFFF) == 0xFFFFFF;
+        image.setPixel(x, y, clear ? 0u : (color.Row(y)[x] | 0xFF000000u));
+      }
+  }
+  Graphics.DeleteObject(info.Color);
+  Graphics.DeleteObject(info.Mask);
+  return image;
+}
 
 // The Qt window kind and frame of the host's window styles.
 Qt::WindowFlags FlagsOf(uint32_t Style, uint32_t ExStyle) {
@@ -127,6 +151,7 @@ void TQtWindow::Follow() {
   if (const Qt::WindowFlags flags = FlagsOf(style, exStyle); flags != windowFlags()) setWindowFlags(flags);
   setWindowTitle(QString::fromStdString(Windows().GetWindowText(FWindow)));
   FollowMenu();
+  FollowIcon();
   const QRect wanted(bounds.Left, bounds.Top, std::max(1, bounds.Width()),
                      std::max(1, bounds.Height()) + BarHeight());
   if (geometry() != wanted) setGeometry(wanted);
@@ -150,6 +175,13 @@ void TQtWindow::FollowMenu() {
   FillMenuBar(FBar, FOwner->FWidgetSet.Menus(), menu);
   FBar->setGeometry(0, 0, std::max(1, width()), FBar->sizeHint().height());
   FBar->show();
+}
+
+void TQtWindow::FollowIcon() {
+  const HICON icon = Windows().GetWindowIcon(FWindow);
+  if (icon == FIcon) return;
+  FIcon = icon;
+  setWindowIcon(icon ? QIcon(QPixmap::fromImage(IconImage(FOwner->FWidgetSet, icon))) : QIcon());
 }
 
 void TQtWindow::paintEvent(QPaintEvent*) {

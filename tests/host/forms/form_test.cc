@@ -90,6 +90,26 @@ TEST_F(FormTest, TheWindowIsFramedAsBorderStyleAndBorderIconsSay) {
   EXPECT_EQ(exStyle, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE);
 }
 
+TEST_F(FormTest, TheWindowShowsTheFormsIcon) {
+  TOwned<TForm> form = NewForm("Iconic");
+  form->Show();
+  const HWND window = form->GetWindowHandle();
+  EXPECT_EQ(Windows().GetWindowIcon(window), 0u) << "an empty icon leaves the backend's own";
+  TOwned<TBitmap> color = MakeOwned<TBitmap>();
+  color->SetWidth(4);
+  color->SetHeight(4);
+  TOwned<TBitmap> mask = MakeOwned<TBitmap>();
+  mask->SetWidth(4);
+  mask->SetHeight(4);
+  const HICON handle = WidgetSet().CreateIconIndirect(TIconInfo{true, 0, 0, mask->GetHandle(), color->GetHandle()});
+  ASSERT_NE(handle, 0u);
+  form->GetIcon()->SetHandle(handle);
+  EXPECT_EQ(Windows().GetWindowIcon(window), form->GetIcon()->GetHandle());
+  TOwned<TIcon> none = MakeOwned<TIcon>();
+  form->SetIcon(none.get());
+  EXPECT_EQ(Windows().GetWindowIcon(window), 0u);
+}
+
 TEST_F(FormTest, TheMenuTakesItsShortCutsAndServesOneFormOnly) {
   TOwned<TForm> form = NewForm("Form");
   TEdit* edit = Add<TEdit>(form.get(), "Edit", Bounds(10, 10, 100, 22));
