@@ -190,22 +190,26 @@ TEST_F(Registry, ACorruptFileIsIgnoredWhereItIsBroken) {
   SetFileText(std::string("\x7f" "ELF\x01\x02\0\0junk\n", 13) +
               "[HKEY_CURRENT_USER\\Software\\Test]\n"
               "Left=int:10\n"
+              "Junk\x01=int:5\n"
               "Top=int:ten\n"
               "Width=float:3.5\n"
               "Height\n"
               "Caption=str:bad \\q escape\n"
               "Hint=str:fine\r\n"
+              "Tail=str:lone backslash\\\n"
               "[HKEY_CURRENT_USER\\Software\\\\Broken]\n"
               "Stray=int:1\n"
               "[HKEY_CURRENT_USER\\Software\\Unclosed\n"
               "Stray=int:2\n");
   TOwned<TRegIniFile> ini(New<TRegIniFile>("Software\\Test"));
   EXPECT_EQ(ini->ReadInteger("", "Left", 0), 10);
+  EXPECT_FALSE(ini->ValueExists("Junk\x01")) << "a line with control characters is junk";
   EXPECT_EQ(ini->ReadInteger("", "Top", 1), 1);
   EXPECT_EQ(ini->ReadInteger("", "Width", 2), 2);
   EXPECT_EQ(ini->ReadInteger("", "Height", 3), 3);
   EXPECT_EQ(ini->ReadString("", "Caption", "d"), "d");
   EXPECT_EQ(ini->ReadString("", "Hint", ""), "fine");
+  EXPECT_EQ(ini->ReadString("", "Tail", "d"), "d");
   EXPECT_EQ(ini->ReadInteger("", "Stray", 4), 4) << "values under a broken section go nowhere";
 
   // Writing keeps what was readable and drops the rest.
