@@ -6,12 +6,14 @@ void DesignerTest::SetUp() {
   THandlesTest::SetUp();
   FreeAndNil(Application);
   Application = New<TApplication>(nullptr);
+  group = NewEditorGroup();
   designer = TFormDesigner::CreateNew(&TForm::StaticMetaClass, "Form1");
   designer->AddListener(&listener);
 }
 
 void DesignerTest::TearDown() {
   designer.reset();
+  FreeEditorGroup(group);
   FreeAndNil(Application);
   Application = New<TApplication>(nullptr);
   THandlesTest::TearDown();

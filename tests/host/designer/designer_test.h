@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "host/actnlist/actnlist.h"
+#include "host/designer/designreg.h"
 #include "host/designer/formdesigner.h"
+#include "host/designer/propeditors.h"
 #include "host/extctrls/extctrls.h"
 #include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
@@ -59,6 +61,8 @@ class DesignerTest : public THandlesTest<kDesignerUnits> {
 
   TOwned<TFormDesigner> designer;
   TListenerLog listener;
+  // The test's registrations, dropped after it.
+  int group = 0;
 };
 
 }  // namespace host::designertest
