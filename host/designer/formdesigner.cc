@@ -185,6 +185,9 @@ TComponent* TFormDesigner::CreateComponent(TClass ComponentClass, TComponent* Pa
       control->SetBounds(Left, Top, Width > 0 ? Width : control->GetWidth(),
                          Height > 0 ? Height : control->GetHeight());
       control->SetParent(parent);
+      // A control that shows its name starts with it as its caption.
+      if (control->GetControlStyle().Contains(csSetCaption) && control->GetCaption().empty())
+        control->SetCaption(name);
     } else {
       component->SetDesignInfo(static_cast<int32_t>((static_cast<uint32_t>(Top) << 16) |
                                                     (static_cast<uint32_t>(Left) & 0xFFFFu)));

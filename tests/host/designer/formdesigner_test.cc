@@ -47,6 +47,7 @@ TEST_F(FormDesignerTest, DroppedComponentsAreNamedOwnedPlacedAndDesigning) {
     EXPECT_EQ(c->GetOwner(), Form()) << c->GetName();
     EXPECT_TRUE(c->GetComponentState().Contains(csDesigning)) << c->GetName();
   }
+  EXPECT_EQ(b1->GetCaption(), "Button1") << "a dropped control shows its name";
   EXPECT_EQ(b1->GetParent(), Form());
   EXPECT_EQ(b1->GetBoundsRect(), Bounds(10, 20, 90, 30));
   EXPECT_EQ(edit->GetParent(), panel);
