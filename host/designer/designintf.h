@@ -175,6 +175,8 @@ class TDesignerListener {
   virtual void DesignerModified() {}
   // The selection changed (also when a selected object went away).
   virtual void SelectionChanged() {}
+  // The designer is going away; it tells nothing more after this.
+  virtual void DesignerDestroying() {}
 
  protected:
   ~TDesignerListener() = default;

@@ -30,6 +30,7 @@ TFormDesigner::TFormDesigner(TComponent* Root) : FRoot(Root) {
 }
 
 void TFormDesigner::Destroy() {
+  for (TDesignerListener* l : std::exchange(FListeners, {})) l->DesignerDestroying();
   std::erase(Designers(), this);
   if (Designers().empty()) RemoveFreeObserver(&TFormDesigner::ObjectFreed);
   FSelection.clear();
