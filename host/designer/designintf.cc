@@ -63,8 +63,6 @@ bool TDesignerSelectionList::Equals(const TDesignerSelectionList* Other) const {
 
 TOwned<TDesignerSelectionList> CreateSelectionList() { return MakeOwned<TDesignerSelectionList>(); }
 
-IFormDesigner* AsFormDesigner(IDesigner* Designer) {
-  return QueryRef<IFormDesigner>(Designer).get();
-}
+IFormDesigner* AsFormDesigner(IDesigner* Designer) { return QueryRef<IFormDesigner>(Designer).get(); }
 
 }  // namespace host

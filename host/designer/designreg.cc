@@ -12,7 +12,7 @@ namespace {
 
 struct TPropertyEditorEntry {
   const TTypeInfo* PropertyType;
-  TClass ComponentClass;  // null: every class
+  TClass ComponentClass;     // null: every class
   std::string PropertyName;  // empty: every property of the type
   TClass EditorClass;
   int Group;

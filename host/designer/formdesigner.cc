@@ -72,8 +72,7 @@ TOwned<TFormDesigner> TFormDesigner::Open(TStream* Stream) {
     className = header->ReadStr();
   }
   TClass cls = FindClass(className);
-  if (!cls->InheritsFrom(&TComponent::StaticMetaClass))
-    throw EReadError("%s is not a component class", {className});
+  if (!cls->InheritsFrom(&TComponent::StaticMetaClass)) throw EReadError("%s is not a component class", {className});
   TOwned<TFormDesigner> designer = CreateNew(cls, "");
   binary->SetPosition(0);
   TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
@@ -170,7 +169,8 @@ TComponent* TFormDesigner::CreateComponent(TClass ComponentClass, TComponent* Pa
                                            int32_t Width, int32_t Height) {
   if (!FRoot) throw EInvalidOperation("The form designer has no form");
   if (!ComponentClass || !ComponentClass->InheritsFrom(&TComponent::StaticMetaClass))
-    throw EInvalidOperation("%s is not a component class", {std::string(ComponentClass ? ComponentClass->Name : "nil")});
+    throw EInvalidOperation("%s is not a component class",
+                            {std::string(ComponentClass ? ComponentClass->Name : "nil")});
   if (GetClass(ComponentClass->Name) != ComponentClass)
     throw EClassNotFound("Class %s not found", {std::string(ComponentClass->Name)});
   if (!ComponentClass->Factory)
@@ -187,11 +187,10 @@ TComponent* TFormDesigner::CreateComponent(TClass ComponentClass, TComponent* Pa
                          Height > 0 ? Height : control->GetHeight());
       control->SetParent(parent);
       // A control that shows its name starts with it as its caption.
-      if (control->GetControlStyle().Contains(csSetCaption) && control->GetCaption().empty())
-        control->SetCaption(name);
+      if (control->GetControlStyle().Contains(csSetCaption) && control->GetCaption().empty()) control->SetCaption(name);
     } else {
-      component->SetDesignInfo(static_cast<int32_t>((static_cast<uint32_t>(Top) << 16) |
-                                                    (static_cast<uint32_t>(Left) & 0xFFFFu)));
+      component->SetDesignInfo(
+          static_cast<int32_t>((static_cast<uint32_t>(Top) << 16) | (static_cast<uint32_t>(Left) & 0xFFFFu)));
     }
   } catch (...) {
     component->Free();

@@ -81,7 +81,8 @@ void TPropertyEditor::SetVarValue(const Variant& Value) {
   for (int i = 0; i < GetPropCount(); ++i) old.push_back(GetVarValueAt(i));
   std::size_t written = 0;
   try {
-    for (; written < FEntries.size(); ++written) SetPropValue(FEntries[written].Instance, *FEntries[written].PropInfo, Value);
+    for (; written < FEntries.size(); ++written)
+      SetPropValue(FEntries[written].Instance, *FEntries[written].PropInfo, Value);
   } catch (...) {
     for (std::size_t i = 0; i < written; ++i) SetPropValue(FEntries[i].Instance, *FEntries[i].PropInfo, old[i]);
     throw;

@@ -225,8 +225,6 @@ std::string TVariantProperty::GetValue() {
   return value.AsString();
 }
 
-void TVariantProperty::SetValue(const std::string& Value) {
-  SetVarValue(Value.empty() ? Variant() : Variant(Value));
-}
+void TVariantProperty::SetValue(const std::string& Value) { SetVarValue(Value.empty() ? Variant() : Variant(Value)); }
 
 }  // namespace host

@@ -1,5 +1,8 @@
 #include "tests/host/designer/designer_test.h"
 
+#include "host/classes/filer.h"
+#include "host/classes/formtext.h"
+
 namespace host::designertest {
 
 void DesignerTest::SetUp() {
@@ -25,10 +28,12 @@ std::vector<std::string> DesignerTest::Names(const TTypeInfo* TypeData) {
   return names;
 }
 
-std::string DesignerTest::SavedText() {
-  TOwned<TStringStream> out = MakeOwned<TStringStream>();
-  designer->SaveToStream(out.get());
-  return out->GetDataString();
+TOwned<TComponent> DesignerTest::ReadAtRunTime(TStream* Stream) {
+  TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
+  ObjectToBinary(Stream, binary.get());
+  binary->SetPosition(0);
+  TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
+  return TOwned<TComponent>(reader->ReadRootComponent(nullptr));
 }
 
 }  // namespace host::designertest

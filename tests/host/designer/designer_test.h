@@ -1,5 +1,5 @@
 // Shared by the designer tests: a fixture that starts every unit up to
-// extctrls on the headless widgetset with a fresh application object, and
+// forms on the headless widgetset with a fresh application object, and
 // opens an empty designed form "Form1" for each test.
 #pragma once
 
@@ -8,32 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "host/actnlist/actnlist.h"
 #include "host/designer/designreg.h"
 #include "host/designer/formdesigner.h"
 #include "host/designer/propeditors.h"
-#include "host/extctrls/extctrls.h"
-#include "host/forms/forms.h"
-#include "host/graphics/graphics.h"
-#include "host/imglist/imglist.h"
-#include "host/menus/menus.h"
-#include "host/stdctrls/stdctrls.h"
-#include "tests/support/raises.h"
-#include "tests/support/unitfixture.h"
-
-// Expects `stmt` to raise E with exactly the message `msg`.
-#define EXPECT_RAISES(stmt, E, msg) EXPECT_EQ(::host::testkit::RaisedMessage<E>([&] { stmt; }), msg)
+#include "tests/host/forms/forms_test.h"
 
 namespace host::designertest {
 
 using namespace testkit;
-
-inline constexpr TUnitClasses kDesignerUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
-    {RegisterFormsClasses, UnregisterFormsClasses},       {RegisterExtCtrlsClasses, UnregisterExtCtrlsClasses},
-};
+using formstest::kFormsUnits;
 
 // Records what a designer tells its listeners.
 class TListenerLog : public TDesignerListener {
@@ -43,7 +26,7 @@ class TListenerLog : public TDesignerListener {
   std::vector<std::string> Log;
 };
 
-class DesignerTest : public THandlesTest<kDesignerUnits> {
+class DesignerTest : public THandlesTest<kFormsUnits> {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -56,8 +39,9 @@ class DesignerTest : public THandlesTest<kDesignerUnits> {
   TForm* Form() const { return static_cast<TForm*>(designer->GetRoot()); }
   // The names GetComponentNames offers for components of class Class.
   std::vector<std::string> Names(const TTypeInfo* TypeData);
-  // The designed form as text.
-  std::string SavedText();
+  // The form Stream holds (of any format) read at run time, as `corvane
+  // run` reads a form file: the root is made from the stream.
+  static TOwned<TComponent> ReadAtRunTime(TStream* Stream);
 
   TOwned<TFormDesigner> designer;
   TListenerLog listener;

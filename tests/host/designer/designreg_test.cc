@@ -1,8 +1,7 @@
 // Registration: the palette, the choice of a property editor by the most
 // specific registration, component editors by the nearest class, and the
 // groups that drop registrations again.
-#include "host/extctrls/panels.h"
-#include "host/extctrls/timer.h"
+#include "host/actnlist/actnlist.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
 #include "tests/host/designer/designer_test.h"
@@ -118,10 +117,9 @@ TEST_F(RegistrationTest, BadRegistrationsRaiseAndRegisterNothing) {
   EXPECT_RAISES(RegisterComponentEditor(&TButton::StaticMetaClass, &TEditorA::StaticMetaClass), EInvalidOperation,
                 "TEditorA is not a component editor class");
   EXPECT_EQ(GetComponentEditor(button, designer.get())->ClassName(), "TDefaultEditor");
-  EXPECT_RAISES(RegisterComponents("", {&TButton::StaticMetaClass}), EInvalidOperation,
-                "A palette page needs a name");
-  EXPECT_RAISES(RegisterComponents("Standard", {&TButton::StaticMetaClass, &TFont::StaticMetaClass}),
-                EInvalidOperation, "TFont is not a component class");
+  EXPECT_RAISES(RegisterComponents("", {&TButton::StaticMetaClass}), EInvalidOperation, "A palette page needs a name");
+  EXPECT_RAISES(RegisterComponents("Standard", {&TButton::StaticMetaClass, &TFont::StaticMetaClass}), EInvalidOperation,
+                "TFont is not a component class");
   EXPECT_TRUE(PalettePages().empty());
 }
 
@@ -136,23 +134,23 @@ TEST_F(RegistrationTest, ComponentEditorsComeFromTheNearestRegisteredClass) {
   EXPECT_EQ(editor->GetDesigner(), designer.get());
   EXPECT_EQ(GetComponentEditor(Drop<TEdit>(), designer.get())->ClassName(), "TControlEditor")
       << "among equals the later registration wins";
-  EXPECT_EQ(GetComponentEditor(Drop<TTimer>(), designer.get())->ClassName(), "TDefaultEditor");
+  EXPECT_EQ(GetComponentEditor(Drop<TActionList>(), designer.get())->ClassName(), "TDefaultEditor");
 }
 
 TEST_F(RegistrationTest, PalettePagesKeepTheirOrderAndGroupsDropTheirRegistrations) {
   RegisterComponents("Standard", {&TButton::StaticMetaClass, &TEdit::StaticMetaClass});
-  RegisterComponents("Additional", {&TPanel::StaticMetaClass});
-  RegisterNoIcon({&TLabel::StaticMetaClass, &TTimer::StaticMetaClass});
+  RegisterComponents("Additional", {&TGroupBox::StaticMetaClass});
+  RegisterNoIcon({&TLabel::StaticMetaClass, &TActionList::StaticMetaClass});
   RegisterComponents("Standard", {&TLabel::StaticMetaClass});
   const std::vector<TPalettePage> pages = PalettePages();
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_EQ(pages[0].Name, "Standard");
   EXPECT_EQ(pages[0].Classes,
             (std::vector<TClass>{&TButton::StaticMetaClass, &TEdit::StaticMetaClass, &TLabel::StaticMetaClass}));
-  EXPECT_EQ(pages[1].Classes, std::vector<TClass>{&TPanel::StaticMetaClass});
+  EXPECT_EQ(pages[1].Classes, std::vector<TClass>{&TGroupBox::StaticMetaClass});
   EXPECT_FALSE(IsNoIconClass(&TLabel::StaticMetaClass)) << "a palette page gives it its button back";
-  EXPECT_TRUE(IsNoIconClass(&TTimer::StaticMetaClass));
-  EXPECT_EQ(GetClass("TTimer"), &TTimer::StaticMetaClass) << "registered for streaming too";
+  EXPECT_TRUE(IsNoIconClass(&TActionList::StaticMetaClass));
+  EXPECT_EQ(GetClass("TActionList"), &TActionList::StaticMetaClass) << "registered for streaming too";
 
   // A later group's registrations go with it; the earlier ones stay.
   const int later = NewEditorGroup();
@@ -166,7 +164,7 @@ TEST_F(RegistrationTest, PalettePagesKeepTheirOrderAndGroupsDropTheirRegistratio
   EXPECT_EQ(GetComponentEditor(button, designer.get())->ClassName(), "TDefaultEditor");
   FreeEditorGroup(group);
   EXPECT_TRUE(PalettePages().empty());
-  EXPECT_FALSE(IsNoIconClass(&TTimer::StaticMetaClass));
+  EXPECT_FALSE(IsNoIconClass(&TActionList::StaticMetaClass));
 }
 
 }  // namespace

@@ -3,11 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/actnlist/actnlist.h"
 #include "host/classes/datamodule.h"
-#include "host/classes/filer.h"
-#include "host/classes/formtext.h"
-#include "host/extctrls/panels.h"
-#include "host/extctrls/timer.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
 #include "tests/host/designer/designer_test.h"
@@ -36,36 +33,37 @@ HOST_IMPL(TUnlistedPart, TComponent)
 TEST_F(FormDesignerTest, DroppedComponentsAreNamedOwnedPlacedAndDesigning) {
   TButton* b1 = Drop<TButton>(nullptr, 10, 20, 90, 30);
   TButton* b2 = Drop<TButton>();
-  TPanel* panel = Drop<TPanel>(nullptr, 100, 10, 200, 150);
-  TEdit* edit = Drop<TEdit>(panel, 5, 6, 70, 0);
-  TTimer* timer = Drop<TTimer>(nullptr, 300, 40);
+  TGroupBox* box = Drop<TGroupBox>(nullptr, 100, 10, 200, 150);
+  TEdit* edit = Drop<TEdit>(box, 5, 6, 70, 0);
+  TActionList* actions = Drop<TActionList>(nullptr, 300, 40);
   EXPECT_EQ(b1->GetName(), "Button1");
   EXPECT_EQ(b2->GetName(), "Button2");
   EXPECT_EQ(edit->GetName(), "Edit1");
-  EXPECT_EQ(timer->GetName(), "Timer1");
-  for (TComponent* c : std::initializer_list<TComponent*>{b1, b2, panel, edit, timer}) {
+  EXPECT_EQ(actions->GetName(), "ActionList1");
+  for (TComponent* c : std::initializer_list<TComponent*>{b1, b2, box, edit, actions}) {
     EXPECT_EQ(c->GetOwner(), Form()) << c->GetName();
     EXPECT_TRUE(c->GetComponentState().Contains(csDesigning)) << c->GetName();
   }
   EXPECT_EQ(b1->GetCaption(), "Button1") << "a dropped control shows its name";
   EXPECT_EQ(b1->GetParent(), Form());
   EXPECT_EQ(b1->GetBoundsRect(), Bounds(10, 20, 90, 30));
-  EXPECT_EQ(edit->GetParent(), panel);
+  EXPECT_EQ(edit->GetParent(), box);
   EXPECT_EQ(edit->GetLeft(), 5);
   EXPECT_EQ(edit->GetWidth(), 70);
   EXPECT_GT(edit->GetHeight(), 0) << "a height of 0 keeps the control's own";
-  EXPECT_EQ(timer->GetDesignInfo(), (40 << 16) | 300) << "a component's place is its design info";
+  EXPECT_EQ(actions->GetDesignInfo(), (40 << 16) | 300) << "a component's place is its design info";
   EXPECT_EQ(listener.Log, std::vector<std::string>(5, "modified"));
   EXPECT_TRUE(designer->IsModified());
 
-  EXPECT_EQ(Names(nullptr), (std::vector<std::string>{"Form1", "Button1", "Button2", "Panel1", "Edit1", "Timer1"}));
+  EXPECT_EQ(Names(nullptr),
+            (std::vector<std::string>{"Form1", "Button1", "Button2", "GroupBox1", "Edit1", "ActionList1"}));
   EXPECT_EQ(Names(detail::TypeInfoOf<TButton*>()), (std::vector<std::string>{"Button1", "Button2"}));
   EXPECT_EQ(Names(detail::TypeInfoOf<TWinControl*>()),
-            (std::vector<std::string>{"Form1", "Button1", "Button2", "Panel1", "Edit1"}));
+            (std::vector<std::string>{"Form1", "Button1", "Button2", "GroupBox1", "Edit1"}));
   EXPECT_EQ(designer->GetComponent("button2"), b2);
   EXPECT_EQ(designer->GetComponent("form1"), Form());
   EXPECT_EQ(designer->GetComponent("Nothing"), nullptr);
-  EXPECT_EQ(designer->GetComponentName(panel), "Panel1");
+  EXPECT_EQ(designer->GetComponentName(box), "GroupBox1");
   EXPECT_EQ(designer->GetComponentName(nullptr), "");
   TOwned<TButton> stranger(New<TButton>(nullptr));
   stranger->SetName("Stranger");
@@ -88,9 +86,9 @@ TEST_F(FormDesignerTest, BadDropsAndNamesRaiseAndLeaveTheFormAlone) {
                 "Cannot create an instance of the abstract class TAbstractPart");
   EXPECT_RAISES(Drop<TEdit>(label), EInvalidOperation,
                 "Label1 cannot hold a control: it is not a windowed control of the form");
-  TOwned<TPanel> elsewhere(New<TPanel>(nullptr));
+  TOwned<TGroupBox> elsewhere(New<TGroupBox>(nullptr));
   EXPECT_RAISES(Drop<TEdit>(elsewhere.get()), EInvalidOperation,
-                "TPanel cannot hold a control: it is not a windowed control of the form");
+                "TGroupBox cannot hold a control: it is not a windowed control of the form");
   EXPECT_RAISES(designer->CreateComponent(&TFont::StaticMetaClass, nullptr, 0, 0, 0, 0), EInvalidOperation,
                 "TFont is not a component class");
   EXPECT_RAISES(designer->UniqueName("9lives"), EComponentError, "'9lives' is not a valid component name");
@@ -105,7 +103,7 @@ TEST_F(FormDesignerTest, BadDropsAndNamesRaiseAndLeaveTheFormAlone) {
   EXPECT_RAISES(module->CreateComponent(&TButton::StaticMetaClass, nullptr, 0, 0, 0, 0), EInvalidOperation,
                 "Controls cannot be added to Module1: it is not a windowed control");
   EXPECT_EQ(module->GetRoot()->GetComponentCount(), 0);
-  EXPECT_EQ(module->CreateComponent(&TTimer::StaticMetaClass, nullptr, 0, 0, 0, 0)->GetName(), "Timer1");
+  EXPECT_EQ(module->CreateComponent(&TActionList::StaticMetaClass, nullptr, 0, 0, 0, 0)->GetName(), "ActionList1");
 }
 
 TEST_F(FormDesignerTest, TheFormCarriesTheDesignerWhoseFormDesignerComesByQuery) {
@@ -156,13 +154,13 @@ TEST_F(FormDesignerTest, TheSelectionFollowsChoicesAndFreedObjects) {
 }
 
 TEST_F(FormDesignerTest, DeletingTheSelectionFreesItAndTheReferencesHearIt) {
-  TPanel* panel = Drop<TPanel>(nullptr, 0, 0, 200, 100);
-  TEdit* inner = Drop<TEdit>(panel);
+  TGroupBox* box = Drop<TGroupBox>(nullptr, 0, 0, 200, 100);
+  TEdit* inner = Drop<TEdit>(box);
   TLabel* label = Drop<TLabel>();
   TButton* button = Drop<TButton>();
   label->SetFocusControl(inner);
   TOwned<TDesignerSelectionList> list = CreateSelectionList();
-  list->Add(MakeIPersistent(panel).get());
+  list->Add(MakeIPersistent(box).get());
   list->Add(MakeIPersistent(inner).get());
   designer->SetSelections(list.get());
   listener.Log.clear();
@@ -198,12 +196,7 @@ TEST_F(FormDesignerTest, ASavedFormIsReadBackAtRunTimeAndInTheDesigner) {
 
   // At run time, as `corvane run` reads it: the root comes from the stream.
   TOwned<TFileStream> stream = MakeOwned<TFileStream>(file.string(), fmOpenRead);
-  TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
-  ObjectToBinary(stream.get(), binary.get());
-  binary->SetPosition(0);
-  TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
-  TOwned<TComponent> run(reader->ReadRootComponent(nullptr));
-  reader.reset();
+  TOwned<TComponent> run = ReadAtRunTime(stream.get());
   auto* form = dynamic_cast<TForm*>(run.get());
   ASSERT_NE(form, nullptr);
   EXPECT_FALSE(form->GetComponentState().Contains(csDesigning));

@@ -3,8 +3,6 @@
 // designer; and a form designed through it, saved and run.
 #include <algorithm>
 
-#include "host/classes/filer.h"
-#include "host/classes/formtext.h"
 #include "host/designer/inspector.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
@@ -16,7 +14,9 @@ namespace {
 // A text property edited in a dialog: its "..." button writes "Edited".
 class TDialogText : public TStringProperty {
   HOST_PROPERTY_EDITOR(TDialogText, TStringProperty)
-  TPropertyAttributes GetAttributes() override { return TStringProperty::GetAttributes() + TPropertyAttributes{paDialog}; }
+  TPropertyAttributes GetAttributes() override {
+    return TStringProperty::GetAttributes() + TPropertyAttributes{paDialog};
+  }
   void Edit() override { SetValue("Edited"); }
 };
 HOST_IMPL(TDialogText, TStringProperty)
@@ -189,14 +189,7 @@ TEST_F(InspectorTest, AFormDesignedThroughTheInspectorRunsWithItsValues) {
   TOwned<TStringStream> saved = MakeOwned<TStringStream>();
   designer->SaveToStream(saved.get());
   saved->SetPosition(0);
-
-  // Read as `corvane run` reads a form file.
-  TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
-  ObjectToBinary(saved.get(), binary.get());
-  binary->SetPosition(0);
-  TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
-  TOwned<TComponent> root(reader->ReadRootComponent(nullptr));
-  reader.reset();
+  TOwned<TComponent> root = ReadAtRunTime(saved.get());
   auto* form = As<TForm>(root.get());
   EXPECT_EQ(form->GetCaption(), "Run me");
   auto* runButton = As<TButton>(form->FindComponent("Button1"));

@@ -1,7 +1,6 @@
 // The standard property editors, each on a property of its kind, as the
 // inspector uses them: the shown text, the typed text, the lists, and bad
 // text that leaves the objects as they were.
-#include "host/extctrls/timer.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
 #include "tests/host/designer/designer_test.h"
