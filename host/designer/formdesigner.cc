@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/classes/datamodule.h"
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
 #include "host/controls/controls.h"
@@ -173,6 +174,10 @@ TComponent* TFormDesigner::CreateComponent(TClass ComponentClass, TComponent* Pa
                             {std::string(ComponentClass ? ComponentClass->Name : "nil")});
   if (GetClass(ComponentClass->Name) != ComponentClass)
     throw EClassNotFound("Class %s not found", {std::string(ComponentClass->Name)});
+  if (ComponentClass->InheritsFrom(&TCustomForm::StaticMetaClass) ||
+      ComponentClass->InheritsFrom(&TDataModule::StaticMetaClass))
+    throw EInvalidOperation("A %s cannot be placed on a form: it is designed as a form of its own",
+                            {std::string(ComponentClass->Name)});
   if (!ComponentClass->Factory)
     throw EComponentError("Cannot create an instance of the abstract class %s", {std::string(ComponentClass->Name)});
   TWinControl* parent = ParentFor(ComponentClass, Parent);

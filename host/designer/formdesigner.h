@@ -17,6 +17,7 @@
 //
 // Bad input raises and leaves the form as it was: a class that is not a
 // registered, creatable component class (EClassNotFound, EComponentError),
+// a form or data module class, which is designed on its own (EInvalidOperation),
 // a parent that is no windowed control of the form or a control on a form
 // that is no windowed control (EInvalidOperation), a base name that cannot
 // start a component name (EComponentError).

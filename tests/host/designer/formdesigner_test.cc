@@ -91,6 +91,8 @@ TEST_F(FormDesignerTest, BadDropsAndNamesRaiseAndLeaveTheFormAlone) {
                 "TGroupBox cannot hold a control: it is not a windowed control of the form");
   EXPECT_RAISES(designer->CreateComponent(&TFont::StaticMetaClass, nullptr, 0, 0, 0, 0), EInvalidOperation,
                 "TFont is not a component class");
+  EXPECT_RAISES(Drop<TForm>(), EInvalidOperation,
+                "A TForm cannot be placed on a form: it is designed as a form of its own");
   EXPECT_RAISES(designer->UniqueName("9lives"), EComponentError, "'9lives' is not a valid component name");
   EXPECT_RAISES(designer->UniqueName(""), EComponentError, "'' is not a valid component name");
   EXPECT_EQ(Form()->GetComponentCount(), before);
