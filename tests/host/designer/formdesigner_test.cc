@@ -221,6 +221,9 @@ TEST_F(FormDesignerTest, ASavedFormIsReadBackAtRunTimeAndInTheDesigner) {
   // keeps the changed mark.
   TOwned<TStringStream> bad = MakeOwned<TStringStream>("object Form1: TNoSuchForm\nend\n");
   EXPECT_RAISES(TFormDesigner::Open(bad.get()), EClassNotFound, "Class TNoSuchForm not found");
+  bad = MakeOwned<TStringStream>("object Form1: TForm\n  object B: TButton\n    Bogus = 1\n  end\nend\n");
+  EXPECT_RAISES(TFormDesigner::Open(bad.get()), EReadError,
+                "Error reading Form1.B.Bogus: Property Bogus does not exist");
   EXPECT_ANY_THROW(again->Save((file.parent_path() / "no-such-dir" / "x.dfm").string()));
   EXPECT_TRUE(again->IsModified());
   std::filesystem::remove(file);
