@@ -27,6 +27,9 @@
 
 namespace host {
 
+// In the body of a property editor class: its class record, the public
+// constructor taking nothing that the registration creates it with, and the
+// hidden destructor of host objects.
 #define HOST_PROPERTY_EDITOR(Self, Parent) \
   HOST_CLASS(Self, Parent)                 \
   Self() = default;                        \
