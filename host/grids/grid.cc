@@ -16,7 +16,8 @@ const char* const kIndexOutOfRange = "Grid index out of range";
 HOST_IMPL(TCustomGrid, TCustomControl)
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
-  FControlStyle = {csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque};
+  // No click events from the mouse: OnClick fires when the user moves the current cell.
+  FControlStyle = {csCaptureMouse, csDoubleClicks, csOpaque};
   FCols.SetDefaultSize(64);
   FRows.SetDefaultSize(24);
   for (TGridAxis* axis : {&FCols, &FRows}) {

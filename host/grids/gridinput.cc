@@ -100,7 +100,10 @@ void TCustomGrid::ShowEditor() {
 void TCustomGrid::HideEditor() {
   if (!FEditorMode) return;
   FEditorMode = false;
+  // The grid taking the focus back must not show the editor again.
+  const bool hiding = std::exchange(FHidingEditor, true);
   if (FEditor->Focused() && CanFocus()) SetFocus();
+  FHidingEditor = hiding;
   FEditor->SetVisible(false);
   Invalidate();
 }
@@ -124,7 +127,7 @@ void TCustomGrid::UpdateEditorShown() {
     FEditor->SetBoundsRect(CellRect(FEditCell.X, FEditCell.Y));
     return;
   }
-  if (FOptions.Contains(goAlwaysShowEditor) && Focused()) ShowEditor();
+  if (FOptions.Contains(goAlwaysShowEditor) && !FHidingEditor && Focused()) ShowEditor();
 }
 
 // Enter ends editing and Escape cancels it; the keys that move between

@@ -253,7 +253,8 @@ class TCustomGrid : public TCustomControl {
   bool FDefaultDrawing = true;
   TBorderStyle FBorderStyle = bsSingle;
   bool FEditorMode = false;
-  bool FLoadingEditor = false;
+  bool FLoadingEditor = false;  // the editor's text is being set, not changed
+  bool FHidingEditor = false;
   std::string FTextBeforeEdit;
   TGridCoord FEditCell;
   TInplaceEdit* FEditor = nullptr;
