@@ -70,8 +70,8 @@ TModalResult MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButt
   return MessageDlgPos(Msg, DlgType, Buttons, HelpCtx, -1, -1);
 }
 
-TModalResult MessageDlgPos(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
-                           int32_t /*HelpCtx*/, int32_t /*X*/, int32_t /*Y*/) {
+TModalResult MessageDlgPos(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int32_t /*HelpCtx*/,
+                           int32_t /*X*/, int32_t /*Y*/) {
   return ShowBox(Msg, MessageDlgCaption(DlgType), MessageDlgFlags(DlgType, Buttons));
 }
 

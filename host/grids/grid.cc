@@ -38,13 +38,8 @@ void TCustomGrid::CheckCell(int32_t ACol, int32_t ARow) const {
 
 void TCustomGrid::CheckSize(int32_t Value, const char* What) const {
   if (Value < 0 || Value > MaxControlSize)
-    throw EInvalidGridOperation("%s %d of '%s' is outside 0..%d", {What, Value, ControlDisplayName(this),
-                                                                   MaxControlSize});
-}
-
-void TCustomGrid::CheckFixed(int32_t Fixed, int32_t Count, const char* Which) const {
-  if (Fixed < 0) throw EInvalidGridOperation(kIndexOutOfRange);
-  if (Fixed >= Count) throw EInvalidGridOperation("Fixed %s count must be less than %s count", {Which, Which});
+    throw EInvalidGridOperation("%s %d of '%s' is outside 0..%d",
+                                {What, Value, ControlDisplayName(this), MaxControlSize});
 }
 
 bool TCustomGrid::Selectable(TGridCoord Cell) const {
@@ -55,43 +50,33 @@ bool TCustomGrid::Selectable(TGridCoord Cell) const {
 
 // A count never goes below 1; fixed cells that no longer fit become
 // scrollable, one cell at least staying scrollable.
-void TCustomGrid::SetColCount(int32_t Value) {
-  if (Value < 1) throw EInvalidGridOperation("Column count %d of '%s' is below 1", {Value, ControlDisplayName(this)});
-  if (Value == GetColCount()) return;
+void TCustomGrid::ChangeCount(TGridAxis& Axis, int32_t Value, const char* What) {
+  if (Value < 1) throw EInvalidGridOperation("%s count %d of '%s' is below 1", {What, Value, ControlDisplayName(this)});
+  if (Value == Axis.Count()) return;
   HideEditor();
-  const int32_t old = GetColCount();
-  FCols.SetCount(Value);
+  const int32_t oldCols = GetColCount(), oldRows = GetRowCount();
+  Axis.SetCount(Value);
   ClampCurrent();
-  SizeChanged(old, GetRowCount());
+  SizeChanged(oldCols, oldRows);
   Invalidate();
 }
 
-void TCustomGrid::SetRowCount(int32_t Value) {
-  if (Value < 1) throw EInvalidGridOperation("Row count %d of '%s' is below 1", {Value, ControlDisplayName(this)});
-  if (Value == GetRowCount()) return;
+void TCustomGrid::ChangeFixed(TGridAxis& Axis, int32_t Value, const char* Which) {
+  if (Value < 0) throw EInvalidGridOperation(kIndexOutOfRange);
+  if (Value >= Axis.Count()) throw EInvalidGridOperation("Fixed %s count must be less than %s count", {Which, Which});
   HideEditor();
-  const int32_t old = GetRowCount();
-  FRows.SetCount(Value);
-  ClampCurrent();
-  SizeChanged(GetColCount(), old);
-  Invalidate();
-}
-
-void TCustomGrid::SetFixedCols(int32_t Value) {
-  CheckFixed(Value, GetColCount(), "column");
-  HideEditor();
-  FCols.SetFixed(Value);
+  Axis.SetFixed(Value);
   ClampCurrent();
   Invalidate();
 }
 
-void TCustomGrid::SetFixedRows(int32_t Value) {
-  CheckFixed(Value, GetRowCount(), "row");
-  HideEditor();
-  FRows.SetFixed(Value);
-  ClampCurrent();
-  Invalidate();
-}
+void TCustomGrid::SetColCount(int32_t Value) { ChangeCount(FCols, Value, "Column"); }
+
+void TCustomGrid::SetRowCount(int32_t Value) { ChangeCount(FRows, Value, "Row"); }
+
+void TCustomGrid::SetFixedCols(int32_t Value) { ChangeFixed(FCols, Value, "column"); }
+
+void TCustomGrid::SetFixedRows(int32_t Value) { ChangeFixed(FRows, Value, "row"); }
 
 void TCustomGrid::ClampCurrent() {
   auto clamp = [this](TGridCoord& Cell) {
@@ -106,18 +91,22 @@ void TCustomGrid::SizeChanged(int32_t /*OldColCount*/, int32_t /*OldRowCount*/) 
 
 // -------------------------------------------------------------------- sizes
 
+// After a size changed: the editor follows its cell.
+void TCustomGrid::Resized() {
+  UpdateEditorShown();
+  Invalidate();
+}
+
 void TCustomGrid::SetDefaultColWidth(int32_t Value) {
   CheckSize(Value, "Default column width");
   FCols.SetDefaultSize(Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int32_t Value) {
   CheckSize(Value, "Default row height");
   FRows.SetDefaultSize(Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 int32_t TCustomGrid::GetColWidths(int32_t Index) const {
@@ -129,8 +118,7 @@ void TCustomGrid::SetColWidths(int32_t Index, int32_t Value) {
   CheckCell(Index, 0);
   CheckSize(Value, "Column width");
   FCols.SetSize(Index, Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 int32_t TCustomGrid::GetRowHeights(int32_t Index) const {
@@ -142,16 +130,14 @@ void TCustomGrid::SetRowHeights(int32_t Index, int32_t Value) {
   CheckCell(0, Index);
   CheckSize(Value, "Row height");
   FRows.SetSize(Index, Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 void TCustomGrid::SetGridLineWidth(int32_t Value) {
   CheckSize(Value, "Grid line width");
   FCols.SetLineWidth(Value);
   FRows.SetLineWidth(Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 // The sizes that differ from the defaults, as lists of integers.
@@ -215,19 +201,22 @@ bool TCustomGrid::MoveCurrent(TGridCoord Cell, bool MoveAnchor, bool User) {
   if (changed) HideEditor();
   FCurrent = Cell;
   if (MoveAnchor) FAnchor = Cell;
-  FCols.MakeVisible(Cell.X, GetClientWidth() - 2 * Inset());
-  FRows.MakeVisible(Cell.Y, GetClientHeight() - 2 * Inset());
+  MakeCellVisible(Cell);
   Invalidate();
   if (changed && User) Click();
   if (*alive) UpdateEditorShown();
   return true;
 }
 
+void TCustomGrid::MakeCellVisible(TGridCoord Cell) {
+  FCols.MakeVisible(Cell.X, GetClientWidth() - 2 * Inset());
+  FRows.MakeVisible(Cell.Y, GetClientHeight() - 2 * Inset());
+}
+
 void TCustomGrid::MoveAnchor(TGridCoord Cell) {
   if (!Selectable(Cell)) return;
   FAnchor = Cell;
-  FCols.MakeVisible(Cell.X, GetClientWidth() - 2 * Inset());
-  FRows.MakeVisible(Cell.Y, GetClientHeight() - 2 * Inset());
+  MakeCellVisible(Cell);
   Invalidate();
 }
 
@@ -244,9 +233,7 @@ void TCustomGrid::SetFixedColor(TColor Value) {
 }
 
 void TCustomGrid::SetBorderStyle(TBorderStyle Value) {
-  if (!ChangeField(FBorderStyle, Value)) return;
-  UpdateEditorShown();
-  Invalidate();
+  if (ChangeField(FBorderStyle, Value)) Resized();
 }
 
 // ---------------------------------------------------------------- scrolling
@@ -254,15 +241,13 @@ void TCustomGrid::SetBorderStyle(TBorderStyle Value) {
 void TCustomGrid::SetLeftCol(int32_t Value) {
   if (Value < GetFixedCols() || Value >= GetColCount()) throw EInvalidGridOperation(kIndexOutOfRange);
   FCols.SetFirst(Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 void TCustomGrid::SetTopRow(int32_t Value) {
   if (Value < GetFixedRows() || Value >= GetRowCount()) throw EInvalidGridOperation(kIndexOutOfRange);
   FRows.SetFirst(Value);
-  UpdateEditorShown();
-  Invalidate();
+  Resized();
 }
 
 int32_t TCustomGrid::GetVisibleColCount() {

@@ -176,15 +176,32 @@ TGridCoord TCustomGrid::KeyTarget(uint16_t Key, TShiftState Shift, TGridCoord Fr
   const bool ctrl = Shift.Contains(ssCtrl);
   TGridCoord to = From;
   switch (Key) {
-    case VK_UP: to.Y -= 1; break;
-    case VK_DOWN: to.Y += 1; break;
-    case VK_LEFT: to.X -= rowSelect ? 0 : 1; break;
-    case VK_RIGHT: to.X += rowSelect ? 0 : 1; break;
-    case VK_PRIOR: to.Y -= page; break;
-    case VK_NEXT: to.Y += page; break;
-    case VK_HOME: to = {GetFixedCols(), ctrl ? GetFixedRows() : From.Y}; break;
-    case VK_END: to = {GetColCount() - 1, ctrl ? GetRowCount() - 1 : From.Y}; break;
-    default: break;
+    case VK_UP:
+      to.Y -= 1;
+      break;
+    case VK_DOWN:
+      to.Y += 1;
+      break;
+    case VK_LEFT:
+      to.X -= rowSelect ? 0 : 1;
+      break;
+    case VK_RIGHT:
+      to.X += rowSelect ? 0 : 1;
+      break;
+    case VK_PRIOR:
+      to.Y -= page;
+      break;
+    case VK_NEXT:
+      to.Y += page;
+      break;
+    case VK_HOME:
+      to = {GetFixedCols(), ctrl ? GetFixedRows() : From.Y};
+      break;
+    case VK_END:
+      to = {GetColCount() - 1, ctrl ? GetRowCount() - 1 : From.Y};
+      break;
+    default:
+      break;
   }
   to.X = std::clamp(to.X, GetFixedCols(), GetColCount() - 1);
   to.Y = std::clamp(to.Y, GetFixedRows(), GetRowCount() - 1);
@@ -224,8 +241,8 @@ void TCustomGrid::KeyPress(char& Key) {
 void TCustomGrid::WndProc(TMessage& Message) {
   if (Message.Msg == CM_WANTSPECIALKEY) {
     const auto key = static_cast<uint16_t>(static_cast<TWMGeneric&>(Message).WParam);
-    const bool wanted = IsNavigationKey(key) || (key == VK_TAB && FOptions.Contains(goTabs)) ||
-                        (key == VK_RETURN && CanEditShow());
+    const bool wanted =
+        IsNavigationKey(key) || (key == VK_TAB && FOptions.Contains(goTabs)) || (key == VK_RETURN && CanEditShow());
     Message.Result = wanted ? 1 : 0;
     return;
   }
@@ -259,8 +276,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, i
   if (Button == mbLeft) {
     if (FOptions.Contains(goColSizing) && y < FRows.FixedExtent() && (FSizingIndex = SizingLineAt(FCols, x)) >= 0)
       FSizingAxis = &FCols;
-    else if (FOptions.Contains(goRowSizing) && x < FCols.FixedExtent() &&
-             (FSizingIndex = SizingLineAt(FRows, y)) >= 0)
+    else if (FOptions.Contains(goRowSizing) && x < FCols.FixedExtent() && (FSizingIndex = SizingLineAt(FRows, y)) >= 0)
       FSizingAxis = &FRows;
   }
   if (Button == mbLeft && !FSizingAxis) {
@@ -284,8 +300,8 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, i
 void TCustomGrid::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
   if (FSizingAxis) {
     const int64_t pos = FSizingAxis == &FCols ? int64_t{X} - Inset() : int64_t{Y} - Inset();
-    const auto size = static_cast<int32_t>(std::clamp<int64_t>(pos - FSizingAxis->Start(FSizingIndex), 0,
-                                                               MaxControlSize));
+    const auto size =
+        static_cast<int32_t>(std::clamp<int64_t>(pos - FSizingAxis->Start(FSizingIndex), 0, MaxControlSize));
     FSizingAxis->SetSize(FSizingIndex, size);
     UpdateEditorShown();
     Invalidate();

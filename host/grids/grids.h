@@ -63,13 +63,25 @@ namespace host {
 HOST_EXCEPTION(EInvalidGridOperation, Exception)
 
 enum TGridOption : uint8_t {
-  goFixedVertLine, goFixedHorzLine, goVertLine,  goHorzLine, goRangeSelect,      goDrawFocusSelected, goRowSizing,
-  goColSizing,     goRowMoving,     goColMoving, goEditing,  goTabs,             goRowSelect,         goAlwaysShowEditor,
+  goFixedVertLine,
+  goFixedHorzLine,
+  goVertLine,
+  goHorzLine,
+  goRangeSelect,
+  goDrawFocusSelected,
+  goRowSizing,
+  goColSizing,
+  goRowMoving,
+  goColMoving,
+  goEditing,
+  goTabs,
+  goRowSelect,
+  goAlwaysShowEditor,
   goThumbTracking
 };
 HOST_ENUM_INFO(TGridOption, "goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
-               "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving", "goEditing",
-               "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking")
+               "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving", "goEditing", "goTabs",
+               "goRowSelect", "goAlwaysShowEditor", "goThumbTracking")
 using TGridOptions = TSet<TGridOption, 15>;
 inline constexpr TGridOptions DefaultGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                                                  goRangeSelect};
@@ -221,6 +233,7 @@ class TCustomGrid : public TCustomControl {
   // OnSelectCell refused. User: fires OnClick on a change.
   bool MoveCurrent(TGridCoord Cell, bool MoveAnchor, bool User);
   void MoveAnchor(TGridCoord Cell);
+  void MakeCellVisible(TGridCoord Cell);
   // Where a navigation key takes From; From itself when the key does not move.
   TGridCoord KeyTarget(uint16_t Key, TShiftState Shift, TGridCoord From);
   TGridCoord TabTarget(bool Forward) const;
@@ -242,7 +255,9 @@ class TCustomGrid : public TCustomControl {
   // The border's width: where the cells start.
   int32_t Inset() const { return FBorderStyle == bsSingle ? 1 : 0; }
   void CheckSize(int32_t Value, const char* What) const;
-  void CheckFixed(int32_t Fixed, int32_t Count, const char* Which) const;
+  void ChangeCount(TGridAxis& Axis, int32_t Value, const char* What);
+  void ChangeFixed(TGridAxis& Axis, int32_t Value, const char* Which);
+  void Resized();
 
   TGridAxis FCols;
   TGridAxis FRows;

@@ -1,6 +1,8 @@
 // The fixture of the grids tests.
 #include "tests/host/grids/grids_test.h"
 
+#include "tests/support/windowshot.h"
+
 namespace host::gridstest {
 
 HOST_IMPL(TGridHolder, TCustomControl)
@@ -36,43 +38,9 @@ void GridsTest::ClickCell(int32_t ACol, int32_t ARow, TShiftState Shift) {
   Robot().Click(CellPoint(ACol, ARow), headless::TMouseButtonKind::Left, Shift);
 }
 
-namespace {
+COLORREF GridsTest::At(int32_t X, int32_t Y) const { return TWindowShot(grid).At(X, Y); }
 
-// What the grid's window shows, captured once.
-class TShot {
- public:
-  explicit TShot(TWinControl* Window) {
-    Window->Update();
-    FImage = WidgetSet().Windows().CaptureWindow(Window->GetHandle());
-    FValid = FImage && WidgetSet().GetBitmapBits(FImage, FBits);
-  }
-  ~TShot() {
-    if (FImage) WidgetSet().DeleteObject(FImage);
-  }
-  TShot(const TShot&) = delete;
-  TShot& operator=(const TShot&) = delete;
-  COLORREF At(int32_t X, int32_t Y) const {
-    if (!FValid || X < 0 || Y < 0 || X >= FBits.Width || Y >= FBits.Height) return CLR_INVALID;
-    return PixelToColorRef(FBits.Row(Y)[X]);
-  }
-
- private:
-  HBITMAP FImage = 0;
-  TBitmapBits FBits;
-  bool FValid = false;
-};
-
-}  // namespace
-
-COLORREF GridsTest::At(int32_t X, int32_t Y) const { return TShot(grid).At(X, Y); }
-
-int32_t GridsTest::Count(TRect Area, TColor Color) const {
-  const TShot shot(grid);
-  int32_t count = 0;
-  for (int32_t y = Area.Top; y < Area.Bottom; ++y)
-    for (int32_t x = Area.Left; x < Area.Right; ++x) count += shot.At(x, y) == Drawn(Color) ? 1 : 0;
-  return count;
-}
+int32_t GridsTest::Count(TRect Area, TColor Color) const { return TWindowShot(grid).Count(Area, Color); }
 
 void GridsTest::RecordEvents() {
   grid->OnSelectCell = TSelectCellEvent([this](TObject*, int32_t c, int32_t r, bool&) {

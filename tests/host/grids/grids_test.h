@@ -48,9 +48,7 @@ class GridsTest : public THandlesTest<kGridsUnits> {
  protected:
   void SetUp() override;
   void TearDown() override;
-  static headless::THeadlessRobot& Robot() {
-    return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot();
-  }
+  static headless::THeadlessRobot& Robot() { return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot(); }
   // The screen point in the middle of a cell of the grid.
   TPoint CellPoint(int32_t ACol, int32_t ARow) const;
   // Clicks a cell with the robot.

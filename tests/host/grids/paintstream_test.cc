@@ -11,8 +11,8 @@ TEST_F(GridsTest, FixedCellsGridLinesSelectionAndTextArePainted) {
   grid->SetCells(1, 0, "Name");
   grid->SetCells(2, 2, "Ada");
   grid->SetSelection({2, 2, 3, 3});
-  const TRect fixed = grid->CellRect(1, 0), plain = grid->CellRect(1, 1), line = {plain.Right, plain.Top + 5,
-                                                                                     plain.Right + 1, plain.Top + 10};
+  const TRect fixed = grid->CellRect(1, 0), plain = grid->CellRect(1, 1),
+              line = {plain.Right, plain.Top + 5, plain.Right + 1, plain.Top + 10};
   EXPECT_EQ(At(fixed.Left + 40, fixed.Top + 20), Drawn(clBtnFace)) << "a fixed cell in the button face";
   EXPECT_EQ(At(plain.Left + 40, plain.Top + 20), Drawn(clWindow));
   EXPECT_EQ(At(line.Left, line.Top), Drawn(clSilver)) << "goVertLine draws the line right of a cell";
