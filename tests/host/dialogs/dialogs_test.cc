@@ -95,6 +95,11 @@ TEST_F(DialogsTest, ButtonSetsMapOntoTheNearestMessageBox) {
   EXPECT_EQ(Box(1).Text, "Saved.");
   EXPECT_EQ(Box(1).Flags, MB_OK);
   EXPECT_TRUE(Box(1).Unanswered);
+  // Without an application the widgetset still shows the box.
+  FreeAndNil(Application);
+  Windows().QueueMessageBoxAnswer(IDNO);
+  EXPECT_EQ(MessageDlg("Quit?", mtConfirmation, {mbYes, mbNo}, 0), mrNo);
+  EXPECT_EQ(Box(2).Caption, "Confirm");
 }
 
 }  // namespace

@@ -122,6 +122,15 @@ TEST_F(GridsTest, DraggingAGridLineInTheFixedRowResizesTheColumnWithGoColSizing)
   Robot().Drag({line.X + 30, line.Y}, {line.X - 200, line.Y}, 2);
   EXPECT_EQ(grid->GetColWidths(1), 0) << "a column closes at 0";
   EXPECT_EQ(grid->GetRowHeights(1), 24);
+  // Rows are sized on the fixed column's lines, with goRowSizing alone.
+  const TRect head = grid->CellRect(0, 2);
+  const TPoint rowLine = grid->ClientToScreen({head.Left + 5, head.Bottom});
+  Robot().Drag(rowLine, {rowLine.X, rowLine.Y + 10}, 2);
+  EXPECT_EQ(grid->GetRowHeights(2), 24);
+  grid->SetOptions(grid->GetOptions() + TGridOptions{goRowSizing});
+  Robot().Drag(rowLine, {rowLine.X, rowLine.Y + 10}, 2);
+  EXPECT_EQ(grid->GetRowHeights(2), 34);
+  EXPECT_EQ(grid->GetRowHeights(1), 24);
 }
 
 }  // namespace
