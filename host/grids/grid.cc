@@ -196,9 +196,9 @@ bool TCustomGrid::MoveCurrent(TGridCoord Cell, bool MoveAnchor, bool User) {
   if (!Selectable(Cell)) return false;
   const bool changed = !(Cell == FCurrent);
   const auto alive = AliveFlag();
-  if (changed && !SelectCell(Cell.X, Cell.Y)) return false;
-  if (!*alive) return false;
+  if (changed && (!SelectCell(Cell.X, Cell.Y) || !*alive)) return false;
   if (changed) HideEditor();
+  if (!*alive) return false;
   FCurrent = Cell;
   if (MoveAnchor) FAnchor = Cell;
   MakeCellVisible(Cell);

@@ -76,8 +76,9 @@ void TCustomGrid::SetEditorMode(bool Value) {
     HideEditor();
 }
 
+// A shown editor keeps its text (and what Escape goes back to).
 void TCustomGrid::ShowEditor() {
-  if (!CanEditShow()) return;
+  if (FEditorMode || !CanEditShow()) return;
   if (!FEditor) {
     FEditor = New<TInplaceEdit>(this);
     FEditor->SetParent(this);
@@ -92,8 +93,9 @@ void TCustomGrid::ShowEditor() {
   FEditor->SelectAll();
   FEditorMode = true;
   FEditor->SetVisible(true);
+  const auto alive = AliveFlag();
   if (FEditor->CanFocus()) FEditor->SetFocus();
-  Invalidate();
+  if (*alive) Invalidate();
 }
 
 // The text is already stored: every change went to SetEditText.
@@ -101,8 +103,10 @@ void TCustomGrid::HideEditor() {
   if (!FEditorMode) return;
   FEditorMode = false;
   // The grid taking the focus back must not show the editor again.
+  const auto alive = AliveFlag();
   const bool hiding = std::exchange(FHidingEditor, true);
   if (FEditor->Focused() && CanFocus()) SetFocus();
+  if (!*alive) return;
   FHidingEditor = hiding;
   FEditor->SetVisible(false);
   Invalidate();
@@ -110,8 +114,9 @@ void TCustomGrid::HideEditor() {
 
 void TCustomGrid::CancelEditor() {
   if (!FEditorMode) return;
+  const auto alive = AliveFlag();
   if (FEditor->GetText() != FTextBeforeEdit) FEditor->SetText(FTextBeforeEdit);
-  HideEditor();
+  if (*alive) HideEditor();
 }
 
 void TCustomGrid::EditorTextChanged(const std::string& Text) {

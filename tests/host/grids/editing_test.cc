@@ -52,6 +52,8 @@ TEST_F(EditingTest, EscapePutsTheTextFromBeforeEditingBack) {
   Robot().Press(VK_END);
   Robot().Type("er");
   EXPECT_EQ(grid->GetCells(2, 1), "older");
+  grid->SetEditorMode(true);
+  EXPECT_EQ(Editor()->GetText(), "older") << "asking a shown editor to show changes nothing";
   log.clear();
   Robot().Press(VK_ESCAPE);
   EXPECT_FALSE(grid->GetEditorMode());
