@@ -33,6 +33,7 @@
 #include "host/extctrls/extctrls.h"
 #include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
+#include "host/grids/grids.h"
 #include "host/imglist/imglist.h"
 #include "host/menus/menus.h"
 #include "host/stdctrls/stdctrls.h"
@@ -63,6 +64,7 @@ constexpr TkelUnit kUnits[] = {
     {"StdCtrls", &host::RegisterStdCtrlsClasses, &host::UnregisterStdCtrlsClasses},
     {"Forms", &host::RegisterFormsClasses, &host::UnregisterFormsClasses},
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
+    {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},

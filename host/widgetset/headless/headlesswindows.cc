@@ -583,11 +583,12 @@ int32_t THeadlessWindows::MessageBox(HWND /*Owner*/, std::string_view Text, std:
     }
   const uint32_t buttons = Flags & 0x0F;
   int32_t answer = buttons < std::size(kFirstButton) ? kFirstButton[buttons] : IDOK;
-  if (!FMessageBoxAnswers.empty()) {
+  const bool unanswered = FMessageBoxAnswers.empty();
+  if (!unanswered) {
     answer = FMessageBoxAnswers.front();
     FMessageBoxAnswers.pop_front();
   }
-  FMessageBoxes.push_back({std::string(Text), std::string(Caption), Flags, answer});
+  FMessageBoxes.push_back({std::string(Text), std::string(Caption), Flags, answer, unanswered});
   return answer;
 }
 

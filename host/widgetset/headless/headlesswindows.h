@@ -162,12 +162,13 @@ class THeadlessWindows : public TWSWindows {
 
   // Message boxes show nothing: each is recorded and answered with the
   // next queued answer, or, when none is queued, with its first button
-  // (IDOK, IDABORT, IDYES or IDRETRY).
+  // (IDOK, IDABORT, IDYES or IDRETRY), and recorded as Unanswered.
   struct TMessageBoxShown {
     std::string Text;
     std::string Caption;
     uint32_t Flags = 0;
     int32_t Answer = 0;
+    bool Unanswered = false;  // no answer was queued: the first button was taken
   };
   int32_t MessageBox(HWND Owner, std::string_view Text, std::string_view Caption, uint32_t Flags) override;
   void QueueMessageBoxAnswer(int32_t Answer) { FMessageBoxAnswers.push_back(Answer); }

@@ -2,6 +2,7 @@
 #include "tests/host/extctrls/extctrls_test.h"
 
 #include "host/widgetset/widgetset.h"
+#include "tests/support/windowshot.h"
 
 namespace host::extctrlstest {
 
@@ -21,52 +22,10 @@ void ExtCtrlsTest::TearDown() {
   THandlesTest::TearDown();
 }
 
-namespace {
-
-// What a window shows, captured once.
-class TShot {
- public:
-  // Control's window, or its parent's for a graphic control, and where
-  // Control's origin lies in it.
-  explicit TShot(TControl* Control) {
-    auto* window = dynamic_cast<TWinControl*>(Control);
-    if (!window) {
-      window = Control->GetParent();
-      FOrigin = {Control->GetLeft(), Control->GetTop()};
-    }
-    window->Update();
-    FImage = WidgetSet().Windows().CaptureWindow(window->GetHandle());
-    FValid = FImage && WidgetSet().GetBitmapBits(FImage, FBits);
-  }
-  ~TShot() {
-    if (FImage) WidgetSet().DeleteObject(FImage);
-  }
-  TShot(const TShot&) = delete;
-  TShot& operator=(const TShot&) = delete;
-  COLORREF At(int32_t X, int32_t Y) const {
-    X += FOrigin.X;
-    Y += FOrigin.Y;
-    if (!FValid || X < 0 || Y < 0 || X >= FBits.Width || Y >= FBits.Height) return CLR_INVALID;
-    return PixelToColorRef(FBits.Row(Y)[X]);
-  }
-
- private:
-  HBITMAP FImage = 0;
-  TBitmapBits FBits;
-  bool FValid = false;
-  TPoint FOrigin{0, 0};
-};
-
-}  // namespace
-
-COLORREF ExtCtrlsTest::At(TControl* Control, int32_t X, int32_t Y) { return TShot(Control).At(X, Y); }
+COLORREF ExtCtrlsTest::At(TControl* Control, int32_t X, int32_t Y) { return TWindowShot(Control).At(X, Y); }
 
 int32_t ExtCtrlsTest::Count(TControl* Control, TRect Area, TColor Color) {
-  const TShot shot(Control);
-  int32_t count = 0;
-  for (int32_t y = Area.Top; y < Area.Bottom; ++y)
-    for (int32_t x = Area.Left; x < Area.Right; ++x) count += shot.At(x, y) == Drawn(Color) ? 1 : 0;
-  return count;
+  return TWindowShot(Control).Count(Area, Color);
 }
 
 }  // namespace host::extctrlstest
