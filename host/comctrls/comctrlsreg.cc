@@ -74,11 +74,11 @@ void RegisterToolButtonProperties() {
   props = With(std::move(props), {"Caption"});
   props.push_back(Prop<&T::GetDown, &T::SetDown>("Down").Default(false));
   props.push_back(Prop<&T::GetDropdownMenu, &T::SetDropdownMenu>("DropdownMenu"));
-  props = With(std::move(props), {"Enabled", "Hint"});
+  props = With(std::move(props), {"Enabled"});
   props.push_back(Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1));
   props = With(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tbsButton));
-  RegisterProperties(&TToolButton::StaticMetaClass, With(std::move(props), {"Visible", "Width"}));
+  RegisterProperties(&TToolButton::StaticMetaClass, With(std::move(props), {"Visible"}));
 }
 
 void RegisterToolBarProperties() {

@@ -4,6 +4,7 @@
 
 #include "host/comctrls/comctrls_p.h"
 #include "host/comctrls/listview.h"
+#include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/imglist/imglist.h"
 #include "host/stdctrls/lists.h"
@@ -32,6 +33,7 @@ TCustomListView::TCustomListView(TComponent* AOwner) : TCustomControl(AOwner) {
 
 void TCustomListView::Destroy() {
   FItems->BeginUpdate();  // nothing to lay out while the items go
+  FItems->Clear();
   FreeAndNil(FItems);
   FFocused = FAnchor = nullptr;
   LinkImageList(this, FImageLink, FSmallImages, nullptr);
@@ -183,8 +185,8 @@ void TCustomListView::Redraw() {
 // ---------------------------------------------------------------- layout
 
 TSize TCustomListView::CellSize() {
-  TCanvas* canvas = GetCanvas();
-  canvas->SetFont(GetFont());
+  const TMeasuringCanvas measuring(GetFont());
+  TCanvas* canvas = measuring.Canvas();
   const int32_t imageWidth = FSmallImages ? FSmallImages->GetWidth() + kGap : 0;
   const int32_t imageHeight = FSmallImages ? FSmallImages->GetHeight() : 0;
   if (FCellWidth < 0) {

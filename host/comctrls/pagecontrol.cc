@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "host/comctrls/comctrls_p.h"
+#include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/texts.h"
 #include "host/widgetset/widgetset.h"
@@ -169,7 +170,10 @@ void TPageControl::Change() {
 
 void TPageControl::InsertPage(TTabSheet* Page) {
   FPages.push_back(Page);
-  if (!GetComponentState().Contains(csLoading) && !FActivePage) ShowPage(Page);
+  if (!GetComponentState().Contains(csLoading) && !FActivePage)
+    ShowPage(Page);
+  else
+    Page->SetVisible(Page == FActivePage);
   Invalidate();
 }
 
@@ -244,19 +248,18 @@ std::vector<TTabSheet*> TPageControl::ShownTabs() const {
 
 int32_t TPageControl::RowHeight() {
   if (FTabHeight > 0) return FTabHeight;
-  GetCanvas()->SetFont(GetFont());
-  return GetCanvas()->TextHeight("Ag") + 6;
+  return TMeasuringCanvas(GetFont()).Canvas()->TextHeight("Ag") + 6;
 }
 
 TRect TPageControl::TabRect(int32_t Index) {
   const std::vector<TTabSheet*> tabs = ShownTabs();
   if (Index < 0 || Index >= static_cast<int32_t>(tabs.size())) return {};
-  GetCanvas()->SetFont(GetFont());
+  const TMeasuringCanvas measuring(GetFont());
   const int32_t gap = ButtonStyle() ? kButtonGap : 0;
   int32_t left = ButtonStyle() ? 0 : 2;
   for (int32_t i = 0;; ++i) {
     const int32_t width =
-        FTabWidth > 0 ? FTabWidth : GetCanvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
+        FTabWidth > 0 ? FTabWidth : measuring.Canvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
     if (i == Index) return Rect(left, ButtonStyle() ? 0 : 2, left + width, RowHeight());
     left += width + gap;
   }

@@ -5,9 +5,11 @@
 #include <algorithm>
 
 #include "host/comctrls/comctrls_p.h"
+#include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/imglist/imglist.h"
 #include "host/menus/menu.h"
+#include "host/stdctrls/texts.h"
 
 namespace host {
 
@@ -49,7 +51,8 @@ void TToolButtonActionLink::SetImageIndex(TImageIndex Value) {
 // ---------------------------------------------------------------- TToolButton
 
 TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
-  FControlStyle = {csCaptureMouse, csSetCaption, csClickEvents};
+  // The button clicks itself (a check button changes state first).
+  FControlStyle = {csCaptureMouse, csSetCaption};
   SetBounds(0, 0, 23, 22);
 }
 
@@ -292,8 +295,8 @@ int32_t TToolBar::WidthOf(TToolButton* Button) {
   if (Button->IsSeparator()) return Button->GetWidth();
   int32_t width = FButtonWidth;
   if (FShowCaptions) {
-    GetCanvas()->SetFont(Button->GetFont());
-    width = std::max(width, GetCanvas()->TextWidth(Button->GetCaption()) + kCaptionPadding);
+    const TMeasuringCanvas measuring(Button->GetFont());
+    width = std::max(width, measuring.Canvas()->TextWidth(StripAccelChars(Button->GetCaption(), true)) + kCaptionPadding);
   }
   return width + (Button->GetStyle() == tbsDropDown ? kArrowWidth : 0);
 }
