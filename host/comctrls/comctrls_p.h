@@ -22,6 +22,14 @@ using extpaint::DesignOutline;
 // Rect in the canvas's font, or in clGrayText when not Enabled.
 void CenteredText(TCanvas* Canvas, const TRect& Rect, const std::string& Caption, bool Enabled);
 
+// Where Item stands in Items; -1 when it is not there.
+template <class T>
+int32_t IndexIn(const std::vector<T*>& Items, const T* Item) {
+  for (std::size_t i = 0; i < Items.size(); ++i)
+    if (Items[i] == Item) return static_cast<int32_t>(i);
+  return -1;
+}
+
 // Parent's children owned by Root for a form file: the Ordered ones (pages,
 // buttons) in their own order, then the other controls.
 template <class T>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/classes/filer.h"
+#include "host/comctrls/comctrls_p.h"
 #include "host/comctrls/listview.h"
 
 namespace host {
@@ -89,8 +90,7 @@ void TListItems::Clear() {
 }
 
 int32_t TListItems::IndexOf(const TListItem* Value) const {
-  const auto it = std::find(FItems.begin(), FItems.end(), Value);
-  return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin());
+  return comctrl::IndexIn(FItems, Value);
 }
 
 void TListItems::BeginUpdate() { ++FUpdateCount; }

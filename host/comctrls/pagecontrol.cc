@@ -49,9 +49,7 @@ void TTabSheet::Destroy() {
 }
 
 int32_t TTabSheet::GetPageIndex() const {
-  if (!FPageControl) return -1;
-  const auto& pages = FPageControl->FPages;
-  return static_cast<int32_t>(std::find(pages.begin(), pages.end(), this) - pages.begin());
+  return FPageControl ? comctrl::IndexIn(FPageControl->FPages, this) : -1;
 }
 
 void TTabSheet::SetPageIndex(int32_t Value) {
@@ -64,9 +62,7 @@ void TTabSheet::SetPageIndex(int32_t Value) {
 }
 
 int32_t TTabSheet::GetTabIndex() const {
-  if (!FPageControl || !FTabVisible) return -1;
-  const std::vector<TTabSheet*> tabs = FPageControl->ShownTabs();
-  return static_cast<int32_t>(std::find(tabs.begin(), tabs.end(), this) - tabs.begin());
+  return FPageControl && FTabVisible ? comctrl::IndexIn(FPageControl->ShownTabs(), this) : -1;
 }
 
 void TTabSheet::SetTabVisible(bool Value) {
@@ -138,8 +134,8 @@ void TPageControl::ShowPage(TTabSheet* Page) {
 TTabSheet* TPageControl::FindNextPage(TTabSheet* CurPage, bool GoForward, bool CheckTabVisible) const {
   const int32_t count = GetPageCount();
   if (count == 0) return nullptr;
-  auto it = std::find(FPages.begin(), FPages.end(), CurPage);
-  int32_t start = it == FPages.end() ? (GoForward ? count - 1 : 0) : static_cast<int32_t>(it - FPages.begin());
+  const int32_t current = comctrl::IndexIn(FPages, CurPage);
+  const int32_t start = current >= 0 ? current : (GoForward ? count - 1 : 0);
   for (int32_t step = 1; step <= count; ++step) {
     TTabSheet* page = FPages[((start + (GoForward ? step : -step)) % count + count) % count];
     if (!CheckTabVisible || page->GetTabVisible()) return page;
@@ -304,8 +300,8 @@ void TPageControl::Paint() {
   // The active tab is drawn last: it stands over its neighbours.
   for (int32_t i = 0; i < static_cast<int32_t>(tabs.size()); ++i)
     if (tabs[i] != FActivePage) PaintTab(i, tabs[i]);
-  const auto active = std::find(tabs.begin(), tabs.end(), FActivePage);
-  if (active != tabs.end()) PaintTab(static_cast<int32_t>(active - tabs.begin()), *active);
+  const int32_t active = comctrl::IndexIn(tabs, FActivePage);
+  if (active >= 0) PaintTab(active, FActivePage);
 }
 
 // ------------------------------------------------------------------- input
@@ -326,9 +322,8 @@ void TPageControl::KeyDown(uint16_t& Key, TShiftState Shift) {
   const auto alive = AliveFlag();
   inherited::KeyDown(Key, Shift);
   if (!*alive) return;
-  const bool tab = Key == VK_TAB && Shift.Contains(ssCtrl);
-  if (Key != VK_LEFT && Key != VK_RIGHT && !tab) return;
-  const bool forward = tab ? !Shift.Contains(ssShift) : Key == VK_RIGHT;
+  if (Key != VK_LEFT && Key != VK_RIGHT) return;
+  const bool forward = Key == VK_RIGHT;
   Key = 0;
   SelectNextPage(forward);
 }

@@ -80,9 +80,7 @@ void TToolButton::SetParent(TWinControl* AParent) {
 }
 
 int32_t TToolButton::GetIndex() const {
-  if (!FToolBar) return -1;
-  const auto& buttons = FToolBar->FButtons;
-  return static_cast<int32_t>(std::find(buttons.begin(), buttons.end(), this) - buttons.begin());
+  return FToolBar ? comctrl::IndexIn(FToolBar->FButtons, this) : -1;
 }
 
 void TToolButton::SetStyle(TToolButtonStyle Value) {

@@ -27,11 +27,11 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   // package's.
   std::vector<std::string> names;
   for (const package::TkelUnit& unit : package::Units()) names.emplace_back(unit.Name);
-  ASSERT_GE(names.size(), 22u);
+  ASSERT_GE(names.size(), 23u);
   EXPECT_EQ(
-      std::vector<std::string>(names.begin(), names.begin() + 22),
+      std::vector<std::string>(names.begin(), names.begin() + 23),
       (std::vector<std::string>{"Classes",     "Widgetset",  "Graphics",   "ImgList",     "ActnList",    "Menus",
-                                "Controls",    "StdCtrls",   "Forms",      "ExtCtrls",    "Kelcommon",   "Kelvar",
+                                "Controls",    "StdCtrls",   "Forms",      "ExtCtrls",    "ComCtrls",    "Kelcommon",   "Kelvar",
                                 "Kelsystem",   "Kelclasses", "Kelimglist", "Kelactnlist", "Kelgraphics", "Kelcontrols",
                                 "Kelstdctrls", "Kelmenus",   "Kelforms",   "Kelextctrls"}));
   EXPECT_TRUE(host::WidgetSetRunning());

@@ -173,6 +173,17 @@ TEST_F(ListViewTest, BadIndexesAndForeignItemsRaiseAndChangeNothing) {
   Robot().Click(At(view, {20, 10}));
   Robot().Press(VK_DOWN);
   EXPECT_TRUE(log.empty()) << "an empty view takes clicks and keys quietly";
+
+  // Every change of an item reaches OnChange, a selection change OnSelectItem after it.
+  view->OnChange = [this](TObject*, TListItem* Changed, TItemChange What) {
+    log.push_back(Changed->GetCaption() + (What == ctText ? ":text" : What == ctImage ? ":image" : ":state"));
+  };
+  TListItem* fresh = items->Add();
+  fresh->SetCaption("Fresh");
+  fresh->SetImageIndex(2);
+  fresh->SetSelected(true);
+  fresh->SetSelected(true);  // no change, no event
+  EXPECT_EQ(log, (std::vector<std::string>{"Fresh:text", "Fresh:image", "Fresh:state", "+Fresh"}));
 }
 
 }  // namespace
