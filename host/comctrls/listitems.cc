@@ -13,7 +13,9 @@ HOST_IMPL(TListItems, TPersistent)
 
 // ------------------------------------------------------------------ TListItem
 
-TCustomListView* TListItem::GetListView() const { return FOwner->GetOwner(); }
+TPersistent* TListItem::GetOwner() { return FOwner; }
+
+TCustomListView* TListItem::GetListView() const { return FOwner->GetListView(); }
 
 void TListItem::SetCaption(const std::string& Value) {
   if (FCaption == Value) return;
@@ -57,6 +59,8 @@ void TListItem::Assign(TPersistent* Source) {
 }
 
 // ----------------------------------------------------------------- TListItems
+
+TPersistent* TListItems::GetOwner() { return FOwner; }
 
 TListItem* TListItems::GetItem(int32_t Index) const {
   if (Index < 0 || Index >= GetCount()) throw EListError(SListIndexError, {Index});

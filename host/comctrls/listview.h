@@ -54,7 +54,9 @@ class TListItem : public TPersistent {
   HOST_CLASS(TListItem, TPersistent)
   explicit TListItem(TListItems* AOwner) : FOwner(AOwner) {}
 
-  TListItems* GetOwner() const { return FOwner; }
+  // The item's list (the classic Owner).
+  TPersistent* GetOwner() override;
+  TListItems* GetItems() const { return FOwner; }
   TCustomListView* GetListView() const;
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& Value);
@@ -90,7 +92,9 @@ class TListItems : public TPersistent {
   HOST_CLASS(TListItems, TPersistent)
   explicit TListItems(TCustomListView* AOwner) : FOwner(AOwner) {}
 
-  TCustomListView* GetOwner() const { return FOwner; }
+  // The list view (the classic Owner).
+  TPersistent* GetOwner() override;
+  TCustomListView* GetListView() const { return FOwner; }
   int32_t GetCount() const { return static_cast<int32_t>(FItems.size()); }
   TListItem* GetItem(int32_t Index) const;
   void SetItem(int32_t Index, TListItem* Value) { GetItem(Index)->Assign(Value); }

@@ -11,7 +11,7 @@ using ComCtrlsStreaming = ComCtrlsTest;
 // A form built the way the editor dialogs are: tool bar on top, a page
 // control with a list view on its second page.
 void BuildDialog(TBox* Form, std::vector<TTabSheet*>& Sheets) {
-  auto place = [Form](TControl* Control, const std::string& Name, TWinControl* Parent) {
+  auto place = [](TControl* Control, const std::string& Name, TWinControl* Parent) {
     Control->SetName(Name);
     Control->SetParent(Parent);
   };
