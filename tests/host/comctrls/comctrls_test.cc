@@ -47,9 +47,11 @@ COLORREF ComCtrlsTest::Pixel(TControl* Control, int32_t X, int32_t Y) {
   const HBITMAP image = WidgetSet().Windows().CaptureWindow(window->GetHandle());
   TBitmapBits bits;
   const bool valid = image && WidgetSet().GetBitmapBits(image, bits);
+  // The bits are the bitmap's own: read before it goes.
+  const bool inside = valid && X >= 0 && Y >= 0 && X < bits.Width && Y < bits.Height;
+  const COLORREF color = inside ? PixelToColorRef(bits.Row(Y)[X]) : CLR_INVALID;
   if (image) WidgetSet().DeleteObject(image);
-  if (!valid || X < 0 || Y < 0 || X >= bits.Width || Y >= bits.Height) return CLR_INVALID;
-  return PixelToColorRef(bits.Row(Y)[X]);
+  return color;
 }
 
 }  // namespace host::comctrlstest
