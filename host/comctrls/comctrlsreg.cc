@@ -42,7 +42,9 @@ void RegisterPageControlProperties() {
   using T = TPageControl;
   std::vector<TPropInfo> props = {Prop<&T::GetActivePage, &T::SetActivePage>("ActivePage")};
   props = With(std::move(props), {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled",
-                                  "Font", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+                                  "Font"});
+  props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
+  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tsTabs));
   props.push_back(Prop<&T::GetTabHeight, &T::SetTabHeight>("TabHeight").Default(0));
   props.push_back(Prop<&T::GetTabWidth, &T::SetTabWidth>("TabWidth").Default(0));

@@ -243,6 +243,11 @@ void TCustomListView::MakeItemVisible(const TListItem* Item, bool PartialOK) {
   if (ChangeField(FTopLine, top)) Redraw();
 }
 
+void TCustomListView::ScrollTo(int32_t Value) {
+  const int32_t lines = (FItems->GetCount() + PerLine() - 1) / PerLine();
+  if (ChangeField(FTopLine, std::clamp(Value, 0, std::max(0, lines - LinesShown())))) Redraw();
+}
+
 // --------------------------------------------------------------- painting
 
 void TCustomListView::PaintItem(TListItem* Item, const TRect& Cell) {
@@ -313,6 +318,13 @@ void TCustomListView::KeyDown(uint16_t& Key, TShiftState Shift) {
   if (target < 0) return;
   Key = 0;
   UserSelect(FItems->FItems[target], Shift - TShiftState{ssCtrl}, false);
+}
+
+// What OnMouseWheel leaves scrolls the view a line a notch (up: back).
+bool TCustomListView::DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos) {
+  if (inherited::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  ScrollTo(FTopLine - WheelDelta / 120);
+  return true;
 }
 
 void TCustomListView::DoEnter() {

@@ -7,7 +7,8 @@
 // vsReport are accepted and drawn as vsList. The images of SmallImages are
 // drawn before the captions. The view scrolls by whole columns (vsList) or
 // rows (vsSmallIcon), so that MakeVisible and the keys can bring any item
-// into sight; it draws no scroll bars.
+// into sight, and the mouse wheel scrolls it a line a notch; it draws no
+// scroll bars.
 //
 // Selection: a click selects the item under the mouse alone (a click
 // beside the items selects none); with MultiSelect, Ctrl-click toggles an
@@ -171,6 +172,7 @@ class TCustomListView : public TCustomControl {
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos) override;
   void DoEnter() override;
   void DoExit() override;
   virtual void Change(TListItem* Item, TItemChange Change);
@@ -190,6 +192,8 @@ class TCustomListView : public TCustomControl {
   // The user moved to Item (by mouse or key) with Shift held.
   void UserSelect(TListItem* Item, TShiftState Shift, bool Toggle);
   void MakeItemVisible(const TListItem* Item, bool PartialOK);
+  // Scrolls to the line Value, kept where the last line still shows.
+  void ScrollTo(int32_t Value);
   void CheckOwnItem(const TListItem* Item) const;
   void Redraw();
   // The layout: cell size, items per column (vsList) or row, and how many

@@ -7,6 +7,7 @@
 #include "host/comctrls/comctrls_p.h"
 #include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
+#include "host/imglist/imglist.h"
 #include "host/stdctrls/texts.h"
 #include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr int32_t kFrame = 4;      // the page area's inset inside a tsTabs frame
 constexpr int32_t kButtonGap = 3;  // between button-style tabs
 constexpr int32_t kTabPadding = 12;
+constexpr int32_t kImageGap = 3;   // between a tab's image and its caption
 }  // namespace
 
 // ------------------------------------------------------------------ TTabSheet
@@ -95,6 +97,14 @@ TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csDoubleClicks, csCaptureMouse, csClickEvents};
   SetTabStop(true);
   SetBounds(0, 0, 289, 193);
+  FImageLink = New<TChangeLink>();
+  FImageLink->OnChange = [this](TObject*) { Invalidate(); };
+}
+
+void TPageControl::Destroy() {
+  LinkImageList(this, FImageLink, FImages, nullptr);
+  FreeAndNil(FImageLink);
+  inherited::Destroy();
 }
 
 TTabSheet* TPageControl::GetPage(int32_t Index) const {
@@ -198,6 +208,7 @@ void TPageControl::MovePage(TTabSheet* Page, int32_t NewIndex) {
 void TPageControl::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FActivePage) FActivePage = nullptr;
+  if (Operation == opRemove && AComponent && AComponent == FImages) SetImages(nullptr);
 }
 
 // The active page read from a form file shows once the pages are all
@@ -235,6 +246,16 @@ void TPageControl::SetTabWidth(int16_t Value) {
   Invalidate();
 }
 
+void TPageControl::SetImages(TCustomImageList* Value) {
+  if (!LinkImageList(this, FImageLink, FImages, Value)) return;
+  Realign();
+  Invalidate();
+}
+
+bool TPageControl::HasImage(const TTabSheet* Page) const {
+  return FImages && Page->GetImageIndex() >= 0 && Page->GetImageIndex() < FImages->GetCount();
+}
+
 std::vector<TTabSheet*> TPageControl::ShownTabs() const {
   std::vector<TTabSheet*> tabs;
   for (TTabSheet* page : FPages)
@@ -244,7 +265,8 @@ std::vector<TTabSheet*> TPageControl::ShownTabs() const {
 
 int32_t TPageControl::RowHeight() {
   if (FTabHeight > 0) return FTabHeight;
-  return TMeasuringCanvas(GetFont()).Canvas()->TextHeight("Ag") + 6;
+  const int32_t text = TMeasuringCanvas(GetFont()).Canvas()->TextHeight("Ag");
+  return std::max(text, FImages ? FImages->GetHeight() : 0) + 6;
 }
 
 TRect TPageControl::TabRect(int32_t Index) {
@@ -254,8 +276,10 @@ TRect TPageControl::TabRect(int32_t Index) {
   const int32_t gap = ButtonStyle() ? kButtonGap : 0;
   int32_t left = ButtonStyle() ? 0 : 2;
   for (int32_t i = 0;; ++i) {
+    const int32_t image = HasImage(tabs[i]) ? FImages->GetWidth() + kImageGap : 0;
     const int32_t width =
-        FTabWidth > 0 ? FTabWidth : measuring.Canvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
+        FTabWidth > 0 ? FTabWidth
+                      : image + measuring.Canvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
     if (i == Index) return Rect(left, ButtonStyle() ? 0 : 2, left + width, RowHeight());
     left += width + gap;
   }
@@ -285,8 +309,14 @@ void TPageControl::PaintTab(int32_t Index, TTabSheet* Page) {
     if (active) r = TRect{r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1};
     comctrl::Bevel(canvas, r, false, clBtnFace);
   }
+  TRect text = r;
+  if (HasImage(Page)) {
+    FImages->Draw(canvas, r.Left + kTabPadding / 2, r.Top + (r.Height() - FImages->GetHeight()) / 2,
+                  Page->GetImageIndex(), Page->GetEnabled() && GetEnabled());
+    text.Left += FImages->GetWidth() + kImageGap;
+  }
   canvas->GetBrush()->SetStyle(bsClear);
-  comctrl::CenteredText(canvas, r, Page->GetCaption(), Page->GetEnabled() && GetEnabled());
+  comctrl::CenteredText(canvas, text, Page->GetCaption(), Page->GetEnabled() && GetEnabled());
   canvas->GetBrush()->SetStyle(bsSolid);
   if (active && Focused()) canvas->DrawFocusRect(TRect{r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3});
 }

@@ -8,8 +8,9 @@
 // children of their page control (in page order) with the controls on them
 // as their own children; ActivePage is a reference read once loading ends.
 //
-// The tabs lie in one row along the top: each as wide as its caption (or
-// TabWidth), TabHeight high. Style tsTabs draws folder tabs over a framed
+// The tabs lie in one row along the top: each as wide as its caption (and
+// its page's image of Images, drawn before the caption) or TabWidth, and
+// TabHeight high. Style tsTabs draws folder tabs over a framed
 // page area; tsButtons and tsFlatButtons draw push buttons, the active one
 // pressed, over an unframed page area. A page whose TabVisible is false has
 // no tab and cannot be chosen by the user.
@@ -38,6 +39,8 @@ HOST_ENUM_INFO(TTabStyle, "tsTabs", "tsButtons", "tsFlatButtons")
 // Sender, whether the change may go ahead (true when asked).
 using TTabChangingEvent = TEvent<TObject*, bool&>;
 
+class TChangeLink;
+class TCustomImageList;
 class TPageControl;
 
 class TTabSheet : public TCustomControl {
@@ -96,6 +99,8 @@ class TPageControl : public TCustomControl {
   void SetTabHeight(int16_t Value);
   int16_t GetTabWidth() const { return FTabWidth; }
   void SetTabWidth(int16_t Value);
+  TCustomImageList* GetImages() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
   // The pages whose tab shows, in order.
   std::vector<TTabSheet*> ShownTabs() const;
   // The tab of the shown tab Index in client coordinates (empty outside).
@@ -110,6 +115,7 @@ class TPageControl : public TCustomControl {
 
  protected:
   ~TPageControl() override = default;
+  void Destroy() override;
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void AdjustClientRect(TRect& Rect) override;
@@ -131,12 +137,16 @@ class TPageControl : public TCustomControl {
   int32_t RowHeight();
   bool ButtonStyle() const { return FStyle != tsTabs; }
   void PaintTab(int32_t Index, TTabSheet* Page);
+  // Whether Page's tab shows an image.
+  bool HasImage(const TTabSheet* Page) const;
 
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;
   TTabStyle FStyle = tsTabs;
   int16_t FTabHeight = 0;
   int16_t FTabWidth = 0;
+  TCustomImageList* FImages = nullptr;
+  TChangeLink* FImageLink = nullptr;
 };
 
 }  // namespace host

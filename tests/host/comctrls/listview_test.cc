@@ -99,6 +99,16 @@ TEST_F(ListViewTest, TheViewScrollsSoThatKeysAndMakeVisibleBringItemsIntoSight) 
   EXPECT_EQ(view->GetSelected(), last);
   Robot().Press(VK_HOME);
   EXPECT_EQ(view->GetTopLine(), 0) << "Home scrolls back to the first item";
+  // The wheel scrolls a column a notch, never past the last one.
+  Robot().Wheel(-120, Center(view));
+  EXPECT_EQ(view->GetTopLine(), 1);
+  const int32_t perColumn = (view->GetClientHeight() - 4) / first.Height();
+  EXPECT_EQ(view->GetItemAt(first.Left + 3, first.Top + 3), Item(perColumn)) << "the second column now comes first";
+  for (int32_t notch = 0; notch < 30; ++notch) Robot().Wheel(-120, Center(view));
+  EXPECT_LE(view->ItemRect(last).Right, view->GetClientWidth()) << "the last column stays in sight";
+  EXPECT_GT(view->ItemRect(last).Left, view->GetClientWidth() / 2);
+  Robot().Wheel(120 * 40, Center(view));
+  EXPECT_EQ(view->GetTopLine(), 0);
   EXPECT_EQ(view->GetItemAt(first.Left + 3, first.Top + 3), Item(0));
 
   // vsSmallIcon fills a row left to right; Down moves a whole row.

@@ -104,6 +104,17 @@ TEST_F(PageControlTest, ButtonStyleTabsDrawTheActiveOnePressedAndStillChangePage
   EXPECT_RAISES(pages->SetStyle(static_cast<TTabStyle>(7)), EInvalidOperation,
                 "Invalid property value (control 'Pages')");
   EXPECT_EQ(pages->GetStyle(), tsButtons);
+
+  // A page's image of Images stands before its caption and widens its tab;
+  // the pages move down when the images are higher than the text.
+  const int32_t width = pages->TabRect(1).Width();
+  pages->SetImages(NewImages("Icons", {clRed, clLime}));
+  sheets[1]->SetImageIndex(1);
+  const TRect withImage = pages->TabRect(1);
+  EXPECT_EQ(withImage.Width(), width + 16 + 3);
+  EXPECT_EQ(Pixel(pages, withImage.Left + 6 + 8, withImage.Top + withImage.Height() / 2), Drawn(clLime));
+  EXPECT_EQ(sheets[1]->GetTop(), 16 + 6 + 3);
+  EXPECT_EQ(pages->TabRect(0).Width(), first.Width()) << "a page without an image keeps its tab";
 }
 
 TEST_F(PageControlTest, BadPagesAndIndexesRaiseAndChangeNothing) {
