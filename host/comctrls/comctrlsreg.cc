@@ -72,11 +72,13 @@ void RegisterListViewProperties() {
 
 void RegisterToolButtonProperties() {
   using T = TToolButton;
-  std::vector<TPropInfo> props = {Prop<&TControl::GetAction, &TControl::SetAction>("Action")};
+  std::vector<TPropInfo> props = {Prop<&TControl::GetAction, &TControl::SetAction>("Action"),
+                                  Prop<&T::GetAllowAllUp, &T::SetAllowAllUp>("AllowAllUp").Default(false)};
   props = With(std::move(props), {"Caption"});
   props.push_back(Prop<&T::GetDown, &T::SetDown>("Down").Default(false));
   props.push_back(Prop<&T::GetDropdownMenu, &T::SetDropdownMenu>("DropdownMenu"));
   props = With(std::move(props), {"Enabled"});
+  props.push_back(Prop<&T::GetGrouped, &T::SetGrouped>("Grouped").Default(false));
   props.push_back(Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1));
   props = With(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tbsButton));

@@ -95,7 +95,17 @@ void TToolButton::SetStyle(TToolButtonStyle Value) {
 void TToolButton::SetDown(bool Value) {
   if (FDown == Value) return;
   FDown = Value;
+  if (Value && InGroup()) RaiseGroup();
   Invalidate();
+}
+
+// The group runs both ways from this button over grouped check buttons.
+void TToolButton::RaiseGroup() {
+  if (!FToolBar) return;
+  const std::vector<TToolButton*>& buttons = FToolBar->FButtons;
+  const int32_t index = GetIndex(), count = static_cast<int32_t>(buttons.size());
+  for (int32_t step : {-1, 1})
+    for (int32_t i = index + step; i >= 0 && i < count && buttons[i]->InGroup(); i += step) buttons[i]->SetDown(false);
 }
 
 void TToolButton::SetImageIndex(int32_t Value) {
@@ -178,7 +188,7 @@ void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int
     Invalidate();
   }
   const auto alive = AliveFlag();
-  if (clicked && FStyle == tbsCheck) SetDown(!FDown);
+  if (clicked && FStyle == tbsCheck && !(FDown && InGroup() && !FAllowAllUp)) SetDown(!FDown);
   if (clicked) Click();
   if (*alive) inherited::MouseUp(Button, Shift, X, Y);
 }

@@ -10,7 +10,10 @@
 // round buttons that are up.
 //
 // A click on a button fires its OnClick (or runs its Action); a tbsCheck
-// button goes down and up with each click, before OnClick. A button with a
+// button goes down and up with each click, before OnClick. Grouped check
+// buttons next to each other (no other button between) form a group of
+// which at most one is down: one going down raises the others, and a click
+// on the one down leaves it down unless AllowAllUp. A button with a
 // DropdownMenu shows that pop-up menu below itself when the left button
 // goes down on it: on the arrow part of a tbsDropDown button, or anywhere
 // on a tbsDropDown button with neither OnClick nor Action, or on a button
@@ -68,6 +71,10 @@ class TToolButton : public TGraphicControl {
   void SetDown(bool Value);
   int32_t GetImageIndex() const { return FImageIndex; }
   void SetImageIndex(int32_t Value);
+  bool GetGrouped() const { return FGrouped; }
+  void SetGrouped(bool Value) { FGrouped = Value; }
+  bool GetAllowAllUp() const { return FAllowAllUp; }
+  void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
   TPopupMenu* GetDropdownMenu() const { return FDropdownMenu; }
   void SetDropdownMenu(TPopupMenu* Value);
   // The button's place among its bar's buttons; -1 without a bar.
@@ -97,12 +104,17 @@ class TToolButton : public TGraphicControl {
  private:
   friend class TToolBar;
   bool DropsWholeButton() const;
+  bool InGroup() const { return FGrouped && FStyle == tbsCheck; }
+  // Raises the other buttons of this one's group.
+  void RaiseGroup();
   void PaintFace(TCanvas* Canvas, TRect Face);
   void LayoutChanged();
   TToolBar* FToolBar = nullptr;
   TToolButtonStyle FStyle = tbsButton;
   bool FDown = false;
   bool FPressed = false;
+  bool FGrouped = false;
+  bool FAllowAllUp = false;
   int32_t FImageIndex = -1;
   TPopupMenu* FDropdownMenu = nullptr;
 };

@@ -75,6 +75,25 @@ TEST_F(ToolBarTest, ButtonsLineUpLeftToRightAndClicksReachThem) {
   save->SetEnabled(false);
   Robot().Click(Center(save));
   EXPECT_EQ(log, (std::vector<std::string>{"click Open", "click Bold", "click Bold"}));
+  // Grouped check buttons side by side: one down at a time; the one down
+  // stays down when clicked, unless AllowAllUp.
+  log.clear();
+  TToolButton* left = Button("Left", tbsCheck);
+  TToolButton* right = Button("Right", tbsCheck);
+  for (TToolButton* b : {bold, left, right}) b->SetGrouped(true);
+  Robot().Click(Center(left));
+  Robot().Click(Center(right));
+  EXPECT_FALSE(left->GetDown());
+  EXPECT_TRUE(right->GetDown());
+  Robot().Click(Center(right));
+  EXPECT_TRUE(right->GetDown());
+  right->SetAllowAllUp(true);
+  Robot().Click(Center(right));
+  EXPECT_FALSE(right->GetDown());
+  bold->SetDown(true);
+  left->SetDown(true);
+  EXPECT_TRUE(bold->GetDown()) << "a divider and a button stand between: another group";
+  EXPECT_EQ(log, (std::vector<std::string>{"click Left", "click Right", "click Right", "click Right"}));
   // A flat bar draws no frame round a button that is up.
   bar->SetFlat(true);
   EXPECT_EQ(Pixel(open, 0, 5), Drawn(clBtnFace));
