@@ -168,6 +168,12 @@ TEST_F(ListViewTest, BadIndexesAndForeignItemsRaiseAndChangeNothing) {
   EXPECT_EQ(view->GetViewStyle(), vsList);
   EXPECT_FALSE(foreign->GetSelected());
   EXPECT_TRUE(log.empty());
+  // Selecting by code in a single-selection view deselects the item before.
+  Item(0)->SetSelected(true);
+  EXPECT_EQ(Selection(), "Alpha");
+  view->SetSelected(Item(2));
+  EXPECT_EQ(log, (std::vector<std::string>{"-Gamma", "+Alpha", "-Alpha", "+Gamma"}));
+  log.clear();
 
   // Insert, Delete and Index keep the items in order; deleting the focused
   // item leaves none focused.
