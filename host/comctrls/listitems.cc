@@ -5,6 +5,7 @@
 #include "host/classes/filer.h"
 #include "host/comctrls/comctrls_p.h"
 #include "host/comctrls/listview.h"
+#include "host/stdctrls/textdraw.h"
 
 namespace host {
 
@@ -18,15 +19,11 @@ TPersistent* TListItem::GetOwner() { return FOwner; }
 TCustomListView* TListItem::GetListView() const { return FOwner->GetListView(); }
 
 void TListItem::SetCaption(const std::string& Value) {
-  if (FCaption == Value) return;
-  FCaption = Value;
-  GetListView()->ItemChanged(this, ctText);
+  if (ChangeField(FCaption, Value)) GetListView()->ItemChanged(this, ctText);
 }
 
 void TListItem::SetImageIndex(int32_t Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  GetListView()->ItemChanged(this, ctImage);
+  if (ChangeField(FImageIndex, Value)) GetListView()->ItemChanged(this, ctImage);
 }
 
 int32_t TListItem::GetIndex() const { return FOwner->IndexOf(this); }

@@ -8,6 +8,7 @@
 #include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/imglist/imglist.h"
+#include "host/stdctrls/textdraw.h"
 #include "host/stdctrls/texts.h"
 #include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
@@ -68,15 +69,11 @@ int32_t TTabSheet::GetTabIndex() const {
 }
 
 void TTabSheet::SetTabVisible(bool Value) {
-  if (FTabVisible == Value) return;
-  FTabVisible = Value;
-  TabChanged();
+  if (ChangeField(FTabVisible, Value)) TabChanged();
 }
 
 void TTabSheet::SetImageIndex(int32_t Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  TabChanged();
+  if (ChangeField(FImageIndex, Value)) TabChanged();
 }
 
 void TTabSheet::SetText(const std::string& Value) {
@@ -227,8 +224,7 @@ void TPageControl::GetChildren(TGetChildProc Proc, TComponent* Root) { comctrl::
 
 void TPageControl::SetStyle(TTabStyle Value) {
   comctrl::CheckEnumValue(Value, tsFlatButtons, this);
-  if (FStyle == Value) return;
-  FStyle = Value;
+  if (!ChangeField(FStyle, Value)) return;
   Realign();
   Invalidate();
 }

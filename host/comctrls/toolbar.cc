@@ -9,6 +9,7 @@
 #include "host/graphics/graphicsobj.h"
 #include "host/imglist/imglist.h"
 #include "host/menus/menu.h"
+#include "host/stdctrls/textdraw.h"
 #include "host/stdctrls/texts.h"
 
 namespace host {
@@ -93,8 +94,7 @@ void TToolButton::SetStyle(TToolButtonStyle Value) {
 }
 
 void TToolButton::SetDown(bool Value) {
-  if (FDown == Value) return;
-  FDown = Value;
+  if (!ChangeField(FDown, Value)) return;
   if (Value && InGroup()) RaiseGroup();
   Invalidate();
 }
@@ -109,9 +109,7 @@ void TToolButton::RaiseGroup() {
 }
 
 void TToolButton::SetImageIndex(int32_t Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Invalidate();
+  if (ChangeField(FImageIndex, Value)) Invalidate();
 }
 
 void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
@@ -275,9 +273,7 @@ TToolButton* TToolBar::GetButton(int32_t Index) const {
 
 void TToolBar::SetButtonSize(int32_t& Field, int32_t Value) {
   if (Value < 1) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
-  if (Field == Value) return;
-  Field = Value;
-  LayoutButtons();
+  if (ChangeField(Field, Value)) LayoutButtons();
 }
 
 void TToolBar::SetImages(TCustomImageList* Value) {
@@ -287,14 +283,11 @@ void TToolBar::SetImages(TCustomImageList* Value) {
 }
 
 void TToolBar::SetShowCaptions(bool Value) {
-  if (FShowCaptions == Value) return;
-  FShowCaptions = Value;
-  LayoutButtons();
+  if (ChangeField(FShowCaptions, Value)) LayoutButtons();
 }
 
 void TToolBar::SetFlat(bool Value) {
-  if (FFlat == Value) return;
-  FFlat = Value;
+  if (!ChangeField(FFlat, Value)) return;
   Invalidate();
   for (TToolButton* button : FButtons) button->Invalidate();
 }
