@@ -20,6 +20,9 @@
 // control. A double click fires OnDblClick. Selected is the first selected
 // item; HideSelection draws no highlight while the view is not focused.
 //
+// Captions are not edited in place, so ReadOnly (kept for form files and
+// programs that ask) changes nothing the user can do.
+//
 // Between Items.BeginUpdate and EndUpdate the view neither redraws nor
 // lays out; EndUpdate does both once.
 //
