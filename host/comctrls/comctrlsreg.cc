@@ -41,8 +41,8 @@ void RegisterTabSheetProperties() {
 void RegisterPageControlProperties() {
   using T = TPageControl;
   std::vector<TPropInfo> props = {Prop<&T::GetActivePage, &T::SetActivePage>("ActivePage")};
-  props = With(std::move(props), {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled",
-                                  "Font"});
+  props = With(std::move(props),
+               {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
   props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tsTabs));
@@ -97,7 +97,8 @@ void RegisterToolBarProperties() {
   props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
   props = With(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetShowCaptions, &T::SetShowCaptions>("ShowCaptions").Default(false));
-  RegisterProperties(&TToolBar::StaticMetaClass, With(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
+  RegisterProperties(&TToolBar::StaticMetaClass,
+                     With(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
 }
 
 }  // namespace
@@ -123,8 +124,8 @@ void UnregisterComCtrlsClasses() {
 
 std::span<const TClass> ComCtrlsClasses() {
   static constexpr TClass kClasses[] = {
-      &TTabSheet::StaticMetaClass,       &TPageControl::StaticMetaClass, &TCustomListView::StaticMetaClass,
-      &TListView::StaticMetaClass,       &TToolButton::StaticMetaClass,  &TToolBar::StaticMetaClass,
+      &TTabSheet::StaticMetaClass, &TPageControl::StaticMetaClass, &TCustomListView::StaticMetaClass,
+      &TListView::StaticMetaClass, &TToolButton::StaticMetaClass,  &TToolBar::StaticMetaClass,
   };
   return kClasses;
 }

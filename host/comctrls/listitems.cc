@@ -90,9 +90,7 @@ void TListItems::Clear() {
   EndUpdate();
 }
 
-int32_t TListItems::IndexOf(const TListItem* Value) const {
-  return comctrl::IndexIn(FItems, Value);
-}
+int32_t TListItems::IndexOf(const TListItem* Value) const { return comctrl::IndexIn(FItems, Value); }
 
 void TListItems::BeginUpdate() { ++FUpdateCount; }
 

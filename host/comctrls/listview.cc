@@ -200,13 +200,15 @@ TSize TCustomListView::CellSize() {
 int32_t TCustomListView::PerLine() {
   const TSize cell = CellSize();
   const TRect client = GetClientRect();
-  return std::max(1, FlowsDown() ? (client.Height() - 2 * kMargin) / cell.cy : (client.Width() - 2 * kMargin) / cell.cx);
+  return std::max(1,
+                  FlowsDown() ? (client.Height() - 2 * kMargin) / cell.cy : (client.Width() - 2 * kMargin) / cell.cx);
 }
 
 int32_t TCustomListView::LinesShown() {
   const TSize cell = CellSize();
   const TRect client = GetClientRect();
-  return std::max(1, FlowsDown() ? (client.Width() - 2 * kMargin) / cell.cx : (client.Height() - 2 * kMargin) / cell.cy);
+  return std::max(1,
+                  FlowsDown() ? (client.Width() - 2 * kMargin) / cell.cx : (client.Height() - 2 * kMargin) / cell.cy);
 }
 
 TRect TCustomListView::ItemRect(const TListItem* Item) {
@@ -259,12 +261,14 @@ void TCustomListView::PaintItem(TListItem* Item, const TRect& Cell) {
                          GetEnabled());
     x += FSmallImages->GetWidth() + kGap;
   }
-  const TRect text = Rect(x, Cell.Top, std::min(Cell.Right, x + canvas->TextWidth(Item->GetCaption()) + 2 * kGap),
-                          Cell.Bottom);
+  const TRect text =
+      Rect(x, Cell.Top, std::min(Cell.Right, x + canvas->TextWidth(Item->GetCaption()) + 2 * kGap), Cell.Bottom);
   const bool highlight = Item->FSelected && (Focused() || !FHideSelection);
   canvas->GetBrush()->SetColor(highlight ? (Focused() ? clHighlight : clBtnFace) : GetColor());
   canvas->FillRect(text);
-  canvas->GetFont()->SetColor(highlight && Focused() ? clHighlightText : GetEnabled() ? GetFont()->GetColor() : clGrayText);
+  canvas->GetFont()->SetColor(highlight && Focused() ? clHighlightText
+                              : GetEnabled()         ? GetFont()->GetColor()
+                                                     : clGrayText);
   canvas->TextRect(text, text.Left + kGap, text.Top + 1, Item->GetCaption());
   if (Item == FFocused && Focused()) canvas->DrawFocusRect(text);
 }

@@ -22,7 +22,7 @@ namespace {
 constexpr int32_t kFrame = 4;      // the page area's inset inside a tsTabs frame
 constexpr int32_t kButtonGap = 3;  // between button-style tabs
 constexpr int32_t kTabPadding = 12;
-constexpr int32_t kImageGap = 3;   // between a tab's image and its caption
+constexpr int32_t kImageGap = 3;  // between a tab's image and its caption
 }  // namespace
 
 // ------------------------------------------------------------------ TTabSheet
@@ -51,9 +51,7 @@ void TTabSheet::Destroy() {
   inherited::Destroy();
 }
 
-int32_t TTabSheet::GetPageIndex() const {
-  return FPageControl ? comctrl::IndexIn(FPageControl->FPages, this) : -1;
-}
+int32_t TTabSheet::GetPageIndex() const { return FPageControl ? comctrl::IndexIn(FPageControl->FPages, this) : -1; }
 
 void TTabSheet::SetPageIndex(int32_t Value) {
   if (!FPageControl) {
@@ -111,7 +109,8 @@ TTabSheet* TPageControl::GetPage(int32_t Index) const {
 
 void TPageControl::SetActivePage(TTabSheet* Value) {
   if (Value && Value->GetPageControl() != this)
-    throw EInvalidOperation("Tab sheet '%s' is not a page of '%s'", {ControlDisplayName(Value), ControlDisplayName(this)});
+    throw EInvalidOperation("Tab sheet '%s' is not a page of '%s'",
+                            {ControlDisplayName(Value), ControlDisplayName(this)});
   if (Value == FActivePage) return;
   if (GetComponentState().Contains(csLoading)) {
     FActivePage = Value;  // shown once loading ends
@@ -218,7 +217,9 @@ void TPageControl::Loaded() {
   ShowPage(page);
 }
 
-void TPageControl::GetChildren(TGetChildProc Proc, TComponent* Root) { comctrl::ChildrenInOrder(this, FPages, Proc, Root); }
+void TPageControl::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  comctrl::ChildrenInOrder(this, FPages, Proc, Root);
+}
 
 // ---------------------------------------------------------------- the tabs
 
@@ -274,8 +275,9 @@ TRect TPageControl::TabRect(int32_t Index) {
   for (int32_t i = 0;; ++i) {
     const int32_t image = HasImage(tabs[i]) ? FImages->GetWidth() + kImageGap : 0;
     const int32_t width =
-        FTabWidth > 0 ? FTabWidth
-                      : image + measuring.Canvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
+        FTabWidth > 0
+            ? FTabWidth
+            : image + measuring.Canvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
     if (i == Index) return Rect(left, ButtonStyle() ? 0 : 2, left + width, RowHeight());
     left += width + gap;
   }
@@ -291,8 +293,8 @@ TTabSheet* TPageControl::PageAt(TPoint Pos) {
 void TPageControl::AdjustClientRect(TRect& Rect) {
   inherited::AdjustClientRect(Rect);
   const int32_t inset = ButtonStyle() ? 0 : kFrame;
-  Rect = TRect{Rect.Left + inset, Rect.Top + RowHeight() + (ButtonStyle() ? kButtonGap : kFrame),
-               Rect.Right - inset, Rect.Bottom - inset};
+  Rect = TRect{Rect.Left + inset, Rect.Top + RowHeight() + (ButtonStyle() ? kButtonGap : kFrame), Rect.Right - inset,
+               Rect.Bottom - inset};
 }
 
 void TPageControl::PaintTab(int32_t Index, TTabSheet* Page) {
@@ -320,8 +322,7 @@ void TPageControl::PaintTab(int32_t Index, TTabSheet* Page) {
 void TPageControl::Paint() {
   TCanvas* canvas = GetCanvas();
   canvas->SetFont(GetFont());
-  if (!ButtonStyle())
-    comctrl::Bevel(canvas, Rect(0, RowHeight(), GetWidth(), GetHeight()), false, clBtnFace);
+  if (!ButtonStyle()) comctrl::Bevel(canvas, Rect(0, RowHeight(), GetWidth(), GetHeight()), false, clBtnFace);
   const std::vector<TTabSheet*> tabs = ShownTabs();
   // The active tab is drawn last: it stands over its neighbours.
   for (int32_t i = 0; i < static_cast<int32_t>(tabs.size()); ++i)

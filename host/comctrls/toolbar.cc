@@ -80,9 +80,7 @@ void TToolButton::SetParent(TWinControl* AParent) {
   }
 }
 
-int32_t TToolButton::GetIndex() const {
-  return FToolBar ? comctrl::IndexIn(FToolBar->FButtons, this) : -1;
-}
+int32_t TToolButton::GetIndex() const { return FToolBar ? comctrl::IndexIn(FToolBar->FButtons, this) : -1; }
 
 void TToolButton::SetStyle(TToolButtonStyle Value) {
   comctrl::CheckEnumValue(Value, tbsDivider, this);
@@ -150,9 +148,7 @@ TRect TToolButton::ArrowRect() const {
   return Rect(std::max(0, GetWidth() - kArrowWidth), 0, GetWidth(), GetHeight());
 }
 
-bool TToolButton::DropsWholeButton() const {
-  return FStyle != tbsDropDown || (!OnClick && !GetAction());
-}
+bool TToolButton::DropsWholeButton() const { return FStyle != tbsDropDown || (!OnClick && !GetAction()); }
 
 bool TToolButton::CheckMenuDropdown() {
   if (!FDropdownMenu) return false;
@@ -216,7 +212,7 @@ void TToolButton::PaintFace(TCanvas* Canvas, TRect Face) {
   Canvas->GetBrush()->SetStyle(bsClear);
   const TRect text = top == Face.Top ? Face : Rect(Face.Left, top, Face.Right, Face.Bottom);
   comctrl::CenteredText(Canvas, Rect(text.Left + shift, text.Top + shift, text.Right + shift, text.Bottom + shift),
-                              GetCaption(), GetEnabled());
+                        GetCaption(), GetEnabled());
   Canvas->GetBrush()->SetStyle(bsSolid);
 }
 
@@ -297,7 +293,8 @@ int32_t TToolBar::WidthOf(TToolButton* Button) {
   int32_t width = FButtonWidth;
   if (FShowCaptions) {
     const TMeasuringCanvas measuring(Button->GetFont());
-    width = std::max(width, measuring.Canvas()->TextWidth(StripAccelChars(Button->GetCaption(), true)) + kCaptionPadding);
+    width =
+        std::max(width, measuring.Canvas()->TextWidth(StripAccelChars(Button->GetCaption(), true)) + kCaptionPadding);
   }
   return width + (Button->GetStyle() == tbsDropDown ? kArrowWidth : 0);
 }
@@ -327,7 +324,9 @@ void TToolBar::Loaded() {
   LayoutButtons();
 }
 
-void TToolBar::GetChildren(TGetChildProc Proc, TComponent* Root) { comctrl::ChildrenInOrder(this, FButtons, Proc, Root); }
+void TToolBar::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  comctrl::ChildrenInOrder(this, FButtons, Proc, Root);
+}
 
 void TToolBar::Paint() {
   TCanvas* canvas = GetCanvas();

@@ -30,10 +30,10 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   ASSERT_GE(names.size(), 23u);
   EXPECT_EQ(
       std::vector<std::string>(names.begin(), names.begin() + 23),
-      (std::vector<std::string>{"Classes",     "Widgetset",  "Graphics",   "ImgList",     "ActnList",    "Menus",
-                                "Controls",    "StdCtrls",   "Forms",      "ExtCtrls",    "ComCtrls",    "Kelcommon",   "Kelvar",
-                                "Kelsystem",   "Kelclasses", "Kelimglist", "Kelactnlist", "Kelgraphics", "Kelcontrols",
-                                "Kelstdctrls", "Kelmenus",   "Kelforms",   "Kelextctrls"}));
+      (std::vector<std::string>{"Classes",     "Widgetset",   "Graphics",   "ImgList",    "ActnList",    "Menus",
+                                "Controls",    "StdCtrls",    "Forms",      "ExtCtrls",   "ComCtrls",    "Kelcommon",
+                                "Kelvar",      "Kelsystem",   "Kelclasses", "Kelimglist", "Kelactnlist", "Kelgraphics",
+                                "Kelcontrols", "Kelstdctrls", "Kelmenus",   "Kelforms",   "Kelextctrls"}));
   EXPECT_TRUE(host::WidgetSetRunning());
   EXPECT_EQ(package::InitCount("Kelcommon"), 1);
   EXPECT_EQ(package::InitCount("Kelsystem"), 1);

@@ -50,8 +50,8 @@ TEST_F(ListViewTest, ClicksAndKeysSelectAndFocusItemsFiringTheirEvents) {
   EXPECT_EQ(Selection(), "Delta");
   Robot().Click(At(view, {190, 90}));  // beside the items
   EXPECT_EQ(view->GetSelected(), nullptr);
-  EXPECT_EQ(log, (std::vector<std::string>{"+Beta", "-Beta", "+Delta", "-Delta", "+Gamma", "-Gamma", "+Alpha",
-                                           "-Alpha", "+Delta", "-Delta"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"+Beta", "-Beta", "+Delta", "-Delta", "+Gamma", "-Gamma", "+Alpha", "-Alpha",
+                                           "+Delta", "-Delta"}));
   log.clear();
   Robot().DoubleClick(On(2));
   EXPECT_EQ(log, (std::vector<std::string>{"+Gamma", "dblclick Gamma"}));

@@ -61,10 +61,10 @@ TEST_F(ComCtrlsStreaming, PagesListItemsAndToolButtonsGoThroughAFormFileAndBack)
   BuildDialog(form.get(), sheets);
   sheets[0]->SetTabVisible(false);
   const TFormRoundTrip file = RoundTrip(form.get());
-  for (const char* expected : {"ActivePage = Properties", "Style = tsButtons", "object Methods: TTabSheet",
-                               "TabVisible = False", "object View: TListView", "ViewStyle = vsList",
-                               "SmallImages = Icons", "'Font '#39'bold'#39", "DropdownMenu = RecentMenu",
-                               "Style = tbsDropDown", "Images = Icons", "Flat = True"})
+  for (const char* expected :
+       {"ActivePage = Properties", "Style = tsButtons", "object Methods: TTabSheet", "TabVisible = False",
+        "object View: TListView", "ViewStyle = vsList", "SmallImages = Icons", "'Font '#39'bold'#39",
+        "DropdownMenu = RecentMenu", "Style = tbsDropDown", "Images = Icons", "Flat = True"})
     EXPECT_NE(file.Text.find(expected), std::string::npos) << expected << "\n" << file.Text;
   EXPECT_EQ(file.Text.find("PageIndex"), std::string::npos) << "a page's place follows from the file's order";
   // The sheets are children of the page control, the list view of its sheet.
