@@ -29,6 +29,7 @@
 #include "host/actnlist/actnlist.h"
 #include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
+#include "host/comctrls/comctrls.h"
 #include "host/controls/controls.h"
 #include "host/extctrls/extctrls.h"
 #include "host/forms/forms.h"
@@ -64,6 +65,7 @@ constexpr TkelUnit kUnits[] = {
     {"StdCtrls", &host::RegisterStdCtrlsClasses, &host::UnregisterStdCtrlsClasses},
     {"Forms", &host::RegisterFormsClasses, &host::UnregisterFormsClasses},
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
+    {"ComCtrls", &host::RegisterComCtrlsClasses, &host::UnregisterComCtrlsClasses},
     {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},

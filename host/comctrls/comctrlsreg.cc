@@ -1,0 +1,133 @@
+// Start-up and shutdown of the comctrls unit: the published properties of
+// page controls, tab sheets, list views, tool bars and tool buttons with
+// their classic defaults, and their streamable classes. A page control's
+// ActivePage is a reference to one of its pages, resolved once the form's
+// components are all read.
+#include <vector>
+
+#include "host/comctrls/comctrls.h"
+#include "host/controls/controlprops.h"
+#include "host/imglist/imglist.h"
+#include "host/menus/menu.h"
+
+namespace host {
+
+namespace {
+
+int comCtrlsCount = 0;
+
+constexpr TClass kStreamedClasses[] = {&TTabSheet::StaticMetaClass, &TPageControl::StaticMetaClass,
+                                       &TListView::StaticMetaClass, &TToolButton::StaticMetaClass,
+                                       &TToolBar::StaticMetaClass};
+// Registered with the streamed classes as their ancestors.
+constexpr TClass kAncestorClasses[] = {&TCustomListView::StaticMetaClass};
+
+// Props followed by the shared control properties Shared.
+std::vector<TPropInfo> With(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Shared) {
+  for (const TPropInfo& p : PublishedControlProps(Shared)) Props.push_back(p);
+  return Props;
+}
+
+void RegisterTabSheetProperties() {
+  using T = TTabSheet;
+  std::vector<TPropInfo> props = PublishedControlProps({"Caption", "Enabled", "Font"});
+  props.push_back(Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1));
+  props.push_back(Prop<&T::GetPageIndex, &T::SetPageIndex>("PageIndex").Stored(false));
+  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props.push_back(Prop<&T::GetTabVisible, &T::SetTabVisible>("TabVisible").Default(true));
+  RegisterProperties(&TTabSheet::StaticMetaClass, std::move(props));
+}
+
+void RegisterPageControlProperties() {
+  using T = TPageControl;
+  std::vector<TPropInfo> props = {Prop<&T::GetActivePage, &T::SetActivePage>("ActivePage")};
+  props = With(std::move(props),
+               {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
+  props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
+  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tsTabs));
+  props.push_back(Prop<&T::GetTabHeight, &T::SetTabHeight>("TabHeight").Default(0));
+  props.push_back(Prop<&T::GetTabWidth, &T::SetTabWidth>("TabWidth").Default(0));
+  RegisterProperties(&TPageControl::StaticMetaClass, With(std::move(props), {"TabOrder", "TabStop", "Visible"}));
+}
+
+void RegisterListViewProperties() {
+  using T = TCustomListView;
+  std::vector<TPropInfo> props = PublishedControlProps({"Align", "Anchors"});
+  props.push_back(PublishedControlProps({"Color"}).front().Default(clWindow));
+  props = With(std::move(props), {"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
+  props.push_back(Prop<&T::GetHideSelection, &T::SetHideSelection>("HideSelection").Default(true));
+  props.push_back(Prop<&T::GetItems, &T::SetItems>("Items"));
+  props.push_back(Prop<&T::GetMultiSelect, &T::SetMultiSelect>("MultiSelect").Default(false));
+  props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
+  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu"});
+  props.push_back(Prop<&T::GetReadOnly, &T::SetReadOnly>("ReadOnly").Default(false));
+  props = With(std::move(props), {"ShowHint"});
+  props.push_back(Prop<&T::GetSmallImages, &T::SetSmallImages>("SmallImages"));
+  props = With(std::move(props), {"TabOrder"});
+  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(Prop<&T::GetViewStyle, &T::SetViewStyle>("ViewStyle").Default(vsIcon));
+  RegisterProperties(&TListView::StaticMetaClass, With(std::move(props), {"Visible"}));
+}
+
+void RegisterToolButtonProperties() {
+  using T = TToolButton;
+  std::vector<TPropInfo> props = {Prop<&TControl::GetAction, &TControl::SetAction>("Action"),
+                                  Prop<&T::GetAllowAllUp, &T::SetAllowAllUp>("AllowAllUp").Default(false)};
+  props = With(std::move(props), {"Caption"});
+  props.push_back(Prop<&T::GetDown, &T::SetDown>("Down").Default(false));
+  props.push_back(Prop<&T::GetDropdownMenu, &T::SetDropdownMenu>("DropdownMenu"));
+  props = With(std::move(props), {"Enabled"});
+  props.push_back(Prop<&T::GetGrouped, &T::SetGrouped>("Grouped").Default(false));
+  props.push_back(Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1));
+  props = With(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint"});
+  props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tbsButton));
+  RegisterProperties(&TToolButton::StaticMetaClass, With(std::move(props), {"Visible"}));
+}
+
+void RegisterToolBarProperties() {
+  using T = TToolBar;
+  std::vector<TPropInfo> props = {Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alTop)};
+  props = With(std::move(props), {"Anchors"});
+  props.push_back(Prop<&T::GetButtonHeight, &T::SetButtonHeight>("ButtonHeight").Default(22));
+  props.push_back(Prop<&T::GetButtonWidth, &T::SetButtonWidth>("ButtonWidth").Default(23));
+  props = With(std::move(props), {"Color", "Constraints", "Enabled"});
+  props.push_back(Prop<&T::GetFlat, &T::SetFlat>("Flat").Default(false));
+  props = With(std::move(props), {"Font"});
+  props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
+  props = With(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+  props.push_back(Prop<&T::GetShowCaptions, &T::SetShowCaptions>("ShowCaptions").Default(false));
+  RegisterProperties(&TToolBar::StaticMetaClass,
+                     With(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
+}
+
+}  // namespace
+
+void RegisterComCtrlsClasses() {
+  if (comCtrlsCount++ > 0) return;
+  RegisterTabSheetProperties();
+  RegisterPageControlProperties();
+  RegisterListViewProperties();
+  RegisterToolButtonProperties();
+  RegisterToolBarProperties();
+  for (TClass c : kStreamedClasses) RegisterClass(c);
+}
+
+void UnregisterComCtrlsClasses() {
+  if (comCtrlsCount == 0 || --comCtrlsCount > 0) return;
+  for (TClass c : kStreamedClasses) {
+    UnRegisterClass(c);
+    UnregisterProperties(c);
+  }
+  for (TClass c : kAncestorClasses) UnRegisterClass(c);
+}
+
+std::span<const TClass> ComCtrlsClasses() {
+  static constexpr TClass kClasses[] = {
+      &TTabSheet::StaticMetaClass, &TPageControl::StaticMetaClass, &TCustomListView::StaticMetaClass,
+      &TListView::StaticMetaClass, &TToolButton::StaticMetaClass,  &TToolBar::StaticMetaClass,
+  };
+  return kClasses;
+}
+
+}  // namespace host
