@@ -75,5 +75,6 @@ int RunDescribe(const Args& args, TToolIO& io);
 int RunRun(const Args& args, TToolIO& io);
 int RunCheck(const Args& args, TToolIO& io);
 int RunShow(const Args& args, TToolIO& io);
+int RunDesign(const Args& args, TToolIO& io);
 
 }  // namespace corvane

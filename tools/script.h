@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,12 @@ class TScriptRunner {
   const std::string& Error() const { return FError; }
   // Runs one line; raises host::Exception with a readable message on error.
   void RunLine(const std::string& Line);
+  // Lines of another tool's own (the designer's): the hook sees every line
+  // first, after its echo, and answers whether it ran it; its output goes
+  // to Out (Output()), its exceptions fail the line.
+  using TLineHook = std::function<bool(const std::string& Line)>;
+  void SetLineHook(TLineHook Hook) { FLineHook = std::move(Hook); }
+  std::string& Output() { return FOut; }
 
   // A value as the script writes it: quoted text, True/False, numbers,
   // Unassigned, @Name for a reference to a component of the form, arrays as
@@ -81,6 +88,7 @@ class TScriptRunner {
   int FErrorLine = 0;
   std::string FError;
   TWatch* FWatch;  // told when the root goes away
+  TLineHook FLineHook;
 };
 
 }  // namespace corvane

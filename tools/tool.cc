@@ -78,6 +78,27 @@ constexpr TCommand kCommands[] = {
      "every connection with what keeps it from working. Status 1 when one is\n"
      "broken.\n",
      RunCheck},
+    {"design", "design FORM [SCRIPT] [--save FILE]", "work a form in the headless form designer",
+     "Opens FORM in the form designer (its components in the designing state:\n"
+     "connections attach nothing) and runs SCRIPT on it. Besides the lines of\n"
+     "`corvane run` scripts, a design script has the designer's own:\n"
+     "\n"
+     "  drop     CLASS [PARENT]     (a new component, named by the designer)\n"
+     "  select   NAME               (the inspector's selection)\n"
+     "  inspect  NAME [PROPERTY]    (the inspector's rows: value, attributes,\n"
+     "                               and for one property its value list)\n"
+     "  setprop  NAME PROPERTY 'v'  (typed into the inspector; a value its\n"
+     "                               property editor refuses prints the error\n"
+     "                               and the script goes on)\n"
+     "  verbs    NAME               (the component editor's verbs)\n"
+     "  verb     NAME 2 | 'caption' (runs one)\n"
+     "  dblclick-design NAME        (the component editor's Edit)\n"
+     "  answer   yes | no           (the answer to the next message box)\n"
+     "  save     'FILE'             (writes the designed form as a text form)\n"
+     "\n"
+     "--save FILE saves the designed form when the script has run. A failing\n"
+     "line goes to standard error as SCRIPT:LINE: message; the status is 1.\n",
+     RunDesign},
     {"show", "show FORM [SCRIPT] [--screenshot FILE.png]", "open a form in a real window (Qt 6)",
      "Reads FORM at run time and shows it in a window through the Qt 6\n"
      "widgetset, with its connections active; a data module shows the first\n"

@@ -167,9 +167,12 @@ void TWinControl::Broadcast(TMessage& Message) {
 
 void TWinControl::GetChildren(TGetChildProc Proc, TComponent* Root) {
   if (Root == this) {
+    // A component that lives inside another (a menu item, a control on a
+    // parent) is written by that one; a control without a parent here.
     for (int32_t i = 0; i < GetComponentCount(); ++i) {
-      auto* control = dynamic_cast<TControl*>(GetComponents(i));
-      if (!control || !control->FParent) Proc(GetComponents(i));
+      TComponent* c = GetComponents(i);
+      auto* control = dynamic_cast<TControl*>(c);
+      if (control ? !control->FParent : !c->HasParent()) Proc(c);
     }
   }
   for (TControl* c : std::vector<TControl*>(FControls))

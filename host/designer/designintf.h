@@ -140,7 +140,9 @@ class IFormDesigner : public IDesigner {
   // by UniqueName from the class name without its leading 'T'. A control is
   // placed on Parent (the form when null) with the bounds given (a width or
   // height of 0 keeps the control's own size); another component is only
-  // owned, Left and Top kept as its design position.
+  // owned, Left and Top kept as its design position, and when it lives
+  // inside another (a menu item, a connection in its list) it goes into
+  // Parent as a form file's reader puts it there.
   virtual TComponent* CreateComponent(TClass ComponentClass, TComponent* Parent, int32_t Left, int32_t Top,
                                       int32_t Width, int32_t Height) = 0;
   // Instance alone becomes the selection (none for null).

@@ -196,6 +196,14 @@ TComponent* TFormDesigner::CreateComponent(TClass ComponentClass, TComponent* Pa
     } else {
       component->SetDesignInfo(
           static_cast<int32_t>((static_cast<uint32_t>(Top) << 16) | (static_cast<uint32_t>(Left) & 0xFFFFu)));
+      // A component that lives inside another (a connection in its list)
+      // goes under Parent as the reader puts it there from a form file; one
+      // that cannot ignores it.
+      if (Parent && Parent != FRoot) {
+        if (!IsOnForm(Parent))
+          throw EInvalidOperation("%s is not a component of the form", {ComponentDisplayName(Parent)});
+        component->SetParentComponent(Parent);
+      }
     }
   } catch (...) {
     component->Free();

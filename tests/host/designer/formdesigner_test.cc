@@ -5,6 +5,7 @@
 
 #include "host/actnlist/actnlist.h"
 #include "host/classes/datamodule.h"
+#include "host/menus/menus.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
 #include "tests/host/designer/designer_test.h"
@@ -73,6 +74,31 @@ TEST_F(FormDesignerTest, DroppedComponentsAreNamedOwnedPlacedAndDesigning) {
   b1->SetName("Ok");
   EXPECT_EQ(designer->UniqueName("Button"), "Button1") << "the first free number";
   EXPECT_EQ(designer->UniqueName("Form"), "Form2") << "the form's own name is taken";
+}
+
+TEST_F(FormDesignerTest, AComponentThatLivesInAnotherIsDroppedIntoIt) {
+  TMainMenu* menu = Drop<TMainMenu>(nullptr, 10, 10);
+  TMenuItem* item = Drop<TMenuItem>(menu, 0, 0);
+  ASSERT_EQ(menu->GetItems()->GetCount(), 1);
+  EXPECT_EQ(menu->GetItems()->GetItems(0), item);
+  TMenuItem* sub = Drop<TMenuItem>(item, 0, 0);
+  EXPECT_EQ(item->GetCount(), 1);
+  EXPECT_EQ(sub->GetParent(), item);
+  // Saved, each is written once, inside its parent, and read back there.
+  TOwned<TMemoryStream> saved = MakeOwned<TMemoryStream>();
+  designer->SaveToStream(saved.get());
+  saved->SetPosition(0);
+  TOwned<TComponent> reread = ReadAtRunTime(saved.get());
+  auto* readMenu = dynamic_cast<TMainMenu*>(reread->FindComponent("MainMenu1"));
+  ASSERT_NE(readMenu, nullptr);
+  ASSERT_EQ(readMenu->GetItems()->GetCount(), 1);
+  EXPECT_EQ(readMenu->GetItems()->GetItems(0)->GetCount(), 1);
+  // Into something that is not on the designed form: refused, nothing made.
+  TOwned<TMainMenu> stranger(New<TMainMenu>(nullptr));
+  EXPECT_RAISES(designer->CreateComponent(&TMenuItem::StaticMetaClass, stranger.get(), 0, 0, 0, 0), EInvalidOperation,
+                "TMainMenu is not a component of the form");
+  EXPECT_EQ(Form()->GetComponentCount(), 3);
+  EXPECT_EQ(stranger->GetItems()->GetCount(), 0);
 }
 
 TEST_F(FormDesignerTest, BadDropsAndNamesRaiseAndLeaveTheFormAlone) {

@@ -1,0 +1,79 @@
+// corvane design as an author uses it: a script drops components on an
+// empty form, sets their properties through the inspector and wires them,
+// the saved form runs in corvane run; bad lines name their place.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/tools/tool_test_support.h"
+#include "tools/commands.h"
+#include "tools/formfiles.h"
+
+namespace corvane {
+namespace {
+
+using test::Tool;
+using test::TToolRun;
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::filesystem::path Scratch() {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / "corvane_tool_design";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+TEST(ToolDesign, ADesignedAndWiredFormIsSavedAndRuns) {
+  const std::filesystem::path saved = Scratch() / "designed.dfm";
+  const TToolRun design = Tool({"design", FindExample("examples/design/empty.dfm"),
+                                FindExample("examples/design/wire.run"), "--save", saved.string()});
+  ASSERT_EQ(design.Status, 0) << design.Err;
+  for (const char* part :
+       {"> drop TButton\n  dropped Button1 (TButton)\n", "> setprop Button1 Caption '&Clear'\n  Caption = &Clear",
+        "> setprop ListBox1 Height 'tall'\n  error: Invalid property value\n",
+        "> drop TkelE2MConnection kelConnectionList1\n  dropped kelE2MConnection1 (TkelE2MConnection)\n",
+        "values: Button1, Form1, kelConnectionList1, kelE2MConnection1, ListBox1\n", "  saved " })
+    EXPECT_TRUE(Contains(design.Out, part)) << part << "\n" << design.Out;
+  // The refused height left the list box as it was; the saved form runs and
+  // its connection clears the list when the button is clicked.
+  const TRunResult run = RunForm(saved.string(), "get ListBox1.Height\nget ListBox1.Items.Count\nclick Button1\n"
+                                                 "get ListBox1.Items.Count\n");
+  ASSERT_TRUE(run.Ok()) << run.Error;
+  EXPECT_TRUE(Contains(run.Out, "> get ListBox1.Height\n  = 97\n")) << run.Out;
+  EXPECT_TRUE(Contains(run.Out, "trace kelE2MConnection1: Button1.OnClick -> ListBox1.Clear()\n"
+                                "> get ListBox1.Items.Count\n  = 0\n"))
+      << run.Out;
+}
+
+TEST(ToolDesign, VerbsInspectionAnswersAndBadLines) {
+  const std::filesystem::path dir = Scratch();
+  const std::filesystem::path script = dir / "lines.run";
+  std::ofstream(script) << "drop TCheckBox\ninspect CheckBox1 Checked\nselect CheckBox1\nanswer yes\n"
+                           "verbs CheckBox1\nverb CheckBox1 0\n";
+  const TToolRun run = Tool({"design", FindExample("examples/design/empty.dfm"), script.string()});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(Contains(run.Out, "  Checked = False  [paValueList, paMultiSelect, paRevertable]\n"
+                                "    values: False, True\n"))
+      << run.Out;
+  // A check box has the default component editor, without verbs.
+  EXPECT_TRUE(Contains(run.Out, "> select CheckBox1\n  selected CheckBox1\n> answer yes\n> verbs CheckBox1\n> verb"))
+      << run.Out;
+  EXPECT_EQ(run.Err, script.string() + ":6: CheckBox1 has no verb 0\n");
+  // A class nobody registered, a component the form lacks, a bad answer.
+  for (const auto& [line, message] : {std::pair<std::string, std::string>{"drop TNothing", "Class TNothing not found"},
+                                      {"setprop Nobody Caption 'x'", "The form has no component named Nobody"},
+                                      {"answer maybe", "answer yes or answer no expected, not maybe"}}) {
+    std::ofstream(script) << line << "\n";
+    const TToolRun bad = Tool({"design", FindExample("examples/design/empty.dfm"), script.string()});
+    EXPECT_EQ(bad.Status, 1) << line;
+    EXPECT_EQ(bad.Err, script.string() + ":1: " + message + "\n") << line;
+  }
+  EXPECT_EQ(Tool({"design"}).Status, 2);
+  EXPECT_EQ(Tool({"design", "a.dfm", "--save"}).Status, 2);
+}
+
+}  // namespace
+}  // namespace corvane
