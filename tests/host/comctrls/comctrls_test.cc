@@ -6,11 +6,10 @@
 
 namespace host::comctrlstest {
 
-HOST_IMPL(TBox, TCustomControl)
 
 void ComCtrlsTest::SetUp() {
   THandlesTest::SetUp();
-  form.reset(New<TBox>(nullptr));
+  form.reset(New<THolder>(nullptr));
   form->SetName("Form");
   form->SetBounds(100, 100, 400, 300);
   form->Show();

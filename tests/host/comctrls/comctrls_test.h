@@ -11,6 +11,7 @@
 #include "host/controls/ctrlimglist.h"
 #include "host/menus/menu.h"
 #include "tests/host/controls/controls_test.h"
+#include "tests/support/holder.h"
 
 namespace host::comctrlstest {
 
@@ -23,15 +24,6 @@ inline constexpr TUnitClasses kComCtrlsUnits[] = {
     {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterComCtrlsClasses, UnregisterComCtrlsClasses},
 };
 
-// A top-level control that holds controls, as a form does.
-class TBox : public TCustomControl {
-  HOST_CLASS(TBox, TCustomControl)
-  using TCreateArg = TComponent;
-  explicit TBox(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
-
- protected:
-  ~TBox() override = default;
-};
 
 class ComCtrlsTest : public THandlesTest<kComCtrlsUnits> {
  protected:
@@ -55,7 +47,7 @@ class ComCtrlsTest : public THandlesTest<kComCtrlsUnits> {
   // to be painted is painted (a graphic control's on its parent's window).
   static COLORREF Pixel(TControl* Control, int32_t X, int32_t Y);
 
-  TOwned<TBox> form;
+  TOwned<THolder> form;
   std::vector<std::string> log;
 };
 

@@ -147,7 +147,7 @@ TEST_F(PageControlTest, BadPagesAndIndexesRaiseAndChangeNothing) {
   EXPECT_TRUE(sheets[2]->GetVisible());
   EXPECT_FALSE(sheets[1]->GetVisible()) << "not the active page of its new control";
   // Freeing a page takes it out with the controls on it.
-  auto* probe = Add<TBox>(sheets[2], "OnSheet", Bounds(5, 5, 20, 20));
+  auto* probe = Add<THolder>(sheets[2], "OnSheet", Bounds(5, 5, 20, 20));
   const std::shared_ptr<const bool> alive = probe->AliveFlag();
   sheets[2]->Free();
   EXPECT_FALSE(*alive);

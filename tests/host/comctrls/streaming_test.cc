@@ -10,7 +10,7 @@ using ComCtrlsStreaming = ComCtrlsTest;
 
 // A form built the way the editor dialogs are: tool bar on top, a page
 // control with a list view on its second page.
-void BuildDialog(TBox* Form, std::vector<TTabSheet*>& Sheets) {
+void BuildDialog(THolder* Form, std::vector<TTabSheet*>& Sheets) {
   auto place = [](TControl* Control, const std::string& Name, TWinControl* Parent) {
     Control->SetName(Name);
     Control->SetParent(Parent);
@@ -71,7 +71,7 @@ TEST_F(ComCtrlsStreaming, PagesListItemsAndToolButtonsGoThroughAFormFileAndBack)
   EXPECT_LT(file.Text.find("object Pages"), file.Text.find("object Methods"));
   EXPECT_LT(file.Text.find("object Properties"), file.Text.find("object View"));
 
-  TOwned<TBox> copy = ReadNewRoot<TBox>(file.Binary);
+  TOwned<THolder> copy = ReadNewRoot<THolder>(file.Binary);
   auto* pages = dynamic_cast<TPageControl*>(copy->FindComponent("Pages"));
   auto* view = dynamic_cast<TListView*>(copy->FindComponent("View"));
   auto* bar = dynamic_cast<TToolBar*>(copy->FindComponent("Bar"));

@@ -13,14 +13,14 @@ class ControlBarTest : public PagesBarsTest {
   void SetUp() override {
     PagesBarsTest::SetUp();
     bar = Add<TControlBar>(form.get(), "Bar", Bounds(10, 10, 380, 80));
-    a = Add<TBox>(bar, "A", Bounds(20, 2, 60, 22));
-    b = Add<TBox>(bar, "B", Bounds(40, 3, 60, 22));
+    a = Add<THolder>(bar, "A", Bounds(20, 2, 60, 22));
+    b = Add<THolder>(bar, "B", Bounds(40, 3, 60, 22));
   }
   // The grabber of a band: its left inset, at the middle of its height.
   TPoint Grabber(TControl* Control) { return At(bar, {Control->GetLeft() - 7, Control->GetTop() + 10}); }
   TControlBar* bar = nullptr;
-  TBox* a = nullptr;
-  TBox* b = nullptr;
+  THolder* a = nullptr;
+  THolder* b = nullptr;
 };
 
 TEST_F(ControlBarTest, BandsSitSideBySideInRowsAndAGrabberDragMovesABandToAnotherRow) {
@@ -103,10 +103,10 @@ TEST_F(ControlBarTest, RowsAndBandsGoThroughAFormFile) {
   EXPECT_NE(file.Text.find("ResizeStyle = rsUpdate"), std::string::npos) << file.Text;
   EXPECT_EQ(file.Text.find("Align = alLeft"), std::string::npos) << "a splitter's default alignment is not stored";
 
-  TOwned<TBox> copy(New<TBox>(nullptr));
-  RegisterClass(&TBox::StaticMetaClass);
+  TOwned<THolder> copy(New<THolder>(nullptr));
+  RegisterClass(&THolder::StaticMetaClass);
   ReadForm(file.Binary, copy.get());
-  UnRegisterClass(&TBox::StaticMetaClass);
+  UnRegisterClass(&THolder::StaticMetaClass);
   auto* bar2 = dynamic_cast<TControlBar*>(copy->FindComponent("Bar"));
   ASSERT_NE(bar2, nullptr);
   EXPECT_EQ(bar2->GetRowSize(), 30);

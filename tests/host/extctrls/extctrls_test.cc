@@ -6,7 +6,6 @@
 
 namespace host::extctrlstest {
 
-HOST_IMPL(THolder, TCustomControl)
 
 void ExtCtrlsTest::SetUp() {
   THandlesTest::SetUp();

@@ -12,7 +12,7 @@
 #include "host/extctrls/shapespanels.h"
 #include "host/stdctrls/stdctrls.h"
 #include "tests/host/controls/controls_test.h"
-#include "tests/host/extctrls/holder.h"
+#include "tests/support/holder.h"
 
 namespace host::extctrlstest {
 

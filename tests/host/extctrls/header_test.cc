@@ -59,7 +59,7 @@ TEST_F(HeaderTest, BadWidthsChangeNothingAndWidthsFollowTheSections) {
 
   const TFormRoundTrip file = RoundTrip(form.get());
   EXPECT_NE(file.Text.find("SectionWidths = (\n      64\n      80\n      64)"), std::string::npos) << file.Text;
-  TOwned<TBox> copy(New<TBox>(nullptr));
+  TOwned<THolder> copy(New<THolder>(nullptr));
   ReadForm(file.Binary, copy.get());
   auto* header2 = dynamic_cast<THeader*>(copy->FindComponent("Head"));
   ASSERT_NE(header2, nullptr);

@@ -28,8 +28,8 @@ TEST_F(NotebookTest, AClickReachesOnlyTheControlsOfTheShownPage) {
   TPage* two = book->GetPage(1);
   EXPECT_EQ(one->GetParent(), book);
   EXPECT_EQ(one->GetBoundsRect(), book->GetClientRect()) << "a page fills the notebook";
-  auto* next = Add<TBox>(one, "Next", Bounds(20, 20, 50, 30));
-  auto* back = Add<TBox>(two, "Back", Bounds(20, 20, 50, 30));
+  auto* next = Add<THolder>(one, "Next", Bounds(20, 20, 50, 30));
+  auto* back = Add<THolder>(two, "Back", Bounds(20, 20, 50, 30));
   next->OnClick = [this](TObject*) {
     log.push_back("next");
     book->SetPageIndex(1);
@@ -68,7 +68,7 @@ TEST_F(NotebookTest, BadIndexesAndCaptionsChangeNothingAndDeletingAPageFreesItsC
   EXPECT_TRUE(log.empty());
 
   // Deleting the shown page frees it with its controls and shows the next.
-  auto* box = Add<TBox>(book->GetPage(1), "OnTwo", Bounds(0, 0, 10, 10));
+  auto* box = Add<THolder>(book->GetPage(1), "OnTwo", Bounds(0, 0, 10, 10));
   const std::shared_ptr<const bool> alive = box->AliveFlag();
   book->GetPages()->Delete(1);
   EXPECT_FALSE(*alive);
@@ -100,7 +100,7 @@ TEST_F(NotebookTest, PagesAndTheirControlsGoThroughAFormFile) {
   EXPECT_NE(file.Text.find("Caption = 'Second'"), std::string::npos) << file.Text;
   EXPECT_EQ(file.Text.find("ActivePage"), std::string::npos) << "ActivePage is not stored";
 
-  TOwned<TBox> copy(New<TBox>(nullptr));
+  TOwned<THolder> copy(New<THolder>(nullptr));
   ReadForm(file.Binary, copy.get());
   auto* book2 = dynamic_cast<TNotebook*>(copy->FindComponent("Book"));
   ASSERT_NE(book2, nullptr);

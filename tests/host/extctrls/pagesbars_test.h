@@ -9,7 +9,7 @@
 
 #include "host/extctrls/pagesbars.h"
 #include "tests/host/controls/controls_test.h"
-#include "tests/host/extctrls/holder.h"
+#include "tests/support/holder.h"
 
 namespace host::pagesbarstest {
 
@@ -22,13 +22,11 @@ inline constexpr TUnitClasses kPageAndBarUnits[] = {
     {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterPageAndBarControls, UnregisterPageAndBarControls},
 };
 
-using TBox = extctrlstest::THolder;
-
 class PagesBarsTest : public THandlesTest<kPageAndBarUnits> {
  protected:
   void SetUp() override {
     THandlesTest::SetUp();
-    form.reset(New<TBox>(nullptr));
+    form.reset(New<THolder>(nullptr));
     form->SetName("Form");
     form->SetBounds(100, 100, 400, 300);
   }
@@ -55,7 +53,7 @@ class PagesBarsTest : public THandlesTest<kPageAndBarUnits> {
     return control;
   }
 
-  TOwned<TBox> form;
+  TOwned<THolder> form;
   std::vector<std::string> log;
 };
 

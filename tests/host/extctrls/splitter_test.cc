@@ -10,14 +10,14 @@ class SplitterTest : public PagesBarsTest {
  protected:
   void SetUp() override {
     PagesBarsTest::SetUp();
-    tree = Add<TBox>(form.get(), "Tree", Bounds(0, 0, 100, 300), alLeft);
+    tree = Add<THolder>(form.get(), "Tree", Bounds(0, 0, 100, 300), alLeft);
     split = Add<TSplitter>(form.get(), "Split", Bounds(100, 0, 3, 300), alLeft);
-    rest = Add<TBox>(form.get(), "Rest", Bounds(0, 0, 10, 10), alClient);
+    rest = Add<THolder>(form.get(), "Rest", Bounds(0, 0, 10, 10), alClient);
     split->OnMoved = [this](TObject*) { log.push_back("moved " + std::to_string(tree->GetWidth())); };
   }
-  TBox* tree = nullptr;
+  THolder* tree = nullptr;
   TSplitter* split = nullptr;
-  TBox* rest = nullptr;
+  THolder* rest = nullptr;
 };
 
 TEST_F(SplitterTest, ADragShowsALineAndResizesTheNeighbourOnRelease) {
@@ -63,7 +63,7 @@ TEST_F(SplitterTest, OnCanResizeChangesOrRefusesEachStepOfALiveResize) {
 }
 
 TEST_F(SplitterTest, ASplitterOnTheRightResizesTheControlOnItsRight) {
-  auto* side = Add<TBox>(form.get(), "Side", Bounds(300, 0, 100, 300), alRight);
+  auto* side = Add<THolder>(form.get(), "Side", Bounds(300, 0, 100, 300), alRight);
   auto* rightSplit = Add<TSplitter>(form.get(), "RightSplit", Bounds(290, 0, 3, 300), alRight);
   ASSERT_EQ(rightSplit->FindNeighbour(), side);
   rightSplit->SetResizeStyle(rsNone);

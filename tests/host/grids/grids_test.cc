@@ -5,11 +5,10 @@
 
 namespace host::gridstest {
 
-HOST_IMPL(TGridHolder, TCustomControl)
 
 void GridsTest::SetUp() {
   THandlesTest::SetUp();
-  form.reset(New<TGridHolder>(nullptr));
+  form.reset(New<THolder>(nullptr));
   form->SetName("Form");
   form->SetBounds(100, 100, 400, 300);
   grid = New<TStringGrid>(form.get());

@@ -17,6 +17,7 @@
 #include "host/menus/menus.h"
 #include "host/stdctrls/stdctrls.h"
 #include "host/widgetset/headless/headless.h"
+#include "tests/support/holder.h"
 #include "tests/support/raises.h"
 #include "tests/support/unitfixture.h"
 
@@ -34,15 +35,6 @@ inline constexpr TUnitClasses kGridsUnits[] = {
     {RegisterGridsClasses, UnregisterGridsClasses},
 };
 
-// The top-level control the grid lies on, as a form.
-class TGridHolder : public TCustomControl {
-  HOST_CLASS(TGridHolder, TCustomControl)
-  using TCreateArg = TComponent;
-  explicit TGridHolder(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
-
- protected:
-  ~TGridHolder() override = default;
-};
 
 class GridsTest : public THandlesTest<kGridsUnits> {
  protected:
@@ -60,7 +52,7 @@ class GridsTest : public THandlesTest<kGridsUnits> {
   // Records the grid events into log: "select C R", "set C R 'text'", "click".
   void RecordEvents();
 
-  TOwned<TGridHolder> form;
+  TOwned<THolder> form;
   TStringGrid* grid = nullptr;
   TEdit* other = nullptr;  // a neighbour that takes the focus
   std::vector<std::string> log;

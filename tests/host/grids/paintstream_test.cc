@@ -56,7 +56,7 @@ TEST_F(GridsTest, AGridGoesThroughAFormFileAndBack) {
   EXPECT_EQ(file.Text.find("RowHeights"), std::string::npos) << "row heights at their default are not written";
   EXPECT_EQ(file.Text.find("FixedRows = 1"), std::string::npos);
 
-  TOwned<TGridHolder> copy(New<TGridHolder>(nullptr));
+  TOwned<THolder> copy(New<THolder>(nullptr));
   ReadForm(file.Binary, copy.get());
   auto* read = dynamic_cast<TStringGrid*>(copy->FindComponent("Grid"));
   ASSERT_NE(read, nullptr);
@@ -72,9 +72,9 @@ TEST_F(GridsTest, AGridGoesThroughAFormFileAndBack) {
 
   // A form file as a person writes it: the count before the fixed count.
   const std::string text =
-      "object Form: TGridHolder\n  object G: TStringGrid\n    ColCount = 2\n    FixedCols = 1\n"
+      "object Form: THolder\n  object G: TStringGrid\n    ColCount = 2\n    FixedCols = 1\n"
       "    RowCount = 3\n    FixedRows = 2\n  end\nend\n";
-  TOwned<TGridHolder> typed(New<TGridHolder>(nullptr));
+  TOwned<THolder> typed(New<THolder>(nullptr));
   ReadForm(TextToBinary(text), typed.get());
   auto* g = dynamic_cast<TStringGrid*>(typed->FindComponent("G"));
   ASSERT_NE(g, nullptr);

@@ -1,11 +1,11 @@
 // The windowed control that holds the controls under test: the top-level
-// "form" of the extctrls tests, and the plain neighbours of splitters and
-// bands.
+// "form" of a control test, and a plain neighbour (of splitters and bands).
+// Defined once for every test program (holder.cc in the test main library).
 #pragma once
 
 #include "host/controls/controls.h"
 
-namespace host::extctrlstest {
+namespace host::testkit {
 
 class THolder : public TCustomControl {
   HOST_CLASS(THolder, TCustomControl)
@@ -16,4 +16,4 @@ class THolder : public TCustomControl {
   ~THolder() override = default;
 };
 
-}  // namespace host::extctrlstest
+}  // namespace host::testkit
