@@ -76,6 +76,7 @@ class TScriptRunner::TWatch : public host::TComponent {
 
 TScriptRunner::TScriptRunner(host::TComponent* Root, std::string& Out) : FOut(Out), FWatch(new TWatch(*this)) {
   SetRoot(Root);
+  MessageBoxReport(FBoxesReported);  // the boxes shown before this script are not its own
 }
 
 TScriptRunner::~TScriptRunner() { FWatch->Free(); }
@@ -280,7 +281,9 @@ bool TScriptRunner::RunNextLine() {
   const TPendingLine line = FLines[FNext++];
   try {
     RunLine(line.Text);
+    FOut += MessageBoxReport(FBoxesReported);
   } catch (const host::Exception& e) {
+    FOut += MessageBoxReport(FBoxesReported);
     if (!FFailed) {
       FFailed = true;
       FErrorLine = line.Number;

@@ -89,6 +89,7 @@ class TScriptRunner {
   std::string FError;
   TWatch* FWatch;  // told when the root goes away
   TLineHook FLineHook;
+  std::size_t FBoxesReported = 0;  // message boxes already in the output
 };
 
 }  // namespace corvane

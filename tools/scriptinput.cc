@@ -29,6 +29,11 @@ host::headless::THeadlessWidgetSet& NeedHeadless() {
 
 host::headless::THeadlessRobot& Robot() { return NeedHeadless().Robot(); }
 
+std::string AnswerName(int32_t Answer) {
+  static const char* const kNames[] = {"", "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"};
+  return Answer > 0 && Answer < static_cast<int32_t>(std::size(kNames)) ? kNames[Answer] : host::IntToStr(Answer);
+}
+
 // The control, with its top-level parent shown so that it has windows.
 host::TControl* ShownControl(host::TComponent* Component) {
   auto* control = dynamic_cast<host::TControl*>(Component);
@@ -144,6 +149,19 @@ void RunInput(std::string_view Verb, host::TComponent* Component, const std::str
     Focus(control);
     PressKey(Argument);
   }
+}
+
+std::string MessageBoxReport(std::size_t& Reported) {
+  auto* headless = Headless();
+  if (!headless) return {};
+  const auto& shown = headless->Windows().MessageBoxesShown();
+  std::string report;
+  for (; Reported < shown.size(); ++Reported) {
+    const auto& box = shown[Reported];
+    report += "  message box \"" + box.Caption + "\": " + box.Text + " -> " + AnswerName(box.Answer) +
+              (box.Unanswered ? " (no answer was queued: the first button)" : "") + "\n";
+  }
+  return report;
 }
 
 }  // namespace corvane

@@ -31,6 +31,12 @@ namespace corvane {
 
 bool IsInputVerb(std::string_view Verb);
 
+// The message boxes the headless widgetset answered since the first
+// Reported ones, one line each with the answer, and whether it came from
+// the queue or, with none queued, was the first button; Reported moves on.
+// Empty on another widgetset.
+std::string MessageBoxReport(std::size_t& Reported);
+
 // Advances the headless widgetset's clock by Ms: due timers fire, what they
 // caused is delivered, then the application runs its idle processing.
 void WaitInput(uint32_t Ms);

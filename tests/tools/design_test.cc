@@ -9,7 +9,9 @@
 
 #include "tests/tools/tool_test_support.h"
 #include "tools/commands.h"
+#include "host/widgetset/headless/headless.h"
 #include "tools/formfiles.h"
+#include "tools/script.h"
 
 namespace corvane {
 namespace {
@@ -73,6 +75,24 @@ TEST(ToolDesign, VerbsInspectionAnswersAndBadLines) {
   }
   EXPECT_EQ(Tool({"design"}).Status, 2);
   EXPECT_EQ(Tool({"design", "a.dfm", "--save"}).Status, 2);
+}
+
+// A message box a line shows is reported after the line with its answer,
+// saying when no answer was queued for it; boxes of earlier scripts are not.
+TEST(ToolDesign, MessageBoxesOfALineAreReportedWithTheirAnswers) {
+  host::WidgetSet().Windows().MessageBox(0, "Before", "Old", host::MB_OK);
+  std::string out;
+  TScriptRunner runner(nullptr, out);
+  runner.SetLineHook([](const std::string& Line) {
+    if (Line == "ask") host::WidgetSet().Windows().MessageBox(0, "Delete it?", "Confirm", host::MB_YESNO);
+    return Line == "ask" || Line.starts_with("answer");
+  });
+  auto* headless = dynamic_cast<host::headless::THeadlessWidgetSet*>(&host::WidgetSet());
+  ASSERT_NE(headless, nullptr);
+  headless->Windows().QueueMessageBoxAnswer(host::IDNO);
+  ASSERT_TRUE(runner.Run("ask\nask\n")) << runner.Error();
+  EXPECT_EQ(out, "> ask\n  message box \"Confirm\": Delete it? -> No\n"
+                 "> ask\n  message box \"Confirm\": Delete it? -> Yes (no answer was queued: the first button)\n");
 }
 
 }  // namespace
