@@ -17,6 +17,7 @@
 
 #include "host/forms/application.h"
 #include "host/graphics/bitmap.h"
+#include "host/graphics/icon.h"
 #include "host/menus/menus.h"
 #include "host/forms/form.h"
 #include "host/stdctrls/buttons.h"
@@ -255,6 +256,24 @@ TEST(Qt6WidgetSet, WindowsAreFramedAsTheirFormsAskAndADropDownListTakesARealClic
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
   form->SetBorderIcons({biSystemMenu, biMinimize, biMaximize});
   EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  // The form's icon is the window's: its colours where its mask is black,
+  // transparent where it is white.
+  EXPECT_TRUE(window->windowIcon().isNull());
+  TOwned<TBitmap> color = MakeOwned<TBitmap>();
+  color->SetWidth(2);
+  color->SetHeight(1);
+  color->GetCanvas()->SetPixels(0, 0, clRed);
+  TOwned<TBitmap> mask = MakeOwned<TBitmap>();
+  mask->SetWidth(2);
+  mask->SetHeight(1);
+  mask->GetCanvas()->SetPixels(0, 0, clBlack);
+  mask->GetCanvas()->SetPixels(1, 0, clWhite);
+  form->GetIcon()->SetHandle(
+      WidgetSet().CreateIconIndirect(TIconInfo{true, 0, 0, mask->GetHandle(), color->GetHandle()}));
+  const QImage icon = window->windowIcon().pixmap(QSize(2, 1)).toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(icon.size(), QSize(2, 1));
+  EXPECT_EQ(icon.pixel(0, 0), qRgba(255, 0, 0, 255));
+  EXPECT_EQ(qAlpha(icon.pixel(1, 0)), 0);
   EXPECT_TRUE(window->isVisible());
   EXPECT_NE(window->minimumSize(), window->maximumSize());
 
