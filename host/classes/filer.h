@@ -324,6 +324,11 @@ class TReader : public TFiler {
   void Watch(TComponent* Component, bool Created);
   void ForgetComponent(TComponent* Component);
   void ForgetAnchor(const TPersistent* Anchor);
+  // Collection items anchor fixups too, but free no notification: while a
+  // reader holds such fixups it listens to every object being freed, so an
+  // item a setter frees (clearing its collection) takes its fixups along.
+  void WatchItems();
+  static void ItemFreed(TObject* Obj);
   void FreeCreatedSince(std::size_t Mark);
   TComponent* CreateComponent(const std::string& ClassName);
   TComponent* FindAncestor(const std::string& Name, const std::string& ClassName);
@@ -349,6 +354,7 @@ class TReader : public TFiler {
   std::unordered_set<TComponent*> FLoadedSet;  // the same, for membership
   std::vector<TComponent*> FCreated;           // components this reader created
   TGuard* FGuard = nullptr;
+  bool FWatchingItems = false;
   // Custom-property lookup while a DefineProperties call runs.
   std::string FDefineName;
   bool FDefineFound = false;

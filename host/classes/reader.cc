@@ -68,9 +68,37 @@ TReader::TReader(TStream* Stream, int32_t BufSize) : TFiler(Stream, BufSize) {}
 
 TReader::~TReader() = default;
 
+namespace {
+
+// The readers listening to freed collection items (see WatchItems).
+std::vector<TReader*>& ItemWatchers() {
+  static std::vector<TReader*> readers;
+  return readers;
+}
+
+}  // namespace
+
+void TReader::WatchItems() {
+  if (FWatchingItems) return;
+  FWatchingItems = true;
+  ItemWatchers().push_back(this);
+  AddFreeObserver(&TReader::ItemFreed);
+}
+
+void TReader::ItemFreed(TObject* Obj) {
+  std::vector<TReader*>& readers = ItemWatchers();
+  if (readers.empty()) return;
+  if (auto* item = dynamic_cast<TCollectionItem*>(Obj))
+    for (TReader* reader : readers) reader->ForgetAnchor(item);
+}
+
 void TReader::Destroy() {
   FlushBuffer();
   FreeAndNil(FGuard);
+  if (FWatchingItems) {
+    std::erase(ItemWatchers(), this);
+    if (ItemWatchers().empty()) RemoveFreeObserver(&TReader::ItemFreed);
+  }
   inherited::Destroy();
 }
 
@@ -252,6 +280,7 @@ void TReader::ReadCollection(TCollection* Collection) {
     if (IsIntegerTag(NextValue())) ReadInt64();
     TCollectionItem* item = Collection->Add();
     TRestore<std::string> path(FPropPath, Format("%s[%d]", {base, Collection->GetCount() - 1}));
+    WatchItems();
     FAnchors.push_back(item);
     struct TPop {
       std::vector<TPersistent*>& a;

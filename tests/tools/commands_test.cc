@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "connections/kele2m.h"
 #include "host/classes/streams.h"
 #include "tests/tools/tool_test_support.h"
 #include "tools/commands.h"
@@ -158,6 +159,41 @@ TEST(ToolCommands, FormFileErrorsNameTheFileAndThePlace) {
   const std::string kept = write("kept.dfm", "what was there");
   EXPECT_EQ(Tool({"convert", write("junk.txt", "not a form"), kept}).Status, 1);
   EXPECT_EQ(ReadFile(kept), "what was there");
+}
+
+// Naming another target method while the form is read clears the parameter
+// bindings read before it, one of which waits for a reference to be fixed
+// up: the freed binding takes its fixup along (found by fuzzing).
+TEST(ToolCommands, ABindingClearedWhileReadingTakesItsPendingReferenceAlong) {
+  const std::filesystem::path form = Scratch("cleared") / "cleared.dfm";
+  std::ofstream(form) << R"(object Form: TWinControl
+  object Bar: TScrollBar
+  end
+  object Choices: TListBox
+  end
+  object Wiring: TkelConnectionList
+    object HoldBar: TkelE2MConnection
+      Source = Bar
+      Target = Choices
+      SourceEvent = 'OnScroll'
+      TargetMethod = 'ItemRect'
+      TargetMethodParameters = <
+        item
+          ParameterName = 'Index'
+          Component = Choices
+          ComponentProperty = 'ItemIndex'
+          Options = voComponentProperty
+        end>
+      TargetMethod = 'Clear'
+    end
+  end
+end
+)";
+  host::TOwned<host::TComponent> root = ReadRunTimeForm(form.string());
+  auto* connection = dynamic_cast<kel::TkelE2MConnection*>(root->FindComponent("HoldBar"));
+  ASSERT_NE(connection, nullptr);
+  EXPECT_EQ(connection->GetTargetMethod(), "Clear");
+  EXPECT_EQ(connection->GetTargetMethodParameters()->GetCount(), 0);
 }
 
 TEST(ToolCommands, AFormCanComeFromAPipe) {
