@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -42,6 +43,16 @@ const TCommand* FindCommand(std::string_view name);
 // default command). Errors of the command are reported on io.Err with the
 // command's name; the result is the exit status.
 int RunTool(const Args& words, TToolIO& io);
+
+// The words FORM [SCRIPT] [OPTION FILE] of show and design, the option
+// anywhere; nothing when they do not fit (no form, more than two files, the
+// option twice or without its file).
+struct TFormArgs {
+  std::string Form;
+  std::string Script;
+  std::string OptionFile;
+};
+std::optional<TFormArgs> ParseFormArgs(const Args& args, std::string_view Option);
 
 // Keeps the library started (every unit, as an application has it) while a
 // command runs.

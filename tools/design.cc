@@ -4,47 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "host/classes/typinfo.h"
 #include "host/designer/compedit.h"
 #include "host/designer/designreg.h"
 #include "host/designer/formdesigner.h"
-#include "host/designer/inspector.h"
+#include "host/designer/objinsp.h"
 #include "host/forms/application.h"
-#include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
-#include "host/widgetset/headless/headless.h"
 #include "tools/commands.h"
 #include "tools/formfiles.h"
 #include "tools/linereader.h"
 #include "tools/script.h"
+#include "tools/scriptinput.h"
 
 namespace corvane {
 
 namespace {
 
 using host::Exception;
-
-struct TDesignOptions {
-  std::string Form;
-  std::string Script;
-  std::string Save;
-};
-
-std::optional<TDesignOptions> ParseDesign(const Args& args) {
-  TDesignOptions options;
-  std::vector<std::string> files;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != "--save") {
-      files.push_back(args[i]);
-      continue;
-    }
-    if (++i == args.size() || !options.Save.empty()) return std::nullopt;
-    options.Save = args[i];
-  }
-  if (files.empty() || files.size() > 2) return std::nullopt;
-  options.Form = files[0];
-  if (files.size() == 2) options.Script = files[1];
-  return options;
-}
 
 std::string Joined(const std::vector<std::string>& Words) {
   std::string text;
@@ -185,9 +162,7 @@ class TDesignSession {
   void Answer(TLineReader& In) {
     const std::string answer = host::LowerCase(In.Identifier());
     if (answer != "yes" && answer != "no") throw Exception("answer yes or answer no expected, not %s", {answer});
-    auto* headless = dynamic_cast<host::headless::THeadlessWidgetSet*>(&host::WidgetSet());
-    if (!headless) throw Exception("Answers are queued on the headless widgetset only");
-    headless->Windows().QueueMessageBoxAnswer(answer == "yes" ? host::IDYES : host::IDNO);
+    QueueMessageBoxAnswer(answer == "yes" ? host::IDYES : host::IDNO);
   }
 
   host::TFormDesigner* FDesigner;
@@ -199,7 +174,7 @@ class TDesignSession {
 }  // namespace
 
 int RunDesign(const Args& args, TToolIO& io) {
-  const std::optional<TDesignOptions> options = ParseDesign(args);
+  const std::optional<TFormArgs> options = ParseFormArgs(args, "--save");
   if (!options) {
     Print(io.Err, "usage: corvane design FORM [SCRIPT] [--save FILE]\n");
     return 2;
@@ -213,7 +188,7 @@ int RunDesign(const Args& args, TToolIO& io) {
   out = "design " + options->Form + ": " + host::IntToStr(designer->GetRoot()->GetComponentCount()) +
         " component(s)\n";
   const bool ran = options->Script.empty() || runner.Run(FileBytes(options->Script));
-  if (ran && !options->Save.empty()) session.Save(options->Save);
+  if (ran && !options->OptionFile.empty()) session.Save(options->OptionFile);
   Print(io.Out, "%s", out.c_str());
   if (!ran) Print(io.Err, "%s:%d: %s\n", options->Script.c_str(), runner.ErrorLine(), runner.Error().c_str());
   return ran ? 0 : 1;

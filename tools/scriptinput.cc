@@ -164,4 +164,6 @@ std::string MessageBoxReport(std::size_t& Reported) {
   return report;
 }
 
+void QueueMessageBoxAnswer(int32_t Answer) { NeedHeadless().Windows().QueueMessageBoxAnswer(Answer); }
+
 }  // namespace corvane

@@ -36,6 +36,9 @@ bool IsInputVerb(std::string_view Verb);
 // the queue or, with none queued, was the first button; Reported moves on.
 // Empty on another widgetset.
 std::string MessageBoxReport(std::size_t& Reported);
+// Queues the answer (IDYES...) of the next message box; raises on another
+// widgetset than the headless one.
+void QueueMessageBoxAnswer(int32_t Answer);
 
 // Advances the headless widgetset's clock by Ms: due timers fire, what they
 // caused is delivered, then the application runs its idle processing.

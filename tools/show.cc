@@ -19,31 +19,6 @@ namespace corvane {
 
 namespace {
 
-struct TShowOptions {
-  std::string Form;
-  std::string Script;
-  std::string Screenshot;
-};
-
-// FORM [SCRIPT] [--screenshot FILE], the option anywhere; nothing when the
-// words do not fit.
-std::optional<TShowOptions> ParseShow(const Args& args) {
-  TShowOptions options;
-  std::vector<std::string> files;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != "--screenshot") {
-      files.push_back(args[i]);
-      continue;
-    }
-    if (++i == args.size() || !options.Screenshot.empty()) return std::nullopt;
-    options.Screenshot = args[i];
-  }
-  if (files.empty() || files.size() > 2) return std::nullopt;
-  options.Form = files[0];
-  if (files.size() == 2) options.Script = files[1];
-  return options;
-}
-
 // The window to show: the root when it is a windowed control (a form, or a
 // bare control standing as a window), else the first form it owns (a data
 // module holding the application's forms).
@@ -81,7 +56,7 @@ void RunUntilClosed(host::HWND Window) {
   while (windows.IsWindow(Window) && windows.IsWindowVisible(Window)) host::Application->HandleMessage();
 }
 
-int ShowForm(const TShowOptions& options, TToolIO& io) {
+int ShowForm(const TFormArgs& options, TToolIO& io) {
   host::RegisterQt6WidgetSet();
   TChooseQt chooseQt;
   TLibrary library;
@@ -101,14 +76,14 @@ int ShowForm(const TShowOptions& options, TToolIO& io) {
     Print(io.Err, "%s:%d: %s\n", options.Script.c_str(), runner.ErrorLine(), runner.Error().c_str());
     return 1;
   }
-  if (options.Screenshot.empty()) {
+  if (options.OptionFile.empty()) {
     RunUntilClosed(window);
     return 0;
   }
   if (!host::WidgetSet().Windows().IsWindowVisible(window))
     throw host::Exception("The form is not showing any more: nothing to capture");
-  static_cast<host::qt6::TQt6WidgetSet&>(host::WidgetSet()).SaveWindowImage(window, options.Screenshot);
-  Print(io.Out, "wrote %s\n", options.Screenshot.c_str());
+  static_cast<host::qt6::TQt6WidgetSet&>(host::WidgetSet()).SaveWindowImage(window, options.OptionFile);
+  Print(io.Out, "wrote %s\n", options.OptionFile.c_str());
   return 0;
 }
 
@@ -117,7 +92,7 @@ int ShowForm(const TShowOptions& options, TToolIO& io) {
 }  // namespace
 
 int RunShow(const Args& args, TToolIO& io) {
-  const std::optional<TShowOptions> options = ParseShow(args);
+  const std::optional<TFormArgs> options = ParseFormArgs(args, "--screenshot");
   if (!options) {
     Print(io.Err, "usage: corvane show FORM [SCRIPT] [--screenshot FILE.png]\n");
     return 2;

@@ -189,6 +189,23 @@ const TCommand* FindCommand(std::string_view name) {
   return nullptr;
 }
 
+std::optional<TFormArgs> ParseFormArgs(const Args& args, std::string_view Option) {
+  TFormArgs parsed;
+  std::vector<std::string> files;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != Option) {
+      files.push_back(args[i]);
+      continue;
+    }
+    if (++i == args.size() || !parsed.OptionFile.empty()) return std::nullopt;
+    parsed.OptionFile = args[i];
+  }
+  if (files.empty() || files.size() > 2) return std::nullopt;
+  parsed.Form = files[0];
+  if (files.size() == 2) parsed.Script = files[1];
+  return parsed;
+}
+
 TLibrary::TLibrary() { kel::package::Initialize(); }
 TLibrary::~TLibrary() { kel::package::Finalize(); }
 

@@ -1,4 +1,4 @@
-#include "host/designer/inspector.h"
+#include "host/designer/objinsp.h"
 
 #include <algorithm>
 

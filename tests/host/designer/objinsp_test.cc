@@ -3,7 +3,7 @@
 // designer; and a form designed through it, saved and run.
 #include <algorithm>
 
-#include "host/designer/inspector.h"
+#include "host/designer/objinsp.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/texts.h"
 #include "tests/host/designer/designer_test.h"
