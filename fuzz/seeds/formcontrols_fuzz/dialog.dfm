@@ -5,9 +5,9 @@ object Dialog: TForm
   Height = 240
   object Pages: TPageControl
     Left = 4
-    Top = 4
+    Top = 30
     Width = 280
-    Height = 200
+    Height = 180
     ActivePage = Second
     Style = tsButtons
     object First: TTabSheet
@@ -41,6 +41,7 @@ object Dialog: TForm
     Top = 0
     Width = 300
     Height = 26
+    ShowCaptions = True
     object NewButton: TToolButton
       Caption = 'New'
       Style = tbsDropDown
