@@ -26,3 +26,19 @@ function(corvane_test name folder main)
   target_link_libraries(${name} PRIVATE ${main} ${ARGN} GTest::gtest)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
 endfunction()
+
+# corvane_embed_layouts(TARGET FOLDER): the form files (*.dfm) of FOLDER become
+# part of TARGET's code (a generated source listing their texts by file name),
+# remade whenever one of them changes.
+function(corvane_embed_layouts target folder)
+  file(GLOB layouts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.dfm)
+  set(output ${PROJECT_BINARY_DIR}/generated/${target}_layouts.cc)
+  # One argument for the script: the file names joined by '|'.
+  string(REPLACE ";" "|" inputs "${layouts}")
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DINPUTS=${inputs}"
+                             -P ${PROJECT_SOURCE_DIR}/cmake/embed_layouts.cmake
+                     DEPENDS ${layouts} ${PROJECT_SOURCE_DIR}/cmake/embed_layouts.cmake
+                     COMMENT "Embedding the form files of ${folder}" VERBATIM)
+  target_sources(${target} PRIVATE ${output})
+endfunction()

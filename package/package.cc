@@ -17,6 +17,10 @@
 #include "connections/kelvar.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelactnlist.h"
+#include "editors/kele2meditor.h"
+#include "editors/kellinksedit.h"
+#include "editors/kelmpeditor.h"
+#include "editors/kelpropindex.h"
 #include "descriptors/kelclasses.h"
 #include "descriptors/kelcontrols.h"
 #include "descriptors/kelextctrls.h"
@@ -83,6 +87,10 @@ constexpr TkelUnit kUnits[] = {
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
     {"Kele2p", &kele2p::Initialize, &kele2p::Finalize},
     {"Kelp2p", &kelp2p::Initialize, &kelp2p::Finalize},
+    {"Kelpropindex", &kelpropindex::Initialize, &kelpropindex::Finalize},
+    {"Kellinksedit", &kellinksedit::Initialize, &kellinksedit::Finalize},
+    {"Kelmpeditor", &kelmpeditor::Initialize, &kelmpeditor::Finalize},
+    {"Kele2meditor", &kele2meditor::Initialize, &kele2meditor::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/kele2meditor.h"
 #include "host/classes/typinfo.h"
 #include "host/designer/compedit.h"
 #include "host/designer/designreg.h"
@@ -46,7 +47,8 @@ class TDesignSession {
     } kVerbs[] = {{"drop", &TDesignSession::Drop},       {"inspect", &TDesignSession::Inspect},
                   {"setprop", &TDesignSession::SetProp}, {"verbs", &TDesignSession::Verbs},
                   {"verb", &TDesignSession::Verb},       {"dblclick-design", &TDesignSession::EditComponent},
-                  {"answer", &TDesignSession::Answer},   {"save", &TDesignSession::SaveLine}};
+                  {"answer", &TDesignSession::Answer},   {"save", &TDesignSession::SaveLine},
+                  {"edit", &TDesignSession::EditConnection}};
     TLineReader in(Line);
     const std::string verb = in.Word();
     if (host::AnsiSameText(verb, "select")) return Select(Line);
@@ -157,6 +159,14 @@ class TDesignSession {
       if (host::AnsiSameText(editor->GetVerb(i), which) || host::IntToStr(i) == which) index = i;
     if (index < 0) throw Exception("%s has no verb %s", {host::ComponentDisplayName(editor->GetComponent()), which});
     editor->ExecuteVerb(index);
+  }
+
+  // edit NAME opens the dialog of the connection's kind; the lines after
+  // it act in the dialog until it closes.
+  void EditConnection(TLineReader& In) {
+    host::TComponent* component = Component(In.Identifier());
+    if (auto* e2m = dynamic_cast<kel::TkelE2MConnection*>(component)) return kel::kelShowE2MEditor(FDesigner, e2m);
+    throw Exception("%s is no connection with an editor dialog", {host::ComponentDisplayName(component)});
   }
 
   void Answer(TLineReader& In) {

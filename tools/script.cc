@@ -12,6 +12,8 @@
 #include "core/kelcommon.h"
 #include "descriptors/kelconvert.h"
 #include "host/classes/typinfo.h"
+#include "host/forms/form.h"
+#include "host/forms/screen.h"
 #include "host/rtl/sysutils.h"
 #include "tools/linereader.h"
 #include "tools/scriptinput.h"
@@ -88,6 +90,13 @@ void TScriptRunner::SetRoot(host::TComponent* Root) {
 }
 
 host::TComponent* TScriptRunner::Component(const std::string& Name) const {
+  // A window the user works in over the form (a dialog it opened) is
+  // searched first.
+  host::TCustomForm* active = host::Screen ? host::Screen->GetActiveCustomForm() : nullptr;
+  if (active && static_cast<host::TComponent*>(active) != FRoot) {
+    if (host::AnsiSameText(Name, active->GetName())) return active;
+    if (host::TComponent* c = active->FindComponent(Name)) return c;
+  }
   if (!FRoot) throw host::Exception("The form was freed: there is no component named %s any more", {Name});
   if (host::AnsiSameText(Name, FRoot->GetName())) return FRoot;
   if (host::TComponent* c = FRoot->FindComponent(Name)) return c;

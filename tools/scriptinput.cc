@@ -1,5 +1,8 @@
 #include "tools/scriptinput.h"
 
+#include <vector>
+
+#include "host/comctrls/pagecontrol.h"
 #include "host/controls/controls.h"
 #include "host/forms/application.h"
 #include "host/rtl/sysutils.h"
@@ -66,13 +69,36 @@ void PressKey(const std::string& Name) {
   Robot().Press(key, shift);
 }
 
-int32_t ItemIndexArgument(host::TCustomListControl* List, const std::string& Argument) {
+// The choice Argument names among Texts (a list's items, a page control's
+// tabs): its index, or its text in quotes (the first of exactly that text).
+int32_t ChoiceIndex(const host::TComponent* Control, const std::vector<std::string>& Texts,
+                    const std::string& Argument) {
+  const auto count = static_cast<int32_t>(Texts.size());
+  if (!Argument.empty() && Argument[0] == '\'') {
+    std::size_t pos = 0;
+    const std::string text = host::AnsiExtractQuotedStr(Argument, pos, '\'');
+    for (int32_t i = 0; i < count; ++i)
+      if (Texts[static_cast<std::size_t>(i)] == text) return i;
+    throw Exception("%s has no item '%s'", {host::ComponentDisplayName(Control), text});
+  }
   int32_t index = 0;
-  if (!host::TryStrToInt(Argument, index))
-    throw Exception("'%s' is no item index", {Argument});
-  if (index < 0 || index >= List->GetItems()->GetCount())
-    throw Exception("%s has no item %d", {host::ComponentDisplayName(List), index});
+  if (!host::TryStrToInt(Argument, index)) throw Exception("'%s' is no item index", {Argument});
+  if (index < 0 || index >= count) throw Exception("%s has no item %d", {host::ComponentDisplayName(Control), index});
   return index;
+}
+
+std::vector<std::string> ItemTexts(host::TCustomListControl* List) {
+  std::vector<std::string> texts;
+  for (int32_t i = 0; i < List->GetItems()->GetCount(); ++i) texts.push_back(List->GetItems()->GetStrings(i));
+  return texts;
+}
+
+// A page control's page is chosen by a click on its tab.
+void SelectTab(host::TPageControl* Pages, const std::string& Argument) {
+  std::vector<std::string> captions;
+  for (host::TTabSheet* sheet : Pages->ShownTabs()) captions.push_back(sheet->GetCaption());
+  const host::TRect r = Pages->TabRect(ChoiceIndex(Pages, captions, Argument));
+  Robot().Click(Pages->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
 }
 
 // Scrolls the item into view, as a user would, and clicks its middle.
@@ -96,9 +122,10 @@ void SelectInCombo(host::TCustomComboBox* Combo, int32_t Index) {
 }
 
 void SelectItem(host::TControl* Control, const std::string& Argument) {
+  if (auto* pages = dynamic_cast<host::TPageControl*>(Control)) return SelectTab(pages, Argument);
   auto* list = dynamic_cast<host::TCustomListControl*>(Control);
-  if (!list) throw Exception("%s is no list or combo box", {host::ComponentDisplayName(Control)});
-  const int32_t index = ItemIndexArgument(list, Argument);
+  if (!list) throw Exception("%s is no list, combo box or page control", {host::ComponentDisplayName(Control)});
+  const int32_t index = ChoiceIndex(list, ItemTexts(list), Argument);
   if (auto* combo = dynamic_cast<host::TCustomComboBox*>(list))
     SelectInCombo(combo, index);
   else

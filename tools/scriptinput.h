@@ -12,6 +12,12 @@
 //   select NAME INDEX     clicks item INDEX of a list box (scrolled into
 //                         view first) or of a combo box (its list dropped
 //                         down first by a click on its button)
+//   select NAME 'text'    the same for the first item of exactly that text;
+//                         on a page control, a click on the tab of that
+//                         index or caption
+//
+// Names are looked up first in the window the user works in (the active
+// form, a dialog over the form) when it is not the script's form.
 //
 // The control's top-level parent is shown first (its windows are made).
 // A name that is no control, a control that does not show or cannot take

@@ -224,16 +224,22 @@ TModalResult TCustomForm::ShowModal() {
     throw EInvalidOperation("Cannot make a visible window modal");
   if (TControl* capture = GetCaptureControl()) capture->SetMouseCapture(false);
   const auto alive = AliveFlag();
+  // The form active before comes back to the front afterwards, as the
+  // window a modal dialog was opened from does.
+  TCustomForm* before = Screen ? Screen->GetActiveCustomForm() : nullptr;
+  const auto beforeAlive = before ? before->AliveFlag() : nullptr;
   TOtherFormsDisabled others(this);
   FFormState.Include(fsModal);
   FModalResult = mrNone;
-  // Undoes the showing: the other forms work again (one of them becomes
-  // the active form), the form leaves modal state and hides.
+  // Undoes the showing: the other forms work again, the form leaves modal
+  // state and hides, and the form active before is activated again.
   auto leave = [&] {
     others.Restore();
-    if (!*alive) return;
-    FFormState.Exclude(fsModal);
-    if (FVisible) Hide();
+    if (*alive) {
+      FFormState.Exclude(fsModal);
+      if (FVisible) Hide();
+    }
+    if (before && before != this && *beforeAlive && before->GetVisible()) before->SetWindowFocus();
   };
   bool ended = false;
   try {

@@ -1,0 +1,122 @@
+// What the connection editor dialogs share: a host form whose layout is a
+// form file compiled into the library (kellayouts.h), whose controls are
+// found by their names in that layout and whose handlers are methods of the
+// dialog class hooked to them when it is created; the designer it works
+// for; its placement in the per-user store (kelplacement.h); the watch on
+// the objects it edits; and the component choosers and feature lists.
+//
+// Life: a dialog is created with the application as owner and shown
+// modally through Execute (or modelessly by its opener); whatever raises
+// before the modal loop ends frees it and goes on. Closing it saves its
+// placement and frees it (caFree). An object it watches that is freed
+// meanwhile is forgotten (WatchedFreed) and the dialog closes, so nothing
+// touches the freed object.
+//
+// Component choosers are editable combo boxes listing the names of the
+// designed form's components whose classes have descriptors. A chooser
+// commits when it loses the focus, when an item is picked and on Enter:
+// the text is compared with the name of the component bound now (without
+// regard to case); when they differ, the component of that name (or none)
+// is bound and the text set to its name as the designer spells it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/kelcommon.h"
+#include "editors/kelplacement.h"
+#include "host/designer/designintf.h"
+#include "host/forms/form.h"
+#include "host/stdctrls/buttons.h"
+#include "host/stdctrls/lists.h"
+#include "host/stdctrls/texts.h"
+
+namespace kel {
+
+class TkelEditorDialog : public host::TForm {
+  HOST_CLASS(TkelEditorDialog, host::TForm)
+  using TCreateArg = host::TComponent;
+  explicit TkelEditorDialog(host::TComponent* AOwner) : host::TForm(AOwner) {}
+
+  // The designer the dialog works for (the IFormDesigner of Designer).
+  void SetDesigner(host::IDesigner* Designer);
+  host::IFormDesigner* GetFormDesigner() const { return FDesigner; }
+
+  // Prepares Dialog (sets what it edits) and shows it modally. When
+  // anything raises before the loop ends, the dialog is freed and the
+  // exception goes on.
+  static void Execute(TkelEditorDialog* Dialog, const std::function<void()>& Prepare);
+  // Runs Steps on Dialog, new; when they raise, the dialog is freed and
+  // the exception goes on.
+  static void Guarded(TkelEditorDialog* Dialog, const std::function<void()>& Steps);
+
+ protected:
+  ~TkelEditorDialog() override = default;
+
+  // Finds the controls and hooks the handlers (the layout is read by now).
+  virtual void BindControls() = 0;
+  // Where the placement is kept; no key name: none.
+  struct TPlacement {
+    std::string_view KeyName;
+    uint8_t Reads = 0;
+    uint8_t Writes = 0;
+  };
+  virtual TPlacement Placement() const { return {}; }
+  // A watched object was freed: the dialog forgets it (the default closes
+  // the dialog; the pointer is gone by then).
+  virtual void WatchedFreed(host::TComponent* AComponent);
+
+  // The component of the layout named Name, of class T; raises
+  // EComponentError when the layout has none (a broken form file).
+  template <class T>
+  T* Find(std::string_view Name) const {
+    return static_cast<T*>(FindOf(Name, &T::StaticMetaClass));
+  }
+  // Frees the dialog with Object (see WatchedFreed).
+  void Watch(host::TComponent* Object);
+  void Unwatch(host::TComponent* Object);
+
+  // A combo box that commits its text: OnExit, OnClick (an item picked) and
+  // Enter call Commit(Combo).
+  void HookCommit(host::TCustomComboBox* Combo);
+  virtual void Commit(host::TObject* /*Combo*/) {}
+  // Fills Chooser with the names of the described components and shows
+  // the name of Bound.
+  void FillChooser(host::TCustomComboBox* Chooser, host::TComponent* Bound);
+  // Commits Chooser for the component bound now: Bind is called with the
+  // component its text names (or null) when that differs from Bound, the
+  // text is normalised and the designer told. False when nothing changed.
+  bool CommitChooser(host::TCustomComboBox* Chooser, host::TComponent* Bound,
+                     const std::function<void(host::TComponent*)>& Bind);
+  std::string NameOf(host::TComponent* Component) const;
+  void Modified();
+
+  void DoCreate() override;
+  void DoClose(host::TCloseAction& Action) override;
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+
+  host::IFormDesigner* FDesigner = nullptr;
+
+ private:
+  host::TComponent* FindOf(std::string_view Name, host::TClass Class) const;
+  std::vector<host::TComponent*> FWatched;
+  void ChooserEvent(host::TObject* Sender);
+  void ChooserKeyDown(host::TObject* Sender, uint16_t& Key, host::TShiftState Shift);
+};
+
+// Refills List with Names (in update brackets; a combo's text is emptied
+// first) and selects Current's index in the list (none when not there).
+void kelFillList(host::TCustomListControl* List, const std::vector<std::string>& Names, const std::string& Current);
+
+// Feature names of a descriptor (none for null), in declaration order.
+std::vector<std::string> kelEventNames(TkelClassInfo* Info);  // not protected
+std::vector<std::string> kelMethodNames(TkelClassInfo* Info);
+// Properties of style Required (readable, writable) that are not protected.
+std::vector<std::string> kelPropertyNames(TkelClassInfo* Info, TkelPropertyStyleElement Required);
+// "[A, B]" of a property's index names; "(None)" without indexes.
+std::string kelIndexDisplay(TkelPropertyInfo* Property);
+
+}  // namespace kel

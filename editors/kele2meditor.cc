@@ -1,0 +1,113 @@
+#include "editors/kele2meditor.h"
+
+#include "editors/kellayouts.h"
+#include "editors/kelmpeditor.h"
+#include "host/forms/application.h"
+
+namespace kel {
+
+HOST_IMPL(TkelE2MForm, TkelEditorDialog)
+
+using host::TComponent;
+
+void TkelE2MForm::SetConnection(TkelE2MConnection* Value) {
+  Unwatch(FConnection);
+  FConnection = Value;
+  Watch(FConnection);
+}
+
+void TkelE2MForm::BindControls() {
+  cbSource = Find<host::TComboBox>("cbSource");
+  cbSourceEvent = Find<host::TComboBox>("cbSourceEvent");
+  cbTarget = Find<host::TComboBox>("cbTarget");
+  lbTargetMethod = Find<host::TListBox>("lbTargetMethod");
+  btSetParameters = Find<host::TButton>("btSetParameters");
+  HookCommit(cbSource);
+  HookCommit(cbSourceEvent);
+  HookCommit(cbTarget);
+  lbTargetMethod->OnClick = host::TNotifyEvent(this, &TkelE2MForm::TargetMethodClick);
+  btSetParameters->OnClick = host::TNotifyEvent(this, &TkelE2MForm::SetParametersClick);
+}
+
+void TkelE2MForm::WatchedFreed(TComponent* AComponent) {
+  if (AComponent == FConnection) FConnection = nullptr;
+  inherited::WatchedFreed(AComponent);
+}
+
+void TkelE2MForm::Activate() {
+  if (FConnection) {
+    FillChooser(cbSource, FConnection->GetSource());
+    FillChooser(cbTarget, FConnection->GetTarget());
+    UpdateSourceEvents();
+    UpdateTargetMethods();
+  }
+  inherited::Activate();
+}
+
+void TkelE2MForm::UpdateSourceEvents() {
+  kelFillList(cbSourceEvent, kelEventNames(FConnection->GetSourceInfo()), FConnection->GetSourceEvent());
+}
+
+void TkelE2MForm::UpdateTargetMethods() {
+  kelFillList(lbTargetMethod, kelMethodNames(FConnection->GetTargetInfo()), FConnection->GetTargetMethod());
+  UpdateSetParameters();
+}
+
+void TkelE2MForm::UpdateSetParameters() {
+  btSetParameters->SetEnabled(FConnection->GetTargetMethodParameters()->GetCount() > 0);
+}
+
+void TkelE2MForm::Commit(host::TObject* Combo) {
+  if (!FConnection) return;
+  if (Combo == cbSourceEvent) return CommitSourceEvent();
+  if (Combo == cbSource) {
+    if (CommitChooser(cbSource, FConnection->GetSource(), [this](TComponent* c) { FConnection->SetSource(c); })) {
+      UpdateSourceEvents();
+      Modified();
+    }
+  } else if (Combo == cbTarget) {
+    if (CommitChooser(cbTarget, FConnection->GetTarget(), [this](TComponent* c) { FConnection->SetTarget(c); })) {
+      UpdateTargetMethods();
+      Modified();
+    }
+  }
+}
+
+void TkelE2MForm::CommitSourceEvent() {
+  const std::string text = cbSourceEvent->GetText();
+  TkelClassInfo* info = FConnection->GetSourceInfo();
+  if (!text.empty() && !(info && info->FindEvent(text)))
+    cbSourceEvent->SetText(FConnection->GetSourceEvent());
+  else
+    FConnection->SetSourceEvent(text);
+  Modified();
+}
+
+void TkelE2MForm::TargetMethodClick(host::TObject* /*Sender*/) {
+  const int32_t index = lbTargetMethod->GetItemIndex();
+  if (!FConnection || index < 0) return;
+  FConnection->SetTargetMethod(lbTargetMethod->GetItems()->GetStrings(index));
+  UpdateSetParameters();
+  Modified();
+}
+
+void TkelE2MForm::SetParametersClick(host::TObject* /*Sender*/) {
+  if (FConnection) kelShowMPEditor(FDesigner, FConnection);
+}
+
+void kelShowE2MEditor(host::IDesigner* Designer, TkelE2MConnection* Connection) {
+  auto* dialog = host::New<TkelE2MForm>(host::Application);
+  TkelEditorDialog::Execute(dialog, [&] {
+    dialog->SetDesigner(Designer);
+    dialog->SetConnection(Connection);
+  });
+}
+
+namespace kele2meditor {
+
+void Initialize() { kelRegisterLayout(&TkelE2MForm::StaticMetaClass, "kele2meditor.dfm"); }
+void Finalize() { host::UnregisterFormLayout(&TkelE2MForm::StaticMetaClass); }
+
+}  // namespace kele2meditor
+
+}  // namespace kel

@@ -1,0 +1,68 @@
+// The parameter binding dialog ("Method parameters editor"): for each
+// parameter of an event-to-method connection's target method, where its
+// value comes from: a constant, a property of a component (with its index
+// values, through the property index editor) or a parameter of the source
+// event. Each page of pcValue stands for one value source; turning to a
+// page makes it the selected binding's source at once. Edited live, like
+// the event-to-method editor; it keeps no placement.
+#pragma once
+
+#include "connections/kele2m.h"
+#include "editors/keldialog.h"
+
+namespace host {
+class TPageControl;
+}  // namespace host
+
+namespace kel {
+
+class TkelMPForm : public TkelEditorDialog {
+  HOST_CLASS(TkelMPForm, TkelEditorDialog)
+  using TCreateArg = host::TComponent;
+  explicit TkelMPForm(host::TComponent* AOwner) : TkelEditorDialog(AOwner) {}
+
+  TkelE2MConnection* GetConnection() const { return FConnection; }
+  // Takes Value and lists its bindings; the first one is selected.
+  void SetConnection(TkelE2MConnection* Value);
+  // The binding selected in lbParameters; null for none.
+  TkelParameterConnection* Selected() const;
+
+ protected:
+  ~TkelMPForm() override = default;
+  void BindControls() override;
+  void WatchedFreed(host::TComponent* AComponent) override;
+  void Commit(host::TObject* Combo) override;
+
+ private:
+  void FillParameters();
+  void SelectParameter();
+  void UpdateComponent();
+  void UpdateComponentIndex();
+  void UpdateEventParameter();
+  void ParametersClick(host::TObject* Sender);
+  void ValueChange(host::TObject* Sender);
+  void ConstantChange(host::TObject* Sender);
+  void ComponentPropertyClick(host::TObject* Sender);
+  void ComponentPropertyIndexClick(host::TObject* Sender);
+  void EventParameterClick(host::TObject* Sender);
+
+  host::TListBox* lbParameters = nullptr;
+  host::TPageControl* pcValue = nullptr;
+  host::TEdit* edConstant = nullptr;
+  host::TComboBox* cbComponent = nullptr;
+  host::TListBox* lbComponentProperty = nullptr;
+  host::TEdit* edComponentPropertyIndex = nullptr;
+  host::TButton* btComponentPropertyIndex = nullptr;
+  host::TListBox* lbEventParameter = nullptr;
+  TkelE2MConnection* FConnection = nullptr;
+};
+
+// Opens the dialog modally on Connection's bindings for Designer.
+void kelShowMPEditor(host::IDesigner* Designer, TkelE2MConnection* Connection);
+
+namespace kelmpeditor {
+void Initialize();
+void Finalize();
+}  // namespace kelmpeditor
+
+}  // namespace kel
