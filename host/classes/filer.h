@@ -333,6 +333,7 @@ class TReader : public TFiler {
   TComponent* CreateComponent(const std::string& ClassName);
   TComponent* FindAncestor(const std::string& Name, const std::string& ClassName);
   void SetComponentName(TComponent* Component, std::string Name);
+  static std::string UniqueRootName(TComponent* Root, const std::string& Name);
   // properties
   void HandlePropertyError(const std::string& Message);
   void ReadPropPath(TPersistent* Instance, const std::string& Name);

@@ -221,6 +221,21 @@ void TReader::SkipComponent() {
 
 void TReader::SkipComponentEntry(TWriter*) { SkipComponent(); }
 
+// A second form of a class read into its owner beside the first (a dialog
+// opened while the last one waits to be freed) is named Name_1, Name_2...,
+// as the classic reader names it; a designed root keeps the name read.
+std::string TReader::UniqueRootName(TComponent* Root, const std::string& Name) {
+  const TComponent* owner = Root->GetOwner();
+  if (!owner || Root->GetComponentState().Contains(csDesigning)) return Name;
+  const auto taken = [&](const std::string& Candidate) {
+    const TComponent* found = owner->FindComponent(Candidate);
+    return found && found != Root;
+  };
+  std::string unique = Name;
+  for (int i = 1; taken(unique); ++i) unique = Name + "_" + std::to_string(i);
+  return unique;
+}
+
 TComponent* TReader::ReadRootComponent(TComponent* Root) {
   ReadSignature();
   TFilerFlags flags;
@@ -245,7 +260,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     FParent = nullptr;
     Root->SetStateFlag(csLoading, true);
     Root->SetStateFlag(csReading, true);
-    SetComponentName(Root, name);
+    SetComponentName(Root, given ? UniqueRootName(Root, name) : name);
     Root->ReadState(this);
     Root->SetStateFlag(csReading, false);
     FixupReferences();

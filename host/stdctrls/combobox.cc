@@ -16,6 +16,10 @@
 
 namespace host {
 
+namespace {
+constexpr char kCtrlA = 1;  // selects the whole text, as in an edit
+}  // namespace
+
 HOST_IMPL(TComboDropDownList, TCustomListBox)
 HOST_IMPL(TCustomComboBox, TCustomListControl)
 HOST_IMPL(TComboBox, TCustomComboBox)
@@ -177,6 +181,7 @@ void TCustomComboBox::ChooseItem(int32_t Index) {
   if (Index == FItems->GetItemIndex() && text == GetText()) return;
   FItems->SetItemIndex(Index, true);
   TControl::SetText(text);
+  SelectAll();
   SyncList();
   const auto alive = AliveFlag();
   Change();
@@ -293,13 +298,34 @@ void TCustomComboBox::KeyPress(char& Key) {
     if (c >= ' ') TypeSearch(Key);
     return;
   }
+  EditKey(Key);
+}
+
+void TCustomComboBox::EditKey(char Key) {
+  const auto c = static_cast<unsigned char>(Key);
   std::string text = GetText();
-  if (c == '\b' && !text.empty()) {
-    text.pop_back();
-    EditText(text);
-  } else if (c >= ' ' && (FMaxLength == 0 || static_cast<int32_t>(text.size()) < FMaxLength)) {
-    EditText(text + Key);
+  auto start = static_cast<std::size_t>(GetSelStart());
+  std::size_t length = static_cast<std::size_t>(GetSelLength());
+  if (c == kCtrlA) return SelectAll();
+  if (c == '\b') {
+    if (length == 0 && start > 0) length = 1, --start;
+    text.erase(start, length);
+  } else if (c >= ' ' && (FMaxLength == 0 || static_cast<int32_t>(text.size() - length) < FMaxLength)) {
+    text.replace(start, length, 1, Key);
+    ++start;
+  } else {
+    return;
   }
+  const auto alive = AliveFlag();
+  EditText(text);
+  if (!*alive) return;
+  FSelStart = static_cast<int32_t>(start);
+  FSelLength = 0;
+}
+
+void TCustomComboBox::DoEnter() {
+  if (HasEdit()) SelectAll();
+  inherited::DoEnter();
 }
 
 void TCustomComboBox::DoExit() {

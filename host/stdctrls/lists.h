@@ -31,6 +31,12 @@
 // and OnChange, OnClick and OnSelect (in this order) when the user chooses
 // another item.
 //
+// The edit part of a combo box (csDropDown, csSimple) selects its whole
+// text when the combo box gets the focus and when the user chooses an
+// item; a typed character replaces the
+// selection at the caret (SelStart), Backspace deletes the selection or
+// the character before the caret, Ctrl+A selects the whole text.
+//
 // The drop-down list of a combo box is a list box of its own in a
 // top-level window (no parent) placed under the combo box in screen
 // coordinates while DroppedDown; it copies the combo box's items when it
@@ -357,6 +363,7 @@ class TCustomComboBox : public TCustomListControl {
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  void DoEnter() override;
   void DoExit() override;
   virtual void Change();
   virtual void Select();
@@ -368,6 +375,7 @@ class TCustomComboBox : public TCustomListControl {
   TRect ButtonRect();
   void ChooseItem(int32_t Index);
   void EditText(const std::string& Value);
+  void EditKey(char Key);
   void TypeSearch(char Key);
   void ShowList();
   void SyncList();
