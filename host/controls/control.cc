@@ -242,7 +242,10 @@ void TControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AH
   BoundsChanged();
   Invalidate();
   RequestAlign();
-  if (resized && !GetComponentState().Contains(csLoading)) Resize();
+  if (!resized) return;
+  const auto alive = AliveFlag();
+  SizeChanged();
+  if (*alive && !GetComponentState().Contains(csLoading)) Resize();
 }
 
 void TControl::BoundsChanged() {}

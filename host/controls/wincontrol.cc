@@ -278,12 +278,6 @@ void TWinControl::UpdateControlState() {
   if (FHandle) FWSClass->ShowHide(FHandle, FVisible);
 }
 
-void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) {
-  const int32_t oldWidth = FWidth, oldHeight = FHeight;
-  inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
-  if (FWidth != oldWidth || FHeight != oldHeight) Realign();
-}
-
 void TWinControl::BoundsChanged() {
   if (FHandle) FWSClass->SetBounds(FHandle, GetBoundsRect());
 }

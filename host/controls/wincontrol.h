@@ -98,7 +98,6 @@ class TWinControl : public TControl {
   // Visible with every parent visible (and, with a window, shown).
   bool GetShowing() const;
   void UpdateControlState();
-  void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) override;
   TPoint GetClientOrigin() override;
   TRect GetClientRect() override;
   void Invalidate() override;
@@ -197,6 +196,7 @@ class TWinControl : public TControl {
   void SetChildOrder(TComponent* Child, int Order) override;
   void ChangeScale(int32_t M, int32_t D) override;
   void BoundsChanged() override;
+  void SizeChanged() override { Realign(); }
   TClass GetActionLinkClass() const override;
 
   // --------------------------------------------------------------- window

@@ -6,6 +6,7 @@
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
 #include "host/classes/streams.h"
+#include "host/grids/grids.h"
 #include "host/registry/registry.h"
 #include "host/widgetset/widgetset.h"
 #include "tools/scriptinput.h"
@@ -70,6 +71,13 @@ void EditorsTest::Key(const std::string& Name, const std::string& KeyName) {
 }
 void EditorsTest::Select(const std::string& Name, const std::string& Item) {
   corvane::RunInput("select", Find(Name), Item);
+}
+
+void EditorsTest::ClickCell(const std::string& Grid, int32_t Col, int32_t Row) {
+  auto* grid = Find<host::TStringGrid>(Grid);
+  const host::TRect r = grid->CellRect(Col, Row);
+  auto& headless = static_cast<host::headless::THeadlessWidgetSet&>(host::WidgetSet());
+  headless.Robot().Click(grid->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
 }
 
 void EditorsTest::Retype(const std::string& Name, const std::string& Text) {

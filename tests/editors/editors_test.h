@@ -54,6 +54,8 @@ class EditorsTest : public ::testing::Test {
   static void Type(const std::string& Name, const std::string& Text);
   static void Key(const std::string& Name, const std::string& KeyName);
   static void Select(const std::string& Name, const std::string& Item);
+  // A click in the middle of a grid's cell.
+  static void ClickCell(const std::string& Grid, int32_t Col, int32_t Row);
   // Selects the whole text of an edit or combo box (Ctrl+A), then types.
   static void Retype(const std::string& Name, const std::string& Text);
   static std::string Text(const std::string& Name) { return Find(Name)->GetText(); }

@@ -186,58 +186,6 @@ TEST_F(EditorsTest, ChoosersAndFeatureListsKeepTheirRules) {
   EXPECT_EQ(Connection->GetTargetMethod(), "Clear");
 }
 
-TEST_F(EditorsTest, TheParameterDialogSetsValueSourcesAtOnceAndReportsImpossibleStates) {
-  Connection->SetSource(Button1);
-  Connection->SetSourceEvent("OnKeyPress");
-  Connection->SetTarget(Edit1);
-  Connection->SetTargetMethod("SetTextBuf");
-  TkelParameterConnection* binding = Connection->GetTargetMethodParameters()->GetItem(0);
-  Drive({
-      [&] {
-        // Event parameters in their declaration order.
-        EXPECT_EQ(Items("lbEventParameter"), (std::vector<std::string>{"Sender", "Key"}));
-        // Turning to a page sets the binding's source before anything is chosen.
-        Select("pcValue", "'Event parameter'");
-        EXPECT_EQ(binding->GetOptions(), voEventProperty);
-        Select("lbEventParameter", "'Key'");
-        EXPECT_EQ(binding->GetEventParameter(), "Key");
-      },
-      [&] {
-        Select("pcValue", "'Component property'");
-        Select("cbComponent", "'Edit1'");
-        Select("lbComponentProperty", "'Text'");
-        EXPECT_EQ(Text("edComponentPropertyIndex"), "(None)");
-        EXPECT_FALSE(Enabled("btComponentPropertyIndex"));
-        EXPECT_EQ(binding->GetOptions(), voComponentProperty);
-      },
-      [&] {
-        // A page the dialog does not know: its error is shown, the dialog stays.
-        auto* extra = host::New<host::TTabSheet>(Active());
-        extra->SetCaption("X");
-        extra->SetPageControl(Find<host::TPageControl>("pcValue"));
-        Select("pcValue", "'X'");
-        EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Internal Error. Unknown value of pcValue.ActivePageIndex."});
-        EXPECT_EQ(Active()->GetCaption(), "Method parameters editor");
-        EXPECT_EQ(binding->GetOptions(), voComponentProperty);
-        Click("btClose");
-      },
-  });
-  kelShowMPEditor(designer.get(), Connection);
-  EXPECT_TRUE(Driven());
-
-  // A value source outside the three is refused before the dialog shows,
-  // and the dialog is gone.
-  binding->SetOptions(static_cast<TkelValueOptions>(3));
-  const int forms = host::Screen->GetCustomFormCount();
-  try {
-    kelShowMPEditor(designer.get(), Connection);
-    ADD_FAILURE() << "no error";
-  } catch (const host::Exception& e) {
-    EXPECT_EQ(e.Message(), "Internal Error. Unknown value of E2MConnection.ValueOptions");
-  }
-  EXPECT_EQ(host::Screen->GetCustomFormCount(), forms);
-}
-
 TEST_F(EditorsTest, AConnectionFreedWhileItsDialogsAreOpenClosesThem) {
   Connection->SetTarget(Edit1);
   Connection->SetTargetMethod("SetTextBuf");
