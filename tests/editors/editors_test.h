@@ -69,6 +69,8 @@ class EditorsTest : public ::testing::Test {
   static int Stored(const std::string& KeyName, const std::string& Name);
   static void Store(const std::string& KeyName, const std::string& Name, int Value);
   static bool KeyExists(const std::string& KeyName);
+  // Whether anything was written to the per-user store.
+  bool StoreWritten() const { return std::filesystem::exists(FStore); }
 
   // The designed form written and read back as `corvane run` reads it.
   host::TOwned<host::TComponent> SavedAndRead();

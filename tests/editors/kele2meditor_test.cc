@@ -186,6 +186,28 @@ TEST_F(EditorsTest, ChoosersAndFeatureListsKeepTheirRules) {
   EXPECT_EQ(Connection->GetTargetMethod(), "Clear");
 }
 
+TEST_F(EditorsTest, TheEditorReadsItsPlaceButNotItsSizeAndTheBindingDialogStoresNothing) {
+  Connection->SetTarget(Edit1);
+  Connection->SetTargetMethod("SetTextBuf");
+  Drive({[&] { Click("btClose"); }});
+  kelShowMPEditor(designer.get(), Connection);
+  EXPECT_TRUE(Driven());
+  EXPECT_FALSE(StoreWritten());
+
+  for (const char* value : {"Left", "Top", "Width", "Height"}) Store("Parameters Editor", value, 50);
+  int width = 0;
+  Drive({[&] {
+    EXPECT_EQ(Active()->GetLeft(), 50);
+    EXPECT_EQ(Active()->GetTop(), 50);
+    width = Active()->GetWidth();
+    EXPECT_GT(width, 300);  // the layout's size
+    Key("cbSource", "Esc");
+  }});
+  kelShowE2MEditor(designer.get(), Connection);
+  EXPECT_TRUE(Driven());
+  EXPECT_EQ(Stored("Parameters Editor", "Width"), width);  // written, never read
+}
+
 TEST_F(EditorsTest, AConnectionFreedWhileItsDialogsAreOpenClosesThem) {
   Connection->SetTarget(Edit1);
   Connection->SetTargetMethod("SetTextBuf");

@@ -90,7 +90,11 @@ TEST_F(Controls, AlignmentLaysChildrenOutEdgeByEdgeAndAnchorsKeepDistances) {
   EXPECT_EQ(left->GetBoundsRect(), Bounds(0, 45, 50, 235));
   EXPECT_EQ(client->GetBoundsRect(), Bounds(50, 45, 350, 235));
 
+  // The parent's OnResize comes after its children were aligned anew.
+  int32_t clientWidthInOnResize = 0;
+  form->OnResize = [&](TObject*) { clientWidthInOnResize = client->GetWidth(); };
   form->SetBounds(100, 100, 500, 400);
+  EXPECT_EQ(clientWidthInOnResize, 450);
   EXPECT_EQ(client->GetBoundsRect(), Bounds(50, 45, 450, 335));
   EXPECT_EQ(bottom->GetBoundsRect(), Bounds(0, 380, 500, 20));
   EXPECT_EQ(anchored->GetBoundsRect(), Bounds(400, 350, 40, 20));

@@ -113,6 +113,17 @@ TEST_F(LayoutTest, AFormReadsItsLayoutAndRunsModallyFromIt) {
   EXPECT_EQ(edit->GetText(), "Ann");
 }
 
+TEST_F(LayoutTest, ASecondFormOfAClassBesideTheFirstIsNamedApart) {
+  TOwned<TForm> owner = NewForm("Owner");
+  auto* first = New<TLayoutForm>(owner.get());
+  auto* second = New<TLayoutForm>(owner.get());
+  auto* third = New<TLayoutForm>(owner.get());
+  EXPECT_EQ(first->GetName(), "LayoutForm");
+  EXPECT_EQ(second->GetName(), "LayoutForm_1");
+  EXPECT_EQ(third->GetName(), "LayoutForm_2");
+  EXPECT_EQ(second->GetComponentCount(), 2);
+}
+
 TEST_F(LayoutTest, ADerivedFormReadsItsAncestorsLayoutFirst) {
   TOwned<TDerivedForm> form(New<TDerivedForm>(nullptr));
   EXPECT_EQ(form->GetCaption(), "Derived");

@@ -26,6 +26,26 @@ TEST_F(ModalTest, AClickOnAButtonWithAModalResultEndsTheLoop) {
   EXPECT_EQ(Screen->GetActiveForm(), owner.get()) << "the owner is active again once the dialog hides";
 }
 
+TEST_F(ModalTest, ADialogOpenedFromADialogGivesTheActivationBackToIt) {
+  TOwned<TForm> owner = NewForm("Owner");
+  owner->Show();
+  TOwned<TForm> first = NewForm("First");
+  TButton* more = AddButton(first.get(), "More", mrNone, Bounds(10, 10, 80, 25));
+  TOwned<TForm> second = NewForm("Second");
+  TButton* ok = AddButton(second.get(), "Ok", mrOk, Bounds(10, 10, 80, 25));
+  more->OnClick = [&](TObject*) { second->ShowModal(); };
+  TCustomForm* activeAfterSecond = nullptr;
+  Drive({[&] { Robot().Click(Center(more)); },
+         [&] { Robot().Click(Center(ok)); },
+         [&] {
+           activeAfterSecond = Screen->GetActiveCustomForm();
+           first->SetModalResult(mrCancel);
+         }});
+  EXPECT_EQ(first->ShowModal(), mrCancel);
+  EXPECT_EQ(activeAfterSecond, first.get());
+  EXPECT_EQ(Screen->GetActiveForm(), owner.get());
+}
+
 TEST_F(ModalTest, EnterClicksTheDefaultButtonAndEscTheCancelButton) {
   TOwned<TForm> dialog = NewForm("Dialog");
   TEdit* edit = Add<TEdit>(dialog.get(), "Edit", Bounds(10, 10, 120, 22));

@@ -157,6 +157,23 @@ TEST_F(ComboBox, TypingEditsTheTextOfAnEditableStyleWithinMaxLength) {
   combo->SetText("cherry");
   EXPECT_EQ(combo->GetItemIndex(), 3);
   EXPECT_TRUE(log.empty());
+
+  // Coming back into the combo box selects its text: typing replaces it;
+  // Ctrl+A selects it again; the caret moves on as characters go in.
+  combo->SetMaxLength(0);
+  form->SetFocus();
+  combo->SetFocus();
+  EXPECT_EQ(combo->GetSelLength(), 6);
+  Robot().Type("fig");
+  EXPECT_EQ(combo->GetText(), "fig");
+  combo->SetSelStart(1);
+  Robot().Type("l");
+  EXPECT_EQ(combo->GetText(), "flig");
+  Robot().Press(VK_BACK);
+  EXPECT_EQ(combo->GetText(), "fig");
+  Robot().Press('A', {ssCtrl});
+  Robot().Press(VK_BACK);
+  EXPECT_EQ(combo->GetText(), "");
 }
 
 TEST_F(ComboBox, BadIndexesAndTextsChangeNothingAndItemChangesKeepTheTextInStep) {
