@@ -144,6 +144,11 @@ void kelFillList(host::TCustomListControl* List, const std::vector<std::string>&
   items->EndUpdate();
 }
 
+std::string kelChosenItem(host::TCustomListControl* List) {
+  const int32_t index = List->GetItemIndex();
+  return index < 0 ? std::string() : List->GetItems()->GetStrings(index);
+}
+
 std::vector<std::string> kelEventNames(TkelClassInfo* Info) {
   std::vector<std::string> names;
   for (int i = 0; Info && i < Info->GetEventCount(); ++i)

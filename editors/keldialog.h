@@ -29,6 +29,7 @@
 #include "core/kelcommon.h"
 #include "editors/kelplacement.h"
 #include "host/designer/designintf.h"
+#include "host/forms/application.h"
 #include "host/forms/form.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/lists.h"
@@ -107,9 +108,23 @@ class TkelEditorDialog : public host::TForm {
   void ChooserKeyDown(host::TObject* Sender, uint16_t& Key, host::TShiftState Shift);
 };
 
+// Opens a dialog of class D (owned by the application) modally on
+// Connection for Designer: the openers of the connection dialogs.
+template <class D, class C>
+void kelShowConnectionDialog(host::IDesigner* Designer, C* Connection) {
+  auto* dialog = host::New<D>(host::Application);
+  TkelEditorDialog::Execute(dialog, [&] {
+    dialog->SetDesigner(Designer);
+    dialog->SetConnection(Connection);
+  });
+}
+
 // Refills List with Names (in update brackets; a combo's text is emptied
 // first) and selects Current's index in the list (none when not there).
 void kelFillList(host::TCustomListControl* List, const std::vector<std::string>& Names, const std::string& Current);
+
+// The text of the item selected in List; empty when none is.
+std::string kelChosenItem(host::TCustomListControl* List);
 
 // Feature names of a descriptor (none for null), in declaration order.
 std::vector<std::string> kelEventNames(TkelClassInfo* Info);  // not protected

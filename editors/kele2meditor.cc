@@ -2,7 +2,6 @@
 
 #include "editors/kellayouts.h"
 #include "editors/kelmpeditor.h"
-#include "host/forms/application.h"
 
 namespace kel {
 
@@ -84,9 +83,9 @@ void TkelE2MForm::CommitSourceEvent() {
 }
 
 void TkelE2MForm::TargetMethodClick(host::TObject* /*Sender*/) {
-  const int32_t index = lbTargetMethod->GetItemIndex();
-  if (!FConnection || index < 0) return;
-  FConnection->SetTargetMethod(lbTargetMethod->GetItems()->GetStrings(index));
+  const std::string method = kelChosenItem(lbTargetMethod);
+  if (!FConnection || method.empty()) return;
+  FConnection->SetTargetMethod(method);
   UpdateSetParameters();
   Modified();
 }
@@ -96,11 +95,7 @@ void TkelE2MForm::SetParametersClick(host::TObject* /*Sender*/) {
 }
 
 void kelShowE2MEditor(host::IDesigner* Designer, TkelE2MConnection* Connection) {
-  auto* dialog = host::New<TkelE2MForm>(host::Application);
-  TkelEditorDialog::Execute(dialog, [&] {
-    dialog->SetDesigner(Designer);
-    dialog->SetConnection(Connection);
-  });
+  kelShowConnectionDialog<TkelE2MForm>(Designer, Connection);
 }
 
 namespace kele2meditor {

@@ -3,7 +3,6 @@
 #include "editors/kellayouts.h"
 #include "editors/kelpropindex.h"
 #include "host/comctrls/pagecontrol.h"
-#include "host/forms/application.h"
 
 namespace kel {
 
@@ -124,9 +123,9 @@ void TkelMPForm::Commit(host::TObject* Combo) {
 
 void TkelMPForm::ComponentPropertyClick(host::TObject* /*Sender*/) {
   TkelParameterConnection* binding = Selected();
-  const int32_t index = lbComponentProperty->GetItemIndex();
-  if (!binding || index < 0) return;
-  binding->SetComponentProperty(lbComponentProperty->GetItems()->GetStrings(index));
+  const std::string name = kelChosenItem(lbComponentProperty);
+  if (!binding || name.empty()) return;
+  binding->SetComponentProperty(name);
   Modified();
   UpdateComponentIndex();
 }
@@ -150,18 +149,14 @@ void TkelMPForm::ComponentPropertyIndexClick(host::TObject* /*Sender*/) {
 
 void TkelMPForm::EventParameterClick(host::TObject* /*Sender*/) {
   TkelParameterConnection* binding = Selected();
-  const int32_t index = lbEventParameter->GetItemIndex();
-  if (!binding || index < 0) return;
-  binding->SetEventParameter(lbEventParameter->GetItems()->GetStrings(index));
+  const std::string name = kelChosenItem(lbEventParameter);
+  if (!binding || name.empty()) return;
+  binding->SetEventParameter(name);
   Modified();
 }
 
 void kelShowMPEditor(host::IDesigner* Designer, TkelE2MConnection* Connection) {
-  auto* dialog = host::New<TkelMPForm>(host::Application);
-  TkelEditorDialog::Execute(dialog, [&] {
-    dialog->SetDesigner(Designer);
-    dialog->SetConnection(Connection);
-  });
+  kelShowConnectionDialog<TkelMPForm>(Designer, Connection);
 }
 
 namespace kelmpeditor {

@@ -9,6 +9,7 @@
 
 #include "tests/tools/tool_test_support.h"
 #include "tools/commands.h"
+#include "host/registry/registry.h"
 #include "host/widgetset/headless/headless.h"
 #include "tools/formfiles.h"
 #include "tools/script.h"
@@ -48,6 +49,41 @@ TEST(ToolDesign, ADesignedAndWiredFormIsSavedAndRuns) {
   EXPECT_TRUE(Contains(run.Out, "trace kelE2MConnection1: Button1.OnClick -> ListBox1.Clear()\n"
                                 "> get ListBox1.Items.Count\n  = 0\n"))
       << run.Out;
+}
+
+// The lines after `edit` act in the dialogs by their controls' names; the
+// dialogs keep their places in a store of the test's own.
+TEST(ToolDesign, AConnectionWiredThroughItsDialogsIsSavedAndRuns) {
+  const std::filesystem::path dir = Scratch();
+  host::SetRegistryFileName((dir / "registry.ini").string());
+  const std::filesystem::path saved = dir / "dialogs.dfm";
+  const TToolRun design = Tool({"design", FindExample("examples/design/empty.dfm"),
+                                FindExample("examples/design/dialogs.run"), "--save", saved.string()});
+  host::SetRegistryFileName({});
+  ASSERT_EQ(design.Status, 0) << design.Err << design.Out;
+  EXPECT_TRUE(Contains(design.Out, "> inspect kelE2MConnection1 TargetMethod\n  TargetMethod = SetTextBuf")) << design.Out;
+  EXPECT_TRUE(std::filesystem::exists(dir / "registry.ini"));
+  const TRunResult run = RunForm(saved.string(), "select ListBox1 1\nclick Button1\nget Edit1.Text\n");
+  ASSERT_TRUE(run.Ok()) << run.Error;
+  EXPECT_TRUE(Contains(run.Out, "trace kelE2MConnection1: Button1.OnClick -> Edit1.SetTextBuf(True)\n"
+                                "> get Edit1.Text\n  = 'True'\n"))
+      << run.Out;
+
+  // Only connections have dialogs; an item text the list lacks is named.
+  const std::filesystem::path script = dir / "bad.run";
+  for (const auto& [lines, message] :
+       {std::pair<std::string, std::string>{"drop TButton\nedit Button1\n",
+                                            ":2: Button1 is no connection with an editor dialog\n"},
+        {"drop TkelConnectionList\ndrop TkelE2MConnection kelConnectionList1\nedit kelE2MConnection1\n"
+         "select cbSourceEvent 'OnNothing'\n",
+         ":4: cbSourceEvent has no item 'OnNothing'\n"}}) {
+    std::ofstream(script) << lines;
+    host::SetRegistryFileName((dir / "registry.ini").string());
+    const TToolRun bad = Tool({"design", FindExample("examples/design/empty.dfm"), script.string()});
+    host::SetRegistryFileName({});
+    EXPECT_EQ(bad.Status, 1) << lines;
+    EXPECT_EQ(bad.Err, script.string() + message) << bad.Out;
+  }
 }
 
 TEST(ToolDesign, VerbsInspectionAnswersAndBadLines) {
