@@ -88,16 +88,23 @@ void TkelEditorDialog::WatchedFreed(TComponent* /*AComponent*/) {
 
 // ----------------------------------------------------------------- choosers
 
-void TkelEditorDialog::HookCommit(host::TCustomComboBox* Chooser) {
-  Chooser->OnExit = host::TNotifyEvent(this, &TkelEditorDialog::ChooserEvent);
-  Chooser->OnClick = host::TNotifyEvent(this, &TkelEditorDialog::ChooserEvent);
-  Chooser->OnKeyDown = host::TKeyEvent(this, &TkelEditorDialog::ChooserKeyDown);
+void TkelEditorDialog::HookCommit(host::TCustomComboBox* Combo, std::function<void()> Commit) {
+  Combo->OnExit = [Commit](host::TObject*) { Commit(); };
+  Combo->OnClick = [Commit](host::TObject*) { Commit(); };
+  Combo->OnKeyDown = [Commit](host::TObject*, uint16_t& Key, host::TShiftState) {
+    if (Key == host::VK_RETURN) Commit();
+  };
 }
 
-void TkelEditorDialog::ChooserEvent(host::TObject* Sender) { Commit(Sender); }
-
-void TkelEditorDialog::ChooserKeyDown(host::TObject* Sender, uint16_t& Key, host::TShiftState /*Shift*/) {
-  if (Key == host::VK_RETURN) Commit(Sender);
+bool TkelEditorDialog::CommitEvent(host::TCustomComboBox* Combo, TkelClassInfo* Info, const std::string& Current,
+                                   const std::function<void(const std::string&)>& Set) {
+  const std::string text = Combo->GetText();
+  if (!text.empty() && !(Info && Info->FindEvent(text))) {
+    Combo->SetText(Current);
+    return false;
+  }
+  Set(text);
+  return true;
 }
 
 std::string TkelEditorDialog::NameOf(TComponent* Component) const {

@@ -70,30 +70,39 @@ class TkelEditorDialog : public host::TForm {
   // the dialog; the pointer is gone by then).
   virtual void WatchedFreed(host::TComponent* AComponent);
 
+ public:
+  // ------------------------------------------ for the dialog and its parts
   // The component of the layout named Name, of class T; raises
   // EComponentError when the layout has none (a broken form file).
   template <class T>
   T* Find(std::string_view Name) const {
     return static_cast<T*>(FindOf(Name, &T::StaticMetaClass));
   }
-  // Frees the dialog with Object (see WatchedFreed).
-  void Watch(host::TComponent* Object);
-  void Unwatch(host::TComponent* Object);
-
   // A combo box that commits its text: OnExit, OnClick (an item picked) and
-  // Enter call Commit(Combo).
-  void HookCommit(host::TCustomComboBox* Combo);
-  virtual void Commit(host::TObject* /*Combo*/) {}
+  // Enter call Commit.
+  void HookCommit(host::TCustomComboBox* Combo, std::function<void()> Commit);
   // Fills Chooser with the names of the described components and shows
   // the name of Bound.
   void FillChooser(host::TCustomComboBox* Chooser, host::TComponent* Bound);
   // Commits Chooser for the component bound now: Bind is called with the
-  // component its text names (or null) when that differs from Bound, the
-  // text is normalised and the designer told. False when nothing changed.
+  // component its text names (or null) when that differs from Bound, and
+  // the text is normalised. False when nothing changed.
   bool CommitChooser(host::TCustomComboBox* Chooser, host::TComponent* Bound,
                      const std::function<void(host::TComponent*)>& Bind);
+  // Commits an event combo for the component described by Info: an empty
+  // text sets no event, a name Info finds (in exact case, protected ones
+  // too) sets that event, any other text is put back to Current. False
+  // when the text was put back.
+  static bool CommitEvent(host::TCustomComboBox* Combo, TkelClassInfo* Info, const std::string& Current,
+                          const std::function<void(const std::string&)>& Set);
   std::string NameOf(host::TComponent* Component) const;
+  // Tells the designer that the form changed.
   void Modified();
+
+ protected:
+  // Frees the dialog with Object (see WatchedFreed).
+  void Watch(host::TComponent* Object);
+  void Unwatch(host::TComponent* Object);
 
   void DoCreate() override;
   void DoClose(host::TCloseAction& Action) override;
@@ -104,8 +113,6 @@ class TkelEditorDialog : public host::TForm {
  private:
   host::TComponent* FindOf(std::string_view Name, host::TClass Class) const;
   std::vector<host::TComponent*> FWatched;
-  void ChooserEvent(host::TObject* Sender);
-  void ChooserKeyDown(host::TObject* Sender, uint16_t& Key, host::TShiftState Shift);
 };
 
 // Opens a dialog of class D (owned by the application) modally on

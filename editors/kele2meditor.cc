@@ -21,9 +21,9 @@ void TkelE2MForm::BindControls() {
   cbTarget = Find<host::TComboBox>("cbTarget");
   lbTargetMethod = Find<host::TListBox>("lbTargetMethod");
   btSetParameters = Find<host::TButton>("btSetParameters");
-  HookCommit(cbSource);
-  HookCommit(cbSourceEvent);
-  HookCommit(cbTarget);
+  HookCommit(cbSource, [this] { CommitSource(); });
+  HookCommit(cbSourceEvent, [this] { CommitSourceEvent(); });
+  HookCommit(cbTarget, [this] { CommitTarget(); });
   lbTargetMethod->OnClick = host::TNotifyEvent(this, &TkelE2MForm::TargetMethodClick);
   btSetParameters->OnClick = host::TNotifyEvent(this, &TkelE2MForm::SetParametersClick);
 }
@@ -56,29 +56,26 @@ void TkelE2MForm::UpdateSetParameters() {
   btSetParameters->SetEnabled(FConnection->GetTargetMethodParameters()->GetCount() > 0);
 }
 
-void TkelE2MForm::Commit(host::TObject* Combo) {
-  if (!FConnection) return;
-  if (Combo == cbSourceEvent) return CommitSourceEvent();
-  if (Combo == cbSource) {
-    if (CommitChooser(cbSource, FConnection->GetSource(), [this](TComponent* c) { FConnection->SetSource(c); })) {
-      UpdateSourceEvents();
-      Modified();
-    }
-  } else if (Combo == cbTarget) {
-    if (CommitChooser(cbTarget, FConnection->GetTarget(), [this](TComponent* c) { FConnection->SetTarget(c); })) {
-      UpdateTargetMethods();
-      Modified();
-    }
+void TkelE2MForm::CommitSource() {
+  if (FConnection &&
+      CommitChooser(cbSource, FConnection->GetSource(), [this](TComponent* c) { FConnection->SetSource(c); })) {
+    UpdateSourceEvents();
+    Modified();
+  }
+}
+
+void TkelE2MForm::CommitTarget() {
+  if (FConnection &&
+      CommitChooser(cbTarget, FConnection->GetTarget(), [this](TComponent* c) { FConnection->SetTarget(c); })) {
+    UpdateTargetMethods();
+    Modified();
   }
 }
 
 void TkelE2MForm::CommitSourceEvent() {
-  const std::string text = cbSourceEvent->GetText();
-  TkelClassInfo* info = FConnection->GetSourceInfo();
-  if (!text.empty() && !(info && info->FindEvent(text)))
-    cbSourceEvent->SetText(FConnection->GetSourceEvent());
-  else
-    FConnection->SetSourceEvent(text);
+  if (!FConnection) return;
+  CommitEvent(cbSourceEvent, FConnection->GetSourceInfo(), FConnection->GetSourceEvent(),
+              [this](const std::string& Event) { FConnection->SetSourceEvent(Event); });
   Modified();
 }
 

@@ -33,12 +33,13 @@ class TkelE2MForm : public TkelEditorDialog {
   TPlacement Placement() const override { return {"Parameters Editor", kpPosition, kpAll}; }
   void WatchedFreed(host::TComponent* AComponent) override;
   void Activate() override;
-  void Commit(host::TObject* Combo) override;
 
  private:
   void UpdateSourceEvents();
   void UpdateTargetMethods();
   void UpdateSetParameters();
+  void CommitSource();
+  void CommitTarget();
   void CommitSourceEvent();
   void TargetMethodClick(host::TObject* Sender);
   void SetParametersClick(host::TObject* Sender);

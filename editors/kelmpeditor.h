@@ -2,17 +2,16 @@
 // parameter of an event-to-method connection's target method, where its
 // value comes from: a constant, a property of a component (with its index
 // values, through the property index editor) or a parameter of the source
-// event. Each page of pcValue stands for one value source; turning to a
-// page makes it the selected binding's source at once. Edited live, like
-// the event-to-method editor; it keeps no placement.
+// event (the value page, kelvaluepage.h). Turning to a page makes it the
+// selected binding's source at once. Edited live, like the event-to-method
+// editor; it keeps no placement.
 #pragma once
+
+#include <memory>
 
 #include "connections/kele2m.h"
 #include "editors/keldialog.h"
-
-namespace host {
-class TPageControl;
-}  // namespace host
+#include "editors/kelvaluepage.h"
 
 namespace kel {
 
@@ -31,29 +30,13 @@ class TkelMPForm : public TkelEditorDialog {
   ~TkelMPForm() override = default;
   void BindControls() override;
   void WatchedFreed(host::TComponent* AComponent) override;
-  void Commit(host::TObject* Combo) override;
 
  private:
   void FillParameters();
   void SelectParameter();
-  void UpdateComponent();
-  void UpdateComponentIndex();
-  void UpdateEventParameter();
-  void ParametersClick(host::TObject* Sender);
-  void ValueChange(host::TObject* Sender);
-  void ConstantChange(host::TObject* Sender);
-  void ComponentPropertyClick(host::TObject* Sender);
-  void ComponentPropertyIndexClick(host::TObject* Sender);
-  void EventParameterClick(host::TObject* Sender);
 
   host::TListBox* lbParameters = nullptr;
-  host::TPageControl* pcValue = nullptr;
-  host::TEdit* edConstant = nullptr;
-  host::TComboBox* cbComponent = nullptr;
-  host::TListBox* lbComponentProperty = nullptr;
-  host::TEdit* edComponentPropertyIndex = nullptr;
-  host::TButton* btComponentPropertyIndex = nullptr;
-  host::TListBox* lbEventParameter = nullptr;
+  std::unique_ptr<TkelValuePage> FValue;
   TkelE2MConnection* FConnection = nullptr;
 };
 

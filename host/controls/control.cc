@@ -244,7 +244,7 @@ void TControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AH
   RequestAlign();
   if (!resized) return;
   const auto alive = AliveFlag();
-  SizeChanged();
+  AdjustToSize();
   if (*alive && !GetComponentState().Contains(csLoading)) Resize();
 }
 

@@ -338,9 +338,9 @@ class TControl : public TComponent {
 
   // Geometry steps of SetBounds; a windowed control moves its window.
   virtual void BoundsChanged();
-  // The size changed (before OnResize): a windowed control realigns the
+  // The size changed, OnResize is next: a windowed control realigns the
   // controls in it, so OnResize sees them placed.
-  virtual void SizeChanged() {}
+  virtual void AdjustToSize() {}
   virtual bool CanResize(int32_t& NewWidth, int32_t& NewHeight);
   virtual bool CanAutoSize(int32_t& NewWidth, int32_t& NewHeight);
   virtual void ConstrainedResize(int32_t& MinWidth, int32_t& MinHeight, int32_t& MaxWidth, int32_t& MaxHeight);

@@ -196,7 +196,7 @@ class TWinControl : public TControl {
   void SetChildOrder(TComponent* Child, int Order) override;
   void ChangeScale(int32_t M, int32_t D) override;
   void BoundsChanged() override;
-  void SizeChanged() override { Realign(); }
+  void AdjustToSize() override { Realign(); }
   TClass GetActionLinkClass() const override;
 
   // --------------------------------------------------------------- window
