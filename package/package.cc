@@ -17,7 +17,10 @@
 #include "connections/kelvar.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelactnlist.h"
+#include "editors/kelcsdlg.h"
 #include "editors/kele2meditor.h"
+#include "editors/kele2peditor.h"
+#include "editors/kelp2peditor.h"
 #include "editors/kellinksedit.h"
 #include "editors/kelmpeditor.h"
 #include "editors/kelpropindex.h"
@@ -91,6 +94,9 @@ constexpr TkelUnit kUnits[] = {
     {"Kellinksedit", &kellinksedit::Initialize, &kellinksedit::Finalize},
     {"Kelmpeditor", &kelmpeditor::Initialize, &kelmpeditor::Finalize},
     {"Kele2meditor", &kele2meditor::Initialize, &kele2meditor::Finalize},
+    {"Kele2peditor", &kele2peditor::Initialize, &kele2peditor::Finalize},
+    {"Kelp2peditor", &kelp2peditor::Initialize, &kelp2peditor::Finalize},
+    {"Kelcsdlg", &kelcsdlg::Initialize, &kelcsdlg::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "editors/kele2meditor.h"
+#include "connections/kelconlist.h"
+#include "editors/kelcsdlg.h"
 #include "host/classes/typinfo.h"
 #include "host/designer/compedit.h"
 #include "host/designer/designreg.h"
@@ -161,11 +162,12 @@ class TDesignSession {
     editor->ExecuteVerb(index);
   }
 
-  // edit NAME opens the dialog of the connection's kind; the lines after
-  // it act in the dialog until it closes.
+  // edit NAME opens the dialog of the connection's kind (the lines after it
+  // act in the dialog until it closes), or the connection list editor.
   void EditConnection(TLineReader& In) {
     host::TComponent* component = Component(In.Identifier());
-    if (auto* e2m = dynamic_cast<kel::TkelE2MConnection*>(component)) return kel::kelShowE2MEditor(FDesigner, e2m);
+    if (dynamic_cast<kel::TkelConnectionList*>(component)) return kel::kelShowConnectionsEditor(FDesigner, component);
+    if (dynamic_cast<kel::TkelConnection*>(component)) return kel::kelEditConnection(FDesigner, component);
     throw Exception("%s is no connection with an editor dialog", {host::ComponentDisplayName(component)});
   }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "host/comctrls/listview.h"
 #include "host/comctrls/pagecontrol.h"
 #include "host/controls/controls.h"
 #include "host/forms/application.h"
@@ -121,10 +122,22 @@ void SelectInCombo(host::TCustomComboBox* Combo, int32_t Index) {
   ClickItem(list, Index);
 }
 
+// A list view's item is clicked in its middle, scrolled into view first.
+void SelectViewItem(host::TCustomListView* View, const std::string& Argument) {
+  std::vector<std::string> captions;
+  host::TListItems* items = View->GetItems();
+  for (int32_t i = 0; i < items->GetCount(); ++i) captions.push_back(items->GetItem(i)->GetCaption());
+  host::TListItem* item = items->GetItem(ChoiceIndex(View, captions, Argument));
+  item->MakeVisible(false);
+  const host::TRect r = View->ItemRect(item);
+  Robot().Click(View->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+}
+
 void SelectItem(host::TControl* Control, const std::string& Argument) {
   if (auto* pages = dynamic_cast<host::TPageControl*>(Control)) return SelectTab(pages, Argument);
+  if (auto* view = dynamic_cast<host::TCustomListView*>(Control)) return SelectViewItem(view, Argument);
   auto* list = dynamic_cast<host::TCustomListControl*>(Control);
-  if (!list) throw Exception("%s is no list, combo box or page control", {host::ComponentDisplayName(Control)});
+  if (!list) throw Exception("%s is no list, combo box, list view or page control", {host::ComponentDisplayName(Control)});
   const int32_t index = ChoiceIndex(list, ItemTexts(list), Argument);
   if (auto* combo = dynamic_cast<host::TCustomComboBox*>(list))
     SelectInCombo(combo, index);

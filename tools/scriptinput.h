@@ -14,7 +14,7 @@
 //                         down first by a click on its button)
 //   select NAME 'text'    the same for the first item of exactly that text;
 //                         on a page control, a click on the tab of that
-//                         index or caption
+//                         index or caption; on a list view, on its item
 //
 // Names are looked up first in the window the user works in (the active
 // form, a dialog over the form) when it is not the script's form.

@@ -12,6 +12,7 @@
 #include "host/forms/forms_p.h"
 #include "host/forms/screen.h"
 #include "host/graphics/icon.h"
+#include "host/menus/menu.h"
 #include "host/widgetset/widgetset.h"
 
 namespace host {
@@ -301,16 +302,24 @@ bool TApplication::MessageHandled(TControl* Receiver, TMessage& Message) {
   return IsKeyMessage(Message.Msg) && KeyHandled(Receiver, static_cast<TWMKey&>(Message));
 }
 
-// Short cuts first (the form's, then the application's), then the form's
-// preview of the keys of its controls.
+// Short cuts first (the pop-up menus of the control and the controls it
+// lies in, the form's, then the application's), then the form's preview of
+// the keys of its controls.
 bool TApplication::KeyHandled(TControl* Receiver, TWMKey& Message) {
   TCustomForm* form = GetParentForm(Receiver);
   if (IsKeyDown(Message.Msg)) {
     CancelHint();
+    if (PopupShortCut(Receiver, Message)) return true;
     if (form && form->IsShortCut(Message)) return true;
     if (AppShortCut(Message, form)) return true;
   }
   return form && form != static_cast<TControl*>(Receiver) && form->PreviewKey(Message);
+}
+
+bool TApplication::PopupShortCut(TControl* Receiver, TWMKey& Message) {
+  for (TControl* c = Receiver; c; c = c->GetParent())
+    if (TPopupMenu* menu = c->GetPopupMenu(); menu && menu->IsShortCut(Message)) return true;
+  return false;
 }
 
 bool TApplication::AppShortCut(TWMKey& Message, TCustomForm* Skip) {

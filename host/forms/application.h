@@ -218,6 +218,8 @@ class TApplication : public TComponent {
   void Deliver(TControl* Receiver, TMessage& Message);
   bool MessageHandled(TControl* Receiver, TMessage& Message);
   bool KeyHandled(TControl* Receiver, TWMKey& Message);
+  // The pop-up menus of Receiver and the controls it lies in, innermost first.
+  static bool PopupShortCut(TControl* Receiver, TWMKey& Message);
   // OnShortCut, then the main form's short cuts unless it is Skip.
   bool AppShortCut(TWMKey& Message, TCustomForm* Skip);
   void ReportException(TObject* Sender, Exception* E);

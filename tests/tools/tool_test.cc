@@ -151,7 +151,7 @@ TEST(ToolRun, InputLinesClickAndTypeIntoControlsThroughTheRobot) {
       {"select Colours 3", "Colours has no item 3"},
       {"select Colours -1", "Colours has no item -1"},
       {"select Colours blue", "'blue' is no item index"},
-      {"select Button 0", "Button is no list, combo box or page control"},
+      {"select Button 0", "Button is no list, combo box, list view or page control"},
   };
   for (const Case& c : cases) {
     auto [bad, badOk] = RunOn(Example("controls.dfm"), std::string("click Button\n") + c.Line + "\n");
