@@ -137,6 +137,27 @@ TEST_F(ApplicationTest, MessagesKeysAndShortCutsPassTheApplicationAndTheFormFirs
   Robot().Press('S', {ssCtrl});
   Robot().Press(VK_F2);
   EXPECT_EQ(log, (std::vector<std::string>{"form ctrl+s", "application f2"}));
+
+  // The pop-up menus of the focused control and of the controls it lies
+  // in answer their short cuts before the form, innermost first.
+  log.clear();
+  auto* own = New<TPopupMenu>(form.get());
+  auto* item = New<TMenuItem>(own);
+  item->SetShortCut(ShortCut(VK_INSERT, {}));
+  item->OnClick = [&](TObject*) { log.push_back("edit's menu"); };
+  own->GetItems()->Add(item);
+  edit->SetPopupMenu(own);
+  auto* outer = New<TPopupMenu>(form.get());
+  for (const char* what : {"ins", "del"}) {
+    auto* entry = New<TMenuItem>(outer);
+    entry->SetShortCut(ShortCut(what[0] == 'i' ? VK_INSERT : VK_DELETE, {}));
+    entry->OnClick = [&, what](TObject*) { log.push_back(std::string("form's menu ") + what); };
+    outer->GetItems()->Add(entry);
+  }
+  form->SetPopupMenu(outer);
+  Robot().Press(VK_INSERT);
+  Robot().Press(VK_DELETE);
+  EXPECT_EQ(log, (std::vector<std::string>{"edit's menu", "form's menu del"}));
 }
 
 TEST_F(ApplicationTest, HelpAnswersFalseWithoutAHelpSystem) {
