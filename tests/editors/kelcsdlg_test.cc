@@ -10,6 +10,7 @@
 #include "host/comctrls/toolbar.h"
 #include "host/imglist/imglist.h"
 #include "tests/editors/editors_test.h"
+#include "tools/scriptinput.h"
 
 namespace kel::editorstest {
 namespace {
@@ -120,6 +121,50 @@ TEST_F(ConnectionEditorTest, DeletingAsksFirstAndPropertiesOpensTheDialogOfTheKi
   } catch (const host::Exception& e) {
     EXPECT_EQ(e.Message(), "Internal Error. Unknown connection");
   }
+  // Activated again, the window lists the new name and Properties works.
+  host::TOwned<host::TForm> other(
+      static_cast<host::TForm*>(host::TCustomForm::CreateNew(&host::TForm::StaticMetaClass, nullptr)));
+  other->Show();
+  // A click in the window activates it.
+  corvane::RunInput("click", editor->FindComponent("lvConnections"), "");
+  Select("lvConnections", "'Renamed'");
+  EXPECT_EQ(Lines(editor), std::vector<std::string>{"Renamed:0"});
+  Drive({[&] {
+    caption = Active()->GetCaption();
+    Click("btClose");
+  }});
+  Click("tbProperties");
+  EXPECT_EQ(caption, "P2PConnection editor");
+}
+
+TEST_F(ConnectionEditorTest, NamesTakenAndComponentsDeletedElsewhereAreNoTrouble) {
+  // A component already named like the next connection: the designer's
+  // numbering goes past it.
+  Button1->SetName("P2PConnection1");
+  TkelConnectionEditor* editor = Open(List1);
+  Key("lvConnections", "Ins");
+  EXPECT_EQ(Lines(editor).back(), "P2PConnection2:0");
+
+  // The source deleted while the event-to-method dialog shows it: the
+  // connection forgot it, and an event chosen now is put back.
+  Connection->SetSource(Edit1);
+  Connection->SetSourceEvent("OnChange");
+  Drive({[&] {
+    EXPECT_EQ(Text("cbSource"), "Edit1");
+    designer->SelectComponent(Edit1);
+    designer->DeleteSelection();
+    Edit1 = nullptr;
+    EXPECT_EQ(Connection->GetSource(), nullptr);
+    EXPECT_EQ(Connection->GetSourceEvent(), "");  // the event went with its source
+    Retype("cbSourceEvent", "OnClick");
+    Key("cbSourceEvent", "Enter");
+    EXPECT_EQ(Text("cbSourceEvent"), "");
+    EXPECT_EQ(Connection->GetSourceEvent(), "");
+    Click("btClose");
+  }});
+  kelEditConnection(designer.get(), Connection);
+  EXPECT_TRUE(Driven());
+  EXPECT_TRUE(MessageBoxes().empty());
 }
 
 TEST_F(ConnectionEditorTest, OneWindowPerListThatFollowsItsList) {

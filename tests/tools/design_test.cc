@@ -86,6 +86,24 @@ TEST(ToolDesign, AConnectionWiredThroughItsDialogsIsSavedAndRuns) {
   }
 }
 
+// Every kind of connection made through the connection list editor and
+// the dialogs, then at work in the saved form.
+TEST(ToolDesign, TheWireByHandExampleMakesEveryKindOfConnectionInTheEditors) {
+  const std::filesystem::path dir = Scratch();
+  host::SetRegistryFileName((dir / "registry.ini").string());
+  const std::filesystem::path saved = dir / "wired.dfm";
+  const TToolRun design = Tool({"design", FindExample("examples/wire-by-hand/form.dfm"),
+                                FindExample("examples/wire-by-hand/wire.design"), "--save", saved.string()});
+  host::SetRegistryFileName({});
+  ASSERT_EQ(design.Status, 0) << design.Err << design.Out;
+  const TRunResult run = RunForm(saved.string(), FileBytes(FindExample("examples/wire-by-hand/use.run")));
+  ASSERT_TRUE(run.Ok()) << run.Error << run.Out;
+  for (const char* part : {"trace E2PConnection1: Edit1.OnChange -> CheckBox1.Caption := 'hello'\n",
+                           "trace P2PConnection1: CheckBox1.OnClick -> Button1.Enabled := False\n",
+                           "trace E2MConnection1: Button1.OnClick -> ListBox1.Clear()\n"})
+    EXPECT_TRUE(Contains(run.Out, part)) << part << run.Out;
+}
+
 TEST(ToolDesign, VerbsInspectionAnswersAndBadLines) {
   const std::filesystem::path dir = Scratch();
   const std::filesystem::path script = dir / "lines.run";
