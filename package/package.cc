@@ -17,6 +17,7 @@
 #include "connections/kelvar.h"
 #include "core/kelcommon.h"
 #include "descriptors/kelactnlist.h"
+#include "editors/kelabout.h"
 #include "editors/kelcsdlg.h"
 #include "editors/kele2meditor.h"
 #include "editors/kele2peditor.h"
@@ -34,6 +35,7 @@
 #include "descriptors/kelstdctrls.h"
 #include "descriptors/kelsystem.h"
 #include "host/actnlist/actnlist.h"
+#include "registration/kelreg.h"
 #include "host/classes/hostclasses.h"
 #include "host/classes/typinfo.h"
 #include "host/comctrls/comctrls.h"
@@ -90,6 +92,7 @@ constexpr TkelUnit kUnits[] = {
     {"Kele2m", &kele2m::Initialize, &kele2m::Finalize},
     {"Kele2p", &kele2p::Initialize, &kele2p::Finalize},
     {"Kelp2p", &kelp2p::Initialize, &kelp2p::Finalize},
+    {"Kelabout", &kelabout::Initialize, &kelabout::Finalize},
     {"Kelpropindex", &kelpropindex::Initialize, &kelpropindex::Finalize},
     {"Kellinksedit", &kellinksedit::Initialize, &kellinksedit::Finalize},
     {"Kelmpeditor", &kelmpeditor::Initialize, &kelmpeditor::Finalize},
@@ -97,6 +100,7 @@ constexpr TkelUnit kUnits[] = {
     {"Kele2peditor", &kele2peditor::Initialize, &kele2peditor::Finalize},
     {"Kelp2peditor", &kelp2peditor::Initialize, &kelp2peditor::Finalize},
     {"Kelcsdlg", &kelcsdlg::Initialize, &kelcsdlg::Finalize},
+    {"Kelreg", &kelreg::Initialize, &kelreg::Finalize},
 };
 constexpr std::size_t kUnitCount = std::size(kUnits);
 

@@ -6,6 +6,7 @@
 
 #include "connections/kelconlist.h"
 #include "editors/kelcsdlg.h"
+#include "registration/kelreg.h"
 #include "host/classes/typinfo.h"
 #include "host/designer/compedit.h"
 #include "host/designer/designreg.h"
@@ -183,6 +184,20 @@ class TDesignSession {
   int FDrops = 0;
 };
 
+// The package's designer registration (palette page, property and
+// component editors) for as long as the designer runs, as a designer that
+// loads the package makes it.
+class TDesignRegistration {
+ public:
+  TDesignRegistration() : FGroup(host::NewEditorGroup()) { kel::kelreg::Register(); }
+  ~TDesignRegistration() { host::FreeEditorGroup(FGroup); }
+  TDesignRegistration(const TDesignRegistration&) = delete;
+  TDesignRegistration& operator=(const TDesignRegistration&) = delete;
+
+ private:
+  int FGroup;
+};
+
 }  // namespace
 
 int RunDesign(const Args& args, TToolIO& io) {
@@ -192,6 +207,7 @@ int RunDesign(const Args& args, TToolIO& io) {
     return 2;
   }
   TLibrary library;
+  TDesignRegistration registration;
   host::TOwned<host::TFormDesigner> designer = host::TFormDesigner::OpenFile(options->Form);
   std::string out;
   TScriptRunner runner(designer->GetRoot(), out);

@@ -215,6 +215,11 @@ class TWSWindows {
                              uint32_t /*Flags*/) {
     return 0;
   }
+
+  // ---------------------------------------------------------------- links
+  // Hands Address (a web address, a mailto: address) to the system's
+  // handler for it; false when the backend has none.
+  virtual bool OpenURL(std::string_view /*Address*/) { return false; }
 };
 
 }  // namespace host

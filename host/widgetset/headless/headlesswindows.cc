@@ -595,6 +595,13 @@ int32_t THeadlessWindows::MessageBox(HWND /*Owner*/, std::string_view Text, std:
 void THeadlessWindows::ClearMessageBoxes() {
   FMessageBoxAnswers.clear();
   FMessageBoxes.clear();
+  FOpenedURLs.clear();
+}
+
+bool THeadlessWindows::OpenURL(std::string_view Address) {
+  FOpenedURLs.emplace_back(Address);
+  if (FPresenter) FPresenter->OpenURL(Address);
+  return true;
 }
 
 }  // namespace host::headless

@@ -73,6 +73,9 @@ class TWindowPresenter {
   virtual int32_t ShowMessageBox(std::string_view /*Text*/, std::string_view /*Caption*/, uint32_t /*Flags*/) {
     return 0;
   }
+  // Hands a link to the system's handler when a person is there to see
+  // it; false otherwise.
+  virtual bool OpenURL(std::string_view /*Address*/) { return false; }
 };
 
 class THeadlessWindows : public TWSWindows {
@@ -172,8 +175,13 @@ class THeadlessWindows : public TWSWindows {
   };
   int32_t MessageBox(HWND Owner, std::string_view Text, std::string_view Caption, uint32_t Flags) override;
   void QueueMessageBoxAnswer(int32_t Answer) { FMessageBoxAnswers.push_back(Answer); }
+
+  // Links are recorded (and handed on by the presenter, when there is one
+  // that opens them): they are not opened here.
+  bool OpenURL(std::string_view Address) override;
+  const std::vector<std::string>& OpenedURLs() const { return FOpenedURLs; }
   const std::vector<TMessageBoxShown>& MessageBoxesShown() const { return FMessageBoxes; }
-  // Forgets the boxes shown and the answers still queued.
+  // Forgets the boxes shown and the answers still queued (and the links).
   void ClearMessageBoxes();
 
   // ------------------------------------------------------ for the backend
@@ -250,6 +258,7 @@ class THeadlessWindows : public TWSWindows {
   std::vector<HDC> FDCs;  // window device contexts handed out
   std::deque<int32_t> FMessageBoxAnswers;
   std::vector<TMessageBoxShown> FMessageBoxes;
+  std::vector<std::string> FOpenedURLs;
 };
 
 }  // namespace host::headless

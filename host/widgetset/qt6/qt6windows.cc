@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include <QtCore/QUrl>
 #include <QtGui/QCloseEvent>
+#include <QtGui/QDesktopServices>
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <QtGui/QGuiApplication>
@@ -328,6 +330,11 @@ bool TQtWindows::WaitForInput() {
   // Input, a repaint or the ticker (which fires due host timers) ends the wait.
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
   return true;
+}
+
+bool TQtWindows::OpenURL(std::string_view Address) {
+  if (!OnScreen()) return false;
+  return QDesktopServices::openUrl(QUrl(QString::fromUtf8(Address.data(), static_cast<qsizetype>(Address.size()))));
 }
 
 int32_t TQtWindows::ShowMessageBox(std::string_view Text, std::string_view Caption, uint32_t Flags) {

@@ -46,6 +46,8 @@ class TQtWindows : public headless::TWindowPresenter {
   bool PaintsItself() const override { return true; }
   bool WaitForInput() override;
   int32_t ShowMessageBox(std::string_view Text, std::string_view Caption, uint32_t Flags) override;
+  // On screen, through Qt's desktop services (the system's handler).
+  bool OpenURL(std::string_view Address) override;
 
   // The Qt window of a top-level host window; null when it has none.
   QWidget* WidgetOf(HWND Window) const;
