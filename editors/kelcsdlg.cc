@@ -26,7 +26,7 @@ using host::TComponent;
 
 namespace {
 
-std::vector<TkelConnectionEditor*> OpenConnectionEditors;
+TkelOpenWindows<TkelConnectionEditor> OpenConnectionEditors;
 
 // The image of a connection kind in ilConnectors: P2P 0, E2P 1, E2M 2
 // (tested in that order; a class derived from one takes its image).
@@ -114,7 +114,7 @@ void DrawInto(host::TCustomImageList* Images, const std::function<void(TCanvas*)
 
 }  // namespace
 
-const std::vector<TkelConnectionEditor*>& kelOpenConnectionEditors() { return OpenConnectionEditors; }
+const std::vector<TkelConnectionEditor*>& kelOpenConnectionEditors() { return OpenConnectionEditors.Items(); }
 
 // ------------------------------------------------------------------- life
 
@@ -165,12 +165,12 @@ void TkelConnectionEditor::HookActions() {
 }
 
 void TkelConnectionEditor::DoCreate() {
-  OpenConnectionEditors.push_back(this);
+  OpenConnectionEditors.Add(this);
   inherited::DoCreate();
 }
 
 void TkelConnectionEditor::DoDestroy() {
-  std::erase(OpenConnectionEditors, this);
+  OpenConnectionEditors.Remove(this);
   inherited::DoDestroy();
 }
 
@@ -287,19 +287,8 @@ void kelEditConnection(host::IDesigner* Designer, TComponent* Connection) {
 void kelShowConnectionsEditor(host::IDesigner* Designer, TComponent* Component) {
   auto* list = dynamic_cast<TkelConnectionList*>(Component);
   if (!list) throw host::EInvalidCast("Invalid class typecast");
-  host::IFormDesigner* formDesigner = host::AsFormDesigner(Designer);
-  for (TkelConnectionEditor* open : OpenConnectionEditors)
-    if (open->GetFormDesigner() == formDesigner && open->GetConnectionList() == list) {
-      open->Show();
-      open->BringToFront();
-      return;
-    }
-  auto* editor = host::New<TkelConnectionEditor>(host::Application);
-  TkelEditorDialog::Guarded(editor, [&] {
-    editor->SetDesigner(Designer);
-    editor->SetConnectionList(list);
-    editor->Show();
-  });
+  OpenConnectionEditors.Show(Designer, list, &TkelConnectionEditor::GetConnectionList,
+                             &TkelConnectionEditor::SetConnectionList);
 }
 
 namespace kelcsdlg {
@@ -307,7 +296,7 @@ namespace kelcsdlg {
 void Initialize() { kelRegisterLayout(&TkelConnectionEditor::StaticMetaClass, "kelcsdlg.dfm"); }
 
 void Finalize() {
-  while (!OpenConnectionEditors.empty()) OpenConnectionEditors.back()->Free();
+  OpenConnectionEditors.FreeAll();
   host::UnregisterFormLayout(&TkelConnectionEditor::StaticMetaClass);
 }
 

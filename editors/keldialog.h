@@ -126,6 +126,42 @@ void kelShowConnectionDialog(host::IDesigner* Designer, C* Connection) {
   });
 }
 
+// The open windows of a modeless editor class W, one per designer and
+// edited object: a window adds itself when created and leaves when
+// destroyed.
+template <class W>
+class TkelOpenWindows {
+ public:
+  const std::vector<W*>& Items() const { return FItems; }
+  void Add(W* Window) { FItems.push_back(Window); }
+  void Remove(W* Window) { std::erase(FItems, Window); }
+  // Brings the open window of Designer editing Object (as Edited tells)
+  // to the front, or opens a new one on it (through Edit).
+  template <class O>
+  void Show(host::IDesigner* Designer, O* Object, O* (W::*Edited)() const, void (W::*Edit)(O*)) {
+    host::IFormDesigner* formDesigner = host::AsFormDesigner(Designer);
+    for (W* open : FItems)
+      if (open->GetFormDesigner() == formDesigner && (open->*Edited)() == Object) {
+        open->Show();
+        open->BringToFront();
+        return;
+      }
+    auto* window = host::New<W>(host::Application);
+    TkelEditorDialog::Guarded(window, [&] {
+      window->SetDesigner(Designer);
+      (window->*Edit)(Object);
+      window->Show();
+    });
+  }
+  // Frees the windows still open (at unit shutdown).
+  void FreeAll() {
+    while (!FItems.empty()) FItems.back()->Free();
+  }
+
+ private:
+  std::vector<W*> FItems;
+};
+
 // Refills List with Names (in update brackets; a combo's text is emptied
 // first) and selects Current's index in the list (none when not there).
 void kelFillList(host::TCustomListControl* List, const std::vector<std::string>& Names, const std::string& Current);

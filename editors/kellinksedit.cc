@@ -1,7 +1,5 @@
 #include "editors/kellinksedit.h"
 
-#include <algorithm>
-
 #include "editors/kellayouts.h"
 #include "host/comctrls/listview.h"
 #include "host/forms/application.h"
@@ -12,11 +10,13 @@ HOST_IMPL(TkelMethodParameterEditor, TkelEditorDialog)
 
 namespace {
 
-std::vector<TkelMethodParameterEditor*> OpenMethodParameterEditors;
+TkelOpenWindows<TkelMethodParameterEditor> OpenMethodParameterEditors;
 
 }  // namespace
 
-const std::vector<TkelMethodParameterEditor*>& kelOpenMethodParameterEditors() { return OpenMethodParameterEditors; }
+const std::vector<TkelMethodParameterEditor*>& kelOpenMethodParameterEditors() {
+  return OpenMethodParameterEditors.Items();
+}
 
 void TkelMethodParameterEditor::BindControls() {
   lvParameters = Find<host::TListView>("lvParameters");
@@ -24,12 +24,12 @@ void TkelMethodParameterEditor::BindControls() {
 }
 
 void TkelMethodParameterEditor::DoCreate() {
-  OpenMethodParameterEditors.push_back(this);
+  OpenMethodParameterEditors.Add(this);
   inherited::DoCreate();
 }
 
 void TkelMethodParameterEditor::DoDestroy() {
-  std::erase(OpenMethodParameterEditors, this);
+  OpenMethodParameterEditors.Remove(this);
   inherited::DoDestroy();
 }
 
@@ -76,19 +76,8 @@ void TkelMethodParameterEditor::SelectItem(host::TObject* /*Sender*/, host::TLis
 }
 
 void kelShowMethodParameterEditor(host::IDesigner* Designer, TkelE2MConnection* Connection) {
-  host::IFormDesigner* formDesigner = host::AsFormDesigner(Designer);
-  for (TkelMethodParameterEditor* open : OpenMethodParameterEditors)
-    if (open->GetFormDesigner() == formDesigner && open->GetConnection() == Connection) {
-      open->Show();
-      open->BringToFront();
-      return;
-    }
-  auto* editor = host::New<TkelMethodParameterEditor>(host::Application);
-  TkelEditorDialog::Guarded(editor, [&] {
-    editor->SetDesigner(Designer);
-    editor->SetConnection(Connection);
-    editor->Show();
-  });
+  OpenMethodParameterEditors.Show(Designer, Connection, &TkelMethodParameterEditor::GetConnection,
+                                  &TkelMethodParameterEditor::SetConnection);
 }
 
 namespace kellinksedit {
@@ -96,7 +85,7 @@ namespace kellinksedit {
 void Initialize() { kelRegisterLayout(&TkelMethodParameterEditor::StaticMetaClass, "kellinksedit.dfm"); }
 
 void Finalize() {
-  while (!OpenMethodParameterEditors.empty()) OpenMethodParameterEditors.back()->Free();
+  OpenMethodParameterEditors.FreeAll();
   host::UnregisterFormLayout(&TkelMethodParameterEditor::StaticMetaClass);
 }
 
