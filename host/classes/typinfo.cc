@@ -63,6 +63,14 @@ void MergeProps(TClass Class, std::vector<const TPropInfo*>& list) {
 
 namespace detail {
 
+TTypeInfo ClassTypeInfo(TClass Class) {
+  TTypeInfo info;
+  info.Kind = tkClass;
+  info.Name = Class->Name;
+  info.ClassType = Class;
+  return info;
+}
+
 TTypeInfo EnumInfo(std::string_view Name, std::span<const char* const> Names, std::size_t Size) {
   TTypeInfo info;
   info.Kind = tkEnumeration;

@@ -218,6 +218,9 @@ constexpr TOrdType OrdTypeOf() {
 
 inline constexpr const char* BooleanNames[] = {"False", "True"};
 
+// The type information of a class type (not inline: see TypeInfoOf).
+TTypeInfo ClassTypeInfo(TClass Class);
+
 // The type information of a C++ property type.
 template <class T>
 const TTypeInfo* TypeInfoOf() {
@@ -264,7 +267,10 @@ const TTypeInfo* TypeInfoOf() {
   } else {
     static_assert(ObjectPointer<T>, "unsupported published property type");
     using C = std::remove_cv_t<std::remove_pointer_t<T>>;
-    static const TTypeInfo info{tkClass, C::StaticMetaClass.Name, otSLong, ftDouble, 0, 0, {}, &C::StaticMetaClass};
+    // Made at run time in every file: where C's class record is visible a
+    // compiler could otherwise fill it in at compile time and elsewhere not,
+    // and the one copy the linker keeps might then never be filled.
+    static const TTypeInfo info = ClassTypeInfo(&C::StaticMetaClass);
     return &info;
   }
 }

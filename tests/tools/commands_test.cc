@@ -257,6 +257,9 @@ TEST(ToolCommands, DescribeListsClassesAndTheFeaturesOfOne) {
   EXPECT_EQ(connection.Status, 0) << connection.Err;
   EXPECT_TRUE(Contains(connection.Out, "  Source: TComponent\n  Target: TComponent\n  SourceEvent: text\n"))
       << connection.Out;
+  // The type of a class-typed property is named, also where the registration
+  // of the designer editors asked for the same type first.
+  EXPECT_TRUE(Contains(connection.Out, "  TargetMethodParameters: TkelParameterConnections\n")) << connection.Out;
   EXPECT_TRUE(Contains(names.Out, "\n  TkelE2MConnection\n")) << names.Out;
   const TToolRun unknown = Tool({"describe", "TNoSuch"});
   EXPECT_EQ(unknown.Status, 1);
