@@ -34,6 +34,13 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
                                       "ComCtrls",    "Grids",       "Kelcommon",   "Kelvar",     "Kelsystem",
                                       "Kelclasses",  "Kelimglist",  "Kelactnlist", "Kelgraphics", "Kelcontrols",
                                       "Kelstdctrls", "Kelmenus",    "Kelforms",    "Kelextctrls"}));
+  // The connection units, the About box, the editors, and last the
+  // designer registration.
+  ASSERT_GE(names.size(), 13u);
+  EXPECT_EQ(std::vector<std::string>(names.end() - 13, names.end()),
+            (std::vector<std::string>{"Kelconlist", "Kele2m", "Kele2p", "Kelp2p", "Kelabout", "Kelpropindex",
+                                      "Kellinksedit", "Kelmpeditor", "Kele2meditor", "Kele2peditor", "Kelp2peditor",
+                                      "Kelcsdlg", "Kelreg"}));
   EXPECT_TRUE(host::WidgetSetRunning());
   EXPECT_EQ(package::InitCount("Kelcommon"), 1);
   EXPECT_EQ(package::InitCount("Kelsystem"), 1);
