@@ -29,7 +29,7 @@ void TkelE2MForm::BindControls() {
 }
 
 void TkelE2MForm::WatchedFreed(TComponent* AComponent) {
-  if (AComponent == FConnection) FConnection = nullptr;
+  FConnection = nullptr;  // the only object the dialog watches
   inherited::WatchedFreed(AComponent);
 }
 

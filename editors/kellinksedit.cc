@@ -46,7 +46,7 @@ void TkelMethodParameterEditor::SetConnection(TkelE2MConnection* Value) {
 }
 
 void TkelMethodParameterEditor::WatchedFreed(host::TComponent* AComponent) {
-  if (AComponent == FConnection) FConnection = nullptr;
+  FConnection = nullptr;  // the only object the window watches
   inherited::WatchedFreed(AComponent);
 }
 

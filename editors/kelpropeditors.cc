@@ -184,11 +184,7 @@ std::string TkelPropertyIndexesProperty::GetValue() { return kelIndexDisplay(Rec
 void TkelPropertyIndexesProperty::Edit() {
   TkelPropertyInfo* record = Record();
   if (!record || record->GetIndexCount() == 0) return;
-  TkelRecordRef<TkelPropertyInfo> held(record);
-  host::Variant value = GetVarValue();
-  kelShowPropertyIndexEditor(GetDesigner(), GetComponent(0), value, record);
-  kelTakeIndexValues(value, record);
-  SetVarValue(value);
+  SetVarValue(kelEditIndexValues(GetDesigner(), GetComponent(0), GetVarValue(), record));
   Modified();
 }
 

@@ -28,7 +28,6 @@ void TkelPropertyIndexEditor::SetInstance(host::TObject* Value) {
 }
 
 void TkelPropertyIndexEditor::WatchedFreed(host::TComponent* AComponent) {
-  if (AComponent != FWatched) return;
   FInstance = nullptr;
   FWatched = nullptr;
   inherited::WatchedFreed(AComponent);
@@ -77,6 +76,15 @@ void kelShowPropertyIndexEditor(host::IDesigner* Designer, host::TObject* Instan
 
 void kelTakeIndexValues(host::Variant& Index, TkelPropertyInfo* Property) {
   for (int i = 0; i < Property->GetIndexCount(); ++i) host::VarArrayPut(Index, Property->GetIndexes(i)->Value, {i});
+}
+
+host::Variant kelEditIndexValues(host::IDesigner* Designer, host::TObject* Instance, const host::Variant& Current,
+                                 TkelPropertyInfo* Property) {
+  TkelRecordRef<TkelPropertyInfo> held(Property);
+  host::Variant index = Current;
+  kelShowPropertyIndexEditor(Designer, Instance, Current, Property);
+  kelTakeIndexValues(index, Property);
+  return index;
 }
 
 namespace kelpropindex {

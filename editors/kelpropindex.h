@@ -67,6 +67,12 @@ void kelShowPropertyIndexEditor(host::IDesigner* Designer, host::TObject* Instan
 // Puts the Value of each index record of Property into the element of
 // Index of the same position (what callers do after the editor closed).
 void kelTakeIndexValues(host::Variant& Index, TkelPropertyInfo* Property);
+// What every "..." of an index does: shows the editor on Current and
+// answers the array built from what was typed (for the caller's checking
+// setter). The record stays readable meanwhile, even when its component
+// (and with it the descriptor) goes.
+host::Variant kelEditIndexValues(host::IDesigner* Designer, host::TObject* Instance, const host::Variant& Current,
+                                 TkelPropertyInfo* Property);
 
 namespace kelpropindex {
 void Initialize();

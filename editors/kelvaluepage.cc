@@ -155,13 +155,7 @@ void TkelValuePage::EventParameterClick() {
 
 void kelEditIndex(TkelEditorDialog& Dialog, host::TObject* Instance, TkelPropertyInfo* Property,
                   const host::Variant& Current, const std::function<bool(const host::Variant&)>& Store) {
-  // The record stays readable while the editor runs, even when its
-  // component (and with it the descriptor) goes meanwhile.
-  TkelRecordRef<TkelPropertyInfo> held(Property);
-  host::Variant index = Current;
-  kelShowPropertyIndexEditor(Dialog.GetFormDesigner(), Instance, Current, Property);
-  kelTakeIndexValues(index, Property);
-  if (Store(index)) Dialog.Modified();
+  if (Store(kelEditIndexValues(Dialog.GetFormDesigner(), Instance, Current, Property))) Dialog.Modified();
 }
 
 }  // namespace kel
