@@ -69,7 +69,23 @@ std::string ComponentDisplayName(const TComponent* AComponent) {
   return AComponent->GetName().empty() ? AComponent->ClassName() : AComponent->GetName();
 }
 
+namespace {
+
+// The component whose Free is running: Free tells its observers just before
+// it calls BeforeDestruction, which takes the note. BeforeDestruction called
+// on its own (reflection can call it, as on any object of the classic
+// library) finds no note and only starts the destroying state; the owner
+// still frees the component later.
+thread_local const TObject* t_freeing = nullptr;
+void NoteFreeing(TObject* Object) {
+  if (Object->InheritsFrom(&TComponent::StaticMetaClass)) t_freeing = Object;
+}
+
+}  // namespace
+
 TComponent::TComponent(TComponent* AOwner) {
+  static const bool observing = (AddFreeObserver(&NoteFreeing), true);
+  (void)observing;
   if (AOwner) AOwner->InsertComponent(this);
 }
 
@@ -393,7 +409,10 @@ void TComponent::SetAncestor(bool Value) { SetStateFlagDeep(csAncestor, Value); 
 
 void TComponent::BeforeDestruction() {
   inherited::BeforeDestruction();
-  FFreeStarted = true;
+  if (t_freeing == this) {
+    FFreeStarted = true;
+    t_freeing = nullptr;
+  }
   Destroying();
 }
 

@@ -85,6 +85,19 @@ TEST(Component, OwnerFreesItsTreeAndOverridesRunDuringTeardown) {
   EXPECT_EQ(log, (std::vector<std::string>{"destroy root", "destroy b"}));
 }
 
+// BeforeDestruction reached on its own (reflection can call it) only puts
+// the component in its destroying state: its owner still frees it.
+TEST(Component, BeforeDestructionAloneLeavesTheFreeToTheOwner) {
+  std::vector<std::string> log;
+  auto* root = new TProbe(nullptr, "root", &log);
+  auto* a = new TProbe(root, "a", &log);
+  a->BeforeDestruction();
+  EXPECT_TRUE(a->GetComponentState().Contains(csDestroying));
+  log.clear();
+  root->Free();
+  EXPECT_EQ(log, (std::vector<std::string>{"destroy root", "destroy a"}));
+}
+
 TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner) {
   TOwned<TComponent> owner(new TComponent(nullptr));
   auto* first = new TComponent(owner.get());
