@@ -143,6 +143,22 @@ class THeadlessWidgetSet : public TWidgetSet {
     int32_t BkMode = OPAQUE;
   };
   bool ResolveText(HDC DC, TTextTarget& Target);
+  // The same for lines and figures: the surface, origin and clip, the
+  // selected pen and brush (a BS_NULL brush when none), the mix mode and
+  // the background colour and mode that fill the gaps of a styled pen.
+  struct TShapeTarget {
+    TSurface* Surface = nullptr;
+    TPoint Origin;
+    TRect Clip;
+    TLogPen Pen;
+    TLogBrush Brush;
+    int32_t Rop2 = R2_COPYPEN;
+    COLORREF BkColor = 0;
+    int32_t BkMode = OPAQUE;
+  };
+  bool ResolveShape(HDC DC, TShapeTarget& Target);
+  // The logical brush behind a brush handle; false for a handle that is none.
+  bool BrushOf(HBRUSH Brush, TLogBrush& Log);
 
  private:
   // The windows keep their records in FTable and their device contexts are

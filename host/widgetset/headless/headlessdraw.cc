@@ -308,6 +308,22 @@ bool THeadlessWidgetSet::ResolveText(HDC DC, TTextTarget& Target) {
   return true;
 }
 
+bool THeadlessWidgetSet::ResolveShape(HDC DC, TShapeTarget& Target) {
+  TContext ctx;
+  if (!Resolve(DC, ctx)) return false;
+  TLogBrush brush;
+  brush.Style = BS_NULL;
+  Target = {ctx.Surface, ctx.Origin, ctx.Clip, ctx.Pen, ctx.Brush ? ctx.Brush->Log : brush,
+            ctx.DC->Rop2, ctx.DC->BkColor, ctx.DC->BkMode};
+  return true;
+}
+
+bool THeadlessWidgetSet::BrushOf(HBRUSH Brush, TLogBrush& Log) {
+  const TBrushObject* brush = FTable.Get<TBrushObject>(Brush);
+  if (brush) Log = brush->Log;
+  return brush != nullptr;
+}
+
 bool THeadlessWidgetSet::GetTextExtentPoint(HDC DC, std::string_view Text, TSize& Size) {
   TContext ctx;
   if (!Resolve(DC, ctx)) return false;

@@ -138,14 +138,14 @@ HWND THeadlessWindows::CreateWindow(const TCreateParams& Params, TObject* Receiv
   ++FCount;
   Attach(window, Params.WndParent);
   InvalidateAll(window);
-  TopLevelChanged(window);
+  TellChanged(window);
   return window;
 }
 
 bool THeadlessWindows::DestroyWindow(HWND Window) {
   const TWindowObject* w = Find(Window);
   if (!w) return false;
-  if (!w->Parent && FPresenter) FPresenter->TopLevelGone(Window);
+  TellGone(Window);
   InvalidateUnder(Window);
   const std::vector<HWND> doomed = PaintOrder(Window);
   Detach(Window);
@@ -169,12 +169,18 @@ void THeadlessWindows::Forget(HWND Window) {
 bool THeadlessWindows::SetParent(HWND Window, HWND NewParent) {
   const TWindowObject* w = Find(Window);
   if (!w || (NewParent && (!Find(NewParent) || Contains(Window, NewParent)))) return false;
-  if (!w->Parent && NewParent && FPresenter) FPresenter->TopLevelGone(Window);
+  // A move between parents keeps the presenter's widgets; becoming or
+  // ceasing to be a top-level window makes them again.
+  const bool kindChanges = !w->Parent != !NewParent;
+  if (kindChanges) TellGone(Window);
   InvalidateUnder(Window);
   Detach(Window);
   Attach(Window, NewParent);
   InvalidateAll(Window);
-  TopLevelChanged(Window);
+  if (kindChanges)
+    TellAppeared(Window);
+  else
+    TellChanged(Window);
   return true;
 }
 
@@ -192,7 +198,7 @@ bool THeadlessWindows::SetWindowBounds(HWND Window, const TRect& Bounds) {
   w->Bounds = NormalBounds(Bounds);
   if (!w->Parent) ResizeSurface(*w);
   InvalidateAll(Window);
-  TopLevelChanged(Window);
+  TellChanged(Window);
   return true;
 }
 
@@ -210,6 +216,7 @@ bool THeadlessWindows::SetWindowZOrder(HWND Window, bool Top) {
   siblings.insert(Top ? siblings.end() : siblings.begin(), Window);
   InvalidateUnder(Window);
   InvalidateAll(Window);
+  if (FPresenter && w->Parent) FPresenter->ChildRestacked(Window, Top);
   return true;
 }
 
@@ -264,7 +271,7 @@ bool THeadlessWindows::SetWindowText(HWND Window, std::string_view Text) {
   TWindowObject* w = Find(Window);
   if (!w) return false;
   w->Text = Text;
-  TopLevelChanged(Window);
+  TellChanged(Window);
   return true;
 }
 
@@ -278,7 +285,7 @@ bool THeadlessWindows::SetWindowStyle(HWND Window, uint32_t Style, uint32_t ExSt
   if (!w) return false;
   w->Style = Style;
   w->ExStyle = ExStyle;
-  TopLevelChanged(Window);
+  TellChanged(Window);
   return true;
 }
 
@@ -295,7 +302,7 @@ bool THeadlessWindows::SetTopLevelHandle(HWND Window, THandle TWindowObject::*Sl
   TWindowObject* w = Find(Window);
   if (!w || w->Parent) return false;
   w->*Slot = Value;
-  TopLevelChanged(Window);
+  TellChanged(Window);
   return true;
 }
 
@@ -322,7 +329,7 @@ bool THeadlessWindows::ShowWindow(HWND Window, bool Show) {
   if (!Show) InvalidateUnder(Window);
   w->Shown = Show;
   if (Show) InvalidateAll(Window);
-  TopLevelChanged(Window);
+  TellChanged(Window);
   return true;
 }
 
@@ -335,8 +342,11 @@ bool THeadlessWindows::IsWindowVisible(HWND Window) {
 
 bool THeadlessWindows::EnableWindow(HWND Window, bool Enable) {
   TWindowObject* w = Find(Window);
-  if (w) w->Enabled = Enable;
-  return w != nullptr;
+  if (!w) return false;
+  if (w->Enabled == Enable) return true;
+  w->Enabled = Enable;
+  TellChanged(Window);
+  return true;
 }
 
 bool THeadlessWindows::IsWindowEnabled(HWND Window) {
@@ -358,6 +368,7 @@ HWND THeadlessWindows::SetFocus(HWND Window) {
   const HWND old = FFocus;
   if (old == Window) return old;
   FFocus = Window;
+  if (FPresenter) FPresenter->FocusChanged(Window);
   TWMKillFocus kill;
   kill.Msg = WM_KILLFOCUS;
   kill.FocusedWnd = Window;
@@ -406,9 +417,42 @@ void THeadlessWindows::AddUpdate(HWND TopLevel, const TRect& Rect) {
   if (FPresenter) FPresenter->TopLevelDamaged(TopLevel);
 }
 
-void THeadlessWindows::TopLevelChanged(HWND Window) {
+void THeadlessWindows::TellChanged(HWND Window) {
   const TWindowObject* w = Find(Window);
-  if (FPresenter && w && !w->Parent) FPresenter->TopLevelChanged(Window);
+  if (!FPresenter || !w) return;
+  if (w->Parent)
+    FPresenter->ChildChanged(Window);
+  else
+    FPresenter->TopLevelChanged(Window);
+}
+
+// Parents first, so a widget's parent is there before it.
+void THeadlessWindows::TellAppeared(HWND Root) {
+  if (FPresenter)
+    for (HWND window : PaintOrder(Root)) TellChanged(window);
+}
+
+// The windows in Root first, so no widget outlives its parent's.
+void THeadlessWindows::TellGone(HWND Root) {
+  if (!FPresenter) return;
+  const std::vector<HWND> order = PaintOrder(Root);
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    const TWindowObject* w = Find(*it);
+    if (w && w->Parent)
+      FPresenter->ChildGone(*it);
+    else if (w)
+      FPresenter->TopLevelGone(*it);
+  }
+}
+
+bool THeadlessWindows::IsWindowShown(HWND Window) const {
+  const TWindowObject* w = Find(Window);
+  return w && w->Shown;
+}
+
+std::string THeadlessWindows::WindowClassName(HWND Window) const {
+  const TWindowObject* w = Find(Window);
+  return w ? w->ClassName : std::string();
 }
 
 void THeadlessWindows::Invalidate(HWND Window, const TRect& Rect) {

@@ -61,6 +61,17 @@ class TWindowPresenter {
   virtual void TopLevelGone(HWND Window) = 0;
   // A part of a top-level window waits for painting.
   virtual void TopLevelDamaged(HWND Window) = 0;
+  // A child window appeared (made, or put into a parent) or its parent,
+  // place, text, visibility or enabled state changed. A toolkit with a
+  // widget per window follows it.
+  virtual void ChildChanged(HWND /*Window*/) {}
+  // A child window is going: destroyed, or made a top-level window. The
+  // windows in it are told first.
+  virtual void ChildGone(HWND /*Window*/) {}
+  // A child window moved above (Top) or below its siblings.
+  virtual void ChildRestacked(HWND /*Window*/, bool /*Top*/) {}
+  // The keyboard focus moved to Window (0: to no window).
+  virtual void FocusChanged(HWND /*Window*/) {}
   // Whether the presenter has the waiting parts painted itself, when its
   // toolkit paints (through UpdateWindow): ProcessMessages then delivers
   // only the posted messages, and many changes cost one paint.
@@ -197,6 +208,10 @@ class THeadlessWindows : public TWSWindows {
   // surface where the window shows (empty when it is hidden). False when
   // Window is gone.
   bool DrawTarget(HWND Window, TSurface*& Surface, TPoint& Origin, TRect& Visible);
+  // Whether Window itself is shown (IsWindowVisible asks its parents too).
+  bool IsWindowShown(HWND Window) const;
+  // The class name Window was made with (TCreateParams::WinClassName).
+  std::string WindowClassName(HWND Window) const;
 
  private:
   TWindowObject* Find(HWND Window);
@@ -223,8 +238,11 @@ class THeadlessWindows : public TWSWindows {
   // what waits on the top-level surface.
   void Invalidate(HWND Window, const TRect& Rect);
   void AddUpdate(HWND TopLevel, const TRect& Rect);
-  // Tells the presenter about Window when it is a top-level window.
-  void TopLevelChanged(HWND Window);
+  // Tells the presenter that Window changed (as a top-level or a child
+  // window), or that Root and the windows in it appeared or are going.
+  void TellChanged(HWND Window);
+  void TellAppeared(HWND Root);
+  void TellGone(HWND Root);
   bool SetTopLevelHandle(HWND Window, THandle TWindowObject::*Slot, THandle Value);
   // Invalidates the part of Window's parent where Window lies (nothing for
   // a top-level window: it has a surface of its own).

@@ -19,12 +19,15 @@
 // of this runs without a display.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "host/widgetset/headless/headless.h"
 
 class QApplication;
+class QPainter;
 
 namespace host {
 
@@ -56,6 +59,21 @@ class TQt6WidgetSet : public headless::THeadlessWidgetSet {
   bool ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Options, const TRect* Rect, std::string_view Text) override;
   bool GetTextExtentPoint(HDC DC, std::string_view Text, TSize& Size) override;
   bool GetTextMetrics(HDC DC, TTextMetric& Metric) override;
+  // Lines, figures and brush rectangles drawn with a QPainter onto the
+  // same surfaces (qt6graphics.cc); what QPainter cannot draw as the
+  // classic calls do (mix modes, pens wider than a pixel, hatched and
+  // pattern brushes) is left to the headless raster.
+  bool LineTo(HDC DC, int32_t X, int32_t Y) override;
+  bool Polyline(HDC DC, std::span<const TPoint> Points) override;
+  bool Polygon(HDC DC, std::span<const TPoint> Points) override;
+  bool Rectangle(HDC DC, const TRect& Box) override;
+  bool RoundRect(HDC DC, const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;
+  bool Ellipse(HDC DC, const TRect& Box) override;
+  bool Arc(HDC DC, const TRect& Box, TPoint Start, TPoint End) override;
+  bool Chord(HDC DC, const TRect& Box, TPoint Start, TPoint End) override;
+  bool Pie(HDC DC, const TRect& Box, TPoint Start, TPoint End) override;
+  bool FillRect(HDC DC, const TRect& Rect, HBRUSH Brush) override;
+  bool FrameRect(HDC DC, const TRect& Rect, HBRUSH Brush) override;
 
   // The Qt side of the windows and of the pop-up menus.
   TQtWindows& QtWindows() { return *FQtWindows; }
@@ -65,6 +83,13 @@ class TQt6WidgetSet : public headless::THeadlessWidgetSet {
   void SaveWindowImage(HWND Window, const std::string& Path);
 
  private:
+  // Runs Draw with a QPainter on DC's surface (logical coordinates, the
+  // DC's clip, no smoothing) when the figure within Extent is one QPainter
+  // draws as the classic calls do; Brush, when given, replaces the DC's
+  // pen and brush (FillRect, FrameRect). False when the raster must draw.
+  using TQtDraw = std::function<void(QPainter&)>;
+  bool DrawWithQt(HDC DC, std::span<const TPoint> Extent, const TQtDraw& Draw, const HBRUSH* Brush = nullptr);
+
   std::unique_ptr<QApplication> FOwnApplication;  // when the program had none
   std::unique_ptr<TQtWindows> FQtWindows;
   std::unique_ptr<TQtMenus> FQtMenus;

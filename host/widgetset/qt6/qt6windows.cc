@@ -24,14 +24,15 @@ namespace host::qt6 {
 using headless::THeadlessRobot;
 using headless::TSurface;
 
-// ---------------------------------------------------------------- a window
+// ------------------------------------------------------ a window's widget
 
-class TQtWindow : public QWidget {
+// What every widget of a host window does: paint its part of the top-level
+// surface and hand Qt input to the robot.
+class TQtWindowWidget : public QWidget {
  public:
-  TQtWindow(TQtWindows& Owner, HWND Window) : FOwner(&Owner), FWindow(Window) {
+  TQtWindowWidget(TQtWindows& Owner, HWND Window, QWidget* Parent) : QWidget(Parent), FOwner(&Owner), FWindow(Window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
   }
   // The host window went: the widget answers nothing any more and goes
   // once Qt is done with the event that may be running on it.
@@ -40,12 +41,11 @@ class TQtWindow : public QWidget {
     hide();
     deleteLater();
   }
-  // Takes the host window's place, title and visibility.
-  void Follow();
-  // The height of the menu bar above the host's client area (0 without).
-  int BarHeight() const { return FBar ? FBar->height() : 0; }
 
  protected:
+  // Where the host window's client area starts in the widget.
+  virtual QPoint ClientOffset() const { return {0, 0}; }
+
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override {
     Guard([&] { Mouse(Event, TMouseAction::Down); });
@@ -66,26 +66,52 @@ class TQtWindow : public QWidget {
   void keyReleaseEvent(QKeyEvent* Event) override {
     Guard([&] { Key(Event, false); });
   }
-  void closeEvent(QCloseEvent* Event) override;
-  void moveEvent(QMoveEvent* Event) override;
-  void resizeEvent(QResizeEvent* Event) override;
   // Tab and Shift+Tab are the host's (focus moves between its controls).
   bool focusNextPrevChild(bool) override { return false; }
 
- private:
-  enum class TMouseAction { Down, Up, Double, Move };
   headless::THeadlessWindows& Windows() const { return FOwner->FWidgetSet.Windows(); }
   THeadlessRobot& Robot() const { return FOwner->FWidgetSet.Robot(); }
-  // A point of this window in screen coordinates as the host has them.
-  TPoint Screen(QPointF Local) const;
   // Runs host code for a Qt event. An exception must not cross Qt's event
   // loop: one that leaves the host (input outside the application's own
   // loops, which report theirs) is written to the error output.
   template <class F>
   void Guard(F&& Work);
+
+  TQtWindows* FOwner;
+  HWND FWindow;
+
+ private:
+  enum class TMouseAction { Down, Up, Double, Move };
+  // A point of this widget in screen coordinates as the host has them.
+  TPoint Screen(QPointF Local) const;
   void Wheel(QWheelEvent* Event);
   void Mouse(QMouseEvent* Event, TMouseAction Action);
   void Key(QKeyEvent* Event, bool Down);
+};
+
+// A top-level host window: a Qt window with the host's title, frame, icon
+// and menu bar.
+class TQtWindow : public TQtWindowWidget {
+ public:
+  TQtWindow(TQtWindows& Owner, HWND Window) : TQtWindowWidget(Owner, Window, nullptr) {
+    setFocusPolicy(Qt::StrongFocus);
+  }
+  // Takes the host window's place, title and visibility.
+  void Follow();
+  // The height of the menu bar above the host's client area (0 without).
+  int BarHeight() const { return FBar ? FBar->height() : 0; }
+  // Keeps the menu bar above the controls that a negative top puts under it.
+  void RaiseBar() {
+    if (FBar) FBar->raise();
+  }
+
+ protected:
+  QPoint ClientOffset() const override { return {0, BarHeight()}; }
+  void closeEvent(QCloseEvent* Event) override;
+  void moveEvent(QMoveEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+
+ private:
   // Tells the host that the user moved or resized the window.
   template <class M>
   void Report(M& Message);
@@ -94,12 +120,22 @@ class TQtWindow : public QWidget {
   void FollowMenu();
   void FollowIcon();
 
-  TQtWindows* FOwner;
-  HWND FWindow;
   QMenuBar* FBar = nullptr;  // a child: Qt deletes it with the window
   HMENU FBarMenu = 0;
   HICON FIcon = 0;
   bool FFollowing = false;  // Qt events caused by Follow are not the user's
+};
+
+// A windowed control: a child widget at the control's place in its
+// parent's widget. Qt never moves the focus to it by itself: the host does.
+class TQtControl : public TQtWindowWidget {
+ public:
+  TQtControl(TQtWindows& Owner, HWND Window, QWidget* Parent) : TQtWindowWidget(Owner, Window, Parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setObjectName(QString::fromStdString(Windows().WindowClassName(Window)));
+  }
+  // Takes the host window's parent, place, text, visibility and state.
+  void Follow();
 };
 
 namespace {
@@ -171,12 +207,17 @@ void TQtWindow::FollowMenu() {
   if (menu == FBarMenu) return;
   FBarMenu = menu;
   delete std::exchange(FBar, nullptr);
-  if (!menu) return;
-  FBar = new QMenuBar(this);
-  FBar->setNativeMenuBar(false);  // in the window, above the client area
-  FillMenuBar(FBar, FOwner->FWidgetSet.Menus(), menu);
-  FBar->setGeometry(0, 0, std::max(1, width()), FBar->sizeHint().height());
-  FBar->show();
+  if (menu) {
+    FBar = new QMenuBar(this);
+    FBar->setNativeMenuBar(false);  // in the window, above the client area
+    FillMenuBar(FBar, FOwner->FWidgetSet.Menus(), menu);
+    FBar->setGeometry(0, 0, std::max(1, width()), FBar->sizeHint().height());
+    FBar->show();
+  }
+  // The client area moved under the bar or back up, and the controls with it.
+  // (The widgets have no meta-object of their own: Qt's casts cannot tell them.)
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (auto* control = dynamic_cast<TQtControl*>(child)) control->Follow();
 }
 
 void TQtWindow::FollowIcon() {
@@ -186,7 +227,26 @@ void TQtWindow::FollowIcon() {
   setWindowIcon(icon ? QIcon(QPixmap::fromImage(IconImage(FOwner->FWidgetSet, icon))) : QIcon());
 }
 
-void TQtWindow::paintEvent(QPaintEvent*) {
+void TQtControl::Follow() {
+  if (!FOwner) return;
+  QWidget* parent = FOwner->WidgetOf(Windows().GetParent(FWindow));
+  TRect bounds;
+  if (!parent || !Windows().GetWindowBounds(FWindow, bounds)) return;
+  if (parentWidget() != parent) setParent(parent);  // hides it; shown again below
+  QPoint offset;
+  if (auto* top = dynamic_cast<TQtWindow*>(parent)) {
+    offset.setY(top->BarHeight());
+    top->RaiseBar();
+  }
+  const QRect wanted(bounds.Left + offset.x(), bounds.Top + offset.y(), bounds.Width(), bounds.Height());
+  if (geometry() != wanted) setGeometry(wanted);
+  setAccessibleName(QString::fromStdString(Windows().GetWindowText(FWindow)));
+  setEnabled(Windows().IsWindowEnabled(FWindow));
+  const bool shown = Windows().IsWindowShown(FWindow);
+  if (shown != !isHidden()) setVisible(shown);
+}
+
+void TQtWindowWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   TSurface* surface = nullptr;
   TPoint origin;
@@ -199,17 +259,18 @@ void TQtWindow::paintEvent(QPaintEvent*) {
   // The surface's pixels are 0xAARRGGBB words, Qt's RGB32 layout.
   const QImage image(reinterpret_cast<const uchar*>(surface->Pixels.data()), surface->Width, surface->Height,
                      surface->Width * 4, QImage::Format_RGB32);
-  painter.drawImage(0, BarHeight(), image);
+  const QPoint offset = ClientOffset();
+  painter.drawImage(offset, image, QRect(origin.X, origin.Y, width() - offset.x(), height() - offset.y()));
 }
 
-TPoint TQtWindow::Screen(QPointF Local) const {
-  TRect bounds;
-  Windows().GetWindowBounds(FWindow, bounds);
-  return {bounds.Left + static_cast<int32_t>(Local.x()),
-          bounds.Top + static_cast<int32_t>(Local.y()) - BarHeight()};
+TPoint TQtWindowWidget::Screen(QPointF Local) const {
+  const QPoint offset = ClientOffset();
+  TPoint at{static_cast<int32_t>(Local.x()) - offset.x(), static_cast<int32_t>(Local.y()) - offset.y()};
+  Windows().ClientToScreen(FWindow, at);
+  return at;
 }
 
-void TQtWindow::Mouse(QMouseEvent* Event, TMouseAction Action) {
+void TQtWindowWidget::Mouse(QMouseEvent* Event, TMouseAction Action) {
   if (!FOwner) return;
   const TPoint at = Screen(Event->position());
   if (Action == TMouseAction::Move) {
@@ -222,10 +283,11 @@ void TQtWindow::Mouse(QMouseEvent* Event, TMouseAction Action) {
   if (Action == TMouseAction::Down) Robot().MouseDown(at, *button, shift);
   if (Action == TMouseAction::Up) Robot().MouseUp(at, *button, shift);
   if (Action == TMouseAction::Double) Robot().MouseDoubleDown(at, *button, shift);
+  if (FOwner) FOwner->FollowFocus();
 }
 
 template <class F>
-void TQtWindow::Guard(F&& Work) {
+void TQtWindowWidget::Guard(F&& Work) {
   try {
     Work();
   } catch (const std::exception& e) {
@@ -235,11 +297,11 @@ void TQtWindow::Guard(F&& Work) {
   }
 }
 
-void TQtWindow::Wheel(QWheelEvent* Event) {
+void TQtWindowWidget::Wheel(QWheelEvent* Event) {
   if (FOwner) Robot().Wheel(Event->angleDelta().y(), Screen(Event->position()), ShiftStateOf(Event->modifiers()));
 }
 
-void TQtWindow::Key(QKeyEvent* Event, bool Down) {
+void TQtWindowWidget::Key(QKeyEvent* Event, bool Down) {
   if (!FOwner) return;
   const TShiftState shift = ShiftStateOf(Event->modifiers());
   const std::optional<uint16_t> key = VirtualKeyOf(Event->key());
@@ -252,6 +314,7 @@ void TQtWindow::Key(QKeyEvent* Event, bool Down) {
   if (shift.Contains(ssAlt)) return;
   for (QChar c : Event->text())
     if (FOwner && c.unicode() != 0x7F) Robot().Character(c.unicode());
+  if (FOwner) FOwner->FollowFocus();
 }
 
 void TQtWindow::closeEvent(QCloseEvent* Event) {
@@ -306,6 +369,7 @@ TQtWindows::TQtWindows(headless::THeadlessWidgetSet& WidgetSet) : FWidgetSet(Wid
 
 TQtWindows::~TQtWindows() {
   FWidgetSet.Windows().SetPresenter(nullptr);
+  // The controls' widgets go with their windows'.
   for (auto& [window, widget] : FWidgets) delete widget;
 }
 
@@ -323,8 +387,47 @@ void TQtWindows::TopLevelGone(HWND Window) {
 }
 
 void TQtWindows::TopLevelDamaged(HWND Window) {
+  // Qt repaints the controls' widgets in the area too.
   if (QWidget* widget = WidgetOf(Window)) widget->update();
 }
+
+void TQtWindows::ChildChanged(HWND Window) {
+  TQtControl*& widget = FControls[Window];
+  if (!widget) {
+    QWidget* parent = WidgetOf(FWidgetSet.Windows().GetParent(Window));
+    if (!parent) {
+      FControls.erase(Window);
+      return;
+    }
+    widget = new TQtControl(*this, Window, parent);
+  }
+  widget->Follow();
+}
+
+void TQtWindows::ChildGone(HWND Window) {
+  auto it = FControls.find(Window);
+  if (it == FControls.end()) return;
+  it->second->Orphan();
+  FControls.erase(it);
+}
+
+void TQtWindows::ChildRestacked(HWND Window, bool Top) {
+  auto it = FControls.find(Window);
+  if (it == FControls.end()) return;
+  if (Top)
+    it->second->raise();
+  else
+    it->second->lower();
+}
+
+void TQtWindows::FocusChanged(HWND) { FollowFocus(); }
+
+void TQtWindows::FollowFocus() {
+  auto it = FControls.find(FWidgetSet.Windows().GetFocus());
+  if (it != FControls.end() && !it->second->hasFocus()) it->second->setFocus(Qt::OtherFocusReason);
+}
+
+
 
 bool TQtWindows::WaitForInput() {
   // Input, a repaint or the ticker (which fires due host timers) ends the wait.
@@ -368,6 +471,7 @@ int32_t TQtWindows::ShowMessageBox(std::string_view Text, std::string_view Capti
 }
 
 QWidget* TQtWindows::WidgetOf(HWND Window) const {
+  if (auto it = FControls.find(Window); it != FControls.end()) return it->second;
   auto it = FWidgets.find(Window);
   return it == FWidgets.end() ? nullptr : it->second;
 }

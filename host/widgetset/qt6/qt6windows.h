@@ -1,16 +1,27 @@
-// The Qt windows of the Qt widgetset: one QWidget per top-level window of
-// the host, kept in step with it by the headless windows' presenter calls.
+// The Qt windows of the Qt widgetset: one QWidget per host window, kept in
+// step with it by the headless windows' presenter calls.
 //
-// A Qt window stands where the host's window is (its whole area is the
-// client area: the host draws its own borders), carries its text as title
-// and shows while it shows. Painting is Qt's: damage schedules an update,
-// and the paint event first lets the host paint what waits (UpdateWindow),
-// then copies the window's surface, so many changes between two paints
-// cost one. Mouse, wheel and key
-// events go to the robot at the screen point of the host's window (not
-// Qt's global position, which a window manager may have moved), closing
-// the window sends the host WM_CLOSE (the host decides), and a move or
-// resize by the user comes back as WM_MOVE / WM_SIZE.
+// A top-level host window is a Qt window (TQtWindow) where the host's
+// window is (its whole area is the client area: the host draws its own
+// borders), titled with its text, framed as its styles ask, with its menu
+// bar above the client area. Every windowed control inside is a child
+// QWidget of its parent's (TQtControl) at the control's place, shown,
+// enabled and stacked as the host says, named after the host class
+// ("TButton") and carrying the control's text as its accessible name; Qt's
+// keyboard focus follows the host's.
+//
+// Painting is Qt's: damage schedules an update, and a widget's paint event
+// first lets the host paint what waits (UpdateWindow), then copies its part
+// of the top-level surface, so many changes between two paints cost one.
+// The host draws its controls itself, as the classic controls do in the
+// host classes; Qt draws with a QPainter onto that surface (qt6graphics.cc).
+//
+// Input: mouse, wheel and key events reaching any of these widgets go to
+// the robot at the screen point of the host's window (not Qt's global
+// position, which a window manager may have moved), so they become the same
+// host messages as a test's input; the host routes them (capture, focus).
+// Closing a window sends the host WM_CLOSE (the host decides), and a move
+// or resize by the user comes back as WM_MOVE / WM_SIZE.
 //
 // Time: a Qt timer moves the headless clock along with real time (every
 // 10 ms), so host timers fire on time; a script may move it further ahead
@@ -31,6 +42,8 @@
 namespace host::qt6 {
 
 class TQtWindow;
+class TQtControl;
+class TQtWindowWidget;
 
 class TQtWindows : public headless::TWindowPresenter {
  public:
@@ -42,6 +55,10 @@ class TQtWindows : public headless::TWindowPresenter {
   void TopLevelChanged(HWND Window) override;
   void TopLevelGone(HWND Window) override;
   void TopLevelDamaged(HWND Window) override;
+  void ChildChanged(HWND Window) override;
+  void ChildGone(HWND Window) override;
+  void ChildRestacked(HWND Window, bool Top) override;
+  void FocusChanged(HWND Window) override;
   // Qt paints when its event loop gets to it: damage only schedules that.
   bool PaintsItself() const override { return true; }
   bool WaitForInput() override;
@@ -49,7 +66,8 @@ class TQtWindows : public headless::TWindowPresenter {
   // On screen, through Qt's desktop services (the system's handler).
   bool OpenURL(std::string_view Address) override;
 
-  // The Qt window of a top-level host window; null when it has none.
+  // The Qt widget of a host window (the Qt window of a top-level one);
+  // null when it has none.
   QWidget* WidgetOf(HWND Window) const;
   // The top-level host window of any host window; 0 when it is gone.
   HWND TopLevelOf(HWND Window) const;
@@ -58,9 +76,14 @@ class TQtWindows : public headless::TWindowPresenter {
   static bool OnScreen();
 
  private:
+  friend class TQtWindowWidget;
   friend class TQtWindow;
+  friend class TQtControl;
   headless::THeadlessWidgetSet& FWidgetSet;
-  std::unordered_map<HWND, TQtWindow*> FWidgets;
+  std::unordered_map<HWND, TQtWindow*> FWidgets;    // top-level windows
+  std::unordered_map<HWND, TQtControl*> FControls;  // child windows
+  // Gives Qt's focus to the widget of the host's focused window.
+  void FollowFocus();
   QTimer FTicker;
   QElapsedTimer FRealTime;
   bool FTicking = false;  // the ticker's clock move is running
