@@ -405,6 +405,29 @@ void TComponent::SetDesigning(bool Value, bool SetChildren) {
 
 void TComponent::SetAncestor(bool Value) { SetStateFlagDeep(csAncestor, Value); }
 
+// ------------------------------------------------------------ streaming
+
+void TComponent::DefineProperties(TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  const auto* ancestor = dynamic_cast<const TComponent*>(Filer->GetAncestor());
+  const auto info = static_cast<uint32_t>(FDesignInfo);
+  const auto inherited = static_cast<uint32_t>(ancestor ? ancestor->FDesignInfo : 0);
+  // One half of the design position, as a signed 16-bit coordinate.
+  auto define = [&](const char* Name, int Shift) {
+    auto read = [this, Shift](TReader* Reader) {
+      const auto value = static_cast<uint32_t>(static_cast<uint16_t>(Reader->ReadInteger()));
+      const auto keep = static_cast<uint32_t>(FDesignInfo) & ~(0xFFFFu << Shift);
+      FDesignInfo = static_cast<int32_t>(keep | (value << Shift));
+    };
+    auto write = [this, Shift](TWriter* Writer) {
+      Writer->WriteInteger(static_cast<int16_t>((static_cast<uint32_t>(FDesignInfo) >> Shift) & 0xFFFFu));
+    };
+    Filer->DefineProperty(Name, read, write, ((info ^ inherited) >> Shift & 0xFFFFu) != 0);
+  };
+  define("Left", 0);
+  define("Top", 16);
+}
+
 // ------------------------------------------------------------- teardown
 
 void TComponent::BeforeDestruction() {

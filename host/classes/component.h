@@ -180,6 +180,11 @@ class TComponent : public TPersistent {
   virtual void ReadState(TReader* Reader);
   // Writes header, properties and children through Writer.
   virtual void WriteState(TWriter* Writer);
+  // The design position (DesignInfo: Left in the low, Top in the high 16
+  // bits) as the custom properties Left and Top, each stored when it
+  // differs from the ancestor's (0 without one): where a form designer
+  // shows a component that is no control.
+  void DefineProperties(TFiler* Filer) override;
 
   // -------------------------------------------------------------- actions
   // If Action handles this component as a target, executes (updates) it on
