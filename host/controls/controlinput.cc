@@ -1,8 +1,10 @@
 // TControl: messages (Perform, Dispatch, WndProc), mouse input with clicks
 // and capture, and the drag events a control answers.
 #include <algorithm>
+#include <utility>
 
 #include "host/controls/control.h"
+#include "host/controls/designfilter.h"
 #include "host/controls/dragdock.h"
 #include "host/controls/wincontrol.h"
 #include "host/menus/menu.h"
@@ -126,7 +128,18 @@ int64_t TControl::Perform(uint32_t Msg, int64_t WParam, int64_t LParam) {
 
 TApplicationHandleMessage ApplicationHandleMessage = nullptr;
 
+namespace {
+TDesignMessageFilter g_designFilter = nullptr;
+}  // namespace
+
+TDesignMessageFilter SetDesignMessageFilter(TDesignMessageFilter Filter) {
+  return std::exchange(g_designFilter, Filter);
+}
+
 void TControl::Dispatch(void* Message) {
+  if (g_designFilter && GetComponentState().Contains(csDesigning) &&
+      g_designFilter(this, *static_cast<TMessage*>(Message)))
+    return;
   if (ApplicationHandleMessage)
     ApplicationHandleMessage(this, *static_cast<TMessage*>(Message));
   else

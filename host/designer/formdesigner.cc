@@ -6,11 +6,12 @@
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
 #include "host/controls/controls.h"
+#include "host/designer/designsurface.h"
 #include "host/rtl/sysutils.h"
 
 namespace host {
 
-HOST_IMPL_INTF(TFormDesigner, TObject, IDesignerHook, IDesigner, IFormDesigner)
+HOST_IMPL_INTF(TFormDesigner, TObject, IDesignerHook, IDesigner, IFormDesigner, IDesignInput)
 
 namespace {
 
@@ -57,29 +58,82 @@ TOwned<TFormDesigner> TFormDesigner::CreateNew(TClass RootClass, const std::stri
   return MakeOwned<TFormDesigner>(root);
 }
 
-TOwned<TFormDesigner> TFormDesigner::Open(TStream* Stream) {
+TOwned<TMemoryStream> TFormDesigner::BinaryOf(TStream* Stream) {
   TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
   ObjectToBinary(Stream, binary.get());
+  binary->SetPosition(0);
+  return binary;
+}
+
+TComponent* TFormDesigner::NewRootFor(TMemoryStream* Binary) {
   // The root's class comes from the form's header: signature, optional
   // prefix, class name.
-  binary->SetPosition(0);
   std::string className;
   {
-    TOwned<TReader> header = MakeOwned<TReader>(binary.get(), 4096);
+    TOwned<TReader> header = MakeOwned<TReader>(Binary, 4096);
     header->ReadSignature();
     TFilerFlags flags;
     int32_t position = 0;
     header->ReadPrefix(flags, position);
     className = header->ReadStr();
   }
+  Binary->SetPosition(0);
   TClass cls = FindClass(className);
   if (!cls->InheritsFrom(&TComponent::StaticMetaClass)) throw EReadError("%s is not a component class", {className});
-  TOwned<TFormDesigner> designer = CreateNew(cls, "");
-  binary->SetPosition(0);
+  TComponent* root = cls->InheritsFrom(&TCustomForm::StaticMetaClass) ? TCustomForm::CreateNew(cls, nullptr)
+                                                                      : static_cast<TComponent*>(cls->Create(nullptr));
+  root->SetDesigning(true);
+  return root;
+}
+
+TOwned<TFormDesigner> TFormDesigner::Open(TStream* Stream) {
+  TOwned<TMemoryStream> binary = BinaryOf(Stream);
+  TOwned<TFormDesigner> designer = MakeOwned<TFormDesigner>(NewRootFor(binary.get()));
   TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
   reader->ReadRootComponent(designer->FRoot);
   designer->FModified = false;
   return designer;
+}
+
+void TFormDesigner::ReplaceRoot(TStream* Stream) {
+  TOwned<TMemoryStream> binary = BinaryOf(Stream);
+  TComponent* fresh = NewRootFor(binary.get());
+  try {
+    TOwned<TReader> reader = MakeOwned<TReader>(binary.get(), 4096);
+    reader->ReadRootComponent(fresh);
+  } catch (...) {
+    fresh->Free();
+    throw;
+  }
+  std::vector<std::string> selected;
+  for (TPersistent* p : FSelection)
+    if (auto* c = dynamic_cast<TComponent*>(p)) selected.push_back(c == FRoot ? std::string() : c->GetName());
+  auto* oldForm = dynamic_cast<TCustomForm*>(FRoot);
+  auto* newForm = dynamic_cast<TCustomForm*>(fresh);
+  const bool shown = oldForm && oldForm->GetVisible();
+  TComponent* old = std::exchange(FRoot, fresh);
+  FSelection.clear();
+  if (newForm) newForm->SetDesigner(this);
+  if (oldForm) {
+    oldForm->SetDesigner(nullptr);
+    if (newForm) newForm->SetBounds(oldForm->GetLeft(), oldForm->GetTop(), newForm->GetWidth(), newForm->GetHeight());
+  }
+  old->Free();
+  if (newForm && shown) newForm->Show();
+  // The listeners let go of the old objects here, even when nothing is
+  // selected before or after.
+  for (const std::string& name : selected)
+    if (TComponent* c = name.empty() ? FRoot : GetComponent(name)) FSelection.push_back(c);
+  NotifySelection();
+  Modified();
+}
+
+bool TFormDesigner::IsDesignMsg(TControl* Sender, TMessage& Message) {
+  return FSurface && FSurface->IsDesignMsg(Sender, Message);
+}
+
+void TFormDesigner::PaintGrid() {
+  if (FSurface) FSurface->PaintGrid();
 }
 
 TOwned<TFormDesigner> TFormDesigner::OpenFile(const std::string& FileName) {

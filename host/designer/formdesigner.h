@@ -29,10 +29,13 @@
 
 #include "host/classes/streams.h"
 #include "host/designer/designintf.h"
+#include "host/forms/designinput.h"
 
 namespace host {
 
-class TFormDesigner : public TObject, public IFormDesigner {
+class TDesignSurface;
+
+class TFormDesigner : public TObject, public IFormDesigner, public IDesignInput {
   HOST_CLASS(TFormDesigner, TObject)
 
   // Designs Root (without owner), which the designer takes over.
@@ -81,6 +84,20 @@ class TFormDesigner : public TObject, public IFormDesigner {
   void SaveToStream(TStream* Stream);
   void Save(const std::string& FileName);
 
+  // Reads the form Stream holds into a new root that takes the place of the
+  // designed one (which is freed; a shown form's replacement is shown at
+  // its place): how a designer goes back to an earlier state of the whole
+  // form. The selection keeps the components of the same names. Raises as
+  // Open does and then leaves the designed form as it was.
+  void ReplaceRoot(TStream* Stream);
+
+  // The surface that takes the designed form's input (borrowed; null:
+  // the form's controls act on their input as at run time).
+  void SetSurface(TDesignSurface* Surface) { FSurface = Surface; }
+  TDesignSurface* GetSurface() const { return FSurface; }
+  bool IsDesignMsg(TControl* Sender, TMessage& Message) override;
+  void PaintGrid() override;
+
   // Listeners are borrowed; each is told once per change, in the order they
   // were added. Adding one twice does nothing.
   void AddListener(TDesignerListener* Listener);
@@ -99,7 +116,12 @@ class TFormDesigner : public TObject, public IFormDesigner {
   bool IsOnForm(const TComponent* Component) const;
   TWinControl* ParentFor(TClass ComponentClass, TComponent* Parent) const;
 
+  // The root of the class the binary form names, made empty and designing.
+  static TComponent* NewRootFor(TMemoryStream* Binary);
+  static TOwned<TMemoryStream> BinaryOf(TStream* Stream);
+
   TComponent* FRoot = nullptr;
+  TDesignSurface* FSurface = nullptr;
   std::vector<TPersistent*> FSelection;
   std::vector<TDesignerListener*> FListeners;
   bool FModified = false;

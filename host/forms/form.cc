@@ -10,7 +10,9 @@
 #include "host/classes/formtext.h"
 #include "host/classes/resources.h"
 #include "host/classes/streams.h"
+#include "host/controls/designfilter.h"
 #include "host/forms/application.h"
+#include "host/forms/designinput.h"
 #include "host/forms/forms_p.h"
 #include "host/forms/screen.h"
 #include "host/widgetset/widgetset.h"
@@ -464,9 +466,43 @@ bool TCustomForm::PreviewKey(TWMKey& Message) {
 
 // ------------------------------------------------------------ paint, images
 
+namespace {
+
+// Runs Work with the IDesignInput of the designer of Control's form, held
+// for the call; false when the form has no such designer.
+template <class F>
+bool WithDesignInput(TControl* Control, F&& Work) {
+  TCustomForm* form = GetParentForm(Control);
+  IDesignerHook* designer = form ? form->GetDesigner() : nullptr;
+  void* obj = nullptr;
+  if (!designer || designer->QueryInterface(IDesignInput::IID, &obj) != S_OK) return false;
+  auto* input = static_cast<IDesignInput*>(obj);
+  struct TRelease {
+    IDesignInput* Input;
+    ~TRelease() { Input->_Release(); }
+  } release{input};
+  return Work(*input);
+}
+
+bool DesignFilter(TControl* Sender, TMessage& Message) {
+  return WithDesignInput(Sender, [&](IDesignInput& input) { return input.IsDesignMsg(Sender, Message); });
+}
+
+// Installed once the forms unit is part of the program.
+[[maybe_unused]] const bool g_designFilterInstalled = (SetDesignMessageFilter(&DesignFilter), true);
+
+}  // namespace
+
 void TCustomForm::PaintWindow(HDC DC) {
   inherited::PaintWindow(DC);
-  FCanvas->DrawOn(DC, [this] { Paint(); });
+  FCanvas->DrawOn(DC, [this] {
+    Paint();
+    if (GetComponentState().Contains(csDesigning))
+      WithDesignInput(this, [](IDesignInput& input) {
+        input.PaintGrid();
+        return true;
+      });
+  });
 }
 
 void TCustomForm::Paint() {

@@ -29,6 +29,11 @@ using S = TScrollingWinControl;
 // found is not.
 bool RangeStored(TObject* Instance) { return !static_cast<TControlScrollBar*>(Instance)->GetControl()->GetAutoScroll(); }
 bool ScrollBarColorStored(TObject* Instance) { return !static_cast<TControlScrollBar*>(Instance)->GetParentColor(); }
+// A designed form shows because the designer shows it: its Visible is the
+// designer's business then, not the form file's.
+bool FormVisibleStored(TObject* Instance) {
+  return !static_cast<TComponent*>(Instance)->GetComponentState().Contains(csDesigning);
+}
 
 TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
   Info.StoredProc = Stored;
@@ -83,7 +88,7 @@ const std::vector<TPropInfo>& FormPropTable() {
       Prop<&F::GetScaled, &F::SetScaled>("Scaled").Default(true),
       Prop<&TWinControl::GetUseDockManager, &TWinControl::SetUseDockManager>("UseDockManager").Default(false),
       Prop<&S::GetVertScrollBar, &S::SetVertScrollBar>("VertScrollBar"),
-      Prop<&TControl::GetVisible, &TControl::SetVisible>("Visible").Default(false),
+      StoredWhen(Prop<&TControl::GetVisible, &TControl::SetVisible>("Visible").Default(false), FormVisibleStored),
       Prop<&F::GetWindowMenu, &F::SetWindowMenu>("WindowMenu"),
       Prop<&F::GetWindowState, &F::SetWindowState>("WindowState").Default(wsNormal),
   };
