@@ -24,7 +24,7 @@ list(REMOVE_DUPLICATES corvane_installed)
 install(TARGETS ${corvane_installed} EXPORT corvaneTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS corvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Headers ending in _p.h are private to their module's sources.
-install(DIRECTORY host core descriptors connections editors registration package tools
+install(DIRECTORY host core descriptors connections editors registration package designer tools
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/corvane
         FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE ${corvane_skipped_headers})
 

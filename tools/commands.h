@@ -87,5 +87,6 @@ int RunRun(const Args& args, TToolIO& io);
 int RunCheck(const Args& args, TToolIO& io);
 int RunShow(const Args& args, TToolIO& io);
 int RunDesign(const Args& args, TToolIO& io);
+int RunDesigner(const Args& args, TToolIO& io);
 
 }  // namespace corvane

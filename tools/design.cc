@@ -6,7 +6,6 @@
 
 #include "connections/kelconlist.h"
 #include "editors/kelcsdlg.h"
-#include "registration/kelreg.h"
 #include "host/classes/typinfo.h"
 #include "host/designer/compedit.h"
 #include "host/designer/designreg.h"
@@ -14,6 +13,7 @@
 #include "host/designer/objinsp.h"
 #include "host/forms/application.h"
 #include "host/rtl/sysutils.h"
+#include "designer/palette.h"
 #include "tools/commands.h"
 #include "tools/formfiles.h"
 #include "tools/linereader.h"
@@ -184,19 +184,6 @@ class TDesignSession {
   int FDrops = 0;
 };
 
-// The package's designer registration (palette page, property and
-// component editors) for as long as the designer runs, as a designer that
-// loads the package makes it.
-class TDesignRegistration {
- public:
-  TDesignRegistration() : FGroup(host::NewEditorGroup()) { kel::kelreg::Register(); }
-  ~TDesignRegistration() { host::FreeEditorGroup(FGroup); }
-  TDesignRegistration(const TDesignRegistration&) = delete;
-  TDesignRegistration& operator=(const TDesignRegistration&) = delete;
-
- private:
-  int FGroup;
-};
 
 }  // namespace
 
@@ -207,7 +194,7 @@ int RunDesign(const Args& args, TToolIO& io) {
     return 2;
   }
   TLibrary library;
-  TDesignRegistration registration;
+  designer::TDesignRegistration registration;
   host::TOwned<host::TFormDesigner> designer = host::TFormDesigner::OpenFile(options->Form);
   std::string out;
   TScriptRunner runner(designer->GetRoot(), out);

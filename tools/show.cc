@@ -9,6 +9,7 @@
 #include "host/rtl/sysutils.h"
 #include "tools/commands.h"
 #include "tools/formfiles.h"
+#include "tools/qtstart.h"
 #include "tools/script.h"
 
 #ifdef CORVANE_WITH_QT6
@@ -33,28 +34,6 @@ host::TWinControl* FormToShow(host::TComponent* Root) {
 }
 
 #ifdef CORVANE_WITH_QT6
-
-// Keeps CORVANE_WIDGETSET naming the Qt backend while the library starts.
-struct TChooseQt {
-  std::string Old;
-  bool Had = false;
-  TChooseQt() {
-    if (const char* old = std::getenv(host::WidgetSetEnvironmentVariable)) Old = old, Had = true;
-    setenv(host::WidgetSetEnvironmentVariable, "qt6", 1);
-  }
-  ~TChooseQt() {
-    if (Had)
-      setenv(host::WidgetSetEnvironmentVariable, Old.c_str(), 1);
-    else
-      unsetenv(host::WidgetSetEnvironmentVariable);
-  }
-};
-
-// Runs the application's message loop until the window is closed.
-void RunUntilClosed(host::HWND Window) {
-  host::TWSWindows& windows = host::WidgetSet().Windows();
-  while (windows.IsWindow(Window) && windows.IsWindowVisible(Window)) host::Application->HandleMessage();
-}
 
 int ShowForm(const TFormArgs& options, TToolIO& io) {
   host::RegisterQt6WidgetSet();

@@ -119,6 +119,22 @@ constexpr TCommand kCommands[] = {
      "\n"
      "Needs a display, or QT_QPA_PLATFORM=offscreen to run without one.\n",
      RunShow},
+    {"designer", "designer [FORM] [--quit] [--screenshot FILE.png]", "design a form in a window (Qt 6)",
+     "Opens the form designer in a window through the Qt 6 widgetset, on FORM\n"
+     "or on a new form: a palette of the registered components, the tree of\n"
+     "the form's components, the object inspector, and the designed form in a\n"
+     "window of its own, where a click selects, a drag moves, the handles\n"
+     "resize, a palette button and a click drop a component, the right button\n"
+     "shows a component's verbs and a double-click runs its editor. File\n"
+     "opens, saves (text or binary form files) and runs the form; Edit undoes\n"
+     "and redoes.\n"
+     "\n"
+     "--quit closes the designer as soon as FORM is open (status 1 when it\n"
+     "could not be opened, with the reader's message). --screenshot writes\n"
+     "the designer and the designed form as one picture and exits.\n"
+     "\n"
+     "Needs a display, or QT_QPA_PLATFORM=offscreen to run without one.\n",
+     RunDesigner},
     {"dump", "dump [FORM]", "read a form into live components and print them",
      "Reads FORM into live components (connections included) and prints the\n"
      "component tree with every published property. Without FORM, the bundled\n"

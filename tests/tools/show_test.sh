@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# corvane show as a user runs it: offscreen with a script and a screenshot,
-# without any display, and with a screenshot path that cannot be written.
+# corvane show and corvane designer as a user runs them: offscreen with a
+# script and a screenshot, without any display, with a screenshot path that
+# cannot be written, and the designer on a form, on a file that is no form
+# and on a form of an unknown class (--quit).
 # Usage: show_test.sh CORVANE OUTDIR (run from the source folder).
 set -u
 corvane=$1
@@ -32,5 +34,19 @@ status=$?
 log=$(QT_QPA_PLATFORM=offscreen "$corvane" show 2>&1)
 [ $? -eq 2 ] || fail "show without a form is not a usage error: $log"
 
-[ $failures -eq 0 ] && echo "show: all cases passed"
+log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer examples/app/mainform.dfm --quit 2>&1)
+[ $? -eq 0 ] && grep -q "opened examples/app/mainform.dfm" <<<"$log" || fail "designer --quit on a form: $log"
+printf 'object X: TNoSuchClass\nend\n' >"$out/unknown.dfm"
+log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer "$out/unknown.dfm" --quit 2>&1)
+[ $? -eq 1 ] && grep -q "Class TNoSuchClass not found" <<<"$log" || fail "designer --quit on an unknown class: $log"
+log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer README.md --quit 2>&1)
+[ $? -eq 1 ] || fail "designer --quit on a file that is no form: $log"
+shot="$out/designer.png"
+rm -f "$shot"
+log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer examples/app/mainform.dfm --screenshot "$shot" 2>&1)
+[ "$(head -c 8 "$shot" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "designer: no PNG: $log"
+log=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$corvane" designer --quit 2>&1)
+[ $? -eq 1 ] && grep -q "No display" <<<"$log" || fail "designer without a display: $log"
+
+[ $failures -eq 0 ] && echo "show, designer: all cases passed"
 exit $failures

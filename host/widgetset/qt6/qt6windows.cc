@@ -310,8 +310,16 @@ void TQtWindowWidget::Key(QKeyEvent* Event, bool Down) {
     return;
   }
   if (key) Robot().KeyDown(*key, shift);
-  // The characters the keyboard layout made, as typed; Alt makes none.
-  if (shift.Contains(ssAlt)) return;
+  // The characters the keyboard layout made, as typed. Ctrl with a letter
+  // types its control character (Ctrl+A: 1), whatever text the platform
+  // gives; Alt or Ctrl alone type nothing else (Ctrl+Alt is AltGr on many
+  // layouts).
+  const bool ctrlOnly = shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
+  if (ctrlOnly && key && *key >= 'A' && *key <= 'Z') {
+    Robot().Character(static_cast<uint16_t>(*key - 'A' + 1));
+    return;
+  }
+  if (shift.Contains(ssAlt) != shift.Contains(ssCtrl)) return;
   for (QChar c : Event->text())
     if (FOwner && c.unicode() != 0x7F) Robot().Character(c.unicode());
   if (FOwner) FOwner->FollowFocus();
