@@ -38,11 +38,12 @@ bool Touches(const TRect& A, const TRect& B) {
 // The short text an icon shows: the capitals and digits of the class name
 // after its T and any lower-case prefix ("TkelConnectionList": "CL").
 std::string IconText(TComponent* Component) {
+  const std::string name = Component->ClassName();
   std::string text;
-  for (char c : std::string_view(Component->ClassName()).substr(1))
+  for (char c : std::string_view(name).substr(1))
     if ((std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c))) && text.size() < 4)
       text += c;
-  return text.empty() ? Component->ClassName().substr(0, 3) : text;
+  return text.empty() ? name.substr(0, 3) : text;
 }
 
 }  // namespace
@@ -84,6 +85,12 @@ class TDesignSurface::TMarker : public TObject {
   }
   void MoveTo(const TRect& Bounds) {
     if (FWindow && RunningWindows()) RunningWindows()->SetWindowBounds(FWindow, Bounds);
+  }
+  // The window's place in its parent.
+  TRect Place() const {
+    TRect bounds;
+    if (!FWindow || !RunningWindows() || !RunningWindows()->GetWindowBounds(FWindow, bounds)) return {};
+    return bounds;
   }
 
   void Dispatch(void* Message) override {
@@ -378,9 +385,16 @@ void TDesignSurface::ApplyDrag(TPoint Delta) {
   ShowHandles();
 }
 
-// Where a component stands: a control's bounds, or the icon's place.
+// Where a component stands: a control's bounds, or the icon's place (where
+// it shows, for one whose form file gave it no place yet).
 TRect TDesignSurface::DesignPlace(TComponent* Component) const {
   if (auto* control = dynamic_cast<TControl*>(Component)) return control->GetBoundsRect();
+  for (const auto& icon : FIcons)
+    if (icon->Component() == Component) return icon->Place();
+  return StoredPlace(Component);
+}
+
+TRect TDesignSurface::StoredPlace(TComponent* Component) {
   const auto info = static_cast<uint32_t>(Component->GetDesignInfo());
   const int32_t left = static_cast<int16_t>(info & 0xFFFFu), top = static_cast<int16_t>(info >> 16);
   return {left, top, left + kIconSize, top + kIconSize};
@@ -608,10 +622,17 @@ void TDesignSurface::ShowIcons() {
   TWinControl* root = RootControl();
   const HWND window = WindowOf(root);
   if (!window) return;
+  // Icons without a place of their own line up along the form's bottom.
+  int32_t unplaced = 0;
   for (int i = 0; i < root->GetComponentCount(); ++i) {
     TComponent* c = root->GetComponents(i);
     if (dynamic_cast<TControl*>(c) || c->HasParent()) continue;
-    FIcons.push_back(std::make_unique<TMarker>(*this, TMarker::TKind::Icon, window, DesignPlace(c), c, 0, true));
+    TRect place = StoredPlace(c);
+    if (c->GetDesignInfo() == 0) {
+      const int32_t left = 8 + unplaced++ * (kIconSize + 8), top = std::max(0, root->GetClientHeight() - kIconSize - 8);
+      place = {left, top, left + kIconSize, top + kIconSize};
+    }
+    FIcons.push_back(std::make_unique<TMarker>(*this, TMarker::TKind::Icon, window, place, c, 0, true));
   }
 }
 

@@ -152,6 +152,8 @@ class TDesignSurface : public TObject, public TDesignerListener {
   void Guarded(F&& Work);
   void SetDesignPosition(TComponent* Component, const TRect& Place);
   TRect DesignPlace(TComponent* Component) const;
+  // The place a component's design position (DesignInfo) gives its icon.
+  static TRect StoredPlace(TComponent* Component);
   // The changes of one step, told to the designer once.
   void Changed();
   template <class F>

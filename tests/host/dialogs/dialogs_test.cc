@@ -3,8 +3,14 @@
 // buttons, and a box that came without an answer says so.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/actnlist/actnlist.h"
 #include "host/dialogs/dialogs.h"
+#include "host/dialogs/inputquery.h"
+#include "host/stdctrls/texts.h"
+#include "host/forms/screen.h"
+#include "host/widgetset/wskeys.h"
 #include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
 #include "host/imglist/imglist.h"
@@ -100,6 +106,48 @@ TEST_F(DialogsTest, ButtonSetsMapOntoTheNearestMessageBox) {
   Windows().QueueMessageBoxAnswer(IDNO);
   EXPECT_EQ(MessageDlg("Quit?", mtConfirmation, {mbYes, mbNo}, 0), mrNo);
   EXPECT_EQ(Box(2).Caption, "Confirm");
+}
+
+}  // namespace
+}  // namespace host::dialogstest
+
+namespace host::dialogstest {
+namespace {
+
+// InputQuery as a user answers it: the robot types into its edit and
+// presses Enter or Escape while the modal form waits.
+TEST_F(DialogsTest, InputQueryGivesTheTypedLineOnOKAndKeepsTheValueOnCancel) {
+  auto& robot = static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot();
+  std::vector<std::function<void()>> steps;
+  std::size_t next = 0;
+  Windows().SetIdleDriver([&] {
+    if (next >= steps.size()) return false;
+    steps[next++]();
+    return true;
+  });
+  std::string caption, prompt;
+  steps = {[&] {
+             TCustomForm* form = Screen->GetActiveCustomForm();
+             caption = form->GetCaption();
+             prompt = static_cast<TLabel*>(form->FindComponent("Prompt"))->GetCaption();
+             robot.Press('A', TShiftState{ssCtrl});
+             robot.Type("other.dfm");
+           },
+           [&] { robot.Press(VK_RETURN); }};
+  std::string value = "form.dfm";
+  EXPECT_TRUE(InputQuery("Save As", "Form file:", value));
+  EXPECT_EQ(value, "other.dfm");
+  EXPECT_EQ(caption, "Save As");
+  EXPECT_EQ(prompt, "Form file:");
+
+  next = 0;
+  steps = {[&] { robot.Type("x"); }, [&] { robot.Press(VK_ESCAPE); }};
+  EXPECT_FALSE(InputQuery("Open", "Form file:", value));
+  EXPECT_EQ(value, "other.dfm");
+  next = 0;
+  steps = {[&] { robot.Press(VK_ESCAPE); }};
+  EXPECT_EQ(InputBox("Open", "Form file:", "kept.dfm"), "kept.dfm");
+  Windows().SetIdleDriver(nullptr);
 }
 
 }  // namespace
