@@ -28,6 +28,7 @@
 
 class QApplication;
 class QPainter;
+class QRectF;
 
 namespace host {
 
@@ -89,6 +90,8 @@ class TQt6WidgetSet : public headless::THeadlessWidgetSet {
   // pen and brush (FillRect, FrameRect). False when the raster must draw.
   using TQtDraw = std::function<void(QPainter&)>;
   bool DrawWithQt(HDC DC, std::span<const TPoint> Extent, const TQtDraw& Draw, const HBRUSH* Brush = nullptr);
+  using TQtArc = void (QPainter::*)(const QRectF&, int, int);
+  bool ArcWithQt(HDC DC, const TRect& Box, TPoint Start, TPoint End, TQtArc QtCall);
 
   std::unique_ptr<QApplication> FOwnApplication;  // when the program had none
   std::unique_ptr<TQtWindows> FQtWindows;

@@ -199,34 +199,26 @@ bool TQt6WidgetSet::Ellipse(HDC DC, const TRect& Box) {
          THeadlessWidgetSet::Ellipse(DC, Box);
 }
 
+// An arc, chord or pie with QPainter's call of that name on the box and the
+// angles of Start and End; false when the raster must draw it.
+bool TQt6WidgetSet::ArcWithQt(HDC DC, const TRect& Box, TPoint Start, TPoint End, TQtArc QtCall) {
+  return DrawWithQt(DC, Corners(Box, Start, End), [&](QPainter& p) {
+    const QRectF box = CurveBox(Box);
+    const auto [from, span] = ArcSpan(box, Start, End);
+    (p.*QtCall)(box, from, span);
+  });
+}
+
 bool TQt6WidgetSet::Arc(HDC DC, const TRect& Box, TPoint Start, TPoint End) {
-  return DrawWithQt(DC, Corners(Box, Start, End),
-                    [&](QPainter& p) {
-                      const QRectF box = CurveBox(Box);
-                      const auto [from, span] = ArcSpan(box, Start, End);
-                      p.drawArc(box, from, span);
-                    }) ||
-         THeadlessWidgetSet::Arc(DC, Box, Start, End);
+  return ArcWithQt(DC, Box, Start, End, &QPainter::drawArc) || THeadlessWidgetSet::Arc(DC, Box, Start, End);
 }
 
 bool TQt6WidgetSet::Chord(HDC DC, const TRect& Box, TPoint Start, TPoint End) {
-  return DrawWithQt(DC, Corners(Box, Start, End),
-                    [&](QPainter& p) {
-                      const QRectF box = CurveBox(Box);
-                      const auto [from, span] = ArcSpan(box, Start, End);
-                      p.drawChord(box, from, span);
-                    }) ||
-         THeadlessWidgetSet::Chord(DC, Box, Start, End);
+  return ArcWithQt(DC, Box, Start, End, &QPainter::drawChord) || THeadlessWidgetSet::Chord(DC, Box, Start, End);
 }
 
 bool TQt6WidgetSet::Pie(HDC DC, const TRect& Box, TPoint Start, TPoint End) {
-  return DrawWithQt(DC, Corners(Box, Start, End),
-                    [&](QPainter& p) {
-                      const QRectF box = CurveBox(Box);
-                      const auto [from, span] = ArcSpan(box, Start, End);
-                      p.drawPie(box, from, span);
-                    }) ||
-         THeadlessWidgetSet::Pie(DC, Box, Start, End);
+  return ArcWithQt(DC, Box, Start, End, &QPainter::drawPie) || THeadlessWidgetSet::Pie(DC, Box, Start, End);
 }
 
 // Brush rectangles cover their whole rectangle (right and bottom edges

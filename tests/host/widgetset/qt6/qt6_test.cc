@@ -221,6 +221,13 @@ TEST(Qt6WidgetSet, FiguresAreDrawnByQPainterOnTheClassicPixels) {
   const int curve = differing(byQt, byRaster);
   EXPECT_LT(curve, 40);
   EXPECT_EQ(qt.GetPixel(byQt.DC, 17, 30), RGB(200, 30, 30));
+  // A pie from three o'clock counter-clockwise to twelve: the upper right
+  // quarter only; its outline (about 80 pixels) may lie a pixel off.
+  qt.Pie(byQt.DC, {34, 18, 62, 46}, {62, 32}, {48, 18});
+  raster.headless::THeadlessWidgetSet::Pie(byRaster.DC, {34, 18, 62, 46}, {62, 32}, {48, 18});
+  EXPECT_LT(differing(byQt, byRaster) - curve, 80);
+  EXPECT_EQ(qt.GetPixel(byQt.DC, 54, 26), RGB(200, 30, 30));
+  EXPECT_EQ(qt.GetPixel(byQt.DC, 42, 38), RGB(255, 255, 255));
 
   // An XOR pen goes through the raster: drawn twice, the line is gone.
   qt.SetROP2(byQt.DC, R2_XORPEN);
