@@ -176,17 +176,18 @@ void TInspectorView::ShowEditor() {
   FShowing = true;
   HideEditors();
   const TInspectorRow* row = CurrentRow();
-  if (row && !row->ReadOnly) {
+  // A read-only row takes no editor, unless it has a dialog ("...").
+  if (row && (!row->ReadOnly || row->Attributes.Contains(paDialog))) {
     TRect cell = FGrid->CellRect(1, FGrid->GetRow());
     auto place = [&](TControl* Control, int32_t Right) {
       Control->SetBounds(cell.Left, cell.Top, Right - cell.Left, cell.Height());
       Control->SetVisible(true);
     };
-    if (IsBoolean(*row)) {
+    if (IsBoolean(*row) && !row->ReadOnly) {
       FCheck->SetChecked(SameText(row->Value, "True"));
       FCheck->SetCaption(row->Value);
       place(FCheck, cell.Right);
-    } else if (row->Attributes.Contains(paValueList)) {
+    } else if (row->Attributes.Contains(paValueList) && !row->ReadOnly) {
       FList->SetStyle(row->Attributes.Contains(paReadOnly) ? csDropDownList : csDropDown);
       FList->GetItems()->Clear();
       for (const std::string& value : row->Values) FList->GetItems()->Add(value);
@@ -196,7 +197,7 @@ void TInspectorView::ShowEditor() {
     } else {
       const bool dialog = row->Attributes.Contains(paDialog);
       FEdit->SetText(row->Value);
-      FEdit->SetReadOnly(row->Attributes.Contains(paReadOnly));
+      FEdit->SetReadOnly(row->ReadOnly);
       place(FEdit, dialog ? cell.Right - kDialogButtonWidth : cell.Right);
       if (dialog) {
         FDialog->SetBounds(cell.Right - kDialogButtonWidth, cell.Top, kDialogButtonWidth, cell.Height());

@@ -185,7 +185,9 @@ void TCustomForm::Release() {
 
 namespace {
 
-// The forms a modal form disables while it runs, enabled again after.
+// The forms a modal form disables while it runs, enabled again after. A
+// form being designed is disabled as a window only: its Enabled is a
+// property of the designed form, which a form file would keep.
 class TOtherFormsDisabled {
  public:
   explicit TOtherFormsDisabled(TCustomForm* Modal) {
@@ -193,15 +195,22 @@ class TOtherFormsDisabled {
     for (int32_t i = 0; i < Screen->GetCustomFormCount(); ++i) {
       TCustomForm* form = Screen->GetCustomForms(i);
       if (form == Modal || !form->GetVisible() || !form->GetEnabled()) continue;
-      form->SetEnabled(false);
+      Enable(form, false);
       FForms.push_back({form, form->AliveFlag()});
     }
   }
   ~TOtherFormsDisabled() { Restore(); }
   void Restore() {
     for (auto& [form, alive] : FForms)
-      if (*alive) form->SetEnabled(true);
+      if (*alive) Enable(form, true);
     FForms.clear();
+  }
+  static void Enable(TCustomForm* Form, bool Value) {
+    if (!Form->GetComponentState().Contains(csDesigning)) {
+      Form->SetEnabled(Value);
+    } else if (TWSWindows* windows = RunningWindows(); windows && Form->HandleAllocated()) {
+      windows->EnableWindow(Form->GetWindowHandle(), Value);
+    }
   }
   TOtherFormsDisabled(const TOtherFormsDisabled&) = delete;
   TOtherFormsDisabled& operator=(const TOtherFormsDisabled&) = delete;

@@ -162,16 +162,15 @@ TEST_F(DesignerWindowTest, AFormIsWiredThroughTheConnectionListEditorAndRuns) {
   const TRect icon = window->Surface()->IconRect(wiring);
   ASSERT_FALSE(icon.IsEmpty());
 
-  // The right button lists the list editor's verbs.
+  // The right button lists the list editor's verbs ("-" a line); the last
+  // opens the connection list editor, as a double-click does. Ctrl+Ins
+  // adds an event-to-method connection, Properties fills it in its dialog.
   Robot().Click({icon.Left + 4, icon.Top + 4}, headless::TMouseButtonKind::Right);
   Idle();
   TMenuItem* verbs = window->ComponentMenu()->GetItems();
-  ASSERT_GT(verbs->GetCount(), 0);
-  EXPECT_EQ(verbs->GetItems(0)->GetCaption(), window->Surface()->Verbs(wiring)[0]);
-
-  // A double-click opens the list's editor; Ctrl+Ins adds an
-  // event-to-method connection, Properties fills it in its dialog.
-  Robot().DoubleClick({icon.Left + 4, icon.Top + 4});
+  ASSERT_EQ(verbs->GetCount(), 5);
+  EXPECT_TRUE(verbs->GetItems(2)->IsLine());
+  static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Menus().ChoosePopupItem("Edit connections...");
   Idle();
   ASSERT_TRUE(Active() && Active()->ClassNameIs("TkelConnectionEditor")) << "the connection list editor opened";
   Key("lvConnections", "Ctrl+Ins");
@@ -194,8 +193,22 @@ TEST_F(DesignerWindowTest, AFormIsWiredThroughTheConnectionListEditorAndRuns) {
   Active()->Close();
   Idle();
 
+  // The connection's parameters row has a "..." button that opens their list.
+  corvane::RunInput("select", window->Tree(), "'    E2MConnection1'");
+  ASSERT_TRUE(window->Inspector()->SelectProperty("TargetMethodParameters"));
+  ASSERT_TRUE(Part("ValueDialog")->GetVisible());
+  corvane::RunInput("click", Part("ValueDialog"), "");
+  Idle();
+  ASSERT_TRUE(Active() && Active()->ClassNameIs("TkelMethodParameterEditor")) << Active()->ClassName();
+  Active()->Close();
+  Idle();
+
   // The connection edit is one step back.
-  ASSERT_TRUE(window->Surface()->CanUndo());
+  window->Surface()->Undo();
+  EXPECT_EQ(dynamic_cast<TkelE2MConnection*>(window->Designer()->GetComponent("E2MConnection1"))->GetTargetMethod(),
+            "");
+  window->Surface()->Redo();
+  EXPECT_TRUE(window->DesignedForm()->GetEnabled()) << "the dialogs disabled the designed form as a window only";
 
   // Run: a click on the running copy's button clears its list.
   int left = -1;
