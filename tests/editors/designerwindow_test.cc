@@ -238,6 +238,20 @@ TEST_F(DesignerWindowTest, FilesAreSavedOpenedRunAndNothingIsLostWithoutAsking) 
   const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("object Button1: TButton"), std::string::npos) << text;
 
+  // Text Form File unchecked: Save As writes a binary form, which opens too.
+  ChooseMenu("File|Text Form File");
+  EXPECT_FALSE(window->GetTextFormFile());
+  const std::string binary = (folder / "wired.bin").string();
+  ASSERT_TRUE(window->SaveAs(binary));
+  std::ifstream bytes(binary, std::ios::binary);
+  char signature[4] = {};
+  bytes.read(signature, 4);
+  EXPECT_EQ(std::string(signature, 4), "TPF0");
+  EXPECT_TRUE(window->OpenFile(binary));
+  EXPECT_NE(Designed<TButton>("Button1"), nullptr);
+  ChooseMenu("File|Text Form File");
+  ASSERT_TRUE(window->SaveAs(path));
+
   // A file that is no form: the reader's message, the form stays.
   const std::string junk = (folder / "junk.dfm").string();
   std::ofstream(junk) << "this is not a form";

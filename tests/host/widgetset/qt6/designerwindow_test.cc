@@ -3,6 +3,8 @@
 // given a caption in the inspector, wired through the connection list
 // editor, saved, opened again and run.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -187,6 +189,11 @@ TEST_F(DesignerOnQt, AFormIsDesignedWiredSavedOpenedAndRunWithQtInput) {
   // clears its list through the connection.
   const std::string path = (folder / "designed.dfm").string();
   ASSERT_TRUE(window->SaveAs(path));
+  std::ifstream saved(path);
+  const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  for (const char* line : {"object E2MConnection1: TkelE2MConnection", "Source = Button1", "SourceEvent = 'OnClick'",
+                           "Target = ListBox1", "TargetMethod = 'Clear'", "Caption = 'Clear'"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
   ASSERT_TRUE(window->OpenFile(path));
   Designed<TListBox>("ListBox1")->GetItems()->Add("one");
   int itemsAfterClick = -1;
