@@ -103,15 +103,11 @@ int RunDesigner(const Args& args, TToolIO& io) {
     Print(io.Err, "usage: corvane designer [FORM] [--quit] [--screenshot FILE.png]\n");
     return 2;
   }
+  if (!CanShowWindows(io)) return 1;
 #ifdef CORVANE_WITH_QT6
-  if (const std::string problem = host::Qt6DisplayProblem(); !problem.empty()) {
-    Print(io.Err, "%s\n", problem.c_str());
-    return 1;
-  }
   return OpenDesigner(*options, io);
 #else
-  Print(io.Err, "This corvane was built without Qt 6 Widgets: it cannot show windows\n");
-  return 1;
+  return 1;  // CanShowWindows said why
 #endif
 }
 

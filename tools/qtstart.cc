@@ -1,6 +1,25 @@
 #include "tools/qtstart.h"
 
 #ifdef CORVANE_WITH_QT6
+#include "host/widgetset/qt6/qt6.h"
+#endif
+
+namespace corvane {
+
+bool CanShowWindows(TToolIO& io) {
+#ifdef CORVANE_WITH_QT6
+  const std::string problem = host::Qt6DisplayProblem();
+  if (problem.empty()) return true;
+  Print(io.Err, "%s\n", problem.c_str());
+#else
+  Print(io.Err, "This corvane was built without Qt 6 Widgets: it cannot show windows\n");
+#endif
+  return false;
+}
+
+}  // namespace corvane
+
+#ifdef CORVANE_WITH_QT6
 
 #include <cstdlib>
 

@@ -2,6 +2,17 @@
 // real windows (show, designer).
 #pragma once
 
+#include "tools/commands.h"
+
+namespace corvane {
+
+// Whether this corvane can open windows here (built with Qt 6, and a
+// display or a platform that needs none); when not, says why in one line
+// on io.Err.
+bool CanShowWindows(TToolIO& io);
+
+}  // namespace corvane
+
 #ifdef CORVANE_WITH_QT6
 
 #include <string>
