@@ -161,6 +161,7 @@ void TDesignerWindow::Take(TOwned<TFormDesigner> Designer, const std::string& Fi
   FSurface = MakeOwned<TDesignSurface>(FDesigner.get());
   FSurface->OnDropped = TEvent<TComponent*>(this, &TDesignerWindow::Dropped);
   FSurface->OnContextMenu = TEvent<TComponent*, TPoint>(this, &TDesignerWindow::ContextMenu);
+  FSurface->OnOtherKey = TEvent<TWMKey&>(this, &TDesignerWindow::DesignedKey);
   FPalette->Release();
   FDesigner->SelectComponent(FDesigner->GetRoot());
   if (GetVisible()) ShowDesignedForm();
@@ -320,12 +321,16 @@ void TDesignerWindow::RunClicked(TObject*) { RunForm(); }
 
 void TDesignerWindow::ExitClicked(TObject*) { Close(); }
 
+// The menu follows once the step is done (the designer's news came while
+// the step was still being taken).
 void TDesignerWindow::UndoClicked(TObject*) {
   Guarded(this, [&] { FSurface->Undo(); });
+  UpdateMenu();
 }
 
 void TDesignerWindow::RedoClicked(TObject*) {
   Guarded(this, [&] { FSurface->Redo(); });
+  UpdateMenu();
 }
 
 void TDesignerWindow::DeleteClicked(TObject*) {
@@ -344,6 +349,11 @@ void TDesignerWindow::CloseAsked(TObject*, bool& CanClose) {
 }
 
 void TDesignerWindow::Dropped(TComponent*) { FPalette->Release(); }
+
+// The designer's short cuts work on the designed form too.
+void TDesignerWindow::DesignedKey(TWMKey& Key) {
+  if (GetMenu()) GetMenu()->IsShortCut(Key);
+}
 
 // The designed form shows with the designer window.
 void TDesignerWindow::Shown(TObject*) { ShowDesignedForm(); }

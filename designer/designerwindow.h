@@ -101,6 +101,7 @@ class TDesignerWindow : public host::TCustomForm, public host::TDesignerListener
   void CloseAsked(host::TObject*, bool& CanClose);
   void Dropped(host::TComponent* Component);
   void Shown(host::TObject*);
+  void DesignedKey(host::TWMKey& Key);
   void ContextMenu(host::TComponent* Component, host::TPoint At);
 
   host::TOwned<host::TFormDesigner> FDesigner;

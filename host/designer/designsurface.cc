@@ -428,7 +428,7 @@ void TDesignSurface::ShowRubber(TPoint From, TPoint To) {
 
 bool TDesignSurface::Key(TMessage& Message) {
   if (Message.Msg != WM_KEYDOWN) return true;
-  const auto& key = static_cast<TWMKey&>(Message);
+  auto& key = static_cast<TWMKey&>(Message);
   const bool shift = key.ShiftState.Contains(ssShift);
   int32_t dx = 0, dy = 0;
   switch (key.CharCode) {
@@ -446,6 +446,7 @@ bool TDesignSurface::Key(TMessage& Message) {
       return true;
     }
     default:
+      if (OnOtherKey) Guarded([&] { OnOtherKey(key); });
       return true;
   }
   Guarded([&] {

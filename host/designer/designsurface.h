@@ -8,7 +8,8 @@
 //   - dragging moves the selected controls, the eight grab handles of a
 //     single selected control resize it, both snapped to the grid;
 //   - arrow keys move the selection by a pixel, Shift+arrows resize it,
-//     Delete deletes it, Escape selects the parent of the selection;
+//     Delete deletes it, Escape selects the parent of the selection; other
+//     keys go to OnOtherKey (the designer's short cuts);
 //   - with a class chosen on the palette (SetDropClass) the next click
 //     drops a new component of it there, named by UniqueName;
 //   - a double-click runs the component editor's Edit, the right button
@@ -71,6 +72,9 @@ class TDesignSurface : public TObject, public TDesignerListener {
   // Told when the right button asks for Component's context menu at the
   // screen point given.
   TEvent<TComponent*, TPoint> OnContextMenu;
+  // Told about a key pressed on the designed form that the surface has no
+  // use for (a short cut of the designer's own, as Ctrl+Z).
+  TEvent<TWMKey&> OnOtherKey;
 
   // ---------------------------------------------------------- operations
   // A new component of Class at At (client coordinates of Parent, the

@@ -149,6 +149,11 @@ TEST_F(DesignerWindowTest, AFormIsBuiltFromThePaletteTheMouseAndTheInspector) {
   corvane::RunInput("key", window->Tree(), "Ctrl+Z");
   Idle();
   EXPECT_EQ(Designed<TButton>("Button1")->GetCaption(), "Button1");
+  // The short cuts work on the designed form too.
+  Robot().Click(Center(Designed<TButton>("Button1")));
+  Robot().Press('Y', TShiftState{ssCtrl});
+  Idle();
+  EXPECT_EQ(Designed<TButton>("Button1")->GetCaption(), "Clear");
 }
 
 TEST_F(DesignerWindowTest, AFormIsWiredThroughTheConnectionListEditorAndRuns) {
