@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/classes/filer.h"
+#include "host/designer/formdesigner.h"
 #include "host/classes/formtext.h"
 #include "host/classes/typinfo.h"
 #include "host/rtl/sysutils.h"
@@ -153,18 +154,8 @@ host::TOwned<host::TComponent> ReadRunTimeForm(const std::string& path) {
 // prefix, class name), then the whole form is read into it.
 host::TOwned<host::TComponent> ReadDesignTimeForm(const std::string& path, std::vector<std::string>* Skipped) {
   TFormFile form = LoadForm(path);
-  host::TOwned<host::TReader> header = host::MakeOwned<host::TReader>(form.Binary.get(), 4096);
-  header->ReadSignature();
-  host::TFilerFlags flags;
-  int32_t position = 0;
-  header->ReadPrefix(flags, position);
-  const std::string className = header->ReadStr();
-  header.reset();
-  host::TClass cls = host::FindClass(className);
-  if (!cls->InheritsFrom(&host::TComponent::StaticMetaClass))
-    throw host::EReadError("%s is not a component class", {className});
-  host::TOwned<host::TComponent> root(static_cast<host::TComponent*>(cls->Create(nullptr)));
-  root->SetDesigning(true);
+  form.Binary->SetPosition(0);
+  host::TOwned<host::TComponent> root(host::TFormDesigner::NewRootFor(form.Binary.get()));
   form.Binary->SetPosition(0);
   ReadForm(form, [&](host::TReader& r) {
     if (Skipped)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "connections/kelconlist.h"
+#include "host/classes/keptprops.h"
 #include "host/classes/streams.h"
 #include "host/rtl/sysutils.h"
 #include "tools/commands.h"
@@ -56,7 +57,15 @@ std::string DescribeConnections(host::TComponent* Root, const std::vector<std::s
     for (const std::string& p : problems) lines += "    - " + p + "\n";
     Healthy = Healthy && problems.empty();
   }
-  std::string out = host::ComponentDisplayName(Root) + " (" + Root->ClassName() +
+  // Events the application's code handles (kept from the form file) are
+  // not free for wiring: they are listed, not counted as problems.
+  std::vector<host::TComponent*> components{Root};
+  for (int i = 0; i < Root->GetComponentCount(); ++i) components.push_back(Root->GetComponents(i));
+  for (host::TComponent* c : components)
+    for (const auto& [event, handler] : host::KeptHandlers(c))
+      lines += "  " + c->GetName() + "." + event + ": handled in code (" + handler + ")\n";
+  const std::string written = host::WrittenClassName(Root);
+  std::string out = host::ComponentDisplayName(Root) + " (" + (written.empty() ? Root->ClassName() : written) +
                     "): " + host::IntToStr(static_cast<int>(connections.size())) + " connection(s)\n";
   for (std::size_t i = 0; i < Skipped.size(); ++i)
     if (!attributed[i]) {

@@ -8,6 +8,7 @@
 
 #include "host/classes/collections.h"
 #include "host/classes/filer_p.h"
+#include "host/classes/keptprops.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
 
@@ -136,6 +137,46 @@ void TReader::FreeCreatedSince(std::size_t Mark) {
   }
 }
 
+namespace {
+
+// The property read last and the object it belongs to: what a property
+// kept after it follows.
+thread_local const TPersistent* t_lastInstance = nullptr;
+thread_local std::string t_lastName;
+
+void NoteRead(const TPersistent* Instance, std::string_view Name) {
+  t_lastInstance = Instance;
+  t_lastName.assign(Name);
+}
+
+// Keeps a property the form file carries and the class has not (see
+// keptprops.h): its value's bytes as the binary form holds them.
+bool ReadKeptProperty(TReader& Reader, TPersistent* Instance, std::string_view Name, const std::string& Path) {
+  const int64_t start = Reader.GetPosition();
+  const TValueType type = Reader.NextValue();
+  if (!IsKeptProperty(Instance, Name, type)) return false;
+  TKeptProperty kept;
+  kept.Name = std::string(Name);
+  kept.Path = Path;
+  kept.After = t_lastInstance == Instance ? t_lastName : std::string();
+  if (type == vaIdent) {
+    Reader.ReadValue();
+    kept.Handler = Reader.ReadStr();
+    Reader.SetPosition(start);
+  }
+  Reader.SkipValue();
+  const int64_t end = Reader.GetPosition();
+  kept.Value.resize(static_cast<std::size_t>(end - start));
+  Reader.SetPosition(start);
+  Reader.Read(kept.Value.data(), static_cast<int32_t>(kept.Value.size()));
+  // An event property names a handler only when it is one ("OnClick = Button1Click").
+  if (type != vaIdent) kept.Handler.clear();
+  KeepProperty(Instance, std::move(kept));
+  return true;
+}
+
+}  // namespace
+
 TComponent* TReader::CreateComponent(const std::string& ClassName) {
   TClass cls = FindClass(ClassName);
   if (!cls->InheritsFrom(&TComponent::StaticMetaClass))
@@ -251,7 +292,11 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
   try {
     if (!Root) {
       FOwner = nullptr;
-      Root = CreateComponent(className);
+      // An application's own root class is read into the generic root
+      // class, and its name kept for writing.
+      const TClass generic = GetClass(className) ? nullptr : GetGenericRootClass();
+      Root = CreateComponent(generic ? std::string(generic->Name) : className);
+      if (generic) SetWrittenClassName(Root, className);
     } else {
       Watch(Root, false);
     }
@@ -349,8 +394,9 @@ void TReader::ReadPropPath(TPersistent* Instance, const std::string& Name) {
   }
   if (const TPropInfo* prop = GetPropInfo(target->ClassType(), rest))
     ReadPropValue(target, *prop);
-  else if (!ReadCustomProperty(target, std::string(rest)))
+  else if (!ReadCustomProperty(target, std::string(rest)) && !ReadKeptProperty(*this, target, rest, Name))
     throw EReadError(SUnknownProperty, {Name});
+  NoteRead(target, rest);
 }
 
 bool TReader::ReadCustomProperty(TPersistent* Instance, const std::string& Name) {

@@ -9,6 +9,7 @@
 
 #include "host/classes/collections.h"
 #include "host/classes/filer_p.h"
+#include "host/classes/keptprops.h"
 #include "host/classes/streams.h"
 #include "host/classes/typinfo.h"
 
@@ -288,10 +289,45 @@ void TWriter::WriteComponent(TComponent* Component) {
   Component->WriteState(this);
 }
 
+namespace {
+
+// Writes the properties an object keeps from its form file (keptprops.h)
+// where they were read: each after the property that came before it there,
+// the ones whose predecessor is not written now at the end.
+class TKeptWriter {
+ public:
+  TKeptWriter(TWriter& Writer, const std::vector<TKeptProperty>* Kept)
+      : FWriter(Writer), FKept(Kept), FDone(Kept ? Kept->size() : 0, false) {}
+  void WriteAfter(std::string_view Name) {
+    if (!FKept) return;
+    for (std::size_t i = 0; i < FKept->size(); ++i)
+      if (!FDone[i] && SameText((*FKept)[i].After, Name)) Write(i);
+  }
+  void WriteRest() {
+    for (std::size_t i = 0; FKept && i < FKept->size(); ++i)
+      if (!FDone[i]) Write(i);
+  }
+
+ private:
+  void Write(std::size_t Index) {
+    const TKeptProperty& p = (*FKept)[Index];
+    FDone[Index] = true;
+    FWriter.WriteStr(p.Path);
+    FWriter.Write(p.Value.data(), static_cast<int32_t>(p.Value.size()));
+    WriteAfter(p.Name);
+  }
+  TWriter& FWriter;
+  const std::vector<TKeptProperty>* FKept;
+  std::vector<bool> FDone;
+};
+
+}  // namespace
+
 void TWriter::WriteComponentData(TComponent* Component) {
   TFilerFlags flags;
   if (GetAncestor()) flags.Include(ffInherited);
-  WriteComponentHeader(flags, 0, Component->ClassName(), Component->GetName());
+  const std::string written = WrittenClassName(Component);
+  WriteComponentHeader(flags, 0, written.empty() ? Component->ClassName() : written, Component->GetName());
   WriteProperties(Component);
   WriteListEnd();
   if (!GetIgnoreChildren()) Component->GetChildren(TGetChildProc(this, &TWriter::WriteChild), GetRoot());
@@ -307,12 +343,18 @@ void TWriter::WriteChild(TComponent* Child) {
 
 void TWriter::WriteProperties(TPersistent* Instance) {
   TPersistent* ancestor = GetAncestor();
+  TKeptWriter kept(*this, KeptProperties(Instance));
+  kept.WriteAfter("");
   for (const TPropInfo* prop : GetPropList(Instance->ClassType())) {
     const bool comparable = ancestor && GetPropInfo(ancestor->ClassType(), prop->Name) == prop;
+    const int64_t before = GetPosition();
     WriteProperty(Instance, *prop, comparable ? ancestor : nullptr);
+    if (GetPosition() != before) kept.WriteAfter(prop->Name);
   }
   Instance->DefineProperties(this);
+  kept.WriteRest();
 }
+
 
 std::string TWriter::ReferenceName(TComponent* Component) const {
   if (!Component || Component->GetName().empty()) return {};

@@ -5,6 +5,7 @@
 #include "host/classes/datamodule.h"
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
+#include "host/classes/keptprops.h"
 #include "host/controls/controls.h"
 #include "host/designer/designsurface.h"
 #include "host/rtl/sysutils.h"
@@ -78,10 +79,14 @@ TComponent* TFormDesigner::NewRootFor(TMemoryStream* Binary) {
     className = header->ReadStr();
   }
   Binary->SetPosition(0);
-  TClass cls = FindClass(className);
+  // An application's own class: its form is designed as the generic root
+  // class (a TForm) that writes the class's name back.
+  const TClass generic = GetClass(className) ? nullptr : GetGenericRootClass();
+  TClass cls = generic ? generic : FindClass(className);
   if (!cls->InheritsFrom(&TComponent::StaticMetaClass)) throw EReadError("%s is not a component class", {className});
   TComponent* root = cls->InheritsFrom(&TCustomForm::StaticMetaClass) ? TCustomForm::CreateNew(cls, nullptr)
                                                                       : static_cast<TComponent*>(cls->Create(nullptr));
+  if (generic) SetWrittenClassName(root, className);
   root->SetDesigning(true);
   return root;
 }

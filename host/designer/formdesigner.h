@@ -48,6 +48,11 @@ class TFormDesigner : public TObject, public IFormDesigner, public IDesignInput 
   // EClassNotFound for a form that cannot be read (nothing is left over).
   static TOwned<TFormDesigner> Open(TStream* Stream);
   static TOwned<TFormDesigner> OpenFile(const std::string& FileName);
+  // The root of the class the binary form Binary names (from its position
+  // 0; the position is 0 again after), made empty and designing, for reading
+  // the form into it: an application's own class makes a generic root that
+  // writes its name back. Raises EClassNotFound without a generic class.
+  static TComponent* NewRootFor(TMemoryStream* Binary);
 
   // ------------------------------------------------------------ IUnknown
   HRESULT QueryInterface(const TGUID& iid, void** obj) override;
@@ -116,8 +121,7 @@ class TFormDesigner : public TObject, public IFormDesigner, public IDesignInput 
   bool IsOnForm(const TComponent* Component) const;
   TWinControl* ParentFor(TClass ComponentClass, TComponent* Parent) const;
 
-  // The root of the class the binary form names, made empty and designing.
-  static TComponent* NewRootFor(TMemoryStream* Binary);
+
   static TOwned<TMemoryStream> BinaryOf(TStream* Stream);
 
   TComponent* FRoot = nullptr;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/forms/forms.h"
 #include "host/menus/menu.h"
@@ -154,12 +155,25 @@ void DeliverThroughApplication(TControl* Receiver, TMessage& Message) {
 
 }  // namespace
 
+// Forms of the classic library's later versions carry properties the host
+// has no use for; they are kept and written back (keptprops.h). A form of
+// an application's own class is read into a TForm.
+static void RegisterClassicExtras() {
+  SetGenericRootClass(&TForm::StaticMetaClass);
+  RegisterKeptProperties(&TControl::StaticMetaClass,
+                         {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight", "AlignWithMargins",
+                          "DesignSize", "StyleElements", "StyleName", "DoubleBuffered", "ParentDoubleBuffered",
+                          "ParentBackground", "ParentCustomHint"});
+  RegisterKeptProperties(&TCustomForm::StaticMetaClass, {"TextHeight"});
+}
+
 void RegisterFormsClasses() {
   if (formsCount++ > 0) return;
   RegisterScrollBarProperties();
   RegisterScrollBoxProperties();
   RegisterFormProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
+  RegisterClassicExtras();
   Screen = New<TScreen>(nullptr);
   Application = New<TApplication>(nullptr);
   ApplicationHandleMessage = DeliverThroughApplication;
@@ -173,6 +187,9 @@ void UnregisterFormsClasses() {
   for (TClass c : kStreamedClasses) UnRegisterClass(c);
   for (TClass c : kAncestorClasses) UnRegisterClass(c);
   for (TClass c : kClassesWithProperties) UnregisterProperties(c);
+  SetGenericRootClass(nullptr);
+  UnregisterKeptProperties(&TControl::StaticMetaClass);
+  UnregisterKeptProperties(&TCustomForm::StaticMetaClass);
 }
 
 std::span<const TClass> FormsClasses() {

@@ -2,7 +2,7 @@
 # corvane show and corvane designer as a user runs them: offscreen with a
 # script and a screenshot, without any display, with a screenshot path that
 # cannot be written, and the designer on a form, on a file that is no form
-# and on a form of an unknown class (--quit).
+# and on a form holding a component of an unknown class (--quit).
 # Usage: show_test.sh CORVANE OUTDIR (run from the source folder).
 set -u
 corvane=$1
@@ -36,7 +36,7 @@ log=$(QT_QPA_PLATFORM=offscreen "$corvane" show 2>&1)
 
 log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer examples/app/mainform.dfm --quit 2>&1)
 [ $? -eq 0 ] && grep -q "opened examples/app/mainform.dfm" <<<"$log" || fail "designer --quit on a form: $log"
-printf 'object X: TNoSuchClass\nend\n' >"$out/unknown.dfm"
+printf 'object Form1: TForm1\n  object X: TNoSuchClass\n  end\nend\n' >"$out/unknown.dfm"
 log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer "$out/unknown.dfm" --quit 2>&1)
 [ $? -eq 1 ] && grep -q "Class TNoSuchClass not found" <<<"$log" || fail "designer --quit on an unknown class: $log"
 log=$(QT_QPA_PLATFORM=offscreen "$corvane" designer README.md --quit 2>&1)

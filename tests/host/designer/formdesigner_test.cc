@@ -245,8 +245,16 @@ TEST_F(FormDesignerTest, ASavedFormIsReadBackAtRunTimeAndInTheDesigner) {
 
   // A form that cannot be read leaves nothing behind; an unwritable file
   // keeps the changed mark.
-  TOwned<TStringStream> bad = MakeOwned<TStringStream>("object Form1: TNoSuchForm\nend\n");
-  EXPECT_RAISES(TFormDesigner::Open(bad.get()), EClassNotFound, "Class TNoSuchForm not found");
+  // An application's own form class is designed as a TForm that writes the
+  // class's name back; a component of a class nobody knows still fails.
+  TOwned<TStringStream> own = MakeOwned<TStringStream>("object Form1: TfrmMain\nend\n");
+  TOwned<TFormDesigner> generic = TFormDesigner::Open(own.get());
+  EXPECT_EQ(generic->GetRoot()->ClassName(), "TForm");
+  TOwned<TStringStream> written = MakeOwned<TStringStream>("");
+  generic->SaveToStream(written.get());
+  EXPECT_EQ(written->GetDataString().rfind("object Form1: TfrmMain\n", 0), 0u) << written->GetDataString();
+  TOwned<TStringStream> bad = MakeOwned<TStringStream>("object Form1: TForm\n  object X: TNoSuchPart\n  end\nend\n");
+  EXPECT_RAISES(TFormDesigner::Open(bad.get()), EClassNotFound, "Class TNoSuchPart not found");
   bad = MakeOwned<TStringStream>("object Form1: TForm\n  object B: TButton\n    Bogus = 1\n  end\nend\n");
   EXPECT_RAISES(TFormDesigner::Open(bad.get()), EReadError,
                 "Error reading Form1.B.Bogus: Property Bogus does not exist");

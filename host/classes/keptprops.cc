@@ -1,0 +1,99 @@
+#include "host/classes/keptprops.h"
+
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
+#include "host/rtl/sysutils.h"
+
+namespace host {
+
+namespace {
+
+struct TKept {
+  std::string ClassName;
+  std::vector<TKeptProperty> Properties;
+};
+
+struct TKeptStore {
+  std::unordered_map<const TObject*, TKept> Objects;
+  std::vector<std::pair<TClass, std::string>> Names;  // registered names per class
+  TClass GenericRoot = nullptr;
+};
+
+TKeptStore& Store() {
+  static TKeptStore store;
+  return store;
+}
+
+void Forget(TObject* Object) {
+  TKeptStore& store = Store();
+  if (!store.Objects.empty()) store.Objects.erase(Object);
+}
+
+TKept& Entry(const TObject* Object) {
+  static const bool observing = (AddFreeObserver(&Forget), true);
+  (void)observing;
+  return Store().Objects[Object];
+}
+
+const TKept* Find(const TObject* Object) {
+  const auto& objects = Store().Objects;
+  auto it = objects.find(Object);
+  return it == objects.end() ? nullptr : &it->second;
+}
+
+bool IsEventName(std::string_view Name) {
+  return Name.size() > 2 && (Name[0] == 'O' || Name[0] == 'o') && (Name[1] == 'n' || Name[1] == 'N') &&
+         std::isupper(static_cast<unsigned char>(Name[2]));
+}
+
+}  // namespace
+
+void RegisterKeptProperties(TClass Class, std::initializer_list<std::string_view> Names) {
+  auto& names = Store().Names;
+  for (std::string_view name : Names)
+    if (std::none_of(names.begin(), names.end(), [&](const auto& n) { return n.first == Class && SameText(n.second, name); }))
+      names.emplace_back(Class, std::string(name));
+}
+
+void UnregisterKeptProperties(TClass Class) {
+  std::erase_if(Store().Names, [&](const auto& n) { return n.first == Class; });
+}
+
+bool IsKeptProperty(const TPersistent* Instance, std::string_view Name, TValueType Value) {
+  if (IsEventName(Name)) return Value == vaIdent || Value == vaNil;
+  for (const auto& [cls, name] : Store().Names)
+    if (Instance->InheritsFrom(cls) && SameText(name, Name)) return true;
+  return false;
+}
+
+void KeepProperty(const TPersistent* Instance, TKeptProperty Property) {
+  Entry(Instance).Properties.push_back(std::move(Property));
+}
+
+const std::vector<TKeptProperty>* KeptProperties(const TPersistent* Instance) {
+  const TKept* kept = Find(Instance);
+  return kept && !kept->Properties.empty() ? &kept->Properties : nullptr;
+}
+
+std::vector<std::pair<std::string, std::string>> KeptHandlers(const TPersistent* Instance) {
+  std::vector<std::pair<std::string, std::string>> handlers;
+  if (const auto* kept = KeptProperties(Instance))
+    for (const TKeptProperty& p : *kept)
+      if (!p.Handler.empty()) handlers.emplace_back(p.Name, p.Handler);
+  return handlers;
+}
+
+std::string WrittenClassName(const TComponent* Component) {
+  const TKept* kept = Find(Component);
+  return kept ? kept->ClassName : std::string();
+}
+
+void SetWrittenClassName(const TComponent* Component, const std::string& Name) { Entry(Component).ClassName = Name; }
+
+void SetGenericRootClass(TClass Class) { Store().GenericRoot = Class; }
+
+TClass GetGenericRootClass() { return Store().GenericRoot; }
+
+}  // namespace host
