@@ -3,6 +3,7 @@
 #include <string>
 
 #include <QtCore/QUrl>
+#include <QtGui/QAccessible>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QDesktopServices>
 #include <QtGui/QIcon>
@@ -12,6 +13,7 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QWheelEvent>
+#include <QtWidgets/QAccessibleWidget>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QMessageBox>
@@ -365,6 +367,38 @@ void TQtWindow::resizeEvent(QResizeEvent*) {
   Report(size);
 }
 
+// ------------------------------------------------------------ accessibility
+
+namespace {
+
+// The accessible role of a control's widget by its host class, so screen
+// readers and UI automation meet a button as a button and an edit as an
+// edit; other classes are plain client areas.
+QAccessible::Role RoleOf(const QString& HostClass) {
+  static const std::pair<const char*, QAccessible::Role> kRoles[] = {
+      {"TButton", QAccessible::PushButton},     {"TCheckBox", QAccessible::CheckBox},
+      {"TRadioButton", QAccessible::RadioButton}, {"TEdit", QAccessible::EditableText},
+      {"TMemo", QAccessible::EditableText},      {"TListBox", QAccessible::List},
+      {"TComboBox", QAccessible::ComboBox},      {"TScrollBar", QAccessible::ScrollBar},
+      {"TGroupBox", QAccessible::Grouping},      {"TRadioGroup", QAccessible::Grouping},
+      {"TPanel", QAccessible::Pane},             {"TScrollBox", QAccessible::Pane},
+      {"TPageControl", QAccessible::PageTabList}, {"TTabSheet", QAccessible::PageTab},
+      {"TStringGrid", QAccessible::Table},       {"TDrawGrid", QAccessible::Table},
+      {"TListView", QAccessible::List},          {"TToolBar", QAccessible::ToolBar},
+      {"TStaticText", QAccessible::StaticText},  {"TStatusBar", QAccessible::StatusBar},
+  };
+  for (const auto& [name, role] : kRoles)
+    if (HostClass == QLatin1String(name)) return role;
+  return QAccessible::Client;
+}
+
+QAccessibleInterface* ControlAccessible(const QString&, QObject* Object) {
+  auto* widget = dynamic_cast<TQtControl*>(Object);
+  return widget ? new QAccessibleWidget(widget, RoleOf(widget->objectName())) : nullptr;
+}
+
+}  // namespace
+
 // --------------------------------------------------------------- the windows
 
 TQtWindows::TQtWindows(headless::THeadlessWidgetSet& WidgetSet) : FWidgetSet(WidgetSet) {
@@ -373,9 +407,11 @@ TQtWindows::TQtWindows(headless::THeadlessWidgetSet& WidgetSet) : FWidgetSet(Wid
   QObject::connect(&FTicker, &QTimer::timeout, [this] { Tick(); });
   FTicker.start();
   FWidgetSet.Windows().SetPresenter(this);
+  QAccessible::installFactory(&ControlAccessible);
 }
 
 TQtWindows::~TQtWindows() {
+  QAccessible::removeFactory(&ControlAccessible);
   FWidgetSet.Windows().SetPresenter(nullptr);
   // The controls' widgets go with their windows'.
   for (auto& [window, widget] : FWidgets) delete widget;

@@ -9,6 +9,7 @@
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QTimer>
+#include <QtGui/QAccessible>
 #include <QtGui/QImage>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -116,6 +117,11 @@ TEST(Qt6WidgetSet, EveryWindowedControlIsAQtWidgetThatFollowsIt) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->parentWidget(), flows.Widget);
   EXPECT_EQ(edit->objectName(), "TEdit");
+  // Screen readers meet it as an edit with the control's text as its name.
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+  ASSERT_NE(accessible, nullptr);
+  EXPECT_EQ(accessible->role(), QAccessible::EditableText);
+  EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), typed->GetText());
   EXPECT_EQ(edit->geometry(), QRect(typed->GetLeft(), typed->GetTop(), typed->GetWidth(), typed->GetHeight()));
   EXPECT_TRUE(edit->isVisible());
 
