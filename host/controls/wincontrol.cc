@@ -165,18 +165,19 @@ void TWinControl::Broadcast(TMessage& Message) {
   }
 }
 
+// The controls on this one first, then, when this is the root, what it owns
+// that has no parent, as the classic form writes them: a component that
+// lives inside another (a menu item, a control on a parent) is written by
+// that one; a control without a parent here.
 void TWinControl::GetChildren(TGetChildProc Proc, TComponent* Root) {
-  if (Root == this) {
-    // A component that lives inside another (a menu item, a control on a
-    // parent) is written by that one; a control without a parent here.
-    for (int32_t i = 0; i < GetComponentCount(); ++i) {
-      TComponent* c = GetComponents(i);
-      auto* control = dynamic_cast<TControl*>(c);
-      if (control ? !control->FParent : !c->HasParent()) Proc(c);
-    }
-  }
   for (TControl* c : std::vector<TControl*>(FControls))
     if (c->GetOwner() == Root) Proc(c);
+  if (Root != this) return;
+  for (int32_t i = 0; i < GetComponentCount(); ++i) {
+    TComponent* c = GetComponents(i);
+    auto* control = dynamic_cast<TControl*>(c);
+    if (control ? !control->FParent : !c->HasParent()) Proc(c);
+  }
 }
 
 void TWinControl::SetChildOrder(TComponent* Child, int Order) {
