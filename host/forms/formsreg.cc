@@ -36,6 +36,15 @@ bool FormVisibleStored(TObject* Instance) {
   return !static_cast<TComponent*>(Instance)->GetComponentState().Contains(csDesigning);
 }
 
+// A form stores its outer size while it scrolls (AutoScroll, or a scroll
+// range of its own), its client size otherwise, as the classic form does.
+bool FormSizeStored(TObject* Instance) {
+  const auto* form = static_cast<TScrollingWinControl*>(Instance);
+  return form->GetAutoScroll() || form->GetHorzScrollBar()->GetRange() != 0 ||
+         form->GetVertScrollBar()->GetRange() != 0;
+}
+bool ClientSizeStored(TObject* Instance) { return !FormSizeStored(Instance); }
+
 TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
   Info.StoredProc = Stored;
   return Info;
@@ -73,8 +82,10 @@ const std::vector<TPropInfo>& FormPropTable() {
       Prop<&F::GetBorderIcons, &F::SetBorderIcons>("BorderIcons")
           .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}),
       Prop<&F::GetBorderStyle, &F::SetBorderStyle>("BorderStyle").Default(bsSizeable),
-      Prop<&TControl::GetClientHeight, &TControl::SetClientHeight>("ClientHeight"),
-      Prop<&TControl::GetClientWidth, &TControl::SetClientWidth>("ClientWidth"),
+      StoredWhen(Prop<&TControl::GetClientHeight, &TControl::SetClientHeight>("ClientHeight"), ClientSizeStored),
+      StoredWhen(Prop<&TControl::GetClientWidth, &TControl::SetClientWidth>("ClientWidth"), ClientSizeStored),
+      StoredWhen(Prop<&TControl::GetWidth, &TControl::SetWidth>("Width"), FormSizeStored),
+      StoredWhen(Prop<&TControl::GetHeight, &TControl::SetHeight>("Height"), FormSizeStored),
       Prop<&F::GetDefaultMonitor, &F::SetDefaultMonitor>("DefaultMonitor").Default(dmActiveForm),
       Prop<&F::GetFormStyle, &F::SetFormStyle>("FormStyle").Default(fsNormal),
       Prop<&F::GetHelpFile, &F::SetHelpFile>("HelpFile"),
@@ -82,7 +93,10 @@ const std::vector<TPropInfo>& FormPropTable() {
       Prop<&F::GetKeyPreview, &F::SetKeyPreview>("KeyPreview").Default(false),
       Prop<&F::GetMenu, &F::SetMenu>("Menu"),
       Prop<&F::GetObjectMenuItem, &F::SetObjectMenuItem>("ObjectMenuItem"),
-      Prop<&F::GetOldCreateOrder, &F::SetOldCreateOrder>("OldCreateOrder").Default(false),
+      // Stored always, as the classic form stores it (it has no default).
+      Prop<&F::GetOldCreateOrder, &F::SetOldCreateOrder>("OldCreateOrder"),
+      // A form does not take its parent's font unless told to.
+      Prop<&TControl::GetParentFont, &TControl::SetParentFont>("ParentFont").Default(false),
       Prop<&F::GetPixelsPerInch, &F::SetPixelsPerInch>("PixelsPerInch"),
       Prop<&F::GetPosition, &F::SetPosition>("Position").Default(poDesigned),
       Prop<&F::GetPrintScale, &F::SetPrintScale>("PrintScale").Default(poProportional),
@@ -121,12 +135,14 @@ void RegisterScrollBoxProperties() {
   RegisterProperties(&TScrollBox::StaticMetaClass, std::move(props));
 }
 
-// Width and Height come from the control (inherited, first); ClientWidth
-// and ClientHeight after them win.
+// Width and Height stand where the control has them (inherited, first),
+// redeclared with when a form stores them; ClientWidth and ClientHeight
+// after them win when both are read.
 void RegisterFormProperties() {
   RegisterProperties(
       &TForm::StaticMetaClass,
       PublishedFormProps({"Action",       "ActiveControl",  "Align",         "Anchors",        "AutoScroll",
+                          "Width",        "Height",
                           "AutoSize",     "BiDiMode",       "BorderIcons",   "BorderStyle",    "BorderWidth",
                           "Caption",      "ClientHeight",   "ClientWidth",   "Color",          "Constraints",
                           "Ctl3D",        "UseDockManager", "DefaultMonitor", "DockSite",      "DragKind",

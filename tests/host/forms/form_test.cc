@@ -23,8 +23,16 @@ TEST_F(FormTest, AFormRoundTripsThroughTheFormText) {
   form->SetActiveControl(edit);
   const TFormRoundTrip trip = RoundTrip(form.get());
   for (const char* line : {"BorderStyle = bsDialog", "BorderIcons = [biSystemMenu]", "Position = poScreenCenter",
-                           "KeyPreview = True", "Menu = Menu", "ActiveControl = Edit", "ClientWidth = 400"})
+                           "KeyPreview = True", "Menu = Menu", "ActiveControl = Edit", "Width = 400"})
     EXPECT_NE(trip.Text.find(line), std::string::npos) << line << "\n" << trip.Text;
+  // A scrolling form stores its outer size, one that does not scroll its
+  // client size.
+  EXPECT_EQ(trip.Text.find("ClientWidth"), std::string::npos) << trip.Text;
+  form->SetAutoScroll(false);
+  const std::string fixed = RoundTrip(form.get()).Text;
+  EXPECT_NE(fixed.find("ClientWidth = 400"), std::string::npos) << fixed;
+  EXPECT_EQ(fixed.find("\n  Width = "), std::string::npos) << fixed;
+  form->SetAutoScroll(true);
   EXPECT_EQ(trip.Text.find("Visible"), std::string::npos) << "a hidden form stores no Visible";
   TOwned<TForm> copy(static_cast<TForm*>(TCustomForm::CreateNew(&TForm::StaticMetaClass, nullptr)));
   ReadForm(trip.Binary, copy.get());
