@@ -13,11 +13,13 @@ namespace {
 struct TKept {
   std::string ClassName;
   std::vector<TKeptProperty> Properties;
+  std::vector<std::string> Read;  // remembered properties read
 };
 
 struct TKeptStore {
   std::unordered_map<const TObject*, TKept> Objects;
   std::vector<std::pair<TClass, std::string>> Names;  // registered names per class
+  std::vector<std::pair<TClass, std::string>> Remembered;
   TClass GenericRoot = nullptr;
 };
 
@@ -50,22 +52,53 @@ bool IsEventName(std::string_view Name) {
 
 }  // namespace
 
-void RegisterKeptProperties(TClass Class, std::initializer_list<std::string_view> Names) {
-  auto& names = Store().Names;
+namespace {
+
+void AddNames(std::vector<std::pair<TClass, std::string>>& List, TClass Class,
+              std::initializer_list<std::string_view> Names) {
   for (std::string_view name : Names)
-    if (std::none_of(names.begin(), names.end(), [&](const auto& n) { return n.first == Class && SameText(n.second, name); }))
-      names.emplace_back(Class, std::string(name));
+    if (std::none_of(List.begin(), List.end(), [&](const auto& n) { return n.first == Class && SameText(n.second, name); }))
+      List.emplace_back(Class, std::string(name));
+}
+
+bool Listed(const std::vector<std::pair<TClass, std::string>>& List, const TPersistent* Instance,
+            std::string_view Name) {
+  return std::any_of(List.begin(), List.end(),
+                     [&](const auto& n) { return SameText(n.second, Name) && Instance->InheritsFrom(n.first); });
+}
+
+}  // namespace
+
+void RegisterKeptProperties(TClass Class, std::initializer_list<std::string_view> Names) {
+  AddNames(Store().Names, Class, Names);
 }
 
 void UnregisterKeptProperties(TClass Class) {
   std::erase_if(Store().Names, [&](const auto& n) { return n.first == Class; });
 }
 
+void RegisterRememberedProperties(TClass Class, std::initializer_list<std::string_view> Names) {
+  AddNames(Store().Remembered, Class, Names);
+}
+
+void UnregisterRememberedProperties(TClass Class) {
+  std::erase_if(Store().Remembered, [&](const auto& n) { return n.first == Class; });
+}
+
+void NotePropertyRead(const TPersistent* Instance, std::string_view Name) {
+  if (!Store().Remembered.empty() && Listed(Store().Remembered, Instance, Name))
+    Entry(Instance).Read.emplace_back(Name);
+}
+
+std::optional<bool> WasPropertyRead(const TPersistent* Instance, std::string_view Name) {
+  const TKept* kept = Find(Instance);
+  if (!kept || kept->Read.empty()) return std::nullopt;
+  return std::any_of(kept->Read.begin(), kept->Read.end(), [&](const std::string& n) { return SameText(n, Name); });
+}
+
 bool IsKeptProperty(const TPersistent* Instance, std::string_view Name, TValueType Value) {
   if (IsEventName(Name)) return Value == vaIdent || Value == vaNil;
-  for (const auto& [cls, name] : Store().Names)
-    if (Instance->InheritsFrom(cls) && SameText(name, Name)) return true;
-  return false;
+  return Listed(Store().Names, Instance, Name);
 }
 
 void KeepProperty(const TPersistent* Instance, TKeptProperty Property) {

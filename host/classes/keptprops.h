@@ -15,6 +15,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,6 +47,18 @@ void KeepProperty(const TPersistent* Instance, TKeptProperty Property);
 const std::vector<TKeptProperty>* KeptProperties(const TPersistent* Instance);
 // The event handlers Instance keeps: event and method names.
 std::vector<std::pair<std::string, std::string>> KeptHandlers(const TPersistent* Instance);
+
+// Properties whose presence in an object's form file the object remembers
+// (for objects of Class and its descendants): a form that was read with
+// its client size writes its client size again.
+void RegisterRememberedProperties(TClass Class, std::initializer_list<std::string_view> Names);
+void UnregisterRememberedProperties(TClass Class);
+// Told by the reader about every property it read into Instance.
+void NotePropertyRead(const TPersistent* Instance, std::string_view Name);
+// Whether Instance was read from a form file holding the remembered
+// property Name; nullopt when it was read without any remembered property
+// (or not read at all).
+std::optional<bool> WasPropertyRead(const TPersistent* Instance, std::string_view Name);
 
 // The class name Component was read under when it differs from its class's
 // (empty when it does not); the writer writes it.

@@ -147,6 +147,7 @@ thread_local std::string t_lastName;
 void NoteRead(const TPersistent* Instance, std::string_view Name) {
   t_lastInstance = Instance;
   t_lastName.assign(Name);
+  NotePropertyRead(Instance, Name);
 }
 
 // Keeps a property the form file carries and the class has not (see

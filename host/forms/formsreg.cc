@@ -36,10 +36,16 @@ bool FormVisibleStored(TObject* Instance) {
   return !static_cast<TComponent*>(Instance)->GetComponentState().Contains(csDesigning);
 }
 
-// A form stores its outer size while it scrolls (AutoScroll, or a scroll
-// range of its own), its client size otherwise, as the classic form does.
+// A form read from a form file stores its size as the file did (forms of
+// the classic library's eras differ there); any other stores its outer size
+// while it scrolls (AutoScroll, or a scroll range of its own), its client
+// size otherwise, as the classic form does.
 bool FormSizeStored(TObject* Instance) {
   const auto* form = static_cast<TScrollingWinControl*>(Instance);
+  if (const std::optional<bool> client = WasPropertyRead(form, "ClientWidth")) {
+    if (*client) return false;
+    if (WasPropertyRead(form, "Width").value_or(false)) return true;
+  }
   return form->GetAutoScroll() || form->GetHorzScrollBar()->GetRange() != 0 ||
          form->GetVertScrollBar()->GetRange() != 0;
 }
@@ -181,6 +187,7 @@ static void RegisterClassicExtras() {
                           "DesignSize", "StyleElements", "StyleName", "DoubleBuffered", "ParentDoubleBuffered",
                           "ParentBackground", "ParentCustomHint"});
   RegisterKeptProperties(&TCustomForm::StaticMetaClass, {"TextHeight"});
+  RegisterRememberedProperties(&TCustomForm::StaticMetaClass, {"Width", "ClientWidth"});
 }
 
 void RegisterFormsClasses() {
@@ -206,6 +213,7 @@ void UnregisterFormsClasses() {
   SetGenericRootClass(nullptr);
   UnregisterKeptProperties(&TControl::StaticMetaClass);
   UnregisterKeptProperties(&TCustomForm::StaticMetaClass);
+  UnregisterRememberedProperties(&TCustomForm::StaticMetaClass);
 }
 
 std::span<const TClass> FormsClasses() {

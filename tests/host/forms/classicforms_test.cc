@@ -18,6 +18,8 @@ constexpr char kClassicForm[] = R"(object frmMain: TfrmMain
   Left = 0
   Top = 0
   Caption = 'Main'
+  ClientHeight = 120
+  ClientWidth = 240
   OnCreate = FormCreate
   PixelsPerInch = 96
   TextHeight = 13
@@ -70,6 +72,9 @@ TEST_F(ClassicFormsTest, AnApplicationsFormIsReadIntoATFormAndWrittenBackWithIts
   for (const char* run : {"    TabOrder = 0\n    OnClick = GoClick\n    ExplicitLeft = 10\n    ExplicitTop = 12\n",
                           "  PixelsPerInch = 96\n  TextHeight = 13\n", "  OnCreate = FormCreate\n"})
     EXPECT_NE(text.find(run), std::string::npos) << run << "\n" << text;
+  // The size as the file gave it: the client size here (the outer size of a
+  // scrolling form otherwise).
+  EXPECT_EQ(text.find("\n  Width = "), std::string::npos) << text;
   // And it reads again into the same.
   TOwned<TComponent> again = ReadText(text);
   EXPECT_EQ(WriteText(again.get()), text);
