@@ -92,7 +92,7 @@ TDesignerWindow::TDesignerWindow(TComponent* AOwner) : TCustomForm(AOwner, 0) {
   OnShow = TNotifyEvent(this, &TDesignerWindow::Shown);
   // The first form, and the inspector on it.
   TOwned<TFormDesigner> designer = NewDesigner();
-  FInspector = MakeOwned<TInspectorView>(inspector, designer.get());
+  FInspector = MakeOwned<TPropertyView>(inspector, designer.get());
   Take(std::move(designer), "");
 }
 

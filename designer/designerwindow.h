@@ -7,7 +7,7 @@
 //   - the component palette across the top (palette.h);
 //   - the tree of the designed form's components on the left, indented
 //     under their parents, selecting as it is clicked;
-//   - the object inspector (inspectorview.h).
+//   - the object inspector (propertyview.h).
 // The designed form is a window of its own in design state, worked on
 // through its design surface; a component's context menu lists its
 // editor's verbs, a double-click runs the editor.
@@ -22,7 +22,7 @@
 
 #include <string>
 
-#include "designer/inspectorview.h"
+#include "designer/propertyview.h"
 #include "designer/palette.h"
 #include "host/forms/form.h"
 #include "host/menus/menus.h"
@@ -38,7 +38,7 @@ class TDesignerWindow : public host::TCustomForm, public host::TDesignerListener
 
   host::TFormDesigner* Designer() const { return FDesigner.get(); }
   host::TDesignSurface* Surface() const { return FSurface.get(); }
-  TInspectorView* Inspector() const { return FInspector.get(); }
+  TPropertyView* Inspector() const { return FInspector.get(); }
   TPaletteView* Palette() const { return FPalette.get(); }
   host::TListBox* Tree() const { return FTree; }
   host::TPopupMenu* ComponentMenu() const { return FComponentMenu; }
@@ -106,7 +106,7 @@ class TDesignerWindow : public host::TCustomForm, public host::TDesignerListener
 
   host::TOwned<host::TFormDesigner> FDesigner;
   host::TOwned<host::TDesignSurface> FSurface;
-  host::TOwned<TInspectorView> FInspector;
+  host::TOwned<TPropertyView> FInspector;
   host::TOwned<TPaletteView> FPalette;
   host::TListBox* FTree = nullptr;
   host::TPopupMenu* FComponentMenu = nullptr;

@@ -1,4 +1,4 @@
-#include "designer/inspectorview.h"
+#include "designer/propertyview.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@ namespace corvane::designer {
 
 using namespace host;
 
-HOST_IMPL(TInspectorView, TObject)
+HOST_IMPL(TPropertyView, TObject)
 
 namespace {
 
@@ -38,11 +38,11 @@ std::string NameCell(const TInspectorRow& Row) {
 
 }  // namespace
 
-TInspectorView::TInspectorView(TWinControl* Parent, TFormDesigner* Designer) : FDesigner(nullptr) {
+TPropertyView::TPropertyView(TWinControl* Parent, TFormDesigner* Designer) : FDesigner(nullptr) {
   FComponents = AddControl<TComboBox>(Parent, "Components");
   FComponents->SetAlign(alTop);
   FComponents->SetStyle(csDropDownList);
-  FComponents->OnSelect = TNotifyEvent(this, &TInspectorView::ComponentChosen);
+  FComponents->OnSelect = TNotifyEvent(this, &TPropertyView::ComponentChosen);
 
   FGrid = AddControl<TStringGrid>(Parent, "Properties");
   FGrid->SetAlign(alClient);
@@ -60,37 +60,37 @@ TInspectorView::TInspectorView(TWinControl* Parent, TFormDesigner* Designer) : F
   options.Exclude(goEditing);
   options.Exclude(goRangeSelect);
   FGrid->SetOptions(options);
-  FGrid->OnClick = TNotifyEvent(this, &TInspectorView::GridClicked);
-  FGrid->OnDrawCell = TDrawCellEvent(this, &TInspectorView::DrawCell);
+  FGrid->OnClick = TNotifyEvent(this, &TPropertyView::GridClicked);
+  FGrid->OnDrawCell = TDrawCellEvent(this, &TPropertyView::DrawCell);
 
   FEdit = AddControl<TEdit>(FGrid, "ValueEdit");
-  FEdit->OnKeyPress = TKeyPressEvent(this, &TInspectorView::EditKey);
-  FEdit->OnExit = TNotifyEvent(this, &TInspectorView::EditExit);
+  FEdit->OnKeyPress = TKeyPressEvent(this, &TPropertyView::EditKey);
+  FEdit->OnExit = TNotifyEvent(this, &TPropertyView::EditExit);
   FList = AddControl<TComboBox>(FGrid, "ValueList");
-  FList->OnSelect = TNotifyEvent(this, &TInspectorView::ListChosen);
-  FList->OnKeyPress = TKeyPressEvent(this, &TInspectorView::EditKey);
-  FList->OnExit = TNotifyEvent(this, &TInspectorView::EditExit);
+  FList->OnSelect = TNotifyEvent(this, &TPropertyView::ListChosen);
+  FList->OnKeyPress = TKeyPressEvent(this, &TPropertyView::EditKey);
+  FList->OnExit = TNotifyEvent(this, &TPropertyView::EditExit);
   FCheck = AddControl<TCheckBox>(FGrid, "ValueCheck");
-  FCheck->OnClick = TNotifyEvent(this, &TInspectorView::CheckClicked);
+  FCheck->OnClick = TNotifyEvent(this, &TPropertyView::CheckClicked);
   FDialog = AddControl<TButton>(FGrid, "ValueDialog");
   FDialog->SetCaption("...");
-  FDialog->OnClick = TNotifyEvent(this, &TInspectorView::DialogClicked);
+  FDialog->OnClick = TNotifyEvent(this, &TPropertyView::DialogClicked);
   HideEditors();
   SetDesigner(Designer);
 }
 
-void TInspectorView::SetDesigner(TFormDesigner* Designer) {
+void TPropertyView::SetDesigner(TFormDesigner* Designer) {
   if (FDesigner) FDesigner->RemoveListener(this);
   FModel.reset();
   FDesigner = Designer;
   FModel = MakeOwned<TObjectInspectorModel>(Designer);
-  FModel->OnChange = TNotifyEvent(this, &TInspectorView::ModelChanged);
+  FModel->OnChange = TNotifyEvent(this, &TPropertyView::ModelChanged);
   FDesigner->AddListener(this);
   FillComponents();
   Rebuild();
 }
 
-void TInspectorView::Destroy() {
+void TPropertyView::Destroy() {
   if (FDesigner) FDesigner->RemoveListener(this);
   if (FModel) FModel->OnChange = nullptr;
   FModel.reset();
@@ -99,9 +99,9 @@ void TInspectorView::Destroy() {
 
 // --------------------------------------------------------------- the rows
 
-void TInspectorView::ModelChanged(TObject*) { Rebuild(); }
+void TPropertyView::ModelChanged(TObject*) { Rebuild(); }
 
-void TInspectorView::Rebuild() {
+void TPropertyView::Rebuild() {
   const std::string current = CurrentProperty();
   const int count = FModel->GetRowCount();
   FGrid->SetRowCount(std::max(1, count));
@@ -123,17 +123,17 @@ void TInspectorView::Rebuild() {
   ShowEditor();
 }
 
-const TInspectorRow* TInspectorView::CurrentRow() const {
+const TInspectorRow* TPropertyView::CurrentRow() const {
   const int row = FGrid->GetRow();
   return row >= 0 && row < FModel->GetRowCount() ? &FModel->GetRow(row) : nullptr;
 }
 
-std::string TInspectorView::CurrentProperty() const {
+std::string TPropertyView::CurrentProperty() const {
   const TInspectorRow* row = CurrentRow();
   return row ? row->Name : std::string();
 }
 
-bool TInspectorView::SelectProperty(const std::string& Name) {
+bool TPropertyView::SelectProperty(const std::string& Name) {
   for (int i = 0; i < FModel->GetRowCount(); ++i)
     if (SameText(FModel->GetRow(i).Name, Name)) {
       FGrid->SetRow(i);
@@ -143,7 +143,7 @@ bool TInspectorView::SelectProperty(const std::string& Name) {
   return false;
 }
 
-void TInspectorView::DrawCell(TObject*, int32_t ACol, int32_t ARow, TRect Rect, TGridDrawState State) {
+void TPropertyView::DrawCell(TObject*, int32_t ACol, int32_t ARow, TRect Rect, TGridDrawState State) {
   // Read-only values grey.
   if (ACol != 1 || ARow >= FModel->GetRowCount() || !FModel->GetRow(ARow).ReadOnly) return;
   TCanvas* canvas = FGrid->GetCanvas();
@@ -152,7 +152,7 @@ void TInspectorView::DrawCell(TObject*, int32_t ACol, int32_t ARow, TRect Rect, 
   canvas->TextRect(Rect, Rect.Left + 2, Rect.Top + 2, FModel->GetRow(ARow).Value);
 }
 
-void TInspectorView::GridClicked(TObject*) {
+void TPropertyView::GridClicked(TObject*) {
   const TInspectorRow* row = CurrentRow();
   if (row && FGrid->GetCol() == 0 && row->Attributes.Contains(paSubProperties)) {
     const std::string name = row->Name;
@@ -165,14 +165,14 @@ void TInspectorView::GridClicked(TObject*) {
 
 // ------------------------------------------------------------- the editors
 
-void TInspectorView::HideEditors() {
+void TPropertyView::HideEditors() {
   FEdit->SetVisible(false);
   FList->SetVisible(false);
   FCheck->SetVisible(false);
   FDialog->SetVisible(false);
 }
 
-void TInspectorView::ShowEditor() {
+void TPropertyView::ShowEditor() {
   FShowing = true;
   HideEditors();
   const TInspectorRow* row = CurrentRow();
@@ -208,7 +208,7 @@ void TInspectorView::ShowEditor() {
   FShowing = false;
 }
 
-void TInspectorView::Commit(const std::string& Text) {
+void TPropertyView::Commit(const std::string& Text) {
   const TInspectorRow* row = CurrentRow();
   if (!row || row->ReadOnly || FShowing || FCommitting > 0) return;
   if (Text == row->Value) return;
@@ -227,7 +227,7 @@ void TInspectorView::Commit(const std::string& Text) {
   SelectProperty(name);
 }
 
-void TInspectorView::EditKey(TObject* Sender, char& Key) {
+void TPropertyView::EditKey(TObject* Sender, char& Key) {
   if (Key == '\r') {
     Key = 0;
     Commit(Sender == FList ? FList->GetText() : FEdit->GetText());
@@ -237,18 +237,18 @@ void TInspectorView::EditKey(TObject* Sender, char& Key) {
   }
 }
 
-void TInspectorView::EditExit(TObject* Sender) {
+void TPropertyView::EditExit(TObject* Sender) {
   if (!static_cast<TControl*>(Sender)->GetVisible()) return;
   Commit(Sender == FList ? FList->GetText() : FEdit->GetText());
 }
 
-void TInspectorView::ListChosen(TObject*) { Commit(FList->GetText()); }
+void TPropertyView::ListChosen(TObject*) { Commit(FList->GetText()); }
 
-void TInspectorView::CheckClicked(TObject*) {
+void TPropertyView::CheckClicked(TObject*) {
   if (!FShowing) Commit(FCheck->GetChecked() ? "True" : "False");
 }
 
-void TInspectorView::DialogClicked(TObject*) {
+void TPropertyView::DialogClicked(TObject*) {
   const TInspectorRow* row = CurrentRow();
   if (!row) return;
   const std::string name = row->Name;
@@ -262,7 +262,7 @@ void TInspectorView::DialogClicked(TObject*) {
 
 // ------------------------------------------------------------ components
 
-void TInspectorView::FillComponents() {
+void TPropertyView::FillComponents() {
   if (!FDesigner || !FDesigner->GetRoot()) return;
   TStrings* items = FComponents->GetItems();
   items->BeginUpdate();
@@ -279,7 +279,7 @@ void TInspectorView::FillComponents() {
   FComponents->SetItemIndex(index);
 }
 
-void TInspectorView::ComponentChosen(TObject*) {
+void TPropertyView::ComponentChosen(TObject*) {
   const int index = FComponents->GetItemIndex();
   if (index >= 0) FDesigner->SelectComponent(static_cast<TComponent*>(FComponents->GetItems()->GetObjects(index)));
 }

@@ -1,4 +1,4 @@
-// TInspectorView: the object inspector of the designer window.
+// TPropertyView: the object inspector of the designer window.
 //
 // A drop-down of the designed form's components above a grid of the
 // selection's published properties (the inspector model's rows: name and
@@ -26,13 +26,13 @@
 
 namespace corvane::designer {
 
-class TInspectorView : public host::TObject, public host::TDesignerListener {
-  HOST_CLASS(TInspectorView, host::TObject)
+class TPropertyView : public host::TObject, public host::TDesignerListener {
+  HOST_CLASS(TPropertyView, host::TObject)
 
   // Builds the inspector's controls on Parent (owned by Parent's owner,
   // named "Components", "Properties", "ValueEdit", "ValueList",
   // "ValueCheck" and "ValueDialog") for Designer's selection.
-  TInspectorView(host::TWinControl* Parent, host::TFormDesigner* Designer);
+  TPropertyView(host::TWinControl* Parent, host::TFormDesigner* Designer);
 
   // Shows Designer's selection from now on.
   void SetDesigner(host::TFormDesigner* Designer);
@@ -49,7 +49,7 @@ class TInspectorView : public host::TObject, public host::TDesignerListener {
   void DesignerDestroying() override { FDesigner = nullptr; }
 
  protected:
-  ~TInspectorView() override = default;
+  ~TPropertyView() override = default;
   void Destroy() override;
 
  private:
