@@ -209,15 +209,7 @@ bool TDesignerWindow::Save() {
 
 bool TDesignerWindow::SaveAs(const std::string& FileName) {
   try {
-    if (FTextFormFile) {
-      FDesigner->Save(FileName);
-    } else {
-      TOwned<TFileStream> file = MakeOwned<TFileStream>(FileName, fmCreate);
-      file->WriteComponent(FDesigner->GetRoot());
-      // Written as it is: the changed mark goes as with a text file.
-      TOwned<TMemoryStream> ignored = MakeOwned<TMemoryStream>();
-      FDesigner->SaveToStream(ignored.get());
-    }
+    FDesigner->Save(FileName, FTextFormFile);
   } catch (const Exception&) {
     Application->HandleException(this);
     return false;

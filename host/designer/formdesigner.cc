@@ -316,19 +316,22 @@ void TFormDesigner::GetSelections(TDesignerSelectionList* List) {
 
 // -------------------------------------------------------------------- saving
 
-void TFormDesigner::SaveToStream(TStream* Stream) {
+void TFormDesigner::SaveToStream(TStream* Stream, bool Text) {
   if (!FRoot) throw EInvalidOperation("The form designer has no form");
   TOwned<TMemoryStream> binary = MakeOwned<TMemoryStream>();
   binary->WriteComponent(FRoot);
   binary->SetPosition(0);
-  ObjectBinaryToText(binary.get(), Stream);
+  if (Text)
+    ObjectBinaryToText(binary.get(), Stream);
+  else
+    Stream->CopyFrom(binary.get(), 0);
   FModified = false;
 }
 
-void TFormDesigner::Save(const std::string& FileName) {
+void TFormDesigner::Save(const std::string& FileName, bool Text) {
   TOwned<TMemoryStream> text = MakeOwned<TMemoryStream>();
   const bool modified = FModified;
-  SaveToStream(text.get());
+  SaveToStream(text.get(), Text);
   try {
     TOwned<TFileStream> file = MakeOwned<TFileStream>(FileName, fmCreate);
     file->WriteBuffer(text->GetMemory(), static_cast<int32_t>(text->GetSize()));

@@ -84,10 +84,10 @@ class TFormDesigner : public TObject, public IFormDesigner, public IDesignInput 
   // Whether the form changed since it was made, read or last saved.
   bool IsModified() const { return FModified; }
   // Writes the designed form as a text form file (what `corvane run`
-  // reads); clears the changed mark. Raises EFCreateError or EWriteError
-  // when the file cannot be written.
-  void SaveToStream(TStream* Stream);
-  void Save(const std::string& FileName);
+  // reads), or a binary one when Text is false; clears the changed mark.
+  // Raises EFCreateError or EWriteError when the file cannot be written.
+  void SaveToStream(TStream* Stream, bool Text = true);
+  void Save(const std::string& FileName, bool Text = true);
 
   // Reads the form Stream holds into a new root that takes the place of the
   // designed one (which is freed; a shown form's replacement is shown at
