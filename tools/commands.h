@@ -54,8 +54,14 @@ struct TFormArgs {
 };
 std::optional<TFormArgs> ParseFormArgs(const Args& args, std::string_view Option);
 
+// The class named by --as (TForm, TFrame or TDataModule), checked when the
+// library starts; empty for none.
+void SetRootClassOption(const std::string& ClassName);
+
 // Keeps the library started (every unit, as an application has it) while a
-// command runs.
+// command runs. A form file's root of an application's own class is read
+// into the class the --as option named (SetRootClassOption), else into the
+// standard class its content fits.
 struct TLibrary {
   TLibrary();
   ~TLibrary();

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "host/classes/datamodule.h"
+#include "host/classes/keptprops.h"
+#include "host/forms/form.h"
+#include "host/forms/frame.h"
 #include "host/rtl/sysutils.h"
 #include "package/package.h"
 #include "tools/commands.h"
@@ -157,6 +161,10 @@ constexpr TCommand kCommands[] = {
 void Usage(std::ostream& out) {
   Print(out, "usage: corvane [COMMAND [ARGS]]   (without a command: %s)\n\ncommands:\n", kDefaultCommand);
   for (const TCommand& c : kCommands) Print(out, "  %-22s %s\n", c.Usage, c.Summary);
+  Print(out,
+        "\nA form file whose root is of an application's own class (TForm1) is read\n"
+        "into a TForm, or a TFrame or TDataModule when its content says so;\n"
+        "--as TForm|TFrame|TDataModule after the command chooses.\n");
   Print(out, "\n'corvane help COMMAND' or 'corvane COMMAND --help' explains one command.\n");
 }
 
@@ -230,8 +238,38 @@ std::optional<TFormArgs> ParseFormArgs(const Args& args, std::string_view Option
   return parsed;
 }
 
-TLibrary::TLibrary() { kel::package::Initialize(); }
-TLibrary::~TLibrary() { kel::package::Finalize(); }
+namespace {
+
+std::string g_rootClassOption;
+
+// The class --as names; raises when it is not one a root can be read into.
+host::TClass RootClassOption() {
+  const host::TClass cls = host::GetClass(g_rootClassOption);
+  for (host::TClass base : {&host::TCustomForm::StaticMetaClass, &host::TCustomFrame::StaticMetaClass,
+                            &host::TDataModule::StaticMetaClass})
+    if (cls && cls->InheritsFrom(base)) return cls;
+  throw host::Exception("--as takes TForm, TFrame or TDataModule, not '%s'", {g_rootClassOption});
+}
+
+}  // namespace
+
+void SetRootClassOption(const std::string& ClassName) { g_rootClassOption = ClassName; }
+
+TLibrary::TLibrary() {
+  kel::package::Initialize();
+  if (g_rootClassOption.empty()) return;
+  try {
+    host::ForceGenericRootClass(RootClassOption());
+  } catch (...) {
+    kel::package::Finalize();
+    throw;
+  }
+}
+
+TLibrary::~TLibrary() {
+  host::ForceGenericRootClass(nullptr);
+  kel::package::Finalize();
+}
 
 int RunTool(const Args& words, TToolIO& io) {
   if (!words.empty() && words[0] == "--version") {
@@ -247,6 +285,18 @@ int RunTool(const Args& words, TToolIO& io) {
   }
   Args args(words.empty() ? words.begin() : words.begin() + 1, words.end());
   if (!args.empty() && IsHelp(args[0])) return CommandHelp(*command, io.Out);
+  // --as CLASS, for any command that reads a form.
+  SetRootClassOption("");
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--as") continue;
+    if (it + 1 == args.end()) {
+      Print(io.Err, "corvane %s: --as needs a class name (TForm, TFrame or TDataModule)\n", command->Name);
+      return 2;
+    }
+    SetRootClassOption(*(it + 1));
+    args.erase(it, it + 2);
+    break;
+  }
   return Guarded(*command, args, io);
 }
 

@@ -40,7 +40,8 @@ void TDataModule::BeforeDestruction() {
 void RegisterDataModuleClasses() {
   RegisterProperties(
       &TDataModule::StaticMetaClass,
-      {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder").Default(false)});
+      // Stored always, as the classic data module stores it.
+      {Prop<&TDataModule::GetOldCreateOrder, &TDataModule::SetOldCreateOrder>("OldCreateOrder")});
   RegisterClass(&TDataModule::StaticMetaClass);
 }
 

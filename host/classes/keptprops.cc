@@ -21,6 +21,8 @@ struct TKeptStore {
   std::vector<std::pair<TClass, std::string>> Names;  // registered names per class
   std::vector<std::pair<TClass, std::string>> Remembered;
   TClass GenericRoot = nullptr;
+  TClass ForcedRoot = nullptr;
+  std::vector<std::pair<TClass, TRootFits>> RootCandidates;
 };
 
 TKeptStore& Store() {
@@ -128,5 +130,27 @@ void SetWrittenClassName(const TComponent* Component, const std::string& Name) {
 void SetGenericRootClass(TClass Class) { Store().GenericRoot = Class; }
 
 TClass GetGenericRootClass() { return Store().GenericRoot; }
+
+void AddGenericRootCandidate(TClass Class, TRootFits Fits) { Store().RootCandidates.emplace_back(Class, Fits); }
+
+void RemoveGenericRootCandidates() { Store().RootCandidates.clear(); }
+
+void ForceGenericRootClass(TClass Class) { Store().ForcedRoot = Class; }
+
+TClass GenericRootClassFor(TReader& Reader) {
+  const TKeptStore& store = Store();
+  if (store.ForcedRoot) return store.ForcedRoot;
+  if (!store.GenericRoot || store.RootCandidates.empty()) return store.GenericRoot;
+  const int64_t start = Reader.GetPosition();
+  std::vector<std::string> names;
+  while (!Reader.EndOfList()) {
+    names.push_back(Reader.ReadStr());
+    Reader.SkipValue();
+  }
+  Reader.SetPosition(start);
+  for (const auto& [cls, fits] : store.RootCandidates)
+    if (fits(names)) return cls;
+  return store.GenericRoot;
+}
 
 }  // namespace host

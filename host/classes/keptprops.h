@@ -69,5 +69,18 @@ void SetWrittenClassName(const TComponent* Component, const std::string& Name);
 // root fails with "Class X not found", as without the forms unit).
 void SetGenericRootClass(TClass Class);
 TClass GetGenericRootClass();
+// Other classes such a root may be read into, each with a test of the
+// names of the properties the root's form file gives it (a frame's file
+// gives its root a TabOrder, a data module's no Caption, no font...).
+using TRootFits = bool (*)(const std::vector<std::string>& PropertyNames);
+void AddGenericRootCandidate(TClass Class, TRootFits Fits);
+void RemoveGenericRootCandidates();
+// A class every such root is read into whatever its content (a program's
+// option); null goes back to choosing by content.
+void ForceGenericRootClass(TClass Class);
+// The class a root of an unregistered class is read into, Reader standing
+// at the root's properties (which it is left at): the forced class, else
+// the first candidate the root fits, else the generic root class.
+TClass GenericRootClassFor(TReader& Reader);
 
 }  // namespace host

@@ -295,7 +295,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
       FOwner = nullptr;
       // An application's own root class is read into the generic root
       // class, and its name kept for writing.
-      const TClass generic = GetClass(className) ? nullptr : GetGenericRootClass();
+      const TClass generic = GetClass(className) ? nullptr : GenericRootClassFor(*this);
       Root = CreateComponent(generic ? std::string(generic->Name) : className);
       if (generic) SetWrittenClassName(Root, className);
     } else {
@@ -389,7 +389,13 @@ void TReader::ReadPropPath(TPersistent* Instance, const std::string& Name) {
   for (std::size_t dot = rest.find('.'); dot != std::string_view::npos; dot = rest.find('.')) {
     const TPropInfo* prop = GetPropInfo(target->ClassType(), rest.substr(0, dot));
     auto* next = prop && prop->IsNestedObject() ? dynamic_cast<TPersistent*>(GetObjectProp(target, *prop)) : nullptr;
-    if (!next) throw EReadError(SUnknownProperty, {Name});
+    if (!next) {
+      // A kept property may have a dotted name of its own (Margins.Left of a
+      // later library's control): the host has no object for its first part.
+      if (!ReadKeptProperty(*this, target, rest, Name)) throw EReadError(SUnknownProperty, {Name});
+      NoteRead(target, rest);
+      return;
+    }
     target = next;
     rest.remove_prefix(dot + 1);
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/controls/cursors.h"
 #include "host/controls/wincontrol.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/menus/menu.h"
@@ -18,6 +19,11 @@ bool FontStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->G
 bool ShowHintStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->GetParentShowHint(); }
 bool Ctl3DStored(TObject* Instance) { return !static_cast<TWinControl*>(Instance)->GetParentCtl3D(); }
 bool BiDiModeStored(TObject* Instance) { return !static_cast<TControl*>(Instance)->GetParentBiDiMode(); }
+// Anchors follow Align; only anchors of their own are written.
+bool AnchorsStored(TObject* Instance) {
+  const auto* control = static_cast<TControl*>(Instance);
+  return control->GetAnchors() != AnchorAlign[control->GetAlign()];
+}
 
 TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
   Info.StoredProc = Stored;
@@ -27,7 +33,7 @@ TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
 const std::vector<TPropInfo>& Shared() {
   static const std::vector<TPropInfo> props = {
       Prop<&C::GetAlign, &C::SetAlign>("Align").Default(alNone),
-      Prop<&C::GetAnchors, &C::SetAnchors>("Anchors").Default(TAnchors{akLeft, akTop}),
+      StoredWhen(Prop<&C::GetAnchors, &C::SetAnchors>("Anchors"), AnchorsStored),
       Prop<&C::GetAutoSize, &C::SetAutoSize>("AutoSize").Default(false),
       Prop<&W::GetBevelEdges, &W::SetBevelEdges>("BevelEdges").Default(TBevelEdges{beLeft, beTop, beRight, beBottom}),
       Prop<&W::GetBevelInner, &W::SetBevelInner>("BevelInner").Default(bvRaised),
@@ -40,7 +46,7 @@ const std::vector<TPropInfo>& Shared() {
       StoredWhen(Prop<&C::GetColor, &C::SetColor>("Color"), ColorStored),
       Prop<&C::GetConstraints, &C::SetConstraints>("Constraints"),
       StoredWhen(Prop<&W::GetCtl3D, &W::SetCtl3D>("Ctl3D"), Ctl3DStored),
-      Prop<&C::GetDragCursor, &C::SetDragCursor>("DragCursor").Default(crDrag),
+      CursorProp(Prop<&C::GetDragCursor, &C::SetDragCursor>("DragCursor").Default(crDrag)),
       Prop<&C::GetDragKind, &C::SetDragKind>("DragKind").Default(dkDrag),
       Prop<&C::GetDragMode, &C::SetDragMode>("DragMode").Default(dmManual),
       Prop<&W::GetDockSite, &W::SetDockSite>("DockSite").Default(false),
@@ -74,6 +80,38 @@ std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_v
     result.push_back(*it);
   }
   return result;
+}
+
+namespace {
+
+// Where Name stands in List; List's size when it is not there.
+std::size_t Place(std::initializer_list<std::string_view> List, std::string_view Name) {
+  std::size_t i = 0;
+  for (std::string_view n : List) {
+    if (n == Name) return i;
+    ++i;
+  }
+  return i;
+}
+
+}  // namespace
+
+std::vector<TPropInfo> ClassicOrder(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Leading,
+                                    std::initializer_list<std::string_view> Trailing) {
+  // Leading names rank below every other, trailing ones above.
+  auto rank = [&](const TPropInfo& p) {
+    const std::size_t lead = Place(Leading, p.Name), trail = Place(Trailing, p.Name);
+    return lead < Leading.size() ? 0 : trail < Trailing.size() ? 2 : 1;
+  };
+  auto before = [&](const TPropInfo& a, const TPropInfo& b) {
+    const int ra = rank(a), rb = rank(b);
+    if (ra != rb) return ra < rb;
+    if (ra == 0) return Place(Leading, a.Name) < Place(Leading, b.Name);
+    if (ra == 2) return Place(Trailing, a.Name) < Place(Trailing, b.Name);
+    return CompareText(a.Name, b.Name) < 0;
+  };
+  std::stable_sort(Props.begin(), Props.end(), before);
+  return Props;
 }
 
 }  // namespace host

@@ -20,4 +20,12 @@ namespace host {
 
 std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_view> Names);
 
+// Props in the order the classic library declares a control class's own
+// published properties, which is the order its form files hold them in: by
+// name, except Leading first and Trailing last, each in the order given (a
+// combo box's Style is read before its Items, which come last). Names of
+// Leading or Trailing that Props lacks are passed over.
+std::vector<TPropInfo> ClassicOrder(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Leading = {},
+                                    std::initializer_list<std::string_view> Trailing = {});
+
 }  // namespace host

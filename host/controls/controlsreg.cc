@@ -1,7 +1,8 @@
 // Start-up and shutdown of the controls unit: the published properties of
-// controls and size constraints, the streamable classes and the mouse
-// object.
+// controls and size constraints, the cursor identifiers, the streamable
+// classes and the mouse object.
 #include "host/controls/controls.h"
+#include "host/controls/cursors.h"
 
 namespace host {
 
@@ -21,7 +22,7 @@ void RegisterControlProperties() {
                                                      Prop<&C::GetTop, &C::SetTop>("Top"),
                                                      Prop<&C::GetWidth, &C::SetWidth>("Width"),
                                                      Prop<&C::GetHeight, &C::SetHeight>("Height"),
-                                                     Prop<&C::GetCursor, &C::SetCursor>("Cursor").Default(crDefault),
+                                                     CursorProp(Prop<&C::GetCursor, &C::SetCursor>("Cursor").Default(crDefault)),
                                                      Prop<&C::GetHint, &C::SetHint>("Hint"),
                                                  });
   RegisterProperties(&TWinControl::StaticMetaClass,
@@ -45,6 +46,7 @@ void RegisterControlsClasses() {
   if (controlsClassesCount++ > 0) return;
   RegisterControlProperties();
   RegisterConstraintsProperties();
+  RegisterCursorIdents();
   for (TClass c : kStreamedClasses) RegisterClass(c);
   CreateMouseObject();
 }
@@ -55,6 +57,7 @@ void UnregisterControlsClasses() {
   for (TClass c : kStreamedClasses) UnRegisterClass(c);
   UnRegisterClass(&TControl::StaticMetaClass);  // registered as their ancestor
   for (TClass c : kClassesWithProperties) UnregisterProperties(c);
+  UnregisterCursorIdents();
 }
 
 std::span<const TClass> ControlsClasses() {

@@ -418,8 +418,11 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   const TRect client = GetClientRect();
   std::vector<TControl*> list;
   list.reserve(FControls.size());
+  // A child still loading has no anchor distances yet (they are taken when
+  // it is loaded): it stays where the form file put it.
   for (TControl* c : std::vector<TControl*>(FControls)) {
-    if (c->FAlign == alNone && (c->FVisible || designing) && c->FAnchors != TAnchors{akLeft, akTop})
+    if (c->FAlign == alNone && (c->FVisible || designing) && c->FAnchors != TAnchors{akLeft, akTop} &&
+        !c->GetComponentState().Contains(csLoading))
       Anchor(c, c->FAnchors, c->FAnchorRules, client);
   }
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
@@ -467,9 +470,11 @@ void TWinControl::ReadState(TReader* Reader) {
   try {
     inherited::ReadState(Reader);
   } catch (...) {
+    FixupTabList();
     EnableAlign();
     throw;
   }
+  FixupTabList();
   EnableAlign();
 }
 

@@ -247,9 +247,16 @@ class TWinControl : public TControl {
   // The graphic child that gets a mouse message of this control's window
   // (the captured one, or the one under the point); null when none.
   TControl* ControlForMouse(const TWMMouse& Message);
+  // Puts the children read from a form file in the tab order the file
+  // gave them: a file may give a control an order beyond the children read
+  // so far.
+  void FixupTabList();
 
   std::vector<TControl*> FControls;  // z-order, bottom first; windowed ones after graphic ones
   std::vector<TWinControl*> FTabList;
+  // The tab order a form file gives the control, taken once its parent's
+  // children are all read (FixupTabList); -1 when none is pending.
+  TTabOrder FStreamedTabOrder = -1;
   std::vector<TControl*> FDockClients;
   HWND FHandle = 0;
   HWND FParentWindow = 0;

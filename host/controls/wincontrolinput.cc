@@ -74,12 +74,18 @@ void TWinControl::DoExit() {
 }
 
 TTabOrder TWinControl::GetTabOrder() const {
-  if (!FParent) return -1;
+  // A control without a parent keeps the order its form file gave it (a
+  // frame read as a root), -1 when none.
+  if (!FParent) return FStreamedTabOrder;
   auto it = std::find(FParent->FTabList.begin(), FParent->FTabList.end(), this);
   return static_cast<TTabOrder>(it - FParent->FTabList.begin());
 }
 
 void TWinControl::SetTabOrder(TTabOrder Value) {
+  if (FControlState.Contains(csReadingState)) {
+    FStreamedTabOrder = Value;
+    return;
+  }
   if (!FParent) return;
   auto& list = FParent->FTabList;
   std::erase(list, this);
@@ -87,6 +93,16 @@ void TWinControl::SetTabOrder(TTabOrder Value) {
   const auto at = Value < 0 || static_cast<std::size_t>(Value) > list.size() ? list.size()
                                                                            : static_cast<std::size_t>(Value);
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), this);
+}
+
+void TWinControl::FixupTabList() {
+  const auto count = static_cast<TTabOrder>(FTabList.size());
+  auto streamed = [count](const TWinControl* c) {
+    return c->FStreamedTabOrder >= 0 && c->FStreamedTabOrder < count ? c->FStreamedTabOrder : count;
+  };
+  std::stable_sort(FTabList.begin(), FTabList.end(),
+                   [&](const TWinControl* a, const TWinControl* b) { return streamed(a) < streamed(b); });
+  for (TWinControl* c : FTabList) c->FStreamedTabOrder = -1;
 }
 
 std::vector<TWinControl*> TWinControl::TabOrderList() const {

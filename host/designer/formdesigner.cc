@@ -70,6 +70,7 @@ TComponent* TFormDesigner::NewRootFor(TMemoryStream* Binary) {
   // The root's class comes from the form's header: signature, optional
   // prefix, class name.
   std::string className;
+  TClass generic = nullptr;
   {
     TOwned<TReader> header = MakeOwned<TReader>(Binary, 4096);
     header->ReadSignature();
@@ -77,11 +78,14 @@ TComponent* TFormDesigner::NewRootFor(TMemoryStream* Binary) {
     int32_t position = 0;
     header->ReadPrefix(flags, position);
     className = header->ReadStr();
+    // An application's own class: its form is designed as the generic root
+    // class (a TForm, a TFrame...) that writes the class's name back.
+    if (!GetClass(className)) {
+      header->ReadStr();  // the root's name; its properties follow
+      generic = GenericRootClassFor(*header);
+    }
   }
   Binary->SetPosition(0);
-  // An application's own class: its form is designed as the generic root
-  // class (a TForm) that writes the class's name back.
-  const TClass generic = GetClass(className) ? nullptr : GetGenericRootClass();
   TClass cls = generic ? generic : FindClass(className);
   if (!cls->InheritsFrom(&TComponent::StaticMetaClass)) throw EReadError("%s is not a component class", {className});
   TComponent* root = cls->InheritsFrom(&TCustomForm::StaticMetaClass) ? TCustomForm::CreateNew(cls, nullptr)

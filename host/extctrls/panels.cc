@@ -60,6 +60,12 @@ void TCustomPanel::AdjustClientRect(TRect& Rect) {
                     std::max(Rect.Top + inset, Rect.Bottom - inset));
 }
 
+void TCustomPanel::SetShowCaption(bool Value) {
+  if (FShowCaption == Value) return;
+  FShowCaption = Value;
+  Invalidate();
+}
+
 void TCustomPanel::Resize() {
   if (FFullRepaint) Invalidate();
   inherited::Resize();
@@ -90,7 +96,7 @@ void TCustomPanel::Paint() {
   extpaint::Frame3D(canvas, r, GetColor(), GetColor(), FBorderWidth);
   PanelBevel(canvas, r, FBevelInner, FBevelWidth);
   canvas->FillRect(r);
-  if (FText.empty()) return;
+  if (FText.empty() || !FShowCaption) return;
   canvas->SetFont(GetFont());
   canvas->GetBrush()->SetStyle(bsClear);
   const TSize size = canvas->TextExtent(FText);

@@ -51,6 +51,9 @@ class TCustomPanel : public TCustomControl {
   // room; the panel itself only keeps the flag.
   bool GetLocked() const { return FLocked; }
   void SetLocked(bool Value) { FLocked = Value; }
+  // Whether the caption is drawn (the later libraries' panels).
+  bool GetShowCaption() const { return FShowCaption; }
+  void SetShowCaption(bool Value);
   void WndProc(TMessage& Message) override;
 
  protected:
@@ -64,6 +67,7 @@ class TCustomPanel : public TCustomControl {
   TBorderStyle FBorderStyle = bsNone;
   bool FFullRepaint = true;
   bool FLocked = false;
+  bool FShowCaption = true;
 };
 
 class TPanel : public TCustomPanel {

@@ -26,7 +26,7 @@ void RegisterShape() {
   props.push_back(Prop<&S::GetBrush, &S::SetBrush>("Brush"));
   props.push_back(Prop<&S::GetPen, &S::SetPen>("Pen"));
   props.push_back(Prop<&S::GetShape, &S::SetShape>("Shape").Default(stRectangle));
-  RegisterProperties(&TShape::StaticMetaClass, std::move(props));
+  RegisterProperties(&TShape::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 void RegisterPaintBox() {
@@ -46,7 +46,7 @@ void RegisterImage() {
   props.push_back(Prop<&I::GetPicture, &I::SetPicture>("Picture"));
   props.push_back(Prop<&I::GetStretch, &I::SetStretch>("Stretch").Default(false));
   props.push_back(Prop<&I::GetTransparent, &I::SetTransparent>("Transparent").Default(false));
-  RegisterProperties(&TImage::StaticMetaClass, std::move(props));
+  RegisterProperties(&TImage::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 void RegisterBevel() {
@@ -55,7 +55,7 @@ void RegisterBevel() {
       PublishedControlProps({"Align", "Anchors", "Constraints", "ParentShowHint", "ShowHint", "Visible"});
   props.push_back(Prop<&B::GetShape, &B::SetShape>("Shape").Default(bsBox));
   props.push_back(Prop<&B::GetStyle, &B::SetStyle>("Style").Default(bsLowered));
-  RegisterProperties(&TBevel::StaticMetaClass, std::move(props));
+  RegisterProperties(&TBevel::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 void RegisterTimer() {
@@ -78,8 +78,14 @@ void RegisterPanel() {
   props.push_back(Prop<&P::GetBorderStyle, &P::SetBorderStyle>("BorderStyle").Default(bsNone));
   props.push_back(Prop<&P::GetFullRepaint, &P::SetFullRepaint>("FullRepaint").Default(true));
   props.push_back(Prop<&P::GetLocked, &P::SetLocked>("Locked").Default(false));
+  props.push_back(Prop<&P::GetShowCaption, &P::SetShowCaption>("ShowCaption").Default(true));
   props.push_back(Prop<&P::GetUseDockManager, &P::SetUseDockManager>("UseDockManager").Default(true));
-  RegisterProperties(&TPanel::StaticMetaClass, std::move(props));
+  // A panel has a colour of its own (clBtnFace), not its parent's.
+  for (TPropInfo& p : props) {
+    if (p.Name == "Color") p = Prop<&TControl::GetColor, &TControl::SetColor>("Color").Default(clBtnFace);
+    if (p.Name == "ParentColor") p = p.Default(false);
+  }
+  RegisterProperties(&TPanel::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 // Items before ItemIndex is not needed: the index read is checked once the
@@ -94,7 +100,7 @@ void RegisterRadioGroup() {
   props.push_back(Prop<&R::GetColumns, &R::SetColumns>("Columns").Default(1));
   props.push_back(Prop<&R::GetItemIndex, &R::SetItemIndex>("ItemIndex").Default(-1));
   props.push_back(Prop<&R::GetItems, &R::SetItems>("Items"));
-  RegisterProperties(&TRadioGroup::StaticMetaClass, std::move(props));
+  RegisterProperties(&TRadioGroup::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 }  // namespace

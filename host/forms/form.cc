@@ -222,6 +222,9 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   Params.ExStyle = frame.ExStyle;
   if (!(frame.Style & WS_CAPTION)) return;
   if (FBorderIcons.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
+  // A dialog or tool window frame has no minimise or maximise box, whatever
+  // BorderIcons says.
+  if (FBorderStyle == bsDialog || (frame.ExStyle & WS_EX_TOOLWINDOW)) return;
   if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
   if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
 }
@@ -246,8 +249,6 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   formsdetail::CheckEnum(Value, "BorderStyle", ControlDisplayName(this));
   if (FBorderStyle == Value) return;
   FBorderStyle = Value;
-  // A dialog border has no minimise or maximise box.
-  if (Value == bsDialog) FBorderIcons = FBorderIcons * TBorderIcons{biSystemMenu, biHelp};
   UpdateWindowStyle();
   Invalidate();
 }

@@ -54,6 +54,34 @@ class TFormStateScope {
   TFormStateItem FItem;
 };
 
+// The form a form with poMainFormCenter or poOwnerFormCenter centres on: its
+// owner when that is a form (poOwnerFormCenter), else the main form; null
+// when there is none but the form itself (the screen is taken instead).
+const TCustomForm* CentringForm(TCustomForm* Form, TPosition Position) {
+  const TCustomForm* other = nullptr;
+  if (Position == poOwnerFormCenter) other = dynamic_cast<const TCustomForm*>(Form->GetOwner());
+  if (!other && Application) other = Application->GetMainForm();
+  return other == Form ? nullptr : other;
+}
+
+// The rectangle a form is centred in on its first showing; empty when its
+// Position does not centre it.
+TRect CentringArea(TCustomForm* Form, TPosition Position) {
+  switch (Position) {
+    case poScreenCenter:
+      return Screen->GetWorkAreaRect();
+    case poDesktopCenter:
+      return Screen->GetDesktopRect();
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+      const TCustomForm* other = CentringForm(Form, Position);
+      return other ? other->GetBoundsRect() : Screen->GetWorkAreaRect();
+    }
+    default:
+      return {};
+  }
+}
+
 }  // namespace
 
 // ------------------------------------------------------------ show and hide
@@ -105,8 +133,8 @@ void TCustomForm::PlaceOnShow() {
     SetBoundsRect(Screen->GetWorkAreaRect());
     return;
   }
-  if (FPosition != poScreenCenter && FPosition != poDesktopCenter) return;
-  const TRect area = FPosition == poScreenCenter ? Screen->GetWorkAreaRect() : Screen->GetDesktopRect();
+  const TRect area = CentringArea(this, FPosition);
+  if (area.Width() <= 0 || area.Height() <= 0) return;
   SetBounds(area.Left + (area.Width() - FWidth) / 2, area.Top + (area.Height() - FHeight) / 2, FWidth, FHeight);
 }
 

@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/classes/datamodule.h"
 #include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/forms/forms.h"
+#include "host/forms/frame.h"
 #include "host/menus/menu.h"
+#include "host/stdctrls/texts.h"
 
 namespace host {
 
@@ -16,12 +19,14 @@ namespace {
 int formsCount = 0;
 
 constexpr TClass kStreamedClasses[] = {&TScrollBox::StaticMetaClass, &TForm::StaticMetaClass,
-                                       &TCustomActiveForm::StaticMetaClass, &TCustomDockForm::StaticMetaClass};
+                                       &TCustomActiveForm::StaticMetaClass, &TCustomDockForm::StaticMetaClass,
+                                       &TFrame::StaticMetaClass};
 // Registered with the streamed classes as their ancestors.
-constexpr TClass kAncestorClasses[] = {&TScrollingWinControl::StaticMetaClass, &TCustomForm::StaticMetaClass};
+constexpr TClass kAncestorClasses[] = {&TScrollingWinControl::StaticMetaClass, &TCustomForm::StaticMetaClass,
+                                       &TCustomFrame::StaticMetaClass};
 constexpr TClass kClassesWithProperties[] = {&TControlScrollBar::StaticMetaClass, &TScrollBox::StaticMetaClass,
                                              &TForm::StaticMetaClass, &TCustomActiveForm::StaticMetaClass,
-                                             &TCustomDockForm::StaticMetaClass};
+                                             &TCustomDockForm::StaticMetaClass, &TFrame::StaticMetaClass};
 
 using F = TCustomForm;
 using S = TScrollingWinControl;
@@ -131,19 +136,30 @@ std::vector<TPropInfo> PublishedFormProps(std::initializer_list<std::string_view
   return result;
 }
 
-void RegisterScrollBoxProperties() {
+// What scroll boxes and frames publish, a scroll box's border before Visible.
+std::vector<TPropInfo> ScrollingProps(bool WithBorder) {
   std::vector<TPropInfo> props = PublishedFormProps(
       {"Align", "Anchors", "AutoScroll", "AutoSize", "BiDiMode", "Constraints", "DockSite", "DragCursor", "DragKind",
        "DragMode", "Enabled", "Color", "Ctl3D", "Font", "HorzScrollBar", "ParentBiDiMode", "ParentColor", "ParentCtl3D",
        "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "VertScrollBar"});
-  props.push_back(Prop<&TScrollBox::GetBorderStyle, &TScrollBox::SetBorderStyle>("BorderStyle").Default(bsSingle));
+  // Unlike a form, they take their parent's font by default.
+  for (TPropInfo& p : props)
+    if (p.Name == "ParentFont") p = PublishedControlProps({"ParentFont"}).front();
+  if (WithBorder)
+    props.push_back(Prop<&TScrollBox::GetBorderStyle, &TScrollBox::SetBorderStyle>("BorderStyle").Default(bsSingle));
   props.push_back(Prop<&TControl::GetVisible, &TControl::SetVisible>("Visible").Default(true));
-  RegisterProperties(&TScrollBox::StaticMetaClass, std::move(props));
+  return props;
+}
+
+void RegisterScrollBoxProperties() {
+  RegisterProperties(&TScrollBox::StaticMetaClass, ScrollingProps(true));
+  RegisterProperties(&TFrame::StaticMetaClass, ScrollingProps(false));
 }
 
 // Width and Height stand where the control has them (inherited, first),
 // redeclared with when a form stores them; ClientWidth and ClientHeight
-// after them win when both are read.
+// after them win when both are read. PixelsPerInch comes last, where the
+// classic form writes it (after the events, with TextHeight).
 void RegisterFormProperties() {
   RegisterProperties(
       &TForm::StaticMetaClass,
@@ -154,9 +170,9 @@ void RegisterFormProperties() {
                           "Ctl3D",        "UseDockManager", "DefaultMonitor", "DockSite",      "DragKind",
                           "DragMode",     "Enabled",        "ParentFont",    "Font",           "FormStyle",
                           "HelpFile",     "HorzScrollBar",  "KeyPreview",    "Menu",           "OldCreateOrder",
-                          "ObjectMenuItem", "ParentBiDiMode", "PixelsPerInch", "PopupMenu",    "Position",
+                          "ObjectMenuItem", "ParentBiDiMode", "PopupMenu",    "Position",
                           "PrintScale",   "Scaled",         "ShowHint",      "VertScrollBar",  "Visible",
-                          "WindowState",  "WindowMenu"}));
+                          "WindowState",  "WindowMenu",     "PixelsPerInch"}));
   std::vector<TPropInfo> active =
       PublishedFormProps({"ActiveControl", "Anchors", "AutoScroll", "AutoSize", "BorderWidth", "Caption", "Color",
                           "Constraints", "Font", "HorzScrollBar", "KeyPreview", "OldCreateOrder", "PixelsPerInch",
@@ -177,16 +193,46 @@ void DeliverThroughApplication(TControl* Receiver, TMessage& Message) {
 
 }  // namespace
 
+// Whether Names holds Name (in any case).
+static bool Holds(const std::vector<std::string>& Names, std::string_view Name) {
+  return std::any_of(Names.begin(), Names.end(), [&](const std::string& n) { return SameText(n, Name); });
+}
+
+// A frame's form file gives its root a tab order, which a form's never has.
+static bool FitsFrame(const std::vector<std::string>& Names) { return Holds(Names, "TabOrder") && !Holds(Names, "Caption"); }
+
+// A data module's form file gives its root none of a window's properties,
+// and its design size height first (a control's file has Width first).
+static bool FitsDataModule(const std::vector<std::string>& Names) {
+  for (std::string_view name : {"Caption", "ClientHeight", "ClientWidth", "Color", "PixelsPerInch", "TextHeight",
+                                "Font.Name", "Font.Height", "BorderStyle", "Position", "Menu", "TabOrder"})
+    if (Holds(Names, name)) return false;
+  auto at = [&](std::string_view name) {
+    return std::find_if(Names.begin(), Names.end(), [&](const std::string& n) { return SameText(n, name); });
+  };
+  return at("Height") != Names.end() && at("Width") != Names.end() && at("Height") < at("Width");
+}
+
 // Forms of the classic library's later versions carry properties the host
 // has no use for; they are kept and written back (keptprops.h). A form of
 // an application's own class is read into a TForm.
 static void RegisterClassicExtras() {
   SetGenericRootClass(&TForm::StaticMetaClass);
+  AddGenericRootCandidate(&TFrame::StaticMetaClass, FitsFrame);
+  AddGenericRootCandidate(&TDataModule::StaticMetaClass, FitsDataModule);
   RegisterKeptProperties(&TControl::StaticMetaClass,
                          {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight", "AlignWithMargins",
                           "DesignSize", "StyleElements", "StyleName", "DoubleBuffered", "ParentDoubleBuffered",
-                          "ParentBackground", "ParentCustomHint"});
+                          "ParentBackground", "ParentCustomHint", "Margins.Left", "Margins.Top", "Margins.Right",
+                          "Margins.Bottom", "HelpType", "HelpKeyword", "CustomHint", "Touch.InteractiveGestures",
+                          "Touch.InteractiveGestureOptions", "Touch.ParentTabletOptions", "Touch.TabletOptions"});
+  RegisterKeptProperties(&TWinControl::StaticMetaClass,
+                         {"Padding.Left", "Padding.Top", "Padding.Right", "Padding.Bottom"});
+  RegisterKeptProperties(&TCustomEdit::StaticMetaClass, {"TextHint", "NumbersOnly"});
   RegisterKeptProperties(&TCustomForm::StaticMetaClass, {"TextHeight"});
+  // A data module's design size and scroll offsets in the designer.
+  RegisterKeptProperties(&TDataModule::StaticMetaClass,
+                         {"Height", "Width", "HorizontalOffset", "VerticalOffset", "PixelsPerInch"});
   RegisterRememberedProperties(&TCustomForm::StaticMetaClass, {"Width", "ClientWidth"});
 }
 
@@ -211,8 +257,12 @@ void UnregisterFormsClasses() {
   for (TClass c : kAncestorClasses) UnRegisterClass(c);
   for (TClass c : kClassesWithProperties) UnregisterProperties(c);
   SetGenericRootClass(nullptr);
+  RemoveGenericRootCandidates();
   UnregisterKeptProperties(&TControl::StaticMetaClass);
+  UnregisterKeptProperties(&TWinControl::StaticMetaClass);
+  UnregisterKeptProperties(&TCustomEdit::StaticMetaClass);
   UnregisterKeptProperties(&TCustomForm::StaticMetaClass);
+  UnregisterKeptProperties(&TDataModule::StaticMetaClass);
   UnregisterRememberedProperties(&TCustomForm::StaticMetaClass);
 }
 

@@ -27,10 +27,12 @@ enum TBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
 HOST_ENUM_INFO(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp")
 using TBorderIcons = TSet<TBorderIcon, 4>;
 
+// poMainFormCenter and poOwnerFormCenter came with later classic libraries;
+// their forms' files use them.
 enum TPosition : uint8_t { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
-                           poDesktopCenter };
+                           poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 HOST_ENUM_INFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
-               "poDesktopCenter")
+               "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 
 enum TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
 HOST_ENUM_INFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")

@@ -58,6 +58,11 @@ constexpr identmap::TEntry kColorNames[] = {
     {clWindow, "clWindow"},
     {clWindowFrame, "clWindowFrame"},
     {clWindowText, "clWindowText"},
+    {clHotLight, "clHotLight"},
+    {clGradientActiveCaption, "clGradientActiveCaption"},
+    {clGradientInactiveCaption, "clGradientInactiveCaption"},
+    {clMenuHighlight, "clMenuHighlight"},
+    {clMenuBar, "clMenuBar"},
     {clLtGray, "clLtGray"},
     {clDkGray, "clDkGray"},
 };

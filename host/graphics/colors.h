@@ -81,6 +81,11 @@ inline constexpr TColor cl3DDkShadow = SystemColor(21);
 inline constexpr TColor cl3DLight = SystemColor(22);
 inline constexpr TColor clInfoText = SystemColor(23);
 inline constexpr TColor clInfoBk = SystemColor(24);
+inline constexpr TColor clHotLight = SystemColor(26);
+inline constexpr TColor clGradientActiveCaption = SystemColor(27);
+inline constexpr TColor clGradientInactiveCaption = SystemColor(28);
+inline constexpr TColor clMenuHighlight = SystemColor(29);
+inline constexpr TColor clMenuBar = SystemColor(30);
 
 // The colour reference a colour stands for: system colours come from the
 // running widgetset (the classic scheme when none runs); everything else is

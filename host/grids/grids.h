@@ -185,6 +185,11 @@ class TCustomGrid : public TCustomControl {
   void SetFixedColor(TColor Value);
   bool GetDefaultDrawing() const { return FDefaultDrawing; }
   void SetDefaultDrawing(bool Value) { FDefaultDrawing = Value; }
+  // The scroll bars a form file asks for. The grid scrolls with the keys,
+  // the wheel and its current cell and draws no bars, so the value is only
+  // kept (and written back).
+  TScrollStyle GetScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value) { FScrollBars = Value; }
   TBorderStyle GetBorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
 
@@ -266,6 +271,7 @@ class TCustomGrid : public TCustomControl {
   TGridOptions FOptions = DefaultGridOptions;
   TColor FFixedColor = clBtnFace;
   bool FDefaultDrawing = true;
+  TScrollStyle FScrollBars = ssBoth;
   TBorderStyle FBorderStyle = bsSingle;
   bool FEditorMode = false;
   bool FLoadingEditor = false;  // the editor's text is being set, not changed

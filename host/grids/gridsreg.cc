@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/grids/grids.h"
 
@@ -43,7 +44,9 @@ std::vector<TPropInfo> GridProps() {
   props.push_back(Prop<&G::GetOptions, &G::SetOptions>("Options").Default(DefaultGridOptions));
   AddControlProps(props, {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  AddControlProps(props, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  AddControlProps(props, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  props.push_back(Prop<&G::GetScrollBars, &G::SetScrollBars>("ScrollBars").Default(ssBoth));
+  AddControlProps(props, {"ShowHint", "TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   AddControlProps(props, {"Visible"});
   return props;
@@ -55,11 +58,14 @@ void RegisterGridsClasses() {
   if (gridsCount++ > 0) return;
   // The string grid publishes what the draw grid does.
   RegisterProperties(&TDrawGrid::StaticMetaClass, GridProps());
+  // The later libraries' themed grid looks, kept and written back.
+  RegisterKeptProperties(&TCustomGrid::StaticMetaClass, {"DrawingStyle", "GradientEndColor", "GradientStartColor"});
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
 void UnregisterGridsClasses() {
   if (gridsCount == 0 || --gridsCount > 0) return;
+  UnregisterKeptProperties(&TCustomGrid::StaticMetaClass);
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);

@@ -40,14 +40,14 @@ TPropInfo TabStopByDefault() { return Prop<&W::GetTabStop, &W::SetTabStop>("TabS
 
 void RegisterButtonProperties() {
   using T = TButton;
-  std::vector<TPropInfo> props = ButtonProps({"Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor", "DragKind",
+  std::vector<TPropInfo> props = ButtonProps({"Align", "Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor", "DragKind",
                                               "DragMode", "Enabled", "Font", "ParentBiDiMode", "ParentFont",
                                               "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "Visible"});
   props.push_back(Prop<&T::GetCancel, &T::SetCancel>("Cancel").Default(false));
   props.push_back(Prop<&T::GetDefault, &T::SetDefault>("Default").Default(false));
   props.push_back(Prop<&T::GetModalResult, &T::SetModalResult>("ModalResult").Default(mrNone));
   props.push_back(TabStopByDefault());
-  RegisterProperties(&TButton::StaticMetaClass, std::move(props));
+  RegisterProperties(&TButton::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 // What check boxes and radio buttons share.
@@ -68,7 +68,7 @@ void RegisterCheckBoxProperties() {
   props.push_back(checked);
   props.push_back(Prop<&T::GetState, &T::SetState>("State").Default(cbUnchecked));
   props.push_back(TabStopByDefault());
-  RegisterProperties(&TCheckBox::StaticMetaClass, std::move(props));
+  RegisterProperties(&TCheckBox::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 void RegisterRadioButtonProperties() {
@@ -80,11 +80,11 @@ void RegisterRadioButtonProperties() {
   props.push_back(checked);
   std::vector<TPropInfo> tabStop = PublishedControlProps({"TabStop"});
   props.insert(props.end(), tabStop.begin(), tabStop.end());
-  RegisterProperties(&TRadioButton::StaticMetaClass, std::move(props));
+  RegisterProperties(&TRadioButton::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
-// Min and Max come before Position so that a form file's position is taken
-// within the range read with it (the range is checked once read, Loaded).
+// A form file's position is taken within the range read with it: the range
+// is checked once read (Loaded).
 void RegisterScrollBarProperties() {
   using T = TScrollBar;
   std::vector<TPropInfo> props = PublishedControlProps(
@@ -98,7 +98,7 @@ void RegisterScrollBarProperties() {
   props.push_back(Prop<&T::GetPosition, &T::SetPosition>("Position").Default(0));
   props.push_back(Prop<&T::GetSmallChange, &T::SetSmallChange>("SmallChange").Default(1));
   props.push_back(TabStopByDefault());
-  RegisterProperties(&TScrollBar::StaticMetaClass, std::move(props));
+  RegisterProperties(&TScrollBar::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 }  // namespace

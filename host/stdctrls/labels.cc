@@ -3,6 +3,7 @@
 // text metrics and drawn aligned within the control.
 #include <algorithm>
 
+#include "host/classes/keptprops.h"
 #include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/textdraw.h"
@@ -266,9 +267,21 @@ void TCustomLabel::SetAutoSize(bool Value) {
   AdjustBounds();
 }
 
+// A label read with its size keeps it: the form file's designer measured
+// the caption with the fonts of its machine, which the form is shown as.
+// The parent's font taken on loading does not measure it again either; the
+// size follows the caption again once it or the font changes later.
 void TCustomLabel::Loaded() {
-  inherited::Loaded();
-  AdjustBounds();
+  const bool keepSize = FAutoSize && WasPropertyRead(this, "Width").value_or(false);
+  if (keepSize) FAutoSize = false;
+  try {
+    inherited::Loaded();
+  } catch (...) {
+    FAutoSize = FAutoSize || keepSize;
+    throw;
+  }
+  FAutoSize = FAutoSize || keepSize;
+  if (!keepSize) AdjustBounds();
 }
 
 void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {

@@ -4,7 +4,9 @@
 // the navigation and drawing both share.
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
+#include "host/classes/keptprops.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/lists.h"
 #include "host/widgetset/wskeys.h"
@@ -219,6 +221,23 @@ void TCustomListControl::Destroy() {
   FItems->SetOwner(nullptr);
   inherited::Destroy();
   FreeAndNil(FItems);
+}
+
+void TCustomListControl::SetStreamedItemIndex(int32_t Value) {
+  if (GetComponentState().Contains(csLoading))
+    FStreamedItemIndex = Value;
+  else
+    SetItemIndex(Value);
+}
+
+void TCustomListControl::Loaded() {
+  inherited::Loaded();
+  if (FStreamedItemIndex < 0) return;
+  SetItemIndex(std::exchange(FStreamedItemIndex, -1));
+}
+
+bool TCustomListControl::IsItemHeightStored() const {
+  return IsOwnerDraw() || WasPropertyRead(this, "ItemHeight").value_or(false);
 }
 
 void TCustomListControl::SetItemHeight(int32_t Value) {

@@ -163,9 +163,14 @@ class TCustomListControl : public TCustomControl, public IListItemsOwner {
   void SetSorted(bool Value) { FItems->SetSorted(Value); }
   int32_t GetItemHeight() const { return FItemHeight; }
   void SetItemHeight(int32_t Value);
+  // ItemIndex as a form file gives it: taken once the items are read too
+  // (the later libraries' files hold ItemIndex before Items).
+  void SetStreamedItemIndex(int32_t Value);
   // Whether the owner draws the items (and ItemHeight is published).
   virtual bool IsOwnerDraw() const = 0;
-  bool IsItemHeightStored() const { return IsOwnerDraw(); }
+  // ItemHeight is written for items the owner draws, or when the form file
+  // the control was read from held it (the older libraries always wrote it).
+  bool IsItemHeightStored() const;
   void Clear() { FItems->Clear(); }
 
   virtual void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State);
@@ -177,9 +182,11 @@ class TCustomListControl : public TCustomControl, public IListItemsOwner {
  protected:
   ~TCustomListControl() override = default;
   void Destroy() override;
+  void Loaded() override;
 
   TListItemStrings* FItems = nullptr;
   int32_t FItemHeight = 16;
+  int32_t FStreamedItemIndex = -1;
 };
 
 // ------------------------------------------------------------ TCustomListBox

@@ -2,6 +2,7 @@
 // published properties of list boxes and combo boxes, with the classic
 // defaults, and their streamable classes. Items come before ItemIndex and
 // Text so that a form file selects among items already read.
+#include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/stdctrls/lists.h"
 #include "host/stdctrls/stdctrls.h"
@@ -41,7 +42,7 @@ void AppendItemProps(std::vector<TPropInfo>& Props) {
                    Prop<&C::GetItemHeight, &C::SetItemHeight>("ItemHeight").StoredBy<&C::IsItemHeightStored>(),
                    Prop<&C::GetSorted, &C::SetSorted>("Sorted").Default(false),
                    Prop<&C::GetItems, &C::SetItems>("Items"),
-                   Prop<&C::GetItemIndex, &C::SetItemIndex>("ItemIndex").Default(-1),
+                   Prop<&C::GetItemIndex, &C::SetStreamedItemIndex>("ItemIndex").Default(-1),
                });
 }
 
@@ -55,7 +56,7 @@ void RegisterListBoxProperties() {
                                 Prop<&L::GetMultiSelect, &L::SetMultiSelect>("MultiSelect").Default(false),
                             });
   AppendItemProps(props);
-  RegisterProperties(&TListBox::StaticMetaClass, std::move(props));
+  RegisterProperties(&TListBox::StaticMetaClass, ClassicOrder(std::move(props), {"Style"}));
 }
 
 void RegisterComboBoxProperties() {
@@ -68,7 +69,8 @@ void RegisterComboBoxProperties() {
                             });
   AppendItemProps(props);
   props.push_back(Prop<&TControl::GetText, &B::SetText>("Text"));
-  RegisterProperties(&TComboBox::StaticMetaClass, std::move(props));
+  // Items come after the events in the classic declaration: last.
+  RegisterProperties(&TComboBox::StaticMetaClass, ClassicOrder(std::move(props), {"Style"}, {"Items"}));
 }
 
 }  // namespace
@@ -77,11 +79,13 @@ void RegisterListControls() {
   if (listControlsCount++ > 0) return;
   RegisterListBoxProperties();
   RegisterComboBoxProperties();
+  RegisterRememberedProperties(&TCustomListControl::StaticMetaClass, {"ItemHeight"});
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
 void UnregisterListControls() {
   if (listControlsCount == 0 || --listControlsCount > 0) return;
+  UnregisterRememberedProperties(&TCustomListControl::StaticMetaClass);
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);

@@ -3,6 +3,7 @@
 // classes, and their own) and their streamable classes.
 #include <algorithm>
 
+#include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/stdctrls/stdctrls.h"
 #include "host/stdctrls/texts.h"
@@ -26,11 +27,11 @@ std::vector<TPropInfo> Redefault(std::vector<TPropInfo> Props, std::string_view 
 
 void RegisterGroupBox() {
   RegisterProperties(&TGroupBox::StaticMetaClass,
-                     PublishedControlProps(
+                     ClassicOrder(PublishedControlProps(
                          {"Align",     "Anchors",        "BiDiMode",    "Caption",     "Color",      "Constraints",
                           "Ctl3D",     "DockSite",       "DragCursor",  "DragKind",    "DragMode",   "Enabled",
                           "Font",      "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
-                          "PopupMenu", "ShowHint",       "TabOrder",    "TabStop",     "Visible"}));
+                          "PopupMenu", "ShowHint",       "TabOrder",    "TabStop",     "Visible"})));
 }
 
 // The properties of a caption with an accelerator (label, static text).
@@ -52,7 +53,7 @@ void RegisterLabel() {
   props.push_back(Prop<&L::GetLayout, &L::SetLayout>("Layout").Default(tlTop));
   props.push_back(Prop<&L::GetTransparent, &L::SetTransparent>("Transparent").Default(false));
   props.push_back(Prop<&L::GetWordWrap, &L::SetWordWrap>("WordWrap").Default(false));
-  RegisterProperties(&TLabel::StaticMetaClass, std::move(props));
+  RegisterProperties(&TLabel::StaticMetaClass, ClassicOrder(std::move(props), {}, {"Layout", "Visible", "WordWrap"}));
 }
 
 void RegisterStaticText() {
@@ -65,7 +66,7 @@ void RegisterStaticText() {
       "AutoSize", true);
   AddCaptionProps<S>(props);
   props.push_back(Prop<&S::GetBorderStyle, &S::SetBorderStyle>("BorderStyle").Default(sbsNone));
-  RegisterProperties(&TStaticText::StaticMetaClass, std::move(props));
+  RegisterProperties(&TStaticText::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 // The properties edits and memos share: the shared control ones (tab stop
@@ -99,7 +100,7 @@ void RegisterEdit() {
   props.push_back(Prop<&E::GetCharCase, &E::SetCharCase>("CharCase").Default(ecNormal));
   props.push_back(Prop<&E::GetPasswordChar, &E::SetPasswordChar>("PasswordChar").Default(char{0}));
   props.push_back(Prop<&E::GetText, &E::SetText>("Text"));
-  RegisterProperties(&TEdit::StaticMetaClass, std::move(props));
+  RegisterProperties(&TEdit::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 void RegisterMemo() {
@@ -111,7 +112,7 @@ void RegisterMemo() {
   props.push_back(Prop<&M::GetWantReturns, &M::SetWantReturns>("WantReturns").Default(true));
   props.push_back(Prop<&M::GetWantTabs, &M::SetWantTabs>("WantTabs").Default(false));
   props.push_back(Prop<&M::GetWordWrap, &M::SetWordWrap>("WordWrap").Default(true));
-  RegisterProperties(&TMemo::StaticMetaClass, std::move(props));
+  RegisterProperties(&TMemo::StaticMetaClass, ClassicOrder(std::move(props)));
 }
 
 }  // namespace
@@ -123,11 +124,13 @@ void RegisterTextControls() {
   RegisterStaticText();
   RegisterEdit();
   RegisterMemo();
+  RegisterRememberedProperties(&TCustomLabel::StaticMetaClass, {"Width"});
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
 void UnregisterTextControls() {
   if (textControlsCount == 0 || --textControlsCount > 0) return;
+  UnregisterRememberedProperties(&TCustomLabel::StaticMetaClass);
   for (TClass c : TextControlClasses()) UnRegisterClass(c);  // the custom ancestors were registered with them
   for (TClass c : kStreamedClasses) UnregisterProperties(c);
 }

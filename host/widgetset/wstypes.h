@@ -134,14 +134,19 @@ constexpr COLORREF PixelToColorRef(TPixel P) {
 // backend without a desktop theme answers with.
 inline constexpr int32_t COLOR_SCROLLBAR = 0;
 inline constexpr int32_t COLOR_INFOBK = 24;
+// The later indexes (25 is unused): hot-tracked items, the caption
+// gradients, flat menus.
+inline constexpr int32_t COLOR_MENUBAR = 30;
 constexpr COLORREF ClassicSysColor(int32_t Index) {
   constexpr COLORREF scheme[] = {
       RGB(212, 208, 200), RGB(58, 110, 165),  RGB(10, 36, 106),   RGB(128, 128, 128), RGB(212, 208, 200),
       RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255),
       RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(10, 36, 106),   RGB(255, 255, 255),
       RGB(212, 208, 200), RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0),       RGB(212, 208, 200),
-      RGB(255, 255, 255), RGB(64, 64, 64),    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(255, 255, 225)};
-  return Index >= COLOR_SCROLLBAR && Index <= COLOR_INFOBK ? scheme[Index] : 0;
+      RGB(255, 255, 255), RGB(64, 64, 64),    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(255, 255, 225),
+      RGB(0, 0, 0),       RGB(0, 0, 128),     RGB(166, 202, 240), RGB(192, 192, 192), RGB(10, 36, 106),
+      RGB(212, 208, 200)};
+  return Index >= COLOR_SCROLLBAR && Index <= COLOR_MENUBAR ? scheme[Index] : 0;
 }
 
 struct TPaletteEntry {

@@ -51,6 +51,33 @@ TEST(ToolDesign, ADesignedAndWiredFormIsSavedAndRuns) {
       << run.Out;
 }
 
+// A form of a classic application takes a connection list in the designer
+// and stays the application's form: its class and its handlers are written
+// back, and the button no handler of its code takes now clears a line.
+TEST(ToolDesign, AClassicApplicationsFormTakesAConnectionListAndRuns) {
+  const std::filesystem::path dir = Scratch();
+  const std::filesystem::path script = dir / "wire.run", saved = dir / "gotoline.dfm";
+  std::ofstream(script) << "drop TkelConnectionList\ndrop TkelE2MConnection kelConnectionList1\n"
+                           "setprop kelE2MConnection1 Source 'Button1'\n"
+                           "setprop kelE2MConnection1 SourceEvent 'OnClick'\n"
+                           "setprop kelE2MConnection1 Target 'edtLineNumber'\n"
+                           "setprop kelE2MConnection1 TargetMethod 'Clear'\n";
+  const TToolRun design = Tool({"design", "tests/forms/classic/007_jval1972_DelphiDoom_frm_GotoLine.dfm",
+                                script.string(), "--save", saved.string()});
+  ASSERT_EQ(design.Status, 0) << design.Err << design.Out;
+  const std::string text = FileBytes(saved.string());
+  for (const char* part : {"object frmGotoLine: TfrmGotoLine\n", "  OnShow = FormShow\n",
+                           "  object kelE2MConnection1: TkelE2MConnection\n"})
+    EXPECT_TRUE(Contains(text, part)) << part << "\n" << text;
+  const TRunResult run = RunForm(saved.string(), "type edtLineNumber '42'\nget edtLineNumber.Text\nclick Button1\n"
+                                                 "get edtLineNumber.Text\n");
+  ASSERT_TRUE(run.Ok()) << run.Error;
+  EXPECT_TRUE(Contains(run.Out, "> get edtLineNumber.Text\n  = '42'\n")) << run.Out;
+  EXPECT_TRUE(Contains(run.Out, "trace kelE2MConnection1: Button1.OnClick -> edtLineNumber.Clear()\n"
+                                "> get edtLineNumber.Text\n  = ''\n"))
+      << run.Out;
+}
+
 // The lines after `edit` act in the dialogs by their controls' names; the
 // dialogs keep their places in a store of the test's own.
 TEST(ToolDesign, AConnectionWiredThroughItsDialogsIsSavedAndRuns) {

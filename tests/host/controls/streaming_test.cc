@@ -81,7 +81,7 @@ TEST_F(ControlStreaming, ATreeOfControlsRoundTripsWithItsParentsAndProperties) {
                       "    Constraints.MinHeight = 30\n    ParentColor = False\n"
                       "    object Shape1: TTestShape\n"
                       "      Left = 4\n      Top = 4\n      Width = 16\n      Height = 16\n"
-                      "      Cursor = -21\n      Hint = 'A shape'\n"
+                      "      Cursor = crHandPoint\n      Hint = 'A shape'\n"
                       "    end\n"
                       "  end\n"
                       "  object Panel2: TTestPanel\n"),

@@ -6,7 +6,11 @@
 #include "host/classes/filer.h"
 #include "host/classes/formtext.h"
 #include "host/classes/keptprops.h"
+#include "host/classes/datamodule.h"
 #include "host/classes/streams.h"
+#include "host/controls/cursors.h"
+#include "host/forms/frame.h"
+#include "host/stdctrls/lists.h"
 #include "tests/host/forms/forms_test.h"
 
 namespace host::formstest {
@@ -90,6 +94,127 @@ TEST_F(ClassicFormsTest, WhatNoClassicFormHoldsIsStillRefused) {
   // A component that is no control takes no control's extras.
   EXPECT_RAISES(ReadText("object F: TForm1\n  object A: TActionList\n    ExplicitLeft = 1\n  end\nend\n"), EReadError,
                 "Error reading F.A.ExplicitLeft: Property ExplicitLeft does not exist");
+}
+
+// The colour and font every classic form file gives its form.
+#define kClassicLooks                                                                             \
+  "  Color = clBtnFace\n  Font.Charset = DEFAULT_CHARSET\n  Font.Color = clWindowText\n" \
+  "  Font.Height = -11\n  Font.Name = 'MS Sans Serif'\n  Font.Style = []\n"
+
+// The text a form reads from comes back unchanged.
+void ExpectRoundTrip(const std::string& Text) {
+  TOwned<TComponent> root = ReadText(Text);
+  EXPECT_EQ(WriteText(root.get()), Text);
+}
+
+TEST_F(ClassicFormsTest, AFramesOrADataModulesFileIsReadIntoThatStandardClass) {
+  constexpr char kFrame[] = "object frmTools: TfrmTools\n  Left = 0\n  Top = 0\n  Width = 320\n  Height = 240\n"
+                            "  TabOrder = 0\n  object Go: TButton\n    Left = 8\n    Top = 8\n    Width = 75\n"
+                            "    Height = 25\n    Caption = 'Go'\n    TabOrder = 0\n  end\nend\n";
+  constexpr char kDataModule[] = "object dmData: TdmData\n  OldCreateOrder = False\n  Height = 150\n"
+                                 "  Width = 215\n  object Actions: TActionList\n    Left = 24\n    Top = 16\n  end\nend\n";
+  TOwned<TComponent> frame = ReadText(kFrame);
+  EXPECT_EQ(frame->ClassName(), "TFrame");
+  EXPECT_EQ(WriteText(frame.get()), kFrame);
+  TOwned<TComponent> module = ReadText(kDataModule);
+  EXPECT_EQ(module->ClassName(), "TDataModule");
+  EXPECT_EQ(WriteText(module.get()), kDataModule);
+  // A form stays a form; asked for, any root is read into the class named.
+  EXPECT_EQ(ReadText(kClassicForm)->ClassName(), "TForm");
+  ForceGenericRootClass(&TFrame::StaticMetaClass);
+  TOwned<TComponent> forced = ReadText("object X: TMyPanel\n  Left = 0\n  Top = 0\nend\n");
+  ForceGenericRootClass(nullptr);
+  EXPECT_EQ(forced->ClassName(), "TFrame");
+}
+
+TEST_F(ClassicFormsTest, ChildrenTakeTheTabOrderAndPlaceTheFileGaveThem) {
+  // The file gives the first box a tab order beyond the children read so
+  // far, and anchors a button to the right and bottom of a dialog.
+  const std::string text =
+      "object dlgOptions: TdlgOptions\n  Left = 0\n  Top = 0\n  BorderStyle = bsDialog\n  Caption = 'Options'\n"
+      "  ClientHeight = 120\n  ClientWidth = 240\n" kClassicLooks "  OldCreateOrder = False\n"
+      "  Position = poMainFormCenter\n"
+      "  PixelsPerInch = 96\n  TextHeight = 13\n"
+      "  object First: TEdit\n    Left = 8\n    Top = 8\n    Width = 121\n    Height = 21\n    TabOrder = 2\n  end\n"
+      "  object Second: TEdit\n    Left = 8\n    Top = 32\n    Width = 121\n    Height = 21\n    TabOrder = 0\n  end\n"
+      "  object Close: TButton\n    Left = 157\n    Top = 87\n    Width = 75\n    Height = 25\n"
+      "    Anchors = [akRight, akBottom]\n    Cancel = True\n    Caption = 'Close'\n    ModalResult = 2\n"
+      "    TabOrder = 1\n  end\nend\n";
+  TOwned<TComponent> root = ReadText(text);
+  auto* form = static_cast<TCustomForm*>(root.get());
+  auto* first = static_cast<TWinControl*>(form->FindComponent("First"));
+  auto* close = static_cast<TButton*>(form->FindComponent("Close"));
+  EXPECT_EQ(first->GetTabOrder(), 2);
+  EXPECT_EQ(close->GetTabOrder(), 1);
+  EXPECT_EQ(close->GetBoundsRect(), Rect(157, 87, 232, 112));
+  EXPECT_EQ(WriteText(root.get()), text);
+  // The dialog keeps the border icons it was given; its frame has no
+  // minimise or maximise box all the same.
+  EXPECT_EQ(form->GetBorderIcons(), (TBorderIcons{biSystemMenu, biMinimize, biMaximize}));
+  form->Show();
+  uint32_t style = 0, exStyle = 0;
+  ASSERT_TRUE(WidgetSet().Windows().GetWindowStyle(form->GetWindowHandle(), style, exStyle));
+  EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+  EXPECT_NE(style & WS_SYSMENU, 0u);
+  // Anchored, the button follows the dialog's corner.
+  form->SetClientWidth(300);
+  EXPECT_EQ(close->GetLeft(), 217);
+}
+
+TEST_F(ClassicFormsTest, AnOwnerCentredFormIsCentredOnItsOwner) {
+  TOwned<TForm> owner = NewForm("Owner");
+  owner->SetBounds(100, 50, 400, 300);
+  auto* dialog = static_cast<TForm*>(TCustomForm::CreateNew(&TForm::StaticMetaClass, owner.get()));
+  dialog->SetBounds(0, 0, 200, 100);
+  dialog->SetPosition(poOwnerFormCenter);
+  dialog->Show();
+  EXPECT_EQ(dialog->GetBoundsRect(), Rect(200, 150, 400, 250));
+}
+
+TEST_F(ClassicFormsTest, ALabelKeepsTheSizeItsFileGaveItUntilItsCaptionChanges) {
+  const std::string text = "object F: TF\n  Left = 0\n  Top = 0\n  ClientHeight = 100\n  ClientWidth = 200\n"
+                           kClassicLooks "  OldCreateOrder = False\n  PixelsPerInch = 96\n  TextHeight = 13\n"
+                           "  object Prompt: TLabel\n    Left = 8\n    Top = 8\n    Width = 97\n    Height = 13\n"
+                           "    Caption = 'Name:'\n  end\nend\n";
+  TOwned<TComponent> root = ReadText(text);
+  auto* prompt = static_cast<TLabel*>(root->FindComponent("Prompt"));
+  EXPECT_EQ(prompt->GetWidth(), 97);
+  EXPECT_EQ(WriteText(root.get()), text);
+  prompt->SetCaption("Name");
+  EXPECT_NE(prompt->GetWidth(), 97);
+  EXPECT_EQ(prompt->GetWidth(), prompt->GetCanvas()->TextWidth("Name"));
+}
+
+TEST_F(ClassicFormsTest, ClassicPropertiesComeBackInTheirClassicOrderAndValues) {
+  // Button properties in declaration order, a hand cursor, a later
+  // library's margins, a combo box whose ItemIndex comes before its items,
+  // a list box whose file held its item height.
+  ExpectRoundTrip(
+      "object F: TF\n  Left = 0\n  Top = 0\n  Width = 300\n  Height = 200\n  Color = clGradientActiveCaption\n"
+      "  Font.Charset = DEFAULT_CHARSET\n  Font.Color = clWindowText\n  Font.Height = -11\n"
+      "  Font.Name = 'MS Sans Serif'\n  Font.Style = []\n  OldCreateOrder = False\n  PixelsPerInch = 96\n"
+      "  TextHeight = 13\n"
+      "  object Ok: TButton\n    Left = 8\n    Top = 8\n    Width = 75\n    Height = 25\n    Cursor = crHandPoint\n"
+      "    Margins.Left = 5\n    Margins.Top = 5\n    Cancel = True\n    Caption = 'OK'\n    Default = True\n"
+      "    ModalResult = 1\n    TabOrder = 0\n    OnClick = OkClick\n  end\n"
+      "  object Kind: TComboBox\n    Left = 8\n    Top = 40\n    Width = 145\n    Height = 21\n"
+      "    Style = csDropDownList\n    ItemIndex = 1\n    TabOrder = 1\n    Text = 'Two'\n    OnChange = KindChange\n"
+      "    Items.Strings = (\n      'One'\n      'Two')\n  end\n"
+      "  object Names: TListBox\n    Left = 8\n    Top = 72\n    Width = 121\n    Height = 97\n"
+      "    ItemHeight = 13\n    TabOrder = 2\n  end\nend\n");
+  TOwned<TComponent> root = ReadText(
+      "object F: TF\n  object Kind: TComboBox\n    Style = csDropDownList\n    ItemIndex = 1\n"
+      "    Items.Strings = (\n      'One'\n      'Two')\n  end\nend\n");
+  auto* kind = static_cast<TComboBox*>(root->FindComponent("Kind"));
+  EXPECT_EQ(kind->GetItemIndex(), 1);
+  EXPECT_EQ(kind->GetText(), "Two");
+  std::string ident;
+  ASSERT_TRUE(CursorToIdent(crHandPoint, ident));
+  EXPECT_EQ(ident, "crHandPoint");
+  EXPECT_RAISES(ReadText("object F: TF\n  Caption = 'F'\n  Cursor = crPointyHand\nend\n"), EReadError,
+                "Error reading F.Cursor: Invalid property value: 'crPointyHand' is not a value of TCursor");
+  EXPECT_RAISES(ReadText("object F: TF\n  Caption = 'F'\n  Margins.Middle = 1\nend\n"), EReadError,
+                "Error reading F.Margins.Middle: Property Margins.Middle does not exist");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ TEST_F(FormTest, AFormRoundTripsThroughTheFormText) {
   form->SetKeyPreview(true);
   form->SetMenu(menu);
   form->SetActiveControl(edit);
+  form->SetBorderIcons({biSystemMenu});
   const TFormRoundTrip trip = RoundTrip(form.get());
   for (const char* line : {"BorderStyle = bsDialog", "BorderIcons = [biSystemMenu]", "Position = poScreenCenter",
                            "KeyPreview = True", "Menu = Menu", "ActiveControl = Edit", "Width = 400"})

@@ -33,7 +33,12 @@ TEST(Colors, ConvertBetweenValuesIdentifiersAndText) {
   EXPECT_EQ(ColorToRGB(clNone), 0x1FFFFFFF);
   int names = 0;
   GetColorValues([&](const std::string&) { ++names; });
-  EXPECT_EQ(names, 49);
+  EXPECT_EQ(names, 54);
+  // The later system colours have names and the classic scheme's values.
+  int32_t gradient = 0;
+  ASSERT_TRUE(IdentToColor("clGradientActiveCaption", gradient));
+  EXPECT_EQ(ColorToRGB(TColor(gradient)), 0xF0CAA6);
+  EXPECT_EQ(ColorToString(clMenuBar), "clMenuBar");
 }
 
 TEST_F(GraphicsObjectTest, FontSizeAndHeightFollowThePixelsPerInch) {
