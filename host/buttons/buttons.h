@@ -1,0 +1,207 @@
+// The buttons unit of the host: buttons with a glyph beside their caption.
+//
+// TBitBtn is a push button with a Glyph (a bitmap holding NumGlyphs images
+// side by side: up, disabled, down, stay-down) and a Kind that gives it a
+// standard caption, modal result and default/cancel role. TSpeedButton is a
+// graphic control (no window, no focus) that clicks, and, with a
+// GroupIndex, stays down: the speed buttons of one parent sharing a
+// GroupIndex behave as radio buttons, and with AllowAllUp a down button
+// comes up when clicked again.
+//
+// The glyph is drawn with its transparent colour (its bottom-left pixel)
+// replaced by the button's face; the caption goes beside it as Layout says,
+// Margin pixels from the edge (-1: glyph and caption centred together) and
+// Spacing pixels from each other.
+//
+// Bad input raises EInvalidOperation "Invalid property value" naming the
+// control and changes nothing: a Kind, Layout or Style outside its
+// enumeration, a NumGlyphs outside 1..4, a Margin or Spacing below -1.
+//
+// Start-up order (each step counted, undone in reverse):
+//   ... RegisterFormsClasses();      host/forms
+//   RegisterButtonsClasses();        this unit
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "host/controls/controls.h"
+#include "host/stdctrls/buttons.h"
+
+namespace host {
+
+class TBitmap;
+
+void RegisterButtonsClasses();
+void UnregisterButtonsClasses();
+// The classes of this unit, in unit order.
+std::span<const TClass> ButtonsClasses();
+
+enum TButtonLayout : uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+HOST_ENUM_INFO(TButtonLayout, "blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom")
+enum TButtonStyle : uint8_t { bsAutoDetect, bsWin31, bsNew };
+HOST_ENUM_INFO(TButtonStyle, "bsAutoDetect", "bsWin31", "bsNew")
+enum TBitBtnKind : uint8_t { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+HOST_ENUM_INFO(TBitBtnKind, "bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry",
+               "bkIgnore", "bkAll")
+// Which of a glyph's images a button shows.
+enum TButtonState : uint8_t { bsUp, bsDisabled, bsDown, bsExclusive };
+
+// The caption a Kind gives a button ("" for bkCustom) and its modal result.
+std::string KindCaption(TBitBtnKind Kind);
+TModalResult KindModalResult(TBitBtnKind Kind);
+
+// ---------------------------------------------------------------- TButtonGlyph
+
+// What a glyph button keeps about its glyph and how it places glyph and
+// caption: shared by TBitBtn and TSpeedButton.
+class TButtonGlyph {
+ public:
+  // Changed runs after every change that alters the looks.
+  explicit TButtonGlyph(TNotifyEvent Changed);
+  ~TButtonGlyph();
+  TButtonGlyph(const TButtonGlyph&) = delete;
+  TButtonGlyph& operator=(const TButtonGlyph&) = delete;
+
+  TBitmap* GetGlyph() const { return FGlyph; }
+  void SetGlyph(TBitmap* Value);
+  int32_t GetNumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int32_t Value, const TControl* Control);
+  TButtonLayout GetLayout() const { return FLayout; }
+  void SetLayout(TButtonLayout Value, const TControl* Control);
+  int32_t GetMargin() const { return FMargin; }
+  void SetMargin(int32_t Value, const TControl* Control);
+  int32_t GetSpacing() const { return FSpacing; }
+  void SetSpacing(int32_t Value, const TControl* Control);
+
+  // Where the glyph's top-left corner and the caption's box go in Client
+  // for a caption TextSize large.
+  struct TPlacement {
+    TPoint Glyph;
+    TRect Text;
+  };
+  TPlacement Place(const TRect& Client, TPoint TextSize) const;
+  // Draws the glyph image for State (the up image when the glyph has no
+  // such image) and Caption (its '&' marks shown as underlines) in Client,
+  // moved by Offset, on Face; returns where the caption went.
+  TRect Draw(TCanvas* Canvas, const TRect& Client, const std::string& Caption, TButtonState State, TPoint Offset,
+             TColor Face) const;
+
+ private:
+  TPoint GlyphSize() const;
+  void Changed();
+  TBitmap* FGlyph;
+  TNotifyEvent FChanged;
+  int32_t FNumGlyphs = 1;
+  TButtonLayout FLayout = blGlyphLeft;
+  int32_t FMargin = -1;
+  int32_t FSpacing = 4;
+};
+
+// --------------------------------------------------------------------- TBitBtn
+
+// A push button with a glyph. Setting a Kind other than bkCustom sets
+// Default (bkOK, bkYes), Cancel (bkCancel, bkNo), ModalResult and the
+// kind's caption (while a form is read, only when no caption was read);
+// a later change of Default, Cancel, ModalResult or Glyph makes the
+// button bkCustom again. A click on a bkClose button closes its form; a
+// bkHelp button shows its help context.
+class TBitBtn : public TButton {
+  HOST_CLASS(TBitBtn, TButton)
+  using TCreateArg = TComponent;
+  explicit TBitBtn(TComponent* AOwner);
+
+  TBitmap* GetGlyph() const { return FButtonGlyph.GetGlyph(); }
+  void SetGlyph(TBitmap* Value);
+  TBitBtnKind GetKind() const;
+  void SetKind(TBitBtnKind Value);
+  TButtonLayout GetLayout() const { return FButtonGlyph.GetLayout(); }
+  void SetLayout(TButtonLayout Value) { FButtonGlyph.SetLayout(Value, this); }
+  int32_t GetMargin() const { return FButtonGlyph.GetMargin(); }
+  void SetMargin(int32_t Value) { FButtonGlyph.SetMargin(Value, this); }
+  int32_t GetNumGlyphs() const { return FButtonGlyph.GetNumGlyphs(); }
+  void SetNumGlyphs(int32_t Value) { FButtonGlyph.SetNumGlyphs(Value, this); }
+  int32_t GetSpacing() const { return FButtonGlyph.GetSpacing(); }
+  void SetSpacing(int32_t Value) { FButtonGlyph.SetSpacing(Value, this); }
+  TButtonStyle GetStyle() const { return FStyle; }
+  void SetStyle(TButtonStyle Value);
+  void Click() override;
+
+  // Stored in a form file only for a custom button (a kind sets them).
+  bool IsCustom() const { return GetKind() == bkCustom; }
+  bool IsCustomCaption() const;
+
+ protected:
+  ~TBitBtn() override = default;
+  void Paint() override;
+
+ private:
+  void GlyphChanged(TObject* Sender);
+  TButtonGlyph FButtonGlyph;
+  mutable TBitBtnKind FKind = bkCustom;
+  TButtonStyle FStyle = bsAutoDetect;
+  bool FModifiedGlyph = false;
+};
+
+// ---------------------------------------------------------------- TSpeedButton
+
+class TSpeedButton : public TGraphicControl {
+  HOST_CLASS(TSpeedButton, TGraphicControl)
+  using TCreateArg = TComponent;
+  explicit TSpeedButton(TComponent* AOwner);
+
+  bool GetAllowAllUp() const { return FAllowAllUp; }
+  // Applies to every button of the group.
+  void SetAllowAllUp(bool Value);
+  int32_t GetGroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int32_t Value);
+  // Only a grouped button (GroupIndex not 0) can be down; putting one down
+  // brings the others of its group up, and the last one down of a group
+  // without AllowAllUp stays down.
+  bool GetDown() const { return FDown; }
+  void SetDown(bool Value);
+  bool GetFlat() const { return FFlat; }
+  void SetFlat(bool Value);
+  bool GetTransparent() const { return FTransparent; }
+  void SetTransparent(bool Value);
+  TBitmap* GetGlyph() const { return FButtonGlyph.GetGlyph(); }
+  void SetGlyph(TBitmap* Value) { FButtonGlyph.SetGlyph(Value); }
+  TButtonLayout GetLayout() const { return FButtonGlyph.GetLayout(); }
+  void SetLayout(TButtonLayout Value) { FButtonGlyph.SetLayout(Value, this); }
+  int32_t GetMargin() const { return FButtonGlyph.GetMargin(); }
+  void SetMargin(int32_t Value) { FButtonGlyph.SetMargin(Value, this); }
+  int32_t GetNumGlyphs() const { return FButtonGlyph.GetNumGlyphs(); }
+  void SetNumGlyphs(int32_t Value) { FButtonGlyph.SetNumGlyphs(Value, this); }
+  int32_t GetSpacing() const { return FButtonGlyph.GetSpacing(); }
+  void SetSpacing(int32_t Value) { FButtonGlyph.SetSpacing(Value, this); }
+  // The left button went down on the button and has not come up yet.
+  bool GetPressed() const { return FPressed; }
+  // The mouse is over the button (a flat button shows its frame).
+  bool GetHot() const { return FHot; }
+
+  void WndProc(TMessage& Message) override;
+
+ protected:
+  ~TSpeedButton() override = default;
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+
+ private:
+  void GlyphChanged(TObject* Sender);
+  void BringUp();
+  // Calls Visit for the other speed buttons of the parent in the same group.
+  template <class F>
+  void ForGroup(F&& Visit);
+  TButtonGlyph FButtonGlyph;
+  int32_t FGroupIndex = 0;
+  bool FAllowAllUp = false;
+  bool FDown = false;
+  bool FFlat = false;
+  bool FTransparent = true;
+  bool FPressed = false;
+  bool FHot = false;
+};
+
+}  // namespace host
