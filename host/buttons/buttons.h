@@ -179,18 +179,25 @@ class TSpeedButton : public TGraphicControl {
   bool GetPressed() const { return FPressed; }
   // The mouse is over the button (a flat button shows its frame).
   bool GetHot() const { return FHot; }
+  // How often a hot button looks whether the mouse left it, in ms.
+  static constexpr uint32_t kHotPoll = 100;
 
   void WndProc(TMessage& Message) override;
 
  protected:
   ~TSpeedButton() override = default;
+  void Destroy() override;
   void Paint() override;
+  void MouseMove(TShiftState Shift, int32_t X, int32_t Y) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
 
  private:
   void GlyphChanged(TObject* Sender);
   void BringUp();
+  void SetHot(bool Value);
+  void CheckHot();
+  void StopHotTimer();
   // Calls Visit for the other speed buttons of the parent in the same group.
   template <class F>
   void ForGroup(F&& Visit);
@@ -202,6 +209,7 @@ class TSpeedButton : public TGraphicControl {
   bool FTransparent = true;
   bool FPressed = false;
   bool FHot = false;
+  THandle FHotTimer = 0;
 };
 
 }  // namespace host

@@ -7,6 +7,7 @@
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/buttons_p.h"
 #include "host/stdctrls/textdraw.h"
+#include "host/widgetset/widgetset.h"
 
 namespace host {
 
@@ -73,12 +74,36 @@ void TSpeedButton::SetTransparent(bool Value) {
   if (ChangeField(FTransparent, Value)) Invalidate();
 }
 
+void TSpeedButton::Destroy() {
+  StopHotTimer();
+  inherited::Destroy();
+}
+
 void TSpeedButton::WndProc(TMessage& Message) {
-  if (Message.Msg == CM_MOUSEENTER || Message.Msg == CM_MOUSELEAVE) {
-    FHot = Message.Msg == CM_MOUSEENTER;
-    if (FFlat) Invalidate();
-  }
+  if (Message.Msg == CM_MOUSELEAVE) SetHot(false);
   inherited::WndProc(Message);
+}
+
+void TSpeedButton::SetHot(bool Value) {
+  if (!ChangeField(FHot, Value)) return;
+  if (!Value) StopHotTimer();
+  if (FFlat) Invalidate();
+}
+
+// The mouse over the button makes it hot; a timer then looks, every
+// kHotPoll milliseconds, whether the mouse is still over it.
+void TSpeedButton::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
+  SetHot(true);
+  if (!FHotTimer) FHotTimer = WidgetSet().Windows().SetTimer(kHotPoll, [this] { CheckHot(); });
+  inherited::MouseMove(Shift, X, Y);
+}
+
+void TSpeedButton::CheckHot() {
+  if (FindDragTarget(WidgetSet().Windows().GetCursorPos(), true) != this) SetHot(false);
+}
+
+void TSpeedButton::StopHotTimer() {
+  if (FHotTimer) WidgetSet().Windows().KillTimer(std::exchange(FHotTimer, 0));
 }
 
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
