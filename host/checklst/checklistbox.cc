@@ -181,14 +181,23 @@ void TCheckListBox::KeyPress(char& Key) {
   inherited::KeyPress(Key);
 }
 
-// A click selects the item as in any list box; on the check box it also
-// checks it.
+// A click selects the item as in any list box (OnClick); released on the
+// box it went down on, it then checks the item.
 void TCheckListBox::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
-  const int32_t index = Button == mbLeft ? ItemAtPos({X, Y}, true) : -1;
-  const bool onBox = index >= 0 && X - ItemRect(index).Left < GetCheckWidth();
-  const auto alive = AliveFlag();
+  FBoxDown = Button == mbLeft ? BoxAt({X, Y}) : -1;
   inherited::MouseDown(Button, Shift, X, Y);
-  if (*alive && onBox) ToggleClickCheck(index);
+}
+
+void TCheckListBox::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
+  const int32_t box = Button == mbLeft && BoxAt({X, Y}) == FBoxDown ? std::exchange(FBoxDown, -1) : -1;
+  const auto alive = AliveFlag();
+  inherited::MouseUp(Button, Shift, X, Y);
+  if (*alive && box >= 0) ToggleClickCheck(box);
+}
+
+int32_t TCheckListBox::BoxAt(TPoint Pos) {
+  const int32_t index = ItemAtPos(Pos, true);
+  return index >= 0 && Pos.X - ItemRect(index).Left < GetCheckWidth() ? index : -1;
 }
 
 // The box, then the item as a list box draws it beside the box; a header

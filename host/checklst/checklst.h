@@ -7,7 +7,8 @@
 // inserted, deleted, exchanged, moved or sorted. Space, or a click on the
 // check box of an enabled item, moves the item to its next state
 // (unchecked -> checked -> unchecked; with AllowGrayed unchecked -> grayed
-// -> checked -> unchecked) and fires OnClickCheck. Flat draws the boxes
+// -> checked -> unchecked) and fires OnClickCheck (after OnClick when a
+// click also selected the item). Flat draws the boxes
 // with a one-pixel frame instead of a sunken one.
 //
 // Bad input: Checked, State, ItemEnabled or Header of an index outside
@@ -95,11 +96,15 @@ class TCheckListBox : public TCustomListBox {
   ~TCheckListBox() override = default;
   void KeyPress(char& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   virtual void ClickCheck();
 
  private:
   TCheckListItems* Items() const { return static_cast<TCheckListItems*>(FItems); }
   void DrawCheck(const TRect& Box, TCheckBoxState State, bool Enabled);
+  // The item whose check box is at Pos (client coordinates); -1 for none.
+  int32_t BoxAt(TPoint Pos);
+  int32_t FBoxDown = -1;  // the item whose box the left button went down on
   bool FAllowGrayed = false;
   bool FFlat = true;
 };

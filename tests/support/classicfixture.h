@@ -68,6 +68,7 @@ class TClassicControlsTest : public THandlesTest<Units> {
   static TTextRoundTrip ReadAndWrite(const std::string& Objects) {
     TOwned<THolder> empty(New<THolder>(nullptr));
     empty->SetName("Form");
+    empty->SetBounds(0, 0, 400, 300);
     TTextRoundTrip trip{FormText(empty.get()), {}};
     trip.Read.insert(trip.Read.rfind("end"), Objects);
     TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
