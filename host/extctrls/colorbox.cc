@@ -71,8 +71,6 @@ void TCustomColorBox::PopulateList() {
 }
 
 void TCustomColorBox::SetStyle(TColorBoxStyle Value) {
-  if (Value.Bits() >> (cbCustomColors + 1) != 0)
-    throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
   if (Value == FStyle) return;
   const TColor selected = GetSelected();
   FStyle = Value;

@@ -16,9 +16,10 @@
 // a colour the list does not hold selects nothing, or, with cbCustomColor,
 // becomes the custom entry's colour.
 //
-// Bad input raises EInvalidOperation "Invalid property value" naming the
-// control and changes nothing: a LabelPosition outside its enumeration, a
-// Style with a member beyond cbCustomColors.
+// Bad input raises and changes nothing: a LabelPosition outside its
+// enumeration raises EInvalidOperation "Invalid property value" naming the
+// control; Colors of an index outside the items EStringListError "List
+// index out of bounds (%d)".
 #pragma once
 
 #include <cstdint>
