@@ -10,6 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "host/actnlist/actnlist.h"
+#include "host/graphics/graphics.h"
+#include "host/imglist/imglist.h"
+#include "host/menus/menus.h"
+#include "host/stdctrls/stdctrls.h"
 #include "host/widgetset/headless/headless.h"
 #include "tests/support/formtest.h"
 #include "tests/support/holder.h"
@@ -23,6 +28,16 @@
 #endif
 
 namespace host::testkit {
+
+// The units up to stdctrls, then the one Register and Unregister start
+// and stop.
+template <void (*Register)(), void (*Unregister)()>
+inline constexpr TUnitClasses kStdCtrlsAnd[] = {
+    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
+    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
+    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
+    {Register, Unregister},
+};
 
 template <const auto& Units>
 class TClassicControlsTest : public THandlesTest<Units> {

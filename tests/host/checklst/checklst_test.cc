@@ -2,12 +2,7 @@
 // check it (grayed too with AllowGrayed) and fire OnClickCheck, disabled
 // items and headers stay as they are, the states follow their items, bad
 // indexes raise, and form files keep what real forms give them.
-#include "host/actnlist/actnlist.h"
 #include "host/checklst/checklst.h"
-#include "host/graphics/graphics.h"
-#include "host/imglist/imglist.h"
-#include "host/menus/menus.h"
-#include "host/stdctrls/stdctrls.h"
 #include "tests/support/classicfixture.h"
 
 namespace host::checklsttest {
@@ -15,14 +10,7 @@ namespace {
 
 using namespace testkit;
 
-inline constexpr TUnitClasses kCheckLstUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
-    {RegisterCheckLstClasses, UnregisterCheckLstClasses},
-};
-
-class CheckLstTest : public TClassicControlsTest<kCheckLstUnits> {
+class CheckLstTest : public TClassicControlsTest<kStdCtrlsAnd<RegisterCheckLstClasses, UnregisterCheckLstClasses>> {
  protected:
   TCheckListBox* AddList(std::initializer_list<const char*> Items) {
     auto* list = Add<TCheckListBox>("List", Bounds(10, 10, 150, 120));

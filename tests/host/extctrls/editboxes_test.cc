@@ -11,14 +11,7 @@ namespace {
 
 using namespace testkit;
 
-inline constexpr TUnitClasses kEditBoxUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
-    {RegisterEditBoxControls, UnregisterEditBoxControls},
-};
-
-using EditBoxesTest = TClassicControlsTest<kEditBoxUnits>;
+using EditBoxesTest = TClassicControlsTest<kStdCtrlsAnd<RegisterEditBoxControls, UnregisterEditBoxControls>>;
 
 TEST_F(EditBoxesTest, TheLabelStaysBesideItsEditAndFollowsItsVisibilityAndState) {
   auto* edit = Add<TLabeledEdit>("Name", Bounds(100, 50, 121, 21));

@@ -2,12 +2,7 @@
 // positions and the ones that do not fit are refused, Backspace and Delete
 // blank positions, Text with and without the mask's literals, ValidateEdit,
 // bad masks, and form files.
-#include "host/actnlist/actnlist.h"
-#include "host/graphics/graphics.h"
-#include "host/imglist/imglist.h"
 #include "host/mask/mask.h"
-#include "host/menus/menus.h"
-#include "host/stdctrls/stdctrls.h"
 #include "tests/support/classicfixture.h"
 
 namespace host::masktest {
@@ -15,14 +10,7 @@ namespace {
 
 using namespace testkit;
 
-inline constexpr TUnitClasses kMaskUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
-    {RegisterMaskClasses, UnregisterMaskClasses},
-};
-
-using MaskTest = TClassicControlsTest<kMaskUnits>;
+using MaskTest = TClassicControlsTest<kStdCtrlsAnd<RegisterMaskClasses, UnregisterMaskClasses>>;
 
 TEST_F(MaskTest, TypedCharactersFillTheDatePositionsAndThoseThatDoNotFitAreRefused) {
   auto* date = Add<TMaskEdit>("Date", Bounds(10, 10, 121, 21));

@@ -2,12 +2,7 @@
 // pressed step the value within its range, only digits can be typed, a
 // value typed beyond the range is brought into it on leaving, and form
 // files keep what real forms give them.
-#include "host/actnlist/actnlist.h"
-#include "host/graphics/graphics.h"
-#include "host/imglist/imglist.h"
-#include "host/menus/menus.h"
 #include "host/spin/spin.h"
-#include "host/stdctrls/stdctrls.h"
 #include "tests/support/classicfixture.h"
 
 namespace host::spintest {
@@ -15,14 +10,7 @@ namespace {
 
 using namespace testkit;
 
-inline constexpr TUnitClasses kSpinUnits[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
-    {RegisterSpinClasses, UnregisterSpinClasses},
-};
-
-class SpinTest : public TClassicControlsTest<kSpinUnits> {
+class SpinTest : public TClassicControlsTest<kStdCtrlsAnd<RegisterSpinClasses, UnregisterSpinClasses>> {
  protected:
   TSpinEdit* AddSpin(int32_t Min, int32_t Max, int32_t Increment, int32_t Value) {
     auto* spin = Add<TSpinEdit>("Spin", Bounds(10, 10, 60, 22));
