@@ -9,12 +9,10 @@ namespace host {
 
 HOST_IMPL(TBitBtn, TButton)
 
-TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), FButtonGlyph(TNotifyEvent(this, &TBitBtn::GlyphChanged)) {}
-
-void TBitBtn::GlyphChanged(TObject* /*Sender*/) { Invalidate(); }
+TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), TButtonGlyph(this) {}
 
 void TBitBtn::SetGlyph(TBitmap* Value) {
-  FButtonGlyph.SetGlyph(Value);
+  TButtonGlyph::SetGlyph(Value);
   FModifiedGlyph = true;
 }
 
@@ -73,7 +71,7 @@ void TBitBtn::Paint() {
   if (!GetEnabled()) canvas->GetFont()->SetColor(clGrayText);
   const TButtonState state = !GetEnabled() ? bsDisabled : GetPressed() ? bsDown : bsUp;
   const TPoint offset = GetPressed() ? TPoint{1, 1} : TPoint{0, 0};
-  const TRect text = FButtonGlyph.Draw(canvas, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), GetCaption(),
+  const TRect text = DrawGlyphAndCaption(canvas, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), GetCaption(),
                                        state, offset, clBtnFace);
   if (Focused()) canvas->DrawFocusRect(Rect(text.Left - 2, text.Top - 1, text.Right + 2, text.Bottom + 1));
 }

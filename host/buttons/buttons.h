@@ -54,26 +54,25 @@ TModalResult KindModalResult(TBitBtnKind Kind);
 
 // ---------------------------------------------------------------- TButtonGlyph
 
-// What a glyph button keeps about its glyph and how it places glyph and
-// caption: shared by TBitBtn and TSpeedButton.
+// What a glyph button has besides being a button: its glyph and how glyph
+// and caption are placed. TBitBtn and TSpeedButton are glyph buttons.
 class TButtonGlyph {
  public:
-  // Changed runs after every change that alters the looks.
-  explicit TButtonGlyph(TNotifyEvent Changed);
-  ~TButtonGlyph();
   TButtonGlyph(const TButtonGlyph&) = delete;
   TButtonGlyph& operator=(const TButtonGlyph&) = delete;
 
   TBitmap* GetGlyph() const { return FGlyph; }
-  void SetGlyph(TBitmap* Value);
+  // A glyph as wide as a whole number (up to 4) of its height holds that
+  // many images: NumGlyphs follows.
+  virtual void SetGlyph(TBitmap* Value);
   int32_t GetNumGlyphs() const { return FNumGlyphs; }
-  void SetNumGlyphs(int32_t Value, const TControl* Control);
+  void SetNumGlyphs(int32_t Value);
   TButtonLayout GetLayout() const { return FLayout; }
-  void SetLayout(TButtonLayout Value, const TControl* Control);
+  void SetLayout(TButtonLayout Value);
   int32_t GetMargin() const { return FMargin; }
-  void SetMargin(int32_t Value, const TControl* Control);
+  void SetMargin(int32_t Value);
   int32_t GetSpacing() const { return FSpacing; }
-  void SetSpacing(int32_t Value, const TControl* Control);
+  void SetSpacing(int32_t Value);
 
   // Where the glyph's top-left corner and the caption's box go in Client
   // for a caption TextSize large.
@@ -82,17 +81,23 @@ class TButtonGlyph {
     TRect Text;
   };
   TPlacement Place(const TRect& Client, TPoint TextSize) const;
+
+ protected:
+  // Button is the control redrawn after each change and named in errors.
+  explicit TButtonGlyph(TControl* Button);
+  virtual ~TButtonGlyph();
   // Draws the glyph image for State (the up image when the glyph has no
   // such image) and Caption (its '&' marks shown as underlines) in Client,
   // moved by Offset, on Face; returns where the caption went.
-  TRect Draw(TCanvas* Canvas, const TRect& Client, const std::string& Caption, TButtonState State, TPoint Offset,
-             TColor Face) const;
+  TRect DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, const std::string& Caption, TButtonState State,
+                            TPoint Offset, TColor Face) const;
 
  private:
   TPoint GlyphSize() const;
   void Changed();
+  [[noreturn]] void BadValue() const;
+  TControl* FButton;
   TBitmap* FGlyph;
-  TNotifyEvent FChanged;
   int32_t FNumGlyphs = 1;
   TButtonLayout FLayout = blGlyphLeft;
   int32_t FMargin = -1;
@@ -107,23 +112,14 @@ class TButtonGlyph {
 // a later change of Default, Cancel, ModalResult or Glyph makes the
 // button bkCustom again. A click on a bkClose button closes its form; a
 // bkHelp button shows its help context.
-class TBitBtn : public TButton {
+class TBitBtn : public TButton, public TButtonGlyph {
   HOST_CLASS(TBitBtn, TButton)
   using TCreateArg = TComponent;
   explicit TBitBtn(TComponent* AOwner);
 
-  TBitmap* GetGlyph() const { return FButtonGlyph.GetGlyph(); }
-  void SetGlyph(TBitmap* Value);
+  void SetGlyph(TBitmap* Value) override;
   TBitBtnKind GetKind() const;
   void SetKind(TBitBtnKind Value);
-  TButtonLayout GetLayout() const { return FButtonGlyph.GetLayout(); }
-  void SetLayout(TButtonLayout Value) { FButtonGlyph.SetLayout(Value, this); }
-  int32_t GetMargin() const { return FButtonGlyph.GetMargin(); }
-  void SetMargin(int32_t Value) { FButtonGlyph.SetMargin(Value, this); }
-  int32_t GetNumGlyphs() const { return FButtonGlyph.GetNumGlyphs(); }
-  void SetNumGlyphs(int32_t Value) { FButtonGlyph.SetNumGlyphs(Value, this); }
-  int32_t GetSpacing() const { return FButtonGlyph.GetSpacing(); }
-  void SetSpacing(int32_t Value) { FButtonGlyph.SetSpacing(Value, this); }
   TButtonStyle GetStyle() const { return FStyle; }
   void SetStyle(TButtonStyle Value);
   void Click() override;
@@ -137,8 +133,6 @@ class TBitBtn : public TButton {
   void Paint() override;
 
  private:
-  void GlyphChanged(TObject* Sender);
-  TButtonGlyph FButtonGlyph;
   mutable TBitBtnKind FKind = bkCustom;
   TButtonStyle FStyle = bsAutoDetect;
   bool FModifiedGlyph = false;
@@ -146,7 +140,7 @@ class TBitBtn : public TButton {
 
 // ---------------------------------------------------------------- TSpeedButton
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TButtonGlyph {
   HOST_CLASS(TSpeedButton, TGraphicControl)
   using TCreateArg = TComponent;
   explicit TSpeedButton(TComponent* AOwner);
@@ -165,16 +159,6 @@ class TSpeedButton : public TGraphicControl {
   void SetFlat(bool Value);
   bool GetTransparent() const { return FTransparent; }
   void SetTransparent(bool Value);
-  TBitmap* GetGlyph() const { return FButtonGlyph.GetGlyph(); }
-  void SetGlyph(TBitmap* Value) { FButtonGlyph.SetGlyph(Value); }
-  TButtonLayout GetLayout() const { return FButtonGlyph.GetLayout(); }
-  void SetLayout(TButtonLayout Value) { FButtonGlyph.SetLayout(Value, this); }
-  int32_t GetMargin() const { return FButtonGlyph.GetMargin(); }
-  void SetMargin(int32_t Value) { FButtonGlyph.SetMargin(Value, this); }
-  int32_t GetNumGlyphs() const { return FButtonGlyph.GetNumGlyphs(); }
-  void SetNumGlyphs(int32_t Value) { FButtonGlyph.SetNumGlyphs(Value, this); }
-  int32_t GetSpacing() const { return FButtonGlyph.GetSpacing(); }
-  void SetSpacing(int32_t Value) { FButtonGlyph.SetSpacing(Value, this); }
   // The left button went down on the button and has not come up yet.
   bool GetPressed() const { return FPressed; }
   // The mouse is over the button (a flat button shows its frame).
@@ -193,7 +177,6 @@ class TSpeedButton : public TGraphicControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
 
  private:
-  void GlyphChanged(TObject* Sender);
   void BringUp();
   void SetHot(bool Value);
   void CheckHot();
@@ -201,7 +184,6 @@ class TSpeedButton : public TGraphicControl {
   // Calls Visit for the other speed buttons of the parent in the same group.
   template <class F>
   void ForGroup(F&& Visit);
-  TButtonGlyph FButtonGlyph;
   int32_t FGroupIndex = 0;
   bool FAllowAllUp = false;
   bool FDown = false;

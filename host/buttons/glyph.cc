@@ -40,18 +40,18 @@ const TKindInfo& KindInfo(TBitBtnKind Kind) { return kKinds[std::min<std::size_t
 std::string KindCaption(TBitBtnKind Kind) { return KindInfo(Kind).Caption; }
 TModalResult KindModalResult(TBitBtnKind Kind) { return KindInfo(Kind).Result; }
 
-TButtonGlyph::TButtonGlyph(TNotifyEvent Changed) : FGlyph(New<TBitmap>()), FChanged(std::move(Changed)) {
-  FGlyph->OnChange = [this](TObject*) { this->Changed(); };
+TButtonGlyph::TButtonGlyph(TControl* Button) : FButton(Button), FGlyph(New<TBitmap>()) {
+  FGlyph->OnChange = [this](TObject*) { Changed(); };
 }
 
 TButtonGlyph::~TButtonGlyph() { FreeAndNil(FGlyph); }
 
-void TButtonGlyph::Changed() {
-  if (FChanged) FChanged(nullptr);
+void TButtonGlyph::Changed() { FButton->Invalidate(); }
+
+void TButtonGlyph::BadValue() const {
+  throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(FButton)});
 }
 
-// A glyph as wide as a whole number of its height holds that many images
-// (up to 4), as the classic button takes it.
 void TButtonGlyph::SetGlyph(TBitmap* Value) {
   FGlyph->Assign(Value);
   const int32_t width = FGlyph->GetWidth(), height = FGlyph->GetHeight();
@@ -59,24 +59,23 @@ void TButtonGlyph::SetGlyph(TBitmap* Value) {
   Changed();
 }
 
-void TButtonGlyph::SetNumGlyphs(int32_t Value, const TControl* Control) {
-  if (Value < 1 || Value > 4)
-    throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(Control)});
+void TButtonGlyph::SetNumGlyphs(int32_t Value) {
+  if (Value < 1 || Value > 4) BadValue();
   if (ChangeField(FNumGlyphs, Value)) Changed();
 }
 
-void TButtonGlyph::SetLayout(TButtonLayout Value, const TControl* Control) {
-  buttonpaint::CheckEnumValue(Value, blGlyphBottom, Control);
+void TButtonGlyph::SetLayout(TButtonLayout Value) {
+  buttonpaint::CheckEnumValue(Value, blGlyphBottom, FButton);
   if (ChangeField(FLayout, Value)) Changed();
 }
 
-void TButtonGlyph::SetMargin(int32_t Value, const TControl* Control) {
-  if (Value < -1) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(Control)});
+void TButtonGlyph::SetMargin(int32_t Value) {
+  if (Value < -1) BadValue();
   if (ChangeField(FMargin, Value)) Changed();
 }
 
-void TButtonGlyph::SetSpacing(int32_t Value, const TControl* Control) {
-  if (Value < -1) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(Control)});
+void TButtonGlyph::SetSpacing(int32_t Value) {
+  if (Value < -1) BadValue();
   if (ChangeField(FSpacing, Value)) Changed();
 }
 
@@ -120,8 +119,8 @@ TButtonGlyph::TPlacement TButtonGlyph::Place(const TRect& Client, TPoint TextSiz
   return place;
 }
 
-TRect TButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, const std::string& Caption, TButtonState State,
-                         TPoint Offset, TColor Face) const {
+TRect TButtonGlyph::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, const std::string& Caption,
+                                        TButtonState State, TPoint Offset, TColor Face) const {
   const std::string shown = StripAccelChars(Caption, true);
   const TPoint textSize = shown.empty() ? TPoint{0, 0} : TPoint{Canvas->TextWidth(shown), Canvas->TextHeight("Wg")};
   TPlacement place = Place(Client, textSize);

@@ -14,13 +14,11 @@ namespace host {
 HOST_IMPL(TSpeedButton, TGraphicControl)
 
 TSpeedButton::TSpeedButton(TComponent* AOwner)
-    : TGraphicControl(AOwner), FButtonGlyph(TNotifyEvent(this, &TSpeedButton::GlyphChanged)) {
+    : TGraphicControl(AOwner), TButtonGlyph(this) {
   // The button clicks itself (a grouped one changes Down first).
   FControlStyle = {csCaptureMouse, csDoubleClicks};
   SetBounds(0, 0, 23, 22);
 }
-
-void TSpeedButton::GlyphChanged(TObject* /*Sender*/) { Invalidate(); }
 
 template <class F>
 void TSpeedButton::ForGroup(F&& Visit) {
@@ -147,7 +145,7 @@ void TSpeedButton::Paint() {
   if (!GetEnabled()) canvas->GetFont()->SetColor(clGrayText);
   const TButtonState state = !GetEnabled() ? bsDisabled : FPressed ? bsDown : FDown ? bsExclusive : bsUp;
   const TPoint offset = sunken ? TPoint{1, 1} : TPoint{0, 0};
-  FButtonGlyph.Draw(canvas, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), GetCaption(), state, offset,
+  DrawGlyphAndCaption(canvas, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), GetCaption(), state, offset,
                     !FFlat || sunken ? face : back);
 }
 

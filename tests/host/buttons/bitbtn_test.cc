@@ -89,7 +89,7 @@ TEST_F(ButtonsTest, TheGlyphShowsWithoutItsTransparentColourBesideTheCaptionAsLa
 }
 
 TEST_F(ButtonsTest, GlyphAndCaptionArePlacedByMarginAndSpacingTheClassicWay) {
-  TButtonGlyph glyph(nullptr);
+  TBitBtn& glyph = *Add<TBitBtn>("Button", Bounds(10, 10, 100, 30));
   glyph.SetGlyph(MakeGlyph(16, {clRed}).get());
   const TRect client = Rect(0, 0, 100, 30);
   const TPoint text{20, 10};
@@ -97,12 +97,12 @@ TEST_F(ButtonsTest, GlyphAndCaptionArePlacedByMarginAndSpacingTheClassicWay) {
   EXPECT_EQ(p.Glyph.X, (100 - 16 - 4 - 20) / 2);
   EXPECT_EQ(p.Text.Left, p.Glyph.X + 16 + 4);
   EXPECT_EQ(p.Glyph.Y, (30 - 16 + 1) / 2);
-  glyph.SetSpacing(-1, nullptr);
+  glyph.SetSpacing(-1);
   p = glyph.Place(client, text);
   EXPECT_EQ(p.Glyph.X, (100 - 36) / 3) << "both -1: the free room in three equal parts";
-  glyph.SetLayout(blGlyphBottom, nullptr);
-  glyph.SetMargin(3, nullptr);
-  glyph.SetSpacing(2, nullptr);
+  glyph.SetLayout(blGlyphBottom);
+  glyph.SetMargin(3);
+  glyph.SetSpacing(2);
   p = glyph.Place(client, text);
   EXPECT_EQ(p.Glyph.Y, 30 - 3 - 16);
   EXPECT_EQ(p.Text.Bottom, p.Glyph.Y - 2);
