@@ -75,19 +75,25 @@ class TClassicControlsTest : public THandlesTest<Units> {
   }
 
   // A holder's form text with Objects (object blocks indented by two) in
-  // it, as text, read into live controls and written back.
+  // it, as text, read into live controls (Copy) and written back.
   struct TTextRoundTrip {
     std::string Read;
     std::string Written;
+    TOwned<THolder> Copy;
+    // The component of the copy called Name, as a T (null when none).
+    template <class T>
+    T* Find(const std::string& Name) const {
+      return dynamic_cast<T*>(Copy->FindComponent(Name));
+    }
   };
   static TTextRoundTrip ReadAndWrite(const std::string& Objects) {
     TOwned<THolder> empty(New<THolder>(nullptr));
     empty->SetName("Form");
     empty->SetBounds(0, 0, 400, 300);
-    TTextRoundTrip trip{FormText(empty.get()), {}};
+    TTextRoundTrip trip{FormText(empty.get()), {}, {}};
     trip.Read.insert(trip.Read.rfind("end"), Objects);
-    TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
-    trip.Written = FormText(copy.get());
+    trip.Copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
+    trip.Written = FormText(trip.Copy.get());
     return trip;
   }
 

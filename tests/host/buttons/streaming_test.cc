@@ -45,9 +45,8 @@ TEST_F(ButtonsTest, BitButtonsOfRealFormsKeepEveryPropertyAndWriteNoneTheirKindG
       "  object BitBtnHelp: TBitBtn\n    Left = 263\n    Top = 120\n    Width = 89\n    Height = 32\n"
       "    Kind = bkHelp\n    TabOrder = 2\n  end\n");
   EXPECT_EQ(SortedLines(trip.Written), SortedLines(trip.Read)) << trip.Written;
-  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
-  auto* ok = dynamic_cast<TBitBtn*>(copy->FindComponent("BitBtnOK"));
-  auto* help = dynamic_cast<TBitBtn*>(copy->FindComponent("BitBtnHelp"));
+  auto* ok = trip.Find<TBitBtn>("BitBtnOK");
+  auto* help = trip.Find<TBitBtn>("BitBtnHelp");
   ASSERT_TRUE(ok && help);
   EXPECT_EQ(ok->GetCaption(), "Apply") << "the caption read before the kind stays";
   EXPECT_EQ(ok->GetKind(), bkOK);

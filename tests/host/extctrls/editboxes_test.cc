@@ -75,12 +75,11 @@ TEST_F(EditBoxesTest, LabeledEditsOfRealFormsGoThroughAFormFileUnchanged) {
       "  object lbledt1: TLabeledEdit\n    Left = 8\n    Top = 200\n    Width = 121\n    Height = 21\n" + size +
       "    EditLabel.Caption = 'Board size'\n    TabOrder = 2\n  end\n");
   EXPECT_EQ(trip.Written, trip.Read) << "LabelPosition and LabelSpacing at their defaults only where the file had them";
-  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
-  auto* edit = dynamic_cast<TLabeledEdit*>(copy->FindComponent("ledSecCode"));
+  auto* edit = trip.Find<TLabeledEdit>("ledSecCode");
   ASSERT_TRUE(edit);
   EXPECT_EQ(edit->GetEditLabel()->GetCaption(), "Board size");
   EXPECT_EQ(edit->GetEditLabel()->GetLeft() + edit->GetEditLabel()->GetWidth(), 170 - 3);
-  EXPECT_EQ(copy->GetComponentCount(), 3) << "the labels belong to their edits";
+  EXPECT_EQ(trip.Copy->GetComponentCount(), 3) << "the labels belong to their edits";
 }
 
 TEST_F(EditBoxesTest, AColourIsChosenByKeyboardAndDrawnAsASwatch) {
@@ -136,8 +135,7 @@ TEST_F(EditBoxesTest, ColourBoxesOfRealFormsGoThroughAFormFileUnchanged) {
       "    DefaultColorColor = clRed\n    NoneColorColor = clWhite\n    Selected = clNone\n"
       "    Style = [cbStandardColors, cbIncludeNone, cbPrettyNames]\n    TabOrder = 1\n  end\n");
   EXPECT_EQ(trip.Written, trip.Read);
-  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
-  auto* grid = dynamic_cast<TColorBox*>(copy->FindComponent("CBGrid"));
+  auto* grid = trip.Find<TColorBox>("CBGrid");
   ASSERT_TRUE(grid);
   EXPECT_EQ(grid->GetText(), "None") << "selected among the colours of the style read after it";
 }

@@ -93,8 +93,7 @@ TEST_F(SpinTest, SpinEditsOfRealFormsGoThroughAFormFileUnchanged) {
       "    EditorEnabled = False\n    Increment = 5\n    MaxValue = 99\n    MinValue = 10\n    TabOrder = 0\n"
       "    Value = 99\n  end\n");
   EXPECT_EQ(trip.Written, trip.Read);
-  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(trip.Read));
-  auto* spin = dynamic_cast<TSpinEdit*>(copy->FindComponent("MaxValEdit"));
+  auto* spin = trip.Find<TSpinEdit>("MaxValEdit");
   ASSERT_TRUE(spin);
   EXPECT_EQ(spin->GetValue(), 99);
   EXPECT_EQ(spin->GetIncrement(), 5);
