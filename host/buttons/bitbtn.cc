@@ -1,5 +1,6 @@
 // TBitBtn: a push button with a glyph and a kind.
 #include "host/buttons/buttons.h"
+#include "host/classes/keptprops.h"
 #include "host/forms/form.h"
 #include "host/graphics/bitmap.h"
 #include "host/graphics/graphicsobj.h"
@@ -36,6 +37,9 @@ void TBitBtn::SetKind(TBitBtnKind Value) {
     // A form file that gave the button a caption of its own keeps it.
     if (!GetComponentState().Contains(csLoading) || GetCaption().empty()) SetCaption(KindCaption(Value));
     SetModalResult(KindModalResult(Value));
+    TOwned<TBitmap> glyph = MakeOwned<TBitmap>();
+    MakeKindGlyph(Value, glyph.get());
+    TButtonGlyph::SetGlyph(glyph.get());
     FModifiedGlyph = false;
   }
   FKind = Value;
@@ -49,6 +53,8 @@ void TBitBtn::SetStyle(TButtonStyle Value) {
 }
 
 bool TBitBtn::IsCustomCaption() const { return GetCaption() != KindCaption(GetKind()); }
+
+bool TBitBtn::IsNumGlyphsStored() const { return IsCustom() || WasPropertyRead(this, "NumGlyphs").value_or(false); }
 
 // A close button closes its form (after OnClick).
 void TBitBtn::Click() {

@@ -48,9 +48,12 @@ HOST_ENUM_INFO(TBitBtnKind, "bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "
 // Which of a glyph's images a button shows.
 enum TButtonState : uint8_t { bsUp, bsDisabled, bsDown, bsExclusive };
 
-// The caption a Kind gives a button ("" for bkCustom) and its modal result.
+// The caption a Kind gives a button ("" for bkCustom), its modal result,
+// and its glyph (made in Glyph: an up and a disabled image, 18 x 18 each;
+// empty for bkCustom).
 std::string KindCaption(TBitBtnKind Kind);
 TModalResult KindModalResult(TBitBtnKind Kind);
+void MakeKindGlyph(TBitBtnKind Kind, TBitmap* Glyph);
 
 // ---------------------------------------------------------------- TButtonGlyph
 
@@ -107,8 +110,9 @@ class TButtonGlyph {
 // --------------------------------------------------------------------- TBitBtn
 
 // A push button with a glyph. Setting a Kind other than bkCustom sets
-// Default (bkOK, bkYes), Cancel (bkCancel, bkNo), ModalResult and the
-// kind's caption (while a form is read, only when no caption was read);
+// Default (bkOK, bkYes), Cancel (bkCancel, bkNo), ModalResult, the kind's
+// glyph (two images) and caption (while a form is read, only when no
+// caption was read);
 // a later change of Default, Cancel, ModalResult or Glyph makes the
 // button bkCustom again. A click on a bkClose button closes its form; a
 // bkHelp button shows its help context.
@@ -127,6 +131,9 @@ class TBitBtn : public TButton, public TButtonGlyph {
   // Stored in a form file only for a custom button (a kind sets them).
   bool IsCustom() const { return GetKind() == bkCustom; }
   bool IsCustomCaption() const;
+  // NumGlyphs also when the form file it was read from had it (the
+  // classic designers of the later eras write the kind's 2).
+  bool IsNumGlyphsStored() const;
 
  protected:
   ~TBitBtn() override = default;

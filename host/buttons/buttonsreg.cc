@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/buttons/buttons.h"
+#include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/stdctrls/modelprops.h"
 
@@ -18,12 +19,16 @@ int buttonsCount = 0;
 constexpr TClass kStreamedClasses[] = {&TBitBtn::StaticMetaClass, &TSpeedButton::StaticMetaClass};
 
 // The glyph properties both buttons publish, in the classic order; a
-// button with a kind stores its glyph only when custom.
+// button with a kind stores its glyph and NumGlyphs only when custom (or,
+// NumGlyphs, when read so).
 template <class B>
 void AddGlyphProps(std::vector<TPropInfo>& Props) {
   TPropInfo glyph = Prop<&B::GetGlyph, &B::SetGlyph>("Glyph");
   TPropInfo numGlyphs = Prop<&B::GetNumGlyphs, &B::SetNumGlyphs>("NumGlyphs").Default(1);
-  if constexpr (requires(const B& b) { b.IsCustom(); }) glyph = glyph.template StoredBy<&B::IsCustom>();
+  if constexpr (requires(const B& b) { b.IsCustom(); }) {
+    glyph = glyph.template StoredBy<&B::IsCustom>();
+    numGlyphs = numGlyphs.template StoredBy<&B::IsNumGlyphsStored>();
+  }
   Props.push_back(glyph);
   Props.push_back(Prop<&B::GetLayout, &B::SetLayout>("Layout").Default(blGlyphLeft));
   Props.push_back(Prop<&B::GetMargin, &B::SetMargin>("Margin").Default(-1));
@@ -73,11 +78,13 @@ void RegisterButtonsClasses() {
   if (buttonsCount++ > 0) return;
   RegisterBitBtnProperties();
   RegisterSpeedButtonProperties();
+  RegisterRememberedProperties(&TBitBtn::StaticMetaClass, {"NumGlyphs"});
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
 void UnregisterButtonsClasses() {
   if (buttonsCount == 0 || --buttonsCount > 0) return;
+  UnregisterRememberedProperties(&TBitBtn::StaticMetaClass);
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);

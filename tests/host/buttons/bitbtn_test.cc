@@ -25,6 +25,9 @@ TEST_F(ButtonsTest, AKindGivesItsCaptionModalResultAndRoleUntilOneOfThemChanges)
     EXPECT_FALSE(button->IsCustomCaption());
   }
   button->SetKind(bkOK);
+  EXPECT_EQ(button->GetNumGlyphs(), 2) << "the kind's glyph: up and disabled";
+  EXPECT_GT(TWindowShot(button).Count(button->GetClientRect(), clGreen), 10) << "the green tick";
+  EXPECT_EQ(TWindowShot(button).Count(button->GetClientRect(), clOlive), 0) << "olive shows through";
   button->SetCaption("Accept");
   EXPECT_EQ(button->GetKind(), bkOK) << "a caption of its own keeps the kind";
   EXPECT_TRUE(button->IsCustomCaption());
