@@ -90,13 +90,14 @@ class TButtonGlyph {
   explicit TButtonGlyph(TControl* Button);
   virtual ~TButtonGlyph();
   // Draws the glyph image for State (the up image when the glyph has no
-  // such image) and Caption (its '&' marks shown as underlines) in Client,
+  // such image, as a grey silhouette when disabled) and Caption (its '&' marks shown as underlines) in Client,
   // moved by Offset, on Face; returns where the caption went.
   TRect DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, const std::string& Caption, TButtonState State,
                             TPoint Offset, TColor Face) const;
 
  private:
   TPoint GlyphSize() const;
+  void DrawImage(TCanvas* Canvas, TPoint At, TButtonState State, TColor Face) const;
   void Changed();
   [[noreturn]] void BadValue() const;
   TControl* FButton;

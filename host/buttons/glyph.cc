@@ -44,7 +44,11 @@ TButtonGlyph::TButtonGlyph(TControl* Button) : FButton(Button), FGlyph(New<TBitm
   FGlyph->OnChange = [this](TObject*) { Changed(); };
 }
 
-TButtonGlyph::~TButtonGlyph() { FreeAndNil(FGlyph); }
+// The button is being torn down: the glyph's last change must not reach it.
+TButtonGlyph::~TButtonGlyph() {
+  FGlyph->OnChange = nullptr;
+  FreeAndNil(FGlyph);
+}
 
 void TButtonGlyph::Changed() { FButton->Invalidate(); }
 
@@ -119,6 +123,27 @@ TButtonGlyph::TPlacement TButtonGlyph::Place(const TRect& Client, TPoint TextSiz
   return place;
 }
 
+// A disabled button whose glyph has no disabled image shows the up image
+// as a grey silhouette.
+void TButtonGlyph::DrawImage(TCanvas* Canvas, TPoint At, TButtonState State, TColor Face) const {
+  const TPoint size = GlyphSize();
+  const TColor transparent = FGlyph->GetTransparentColor();
+  const TRect target = Bounds(At.X, At.Y, size.X, size.Y);
+  Canvas->GetBrush()->SetColor(Face);
+  if (State < FNumGlyphs || State != bsDisabled) {
+    const int32_t image = State < FNumGlyphs ? State : bsUp;
+    Canvas->BrushCopy(target, FGlyph, Bounds(image * size.X, 0, size.X, size.Y), transparent);
+    return;
+  }
+  TOwned<TBitmap> shade = MakeOwned<TBitmap>();
+  shade->SetSize(size.X, size.Y);
+  TCanvas* pixels = FGlyph->GetCanvas();
+  for (int32_t y = 0; y < size.Y; ++y)
+    for (int32_t x = 0; x < size.X; ++x)
+      shade->GetCanvas()->SetPixels(x, y, pixels->GetPixels(x, y) == transparent ? transparent : clBtnShadow);
+  Canvas->BrushCopy(target, shade.get(), Rect(0, 0, size.X, size.Y), transparent);
+}
+
 TRect TButtonGlyph::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, const std::string& Caption,
                                         TButtonState State, TPoint Offset, TColor Face) const {
   const std::string shown = StripAccelChars(Caption, true);
@@ -126,13 +151,7 @@ TRect TButtonGlyph::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, co
   TPlacement place = Place(Client, textSize);
   place.Glyph = {place.Glyph.X + Offset.X, place.Glyph.Y + Offset.Y};
   place.Text = Bounds(place.Text.Left + Offset.X, place.Text.Top + Offset.Y, textSize.X, textSize.Y);
-  if (!FGlyph->GetEmpty()) {
-    const TPoint size = GlyphSize();
-    const int32_t image = State < FNumGlyphs ? State : bsUp;
-    Canvas->GetBrush()->SetColor(Face);
-    Canvas->BrushCopy(Bounds(place.Glyph.X, place.Glyph.Y, size.X, size.Y), FGlyph,
-                      Bounds(image * size.X, 0, size.X, size.Y), FGlyph->GetTransparentColor());
-  }
+  if (!FGlyph->GetEmpty()) DrawImage(Canvas, place.Glyph, State, Face);
   if (!shown.empty()) {
     Canvas->GetBrush()->SetStyle(bsClear);
     Canvas->TextOut(place.Text.Left, place.Text.Top, shown);

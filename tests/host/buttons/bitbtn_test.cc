@@ -89,6 +89,12 @@ TEST_F(ButtonsTest, TheGlyphShowsWithoutItsTransparentColourBesideTheCaptionAsLa
   EXPECT_EQ(redColumns().back(), 120 - 1 - 2 - 4 - 1) << "two pixels from the right edge, inside the bevel";
   button->SetEnabled(false);
   EXPECT_GT(TWindowShot(button).Count(button->GetClientRect(), clBlue), 0) << "disabled: the second image";
+  button->SetNumGlyphs(1);
+  button->SetGlyph(MakeGlyph(16, {clRed}).get());
+  TWindowShot grey(button);
+  EXPECT_EQ(grey.Count(button->GetClientRect(), clRed), 0) << "no disabled image: a grey silhouette";
+  EXPECT_EQ(grey.Count(button->GetClientRect(), clLime), 0);
+  EXPECT_GE(grey.Count(button->GetClientRect(), clBtnShadow), 64);
 }
 
 TEST_F(ButtonsTest, GlyphAndCaptionArePlacedByMarginAndSpacingTheClassicWay) {
