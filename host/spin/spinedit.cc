@@ -7,6 +7,7 @@
 #include "host/graphics/graphicsobj.h"
 #include "host/spin/spin.h"
 #include "host/stdctrls/buttons_p.h"
+#include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
 
 namespace host {
@@ -74,14 +75,39 @@ void TSpinEdit::KeyPress(char& Key) {
   inherited::KeyPress(Key);
 }
 
+// An arrow held down steps again after kInitRepeatPause, then every
+// kRepeatPause, until the button comes up.
 void TSpinEdit::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   const auto alive = AliveFlag();
   inherited::MouseDown(Button, Shift, X, Y);
   if (!*alive || Button != mbLeft || !GetEnabled()) return;
-  if (PtInRect(UpRect(), {X, Y}))
-    UpClick();
-  else if (PtInRect(DownRect(), {X, Y}))
-    DownClick();
+  FRepeatBy = PtInRect(UpRect(), {X, Y}) ? FIncrement : PtInRect(DownRect(), {X, Y}) ? -int64_t{FIncrement} : 0;
+  if (FRepeatBy == 0) return;
+  Step(FRepeatBy);
+  if (*alive) RepeatAfter(kInitRepeatPause);
+}
+
+void TSpinEdit::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
+  if (Button == mbLeft) StopRepeat();
+  inherited::MouseUp(Button, Shift, X, Y);
+}
+
+void TSpinEdit::RepeatAfter(uint32_t Pause) {
+  StopRepeat();
+  FRepeatTimer = WidgetSet().Windows().SetTimer(Pause, [this] {
+    const auto alive = AliveFlag();
+    Step(FRepeatBy);
+    if (*alive) RepeatAfter(kRepeatPause);
+  });
+}
+
+void TSpinEdit::StopRepeat() {
+  if (FRepeatTimer) WidgetSet().Windows().KillTimer(std::exchange(FRepeatTimer, 0));
+}
+
+void TSpinEdit::Destroy() {
+  StopRepeat();
+  inherited::Destroy();
 }
 
 // A value typed beyond the range is brought into it when the edit is left.

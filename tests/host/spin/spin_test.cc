@@ -55,6 +55,20 @@ TEST_F(SpinTest, ClicksOnTheArrowsAndTheUpAndDownKeysStepTheValueWithinItsRange)
   EXPECT_EQ(spin->GetValue(), -103);
 }
 
+TEST_F(SpinTest, AnArrowHeldDownStepsAgainUntilTheButtonComesUp) {
+  TSpinEdit* spin = AddSpin(0, 100, 2, 10);
+  auto& windows = static_cast<headless::THeadlessWindows&>(WidgetSet().Windows());
+  Robot().MouseDown(Middle(spin, spin->UpRect()));
+  EXPECT_EQ(spin->GetValue(), 12);
+  windows.Advance(TSpinEdit::kInitRepeatPause - 1);
+  EXPECT_EQ(spin->GetValue(), 12);
+  windows.Advance(1 + 3 * TSpinEdit::kRepeatPause);
+  EXPECT_EQ(spin->GetValue(), 20) << "one step after the first pause, then one a pause";
+  Robot().MouseUp(Middle(spin, spin->UpRect()));
+  windows.Advance(10 * TSpinEdit::kRepeatPause);
+  EXPECT_EQ(spin->GetValue(), 20);
+}
+
 TEST_F(SpinTest, OnlyDigitsAndSignsAreTypedAndAValueBeyondTheRangeComesIntoItOnLeaving) {
   TSpinEdit* spin = AddSpin(1, 20, 1, 5);
   auto* other = Add<TSpinEdit>("Other", Bounds(10, 50, 60, 22));
