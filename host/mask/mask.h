@@ -18,7 +18,9 @@
 // EditText is what the control shows: every position of the mask, literals
 // in place, the blank character where nothing was typed. A typed character
 // overwrites the position at the caret (literals are skipped) when it fits
-// there and is refused otherwise; Backspace and Delete blank positions.
+// there and is refused otherwise; Backspace and Delete blank positions,
+// and Esc abandons the changes (the classic message of ValidateEdit says
+// so), rather than reaching a Cancel button, while there are any.
 // Text is EditText with blanks as spaces (and without the literals when
 // the mask says so); setting it fills the positions in order, a character
 // that does not fit its position leaving it blank.
@@ -108,11 +110,16 @@ class TCustomMaskEdit : public TCustomEdit {
   std::string GetText() const;
   void SetText(const std::string& Value) override;
   void ValidateEdit();
+  // Puts back the edit text the control had when it got the focus (or its
+  // text was last set), as Esc does while the text is modified.
+  void Reset();
 
  protected:
   ~TCustomMaskEdit() override = default;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
+  void DoEnter() override;
+  bool WantsKey(uint16_t Key) const override;
 
  private:
   // Replaces the positions From..To (exclusive) of the edit text with
@@ -123,6 +130,7 @@ class TCustomMaskEdit : public TCustomEdit {
   std::string FEditMask;
   TEditMask FMask;
   bool FMasking = false;  // the control is changing its own edit text
+  std::string FOldEditText;  // what Reset puts back
 };
 
 class TMaskEdit : public TCustomMaskEdit {

@@ -48,6 +48,7 @@ std::string TCustomMaskEdit::GetText() const {
 void TCustomMaskEdit::SetText(const std::string& Value) {
   if (!IsMasked() || FMasking) return inherited::SetText(Value);
   SetEditText(FMask.Format(Value));
+  FOldEditText = GetEditText();
 }
 
 // An edit text of the mask's shape is taken as it is; another one is
@@ -65,6 +66,21 @@ void TCustomMaskEdit::SetEditText(const std::string& Value) {
   }
   TFlagOn masking(FMasking);
   inherited::SetText(edit);
+}
+
+void TCustomMaskEdit::Reset() {
+  if (!GetModified()) return;
+  SetEditText(FOldEditText);
+  SetModified(false);
+}
+
+void TCustomMaskEdit::DoEnter() {
+  FOldEditText = GetEditText();
+  inherited::DoEnter();
+}
+
+bool TCustomMaskEdit::WantsKey(uint16_t Key) const {
+  return (Key == VK_ESCAPE && IsMasked() && GetModified()) || inherited::WantsKey(Key);
 }
 
 void TCustomMaskEdit::ValidateEdit() {
@@ -116,11 +132,19 @@ void TCustomMaskEdit::BlankSelection(bool Forward) {
   ReplacePositions(from, blanks.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)), from);
 }
 
+// Delete blanks; Esc abandons the changes made since the edit got the
+// focus.
 void TCustomMaskEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
-  if (!IsMasked() || Key != VK_DELETE) return inherited::KeyDown(Key, Shift);
+  if (!IsMasked() || (Key != VK_DELETE && Key != VK_ESCAPE)) return inherited::KeyDown(Key, Shift);
   const auto alive = AliveFlag();
   TWinControl::KeyDown(Key, Shift);  // OnKeyDown first
-  if (*alive && Key != 0 && CanEdit()) BlankSelection(true);
+  if (!*alive || Key == 0) return;
+  if (Key == VK_ESCAPE && GetModified()) {
+    Key = 0;
+    Reset();
+  } else if (Key == VK_DELETE && CanEdit()) {
+    BlankSelection(true);
+  }
 }
 
 // Typed characters and Backspace follow the mask; the other control

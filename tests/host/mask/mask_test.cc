@@ -91,6 +91,26 @@ TEST_F(MaskTest, ValidateEditRaisesWhileARequiredPositionIsBlankAndBadMasksChang
   EXPECT_EQ(phone->GetText(), "1234567890");
 }
 
+TEST_F(MaskTest, EscAbandonsTheChangesMadeSinceTheEditGotTheFocus) {
+  auto* date = Add<TMaskEdit>("Date", Bounds(10, 10, 121, 21));
+  auto* other = Add<TMaskEdit>("Other", Bounds(10, 40, 121, 21));
+  date->SetEditMask("99/99;1;_");
+  date->SetText("01/02");
+  Robot().Click(At(date, {3, 10}));
+  Robot().Type("34");
+  EXPECT_EQ(date->GetText(), "34/02");
+  EXPECT_EQ(date->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0), 1) << "Esc is the edit's while modified";
+  Robot().Press(VK_ESCAPE);
+  EXPECT_EQ(date->GetText(), "01/02");
+  EXPECT_FALSE(date->GetModified());
+  EXPECT_EQ(date->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0), 0) << "and the dialog's again once abandoned";
+  Robot().Type("5");
+  other->SetFocus();
+  date->SetFocus();
+  Robot().Press(VK_ESCAPE);
+  EXPECT_EQ(date->GetText(), "51/02") << "what the edit had when it got the focus";
+}
+
 TEST_F(MaskTest, AMaskEditGoesThroughAFormFileUnchangedWithItsTextReadThroughItsMask) {
   const TTextRoundTrip trip = ReadAndWrite(
       "  object Date: TMaskEdit\n    Left = 8\n    Top = 8\n    Width = 121\n    Height = 21\n"
