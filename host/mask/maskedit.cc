@@ -30,7 +30,8 @@ class TFlagOn {
 
 TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner) : TCustomEdit(AOwner), FMask(*TEditMask::Parse("")) {}
 
-// The text kept across a change of mask is the one the old mask saved.
+// The text kept across a change of mask is the one the old mask saved; a
+// mask limits the text to its length (MaxLength), as the classic one does.
 void TCustomMaskEdit::SetEditMask(const std::string& Value) {
   std::optional<TEditMask> mask = TEditMask::Parse(Value);
   if (!mask) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
@@ -38,6 +39,7 @@ void TCustomMaskEdit::SetEditMask(const std::string& Value) {
   const std::string text = GetText();
   FEditMask = Value;
   FMask = std::move(*mask);
+  if (IsMasked()) SetMaxLength(FMask.Length());
   SetText(text);
 }
 
