@@ -78,7 +78,7 @@ void TBitBtn::Paint() {
   const TButtonState state = !GetEnabled() ? bsDisabled : GetPressed() ? bsDown : bsUp;
   const TPoint offset = GetPressed() ? TPoint{1, 1} : TPoint{0, 0};
   const TRect text = DrawGlyphAndCaption(canvas, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), GetCaption(),
-                                       state, offset, clBtnFace);
+                                         state, offset, clBtnFace);
   if (Focused()) canvas->DrawFocusRect(Rect(text.Left - 2, text.Top - 1, text.Right + 2, text.Bottom + 1));
 }
 

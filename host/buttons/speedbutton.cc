@@ -13,8 +13,7 @@ namespace host {
 
 HOST_IMPL(TSpeedButton, TGraphicControl)
 
-TSpeedButton::TSpeedButton(TComponent* AOwner)
-    : TGraphicControl(AOwner), TButtonGlyph(this) {
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), TButtonGlyph(this) {
   // The button clicks itself (a grouped one changes Down first).
   FControlStyle = {csCaptureMouse, csDoubleClicks};
   SetBounds(0, 0, 23, 22);
@@ -146,7 +145,7 @@ void TSpeedButton::Paint() {
   const TButtonState state = !GetEnabled() ? bsDisabled : FPressed ? bsDown : FDown ? bsExclusive : bsUp;
   const TPoint offset = sunken ? TPoint{1, 1} : TPoint{0, 0};
   DrawGlyphAndCaption(canvas, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), GetCaption(), state, offset,
-                    !FFlat || sunken ? face : back);
+                      !FFlat || sunken ? face : back);
 }
 
 }  // namespace host

@@ -14,14 +14,16 @@ HOST_IMPL(TColorBox, TCustomColorBox)
 
 namespace {
 
-constexpr TColor kStandardColors[] = {clBlack, clMaroon, clGreen,  clOlive, clNavy,    clPurple, clTeal, clGray,
-                                      clSilver, clRed,   clLime,   clYellow, clBlue,   clFuchsia, clAqua, clWhite};
+constexpr TColor kStandardColors[] = {clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+                                      clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
 constexpr TColor kExtendedColors[] = {clMoneyGreen, clSkyBlue, clCream, clMedGray};
 constexpr const char kCustomCaption[] = "Custom...";
 
 // The colour an item's object stands for.
 TObject* AsObject(TColor Color) { return reinterpret_cast<TObject*>(static_cast<intptr_t>(Color)); }
-TColor FromObject(TObject* Object) { return static_cast<TColor>(static_cast<int32_t>(reinterpret_cast<intptr_t>(Object))); }
+TColor FromObject(TObject* Object) {
+  return static_cast<TColor>(static_cast<int32_t>(reinterpret_cast<intptr_t>(Object)));
+}
 
 bool OneOf(TColor Color, std::span<const TColor> Colors) {
   return std::find(Colors.begin(), Colors.end(), Color) != Colors.end();
@@ -113,8 +115,8 @@ void TCustomColorBox::DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState
   if (OnDrawItem) return inherited::DrawItem(Index, Rect, State);
   TCanvas* canvas = GetCanvas();
   const TRect swatch = host::Rect(Rect.Left + 1, Rect.Top + 1, Rect.Left + Rect.Height() - 1, Rect.Bottom - 1);
-  DrawStandardItem(canvas, host::Rect(swatch.Right + 2, Rect.Top, Rect.Right, Rect.Bottom), FItems->GetStrings(Index), State,
-                   GetColor());
+  DrawStandardItem(canvas, host::Rect(swatch.Right + 2, Rect.Top, Rect.Right, Rect.Bottom), FItems->GetStrings(Index),
+                   State, GetColor());
   canvas->GetBrush()->SetColor(GetColor());
   canvas->FillRect(host::Rect(Rect.Left, Rect.Top, swatch.Right + 2, Rect.Bottom));
   TColor color = GetColors(Index);

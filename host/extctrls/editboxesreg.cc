@@ -2,8 +2,8 @@
 // properties of labeled edits (an edit's, with the label nested as
 // EditLabel) and colour boxes (a combo box's without its items, which the
 // colour box makes itself), with their classic defaults, in the order of
-// their names as the classic ones have them, and their streamable classes. A labeled edit read from a form file that wrote
-// LabelPosition or LabelSpacing at their defaults writes them again.
+// their names as the classic ones have them, and their streamable classes. A labeled edit read from a form file that
+// wrote LabelPosition or LabelSpacing at their defaults writes them again.
 #include <climits>
 #include <vector>
 
@@ -101,8 +101,8 @@ void UnregisterEditBoxControls() {
 }
 
 std::span<const TClass> EditBoxControlClasses() {
-  static constexpr TClass kClasses[] = {&TBoundLabel::StaticMetaClass,     &TCustomLabeledEdit::StaticMetaClass,
-                                        &TLabeledEdit::StaticMetaClass,    &TCustomColorBox::StaticMetaClass,
+  static constexpr TClass kClasses[] = {&TBoundLabel::StaticMetaClass, &TCustomLabeledEdit::StaticMetaClass,
+                                        &TLabeledEdit::StaticMetaClass, &TCustomColorBox::StaticMetaClass,
                                         &TColorBox::StaticMetaClass};
   return kClasses;
 }

@@ -29,7 +29,8 @@ void UnregisterExtCtrlsClasses() {
 std::span<const TClass> ExtCtrlsClasses() {
   static const std::vector<TClass> classes = [] {
     std::vector<TClass> all;
-    for (std::span<const TClass> group : {ShapeAndPanelControlClasses(), PageAndBarControlClasses(), EditBoxControlClasses()})
+    for (std::span<const TClass> group :
+         {ShapeAndPanelControlClasses(), PageAndBarControlClasses(), EditBoxControlClasses()})
       all.insert(all.end(), group.begin(), group.end());
     return all;
   }();

@@ -129,7 +129,7 @@ class TCustomMaskEdit : public TCustomEdit {
   void BlankSelection(bool Forward);
   std::string FEditMask;
   TEditMask FMask;
-  bool FMasking = false;  // the control is changing its own edit text
+  bool FMasking = false;     // the control is changing its own edit text
   std::string FOldEditText;  // what Reset puts back
 };
 

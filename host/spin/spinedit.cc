@@ -1,8 +1,8 @@
 // TSpinEdit: the number, its arrows and the keys that step it.
 #include <algorithm>
 #include <cctype>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "host/graphics/graphicsobj.h"
 #include "host/spin/spin.h"
@@ -44,9 +44,7 @@ void TSpinEdit::Step(int64_t By) {
 void TSpinEdit::UpClick() { Step(FIncrement); }
 void TSpinEdit::DownClick() { Step(-int64_t{FIncrement}); }
 
-TRect TSpinEdit::UpRect() const {
-  return Rect(std::max(0, FWidth - kArrowWidth - 1), 1, FWidth - 1, FHeight / 2);
-}
+TRect TSpinEdit::UpRect() const { return Rect(std::max(0, FWidth - kArrowWidth - 1), 1, FWidth - 1, FHeight / 2); }
 
 TRect TSpinEdit::DownRect() const {
   return Rect(std::max(0, FWidth - kArrowWidth - 1), FHeight / 2, FWidth - 1, FHeight - 1);

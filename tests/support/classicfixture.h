@@ -33,9 +33,12 @@ namespace host::testkit {
 // and stop.
 template <void (*Register)(), void (*Unregister)()>
 inline constexpr TUnitClasses kStdCtrlsAnd[] = {
-    {RegisterGraphicsClasses, UnregisterGraphicsClasses}, {RegisterImgListClasses, UnregisterImgListClasses},
-    {RegisterActnListClasses, UnregisterActnListClasses}, {RegisterMenusClasses, UnregisterMenusClasses},
-    {RegisterControlsClasses, UnregisterControlsClasses}, {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
+    {RegisterGraphicsClasses, UnregisterGraphicsClasses},
+    {RegisterImgListClasses, UnregisterImgListClasses},
+    {RegisterActnListClasses, UnregisterActnListClasses},
+    {RegisterMenusClasses, UnregisterMenusClasses},
+    {RegisterControlsClasses, UnregisterControlsClasses},
+    {RegisterStdCtrlsClasses, UnregisterStdCtrlsClasses},
     {Register, Unregister},
 };
 
@@ -54,9 +57,7 @@ class TClassicControlsTest : public THandlesTest<Units> {
     form.reset();
     THandlesTest<Units>::TearDown();
   }
-  static headless::THeadlessRobot& Robot() {
-    return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot();
-  }
+  static headless::THeadlessRobot& Robot() { return static_cast<headless::THeadlessWidgetSet&>(WidgetSet()).Robot(); }
   // The screen point Offset from Control's top-left corner, or its middle.
   static TPoint At(TControl* Control, TPoint Offset) { return Control->ClientToScreen(Offset); }
   static TPoint Center(TControl* Control) { return At(Control, {Control->GetWidth() / 2, Control->GetHeight() / 2}); }

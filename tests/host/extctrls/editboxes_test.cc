@@ -70,10 +70,12 @@ TEST_F(EditBoxesTest, LabeledEditsOfRealFormsGoThroughAFormFileUnchanged) {
       "    EditLabel.Caption = 'Board size'\n    LabelPosition = lpAbove\n    LabelSpacing = 3\n    TabOrder = 0\n"
       "    Text = '8'\n  end\n"
       "  object ledSecCode: TLabeledEdit\n    Left = 170\n    Top = 8\n    Width = 125\n    Height = 21\n"
-      "    Color = clBtnFace\n" + size + "    EditLabel.Caption = 'Board size'\n    LabelPosition = lpLeft\n"
+      "    Color = clBtnFace\n" +
+      size +
+      "    EditLabel.Caption = 'Board size'\n    LabelPosition = lpLeft\n"
       "    ReadOnly = True\n    TabOrder = 1\n  end\n"
-      "  object lbledt1: TLabeledEdit\n    Left = 8\n    Top = 200\n    Width = 121\n    Height = 21\n" + size +
-      "    EditLabel.Caption = 'Board size'\n    TabOrder = 2\n  end\n");
+      "  object lbledt1: TLabeledEdit\n    Left = 8\n    Top = 200\n    Width = 121\n    Height = 21\n" +
+      size + "    EditLabel.Caption = 'Board size'\n    TabOrder = 2\n  end\n");
   EXPECT_EQ(trip.Written, trip.Read) << "LabelPosition and LabelSpacing at their defaults only where the file had them";
   auto* edit = trip.Find<TLabeledEdit>("ledSecCode");
   ASSERT_TRUE(edit);

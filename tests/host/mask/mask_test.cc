@@ -116,7 +116,8 @@ TEST_F(MaskTest, AMaskEditGoesThroughAFormFileUnchangedWithItsTextReadThroughIts
       "  object Date: TMaskEdit\n    Left = 8\n    Top = 8\n    Width = 121\n    Height = 21\n"
       "    EditMask = '!99/99/0000;1;_'\n    MaxLength = 10\n    TabOrder = 0\n    Text = '12/  /2026'\n  end\n"
       "  object Zip: TMaskEdit\n    Left = 8\n    Top = 40\n    Width = 121\n    Height = 21\n"
-      "    CharCase = ecUpperCase\n    EditMask = '>LL 0000;0; '\n    MaxLength = 7\n    TabOrder = 1\n    Text = 'AB1234'\n  end\n");
+      "    CharCase = ecUpperCase\n    EditMask = '>LL 0000;0; '\n    MaxLength = 7\n    TabOrder = 1\n    Text = "
+      "'AB1234'\n  end\n");
   EXPECT_EQ(trip.Written, trip.Read);
   auto* date = trip.Find<TMaskEdit>("Date");
   ASSERT_TRUE(date);
