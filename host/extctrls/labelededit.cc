@@ -74,11 +74,14 @@ void TCustomLabeledEdit::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, 
   PlaceLabel();
 }
 
+// The label follows the edit's visibility and enabled state. Other
+// messages may free the edit (a handler), so only these two are followed up.
 void TCustomLabeledEdit::WndProc(TMessage& Message) {
+  const bool follow = Message.Msg == CM_VISIBLECHANGED || Message.Msg == CM_ENABLEDCHANGED;
   inherited::WndProc(Message);
-  if (!FEditLabel) return;
-  if (Message.Msg == CM_VISIBLECHANGED) FEditLabel->SetVisible(GetVisible());
-  if (Message.Msg == CM_ENABLEDCHANGED) FEditLabel->SetEnabled(GetEnabled());
+  if (!follow || !FEditLabel) return;
+  FEditLabel->SetVisible(GetVisible());
+  FEditLabel->SetEnabled(GetEnabled());
 }
 
 }  // namespace host

@@ -107,7 +107,9 @@ void TCustomMaskEdit::ReplacePositions(int32_t From, const std::string& Chars, i
 // The character goes at the first position from the caret that takes
 // input; typed over the literal at the caret, it passes the literal.
 void TCustomMaskEdit::TypeChar(char Key) {
+  const auto alive = AliveFlag();
   if (GetSelLength() > 0) BlankSelection(true);
+  if (!*alive) return;  // OnChange freed the control
   const int32_t caret = GetSelStart();
   if (caret < FMask.Length() && FMask.IsLiteral(caret) && GetEditText()[static_cast<std::size_t>(caret)] == Key) {
     MoveCaret(caret + 1, false);

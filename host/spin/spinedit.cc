@@ -111,8 +111,9 @@ void TSpinEdit::Destroy() {
 // A value typed beyond the range is brought into it when the edit is left.
 void TSpinEdit::DoExit() {
   const int32_t value = GetValue();
+  const auto alive = AliveFlag();
   if (GetText() != std::to_string(value)) SetValue(value);
-  inherited::DoExit();
+  if (*alive) inherited::DoExit();
 }
 
 void TSpinEdit::PaintWindow(HDC DC) {
