@@ -37,6 +37,8 @@
 #include "host/actnlist/actnlist.h"
 #include "registration/kelreg.h"
 #include "host/classes/hostclasses.h"
+#include "host/buttons/buttons.h"
+#include "host/checklst/checklst.h"
 #include "host/classes/typinfo.h"
 #include "host/comctrls/comctrls.h"
 #include "host/controls/controls.h"
@@ -45,7 +47,9 @@
 #include "host/graphics/graphics.h"
 #include "host/grids/grids.h"
 #include "host/imglist/imglist.h"
+#include "host/mask/mask.h"
 #include "host/menus/menus.h"
+#include "host/spin/spin.h"
 #include "host/stdctrls/stdctrls.h"
 #include "host/widgetset/headless/headless.h"
 #include "host/widgetset/widgetset.h"
@@ -76,6 +80,10 @@ constexpr TkelUnit kUnits[] = {
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
     {"ComCtrls", &host::RegisterComCtrlsClasses, &host::UnregisterComCtrlsClasses},
     {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
+    {"Buttons", &host::RegisterButtonsClasses, &host::UnregisterButtonsClasses},
+    {"Mask", &host::RegisterMaskClasses, &host::UnregisterMaskClasses},
+    {"Spin", &host::RegisterSpinClasses, &host::UnregisterSpinClasses},
+    {"CheckLst", &host::RegisterCheckLstClasses, &host::UnregisterCheckLstClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
