@@ -223,14 +223,14 @@ void TPageControl::SetStyle(TTabStyle Value) {
 }
 
 void TPageControl::SetTabHeight(int16_t Value) {
-  if (Value < 0) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
+  comctrl::CheckTabExtent(Value, this);
   FTabHeight = Value;
   Realign();
   Invalidate();
 }
 
 void TPageControl::SetTabWidth(int16_t Value) {
-  if (Value < 0) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
+  comctrl::CheckTabExtent(Value, this);
   FTabWidth = Value;
   Invalidate();
 }

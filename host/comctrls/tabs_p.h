@@ -29,6 +29,12 @@ class TFont;
 
 namespace host::comctrl {
 
+// Raises EInvalidOperation "Invalid property value" naming Control for a
+// negative TabWidth or TabHeight.
+inline void CheckTabExtent(int32_t Value, const TControl* Control) {
+  if (Value < 0) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(Control)});
+}
+
 // What one tab shows.
 struct TTabFace {
   std::string Caption;
