@@ -111,10 +111,12 @@ void RegisterComCtrlsClasses() {
   RegisterToolButtonProperties();
   RegisterToolBarProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
+  RegisterComCtrlsBarClasses();
 }
 
 void UnregisterComCtrlsClasses() {
   if (comCtrlsCount == 0 || --comCtrlsCount > 0) return;
+  UnregisterComCtrlsBarClasses();
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);
