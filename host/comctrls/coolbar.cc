@@ -126,9 +126,9 @@ void TCoolBands::Update(TCollectionItem*) { FCoolBar->BandChanged(); }
 
 TCoolBar::TCoolBar(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};
+  FBands = New<TCoolBands>(this);
   SetBounds(0, 0, 150, 75);
   FAlign = alTop;
-  FBands = New<TCoolBands>(this);
 }
 
 void TCoolBar::Destroy() {

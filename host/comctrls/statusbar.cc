@@ -81,9 +81,9 @@ void TStatusPanels::Update(TCollectionItem*) { FStatusBar->Invalidate(); }
 
 TStatusBar::TStatusBar(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csCaptureMouse, csClickEvents, csDoubleClicks};
+  FPanels = New<TStatusPanels>(this);
   SetBounds(0, 0, 150, 19);
   FAlign = alBottom;
-  FPanels = New<TStatusPanels>(this);
 }
 
 void TStatusBar::Destroy() {

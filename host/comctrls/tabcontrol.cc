@@ -18,9 +18,9 @@ HOST_IMPL(TTabControl, TCustomControl)
 TTabControl::TTabControl(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csAcceptsControls, csDoubleClicks, csCaptureMouse, csClickEvents};
   SetTabStop(true);
-  SetBounds(0, 0, 289, 193);
   FTabs = New<TStringList>();
   FTabs->OnChange = [this](TObject*) { TabsChanged(); };
+  SetBounds(0, 0, 289, 193);
 }
 
 void TTabControl::Destroy() {
