@@ -28,11 +28,19 @@ std::string WithThousands(int32_t Value) {
   return Value < 0 ? "-" + text : text;
 }
 
-// The number in Text (separators allowed), when it holds one.
+// The number in Text, its digits grouped by any of the usual separators
+// (',', '.', ' ', an apostrophe or a no-break space), when it holds one.
 std::optional<int64_t> NumberIn(const std::string& Text) {
   std::string digits;
-  for (char c : Text)
-    if (c != ',' && c != ' ') digits.push_back(c);
+  for (std::size_t i = 0; i < Text.size(); ++i) {
+    const char c = Text[i];
+    if (c == ',' || c == '.' || c == ' ' || c == '\'') continue;
+    if (Text.compare(i, 2, "\xC2\xA0") == 0) {
+      ++i;
+      continue;
+    }
+    digits.push_back(c);
+  }
   if (digits.empty() || digits.size() > 12) return std::nullopt;
   char* end = nullptr;
   const long long value = std::strtoll(digits.c_str(), &end, 10);
@@ -76,10 +84,12 @@ void TUpDown::SetOrientation(TUDOrientation Value) {
 }
 
 // The associate read with the up-down shows its position once both are
-// there; the places read from the form file are kept.
+// there, unless its text already holds that number (grouped as the form's
+// author's locale groups digits); the places read are kept.
 void TUpDown::Loaded() {
   inherited::Loaded();
-  SetPosition(FPosition);
+  FPosition = std::clamp(FPosition, Low(), High());
+  if (FAssociate && NumberIn(FAssociate->GetText()) != FPosition) UpdateAssociate();
 }
 
 // -------------------------------------------------------------- associate
