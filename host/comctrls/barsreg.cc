@@ -33,16 +33,16 @@ TPropInfo TabStopDefaultTrue() {
 
 void RegisterStatusBarProperties() {
   using P = TStatusPanel;
-  RegisterProperties(&P::StaticMetaClass, {Prop<&P::GetAlignment, &P::SetAlignment>("Alignment").Default(taLeftJustify),
-                                           Prop<&P::GetBevel, &P::SetBevel>("Bevel").Default(pbLowered),
-                                           Prop<&P::GetStyle, &P::SetStyle>("Style").Default(psText),
-                                           Prop<&P::GetText, &P::SetText>("Text"),
-                                           Prop<&P::GetWidth, &P::SetWidth>("Width")});
+  RegisterProperties(&P::StaticMetaClass,
+                     {Prop<&P::GetAlignment, &P::SetAlignment>("Alignment").Default(taLeftJustify),
+                      Prop<&P::GetBevel, &P::SetBevel>("Bevel").Default(pbLowered),
+                      Prop<&P::GetStyle, &P::SetStyle>("Style").Default(psText), Prop<&P::GetText, &P::SetText>("Text"),
+                      Prop<&P::GetWidth, &P::SetWidth>("Width")});
   using T = TStatusBar;
   std::vector<TPropInfo> props = {Prop<&T::GetAutoHint, &T::SetAutoHint>("AutoHint").Default(false),
                                   Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alBottom)};
-  props = With(std::move(props), {"Anchors", "Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled",
-                                  "Font"});
+  props = With(std::move(props),
+               {"Anchors", "Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetPanels, &T::SetPanels>("Panels"));
   props = With(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetSimplePanel, &T::SetSimplePanel>("SimplePanel").Default(false));
@@ -141,18 +141,15 @@ void RegisterTabControlProperties() {
 
 void RegisterCoolBarProperties() {
   using B = TCoolBand;
-  RegisterProperties(&B::StaticMetaClass,
-                     {Prop<&B::GetBreak, &B::SetBreak>("Break").Default(true),
-                      Prop<&B::GetControl, &B::SetControl>("Control"),
-                      Prop<&B::GetFixedBackground, &B::SetFixedBackground>("FixedBackground").Default(true),
-                      Prop<&B::GetFixedSize, &B::SetFixedSize>("FixedSize").Default(false),
-                      Prop<&B::GetHorizontalOnly, &B::SetHorizontalOnly>("HorizontalOnly").Default(false),
-                      Prop<&B::GetImageIndex, &B::SetImageIndex>("ImageIndex"),
-                      Prop<&B::GetMinHeight, &B::SetMinHeight>("MinHeight"),
-                      Prop<&B::GetMinWidth, &B::SetMinWidth>("MinWidth").Default(0),
-                      Prop<&B::GetText, &B::SetText>("Text"),
-                      Prop<&B::GetVisible, &B::SetVisible>("Visible").Default(true),
-                      Prop<&B::GetWidth, &B::SetWidth>("Width")});
+  RegisterProperties(
+      &B::StaticMetaClass,
+      {Prop<&B::GetBreak, &B::SetBreak>("Break").Default(true), Prop<&B::GetControl, &B::SetControl>("Control"),
+       Prop<&B::GetFixedBackground, &B::SetFixedBackground>("FixedBackground").Default(true),
+       Prop<&B::GetFixedSize, &B::SetFixedSize>("FixedSize").Default(false),
+       Prop<&B::GetHorizontalOnly, &B::SetHorizontalOnly>("HorizontalOnly").Default(false),
+       Prop<&B::GetImageIndex, &B::SetImageIndex>("ImageIndex"), Prop<&B::GetMinHeight, &B::SetMinHeight>("MinHeight"),
+       Prop<&B::GetMinWidth, &B::SetMinWidth>("MinWidth").Default(0), Prop<&B::GetText, &B::SetText>("Text"),
+       Prop<&B::GetVisible, &B::SetVisible>("Visible").Default(true), Prop<&B::GetWidth, &B::SetWidth>("Width")});
   using T = TCoolBar;
   std::vector<TPropInfo> props = {Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alTop)};
   props = With(std::move(props), {"Anchors", "AutoSize"});

@@ -16,7 +16,7 @@ HOST_IMPL(TCoolBands, TCollection)
 HOST_IMPL(TCoolBar, TCustomControl)
 
 namespace {
-constexpr int32_t kGrip = 9;       // the grip at a band's start
+constexpr int32_t kGrip = 9;        // the grip at a band's start
 constexpr int32_t kFixedStart = 2;  // a fixed band's control starts this far in
 constexpr int32_t kTextGap = 4;     // after a band's text
 constexpr int32_t kEndGap = 4;      // between a control and its band's end; the last band and the bar's end
@@ -176,7 +176,8 @@ TRect TCoolBar::Turned(const TRect& Rect) const {
 
 int32_t TCoolBar::ControlOffset(TCoolBand* Band) {
   int32_t offset = Band->FFixedSize ? kFixedStart : kGrip;
-  if (FShowText && !Band->FText.empty()) offset += TMeasuringCanvas(GetFont()).Canvas()->TextWidth(Band->FText) + kTextGap;
+  if (FShowText && !Band->FText.empty())
+    offset += TMeasuringCanvas(GetFont()).Canvas()->TextWidth(Band->FText) + kTextGap;
   return offset;
 }
 
@@ -257,8 +258,8 @@ void TCoolBar::Paint() {
     if (!band->FFixedSize) {
       // Two raised ridges across the band's start.
       for (int32_t ridge : {2, 5}) {
-        const TRect grip = Turned(TRect{rects[i].Left + ridge, rects[i].Top + 3, rects[i].Left + ridge + 3,
-                                        rects[i].Bottom - 3});
+        const TRect grip =
+            Turned(TRect{rects[i].Left + ridge, rects[i].Top + 3, rects[i].Left + ridge + 3, rects[i].Bottom - 3});
         comctrl::Bevel(canvas, grip, false, GetColor());
       }
     }

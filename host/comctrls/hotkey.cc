@@ -23,10 +23,10 @@ TShiftState ModifiersOf(TShiftState Shift) {
 
 // The combination Shift's modifiers make.
 THKInvalidKey CombinationOf(TShiftState Shift) {
-  const int bits = (Shift.Contains(ssShift) ? 1 : 0) | (Shift.Contains(ssCtrl) ? 2 : 0) |
-                   (Shift.Contains(ssAlt) ? 4 : 0);
-  constexpr THKInvalidKey kByBits[] = {hcNone,  hcShift,     hcCtrl,    hcShiftCtrl,
-                                       hcAlt,   hcShiftAlt,  hcCtrlAlt, hcShiftCtrlAlt};
+  const int bits =
+      (Shift.Contains(ssShift) ? 1 : 0) | (Shift.Contains(ssCtrl) ? 2 : 0) | (Shift.Contains(ssAlt) ? 4 : 0);
+  constexpr THKInvalidKey kByBits[] = {hcNone, hcShift,    hcCtrl,    hcShiftCtrl,
+                                       hcAlt,  hcShiftAlt, hcCtrlAlt, hcShiftCtrlAlt};
   return kByBits[bits];
 }
 

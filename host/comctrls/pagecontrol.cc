@@ -267,9 +267,7 @@ TTabSheet* TPageControl::PageAt(TPoint Pos) {
 
 void TPageControl::AdjustClientRect(TRect& Rect) {
   inherited::AdjustClientRect(Rect);
-  const TRect display = Strip().DisplayRect();
-  Rect = TRect{Rect.Left + display.Left, Rect.Top + display.Top, Rect.Left + display.Right,
-               Rect.Top + display.Bottom};
+  Rect = Strip().DisplayRectIn(Rect);
 }
 
 void TPageControl::Paint() {

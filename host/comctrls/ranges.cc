@@ -90,7 +90,8 @@ TRect TProgressBar::FilledRect() {
   const int64_t span = int64_t{FRange.Max} - FRange.Min;
   const int64_t done = int64_t{FRange.Position} - FRange.Min;
   const auto share = [&](int32_t Length) { return span > 0 ? static_cast<int32_t>(done * Length / span) : 0; };
-  if (FOrientation == pbHorizontal) return TRect{inner.Left, inner.Top, inner.Left + share(inner.Width()), inner.Bottom};
+  if (FOrientation == pbHorizontal)
+    return TRect{inner.Left, inner.Top, inner.Left + share(inner.Width()), inner.Bottom};
   return TRect{inner.Left, inner.Bottom - share(inner.Height()), inner.Right, inner.Bottom};
 }
 

@@ -15,7 +15,7 @@ HOST_IMPL(TStatusPanels, TCollection)
 HOST_IMPL(TStatusBar, TCustomControl)
 
 namespace {
-constexpr int32_t kPanelGap = 2;   // between panels
+constexpr int32_t kPanelGap = 2;    // between panels
 constexpr int32_t kTextMargin = 3;  // between a panel's frame and its text
 constexpr int32_t kGripSize = 12;
 
@@ -122,8 +122,7 @@ void TStatusBar::DrawPanel(TStatusPanel* Panel, const TRect& Rect) {
   if (OnDrawPanel) OnDrawPanel(this, Panel, Rect);
 }
 
-void TStatusBar::PaintPanel(const TRect& Rect, const std::string& Text, TAlignment Alignment,
-                            TStatusPanelBevel Bevel) {
+void TStatusBar::PaintPanel(const TRect& Rect, const std::string& Text, TAlignment Alignment, TStatusPanelBevel Bevel) {
   TCanvas* canvas = GetCanvas();
   if (Bevel != pbNone) comctrl::Bevel(canvas, Rect, Bevel == pbLowered, GetColor());
   const TSize size = canvas->TextExtent(Text);

@@ -97,8 +97,7 @@ comctrl::TTabStrip TTabControl::Strip() {
   std::vector<comctrl::TTabFace> faces;
   for (int32_t i = 0; i < FTabs->GetCount(); ++i) faces.push_back({FTabs->GetStrings(i), -1, GetEnabled()});
   const comctrl::TTabsLook look{FStyle, FTabPosition, FMultiLine, FTabWidth, FTabHeight, nullptr};
-  return comctrl::TTabStrip(look, GetFont(), std::move(faces), TSize{GetClientWidth(), GetClientHeight()},
-                            FTabIndex);
+  return comctrl::TTabStrip(look, GetFont(), std::move(faces), TSize{GetClientWidth(), GetClientHeight()}, FTabIndex);
 }
 
 TRect TTabControl::GetDisplayRect() { return Strip().DisplayRect(); }
@@ -109,9 +108,7 @@ int32_t TTabControl::IndexOfTabAt(int32_t X, int32_t Y) { return Strip().IndexAt
 
 void TTabControl::AdjustClientRect(TRect& Rect) {
   inherited::AdjustClientRect(Rect);
-  const TRect display = GetDisplayRect();
-  Rect = TRect{Rect.Left + display.Left, Rect.Top + display.Top, Rect.Left + display.Right,
-               Rect.Top + display.Bottom};
+  Rect = Strip().DisplayRectIn(Rect);
 }
 
 void TTabControl::Paint() {

@@ -16,7 +16,7 @@ namespace {
 constexpr int32_t kFrame = 4;      // the page area's inset inside a tsTabs frame
 constexpr int32_t kButtonGap = 3;  // between button-style tabs and rows
 constexpr int32_t kTabPadding = 12;
-constexpr int32_t kImageGap = 3;  // between a tab's image and its caption
+constexpr int32_t kImageGap = 3;   // between a tab's image and its caption
 constexpr int32_t kTabsStart = 2;  // folder tabs start this far from the corner
 
 // The letters of a UTF-8 text, each a string of its own.
@@ -118,6 +118,12 @@ TRect TTabStrip::DisplayRect() const {
   const int32_t depth = Sideways() ? FSize.cx : FSize.cy;
   const int32_t inset = Buttons() ? 0 : kFrame;
   return Place(TRect{inset, FBand + (Buttons() ? kButtonGap : kFrame), length - inset, depth - inset});
+}
+
+TRect TTabStrip::DisplayRectIn(const TRect& Client) const {
+  const TRect display = DisplayRect();
+  return TRect{Client.Left + display.Left, Client.Top + display.Top, Client.Left + display.Right,
+               Client.Top + display.Bottom};
 }
 
 // ------------------------------------------------------------------ looks

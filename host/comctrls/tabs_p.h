@@ -65,6 +65,9 @@ class TTabStrip {
   int32_t IndexAt(TPoint Pos) const;
   // The area inside the frame, where pages and children go.
   TRect DisplayRect() const;
+  // The display area within Client (the client area as the control's
+  // alignment sees it).
+  TRect DisplayRectIn(const TRect& Client) const;
   // Draws the frame and the tabs (the canvas's font already chosen).
   void Paint(TCanvas* Canvas, bool Focused) const;
 
@@ -86,7 +89,7 @@ class TTabStrip {
   TSize FSize;
   int32_t FActive;
   int32_t FRowDepth = 0;
-  int32_t FBand = 0;           // the depth of all rows together
+  int32_t FBand = 0;          // the depth of all rows together
   std::vector<TRect> FRects;  // in top space
 };
 

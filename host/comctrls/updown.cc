@@ -121,14 +121,12 @@ void TUpDown::SetAlignButton(TUDAlignButton Value) {
 }
 
 void TUpDown::PlaceBesideAssociate() {
-  const int32_t left = FAlignButton == udRight ? FAssociate->GetLeft() + FAssociate->GetWidth()
-                                               : FAssociate->GetLeft() - GetWidth();
+  const int32_t left =
+      FAlignButton == udRight ? FAssociate->GetLeft() + FAssociate->GetWidth() : FAssociate->GetLeft() - GetWidth();
   SetBounds(left, FAssociate->GetTop(), GetWidth(), FAssociate->GetHeight());
 }
 
-std::string TUpDown::PositionText() const {
-  return FThousands ? WithThousands(FPosition) : std::to_string(FPosition);
-}
+std::string TUpDown::PositionText() const { return FThousands ? WithThousands(FPosition) : std::to_string(FPosition); }
 
 void TUpDown::UpdateAssociate() {
   if (FAssociate) FAssociate->SetText(PositionText());

@@ -92,7 +92,8 @@ TEST_F(BarsTest, CoolBandsLieInRowsAndPlaceTheirControls) {
   TCoolBand* first = cool->GetBands()->Add();
   first->SetControl(tools);
   EXPECT_EQ(tools->GetParent(), cool) << "a band's control is the bar's child";
-  EXPECT_EQ(tools->GetBoundsRect(), Rect(9, 0, 392, 25)) << "after the grip, to the band's end less a gap, MinHeight high";
+  EXPECT_EQ(tools->GetBoundsRect(), Rect(9, 0, 392, 25))
+      << "after the grip, to the band's end less a gap, MinHeight high";
   EXPECT_EQ(cool->GetHeight(), 29) << "AutoSize: one row";
 
   first->SetWidth(200);

@@ -28,7 +28,8 @@ class BarsStreaming : public ComCtrlsTest {
   // Reads the children in Text (a form's text from its first child on) into
   // a new root and gives it.
   static TOwned<THolder> ReadChildren(const std::string& Children) {
-    return ReadNewRoot<THolder>(TextToBinary("object Form: THolder\n  Width = 688\n  Height = 400\n" + Children + "end\n"));
+    return ReadNewRoot<THolder>(
+        TextToBinary("object Form: THolder\n  Width = 688\n  Height = 400\n" + Children + "end\n"));
   }
 };
 
@@ -64,8 +65,7 @@ TEST_F(BarsStreaming, PanelsTabsBandsAndAssociatesGoThroughAFormFileAndBack) {
   for (const char* expected :
        {"Panels = <", "Text = 'Line '#39'one'#39", "Bevel = pbRaised", "Alignment = taCenter", "Width = 50",
         "SizeGrip = False", "Tabs.Strings = (", "TabIndex = 1", "TabPosition = tpBottom", "Bands = <",
-        "Control = Tools", "Break = False", "Text = 'Zoom'", "MinHeight = 25", "Associate = Count",
-        "Text = '1,500'"})
+        "Control = Tools", "Break = False", "Text = 'Zoom'", "MinHeight = 25", "Associate = Count", "Text = '1,500'"})
     EXPECT_NE(file.Text.find(expected), std::string::npos) << expected << "\n" << file.Text;
   EXPECT_EQ(file.Text.find("Align = "), std::string::npos) << "status and cool bars keep their own Align";
   EXPECT_LT(file.Text.find("Tabs.Strings"), file.Text.find("TabIndex = 1")) << "the tabs are there first";
@@ -168,7 +168,8 @@ TEST_F(BarsStreaming, ABadRangeOrTabIndexInAFormFileRaises) {
   const std::string tabs = "  object Tabs: TTabControl\n    Tabs.Strings = (\n      'One')\n    TabIndex = 1\n  end\n";
   EXPECT_NE(RaisedMessage([&] { ReadChildren(tabs); }).find("List index out of bounds (1)"), std::string::npos);
   // Read in any order, a good range is taken whole.
-  TOwned<THolder> good = ReadChildren("  object P: TProgressBar\n    Max = 500\n    Min = 200\n    Position = 300\n  end\n");
+  TOwned<THolder> good =
+      ReadChildren("  object P: TProgressBar\n    Max = 500\n    Min = 200\n    Position = 300\n  end\n");
   auto* progress = dynamic_cast<TProgressBar*>(good->FindComponent("P"));
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ((std::vector<int32_t>{progress->GetMin(), progress->GetMax(), progress->GetPosition()}),
