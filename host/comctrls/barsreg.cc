@@ -6,6 +6,7 @@
 // and an up-down's Associate are references resolved once the form is read.
 #include <vector>
 
+#include "host/classes/keptprops.h"
 #include "host/comctrls/comctrls.h"
 #include "host/controls/controlprops.h"
 #include "host/menus/menu.h"
@@ -20,6 +21,21 @@ constexpr TClass kStreamedClasses[] = {&TStatusBar::StaticMetaClass, &TProgressB
                                        &TCoolBar::StaticMetaClass};
 // Items of the collections: their properties only.
 constexpr TClass kItemClasses[] = {&TStatusPanel::StaticMetaClass, &TCoolBand::StaticMetaClass};
+
+// Published by the classic controls (some only by later versions) for looks
+// these controls do not draw: kept as a form file gives them and written
+// back (keptprops.h).
+void RegisterClassicExtras() {
+  RegisterKeptProperties(&TStatusBar::StaticMetaClass, {"UseSystemFont"});
+  RegisterKeptProperties(&TProgressBar::StaticMetaClass,
+                         {"BarColor", "BackgroundColor", "MarqueeInterval", "State", "Style", "SmoothReverse"});
+  RegisterKeptProperties(&TTrackBar::StaticMetaClass, {"ShowSelRange", "PositionToolTip"});
+  RegisterKeptProperties(&TTabControl::StaticMetaClass,
+                         {"HotTrack", "Images", "OwnerDraw", "RaggedRight", "ScrollOpposite", "MultiSelect"});
+  RegisterKeptProperties(&TCoolBar::StaticMetaClass,
+                         {"EdgeBorders", "EdgeInner", "EdgeOuter", "Images", "Bitmap", "BandMaximize"});
+  RegisterKeptProperties(&TCoolBand::StaticMetaClass, {"Bitmap", "Color", "ParentColor", "ParentBitmap"});
+}
 
 // Props followed by the shared control properties Shared.
 std::vector<TPropInfo> With(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Shared) {
@@ -174,6 +190,7 @@ void RegisterComCtrlsBarClasses() {
   RegisterHotKeyProperties();
   RegisterTabControlProperties();
   RegisterCoolBarProperties();
+  RegisterClassicExtras();
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
@@ -181,8 +198,12 @@ void UnregisterComCtrlsBarClasses() {
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);
+    UnregisterKeptProperties(c);
   }
-  for (TClass c : kItemClasses) UnregisterProperties(c);
+  for (TClass c : kItemClasses) {
+    UnregisterProperties(c);
+    UnregisterKeptProperties(c);
+  }
 }
 
 }  // namespace host

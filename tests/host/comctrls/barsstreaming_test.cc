@@ -94,7 +94,8 @@ TEST_F(BarsStreaming, PanelsTabsBandsAndAssociatesGoThroughAFormFileAndBack) {
 
 // As a classic designer writes them: a cool bar holding a tool bar, an
 // up-down whose associate shows its position in the author's grouping of
-// digits, a track bar with a line size beyond its range.
+// digits, a track bar with a line size beyond its range, and properties of
+// later classic versions kept as they are.
 constexpr char kClassicChildren[] = R"(  object CoolBar1: TCoolBar
     Left = 0
     Top = 0
@@ -144,6 +145,29 @@ constexpr char kClassicChildren[] = R"(  object CoolBar1: TCoolBar
     PageSize = 1
     Position = 1
     TabOrder = 3
+  end
+  object StatusBar1: TStatusBar
+    Left = 0
+    Top = 381
+    Width = 688
+    Height = 19
+    Panels = <
+      item
+        Width = 50
+      end>
+    UseSystemFont = False
+  end
+  object TabControl1: TTabControl
+    Left = 8
+    Top = 100
+    Width = 289
+    Height = 193
+    HotTrack = True
+    TabOrder = 4
+    Tabs.Strings = (
+      'First'
+      'Second')
+    TabIndex = 0
   end
 )";
 
