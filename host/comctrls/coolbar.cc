@@ -215,26 +215,27 @@ TRect TCoolBar::BandRect(int32_t Index) {
   return Turned(LayoutRects()[Index]);
 }
 
+// With AutoSize the bar first takes the depth of its rows (which its
+// parent's alignment may follow with a new length); the bands are then
+// laid out along the length it has.
 void TCoolBar::LayoutBands() {
   const TComponentState state = GetComponentState();
   if (FLayingOut || state.Contains(csLoading) || state.Contains(csDestroying)) return;
   FLayingOut = true;
+  if (GetAutoSize()) {
+    int32_t extent = 0;
+    for (const TRect& r : LayoutRects()) extent = std::max(extent, r.Bottom + kRowGap);
+    if (extent > kRowGap && FVertical) SetBounds(GetLeft(), GetTop(), extent, GetHeight());
+    if (extent > kRowGap && !FVertical) SetBounds(GetLeft(), GetTop(), GetWidth(), extent);
+  }
   const std::vector<TRect> rects = LayoutRects();
-  int32_t extent = 0;
   for (int32_t i = 0; i < FBands->GetCount(); ++i) {
     TCoolBand* band = FBands->GetItem(i);
-    extent = std::max(extent, rects[i].Bottom + kRowGap);
     if (!band->FControl || !band->FVisible) continue;
     const int32_t offset = ControlOffset(band);
     const TRect r = rects[i];
     band->FControl->SetBoundsRect(
         Turned(TRect{r.Left + offset, r.Top, std::max(r.Right - kEndGap, r.Left + offset), r.Bottom}));
-  }
-  if (GetAutoSize() && extent > 0) {
-    if (FVertical)
-      SetBounds(GetLeft(), GetTop(), extent, GetHeight());
-    else
-      SetBounds(GetLeft(), GetTop(), GetWidth(), extent);
   }
   FLayingOut = false;
 }

@@ -119,6 +119,29 @@ TEST_F(BarsTest, CoolBandsLieInRowsAndPlaceTheirControls) {
   EXPECT_EQ(second->GetControl(), nullptr);
   box->Free();
   EXPECT_EQ(first->GetControl(), nullptr) << "a freed control leaves its band";
+
+  // A vertical bar turns the rows into columns.
+  first->SetControl(tools);
+  cool->GetBands()->Delete(1);
+  cool->SetAlign(alLeft);
+  cool->SetVertical(true);
+  EXPECT_EQ(tools->GetBoundsRect(), Rect(0, 9, 25, 292)) << "below the grip, MinHeight wide";
+  EXPECT_EQ(cool->GetWidth(), 29) << "AutoSize: one column";
+  EXPECT_EQ(cool->GetHeight(), 300);
+}
+
+TEST_F(BarsTest, HotKeyLeavesTabToTheFormAndTakesAltCombinations) {
+  auto* hotkey = Add<THotKey>(form.get(), "HotKey", Bounds(10, 10, 121, 19));
+  auto* next = Add<TTrackBar>(form.get(), "Next", Bounds(10, 40, 150, 45));
+  hotkey->SetFocus();
+  Robot().Press('X', {ssAlt});
+  EXPECT_EQ(hotkey->GetDisplayText(), "Alt+X");
+  EXPECT_TRUE(hotkey->Focused());
+  Robot().Press(VK_TAB);
+  EXPECT_TRUE(next->Focused()) << "Tab moves the focus on";
+  EXPECT_EQ(hotkey->GetDisplayText(), "Alt+X");
+  hotkey->SetHotKey(scNone);
+  EXPECT_EQ(hotkey->GetDisplayText(), "None");
 }
 
 }  // namespace

@@ -114,6 +114,39 @@ TEST_F(RangesTest, TrackBarThumbFollowsDragsClicksAndKeys) {
   EXPECT_EQ(track->GetPosition(), 100) << "clamped";
 }
 
+TEST_F(RangesTest, TurnedOnTheirSideTheControlsRunDownAndAcross) {
+  auto* track = Add<TTrackBar>(form.get(), "Track", Bounds(10, 10, 200, 45));
+  track->SetOrientation(trVertical);
+  EXPECT_EQ(track->GetBoundsRect(), Bounds(10, 10, 45, 200)) << "width and height swapped";
+  track->SetMax(20);
+  std::vector<int32_t> changes;
+  track->OnChange = [&](TObject*) { changes.push_back(track->GetPosition()); };
+  const TRect thumb = track->ThumbRect();
+  EXPECT_GT(thumb.Height(), thumb.Width() / 2) << "the thumb lies across the channel";
+  const TPoint grab = At(track, {(thumb.Left + thumb.Right) / 2, (thumb.Top + thumb.Bottom) / 2});
+  // 174 pixels for 20 steps: 87 pixels down is half way.
+  Robot().Drag(grab, {grab.X, grab.Y + 87});
+  EXPECT_EQ(track->GetPosition(), 10);
+  Robot().Press(VK_DOWN);
+  Robot().Press(VK_UP);
+  Robot().Press(VK_UP);
+  EXPECT_EQ(std::vector<int32_t>(changes.end() - 3, changes.end()), (std::vector<int32_t>{11, 10, 9}));
+  // A tick every Frequency beside the channel, none with tsNone.
+  track->SetFrequency(5);
+  const int32_t tickX = track->ThumbRect().Right + 3;
+  EXPECT_EQ(Pixel(track, tickX, track->OffsetOf(5)), Drawn(clWindowText));
+  EXPECT_NE(Pixel(track, tickX, track->OffsetOf(5) + 4), Drawn(clWindowText));
+  track->SetTickStyle(tsNone);
+  EXPECT_NE(Pixel(track, tickX, track->OffsetOf(5)), Drawn(clWindowText));
+
+  auto* updown = Add<TUpDown>(form.get(), "UpDown", Bounds(100, 100, 30, 16));
+  updown->SetOrientation(udHorizontal);
+  Robot().Click(At(updown, {25, 8}));
+  Robot().Click(At(updown, {25, 8}));
+  Robot().Click(At(updown, {5, 8}));
+  EXPECT_EQ(updown->GetPosition(), 1) << "the right half steps on, the left one back";
+}
+
 TEST_F(RangesTest, MaxBelowMinRaisesAndChangesNothing) {
   auto* track = Add<TTrackBar>(form.get(), "Track", Bounds(10, 10, 150, 45));
   auto* progress = Add<TProgressBar>(form.get(), "Progress", Bounds(10, 80, 150, 16));
