@@ -194,11 +194,12 @@ std::vector<TRect> TCoolBar::LayoutRects() {
     for (int32_t i : row) {
       TCoolBand* band = FBands->GetItem(i);
       const bool last = i == row.back();
-      const int32_t right = last ? std::max(length - kEndGap, left + band->FMinWidth) : left + band->FWidth;
-      rects[i] = TRect{left, top, right, top + height};
-      left = right + kBandGap;
+      const int32_t right = ClampToInt32(last ? std::max<int64_t>(length - kEndGap, int64_t{left} + band->FMinWidth)
+                                              : int64_t{left} + band->FWidth);
+      rects[i] = TRect{left, top, right, ClampToInt32(int64_t{top} + height)};
+      left = ClampToInt32(int64_t{right} + kBandGap);
     }
-    top += height + kRowGap;
+    top = ClampToInt32(int64_t{top} + height + kRowGap);
     row.clear();
   };
   for (int32_t i = 0; i < FBands->GetCount(); ++i) {

@@ -45,6 +45,7 @@ constexpr int32_t kChannelInset = 13;
 constexpr int32_t kTickLength = 4;
 constexpr int32_t kTickRoom = 8;  // across the bar, for ticks above (left of) the thumb
 constexpr int32_t kMinTickGap = 3;
+constexpr int32_t kMaxThumbLength = 32767;
 
 }  // namespace
 }  // namespace comctrl
@@ -171,6 +172,8 @@ void TTrackBar::SetSelEnd(int32_t Value) {
 }
 
 void TTrackBar::SetThumbLength(int32_t Value) {
+  if (Value < 0 || Value > comctrl::kMaxThumbLength)
+    throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
   FThumbLength = Value;
   Invalidate();
 }

@@ -19,7 +19,8 @@
 // EInvalidOperation "TProgressBar property out of range" (the class's
 // name) and changes nothing; a form file's range is checked once loading
 // ends. A Position outside the range is taken as its nearest end. An
-// enumerated property outside its enumeration raises EInvalidOperation.
+// enumerated property outside its enumeration, or a ThumbLength outside
+// 0..32767, raises EInvalidOperation.
 //
 // An up-down is a pair of arrow buttons that steps Position by Increment
 // between Min and Max (a Max below Min makes the next button count down),

@@ -107,11 +107,11 @@ void TStatusBar::SetSizeGrip(bool Value) {
 
 TRect TStatusBar::PanelRect(int32_t Index) {
   if (FSimplePanel || Index < 0 || Index >= FPanels->GetCount()) return {};
-  int32_t left = 0;
-  for (int32_t i = 0; i < Index; ++i) left += FPanels->GetItem(i)->GetWidth() + kPanelGap;
+  int64_t left = 0;
+  for (int32_t i = 0; i < Index; ++i) left += int64_t{FPanels->GetItem(i)->GetWidth()} + kPanelGap;
   const bool last = Index == FPanels->GetCount() - 1;
-  const int32_t right = last ? std::max(GetClientWidth(), left) : left + FPanels->GetItem(Index)->GetWidth();
-  return TRect{left, kPanelGap, right, GetClientHeight()};
+  const int64_t right = last ? std::max<int64_t>(GetClientWidth(), left) : left + FPanels->GetItem(Index)->GetWidth();
+  return TRect{ClampToInt32(left), kPanelGap, ClampToInt32(right), GetClientHeight()};
 }
 
 TRect TStatusBar::GripRect() {

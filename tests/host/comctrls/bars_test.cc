@@ -22,6 +22,9 @@ TEST_F(BarsTest, StatusPanelsLieByWidthTheLastReachingTheEnd) {
   EXPECT_EQ(bar->PanelRect(0), Rect(0, 2, 120, 19));
   EXPECT_EQ(bar->PanelRect(1), Rect(122, 2, 172, 19)) << "a new panel is 50 wide";
   EXPECT_EQ(bar->PanelRect(2), Rect(174, 2, 400, 19));
+  owner->SetWidth(INT32_MAX);
+  EXPECT_EQ(bar->PanelRect(2).Left, INT32_MAX) << "far past the end, without overflowing";
+  owner->SetWidth(50);
   EXPECT_EQ(first->GetDisplayName(), "Ready");
 
   std::vector<TRect> drawn;

@@ -166,6 +166,8 @@ TEST_F(RangesTest, MaxBelowMinRaisesAndChangesNothing) {
   EXPECT_NE(RaisedMessage<EInvalidOperation>([&] { track->SetTickStyle(static_cast<TTickStyle>(7)); }),
             "<nothing raised>");
   EXPECT_EQ(track->GetTickStyle(), tsAuto);
+  EXPECT_NE(RaisedMessage<EInvalidOperation>([&] { track->SetThumbLength(INT32_MAX); }), "<nothing raised>");
+  EXPECT_EQ(track->GetThumbLength(), 20);
 }
 
 TEST_F(RangesTest, ProgressBarFillsItsShareAndStepsRoundPastMax) {
