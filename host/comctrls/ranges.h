@@ -28,8 +28,9 @@
 // click on a half (the upper or right one steps on: btNext; the other
 // btPrev) asks OnChanging, which may refuse, moves Position, writes it into
 // Associate's text (with thousands separators when Thousands) and fires
-// OnClick. Before stepping it takes the number the user may have typed into
-// Associate. Associating a control places the up-down beside it (on its
+// OnClick. Held down, a half steps again after 400 ms and then every 100
+// ms until the button goes up. Before stepping it takes the number the user
+// may have typed into Associate. Associating a control places the up-down beside it (on its
 // right, or its left with udLeft) as high as it, and shows Position in it.
 // With the focus and ArrowKeys, Up and Down step too. A control already
 // associated with another up-down of the same parent, or the up-down
@@ -221,6 +222,7 @@ class TUpDown : public TCustomControl {
 
  protected:
   ~TUpDown() override = default;
+  void Destroy() override;
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Paint() override;
@@ -239,6 +241,10 @@ class TUpDown : public TCustomControl {
   // Takes the number the user typed into Associate as Position.
   void ReadAssociate();
   void PlaceBesideAssociate();
+  // The repeat of a held half: its timer runs every Interval ms.
+  void StartRepeat(uint32_t Interval);
+  void StopRepeat();
+  void RepeatStep();
 
   TWinControl* FAssociate = nullptr;
   TUDAlignButton FAlignButton = udRight;
@@ -251,6 +257,7 @@ class TUpDown : public TCustomControl {
   bool FArrowKeys = true;
   bool FThousands = true;
   int32_t FPressed = -1;  // the TUDBtnType held down, -1 for none
+  THandle FRepeatTimer = 0;
 };
 
 }  // namespace host

@@ -9,6 +9,7 @@
 #include "host/comctrls/ranges.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/textdraw.h"
+#include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
 
 namespace host {
@@ -16,6 +17,9 @@ namespace host {
 HOST_IMPL(TUpDown, TCustomControl)
 
 namespace {
+
+constexpr uint32_t kRepeatDelay = 400;     // ms before a held half steps again
+constexpr uint32_t kRepeatInterval = 100;  // ms between the next steps
 
 // Value with a ',' between groups of three digits.
 std::string WithThousands(int32_t Value) {
@@ -53,6 +57,11 @@ std::optional<int64_t> NumberIn(const std::string& Text) {
 TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csCaptureMouse, csDoubleClicks};
   SetBounds(0, 0, 16, 24);
+}
+
+void TUpDown::Destroy() {
+  StopRepeat();
+  inherited::Destroy();
 }
 
 // ------------------------------------------------------------------ range
@@ -179,6 +188,7 @@ void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32
     Invalidate();
     Step(half);
     if (!*alive) return;
+    if (FPressed >= 0) StartRepeat(kRepeatDelay);
   }
   inherited::MouseDown(Button, Shift, X, Y);
 }
@@ -186,9 +196,30 @@ void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32
 void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   if (Button == mbLeft && FPressed >= 0) {
     FPressed = -1;
+    StopRepeat();
     Invalidate();
   }
   inherited::MouseUp(Button, Shift, X, Y);
+}
+
+void TUpDown::StartRepeat(uint32_t Interval) {
+  StopRepeat();
+  if (TWSWindows* windows = RunningWindows()) FRepeatTimer = windows->SetTimer(Interval, [this] { RepeatStep(); });
+}
+
+void TUpDown::StopRepeat() {
+  if (FRepeatTimer == 0) return;
+  if (TWSWindows* windows = RunningWindows()) windows->KillTimer(FRepeatTimer);
+  FRepeatTimer = 0;
+}
+
+// The first repeat comes after a pause, the next ones faster; the mouse
+// must still hold the button down.
+void TUpDown::RepeatStep() {
+  if (FPressed < 0 || !GetMouseCapture()) return StopRepeat();
+  const auto alive = AliveFlag();
+  Step(static_cast<TUDBtnType>(FPressed));
+  if (*alive && FPressed >= 0) StartRepeat(kRepeatInterval);
 }
 
 void TUpDown::KeyDown(uint16_t& Key, TShiftState Shift) {

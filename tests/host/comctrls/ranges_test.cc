@@ -50,6 +50,22 @@ TEST_F(RangesTest, UpDownHalvesStepTheAssociatesNumberAskingOnChanging) {
   EXPECT_EQ(edit->GetText(), "1200");
 }
 
+TEST_F(RangesTest, UpDownHeldDownStepsAgainAfterAPauseUntilReleased) {
+  auto* updown = Add<TUpDown>(form.get(), "UpDown", Bounds(10, 10, 16, 24));
+  const auto advance = [](uint64_t Ms) { Headless().Windows().Advance(Ms); };
+  Robot().MouseDown(At(updown, {8, 4}));
+  EXPECT_EQ(updown->GetPosition(), 1);
+  advance(399);
+  EXPECT_EQ(updown->GetPosition(), 1) << "a pause first";
+  advance(1);
+  EXPECT_EQ(updown->GetPosition(), 2);
+  advance(300);
+  EXPECT_EQ(updown->GetPosition(), 5) << "then every 100 ms";
+  Robot().MouseUp(At(updown, {8, 4}));
+  advance(1000);
+  EXPECT_EQ(updown->GetPosition(), 5) << "released: no more steps";
+}
+
 TEST_F(RangesTest, UpDownAssociatesOneControlAtATimeAndFollowsItsRange) {
   auto* edit = Add<THolder>(form.get(), "Edit", Bounds(50, 20, 80, 21));
   auto* first = Add<TUpDown>(form.get(), "First", Bounds(0, 0, 16, 24));
