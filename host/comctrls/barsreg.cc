@@ -206,4 +206,6 @@ void UnregisterComCtrlsBarClasses() {
   }
 }
 
+std::span<const TClass> ComCtrlsBarClasses() { return kStreamedClasses; }
+
 }  // namespace host

@@ -24,5 +24,6 @@ std::span<const TClass> ComCtrlsClasses();
 // (barsreg.cc), started and shut down with the unit.
 void RegisterComCtrlsBarClasses();
 void UnregisterComCtrlsBarClasses();
+std::span<const TClass> ComCtrlsBarClasses();
 
 }  // namespace host

@@ -200,5 +200,18 @@ TEST_F(BarsStreaming, ABadRangeOrTabIndexInAFormFileRaises) {
             (std::vector<int32_t>{200, 500, 300}));
 }
 
+using ComCtrlsBarsUnit = TUnitsTest<kComCtrlsUnits>;
+
+TEST_F(ComCtrlsBarsUnit, TheBarsStartAndShutDownWithTheUnit) {
+  const std::span<const TClass> classes = ComCtrlsBarClasses();
+  ASSERT_EQ(classes.size(), 7u);
+  for (TClass c : classes) EXPECT_EQ(GetClass(c->ClassName()), c) << c->ClassName();
+  UnregisterComCtrlsClasses();
+  for (TClass c : classes) EXPECT_EQ(GetClass(c->ClassName()), nullptr) << c->ClassName();
+  EXPECT_TRUE(GetPropList(&TStatusPanel::StaticMetaClass).empty()) << "the items' properties go too";
+  RegisterComCtrlsClasses();
+  EXPECT_FALSE(GetPropList(&TCoolBand::StaticMetaClass).empty());
+}
+
 }  // namespace
 }  // namespace host::comctrlstest
