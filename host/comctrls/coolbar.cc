@@ -23,7 +23,12 @@ constexpr int32_t kEndGap = 4;      // between a control and its band's end; the
 constexpr int32_t kBandGap = 2;     // between bands in a row
 constexpr int32_t kRowGap = 4;      // between rows
 
-[[noreturn]] void RaiseInvalidBandValue() { throw EInvalidOperation("Invalid property value (cool band)"); }
+constexpr int32_t kMaxExtent = 32767;  // the largest band width or height
+
+// Raises for an extent outside 0..kMaxExtent.
+void CheckBandExtent(int32_t Value) {
+  if (Value < 0 || Value > kMaxExtent) throw EInvalidOperation("Invalid property value (cool band)");
+}
 }  // namespace
 
 // ------------------------------------------------------------------ TCoolBand
@@ -58,17 +63,17 @@ void TCoolBand::SetText(const std::string& Value) {
 }
 
 void TCoolBand::SetWidth(int32_t Value) {
-  if (Value < 0) RaiseInvalidBandValue();
+  CheckBandExtent(Value);
   if (ChangeField(FWidth, Value)) Changed(true);
 }
 
 void TCoolBand::SetMinHeight(int32_t Value) {
-  if (Value < 0) RaiseInvalidBandValue();
+  CheckBandExtent(Value);
   if (ChangeField(FMinHeight, Value)) Changed(true);
 }
 
 void TCoolBand::SetMinWidth(int32_t Value) {
-  if (Value < 0) RaiseInvalidBandValue();
+  CheckBandExtent(Value);
   if (ChangeField(FMinWidth, Value)) Changed(true);
 }
 
@@ -233,10 +238,9 @@ void TCoolBar::LayoutBands() {
   for (int32_t i = 0; i < FBands->GetCount(); ++i) {
     TCoolBand* band = FBands->GetItem(i);
     if (!band->FControl || !band->FVisible) continue;
-    const int32_t offset = ControlOffset(band);
     const TRect r = rects[i];
-    band->FControl->SetBoundsRect(
-        Turned(TRect{r.Left + offset, r.Top, std::max(r.Right - kEndGap, r.Left + offset), r.Bottom}));
+    const int32_t start = ClampToInt32(int64_t{r.Left} + ControlOffset(band));
+    band->FControl->SetBoundsRect(Turned(TRect{start, r.Top, std::max(r.Right - kEndGap, start), r.Bottom}));
   }
   FLayingOut = false;
 }

@@ -16,8 +16,9 @@
 // Control is a reference resolved once the form is read.
 //
 // Bad input raises and changes nothing: a band's Control that is the bar
-// itself or one of its parents raises EInvalidOperation, a negative Width
-// or MinHeight EInvalidOperation, Bands[i] outside the bands EListError
+// itself or one of its parents raises EInvalidOperation, a Width, MinWidth
+// or MinHeight outside 0..32767 EInvalidOperation "Invalid property value
+// (cool band)", Bands[i] outside the bands EListError
 // "List index out of bounds (%d)". A control given to a second band leaves
 // the first one.
 #pragma once

@@ -204,6 +204,7 @@ int32_t TTrackBar::ChannelMiddle() const {
 int32_t TTrackBar::OffsetOf(int32_t Value) {
   const int64_t span = int64_t{FRange.Max} - FRange.Min;
   if (span <= 0) return ChannelStart();
+  Value = std::clamp(Value, FRange.Min, FRange.Max);  // a selection may lie outside the range
   return ChannelStart() + static_cast<int32_t>((int64_t{Value} - FRange.Min) * (ChannelEnd() - ChannelStart()) / span);
 }
 

@@ -18,6 +18,7 @@ namespace {
 constexpr int32_t kPanelGap = 2;    // between panels
 constexpr int32_t kTextMargin = 3;  // between a panel's frame and its text
 constexpr int32_t kGripSize = 12;
+constexpr int32_t kMaxPanelWidth = 32767;
 
 [[noreturn]] void RaiseInvalidPanelValue() { throw EInvalidOperation("Invalid property value (status panel)"); }
 
@@ -36,7 +37,7 @@ void TStatusPanel::SetText(const std::string& Value) {
 }
 
 void TStatusPanel::SetWidth(int32_t Value) {
-  if (Value < 0) RaiseInvalidPanelValue();
+  if (Value < 0 || Value > kMaxPanelWidth) RaiseInvalidPanelValue();
   if (ChangeField(FWidth, Value)) Changed(true);
 }
 

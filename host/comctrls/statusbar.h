@@ -12,7 +12,7 @@
 // hints by itself.
 //
 // Bad input raises and changes nothing: a Bevel, Style or Alignment outside
-// its enumeration or a negative Width of a panel raises EInvalidOperation;
+// its enumeration or a panel Width outside 0..32767 raises EInvalidOperation;
 // Panels[i] outside the panels raises EListError "List index out of bounds
 // (%d)".
 #pragma once
