@@ -71,9 +71,12 @@ void TTabSheet::SetText(const std::string& Value) {
   TabChanged();
 }
 
-// The tabs are drawn by the page control.
+// The tabs are laid out and drawn by the page control; with MultiLine a
+// tab's new size may change the rows and so the page area.
 void TTabSheet::TabChanged() {
-  if (FPageControl) FPageControl->Invalidate();
+  if (!FPageControl) return;
+  if (FPageControl->GetMultiLine()) FPageControl->Realign();
+  FPageControl->Invalidate();
 }
 
 void TTabSheet::Paint() { comctrl::DesignOutline(this, GetCanvas()); }
@@ -232,6 +235,20 @@ void TPageControl::SetTabHeight(int16_t Value) {
 void TPageControl::SetTabWidth(int16_t Value) {
   comctrl::CheckTabExtent(Value, this);
   FTabWidth = Value;
+  Realign();
+  Invalidate();
+}
+
+void TPageControl::SetMultiLine(bool Value) {
+  if (!ChangeField(FMultiLine, Value)) return;
+  Realign();
+  Invalidate();
+}
+
+void TPageControl::SetTabPosition(TTabPosition Value) {
+  comctrl::CheckEnumValue(Value, tpRight, this);
+  if (!ChangeField(FTabPosition, Value)) return;
+  Realign();
   Invalidate();
 }
 
@@ -253,7 +270,7 @@ comctrl::TTabStrip TPageControl::Strip() {
   std::vector<comctrl::TTabFace> faces;
   for (TTabSheet* page : shown)
     faces.push_back({page->GetCaption(), page->GetImageIndex(), page->GetEnabled() && GetEnabled()});
-  const comctrl::TTabsLook look{FStyle, tpTop, false, FTabWidth, FTabHeight, FImages};
+  const comctrl::TTabsLook look{FStyle, FTabPosition, FMultiLine, FTabWidth, FTabHeight, FImages};
   return comctrl::TTabStrip(look, GetFont(), std::move(faces), TSize{GetClientWidth(), GetClientHeight()},
                             comctrl::IndexIn(shown, FActivePage));
 }

@@ -8,10 +8,10 @@
 // children of their page control (in page order) with the controls on them
 // as their own children; ActivePage is a reference read once loading ends.
 //
-// The tabs lie in one row along the top (laid out and drawn as a tab
-// control's are, see tabs_p.h): each as wide as its caption (and its
-// page's image of Images, drawn before the caption) or TabWidth, and
-// TabHeight high. Style tsTabs draws folder tabs over a framed page area;
+// The tabs lie in one row along the edge TabPosition names, or in rows
+// with MultiLine (laid out and drawn as a tab control's are, see
+// tabs_p.h): each as wide as its caption (and its page's image of Images,
+// drawn before the caption) or TabWidth, and TabHeight high. Style tsTabs draws folder tabs over a framed page area;
 // tsButtons and tsFlatButtons draw push buttons, the active one pressed,
 // over an unframed page area. A page whose TabVisible is false has
 // no tab and cannot be chosen by the user.
@@ -104,6 +104,10 @@ class TPageControl : public TCustomControl {
   void SetStyle(TTabStyle Value);
   int16_t GetTabHeight() const { return FTabHeight; }
   void SetTabHeight(int16_t Value);
+  bool GetMultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value);
+  TTabPosition GetTabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition Value);
   int16_t GetTabWidth() const { return FTabWidth; }
   void SetTabWidth(int16_t Value);
   TCustomImageList* GetImages() const { return FImages; }
@@ -149,6 +153,8 @@ class TPageControl : public TCustomControl {
   TTabStyle FStyle = tsTabs;
   int16_t FTabHeight = 0;
   int16_t FTabWidth = 0;
+  bool FMultiLine = false;
+  TTabPosition FTabPosition = tpTop;
   TCustomImageList* FImages = nullptr;
   TChangeLink* FImageLink = nullptr;
 };

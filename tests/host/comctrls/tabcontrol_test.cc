@@ -114,5 +114,43 @@ TEST_F(TabControlTest, BadIndexesAndValuesRaiseAndChangeNothing) {
   EXPECT_EQ(tabs->GetTabIndex(), -1);
 }
 
+// The page control lays out its tabs with the same strip: along any edge,
+// in rows, with the pages in the area left.
+TEST_F(TabControlTest, PageControlTabsGoAlongAnyEdgeAndInRowsToo) {
+  auto* pages = Add<TPageControl>(form.get(), "Pages", Bounds(10, 10, 160, 150));
+  std::vector<TTabSheet*> sheets;
+  for (const char* caption : {"General", "Events", "Advanced", "Other"}) {
+    TTabSheet* sheet = New<TTabSheet>(form.get());
+    sheet->SetName(caption);
+    sheet->SetCaption(caption);
+    sheet->SetPageControl(pages);
+    sheets.push_back(sheet);
+  }
+  pages->SetTabPosition(tpBottom);
+  const TRect bottom = pages->TabRect(2);
+  EXPECT_GT(bottom.Top, 100) << "tabs along the bottom";
+  EXPECT_LT(sheets[0]->GetBoundsRect().Bottom, bottom.Top) << "the page above them";
+  Robot().Click(At(pages, {(bottom.Left + bottom.Right) / 2, (bottom.Top + bottom.Bottom) / 2}));
+  EXPECT_EQ(pages->GetActivePage(), sheets[2]);
+
+  const int32_t oneRowTop = sheets[2]->GetTop();
+  pages->SetTabPosition(tpTop);
+  pages->SetMultiLine(true);
+  EXPECT_GT(sheets[2]->GetTop(), pages->TabRect(0).Bottom) << "the page under all rows";
+  EXPECT_LT(pages->TabRect(0).Top, pages->TabRect(3).Top + 1);
+  EXPECT_GT(pages->TabRect(2).Top, pages->TabRect(0).Top) << "the active page's row next to the page";
+  EXPECT_NE(sheets[2]->GetTop(), oneRowTop);
+  const int32_t twoRowsTop = sheets[2]->GetTop();
+  for (int32_t i = 0; i < 3; ++i) sheets[i]->SetCaption(std::string(1, static_cast<char>('A' + i)));
+  EXPECT_LT(sheets[2]->GetTop(), twoRowsTop) << "shorter captions fit one row: the page grows";
+  EXPECT_EQ(pages->TabRect(3).Top, pages->TabRect(0).Top);
+  EXPECT_NE(RaisedMessage<EInvalidOperation>([&] { pages->SetTabPosition(static_cast<TTabPosition>(4)); }),
+            "<nothing raised>");
+  EXPECT_EQ(pages->GetTabPosition(), tpTop);
+  const std::string text = FormText(form.get());
+  EXPECT_NE(text.find("MultiLine = True"), std::string::npos) << text;
+  EXPECT_EQ(text.find("TabPosition"), std::string::npos) << "tpTop is the default";
+}
+
 }  // namespace
 }  // namespace host::comctrlstest
