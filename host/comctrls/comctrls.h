@@ -12,6 +12,7 @@
 #include "host/comctrls/listview.h"
 #include "host/comctrls/pagecontrol.h"
 #include "host/comctrls/toolbar.h"
+#include "host/comctrls/bars.h"
 
 namespace host {
 
@@ -19,5 +20,10 @@ void RegisterComCtrlsClasses();
 void UnregisterComCtrlsClasses();
 // The classes of this unit, in unit order.
 std::span<const TClass> ComCtrlsClasses();
+// The status bar, range controls, hot key, tab control and cool bar
+// (barsreg.cc), started and shut down with the unit.
+void RegisterComCtrlsBarClasses();
+void UnregisterComCtrlsBarClasses();
+std::span<const TClass> ComCtrlsBarClasses();
 
 }  // namespace host

@@ -44,11 +44,15 @@ void RegisterPageControlProperties() {
   props = With(std::move(props),
                {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
+  props.push_back(Prop<&T::GetMultiLine, &T::SetMultiLine>("MultiLine").Default(false));
   props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tsTabs));
   props.push_back(Prop<&T::GetTabHeight, &T::SetTabHeight>("TabHeight").Default(0));
+  props = With(std::move(props), {"TabOrder"});
+  props.push_back(Prop<&T::GetTabPosition, &T::SetTabPosition>("TabPosition").Default(tpTop));
+  props = With(std::move(props), {"TabStop"});
   props.push_back(Prop<&T::GetTabWidth, &T::SetTabWidth>("TabWidth").Default(0));
-  RegisterProperties(&TPageControl::StaticMetaClass, With(std::move(props), {"TabOrder", "TabStop", "Visible"}));
+  RegisterProperties(&TPageControl::StaticMetaClass, With(std::move(props), {"Visible"}));
 }
 
 void RegisterListViewProperties() {
@@ -111,10 +115,12 @@ void RegisterComCtrlsClasses() {
   RegisterToolButtonProperties();
   RegisterToolBarProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
+  RegisterComCtrlsBarClasses();
 }
 
 void UnregisterComCtrlsClasses() {
   if (comCtrlsCount == 0 || --comCtrlsCount > 0) return;
+  UnregisterComCtrlsBarClasses();
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);

@@ -5,11 +5,10 @@
 #include <algorithm>
 
 #include "host/comctrls/comctrls_p.h"
-#include "host/controls/textlayout.h"
+#include "host/comctrls/tabs_p.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/imglist/imglist.h"
 #include "host/stdctrls/textdraw.h"
-#include "host/stdctrls/texts.h"
 #include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
 
@@ -17,13 +16,6 @@ namespace host {
 
 HOST_IMPL(TTabSheet, TCustomControl)
 HOST_IMPL(TPageControl, TCustomControl)
-
-namespace {
-constexpr int32_t kFrame = 4;      // the page area's inset inside a tsTabs frame
-constexpr int32_t kButtonGap = 3;  // between button-style tabs
-constexpr int32_t kTabPadding = 12;
-constexpr int32_t kImageGap = 3;  // between a tab's image and its caption
-}  // namespace
 
 // ------------------------------------------------------------------ TTabSheet
 
@@ -79,9 +71,12 @@ void TTabSheet::SetText(const std::string& Value) {
   TabChanged();
 }
 
-// The tabs are drawn by the page control.
+// The tabs are laid out and drawn by the page control; with MultiLine a
+// tab's new size may change the rows and so the page area.
 void TTabSheet::TabChanged() {
-  if (FPageControl) FPageControl->Invalidate();
+  if (!FPageControl) return;
+  if (FPageControl->GetMultiLine()) FPageControl->Realign();
+  FPageControl->Invalidate();
 }
 
 void TTabSheet::Paint() { comctrl::DesignOutline(this, GetCanvas()); }
@@ -231,15 +226,29 @@ void TPageControl::SetStyle(TTabStyle Value) {
 }
 
 void TPageControl::SetTabHeight(int16_t Value) {
-  if (Value < 0) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
+  comctrl::CheckTabExtent(Value, this);
   FTabHeight = Value;
   Realign();
   Invalidate();
 }
 
 void TPageControl::SetTabWidth(int16_t Value) {
-  if (Value < 0) throw EInvalidOperation("Invalid property value (control '%s')", {ControlDisplayName(this)});
+  comctrl::CheckTabExtent(Value, this);
   FTabWidth = Value;
+  Realign();
+  Invalidate();
+}
+
+void TPageControl::SetMultiLine(bool Value) {
+  if (!ChangeField(FMultiLine, Value)) return;
+  Realign();
+  Invalidate();
+}
+
+void TPageControl::SetTabPosition(TTabPosition Value) {
+  comctrl::CheckEnumValue(Value, tpRight, this);
+  if (!ChangeField(FTabPosition, Value)) return;
+  Realign();
   Invalidate();
 }
 
@@ -249,10 +258,6 @@ void TPageControl::SetImages(TCustomImageList* Value) {
   Invalidate();
 }
 
-bool TPageControl::HasImage(const TTabSheet* Page) const {
-  return FImages && Page->GetImageIndex() >= 0 && Page->GetImageIndex() < FImages->GetCount();
-}
-
 std::vector<TTabSheet*> TPageControl::ShownTabs() const {
   std::vector<TTabSheet*> tabs;
   for (TTabSheet* page : FPages)
@@ -260,75 +265,32 @@ std::vector<TTabSheet*> TPageControl::ShownTabs() const {
   return tabs;
 }
 
-int32_t TPageControl::RowHeight() {
-  if (FTabHeight > 0) return FTabHeight;
-  const int32_t text = TMeasuringCanvas(GetFont()).Canvas()->TextHeight("Ag");
-  return std::max(text, FImages ? FImages->GetHeight() : 0) + 6;
+comctrl::TTabStrip TPageControl::Strip() {
+  const std::vector<TTabSheet*> shown = ShownTabs();
+  std::vector<comctrl::TTabFace> faces;
+  for (TTabSheet* page : shown)
+    faces.push_back({page->GetCaption(), page->GetImageIndex(), page->GetEnabled() && GetEnabled()});
+  const comctrl::TTabsLook look{FStyle, FTabPosition, FMultiLine, FTabWidth, FTabHeight, FImages};
+  return comctrl::TTabStrip(look, GetFont(), std::move(faces), TSize{GetClientWidth(), GetClientHeight()},
+                            comctrl::IndexIn(shown, FActivePage));
 }
 
-TRect TPageControl::TabRect(int32_t Index) {
-  const std::vector<TTabSheet*> tabs = ShownTabs();
-  if (Index < 0 || Index >= static_cast<int32_t>(tabs.size())) return {};
-  const TMeasuringCanvas measuring(GetFont());
-  const int32_t gap = ButtonStyle() ? kButtonGap : 0;
-  int32_t left = ButtonStyle() ? 0 : 2;
-  for (int32_t i = 0;; ++i) {
-    const int32_t image = HasImage(tabs[i]) ? FImages->GetWidth() + kImageGap : 0;
-    const int32_t width =
-        FTabWidth > 0
-            ? FTabWidth
-            : image + measuring.Canvas()->TextWidth(StripAccelChars(tabs[i]->GetCaption(), true)) + kTabPadding;
-    if (i == Index) return Rect(left, ButtonStyle() ? 0 : 2, left + width, RowHeight());
-    left += width + gap;
-  }
-}
+TRect TPageControl::TabRect(int32_t Index) { return Strip().TabRect(Index); }
 
 TTabSheet* TPageControl::PageAt(TPoint Pos) {
-  const std::vector<TTabSheet*> tabs = ShownTabs();
-  for (int32_t i = 0; i < static_cast<int32_t>(tabs.size()); ++i)
-    if (PtInRect(TabRect(i), Pos)) return tabs[i];
-  return nullptr;
+  const int32_t index = Strip().IndexAt(Pos);
+  return index >= 0 ? ShownTabs()[index] : nullptr;
 }
 
 void TPageControl::AdjustClientRect(TRect& Rect) {
   inherited::AdjustClientRect(Rect);
-  const int32_t inset = ButtonStyle() ? 0 : kFrame;
-  Rect = TRect{Rect.Left + inset, Rect.Top + RowHeight() + (ButtonStyle() ? kButtonGap : kFrame), Rect.Right - inset,
-               Rect.Bottom - inset};
-}
-
-void TPageControl::PaintTab(int32_t Index, TTabSheet* Page) {
-  TCanvas* canvas = GetCanvas();
-  const bool active = Page == FActivePage;
-  TRect r = TabRect(Index);
-  if (ButtonStyle()) {
-    if (FStyle == tsButtons || active) comctrl::Bevel(canvas, r, active, clBtnFace);
-  } else {
-    if (active) r = TRect{r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1};
-    comctrl::Bevel(canvas, r, false, clBtnFace);
-  }
-  TRect text = r;
-  if (HasImage(Page)) {
-    FImages->Draw(canvas, r.Left + kTabPadding / 2, r.Top + (r.Height() - FImages->GetHeight()) / 2,
-                  Page->GetImageIndex(), Page->GetEnabled() && GetEnabled());
-    text.Left += FImages->GetWidth() + kImageGap;
-  }
-  canvas->GetBrush()->SetStyle(bsClear);
-  comctrl::CenteredText(canvas, text, Page->GetCaption(), Page->GetEnabled() && GetEnabled());
-  canvas->GetBrush()->SetStyle(bsSolid);
-  if (active && Focused()) canvas->DrawFocusRect(TRect{r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3});
+  Rect = Strip().DisplayRectIn(Rect);
 }
 
 void TPageControl::Paint() {
   TCanvas* canvas = GetCanvas();
   canvas->SetFont(GetFont());
-  if (!ButtonStyle()) comctrl::Bevel(canvas, Rect(0, RowHeight(), GetWidth(), GetHeight()), false, clBtnFace);
-  const std::vector<TTabSheet*> tabs = ShownTabs();
-  // The active tab is drawn last: it stands over its neighbours.
-  for (int32_t i = 0; i < static_cast<int32_t>(tabs.size()); ++i)
-    if (tabs[i] != FActivePage) PaintTab(i, tabs[i]);
-  const int32_t active = comctrl::IndexIn(tabs, FActivePage);
-  if (active >= 0) PaintTab(active, FActivePage);
+  Strip().Paint(canvas, Focused());
 }
 
 // ------------------------------------------------------------------- input

@@ -8,11 +8,12 @@
 // children of their page control (in page order) with the controls on them
 // as their own children; ActivePage is a reference read once loading ends.
 //
-// The tabs lie in one row along the top: each as wide as its caption (and
-// its page's image of Images, drawn before the caption) or TabWidth, and
-// TabHeight high. Style tsTabs draws folder tabs over a framed
-// page area; tsButtons and tsFlatButtons draw push buttons, the active one
-// pressed, over an unframed page area. A page whose TabVisible is false has
+// The tabs lie in one row along the edge TabPosition names, or in rows
+// with MultiLine (laid out and drawn as a tab control's are, see
+// tabs_p.h): each as wide as its caption (and its page's image of Images,
+// drawn before the caption) or TabWidth, and TabHeight high. Style tsTabs draws folder tabs over a framed page area;
+// tsButtons and tsFlatButtons draw push buttons, the active one pressed,
+// over an unframed page area. A page whose TabVisible is false has
 // no tab and cannot be chosen by the user.
 //
 // A user's choice (a click on a tab, Left/Right while the control has the
@@ -35,6 +36,9 @@ namespace host {
 
 enum TTabStyle : uint8_t { tsTabs, tsButtons, tsFlatButtons };
 HOST_ENUM_INFO(TTabStyle, "tsTabs", "tsButtons", "tsFlatButtons")
+// The edge of a tab control its tabs lie along.
+enum TTabPosition : uint8_t { tpTop, tpBottom, tpLeft, tpRight };
+HOST_ENUM_INFO(TTabPosition, "tpTop", "tpBottom", "tpLeft", "tpRight")
 
 // Sender, whether the change may go ahead (true when asked).
 using TTabChangingEvent = TEvent<TObject*, bool&>;
@@ -42,6 +46,9 @@ using TTabChangingEvent = TEvent<TObject*, bool&>;
 class TChangeLink;
 class TCustomImageList;
 class TPageControl;
+namespace comctrl {
+class TTabStrip;
+}
 
 class TTabSheet : public TCustomControl {
   HOST_CLASS(TTabSheet, TCustomControl)
@@ -97,6 +104,10 @@ class TPageControl : public TCustomControl {
   void SetStyle(TTabStyle Value);
   int16_t GetTabHeight() const { return FTabHeight; }
   void SetTabHeight(int16_t Value);
+  bool GetMultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value);
+  TTabPosition GetTabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition Value);
   int16_t GetTabWidth() const { return FTabWidth; }
   void SetTabWidth(int16_t Value);
   TCustomImageList* GetImages() const { return FImages; }
@@ -134,17 +145,16 @@ class TPageControl : public TCustomControl {
   void ShowPage(TTabSheet* Page);
   // The user chose Page: asks OnChanging, then changes and fires OnChange.
   void UserSelect(TTabSheet* Page);
-  int32_t RowHeight();
-  bool ButtonStyle() const { return FStyle != tsTabs; }
-  void PaintTab(int32_t Index, TTabSheet* Page);
-  // Whether Page's tab shows an image.
-  bool HasImage(const TTabSheet* Page) const;
+  // The shown tabs laid out in the client area.
+  comctrl::TTabStrip Strip();
 
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;
   TTabStyle FStyle = tsTabs;
   int16_t FTabHeight = 0;
   int16_t FTabWidth = 0;
+  bool FMultiLine = false;
+  TTabPosition FTabPosition = tpTop;
   TCustomImageList* FImages = nullptr;
   TChangeLink* FImageLink = nullptr;
 };

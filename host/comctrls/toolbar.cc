@@ -243,7 +243,7 @@ void TToolButton::Paint() {
 TToolBar::TToolBar(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};
   SetBounds(0, 0, 150, 29);
-  SetAlign(alTop);
+  FAlign = alTop;  // the anchors stay the default ones, so a form file does not list them
   FImageLink = New<TChangeLink>();
   FImageLink->OnChange = [this](TObject*) {
     LayoutButtons();
