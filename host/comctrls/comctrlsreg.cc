@@ -85,7 +85,7 @@ void RegisterListViewProperties() {
   props.push_back(Prop<&T::GetRowSelect, &T::SetRowSelect>("RowSelect").Default(false));
   props = With(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  props = With(std::move(props), {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetShowColumnHeaders, &T::SetShowColumnHeaders>("ShowColumnHeaders").Default(true));
   props = With(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetSmallImages, &T::SetSmallImages>("SmallImages"));
