@@ -172,12 +172,11 @@ TEST_F(ReportViewTest, BadColumnInputRaisesAndChangesNothing) {
 
 // Corpus list views (written by the classic designer), each read into a
 // form and written back unchanged.
+std::string InForm(const char* Components) {
+  return std::string("object Form: THolder\n  Left = 0\n  Top = 0\n  Width = 0\n  Height = 0\n") + Components + "end\n";
+}
+
 constexpr const char* kClassicViews[] = {
-    "object Form: THolder\n"
-    "  Left = 0\n"
-    "  Top = 0\n"
-    "  Width = 0\n"
-    "  Height = 0\n"
     "  object lvTTxtLang: TListView\n"
     "    Left = 4\n"
     "    Top = 2\n"
@@ -207,13 +206,7 @@ constexpr const char* kClassicViews[] = {
     "    TabOrder = 0\n"
     "    ViewStyle = vsReport\n"
     "    OnMouseUp = lvTTxtLangMouseUp\n"
-    "  end\n"
-    "end\n",
-    "object Form: THolder\n"
-    "  Left = 0\n"
-    "  Top = 0\n"
-    "  Width = 0\n"
-    "  Height = 0\n"
+    "  end\n",
     "  object lvCastDevices: TListView\n"
     "    Left = 0\n"
     "    Top = 0\n"
@@ -245,13 +238,7 @@ constexpr const char* kClassicViews[] = {
     "    ViewStyle = vsReport\n"
     "    OnDblClick = lvCastDevicesDblClick\n"
     "    OnSelectItem = lvCastDevicesSelectItem\n"
-    "  end\n"
-    "end\n",
-    "object Form: THolder\n"
-    "  Left = 0\n"
-    "  Top = 0\n"
-    "  Width = 0\n"
-    "  Height = 0\n"
+    "  end\n",
     "  object lvMonitors: TListView\n"
     "    Left = 12\n"
     "    Top = 12\n"
@@ -266,16 +253,15 @@ constexpr const char* kClassicViews[] = {
     "    OnSelectItem = lvMonitorsSelectItem\n"
     "  end\n"
     "  object ilMonitors: TImageList\n"
-    "  end\n"
-    "end\n",
+    "  end\n",
 };
 
 TEST_F(ReportViewTest, ClassicFormsListViewsGoThroughAFormFileUnchanged) {
-  for (const char* text : kClassicViews) {
-    TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(text));
-    EXPECT_EQ(FormText(copy.get()), text);
+  for (const char* components : kClassicViews) {
+    TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(InForm(components)));
+    EXPECT_EQ(FormText(copy.get()), InForm(components));
   }
-  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(kClassicViews[0]));
+  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(InForm(kClassicViews[0])));
   auto* read = dynamic_cast<TListView*>(copy->FindComponent("lvTTxtLang"));
   ASSERT_TRUE(read);
   ASSERT_EQ(read->GetColumns()->GetCount(), 3);
