@@ -5,6 +5,7 @@
 // components are all read.
 #include <vector>
 
+#include "host/classes/keptprops.h"
 #include "host/comctrls/comctrls.h"
 #include "host/controls/controlprops.h"
 #include "host/imglist/imglist.h"
@@ -93,6 +94,8 @@ void RegisterListViewProperties() {
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   props.push_back(Prop<&T::GetViewStyle, &T::SetViewStyle>("ViewStyle").Default(vsIcon));
   RegisterProperties(&TListView::StaticMetaClass, With(std::move(props), {"Visible"}));
+  // The classic binary of design-time items is kept as read and written back.
+  RegisterKeptProperties(&TListItems::StaticMetaClass, {"ItemData"});
 }
 
 void RegisterToolButtonProperties() {
@@ -147,6 +150,7 @@ void UnregisterComCtrlsClasses() {
   }
   for (TClass c : kAncestorClasses) UnRegisterClass(c);
   UnregisterProperties(&TListColumn::StaticMetaClass);
+  UnregisterKeptProperties(&TListItems::StaticMetaClass);
 }
 
 std::span<const TClass> ComCtrlsClasses() {

@@ -254,6 +254,18 @@ constexpr const char* kClassicViews[] = {
     "  end\n"
     "  object ilMonitors: TImageList\n"
     "  end\n",
+    // Design-time items in the classic binary: kept as they are.
+    "  object lvItems: TListView\n"
+    "    Left = 0\n"
+    "    Top = 0\n"
+    "    Width = 250\n"
+    "    Height = 150\n"
+    "    Columns = <>\n"
+    "    Items.ItemData = {\n"
+    "      03300000000100000000000000FFFFFFFFFFFFFFFF0000000000000000066100\n"
+    "      620063003100}\n"
+    "    TabOrder = 0\n"
+    "  end\n",
 };
 
 TEST_F(ReportViewTest, ClassicFormsListViewsGoThroughAFormFileUnchanged) {
