@@ -90,6 +90,7 @@ void RegisterListViewProperties() {
   props.push_back(Prop<&T::GetShowColumnHeaders, &T::SetShowColumnHeaders>("ShowColumnHeaders").Default(true));
   props = With(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetSmallImages, &T::SetSmallImages>("SmallImages"));
+  props.push_back(Prop<&T::GetSortType, &T::SetSortType>("SortType").Default(stNone));
   props = With(std::move(props), {"TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   props.push_back(Prop<&T::GetViewStyle, &T::SetViewStyle>("ViewStyle").Default(vsIcon));

@@ -119,6 +119,7 @@ void TListItems::BeginUpdate() { ++FUpdateCount; }
 
 void TListItems::EndUpdate() {
   if (FUpdateCount == 0 || --FUpdateCount > 0) return;
+  FOwner->KeepSorted();
   FOwner->ItemsChanged();
 }
 

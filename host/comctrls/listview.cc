@@ -83,6 +83,32 @@ void TCustomListView::SetBorderStyle(TBorderStyle Value) {
   if (ChangeField(FBorderStyle, Value)) Invalidate();
 }
 
+void TCustomListView::SetSortType(TSortType Value) {
+  comctrl::CheckEnumValue(Value, stBoth, this);
+  if (ChangeField(FSortType, Value) && Value != stNone) AlphaSort();
+}
+
+void TCustomListView::KeepSorted() {
+  if ((FSortType == stText || FSortType == stBoth) && !FItems->Updating()) AlphaSort();
+}
+
+// Items the comparison finds equal keep their order.
+bool TCustomListView::AlphaSort() {
+  std::vector<TListItem*> sorted = FItems->FItems;
+  std::stable_sort(sorted.begin(), sorted.end(), [this](TListItem* A, TListItem* B) {
+    int32_t result = 0;
+    if (OnCompare)
+      OnCompare(this, A, B, 0, result);
+    else
+      result = AnsiCompareText(A->GetCaption(), B->GetCaption());
+    return result < 0;
+  });
+  if (sorted == FItems->FItems) return true;
+  FItems->FItems = std::move(sorted);
+  ItemsChanged();
+  return true;
+}
+
 void TCustomListView::SetLook(bool& Field, bool Value) {
   if (ChangeField(Field, Value)) ItemsChanged();
 }
@@ -206,6 +232,7 @@ void TCustomListView::ItemsChanged() {
 }
 
 void TCustomListView::ItemChanged(TListItem* Item, TItemChange What) {
+  if (What == ctText) KeepSorted();
   ItemsChanged();
   Change(Item, What);
 }

@@ -31,6 +31,11 @@
 // control. A double click fires OnDblClick. Selected is the first selected
 // item; HideSelection draws no highlight while the view is not focused.
 //
+// Sorting: AlphaSort orders the items by OnCompare, or without one by
+// their captions (without regard to case); with SortType stText or stBoth
+// the view sorts itself whenever an item's caption changes, and when the
+// sort type is set.
+//
 // Captions are not edited in place, so ReadOnly (kept for form files and
 // programs that ask) changes nothing the user can do.
 //
@@ -68,6 +73,8 @@ enum TViewStyle : uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
 HOST_ENUM_INFO(TViewStyle, "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 enum TItemChange : uint8_t { ctText, ctImage, ctState };
 HOST_ENUM_INFO(TItemChange, "ctText", "ctImage", "ctState")
+enum TSortType : uint8_t { stNone, stData, stText, stBoth };
+HOST_ENUM_INFO(TSortType, "stNone", "stData", "stText", "stBoth")
 
 class TListItem : public TPersistent {
   HOST_CLASS(TListItem, TPersistent)
@@ -157,6 +164,9 @@ using TLVSelectItemEvent = TEvent<TObject*, TListItem*, bool>;
 using TLVChangeEvent = TEvent<TObject*, TListItem*, TItemChange>;
 // Sender, the item whose check mark changed.
 using TLVCheckedItemEvent = TEvent<TObject*, TListItem*>;
+// Sender, two items, the sort's Data (0 from AlphaSort), and the result to
+// set: below zero when the first item goes first, above when the second.
+using TLVCompareEvent = TEvent<TObject*, TListItem*, TListItem*, int32_t, int32_t&>;
 // Sender, the column whose header was clicked.
 using TLVColumnClickEvent = TEvent<TObject*, TListColumn*>;
 
@@ -195,6 +205,10 @@ class TCustomListView : public TCustomControl {
   void SetShowColumnHeaders(bool Value) { SetLook(FShowColumnHeaders, Value); }
   bool GetColumnClick() const { return FColumnClick; }
   void SetColumnClick(bool Value) { FColumnClick = Value; }
+  TSortType GetSortType() const { return FSortType; }
+  void SetSortType(TSortType Value);
+  // Sorts the items (see above); true, as the classic control answers.
+  bool AlphaSort();
   TBorderStyle GetBorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
   bool GetMultiSelect() const { return FMultiSelect; }
@@ -223,6 +237,7 @@ class TCustomListView : public TCustomControl {
   TLVChangeEvent OnChange;
   TLVCheckedItemEvent OnItemChecked;
   TLVColumnClickEvent OnColumnClick;
+  TLVCompareEvent OnCompare;
 
  protected:
   ~TCustomListView() override = default;
@@ -269,6 +284,8 @@ class TStringList;
   void ItemsChanged();
   void ItemChanged(TListItem* Item, TItemChange What);
   void ItemRemoved(TListItem* Item);
+  // Sorts the items again when SortType asks for it.
+  void KeepSorted();
   void ChangeSelected(TListItem* Item, bool Value);
   // Selects the items from First to Last (indexes, either order) and
   // deselects the others.
@@ -301,6 +318,7 @@ class TStringList;
   TChangeLink* FImageLink = nullptr;
   TListColumns* FColumns = nullptr;
   TBorderStyle FBorderStyle = bsSingle;
+  TSortType FSortType = stNone;
   bool FCheckboxes = false;
   bool FGridLines = false;
   bool FRowSelect = false;

@@ -170,6 +170,29 @@ TEST_F(ReportViewTest, BadColumnInputRaisesAndChangesNothing) {
   EXPECT_EQ(Pixel(view, 100, view->ItemRect(Item(2)).Top + 5), Drawn(clWindow));
 }
 
+TEST_F(ReportViewTest, SortTypeKeepsTheItemsInOrderByCaptionOrOnCompare) {
+  Item(0)->SetCaption("z.txt");
+  EXPECT_EQ(Item(0)->GetCaption(), "z.txt") << "stNone keeps the order";
+  view->SetSortType(stText);
+  EXPECT_EQ(Item(2)->GetCaption(), "z.txt");
+  view->GetItems()->Add()->SetCaption("B.doc");
+  EXPECT_EQ(Item(0)->GetCaption(), "B.doc") << "compared without regard to case";
+  EXPECT_EQ(Item(1)->GetCaption(), "b.png");
+  Item(0)->GetSubItems()->Add("9");
+  // A column click sorting by the sub-items in reverse, as programs do.
+  view->OnCompare = [](TObject*, TListItem* A, TListItem* B, int32_t, int32_t& Compare) {
+    Compare = -AnsiCompareText(A->GetSubItems()->GetStrings(0), B->GetSubItems()->GetStrings(0));
+  };
+  view->OnColumnClick = [this](TObject*, TListColumn*) { view->AlphaSort(); };
+  Robot().Click(Header(100));
+  EXPECT_EQ(Item(0)->GetCaption(), "B.doc");
+  EXPECT_EQ(Item(1)->GetCaption(), "c.dfm");
+  EXPECT_EQ(Item(3)->GetCaption(), "z.txt");
+  EXPECT_RAISES(view->SetSortType(static_cast<TSortType>(6)), EInvalidOperation,
+                "Invalid property value (control 'View')");
+  EXPECT_EQ(view->GetSortType(), stText);
+}
+
 // Corpus list views (written by the classic designer), each read into a
 // form and written back unchanged.
 std::string InForm(const char* Components) {
