@@ -80,4 +80,8 @@ TListColumns::TListColumns(TCustomListView* AOwner)
 
 void TListColumns::Update(TCollectionItem*) { FView->ColumnsChanged(); }
 
+void TListColumns::Notify(TCollectionItem* Item, TCollectionNotification Action) {
+  if (Action != TCollectionNotification::cnAdded) FView->ColumnRemoved(static_cast<TListColumn*>(Item));
+}
+
 }  // namespace host

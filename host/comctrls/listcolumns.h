@@ -79,6 +79,7 @@ class TListColumns : public TOwnedCollection {
  protected:
   ~TListColumns() override = default;
   void Update(TCollectionItem* Item) override;
+  void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
 
  private:
   TCustomListView* FView;

@@ -246,6 +246,11 @@ void TCustomListView::ColumnsChanged() {
   if (FColumns && FColumns->GetUpdateCount() == 0) Redraw();
 }
 
+void TCustomListView::ColumnRemoved(const TListColumn* Column) {
+  if (FPressed == Column) FPressed = nullptr;
+  if (FSizing == Column) FSizing = nullptr;
+}
+
 void TCustomListView::Redraw() {
   if (!FItems->Updating()) Invalidate();
 }

@@ -261,6 +261,8 @@ class TCustomListView : public TCustomControl {
   friend class TListItems;
   friend class TListColumns;
   void ColumnsChanged();
+  // A column leaves: the header no longer holds it down or resizes it.
+  void ColumnRemoved(const TListColumn* Column);
   bool Reporting() const { return FViewStyle == vsReport; }
   void SetLook(bool& Field, bool Value);
   // The report view (reportview.cc): header height (0 without headers),
