@@ -15,7 +15,8 @@
 // Columns' captions (ShowColumnHeaders): the caption in the first column,
 // the sub-items in the next ones, each text clipped to its column. With
 // Checkboxes a check box goes before each caption: a click on it or Space
-// toggles the item's Checked and fires OnItemChecked. GridLines draws lines
+// toggles the item's Checked and fires OnItemChecked (the other views show
+// no check boxes; Space toggles there too). GridLines draws lines
 // between rows and columns; RowSelect highlights the whole row and lets a
 // click anywhere on the row select the item. A click on a header fires
 // OnColumnClick when ColumnClick is set; dragging a header's right edge
@@ -45,12 +46,14 @@
 // Bad input raises and changes nothing: an item index outside the items
 // (Item[i], Insert, Delete) raises EListError "List index out of bounds
 // (%d)"; an item of another view given as Selected or ItemFocused raises
-// EInvalidOperation; a ViewStyle outside its enumeration raises
-// EInvalidOperation.
+// EInvalidOperation; a ViewStyle, SortType or BorderStyle outside its
+// enumeration raises EInvalidOperation; column errors: listcolumns.h.
 //
 // Form files: the items' captions and image indexes go as Items.Data, a
-// list of caption and image index pairs (Data pointers are not streamed);
-// the classic binary Items.ItemData is kept as read and written back.
+// list of caption and image index pairs (Data pointers, sub-items and check
+// marks are not streamed); the classic binary Items.ItemData is kept as
+// read and written back, its items not shown. Columns are written even
+// when there are none ("Columns = <>"), as the classic control does.
 #pragma once
 
 #include <cstdint>
