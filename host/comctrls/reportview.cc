@@ -43,7 +43,7 @@ int32_t TCustomListView::ColumnWidth(const TListColumn* Column) {
     else
       rest -= column->GetWidth();
   }
-  return Column->Bounded(std::max(0, rest / sharing));
+  return Column->Bounded(std::max(0, rest / std::max(1, sharing)));  // a column of another view: 1
 }
 
 // The left edge of Column; the right edge of the last one for null.
