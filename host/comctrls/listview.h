@@ -330,8 +330,8 @@ class TStringList;
   bool FShowColumnHeaders = true;
   bool FColumnClick = true;
   TListColumn* FPressed = nullptr;  // the column whose header is held down
-  TListColumn* FSizing = nullptr;  // the column whose divider is dragged
-  int32_t FSizingFrom = 0;         // its left edge
+  TListColumn* FSizing = nullptr;   // the column whose divider is dragged
+  int32_t FSizingFrom = 0;          // its left edge
   bool FMultiSelect = false;
   bool FReadOnly = false;
   bool FHideSelection = true;

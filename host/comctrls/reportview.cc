@@ -148,8 +148,7 @@ void TCustomListView::AlignedText(const TRect& Cell, TAlignment Alignment, const
   if (Alignment == taRightJustify) x = Cell.Right - kGap - size.cx;
   if (Alignment == taCenter) x = Cell.Left + (Cell.Width() - size.cx) / 2;
   canvas->GetBrush()->SetStyle(bsClear);
-  canvas->TextRect(Cell, std::max(x, Cell.Left + kGap) + Shift, Cell.Top + (Cell.Height() - size.cy) / 2 + Shift,
-                   Text);
+  canvas->TextRect(Cell, std::max(x, Cell.Left + kGap) + Shift, Cell.Top + (Cell.Height() - size.cy) / 2 + Shift, Text);
   canvas->GetBrush()->SetStyle(bsSolid);
 }
 

@@ -140,7 +140,8 @@ TEST_F(ReportViewTest, ColumnsTakeTheirWidthsAutoSizeTheRestAndDividersDragWithi
   EXPECT_EQ(Pixel(view, 1 + 80 + 50 + 3, row.Top + row.Height() / 2), Drawn(clWindow));
   view->SetGridLines(true);
   EXPECT_EQ(Pixel(view, 1 + 80 - 1, row.Top + 1), Drawn(clBtnFace));
-  EXPECT_EQ(Pixel(view, 200, row.Bottom - 1), Drawn(clBtnFace));  // A column that goes while its divider is dragged is let go.
+  EXPECT_EQ(Pixel(view, 200, row.Bottom - 1),
+            Drawn(clBtnFace));  // A column that goes while its divider is dragged is let go.
   Robot().MouseDown(Header(131));
   size->Free();
   Robot().MouseMove(Header(160));
