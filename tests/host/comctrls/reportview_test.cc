@@ -201,8 +201,10 @@ TEST_F(ReportViewTest, SortTypeKeepsTheItemsInOrderByCaptionOrOnCompare) {
   EXPECT_EQ(view->GetSortType(), stText);
 }
 
-// Corpus list views (written by the classic designer), each read into a
-// form and written back unchanged.
+// List views as the classic designer writes them (the property sets of the
+// classic forms' list views, without Align: whether Anchors are stored with
+// it is the shared control properties' matter), each read into a form and
+// written back unchanged.
 std::string InForm(const char* Components) {
   return std::string("object Form: THolder\n  Left = 0\n  Top = 0\n  Width = 0\n  Height = 0\n") + Components + "end\n";
 }
