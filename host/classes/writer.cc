@@ -437,7 +437,11 @@ void TWriter::WriteNestedObject(TPersistent* Instance, const TPropInfo& Prop, TP
   auto* ancestorObj = AncestorInstance ? dynamic_cast<TPersistent*>(GetObjectProp(AncestorInstance, Prop)) : nullptr;
   if (auto* collection = dynamic_cast<TCollection*>(obj)) {
     auto* ancestorCollection = dynamic_cast<TCollection*>(ancestorObj);
-    if (ancestorCollection ? CollectionsEqual(collection, ancestorCollection) : collection->GetCount() == 0) return;
+    // An empty collection is left out unless its property's stored function
+    // asks for it (the classic list view's "Columns = <>").
+    if (ancestorCollection ? CollectionsEqual(collection, ancestorCollection)
+                           : collection->GetCount() == 0 && !Prop.StoredProc)
+      return;
     WritePropName(Prop.Name);
     return WriteCollection(collection);
   }

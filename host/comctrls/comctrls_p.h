@@ -15,8 +15,12 @@ namespace host::comctrl {
 
 using buttonpaint::Arrow;
 using buttonpaint::Bevel;
+using buttonpaint::CheckBox;
 using buttonpaint::CheckEnumValue;
 using extpaint::DesignOutline;
+
+inline constexpr int32_t kCheckSize = buttonpaint::CheckBoxSize;
+inline constexpr int32_t kGap = 2;  // between a list item's image, check box and caption
 
 // Caption (its '&' marks shown as the accelerator underline) centred in
 // Rect in the canvas's font, or in clGrayText when not Enabled.

@@ -5,6 +5,7 @@
 // components are all read.
 #include <vector>
 
+#include "host/classes/keptprops.h"
 #include "host/comctrls/comctrls.h"
 #include "host/controls/controlprops.h"
 #include "host/imglist/imglist.h"
@@ -55,23 +56,51 @@ void RegisterPageControlProperties() {
   RegisterProperties(&TPageControl::StaticMetaClass, With(std::move(props), {"Visible"}));
 }
 
+void RegisterListColumnProperties() {
+  using T = TListColumn;
+  RegisterProperties(&TListColumn::StaticMetaClass,
+                     {Prop<&T::GetAlignment, &T::SetAlignment>("Alignment").Default(taLeftJustify),
+                      Prop<&T::GetAutoSize, &T::SetAutoSize>("AutoSize").Default(false),
+                      Prop<&T::GetCaption, &T::SetCaption>("Caption"),
+                      Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1),
+                      Prop<&T::GetMaxWidth, &T::SetMaxWidth>("MaxWidth").Default(0),
+                      Prop<&T::GetMinWidth, &T::SetMinWidth>("MinWidth").Default(0),
+                      Prop<&T::GetTag, &T::SetTag>("Tag").Default(0),
+                      Prop<&T::GetWidth, &T::SetWidth>("Width").Default(DefaultColumnWidth)});
+}
+
 void RegisterListViewProperties() {
   using T = TCustomListView;
-  std::vector<TPropInfo> props = PublishedControlProps({"Align", "Anchors"});
+  std::vector<TPropInfo> props = PublishedControlProps(
+      {"Align", "Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
+  props.push_back(Prop<&T::GetBorderStyle, &T::SetBorderStyle>("BorderStyle").Default(bsSingle));
+  props = With(std::move(props), {"BorderWidth"});
+  props.push_back(Prop<&T::GetCheckboxes, &T::SetCheckboxes>("Checkboxes").Default(false));
   props.push_back(PublishedControlProps({"Color"}).front().Default(clWindow));
-  props = With(std::move(props), {"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
+  // Written even when empty ("Columns = <>"), as the classic list view does.
+  props.push_back(Prop<&T::GetColumns, &T::SetColumns>("Columns").StoredBy<&T::ColumnsStored>());
+  props.push_back(Prop<&T::GetColumnClick, &T::SetColumnClick>("ColumnClick").Default(true));
+  props = With(std::move(props), {"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
+  props.push_back(Prop<&T::GetGridLines, &T::SetGridLines>("GridLines").Default(false));
   props.push_back(Prop<&T::GetHideSelection, &T::SetHideSelection>("HideSelection").Default(true));
   props.push_back(Prop<&T::GetItems, &T::SetItems>("Items"));
+  props.push_back(Prop<&T::GetLargeImages, &T::SetLargeImages>("LargeImages"));
   props.push_back(Prop<&T::GetMultiSelect, &T::SetMultiSelect>("MultiSelect").Default(false));
+  props.push_back(Prop<&T::GetReadOnly, &T::SetReadOnly>("ReadOnly").Default(false));
+  props.push_back(Prop<&T::GetRowSelect, &T::SetRowSelect>("RowSelect").Default(false));
+  props = With(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
   props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu"});
-  props.push_back(Prop<&T::GetReadOnly, &T::SetReadOnly>("ReadOnly").Default(false));
+  props.push_back(Prop<&T::GetShowColumnHeaders, &T::SetShowColumnHeaders>("ShowColumnHeaders").Default(true));
   props = With(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetSmallImages, &T::SetSmallImages>("SmallImages"));
+  props.push_back(Prop<&T::GetSortType, &T::SetSortType>("SortType").Default(stNone));
   props = With(std::move(props), {"TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   props.push_back(Prop<&T::GetViewStyle, &T::SetViewStyle>("ViewStyle").Default(vsIcon));
   RegisterProperties(&TListView::StaticMetaClass, With(std::move(props), {"Visible"}));
+  // The classic binary of design-time items is kept as read and written back.
+  RegisterKeptProperties(&TListItems::StaticMetaClass, {"ItemData"});
 }
 
 void RegisterToolButtonProperties() {
@@ -111,6 +140,7 @@ void RegisterComCtrlsClasses() {
   if (comCtrlsCount++ > 0) return;
   RegisterTabSheetProperties();
   RegisterPageControlProperties();
+  RegisterListColumnProperties();
   RegisterListViewProperties();
   RegisterToolButtonProperties();
   RegisterToolBarProperties();
@@ -126,6 +156,8 @@ void UnregisterComCtrlsClasses() {
     UnregisterProperties(c);
   }
   for (TClass c : kAncestorClasses) UnRegisterClass(c);
+  UnregisterProperties(&TListColumn::StaticMetaClass);
+  UnregisterKeptProperties(&TListItems::StaticMetaClass);
 }
 
 std::span<const TClass> ComCtrlsClasses() {

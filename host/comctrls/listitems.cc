@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/classes/filer.h"
+#include "host/classes/strings.h"
 #include "host/comctrls/comctrls_p.h"
 #include "host/comctrls/listview.h"
 #include "host/stdctrls/textdraw.h"
@@ -14,7 +15,26 @@ HOST_IMPL(TListItems, TPersistent)
 
 // ------------------------------------------------------------------ TListItem
 
+TListItem::TListItem(TListItems* AOwner) : FOwner(AOwner), FSubItems(New<TStringList>()) {
+  FSubItems->OnChange = [this](TObject*) { GetListView()->ItemChanged(this, ctText); };
+}
+
+void TListItem::Destroy() {
+  FreeAndNil(FSubItems);
+  inherited::Destroy();
+}
+
 TPersistent* TListItem::GetOwner() { return FOwner; }
+
+TStrings* TListItem::GetSubItems() const { return FSubItems; }
+
+void TListItem::SetSubItems(TStrings* Value) {
+  if (Value != FSubItems) FSubItems->Assign(Value);
+}
+
+void TListItem::SetChecked(bool Value) {
+  if (ChangeField(FChecked, Value)) GetListView()->ItemChecked(this);
+}
 
 TCustomListView* TListItem::GetListView() const { return FOwner->GetListView(); }
 
@@ -43,7 +63,8 @@ void TListItem::MakeVisible(bool PartialOK) { GetListView()->MakeItemVisible(thi
 
 void TListItem::Delete() { FOwner->Delete(GetIndex()); }
 
-// Caption, image and data; the selection stays the view's own.
+// Caption, image, sub-items, check mark and data; the selection stays the
+// view's own.
 void TListItem::Assign(TPersistent* Source) {
   auto* item = dynamic_cast<TListItem*>(Source);
   if (!item) {
@@ -52,6 +73,8 @@ void TListItem::Assign(TPersistent* Source) {
   }
   SetCaption(item->FCaption);
   SetImageIndex(item->FImageIndex);
+  SetSubItems(item->FSubItems);
+  SetChecked(item->FChecked);
   FData = item->FData;
 }
 
@@ -96,6 +119,7 @@ void TListItems::BeginUpdate() { ++FUpdateCount; }
 
 void TListItems::EndUpdate() {
   if (FUpdateCount == 0 || --FUpdateCount > 0) return;
+  FOwner->KeepSorted();
   FOwner->ItemsChanged();
 }
 

@@ -1,5 +1,6 @@
 // TCustomListView: the layout of the items in cells, scrolling, the
-// selection and focused item, painting, and the user's clicks and keys.
+// selection and focused item, painting, and the user's clicks and keys
+// (the report view's own parts are in reportview.cc).
 #include <algorithm>
 
 #include "host/comctrls/comctrls_p.h"
@@ -16,9 +17,10 @@ namespace host {
 HOST_IMPL(TCustomListView, TCustomControl)
 HOST_IMPL(TListView, TCustomListView)
 
+using comctrl::kGap;
+
 namespace {
 constexpr int32_t kMargin = 2;  // between the border and the first cell
-constexpr int32_t kGap = 2;     // between an image and its caption
 }  // namespace
 
 TCustomListView::TCustomListView(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -27,6 +29,8 @@ TCustomListView::TCustomListView(TComponent* AOwner) : TCustomControl(AOwner) {
   SetColor(clWindow);
   SetBounds(0, 0, 250, 150);
   FItems = New<TListItems>(this);
+  FColumns = New<TListColumns>(this);
+  FColumns->SetPropName("Columns");
   FImageLink = New<TChangeLink>();
   FImageLink->OnChange = [this](TObject*) { ItemsChanged(); };
 }
@@ -36,14 +40,19 @@ void TCustomListView::Destroy() {
   FItems->Clear();
   FreeAndNil(FItems);
   FFocused = FAnchor = nullptr;
+  std::exchange(FColumns, nullptr)->Free();  // no layout while they go
+  FSizing = nullptr;
   LinkImageList(this, FImageLink, FSmallImages, nullptr);
+  SetLargeImages(nullptr);
   FreeAndNil(FImageLink);
   inherited::Destroy();
 }
 
 void TCustomListView::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent && AComponent == FSmallImages) SetSmallImages(nullptr);
+  if (Operation != opRemove || !AComponent) return;
+  if (AComponent == FSmallImages) SetSmallImages(nullptr);
+  if (AComponent == FLargeImages) SetLargeImages(nullptr);
 }
 
 // ------------------------------------------------------------- properties
@@ -56,7 +65,52 @@ void TCustomListView::SetViewStyle(TViewStyle Value) {
 }
 
 void TCustomListView::SetSmallImages(TCustomImageList* Value) {
-  if (LinkImageList(this, FImageLink, FSmallImages, Value)) ItemsChanged();
+  if (!LinkImageList(this, FImageLink, FSmallImages, Value)) return;
+  if (FLargeImages) FLargeImages->FreeNotification(this);  // when both were one list
+  ItemsChanged();
+}
+
+void TCustomListView::SetLargeImages(TCustomImageList* Value) {
+  if (FLargeImages == Value) return;
+  if (FLargeImages) FLargeImages->RemoveFreeNotification(this);
+  FLargeImages = Value;
+  if (FLargeImages) FLargeImages->FreeNotification(this);
+  if (FSmallImages) FSmallImages->FreeNotification(this);  // when both were one list
+}
+
+void TCustomListView::SetBorderStyle(TBorderStyle Value) {
+  comctrl::CheckEnumValue(Value, bsSingle, this);
+  if (ChangeField(FBorderStyle, Value)) Invalidate();
+}
+
+void TCustomListView::SetSortType(TSortType Value) {
+  comctrl::CheckEnumValue(Value, stBoth, this);
+  if (ChangeField(FSortType, Value) && Value != stNone) AlphaSort();
+}
+
+void TCustomListView::KeepSorted() {
+  if ((FSortType == stText || FSortType == stBoth) && !FItems->Updating()) AlphaSort();
+}
+
+// Items the comparison finds equal keep their order.
+bool TCustomListView::AlphaSort() {
+  std::vector<TListItem*> sorted = FItems->FItems;
+  std::stable_sort(sorted.begin(), sorted.end(), [this](TListItem* A, TListItem* B) {
+    int32_t result = 0;
+    if (OnCompare)
+      OnCompare(this, A, B, 0, result);
+    else
+      result = AnsiCompareText(A->GetCaption(), B->GetCaption());
+    return result < 0;
+  });
+  if (sorted == FItems->FItems) return true;
+  FItems->FItems = std::move(sorted);
+  ItemsChanged();
+  return true;
+}
+
+void TCustomListView::SetLook(bool& Field, bool Value) {
+  if (ChangeField(Field, Value)) ItemsChanged();
 }
 
 // Turning multiple selection off keeps the focused item (or the first
@@ -158,6 +212,15 @@ void TCustomListView::DoSelectItem(TListItem* Item, bool Selected) {
   if (OnSelectItem) OnSelectItem(this, Item, Selected);
 }
 
+void TCustomListView::ItemChecked(TListItem* Item) {
+  Redraw();
+  if (OnItemChecked) OnItemChecked(this, Item);
+}
+
+void TCustomListView::ColumnClick(TListColumn* Column) {
+  if (OnColumnClick) OnColumnClick(this, Column);
+}
+
 // ------------------------------------------------------------ the items
 
 void TCustomListView::ItemsChanged() {
@@ -169,6 +232,7 @@ void TCustomListView::ItemsChanged() {
 }
 
 void TCustomListView::ItemChanged(TListItem* Item, TItemChange What) {
+  if (What == ctText) KeepSorted();
   ItemsChanged();
   Change(Item, What);
 }
@@ -176,6 +240,15 @@ void TCustomListView::ItemChanged(TListItem* Item, TItemChange What) {
 void TCustomListView::ItemRemoved(TListItem* Item) {
   if (FFocused == Item) FFocused = nullptr;
   if (FAnchor == Item) FAnchor = nullptr;
+}
+
+void TCustomListView::ColumnsChanged() {
+  if (FColumns && FColumns->GetUpdateCount() == 0) Redraw();
+}
+
+void TCustomListView::ColumnRemoved(const TListColumn* Column) {
+  if (FPressed == Column) FPressed = nullptr;
+  if (FSizing == Column) FSizing = nullptr;
 }
 
 void TCustomListView::Redraw() {
@@ -194,10 +267,19 @@ TSize TCustomListView::CellSize() {
     for (const TListItem* item : FItems->FItems) widest = std::max(widest, canvas->TextWidth(item->GetCaption()));
     FCellWidth = imageWidth + widest + 4 * kGap;
   }
-  return {FCellWidth, std::max(canvas->TextHeight("Ag"), imageHeight) + kGap};
+  const int32_t checkHeight = Reporting() && FCheckboxes ? comctrl::kCheckSize + kGap : 0;
+  return {FCellWidth, std::max({canvas->TextHeight("Ag"), imageHeight, checkHeight}) + kGap};
 }
 
+TRect TCustomListView::ItemsArea() {
+  TRect area = GetClientRect();
+  area.Top += HeaderHeight();
+  return area;
+}
+
+// A report view has one item a line, one line a row.
 int32_t TCustomListView::PerLine() {
+  if (Reporting()) return 1;
   const TSize cell = CellSize();
   const TRect client = GetClientRect();
   return std::max(1,
@@ -206,6 +288,7 @@ int32_t TCustomListView::PerLine() {
 
 int32_t TCustomListView::LinesShown() {
   const TSize cell = CellSize();
+  if (Reporting()) return std::max(1, ItemsArea().Height() / cell.cy);
   const TRect client = GetClientRect();
   return std::max(1,
                   FlowsDown() ? (client.Width() - 2 * kMargin) / cell.cx : (client.Height() - 2 * kMargin) / cell.cy);
@@ -215,13 +298,23 @@ TRect TCustomListView::ItemRect(const TListItem* Item) {
   const int32_t index = FItems->IndexOf(Item);
   if (index < 0) return {};
   const TSize cell = CellSize();
+  if (Reporting()) return Bounds(Edge(), ItemsArea().Top + (index - FTopLine) * cell.cy, ColumnLeft(nullptr), cell.cy);
   const int32_t perLine = PerLine();
   const int32_t line = index / perLine - FTopLine, place = index % perLine;
   const int32_t column = FlowsDown() ? line : place, row = FlowsDown() ? place : line;
   return Bounds(kMargin + column * cell.cx, kMargin + row * cell.cy, cell.cx, cell.cy);
 }
 
+// In the report view an item is hit on its whole row with RowSelect, else
+// on its first column.
 TListItem* TCustomListView::GetItemAt(int32_t X, int32_t Y) {
+  if (Reporting()) {
+    const TRect area = ItemsArea();
+    const int32_t right = FRowSelect || FColumns->GetCount() == 0 ? ColumnLeft(nullptr) : ColumnWidth(GetColumn(0));
+    if (!PtInRect(area, Point(X, Y)) || X < 0 || X >= right) return nullptr;
+    const int64_t index = int64_t{(Y - area.Top) / CellSize().cy} + FTopLine;
+    return index < FItems->GetCount() ? FItems->FItems[static_cast<std::size_t>(index)] : nullptr;
+  }
   if (!PtInRect(GetClientRect(), Point(X, Y)) || X < kMargin || Y < kMargin) return nullptr;
   const TSize cell = CellSize();
   const int32_t column = (X - kMargin) / cell.cx, row = (Y - kMargin) / cell.cy;
@@ -263,28 +356,41 @@ void TCustomListView::PaintItem(TListItem* Item, const TRect& Cell) {
   }
   const TRect text =
       Rect(x, Cell.Top, std::min(Cell.Right, x + canvas->TextWidth(Item->GetCaption()) + 2 * kGap), Cell.Bottom);
-  const bool highlight = Item->FSelected && (Focused() || !FHideSelection);
-  canvas->GetBrush()->SetColor(highlight ? (Focused() ? clHighlight : clBtnFace) : GetColor());
+  UseItemColors(Highlighted(Item));
   canvas->FillRect(text);
-  canvas->GetFont()->SetColor(highlight && Focused() ? clHighlightText
+  canvas->TextRect(text, text.Left + kGap, text.Top + 1, Item->GetCaption());
+  if (Item == FFocused && Focused() && !(Reporting() && FRowSelect)) canvas->DrawFocusRect(text);
+}
+
+bool TCustomListView::Highlighted(const TListItem* Item) { return Item->FSelected && (Focused() || !FHideSelection); }
+
+void TCustomListView::UseItemColors(bool Highlight) {
+  TCanvas* canvas = GetCanvas();
+  canvas->GetBrush()->SetColor(Highlight ? (Focused() ? clHighlight : clBtnFace) : GetColor());
+  canvas->GetFont()->SetColor(Highlight && Focused() ? clHighlightText
                               : GetEnabled()         ? GetFont()->GetColor()
                                                      : clGrayText);
-  canvas->TextRect(text, text.Left + kGap, text.Top + 1, Item->GetCaption());
-  if (Item == FFocused && Focused()) canvas->DrawFocusRect(text);
 }
 
 void TCustomListView::Paint() {
   TCanvas* canvas = GetCanvas();
   canvas->GetBrush()->SetColor(GetColor());
   canvas->FillRect(GetClientRect());
-  const TRect client = GetClientRect();
+  const TRect area = ItemsArea();
   for (TListItem* item : FItems->FItems) {
     canvas->SetFont(GetFont());
     const TRect cell = ItemRect(item);
-    if (cell.Right > 0 && cell.Bottom > 0 && cell.Left < client.Right && cell.Top < client.Bottom)
+    if (cell.Right <= 0 || cell.Bottom <= area.Top || cell.Left >= area.Right || cell.Top >= area.Bottom) continue;
+    if (Reporting())
+      PaintReportItem(item, cell);
+    else
       PaintItem(item, cell);
   }
-  DrawSingleBorder(canvas, bsSingle, GetWidth(), GetHeight());
+  if (Reporting()) {
+    if (FGridLines) PaintGridLines();
+    PaintHeader();
+  }
+  DrawSingleBorder(canvas, FBorderStyle, GetWidth(), GetHeight());
 }
 
 // ------------------------------------------------------------------ input
@@ -293,6 +399,10 @@ void TCustomListView::MouseDown(TMouseButton Button, TShiftState Shift, int32_t 
   const auto alive = AliveFlag();
   if (Button == mbLeft && CanFocus()) SetFocus();
   if (!*alive) return;
+  if (Button == mbLeft && (HeaderMouseDown(X, Y) || CheckBoxMouseDown(X, Y))) {
+    if (*alive) inherited::MouseDown(Button, Shift, X, Y);
+    return;
+  }
   if (Button == mbLeft && !Shift.Contains(ssDouble)) {
     TListItem* item = GetItemAt(X, Y);
     if (item)
@@ -310,6 +420,12 @@ void TCustomListView::KeyDown(uint16_t& Key, TShiftState Shift) {
   const auto alive = AliveFlag();
   inherited::KeyDown(Key, Shift);
   if (!*alive || Key == 0 || FItems->GetCount() == 0) return;
+  if (Key == VK_SPACE && FCheckboxes && FFocused) {
+    Key = 0;
+    FFocused->SetChecked(!FFocused->GetChecked());
+    return;
+  }
+  if (Reporting() && (Key == VK_LEFT || Key == VK_RIGHT)) return;
   const int32_t current = FFocused ? FFocused->GetIndex() : -1;
   const int32_t across = FlowsDown() ? PerLine() : 1, along = FlowsDown() ? 1 : PerLine();
   int32_t target = -2;

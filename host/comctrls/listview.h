@@ -1,14 +1,26 @@
 // TListItem, TListItems and TListView: a list of items, each a caption
-// with an optional small image and a pointer of the program's own (Data).
+// with an optional small image, sub-items (the texts of the report view's
+// further columns), a check mark and a pointer of the program's own (Data).
 //
 // The view lays its items out in cells as wide as the widest item: in
 // vsList top to bottom, flowing into the next column when a column is full;
-// in vsSmallIcon left to right, flowing into the next row. vsIcon and
-// vsReport are accepted and drawn as vsList. The images of SmallImages are
-// drawn before the captions. The view scrolls by whole columns (vsList) or
-// rows (vsSmallIcon), so that MakeVisible and the keys can bring any item
-// into sight, and the mouse wheel scrolls it a line a notch; it draws no
-// scroll bars.
+// in vsSmallIcon left to right, flowing into the next row. vsIcon is
+// accepted and drawn as vsList. The images of SmallImages are drawn before
+// the captions. The view scrolls by whole columns (vsList) or rows
+// (vsSmallIcon, vsReport), so that MakeVisible and the keys can bring any
+// item into sight, and the mouse wheel scrolls it a line a notch; it draws
+// no scroll bars.
+//
+// vsReport (reportview.cc) shows one item a row under a header of the
+// Columns' captions (ShowColumnHeaders): the caption in the first column,
+// the sub-items in the next ones, each text clipped to its column. With
+// Checkboxes a check box goes before each caption: a click on it or Space
+// toggles the item's Checked and fires OnItemChecked (the other views show
+// no check boxes; Space toggles there too). GridLines draws lines
+// between rows and columns; RowSelect highlights the whole row and lets a
+// click anywhere on the row select the item. A click on a header fires
+// OnColumnClick when ColumnClick is set; dragging a header's right edge
+// resizes its column within MinWidth and MaxWidth.
 //
 // Selection: a click selects the item under the mouse alone (a click
 // beside the items selects none); with MultiSelect, Ctrl-click toggles an
@@ -20,6 +32,11 @@
 // control. A double click fires OnDblClick. Selected is the first selected
 // item; HideSelection draws no highlight while the view is not focused.
 //
+// Sorting: AlphaSort orders the items by OnCompare, or without one by
+// their captions (without regard to case); with SortType stText or stBoth
+// the view sorts itself whenever an item's caption changes, and when the
+// sort type is set.
+//
 // Captions are not edited in place, so ReadOnly (kept for form files and
 // programs that ask) changes nothing the user can do.
 //
@@ -29,17 +46,21 @@
 // Bad input raises and changes nothing: an item index outside the items
 // (Item[i], Insert, Delete) raises EListError "List index out of bounds
 // (%d)"; an item of another view given as Selected or ItemFocused raises
-// EInvalidOperation; a ViewStyle outside its enumeration raises
-// EInvalidOperation.
+// EInvalidOperation; a ViewStyle, SortType or BorderStyle outside its
+// enumeration raises EInvalidOperation; column errors: listcolumns.h.
 //
 // Form files: the items' captions and image indexes go as Items.Data, a
-// list of caption and image index pairs (Data pointers are not streamed).
+// list of caption and image index pairs (Data pointers, sub-items and check
+// marks are not streamed); the classic binary Items.ItemData is kept as
+// read and written back, its items not shown. Columns are written even
+// when there are none ("Columns = <>"), as the classic control does.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "host/comctrls/listcolumns.h"
 #include "host/controls/controls.h"
 
 namespace host {
@@ -48,15 +69,19 @@ class TChangeLink;
 class TCustomImageList;
 class TCustomListView;
 class TListItems;
+class TStrings;
+class TStringList;
 
 enum TViewStyle : uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
 HOST_ENUM_INFO(TViewStyle, "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 enum TItemChange : uint8_t { ctText, ctImage, ctState };
 HOST_ENUM_INFO(TItemChange, "ctText", "ctImage", "ctState")
+enum TSortType : uint8_t { stNone, stData, stText, stBoth };
+HOST_ENUM_INFO(TSortType, "stNone", "stData", "stText", "stBoth")
 
 class TListItem : public TPersistent {
   HOST_CLASS(TListItem, TPersistent)
-  explicit TListItem(TListItems* AOwner) : FOwner(AOwner) {}
+  explicit TListItem(TListItems* AOwner);
 
   // The item's list (the classic Owner).
   TPersistent* GetOwner() override;
@@ -73,6 +98,12 @@ class TListItem : public TPersistent {
   void SetSelected(bool Value);
   bool GetFocused() const;
   void SetFocused(bool Value);
+  // The texts of the report view's second and further columns.
+  TStrings* GetSubItems() const;
+  void SetSubItems(TStrings* Value);
+  bool GetChecked() const { return FChecked; }
+  // Fires the view's OnItemChecked when the mark changes.
+  void SetChecked(bool Value);
   // Scrolls the view so that the item shows; with PartialOK an item already
   // partly in sight counts as shown.
   void MakeVisible(bool PartialOK);
@@ -82,14 +113,17 @@ class TListItem : public TPersistent {
 
  protected:
   ~TListItem() override = default;
+  void Destroy() override;
 
  private:
   friend class TCustomListView;
   TListItems* FOwner;
   std::string FCaption;
+  TStringList* FSubItems = nullptr;
   void* FData = nullptr;
   int32_t FImageIndex = -1;
   bool FSelected = false;
+  bool FChecked = false;
 };
 
 class TListItems : public TPersistent {
@@ -131,6 +165,13 @@ class TListItems : public TPersistent {
 using TLVSelectItemEvent = TEvent<TObject*, TListItem*, bool>;
 // Sender, the item, what changed.
 using TLVChangeEvent = TEvent<TObject*, TListItem*, TItemChange>;
+// Sender, the item whose check mark changed.
+using TLVCheckedItemEvent = TEvent<TObject*, TListItem*>;
+// Sender, two items, the sort's Data (0 from AlphaSort), and the result to
+// set: below zero when the first item goes first, above when the second.
+using TLVCompareEvent = TEvent<TObject*, TListItem*, TListItem*, int32_t, int32_t&>;
+// Sender, the column whose header was clicked.
+using TLVColumnClickEvent = TEvent<TObject*, TListColumn*>;
 
 class TCustomListView : public TCustomControl {
   HOST_CLASS(TCustomListView, TCustomControl)
@@ -143,6 +184,36 @@ class TCustomListView : public TCustomControl {
   void SetViewStyle(TViewStyle Value);
   TCustomImageList* GetSmallImages() const { return FSmallImages; }
   void SetSmallImages(TCustomImageList* Value);
+  // Kept for the form files and programs that set it: vsIcon is drawn as
+  // vsList with the small images.
+  TCustomImageList* GetLargeImages() const { return FLargeImages; }
+  void SetLargeImages(TCustomImageList* Value);
+  TListColumns* GetColumns() const { return FColumns; }
+  void SetColumns(TListColumns* Value) { FColumns->Assign(Value); }
+  // The column at Index; EListError outside the columns.
+  TListColumn* GetColumn(int32_t Index) const { return FColumns->GetItem(Index); }
+  // The columns go to a form file even when there are none ("Columns =
+  // <>"), as the classic list view writes them.
+  bool ColumnsStored() const { return true; }
+  // The width Column takes in the report view: its Width, or for an
+  // AutoSize column what the others leave of the client width.
+  int32_t ColumnWidth(const TListColumn* Column);
+  bool GetCheckboxes() const { return FCheckboxes; }
+  void SetCheckboxes(bool Value) { SetLook(FCheckboxes, Value); }
+  bool GetGridLines() const { return FGridLines; }
+  void SetGridLines(bool Value) { SetLook(FGridLines, Value); }
+  bool GetRowSelect() const { return FRowSelect; }
+  void SetRowSelect(bool Value) { SetLook(FRowSelect, Value); }
+  bool GetShowColumnHeaders() const { return FShowColumnHeaders; }
+  void SetShowColumnHeaders(bool Value) { SetLook(FShowColumnHeaders, Value); }
+  bool GetColumnClick() const { return FColumnClick; }
+  void SetColumnClick(bool Value) { FColumnClick = Value; }
+  TSortType GetSortType() const { return FSortType; }
+  void SetSortType(TSortType Value);
+  // Sorts the items (see above); true, as the classic control answers.
+  bool AlphaSort();
+  TBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
   bool GetMultiSelect() const { return FMultiSelect; }
   void SetMultiSelect(bool Value);
   bool GetReadOnly() const { return FReadOnly; }
@@ -167,6 +238,9 @@ class TCustomListView : public TCustomControl {
 
   TLVSelectItemEvent OnSelectItem;
   TLVChangeEvent OnChange;
+  TLVCheckedItemEvent OnItemChecked;
+  TLVColumnClickEvent OnColumnClick;
+  TLVCompareEvent OnCompare;
 
  protected:
   ~TCustomListView() override = default;
@@ -174,20 +248,49 @@ class TCustomListView : public TCustomControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  void MouseMove(TShiftState Shift, int32_t X, int32_t Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos) override;
   void DoEnter() override;
   void DoExit() override;
   virtual void Change(TListItem* Item, TItemChange Change);
   virtual void DoSelectItem(TListItem* Item, bool Selected);
+  virtual void ItemChecked(TListItem* Item);
+  virtual void ColumnClick(TListColumn* Column);
 
  private:
   friend class TListItem;
   friend class TListItems;
+  friend class TListColumns;
+  void ColumnsChanged();
+  // A column leaves: the header no longer holds it down or resizes it.
+  void ColumnRemoved(const TListColumn* Column);
+  bool Reporting() const { return FViewStyle == vsReport; }
+  void SetLook(bool& Field, bool Value);
+  // The report view (reportview.cc): header height (0 without headers),
+  // the column whose header or divider lies at X, and a press on the
+  // header (true when it took the press).
+  int32_t HeaderHeight();
+  TListColumn* ColumnAt(int32_t X, bool& OnDivider);
+  int32_t ColumnLeft(const TListColumn* Column);
+  bool HeaderMouseDown(int32_t X, int32_t Y);
+  bool CheckBoxMouseDown(int32_t X, int32_t Y);
+  // The width of the border the report view's header and rows sit inside.
+  int32_t Edge() const;
+  void AlignedText(const TRect& Cell, TAlignment Alignment, const std::string& Text, int32_t Shift);
+  TRect CheckBoxRect(const TRect& Row);
+  void PaintHeader();
+  void PaintReportItem(TListItem* Item, const TRect& Row);
+  void PaintGridLines();
+class TStrings;
+class TStringList;
   // Told by the items: an item came or went, or its look changed.
   void ItemsChanged();
   void ItemChanged(TListItem* Item, TItemChange What);
   void ItemRemoved(TListItem* Item);
+  // Sorts the items again when SortType asks for it.
+  void KeepSorted();
   void ChangeSelected(TListItem* Item, bool Value);
   // Selects the items from First to Last (indexes, either order) and
   // deselects the others.
@@ -203,14 +306,32 @@ class TCustomListView : public TCustomControl {
   // columns or rows are in sight.
   TSize CellSize();
   bool FlowsDown() const { return FViewStyle != vsSmallIcon; }
+  // The client area below the header.
+  TRect ItemsArea();
   int32_t PerLine();
   int32_t LinesShown();
   void PaintItem(TListItem* Item, const TRect& Cell);
+  // Whether Item shows selected, and the brush and font colours of an item
+  // shown so or not.
+  bool Highlighted(const TListItem* Item);
+  void UseItemColors(bool Highlight);
 
   TListItems* FItems = nullptr;
   TViewStyle FViewStyle = vsIcon;
   TCustomImageList* FSmallImages = nullptr;
+  TCustomImageList* FLargeImages = nullptr;
   TChangeLink* FImageLink = nullptr;
+  TListColumns* FColumns = nullptr;
+  TBorderStyle FBorderStyle = bsSingle;
+  TSortType FSortType = stNone;
+  bool FCheckboxes = false;
+  bool FGridLines = false;
+  bool FRowSelect = false;
+  bool FShowColumnHeaders = true;
+  bool FColumnClick = true;
+  TListColumn* FPressed = nullptr;  // the column whose header is held down
+  TListColumn* FSizing = nullptr;   // the column whose divider is dragged
+  int32_t FSizingFrom = 0;          // its left edge
   bool FMultiSelect = false;
   bool FReadOnly = false;
   bool FHideSelection = true;

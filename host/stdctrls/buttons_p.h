@@ -13,6 +13,12 @@ namespace host::buttonpaint {
 // filled with Face.
 void Bevel(TCanvas* Canvas, const TRect& Rect, bool Sunken, TColor Face);
 
+// The side of a check box's square.
+inline constexpr int32_t CheckBoxSize = 13;
+// A check box's square at Box (its face grey when Grayed), ticked when
+// Checked.
+void CheckBox(TCanvas* Canvas, const TRect& Box, bool Checked, bool Grayed);
+
 enum class TArrowDirection : uint8_t { Left, Up, Right, Down };
 // A filled triangle pointing Direction in the middle of Rect.
 void Arrow(TCanvas* Canvas, const TRect& Rect, TArrowDirection Direction, TColor Color);

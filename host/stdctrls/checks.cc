@@ -11,7 +11,7 @@ namespace host {
 
 namespace {
 
-constexpr int32_t kMarkSize = 13;  // the side of the box or the circle
+constexpr int32_t kMarkSize = buttonpaint::CheckBoxSize;  // the side of the box or the circle
 constexpr int32_t kMarkSpacing = 4;
 
 // Where the box (or circle) and the caption go in Client.
@@ -31,9 +31,16 @@ TMarkLayout LayOutMark(const TRect& Client, TAlignment Alignment) {
           Rect(Client.Left + kMarkSize + kMarkSpacing, Client.Top, Client.Right, Client.Bottom)};
 }
 
-// The tick of a check box: two strokes, each two pixels thick.
-void PaintTick(TCanvas* Canvas, const TRect& Box, TColor Color) {
-  Canvas->GetPen()->SetColor(Color);
+}  // namespace
+
+// The box with its tick: two strokes, each two pixels thick.
+void buttonpaint::CheckBox(TCanvas* Canvas, const TRect& Box, bool Checked, bool Grayed) {
+  Canvas->GetBrush()->SetColor(Grayed ? clBtnFace : clWindow);
+  Canvas->FillRect(Box);
+  Canvas->GetBrush()->SetColor(clBtnShadow);
+  Canvas->FrameRect(Box);
+  if (!Checked) return;
+  Canvas->GetPen()->SetColor(Grayed ? clBtnShadow : clWindowText);
   const int32_t x = Box.Left + 3, y = Box.Top + 6;
   for (int32_t d = 0; d < 2; ++d) {
     Canvas->MoveTo(x, y + d);
@@ -41,8 +48,6 @@ void PaintTick(TCanvas* Canvas, const TRect& Box, TColor Color) {
     Canvas->LineTo(x + 7, y - 3 + d);
   }
 }
-
-}  // namespace
 
 HOST_IMPL(TCustomCheckBox, TButtonControl)
 HOST_IMPL(TCheckBox, TCustomCheckBox)
@@ -77,12 +82,7 @@ void TCustomCheckBox::Toggle() {
 void TCustomCheckBox::Paint() {
   TCanvas* canvas = GetCanvas();
   const TMarkLayout layout = LayOutMark(GetClientRect(), FAlignment);
-  const bool grayed = FState == cbGrayed || !FEnabled;
-  canvas->GetBrush()->SetColor(grayed ? clBtnFace : clWindow);
-  canvas->FillRect(layout.Mark);
-  canvas->GetBrush()->SetColor(clBtnShadow);
-  canvas->FrameRect(layout.Mark);
-  if (FState != cbUnchecked) PaintTick(canvas, layout.Mark, grayed ? clBtnShadow : clWindowText);
+  buttonpaint::CheckBox(canvas, layout.Mark, FState != cbUnchecked, FState == cbGrayed || !FEnabled);
   PaintCaptionBeside(layout.Caption);
 }
 
