@@ -40,6 +40,7 @@
 #include "host/classes/typinfo.h"
 #include "host/comctrls/comctrls.h"
 #include "host/controls/controls.h"
+#include "host/dialogs/dialogs.h"
 #include "host/extctrls/extctrls.h"
 #include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
@@ -76,6 +77,7 @@ constexpr TkelUnit kUnits[] = {
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
     {"ComCtrls", &host::RegisterComCtrlsClasses, &host::UnregisterComCtrlsClasses},
     {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
+    {"Dialogs", &host::RegisterDialogsClasses, &host::UnregisterDialogsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},
