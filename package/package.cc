@@ -42,6 +42,7 @@
 #include "host/controls/controls.h"
 #include "host/dialogs/dialogs.h"
 #include "host/extctrls/extctrls.h"
+#include "host/forms/appevents.h"
 #include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
 #include "host/grids/grids.h"
@@ -74,6 +75,7 @@ constexpr TkelUnit kUnits[] = {
     {"Controls", &host::RegisterControlsClasses, &host::UnregisterControlsClasses},
     {"StdCtrls", &host::RegisterStdCtrlsClasses, &host::UnregisterStdCtrlsClasses},
     {"Forms", &host::RegisterFormsClasses, &host::UnregisterFormsClasses},
+    {"AppEvnts", &host::RegisterAppEvntsClasses, &host::UnregisterAppEvntsClasses},
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
     {"ComCtrls", &host::RegisterComCtrlsClasses, &host::UnregisterComCtrlsClasses},
     {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
