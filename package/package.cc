@@ -49,6 +49,7 @@
 #include "host/imglist/imglist.h"
 #include "host/menus/menus.h"
 #include "host/stdctrls/stdctrls.h"
+#include "host/valedit/valedit.h"
 #include "host/widgetset/headless/headless.h"
 #include "host/widgetset/widgetset.h"
 
@@ -79,6 +80,7 @@ constexpr TkelUnit kUnits[] = {
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
     {"ComCtrls", &host::RegisterComCtrlsClasses, &host::UnregisterComCtrlsClasses},
     {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
+    {"ValEdit", &host::RegisterValEditClasses, &host::UnregisterValEditClasses},
     {"Dialogs", &host::RegisterDialogsClasses, &host::UnregisterDialogsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
