@@ -119,9 +119,7 @@ bool TOpenDialog::TakeRequest(const TCommonDialogRequest& Request) {
 
 // ----------------------------------------------------------------- TFontDialog
 
-TFontDialog::TFontDialog(TComponent* AOwner) : TCommonDialog(AOwner, TCommonDialogKind::Font) {
-  FFont = New<TFont>();
-}
+TFontDialog::TFontDialog(TComponent* AOwner) : TCommonDialog(AOwner, TCommonDialogKind::Font) { FFont = New<TFont>(); }
 
 void TFontDialog::Destroy() {
   FreeAndNil(FFont);
@@ -133,15 +131,9 @@ void TFontDialog::SetDevice(TFontDialogDevice Value) {
   FDevice = Value;
 }
 
-void TFontDialog::SetMinFontSize(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "MinFontSize");
-  FMinFontSize = Value;
-}
+void TFontDialog::SetMinFontSize(int32_t Value) { dialogsdetail::SetNotNegative(FMinFontSize, Value, "MinFontSize"); }
 
-void TFontDialog::SetMaxFontSize(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "MaxFontSize");
-  FMaxFontSize = Value;
-}
+void TFontDialog::SetMaxFontSize(int32_t Value) { dialogsdetail::SetNotNegative(FMaxFontSize, Value, "MaxFontSize"); }
 
 void TFontDialog::PutRequest(TCommonDialogRequest& Request) const {
   inherited::PutRequest(Request);
@@ -201,30 +193,15 @@ bool TColorDialog::TakeRequest(const TCommonDialogRequest& Request) {
 
 // ---------------------------------------------------------------- TPrintDialog
 
-void TPrintDialog::SetCopies(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "Copies");
-  FCopies = Value;
-}
+void TPrintDialog::SetCopies(int32_t Value) { dialogsdetail::SetNotNegative(FCopies, Value, "Copies"); }
 
-void TPrintDialog::SetFromPage(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "FromPage");
-  FFromPage = Value;
-}
+void TPrintDialog::SetFromPage(int32_t Value) { dialogsdetail::SetNotNegative(FFromPage, Value, "FromPage"); }
 
-void TPrintDialog::SetToPage(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "ToPage");
-  FToPage = Value;
-}
+void TPrintDialog::SetToPage(int32_t Value) { dialogsdetail::SetNotNegative(FToPage, Value, "ToPage"); }
 
-void TPrintDialog::SetMinPage(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "MinPage");
-  FMinPage = Value;
-}
+void TPrintDialog::SetMinPage(int32_t Value) { dialogsdetail::SetNotNegative(FMinPage, Value, "MinPage"); }
 
-void TPrintDialog::SetMaxPage(int32_t Value) {
-  dialogsdetail::CheckNotNegative(Value, "MaxPage");
-  FMaxPage = Value;
-}
+void TPrintDialog::SetMaxPage(int32_t Value) { dialogsdetail::SetNotNegative(FMaxPage, Value, "MaxPage"); }
 
 void TPrintDialog::SetPrintRange(TPrintRange Value) {
   dialogsdetail::CheckEnum(Value, "PrintRange", this);

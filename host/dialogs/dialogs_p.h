@@ -16,9 +16,11 @@ void CheckEnum(E Value, const char* Property, const TComponent* Owner) {
     throw EInvalidOperation("Invalid property value for %s of '%s'", {std::string(Property), Owner->GetName()});
 }
 
-// Raises ERangeError for a negative count, size or page number.
-inline void CheckNotNegative(int32_t Value, const char* Property) {
+// Field takes Value; ERangeError for a negative count, size or page
+// number, which leaves Field as it was.
+inline void SetNotNegative(int32_t& Field, int32_t Value, const char* Property) {
   if (Value < 0) throw ERangeError("%s must not be negative (%d)", {std::string(Property), Value});
+  Field = Value;
 }
 
 }  // namespace host::dialogsdetail

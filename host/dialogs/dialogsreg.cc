@@ -16,9 +16,9 @@ namespace {
 
 int dialogsCount = 0;
 
-constexpr TClass kStreamedClasses[] = {&TOpenDialog::StaticMetaClass,  &TSaveDialog::StaticMetaClass,
-                                       &TFontDialog::StaticMetaClass,  &TColorDialog::StaticMetaClass,
-                                       &TPrintDialog::StaticMetaClass, &TFindDialog::StaticMetaClass,
+constexpr TClass kStreamedClasses[] = {&TOpenDialog::StaticMetaClass,   &TSaveDialog::StaticMetaClass,
+                                       &TFontDialog::StaticMetaClass,   &TColorDialog::StaticMetaClass,
+                                       &TPrintDialog::StaticMetaClass,  &TFindDialog::StaticMetaClass,
                                        &TReplaceDialog::StaticMetaClass};
 
 void RegisterCommonDialog() {
@@ -32,8 +32,7 @@ void RegisterOpenDialog() {
   using O = TOpenDialog;
   RegisterProperties(&TOpenDialog::StaticMetaClass,
                      {Prop<&O::GetDefaultExt, &O::SetDefaultExt>("DefaultExt"),
-                      Prop<&O::GetFileName, &O::SetFileName>("FileName"),
-                      Prop<&O::GetFilter, &O::SetFilter>("Filter"),
+                      Prop<&O::GetFileName, &O::SetFileName>("FileName"), Prop<&O::GetFilter, &O::SetFilter>("Filter"),
                       Prop<&O::GetFilterIndex, &O::SetFilterIndex>("FilterIndex").Default(1),
                       Prop<&O::GetInitialDir, &O::SetInitialDir>("InitialDir"),
                       Prop<&O::GetOptions, &O::SetOptions>("Options").Default(DefaultOpenOptions),
@@ -43,12 +42,12 @@ void RegisterOpenDialog() {
 
 void RegisterFontDialog() {
   using F = TFontDialog;
-  RegisterProperties(&TFontDialog::StaticMetaClass,
-                     {Prop<&F::GetFont, &F::SetFont>("Font"),
-                      Prop<&F::GetDevice, &F::SetDevice>("Device").Default(fdScreen),
-                      Prop<&F::GetMinFontSize, &F::SetMinFontSize>("MinFontSize").Default(0),
-                      Prop<&F::GetMaxFontSize, &F::SetMaxFontSize>("MaxFontSize").Default(0),
-                      Prop<&F::GetOptions, &F::SetOptions>("Options").Default(TFontDialogOptions{fdEffects})});
+  RegisterProperties(
+      &TFontDialog::StaticMetaClass,
+      {Prop<&F::GetFont, &F::SetFont>("Font"), Prop<&F::GetDevice, &F::SetDevice>("Device").Default(fdScreen),
+       Prop<&F::GetMinFontSize, &F::SetMinFontSize>("MinFontSize").Default(0),
+       Prop<&F::GetMaxFontSize, &F::SetMaxFontSize>("MaxFontSize").Default(0),
+       Prop<&F::GetOptions, &F::SetOptions>("Options").Default(TFontDialogOptions{fdEffects})});
 }
 
 void RegisterColorDialog() {

@@ -29,8 +29,7 @@ std::vector<TApplicationEvents*>& TApplicationEvents::Listeners() {
 
 bool TApplicationEvents::Hears(TApplicationEvents* Events) {
   const std::vector<TApplicationEvents*>& all = Listeners();
-  return std::find(all.begin(), all.end(), Events) != all.end() &&
-         !Events->GetComponentState().Contains(csDesigning);
+  return std::find(all.begin(), all.end(), Events) != all.end() && !Events->GetComponentState().Contains(csDesigning);
 }
 
 TApplicationEvents::TApplicationEvents(TComponent* AOwner) : TComponent(AOwner) { Listeners().push_back(this); }

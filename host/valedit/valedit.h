@@ -43,8 +43,9 @@ enum TKeyOption : uint8_t { keyEdit, keyAdd, keyDelete, keyUnique };
 HOST_ENUM_INFO(TKeyOption, "keyEdit", "keyAdd", "keyDelete", "keyUnique")
 using TKeyOptions = TSet<TKeyOption, 4>;
 
-inline constexpr TGridOptions DefaultValueListOptions{goFixedVertLine, goFixedHorzLine, goVertLine,        goHorzLine,
-                                                      goColSizing,     goEditing,       goAlwaysShowEditor, goThumbTracking};
+inline constexpr TGridOptions DefaultValueListOptions{goFixedVertLine,    goFixedHorzLine, goVertLine,
+                                                      goHorzLine,         goColSizing,     goEditing,
+                                                      goAlwaysShowEditor, goThumbTracking};
 
 using TOnValidateEvent = TEvent<TObject*, int32_t, int32_t, const std::string&, const std::string&>;
 

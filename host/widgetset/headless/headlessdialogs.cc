@@ -17,7 +17,9 @@ auto FindOpen(TOpen& Open, THandle Dialog) {
   return std::find_if(Open.begin(), Open.end(), [&](const auto& open) { return open.first == Dialog; });
 }
 
-bool IsModeless(TCommonDialogKind Kind) { return Kind == TCommonDialogKind::Find || Kind == TCommonDialogKind::Replace; }
+bool IsModeless(TCommonDialogKind Kind) {
+  return Kind == TCommonDialogKind::Find || Kind == TCommonDialogKind::Replace;
+}
 
 std::vector<std::string> SplitText(std::string_view Text, char Separator) {
   std::vector<std::string> parts;

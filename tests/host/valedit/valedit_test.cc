@@ -165,8 +165,8 @@ TEST_F(ValueListTest, TheEditorGoesThroughAFormFileAndBack) {
   editor->SetKeyOptions({keyEdit, keyAdd});
   editor->GetTitleCaptions()->SetTextStr("Name\nSetting\n");
   const TFormRoundTrip text = RoundTrip(form.get());
-  for (const char* line : {"KeyOptions = [keyEdit, keyAdd]", "Strings.Strings = (\n", "'Host=localhost'",
-                           "'Port=80')", "TitleCaptions.Strings = (\n", "'Setting')"})
+  for (const char* line : {"KeyOptions = [keyEdit, keyAdd]", "Strings.Strings = (\n", "'Host=localhost'", "'Port=80')",
+                           "TitleCaptions.Strings = (\n", "'Setting')"})
     EXPECT_NE(text.Text.find(line), std::string::npos) << line << " missing from\n" << text.Text;
   for (const char* absent : {"DisplayOptions", "DefaultColWidth", "RowCount", "ColCount", "\n    Options ="})
     EXPECT_EQ(text.Text.find(absent), std::string::npos) << absent << " is not written";
