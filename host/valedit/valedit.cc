@@ -3,6 +3,7 @@
 #include "host/valedit/valedit.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "host/classes/strings.h"
 #include "host/graphics/canvas.h"
@@ -16,6 +17,7 @@ HOST_IMPL(TValueListEditor, TCustomGrid)
 namespace {
 
 const char* const kIndexOutOfRange = "Grid index out of range";
+constexpr std::string_view kDefaultTitles = "Key\nValue\n";
 
 // A string's key and value: the parts before and after its first '='
 // (all of it is the key without one).
@@ -35,7 +37,7 @@ TValueListEditor::TValueListEditor(TComponent* AOwner) : TCustomGrid(AOwner) {
   };
   FStrings->OnChange = [this](TObject*) { StringsChanged(); };
   FTitleCaptions = New<TStringList>();
-  FTitleCaptions->SetTextStr("Key\nValue\n");
+  FTitleCaptions->SetTextStr(std::string(kDefaultTitles));
   FTitleCaptions->OnChange = [this](TObject*) { Invalidate(); };
   SetColCount(2);
   SetFixedCols(0);
@@ -61,6 +63,8 @@ void TValueListEditor::SetStrings(TStrings* Value) { FStrings->Assign(Value); }
 TStrings* TValueListEditor::GetTitleCaptions() const { return FTitleCaptions; }
 
 void TValueListEditor::SetTitleCaptions(TStrings* Value) { FTitleCaptions->Assign(Value); }
+
+bool TValueListEditor::IsTitleCaptionsStored() const { return FTitleCaptions->GetTextStr() != kDefaultTitles; }
 
 void TValueListEditor::SetDisplayOptions(TDisplayOptions Value) {
   FDisplayOptions = Value;

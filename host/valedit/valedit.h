@@ -58,6 +58,8 @@ class TValueListEditor : public TCustomGrid {
   void SetStrings(TStrings* Value);
   TStrings* GetTitleCaptions() const;
   void SetTitleCaptions(TStrings* Value);
+  // Form files hold the captions only when they are not "Key" and "Value".
+  bool IsTitleCaptionsStored() const;
   TDisplayOptions GetDisplayOptions() const { return FDisplayOptions; }
   void SetDisplayOptions(TDisplayOptions Value);
   TKeyOptions GetKeyOptions() const { return FKeyOptions; }

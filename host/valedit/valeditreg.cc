@@ -45,7 +45,7 @@ std::vector<TPropInfo> ValueListProps() {
   props.push_back(Prop<&V::GetStrings, &V::SetStrings>("Strings"));
   AddControlProps(props, {"TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
-  props.push_back(Prop<&V::GetTitleCaptions, &V::SetTitleCaptions>("TitleCaptions"));
+  props.push_back(Prop<&V::GetTitleCaptions, &V::SetTitleCaptions>("TitleCaptions").StoredBy<&V::IsTitleCaptionsStored>());
   AddControlProps(props, {"Visible"});
   return props;
 }

@@ -178,6 +178,8 @@ TEST_F(ValueListTest, TheEditorGoesThroughAFormFileAndBack) {
   EXPECT_EQ(read->GetRowCount(), 3);
   EXPECT_EQ(read->GetTitleCaptions()->GetStrings(1), "Setting");
   EXPECT_EQ(FormBinary(copy.get()), text.Binary);
+  read->GetTitleCaptions()->SetTextStr("Key\nValue\n");
+  EXPECT_EQ(FormText(copy.get()).find("TitleCaptions"), std::string::npos) << "the classic captions are not written";
 }
 
 }  // namespace
