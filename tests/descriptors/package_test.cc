@@ -27,11 +27,12 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   // package's.
   std::vector<std::string> names;
   for (const package::TkelUnit& unit : package::Units()) names.emplace_back(unit.Name);
-  ASSERT_GE(names.size(), 24u);
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 24),
+  ASSERT_GE(names.size(), 27u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 27),
             (std::vector<std::string>{"Classes",     "Widgetset",   "Graphics",    "ImgList",    "ActnList",
-                                      "Menus",       "Controls",    "StdCtrls",    "Forms",      "ExtCtrls",
-                                      "ComCtrls",    "Grids",       "Kelcommon",   "Kelvar",     "Kelsystem",
+                                      "Menus",       "Controls",    "StdCtrls",    "Forms",      "AppEvnts",
+                                      "ExtCtrls",    "ComCtrls",    "Grids",       "ValEdit",    "Dialogs",
+                                      "Kelcommon",   "Kelvar",      "Kelsystem",
                                       "Kelclasses",  "Kelimglist",  "Kelactnlist", "Kelgraphics", "Kelcontrols",
                                       "Kelstdctrls", "Kelmenus",    "Kelforms",    "Kelextctrls"}));
   // The connection units, the About box, the editors, and last the
