@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
