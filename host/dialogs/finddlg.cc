@@ -9,7 +9,10 @@ namespace host {
 HOST_IMPL(TFindDialog, TCommonDialog)
 HOST_IMPL(TReplaceDialog, TFindDialog)
 
+// The dialog goes from the screen without OnClose: the handler may belong
+// to an owner that is being freed as well.
 void TFindDialog::Destroy() {
+  OnClose = nullptr;
   CloseDialog();
   inherited::Destroy();
 }

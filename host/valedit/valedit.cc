@@ -51,6 +51,9 @@ TValueListEditor::TValueListEditor(TComponent* AOwner) : TCustomGrid(AOwner) {
 }
 
 void TValueListEditor::Destroy() {
+  // The editor may lose the focus while the grid goes: nothing is validated then.
+  if (TInplaceEdit* edit = GetInplaceEditor()) edit->OnExit = nullptr;
+  FEditedRow = -1;
   FreeAndNil(FStrings);
   FreeAndNil(FTitleCaptions);
   inherited::Destroy();
@@ -144,18 +147,22 @@ void TValueListEditor::DeleteRow(int32_t ARow) {
 
 // ----------------------------------------------------------------- the cells
 
-std::string TValueListEditor::GetEditText(int32_t ACol, int32_t ARow) {
+std::string TValueListEditor::CellText(int32_t ACol, int32_t ARow) const {
   const int32_t index = StringIndex(ARow);
-  std::string text;
-  if (index >= 0 && index < FStrings->GetCount())
-    text = ACol == 0 ? KeyOf(FStrings->GetStrings(index)) : ValueOf(FStrings->GetStrings(index));
+  if (!FStrings || index < 0 || index >= FStrings->GetCount()) return {};
+  const std::string line = FStrings->GetStrings(index);
+  return ACol == 0 ? KeyOf(line) : ValueOf(line);
+}
+
+std::string TValueListEditor::GetEditText(int32_t ACol, int32_t ARow) {
+  std::string text = CellText(ACol, ARow);
   if (OnGetEditText) OnGetEditText(this, ACol, ARow, text);
   return text;
 }
 
 void TValueListEditor::SetEditText(int32_t ACol, int32_t ARow, const std::string& Value) {
   const int32_t index = StringIndex(ARow);
-  if (index < 0) return;
+  if (index < 0 || !FStrings) return;
   const bool exists = index < FStrings->GetCount();
   const std::string line = exists ? FStrings->GetStrings(index) : std::string("=");
   if (ACol == 0) CheckUnique(Value, index);
@@ -170,7 +177,7 @@ void TValueListEditor::SetEditText(int32_t ACol, int32_t ARow, const std::string
 }
 
 void TValueListEditor::ValidateEdited() {
-  if (FEditedRow < 0) return;
+  if (FEditedRow < 0 || !FStrings) return;
   const int32_t index = StringIndex(FEditedRow);
   if (OnValidate && index < FStrings->GetCount()) {
     const std::string line = FStrings->GetStrings(index);
@@ -205,18 +212,15 @@ void TValueListEditor::DoExit() {
 }
 
 void TValueListEditor::DrawCell(int32_t ACol, int32_t ARow, TRect ARect, TGridDrawState AState) {
-  if (GetDefaultDrawing()) {
+  if (GetDefaultDrawing() && FStrings) {
     TCanvas* canvas = GetCanvas();
     const bool title = ARow < TitleRows();
     if (ACol == 0 && !title && FDisplayOptions.Contains(doKeyColFixed)) {
       canvas->GetBrush()->SetColor(GetFixedColor());
       canvas->FillRect(ARect);
     }
-    std::string text;
-    if (title)
-      text = ACol < FTitleCaptions->GetCount() ? FTitleCaptions->GetStrings(ACol) : std::string();
-    else if (const int32_t index = StringIndex(ARow); index < FStrings->GetCount())
-      text = ACol == 0 ? KeyOf(FStrings->GetStrings(index)) : ValueOf(FStrings->GetStrings(index));
+    std::string text = CellText(ACol, ARow);
+    if (title) text = ACol < FTitleCaptions->GetCount() ? FTitleCaptions->GetStrings(ACol) : std::string();
     if (AState.Contains(gdSelected)) canvas->GetFont()->SetColor(clHighlightText);
     canvas->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, text);
   }

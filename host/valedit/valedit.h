@@ -102,6 +102,8 @@ class TValueListEditor : public TCustomGrid {
  private:
   // The index in Strings of a row's string (it may be past the last).
   int32_t StringIndex(int32_t ARow) const;
+  // The key (ACol 0) or value a row's string shows; "" past the strings.
+  std::string CellText(int32_t ACol, int32_t ARow) const;
   int32_t TitleRows() const { return FDisplayOptions.Contains(doColumnTitles) ? 1 : 0; }
   // Rows and fixed rows after the strings or the options changed.
   void UpdateRows();
