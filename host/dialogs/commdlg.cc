@@ -179,9 +179,10 @@ void TColorDialog::PutRequest(TCommonDialogRequest& Request) const {
   inherited::PutRequest(Request);
   Request.Color = static_cast<COLORREF>(ColorToRGB(FColor));
   for (int32_t i = 0; i < FCustomColors->GetCount(); ++i) {
+    const std::string line = FCustomColors->GetStrings(i);
+    const std::size_t eq = line.find('=');
     int64_t color = 0;
-    const std::string value = FCustomColors->GetStrings(i).substr(FCustomColors->GetNames(i).size() + 1);
-    if (!FCustomColors->GetNames(i).empty() && TryStrToInt64("$" + value, color) && color >= 0 && color <= 0xFFFFFF)
+    if (eq != std::string::npos && TryStrToInt64("$" + line.substr(eq + 1), color) && color >= 0 && color <= 0xFFFFFF)
       Request.CustomColors.push_back(static_cast<COLORREF>(color));
   }
 }

@@ -121,11 +121,13 @@ bool THeadlessWindows::NextAnswer(int32_t& Answer) {
 int32_t THeadlessWindows::ShowCommonDialog(HWND /*Owner*/, TCommonDialogRequest& Request) {
   const bool modeless = IsModeless(Request.Kind);
   if (modeless) Request.Dialog = ++FLastDialog;
-  if (FPresenter && FMessageBoxAnswers.empty())
+  if (FPresenter && FMessageBoxAnswers.empty()) {
+    TCommonDialogRequest before = Request;
     if (const int32_t shown = FPresenter->ShowCommonDialog(Request)) {
-      FCommonDialogs.push_back({Request.Kind, Request.Title, shown, false});
+      FCommonDialogs.push_back({Request.Kind, Request.Title, shown, false, std::move(before)});
       return shown;
     }
+  }
   int32_t answer = modeless ? IDOK : IDCANCEL;
   const bool unanswered = !NextAnswer(answer);
   // The text is read before anything is recorded: a malformed one changes nothing.
@@ -134,7 +136,7 @@ int32_t THeadlessWindows::ShowCommonDialog(HWND /*Owner*/, TCommonDialogRequest&
     ReadDialogText(FDialogTexts.front(), chosen);
     FDialogTexts.pop_front();
   }
-  FCommonDialogs.push_back({Request.Kind, Request.Title, answer, unanswered});
+  FCommonDialogs.push_back({Request.Kind, Request.Title, answer, unanswered, Request});
   if (!modeless) {
     if (answer != IDCANCEL) Request = std::move(chosen);
     return answer == IDCANCEL ? IDCANCEL : IDOK;

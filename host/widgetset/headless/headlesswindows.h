@@ -213,6 +213,7 @@ class THeadlessWindows : public TWSWindows {
     std::string Title;
     int32_t Answer = 0;
     bool Unanswered = false;
+    TCommonDialogRequest Shown;  // what the dialog showed, before the user chose
   };
   int32_t ShowCommonDialog(HWND Owner, TCommonDialogRequest& Request) override;
   bool CloseCommonDialog(THandle Dialog) override;

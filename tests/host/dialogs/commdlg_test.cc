@@ -75,6 +75,7 @@ TEST_F(CommonDialogsTest, AnOpenDialogTakesTheNamesChosenOnOkAndKeepsItsOwnOnCan
   open->SetTitle("Open a report");
   open->SetFileName("old.txt");
   open->SetDefaultExt("txt");
+  open->SetFilter("Text files (*.txt)|*.txt|All|*.*");
   Answer(IDOK, "/data/report");
   EXPECT_TRUE(open->Execute());
   EXPECT_EQ(open->GetFileName(), "/data/report.txt") << "a name without extension gets DefaultExt";
@@ -90,6 +91,9 @@ TEST_F(CommonDialogsTest, AnOpenDialogTakesTheNamesChosenOnOkAndKeepsItsOwnOnCan
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0].Kind, TCommonDialogKind::OpenFile);
   EXPECT_EQ(shown[0].Title, "Open a report");
+  EXPECT_EQ(shown[0].Shown.Files, std::vector<std::string>{"old.txt"}) << "the dialog starts with FileName";
+  EXPECT_EQ(shown[0].Shown.Filter, "Text files (*.txt)|*.txt|All|*.*");
+  EXPECT_EQ(shown[1].Shown.Files, std::vector<std::string>{"/data/report.txt"});
   EXPECT_EQ(shown[1].Answer, IDCANCEL);
 
   // Nobody answering cancels the dialog, and the record says so.
@@ -139,9 +143,15 @@ TEST_F(CommonDialogsTest, FontColourAndPrintDialogsTakeWhatTheUserChose) {
   EXPECT_TRUE(font->GetFont()->GetStyle().Empty());
 
   auto* color = Add<TColorDialog>("ColorDialog");
+  color->SetColor(clBtnFace);
+  color->GetCustomColors()->SetTextStr("ColorA=FFFFFF\n\nnot a colour\nColorB=80FF\nColorC=1000000\n");
   Answer(IDOK, "$0000FF");
   ASSERT_TRUE(color->Execute());
   EXPECT_EQ(color->GetColor(), clRed);
+  const TCommonDialogRequest& shown = Windows().CommonDialogsShown().back().Shown;
+  EXPECT_EQ(shown.Color, static_cast<COLORREF>(ColorToRGB(clBtnFace))) << "a system colour shows as its RGB";
+  EXPECT_EQ(shown.CustomColors, (std::vector<COLORREF>{0xFFFFFF, 0x80FF})) << "lines that are no colour are left out";
+  EXPECT_EQ(color->GetCustomColors()->GetCount(), 5) << "and kept";
 
   auto* print = Add<TPrintDialog>("PrintDialog");
   print->SetOptions({poPageNums});
