@@ -182,5 +182,35 @@ TEST_F(ValueListTest, TheEditorGoesThroughAFormFileAndBack) {
   EXPECT_EQ(FormText(copy.get()).find("TitleCaptions"), std::string::npos) << "the classic captions are not written";
 }
 
+TEST_F(ValueListTest, AClassicFormFileComesBackUnchanged) {
+  // As a classic designer wrote it: the column widths its border gave,
+  // handlers of the application, default captions not written.
+  const std::string text =
+      "object Form: THolder\n"
+      "  Left = 100\n"
+      "  Top = 100\n"
+      "  Width = 760\n"
+      "  Height = 300\n"
+      "  object EditValueListEditor: TValueListEditor\n"
+      "    Left = 128\n"
+      "    Top = 8\n"
+      "    Width = 450\n"
+      "    Height = 177\n"
+      "    TabOrder = 0\n"
+      "    OnStringsChange = EditValueListEditorStringsChange\n"
+      "    OnValidate = EditValueListEditorValidate\n"
+      "    ColWidths = (\n"
+      "      245\n"
+      "      199)\n"
+      "  end\n"
+      "end\n";
+  const std::string binary = TextToBinary(text);
+  TOwned<THolder> copy = ReadNewRoot<THolder>(binary);
+  auto* read = static_cast<TValueListEditor*>(copy->FindComponent("EditValueListEditor"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->GetColWidths(0), 245);
+  EXPECT_EQ(BinaryToText(FormBinary(copy.get())), text);
+}
+
 }  // namespace
 }  // namespace host::valedittest
