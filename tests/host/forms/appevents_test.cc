@@ -4,6 +4,7 @@
 // them; a freed component hears nothing more.
 #include "host/forms/appevents.h"
 #include "tests/host/forms/forms_test.h"
+#include "tests/support/formtest.h"
 
 namespace host::formstest {
 namespace {
@@ -115,6 +116,27 @@ TEST_F(AppEventsTest, ExceptionsMessagesAndActionsReachTheComponents) {
   first->OnActionUpdate = [&](TBasicAction* Offered, bool& Handled) { Handled = Offered == action; };
   Application->Idle();
   EXPECT_EQ(updated, 1) << "a component handled the update instead of the action's OnUpdate";
+}
+
+TEST_F(AppEventsTest, AFormFileKeepsTheHandlersOfAnApplicationEvents) {
+  const std::string text =
+      "object Events: TDataModule\n"
+      "  object ApplicationEvents1: TApplicationEvents\n"
+      "    OnException = ApplicationEvents1Exception\n"
+      "    OnIdle = ApplicationEvents1Idle\n"
+      "    Left = 40\n"
+      "    Top = 16\n"
+      "  end\n"
+      "end\n";
+  TOwned<TDataModule> module = ReadNewRoot<TDataModule>(TextToBinary(text));
+  auto* events = dynamic_cast<TApplicationEvents*>(module->FindComponent("ApplicationEvents1"));
+  ASSERT_NE(events, nullptr);
+  EXPECT_EQ(BinaryToText(FormBinary(module.get())), text);
+  // A component read from a form file hears the application like any other.
+  int idle = 0;
+  events->OnIdle = [&](TObject*, bool&) { ++idle; };
+  Application->Idle();
+  EXPECT_EQ(idle, 1);
 }
 
 }  // namespace
