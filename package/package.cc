@@ -42,7 +42,9 @@
 #include "host/classes/typinfo.h"
 #include "host/comctrls/comctrls.h"
 #include "host/controls/controls.h"
+#include "host/dialogs/dialogs.h"
 #include "host/extctrls/extctrls.h"
+#include "host/forms/appevents.h"
 #include "host/forms/forms.h"
 #include "host/graphics/graphics.h"
 #include "host/grids/grids.h"
@@ -51,6 +53,7 @@
 #include "host/menus/menus.h"
 #include "host/spin/spin.h"
 #include "host/stdctrls/stdctrls.h"
+#include "host/valedit/valedit.h"
 #include "host/widgetset/headless/headless.h"
 #include "host/widgetset/widgetset.h"
 
@@ -77,6 +80,7 @@ constexpr TkelUnit kUnits[] = {
     {"Controls", &host::RegisterControlsClasses, &host::UnregisterControlsClasses},
     {"StdCtrls", &host::RegisterStdCtrlsClasses, &host::UnregisterStdCtrlsClasses},
     {"Forms", &host::RegisterFormsClasses, &host::UnregisterFormsClasses},
+    {"AppEvnts", &host::RegisterAppEvntsClasses, &host::UnregisterAppEvntsClasses},
     {"ExtCtrls", &host::RegisterExtCtrlsClasses, &host::UnregisterExtCtrlsClasses},
     {"ComCtrls", &host::RegisterComCtrlsClasses, &host::UnregisterComCtrlsClasses},
     {"Grids", &host::RegisterGridsClasses, &host::UnregisterGridsClasses},
@@ -84,6 +88,8 @@ constexpr TkelUnit kUnits[] = {
     {"Mask", &host::RegisterMaskClasses, &host::UnregisterMaskClasses},
     {"Spin", &host::RegisterSpinClasses, &host::UnregisterSpinClasses},
     {"CheckLst", &host::RegisterCheckLstClasses, &host::UnregisterCheckLstClasses},
+    {"ValEdit", &host::RegisterValEditClasses, &host::UnregisterValEditClasses},
+    {"Dialogs", &host::RegisterDialogsClasses, &host::UnregisterDialogsClasses},
     {"Kelcommon", &kelcommon::Initialize, &kelcommon::Finalize},
     {"Kelvar", &kelvar::Initialize, &kelvar::Finalize},
     {"Kelsystem", &kelsystem::Initialize, &kelsystem::Finalize},

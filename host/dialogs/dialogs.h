@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "host/controls/controltypes.h"
@@ -60,5 +61,13 @@ TModalResult MessageDlgPos(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgB
                            int32_t X, int32_t Y);
 // Msg in a box with an OK button, captioned with the application's title.
 void ShowMessage(const std::string& Msg);
+
+// Registers the published properties and streamable classes of the dialog
+// components (commdlg.h, finddlg.h); counted, undone by the last
+// UnregisterDialogsClasses.
+void RegisterDialogsClasses();
+void UnregisterDialogsClasses();
+// The unit's component classes, in unit order.
+std::span<const TClass> DialogsClasses();
 
 }  // namespace host

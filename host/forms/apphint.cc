@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "host/controls/hintwindow.h"
+#include "host/forms/appevents.h"
 #include "host/forms/application.h"
 #include "host/forms/form.h"
 #include "host/forms/screen.h"
@@ -35,6 +36,7 @@ void TApplication::SetHint(const std::string& Value) {
   if (FHint == Value) return;
   FHint = Value;
   if (OnHint) OnHint(this);
+  TApplicationEvents::Broadcast(&TApplicationEvents::OnHint, this);
 }
 
 void TApplication::SetShowHint(bool Value) {
@@ -123,6 +125,7 @@ bool TApplication::ActivateHint(TControl* Control, TPoint CursorPos) {
   info.HintStr = ShortHint(Control->GetHint());
   bool canShow = Control->Perform(CM_HINTSHOW, 0, reinterpret_cast<int64_t>(&info)) == 0;
   if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
+  TApplicationEvents::Broadcast(&TApplicationEvents::OnShowHint, info.HintStr, canShow, info);
   if (!canShow || info.HintStr.empty()) return false;
   if (!FHintWindow) FHintWindow = New<THintWindow>(this);
   FHintWindow->SetColor(info.HintColor);

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "host/classes/datamodule.h"
+#include "host/forms/appevents.h"
 #include "host/forms/form.h"
 #include "host/forms/forms_p.h"
 #include "host/forms/screen.h"
@@ -137,6 +138,7 @@ bool TApplication::Idle() {
   try {
     UpdateVisibleActions();
     if (OnIdle) OnIdle(this, done);
+    TApplicationEvents::Broadcast(&TApplicationEvents::OnIdle, this, done);
   } catch (...) {
     HandleException(this);
   }
@@ -182,16 +184,21 @@ void TApplication::UpdateVisibleActions() {
 
 namespace {
 
-bool Offer(TActionEvent& Event, TBasicAction* Action) {
+bool Offer(TActionEvent& Event, TActionEvent TApplicationEvents::*Heard, TBasicAction* Action) {
   bool handled = false;
   if (Event) Event(Action, handled);
+  TApplicationEvents::Broadcast(Heard, Action, handled);
   return handled;
 }
 
 }  // namespace
 
-bool TApplication::ExecuteAction(TBasicAction* Action) { return Offer(OnActionExecute, Action); }
-bool TApplication::UpdateAction(TBasicAction* Action) { return Offer(OnActionUpdate, Action); }
+bool TApplication::ExecuteAction(TBasicAction* Action) {
+  return Offer(OnActionExecute, &TApplicationEvents::OnActionExecute, Action);
+}
+bool TApplication::UpdateAction(TBasicAction* Action) {
+  return Offer(OnActionUpdate, &TApplicationEvents::OnActionUpdate, Action);
+}
 
 // ---------------------------------------------------------------- exceptions
 
@@ -214,10 +221,12 @@ void TApplication::HandleException(TObject* Sender) {
 }
 
 void TApplication::ReportException(TObject* Sender, Exception* E) {
-  if (OnException)
-    OnException(Sender, E);
-  else
+  if (!OnException && !TApplicationEvents::Handled(&TApplicationEvents::OnException)) {
     ShowException(E);
+    return;
+  }
+  if (OnException) OnException(Sender, E);
+  TApplicationEvents::Broadcast(&TApplicationEvents::OnException, Sender, E);
 }
 
 void TApplication::ShowException(Exception* E) {
@@ -292,10 +301,11 @@ void TApplication::Deliver(TControl* Receiver, TMessage& Message) {
 }
 
 bool TApplication::MessageHandled(TControl* Receiver, TMessage& Message) {
-  if (OnMessage) {
+  if (OnMessage || TApplicationEvents::Handled(&TApplicationEvents::OnMessage)) {
     TMsg msg = MakeMsg(Receiver, Message);
     bool handled = false;
-    OnMessage(msg, handled);
+    if (OnMessage) OnMessage(msg, handled);
+    TApplicationEvents::Broadcast(&TApplicationEvents::OnMessage, msg, handled);
     if (handled) return true;
   }
   TrackMouse(Receiver, Message);
@@ -325,6 +335,7 @@ bool TApplication::PopupShortCut(TControl* Receiver, TWMKey& Message) {
 bool TApplication::AppShortCut(TWMKey& Message, TCustomForm* Skip) {
   bool handled = false;
   if (OnShortCut) OnShortCut(Message, handled);
+  TApplicationEvents::Broadcast(&TApplicationEvents::OnShortCut, Message, handled);
   if (!handled && FMainForm && FMainForm != static_cast<TForm*>(dynamic_cast<TForm*>(Skip)) && FMainForm->GetEnabled())
     handled = FMainForm->IsShortCut(Message);
   return handled;
@@ -340,8 +351,10 @@ bool TApplication::InvokeHelp(uint16_t Command, int32_t Data) {
   TCustomForm* form = Screen ? Screen->GetActiveCustomForm() : nullptr;
   if (form && form->OnHelp)
     result = form->DoHelp(Command, Data, callHelp);
-  else if (OnHelp)
-    OnHelp(Command, Data, callHelp, result);
+  else {
+    if (OnHelp) OnHelp(Command, Data, callHelp, result);
+    TApplicationEvents::Broadcast(&TApplicationEvents::OnHelp, Command, Data, callHelp, result);
+  }
   // There is no help system to call: asking it answers false.
   return callHelp ? false : result;
 }
@@ -366,6 +379,7 @@ void TApplication::SetActive(bool Value) {
   FActive = Value;
   TNotifyEvent& event = Value ? OnActivate : OnDeactivate;
   if (event) event(this);
+  TApplicationEvents::Broadcast(Value ? &TApplicationEvents::OnActivate : &TApplicationEvents::OnDeactivate, this);
 }
 
 void TApplication::SetIcon(TIcon* Value) { FIcon->Assign(Value); }
@@ -389,6 +403,7 @@ void TApplication::Minimize() {
     }
   }
   if (OnMinimize) OnMinimize(this);
+  TApplicationEvents::Broadcast(&TApplicationEvents::OnMinimize, this);
 }
 
 void TApplication::Restore() {
@@ -398,6 +413,7 @@ void TApplication::Restore() {
     for (HWND window : FMinimizedWindows) windows->ShowWindow(window, true);
   FMinimizedWindows.clear();
   if (OnRestore) OnRestore(this);
+  TApplicationEvents::Broadcast(&TApplicationEvents::OnRestore, this);
 }
 
 void TApplication::BringToFront() {

@@ -31,6 +31,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/widgetset/wsdialogs.h"
 #include "host/widgetset/wsgraphics.h"
 #include "host/widgetset/wsmessages.h"
 
@@ -215,6 +216,11 @@ class TWSWindows {
                              uint32_t /*Flags*/) {
     return 0;
   }
+  // Shows a common dialog (wsdialogs.h) and answers IDOK or IDCANCEL; 0
+  // when the backend cannot show one.
+  virtual int32_t ShowCommonDialog(HWND /*Owner*/, TCommonDialogRequest& /*Request*/) { return 0; }
+  // Closes a modeless dialog ShowCommonDialog showed; false when it is gone.
+  virtual bool CloseCommonDialog(THandle /*Dialog*/) { return false; }
 
   // ---------------------------------------------------------------- links
   // Hands Address (a web address, a mailto: address) to the system's

@@ -27,12 +27,13 @@ TEST(Package, UnitsStartInOrderAndStopOnTheLastFinalize) {
   // package's.
   std::vector<std::string> names;
   for (const package::TkelUnit& unit : package::Units()) names.emplace_back(unit.Name);
-  ASSERT_GE(names.size(), 28u);
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 28),
+  ASSERT_GE(names.size(), 31u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 31),
             (std::vector<std::string>{"Classes",     "Widgetset",   "Graphics",    "ImgList",    "ActnList",
-                                      "Menus",       "Controls",    "StdCtrls",    "Forms",      "ExtCtrls",
-                                      "ComCtrls",    "Grids",       "Buttons",     "Mask",       "Spin",
-                                      "CheckLst",    "Kelcommon",   "Kelvar",     "Kelsystem",
+                                      "Menus",       "Controls",    "StdCtrls",    "Forms",      "AppEvnts",
+                                      "ExtCtrls",    "ComCtrls",    "Grids",       "Buttons",    "Mask",
+                                      "Spin",        "CheckLst",    "ValEdit",     "Dialogs",    "Kelcommon",
+                                      "Kelvar",      "Kelsystem",
                                       "Kelclasses",  "Kelimglist",  "Kelactnlist", "Kelgraphics", "Kelcontrols",
                                       "Kelstdctrls", "Kelmenus",    "Kelforms",    "Kelextctrls"}));
   // The connection units, the About box, the editors, and last the

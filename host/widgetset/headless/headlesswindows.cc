@@ -627,11 +627,7 @@ int32_t THeadlessWindows::MessageBox(HWND /*Owner*/, std::string_view Text, std:
     }
   const uint32_t buttons = Flags & 0x0F;
   int32_t answer = buttons < std::size(kFirstButton) ? kFirstButton[buttons] : IDOK;
-  const bool unanswered = FMessageBoxAnswers.empty();
-  if (!unanswered) {
-    answer = FMessageBoxAnswers.front();
-    FMessageBoxAnswers.pop_front();
-  }
+  const bool unanswered = !NextAnswer(answer);
   FMessageBoxes.push_back({std::string(Text), std::string(Caption), Flags, answer, unanswered});
   return answer;
 }
@@ -640,6 +636,8 @@ void THeadlessWindows::ClearMessageBoxes() {
   FMessageBoxAnswers.clear();
   FMessageBoxes.clear();
   FOpenedURLs.clear();
+  FDialogTexts.clear();
+  FCommonDialogs.clear();
 }
 
 bool THeadlessWindows::OpenURL(std::string_view Address) {

@@ -84,6 +84,10 @@ class TWindowPresenter {
   virtual int32_t ShowMessageBox(std::string_view /*Text*/, std::string_view /*Caption*/, uint32_t /*Flags*/) {
     return 0;
   }
+  // Shows a common dialog to a person (wsdialogs.h) and answers IDOK or
+  // IDCANCEL; 0 when nobody can answer (the queued answers are used then).
+  virtual int32_t ShowCommonDialog(TCommonDialogRequest& /*Request*/) { return 0; }
+  virtual bool CloseCommonDialog(THandle /*Dialog*/) { return false; }
   // Hands a link to the system's handler when a person is there to see
   // it; false otherwise.
   virtual bool OpenURL(std::string_view /*Address*/) { return false; }
@@ -187,12 +191,48 @@ class THeadlessWindows : public TWSWindows {
   int32_t MessageBox(HWND Owner, std::string_view Text, std::string_view Caption, uint32_t Flags) override;
   void QueueMessageBoxAnswer(int32_t Answer) { FMessageBoxAnswers.push_back(Answer); }
 
+  // Common dialogs (wsdialogs.h) show nothing either; each is recorded
+  // (kind, title, answer) and answered from the message box answers: IDOK
+  // takes the next queued dialog text (when one is queued) as the user's
+  // choice, IDCANCEL leaves the request as it was. A modal dialog with no
+  // answer queued is cancelled and recorded as Unanswered. The dialog text
+  // holds, by kind:
+  //   open / save: a file name, or several separated by '|';
+  //   font:        "Name,Size,Style" (Style: letters B, I, U, S; may be empty);
+  //   colour:      the colour as a number (decimal or $hex COLORREF);
+  //   print:       "Copies" or "Copies,FromPage,ToPage" (page numbers chosen);
+  //   find:        the text to find; replace: "find|replace".
+  // A modeless (find / replace) dialog stays open after showing until
+  // CloseCommonDialog: with no answer queued nothing more happens; IDOK
+  // presses Find Next on a find dialog and Replace on a replace dialog, IDYES
+  // presses Replace All, IDCANCEL closes the dialog at once. PressCommonDialog
+  // presses a button of an open one later, with new texts. Malformed text
+  // raises EConvertError.
+  struct TCommonDialogShown {
+    TCommonDialogKind Kind = TCommonDialogKind::OpenFile;
+    std::string Title;
+    int32_t Answer = 0;
+    bool Unanswered = false;
+    TCommonDialogRequest Shown;  // what the dialog showed, before the user chose
+  };
+  int32_t ShowCommonDialog(HWND Owner, TCommonDialogRequest& Request) override;
+  bool CloseCommonDialog(THandle Dialog) override;
+  void QueueDialogText(std::string Text) { FDialogTexts.push_back(std::move(Text)); }
+  const std::vector<TCommonDialogShown>& CommonDialogsShown() const { return FCommonDialogs; }
+  // The open modeless dialogs, oldest first.
+  std::vector<THandle> OpenCommonDialogs() const;
+  // Acts in the open modeless dialog as the user would: Text (as a dialog
+  // text above; empty keeps the fields) is typed, then Action pressed.
+  // False when the dialog is not open.
+  bool PressCommonDialog(THandle Dialog, TCommonDialogAction Action, const std::string& Text = {});
+
   // Links are recorded (and handed on by the presenter, when there is one
   // that opens them): they are not opened here.
   bool OpenURL(std::string_view Address) override;
   const std::vector<std::string>& OpenedURLs() const { return FOpenedURLs; }
   const std::vector<TMessageBoxShown>& MessageBoxesShown() const { return FMessageBoxes; }
-  // Forgets the boxes shown and the answers still queued (and the links).
+  // Forgets the boxes and dialogs shown, the answers and texts still
+  // queued (and the links).
   void ClearMessageBoxes();
 
   // ------------------------------------------------------ for the backend
@@ -277,6 +317,13 @@ class THeadlessWindows : public TWSWindows {
   std::deque<int32_t> FMessageBoxAnswers;
   std::vector<TMessageBoxShown> FMessageBoxes;
   std::vector<std::string> FOpenedURLs;
+  std::deque<std::string> FDialogTexts;
+  std::vector<TCommonDialogShown> FCommonDialogs;
+  // The open modeless dialogs and what each was shown with.
+  std::vector<std::pair<THandle, TCommonDialogRequest>> FModeless;
+  THandle FLastDialog = 0;
+  // The answer of the next box or dialog shown, when one is queued.
+  bool NextAnswer(int32_t& Answer);
 };
 
 }  // namespace host::headless

@@ -18,6 +18,7 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QMessageBox>
 
+#include "host/widgetset/qt6/qt6dialogs.h"
 #include "host/widgetset/qt6/qt6keys.h"
 #include "host/widgetset/qt6/qt6menus.h"
 
@@ -512,6 +513,28 @@ int32_t TQtWindows::ShowMessageBox(std::string_view Text, std::string_view Capti
   for (const TChoice& choice : choices)
     if (chosen == choice.Button) return choice.Answer;
   return choices.back().Answer;  // closed without a button: the last (Cancel, No, Ignore, Ok)
+}
+
+int32_t TQtWindows::ShowCommonDialog(TCommonDialogRequest& Request) {
+  if (!OnScreen()) return 0;
+  if (Request.Kind != TCommonDialogKind::Find && Request.Kind != TCommonDialogKind::Replace)
+    return RunModalDialog(Request, nullptr);
+  std::erase_if(FFindDialogs, [](const auto& open) { return open.second.isNull(); });
+  QDialog* dialog = MakeFindDialog(Request, nullptr);
+  FFindDialogs[Request.Dialog] = dialog;
+  dialog->show();
+  return IDOK;
+}
+
+bool TQtWindows::CloseCommonDialog(THandle Dialog) {
+  auto it = FFindDialogs.find(Dialog);
+  if (it == FFindDialogs.end()) return false;
+  QPointer<QDialog> dialog = it->second;
+  FFindDialogs.erase(it);
+  if (dialog.isNull()) return false;
+  ForgetFindDialog(dialog);
+  dialog->close();
+  return true;
 }
 
 QWidget* TQtWindows::WidgetOf(HWND Window) const {

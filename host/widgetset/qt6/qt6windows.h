@@ -34,7 +34,9 @@
 #include <unordered_map>
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
+#include <QtWidgets/QDialog>
 #include <QtWidgets/QWidget>
 
 #include "host/widgetset/headless/headless.h"
@@ -63,6 +65,9 @@ class TQtWindows : public headless::TWindowPresenter {
   bool PaintsItself() const override { return true; }
   bool WaitForInput() override;
   int32_t ShowMessageBox(std::string_view Text, std::string_view Caption, uint32_t Flags) override;
+  // Qt's dialogs (qt6dialogs.h), on screen only, as the message boxes.
+  int32_t ShowCommonDialog(TCommonDialogRequest& Request) override;
+  bool CloseCommonDialog(THandle Dialog) override;
   // On screen, through Qt's desktop services (the system's handler).
   bool OpenURL(std::string_view Address) override;
 
@@ -82,6 +87,7 @@ class TQtWindows : public headless::TWindowPresenter {
   headless::THeadlessWidgetSet& FWidgetSet;
   std::unordered_map<HWND, TQtWindow*> FWidgets;    // top-level windows
   std::unordered_map<HWND, TQtControl*> FControls;  // child windows
+  std::unordered_map<THandle, QPointer<QDialog>> FFindDialogs;  // open find / replace dialogs
   // Gives Qt's focus to the widget of the host's focused window.
   void FollowFocus();
   QTimer FTicker;
