@@ -12,6 +12,7 @@
 #include "host/comctrls/listview.h"
 #include "host/comctrls/pagecontrol.h"
 #include "host/comctrls/toolbar.h"
+#include "host/comctrls/viewsdates.h"
 
 namespace host {
 

@@ -111,10 +111,12 @@ void RegisterComCtrlsClasses() {
   RegisterToolButtonProperties();
   RegisterToolBarProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
+  RegisterViewsDatesClasses();
 }
 
 void UnregisterComCtrlsClasses() {
   if (comCtrlsCount == 0 || --comCtrlsCount > 0) return;
+  UnregisterViewsDatesClasses();
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);
