@@ -141,6 +141,12 @@ void TTreeNode::MakeVisible() {
   GetTreeView()->MakeNodeVisible(this);
 }
 
+TRect TTreeNode::DisplayRect(bool TextOnly) const {
+  TCustomTreeView* view = GetTreeView();
+  if (!IsVisible()) return {};
+  return TextOnly ? view->TextRect(this) : view->NodeRect(this);
+}
+
 void TTreeNode::MoveTo(TTreeNode* Destination, TNodeAttachMode Mode) {
   comctrl::CheckEnumValue(Mode, naInsert, GetTreeView());
   FOwner->CheckOwnNode(Destination);
@@ -263,7 +269,7 @@ void TTreeNodes::Delete(TTreeNode* Node) {
   if (selectionGoes && !heir) heir = Node->FParent;
   if (selectionGoes) FOwner->FSelected = nullptr;
   BeginUpdate();
-  while (!Node->FChildren.empty()) Delete(Node->FChildren.back());
+  while (!Node->FChildren.empty()) Delete(Node->FChildren.front());
   FOwner->Delete(Node);
   Detach(Node);
   EndUpdate();

@@ -239,7 +239,7 @@ TRect TCustomTreeView::NodeRect(const TTreeNode* Node) {
   return Rect(0, kBorder + (row - FTopRow) * height, GetClientRect().Width(), kBorder + (row - FTopRow + 1) * height);
 }
 
-TRect TCustomTreeView::TextRect(TTreeNode* Node) {
+TRect TCustomTreeView::TextRect(const TTreeNode* Node) {
   const TRect row = NodeRect(Node);
   const TMeasuringCanvas measuring(GetFont());
   const int32_t left = TextX(Node);

@@ -124,6 +124,9 @@ class TTreeNode : public TPersistent {
   void SetFocused(bool Value);
   // Expands the ancestors and scrolls the view to the node.
   void MakeVisible();
+  // Where the node shows in the view's client area: its text (TextOnly) or
+  // its whole row; empty while it is hidden under a collapsed parent.
+  TRect DisplayRect(bool TextOnly) const;
   // Moves the node (with its children) next to or under Destination (null:
   // the top level).
   void MoveTo(TTreeNode* Destination, TNodeAttachMode Mode);
@@ -357,7 +360,7 @@ class TCustomTreeView : public TCustomControl {
   // images and text start.
   int32_t LevelX(const TTreeNode* Node) const;
   int32_t TextX(const TTreeNode* Node) const;
-  TRect TextRect(TTreeNode* Node);
+  TRect TextRect(const TTreeNode* Node);
   void PaintLines(TTreeNode* Node, const TRect& Row);
   void PaintButton(const TRect& Box, bool Expanded);
   void PaintNode(TTreeNode* Node, const TRect& Row);

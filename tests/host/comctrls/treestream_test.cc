@@ -1,0 +1,130 @@
+// Tree nodes in form files: blocks written out byte by byte here read into
+// the nodes they describe and come back the same (Items.Data of the classic
+// designers and Items.NodeData of later ones); a block cut short raises a
+// clear error and leaves the tree as it was.
+#include "tests/host/comctrls/comctrls_test.h"
+#include "tests/support/raises.h"
+
+namespace host::comctrlstest {
+namespace {
+
+using TreeStreamTest = ComCtrlsTest;
+
+// Fruit (image 1, selected image 2) with Apple and Pear (Data 7) holding
+// Nashi (state image 3), then Nuts. Per node: size, ImageIndex,
+// SelectedIndex, StateIndex, OverlayIndex, Data, child count, text.
+const std::string kClassicBlock =
+    "02000000"                                                                             // two top-level nodes
+    "1E000000" "01000000" "02000000" "FFFFFFFF" "FFFFFFFF" "00000000" "02000000" "05" "4672756974"  // Fruit
+    "1E000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "05" "4170706C65"  // Apple
+    "1D000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "07000000" "01000000" "04" "50656172"    // Pear
+    "1E000000" "00000000" "00000000" "03000000" "FFFFFFFF" "00000000" "00000000" "05" "4E61736869"  // Nashi
+    "1D000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "04" "4E757473";   // Nuts
+
+// Version 3: ExpandedImageIndex after OverlayIndex, Enabled before the
+// UTF-16 text. "Größe" (expanded image 4, disabled) holding "x".
+const std::string kNodeDataBlock =
+    "03" "01000000"
+    "28000000" "05000000" "06000000" "FFFFFFFF" "FFFFFFFF" "04000000" "00000000" "01000000" "00" "05"
+    "4700" "7200" "F600" "DF00" "6500"
+    "20000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "00000000" "01" "01" "7800";
+
+std::string FormWithTree(const std::string& Property, const std::string& Hex) {
+  std::string text = "object Form: THolder\n  object Tree: TTreeView\n    Left = 8\n    Top = 8\n"
+                     "    Width = 121\n    Height = 97\n    Indent = 19\n    TabOrder = 0\n    Items." +
+                     Property + " = {\n";
+  for (std::size_t i = 0; i < Hex.size(); i += 64) text += "      " + Hex.substr(i, 64) + "\n";
+  text.insert(text.size() - 1, "}");
+  return text + "  end\nend\n";
+}
+
+// The hex digits of the block called Property in a form's text.
+std::string BlockIn(const std::string& Text, const std::string& Property) {
+  const std::size_t start = Text.find("Items." + Property + " = {");
+  if (start == std::string::npos) return "<no block>";
+  std::string hex;
+  for (std::size_t i = Text.find('{', start) + 1; i < Text.size() && Text[i] != '}'; ++i)
+    if (std::isxdigit(static_cast<unsigned char>(Text[i]))) hex += Text[i];
+  return hex;
+}
+
+TEST_F(TreeStreamTest, ClassicDataBlockReadsIntoNestedNodesAndWritesBackTheSameBytes) {
+  const std::string text = FormWithTree("Data", kClassicBlock);
+  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(text));
+  auto* tree = dynamic_cast<TTreeView*>(copy->FindComponent("Tree"));
+  ASSERT_NE(tree, nullptr);
+  TTreeNodes* items = tree->GetItems();
+  ASSERT_EQ(items->GetCount(), 5);
+  TTreeNode* fruit = items->GetFirstNode();
+  EXPECT_EQ(fruit->GetText(), "Fruit");
+  EXPECT_EQ(fruit->GetImageIndex(), 1);
+  EXPECT_EQ(fruit->GetSelectedIndex(), 2);
+  EXPECT_EQ(fruit->GetCount(), 2);
+  TTreeNode* pear = fruit->GetItem(1);
+  EXPECT_EQ(pear->GetText(), "Pear");
+  EXPECT_EQ(reinterpret_cast<intptr_t>(pear->GetData()), 7);
+  EXPECT_EQ(pear->GetItem(0)->GetText(), "Nashi");
+  EXPECT_EQ(pear->GetItem(0)->GetStateIndex(), 3);
+  EXPECT_EQ(pear->GetItem(0)->GetLevel(), 2);
+  EXPECT_EQ(fruit->getNextSibling()->GetText(), "Nuts");
+  EXPECT_EQ(tree->GetIndent(), 19);
+
+  const std::string back = FormText(copy.get());
+  EXPECT_EQ(BlockIn(back, "Data"), kClassicBlock);
+  EXPECT_EQ(back.substr(back.find("  object Tree")), text.substr(text.find("  object Tree")))
+      << "the tree comes back as it was";
+  pear->Delete();
+  EXPECT_EQ(BlockIn(FormText(copy.get()), "Data").substr(0, 64),
+            "02000000" "1E000000" "01000000" "02000000" "FFFFFFFF" "FFFFFFFF" "00000000" "01000000")
+      << "Fruit now has one child";
+}
+
+TEST_F(TreeStreamTest, LaterNodeDataBlockKeepsItsVersionWideTextsAndExtraFields) {
+  const std::string text = FormWithTree("NodeData", kNodeDataBlock);
+  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(text));
+  auto* tree = dynamic_cast<TTreeView*>(copy->FindComponent("Tree"));
+  ASSERT_NE(tree, nullptr);
+  TTreeNode* node = tree->GetItems()->GetFirstNode();
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->GetText(), "Gr\xC3\xB6\xC3\x9F" "e");
+  EXPECT_EQ(node->GetImageIndex(), 5);
+  EXPECT_EQ(node->GetExpandedImageIndex(), 4);
+  EXPECT_FALSE(node->GetEnabled());
+  EXPECT_EQ(node->getFirstChild()->GetText(), "x");
+  const std::string back = FormText(copy.get());
+  EXPECT_EQ(BlockIn(back, "NodeData"), kNodeDataBlock);
+  EXPECT_EQ(back.find("Items.Data"), std::string::npos);
+
+  // A tree made by a program goes out as the classic Data block.
+  TTreeView* fresh = Add<TTreeView>(form.get(), "Fresh", Bounds(0, 0, 50, 50));
+  fresh->GetItems()->AddChild(fresh->GetItems()->Add(nullptr, "Fruit"), "Apple");
+  const std::string written = FormText(form.get());
+  EXPECT_EQ(BlockIn(written, "Data"),
+            "01000000" "1E000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "01000000" "05" "4672756974"
+            "1E000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "05" "4170706C65");
+}
+
+TEST_F(TreeStreamTest, ABlockCutShortRaisesAndTheTreeKeepsItsNodes) {
+  TTreeView* tree = Add<TTreeView>(form.get(), "Tree", Bounds(0, 0, 100, 100));
+  tree->GetItems()->AddChild(tree->GetItems()->Add(nullptr, "Old"), "Child");
+  auto readInto = [&](const std::string& Property, const std::string& Hex) {
+    std::string text = FormWithTree(Property, Hex);
+    text.replace(text.find("object Form"), 6, "inherited");
+    text.replace(text.find("object Tree"), 6, "inherited");
+    return RaisedMessage<EReadError>([&] { ReadForm(TextToBinary(text), form.get()); });
+  };
+  const std::string cut = readInto("Data", kClassicBlock.substr(0, kClassicBlock.size() - 6));
+  EXPECT_NE(cut.find("The nodes of tree view 'Tree' (Items.Data) cannot be read: the block ends in the middle of a node"),
+            std::string::npos)
+      << cut;
+  std::string badSize = kClassicBlock;
+  badSize.replace(8, 2, "1F");
+  EXPECT_NE(readInto("Data", badSize).find("node 1 gives its size as 31 for a text of 5 characters"), std::string::npos);
+  EXPECT_NE(readInto("NodeData", "07" + kClassicBlock).find("node data of version 7 cannot be read"),
+            std::string::npos);
+  ASSERT_EQ(tree->GetItems()->GetCount(), 2) << "the old nodes stay";
+  EXPECT_EQ(tree->GetItems()->GetItem(1)->GetText(), "Child");
+}
+
+}  // namespace
+}  // namespace host::comctrlstest
