@@ -5,6 +5,8 @@
 
 #include <span>
 
+#include "host/comctrls/datetime.h"
+#include "host/comctrls/richedit.h"
 #include "host/comctrls/treeview.h"
 
 namespace host {

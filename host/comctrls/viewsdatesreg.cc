@@ -15,9 +15,11 @@ namespace {
 
 int viewsDatesCount = 0;
 
-constexpr TClass kStreamedClasses[] = {&TTreeView::StaticMetaClass};
+constexpr TClass kStreamedClasses[] = {&TTreeView::StaticMetaClass, &TRichEdit::StaticMetaClass,
+                                       &TDateTimePicker::StaticMetaClass, &TMonthCalendar::StaticMetaClass};
 // Registered with the streamed classes as their ancestors.
-constexpr TClass kAncestorClasses[] = {&TCustomTreeView::StaticMetaClass};
+constexpr TClass kAncestorClasses[] = {&TCustomTreeView::StaticMetaClass, &TCustomRichEdit::StaticMetaClass,
+                                       &TCommonCalendar::StaticMetaClass};
 
 // Props followed by the shared control properties Shared.
 std::vector<TPropInfo> With(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Shared) {
@@ -68,11 +70,98 @@ void RegisterTreeViewProperties() {
   RegisterKeptProperties(&TTreeView::StaticMetaClass, {"MultiSelect", "MultiSelectStyle"});
 }
 
+void RegisterRichEditProperties() {
+  using E = TCustomEdit;
+  using M = TCustomMemo;
+  using R = TCustomRichEdit;
+  std::vector<TPropInfo> props = PublishedControlProps({"Align"});
+  props.push_back(Prop<&M::GetAlignment, &M::SetAlignment>("Alignment").Default(taLeftJustify));
+  props = With(std::move(props), {"Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BiDiMode"});
+  props.push_back(Prop<&E::GetBorderStyle, &E::SetBorderStyle>("BorderStyle").Default(bsSingle));
+  props = With(std::move(props), {"BorderWidth"});
+  props.push_back(Prop<&E::GetColor, &E::SetColor>("Color").Default(clWindow));
+  props = With(std::move(props), {"Ctl3D", "DragCursor", "DragKind", "Constraints", "DragMode", "Enabled", "Font"});
+  props.push_back(Prop<&E::GetHideSelection, &E::SetHideSelection>("HideSelection").Default(true));
+  props.push_back(Prop<&R::GetHideScrollBars, &R::SetHideScrollBars>("HideScrollBars").Default(true));
+  props = With(std::move(props), {"ImeMode", "ImeName"});
+  props.push_back(Prop<&M::GetLines, &M::SetLines>("Lines"));
+  props.push_back(Prop<&E::GetMaxLength, &E::SetMaxLength>("MaxLength").Default(0));
+  props = With(std::move(props), {"ParentBiDiMode"});
+  props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
+  props = With(std::move(props), {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  props.push_back(Prop<&R::GetPlainText, &R::SetPlainText>("PlainText").Default(false));
+  props = With(std::move(props), {"PopupMenu"});
+  props.push_back(Prop<&E::GetReadOnly, &E::SetReadOnly>("ReadOnly").Default(false));
+  props.push_back(Prop<&M::GetScrollBars, &M::SetScrollBars>("ScrollBars").Default(ssNone));
+  props = With(std::move(props), {"ShowHint", "TabOrder"});
+  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props = With(std::move(props), {"Visible"});
+  props.push_back(Prop<&M::GetWantTabs, &M::SetWantTabs>("WantTabs").Default(false));
+  props.push_back(Prop<&M::GetWantReturns, &M::SetWantReturns>("WantReturns").Default(true));
+  props.push_back(Prop<&M::GetWordWrap, &M::SetWordWrap>("WordWrap").Default(true));
+  RegisterProperties(&TRichEdit::StaticMetaClass, std::move(props));
+}
+
+void RegisterDateTimePickerProperties() {
+  using P = TDateTimePicker;
+  std::vector<TPropInfo> props = PublishedControlProps(
+      {"Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
+  props.push_back(Prop<&P::GetCalAlignment, &P::SetCalAlignment>("CalAlignment").Default(dtaLeft));
+  props = With(std::move(props), {"Constraints"});
+  props.push_back(Prop<&P::GetDate, &P::SetDate>("Date"));
+  props.push_back(Prop<&P::GetFormat, &P::SetFormat>("Format"));
+  props.push_back(Prop<&P::GetTime, &P::SetTime>("Time"));
+  props.push_back(Prop<&P::GetShowCheckbox, &P::SetShowCheckbox>("ShowCheckbox").Default(false));
+  props.push_back(Prop<&P::GetChecked, &P::SetChecked>("Checked").Default(true));
+  props = WithOwnColor(std::move(props));
+  props.push_back(Prop<&P::GetDateFormat, &P::SetDateFormat>("DateFormat").Default(dfShort));
+  props.push_back(Prop<&P::GetDateMode, &P::SetDateMode>("DateMode").Default(dmComboBox));
+  props = With(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
+  props.push_back(Prop<&P::GetKind, &P::SetKind>("Kind").Default(dtkDate));
+  // A limit of 0 (none) is not written, as for every float.
+  props.push_back(Prop<&P::GetMaxDate, &P::SetMaxDate>("MaxDate"));
+  props.push_back(Prop<&P::GetMinDate, &P::SetMinDate>("MinDate"));
+  props.push_back(Prop<&P::GetParseInput, &P::SetParseInput>("ParseInput").Default(false));
+  props = With(std::move(props), {"ParentBiDiMode"});
+  props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
+  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  RegisterProperties(&TDateTimePicker::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterKeptProperties(&TDateTimePicker::StaticMetaClass, {"CalColors"});
+}
+
+void RegisterMonthCalendarProperties() {
+  using C = TMonthCalendar;
+  std::vector<TPropInfo> props =
+      PublishedControlProps({"Align", "Anchors", "AutoSize", "BiDiMode", "BorderWidth", "Constraints"});
+  props.push_back(Prop<&C::GetMultiSelect, &C::SetMultiSelect>("MultiSelect").Default(false));
+  props.push_back(Prop<&C::GetDate, &C::SetDate>("Date"));
+  props = With(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled"});
+  props.push_back(Prop<&C::GetEndDate, &C::SetEndDate>("EndDate").StoredBy<&C::GetMultiSelect>());
+  props.push_back(Prop<&C::GetFirstDayOfWeek, &C::SetFirstDayOfWeek>("FirstDayOfWeek").Default(dowLocaleDefault));
+  props = With(std::move(props), {"Font", "ImeMode", "ImeName"});
+  props.push_back(Prop<&C::GetMaxDate, &C::SetMaxDate>("MaxDate"));
+  props.push_back(Prop<&C::GetMaxSelectRange, &C::SetMaxSelectRange>("MaxSelectRange").Default(31));
+  props.push_back(Prop<&C::GetMinDate, &C::SetMinDate>("MinDate"));
+  props = With(std::move(props), {"ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props.push_back(Prop<&C::GetShowToday, &C::SetShowToday>("ShowToday").Default(true));
+  props.push_back(Prop<&C::GetShowTodayCircle, &C::SetShowTodayCircle>("ShowTodayCircle").Default(true));
+  props = With(std::move(props), {"TabOrder"});
+  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props = With(std::move(props), {"Visible"});
+  props.push_back(Prop<&C::GetWeekNumbers, &C::SetWeekNumbers>("WeekNumbers").Default(false));
+  RegisterProperties(&TMonthCalendar::StaticMetaClass, std::move(props));
+  RegisterKeptProperties(&TMonthCalendar::StaticMetaClass, {"CalColors"});
+}
+
 }  // namespace
 
 void RegisterViewsDatesClasses() {
   if (viewsDatesCount++ > 0) return;
   RegisterTreeViewProperties();
+  RegisterRichEditProperties();
+  RegisterDateTimePickerProperties();
+  RegisterMonthCalendarProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
@@ -87,7 +176,11 @@ void UnregisterViewsDatesClasses() {
 }
 
 std::span<const TClass> ViewsDatesClasses() {
-  static constexpr TClass kClasses[] = {&TCustomTreeView::StaticMetaClass, &TTreeView::StaticMetaClass};
+  static constexpr TClass kClasses[] = {
+      &TCustomTreeView::StaticMetaClass, &TTreeView::StaticMetaClass,       &TCustomRichEdit::StaticMetaClass,
+      &TRichEdit::StaticMetaClass,       &TCommonCalendar::StaticMetaClass, &TDateTimePicker::StaticMetaClass,
+      &TMonthCalendar::StaticMetaClass,
+  };
   return kClasses;
 }
 

@@ -1,0 +1,245 @@
+// TDateTimePicker and TMonthCalendar: a date (and time) the user picks,
+// kept as a TDateTime (a double: days since 1899-12-30, the fraction the
+// time of day) within MinDate and MaxDate (0: no limit).
+//
+// The picker shows its value as text in a fixed classic US format: Kind
+// dtkDate with DateFormat dfShort as "M/d/yyyy" (12/25/2024), dfLong as
+// "dddd, MMMM d, yyyy" (Wednesday, December 25, 2024); dtkTime as
+// "h:mm:ss tt" (3:07:09 PM); a Format of its own (the classic picker's
+// letters, see dateformat_p.h) replaces them. One field of the text has
+// the focus: a click on a field or Left and Right choose it, Up and Down
+// step it (wrapping within the field, as the classic picker does), and so
+// do clicks on the up-down arrows shown for dtkTime or DateMode dmUpDown.
+// With DateMode dmComboBox a drop-down button is drawn; the drop-down
+// calendar itself is not there. With ShowCheckbox a check box before the
+// text, clicked or toggled by Space, sets Checked; an unchecked picker
+// draws its text grey. Every change the user makes fires OnChange;
+// changes made by code do not, as in the classic control.
+//
+// Form files: Date is the whole days and Time the time of day, as later
+// designers write them; a form of the classic designers, which wrote the
+// whole value as both, is recognised by a Time of a day or more and then
+// both are written back whole again.
+//
+// The calendar shows a month: a title with the month and year between
+// arrows that turn the months, the names of the days from FirstDayOfWeek,
+// six weeks of days (those of the months around in grey, with the week
+// numbers before them with WeekNumbers), and today's date below
+// (ShowToday), today's day ringed (ShowTodayCircle). Days OnGetMonthInfo
+// marks show bold. A click on a day selects it (with MultiSelect, a
+// Shift-click the range up to it, at most MaxSelectRange days, EndDate its
+// end) and fires OnClick; the arrow keys move by a day or a week, Page Up
+// and Page Down by a month, Home and End to the month's first and last day.
+//
+// Bad input raises and changes nothing: a MinDate after MaxDate (or a
+// MaxDate before MinDate) raises ECommonCalendarError, and so does a Date
+// outside them set by code ("Date exceeds maximum of %s", "Date is less
+// than minimum of %s"). While a form is read the limits are not checked
+// (the properties come in any order).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/controls/controls.h"
+
+namespace host {
+
+HOST_EXCEPTION(ECommonCalendarError, Exception)
+
+enum TDateTimeKind : uint8_t { dtkDate, dtkTime };
+HOST_ENUM_INFO(TDateTimeKind, "dtkDate", "dtkTime")
+enum TDTDateFormat : uint8_t { dfShort, dfLong };
+HOST_ENUM_INFO(TDTDateFormat, "dfShort", "dfLong")
+enum TDTDateMode : uint8_t { dmComboBox, dmUpDown };
+HOST_ENUM_INFO(TDTDateMode, "dmComboBox", "dmUpDown")
+enum TDTCalAlignment : uint8_t { dtaLeft, dtaRight };
+HOST_ENUM_INFO(TDTCalAlignment, "dtaLeft", "dtaRight")
+enum TCalDayOfWeek : uint8_t {
+  dowMonday,
+  dowTuesday,
+  dowWednesday,
+  dowThursday,
+  dowFriday,
+  dowSaturday,
+  dowSunday,
+  dowLocaleDefault
+};
+HOST_ENUM_INFO(TCalDayOfWeek, "dowMonday", "dowTuesday", "dowWednesday", "dowThursday", "dowFriday", "dowSaturday",
+               "dowSunday", "dowLocaleDefault")
+
+// What the picker and the calendar share: the value and its limits.
+class TCommonCalendar : public TCustomControl {
+  HOST_CLASS(TCommonCalendar, TCustomControl)
+  using TCreateArg = TComponent;
+  explicit TCommonCalendar(TComponent* AOwner);
+
+  double GetDateTime() const { return FDateTime; }
+  // Checked against MinDate and MaxDate.
+  void SetDateTime(double Value);
+  double GetMinDate() const { return FMinDate; }
+  void SetMinDate(double Value);
+  double GetMaxDate() const { return FMaxDate; }
+  void SetMaxDate(double Value);
+
+ protected:
+  ~TCommonCalendar() override = default;
+  // The date as the dates shown show it: Value with its date moved into
+  // MinDate..MaxDate.
+  double Clamped(double Value) const;
+  // Raises when Value lies outside the limits (not while reading a form).
+  void CheckRange(double Value) const;
+  // The value changed (by code or the user): redraws.
+  virtual void ValueChanged() { Invalidate(); }
+  bool Loading() const { return GetComponentState().Contains(csLoading); }
+
+  double FDateTime = 0;
+  double FMinDate = 0;
+  double FMaxDate = 0;
+};
+
+class TDateTimePicker : public TCommonCalendar {
+  HOST_CLASS(TDateTimePicker, TCommonCalendar)
+  using TCreateArg = TComponent;
+  explicit TDateTimePicker(TComponent* AOwner);
+
+  // The whole days; setting keeps the time of day.
+  double GetDate() const;
+  void SetDate(double Value);
+  // The time of day; setting keeps the date.
+  double GetTime() const;
+  void SetTime(double Value);
+  TDateTimeKind GetKind() const { return FKind; }
+  void SetKind(TDateTimeKind Value);
+  TDTDateFormat GetDateFormat() const { return FDateFormat; }
+  void SetDateFormat(TDTDateFormat Value);
+  TDTDateMode GetDateMode() const { return FDateMode; }
+  void SetDateMode(TDTDateMode Value);
+  TDTCalAlignment GetCalAlignment() const { return FCalAlignment; }
+  void SetCalAlignment(TDTCalAlignment Value);
+  bool GetShowCheckbox() const { return FShowCheckbox; }
+  void SetShowCheckbox(bool Value);
+  bool GetChecked() const { return FChecked; }
+  void SetChecked(bool Value);
+  // Display format of its own; empty: the one of Kind and DateFormat.
+  const std::string& GetFormat() const { return FFormat; }
+  void SetFormat(const std::string& Value);
+  bool GetParseInput() const { return FParseInput; }
+  void SetParseInput(bool Value) { FParseInput = Value; }
+  // The text shown, and the field with the focus (an index among the
+  // fields of the text).
+  std::string DisplayText() const;
+  int32_t GetFocusedField() const { return FField; }
+
+  TNotifyEvent OnChange;
+
+ protected:
+  ~TDateTimePicker() override = default;
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void DoEnter() override;
+  void DoExit() override;
+  virtual void Change();
+
+ private:
+  std::string ShownFormat() const;
+  // The text's parts, and where each starts (client x).
+  struct TShownSegment;
+  std::vector<TShownSegment> Segments();
+  int32_t FieldCount() const;
+  bool ShowsUpDown() const { return FKind == dtkTime || FDateMode == dmUpDown; }
+  TRect CheckboxRect() const;
+  TRect ButtonRect() const;
+  int32_t TextLeft() const;
+  // The user stepped the focused field or toggled the check box.
+  void UserStep(int32_t Delta);
+  void UserCheck();
+
+  TDateTimeKind FKind = dtkDate;
+  TDTDateFormat FDateFormat = dfShort;
+  TDTDateMode FDateMode = dmComboBox;
+  TDTCalAlignment FCalAlignment = dtaLeft;
+  bool FShowCheckbox = false;
+  bool FChecked = true;
+  bool FParseInput = false;
+  bool FWholeValues = false;  // read from a classic form: Date and Time both the whole value
+  std::string FFormat;
+  int32_t FField = 0;
+};
+
+// Sender, the month (1..12) shown, the days to show bold (bit 0: day 1).
+using TOnGetMonthInfoEvent = TEvent<TObject*, uint32_t, uint32_t&>;
+
+class TMonthCalendar : public TCommonCalendar {
+  HOST_CLASS(TMonthCalendar, TCommonCalendar)
+  using TCreateArg = TComponent;
+  explicit TMonthCalendar(TComponent* AOwner);
+
+  // The date selected (the first of a range); set by code it is kept as
+  // given, a time of day included, as classic form files hold it.
+  double GetDate() const { return FDateTime; }
+  void SetDate(double Value);
+  // The last day of the range selected (MultiSelect); the date otherwise.
+  double GetEndDate() const;
+  void SetEndDate(double Value);
+  bool GetMultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool Value);
+  int32_t GetMaxSelectRange() const { return FMaxSelectRange; }
+  void SetMaxSelectRange(int32_t Value);
+  TCalDayOfWeek GetFirstDayOfWeek() const { return FFirstDayOfWeek; }
+  void SetFirstDayOfWeek(TCalDayOfWeek Value);
+  bool GetShowToday() const { return FShowToday; }
+  void SetShowToday(bool Value) { SetLook(FShowToday, Value); }
+  bool GetShowTodayCircle() const { return FShowTodayCircle; }
+  void SetShowTodayCircle(bool Value) { SetLook(FShowTodayCircle, Value); }
+  bool GetWeekNumbers() const { return FWeekNumbers; }
+  void SetWeekNumbers(bool Value) { SetLook(FWeekNumbers, Value); }
+
+  // The month shown: its first day.
+  double ShownMonth() const;
+  // The day under a client point (null date 0 when none), and the cell of
+  // a day shown.
+  bool DayAt(int32_t X, int32_t Y, double& Day);
+  TRect DayRect(double Day);
+
+  TOnGetMonthInfoEvent OnGetMonthInfo;
+
+ protected:
+  ~TMonthCalendar() override = default;
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void ValueChanged() override;
+
+ private:
+  template <class T>
+  void SetLook(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Invalidate();
+  }
+  // The layout: a day's cell, the grid's origin, the first day drawn.
+  TSize CellSize();
+  TPoint GridOrigin();
+  double FirstShownDay() const;
+  int32_t FirstWeekday() const;
+  uint32_t BoldDays();
+  // The user picked Day (Extend: the end of a range).
+  void UserSelect(double Day, bool Extend);
+  void PaintTitle(const TRect& Title);
+  void PaintDays();
+
+  double FEndDate = 0;
+  bool FMultiSelect = false;
+  int32_t FMaxSelectRange = 31;
+  TCalDayOfWeek FFirstDayOfWeek = dowLocaleDefault;
+  bool FShowToday = true;
+  bool FShowTodayCircle = true;
+  bool FWeekNumbers = false;
+  double FInfoMonth = -1;  // the month the bold days were asked for
+  uint32_t FBoldDays = 0;
+};
+
+}  // namespace host
