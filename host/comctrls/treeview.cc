@@ -94,39 +94,31 @@ void TCustomTreeView::FullCollapse() {
 
 // ------------------------------------------------- selection and expansion
 
-bool TCustomTreeView::CanChange(TTreeNode* Node) {
+// What an event that may refuse (OnChanging, OnExpanding, OnCollapsing)
+// answers; true when it is not assigned.
+bool TCustomTreeView::Allowed(TTVChangingEvent& Event, TTreeNode* Node) {
   bool allow = true;
-  if (OnChanging) OnChanging(this, Node, allow);
+  if (Event) Event(this, Node, allow);
   return allow;
 }
 
-void TCustomTreeView::Change(TTreeNode* Node) {
-  if (OnChange) OnChange(this, Node);
+void TCustomTreeView::Tell(TTVChangedEvent& Event, TTreeNode* Node) {
+  if (Event) Event(this, Node);
 }
 
-bool TCustomTreeView::CanExpand(TTreeNode* Node) {
-  bool allow = true;
-  if (OnExpanding) OnExpanding(this, Node, allow);
-  return allow;
-}
+bool TCustomTreeView::CanChange(TTreeNode* Node) { return Allowed(OnChanging, Node); }
 
-void TCustomTreeView::Expand(TTreeNode* Node) {
-  if (OnExpanded) OnExpanded(this, Node);
-}
+void TCustomTreeView::Change(TTreeNode* Node) { Tell(OnChange, Node); }
 
-bool TCustomTreeView::CanCollapse(TTreeNode* Node) {
-  bool allow = true;
-  if (OnCollapsing) OnCollapsing(this, Node, allow);
-  return allow;
-}
+bool TCustomTreeView::CanExpand(TTreeNode* Node) { return Allowed(OnExpanding, Node); }
 
-void TCustomTreeView::Collapse(TTreeNode* Node) {
-  if (OnCollapsed) OnCollapsed(this, Node);
-}
+void TCustomTreeView::Expand(TTreeNode* Node) { Tell(OnExpanded, Node); }
 
-void TCustomTreeView::Delete(TTreeNode* Node) {
-  if (OnDeletion) OnDeletion(this, Node);
-}
+bool TCustomTreeView::CanCollapse(TTreeNode* Node) { return Allowed(OnCollapsing, Node); }
+
+void TCustomTreeView::Collapse(TTreeNode* Node) { Tell(OnCollapsed, Node); }
+
+void TCustomTreeView::Delete(TTreeNode* Node) { Tell(OnDeletion, Node); }
 
 void TCustomTreeView::SetSelected(TTreeNode* Value) {
   FItems->CheckOwnNode(Value);

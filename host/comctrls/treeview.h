@@ -338,6 +338,9 @@ class TCustomTreeView : public TCustomControl {
     Field = Value;
     Redraw();
   }
+  // Fires an event that may refuse, or one that tells.
+  bool Allowed(TTVChangingEvent& Event, TTreeNode* Node);
+  void Tell(TTVChangedEvent& Event, TTreeNode* Node);
   // Told by the nodes: nodes came, went or changed their look.
   void NodesChanged();
   void NodeRemoved(TTreeNode* Node);

@@ -126,5 +126,25 @@ TEST_F(TreeStreamTest, ABlockCutShortRaisesAndTheTreeKeepsItsNodes) {
   EXPECT_EQ(tree->GetItems()->GetItem(1)->GetText(), "Child");
 }
 
+using ViewsDatesUnit = TUnitsTest<kComCtrlsUnits>;
+
+// The group starts with the unit and goes with its last shutdown.
+TEST_F(ViewsDatesUnit, StartsAndEndsWithTheComCtrlsUnit) {
+  const std::span<const TClass> classes = ViewsDatesClasses();
+  ASSERT_EQ(classes.size(), 7u);
+  EXPECT_TRUE(classes[1]->ClassNameIs("TTreeView"));
+  EXPECT_TRUE(classes[6]->ClassNameIs("TMonthCalendar"));
+  for (const char* name : {"TTreeView", "TRichEdit", "TDateTimePicker", "TMonthCalendar"})
+    EXPECT_NE(GetClass(name), nullptr) << name;
+  RegisterComCtrlsClasses();
+  UnregisterComCtrlsClasses();
+  EXPECT_NE(GetClass("TTreeView"), nullptr) << "still started once";
+  UnregisterComCtrlsClasses();
+  EXPECT_EQ(GetClass("TTreeView"), nullptr);
+  EXPECT_EQ(GetClass("TMonthCalendar"), nullptr);
+  EXPECT_EQ(GetPropInfo(&TRichEdit::StaticMetaClass, "PlainText"), nullptr);
+  RegisterComCtrlsClasses();  // as the fixture left it
+}
+
 }  // namespace
 }  // namespace host::comctrlstest
