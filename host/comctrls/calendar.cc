@@ -13,6 +13,7 @@
 
 namespace host {
 
+HOST_IMPL(TMonthCalColors, TPersistent)
 HOST_IMPL(TCommonCalendar, TCustomControl)
 HOST_IMPL(TMonthCalendar, TCommonCalendar)
 
@@ -42,12 +43,35 @@ int32_t WeekNumber(double Day) {
 
 }  // namespace
 
+// ------------------------------------------------------------ TMonthCalColors
+
+TPersistent* TMonthCalColors::GetOwner() { return FOwner; }
+
+void TMonthCalColors::SetColorAt(TIndex Index, TColor Value) {
+  if (FColors[Index] == Value) return;
+  FColors[Index] = Value;
+  FOwner->Invalidate();
+}
+
+void TMonthCalColors::Assign(TPersistent* Source) {
+  auto* colors = dynamic_cast<TMonthCalColors*>(Source);
+  if (!colors) return inherited::Assign(Source);
+  std::copy(std::begin(colors->FColors), std::end(colors->FColors), std::begin(FColors));
+  FOwner->Invalidate();
+}
+
 // ------------------------------------------------------------ TCommonCalendar
 
 TCommonCalendar::TCommonCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csCaptureMouse, csClickEvents, csDoubleClicks};
   SetTabStop(true);
   SetColor(clWindow);
+  FCalColors = New<TMonthCalColors>(this);
+}
+
+void TCommonCalendar::Destroy() {
+  FreeAndNil(FCalColors);
+  inherited::Destroy();
 }
 
 double TCommonCalendar::Clamped(double Value) const {
@@ -157,9 +181,14 @@ double TMonthCalendar::FirstShownDay() const {
   return first - (comctrl::DayOfWeek(first) - FirstWeekday() + 7) % 7;
 }
 
+// As wide as a day's number with room around it, narrower when the
+// columns would not fit across.
 TSize TMonthCalendar::CellSize() {
   const TMeasuringCanvas measuring(GetFont());
-  return {measuring.Canvas()->TextWidth("00") + 10, measuring.Canvas()->TextHeight("Ag") + 2};
+  const int32_t columns = 7 + (FWeekNumbers ? 1 : 0);
+  const int32_t fit = (GetClientRect().Width() - 2 * kMargin) / columns;
+  return {std::max(1, std::min(measuring.Canvas()->TextWidth("00") + 10, fit)),
+          measuring.Canvas()->TextHeight("Ag") + 2};
 }
 
 // Below the title and the row of day names, centred across.
@@ -202,13 +231,16 @@ uint32_t TMonthCalendar::BoldDays() {
 
 void TMonthCalendar::PaintTitle(const TRect& Title) {
   TCanvas* canvas = GetCanvas();
-  canvas->GetBrush()->SetColor(clBtnFace);
+  const TColor back = Colour(TMonthCalColors::ciTitleBack);
+  canvas->GetBrush()->SetColor(back);
   canvas->FillRect(Title);
-  const TColor arrows = GetEnabled() ? clBtnText : clGrayText;
+  const TColor arrows = GetEnabled() ? Colour(TMonthCalColors::ciTitleText) : clGrayText;
   comctrl::Arrow(canvas, Rect(Title.Left, Title.Top, Title.Left + 20, Title.Bottom),
                  buttonpaint::TArrowDirection::Left, arrows);
   comctrl::Arrow(canvas, Rect(Title.Right - 20, Title.Top, Title.Right, Title.Bottom),
                  buttonpaint::TArrowDirection::Right, arrows);
+  canvas->GetBrush()->SetColor(back);  // the arrows filled with their colour
+  canvas->GetFont()->SetColor(Colour(TMonthCalColors::ciTitleText));
   canvas->GetFont()->SetStyle(TFontStyles{fsBold});
   comctrl::CenteredText(canvas, Title, comctrl::FormatDate("MMMM yyyy", ShownMonth()), GetEnabled());
   canvas->GetFont()->SetStyle(TFontStyles{});
@@ -218,8 +250,14 @@ void TMonthCalendar::PaintDays() {
   TCanvas* canvas = GetCanvas();
   const TSize cell = CellSize();
   const TPoint origin = GridOrigin();
+  const TColor monthBack = Colour(TMonthCalColors::ciMonthBack), text = Colour(TMonthCalColors::ciText);
+  canvas->GetBrush()->SetColor(monthBack);
+  canvas->FillRect(Rect(origin.X - (FWeekNumbers ? cell.cx : 0), origin.Y - cell.cy - 2, origin.X + 7 * cell.cx,
+                        origin.Y + 7 * cell.cy + 2));
+  canvas->GetFont()->SetColor(text);
   for (int32_t i = 0; i < 7; ++i) {
-    const std::string name = std::string(comctrl::kDayNames[(FirstWeekday() + i) % 7]).substr(0, 3);
+    std::string name = std::string(comctrl::kDayNames[(FirstWeekday() + i) % 7]).substr(0, 3);
+    if (canvas->TextWidth(name) > cell.cx - 2) name.pop_back();  // "Mo" where "Mon" does not fit
     comctrl::CenteredText(canvas, Bounds(origin.X + i * cell.cx, origin.Y - cell.cy - 2, cell.cx, cell.cy), name,
                           GetEnabled());
   }
@@ -235,12 +273,15 @@ void TMonthCalendar::PaintDays() {
     const comctrl::TCivilDate civil = comctrl::DecodeDate(day);
     const bool inMonth = comctrl::DecodeDate(month).Month == civil.Month;
     const bool selected = day >= start && day <= end;
+    canvas->GetBrush()->SetColor(monthBack);
     if (FWeekNumbers && i % 7 == 0)
       comctrl::CenteredText(canvas, Bounds(box.Left - cell.cx, box.Top, cell.cx, cell.cy),
                             std::to_string(WeekNumber(day)), false);
-    canvas->GetBrush()->SetColor(selected ? clHighlight : GetColor());
+    canvas->GetBrush()->SetColor(selected ? clHighlight : monthBack);
     canvas->FillRect(box);
-    canvas->GetFont()->SetColor(selected ? clHighlightText : inMonth ? GetFont()->GetColor() : clGrayText);
+    canvas->GetFont()->SetColor(selected  ? clHighlightText
+                                : inMonth ? text
+                                          : Colour(TMonthCalColors::ciTrailingText));
     canvas->GetFont()->SetStyle(inMonth && (bold >> (civil.Day - 1) & 1) ? TFontStyles{fsBold} : TFontStyles{});
     comctrl::CenteredText(canvas, box, std::to_string(civil.Day), GetEnabled());
     if (FShowTodayCircle && day == today) {
@@ -251,7 +292,8 @@ void TMonthCalendar::PaintDays() {
     }
   }
   canvas->GetFont()->SetStyle(TFontStyles{});
-  canvas->GetFont()->SetColor(GetFont()->GetColor());
+  canvas->GetFont()->SetColor(text);
+  canvas->GetBrush()->SetColor(monthBack);
   if (FShowToday)
     comctrl::CenteredText(canvas, Bounds(origin.X, origin.Y + 6 * cell.cy + 2, 7 * cell.cx, cell.cy),
                           "Today: " + DateText(today), GetEnabled());
@@ -260,7 +302,7 @@ void TMonthCalendar::PaintDays() {
 void TMonthCalendar::Paint() {
   TCanvas* canvas = GetCanvas();
   canvas->SetFont(GetFont());
-  canvas->GetBrush()->SetColor(GetColor());
+  canvas->GetBrush()->SetColor(Colour(TMonthCalColors::ciBack));
   canvas->FillRect(GetClientRect());
   PaintTitle(Rect(kMargin, kMargin, GetClientRect().Right - kMargin, kMargin + CellSize().cy + 8));
   PaintDays();

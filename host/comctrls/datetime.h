@@ -16,16 +16,16 @@
 // draws its text grey. Every change the user makes fires OnChange;
 // changes made by code do not, as in the classic control.
 //
-// Form files: Date is the whole days and Time the time of day, as later
-// designers write them; a form of the classic designers, which wrote the
-// whole value as both, is recognised by a Time of a day or more and then
-// both are written back whole again.
+// Form files: Date is the whole days and Time the time of day (written
+// back as it was read); a form whose designer wrote the whole value as
+// both is recognised by a Time of a day or more, and then both are written
+// back whole again.
 //
 // The calendar shows a month: a title with the month and year between
 // arrows that turn the months, the names of the days from FirstDayOfWeek,
 // six weeks of days (those of the months around in grey, with the week
 // numbers before them with WeekNumbers), and today's date below
-// (ShowToday), today's day ringed (ShowTodayCircle). Days OnGetMonthInfo
+// (ShowToday), today's day ringed (ShowTodayCircle), in the CalColors. Days OnGetMonthInfo
 // marks show bold. A click on a day selects it (with MultiSelect, a
 // Shift-click the range up to it, at most MaxSelectRange days, EndDate its
 // end) and fires OnClick; the arrow keys move by a day or a week, Page Up
@@ -69,7 +69,40 @@ enum TCalDayOfWeek : uint8_t {
 HOST_ENUM_INFO(TCalDayOfWeek, "dowMonday", "dowTuesday", "dowWednesday", "dowThursday", "dowFriday", "dowSaturday",
                "dowSunday", "dowLocaleDefault")
 
-// What the picker and the calendar share: the value and its limits.
+class TCommonCalendar;
+
+// The colours of a month calendar (the picker's drop-down one, or the
+// calendar's own): the background around the month, its text, the title's
+// background and text, the month's background, and the text of the days of
+// the months before and after.
+class TMonthCalColors : public TPersistent {
+  HOST_CLASS(TMonthCalColors, TPersistent)
+  enum TIndex : uint8_t { ciBack, ciText, ciTitleBack, ciTitleText, ciMonthBack, ciTrailingText, ciCount };
+  explicit TMonthCalColors(TCommonCalendar* AOwner) : FOwner(AOwner) {}
+
+  TPersistent* GetOwner() override;
+  template <TIndex I>
+  TColor GetColor() const {
+    return FColors[I];
+  }
+  TColor GetColors(TIndex Index) const { return FColors[Index]; }
+  template <TIndex I>
+  void SetColor(TColor Value) {
+    SetColorAt(I, Value);
+  }
+  void Assign(TPersistent* Source) override;
+
+ protected:
+  ~TMonthCalColors() override = default;
+
+ private:
+  void SetColorAt(TIndex Index, TColor Value);
+  TCommonCalendar* FOwner;
+  TColor FColors[ciCount] = {clWindow, clWindowText, clActiveCaption, clWhite, clWhite, clInactiveCaptionText};
+};
+
+// What the picker and the calendar share: the value, its limits and the
+// calendar's colours.
 class TCommonCalendar : public TCustomControl {
   HOST_CLASS(TCommonCalendar, TCustomControl)
   using TCreateArg = TComponent;
@@ -82,9 +115,12 @@ class TCommonCalendar : public TCustomControl {
   void SetMinDate(double Value);
   double GetMaxDate() const { return FMaxDate; }
   void SetMaxDate(double Value);
+  TMonthCalColors* GetCalColors() const { return FCalColors; }
+  void SetCalColors(TMonthCalColors* Value) { FCalColors->Assign(Value); }
 
  protected:
   ~TCommonCalendar() override = default;
+  void Destroy() override;
   // The date as the dates shown show it: Value with its date moved into
   // MinDate..MaxDate.
   double Clamped(double Value) const;
@@ -97,6 +133,7 @@ class TCommonCalendar : public TCustomControl {
   double FDateTime = 0;
   double FMinDate = 0;
   double FMaxDate = 0;
+  TMonthCalColors* FCalColors = nullptr;
 };
 
 class TDateTimePicker : public TCommonCalendar {
@@ -165,6 +202,9 @@ class TDateTimePicker : public TCommonCalendar {
   bool FChecked = true;
   bool FParseInput = false;
   bool FWholeValues = false;  // read from a classic form: Date and Time both the whole value
+  // The time of day as last set, kept so that it is written back as it was
+  // given (the date and time added together lose its last digits).
+  double FTime = 0;
   std::string FFormat;
   int32_t FField = 0;
 };
@@ -220,6 +260,7 @@ class TMonthCalendar : public TCommonCalendar {
     Field = Value;
     Invalidate();
   }
+  TColor Colour(TMonthCalColors::TIndex Index) const { return FCalColors->GetColors(Index); }
   // The layout: a day's cell, the grid's origin, the first day drawn.
   TSize CellSize();
   TPoint GridOrigin();

@@ -35,16 +35,20 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCommonCalendar(AOwner) {
 double TDateTimePicker::GetDate() const { return FWholeValues ? FDateTime : comctrl::DatePart(FDateTime); }
 
 void TDateTimePicker::SetDate(double Value) {
-  SetDateTime(comctrl::DatePart(Value) + comctrl::TimePart(FDateTime));
+  SetDateTime(comctrl::DatePart(Value) + (FWholeValues ? comctrl::TimePart(FDateTime) : GetTime()));
 }
 
-double TDateTimePicker::GetTime() const { return FWholeValues ? FDateTime : comctrl::TimePart(FDateTime); }
+double TDateTimePicker::GetTime() const {
+  if (FWholeValues) return FDateTime;
+  return comctrl::DatePart(FDateTime) + FTime == FDateTime ? FTime : comctrl::TimePart(FDateTime);
+}
 
 // A whole value read from a form as Time marks a form of the classic
 // designers (see datetime.h).
 void TDateTimePicker::SetTime(double Value) {
   if (Loading()) FWholeValues = Value >= 1;
   SetDateTime(comctrl::DatePart(FDateTime) + comctrl::TimePart(Value));
+  FTime = comctrl::TimePart(Value);
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind Value) {

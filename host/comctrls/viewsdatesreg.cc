@@ -102,11 +102,29 @@ void RegisterRichEditProperties() {
   RegisterProperties(&TRichEdit::StaticMetaClass, std::move(props));
 }
 
+void RegisterCalColorsProperties() {
+  using K = TMonthCalColors;
+  RegisterProperties(&TMonthCalColors::StaticMetaClass,
+                     {
+                         Prop<&K::GetColor<K::ciBack>, &K::SetColor<K::ciBack>>("BackColor").Default(clWindow),
+                         Prop<&K::GetColor<K::ciText>, &K::SetColor<K::ciText>>("TextColor").Default(clWindowText),
+                         Prop<&K::GetColor<K::ciTitleBack>, &K::SetColor<K::ciTitleBack>>("TitleBackColor")
+                             .Default(clActiveCaption),
+                         Prop<&K::GetColor<K::ciTitleText>, &K::SetColor<K::ciTitleText>>("TitleTextColor")
+                             .Default(clWhite),
+                         Prop<&K::GetColor<K::ciMonthBack>, &K::SetColor<K::ciMonthBack>>("MonthBackColor")
+                             .Default(clWhite),
+                         Prop<&K::GetColor<K::ciTrailingText>, &K::SetColor<K::ciTrailingText>>("TrailingTextColor")
+                             .Default(clInactiveCaptionText),
+                     });
+}
+
 void RegisterDateTimePickerProperties() {
   using P = TDateTimePicker;
   std::vector<TPropInfo> props = PublishedControlProps(
       {"Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
   props.push_back(Prop<&P::GetCalAlignment, &P::SetCalAlignment>("CalAlignment").Default(dtaLeft));
+  props.push_back(Prop<&P::GetCalColors, &P::SetCalColors>("CalColors"));
   props = With(std::move(props), {"Constraints"});
   props.push_back(Prop<&P::GetDate, &P::SetDate>("Date"));
   props.push_back(Prop<&P::GetFormat, &P::SetFormat>("Format"));
@@ -127,13 +145,13 @@ void RegisterDateTimePickerProperties() {
   props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   RegisterProperties(&TDateTimePicker::StaticMetaClass, With(std::move(props), {"Visible"}));
-  RegisterKeptProperties(&TDateTimePicker::StaticMetaClass, {"CalColors"});
 }
 
 void RegisterMonthCalendarProperties() {
   using C = TMonthCalendar;
-  std::vector<TPropInfo> props =
-      PublishedControlProps({"Align", "Anchors", "AutoSize", "BiDiMode", "BorderWidth", "Constraints"});
+  std::vector<TPropInfo> props = PublishedControlProps({"Align", "Anchors", "AutoSize", "BiDiMode", "BorderWidth"});
+  props.push_back(Prop<&C::GetCalColors, &C::SetCalColors>("CalColors"));
+  props = With(std::move(props), {"Constraints"});
   props.push_back(Prop<&C::GetMultiSelect, &C::SetMultiSelect>("MultiSelect").Default(false));
   props.push_back(Prop<&C::GetDate, &C::SetDate>("Date"));
   props = With(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled"});
@@ -151,7 +169,6 @@ void RegisterMonthCalendarProperties() {
   props = With(std::move(props), {"Visible"});
   props.push_back(Prop<&C::GetWeekNumbers, &C::SetWeekNumbers>("WeekNumbers").Default(false));
   RegisterProperties(&TMonthCalendar::StaticMetaClass, std::move(props));
-  RegisterKeptProperties(&TMonthCalendar::StaticMetaClass, {"CalColors"});
 }
 
 }  // namespace
@@ -160,6 +177,7 @@ void RegisterViewsDatesClasses() {
   if (viewsDatesCount++ > 0) return;
   RegisterTreeViewProperties();
   RegisterRichEditProperties();
+  RegisterCalColorsProperties();
   RegisterDateTimePickerProperties();
   RegisterMonthCalendarProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
@@ -172,6 +190,7 @@ void UnregisterViewsDatesClasses() {
     UnregisterProperties(c);
     UnregisterKeptProperties(c);
   }
+  UnregisterProperties(&TMonthCalColors::StaticMetaClass);
   for (TClass c : kAncestorClasses) UnRegisterClass(c);
 }
 

@@ -138,15 +138,20 @@ TEST_F(DateTimeTest, DatesGoThroughFormFilesAsEitherDesignerWroteThem) {
   calendar->SetDate(45000);
   calendar->SetMultiSelect(true);
   calendar->SetEndDate(45003);
+  calendar->GetCalColors()->SetColor<TMonthCalColors::ciTitleBack>(clSilver);
+  EXPECT_EQ(Pixel(calendar, 30, 4), Drawn(clSilver)) << "the title in its colour";
   const TFormRoundTrip file = RoundTrip(form.get());
-  for (const char* expected : {"Date = 45000.0", "Time = 0.5123", "Kind = dtkTime", "EndDate = 45003.0"})
+  for (const char* expected : {"Date = 45000.0\n", "Time = 0.5123\n", "Kind = dtkTime", "EndDate = 45003.0",
+                               "CalColors.TitleBackColor = clSilver"})
     EXPECT_NE(file.Text.find(expected), std::string::npos) << expected << "\n" << file.Text;
   EXPECT_EQ(file.Text.find("MinDate"), std::string::npos) << "no limit, not written";
   TOwned<THolder> copy = ReadNewRoot<THolder>(file.Binary);
   auto* back = dynamic_cast<TDateTimePicker*>(copy->FindComponent("Picker"));
   ASSERT_NE(back, nullptr);
   EXPECT_EQ(back->GetDateTime(), picker->GetDateTime());
-  EXPECT_EQ(dynamic_cast<TMonthCalendar*>(copy->FindComponent("Calendar"))->GetEndDate(), 45003);
+  auto* calendarBack = dynamic_cast<TMonthCalendar*>(copy->FindComponent("Calendar"));
+  EXPECT_EQ(calendarBack->GetEndDate(), 45003);
+  EXPECT_EQ(calendarBack->GetCalColors()->GetColor<TMonthCalColors::ciTitleBack>(), clSilver);
   EXPECT_EQ(FormText(copy.get()), file.Text);
 
   // The classic designers wrote the whole value as both Date and Time, and
