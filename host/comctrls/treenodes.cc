@@ -141,6 +141,12 @@ void TTreeNode::MakeVisible() {
   GetTreeView()->MakeNodeVisible(this);
 }
 
+bool TTreeNode::EditText() { return GetTreeView()->StartEdit(this); }
+
+void TTreeNode::EndEdit(bool Cancel) {
+  if (GetTreeView()->FEditNode == this) GetTreeView()->EndEdit(Cancel);
+}
+
 TRect TTreeNode::DisplayRect(bool TextOnly) const {
   TCustomTreeView* view = GetTreeView();
   if (!IsVisible()) return {};
@@ -218,6 +224,12 @@ TTreeNode* TTreeNodes::AddChildObject(TTreeNode* Parent, const std::string& S, v
 void TTreeNodes::CheckOwnNode(const TTreeNode* Node) const {
   if (Node && Node->FOwner != this)
     throw EInvalidOperation("Tree node '%s' is not a node of '%s'", {Node->FText, ControlDisplayName(FOwner)});
+}
+
+bool TTreeNodes::Holds(const TTreeNode* Node) const {
+  for (const TTreeNode* n = GetFirstNode(); n; n = n->GetNext())
+    if (n == Node) return true;
+  return false;
 }
 
 TTreeNode* TTreeNodes::AddNode(TTreeNode* Relative, const std::string& S, TNodeAttachMode Mode) {

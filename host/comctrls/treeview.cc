@@ -32,6 +32,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 void TCustomTreeView::Destroy() {
+  FEditNode = nullptr;
   FItems->BeginUpdate();
   FItems->Clear();
   FreeAndNil(FItems);
@@ -118,7 +119,10 @@ bool TCustomTreeView::CanCollapse(TTreeNode* Node) { return Allowed(OnCollapsing
 
 void TCustomTreeView::Collapse(TTreeNode* Node) { Tell(OnCollapsed, Node); }
 
-void TCustomTreeView::Delete(TTreeNode* Node) { Tell(OnDeletion, Node); }
+void TCustomTreeView::Delete(TTreeNode* Node) {
+  if (Node == FEditNode) EndEdit(true);
+  Tell(OnDeletion, Node);
+}
 
 void TCustomTreeView::SetSelected(TTreeNode* Value) {
   FItems->CheckOwnNode(Value);
@@ -385,6 +389,9 @@ void TCustomTreeView::KeyDown(uint16_t& Key, TShiftState Shift) {
       break;
     case VK_MULTIPLY:
       if (node) node->Expand(true);
+      break;
+    case VK_F2:
+      if (node) StartEdit(node);
       break;
     default: return;
   }

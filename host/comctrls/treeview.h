@@ -29,8 +29,10 @@
 // selected and collapses the one left. OnDeletion sees every node before it
 // goes (children before their parent).
 //
-// Captions are not edited in place: ReadOnly is kept and OnEditing and
-// OnEdited are never fired by the view itself.
+// Captions are edited in place (unless ReadOnly): F2 or Node.EditText asks
+// OnEditing, then shows an edit over the node's text; Enter (or the focus
+// leaving it) ends the edit, OnEdited may change the new text before the
+// node takes it, and Escape (or Node.EndEdit(true)) drops it.
 //
 // Bad input raises and changes nothing: an index outside the nodes
 // (Items.Item[i], Node.Item[i]) raises EListError "List index out of bounds
@@ -48,6 +50,7 @@
 #include <vector>
 
 #include "host/controls/controls.h"
+#include "host/stdctrls/texts.h"
 
 namespace host {
 
@@ -60,6 +63,23 @@ enum TNodeAttachMode : uint8_t { naAdd, naAddFirst, naAddChild, naAddChildFirst,
 HOST_ENUM_INFO(TNodeAttachMode, "naAdd", "naAddFirst", "naAddChild", "naAddChildFirst", "naInsert")
 enum TSortType : uint8_t { stNone, stData, stText, stBoth };
 HOST_ENUM_INFO(TSortType, "stNone", "stData", "stText", "stBoth")
+
+// The edit over a node's text while it is edited: Enter and Escape and the
+// focus leaving it go to the tree view.
+class TTreeLabelEdit : public TCustomEdit {
+  HOST_CLASS(TTreeLabelEdit, TCustomEdit)
+  using TCreateArg = TComponent;
+  explicit TTreeLabelEdit(TComponent* AOwner);
+
+ protected:
+  ~TTreeLabelEdit() override = default;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void DoExit() override;
+  bool WantsKey(uint16_t Key) const override;
+
+ private:
+  TCustomTreeView* FView;
+};
 
 class TTreeNode : public TPersistent {
   HOST_CLASS(TTreeNode, TPersistent)
@@ -124,6 +144,10 @@ class TTreeNode : public TPersistent {
   void SetFocused(bool Value);
   // Expands the ancestors and scrolls the view to the node.
   void MakeVisible();
+  // Starts editing the text in place (false when ReadOnly or OnEditing
+  // refuses); ends the edit, keeping its text or (Cancel) dropping it.
+  bool EditText();
+  void EndEdit(bool Cancel);
   // Where the node shows in the view's client area: its text (TextOnly) or
   // its whole row; empty while it is hidden under a collapsed parent.
   TRect DisplayRect(bool TextOnly) const;
@@ -221,6 +245,8 @@ class TTreeNodes : public TPersistent {
   void Attach(TTreeNode* Node, TTreeNode* Relative, TNodeAttachMode Mode);
   void Detach(TTreeNode* Node);
   void CheckOwnNode(const TTreeNode* Node) const;
+  // Whether Node is (still) one of the nodes.
+  bool Holds(const TTreeNode* Node) const;
   void SortSiblings(std::vector<TTreeNode*>& List);
   void Changed();
 
@@ -291,6 +317,7 @@ class TCustomTreeView : public TCustomControl {
   void AlphaSort(bool Recurse = true);
   void FullExpand();
   void FullCollapse();
+  bool IsEditing() const { return FEditNode != nullptr; }
 
   // The node on the row at the client point; null below the last row.
   TTreeNode* GetNodeAt(int32_t X, int32_t Y);
@@ -328,10 +355,15 @@ class TCustomTreeView : public TCustomControl {
   virtual bool CanCollapse(TTreeNode* Node);
   virtual void Collapse(TTreeNode* Node);
   virtual void Delete(TTreeNode* Node);
+  virtual bool CanEdit(TTreeNode* Node);
+  virtual void Edit(TTreeNode* Node, std::string& S);
 
  private:
   friend class TTreeNode;
   friend class TTreeNodes;
+  friend class TTreeLabelEdit;
+  bool StartEdit(TTreeNode* Node);
+  void EndEdit(bool Cancel);
   template <class T>
   void SetLook(T& Field, T Value) {
     if (Field == Value) return;
@@ -370,6 +402,8 @@ class TCustomTreeView : public TCustomControl {
 
   TTreeNodes* FItems = nullptr;
   TTreeNode* FSelected = nullptr;
+  TTreeNode* FEditNode = nullptr;
+  TTreeLabelEdit* FEditor = nullptr;
   TCustomImageList* FImages = nullptr;
   TCustomImageList* FStateImages = nullptr;
   TChangeLink* FImageLink = nullptr;

@@ -114,6 +114,51 @@ TEST_F(TreeViewTest, AutoExpandRowSelectAndScrollingFollowTheSelection) {
   EXPECT_EQ(tree->GetTopItem()->GetText(), "Child 1") << "three rows a notch";
 }
 
+TEST_F(TreeViewTest, NodeTextsAreEditedInPlace) {
+  tree->OnEditing = [this](TObject*, TTreeNode* Node, bool& Allow) {
+    Allow = Node != b;
+    log.push_back("editing " + Node->GetText());
+  };
+  tree->OnEdited = [this](TObject*, TTreeNode*, std::string& S) {
+    log.push_back("edited " + S);
+    if (S == "upper") S = "UPPER";
+  };
+  Robot().Click(OnText(a));
+  log.clear();
+  Robot().Press(VK_F2);
+  EXPECT_TRUE(tree->IsEditing());
+  Robot().Type("Alpha");
+  Robot().Press(VK_RETURN);
+  EXPECT_EQ(a->GetText(), "Alpha");
+  EXPECT_TRUE(tree->Focused()) << "the view has the focus back";
+  Robot().Press(VK_F2);
+  Robot().Type("upper");
+  Robot().Press(VK_RETURN);
+  EXPECT_EQ(a->GetText(), "UPPER") << "as OnEdited changed it";
+  Robot().Press(VK_F2);
+  Robot().Type("dropped");
+  Robot().Press(VK_ESCAPE);
+  EXPECT_EQ(a->GetText(), "UPPER");
+  EXPECT_FALSE(tree->IsEditing());
+  // A click elsewhere ends the edit keeping the text.
+  Robot().Press(VK_F2);
+  Robot().Type("Kept");
+  Robot().Click(OnText(b));
+  EXPECT_EQ(a->GetText(), "Kept");
+  EXPECT_EQ(tree->GetSelected(), b);
+  Robot().Press(VK_F2);  // refused for B
+  EXPECT_FALSE(tree->IsEditing());
+  EXPECT_EQ(log, (std::vector<std::string>{"editing A", "edited Alpha", "editing Alpha", "edited upper", "editing UPPER",
+                                           "editing UPPER", "edited Kept", "changing B", "change B", "editing B"}));
+  tree->SetReadOnly(true);
+  EXPECT_FALSE(a->EditText());
+  tree->SetReadOnly(false);
+  ASSERT_TRUE(a->EditText());
+  a->Delete();  // the node edited goes: the edit is dropped
+  EXPECT_FALSE(tree->IsEditing());
+  EXPECT_EQ(tree->GetItems()->GetCount(), 1);
+}
+
 TEST_F(TreeViewTest, NodesAreMadeListedMovedSortedAndDeleted) {
   TTreeNodes* items = tree->GetItems();
   items->AddFirst(a1, "A0");
