@@ -55,6 +55,39 @@ TEST_F(DateTimeTest, PickerKeysStepTheFocusedFieldWithinTheLimits) {
   EXPECT_EQ(picker->DisplayText(), "2024-04-18 18:00");
 }
 
+// Month ends, leap days, dates before 1899-12-30 and noon.
+TEST_F(DateTimeTest, PickerStepsAcrossCalendarEdges) {
+  picker->SetDate(44957);  // 1/31/2023
+  Robot().Click(At(picker, {6, 10}));
+  Robot().Press(VK_UP);
+  EXPECT_EQ(picker->DisplayText(), "2/28/2023") << "no February 31st";
+  picker->SetDate(45351);  // 2/29/2024
+  EXPECT_EQ(picker->DisplayText(), "2/29/2024");
+  Robot().Press(VK_RIGHT);
+  Robot().Press(VK_RIGHT);
+  Robot().Press(VK_UP);
+  EXPECT_EQ(picker->DisplayText(), "2/28/2025");
+  Robot().Press(VK_RIGHT);  // already on the last field
+  Robot().Press(VK_DOWN);
+  EXPECT_EQ(picker->DisplayText(), "2/28/2024");
+  picker->SetDate(-1);
+  EXPECT_EQ(picker->DisplayText(), "12/29/1899");
+  picker->SetDate(-1400);  // a leap day before the epoch
+  EXPECT_EQ(picker->DisplayText(), "2/29/1896");
+  picker->SetDate(45000);
+  picker->SetKind(dtkTime);
+  picker->SetTime(11.0 / 24 + 59.0 / 1440);
+  EXPECT_EQ(picker->DisplayText(), "11:59:00 AM");
+  Robot().Press(VK_RIGHT);
+  Robot().Press(VK_UP);  // minutes wrap within the hour
+  EXPECT_EQ(picker->DisplayText(), "11:00:00 AM");
+  Robot().Press(VK_RIGHT);
+  Robot().Press(VK_RIGHT);
+  Robot().Press(VK_DOWN);  // AM to PM, the date unchanged
+  EXPECT_EQ(picker->DisplayText(), "11:00:00 PM");
+  EXPECT_EQ(picker->GetDate(), 45000);
+}
+
 TEST_F(DateTimeTest, PickerCheckboxAndUpDownArrows) {
   picker->SetKind(dtkTime);
   EXPECT_EQ(picker->DisplayText(), "6:00:00 PM");
@@ -129,6 +162,37 @@ TEST_F(DateTimeTest, CalendarClicksAndKeysMoveTheSelection) {
   Robot().Click(OnDay(calendar, 45011));
   EXPECT_EQ(calendar->ShownMonth(), 44986);
   EXPECT_EQ(calendar->GetEndDate(), 45011);
+}
+
+TEST_F(DateTimeTest, CalendarWeeksStartOnTheirFirstDayAndKeysStayWithinTheLimits) {
+  TMonthCalendar* calendar = Add<TMonthCalendar>(form.get(), "Calendar", Bounds(10, 40, 191, 154));
+  calendar->SetDate(45000);
+  const int32_t sundayLeft = calendar->DayRect(44990).Left;  // Sunday 3/5/2023
+  calendar->SetFirstDayOfWeek(dowMonday);
+  EXPECT_EQ(calendar->DayRect(44991).Left, sundayLeft) << "Monday in the first column";
+  EXPECT_GT(calendar->DayRect(44990).Left, sundayLeft);
+  calendar->SetWeekNumbers(true);
+  EXPECT_LE(calendar->DayRect(44996).Right, calendar->GetClientRect().Right) << "Sunday still in sight";
+  EXPECT_EQ(RaisedMessage<EInvalidOperation>([&] { calendar->SetFirstDayOfWeek(TCalDayOfWeek(12)); }),
+            "Invalid property value (control 'Calendar')");
+  calendar->SetMinDate(44998);
+  calendar->SetMaxDate(45005);
+  Robot().Click(OnDay(calendar, 45000));
+  Robot().Press(VK_UP);
+  EXPECT_EQ(calendar->GetDate(), 44998) << "kept at MinDate";
+  Robot().Press(VK_NEXT);
+  EXPECT_EQ(calendar->GetDate(), 45005) << "kept at MaxDate";
+  Robot().Click(OnDay(calendar, 44990));
+  EXPECT_EQ(calendar->GetDate(), 44998);
+  // A range is kept within MaxSelectRange.
+  calendar->SetMinDate(0);
+  calendar->SetMaxDate(0);
+  calendar->SetMultiSelect(true);
+  calendar->SetMaxSelectRange(5);
+  Robot().Click(OnDay(calendar, 44990));
+  Robot().Click(OnDay(calendar, 45000), headless::TMouseButtonKind::Left, {ssShift});
+  EXPECT_EQ(calendar->GetDate(), 44990);
+  EXPECT_EQ(calendar->GetEndDate(), 44994);
 }
 
 TEST_F(DateTimeTest, DatesGoThroughFormFilesAsEitherDesignerWroteThem) {

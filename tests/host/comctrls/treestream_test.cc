@@ -104,6 +104,26 @@ TEST_F(TreeStreamTest, LaterNodeDataBlockKeepsItsVersionWideTextsAndExtraFields)
             "1E000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "05" "4170706C65");
 }
 
+TEST_F(TreeStreamTest, VersionOneNodeDataAndTextsTooLongForARecord) {
+  // Version 1: no ExpandedImageIndex, no Enabled byte.
+  const std::string block = "01" "01000000" "1F000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000"
+                            "00000000" "03" "4100" "2030" "4200";  // "A" U+3020 "B"
+  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(FormWithTree("NodeData", block)));
+  auto* tree = dynamic_cast<TTreeView*>(copy->FindComponent("Tree"));
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->GetItems()->GetFirstNode()->GetText(), "A\xE3\x80\xA0" "B");
+  EXPECT_EQ(BlockIn(FormText(copy.get()), "NodeData"), block);
+
+  // A record holds 255 characters: longer texts are cut, a UTF-8 character
+  // never in two.
+  TTreeView* fresh = Add<TTreeView>(form.get(), "Fresh", Bounds(0, 0, 50, 50));
+  fresh->GetItems()->Add(nullptr, std::string(254, 'x') + "\xC3\xA9");
+  const std::string hex = BlockIn(FormText(form.get()), "Data");
+  EXPECT_EQ(hex.substr(8, 8), "17010000") << "size 25 + 254";
+  EXPECT_EQ(hex.substr(8 + 8 + 48, 2), "FE");
+  EXPECT_EQ(hex.size(), (4 + 4 + 24 + 1 + 254) * 2u);
+}
+
 TEST_F(TreeStreamTest, ABlockCutShortRaisesAndTheTreeKeepsItsNodes) {
   TTreeView* tree = Add<TTreeView>(form.get(), "Tree", Bounds(0, 0, 100, 100));
   tree->GetItems()->AddChild(tree->GetItems()->Add(nullptr, "Old"), "Child");

@@ -201,6 +201,60 @@ TEST_F(TreeViewTest, NodesAreMadeListedMovedSortedAndDeleted) {
   EXPECT_EQ(tree->GetSelected(), nullptr);
 }
 
+TEST_F(TreeViewTest, ChildrenPromisedByHasChildrenAreAddedWhenTheNodeExpands) {
+  TTreeNode* lazy = tree->GetItems()->Add(nullptr, "Lazy");
+  lazy->SetHasChildren(true);
+  tree->OnExpanding = [this](TObject*, TTreeNode* Node, bool& Allow) {
+    if (Node->GetText() == "Lazy" && Node->GetCount() == 0)
+      for (const char* name : {"One", "Two"}) tree->GetItems()->AddChild(Node, name);
+    Allow = Node != b;
+  };
+  ASSERT_FALSE(tree->ButtonRect(lazy).IsEmpty()) << "a button before any child";
+  Robot().Click(OnButton(lazy));
+  EXPECT_TRUE(lazy->GetExpanded());
+  EXPECT_EQ(Texts(), "A,.A1,.A2,..A2a,B,Lazy,.One,.Two");
+  EXPECT_FALSE(lazy->getFirstChild()->DisplayRect(true).IsEmpty());
+  // Without ShowRoot the top level has no buttons; without ShowButtons none.
+  tree->SetShowRoot(false);
+  EXPECT_TRUE(tree->ButtonRect(a).IsEmpty());
+  a->Expand(false);
+  EXPECT_FALSE(tree->ButtonRect(a2).IsEmpty());
+  tree->SetShowButtons(false);
+  EXPECT_TRUE(tree->ButtonRect(a2).IsEmpty());
+  // A copy of the nodes keeps their texts, data and nesting.
+  int32_t payload = 5;
+  a2a->SetData(&payload);
+  TTreeView* copy = Add<TTreeView>(form.get(), "Copy", Bounds(220, 10, 100, 100));
+  copy->SetItems(tree->GetItems());
+  EXPECT_EQ(copy->GetItems()->GetCount(), 8);
+  EXPECT_EQ(copy->GetItems()->GetItem(3)->GetText(), "A2a");
+  EXPECT_EQ(copy->GetItems()->GetItem(3)->GetData(), &payload);
+  EXPECT_EQ(copy->GetItems()->GetItem(3)->GetLevel(), 2);
+}
+
+TEST_F(TreeViewTest, ImagesShowBeforeTheTextSelectedIndexWhileSelected) {
+  TImageList* images = NewImages("Images", {clRed, clLime, clBlue});
+  TImageList* states = NewImages("States", {clYellow});
+  tree->SetImages(images);
+  a->SetImageIndex(0);
+  a->SetSelectedIndex(1);
+  b->SetImageIndex(2);
+  b->SetStateIndex(0);
+  tree->SetStateImages(states);
+  const TRect rowA = a->DisplayRect(false), rowB = b->DisplayRect(false);
+  const int32_t level = 2 + 19;  // the border and one indent (ShowRoot)
+  EXPECT_GE(rowA.Height(), 17) << "rows as high as the images";
+  EXPECT_EQ(Pixel(tree, level + 8, rowA.Top + 8), Drawn(clRed));
+  EXPECT_EQ(Pixel(tree, level + 8, rowB.Top + 8), Drawn(clYellow)) << "the state image first";
+  EXPECT_EQ(Pixel(tree, level + 16 + 2 + 8, rowB.Top + 8), Drawn(clBlue));
+  EXPECT_GT(b->DisplayRect(true).Left, a->DisplayRect(true).Left);
+  tree->SetSelected(a);
+  EXPECT_EQ(Pixel(tree, level + 8, rowA.Top + 8), Drawn(clLime));
+  images->Free();  // the view lets go of a list that goes
+  EXPECT_EQ(tree->GetImages(), nullptr);
+  EXPECT_NE(Pixel(tree, level + 8, rowA.Top + 8), Drawn(clLime)) << "no image drawn";
+}
+
 TEST_F(TreeViewTest, BadIndexesAndMovesRaiseAndChangeNothing) {
   TTreeNodes* items = tree->GetItems();
   EXPECT_EQ(RaisedMessage<EListError>([&] { items->GetItem(5); }), "List index out of bounds (5)");
@@ -215,6 +269,10 @@ TEST_F(TreeViewTest, BadIndexesAndMovesRaiseAndChangeNothing) {
             "Tree node 'X' is not a node of 'Tree'");
   EXPECT_EQ(RaisedMessage<EInvalidOperation>([&] { items->AddChild(stranger, "Y"); }),
             "Tree node 'X' is not a node of 'Tree'");
+  EXPECT_EQ(RaisedMessage<EInvalidOperation>([&] { a->MoveTo(b, TNodeAttachMode(9)); }),
+            "Invalid property value (control 'Tree')");
+  EXPECT_EQ(RaisedMessage<EInvalidOperation>([&] { tree->SetIndent(-1); }), "Indent of 'Tree' cannot be negative (-1)");
+  EXPECT_EQ(tree->GetIndent(), 19);
   EXPECT_EQ(Texts(), "A,.A1,.A2,..A2a,B") << "unchanged";
   EXPECT_EQ(tree->GetSelected(), nullptr);
   EXPECT_EQ(other->GetItems()->GetCount(), 1);
