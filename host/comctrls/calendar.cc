@@ -2,6 +2,7 @@
 // month grid, its painting, and the user's clicks and keys.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "host/comctrls/comctrls_p.h"
 #include "host/comctrls/dateformat_p.h"
@@ -82,10 +83,16 @@ double TCommonCalendar::Clamped(double Value) const {
   return date + time;
 }
 
+void TCommonCalendar::CheckDate(double Value) {
+  if (std::isfinite(Value) && Value >= comctrl::kMinDateTime && Value < comctrl::kMaxDateTime + 1) return;
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", Value);
+  throw ECommonCalendarError("%s is not a date of the years 1 to 9999", {std::string(text)});
+}
+
 void TCommonCalendar::CheckRange(double Value) const {
+  CheckDate(Value);
   if (Loading()) return;
-  if (!std::isfinite(Value) || Value < comctrl::kMinDateTime || Value >= comctrl::kMaxDateTime + 1)
-    throw ECommonCalendarError("%s is not a valid date", {std::to_string(Value)});
   if (FMaxDate != 0 && comctrl::DatePart(Value) > comctrl::DatePart(FMaxDate))
     throw ECommonCalendarError("Date exceeds maximum of %s", {DateText(FMaxDate)});
   if (FMinDate != 0 && comctrl::DatePart(Value) < comctrl::DatePart(FMinDate))
@@ -102,6 +109,7 @@ void TCommonCalendar::SetDateTime(double Value) {
 // A limit that leaves no date between the two raises; a value outside the
 // new limits moves inside them.
 void TCommonCalendar::SetMinDate(double Value) {
+  CheckDate(Value);
   if (!Loading() && Value != 0 && FMaxDate != 0 && comctrl::DatePart(Value) > comctrl::DatePart(FMaxDate))
     throw ECommonCalendarError("MinDate %s is after MaxDate %s", {DateText(Value), DateText(FMaxDate)});
   FMinDate = Value;
@@ -109,6 +117,7 @@ void TCommonCalendar::SetMinDate(double Value) {
 }
 
 void TCommonCalendar::SetMaxDate(double Value) {
+  CheckDate(Value);
   if (!Loading() && Value != 0 && FMinDate != 0 && comctrl::DatePart(Value) < comctrl::DatePart(FMinDate))
     throw ECommonCalendarError("MaxDate %s is before MinDate %s", {DateText(Value), DateText(FMinDate)});
   FMaxDate = Value;
@@ -127,6 +136,7 @@ void TMonthCalendar::SetDate(double Value) { SetDateTime(Value); }
 double TMonthCalendar::GetEndDate() const { return FMultiSelect ? FEndDate : FDateTime; }
 
 void TMonthCalendar::SetEndDate(double Value) {
+  CheckDate(Value);
   if (!FMultiSelect || Loading()) {
     FEndDate = Value;
     return;

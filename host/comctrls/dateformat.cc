@@ -81,9 +81,13 @@ TDateSegment Token(char Letter, std::size_t Count, double DateTime) {
 
 }  // namespace
 
+// Within the dates there are (not a number: the epoch).
+double Bounded(double DateTime) {
+  return std::isnan(DateTime) ? 0 : std::clamp(DateTime, kMinDateTime, kMaxDateTime + 0.999999);
+}
+
 TCivilDate DecodeDate(double DateTime) {
-  return CivilFromDays(static_cast<int64_t>(std::floor(std::clamp(DateTime, kMinDateTime, kMaxDateTime))) -
-                       kUnixToDelphi);
+  return CivilFromDays(static_cast<int64_t>(DatePart(DateTime)) - kUnixToDelphi);
 }
 
 double EncodeDate(int32_t Year, int32_t Month, int32_t Day) {
@@ -101,9 +105,9 @@ int32_t DayOfWeek(double DateTime) {
   return Wrapped(static_cast<int32_t>(DatePart(DateTime)) + 6, 7);
 }
 
-double DatePart(double DateTime) { return std::floor(std::clamp(DateTime, kMinDateTime, kMaxDateTime)); }
+double DatePart(double DateTime) { return std::floor(Bounded(DateTime)); }
 
-double TimePart(double DateTime) { return DateTime - DatePart(DateTime); }
+double TimePart(double DateTime) { return Bounded(DateTime) - DatePart(DateTime); }
 
 int32_t SecondsOfDay(double DateTime) {
   return std::min(kSecondsPerDay - 1, static_cast<int32_t>(std::lround(TimePart(DateTime) * kSecondsPerDay)));

@@ -25,6 +25,7 @@ struct TCivilDate {
 inline constexpr double kMinDateTime = -693593;  // 0001-01-01
 inline constexpr double kMaxDateTime = 2958465;  // 9999-12-31
 
+// Values outside the years 1 to 9999 count as their first or last day.
 TCivilDate DecodeDate(double DateTime);
 double EncodeDate(int32_t Year, int32_t Month, int32_t Day);
 int32_t DaysInMonth(int32_t Year, int32_t Month);

@@ -124,7 +124,9 @@ class TCommonCalendar : public TCustomControl {
   // The date as the dates shown show it: Value with its date moved into
   // MinDate..MaxDate.
   double Clamped(double Value) const;
-  // Raises when Value lies outside the limits (not while reading a form).
+  // Raises for a value that is no date (not a number, before the year 1 or
+  // after 9999), and (not while reading a form) one outside the limits.
+  static void CheckDate(double Value);
   void CheckRange(double Value) const;
   // The value changed (by code or the user): redraws.
   virtual void ValueChanged() { Invalidate(); }

@@ -5,6 +5,7 @@
 #include "host/comctrls/comctrls_p.h"
 #include "host/comctrls/dateformat_p.h"
 #include "host/comctrls/datetime.h"
+#include "host/controls/textlayout.h"
 #include "host/graphics/graphicsobj.h"
 #include "host/stdctrls/textdraw.h"
 #include "host/widgetset/wskeys.h"
@@ -35,6 +36,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCommonCalendar(AOwner) {
 double TDateTimePicker::GetDate() const { return FWholeValues ? FDateTime : comctrl::DatePart(FDateTime); }
 
 void TDateTimePicker::SetDate(double Value) {
+  CheckDate(Value);
   SetDateTime(comctrl::DatePart(Value) + (FWholeValues ? comctrl::TimePart(FDateTime) : GetTime()));
 }
 
@@ -46,6 +48,7 @@ double TDateTimePicker::GetTime() const {
 // A whole value read from a form as Time marks a form of the classic
 // designers (see datetime.h).
 void TDateTimePicker::SetTime(double Value) {
+  CheckDate(Value);
   if (Loading()) FWholeValues = Value >= 1;
   SetDateTime(comctrl::DatePart(FDateTime) + comctrl::TimePart(Value));
   FTime = comctrl::TimePart(Value);
@@ -119,8 +122,8 @@ int32_t TDateTimePicker::TextLeft() const { return kInset + (FShowCheckbox ? kBo
 
 std::vector<TDateTimePicker::TShownSegment> TDateTimePicker::Segments() {
   std::vector<TShownSegment> shown;
-  TCanvas* canvas = GetCanvas();
-  canvas->SetFont(GetFont());
+  const TMeasuringCanvas measuring(GetFont());
+  TCanvas* canvas = measuring.Canvas();
   int32_t x = TextLeft();
   for (comctrl::TDateSegment& segment : comctrl::FormatSegments(ShownFormat(), FDateTime)) {
     const int32_t width = canvas->TextWidth(segment.Text);
@@ -134,6 +137,7 @@ std::vector<TDateTimePicker::TShownSegment> TDateTimePicker::Segments() {
 
 void TDateTimePicker::Paint() {
   TCanvas* canvas = GetCanvas();
+  canvas->SetFont(GetFont());
   canvas->GetBrush()->SetColor(GetEnabled() ? GetColor() : clBtnFace);
   canvas->FillRect(GetClientRect());
   const bool active = GetEnabled() && (FChecked || !FShowCheckbox);

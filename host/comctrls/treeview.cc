@@ -19,6 +19,7 @@ namespace {
 constexpr int32_t kBorder = 2;      // between the frame and the first row
 constexpr int32_t kGap = 2;         // between an image and what follows
 constexpr int32_t kButtonHalf = 4;  // a +/- button is 9 pixels square
+constexpr int32_t kMaxIndent = 1000;
 }  // namespace
 
 TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -65,7 +66,8 @@ void TCustomTreeView::SetSortType(TSortType Value) {
 }
 
 void TCustomTreeView::SetIndent(int32_t Value) {
-  if (Value < 0) throw EInvalidOperation("Indent of '%s' cannot be negative (%d)", {ControlDisplayName(this), Value});
+  if (Value < 0 || Value > kMaxIndent)
+    throw ERangeError("Indent of '%s' must be between 0 and %d (not %d)", {ControlDisplayName(this), kMaxIndent, Value});
   SetLook(FIndent, Value);
 }
 

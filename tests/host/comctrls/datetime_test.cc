@@ -6,6 +6,8 @@
 //
 // Day numbers: 45000 is 3/15/2023 (a Wednesday), 45017 4/1/2023, 45292
 // 1/1/2024.
+#include <cmath>
+
 #include "tests/host/comctrls/comctrls_test.h"
 #include "tests/support/raises.h"
 
@@ -118,6 +120,9 @@ TEST_F(DateTimeTest, ContradictingLimitsAndDatesOutsideThemRaise) {
             "Date is less than minimum of 3/5/2023");
   EXPECT_EQ(RaisedMessage<ECommonCalendarError>([&] { picker->SetMaxDate(44000); }),
             "MaxDate 6/18/2020 is before MinDate 3/5/2023");
+  EXPECT_EQ(RaisedMessage<ECommonCalendarError>([&] { picker->SetTime(std::nan("")); }), "nan is not a date of the years 1 to 9999");
+  EXPECT_EQ(RaisedMessage<ECommonCalendarError>([&] { picker->SetMaxDate(1e9); }),
+            "1e+09 is not a date of the years 1 to 9999");
   EXPECT_EQ(picker->GetDate(), 45000);
   EXPECT_EQ(picker->GetMinDate(), 44990);
   EXPECT_EQ(picker->GetMaxDate(), 45400);

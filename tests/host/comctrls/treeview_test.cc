@@ -271,7 +271,10 @@ TEST_F(TreeViewTest, BadIndexesAndMovesRaiseAndChangeNothing) {
             "Tree node 'X' is not a node of 'Tree'");
   EXPECT_EQ(RaisedMessage<EInvalidOperation>([&] { a->MoveTo(b, TNodeAttachMode(9)); }),
             "Invalid property value (control 'Tree')");
-  EXPECT_EQ(RaisedMessage<EInvalidOperation>([&] { tree->SetIndent(-1); }), "Indent of 'Tree' cannot be negative (-1)");
+  EXPECT_EQ(RaisedMessage<ERangeError>([&] { tree->SetIndent(-1); }),
+            "Indent of 'Tree' must be between 0 and 1000 (not -1)");
+  EXPECT_EQ(RaisedMessage<ERangeError>([&] { tree->SetIndent(1 << 30); }),
+            "Indent of 'Tree' must be between 0 and 1000 (not 1073741824)");
   EXPECT_EQ(tree->GetIndent(), 19);
   EXPECT_EQ(Texts(), "A,.A1,.A2,..A2a,B") << "unchanged";
   EXPECT_EQ(tree->GetSelected(), nullptr);
