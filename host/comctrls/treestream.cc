@@ -203,6 +203,18 @@ struct TTreeNodesIO {
     }
   }
 
+  // Whether two trees write the same block (an inherited form writes its
+  // nodes only when they differ from its ancestor's).
+  static bool SameBlock(const TTreeNodes* A, const TTreeNodes* B) {
+    auto bytes = [](const TTreeNodes* Nodes) {
+      TOwned<TMemoryStream> data = MakeOwned<TMemoryStream>();
+      Write(Nodes, data.get());
+      data->SetPosition(0);
+      return AllBytes(data.get());
+    };
+    return A->FStreamFormat == B->FStreamFormat && bytes(A) == bytes(B);
+  }
+
   static void Write(const TTreeNodes* Nodes, TStream* Stream) {
     const TFormat format = Nodes->FStreamFormat;
     TBlockWriter writer(Stream, format);
@@ -214,7 +226,8 @@ struct TTreeNodesIO {
 
 void TTreeNodes::DefineProperties(TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  const bool some = !FRoots.empty();
+  const auto* ancestor = dynamic_cast<TTreeNodes*>(Filer->GetAncestor());
+  const bool some = ancestor ? !TTreeNodesIO::SameBlock(this, ancestor) : !FRoots.empty();
   const bool classic = FStreamFormat == TStreamFormat::Data;
   auto write = [this](TStream* Stream) { TTreeNodesIO::Write(this, Stream); };
   Filer->DefineBinaryProperty(

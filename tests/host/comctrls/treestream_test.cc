@@ -124,6 +124,29 @@ TEST_F(TreeStreamTest, VersionOneNodeDataAndTextsTooLongForARecord) {
   EXPECT_EQ(hex.size(), (4 + 4 + 24 + 1 + 254) * 2u);
 }
 
+// An inherited form writes the nodes only when they differ from its
+// ancestor's.
+TEST_F(TreeStreamTest, AnInheritedTreeWritesItsNodesOnlyWhenTheyDiffer) {
+  auto build = [this](const std::string& Root) {
+    TOwned<THolder> holder(New<THolder>(nullptr));
+    holder->SetName(Root);
+    TTreeView* tree = New<TTreeView>(holder.get());
+    tree->SetName("Tree");
+    tree->SetParent(holder.get());
+    tree->GetItems()->AddChild(tree->GetItems()->Add(nullptr, "Fruit"), "Apple");
+    return holder;
+  };
+  TOwned<THolder> ancestor = build("Base"), descendant = build("Derived");
+  auto written = [&] {
+    TOwned<TStringStream> s = MakeOwned<TStringStream>();
+    s->WriteDescendent(descendant.get(), ancestor.get());
+    return BinaryToText(s->GetDataString());
+  };
+  EXPECT_EQ(written().find("Items.Data"), std::string::npos) << written();
+  dynamic_cast<TTreeView*>(descendant->FindComponent("Tree"))->GetItems()->GetFirstNode()->SetText("Fruits");
+  EXPECT_NE(written().find("Items.Data"), std::string::npos);
+}
+
 TEST_F(TreeStreamTest, ABlockCutShortRaisesAndTheTreeKeepsItsNodes) {
   TTreeView* tree = Add<TTreeView>(form.get(), "Tree", Bounds(0, 0, 100, 100));
   tree->GetItems()->AddChild(tree->GetItems()->Add(nullptr, "Old"), "Child");
