@@ -335,17 +335,23 @@ void TMonthCalendar::UserSelect(double Day, bool Extend) {
   ValueChanged();
 }
 
+void TMonthCalendar::TakeFocus() {
+  if (CanFocus()) SetFocus();
+}
+
 void TMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   const auto alive = AliveFlag();
-  if (Button == mbLeft && CanFocus()) SetFocus();
+  if (Button == mbLeft) TakeFocus();
   if (!*alive) return;
   const int32_t titleBottom = kMargin + CellSize().cy + 8;
   double day = 0;
   if (Button == mbLeft && Y < titleBottom && (X < 22 || X >= GetClientRect().Right - 22))
     UserSelect(AddMonths(FDateTime, X < 22 ? -1 : 1), false);
-  else if (Button == mbLeft && DayAt(X, Y, day))
+  else if (Button == mbLeft && DayAt(X, Y, day)) {
     UserSelect(day, Shift.Contains(ssShift));
-  inherited::MouseDown(Button, Shift, X, Y);
+    DayClicked(FDateTime);
+  }
+  if (*alive) inherited::MouseDown(Button, Shift, X, Y);
 }
 
 void TMonthCalendar::KeyDown(uint16_t& Key, TShiftState Shift) {

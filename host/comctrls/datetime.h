@@ -10,8 +10,10 @@
 // the focus: a click on a field or Left and Right choose it, Up and Down
 // step it (wrapping within the field, as the classic picker does), and so
 // do clicks on the up-down arrows shown for dtkTime or DateMode dmUpDown.
-// With DateMode dmComboBox a drop-down button is drawn; the drop-down
-// calendar itself is not there. With ShowCheckbox a check box before the
+// With DateMode dmComboBox (and dtkDate) the button, F4 or Alt+Down drops
+// down a month calendar under the picker (OnDropDown); a day clicked there,
+// or Enter after the arrow keys moved it, becomes the date (OnChange), and
+// that, Escape, F4 or the picker losing the focus closes it (OnCloseUp). With ShowCheckbox a check box before the
 // text, clicked or toggled by Space, sets Checked; an unchecked picker
 // draws its text grey. Every change the user makes fires OnChange;
 // changes made by code do not, as in the classic control.
@@ -138,6 +140,9 @@ class TCommonCalendar : public TCustomControl {
   TMonthCalColors* FCalColors = nullptr;
 };
 
+class TDropDownCalendar;
+class TMonthCalendar;
+
 class TDateTimePicker : public TCommonCalendar {
   HOST_CLASS(TDateTimePicker, TCommonCalendar)
   using TCreateArg = TComponent;
@@ -170,11 +175,20 @@ class TDateTimePicker : public TCommonCalendar {
   // fields of the text).
   std::string DisplayText() const;
   int32_t GetFocusedField() const { return FField; }
+  // The drop-down calendar is shown.
+  bool GetDroppedDown() const;
+  void SetDroppedDown(bool Value);
+  // The calendar dropped down (null until it first drops down).
+  TMonthCalendar* DropDownCalendar() const;
 
   TNotifyEvent OnChange;
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnCloseUp;
 
  protected:
   ~TDateTimePicker() override = default;
+  void Destroy() override;
+  void WndProc(TMessage& Message) override;
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -195,6 +209,11 @@ class TDateTimePicker : public TCommonCalendar {
   // The user stepped the focused field or toggled the check box.
   void UserStep(int32_t Delta);
   void UserCheck();
+  bool DropsDown() const { return FKind == dtkDate && FDateMode == dmComboBox; }
+  void DroppedDownKey(uint16_t& Key, TShiftState Shift);
+  // The drop-down calendar's date was chosen.
+  friend class TDropDownCalendar;
+  void CalendarPicked(double Day);
 
   TDateTimeKind FKind = dtkDate;
   TDTDateFormat FDateFormat = dfShort;
@@ -209,6 +228,7 @@ class TDateTimePicker : public TCommonCalendar {
   double FTime = 0;
   std::string FFormat;
   int32_t FField = 0;
+  TDropDownCalendar* FCalendar = nullptr;
 };
 
 // Sender, the month (1..12) shown, the days to show bold (bit 0: day 1).
@@ -254,6 +274,10 @@ class TMonthCalendar : public TCommonCalendar {
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void ValueChanged() override;
+  // A click takes the focus (not in a drop-down calendar).
+  virtual void TakeFocus();
+  // The user clicked Day.
+  virtual void DayClicked(double) {}
 
  private:
   template <class T>
@@ -283,6 +307,26 @@ class TMonthCalendar : public TCommonCalendar {
   bool FWeekNumbers = false;
   double FInfoMonth = -1;  // the month the bold days were asked for
   uint32_t FBoldDays = 0;
+};
+
+// The calendar a picker drops down: a pop-up window that never takes the
+// focus; the picker hands it its keys.
+class TDropDownCalendar : public TMonthCalendar {
+  HOST_CLASS(TDropDownCalendar, TMonthCalendar)
+  using TCreateArg = TComponent;
+  explicit TDropDownCalendar(TComponent* AOwner) : TMonthCalendar(AOwner) {}
+  void SetPicker(TDateTimePicker* Value) { FPicker = Value; }
+  // A navigation key the picker got while dropped down.
+  void NavigationKey(uint16_t Key) { KeyDown(Key, {}); }
+
+ protected:
+  ~TDropDownCalendar() override = default;
+  void CreateParams(TCreateParams& Params) override;
+  void TakeFocus() override {}
+  void DayClicked(double Day) override;
+
+ private:
+  TDateTimePicker* FPicker = nullptr;
 };
 
 }  // namespace host

@@ -13,6 +13,7 @@
 namespace host {
 
 HOST_IMPL(TDateTimePicker, TCommonCalendar)
+HOST_IMPL(TDropDownCalendar, TMonthCalendar)
 
 namespace {
 constexpr int32_t kBox = 13;      // the check box
@@ -29,6 +30,71 @@ struct TDateTimePicker::TShownSegment {
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCommonCalendar(AOwner) {
   SetBounds(0, 0, 186, 21);
   FDateTime = comctrl::Today();
+}
+
+void TDateTimePicker::Destroy() {
+  FreeAndNil(FCalendar);
+  inherited::Destroy();
+}
+
+// ------------------------------------------------------ the drop-down calendar
+
+void TDropDownCalendar::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  Params.Style = WS_POPUP;
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+}
+
+void TDropDownCalendar::DayClicked(double Day) {
+  if (FPicker) FPicker->CalendarPicked(Day);
+}
+
+bool TDateTimePicker::GetDroppedDown() const { return FCalendar && FCalendar->GetVisible(); }
+
+TMonthCalendar* TDateTimePicker::DropDownCalendar() const { return FCalendar; }
+
+// The calendar shows the picker's date within its limits, under the picker
+// (at its right edge with CalAlignment dtaRight).
+void TDateTimePicker::SetDroppedDown(bool Value) {
+  if (Value == GetDroppedDown()) return;
+  const auto alive = AliveFlag();
+  if (!Value) {
+    FCalendar->Hide();
+    if (OnCloseUp) OnCloseUp(this);
+    return;
+  }
+  if (!GetShowing() || !HandleAllocated()) return;
+  if (OnDropDown) OnDropDown(this);
+  if (!*alive) return;
+  if (!FCalendar) {
+    FCalendar = New<TDropDownCalendar>(nullptr);
+    FCalendar->SetVisible(false);
+    FCalendar->SetPicker(this);
+  }
+  FCalendar->SetMinDate(0);
+  FCalendar->SetMaxDate(0);
+  FCalendar->SetDate(comctrl::DatePart(FDateTime));
+  FCalendar->SetMinDate(FMinDate);
+  FCalendar->SetMaxDate(FMaxDate);
+  FCalendar->SetCalColors(FCalColors);
+  FCalendar->SetFont(GetFont());
+  const TPoint origin = ClientToScreen({FCalAlignment == dtaRight ? GetWidth() - 191 : 0, GetHeight()});
+  FCalendar->SetBounds(origin.X, origin.Y, 191, 154);
+  FCalendar->SetVisible(true);
+  FCalendar->Invalidate();
+}
+
+// The date changes (OnChange) before the calendar closes (OnCloseUp), as
+// in the classic control.
+void TDateTimePicker::CalendarPicked(double Day) {
+  const auto alive = AliveFlag();
+  const double value = Clamped(comctrl::DatePart(Day) + comctrl::TimePart(FDateTime));
+  if (value != FDateTime) {
+    FDateTime = value;
+    ValueChanged();
+    Change();
+  }
+  if (*alive) SetDroppedDown(false);
 }
 
 // ------------------------------------------------------------- properties
@@ -212,7 +278,10 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int32_t 
   if (Button == mbLeft && PtInRect(CheckboxRect(), Point(X, Y))) {
     UserCheck();
   } else if (Button == mbLeft && PtInRect(button, Point(X, Y))) {
-    if (ShowsUpDown()) UserStep(Y < (button.Top + button.Bottom) / 2 ? 1 : -1);
+    if (ShowsUpDown())
+      UserStep(Y < (button.Top + button.Bottom) / 2 ? 1 : -1);
+    else if (DropsDown())
+      SetDroppedDown(!GetDroppedDown());
   } else if (Button == mbLeft) {
     int32_t field = 0;
     for (const TShownSegment& s : Segments()) {
@@ -229,6 +298,11 @@ void TDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
   const auto alive = AliveFlag();
   inherited::KeyDown(Key, Shift);
   if (!*alive || Key == 0) return;
+  if (GetDroppedDown()) return DroppedDownKey(Key, Shift);
+  if (DropsDown() && (Key == VK_F4 || (Key == VK_DOWN && Shift.Contains(ssAlt)))) {
+    Key = 0;
+    return SetDroppedDown(true);
+  }
   switch (Key) {
     case VK_LEFT:
     case VK_RIGHT:
@@ -246,12 +320,50 @@ void TDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
   Key = 0;
 }
 
+// While the calendar is down the arrow and page keys move its day, Enter
+// takes the day, Escape and F4 close it.
+void TDateTimePicker::DroppedDownKey(uint16_t& Key, TShiftState Shift) {
+  switch (Key) {
+    case VK_RETURN: CalendarPicked(FCalendar->GetDate()); break;
+    case VK_ESCAPE:
+    case VK_F4: SetDroppedDown(false); break;
+    case VK_UP:
+      if (Shift.Contains(ssAlt)) {
+        SetDroppedDown(false);
+        break;
+      }
+      [[fallthrough]];
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END: FCalendar->NavigationKey(Key); break;
+    default: return;
+  }
+  Key = 0;
+}
+
+// Enter and Escape are the calendar's while it is down, not the dialog's.
+void TDateTimePicker::WndProc(TMessage& Message) {
+  if (Message.Msg == CM_WANTSPECIALKEY && GetDroppedDown()) {
+    const auto key = static_cast<TWMGeneric&>(Message).WParam;
+    if (key == VK_RETURN || key == VK_ESCAPE) {
+      Message.Result = 1;
+      return;
+    }
+  }
+  inherited::WndProc(Message);
+}
+
 void TDateTimePicker::DoEnter() {
   Invalidate();
   inherited::DoEnter();
 }
 
 void TDateTimePicker::DoExit() {
+  SetDroppedDown(false);
   Invalidate();
   inherited::DoExit();
 }

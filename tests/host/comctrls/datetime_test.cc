@@ -90,6 +90,36 @@ TEST_F(DateTimeTest, PickerStepsAcrossCalendarEdges) {
   EXPECT_EQ(picker->GetDate(), 45000);
 }
 
+TEST_F(DateTimeTest, PickerDropsDownACalendarWhoseDayBecomesTheDate) {
+  picker->OnDropDown = [this](TObject*) { log.push_back("drop"); };
+  picker->OnCloseUp = [this](TObject*) { log.push_back("close"); };
+  Robot().Click(At(picker, {175, 10}));  // the button
+  ASSERT_TRUE(picker->GetDroppedDown());
+  TMonthCalendar* calendar = picker->DropDownCalendar();
+  EXPECT_EQ(calendar->GetDate(), 45000);
+  EXPECT_EQ(calendar->ClientToScreen({0, 0}), At(picker, {0, 21})) << "under the picker";
+  Robot().Click(OnDay(calendar, 45010));
+  EXPECT_FALSE(picker->GetDroppedDown());
+  EXPECT_TRUE(picker->Focused()) << "the calendar takes no focus";
+  EXPECT_EQ(picker->GetDateTime(), 45010.75) << "the time of day stays";
+  // From the keyboard: F4 opens, the arrows move the day, Enter takes it.
+  Robot().Press(VK_F4);
+  Robot().Press(VK_RIGHT);
+  Robot().Press(VK_DOWN);
+  Robot().Press(VK_RETURN);
+  EXPECT_EQ(picker->DisplayText(), "4/2/2023");
+  Robot().Press(VK_DOWN, {ssAlt});
+  Robot().Press(VK_NEXT);
+  Robot().Press(VK_ESCAPE);
+  EXPECT_EQ(picker->DisplayText(), "4/2/2023") << "Escape drops the day";
+  Robot().Press(VK_F4);
+  TDateTimePicker* other = Add<TDateTimePicker>(form.get(), "Other", Bounds(10, 200, 186, 21));
+  Robot().Click(At(other, {40, 10}));
+  EXPECT_FALSE(picker->GetDroppedDown()) << "closed as the picker lost the focus";
+  EXPECT_EQ(log, (std::vector<std::string>{"drop", "3/25/2023", "close", "drop", "4/2/2023", "close", "drop", "close",
+                                           "drop", "close"}));
+}
+
 TEST_F(DateTimeTest, PickerCheckboxAndUpDownArrows) {
   picker->SetKind(dtkTime);
   EXPECT_EQ(picker->DisplayText(), "6:00:00 PM");
