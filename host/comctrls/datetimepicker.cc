@@ -123,6 +123,7 @@ void TDateTimePicker::SetTime(double Value) {
 void TDateTimePicker::SetKind(TDateTimeKind Value) {
   comctrl::CheckEnumValue(Value, dtkTime, this);
   if (!ChangeField(FKind, Value)) return;
+  SetDroppedDown(false);
   FField = 0;
   Invalidate();
 }
@@ -136,7 +137,9 @@ void TDateTimePicker::SetDateFormat(TDTDateFormat Value) {
 
 void TDateTimePicker::SetDateMode(TDTDateMode Value) {
   comctrl::CheckEnumValue(Value, dmUpDown, this);
-  if (ChangeField(FDateMode, Value)) Invalidate();
+  if (!ChangeField(FDateMode, Value)) return;
+  SetDroppedDown(false);
+  Invalidate();
 }
 
 void TDateTimePicker::SetCalAlignment(TDTCalAlignment Value) {

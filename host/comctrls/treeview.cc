@@ -121,9 +121,10 @@ bool TCustomTreeView::CanCollapse(TTreeNode* Node) { return Allowed(OnCollapsing
 
 void TCustomTreeView::Collapse(TTreeNode* Node) { Tell(OnCollapsed, Node); }
 
+// Not told while the view itself goes: the handlers' form may be going too.
 void TCustomTreeView::Delete(TTreeNode* Node) {
   if (Node == FEditNode) EndEdit(true);
-  Tell(OnDeletion, Node);
+  if (!GetComponentState().Contains(csDestroying)) Tell(OnDeletion, Node);
 }
 
 void TCustomTreeView::SetSelected(TTreeNode* Value) {

@@ -27,7 +27,7 @@
 // and tells OnChange; expanding asks OnExpanding and tells OnExpanded,
 // collapsing OnCollapsing and OnCollapsed. AutoExpand expands the node
 // selected and collapses the one left. OnDeletion sees every node before it
-// goes (children before their parent).
+// goes (children before their parent), except while the view itself goes.
 //
 // Captions are edited in place (unless ReadOnly): F2 or Node.EditText asks
 // OnEditing, then shows an edit over the node's text; Enter (or the focus
