@@ -196,9 +196,9 @@ void UnregisterViewsDatesClasses() {
 
 std::span<const TClass> ViewsDatesClasses() {
   static constexpr TClass kClasses[] = {
-      &TCustomTreeView::StaticMetaClass, &TTreeView::StaticMetaClass,       &TCustomRichEdit::StaticMetaClass,
-      &TRichEdit::StaticMetaClass,       &TCommonCalendar::StaticMetaClass, &TDateTimePicker::StaticMetaClass,
-      &TMonthCalendar::StaticMetaClass,
+      &TTreeLabelEdit::StaticMetaClass,  &TCustomTreeView::StaticMetaClass, &TTreeView::StaticMetaClass,
+      &TCustomRichEdit::StaticMetaClass, &TRichEdit::StaticMetaClass,       &TCommonCalendar::StaticMetaClass,
+      &TDateTimePicker::StaticMetaClass, &TMonthCalendar::StaticMetaClass,  &TDropDownCalendar::StaticMetaClass,
   };
   return kClasses;
 }

@@ -174,9 +174,9 @@ using ViewsDatesUnit = TUnitsTest<kComCtrlsUnits>;
 // The group starts with the unit and goes with its last shutdown.
 TEST_F(ViewsDatesUnit, StartsAndEndsWithTheComCtrlsUnit) {
   const std::span<const TClass> classes = ViewsDatesClasses();
-  ASSERT_EQ(classes.size(), 7u);
-  EXPECT_TRUE(classes[1]->ClassNameIs("TTreeView"));
-  EXPECT_TRUE(classes[6]->ClassNameIs("TMonthCalendar"));
+  ASSERT_EQ(classes.size(), 9u);
+  EXPECT_TRUE(classes[2]->ClassNameIs("TTreeView"));
+  EXPECT_TRUE(classes[7]->ClassNameIs("TMonthCalendar"));
   for (const char* name : {"TTreeView", "TRichEdit", "TDateTimePicker", "TMonthCalendar"})
     EXPECT_NE(GetClass(name), nullptr) << name;
   RegisterComCtrlsClasses();
