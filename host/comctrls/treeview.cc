@@ -8,6 +8,7 @@
 #include "host/graphics/graphicsobj.h"
 #include "host/imglist/imglist.h"
 #include "host/stdctrls/textdraw.h"
+#include "host/widgetset/widgetset.h"
 #include "host/widgetset/wskeys.h"
 
 namespace host {
@@ -33,6 +34,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 void TCustomTreeView::Destroy() {
+  StopChangeTimer();
   FEditNode = nullptr;
   FItems->BeginUpdate();
   FItems->Clear();
@@ -138,7 +140,24 @@ void TCustomTreeView::SetSelected(TTreeNode* Value) {
   if (FAutoExpand && Value) ChangeExpanded(Value, true);
   if (!*alive) return;
   Redraw();
+  if (FChangeDelay > 0 && RunningWindows()) return DelayChange();
   Change(FSelected);
+}
+
+// With ChangeDelay OnChange waits until the selection has stayed that long
+// (moving through the nodes by keys fires it once, for the last).
+void TCustomTreeView::DelayChange() {
+  StopChangeTimer();
+  FChangeTimer = RunningWindows()->SetTimer(static_cast<uint32_t>(FChangeDelay), [this] {
+    StopChangeTimer();
+    Change(FSelected);
+  });
+}
+
+void TCustomTreeView::StopChangeTimer() {
+  if (FChangeTimer == 0) return;
+  if (TWSWindows* windows = RunningWindows()) windows->KillTimer(FChangeTimer);
+  FChangeTimer = 0;
 }
 
 // Collapsing a node whose descendant is selected selects the node.

@@ -24,7 +24,8 @@
 // its first child, Left collapses it or goes to its parent; + and - (the
 // numeric pad's or the characters) expand and collapse. Every change of the
 // selection (by the user or by code) asks OnChanging, which may refuse,
-// and tells OnChange; expanding asks OnExpanding and tells OnExpanded,
+// and tells OnChange (after ChangeDelay milliseconds, when set, once the
+// selection has stayed); expanding asks OnExpanding and tells OnExpanded,
 // collapsing OnCollapsing and OnCollapsed. AutoExpand expands the node
 // selected and collapses the one left. OnDeletion sees every node before it
 // goes (children before their parent), except while the view itself goes.
@@ -307,6 +308,7 @@ class TCustomTreeView : public TCustomControl {
   void SetRightClickSelect(bool Value) { FRightClickSelect = Value; }
   bool GetToolTips() const { return FToolTips; }
   void SetToolTips(bool Value) { FToolTips = Value; }
+  // Milliseconds OnChange waits for the selection to stay (0: none).
   int32_t GetChangeDelay() const { return FChangeDelay; }
   void SetChangeDelay(int32_t Value) { FChangeDelay = Value; }
   TSortType GetSortType() const { return FSortType; }
@@ -381,6 +383,8 @@ class TCustomTreeView : public TCustomControl {
   // Compares siblings for the sort.
   int32_t CompareNodes(TTreeNode* A, TTreeNode* B);
   bool Sorted() const { return FSortType != stNone; }
+  void DelayChange();
+  void StopChangeTimer();
   // The user moved to Node: selects it and brings it into sight.
   void UserSelect(TTreeNode* Node);
   void Redraw();
@@ -410,6 +414,7 @@ class TCustomTreeView : public TCustomControl {
   int32_t FTopRow = 0;
   int32_t FIndent = 19;
   int32_t FChangeDelay = 0;
+  THandle FChangeTimer = 0;
   TSortType FSortType = stNone;
   TBorderStyle FBorderStyle = bsSingle;
   bool FShowButtons = true;

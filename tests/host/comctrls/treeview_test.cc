@@ -114,6 +114,22 @@ TEST_F(TreeViewTest, AutoExpandRowSelectAndScrollingFollowTheSelection) {
   EXPECT_EQ(tree->GetTopItem()->GetText(), "Child 1") << "three rows a notch";
 }
 
+TEST_F(TreeViewTest, ChangeDelayFiresOnChangeOnceTheSelectionStays) {
+  tree->SetChangeDelay(200);
+  a->Expand(false);
+  Robot().Click(OnText(a));
+  Robot().Press(VK_DOWN);
+  Robot().Press(VK_DOWN);
+  EXPECT_EQ(tree->GetSelected(), a2);
+  EXPECT_EQ(log, (std::vector<std::string>{"expanded A", "changing A", "changing A1", "changing A2"}));
+  Headless().Windows().Advance(150);
+  EXPECT_EQ(log.size(), 4u) << "not yet";
+  Headless().Windows().Advance(100);
+  EXPECT_EQ(log.back(), "change A2");
+  Headless().Windows().Advance(500);
+  EXPECT_EQ(log.size(), 5u) << "once";
+}
+
 TEST_F(TreeViewTest, NodeTextsAreEditedInPlace) {
   tree->OnEditing = [this](TObject*, TTreeNode* Node, bool& Allow) {
     Allow = Node != b;
