@@ -8,13 +8,16 @@
 //     count, text as a length byte and that many 8-bit characters.
 //   Items.NodeData (later designers): a version byte, then count, then per
 //     node: size, ImageIndex, SelectedIndex, StateIndex, OverlayIndex,
-//     [version 3: ExpandedImageIndex], Data, child count, [version 3:
-//     Enabled byte], text as a length byte and that many UTF-16 units.
+//     [3, 7: ExpandedImageIndex], Data, [7: a byte, 0], child count,
+//     [3, 7: Enabled byte], text as a length byte and that many UTF-16
+//     units. Version 7 names the node class after the count (a length byte
+//     and UTF-16 units: TTreeNode) and puts two bytes (0) between records.
 //
-// A block is read whole before the tree changes: a block cut short or whose
-// sizes disagree raises EReadError and the nodes stay as they were. Data
-// goes back as the 32-bit number it was (the classic control writes the
-// pointer's value); 8-bit texts are kept byte for byte.
+// A block is read whole before the tree changes: a block cut short, whose
+// sizes disagree or that names another node class raises EReadError and
+// the nodes stay as they were. Data goes back as the 32-bit number it was
+// (the classic control writes the pointer's value); 8-bit texts are kept
+// byte for byte.
 #include <cstring>
 
 #include "host/classes/filer.h"
@@ -28,6 +31,36 @@ namespace {
 using TFormat = TTreeNodes::TStreamFormat;
 
 constexpr int32_t kMaxDepth = 512;
+constexpr char16_t kNodeClass[] = u"TTreeNode";
+
+// What a record of each format holds beyond the classic one.
+struct TLayout {
+  TFormat Format;
+  uint8_t Version;        // the leading byte of NodeData (0: none)
+  int32_t CharSize;       // of the text
+  bool Expanded;          // ExpandedImageIndex and the Enabled byte
+  bool Padded;            // the byte before the child count and the two between records
+  int32_t Fixed() const { return 25 + (Expanded ? 5 : 0) + (Padded ? 1 : 0); }
+};
+
+constexpr TLayout kLayouts[] = {
+    {TFormat::Data, 0, 1, false, false},
+    {TFormat::NodeData1, 1, 2, false, false},
+    {TFormat::NodeData3, 3, 2, true, false},
+    {TFormat::NodeData7, 7, 2, true, true},
+};
+
+const TLayout* LayoutOf(TFormat Format) {
+  for (const TLayout& layout : kLayouts)
+    if (layout.Format == Format) return &layout;
+  return &kLayouts[0];
+}
+
+const TLayout* LayoutOfVersion(uint8_t Version) {
+  for (const TLayout& layout : kLayouts)
+    if (layout.Version == Version && Version != 0) return &layout;
+  return nullptr;
+}
 
 struct TNodeRecord {
   int32_t Image = 0, Selected = 0, State = -1, Overlay = -1, Expanded = 0, Data = 0;
@@ -36,14 +69,9 @@ struct TNodeRecord {
   std::vector<TNodeRecord> Children;
 };
 
-// The fixed part of a record after its size: 6 numbers and the length
-// byte, with version 3's extra number and Enabled byte.
-int32_t FixedSize(TFormat Format) { return Format == TFormat::NodeData3 ? 30 : 25; }
-int32_t CharSize(TFormat Format) { return Format == TFormat::Data ? 1 : 2; }
-
 class TBlockReader {
  public:
-  TBlockReader(std::vector<uint8_t> Bytes, TFormat Format) : FBytes(std::move(Bytes)), FFormat(Format) {}
+  TBlockReader(std::vector<uint8_t> Bytes, const TLayout& Layout) : FBytes(std::move(Bytes)), FLayout(Layout) {}
 
   uint8_t Byte() {
     Need(1);
@@ -54,6 +82,16 @@ class TBlockReader {
     uint32_t v = 0;
     for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(FBytes[FPos++]) << (8 * i);
     return static_cast<int32_t>(v);
+  }
+  // Length characters of the layout's size.
+  std::string Text(int32_t Length, int32_t CharSize) {
+    Need(static_cast<std::size_t>(Length * CharSize));
+    const uint8_t* p = FBytes.data() + FPos;
+    FPos += static_cast<std::size_t>(Length * CharSize);
+    if (CharSize == 1) return std::string(reinterpret_cast<const char*>(p), static_cast<std::size_t>(Length));
+    std::u16string wide;
+    for (int32_t i = 0; i < Length; ++i) wide += static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
+    return Utf16ToUtf8(wide);
   }
   // Count records and their children.
   std::vector<TNodeRecord> Nodes(int32_t Count, int32_t Depth) {
@@ -72,6 +110,7 @@ class TBlockReader {
     if (FBytes.size() - FPos < N) Fail("the block ends in the middle of a node");
   }
   TNodeRecord Node(int32_t Depth) {
+    if (FLayout.Padded && FRecords > 0) Int16();
     ++FRecords;
     const int32_t size = Int();
     TNodeRecord r;
@@ -79,65 +118,65 @@ class TBlockReader {
     r.Selected = Int();
     r.State = Int();
     r.Overlay = Int();
-    if (FFormat == TFormat::NodeData3) r.Expanded = Int();
+    if (FLayout.Expanded) r.Expanded = Int();
     r.Data = Int();
+    if (FLayout.Padded) Byte();
     const int32_t children = Int();
-    if (FFormat == TFormat::NodeData3) r.Enabled = Byte() != 0;
+    if (FLayout.Expanded) r.Enabled = Byte() != 0;
     const int32_t length = Byte();
-    if (size != FixedSize(FFormat) + length * CharSize(FFormat))
+    if (size != FLayout.Fixed() + length * FLayout.CharSize)
       Fail("node " + IntToStr(FRecords) + " gives its size as " + IntToStr(size) + " for a text of " +
            IntToStr(length) + " characters");
-    r.Text = Text(length);
+    r.Text = Text(length, FLayout.CharSize);
     r.Children = Nodes(children, Depth + 1);
     return r;
   }
-  std::string Text(int32_t Length) {
-    Need(static_cast<std::size_t>(Length * CharSize(FFormat)));
-    const uint8_t* p = FBytes.data() + FPos;
-    FPos += static_cast<std::size_t>(Length * CharSize(FFormat));
-    if (FFormat == TFormat::Data) return std::string(reinterpret_cast<const char*>(p), static_cast<std::size_t>(Length));
-    std::u16string wide;
-    for (int32_t i = 0; i < Length; ++i) wide += static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
-    return Utf16ToUtf8(wide);
+  void Int16() {
+    Byte();
+    Byte();
   }
 
   std::vector<uint8_t> FBytes;
-  TFormat FFormat;
+  const TLayout& FLayout;
   std::size_t FPos = 0;
   int32_t FRecords = 0;
 };
 
 class TBlockWriter {
  public:
-  TBlockWriter(TStream* Stream, TFormat Format) : FStream(Stream), FFormat(Format) {}
+  TBlockWriter(TStream* Stream, const TLayout& Layout) : FStream(Stream), FLayout(Layout) {}
   void Byte(uint8_t Value) { FStream->WriteBuffer(&Value, 1); }
   void Int(int32_t Value) {
     uint8_t bytes[4];
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(Value) >> (8 * i));
     FStream->WriteBuffer(bytes, 4);
   }
+  void Wide(std::u16string_view Text) {
+    for (char16_t c : Text) {
+      Byte(static_cast<uint8_t>(c & 0xFF));
+      Byte(static_cast<uint8_t>(c >> 8));
+    }
+  }
   void Node(const TTreeNode* Node) {
-    const std::u16string wide = FFormat == TFormat::Data ? u"" : Utf8ToUtf16(Node->GetText());
-    const std::string narrow = FFormat == TFormat::Data ? ShortText(Node->GetText()) : "";
-    const int32_t length = static_cast<int32_t>(FFormat == TFormat::Data ? narrow.size() : std::min<std::size_t>(wide.size(), 255));
-    Int(FixedSize(FFormat) + length * CharSize(FFormat));
+    if (FLayout.Padded && FRecords++ > 0) Wide(std::u16string(1, u'\0'));
+    const bool narrow = FLayout.CharSize == 1;
+    const std::string shortText = narrow ? ShortText(Node->GetText()) : "";
+    std::u16string wide = narrow ? u"" : Utf8ToUtf16(Node->GetText());
+    if (wide.size() > 255) wide.resize(255);
+    const int32_t length = static_cast<int32_t>(narrow ? shortText.size() : wide.size());
+    Int(FLayout.Fixed() + length * FLayout.CharSize);
     Int(Node->GetImageIndex());
     Int(Node->GetSelectedIndex());
     Int(Node->GetStateIndex());
     Int(Node->GetOverlayIndex());
-    if (FFormat == TFormat::NodeData3) Int(Node->GetExpandedImageIndex());
+    if (FLayout.Expanded) Int(Node->GetExpandedImageIndex());
     Int(static_cast<int32_t>(reinterpret_cast<intptr_t>(Node->GetData())));
+    if (FLayout.Padded) Byte(0);
     Int(Node->GetCount());
-    if (FFormat == TFormat::NodeData3) Byte(Node->GetEnabled() ? 1 : 0);
+    if (FLayout.Expanded) Byte(Node->GetEnabled() ? 1 : 0);
     Byte(static_cast<uint8_t>(length));
-    if (FFormat == TFormat::Data) {
-      if (length > 0) FStream->WriteBuffer(narrow.data(), length);
-    } else {
-      for (int32_t i = 0; i < length; ++i) {
-        Byte(static_cast<uint8_t>(wide[i] & 0xFF));
-        Byte(static_cast<uint8_t>(wide[i] >> 8));
-      }
-    }
+    if (narrow && length > 0) FStream->WriteBuffer(shortText.data(), length);
+    Wide(wide);
     for (int32_t i = 0; i < Node->GetCount(); ++i) this->Node(Node->GetItem(i));
   }
 
@@ -150,13 +189,33 @@ class TBlockWriter {
     return Text.substr(0, end);
   }
   TStream* FStream;
-  TFormat FFormat;
+  const TLayout& FLayout;
+  int32_t FRecords = 0;
 };
 
 std::vector<uint8_t> AllBytes(TStream* Stream) {
   std::vector<uint8_t> bytes(static_cast<std::size_t>(Stream->GetSize() - Stream->GetPosition()));
   if (!bytes.empty()) Stream->ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
   return bytes;
+}
+
+// The records of a block; Format is set to the block's.
+std::vector<TNodeRecord> ReadBlock(std::vector<uint8_t> Bytes, bool Versioned, TFormat& Format) {
+  const TLayout* layout = &kLayouts[0];
+  if (Versioned) {
+    const uint8_t version = Bytes.empty() ? 0 : Bytes.front();
+    layout = LayoutOfVersion(version);
+    if (!layout) throw EReadError("node data of version %d cannot be read", {static_cast<int32_t>(version)});
+    Bytes.erase(Bytes.begin());
+  }
+  Format = layout->Format;
+  TBlockReader reader(std::move(Bytes), *layout);
+  const int32_t count = reader.Int();
+  if (layout->Padded) {
+    const std::string nodeClass = reader.Text(reader.Byte(), 2);
+    if (nodeClass != Utf16ToUtf8(kNodeClass)) throw EReadError("nodes of class %s cannot be read", {nodeClass});
+  }
+  return reader.Nodes(count, 0);
 }
 
 }  // namespace
@@ -167,17 +226,7 @@ struct TTreeNodesIO {
     std::vector<TNodeRecord> records;
     TFormat format = TFormat::Data;
     try {
-      std::vector<uint8_t> bytes = AllBytes(Stream);
-      if (Versioned) {
-        const uint8_t version = bytes.empty() ? 0 : bytes.front();
-        if (version != 1 && version != 3)
-          throw EReadError("node data of version %d cannot be read", {static_cast<int32_t>(version)});
-        format = version == 1 ? TFormat::NodeData1 : TFormat::NodeData3;
-        bytes.erase(bytes.begin());
-      }
-      TBlockReader reader(std::move(bytes), format);
-      const int32_t count = reader.Int();
-      records = reader.Nodes(count, 0);
+      records = ReadBlock(AllBytes(Stream), Versioned, format);
     } catch (const EReadError& e) {
       throw EReadError("The nodes of tree view '%s' (Items.%s) cannot be read: %s",
                        {ControlDisplayName(Nodes->FOwner), Versioned ? "NodeData" : "Data", e.Message()});
@@ -216,10 +265,14 @@ struct TTreeNodesIO {
   }
 
   static void Write(const TTreeNodes* Nodes, TStream* Stream) {
-    const TFormat format = Nodes->FStreamFormat;
-    TBlockWriter writer(Stream, format);
-    if (format != TFormat::Data) writer.Byte(format == TFormat::NodeData1 ? 1 : 3);
+    const TLayout& layout = *LayoutOf(Nodes->FStreamFormat);
+    TBlockWriter writer(Stream, layout);
+    if (layout.Version != 0) writer.Byte(layout.Version);
     writer.Int(static_cast<int32_t>(Nodes->FRoots.size()));
+    if (layout.Padded) {
+      writer.Byte(static_cast<uint8_t>(std::size(kNodeClass) - 1));
+      writer.Wide(kNodeClass);
+    }
     for (const TTreeNode* root : Nodes->FRoots) writer.Node(root);
   }
 };

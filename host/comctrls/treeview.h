@@ -202,7 +202,7 @@ class TTreeNodes : public TPersistent {
 
   // How the nodes went to (and go back to) a form file: Items.Data, or
   // Items.NodeData of the layout version given.
-  enum class TStreamFormat : uint8_t { Data, NodeData1, NodeData3 };
+  enum class TStreamFormat : uint8_t { Data, NodeData1, NodeData3, NodeData7 };
 
   TPersistent* GetOwner() override;
   TCustomTreeView* GetOwnerView() const { return FOwner; }

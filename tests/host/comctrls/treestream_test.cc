@@ -104,6 +104,27 @@ TEST_F(TreeStreamTest, LaterNodeDataBlockKeepsItsVersionWideTextsAndExtraFields)
             "1E000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "05" "4170706C65");
 }
 
+// Version 7 (the latest designers): the node class after the count, a byte
+// before the child count, two between records.
+TEST_F(TreeStreamTest, VersionSevenNodeDataNamesTheNodeClassAndPadsItsRecords) {
+  const std::string block =
+      "07" "01000000" "09" "540054007200650065004E006F0064006500"  // one node of class TTreeNode
+      "27000000" "02000000" "02000000" "02000000" "FFFFFFFF" "02000000" "00000000" "00" "01000000" "01" "04"
+      "4E006F00640065" "00"  // "Node", with one child
+      "0000"
+      "21000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000" "00000000" "00" "00000000" "01" "01" "6200";
+  TOwned<THolder> copy = ReadNewRoot<THolder>(TextToBinary(FormWithTree("NodeData", block)));
+  auto* tree = dynamic_cast<TTreeView*>(copy->FindComponent("Tree"));
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->GetItems()->GetCount(), 2);
+  TTreeNode* node = tree->GetItems()->GetFirstNode();
+  EXPECT_EQ(node->GetText(), "Node");
+  EXPECT_EQ(node->GetImageIndex(), 2);
+  EXPECT_EQ(node->GetExpandedImageIndex(), 2);
+  EXPECT_EQ(node->getFirstChild()->GetText(), "b");
+  EXPECT_EQ(BlockIn(FormText(copy.get()), "NodeData"), block);
+}
+
 TEST_F(TreeStreamTest, VersionOneNodeDataAndTextsTooLongForARecord) {
   // Version 1: no ExpandedImageIndex, no Enabled byte.
   const std::string block = "01" "01000000" "1F000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00000000"
@@ -163,7 +184,9 @@ TEST_F(TreeStreamTest, ABlockCutShortRaisesAndTheTreeKeepsItsNodes) {
   std::string badSize = kClassicBlock;
   badSize.replace(8, 2, "1F");
   EXPECT_NE(readInto("Data", badSize).find("node 1 gives its size as 31 for a text of 5 characters"), std::string::npos);
-  EXPECT_NE(readInto("NodeData", "07" + kClassicBlock).find("node data of version 7 cannot be read"),
+  EXPECT_NE(readInto("NodeData", "05" + kClassicBlock).find("node data of version 5 cannot be read"),
+            std::string::npos);
+  EXPECT_NE(readInto("NodeData", "07" "00000000" "02" "5800" "5900").find("nodes of class XY cannot be read"),
             std::string::npos);
   ASSERT_EQ(tree->GetItems()->GetCount(), 2) << "the old nodes stay";
   EXPECT_EQ(tree->GetItems()->GetItem(1)->GetText(), "Child");
