@@ -148,7 +148,7 @@ TEST_F(TreeStreamTest, VersionOneNodeDataAndTextsTooLongForARecord) {
 // An inherited form writes the nodes only when they differ from its
 // ancestor's.
 TEST_F(TreeStreamTest, AnInheritedTreeWritesItsNodesOnlyWhenTheyDiffer) {
-  auto build = [this](const std::string& Root) {
+  auto build = [](const std::string& Root) {
     TOwned<THolder> holder(New<THolder>(nullptr));
     holder->SetName(Root);
     TTreeView* tree = New<TTreeView>(holder.get());
