@@ -30,6 +30,9 @@
 // selected and collapses the one left. OnDeletion sees every node before it
 // goes (children before their parent), except while the view itself goes.
 //
+// A right click selects too with RightClickSelect. HotTrack and ToolTips
+// are kept for form files: hovering over a node shows nothing.
+//
 // Captions are edited in place (unless ReadOnly): F2 or Node.EditText asks
 // OnEditing, then shows an edit over the node's text; Enter (or the focus
 // leaving it) ends the edit, OnEdited may change the new text before the
@@ -38,8 +41,9 @@
 // Bad input raises and changes nothing: an index outside the nodes
 // (Items.Item[i], Node.Item[i]) raises EListError "List index out of bounds
 // (%d)"; a node of another tree, or moving a node under itself, raises
-// EInvalidOperation; a node block in a form file that is cut short or
-// inconsistent raises EReadError and leaves the nodes as they were.
+// EInvalidOperation; an Indent outside 0..1000 raises ERangeError; a node
+// block in a form file that is cut short or inconsistent raises EReadError
+// and leaves the nodes as they were.
 //
 // Form files keep the nodes as a binary block (Items.Data, or Items.NodeData
 // in the form files of later designers, both read; written back the way
