@@ -67,7 +67,7 @@ TDateSegment Token(char Letter, std::size_t Count, double DateTime) {
     case 'y':
       return {Count <= 2 ? Padded(date.Year % 100, Count) : Padded(date.Year, 4), TDateField::Year};
     case 'h':
-      return {Padded(hour % 12 == 0 ? 12 : hour % 12, two), TDateField::Hour};
+      return {Padded(hour % 12 == 0 ? 12 : hour % 12, two), TDateField::Hour12};
     case 'H':
       return {Padded(hour, two), TDateField::Hour};
     case 'm':
@@ -160,16 +160,65 @@ double StepField(double DateTime, TDateField Field, int32_t Delta) {
     case TDateField::Month: d.Month = Wrapped(d.Month - 1 + Delta, 12) + 1; break;
     case TDateField::Day:
     case TDateField::WeekDay: d.Day = Wrapped(d.Day - 1 + Delta, DaysInMonth(d.Year, d.Month)) + 1; break;
-    case TDateField::Hour: seconds = Wrapped(seconds + 3600 * Delta, kSecondsPerDay); break;
+    case TDateField::Hour:
+    case TDateField::Hour12: seconds = Wrapped(seconds + 3600 * Delta, kSecondsPerDay); break;
     case TDateField::Minute: seconds = seconds / 3600 * 3600 + Wrapped(seconds % 3600 + 60 * Delta, 3600); break;
     case TDateField::Second: seconds = seconds / 60 * 60 + Wrapped(seconds % 60 + Delta, 60); break;
     case TDateField::AmPm: seconds = Wrapped(seconds + 12 * 3600 * (Delta % 2), kSecondsPerDay); break;
     case TDateField::None: return DateTime;
   }
   d.Day = std::min(d.Day, DaysInMonth(d.Year, d.Month));
-  const bool timeField = Field == TDateField::Hour || Field == TDateField::Minute || Field == TDateField::Second ||
-                         Field == TDateField::AmPm;
+  const bool timeField = Field >= TDateField::Hour;
   return EncodeDate(d.Year, d.Month, d.Day) + (timeField ? seconds / double(kSecondsPerDay) : time);
+}
+
+int32_t FieldDigits(TDateField Field) {
+  if (Field == TDateField::Year) return 4;
+  return Field == TDateField::None || Field == TDateField::WeekDay || Field == TDateField::AmPm ? 0 : 2;
+}
+
+bool SetField(double& DateTime, TDateField Field, int32_t Value) {
+  TCivilDate d = DecodeDate(DateTime);
+  const int32_t seconds = SecondsOfDay(DateTime);
+  int32_t hour = seconds / 3600, minute = seconds / 60 % 60, second = seconds % 60;
+  auto within = [&](int32_t Low, int32_t High) { return Value >= Low && Value <= High; };
+  switch (Field) {
+    case TDateField::Year:
+      if (!within(1, 9999)) return false;
+      d.Year = Value;
+      break;
+    case TDateField::Month:
+      if (!within(1, 12)) return false;
+      d.Month = Value;
+      break;
+    case TDateField::Day:
+      if (!within(1, DaysInMonth(d.Year, d.Month))) return false;
+      d.Day = Value;
+      break;
+    case TDateField::Hour:
+      if (!within(0, 23)) return false;
+      hour = Value;
+      break;
+    case TDateField::Hour12:
+      if (!within(1, 12)) return false;
+      hour = Value % 12 + (hour >= 12 ? 12 : 0);
+      break;
+    case TDateField::Minute:
+      if (!within(0, 59)) return false;
+      minute = Value;
+      break;
+    case TDateField::Second:
+      if (!within(0, 59)) return false;
+      second = Value;
+      break;
+    default:
+      return false;
+  }
+  d.Day = std::min(d.Day, DaysInMonth(d.Year, d.Month));
+  const double time = Field >= TDateField::Hour ? (hour * 3600 + minute * 60 + second) / double(kSecondsPerDay)
+                                                : TimePart(DateTime);
+  DateTime = EncodeDate(d.Year, d.Month, d.Day) + time;
+  return true;
 }
 
 }  // namespace host::comctrl

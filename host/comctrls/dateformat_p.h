@@ -40,7 +40,8 @@ double TimePart(double DateTime);
 double Today();
 
 // The parts of a format, each a field the user may step or plain text.
-enum class TDateField : uint8_t { None, Year, Month, Day, WeekDay, Hour, Minute, Second, AmPm };
+// Hour12: the hour of a 12-hour clock (h, hh), Hour of a 24-hour one.
+enum class TDateField : uint8_t { None, Year, Month, Day, WeekDay, Hour, Hour12, Minute, Second, AmPm };
 struct TDateSegment {
   std::string Text;
   TDateField Field = TDateField::None;
@@ -51,6 +52,14 @@ std::string FormatDate(const std::string& Format, double DateTime);
 // within its month, the hour within the day) as the classic picker does;
 // the year is kept between 1 and 9999.
 double StepField(double DateTime, TDateField Field, int32_t Delta);
+
+// DateTime with a number typed into Field (year, month, day, hour,
+// minute, second: a 12-hour hour keeps its half of the day); false when
+// Value does not fit the field (a month of 13), DateTime then unchanged.
+bool SetField(double& DateTime, TDateField Field, int32_t Value);
+// The most digits the field takes (4 for the year, 2 for the others, 0 for
+// fields that take none).
+int32_t FieldDigits(TDateField Field);
 
 extern const char* const kMonthNames[12];
 extern const char* const kDayNames[7];

@@ -9,7 +9,9 @@
 // letters, see dateformat_p.h) replaces them. One field of the text has
 // the focus: a click on a field or Left and Right choose it, Up and Down
 // step it (wrapping within the field, as the classic picker does), and so
-// do clicks on the up-down arrows shown for dtkTime or DateMode dmUpDown.
+// do clicks on the up-down arrows shown for dtkTime or DateMode dmUpDown;
+// digits typed set its number, the next field taking the focus once the
+// number is complete.
 // With DateMode dmComboBox (and dtkDate) the button, F4 or Alt+Down drops
 // down a month calendar under the picker (OnDropDown); a day clicked there,
 // or Enter after the arrow keys moved it, becomes the date (OnChange), and
@@ -192,6 +194,7 @@ class TDateTimePicker : public TCommonCalendar {
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
   void DoEnter() override;
   void DoExit() override;
   virtual void Change();
@@ -209,6 +212,7 @@ class TDateTimePicker : public TCommonCalendar {
   // The user stepped the focused field or toggled the check box.
   void UserStep(int32_t Delta);
   void UserCheck();
+  void TypeDigit(char Digit);
   bool DropsDown() const { return FKind == dtkDate && FDateMode == dmComboBox; }
   void DroppedDownKey(uint16_t& Key, TShiftState Shift);
   // The drop-down calendar's date was chosen.
@@ -228,6 +232,7 @@ class TDateTimePicker : public TCommonCalendar {
   double FTime = 0;
   std::string FFormat;
   int32_t FField = 0;
+  std::string FTyped;  // the digits typed into the focused field so far
   TDropDownCalendar* FCalendar = nullptr;
 };
 

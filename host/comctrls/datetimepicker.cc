@@ -19,6 +19,14 @@ namespace {
 constexpr int32_t kBox = 13;      // the check box
 constexpr int32_t kButton = 17;   // the drop-down or up-down button's width
 constexpr int32_t kInset = 3;     // between the frame and what is inside
+
+// The segment of the field Index (among the fields); null past the last.
+const comctrl::TDateSegment* FieldSegment(const std::vector<comctrl::TDateSegment>& Segments, int32_t Index) {
+  int32_t field = 0;
+  for (const comctrl::TDateSegment& s : Segments)
+    if (s.Field != comctrl::TDateField::None && field++ == Index) return &s;
+  return nullptr;
+}
 }  // namespace
 
 struct TDateTimePicker::TShownSegment {
@@ -125,6 +133,7 @@ void TDateTimePicker::SetKind(TDateTimeKind Value) {
   if (!ChangeField(FKind, Value)) return;
   SetDroppedDown(false);
   FField = 0;
+  FTyped.clear();
   Invalidate();
 }
 
@@ -132,6 +141,7 @@ void TDateTimePicker::SetDateFormat(TDTDateFormat Value) {
   comctrl::CheckEnumValue(Value, dfLong, this);
   if (!ChangeField(FDateFormat, Value)) return;
   FField = 0;
+  FTyped.clear();
   Invalidate();
 }
 
@@ -157,6 +167,7 @@ void TDateTimePicker::SetChecked(bool Value) {
 
 void TDateTimePicker::SetFormat(const std::string& Value) {
   if (!ChangeField(FFormat, Value)) return;
+  FTyped.clear();
   FField = std::min(FField, std::max(0, FieldCount() - 1));
   Invalidate();
 }
@@ -253,16 +264,52 @@ void TDateTimePicker::Change() {
 
 void TDateTimePicker::UserStep(int32_t Delta) {
   if (FShowCheckbox && !FChecked) return;
-  int32_t field = 0;
-  for (const comctrl::TDateSegment& s : comctrl::FormatSegments(ShownFormat(), FDateTime)) {
-    if (s.Field == comctrl::TDateField::None) continue;
-    if (field++ != FField) continue;
-    const double value = Clamped(comctrl::StepField(FDateTime, s.Field, Delta));
-    if (value == FDateTime) return;
-    FDateTime = value;
-    ValueChanged();
-    return Change();
+  const std::vector<comctrl::TDateSegment> segments = comctrl::FormatSegments(ShownFormat(), FDateTime);
+  const comctrl::TDateSegment* segment = FieldSegment(segments, FField);
+  if (!segment) return;
+  FTyped.clear();
+  const double value = Clamped(comctrl::StepField(FDateTime, segment->Field, Delta));
+  if (value == FDateTime) return;
+  FDateTime = value;
+  ValueChanged();
+  Change();
+}
+
+// Digits typed into a field make its number; once no further digit could
+// fit (a month of 2, or two digits) the next field takes the focus. A
+// digit that makes no such number starts the field's number again.
+void TDateTimePicker::TypeDigit(char Digit) {
+  if (FShowCheckbox && !FChecked) return;
+  const std::vector<comctrl::TDateSegment> segments = comctrl::FormatSegments(ShownFormat(), FDateTime);
+  const comctrl::TDateSegment* segment = FieldSegment(segments, FField);
+  if (!segment || comctrl::FieldDigits(segment->Field) == 0) return;
+  const comctrl::TDateField field = segment->Field;
+  double value = FDateTime;
+  FTyped += Digit;
+  if (!comctrl::SetField(value, field, std::stoi(FTyped))) {
+    FTyped = std::string(1, Digit);
+    if (!comctrl::SetField(value, field, std::stoi(FTyped))) return;
   }
+  double longer = value;
+  const bool full = static_cast<int32_t>(FTyped.size()) >= comctrl::FieldDigits(field) ||
+                    !comctrl::SetField(longer, field, std::stoi(FTyped + "0"));
+  if (full) {
+    FTyped.clear();
+    FField = std::min(FField + 1, FieldCount() - 1);
+  }
+  value = Clamped(value);
+  Invalidate();
+  if (value == FDateTime) return;
+  FDateTime = value;
+  ValueChanged();
+  Change();
+}
+
+void TDateTimePicker::KeyPress(char& Key) {
+  inherited::KeyPress(Key);
+  if (Key < '0' || Key > '9' || GetDroppedDown()) return;
+  TypeDigit(Key);
+  Key = 0;
 }
 
 void TDateTimePicker::UserCheck() {
@@ -292,6 +339,7 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int32_t 
       if (X >= s.Left && X < s.Right) FField = field;
       ++field;
     }
+    FTyped.clear();
     Invalidate();
   }
   if (*alive) inherited::MouseDown(Button, Shift, X, Y);
@@ -310,6 +358,7 @@ void TDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
     case VK_LEFT:
     case VK_RIGHT:
       FField = std::clamp(FField + (Key == VK_LEFT ? -1 : 1), 0, std::max(0, FieldCount() - 1));
+      FTyped.clear();
       Invalidate();
       break;
     case VK_UP:

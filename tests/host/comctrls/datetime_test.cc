@@ -90,6 +90,27 @@ TEST_F(DateTimeTest, PickerStepsAcrossCalendarEdges) {
   EXPECT_EQ(picker->GetDate(), 45000);
 }
 
+TEST_F(DateTimeTest, DigitsTypedIntoAFieldSetItsNumberAndMoveOn) {
+  Robot().Click(At(picker, {6, 10}));  // the month
+  Robot().Type("7");                   // no month 70: on to the day
+  Robot().Type("04");
+  Robot().Type("2021");
+  EXPECT_EQ(picker->DisplayText(), "7/4/2021");
+  EXPECT_EQ(picker->GetTime(), 0.75) << "the time of day stays";
+  EXPECT_EQ(log.front(), "7/15/2023");
+  EXPECT_EQ(log.back(), "7/4/2021");
+  Robot().Press(VK_HOME);  // not a field key: the year keeps the focus
+  Robot().Press(VK_LEFT);
+  Robot().Press(VK_LEFT);
+  Robot().Type("13");  // no month 13: the 3 starts again
+  EXPECT_EQ(picker->DisplayText(), "3/4/2021");
+  EXPECT_EQ(picker->GetFocusedField(), 1);
+  picker->SetKind(dtkTime);
+  Robot().Type("9");  // the hour of a 12-hour clock keeps PM
+  Robot().Type("59");
+  EXPECT_EQ(picker->DisplayText(), "9:59:00 PM");
+}
+
 TEST_F(DateTimeTest, PickerDropsDownACalendarWhoseDayBecomesTheDate) {
   picker->OnDropDown = [this](TObject*) { log.push_back("drop"); };
   picker->OnCloseUp = [this](TObject*) { log.push_back("close"); };
