@@ -13,6 +13,7 @@
 #include "host/comctrls/pagecontrol.h"
 #include "host/comctrls/toolbar.h"
 #include "host/comctrls/bars.h"
+#include "host/comctrls/viewsdates.h"
 
 namespace host {
 

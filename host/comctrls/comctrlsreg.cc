@@ -146,11 +146,13 @@ void RegisterComCtrlsClasses() {
   RegisterToolBarProperties();
   for (TClass c : kStreamedClasses) RegisterClass(c);
   RegisterComCtrlsBarClasses();
+  RegisterViewsDatesClasses();
 }
 
 void UnregisterComCtrlsClasses() {
   if (comCtrlsCount == 0 || --comCtrlsCount > 0) return;
   UnregisterComCtrlsBarClasses();
+  UnregisterViewsDatesClasses();
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);
