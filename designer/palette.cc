@@ -1,7 +1,16 @@
 #include "designer/palette.h"
 
 #include "host/actnlist/actnlist.h"
-#include "host/comctrls/listview.h"
+#include "host/buttons/buttons.h"
+#include "host/checklst/checklst.h"
+#include "host/comctrls/comctrls.h"
+#include "host/dialogs/commdlg.h"
+#include "host/dialogs/finddlg.h"
+#include "host/extctrls/editboxes.h"
+#include "host/forms/appevents.h"
+#include "host/mask/mask.h"
+#include "host/spin/spin.h"
+#include "host/valedit/valedit.h"
 #include "host/designer/designreg.h"
 #include "host/extctrls/controlbar.h"
 #include "host/extctrls/panels.h"
@@ -39,12 +48,25 @@ void RegisterHostPalette() {
                       &TComboBox::StaticMetaClass, &TScrollBar::StaticMetaClass, &TGroupBox::StaticMetaClass,
                       &TRadioGroup::StaticMetaClass, &TPanel::StaticMetaClass, &TActionList::StaticMetaClass});
   RegisterComponents("Additional",
-                     {&TImage::StaticMetaClass, &TShape::StaticMetaClass, &TBevel::StaticMetaClass,
-                      &TScrollBox::StaticMetaClass, &TStringGrid::StaticMetaClass, &TDrawGrid::StaticMetaClass,
-                      &TSplitter::StaticMetaClass, &TStaticText::StaticMetaClass, &TControlBar::StaticMetaClass});
-  RegisterComponents("Win32", {&TPageControl::StaticMetaClass, &TImageList::StaticMetaClass,
-                               &TListView::StaticMetaClass, &TToolBar::StaticMetaClass});
+                     {&TBitBtn::StaticMetaClass, &TSpeedButton::StaticMetaClass, &TMaskEdit::StaticMetaClass,
+                      &TStringGrid::StaticMetaClass, &TDrawGrid::StaticMetaClass, &TImage::StaticMetaClass,
+                      &TShape::StaticMetaClass, &TBevel::StaticMetaClass, &TScrollBox::StaticMetaClass,
+                      &TCheckListBox::StaticMetaClass, &TSplitter::StaticMetaClass, &TStaticText::StaticMetaClass,
+                      &TControlBar::StaticMetaClass, &TApplicationEvents::StaticMetaClass,
+                      &TValueListEditor::StaticMetaClass, &TLabeledEdit::StaticMetaClass,
+                      &TColorBox::StaticMetaClass});
+  RegisterComponents("Win32",
+                     {&TTabControl::StaticMetaClass, &TPageControl::StaticMetaClass, &TImageList::StaticMetaClass,
+                      &TRichEdit::StaticMetaClass, &TTrackBar::StaticMetaClass, &TProgressBar::StaticMetaClass,
+                      &TUpDown::StaticMetaClass, &THotKey::StaticMetaClass, &TDateTimePicker::StaticMetaClass,
+                      &TMonthCalendar::StaticMetaClass, &TTreeView::StaticMetaClass, &TListView::StaticMetaClass,
+                      &TStatusBar::StaticMetaClass, &TToolBar::StaticMetaClass, &TCoolBar::StaticMetaClass});
   RegisterComponents("System", {&TTimer::StaticMetaClass, &TPaintBox::StaticMetaClass});
+  RegisterComponents("Dialogs", {&TOpenDialog::StaticMetaClass, &TSaveDialog::StaticMetaClass,
+                                 &TFontDialog::StaticMetaClass, &TColorDialog::StaticMetaClass,
+                                 &TPrintDialog::StaticMetaClass, &TFindDialog::StaticMetaClass,
+                                 &TReplaceDialog::StaticMetaClass});
+  RegisterComponents("Samples", {&TSpinEdit::StaticMetaClass});
 }
 
 TDesignRegistration::TDesignRegistration() : FGroup(NewEditorGroup()) {

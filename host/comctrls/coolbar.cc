@@ -134,6 +134,7 @@ TCoolBar::TCoolBar(TComponent* AOwner) : TCustomControl(AOwner) {
   FBands = New<TCoolBands>(this);
   SetBounds(0, 0, 150, 75);
   FAlign = alTop;
+  FAnchors = AnchorAlign[FAlign];
 }
 
 void TCoolBar::Destroy() {

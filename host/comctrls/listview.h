@@ -60,6 +60,7 @@
 #include <string>
 #include <vector>
 
+#include "host/comctrls/sorttype.h"
 #include "host/comctrls/listcolumns.h"
 #include "host/controls/controls.h"
 
@@ -76,8 +77,6 @@ enum TViewStyle : uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
 HOST_ENUM_INFO(TViewStyle, "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 enum TItemChange : uint8_t { ctText, ctImage, ctState };
 HOST_ENUM_INFO(TItemChange, "ctText", "ctImage", "ctState")
-enum TSortType : uint8_t { stNone, stData, stText, stBoth };
-HOST_ENUM_INFO(TSortType, "stNone", "stData", "stText", "stBoth")
 
 class TListItem : public TPersistent {
   HOST_CLASS(TListItem, TPersistent)

@@ -23,6 +23,7 @@ TTabSheet::TTabSheet(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   FVisible = false;
   FAlign = alClient;
+  FAnchors = AnchorAlign[FAlign];
 }
 
 void TTabSheet::SetPageControl(TPageControl* Value) { SetParent(Value); }

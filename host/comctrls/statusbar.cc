@@ -85,6 +85,7 @@ TStatusBar::TStatusBar(TComponent* AOwner) : TCustomControl(AOwner) {
   FPanels = New<TStatusPanels>(this);
   SetBounds(0, 0, 150, 19);
   FAlign = alBottom;
+  FAnchors = AnchorAlign[FAlign];
 }
 
 void TStatusBar::Destroy() {

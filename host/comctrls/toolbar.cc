@@ -243,7 +243,10 @@ void TToolButton::Paint() {
 TToolBar::TToolBar(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};
   SetBounds(0, 0, 150, 29);
-  FAlign = alTop;  // the anchors stay the default ones, so a form file does not list them
+  // Set directly, as Align would: the anchors follow, so a form file does
+  // not list them.
+  FAlign = alTop;
+  FAnchors = AnchorAlign[FAlign];
   FImageLink = New<TChangeLink>();
   FImageLink->OnChange = [this](TObject*) {
     LayoutButtons();

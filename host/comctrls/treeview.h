@@ -54,6 +54,7 @@
 #include <string>
 #include <vector>
 
+#include "host/comctrls/sorttype.h"
 #include "host/controls/controls.h"
 #include "host/stdctrls/texts.h"
 
@@ -66,8 +67,6 @@ class TTreeNodes;
 
 enum TNodeAttachMode : uint8_t { naAdd, naAddFirst, naAddChild, naAddChildFirst, naInsert };
 HOST_ENUM_INFO(TNodeAttachMode, "naAdd", "naAddFirst", "naAddChild", "naAddChildFirst", "naInsert")
-enum TSortType : uint8_t { stNone, stData, stText, stBoth };
-HOST_ENUM_INFO(TSortType, "stNone", "stData", "stText", "stBoth")
 
 // The edit over a node's text while it is edited: Enter and Escape and the
 // focus leaving it go to the tree view.

@@ -95,14 +95,25 @@ void TWinControl::SetTabOrder(TTabOrder Value) {
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), this);
 }
 
+// Each child read with a tab order within the list takes that place (the
+// first one read when two claim it); the others fill the places left, in
+// the order they had.
 void TWinControl::FixupTabList() {
-  const auto count = static_cast<TTabOrder>(FTabList.size());
-  auto streamed = [count](const TWinControl* c) {
-    return c->FStreamedTabOrder >= 0 && c->FStreamedTabOrder < count ? c->FStreamedTabOrder : count;
-  };
-  std::stable_sort(FTabList.begin(), FTabList.end(),
-                   [&](const TWinControl* a, const TWinControl* b) { return streamed(a) < streamed(b); });
-  for (TWinControl* c : FTabList) c->FStreamedTabOrder = -1;
+  const std::size_t count = FTabList.size();
+  std::vector<TWinControl*> placed(count, nullptr);
+  std::vector<TWinControl*> rest;
+  for (TWinControl* c : FTabList) {
+    const TTabOrder wanted = c->FStreamedTabOrder;
+    c->FStreamedTabOrder = -1;
+    if (wanted >= 0 && static_cast<std::size_t>(wanted) < count && !placed[static_cast<std::size_t>(wanted)])
+      placed[static_cast<std::size_t>(wanted)] = c;
+    else
+      rest.push_back(c);
+  }
+  auto next = rest.begin();
+  for (TWinControl*& slot : placed)
+    if (!slot) slot = *next++;
+  FTabList = std::move(placed);
 }
 
 std::vector<TWinControl*> TWinControl::TabOrderList() const {

@@ -46,6 +46,10 @@ class TBoundLabel : public TCustomLabel {
   HOST_CLASS(TBoundLabel, TCustomLabel)
   using TCreateArg = TComponent;
   explicit TBoundLabel(TComponent* AOwner);
+  // Read with its edit from a form file: loading while the edit reads, then
+  // loaded when the edit is (and so keeps the size the file gave it).
+  void BeginEditReading() { SetStateFlag(csLoading, true); }
+  void EditLoaded();
 
  protected:
   ~TBoundLabel() override = default;
@@ -76,6 +80,8 @@ class TCustomLabeledEdit : public TCustomEdit {
  protected:
   ~TCustomLabeledEdit() override = default;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  void ReadState(TReader* Reader) override;
+  void Loaded() override;
 
  private:
   TBoundLabel* FEditLabel = nullptr;

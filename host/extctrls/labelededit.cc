@@ -17,6 +17,10 @@ void TBoundLabel::BoundsChanged() {
   if (auto* edit = dynamic_cast<TCustomLabeledEdit*>(GetOwner())) edit->PlaceLabel();
 }
 
+void TBoundLabel::EditLoaded() {
+  if (GetComponentState().Contains(csLoading)) Loaded();
+}
+
 // --------------------------------------------------------- TCustomLabeledEdit
 
 TCustomLabeledEdit::TCustomLabeledEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
@@ -28,6 +32,16 @@ TCustomLabeledEdit::TCustomLabeledEdit(TComponent* AOwner) : TCustomEdit(AOwner)
 void TCustomLabeledEdit::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (AComponent == FEditLabel && Operation == opRemove) FEditLabel = nullptr;
+}
+
+void TCustomLabeledEdit::ReadState(TReader* Reader) {
+  if (FEditLabel) FEditLabel->BeginEditReading();
+  inherited::ReadState(Reader);
+}
+
+void TCustomLabeledEdit::Loaded() {
+  inherited::Loaded();
+  if (FEditLabel) FEditLabel->EditLoaded();
 }
 
 void TCustomLabeledEdit::SetLabelPosition(TLabelPosition Value) {

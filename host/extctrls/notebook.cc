@@ -63,6 +63,7 @@ TPage::TPage(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   FVisible = false;
   FAlign = alClient;
+  FAnchors = AnchorAlign[FAlign];
 }
 
 void TPage::ReadState(TReader* Reader) {

@@ -13,6 +13,7 @@ HOST_IMPL(TSplitter, TGraphicControl)
 TSplitter::TSplitter(TComponent* AOwner) : TGraphicControl(AOwner) {
   FControlStyle = {csCaptureMouse};
   FAlign = alLeft;
+  FAnchors = AnchorAlign[FAlign];
   FCursor = crHSplit;
   SetBounds(0, 0, 3, 100);
 }

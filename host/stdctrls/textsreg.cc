@@ -59,10 +59,11 @@ void RegisterLabel() {
 void RegisterStaticText() {
   using S = TCustomStaticText;
   std::vector<TPropInfo> props = Redefault(
-      PublishedControlProps({"Align",          "Anchors",     "AutoSize",   "BiDiMode",       "Caption",   "Color",
-                             "Constraints",    "DragCursor",  "DragKind",   "DragMode",       "Enabled",   "Font",
-                             "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
-                             "TabOrder",       "TabStop",     "Visible"}),
+      PublishedControlProps({"Align",      "Anchors",     "AutoSize",    "BevelEdges",     "BevelInner",
+                             "BevelKind",  "BevelOuter",  "BiDiMode",    "Caption",        "Color",
+                             "Constraints", "DragCursor", "DragKind",    "DragMode",       "Enabled",
+                             "Font",       "ParentBiDiMode", "ParentColor", "ParentFont",  "ParentShowHint",
+                             "PopupMenu",  "ShowHint",    "TabOrder",    "TabStop",        "Visible"}),
       "AutoSize", true);
   AddCaptionProps<S>(props);
   props.push_back(Prop<&S::GetBorderStyle, &S::SetBorderStyle>("BorderStyle").Default(sbsNone));
@@ -70,9 +71,9 @@ void RegisterStaticText() {
 }
 
 // The properties edits and memos share: the shared control ones (tab stop
-// on, the window colour of their own rather than the parent's) and the
-// editing ones; a memo also takes Align.
-std::vector<TPropInfo> EditingProps(bool WithAlign) {
+// on, the window colour of their own rather than the parent's), Align (the
+// later libraries' edits have it too) and the editing ones.
+std::vector<TPropInfo> EditingProps() {
   using E = TCustomEdit;
   std::vector<TPropInfo> props = Redefault(
       Redefault(PublishedControlProps({"Anchors",        "BevelEdges",     "BevelInner",  "BevelKind",   "BevelOuter",
@@ -83,7 +84,7 @@ std::vector<TPropInfo> EditingProps(bool WithAlign) {
                                        "Visible"}),
                 "TabStop", true),
       "ParentColor", false);
-  if (WithAlign) props.insert(props.begin(), PublishedControlProps({"Align"}).front());
+  props.insert(props.begin(), PublishedControlProps({"Align"}).front());
   auto color = std::find_if(props.begin(), props.end(), [](const TPropInfo& p) { return p.Name == "Color"; });
   *color = Prop<&E::GetColor, &E::SetColor>("Color").Default(clWindow);
   props.push_back(Prop<&E::GetBorderStyle, &E::SetBorderStyle>("BorderStyle").Default(bsSingle));
@@ -95,7 +96,7 @@ std::vector<TPropInfo> EditingProps(bool WithAlign) {
 
 void RegisterEdit() {
   using E = TCustomEdit;
-  std::vector<TPropInfo> props = EditingProps(false);
+  std::vector<TPropInfo> props = EditingProps();
   props.push_back(Prop<&E::GetAutoSelect, &E::SetAutoSelect>("AutoSelect").Default(true));
   props.push_back(Prop<&E::GetCharCase, &E::SetCharCase>("CharCase").Default(ecNormal));
   props.push_back(Prop<&E::GetPasswordChar, &E::SetPasswordChar>("PasswordChar").Default(char{0}));
@@ -105,7 +106,7 @@ void RegisterEdit() {
 
 void RegisterMemo() {
   using M = TCustomMemo;
-  std::vector<TPropInfo> props = EditingProps(true);
+  std::vector<TPropInfo> props = EditingProps();
   props.push_back(Prop<&M::GetAlignment, &M::SetAlignment>("Alignment").Default(taLeftJustify));
   props.push_back(Prop<&M::GetLines, &M::SetLines>("Lines"));
   props.push_back(Prop<&M::GetScrollBars, &M::SetScrollBars>("ScrollBars").Default(ssNone));

@@ -107,8 +107,9 @@ TEST_F(DesignerWindowTest, AFormIsBuiltFromThePaletteTheMouseAndTheInspector) {
   EXPECT_EQ(window->GetCaption(), "Corvane Designer - Untitled");
   // One tab per palette page; classes registered without an icon have no button.
   auto* pages = Part<TPageControl>("Palette");
-  ASSERT_EQ(pages->GetPageCount(), 5);
-  EXPECT_EQ(pages->GetPage(4)->GetCaption(), "Corvane");
+  ASSERT_EQ(pages->GetPageCount(), 7);
+  EXPECT_EQ(pages->GetPage(4)->GetCaption(), "Dialogs");
+  EXPECT_EQ(pages->GetPage(6)->GetCaption(), "Corvane");
   EXPECT_NE(window->FindComponent("PalettekelConnectionList"), nullptr);
   EXPECT_EQ(window->FindComponent("PalettekelE2MConnection"), nullptr);
   DropAt("Button", 21, 22);

@@ -111,7 +111,7 @@ TEST_F(EditBoxesTest, AColourIsChosenByKeyboardAndDrawnAsASwatch) {
 
 TEST_F(EditBoxesTest, TheStyleSaysWhichColoursAreListedAndHowTheyAreNamed) {
   auto* box = Add<TColorBox>("Colors", Bounds(10, 10, 145, 22));
-  EXPECT_EQ(box->GetColorCount(), 16 + 4 + 25) << "standard, extended and system colours";
+  EXPECT_EQ(box->GetColorCount(), 16 + 4 + 30) << "standard, extended and system colours";
   box->SetSelected(clGreen);
   box->SetStyle({cbStandardColors, cbIncludeNone, cbIncludeDefault, cbPrettyNames});
   ASSERT_EQ(box->GetColorCount(), 18);

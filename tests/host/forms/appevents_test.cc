@@ -121,6 +121,7 @@ TEST_F(AppEventsTest, ExceptionsMessagesAndActionsReachTheComponents) {
 TEST_F(AppEventsTest, AFormFileKeepsTheHandlersOfAnApplicationEvents) {
   const std::string text =
       "object Events: TDataModule\n"
+      "  OldCreateOrder = False\n"
       "  object ApplicationEvents1: TApplicationEvents\n"
       "    OnException = ApplicationEvents1Exception\n"
       "    OnIdle = ApplicationEvents1Idle\n"
