@@ -376,7 +376,11 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop, TPersi
   if (!Prop.IsStored(Instance)) return;
   if (Prop.IsNestedObject()) return WriteNestedObject(Instance, Prop, AncestorInstance);
   if (!Prop.IsWritable()) return;
-  if (AncestorInstance ? SameAsAncestor(Instance, Prop, AncestorInstance) : IsDefaultPropValue(Instance, Prop)) return;
+  // A default value the object's form file held is written back: the eras
+  // of the classic library differ in their defaults (a form's Position).
+  if (AncestorInstance ? SameAsAncestor(Instance, Prop, AncestorInstance)
+                       : IsDefaultPropValue(Instance, Prop) && !WasPropertyRead(Instance, Prop.Name).value_or(false))
+    return;
   switch (Prop.Kind()) {
     case tkInteger:
     case tkInt64: {

@@ -59,7 +59,7 @@ void RegisterStatusBarProperties() {
                                   Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alBottom)};
   props = With(std::move(props),
                {"Anchors", "Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
-  props.push_back(Prop<&T::GetPanels, &T::SetPanels>("Panels"));
+  props.push_back(Prop<&T::GetPanels, &T::SetPanels>("Panels").StoredBy<&T::PanelsStored>());
   props = With(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetSimplePanel, &T::SetSimplePanel>("SimplePanel").Default(false));
   props.push_back(Prop<&T::GetSimpleText, &T::SetSimpleText>("SimpleText"));

@@ -89,6 +89,8 @@ class TStatusBar : public TCustomControl {
   explicit TStatusBar(TComponent* AOwner);
 
   TStatusPanels* GetPanels() const { return FPanels; }
+  // The panels are written even when there are none ("Panels = <>").
+  bool PanelsStored() const { return true; }
   void SetPanels(TStatusPanels* Value);
   bool GetSimplePanel() const { return FSimplePanel; }
   void SetSimplePanel(bool Value);

@@ -56,6 +56,13 @@ bool FormSizeStored(TObject* Instance) {
 }
 bool ClientSizeStored(TObject* Instance) { return !FormSizeStored(Instance); }
 
+// Stored unless the form was read from a file that left Name out.
+bool StoredUnlessLeftOut(TObject* Instance, std::string_view Name) {
+  return WasPropertyRead(static_cast<TPersistent*>(Instance), Name).value_or(true);
+}
+bool OldCreateOrderStored(TObject* Instance) { return StoredUnlessLeftOut(Instance, "OldCreateOrder"); }
+bool PixelsPerInchStored(TObject* Instance) { return StoredUnlessLeftOut(Instance, "PixelsPerInch"); }
+
 TPropInfo StoredWhen(TPropInfo Info, bool (*Stored)(TObject*)) {
   Info.StoredProc = Stored;
   return Info;
@@ -72,7 +79,7 @@ void RegisterScrollBarProperties() {
                          Prop<&B::GetIncrement, &B::SetIncrement>("Increment").Default(8),
                          Prop<&B::GetMargin, &B::SetMargin>("Margin").Default(0),
                          Prop<&B::GetParentColor, &B::SetParentColor>("ParentColor").Default(true),
-                         StoredWhen(Prop<&B::GetRange, &B::SetRange>("Range"), RangeStored),
+                         StoredWhen(Prop<&B::GetRange, &B::SetRange>("Range").Default(0), RangeStored),
                          Prop<&B::GetPosition, &B::SetPosition>("Position").Default(0),
                          Prop<&B::GetSmooth, &B::SetSmooth>("Smooth").Default(false),
                          Prop<&B::GetSize, &B::SetSize>("Size").Default(0),
@@ -104,11 +111,12 @@ const std::vector<TPropInfo>& FormPropTable() {
       Prop<&F::GetKeyPreview, &F::SetKeyPreview>("KeyPreview").Default(false),
       Prop<&F::GetMenu, &F::SetMenu>("Menu"),
       Prop<&F::GetObjectMenuItem, &F::SetObjectMenuItem>("ObjectMenuItem"),
-      // Stored always, as the classic form stores it (it has no default).
-      Prop<&F::GetOldCreateOrder, &F::SetOldCreateOrder>("OldCreateOrder"),
+      // Stored always, as the classic form stores it (it has no default),
+      // unless the form's file left it out (the latest libraries do).
+      StoredWhen(Prop<&F::GetOldCreateOrder, &F::SetOldCreateOrder>("OldCreateOrder"), OldCreateOrderStored),
       // A form does not take its parent's font unless told to.
       Prop<&TControl::GetParentFont, &TControl::SetParentFont>("ParentFont").Default(false),
-      Prop<&F::GetPixelsPerInch, &F::SetPixelsPerInch>("PixelsPerInch"),
+      StoredWhen(Prop<&F::GetPixelsPerInch, &F::SetPixelsPerInch>("PixelsPerInch"), PixelsPerInchStored),
       Prop<&F::GetPosition, &F::SetPosition>("Position").Default(poDesigned),
       Prop<&F::GetPrintScale, &F::SetPrintScale>("PrintScale").Default(poProportional),
       Prop<&F::GetScaled, &F::SetScaled>("Scaled").Default(true),
@@ -228,12 +236,14 @@ static void RegisterClassicExtras() {
                           "Touch.InteractiveGestureOptions", "Touch.ParentTabletOptions", "Touch.TabletOptions"});
   RegisterKeptProperties(&TWinControl::StaticMetaClass,
                          {"Padding.Left", "Padding.Top", "Padding.Right", "Padding.Bottom"});
-  RegisterKeptProperties(&TCustomEdit::StaticMetaClass, {"TextHint", "NumbersOnly"});
+  RegisterKeptProperties(&TCustomEdit::StaticMetaClass, {"TextHint", "NumbersOnly", "AutoSize"});
+  RegisterKeptProperties(&TCustomStaticText::StaticMetaClass, {"Transparent"});
   RegisterKeptProperties(&TCustomForm::StaticMetaClass, {"TextHeight"});
   // A data module's design size and scroll offsets in the designer.
   RegisterKeptProperties(&TDataModule::StaticMetaClass,
                          {"Height", "Width", "HorizontalOffset", "VerticalOffset", "PixelsPerInch"});
-  RegisterRememberedProperties(&TCustomForm::StaticMetaClass, {"Width", "ClientWidth"});
+  RegisterRememberedProperties(&TCustomForm::StaticMetaClass,
+                               {"Width", "ClientWidth", "Position", "OldCreateOrder", "PixelsPerInch"});
 }
 
 void RegisterFormsClasses() {
@@ -261,6 +271,7 @@ void UnregisterFormsClasses() {
   UnregisterKeptProperties(&TControl::StaticMetaClass);
   UnregisterKeptProperties(&TWinControl::StaticMetaClass);
   UnregisterKeptProperties(&TCustomEdit::StaticMetaClass);
+  UnregisterKeptProperties(&TCustomStaticText::StaticMetaClass);
   UnregisterKeptProperties(&TCustomForm::StaticMetaClass);
   UnregisterKeptProperties(&TDataModule::StaticMetaClass);
   UnregisterRememberedProperties(&TCustomForm::StaticMetaClass);

@@ -3,6 +3,7 @@
 // defaults, and their streamable classes.
 #include <vector>
 
+#include "host/classes/keptprops.h"
 #include "host/controls/controlprops.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/scrollbar.h"
@@ -109,11 +110,14 @@ void RegisterButtonControls() {
   RegisterCheckBoxProperties();
   RegisterRadioButtonProperties();
   RegisterScrollBarProperties();
+  // The later libraries' scroll bars write their page size even when 0.
+  RegisterRememberedProperties(&TScrollBar::StaticMetaClass, {"PageSize"});
   for (TClass c : kStreamedClasses) RegisterClass(c);
 }
 
 void UnregisterButtonControls() {
   if (buttonControlsCount == 0 || --buttonControlsCount > 0) return;
+  UnregisterRememberedProperties(&TScrollBar::StaticMetaClass);
   for (TClass c : kStreamedClasses) {
     UnRegisterClass(c);
     UnregisterProperties(c);
