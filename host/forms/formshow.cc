@@ -127,7 +127,8 @@ void TCustomForm::DoHide() {
 
 // The first showing places the form as Position asks.
 void TCustomForm::PlaceOnShow() {
-  if (FPlaced || !Screen) return;
+  // A designed form stays where its file puts it.
+  if (FPlaced || !Screen || GetComponentState().Contains(csDesigning)) return;
   FPlaced = true;
   if (FWindowState == wsMaximized) {
     SetBoundsRect(Screen->GetWorkAreaRect());

@@ -36,9 +36,11 @@ using S = TScrollingWinControl;
 bool RangeStored(TObject* Instance) { return !static_cast<TControlScrollBar*>(Instance)->GetControl()->GetAutoScroll(); }
 bool ScrollBarColorStored(TObject* Instance) { return !static_cast<TControlScrollBar*>(Instance)->GetParentColor(); }
 // A designed form shows because the designer shows it: its Visible is the
-// designer's business then, not the form file's.
+// designer's business then, not the form file's, unless the file it was
+// read from said it shows.
 bool FormVisibleStored(TObject* Instance) {
-  return !static_cast<TComponent*>(Instance)->GetComponentState().Contains(csDesigning);
+  const auto* form = static_cast<TComponent*>(Instance);
+  return !form->GetComponentState().Contains(csDesigning) || WasPropertyRead(form, "Visible").value_or(false);
 }
 
 // A form read from a form file stores its size as the file did (forms of
@@ -243,7 +245,7 @@ static void RegisterClassicExtras() {
   RegisterKeptProperties(&TDataModule::StaticMetaClass,
                          {"Height", "Width", "HorizontalOffset", "VerticalOffset", "PixelsPerInch"});
   RegisterRememberedProperties(&TCustomForm::StaticMetaClass,
-                               {"Width", "ClientWidth", "Position", "OldCreateOrder", "PixelsPerInch"});
+                               {"Width", "ClientWidth", "Position", "OldCreateOrder", "PixelsPerInch", "Visible"});
 }
 
 void RegisterFormsClasses() {

@@ -1,8 +1,7 @@
 // Real form files of public classic applications (tests/forms/classic, with
 // their sources in SOURCES.md): every one converts between text and binary
-// unchanged, and reading it into live components, at run time or in the
-// form designer, either works or fails with a reader's message: nothing
-// crashes and nothing is left behind.
+// unchanged, reads into live components at run time and in the form
+// designer, and nearly all come back from the designer byte for byte.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,12 +37,30 @@ std::string FileText(const std::filesystem::path& Path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-TEST(ClassicForms, EveryFormConvertsUnchangedAndReadsOrFailsWithAMessage) {
+// The forms that do not come back byte for byte from the designer, and why.
+const std::map<std::string, std::string> kChangedBySaving = {
+    {"009_tu204f_delphi_UnitMessageDlgForm", "AlignWithMargins and Margins are kept, not laid out"},
+    {"099_FactoryXCode_MfPack_FloatingFrm", "AlignWithMargins and Margins are kept, not laid out"},
+    {"011_tu204f_delphi_UnitMainForm", "a memo's TabStop stands before Anchors in this era's files"},
+    {"040_FoxAhead_Far-Cry-2-Multi-Fixer_FarCry2MFL_FormOptions", "the same TabStop place"},
+    {"058_winscp_winscp_EditMask", "the same TabStop place"},
+    {"012_kopfee_delphiproject_FormWait", "a form's BorderWidth is inside the host's client area"},
+    {"013_kopfee_delphiproject_Unit2", "host forms have no frame: an outer size is the client size"},
+    {"064_KooKiSun_Delphi7-EasyFileMover_UFileAdd", "host forms have no frame: an outer size is the client size"},
+    {"018_ricol_mine_Color", "an older era's bit buttons hold Kind among the button's properties; glyph bitmaps "
+                             "are written with the host's resolution fields"},
+    {"029_richelbilderbeek_ProjectRichelBilderbeek_UnitFormSelectColor", "the same bitmap resolution fields"},
+};
+
+// Every form converts between text and binary unchanged, reads into live
+// components at run time and in the form designer, and comes back from the
+// designer as it was (but for the forms listed above).
+TEST(ClassicForms, EveryFormConvertsReadsAndComesBackFromTheDesignerUnchanged) {
   const std::vector<std::filesystem::path> forms = ClassicForms();
   if (forms.empty()) GTEST_SKIP() << "no classic forms here";
+  ASSERT_GE(forms.size(), 100u);
   const std::size_t handles = host::WidgetSet().HandleCount();
-  int read = 0;
-  std::map<std::string, int> reasons;
+  int unchanged = 0;
   for (const auto& path : forms) {
     SCOPED_TRACE(path.string());
     const std::string text = FileText(path);
@@ -55,21 +72,17 @@ TEST(ClassicForms, EveryFormConvertsUnchangedAndReadsOrFailsWithAMessage) {
     host::ObjectBinaryToText(binary.get(), back.get());
     EXPECT_EQ(back->GetDataString(), text);
 
-    try {
-      host::TOwned<host::TComponent> root = ReadRunTimeForm(path.string());
-      ++read;
-    } catch (const host::Exception& e) {
-      const std::string reason = e.Message().substr(e.Message().rfind(": ") + 2);
-      ++reasons[reason.substr(0, reason.find(' ', reason.find(' ') + 1))];
-    }
-    try {
-      host::TOwned<host::TFormDesigner> designer = host::TFormDesigner::OpenFile(path.string());
-    } catch (const host::Exception&) {
-    }
+    EXPECT_NO_THROW(ReadRunTimeForm(path.string()));
+    host::TOwned<host::TFormDesigner> designer = host::TFormDesigner::OpenFile(path.string());
+    auto saved = host::MakeOwned<host::TStringStream>("");
+    designer->SaveToStream(saved.get());
+    const bool same = saved->GetDataString() == text;
+    unchanged += same ? 1 : 0;
+    EXPECT_EQ(same, !kChangedBySaving.contains(path.stem().string())) << saved->GetDataString();
   }
   EXPECT_EQ(host::WidgetSet().HandleCount(), handles);
-  std::string summary = std::to_string(read) + " of " + std::to_string(forms.size()) + " forms read;";
-  for (const auto& [reason, count] : reasons) summary += " " + reason + " x" + std::to_string(count) + ";";
+  const std::string summary = std::to_string(forms.size()) + " forms read; " + std::to_string(unchanged) +
+                              " come back from the designer unchanged";
   RecordProperty("summary", summary);
   std::cout << summary << "\n";
 }
