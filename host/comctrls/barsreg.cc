@@ -37,12 +37,6 @@ void RegisterClassicExtras() {
   RegisterKeptProperties(&TCoolBand::StaticMetaClass, {"Bitmap", "Color", "ParentColor", "ParentBitmap"});
 }
 
-// Props followed by the shared control properties Shared.
-std::vector<TPropInfo> With(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Shared) {
-  for (const TPropInfo& p : PublishedControlProps(Shared)) Props.push_back(p);
-  return Props;
-}
-
 TPropInfo TabStopDefaultTrue() {
   return Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true);
 }
@@ -57,14 +51,14 @@ void RegisterStatusBarProperties() {
   using T = TStatusBar;
   std::vector<TPropInfo> props = {Prop<&T::GetAutoHint, &T::SetAutoHint>("AutoHint").Default(false),
                                   Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alBottom)};
-  props = With(std::move(props),
+  props = WithControlProps(std::move(props),
                {"Anchors", "Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetPanels, &T::SetPanels>("Panels").StoredBy<&T::PanelsStored>());
-  props = With(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetSimplePanel, &T::SetSimplePanel>("SimplePanel").Default(false));
   props.push_back(Prop<&T::GetSimpleText, &T::SetSimpleText>("SimpleText"));
   props.push_back(Prop<&T::GetSizeGrip, &T::SetSizeGrip>("SizeGrip").Default(true));
-  RegisterProperties(&T::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterProgressBarProperties() {
@@ -74,11 +68,11 @@ void RegisterProgressBarProperties() {
   props.push_back(Prop<&T::GetMax, &T::SetMax>("Max").Default(100));
   props.push_back(Prop<&T::GetMin, &T::SetMin>("Min").Default(0));
   props.push_back(Prop<&T::GetOrientation, &T::SetOrientation>("Orientation").Default(pbHorizontal));
-  props = With(std::move(props), {"ParentShowHint", "PopupMenu"});
+  props = WithControlProps(std::move(props), {"ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetPosition, &T::SetPosition>("Position").Default(0));
   props.push_back(Prop<&T::GetSmooth, &T::SetSmooth>("Smooth").Default(false));
   props.push_back(Prop<&T::GetStep, &T::SetStep>("Step").Default(10));
-  RegisterProperties(&T::StaticMetaClass, With(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
+  RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
 }
 
 void RegisterTrackBarProperties() {
@@ -90,39 +84,39 @@ void RegisterTrackBarProperties() {
   props.push_back(Prop<&T::GetMax, &T::SetMax>("Max").Default(10));
   props.push_back(Prop<&T::GetMin, &T::SetMin>("Min").Default(0));
   props.push_back(Prop<&T::GetOrientation, &T::SetOrientation>("Orientation").Default(trHorizontal));
-  props = With(std::move(props), {"ParentShowHint"});
+  props = WithControlProps(std::move(props), {"ParentShowHint"});
   props.push_back(Prop<&T::GetPageSize, &T::SetPageSize>("PageSize").Default(2));
-  props = With(std::move(props), {"PopupMenu"});
+  props = WithControlProps(std::move(props), {"PopupMenu"});
   props.push_back(Prop<&T::GetPosition, &T::SetPosition>("Position").Default(0));
   props.push_back(Prop<&T::GetSelEnd, &T::SetSelEnd>("SelEnd").Default(0));
   props.push_back(Prop<&T::GetSelStart, &T::SetSelStart>("SelStart").Default(0));
-  props = With(std::move(props), {"ShowHint"});
+  props = WithControlProps(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetSliderVisible, &T::SetSliderVisible>("SliderVisible").Default(true));
-  props = With(std::move(props), {"TabOrder"});
+  props = WithControlProps(std::move(props), {"TabOrder"});
   props.push_back(TabStopDefaultTrue());
   props.push_back(Prop<&T::GetThumbLength, &T::SetThumbLength>("ThumbLength").Default(20));
   props.push_back(Prop<&T::GetTickMarks, &T::SetTickMarks>("TickMarks").Default(tmBottomRight));
   props.push_back(Prop<&T::GetTickStyle, &T::SetTickStyle>("TickStyle").Default(tsAuto));
-  RegisterProperties(&T::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterUpDownProperties() {
   using T = TUpDown;
   std::vector<TPropInfo> props = {Prop<&T::GetAlignButton, &T::SetAlignButton>("AlignButton").Default(udRight)};
-  props = With(std::move(props), {"Anchors"});
+  props = WithControlProps(std::move(props), {"Anchors"});
   props.push_back(Prop<&T::GetAssociate, &T::SetAssociate>("Associate"));
   props.push_back(Prop<&T::GetArrowKeys, &T::SetArrowKeys>("ArrowKeys").Default(true));
-  props = With(std::move(props), {"Enabled"});
+  props = WithControlProps(std::move(props), {"Enabled"});
   props.push_back(Prop<&T::GetMin, &T::SetMin>("Min").Default(0));
   props.push_back(Prop<&T::GetMax, &T::SetMax>("Max").Default(100));
   props.push_back(Prop<&T::GetIncrement, &T::SetIncrement>("Increment").Default(1));
-  props = With(std::move(props), {"Constraints"});
+  props = WithControlProps(std::move(props), {"Constraints"});
   props.push_back(Prop<&T::GetOrientation, &T::SetOrientation>("Orientation").Default(udVertical));
-  props = With(std::move(props), {"ParentShowHint", "PopupMenu"});
+  props = WithControlProps(std::move(props), {"ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetPosition, &T::SetPosition>("Position").Default(0));
-  props = With(std::move(props), {"ShowHint", "TabOrder", "TabStop"});
+  props = WithControlProps(std::move(props), {"ShowHint", "TabOrder", "TabStop"});
   props.push_back(Prop<&T::GetThousands, &T::SetThousands>("Thousands").Default(true));
-  props = With(std::move(props), {"Visible"});
+  props = WithControlProps(std::move(props), {"Visible"});
   props.push_back(Prop<&T::GetWrap, &T::SetWrap>("Wrap").Default(false));
   RegisterProperties(&T::StaticMetaClass, std::move(props));
 }
@@ -133,9 +127,9 @@ void RegisterHotKeyProperties() {
   props.push_back(Prop<&T::GetHotKey, &T::SetHotKey>("HotKey").Default(TShortCut{0x41}));
   props.push_back(Prop<&T::GetInvalidKeys, &T::SetInvalidKeys>("InvalidKeys").Default(THKInvalidKeys{hcNone, hcShift}));
   props.push_back(Prop<&T::GetModifiers, &T::SetModifiers>("Modifiers").Default(THKModifiers{hkAlt}));
-  props = With(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  props = WithControlProps(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   props.push_back(TabStopDefaultTrue());
-  RegisterProperties(&T::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterTabControlProperties() {
@@ -143,16 +137,16 @@ void RegisterTabControlProperties() {
   std::vector<TPropInfo> props = PublishedControlProps(
       {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetMultiLine, &T::SetMultiLine>("MultiLine").Default(false));
-  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tsTabs));
   props.push_back(Prop<&T::GetTabHeight, &T::SetTabHeight>("TabHeight").Default(0));
-  props = With(std::move(props), {"TabOrder"});
+  props = WithControlProps(std::move(props), {"TabOrder"});
   props.push_back(Prop<&T::GetTabPosition, &T::SetTabPosition>("TabPosition").Default(tpTop));
   props.push_back(Prop<&T::GetTabs, &T::SetTabs>("Tabs"));
   props.push_back(Prop<&T::GetTabIndex, &T::SetTabIndex>("TabIndex").Default(-1));
   props.push_back(TabStopDefaultTrue());
   props.push_back(Prop<&T::GetTabWidth, &T::SetTabWidth>("TabWidth").Default(0));
-  RegisterProperties(&T::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterCoolBarProperties() {
@@ -168,16 +162,16 @@ void RegisterCoolBarProperties() {
        Prop<&B::GetVisible, &B::SetVisible>("Visible").Default(true), Prop<&B::GetWidth, &B::SetWidth>("Width")});
   using T = TCoolBar;
   std::vector<TPropInfo> props = {Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alTop)};
-  props = With(std::move(props), {"Anchors", "AutoSize"});
+  props = WithControlProps(std::move(props), {"Anchors", "AutoSize"});
   props.push_back(Prop<&T::GetBandBorderStyle, &T::SetBandBorderStyle>("BandBorderStyle").Default(bsSingle));
   props.push_back(Prop<&T::GetBands, &T::SetBands>("Bands"));
-  props = With(std::move(props), {"Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"});
+  props = WithControlProps(std::move(props), {"Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"});
   props.push_back(Prop<&T::GetFixedSize, &T::SetFixedSize>("FixedSize").Default(false));
   props.push_back(Prop<&T::GetFixedOrder, &T::SetFixedOrder>("FixedOrder").Default(false));
-  props = With(std::move(props), {"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetShowText, &T::SetShowText>("ShowText").Default(true));
   props.push_back(Prop<&T::GetVertical, &T::SetVertical>("Vertical").Default(false));
-  RegisterProperties(&T::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 }  // namespace

@@ -23,18 +23,12 @@ constexpr TClass kStreamedClasses[] = {&TTabSheet::StaticMetaClass, &TPageContro
 // Registered with the streamed classes as their ancestors.
 constexpr TClass kAncestorClasses[] = {&TCustomListView::StaticMetaClass};
 
-// Props followed by the shared control properties Shared.
-std::vector<TPropInfo> With(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Shared) {
-  for (const TPropInfo& p : PublishedControlProps(Shared)) Props.push_back(p);
-  return Props;
-}
-
 void RegisterTabSheetProperties() {
   using T = TTabSheet;
   std::vector<TPropInfo> props = PublishedControlProps({"Caption", "Enabled", "Font"});
   props.push_back(Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1));
   props.push_back(Prop<&T::GetPageIndex, &T::SetPageIndex>("PageIndex").Stored(false));
-  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetTabVisible, &T::SetTabVisible>("TabVisible").Default(true));
   RegisterProperties(&TTabSheet::StaticMetaClass, std::move(props));
 }
@@ -42,18 +36,18 @@ void RegisterTabSheetProperties() {
 void RegisterPageControlProperties() {
   using T = TPageControl;
   std::vector<TPropInfo> props = {Prop<&T::GetActivePage, &T::SetActivePage>("ActivePage")};
-  props = With(std::move(props),
+  props = WithControlProps(std::move(props),
                {"Align", "Anchors", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
   props.push_back(Prop<&T::GetMultiLine, &T::SetMultiLine>("MultiLine").Default(false));
-  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tsTabs));
   props.push_back(Prop<&T::GetTabHeight, &T::SetTabHeight>("TabHeight").Default(0));
-  props = With(std::move(props), {"TabOrder"});
+  props = WithControlProps(std::move(props), {"TabOrder"});
   props.push_back(Prop<&T::GetTabPosition, &T::SetTabPosition>("TabPosition").Default(tpTop));
-  props = With(std::move(props), {"TabStop"});
+  props = WithControlProps(std::move(props), {"TabStop"});
   props.push_back(Prop<&T::GetTabWidth, &T::SetTabWidth>("TabWidth").Default(0));
-  RegisterProperties(&TPageControl::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&TPageControl::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterListColumnProperties() {
@@ -74,13 +68,13 @@ void RegisterListViewProperties() {
   std::vector<TPropInfo> props = PublishedControlProps(
       {"Align", "Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
   props.push_back(Prop<&T::GetBorderStyle, &T::SetBorderStyle>("BorderStyle").Default(bsSingle));
-  props = With(std::move(props), {"BorderWidth"});
+  props = WithControlProps(std::move(props), {"BorderWidth"});
   props.push_back(Prop<&T::GetCheckboxes, &T::SetCheckboxes>("Checkboxes").Default(false));
   props.push_back(PublishedControlProps({"Color"}).front().Default(clWindow));
   // Written even when empty ("Columns = <>"), as the classic list view does.
   props.push_back(Prop<&T::GetColumns, &T::SetColumns>("Columns").StoredBy<&T::ColumnsStored>());
   props.push_back(Prop<&T::GetColumnClick, &T::SetColumnClick>("ColumnClick").Default(true));
-  props = With(std::move(props), {"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
+  props = WithControlProps(std::move(props), {"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetGridLines, &T::SetGridLines>("GridLines").Default(false));
   props.push_back(Prop<&T::GetHideSelection, &T::SetHideSelection>("HideSelection").Default(true));
   props.push_back(Prop<&T::GetItems, &T::SetItems>("Items"));
@@ -88,17 +82,17 @@ void RegisterListViewProperties() {
   props.push_back(Prop<&T::GetMultiSelect, &T::SetMultiSelect>("MultiSelect").Default(false));
   props.push_back(Prop<&T::GetReadOnly, &T::SetReadOnly>("ReadOnly").Default(false));
   props.push_back(Prop<&T::GetRowSelect, &T::SetRowSelect>("RowSelect").Default(false));
-  props = With(std::move(props), {"ParentBiDiMode"});
+  props = WithControlProps(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu"});
+  props = WithControlProps(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetShowColumnHeaders, &T::SetShowColumnHeaders>("ShowColumnHeaders").Default(true));
-  props = With(std::move(props), {"ShowHint"});
+  props = WithControlProps(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetSmallImages, &T::SetSmallImages>("SmallImages"));
   props.push_back(Prop<&T::GetSortType, &T::SetSortType>("SortType").Default(stNone));
-  props = With(std::move(props), {"TabOrder"});
+  props = WithControlProps(std::move(props), {"TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   props.push_back(Prop<&T::GetViewStyle, &T::SetViewStyle>("ViewStyle").Default(vsIcon));
-  RegisterProperties(&TListView::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&TListView::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
   // The classic binary of design-time items is kept as read and written back.
   RegisterKeptProperties(&TListItems::StaticMetaClass, {"ItemData"});
 }
@@ -107,31 +101,31 @@ void RegisterToolButtonProperties() {
   using T = TToolButton;
   std::vector<TPropInfo> props = {Prop<&TControl::GetAction, &TControl::SetAction>("Action"),
                                   Prop<&T::GetAllowAllUp, &T::SetAllowAllUp>("AllowAllUp").Default(false)};
-  props = With(std::move(props), {"Caption"});
+  props = WithControlProps(std::move(props), {"Caption"});
   props.push_back(Prop<&T::GetDown, &T::SetDown>("Down").Default(false));
   props.push_back(Prop<&T::GetDropdownMenu, &T::SetDropdownMenu>("DropdownMenu"));
-  props = With(std::move(props), {"Enabled"});
+  props = WithControlProps(std::move(props), {"Enabled"});
   props.push_back(Prop<&T::GetGrouped, &T::SetGrouped>("Grouped").Default(false));
   props.push_back(Prop<&T::GetImageIndex, &T::SetImageIndex>("ImageIndex").Default(-1));
-  props = With(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&T::GetStyle, &T::SetStyle>("Style").Default(tbsButton));
-  RegisterProperties(&TToolButton::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&TToolButton::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterToolBarProperties() {
   using T = TToolBar;
   std::vector<TPropInfo> props = {Prop<&TControl::GetAlign, &TControl::SetAlign>("Align").Default(alTop)};
-  props = With(std::move(props), {"Anchors"});
+  props = WithControlProps(std::move(props), {"Anchors"});
   props.push_back(Prop<&T::GetButtonHeight, &T::SetButtonHeight>("ButtonHeight").Default(22));
   props.push_back(Prop<&T::GetButtonWidth, &T::SetButtonWidth>("ButtonWidth").Default(23));
-  props = With(std::move(props), {"Color", "Constraints", "Enabled"});
+  props = WithControlProps(std::move(props), {"Color", "Constraints", "Enabled"});
   props.push_back(Prop<&T::GetFlat, &T::SetFlat>("Flat").Default(false));
-  props = With(std::move(props), {"Font"});
+  props = WithControlProps(std::move(props), {"Font"});
   props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
-  props = With(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+  props = WithControlProps(std::move(props), {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetShowCaptions, &T::SetShowCaptions>("ShowCaptions").Default(false));
   RegisterProperties(&TToolBar::StaticMetaClass,
-                     With(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
+                     WithControlProps(std::move(props), {"ShowHint", "TabOrder", "TabStop", "Visible"}));
 }
 
 }  // namespace

@@ -21,12 +21,6 @@ constexpr TClass kStreamedClasses[] = {&TTreeView::StaticMetaClass, &TRichEdit::
 constexpr TClass kAncestorClasses[] = {&TCustomTreeView::StaticMetaClass, &TCustomRichEdit::StaticMetaClass,
                                        &TCommonCalendar::StaticMetaClass};
 
-// Props followed by the shared control properties Shared.
-std::vector<TPropInfo> With(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Shared) {
-  for (const TPropInfo& p : PublishedControlProps(Shared)) Props.push_back(p);
-  return Props;
-}
-
 // The window colour of their own (not the parent's) and a tab stop, as the
 // edit-like controls have.
 std::vector<TPropInfo> WithOwnColor(std::vector<TPropInfo> Props) {
@@ -38,32 +32,32 @@ void RegisterTreeViewProperties() {
   using T = TCustomTreeView;
   std::vector<TPropInfo> props = PublishedControlProps({"Align", "Anchors"});
   props.push_back(Prop<&T::GetAutoExpand, &T::SetAutoExpand>("AutoExpand").Default(false));
-  props = With(std::move(props), {"BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
+  props = WithControlProps(std::move(props), {"BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
   props.push_back(Prop<&T::GetBorderStyle, &T::SetBorderStyle>("BorderStyle").Default(bsSingle));
-  props = With(std::move(props), {"BorderWidth"});
+  props = WithControlProps(std::move(props), {"BorderWidth"});
   props.push_back(Prop<&T::GetChangeDelay, &T::SetChangeDelay>("ChangeDelay").Default(0));
   props = WithOwnColor(std::move(props));
-  props = With(std::move(props), {"Ctl3D", "Constraints", "DragKind", "DragCursor", "DragMode", "Enabled", "Font"});
+  props = WithControlProps(std::move(props), {"Ctl3D", "Constraints", "DragKind", "DragCursor", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&T::GetHideSelection, &T::SetHideSelection>("HideSelection").Default(true));
   props.push_back(Prop<&T::GetHotTrack, &T::SetHotTrack>("HotTrack").Default(false));
   props.push_back(Prop<&T::GetImages, &T::SetImages>("Images"));
   props.push_back(Prop<&T::GetIndent, &T::SetIndent>("Indent"));
-  props = With(std::move(props), {"ParentBiDiMode"});
+  props = WithControlProps(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  props = With(std::move(props), {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  props = WithControlProps(std::move(props), {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&T::GetReadOnly, &T::SetReadOnly>("ReadOnly").Default(false));
   props.push_back(Prop<&T::GetRightClickSelect, &T::SetRightClickSelect>("RightClickSelect").Default(false));
   props.push_back(Prop<&T::GetRowSelect, &T::SetRowSelect>("RowSelect").Default(false));
   props.push_back(Prop<&T::GetShowButtons, &T::SetShowButtons>("ShowButtons").Default(true));
-  props = With(std::move(props), {"ShowHint"});
+  props = WithControlProps(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetShowLines, &T::SetShowLines>("ShowLines").Default(true));
   props.push_back(Prop<&T::GetShowRoot, &T::SetShowRoot>("ShowRoot").Default(true));
   props.push_back(Prop<&T::GetSortType, &T::SetSortType>("SortType").Default(stNone));
   props.push_back(Prop<&T::GetStateImages, &T::SetStateImages>("StateImages"));
-  props = With(std::move(props), {"TabOrder"});
+  props = WithControlProps(std::move(props), {"TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
   props.push_back(Prop<&T::GetToolTips, &T::SetToolTips>("ToolTips").Default(true));
-  props = With(std::move(props), {"Visible"});
+  props = WithControlProps(std::move(props), {"Visible"});
   // After the events in the classic declaration, so last in a form file.
   props.push_back(Prop<&T::GetItems, &T::SetItems>("Items"));
   RegisterProperties(&TTreeView::StaticMetaClass, std::move(props));
@@ -76,26 +70,26 @@ void RegisterRichEditProperties() {
   using R = TCustomRichEdit;
   std::vector<TPropInfo> props = PublishedControlProps({"Align"});
   props.push_back(Prop<&M::GetAlignment, &M::SetAlignment>("Alignment").Default(taLeftJustify));
-  props = With(std::move(props), {"Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BiDiMode"});
+  props = WithControlProps(std::move(props), {"Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BiDiMode"});
   props.push_back(Prop<&E::GetBorderStyle, &E::SetBorderStyle>("BorderStyle").Default(bsSingle));
-  props = With(std::move(props), {"BorderWidth"});
+  props = WithControlProps(std::move(props), {"BorderWidth"});
   props.push_back(Prop<&E::GetColor, &E::SetColor>("Color").Default(clWindow));
-  props = With(std::move(props), {"Ctl3D", "DragCursor", "DragKind", "Constraints", "DragMode", "Enabled", "Font"});
+  props = WithControlProps(std::move(props), {"Ctl3D", "DragCursor", "DragKind", "Constraints", "DragMode", "Enabled", "Font"});
   props.push_back(Prop<&E::GetHideSelection, &E::SetHideSelection>("HideSelection").Default(true));
   props.push_back(Prop<&R::GetHideScrollBars, &R::SetHideScrollBars>("HideScrollBars").Default(true));
-  props = With(std::move(props), {"ImeMode", "ImeName"});
+  props = WithControlProps(std::move(props), {"ImeMode", "ImeName"});
   props.push_back(Prop<&M::GetLines, &M::SetLines>("Lines"));
   props.push_back(Prop<&E::GetMaxLength, &E::SetMaxLength>("MaxLength").Default(0));
-  props = With(std::move(props), {"ParentBiDiMode"});
+  props = WithControlProps(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  props = With(std::move(props), {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  props = WithControlProps(std::move(props), {"ParentCtl3D", "ParentFont", "ParentShowHint"});
   props.push_back(Prop<&R::GetPlainText, &R::SetPlainText>("PlainText").Default(false));
-  props = With(std::move(props), {"PopupMenu"});
+  props = WithControlProps(std::move(props), {"PopupMenu"});
   props.push_back(Prop<&E::GetReadOnly, &E::SetReadOnly>("ReadOnly").Default(false));
   props.push_back(Prop<&M::GetScrollBars, &M::SetScrollBars>("ScrollBars").Default(ssNone));
-  props = With(std::move(props), {"ShowHint", "TabOrder"});
+  props = WithControlProps(std::move(props), {"ShowHint", "TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
-  props = With(std::move(props), {"Visible"});
+  props = WithControlProps(std::move(props), {"Visible"});
   props.push_back(Prop<&M::GetWantTabs, &M::SetWantTabs>("WantTabs").Default(false));
   props.push_back(Prop<&M::GetWantReturns, &M::SetWantReturns>("WantReturns").Default(true));
   props.push_back(Prop<&M::GetWordWrap, &M::SetWordWrap>("WordWrap").Default(true));
@@ -125,7 +119,7 @@ void RegisterDateTimePickerProperties() {
       {"Anchors", "BevelEdges", "BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BiDiMode"});
   props.push_back(Prop<&P::GetCalAlignment, &P::SetCalAlignment>("CalAlignment").Default(dtaLeft));
   props.push_back(Prop<&P::GetCalColors, &P::SetCalColors>("CalColors"));
-  props = With(std::move(props), {"Constraints"});
+  props = WithControlProps(std::move(props), {"Constraints"});
   props.push_back(Prop<&P::GetDate, &P::SetDate>("Date"));
   props.push_back(Prop<&P::GetFormat, &P::SetFormat>("Format"));
   props.push_back(Prop<&P::GetTime, &P::SetTime>("Time"));
@@ -134,39 +128,39 @@ void RegisterDateTimePickerProperties() {
   props = WithOwnColor(std::move(props));
   props.push_back(Prop<&P::GetDateFormat, &P::SetDateFormat>("DateFormat").Default(dfShort));
   props.push_back(Prop<&P::GetDateMode, &P::SetDateMode>("DateMode").Default(dmComboBox));
-  props = With(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
+  props = WithControlProps(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
   props.push_back(Prop<&P::GetKind, &P::SetKind>("Kind").Default(dtkDate));
   // A limit of 0 (none) is not written, as for every float.
   props.push_back(Prop<&P::GetMaxDate, &P::SetMaxDate>("MaxDate"));
   props.push_back(Prop<&P::GetMinDate, &P::SetMinDate>("MinDate"));
   props.push_back(Prop<&P::GetParseInput, &P::SetParseInput>("ParseInput").Default(false));
-  props = With(std::move(props), {"ParentBiDiMode"});
+  props = WithControlProps(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  props = With(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  props = WithControlProps(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
-  RegisterProperties(&TDateTimePicker::StaticMetaClass, With(std::move(props), {"Visible"}));
+  RegisterProperties(&TDateTimePicker::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
 void RegisterMonthCalendarProperties() {
   using C = TMonthCalendar;
   std::vector<TPropInfo> props = PublishedControlProps({"Align", "Anchors", "AutoSize", "BiDiMode", "BorderWidth"});
   props.push_back(Prop<&C::GetCalColors, &C::SetCalColors>("CalColors"));
-  props = With(std::move(props), {"Constraints"});
+  props = WithControlProps(std::move(props), {"Constraints"});
   props.push_back(Prop<&C::GetMultiSelect, &C::SetMultiSelect>("MultiSelect").Default(false));
   props.push_back(Prop<&C::GetDate, &C::SetDate>("Date"));
-  props = With(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled"});
+  props = WithControlProps(std::move(props), {"DragCursor", "DragKind", "DragMode", "Enabled"});
   props.push_back(Prop<&C::GetEndDate, &C::SetEndDate>("EndDate").StoredBy<&C::GetMultiSelect>());
   props.push_back(Prop<&C::GetFirstDayOfWeek, &C::SetFirstDayOfWeek>("FirstDayOfWeek").Default(dowLocaleDefault));
-  props = With(std::move(props), {"Font", "ImeMode", "ImeName"});
+  props = WithControlProps(std::move(props), {"Font", "ImeMode", "ImeName"});
   props.push_back(Prop<&C::GetMaxDate, &C::SetMaxDate>("MaxDate"));
   props.push_back(Prop<&C::GetMaxSelectRange, &C::SetMaxSelectRange>("MaxSelectRange").Default(31));
   props.push_back(Prop<&C::GetMinDate, &C::SetMinDate>("MinDate"));
-  props = With(std::move(props), {"ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  props = WithControlProps(std::move(props), {"ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&C::GetShowToday, &C::SetShowToday>("ShowToday").Default(true));
   props.push_back(Prop<&C::GetShowTodayCircle, &C::SetShowTodayCircle>("ShowTodayCircle").Default(true));
-  props = With(std::move(props), {"TabOrder"});
+  props = WithControlProps(std::move(props), {"TabOrder"});
   props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
-  props = With(std::move(props), {"Visible"});
+  props = WithControlProps(std::move(props), {"Visible"});
   props.push_back(Prop<&C::GetWeekNumbers, &C::SetWeekNumbers>("WeekNumbers").Default(false));
   RegisterProperties(&TMonthCalendar::StaticMetaClass, std::move(props));
 }

@@ -82,6 +82,11 @@ std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_v
   return result;
 }
 
+std::vector<TPropInfo> WithControlProps(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Names) {
+  for (const TPropInfo& p : PublishedControlProps(Names)) Props.push_back(p);
+  return Props;
+}
+
 namespace {
 
 // Where Name stands in List; List's size when it is not there.

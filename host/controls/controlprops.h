@@ -19,6 +19,8 @@
 namespace host {
 
 std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_view> Names);
+// Props followed by the shared control properties Names.
+std::vector<TPropInfo> WithControlProps(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Names);
 
 // Props in the order the classic library declares a control class's own
 // published properties, which is the order its form files hold them in: by
