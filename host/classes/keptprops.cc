@@ -13,7 +13,8 @@ namespace {
 struct TKept {
   std::string ClassName;
   std::vector<TKeptProperty> Properties;
-  std::vector<std::string> Read;  // remembered properties read
+  std::vector<std::string> Read;   // remembered properties read
+  std::vector<std::string> Order;  // every property read, in the file's order
 };
 
 struct TKeptStore {
@@ -88,8 +89,15 @@ void UnregisterRememberedProperties(TClass Class) {
 }
 
 void NotePropertyRead(const TPersistent* Instance, std::string_view Name) {
-  if (!Store().Remembered.empty() && Listed(Store().Remembered, Instance, Name))
-    Entry(Instance).Read.emplace_back(Name);
+  TKept& kept = Entry(Instance);
+  if (!Store().Remembered.empty() && Listed(Store().Remembered, Instance, Name)) kept.Read.emplace_back(Name);
+  if (std::none_of(kept.Order.begin(), kept.Order.end(), [&](const std::string& n) { return SameText(n, Name); }))
+    kept.Order.emplace_back(Name);
+}
+
+const std::vector<std::string>* ReadOrder(const TPersistent* Instance) {
+  const TKept* kept = Find(Instance);
+  return kept && !kept->Order.empty() ? &kept->Order : nullptr;
 }
 
 std::optional<bool> WasPropertyRead(const TPersistent* Instance, std::string_view Name) {

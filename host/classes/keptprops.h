@@ -55,6 +55,10 @@ void RegisterRememberedProperties(TClass Class, std::initializer_list<std::strin
 void UnregisterRememberedProperties(TClass Class);
 // Told by the reader about every property it read into Instance.
 void NotePropertyRead(const TPersistent* Instance, std::string_view Name);
+// The properties read into Instance in the order its form file held them;
+// null when it was not read from one. The writer keeps that order: the
+// classic library's eras order some properties differently.
+const std::vector<std::string>* ReadOrder(const TPersistent* Instance);
 // Whether Instance was read from a form file holding the remembered
 // property Name; nullopt when it was read without any remembered property
 // (or not read at all).

@@ -291,6 +291,25 @@ void TWriter::WriteComponent(TComponent* Component) {
 
 namespace {
 
+// Props in the order Order (the properties an object's form file held, in
+// its order): each one the file held at its place there, the others after
+// the one before them in Props (first when none was held before them).
+std::vector<const TPropInfo*> InReadOrder(const std::vector<const TPropInfo*>& Props,
+                                          const std::vector<std::string>* Order) {
+  if (!Order) return Props;
+  std::vector<std::pair<double, const TPropInfo*>> keyed;
+  double last = -1;
+  for (const TPropInfo* prop : Props) {
+    auto it = std::find_if(Order->begin(), Order->end(), [&](const std::string& n) { return SameText(n, prop->Name); });
+    if (it != Order->end()) last = static_cast<double>(it - Order->begin());
+    keyed.emplace_back(it != Order->end() ? last : last + 0.5, prop);
+  }
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<const TPropInfo*> ordered;
+  for (const auto& [key, prop] : keyed) ordered.push_back(prop);
+  return ordered;
+}
+
 // Writes the properties an object keeps from its form file (keptprops.h)
 // where they were read: each after the property that came before it there,
 // the ones whose predecessor is not written now at the end.
@@ -345,7 +364,7 @@ void TWriter::WriteProperties(TPersistent* Instance) {
   TPersistent* ancestor = GetAncestor();
   TKeptWriter kept(*this, KeptProperties(Instance));
   kept.WriteAfter("");
-  for (const TPropInfo* prop : GetPropList(Instance->ClassType())) {
+  for (const TPropInfo* prop : InReadOrder(GetPropList(Instance->ClassType()), ReadOrder(Instance))) {
     const bool comparable = ancestor && GetPropInfo(ancestor->ClassType(), prop->Name) == prop;
     const int64_t before = GetPosition();
     WriteProperty(Instance, *prop, comparable ? ancestor : nullptr);

@@ -41,14 +41,10 @@ std::string FileText(const std::filesystem::path& Path) {
 const std::map<std::string, std::string> kChangedBySaving = {
     {"009_tu204f_delphi_UnitMessageDlgForm", "AlignWithMargins and Margins are kept, not laid out"},
     {"099_FactoryXCode_MfPack_FloatingFrm", "AlignWithMargins and Margins are kept, not laid out"},
-    {"011_tu204f_delphi_UnitMainForm", "a memo's TabStop stands before Anchors in this era's files"},
-    {"040_FoxAhead_Far-Cry-2-Multi-Fixer_FarCry2MFL_FormOptions", "the same TabStop place"},
-    {"058_winscp_winscp_EditMask", "the same TabStop place"},
     {"012_kopfee_delphiproject_FormWait", "a form's BorderWidth is inside the host's client area"},
     {"013_kopfee_delphiproject_Unit2", "host forms have no frame: an outer size is the client size"},
     {"064_KooKiSun_Delphi7-EasyFileMover_UFileAdd", "host forms have no frame: an outer size is the client size"},
-    {"018_ricol_mine_Color", "an older era's bit buttons hold Kind among the button's properties; glyph bitmaps "
-                             "are written with the host's resolution fields"},
+    {"018_ricol_mine_Color", "glyph bitmaps are written with the host's resolution fields"},
     {"029_richelbilderbeek_ProjectRichelBilderbeek_UnitFormSelectColor", "the same bitmap resolution fields"},
 };
 

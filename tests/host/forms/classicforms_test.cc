@@ -217,5 +217,23 @@ TEST_F(ClassicFormsTest, ClassicPropertiesComeBackInTheirClassicOrderAndValues) 
                 "Error reading F.Margins.Middle: Property Margins.Middle does not exist");
 }
 
+TEST_F(ClassicFormsTest, PropertiesReadFromAFileAreWrittenInTheFilesOrder) {
+  // An era whose memos had TabStop before Anchors: the order read is kept,
+  // and a property set afterwards goes after the one it follows in the
+  // classic order.
+  const std::string text = "object F: TF\n  Left = 0\n  Top = 0\n  Width = 300\n  Height = 200\n" kClassicLooks
+                           "  OldCreateOrder = False\n  PixelsPerInch = 96\n  TextHeight = 13\n"
+                           "  object Log: TMemo\n    Left = 8\n    Top = 8\n    Width = 200\n    Height = 100\n"
+                           "    TabStop = False\n    Anchors = [akLeft, akTop, akBottom]\n    ReadOnly = True\n"
+                           "    TabOrder = 0\n  end\nend\n";
+  TOwned<TComponent> root = ReadText(text);
+  EXPECT_EQ(WriteText(root.get()), text);
+  static_cast<TMemo*>(root->FindComponent("Log"))->SetMaxLength(10);
+  const std::string changed = WriteText(root.get());
+  EXPECT_NE(changed.find("    Anchors = [akLeft, akTop, akBottom]\n    MaxLength = 10\n    ReadOnly = True\n"),
+            std::string::npos)
+      << changed;
+}
+
 }  // namespace
 }  // namespace host::formstest
