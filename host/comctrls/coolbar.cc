@@ -125,7 +125,21 @@ TCoolBand* TCoolBands::FindBand(const TControl* Control) const {
   return nullptr;
 }
 
-void TCoolBands::Update(TCollectionItem*) { FCoolBar->BandChanged(); }
+TCoolBand* TCoolBands::Add() {
+  auto* band = static_cast<TCoolBand*>(TCollection::Add());
+  FCoolBar->BandChanged();
+  return band;
+}
+
+bool TCoolBands::AllMade() const {
+  for (int32_t i = 0; i < GetCount(); ++i)
+    if (!dynamic_cast<TCoolBand*>(TCollection::GetItem(i))) return false;
+  return true;
+}
+
+void TCoolBands::Update(TCollectionItem*) {
+  if (AllMade()) FCoolBar->BandChanged();
+}
 
 // ------------------------------------------------------------------- TCoolBar
 

@@ -88,7 +88,7 @@ class TCoolBands : public TCollection {
   HOST_CLASS(TCoolBands, TCollection)
   explicit TCoolBands(TCoolBar* CoolBar);
 
-  TCoolBand* Add() { return static_cast<TCoolBand*>(TCollection::Add()); }
+  TCoolBand* Add();
   TCoolBand* GetItem(int32_t Index) const { return static_cast<TCoolBand*>(TCollection::GetItem(Index)); }
   // The band holding Control; null when none does.
   TCoolBand* FindBand(const TControl* Control) const;
@@ -97,7 +97,10 @@ class TCoolBands : public TCollection {
 
  protected:
   ~TCoolBands() override = default;
+  // Lays the bar out again, once every band is made: the collection hears
+  // of a band before the band's constructor has run.
   void Update(TCollectionItem* Item) override;
+  bool AllMade() const;
 
  private:
   TCoolBar* FCoolBar;
