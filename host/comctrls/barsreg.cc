@@ -37,10 +37,6 @@ void RegisterClassicExtras() {
   RegisterKeptProperties(&TCoolBand::StaticMetaClass, {"Bitmap", "Color", "ParentColor", "ParentBitmap"});
 }
 
-TPropInfo TabStopDefaultTrue() {
-  return Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true);
-}
-
 void RegisterStatusBarProperties() {
   using P = TStatusPanel;
   RegisterProperties(&P::StaticMetaClass,
@@ -93,7 +89,7 @@ void RegisterTrackBarProperties() {
   props = WithControlProps(std::move(props), {"ShowHint"});
   props.push_back(Prop<&T::GetSliderVisible, &T::SetSliderVisible>("SliderVisible").Default(true));
   props = WithControlProps(std::move(props), {"TabOrder"});
-  props.push_back(TabStopDefaultTrue());
+  props.push_back(TabStopByDefault());
   props.push_back(Prop<&T::GetThumbLength, &T::SetThumbLength>("ThumbLength").Default(20));
   props.push_back(Prop<&T::GetTickMarks, &T::SetTickMarks>("TickMarks").Default(tmBottomRight));
   props.push_back(Prop<&T::GetTickStyle, &T::SetTickStyle>("TickStyle").Default(tsAuto));
@@ -128,7 +124,7 @@ void RegisterHotKeyProperties() {
   props.push_back(Prop<&T::GetInvalidKeys, &T::SetInvalidKeys>("InvalidKeys").Default(THKInvalidKeys{hcNone, hcShift}));
   props.push_back(Prop<&T::GetModifiers, &T::SetModifiers>("Modifiers").Default(THKModifiers{hkAlt}));
   props = WithControlProps(std::move(props), {"ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
-  props.push_back(TabStopDefaultTrue());
+  props.push_back(TabStopByDefault());
   RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
@@ -144,7 +140,7 @@ void RegisterTabControlProperties() {
   props.push_back(Prop<&T::GetTabPosition, &T::SetTabPosition>("TabPosition").Default(tpTop));
   props.push_back(Prop<&T::GetTabs, &T::SetTabs>("Tabs"));
   props.push_back(Prop<&T::GetTabIndex, &T::SetTabIndex>("TabIndex").Default(-1));
-  props.push_back(TabStopDefaultTrue());
+  props.push_back(TabStopByDefault());
   props.push_back(Prop<&T::GetTabWidth, &T::SetTabWidth>("TabWidth").Default(0));
   RegisterProperties(&T::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }

@@ -90,7 +90,7 @@ void RegisterListViewProperties() {
   props.push_back(Prop<&T::GetSmallImages, &T::SetSmallImages>("SmallImages"));
   props.push_back(Prop<&T::GetSortType, &T::SetSortType>("SortType").Default(stNone));
   props = WithControlProps(std::move(props), {"TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   props.push_back(Prop<&T::GetViewStyle, &T::SetViewStyle>("ViewStyle").Default(vsIcon));
   RegisterProperties(&TListView::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
   // The classic binary of design-time items is kept as read and written back.

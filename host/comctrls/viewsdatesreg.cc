@@ -55,7 +55,7 @@ void RegisterTreeViewProperties() {
   props.push_back(Prop<&T::GetSortType, &T::SetSortType>("SortType").Default(stNone));
   props.push_back(Prop<&T::GetStateImages, &T::SetStateImages>("StateImages"));
   props = WithControlProps(std::move(props), {"TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   props.push_back(Prop<&T::GetToolTips, &T::SetToolTips>("ToolTips").Default(true));
   props = WithControlProps(std::move(props), {"Visible"});
   // After the events in the classic declaration, so last in a form file.
@@ -88,7 +88,7 @@ void RegisterRichEditProperties() {
   props.push_back(Prop<&E::GetReadOnly, &E::SetReadOnly>("ReadOnly").Default(false));
   props.push_back(Prop<&M::GetScrollBars, &M::SetScrollBars>("ScrollBars").Default(ssNone));
   props = WithControlProps(std::move(props), {"ShowHint", "TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   props = WithControlProps(std::move(props), {"Visible"});
   props.push_back(Prop<&M::GetWantTabs, &M::SetWantTabs>("WantTabs").Default(false));
   props.push_back(Prop<&M::GetWantReturns, &M::SetWantReturns>("WantReturns").Default(true));
@@ -137,7 +137,7 @@ void RegisterDateTimePickerProperties() {
   props = WithControlProps(std::move(props), {"ParentBiDiMode"});
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
   props = WithControlProps(std::move(props), {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   RegisterProperties(&TDateTimePicker::StaticMetaClass, WithControlProps(std::move(props), {"Visible"}));
 }
 
@@ -159,7 +159,7 @@ void RegisterMonthCalendarProperties() {
   props.push_back(Prop<&C::GetShowToday, &C::SetShowToday>("ShowToday").Default(true));
   props.push_back(Prop<&C::GetShowTodayCircle, &C::SetShowTodayCircle>("ShowTodayCircle").Default(true));
   props = WithControlProps(std::move(props), {"TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   props = WithControlProps(std::move(props), {"Visible"});
   props.push_back(Prop<&C::GetWeekNumbers, &C::SetWeekNumbers>("WeekNumbers").Default(false));
   RegisterProperties(&TMonthCalendar::StaticMetaClass, std::move(props));

@@ -82,6 +82,8 @@ std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_v
   return result;
 }
 
+TPropInfo TabStopByDefault() { return Prop<&W::GetTabStop, &W::SetTabStop>("TabStop").Default(true); }
+
 std::vector<TPropInfo> WithControlProps(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Names) {
   for (const TPropInfo& p : PublishedControlProps(Names)) Props.push_back(p);
   return Props;

@@ -19,6 +19,9 @@
 namespace host {
 
 std::vector<TPropInfo> PublishedControlProps(std::initializer_list<std::string_view> Names);
+// TabStop for controls that stop at Tab unless told otherwise (edits,
+// lists, buttons...): the shared TabStop with a default of true.
+TPropInfo TabStopByDefault();
 // Props followed by the shared control properties Names.
 std::vector<TPropInfo> WithControlProps(std::vector<TPropInfo> Props, std::initializer_list<std::string_view> Names);
 

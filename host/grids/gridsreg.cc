@@ -47,7 +47,7 @@ std::vector<TPropInfo> GridProps() {
   AddControlProps(props, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   props.push_back(Prop<&G::GetScrollBars, &G::SetScrollBars>("ScrollBars").Default(ssBoth));
   AddControlProps(props, {"ShowHint", "TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   AddControlProps(props, {"Visible"});
   return props;
 }

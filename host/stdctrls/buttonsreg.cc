@@ -37,8 +37,6 @@ std::vector<TPropInfo> ButtonProps(std::initializer_list<std::string_view> Share
   return props;
 }
 
-TPropInfo TabStopByDefault() { return Prop<&W::GetTabStop, &W::SetTabStop>("TabStop").Default(true); }
-
 void RegisterButtonProperties() {
   using T = TButton;
   std::vector<TPropInfo> props = ButtonProps({"Align", "Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor", "DragKind",

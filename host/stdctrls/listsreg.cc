@@ -29,7 +29,7 @@ std::vector<TPropInfo> SharedListProps() {
        "ParentFont", "ParentShowHint", "PopupMenu",  "ShowHint",   "TabOrder",       "Visible"});
   props.push_back(PublishedControlProps({"Color"}).front().Default(clWindow));
   props.push_back(Prop<&TControl::GetParentColor, &TControl::SetParentColor>("ParentColor").Default(false));
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   return props;
 }
 

@@ -44,7 +44,7 @@ std::vector<TPropInfo> ValueListProps() {
   AddControlProps(props, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   props.push_back(Prop<&V::GetStrings, &V::SetStrings>("Strings"));
   AddControlProps(props, {"TabOrder"});
-  props.push_back(Prop<&TWinControl::GetTabStop, &TWinControl::SetTabStop>("TabStop").Default(true));
+  props.push_back(TabStopByDefault());
   props.push_back(Prop<&V::GetTitleCaptions, &V::SetTitleCaptions>("TitleCaptions").StoredBy<&V::IsTitleCaptionsStored>());
   AddControlProps(props, {"Visible"});
   return props;
