@@ -20,7 +20,6 @@ constexpr TClass kStreamedClasses[] = {&TButton::StaticMetaClass, &TCheckBox::St
 // Registered with the streamed classes as their ancestors.
 constexpr TClass kAncestorClasses[] = {&TButtonControl::StaticMetaClass, &TCustomCheckBox::StaticMetaClass};
 
-using W = TWinControl;
 using B = TButtonControl;
 
 // Checked follows a linked action rather than the form file.
