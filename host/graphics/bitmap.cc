@@ -153,7 +153,7 @@ TBitmapImage* TBitmap::CopyImage(const TBitmapImage* Source, int32_t Width, int3
 }
 
 void TBitmap::Unshare() {
-  if (FImage->GetRefCount() <= 1) return;
+  if (FImage->GetRefCount() <= 1) return Changing();
   SurfaceHandle();
   NewImage(CopyImage(FImage, FImage->FWidth, FImage->FHeight));
 }
@@ -295,7 +295,11 @@ uint8_t* TBitmap::GetScanLine(int32_t Row) {
 
 // --------------------------------------------------------------- handles
 
-HBITMAP TBitmap::GetHandle() { return SurfaceHandle(); }
+// The handle lets its holder draw on the pixels.
+HBITMAP TBitmap::GetHandle() {
+  Changing();
+  return SurfaceHandle();
+}
 
 void TBitmap::SetHandle(HBITMAP Value) {
   // The bitmap's own handle: the image already holds it (replacing the image would delete it).
@@ -457,6 +461,7 @@ void TBitmap::LoadFromStream(TStream* Stream) {
     }
     const bmpio::TDibReader reader = bmpio::TDibReader::FromFile(data.Span());
     LoadImage(reader);
+    FImage->FStreamed.assign(data.Span().begin(), data.Span().begin() + static_cast<std::ptrdiff_t>(reader.PixelsEnd()));
     Stream->SetPosition(start + static_cast<int64_t>(reader.PixelsEnd()));
   } catch (...) {
     Stream->SetPosition(start);
@@ -467,6 +472,8 @@ void TBitmap::LoadFromStream(TStream* Stream) {
 void TBitmap::SaveToStream(TStream* Stream) {
   NeedStream(Stream);
   if (GetEmpty()) return;
+  if (!FImage->FStreamed.empty())
+    return Stream->WriteBuffer(FImage->FStreamed.data(), static_cast<int32_t>(FImage->FStreamed.size()));
   const TPixelFormat format =
       FImage->FPixelFormat == pfDevice || FImage->FPixelFormat == pfCustom ? pf32bit : FImage->FPixelFormat;
   bmpio::WriteBitmapFile(Stream, BitsOf(SurfaceHandle()), format, FImage->FColors);

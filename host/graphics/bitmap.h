@@ -64,6 +64,10 @@ class TBitmapImage : public TSharedImage {
   std::vector<uint8_t> FDib;             // packed rows handed out by ScanLine, top-down
   bool FDibCurrent = false;              // FDib holds the latest pixels, FHandle's are stale
   TMemoryStream* FDormant = nullptr;     // pixels kept as a 32-bit BMP while FHandle is freed
+  // The BMP file the image was read from, written back byte for byte (its
+  // header fields, colour table and compression as they were) until
+  // anything may have changed the pixels.
+  std::vector<uint8_t> FStreamed;
 };
 
 // --------------------------------------------------------------------- TBitmap
@@ -170,6 +174,9 @@ class TBitmap : public TGraphic {
   THandle HandOut(THandle (TBitmap::*Get)(), THandle TBitmapImage::*Slot);
   TPixel FillPixel() const;
   void Unshare();
+  // Anything may change the pixels from now on: the file they were read
+  // from no longer describes them.
+  void Changing() { std::vector<uint8_t>().swap(FImage->FStreamed); }
   // The widgetset bitmap with the latest pixels (0 when empty).
   HBITMAP SurfaceHandle();
   void LoadImage(const bmpio::TDibReader& Reader);

@@ -214,6 +214,33 @@ TEST_F(BitmapTest, CopiesShareTheirImageUntilOneChanges) {
   EXPECT_EQ(RowOf(a.get(), 0), "rgb.");
 }
 
+// A file read is written back byte for byte (compression, resolution and
+// colour count as they were) until something may change the pixels: a
+// canvas, a scan line or a format change; a copy sharing the image keeps it.
+TEST_F(BitmapTest, AFileReadIsWrittenBackAsItWasUntilItsPixelsChange) {
+  const std::string rle("\x03\x01\x00\x00\x00\x03\x00\x01\x00\x00\x00\x01", 12);
+  const std::string file = BmpFile(3, 2, 8, 1, {0x000000, 0xFF0000}, rle);
+  TOwned<TBitmap> a = MakeOwned<TBitmap>();
+  LoadBytes(a.get(), file);
+  EXPECT_EQ(SavedBytes(a.get()), file);
+  TOwned<TBitmap> b = MakeOwned<TBitmap>();
+  b->Assign(a.get());
+  a->GetCanvas()->SetPixels(0, 0, clRed);
+  const std::string drawn = SavedBytes(a.get());
+  EXPECT_NE(drawn, file);
+  EXPECT_EQ(Le32(drawn, 30), 0u);  // written uncompressed now
+  EXPECT_EQ(SavedBytes(b.get()), file);
+  TOwned<TBitmap> c = MakeOwned<TBitmap>();
+  LoadBytes(c.get(), drawn);
+  EXPECT_EQ(PictureOf(c.get()), "rr#\nrrr");
+  for (auto change : {+[](TBitmap* Bmp) { Bmp->GetScanLine(0); }, +[](TBitmap* Bmp) { Bmp->SetPixelFormat(pf24bit); },
+                      +[](TBitmap* Bmp) { Bmp->SetWidth(4); }}) {
+    LoadBytes(b.get(), file);
+    change(b.get());
+    EXPECT_NE(SavedBytes(b.get()), file);
+  }
+}
+
 TEST_F(BitmapTest, MasksAndTransparentColours) {
   TOwned<TBitmap> b = Sample();
   EXPECT_EQ(b->GetTransparentMode(), tmAuto);
