@@ -143,6 +143,10 @@ namespace {
 // kept after it follows.
 thread_local const TPersistent* t_lastInstance = nullptr;
 thread_local std::string t_lastName;
+// The object whose nested object was read last, and the nested object's
+// property (Margins of Margins.Bottom): a property kept next follows it.
+thread_local const TPersistent* t_outerInstance = nullptr;
+thread_local std::string t_outerName;
 
 void NoteRead(const TPersistent* Instance, std::string_view Name) {
   t_lastInstance = Instance;
@@ -159,7 +163,7 @@ bool ReadKeptProperty(TReader& Reader, TPersistent* Instance, std::string_view N
   TKeptProperty kept;
   kept.Name = std::string(Name);
   kept.Path = Path;
-  kept.After = t_lastInstance == Instance ? t_lastName : std::string();
+  kept.After = t_lastInstance == Instance ? t_lastName : t_outerInstance == Instance ? t_outerName : std::string();
   if (type == vaIdent) {
     Reader.ReadValue();
     kept.Handler = Reader.ReadStr();
@@ -395,6 +399,13 @@ void TReader::ReadPropPath(TPersistent* Instance, const std::string& Name) {
       if (!ReadKeptProperty(*this, target, rest, Name)) throw EReadError(SUnknownProperty, {Name});
       NoteRead(target, rest);
       return;
+    }
+    // The object holding the nested one keeps its place in the file's order
+    // (Glyph of Glyph.Data, Margins of Margins.Left).
+    if (target == Instance) {
+      NotePropertyRead(Instance, rest.substr(0, dot));
+      t_outerInstance = Instance;
+      t_outerName.assign(rest.substr(0, dot));
     }
     target = next;
     rest.remove_prefix(dot + 1);

@@ -13,6 +13,8 @@
 namespace host {
 
 HOST_IMPL(TSizeConstraints, TPersistent)
+HOST_IMPL(TMargins, TPersistent)
+HOST_IMPL(TPadding, TMargins)
 HOST_IMPL(TControlActionLink, TActionLink)
 HOST_IMPL(TControl, TComponent)
 
@@ -48,6 +50,48 @@ void TSizeConstraints::SetMinWidth(int32_t Value) { SetLimit(FMinWidth, Value, &
 
 void TSizeConstraints::Change() {
   if (FControl && !FControl->GetComponentState().Contains(csLoading)) FControl->AdjustSize();
+  if (OnChange) OnChange(this);
+}
+
+// -------------------------------------------------------- TMargins, TPadding
+
+void TMargins::Assign(TPersistent* Source) {
+  auto* other = dynamic_cast<TMargins*>(Source);
+  if (!other) return inherited::Assign(Source);
+  SetBounds(other->FLeft, other->FTop, other->FRight, other->FBottom);
+}
+
+TPersistent* TMargins::GetOwner() { return FControl; }
+
+void TMargins::CheckSide(int32_t Value) const {
+  if (Value < 0)
+    throw EInvalidOperation("Margin %d of control '%s' is negative", {Value, ControlDisplayName(FControl)});
+}
+
+void TMargins::SetSide(int32_t& Field, int32_t Value) {
+  CheckSide(Value);
+  if (Field == Value) return;
+  Field = Value;
+  Change();
+}
+
+void TMargins::SetBounds(int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom) {
+  for (int32_t side : {ALeft, ATop, ARight, ABottom}) CheckSide(side);
+  if (ALeft == FLeft && ATop == FTop && ARight == FRight && ABottom == FBottom) return;
+  FLeft = ALeft;
+  FTop = ATop;
+  FRight = ARight;
+  FBottom = ABottom;
+  Change();
+}
+
+void TMargins::Change() {
+  if (FControl && FControl->GetAlignWithMargins() && FControl->GetAlign() != alNone) FControl->RequestAlign();
+  if (OnChange) OnChange(this);
+}
+
+void TPadding::Change() {
+  if (auto* control = dynamic_cast<TWinControl*>(GetControl())) control->Realign();
   if (OnChange) OnChange(this);
 }
 
@@ -106,6 +150,7 @@ void TControlActionLink::SetOnExecute(TNotifyEvent Value) {
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   FConstraints = New<TSizeConstraints>(this);
+  FMargins = New<TMargins>(this);
   FFont = New<TFont>();
   FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
 }
@@ -123,6 +168,7 @@ void TControl::Destroy() {
   SetParent(nullptr);
   FreeAndNil(FActionLink);
   FreeAndNil(FConstraints);
+  FreeAndNil(FMargins);
   FreeAndNil(FFont);
   inherited::Destroy();
 }
@@ -296,6 +342,12 @@ void TControl::SetAlign(TAlign Value) {
   FAnchors = AnchorAlign[Value];
   RequestAlign();
   if (Value == alNone) UpdateAnchorRules();
+}
+
+void TControl::SetAlignWithMargins(bool Value) {
+  if (FAlignWithMargins == Value) return;
+  FAlignWithMargins = Value;
+  if (FAlign != alNone) RequestAlign();
 }
 
 void TControl::SetAnchors(TAnchors Value) {

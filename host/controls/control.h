@@ -71,6 +71,60 @@ class TSizeConstraints : public TPersistent {
   int32_t FMaxHeight = 0, FMaxWidth = 0, FMinHeight = 0, FMinWidth = 0;
 };
 
+// ------------------------------------------------------------------ TMargins
+
+// The room an aligned control keeps around itself when its AlignWithMargins
+// is set: 3 pixels a side unless told otherwise.
+class TMargins : public TPersistent {
+  HOST_CLASS(TMargins, TPersistent)
+  using TCreateArg = TControl;
+
+  explicit TMargins(TControl* Control) : TMargins(Control, 3) {}
+  void Assign(TPersistent* Source) override;
+  TPersistent* GetOwner() override;
+
+  TControl* GetControl() const { return FControl; }
+  int32_t GetLeft() const { return FLeft; }
+  int32_t GetTop() const { return FTop; }
+  int32_t GetRight() const { return FRight; }
+  int32_t GetBottom() const { return FBottom; }
+  // A negative side raises EInvalidOperation and changes nothing.
+  void SetLeft(int32_t Value) { SetSide(FLeft, Value); }
+  void SetTop(int32_t Value) { SetSide(FTop, Value); }
+  void SetRight(int32_t Value) { SetSide(FRight, Value); }
+  void SetBottom(int32_t Value) { SetSide(FBottom, Value); }
+  // All four sides at once: one change.
+  void SetBounds(int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
+
+  TNotifyEvent OnChange;
+
+ protected:
+  TMargins(TControl* Control, int32_t Side) : FControl(Control), FLeft(Side), FTop(Side), FRight(Side), FBottom(Side) {}
+  ~TMargins() override = default;
+  // The control aligns its children again (the parent its siblings, for
+  // margins; the control itself, for padding).
+  virtual void Change();
+
+ private:
+  void CheckSide(int32_t Value) const;
+  void SetSide(int32_t& Field, int32_t Value);
+  TControl* FControl;
+  int32_t FLeft, FTop, FRight, FBottom;
+};
+
+// The room a windowed control keeps inside its client area, between its
+// edges and its aligned children: none unless told otherwise.
+class TPadding : public TMargins {
+  HOST_CLASS(TPadding, TMargins)
+  using TCreateArg = TControl;
+
+  explicit TPadding(TControl* Control) : TMargins(Control, 0) {}
+
+ protected:
+  ~TPadding() override = default;
+  void Change() override;
+};
+
 // ---------------------------------------------------------- TControlActionLink
 
 // Brings an action's caption, enabled, hint, visible, help context and
@@ -152,6 +206,12 @@ class TControl : public TComponent {
   void SetAnchors(TAnchors Value);
   TSizeConstraints* GetConstraints() const { return FConstraints; }
   void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
+  // With AlignWithMargins set, an aligned control keeps its Margins clear
+  // around it; the margins do nothing otherwise.
+  TMargins* GetMargins() const { return FMargins; }
+  void SetMargins(TMargins* Value) { FMargins->Assign(Value); }
+  bool GetAlignWithMargins() const { return FAlignWithMargins; }
+  void SetAlignWithMargins(bool Value);
   bool GetAutoSize() const { return FAutoSize; }
   virtual void SetAutoSize(bool Value);
 
@@ -377,6 +437,8 @@ class TControl : public TComponent {
   TPoint FAnchorRules;  // right and bottom distances kept for akRight / akBottom
   TPoint FOriginalParentSize;
   TSizeConstraints* FConstraints = nullptr;
+  TMargins* FMargins = nullptr;
+  bool FAlignWithMargins = false;
   bool FAutoSize = false;
   bool FVisible = true;
   bool FEnabled = true;
@@ -412,6 +474,7 @@ class TControl : public TComponent {
  private:
   friend class TWinControl;
   friend class TSizeConstraints;
+  friend class TMargins;
   friend class TControlActionLink;
   void CheckSize(int32_t AWidth, int32_t AHeight) const;
   void DoActionChange(TObject* Sender) { ActionChange(Sender, false); }

@@ -13,7 +13,8 @@ int controlsClassesCount = 0;
 constexpr TClass kStreamedClasses[] = {&TWinControl::StaticMetaClass, &TGraphicControl::StaticMetaClass,
                                        &TCustomControl::StaticMetaClass, &THintWindow::StaticMetaClass};
 constexpr TClass kClassesWithProperties[] = {&TControl::StaticMetaClass, &TWinControl::StaticMetaClass,
-                                             &TSizeConstraints::StaticMetaClass};
+                                             &TSizeConstraints::StaticMetaClass, &TMargins::StaticMetaClass,
+                                             &TPadding::StaticMetaClass};
 
 void RegisterControlProperties() {
   using C = TControl;
@@ -24,9 +25,27 @@ void RegisterControlProperties() {
                                                      Prop<&C::GetHeight, &C::SetHeight>("Height"),
                                                      CursorProp(Prop<&C::GetCursor, &C::SetCursor>("Cursor").Default(crDefault)),
                                                      Prop<&C::GetHint, &C::SetHint>("Hint"),
+                                                     Prop<&C::GetAlignWithMargins, &C::SetAlignWithMargins>(
+                                                         "AlignWithMargins")
+                                                         .Default(false),
+                                                     Prop<&C::GetMargins, &C::SetMargins>("Margins"),
                                                  });
+  using W = TWinControl;
   RegisterProperties(&TWinControl::StaticMetaClass,
-                     {Prop<&TWinControl::GetHelpContext, &TWinControl::SetHelpContext>("HelpContext").Default(0)});
+                     {Prop<&W::GetHelpContext, &W::SetHelpContext>("HelpContext").Default(0),
+                      Prop<&W::GetPadding, &W::SetPadding>("Padding")});
+}
+
+// Margins default to 3 pixels a side, padding to none.
+void RegisterMarginsProperties() {
+  using M = TMargins;
+  for (auto [Class, Side] : {std::pair{&TMargins::StaticMetaClass, 3}, std::pair{&TPadding::StaticMetaClass, 0}})
+    RegisterProperties(Class, {
+                                  Prop<&M::GetLeft, &M::SetLeft>("Left").Default(Side),
+                                  Prop<&M::GetTop, &M::SetTop>("Top").Default(Side),
+                                  Prop<&M::GetRight, &M::SetRight>("Right").Default(Side),
+                                  Prop<&M::GetBottom, &M::SetBottom>("Bottom").Default(Side),
+                              });
 }
 
 void RegisterConstraintsProperties() {
@@ -46,6 +65,7 @@ void RegisterControlsClasses() {
   if (controlsClassesCount++ > 0) return;
   RegisterControlProperties();
   RegisterConstraintsProperties();
+  RegisterMarginsProperties();
   RegisterCursorIdents();
   for (TClass c : kStreamedClasses) RegisterClass(c);
   CreateMouseObject();
@@ -62,7 +82,8 @@ void UnregisterControlsClasses() {
 
 std::span<const TClass> ControlsClasses() {
   static constexpr TClass kClasses[] = {
-      &TSizeConstraints::StaticMetaClass,   &TControlActionLink::StaticMetaClass,
+      &TSizeConstraints::StaticMetaClass,   &TMargins::StaticMetaClass,
+      &TPadding::StaticMetaClass,           &TControlActionLink::StaticMetaClass,
       &TControl::StaticMetaClass,           &TWinControlActionLink::StaticMetaClass,
       &TWinControl::StaticMetaClass,        &TControlCanvas::StaticMetaClass,
       &TGraphicControl::StaticMetaClass,    &TCustomControl::StaticMetaClass,

@@ -28,6 +28,7 @@ void TWinControlActionLink::SetHelpContext(THelpContext Value) {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
   FBrush = New<TBrush>();
   FBrush->SetColor(FColor);
+  FPadding = New<TPadding>(this);
 }
 
 TWinControl* TWinControl::CreateParented(HWND ParentWindow) {
@@ -55,6 +56,7 @@ void TWinControl::Destroy() {
   DestroyHandle();
   inherited::Destroy();
   FreeAndNil(FBrush);
+  FreeAndNil(FPadding);
 }
 
 TClass TWinControl::GetActionLinkClass() const { return &TWinControlActionLink::StaticMetaClass; }
@@ -295,10 +297,11 @@ void TWinControl::AdjustClientRect(TRect& Rect) {
     for (TBevelEdge e : {beLeft, beTop, beRight, beBottom})
       if (FBevelEdges.Contains(e)) bevel[e] = width;
   }
-  inset(Rect.Left, FBorderWidth + bevel[beLeft]);
-  inset(Rect.Top, FBorderWidth + bevel[beTop]);
-  inset(Rect.Right, -(FBorderWidth + bevel[beRight]));
-  inset(Rect.Bottom, -(FBorderWidth + bevel[beBottom]));
+  const int32_t border = InnerBorderWidth();
+  inset(Rect.Left, border + bevel[beLeft]);
+  inset(Rect.Top, border + bevel[beTop]);
+  inset(Rect.Right, -(border + bevel[beRight]));
+  inset(Rect.Bottom, -(border + bevel[beBottom]));
   if (Rect.Right < Rect.Left) Rect.Right = Rect.Left;
   if (Rect.Bottom < Rect.Top) Rect.Bottom = Rect.Top;
 }
@@ -354,28 +357,37 @@ bool AlignsBefore(TAlign Align, const TControl* A, const TControl* B, const TCon
 }
 
 // Places one aligned control in what is left of the client area and takes
-// its part away.
+// its part away; a control aligned with margins keeps them clear around it.
 void Position(TControl* C, TAlign Align, TRect& Rect) {
-  const int32_t width = std::max(0, Rect.Width()), height = std::max(0, Rect.Height());
+  TRect m{};
+  if (C->GetAlignWithMargins()) {
+    const TMargins* margins = C->GetMargins();
+    m = {margins->GetLeft(), margins->GetTop(), margins->GetRight(), margins->GetBottom()};
+  }
+  auto add = [](int64_t A, int64_t B) { return ClampToInt32(A + B); };
+  const int32_t width = std::max<int64_t>(0, int64_t{Rect.Width()} - m.Left - m.Right);
+  const int32_t height = std::max<int64_t>(0, int64_t{Rect.Height()} - m.Top - m.Bottom);
+  const int32_t left = add(Rect.Left, m.Left), top = add(Rect.Top, m.Top);
+  const int32_t tall = add(add(C->GetHeight(), m.Top), m.Bottom), wide = add(add(C->GetWidth(), m.Left), m.Right);
   switch (Align) {
     case alTop:
-      C->SetBounds(Rect.Left, Rect.Top, width, C->GetHeight());
-      Rect.Top = ClampToInt32(int64_t{Rect.Top} + C->GetHeight());
+      C->SetBounds(left, top, width, C->GetHeight());
+      Rect.Top = add(Rect.Top, tall);
       break;
     case alBottom:
-      C->SetBounds(Rect.Left, ClampToInt32(int64_t{Rect.Bottom} - C->GetHeight()), width, C->GetHeight());
-      Rect.Bottom = ClampToInt32(int64_t{Rect.Bottom} - C->GetHeight());
+      C->SetBounds(left, add(int64_t{Rect.Bottom} - m.Bottom, -int64_t{C->GetHeight()}), width, C->GetHeight());
+      Rect.Bottom = add(Rect.Bottom, -int64_t{tall});
       break;
     case alLeft:
-      C->SetBounds(Rect.Left, Rect.Top, C->GetWidth(), height);
-      Rect.Left = ClampToInt32(int64_t{Rect.Left} + C->GetWidth());
+      C->SetBounds(left, top, C->GetWidth(), height);
+      Rect.Left = add(Rect.Left, wide);
       break;
     case alRight:
-      C->SetBounds(ClampToInt32(int64_t{Rect.Right} - C->GetWidth()), Rect.Top, C->GetWidth(), height);
-      Rect.Right = ClampToInt32(int64_t{Rect.Right} - C->GetWidth());
+      C->SetBounds(add(int64_t{Rect.Right} - m.Right, -int64_t{C->GetWidth()}), top, C->GetWidth(), height);
+      Rect.Right = add(Rect.Right, -int64_t{wide});
       break;
     case alClient:
-      C->SetBounds(Rect.Left, Rect.Top, width, height);
+      C->SetBounds(left, top, width, height);
       break;
     default:
       break;
@@ -407,6 +419,9 @@ void Anchor(TControl* C, TAnchors Anchors, TPoint Rules, const TRect& Client) {
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
+  Rect = {ClampToInt32(int64_t{Rect.Left} + FPadding->GetLeft()), ClampToInt32(int64_t{Rect.Top} + FPadding->GetTop()),
+          ClampToInt32(int64_t{Rect.Right} - FPadding->GetRight()),
+          ClampToInt32(int64_t{Rect.Bottom} - FPadding->GetBottom())};
   // A control placed freely (no Align, anchored to the top left) moves no
   // other child: aligned and anchored children depend on the client area
   // and on each other only. So adding or moving such a control costs the
@@ -517,6 +532,7 @@ void TWinControl::SetBorderWidth(TBorderWidth Value) {
   if (Value < 0)
     throw EInvalidOperation("Border width %d of control '%s' is negative", {Value, ControlDisplayName(this)});
   SetLayoutField(*this, FBorderWidth, Value);
+  BoundsChanged();  // a form's client area moves within its window frame
 }
 
 void TWinControl::SetCtl3D(bool Value) {

@@ -140,6 +140,9 @@ class TWinControl : public TControl {
   void SetBevelWidth(TBevelWidth Value);
   TBorderWidth GetBorderWidth() const { return FBorderWidth; }
   void SetBorderWidth(TBorderWidth Value);
+  // Room kept between the client area's edges and the aligned children.
+  TPadding* GetPadding() const { return FPadding; }
+  void SetPadding(TPadding* Value) { FPadding->Assign(Value); }
   bool GetCtl3D() const { return FCtl3D; }
   void SetCtl3D(bool Value);
   bool GetParentCtl3D() const { return FParentCtl3D; }
@@ -212,6 +215,9 @@ class TWinControl : public TControl {
   // ------------------------------------------------------------ alignment
   virtual void AlignControls(TControl* AControl, TRect& Rect);
   virtual void AdjustClientRect(TRect& Rect);
+  // How much of BorderWidth lies inside the client area: all of it, but
+  // for a form, whose border is part of its window frame.
+  virtual int32_t InnerBorderWidth() const { return FBorderWidth; }
   void RequestAlign() override;
 
   // -------------------------------------------------------------- painting
@@ -271,6 +277,7 @@ class TWinControl : public TControl {
   TBevelKind FBevelKind = bkNone;
   TBevelWidth FBevelWidth = 1;
   TBorderWidth FBorderWidth = 0;
+  TPadding* FPadding = nullptr;
   bool FCtl3D = true;
   bool FParentCtl3D = true;
   bool FDoubleBuffered = false;

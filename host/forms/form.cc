@@ -192,12 +192,23 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FMenu) {
     FMenu = nullptr;
     UpdateWindowMenu();
+    FrameChanged();
   }
   if (AComponent == FWindowMenu) FWindowMenu = nullptr;
   if (AComponent == FObjectMenuItem) FObjectMenuItem = nullptr;
 }
 
 void TCustomForm::Loaded() {
+  // The client size read, with the frame its border style and menu give;
+  // or else the frame the children read were laid out in.
+  const std::optional<int32_t> width = std::exchange(FReadClientWidth, std::nullopt);
+  const std::optional<int32_t> height = std::exchange(FReadClientHeight, std::nullopt);
+  const TRect frame = GetFrameExtents();
+  if (width || height)
+    SetBounds(FLeft, FTop, width ? ClampToInt32(int64_t{*width} + frame.Left + frame.Right) : FWidth,
+              height ? ClampToInt32(int64_t{*height} + frame.Top + frame.Bottom) : FHeight);
+  else
+    TakeFileFrame();
   inherited::Loaded();
   // An active control read with the layout takes the focus when the form
   // shows; one that cannot is forgotten.
@@ -207,6 +218,7 @@ void TCustomForm::Loaded() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
   inherited::CreateParams(Params);
   Params.WndParent = 0;
+  Params.Bounds = WindowRect();
   struct TFrame {
     uint32_t Style, ExStyle;
   };
@@ -250,6 +262,7 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   if (FBorderStyle == Value) return;
   FBorderStyle = Value;
   UpdateWindowStyle();
+  FrameChanged();
   Invalidate();
 }
 
@@ -312,8 +325,10 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
       if (form != this && form->FMenu == Value)
         throw EInvalidOperation("Menu '%s' is already being used by another form", {ComponentDisplayName(Value)});
     }
+  const bool hadMenu = FMenu != nullptr;
   formsdetail::ChangeReference(this, FMenu, Value);
   UpdateWindowMenu();
+  if (hadMenu != (FMenu != nullptr)) FrameChanged();
   Invalidate();
 }
 

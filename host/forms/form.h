@@ -28,6 +28,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -138,6 +139,20 @@ class TCustomForm : public TScrollingWinControl {
   TMenuItem* GetObjectMenuItem() const { return FObjectMenuItem; }
   void SetObjectMenuItem(TMenuItem* Value);
   TCanvas* GetCanvas() const { return FCanvas; }
+
+  // ----------------------------------------------------------- window frame
+  // The window frame around the client area, each side's thickness: the
+  // border and title bar the classic window manager gives BorderStyle, the
+  // menu bar when the form has a Menu, and BorderWidth. A form inside a
+  // parent has its BorderWidth only. Width and Height are the outer size.
+  TRect GetFrameExtents() const;
+  TRect GetClientRect() override;
+  TPoint GetClientOrigin() override;
+  // A client size read from a form file is taken once the form is loaded,
+  // when its menu and frame are known, as the classic form does.
+  void SetClientWidth(int32_t Value);
+  void SetClientHeight(int32_t Value);
+
   std::string GetHelpFile() const { return FHelpFile; }
   void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
   int32_t GetPixelsPerInch() const { return FPixelsPerInch; }
@@ -208,8 +223,11 @@ class TCustomForm : public TScrollingWinControl {
   void Loaded() override;
   void VisibleChanging() override;
   void PaintWindow(HDC DC) override;
-  // A top-level window framed as BorderStyle and BorderIcons say.
+  // A top-level window framed as BorderStyle and BorderIcons say; the
+  // window is the client area, the widgetset draws the frame.
   void CreateParams(TCreateParams& Params) override;
+  void BoundsChanged() override;
+  int32_t InnerBorderWidth() const override { return 0; }
   // The window made shows Menu as its menu bar.
   void InitializeWnd() override;
 
@@ -249,6 +267,15 @@ class TCustomForm : public TScrollingWinControl {
   TWinControl* FActiveOleControl = nullptr;
   bool FKeyPreview = false;
   void UpdateWindowStyle();
+  // The frame changed: the window takes the new client area, the children
+  // align to it.
+  void FrameChanged();
+  // The client area on the screen.
+  TRect WindowRect();
+  // A form read with its outer size keeps the frame its file was made with
+  // (the title bar of the machine that wrote it), when its aligned children
+  // tell the client size they were laid out in.
+  void TakeFileFrame();
   void UpdateWindowMenu();
   void UpdateWindowIcon();
   void IconChanged(TObject* Sender);
@@ -273,6 +300,8 @@ class TCustomForm : public TScrollingWinControl {
   bool FDropTarget = false;
   bool FPlaced = false;
   bool FSkipLayout = false;
+  std::optional<TRect> FFileFrame;   // the frame TakeFileFrame found
+  std::optional<int32_t> FReadClientWidth, FReadClientHeight;
   IDesignerHook* FDesigner = nullptr;
   IOleForm* FOleFormObject = nullptr;
 };

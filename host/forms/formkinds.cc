@@ -51,13 +51,14 @@ TCustomForm* TCustomForm::GetMDIChildren(int32_t I) const {
 
 // ---------------------------------------------------------------------- TForm
 
-// Minimised children line up along the bottom of the form.
+// Minimised children line up along the bottom of the client area.
 void TForm::ArrangeIcons() {
   const int32_t iconWidth = 160, iconHeight = 24;
-  int32_t x = GetLeft();
+  const TPoint origin = GetClientOrigin();
+  int32_t x = origin.X;
   for (TCustomForm* child : VisibleMDIChildrenOf(this)) {
     if (child->GetWindowState() != wsMinimized) continue;
-    child->SetBounds(x, GetTop() + GetHeight() - iconHeight, iconWidth, iconHeight);
+    child->SetBounds(x, origin.Y + GetClientHeight() - iconHeight, iconWidth, iconHeight);
     x += iconWidth;
   }
 }
@@ -66,12 +67,13 @@ void TForm::ArrangeIcons() {
 void TForm::Cascade() {
   const int32_t step = 24;
   std::vector<TCustomForm*> children = VisibleMDIChildrenOf(this);
+  const TPoint origin = GetClientOrigin();
   int32_t offset = 0;
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TCustomForm* child = *it;
     if (child->GetWindowState() == wsMinimized) continue;
     child->SetWindowState(wsNormal);
-    child->SetBounds(GetLeft() + offset, GetTop() + offset, GetClientWidth() * 3 / 4, GetClientHeight() * 3 / 4);
+    child->SetBounds(origin.X + offset, origin.Y + offset, GetClientWidth() * 3 / 4, GetClientHeight() * 3 / 4);
     child->BringToFront();
     offset += step;
   }
@@ -85,13 +87,14 @@ void TForm::Tile() {
   const int32_t n = static_cast<int32_t>(children.size());
   const bool rows = GetTileMode() == tbHorizontal;
   const int32_t share = (rows ? GetClientHeight() : GetClientWidth()) / n;
+  const TPoint origin = GetClientOrigin();
   for (int32_t i = 0; i < n; ++i) {
     TCustomForm* child = children[static_cast<std::size_t>(i)];
     child->SetWindowState(wsNormal);
     if (rows)
-      child->SetBounds(GetLeft(), GetTop() + i * share, GetClientWidth(), share);
+      child->SetBounds(origin.X, origin.Y + i * share, GetClientWidth(), share);
     else
-      child->SetBounds(GetLeft() + i * share, GetTop(), share, GetClientHeight());
+      child->SetBounds(origin.X + i * share, origin.Y, share, GetClientHeight());
   }
 }
 

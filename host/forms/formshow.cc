@@ -151,6 +151,20 @@ void TCustomForm::WndProc(TMessage& Message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_SIZE: {
+      // The window is the client area: the outer size adds the frame.
+      const auto& m = static_cast<TWMSize&>(Message);
+      const TRect frame = GetFrameExtents();
+      SetBounds(FLeft, FTop, ClampToInt32(int64_t{std::max(0, m.Width)} + frame.Left + frame.Right),
+                ClampToInt32(int64_t{std::max(0, m.Height)} + frame.Top + frame.Bottom));
+      return;
+    }
+    case WM_MOVE: {
+      const auto& m = static_cast<TWMMove&>(Message);
+      const TRect frame = GetFrameExtents();
+      SetBounds(ClampToInt32(int64_t{m.XPos} - frame.Left), ClampToInt32(int64_t{m.YPos} - frame.Top), FWidth, FHeight);
+      return;
+    }
     case CM_VISIBLECHANGED:
       VisibleChanged(static_cast<TWMGeneric&>(Message).WParam != 0);
       inherited::WndProc(Message);

@@ -102,8 +102,8 @@ const std::vector<TPropInfo>& FormPropTable() {
       Prop<&F::GetBorderIcons, &F::SetBorderIcons>("BorderIcons")
           .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}),
       Prop<&F::GetBorderStyle, &F::SetBorderStyle>("BorderStyle").Default(bsSizeable),
-      StoredWhen(Prop<&TControl::GetClientHeight, &TControl::SetClientHeight>("ClientHeight"), ClientSizeStored),
-      StoredWhen(Prop<&TControl::GetClientWidth, &TControl::SetClientWidth>("ClientWidth"), ClientSizeStored),
+      StoredWhen(Prop<&TControl::GetClientHeight, &F::SetClientHeight>("ClientHeight"), ClientSizeStored),
+      StoredWhen(Prop<&TControl::GetClientWidth, &F::SetClientWidth>("ClientWidth"), ClientSizeStored),
       StoredWhen(Prop<&TControl::GetWidth, &TControl::SetWidth>("Width"), FormSizeStored),
       StoredWhen(Prop<&TControl::GetHeight, &TControl::SetHeight>("Height"), FormSizeStored),
       Prop<&F::GetDefaultMonitor, &F::SetDefaultMonitor>("DefaultMonitor").Default(dmActiveForm),
@@ -231,13 +231,10 @@ static void RegisterClassicExtras() {
   AddGenericRootCandidate(&TFrame::StaticMetaClass, FitsFrame);
   AddGenericRootCandidate(&TDataModule::StaticMetaClass, FitsDataModule);
   RegisterKeptProperties(&TControl::StaticMetaClass,
-                         {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight", "AlignWithMargins",
-                          "DesignSize", "StyleElements", "StyleName", "DoubleBuffered", "ParentDoubleBuffered",
-                          "ParentBackground", "ParentCustomHint", "Margins.Left", "Margins.Top", "Margins.Right",
-                          "Margins.Bottom", "HelpType", "HelpKeyword", "CustomHint", "Touch.InteractiveGestures",
+                         {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight", "DesignSize",
+                          "StyleElements", "StyleName", "DoubleBuffered", "ParentDoubleBuffered", "ParentBackground",
+                          "ParentCustomHint", "HelpType", "HelpKeyword", "CustomHint", "Touch.InteractiveGestures",
                           "Touch.InteractiveGestureOptions", "Touch.ParentTabletOptions", "Touch.TabletOptions"});
-  RegisterKeptProperties(&TWinControl::StaticMetaClass,
-                         {"Padding.Left", "Padding.Top", "Padding.Right", "Padding.Bottom"});
   RegisterKeptProperties(&TCustomEdit::StaticMetaClass, {"TextHint", "NumbersOnly", "AutoSize"});
   RegisterKeptProperties(&TCustomStaticText::StaticMetaClass, {"Transparent"});
   RegisterKeptProperties(&TCustomForm::StaticMetaClass, {"TextHeight"});
@@ -271,7 +268,6 @@ void UnregisterFormsClasses() {
   SetGenericRootClass(nullptr);
   RemoveGenericRootCandidates();
   UnregisterKeptProperties(&TControl::StaticMetaClass);
-  UnregisterKeptProperties(&TWinControl::StaticMetaClass);
   UnregisterKeptProperties(&TCustomEdit::StaticMetaClass);
   UnregisterKeptProperties(&TCustomStaticText::StaticMetaClass);
   UnregisterKeptProperties(&TCustomForm::StaticMetaClass);

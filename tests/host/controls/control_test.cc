@@ -114,6 +114,49 @@ TEST_F(Controls, AlignmentLaysChildrenOutEdgeByEdgeAndAnchorsKeepDistances) {
   EXPECT_EQ(top->GetBoundsRect(), Bounds(5, 5, 490, 30));
 }
 
+// Padding keeps room inside the parent; a control aligned with margins
+// keeps them clear around itself, and its margins do nothing otherwise.
+TEST_F(Controls, PaddingAndMarginsKeepRoomAroundAlignedChildren) {
+  auto form = NewForm();  // 400 x 300
+  TProbe* top = NewProbe(form.get(), "Top", Bounds(0, 0, 10, 20));
+  TProbe* right = NewProbe(form.get(), "Right", Bounds(0, 0, 30, 10));
+  TProbe* client = NewProbe(form.get(), "Client", Bounds(0, 0, 10, 10));
+  top->SetAlign(alTop);
+  right->SetAlign(alRight);
+  client->SetAlign(alClient);
+  form->GetPadding()->SetBounds(5, 6, 7, 8);
+  EXPECT_EQ(top->GetBoundsRect(), Bounds(5, 6, 388, 20));
+  EXPECT_EQ(client->GetBoundsRect(), Bounds(5, 26, 358, 266));
+  right->GetMargins()->SetBounds(1, 2, 3, 4);  // no effect yet
+  EXPECT_EQ(right->GetBoundsRect(), Bounds(363, 26, 30, 266));
+  right->SetAlignWithMargins(true);
+  EXPECT_EQ(right->GetBoundsRect(), Bounds(360, 28, 30, 260));
+  EXPECT_EQ(client->GetBoundsRect(), Bounds(5, 26, 354, 266));
+  top->SetAlignWithMargins(true);  // 3 a side by default
+  EXPECT_EQ(top->GetBoundsRect(), Bounds(8, 9, 382, 20));
+  EXPECT_EQ(client->GetTop(), 32);
+  right->GetMargins()->SetLeft(10);  // a change aligns again
+  EXPECT_EQ(client->GetWidth(), 345);
+
+  // A negative side is refused and changes nothing.
+  EXPECT_RAISES(right->GetMargins()->SetTop(-1), EInvalidOperation, "Margin -1 of control 'Right' is negative");
+  EXPECT_RAISES(form->GetPadding()->SetBounds(1, 1, -2, 1), EInvalidOperation,
+                "Margin -2 of control 'Form' is negative");
+  EXPECT_EQ(right->GetMargins()->GetTop(), 2);
+  EXPECT_EQ(form->GetPadding()->GetRight(), 7);
+  EXPECT_EQ(client->GetBoundsRect(), Bounds(5, 32, 345, 260));
+
+  // Assigning copies all four sides; margins too large leave no room, not
+  // a negative size.
+  TProbe* other = NewProbe(form.get(), "Other", Bounds(0, 0, 10, 10));
+  other->SetMargins(right->GetMargins());
+  EXPECT_EQ(other->GetMargins()->GetLeft(), 10);
+  EXPECT_EQ(other->GetMargins()->GetBottom(), 4);
+  client->SetAlignWithMargins(true);
+  client->GetMargins()->SetBounds(1000, 0, 1000, 0);
+  EXPECT_EQ(client->GetWidth(), 0);
+}
+
 TEST_F(Controls, ChildrenTakeColourFontAndHintsFromTheirParentUntilTheyHaveTheirOwn) {
   auto form = NewForm();
   TProbe* panel = NewProbe(form.get(), "Panel", Bounds(0, 0, 100, 100));

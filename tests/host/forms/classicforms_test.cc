@@ -10,6 +10,7 @@
 #include "host/classes/streams.h"
 #include "host/controls/cursors.h"
 #include "host/forms/frame.h"
+#include "host/menus/menu.h"
 #include "host/stdctrls/lists.h"
 #include "tests/host/forms/forms_test.h"
 
@@ -233,6 +234,71 @@ TEST_F(ClassicFormsTest, PropertiesReadFromAFileAreWrittenInTheFilesOrder) {
   EXPECT_NE(changed.find("    Anchors = [akLeft, akTop, akBottom]\n    MaxLength = 10\n    ReadOnly = True\n"),
             std::string::npos)
       << changed;
+}
+
+// A form's Width and Height are its outer size: the client area is what the
+// border, the title bar, the menu bar and BorderWidth leave, and the window
+// the widgetset makes is that client area.
+TEST_F(ClassicFormsTest, AFormsOuterSizeHoldsItsWindowFrame) {
+  auto withPanel = [](const std::string& Size, const std::string& Panel) {
+    return "object F: TF\n  Left = 100\n  Top = 50\n" + Size + kClassicLooks
+           "  OldCreateOrder = False\n  PixelsPerInch = 96\n  TextHeight = 13\n"
+           "  object Body: TListBox\n" + Panel + "    Align = alClient\n    TabOrder = 0\n  end\nend\n";
+  };
+  // A sizeable frame: 4 pixels a side and a 19-pixel title bar.
+  const std::string sizeable = withPanel("  Width = 696\n  Height = 480\n",
+                                         "    Left = 0\n    Top = 0\n    Width = 688\n    Height = 453\n");
+  TOwned<TComponent> root = ReadText(sizeable);
+  auto* form = static_cast<TForm*>(root.get());
+  auto* body = static_cast<TListBox*>(root->FindComponent("Body"));
+  EXPECT_EQ(form->GetClientRect(), Rect(0, 0, 688, 453));
+  EXPECT_EQ(body->GetBoundsRect(), Rect(0, 0, 688, 453));
+  EXPECT_EQ(WriteText(root.get()), sizeable);
+  form->Show();
+  TRect window;
+  ASSERT_TRUE(Windows().GetWindowBounds(form->GetWindowHandle(), window));
+  EXPECT_EQ(window, Rect(104, 73, 104 + 688, 73 + 453));
+  EXPECT_EQ(body->ClientToScreen({0, 0}), TPoint(104, 73));
+  // The window manager resizes the window: the form grows by as much.
+  TWMSize size;
+  size.Width = 700;
+  size.Height = 500;
+  form->Dispatch(&size);
+  EXPECT_EQ(form->GetBoundsRect(), Rect(100, 50, 100 + 708, 50 + 527));
+  EXPECT_EQ(body->GetBoundsRect(), Rect(0, 0, 700, 500));
+  // A menu bar takes 20 pixels of the client area; a frame without a border
+  // leaves it all.
+  TMainMenu* menu = New<TMainMenu>(form);
+  form->SetMenu(menu);
+  EXPECT_EQ(body->GetHeight(), 480);
+  form->SetMenu(nullptr);
+  form->SetBorderStyle(static_cast<TFormBorderStyle>(bsNone));
+  EXPECT_EQ(body->GetBoundsRect(), Rect(0, 0, 708, 527));
+
+  // A file written where the title bar was taller: the children tell the
+  // client area they filled, and it stays theirs until the frame changes.
+  const std::string taller = withPanel("  Width = 535\n  Height = 731\n",
+                                       "    Left = 0\n    Top = 0\n    Width = 527\n    Height = 700\n");
+  root = ReadText(taller);
+  form = static_cast<TForm*>(root.get());
+  body = static_cast<TListBox*>(root->FindComponent("Body"));
+  EXPECT_EQ(body->GetBoundsRect(), Rect(0, 0, 527, 700));
+  EXPECT_EQ(WriteText(root.get()), taller);
+  form->SetBorderStyle(static_cast<TFormBorderStyle>(bsSingle));
+  EXPECT_EQ(body->GetBoundsRect(), Rect(0, 0, 529, 706));
+
+  // A client size is taken once the menu is known; a form's BorderWidth is
+  // part of its frame, not of its client area.
+  const std::string client =
+      "object F: TF\n  Left = 0\n  Top = 0\n  BorderStyle = bsNone\n  BorderWidth = 2\n  ClientHeight = 36\n"
+      "  ClientWidth = 482\n" kClassicLooks "  Menu = Main\n  OldCreateOrder = False\n  PixelsPerInch = 96\n"
+      "  TextHeight = 13\n  object Prompt: TLabel\n    Left = 0\n    Top = 0\n    Width = 482\n    Height = 36\n"
+      "    Align = alClient\n    AutoSize = False\n  end\n  object Main: TMainMenu\n    Left = 8\n    Top = 8\n  end\nend\n";
+  root = ReadText(client);
+  form = static_cast<TForm*>(root.get());
+  EXPECT_EQ(form->GetBoundsRect(), Rect(0, 0, 486, 36 + 20 + 4));
+  EXPECT_EQ(static_cast<TLabel*>(root->FindComponent("Prompt"))->GetBoundsRect(), Rect(0, 0, 482, 36));
+  EXPECT_EQ(WriteText(root.get()), client);
 }
 
 }  // namespace

