@@ -53,6 +53,7 @@ namespace qt6 {
 
 TQt6WidgetSet::TQt6WidgetSet() {
   if (!QApplication::instance()) FOwnApplication = MakeApplication();
+  SubstituteClassicFonts();
   FQtWindows = std::make_unique<TQtWindows>(*this);
   FQtMenus = std::make_unique<TQtMenus>(*this);
 }

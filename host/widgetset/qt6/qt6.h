@@ -45,6 +45,12 @@ std::string Qt6DisplayProblem();
 
 namespace qt6 {
 
+// Forms name the faces of the classic desktop ("MS Sans Serif", "Tahoma",
+// "Courier New", "SimSun"): where this machine lacks them, Qt takes a face
+// of the nearest widths it has (Liberation's metric-compatible faces, a CJK
+// face), so captions fill the room their form gave them.
+void SubstituteClassicFonts();
+
 class TQtWindows;
 class TQtMenus;
 

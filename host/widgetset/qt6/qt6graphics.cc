@@ -138,6 +138,30 @@ std::pair<int, int> ArcSpan(const QRectF& Box, TPoint Start, TPoint End) {
 
 }  // namespace
 
+void SubstituteClassicFonts() {
+  const QStringList sans = {"Liberation Sans", "Arimo", "Arial"};
+  const QStringList mono = {"Liberation Mono", "Cousine", "DejaVu Sans Mono"};
+  const QStringList serif = {"Liberation Serif", "Tinos", "DejaVu Serif"};
+  const QStringList cjk = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Droid Sans Fallback"};
+  struct TFaces {
+    QStringList Classic;
+    const QStringList& Near;
+  };
+  const TFaces faces[] = {
+      {{"MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Tahoma", "Segoe UI", "System",
+        "Arial", "Helvetica"},
+       sans},
+      {{"Courier New", "Courier", "Fixedsys", "Terminal", "Lucida Console", "Consolas"}, mono},
+      {{"Times New Roman", "MS Serif", "Times"}, serif},
+      {{QString::fromUtf8("宋体"), QString::fromUtf8("新宋体"), QString::fromUtf8("黑体"),
+        QString::fromUtf8("微软雅黑"), "SimSun", "NSimSun", "SimHei", "Microsoft YaHei", "MS Gothic",
+        "MS UI Gothic", "Gulim", "Dotum", "Batang", QString::fromUtf8("굴림"), QString::fromUtf8("돋움")},
+       cjk},
+  };
+  for (const TFaces& f : faces)
+    for (const QString& name : f.Classic) QFont::insertSubstitutions(name, f.Near);
+}
+
 bool TQt6WidgetSet::DrawWithQt(HDC DC, std::span<const TPoint> Extent, const TQtDraw& Draw, const HBRUSH* Brush) {
   TShapeTarget target;
   if (!ResolveShape(DC, target)) return false;
