@@ -104,7 +104,7 @@ void TCustomForm::SetClientHeight(int32_t Value) {
 // reach the client area's right or bottom edge.
 void TCustomForm::TakeFileFrame() {
   if (FParent || !WasPropertyRead(this, "Width").value_or(false)) return;
-  int32_t right = -1, bottom = -1;
+  int64_t right = -1, bottom = -1;
   for (TControl* c : FControls) {
     const TAlign align = c->GetAlign();
     const TMargins* m = c->GetMargins();
