@@ -118,6 +118,11 @@ class TCustomMaskEdit : public TCustomEdit {
   ~TCustomMaskEdit() override = default;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
+  // Masked, cutting blanks the selection, and pasting types the
+  // clipboard's characters one by one through the mask (those no position
+  // takes are left out), as the classic masked edit does.
+  void CutToClipboard() override;
+  void PasteFromClipboard() override;
   void DoEnter() override;
   bool WantsKey(uint16_t Key) const override;
 

@@ -151,13 +151,34 @@ void TCustomMaskEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
   }
 }
 
+void TCustomMaskEdit::CutToClipboard() {
+  if (!IsMasked()) return inherited::CutToClipboard();
+  if (GetPasswordChar() != 0 || !CanEdit() || GetSelLength() == 0) return;
+  CopyToClipboard();
+  BlankSelection(true);
+}
+
+void TCustomMaskEdit::PasteFromClipboard() {
+  if (!IsMasked()) return inherited::PasteFromClipboard();
+  if (!CanEdit()) return;
+  const std::string text = ClipboardText();
+  const auto alive = AliveFlag();
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) < ' ') continue;
+    TypeChar(c);
+    if (!*alive) return;  // OnChange freed the control
+  }
+}
+
 // Typed characters and Backspace follow the mask; the other control
-// characters (select all, copy) work as in any edit, and those that would
-// paste, cut or undo text of another shape are ignored.
+// characters (select all, copy, cut, paste) work as in any edit through
+// the mask, and undo, which would bring back text of another shape, is
+// ignored.
 void TCustomMaskEdit::KeyPress(char& Key) {
-  constexpr char kCtrlA = 1, kCtrlC = 3;
+  constexpr char kCtrlA = 1, kCtrlC = 3, kCtrlV = 22, kCtrlX = 24;
   const auto c = static_cast<unsigned char>(Key);
-  if (!IsMasked() || Key == kCtrlA || Key == kCtrlC) return inherited::KeyPress(Key);
+  if (!IsMasked() || Key == kCtrlA || Key == kCtrlC || Key == kCtrlV || Key == kCtrlX)
+    return inherited::KeyPress(Key);
   const auto alive = AliveFlag();
   TWinControl::KeyPress(Key);  // OnKeyPress first
   if (!*alive || Key == 0 || !CanEdit()) return;

@@ -41,18 +41,6 @@ void SetClipboardText(const std::string& Text) {
   ws.CloseClipboard();
 }
 
-// The CF_TEXT of the clipboard up to its first zero; empty when it has none.
-std::string ClipboardText() {
-  TWidgetSet& ws = OpenedClipboard();
-  const THandle data = ws.GetClipboardData(CF_TEXT);
-  std::string text;
-  if (data) {
-    const std::span<const uint8_t> bytes = ws.GlobalBytes(data);
-    text.assign(bytes.begin(), std::find(bytes.begin(), bytes.end(), uint8_t{0}));
-  }
-  ws.CloseClipboard();
-  return text;
-}
 
 }  // namespace
 
@@ -187,6 +175,18 @@ void TCustomEdit::CutToClipboard() {
   if (FPasswordChar != 0 || !CanEdit()) return;
   CopyToClipboard();
   ClearSelection();
+}
+
+std::string TCustomEdit::ClipboardText() {
+  TWidgetSet& ws = OpenedClipboard();
+  const THandle data = ws.GetClipboardData(CF_TEXT);
+  std::string text;
+  if (data) {
+    const std::span<const uint8_t> bytes = ws.GlobalBytes(data);
+    text.assign(bytes.begin(), std::find(bytes.begin(), bytes.end(), uint8_t{0}));
+  }
+  ws.CloseClipboard();
+  return text;
 }
 
 void TCustomEdit::PasteFromClipboard() {

@@ -194,8 +194,8 @@ class TCustomEdit : public TWinControl {
   // ------------------------------------------------------ clipboard, undo
   // Copying and cutting do nothing while PasswordChar hides the text.
   void CopyToClipboard();
-  void CutToClipboard();
-  void PasteFromClipboard();
+  virtual void CutToClipboard();
+  virtual void PasteFromClipboard();
   bool GetCanUndo() const { return FCanUndo; }
   void Undo();
   void ClearUndo() { FCanUndo = false; }
@@ -245,6 +245,8 @@ class TCustomEdit : public TWinControl {
 
   // A typed character that is no plain one (Enter, Tab); the edit ignores it.
   virtual void SpecialChar(char /*Key*/) {}
+  // The CF_TEXT of the clipboard up to its first zero; empty when it has none.
+  static std::string ClipboardText();
   // Whether the control takes a special key itself (CM_WANTSPECIALKEY).
   virtual bool WantsKey(uint16_t Key) const;
   // Where a navigation key puts the caret (-1: the key does not move it).

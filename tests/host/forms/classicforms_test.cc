@@ -258,7 +258,7 @@ TEST_F(ClassicFormsTest, AFormsOuterSizeHoldsItsWindowFrame) {
   TRect window;
   ASSERT_TRUE(Windows().GetWindowBounds(form->GetWindowHandle(), window));
   EXPECT_EQ(window, Rect(104, 73, 104 + 688, 73 + 453));
-  EXPECT_EQ(body->ClientToScreen({0, 0}), TPoint(104, 73));
+  EXPECT_EQ(body->ClientToScreen({0, 0}), (TPoint{104, 73}));
   // The window manager resizes the window: the form grows by as much.
   TWMSize size;
   size.Width = 700;

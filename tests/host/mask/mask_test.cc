@@ -45,6 +45,45 @@ TEST_F(MaskTest, TypedCharactersFillTheDatePositionsAndThoseThatDoNotFitAreRefus
   EXPECT_TRUE(date->GetModified());
 }
 
+// Ctrl+X blanks what it cuts; Ctrl+V types the clipboard through the mask,
+// passing over literals and leaving out what no position takes; Ctrl+Z is
+// ignored.
+TEST_F(MaskTest, CutBlanksThePositionsAndPasteTypesThroughTheMask) {
+  auto* phone = Add<TMaskEdit>("Phone", Bounds(10, 10, 121, 21));
+  phone->SetEditMask("(999) 000-0000;0;_");
+  Robot().Click(At(phone, {3, 10}));
+  Robot().Type("5551234567");
+  EXPECT_EQ(phone->GetEditText(), "(555) 123-4567");
+  phone->SetSelStart(6);
+  phone->SetSelLength(3);
+  Robot().Press('X', {ssCtrl});
+  EXPECT_EQ(phone->GetEditText(), "(555) ___-4567");
+  EXPECT_EQ(phone->GetText(), "555   4567");
+  phone->SetSelStart(1);
+  Robot().Press('V', {ssCtrl});  // "123": the cut characters
+  EXPECT_EQ(phone->GetEditText(), "(123) ___-4567");
+  phone->SetSelStart(6);
+  const std::string pasted = "8x9-7";
+  WidgetSet().OpenClipboard();
+  WidgetSet().EmptyClipboard();
+  WidgetSet().SetClipboardData(
+      CF_TEXT, WidgetSet().GlobalAllocBytes({reinterpret_cast<const uint8_t*>(pasted.c_str()), pasted.size() + 1}));
+  WidgetSet().CloseClipboard();
+  Robot().Press('V', {ssCtrl});
+  EXPECT_EQ(phone->GetEditText(), "(123) 897-4567") << "x left out, the dash passed";
+  Robot().Press('Z', {ssCtrl});
+  EXPECT_EQ(phone->GetEditText(), "(123) 897-4567");
+  // A read-only mask edit neither cuts nor pastes.
+  phone->SetReadOnly(true);
+  phone->SelectAll();
+  Robot().Press('X', {ssCtrl});
+  Robot().Press('V', {ssCtrl});
+  EXPECT_EQ(phone->GetEditText(), "(123) 897-4567");
+  WidgetSet().OpenClipboard();
+  WidgetSet().EmptyClipboard();
+  WidgetSet().CloseClipboard();
+}
+
 TEST_F(MaskTest, TextLeavesOutTheLiteralsWhenTheMaskSaysSoAndCaseMarksChangeTypedLetters) {
   auto* phone = Add<TMaskEdit>("Phone", Bounds(10, 10, 121, 21));
   phone->SetEditMask("(999) 000-0000;0;_");
