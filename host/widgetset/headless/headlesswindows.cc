@@ -455,6 +455,11 @@ std::string THeadlessWindows::WindowClassName(HWND Window) const {
   return w ? w->ClassName : std::string();
 }
 
+TObject* THeadlessWindows::WindowReceiver(HWND Window) const {
+  const TWindowObject* w = Find(Window);
+  return w ? w->Receiver : nullptr;
+}
+
 void THeadlessWindows::Invalidate(HWND Window, const TRect& Rect) {
   const TWindowObject* w = Find(Window);
   if (!w) return;

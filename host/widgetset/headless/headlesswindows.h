@@ -252,6 +252,8 @@ class THeadlessWindows : public TWSWindows {
   bool IsWindowShown(HWND Window) const;
   // The class name Window was made with (TCreateParams::WinClassName).
   std::string WindowClassName(HWND Window) const;
+  // The object Window's messages go to (its control); null when none.
+  TObject* WindowReceiver(HWND Window) const;
 
  private:
   TWindowObject* Find(HWND Window);

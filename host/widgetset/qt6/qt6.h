@@ -27,6 +27,8 @@
 #include "host/widgetset/headless/headless.h"
 
 class QApplication;
+class QColor;
+class QFont;
 class QPainter;
 class QRectF;
 
@@ -50,6 +52,9 @@ namespace qt6 {
 // of the nearest widths it has (Liberation's metric-compatible faces, a CJK
 // face), so captions fill the room their form gave them.
 void SubstituteClassicFonts();
+// A host font and colour as Qt's.
+QFont FontOf(const TLogFont& Log);
+QColor ColorOf(COLORREF Color);
 
 class TQtWindows;
 class TQtMenus;

@@ -23,21 +23,6 @@ namespace {
 // 8-point sans serif at 96 pixels per inch.
 constexpr int kDefaultPixelSize = 11;
 
-QFont FontOf(const TLogFont& Log) {
-  QFont font(QString::fromStdString(Log.FaceName));
-  font.setStyleHint(Log.Pitch == FIXED_PITCH ? QFont::Monospace : QFont::SansSerif);
-  // Negative: the character height; positive: the cell height, which the
-  // pixel size of a Qt font comes close to.
-  font.setPixelSize(Log.Height == 0 ? kDefaultPixelSize : std::max(1, std::abs(Log.Height)));
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(Log.Weight, 100, 900)));
-  font.setItalic(Log.Italic);
-  font.setUnderline(Log.Underline);
-  font.setStrikeOut(Log.StrikeOut);
-  return font;
-}
-
-QColor ColorOf(COLORREF Color) { return QColor(GetRValue(Color), GetGValue(Color), GetBValue(Color)); }
-
 QRect QRectOf(const TRect& Rect) { return QRect(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()); }
 
 QString TextOf(std::string_view Text) {
@@ -137,6 +122,21 @@ std::pair<int, int> ArcSpan(const QRectF& Box, TPoint Start, TPoint End) {
 }
 
 }  // namespace
+
+QFont FontOf(const TLogFont& Log) {
+  QFont font(QString::fromStdString(Log.FaceName));
+  font.setStyleHint(Log.Pitch == FIXED_PITCH ? QFont::Monospace : QFont::SansSerif);
+  // Negative: the character height; positive: the cell height, which the
+  // pixel size of a Qt font comes close to.
+  font.setPixelSize(Log.Height == 0 ? kDefaultPixelSize : std::max(1, std::abs(Log.Height)));
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(Log.Weight, 100, 900)));
+  font.setItalic(Log.Italic);
+  font.setUnderline(Log.Underline);
+  font.setStrikeOut(Log.StrikeOut);
+  return font;
+}
+
+QColor ColorOf(COLORREF Color) { return QColor(GetRValue(Color), GetGValue(Color), GetBValue(Color)); }
 
 void SubstituteClassicFonts() {
   const QStringList sans = {"Liberation Sans", "Arimo", "Arial"};

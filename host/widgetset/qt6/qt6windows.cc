@@ -19,6 +19,7 @@
 #include <QtWidgets/QMessageBox>
 
 #include "host/widgetset/qt6/qt6dialogs.h"
+#include "host/widgetset/qt6/qt6faces.h"
 #include "host/widgetset/qt6/qt6keys.h"
 #include "host/widgetset/qt6/qt6menus.h"
 
@@ -48,6 +49,9 @@ class TQtWindowWidget : public QWidget {
  protected:
   // Where the host window's client area starts in the widget.
   virtual QPoint ClientOffset() const { return {0, 0}; }
+  // Draws the window in Qt's style instead of the host's drawing; false
+  // for windows the host draws.
+  virtual bool PaintNative(QPainter&) { return false; }
 
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override {
@@ -133,12 +137,28 @@ class TQtWindow : public TQtWindowWidget {
 // parent's widget. Qt never moves the focus to it by itself: the host does.
 class TQtControl : public TQtWindowWidget {
  public:
-  TQtControl(TQtWindows& Owner, HWND Window, QWidget* Parent) : TQtWindowWidget(Owner, Window, Parent) {
+  TQtControl(TQtWindows& Owner, HWND Window, QWidget* Parent)
+      : TQtWindowWidget(Owner, Window, Parent), FFace(FaceOf(Windows().WindowClassName(Window))) {
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QString::fromStdString(Windows().WindowClassName(Window)));
   }
   // Takes the host window's parent, place, text, visibility and state.
   void Follow();
+  // The state its native face was last drawn from (none for a control the
+  // host draws, or before the first paint).
+  const std::optional<TFaceState>& FaceState() const { return FFaceState; }
+
+ protected:
+  bool PaintNative(QPainter& Painter) override {
+    if (!FFace || !FOwner) return false;
+    FFaceState = ReadFaceState(FOwner->FWidgetSet, FWindow, *FFace);
+    PaintFace(Painter, *this, *FFaceState);
+    return true;
+  }
+
+ private:
+  std::optional<TFaceKind> FFace;
+  std::optional<TFaceState> FFaceState;
 };
 
 namespace {
@@ -255,6 +275,7 @@ void TQtWindowWidget::paintEvent(QPaintEvent*) {
   TPoint origin;
   TRect visible;
   if (FOwner) Windows().UpdateWindow(FWindow);
+  if (PaintNative(painter)) return;
   if (!FOwner || !Windows().DrawTarget(FWindow, surface, origin, visible) || !surface) {
     painter.fillRect(rect(), palette().window());
     return;

@@ -15,6 +15,9 @@
 // of the top-level surface, so many changes between two paints cost one.
 // The host draws its controls itself, as the classic controls do in the
 // host classes; Qt draws with a QPainter onto that surface (qt6graphics.cc).
+// Buttons, check boxes, radio buttons and scroll bars are the exception:
+// their widgets draw the faces Qt's style gives those controls, in the
+// state the host has them in (qt6faces.h).
 //
 // Input: mouse, wheel and key events reaching any of these widgets go to
 // the robot at the screen point of the host's window (not Qt's global

@@ -15,6 +15,8 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QStyle>
+#include <QtWidgets/QStyleOption>
 
 #include "host/forms/application.h"
 #include "host/graphics/bitmap.h"
@@ -23,6 +25,7 @@
 #include "host/forms/form.h"
 #include "host/stdctrls/buttons.h"
 #include "host/stdctrls/lists.h"
+#include "host/stdctrls/scrollbar.h"
 #include "host/stdctrls/texts.h"
 #include "host/extctrls/panels.h"
 #include "host/extctrls/timer.h"
@@ -274,20 +277,25 @@ TEST(Qt6WidgetSet, TheScreenshotShowsWhatTheHostDrewTheCaptionAndTheItems) {
   const HWND window = road.Window->GetWindowHandle();
   const QImage shot = Screenshot(window);
   ASSERT_EQ(shot.size(), QSize(road.Window->GetWidth(), road.Window->GetHeight()));
-  // Pixel for pixel what the host drew on the window's surface.
+  // Pixel for pixel what the host drew on the window's surface, but for the
+  // button, whose face Qt's style draws.
+  auto* clear = road.Find<TButton>("ClearButton");
+  auto* names = road.Find<TListBox>("Names");
   const HBITMAP captured = WidgetSet().Windows().CaptureWindow(window);
   TBitmapBits bits;
   ASSERT_TRUE(WidgetSet().GetBitmapBits(captured, bits));
-  int differing = 0;
+  int differing = 0, differingOnTheButton = 0;
   for (int y = 0; y < shot.height(); ++y)
-    for (int x = 0; x < shot.width(); ++x) differing += (shot.pixel(x, y) & 0xFFFFFF) != (bits.Row(y)[x] & 0xFFFFFF);
+    for (int x = 0; x < shot.width(); ++x) {
+      const bool differs = (shot.pixel(x, y) & 0xFFFFFF) != (bits.Row(y)[x] & 0xFFFFFF);
+      (PtInRect(clear->GetBoundsRect(), {x, y}) ? differingOnTheButton : differing) += differs;
+    }
   WidgetSet().DeleteObject(captured);
   EXPECT_EQ(differing, 0);
+  EXPECT_GT(differingOnTheButton, 0);
 
   // The button's caption and each list item are drawn where the host puts
   // them; once the list is cleared its item places are empty.
-  auto* clear = road.Find<TButton>("ClearButton");
-  auto* names = road.Find<TListBox>("Names");
   const TRect button{clear->GetLeft() + 3, clear->GetTop() + 3, clear->GetLeft() + clear->GetWidth() - 3,
                      clear->GetTop() + clear->GetHeight() - 3};
   EXPECT_GT(TextPixels(shot, button, ColorToRGB(clBtnText)), 10);
@@ -304,6 +312,74 @@ TEST(Qt6WidgetSet, TheScreenshotShowsWhatTheHostDrewTheCaptionAndTheItems) {
   names->Clear();
   const QImage cleared = Screenshot(window);
   for (const TRect& place : places) EXPECT_EQ(TextPixels(cleared, place, text), 0);
+}
+
+// Buttons, check boxes and scroll bars wear the faces Qt's style draws, in
+// the state the host gives them: a real click on a check box's widget
+// checks it, and the wiring checks the other one, whose face follows; a
+// button held down looks pressed; a scroll bar's thumb shows its position.
+TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
+  TShownExample flows("examples/connections/flows.dfm");
+  auto* master = flows.Find<TCheckBox>("Master");
+  auto* follower = flows.Find<TCheckBox>("Follower");
+  auto* pick = flows.Find<TButton>("Pick");
+  auto* bar = flows.Find<TScrollBar>("Bar");
+  QWidget* masterWidget = Qt().QtWindows().WidgetOf(master->GetHandle());
+  QWidget* followerWidget = Qt().QtWindows().WidgetOf(follower->GetHandle());
+  QWidget* pickWidget = Qt().QtWindows().WidgetOf(pick->GetHandle());
+  QWidget* barWidget = Qt().QtWindows().WidgetOf(bar->GetHandle());
+  ASSERT_TRUE(masterWidget && followerWidget && pickWidget && barWidget);
+
+  // The box Qt's style draws: its pixels change with the check, the
+  // caption's do not.
+  QStyleOptionButton option;
+  option.rect = followerWidget->rect();
+  const QRect box = followerWidget->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, followerWidget);
+  const QRect caption = followerWidget->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, followerWidget);
+  ASSERT_FALSE(box.isEmpty());
+  const QImage unchecked = followerWidget->grab().toImage();
+  QTest::mouseClick(masterWidget, Qt::LeftButton, {}, masterWidget->rect().center());
+  EXPECT_TRUE(master->GetChecked());
+  EXPECT_TRUE(follower->GetChecked()) << "the wiring checks the follower";
+  const QImage checked = followerWidget->grab().toImage();
+  EXPECT_NE(unchecked.copy(box), checked.copy(box));
+  EXPECT_EQ(unchecked.copy(caption), checked.copy(caption));
+  EXPECT_GT(TextPixels(checked, {caption.left(), 0, caption.right(), checked.height()},
+                       ColorToRGB(follower->GetFont()->GetColor())),
+            10);
+
+  // Held down, the button looks pressed; let go, it clicks (the wiring
+  // selects the fourth choice) and looks as before.
+  const QImage up = pickWidget->grab().toImage();
+  QTest::mousePress(pickWidget, Qt::LeftButton, {}, pickWidget->rect().center());
+  EXPECT_NE(pickWidget->grab().toImage(), up);
+  QTest::mouseRelease(pickWidget, Qt::LeftButton, {}, pickWidget->rect().center());
+  EXPECT_TRUE(flows.Find<TListBox>("Choices")->GetSelected(3));
+  EXPECT_TRUE(pick->Focused());
+  EXPECT_NE(pickWidget->grab().toImage(), up) << "focused, the button shows it";
+  pick->SetEnabled(false);
+  const QImage disabled = pickWidget->grab().toImage();
+  EXPECT_NE(disabled, up);
+
+  // The thumb moves with the position, whoever sets it: code, or a real
+  // click on the scroll bar's arrow. (The example's own bar is held by its
+  // wiring; this one is free.)
+  auto* free = New<TScrollBar>(flows.Root.get());
+  free->SetParent(flows.Window);
+  free->SetBounds(8, 230, 200, 17);
+  Application->ProcessMessages();
+  QWidget* freeWidget = Qt().QtWindows().WidgetOf(free->GetHandle());
+  ASSERT_NE(freeWidget, nullptr);
+  const QImage atStart = freeWidget->grab().toImage();
+  free->SetPosition(50);
+  const QImage atMiddle = freeWidget->grab().toImage();
+  EXPECT_NE(atMiddle, atStart);
+  QTest::mouseClick(freeWidget, Qt::LeftButton, {}, QPoint(freeWidget->width() - 4, freeWidget->height() / 2));
+  EXPECT_EQ(free->GetPosition(), 51);
+  EXPECT_NE(freeWidget->grab().toImage(), atMiddle);
+  free->SetPosition(0);
+  EXPECT_EQ(freeWidget->grab().toImage(), atStart);
+  EXPECT_EQ(barWidget->grab().toImage(), atStart) << "the same state, the same face";
 }
 
 TEST(Qt6WidgetSet, TextIsMeasuredInQtsProportionalFonts) {

@@ -1,0 +1,174 @@
+#include "host/widgetset/qt6/qt6faces.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include <QtGui/QPainter>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QStyle>
+#include <QtWidgets/QWidget>
+
+#include "host/classes/typinfo.h"
+#include "host/widgetset/qt6/qt6.h"
+
+namespace host::qt6 {
+
+namespace {
+
+// A control's published properties, read by name; a missing one gives
+// the fallback.
+class TPublished {
+ public:
+  explicit TPublished(TObject* Instance) : FInstance(Instance) {}
+  int64_t Ord(std::string_view Name, int64_t Fallback) const {
+    const TPropInfo* prop = Find(Name);
+    return prop && prop->Kind() != tkClass ? GetOrdProp(FInstance, *prop) : Fallback;
+  }
+  std::string Str(std::string_view Name) const {
+    const TPropInfo* prop = Find(Name);
+    return prop ? VarToStr(GetPropValue(FInstance, *prop)) : std::string();
+  }
+  TPublished Object(std::string_view Name) const {
+    const TPropInfo* prop = Find(Name);
+    return TPublished(prop && prop->Kind() == tkClass ? GetObjectProp(FInstance, *prop) : nullptr);
+  }
+  explicit operator bool() const { return FInstance != nullptr; }
+
+ private:
+  const TPropInfo* Find(std::string_view Name) const {
+    return FInstance ? GetPropInfo(FInstance->ClassType(), Name) : nullptr;
+  }
+  TObject* FInstance;
+};
+
+// A TColor as Qt's: a system colour (its index in the low byte with the
+// top bit set) through the widgetset, the others as they are.
+std::optional<QColor> ColorOfTColor(TWSGraphics& Graphics, int64_t Color) {
+  const auto value = static_cast<uint32_t>(Color);
+  if ((value & 0xFF000000u) == 0x80000000u) return ColorOf(Graphics.GetSysColor(static_cast<int32_t>(value & 0xFF)));
+  if ((value & 0xFF000000u) != 0) return std::nullopt;  // clNone, clDefault
+  return ColorOf(value);
+}
+
+// The control's font (Name, Height, Style) as Qt's.
+QFont FontOfControl(const TPublished& Font) {
+  if (!Font) return QApplication::font();
+  TLogFont log;
+  log.FaceName = Font.Str("Name");
+  log.Height = static_cast<int32_t>(Font.Ord("Height", 0));
+  const int64_t style = Font.Ord("Style", 0);  // fsBold, fsItalic, fsUnderline, fsStrikeOut
+  log.Weight = style & 1 ? FW_BOLD : FW_NORMAL;
+  log.Italic = (style & 2) != 0;
+  log.Underline = (style & 4) != 0;
+  log.StrikeOut = (style & 8) != 0;
+  return FontOf(log);
+}
+
+QPalette PaletteOf(const TFaceState& State) {
+  QPalette palette = QApplication::palette();
+  palette.setColor(QPalette::Window, State.Background);
+  palette.setColor(QPalette::WindowText, State.TextColor);
+  palette.setColor(QPalette::ButtonText, State.TextColor);
+  return palette;
+}
+
+QStyle::State StateOf(const TFaceState& State) {
+  QStyle::State state = QStyle::State_None;
+  if (State.Enabled) state |= QStyle::State_Enabled | QStyle::State_Active;
+  if (State.Focused) state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+  return state;
+}
+
+void PaintButton(QPainter& Painter, const QWidget& Widget, const TFaceState& State) {
+  QStyleOptionButton option;
+  option.rect = Widget.rect();
+  option.palette = PaletteOf(State);
+  option.fontMetrics = QFontMetrics(State.Font);
+  option.text = State.Text;
+  option.state = StateOf(State);
+  if (State.Kind == TFaceKind::PushButton) {
+    option.state |= State.Pressed ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (State.Default) option.features |= QStyleOptionButton::DefaultButton | QStyleOptionButton::AutoDefaultButton;
+  } else {
+    option.state |= State.Check == 1 ? QStyle::State_On : State.Check == 2 ? QStyle::State_NoChange : QStyle::State_Off;
+    if (State.Pressed) option.state |= QStyle::State_Sunken;
+    if (State.TextLeft) option.direction = Qt::RightToLeft;
+  }
+  const QStyle::ControlElement element = State.Kind == TFaceKind::PushButton ? QStyle::CE_PushButton
+                                         : State.Kind == TFaceKind::CheckBox ? QStyle::CE_CheckBox
+                                                                             : QStyle::CE_RadioButton;
+  Widget.style()->drawControl(element, &option, &Painter, &Widget);
+}
+
+// The classic scroll bar's range: with a page, the thumb's position runs
+// from Min to Max - PageSize + 1.
+void PaintScrollBar(QPainter& Painter, const QWidget& Widget, const TFaceState& State) {
+  QStyleOptionSlider option;
+  option.rect = Widget.rect();
+  option.palette = PaletteOf(State);
+  option.state = StateOf(State);
+  option.orientation = State.Vertical ? Qt::Vertical : Qt::Horizontal;
+  if (!State.Vertical) option.state |= QStyle::State_Horizontal;
+  option.minimum = State.Min;
+  option.maximum = std::max(State.Min, State.PageSize > 0 ? State.Max - State.PageSize + 1 : State.Max);
+  option.pageStep = State.PageSize > 0 ? State.PageSize : std::max(1, (State.Max - State.Min) / 10);
+  option.singleStep = 1;
+  option.sliderPosition = option.sliderValue = std::clamp(State.Position, option.minimum, option.maximum);
+  option.subControls = QStyle::SC_All;
+  Widget.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &Painter, &Widget);
+}
+
+}  // namespace
+
+std::optional<TFaceKind> FaceOf(const std::string& HostClass) {
+  if (HostClass == "TButton") return TFaceKind::PushButton;
+  if (HostClass == "TCheckBox") return TFaceKind::CheckBox;
+  if (HostClass == "TRadioButton") return TFaceKind::RadioButton;
+  if (HostClass == "TScrollBar") return TFaceKind::ScrollBar;
+  return std::nullopt;
+}
+
+TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, TFaceKind Kind) {
+  headless::THeadlessWindows& windows = WidgetSet.Windows();
+  const TPublished control(windows.WindowReceiver(Window));
+  TFaceState state;
+  state.Kind = Kind;
+  state.Text = QString::fromStdString(windows.GetWindowText(Window));
+  state.Enabled = windows.IsWindowEnabled(Window);
+  state.Focused = windows.GetFocus() == Window;
+  // A button is held down while it has the mouse captured with the mouse over it.
+  TRect bounds;
+  TPoint origin{0, 0};
+  if (windows.GetCapture() == Window && windows.GetWindowBounds(Window, bounds) &&
+      windows.ClientToScreen(Window, origin)) {
+    const TPoint cursor = windows.GetCursorPos();
+    state.Pressed = cursor.X >= origin.X && cursor.Y >= origin.Y && cursor.X < origin.X + bounds.Width() &&
+                    cursor.Y < origin.Y + bounds.Height();
+  }
+  state.Default = control.Ord("Default", 0) != 0;
+  state.Check = static_cast<int>(control.Ord("State", control.Ord("Checked", 0)));
+  state.TextLeft = control.Ord("Alignment", 1) == 0;  // taLeftJustify
+  state.Vertical = control.Ord("Kind", 0) == 1;       // sbVertical
+  state.Min = static_cast<int>(control.Ord("Min", 0));
+  state.Max = static_cast<int>(control.Ord("Max", 100));
+  state.Position = static_cast<int>(control.Ord("Position", 0));
+  state.PageSize = static_cast<int>(control.Ord("PageSize", 0));
+  const QPalette palette = QApplication::palette();
+  state.Background = ColorOfTColor(WidgetSet, control.Ord("Color", 0xFF000000)).value_or(palette.color(QPalette::Window));
+  const TPublished font = control.Object("Font");
+  state.Font = FontOfControl(font);
+  state.TextColor =
+      ColorOfTColor(WidgetSet, font ? font.Ord("Color", 0xFF000000) : 0xFF000000).value_or(palette.color(QPalette::WindowText));
+  return state;
+}
+
+void PaintFace(QPainter& Painter, const QWidget& Widget, const TFaceState& State) {
+  Painter.fillRect(Widget.rect(), State.Background);
+  Painter.setFont(State.Font);
+  if (State.Kind == TFaceKind::ScrollBar)
+    PaintScrollBar(Painter, Widget, State);
+  else
+    PaintButton(Painter, Widget, State);
+}
+
+}  // namespace host::qt6
