@@ -118,14 +118,37 @@ void PaintScrollBar(QPainter& Painter, const QWidget& Widget, const TFaceState& 
   Widget.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &Painter, &Widget);
 }
 
+// The sunken panel of a line edit, the base colour inside.
+void PaintEditFrame(QPainter& Painter, const QWidget& Widget, const TFaceState& State) {
+  QStyleOptionFrame option;
+  option.rect = Widget.rect();
+  option.palette = PaletteOf(State);
+  option.palette.setColor(QPalette::Base, State.Background);
+  option.state = StateOf(State) | QStyle::State_Sunken;
+  option.lineWidth = FrameWidth(Widget, State);
+  option.midLineWidth = 0;
+  Widget.style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &Painter, &Widget);
+}
+
 }  // namespace
 
 std::optional<TFaceKind> FaceOf(const std::string& HostClass) {
-  if (HostClass == "TButton") return TFaceKind::PushButton;
-  if (HostClass == "TCheckBox") return TFaceKind::CheckBox;
-  if (HostClass == "TRadioButton") return TFaceKind::RadioButton;
-  if (HostClass == "TScrollBar") return TFaceKind::ScrollBar;
+  static const std::pair<const char*, TFaceKind> kFaces[] = {
+      {"TButton", TFaceKind::PushButton},    {"TCheckBox", TFaceKind::CheckBox},
+      {"TRadioButton", TFaceKind::RadioButton}, {"TScrollBar", TFaceKind::ScrollBar},
+      {"TEdit", TFaceKind::EditFrame},       {"TMaskEdit", TFaceKind::EditFrame},
+      {"TLabeledEdit", TFaceKind::EditFrame}, {"TMemo", TFaceKind::EditFrame},
+      {"TRichEdit", TFaceKind::EditFrame},   {"TListBox", TFaceKind::EditFrame},
+      {"TCheckListBox", TFaceKind::EditFrame},
+  };
+  for (const auto& [name, face] : kFaces)
+    if (HostClass == name) return face;
   return std::nullopt;
+}
+
+int FrameWidth(const QWidget& Widget, const TFaceState& State) {
+  if (State.Kind != TFaceKind::EditFrame || !State.Bordered) return 0;
+  return std::max(1, Widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &Widget));
 }
 
 TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, TFaceKind Kind) {
@@ -149,6 +172,7 @@ TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, T
   state.Check = static_cast<int>(control.Ord("State", control.Ord("Checked", 0)));
   state.TextLeft = control.Ord("Alignment", 1) == 0;  // taLeftJustify
   state.Vertical = control.Ord("Kind", 0) == 1;       // sbVertical
+  state.Bordered = control.Ord("BorderStyle", 1) == 1;  // bsSingle
   state.Min = static_cast<int>(control.Ord("Min", 0));
   state.Max = static_cast<int>(control.Ord("Max", 100));
   state.Position = static_cast<int>(control.Ord("Position", 0));
@@ -165,10 +189,15 @@ TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, T
 void PaintFace(QPainter& Painter, const QWidget& Widget, const TFaceState& State) {
   Painter.fillRect(Widget.rect(), State.Background);
   Painter.setFont(State.Font);
-  if (State.Kind == TFaceKind::ScrollBar)
-    PaintScrollBar(Painter, Widget, State);
-  else
-    PaintButton(Painter, Widget, State);
+  switch (State.Kind) {
+    case TFaceKind::ScrollBar:
+      return PaintScrollBar(Painter, Widget, State);
+    case TFaceKind::EditFrame:
+      if (State.Bordered) PaintEditFrame(Painter, Widget, State);
+      return;
+    default:
+      return PaintButton(Painter, Widget, State);
+  }
 }
 
 }  // namespace host::qt6

@@ -1,6 +1,8 @@
 // Native faces: the standard controls Qt's style draws itself on the Qt
 // widgetset, so buttons, check boxes, radio buttons and scroll bars look as
-// the desktop's do; every other control shows what the host drew.
+// the desktop's do, and bordered edits, memos and list boxes have the
+// desktop's frame around what the host drew inside; every other control
+// shows what the host drew.
 //
 // A face is drawn from the control's state as the host has it: its window's
 // text, enabled state, focus and mouse capture (a button held down), and
@@ -24,7 +26,9 @@ class QWidget;
 
 namespace host::qt6 {
 
-enum class TFaceKind { PushButton, CheckBox, RadioButton, ScrollBar };
+// Edit boxes, memos and list boxes with a border take the style's frame
+// around what the host drew inside it.
+enum class TFaceKind { PushButton, CheckBox, RadioButton, ScrollBar, EditFrame };
 
 // The native face of a host window's class ("TButton"); none for the
 // classes the host draws.
@@ -41,6 +45,7 @@ struct TFaceState {
   int Check = 0;           // 0 unchecked, 1 checked, 2 greyed
   bool TextLeft = false;   // a check box with its caption left of the box
   bool Vertical = false;   // a scroll bar's kind
+  bool Bordered = true;    // an edit frame's BorderStyle is bsSingle
   int Min = 0, Max = 100, Position = 0, PageSize = 0;
   QColor Background;       // the control's colour
   QFont Font;
@@ -51,7 +56,11 @@ struct TFaceState {
 // window's control.
 TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, TFaceKind Kind);
 
-// Draws the face in Widget's whole area with Qt's style.
+// Draws the face in Widget's whole area with Qt's style; for an edit frame,
+// the frame and the area inside it, which Inside then paints (the host's
+// drawing of the control), clipped to the frame's inside.
 void PaintFace(QPainter& Painter, const QWidget& Widget, const TFaceState& State);
+// The frame's width on each side of an edit frame's face (0 without a border).
+int FrameWidth(const QWidget& Widget, const TFaceState& State);
 
 }  // namespace host::qt6

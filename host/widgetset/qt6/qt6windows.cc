@@ -54,6 +54,8 @@ class TQtWindowWidget : public QWidget {
   virtual bool PaintNative(QPainter&) { return false; }
 
   void paintEvent(QPaintEvent* Event) override;
+  // Copies the window's part of the host's surface onto the widget.
+  void PaintHost(QPainter& Painter);
   void mousePressEvent(QMouseEvent* Event) override {
     Guard([&] { Mouse(Event, TMouseAction::Down); });
   }
@@ -153,6 +155,11 @@ class TQtControl : public TQtWindowWidget {
     if (!FFace || !FOwner) return false;
     FFaceState = ReadFaceState(FOwner->FWidgetSet, FWindow, *FFace);
     PaintFace(Painter, *this, *FFaceState);
+    if (*FFace != TFaceKind::EditFrame) return true;
+    // Inside the frame, what the host drew.
+    const int frame = FrameWidth(*this, *FFaceState);
+    Painter.setClipRect(rect().adjusted(frame, frame, -frame, -frame));
+    PaintHost(Painter);
     return true;
   }
 
@@ -271,20 +278,23 @@ void TQtControl::Follow() {
 
 void TQtWindowWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (FOwner) Windows().UpdateWindow(FWindow);
+  if (!PaintNative(painter)) PaintHost(painter);
+}
+
+void TQtWindowWidget::PaintHost(QPainter& Painter) {
   TSurface* surface = nullptr;
   TPoint origin;
   TRect visible;
-  if (FOwner) Windows().UpdateWindow(FWindow);
-  if (PaintNative(painter)) return;
   if (!FOwner || !Windows().DrawTarget(FWindow, surface, origin, visible) || !surface) {
-    painter.fillRect(rect(), palette().window());
+    Painter.fillRect(rect(), palette().window());
     return;
   }
   // The surface's pixels are 0xAARRGGBB words, Qt's RGB32 layout.
   const QImage image(reinterpret_cast<const uchar*>(surface->Pixels.data()), surface->Width, surface->Height,
                      surface->Width * 4, QImage::Format_RGB32);
   const QPoint offset = ClientOffset();
-  painter.drawImage(offset, image, QRect(origin.X, origin.Y, width() - offset.x(), height() - offset.y()));
+  Painter.drawImage(offset, image, QRect(origin.X, origin.Y, width() - offset.x(), height() - offset.y()));
 }
 
 TPoint TQtWindowWidget::Screen(QPointF Local) const {

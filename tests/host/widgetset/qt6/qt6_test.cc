@@ -61,6 +61,30 @@ QPoint Middle(const TControl* Control) {
   return {Control->GetLeft() + Control->GetWidth() / 2, Control->GetTop() + Control->GetHeight() / 2};
 }
 
+// What the host drew for Window on its surface, as an image.
+QImage HostImage(HWND Window) {
+  const HBITMAP captured = WidgetSet().Windows().CaptureWindow(Window);
+  TBitmapBits bits;
+  QImage image;
+  if (WidgetSet().GetBitmapBits(captured, bits)) {
+    image = QImage(bits.Width, bits.Height, QImage::Format_RGB32);
+    for (int32_t y = 0; y < bits.Height; ++y)
+      for (int32_t x = 0; x < bits.Width; ++x) image.setPixel(x, y, bits.Row(y)[x] | 0xFF000000u);
+  }
+  WidgetSet().DeleteObject(captured);
+  return image;
+}
+
+// How many pixels of two images of one size differ in colour; -1 when their
+// sizes differ.
+int DifferingPixels(const QImage& A, const QImage& B) {
+  if (A.size() != B.size()) return -1;
+  int count = 0;
+  for (int y = 0; y < A.height(); ++y)
+    for (int x = 0; x < A.width(); ++x) count += (A.pixel(x, y) & 0xFFFFFF) != (B.pixel(x, y) & 0xFFFFFF);
+  return count;
+}
+
 TOwned<TForm> NewForm(TRect Bounds) {
   TOwned<TForm> form(static_cast<TForm*>(TCustomForm::CreateNew(&TForm::StaticMetaClass, nullptr)));
   form->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
@@ -278,21 +302,29 @@ TEST(Qt6WidgetSet, TheScreenshotShowsWhatTheHostDrewTheCaptionAndTheItems) {
   const QImage shot = Screenshot(window);
   ASSERT_EQ(shot.size(), QSize(road.Window->GetWidth(), road.Window->GetHeight()));
   // Pixel for pixel what the host drew on the window's surface, but for the
-  // button, whose face Qt's style draws.
+  // button and the list box's frame, which Qt's style draws.
   auto* clear = road.Find<TButton>("ClearButton");
   auto* names = road.Find<TListBox>("Names");
-  const HBITMAP captured = WidgetSet().Windows().CaptureWindow(window);
-  TBitmapBits bits;
-  ASSERT_TRUE(WidgetSet().GetBitmapBits(captured, bits));
-  int differing = 0, differingOnTheButton = 0;
+  QWidget* list = Qt().QtWindows().WidgetOf(names->GetHandle());
+  ASSERT_NE(list, nullptr);
+  const int frame = list->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, list);
+  const TRect listBounds = names->GetBoundsRect();
+  const TRect inside{listBounds.Left + frame, listBounds.Top + frame, listBounds.Right - frame,
+                     listBounds.Bottom - frame};
+  const QImage host = HostImage(window);
+  ASSERT_EQ(host.size(), shot.size());
+  int differing = 0, differingOnTheButton = 0, differingOnTheFrame = 0;
   for (int y = 0; y < shot.height(); ++y)
     for (int x = 0; x < shot.width(); ++x) {
-      const bool differs = (shot.pixel(x, y) & 0xFFFFFF) != (bits.Row(y)[x] & 0xFFFFFF);
-      (PtInRect(clear->GetBoundsRect(), {x, y}) ? differingOnTheButton : differing) += differs;
+      const bool differs = (shot.pixel(x, y) & 0xFFFFFF) != (host.pixel(x, y) & 0xFFFFFF);
+      const bool onFrame = PtInRect(listBounds, {x, y}) && !PtInRect(inside, {x, y});
+      (PtInRect(clear->GetBoundsRect(), {x, y}) ? differingOnTheButton
+       : onFrame                                ? differingOnTheFrame
+                                                : differing) += differs;
     }
-  WidgetSet().DeleteObject(captured);
   EXPECT_EQ(differing, 0);
   EXPECT_GT(differingOnTheButton, 0);
+  EXPECT_GT(differingOnTheFrame, 0);
 
   // The button's caption and each list item are drawn where the host puts
   // them; once the list is cleared its item places are empty.
@@ -360,6 +392,18 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   pick->SetEnabled(false);
   const QImage disabled = pickWidget->grab().toImage();
   EXPECT_NE(disabled, up);
+
+  // An edit's frame is the style's and shows where the focus is; without a
+  // border the edit is all the host's drawing.
+  auto* secret = flows.Find<TEdit>("Secret");
+  QWidget* secretWidget = Qt().QtWindows().WidgetOf(secret->GetHandle());
+  master->SetFocus();
+  const QImage blurred = secretWidget->grab().toImage();
+  secret->SetFocus();
+  EXPECT_NE(secretWidget->grab().toImage(), blurred);
+  secret->SetBorderStyle(bsNone);
+  const QImage borderless = secretWidget->grab().toImage();  // painting lets the host draw what waits
+  EXPECT_EQ(DifferingPixels(borderless, HostImage(secret->GetHandle())), 0);
 
   // The thumb moves with the position, whoever sets it: code, or a real
   // click on the scroll bar's arrow. (The example's own bar is held by its
