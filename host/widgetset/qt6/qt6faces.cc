@@ -118,6 +118,12 @@ void PaintScrollBar(QPainter& Painter, const QWidget& Widget, const TFaceState& 
   Widget.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &Painter, &Widget);
 }
 
+// The frame's width on each side of an edit frame's face (0 without a border).
+int FrameWidth(const QWidget& Widget, const TFaceState& State) {
+  if (State.Kind != TFaceKind::EditFrame || !State.Bordered) return 0;
+  return std::max(1, Widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &Widget));
+}
+
 // The sunken panel of a line edit, the base colour inside.
 void PaintEditFrame(QPainter& Painter, const QWidget& Widget, const TFaceState& State) {
   QStyleOptionFrame option;
@@ -130,6 +136,19 @@ void PaintEditFrame(QPainter& Painter, const QWidget& Widget, const TFaceState& 
   Widget.style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &Painter, &Widget);
 }
 
+QStyleOptionComboBox ComboOption(const QWidget& Widget, const TFaceState& State) {
+  QStyleOptionComboBox option;
+  option.rect = Widget.rect();
+  option.palette = PaletteOf(State);
+  option.palette.setColor(QPalette::Base, State.Background);
+  option.state = StateOf(State);
+  if (State.DroppedDown) option.state |= QStyle::State_On | QStyle::State_Sunken;
+  option.editable = State.ComboStyle == 0;  // csDropDown: an edit field
+  option.frame = true;
+  option.subControls = QStyle::SC_All;
+  return option;
+}
+
 }  // namespace
 
 std::optional<TFaceKind> FaceOf(const std::string& HostClass) {
@@ -139,17 +158,26 @@ std::optional<TFaceKind> FaceOf(const std::string& HostClass) {
       {"TEdit", TFaceKind::EditFrame},       {"TMaskEdit", TFaceKind::EditFrame},
       {"TLabeledEdit", TFaceKind::EditFrame}, {"TMemo", TFaceKind::EditFrame},
       {"TRichEdit", TFaceKind::EditFrame},   {"TListBox", TFaceKind::EditFrame},
-      {"TCheckListBox", TFaceKind::EditFrame},
+      {"TCheckListBox", TFaceKind::EditFrame}, {"TComboBox", TFaceKind::ComboBox},
   };
   for (const auto& [name, face] : kFaces)
     if (HostClass == name) return face;
   return std::nullopt;
 }
 
-int FrameWidth(const QWidget& Widget, const TFaceState& State) {
-  if (State.Kind != TFaceKind::EditFrame || !State.Bordered) return 0;
-  return std::max(1, Widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &Widget));
+QRect HostArea(const QWidget& Widget, const TFaceState& State) {
+  if (State.Kind == TFaceKind::EditFrame) {
+    const int frame = FrameWidth(Widget, State);
+    return Widget.rect().adjusted(frame, frame, -frame, -frame);
+  }
+  if (State.Kind == TFaceKind::ComboBox) {
+    const QStyleOptionComboBox option = ComboOption(Widget, State);
+    return Widget.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &Widget);
+  }
+  return {};
 }
+
+bool HasFace(const TFaceState& State) { return State.Kind != TFaceKind::ComboBox || State.ComboStyle != 1; }
 
 TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, TFaceKind Kind) {
   headless::THeadlessWindows& windows = WidgetSet.Windows();
@@ -173,6 +201,8 @@ TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, T
   state.TextLeft = control.Ord("Alignment", 1) == 0;  // taLeftJustify
   state.Vertical = control.Ord("Kind", 0) == 1;       // sbVertical
   state.Bordered = control.Ord("BorderStyle", 1) == 1;  // bsSingle
+  state.ComboStyle = static_cast<int>(control.Ord("Style", 0));
+  state.DroppedDown = control.Ord("DroppedDown", 0) != 0;
   state.Min = static_cast<int>(control.Ord("Min", 0));
   state.Max = static_cast<int>(control.Ord("Max", 100));
   state.Position = static_cast<int>(control.Ord("Position", 0));
@@ -195,6 +225,11 @@ void PaintFace(QPainter& Painter, const QWidget& Widget, const TFaceState& State
     case TFaceKind::EditFrame:
       if (State.Bordered) PaintEditFrame(Painter, Widget, State);
       return;
+    case TFaceKind::ComboBox: {
+      const QStyleOptionComboBox option = ComboOption(Widget, State);
+      Widget.style()->drawComplexControl(QStyle::CC_ComboBox, &option, &Painter, &Widget);
+      return;
+    }
     default:
       return PaintButton(Painter, Widget, State);
   }

@@ -1,8 +1,8 @@
 // Native faces: the standard controls Qt's style draws itself on the Qt
 // widgetset, so buttons, check boxes, radio buttons and scroll bars look as
-// the desktop's do, and bordered edits, memos and list boxes have the
-// desktop's frame around what the host drew inside; every other control
-// shows what the host drew.
+// the desktop's do, and bordered edits, memos, list boxes and drop-down
+// combo boxes have the desktop's frame around what the host drew inside;
+// every other control shows what the host drew.
 //
 // A face is drawn from the control's state as the host has it: its window's
 // text, enabled state, focus and mouse capture (a button held down), and
@@ -28,7 +28,9 @@ namespace host::qt6 {
 
 // Edit boxes, memos and list boxes with a border take the style's frame
 // around what the host drew inside it.
-enum class TFaceKind { PushButton, CheckBox, RadioButton, ScrollBar, EditFrame };
+// A drop-down combo box takes the style's frame and arrow button around
+// the host's drawing of its text.
+enum class TFaceKind { PushButton, CheckBox, RadioButton, ScrollBar, EditFrame, ComboBox };
 
 // The native face of a host window's class ("TButton"); none for the
 // classes the host draws.
@@ -46,6 +48,8 @@ struct TFaceState {
   bool TextLeft = false;   // a check box with its caption left of the box
   bool Vertical = false;   // a scroll bar's kind
   bool Bordered = true;    // an edit frame's BorderStyle is bsSingle
+  int ComboStyle = 0;      // csDropDown, csSimple, csDropDownList...
+  bool DroppedDown = false;
   int Min = 0, Max = 100, Position = 0, PageSize = 0;
   QColor Background;       // the control's colour
   QFont Font;
@@ -60,7 +64,11 @@ TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, T
 // the frame and the area inside it, which Inside then paints (the host's
 // drawing of the control), clipped to the frame's inside.
 void PaintFace(QPainter& Painter, const QWidget& Widget, const TFaceState& State);
-// The frame's width on each side of an edit frame's face (0 without a border).
-int FrameWidth(const QWidget& Widget, const TFaceState& State);
+// Where the host's drawing shows inside a face that frames it: inside an
+// edit frame, in a combo box's text field; empty for the other faces.
+QRect HostArea(const QWidget& Widget, const TFaceState& State);
+// Whether the face draws the control in this state (a simple combo box,
+// its list always shown, is the host's).
+bool HasFace(const TFaceState& State);
 
 }  // namespace host::qt6

@@ -154,12 +154,13 @@ class TQtControl : public TQtWindowWidget {
   bool PaintNative(QPainter& Painter) override {
     if (!FFace || !FOwner) return false;
     FFaceState = ReadFaceState(FOwner->FWidgetSet, FWindow, *FFace);
+    if (!HasFace(*FFaceState)) return false;
     PaintFace(Painter, *this, *FFaceState);
-    if (*FFace != TFaceKind::EditFrame) return true;
-    // Inside the frame, what the host drew.
-    const int frame = FrameWidth(*this, *FFaceState);
-    Painter.setClipRect(rect().adjusted(frame, frame, -frame, -frame));
-    PaintHost(Painter);
+    // Inside a frame, what the host drew.
+    if (const QRect area = HostArea(*this, *FFaceState); !area.isEmpty()) {
+      Painter.setClipRect(area);
+      PaintHost(Painter);
+    }
     return true;
   }
 

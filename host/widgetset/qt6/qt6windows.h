@@ -17,8 +17,9 @@
 // host classes; Qt draws with a QPainter onto that surface (qt6graphics.cc).
 // Buttons, check boxes, radio buttons and scroll bars are the exception:
 // their widgets draw the faces Qt's style gives those controls, in the
-// state the host has them in; bordered edits, memos and list boxes take the
-// style's frame around the host's drawing (qt6faces.h).
+// state the host has them in; bordered edits, memos and list boxes, and
+// drop-down combo boxes, take the style's frame around the host's drawing
+// (qt6faces.h).
 //
 // Input: mouse, wheel and key events reaching any of these widgets go to
 // the robot at the screen point of the host's window (not Qt's global

@@ -405,6 +405,24 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   const QImage borderless = secretWidget->grab().toImage();  // painting lets the host draw what waits
   EXPECT_EQ(DifferingPixels(borderless, HostImage(secret->GetHandle())), 0);
 
+  // A drop-down combo box: the style's frame and arrow around the host's
+  // drawing of its text; a real click on the arrow drops the list down.
+  auto* combo = New<TComboBox>(flows.Root.get());
+  combo->SetParent(flows.Window);
+  combo->SetBounds(120, 200, 120, 21);
+  combo->SetStyle(csDropDownList);
+  combo->GetItems()->Add("Tea");
+  combo->SetItemIndex(0);
+  Application->ProcessMessages();
+  QWidget* comboWidget = Qt().QtWindows().WidgetOf(combo->GetHandle());
+  ASSERT_NE(comboWidget, nullptr);
+  const QImage comboFace = comboWidget->grab().toImage();
+  EXPECT_GT(DifferingPixels(comboFace, HostImage(combo->GetHandle())), 0);
+  EXPECT_GT(TextPixels(comboFace, {2, 2, 60, 19}, ColorToRGB(combo->GetFont()->GetColor())), 5);
+  QTest::mouseClick(comboWidget, Qt::LeftButton, {}, QPoint(comboWidget->width() - 6, comboWidget->height() / 2));
+  EXPECT_TRUE(combo->GetDroppedDown());
+  combo->SetDroppedDown(false);
+
   // The thumb moves with the position, whoever sets it: code, or a real
   // click on the scroll bar's arrow. (The example's own bar is held by its
   // wiring; this one is free.)
