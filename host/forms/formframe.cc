@@ -47,8 +47,8 @@ TRect TCustomForm::GetFrameExtents() const {
   if (FParent) return {border, border, border, border};
   if (FFileFrame) return *FFileFrame;
   const TFrameMetrics frame = kFrameOf[FBorderStyle];
-  const int32_t side = frame.Border + border;
-  const int32_t top = side + frame.Caption + (FMenu ? kMenuBarHeight : 0);
+  const int32_t side = ClampToInt32(int64_t{frame.Border} + border);
+  const int32_t top = ClampToInt32(int64_t{side} + frame.Caption + (FMenu ? kMenuBarHeight : 0));
   return {side, top, side, side};
 }
 
