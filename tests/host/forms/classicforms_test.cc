@@ -299,6 +299,9 @@ TEST_F(ClassicFormsTest, AFormsOuterSizeHoldsItsWindowFrame) {
   EXPECT_EQ(form->GetBoundsRect(), Rect(0, 0, 486, 36 + 20 + 4));
   EXPECT_EQ(static_cast<TLabel*>(root->FindComponent("Prompt"))->GetBoundsRect(), Rect(0, 0, 482, 36));
   EXPECT_EQ(WriteText(root.get()), client);
+  // A border wider than the form leaves no client area.
+  form->SetBorderWidth(2147483647);
+  EXPECT_EQ(form->GetClientRect(), Rect(0, 0, 0, 0));
 }
 
 }  // namespace
