@@ -4,7 +4,10 @@
 #include <string_view>
 
 #include <QtGui/QPainter>
+#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QWidget>
 
@@ -175,6 +178,45 @@ QRect HostArea(const QWidget& Widget, const TFaceState& State) {
     return Widget.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &Widget);
   }
   return {};
+}
+
+namespace {
+
+// A caption without its accelerator marks ("&&" is an ampersand): a mark
+// would make Qt give the button a shortcut of its own, and the host's
+// accelerators are the host's.
+QString WithoutMarks(const QString& Text) {
+  QString plain;
+  for (qsizetype i = 0; i < Text.size(); ++i) {
+    if (Text[i] == '&' && ++i == Text.size()) break;
+    plain += Text[i];
+  }
+  return plain;
+}
+
+}  // namespace
+
+void MirrorFaceState(QWidget& Widget, const TFaceState& State) {
+  // Each setter does nothing (and repaints nothing) when the value is the same.
+  if (auto* button = qobject_cast<QAbstractButton*>(&Widget)) {
+    button->setText(WithoutMarks(State.Text));
+    button->setDown(State.Pressed);
+    if (State.Kind == TFaceKind::PushButton) return;
+    button->setCheckable(true);
+    button->setAutoExclusive(false);  // the host unchecks the others, and may uncheck all
+    if (auto* box = qobject_cast<QCheckBox*>(button)) {
+      box->setTristate(State.Check == 2 || box->isTristate());
+      const Qt::CheckState check = State.Check == 1 ? Qt::Checked : State.Check == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+      if (box->checkState() != check) box->setCheckState(check);
+    } else if (button->isChecked() != (State.Check == 1)) {
+      button->setChecked(State.Check == 1);
+    }
+  } else if (auto* bar = qobject_cast<QScrollBar*>(&Widget)) {
+    bar->setOrientation(State.Vertical ? Qt::Vertical : Qt::Horizontal);
+    bar->setRange(State.Min, std::max(State.Min, State.PageSize > 0 ? State.Max - State.PageSize + 1 : State.Max));
+    bar->setPageStep(std::max(1, State.PageSize));
+    bar->setValue(State.Position);
+  }
 }
 
 bool HasFace(const TFaceState& State) { return State.Kind != TFaceKind::ComboBox || State.ComboStyle != 1; }

@@ -67,6 +67,12 @@ void PaintFace(QPainter& Painter, const QWidget& Widget, const TFaceState& State
 // Where the host's drawing shows inside a face that frames it: inside an
 // edit frame, in a combo box's text field; empty for the other faces.
 QRect HostArea(const QWidget& Widget, const TFaceState& State);
+// Keeps the state a Qt widget of the face's class holds (a QCheckBox's
+// check, a QScrollBar's range and value, a button's text without its
+// accelerator mark) in step with the face, for what reads Qt's widgets.
+// It is called when the widget paints, which follows every change the host
+// makes to the control (the host repaints it).
+void MirrorFaceState(QWidget& Widget, const TFaceState& State);
 // Whether the face draws the control in this state (a simple combo box,
 // its list always shown, is the host's).
 bool HasFace(const TFaceState& State);

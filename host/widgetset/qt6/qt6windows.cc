@@ -15,8 +15,15 @@
 #include <QtGui/QWheelEvent>
 #include <QtWidgets/QAccessibleWidget>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QGroupBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QMessageBox>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QScrollBar>
 
 #include "host/widgetset/qt6/qt6dialogs.h"
 #include "host/widgetset/qt6/qt6faces.h"
@@ -30,21 +37,37 @@ using headless::TSurface;
 
 // ------------------------------------------------------ a window's widget
 
-// What every widget of a host window does: paint its part of the top-level
-// surface and hand Qt input to the robot.
-class TQtWindowWidget : public QWidget {
+// What every widget of a host window does, whatever its Qt class: paint its
+// part of the top-level surface and hand Qt input to the robot. Self is the
+// widget.
+class TQtHostWidget {
  public:
-  TQtWindowWidget(TQtWindows& Owner, HWND Window, QWidget* Parent) : QWidget(Parent), FOwner(&Owner), FWindow(Window) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
+  TQtHostWidget(TQtWindows& Owner, HWND Window, QWidget& Self) : FOwner(&Owner), FWindow(Window), FSelf(Self) {
+    Self.setAttribute(Qt::WA_OpaquePaintEvent);
+    Self.setMouseTracking(true);
   }
+  virtual ~TQtHostWidget() = default;
+  TQtHostWidget(const TQtHostWidget&) = delete;
+  TQtHostWidget& operator=(const TQtHostWidget&) = delete;
+  QWidget& Widget() const { return FSelf; }
   // The host window went: the widget answers nothing any more and goes
   // once Qt is done with the event that may be running on it.
   void Orphan() {
     FOwner = nullptr;
-    hide();
-    deleteLater();
+    FSelf.hide();
+    FSelf.deleteLater();
   }
+
+  enum class TMouseAction { Down, Up, Double, Move };
+  void Paint();
+  void Mouse(QMouseEvent* Event, TMouseAction Action);
+  void Wheel(QWheelEvent* Event);
+  void Key(QKeyEvent* Event, bool Down);
+  // Runs host code for a Qt event. An exception must not cross Qt's event
+  // loop: one that leaves the host (input outside the application's own
+  // loops, which report theirs) is written to the error output.
+  template <class F>
+  void Guard(F&& Work);
 
  protected:
   // Where the host window's client area starts in the widget.
@@ -52,59 +75,72 @@ class TQtWindowWidget : public QWidget {
   // Draws the window in Qt's style instead of the host's drawing; false
   // for windows the host draws.
   virtual bool PaintNative(QPainter&) { return false; }
-
-  void paintEvent(QPaintEvent* Event) override;
   // Copies the window's part of the host's surface onto the widget.
   void PaintHost(QPainter& Painter);
-  void mousePressEvent(QMouseEvent* Event) override {
-    Guard([&] { Mouse(Event, TMouseAction::Down); });
-  }
-  void mouseReleaseEvent(QMouseEvent* Event) override {
-    Guard([&] { Mouse(Event, TMouseAction::Up); });
-  }
-  void mouseDoubleClickEvent(QMouseEvent* Event) override {
-    Guard([&] { Mouse(Event, TMouseAction::Double); });
-  }
-  void mouseMoveEvent(QMouseEvent* Event) override {
-    Guard([&] { Mouse(Event, TMouseAction::Move); });
-  }
-  void wheelEvent(QWheelEvent* Event) override { Guard([&] { Wheel(Event); }); }
-  void keyPressEvent(QKeyEvent* Event) override {
-    Guard([&] { Key(Event, true); });
-  }
-  void keyReleaseEvent(QKeyEvent* Event) override {
-    Guard([&] { Key(Event, false); });
-  }
-  // Tab and Shift+Tab are the host's (focus moves between its controls).
-  bool focusNextPrevChild(bool) override { return false; }
 
   headless::THeadlessWindows& Windows() const { return FOwner->FWidgetSet.Windows(); }
   THeadlessRobot& Robot() const { return FOwner->FWidgetSet.Robot(); }
-  // Runs host code for a Qt event. An exception must not cross Qt's event
-  // loop: one that leaves the host (input outside the application's own
-  // loops, which report theirs) is written to the error output.
-  template <class F>
-  void Guard(F&& Work);
 
   TQtWindows* FOwner;
   HWND FWindow;
+  QWidget& FSelf;
 
  private:
-  enum class TMouseAction { Down, Up, Double, Move };
   // A point of this widget in screen coordinates as the host has them.
   TPoint Screen(QPointF Local) const;
-  void Wheel(QWheelEvent* Event);
-  void Mouse(QMouseEvent* Event, TMouseAction Action);
-  void Key(QKeyEvent* Event, bool Down);
+};
+
+// A widget of Qt class QtBase for a host window (Link: what the window's
+// kind adds), its events going to the host.
+template <class QtBase, class Link>
+class TQtWidget : public QtBase, public Link {
+ public:
+  template <class... Args>
+  explicit TQtWidget(QWidget* Parent, Args&&... LinkArgs)
+      : QtBase(Parent), Link(std::forward<Args>(LinkArgs)..., static_cast<QWidget&>(*this)) {}
+
+ protected:
+  using Action = TQtHostWidget::TMouseAction;
+  void paintEvent(QPaintEvent*) override { this->Paint(); }
+  void mousePressEvent(QMouseEvent* Event) override {
+    this->Guard([&] { this->Mouse(Event, Action::Down); });
+  }
+  void mouseReleaseEvent(QMouseEvent* Event) override {
+    this->Guard([&] { this->Mouse(Event, Action::Up); });
+  }
+  void mouseDoubleClickEvent(QMouseEvent* Event) override {
+    this->Guard([&] { this->Mouse(Event, Action::Double); });
+  }
+  void mouseMoveEvent(QMouseEvent* Event) override {
+    this->Guard([&] { this->Mouse(Event, Action::Move); });
+  }
+  void wheelEvent(QWheelEvent* Event) override {
+    this->Guard([&] { this->Wheel(Event); });
+  }
+  void keyPressEvent(QKeyEvent* Event) override {
+    this->Guard([&] { this->Key(Event, true); });
+  }
+  void keyReleaseEvent(QKeyEvent* Event) override {
+    this->Guard([&] { this->Key(Event, false); });
+  }
+  // The host shows its own pop-up menus (a right click reaches it above).
+  void contextMenuEvent(QContextMenuEvent* Event) override { Event->accept(); }
+  // Tab and Shift+Tab are the host's (focus moves between its controls).
+  bool focusNextPrevChild(bool) override { return false; }
 };
 
 // A top-level host window: a Qt window with the host's title, frame, icon
 // and menu bar.
-class TQtWindow : public TQtWindowWidget {
+class TQtWindowLink : public TQtHostWidget {
  public:
-  TQtWindow(TQtWindows& Owner, HWND Window) : TQtWindowWidget(Owner, Window, nullptr) {
-    setFocusPolicy(Qt::StrongFocus);
+  TQtWindowLink(TQtWindows& Owner, HWND Window, QWidget& Self) : TQtHostWidget(Owner, Window, Self) {
+    Self.setFocusPolicy(Qt::StrongFocus);
   }
+};
+
+class TQtWindow : public TQtWidget<QWidget, TQtWindowLink> {
+ public:
+  TQtWindow(TQtWindows& Owner, HWND Window) : TQtWidget(nullptr, Owner, Window) {}
   // Takes the host window's place, title and visibility.
   void Follow();
   // The height of the menu bar above the host's client area (0 without).
@@ -136,28 +172,27 @@ class TQtWindow : public TQtWindowWidget {
 };
 
 // A windowed control: a child widget at the control's place in its
-// parent's widget. Qt never moves the focus to it by itself: the host does.
-class TQtControl : public TQtWindowWidget {
+// parent's widget, of the Qt class that fits the control (see
+// ControlWidget). Qt never moves the focus to it by itself: the host does.
+class TQtControl : public TQtHostWidget {
  public:
-  TQtControl(TQtWindows& Owner, HWND Window, QWidget* Parent)
-      : TQtWindowWidget(Owner, Window, Parent), FFace(FaceOf(Windows().WindowClassName(Window))) {
-    setFocusPolicy(Qt::NoFocus);
-    setObjectName(QString::fromStdString(Windows().WindowClassName(Window)));
+  TQtControl(TQtWindows& Owner, HWND Window, QWidget& Self)
+      : TQtHostWidget(Owner, Window, Self), FFace(FaceOf(Windows().WindowClassName(Window))) {
+    Self.setFocusPolicy(Qt::NoFocus);
+    Self.setObjectName(QString::fromStdString(Windows().WindowClassName(Window)));
   }
   // Takes the host window's parent, place, text, visibility and state.
   void Follow();
-  // The state its native face was last drawn from (none for a control the
-  // host draws, or before the first paint).
-  const std::optional<TFaceState>& FaceState() const { return FFaceState; }
 
  protected:
   bool PaintNative(QPainter& Painter) override {
     if (!FFace || !FOwner) return false;
-    FFaceState = ReadFaceState(FOwner->FWidgetSet, FWindow, *FFace);
-    if (!HasFace(*FFaceState)) return false;
-    PaintFace(Painter, *this, *FFaceState);
+    const TFaceState state = ReadFaceState(FOwner->FWidgetSet, FWindow, *FFace);
+    if (!HasFace(state)) return false;
+    MirrorFaceState(FSelf, state);
+    PaintFace(Painter, FSelf, state);
     // Inside a frame, what the host drew.
-    if (const QRect area = HostArea(*this, *FFaceState); !area.isEmpty()) {
+    if (const QRect area = HostArea(FSelf, state); !area.isEmpty()) {
       Painter.setClipRect(area);
       PaintHost(Painter);
     }
@@ -166,8 +201,31 @@ class TQtControl : public TQtWindowWidget {
 
  private:
   std::optional<TFaceKind> FFace;
-  std::optional<TFaceState> FFaceState;
 };
+
+template <class QtBase>
+using TQtControlWidget = TQtWidget<QtBase, TQtControl>;
+
+// The widget of a new control's window: a Qt class that fits its host
+// class, so that Qt (and what reads Qt's widgets: accessibility, UI
+// automation) meets a button as a QPushButton, a check box as a QCheckBox.
+// Classes with no fitting Qt class that could stand without Qt's own
+// children (lists, memos, notebooks: their Qt classes bring viewports and
+// tab bars that would take the host's input) are framed or plain widgets.
+QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const std::string& HostClass) {
+  const std::optional<TFaceKind> face = FaceOf(HostClass);
+  auto make = [&]<class QtBase>(QtBase*) -> QWidget* { return new TQtControlWidget<QtBase>(Parent, Owner, Window); };
+  if (face == TFaceKind::PushButton) return make(static_cast<QPushButton*>(nullptr));
+  if (face == TFaceKind::CheckBox) return make(static_cast<QCheckBox*>(nullptr));
+  if (face == TFaceKind::RadioButton) return make(static_cast<QRadioButton*>(nullptr));
+  if (face == TFaceKind::ScrollBar) return make(static_cast<QScrollBar*>(nullptr));
+  if (face == TFaceKind::ComboBox) return make(static_cast<QComboBox*>(nullptr));
+  if (HostClass == "TEdit" || HostClass == "TMaskEdit" || HostClass == "TLabeledEdit")
+    return make(static_cast<QLineEdit*>(nullptr));
+  if (HostClass == "TGroupBox" || HostClass == "TRadioGroup") return make(static_cast<QGroupBox*>(nullptr));
+  if (face || HostClass == "TPanel") return make(static_cast<QFrame*>(nullptr));
+  return make(static_cast<QWidget*>(nullptr));
+}
 
 namespace {
 
@@ -263,49 +321,50 @@ void TQtControl::Follow() {
   QWidget* parent = FOwner->WidgetOf(Windows().GetParent(FWindow));
   TRect bounds;
   if (!parent || !Windows().GetWindowBounds(FWindow, bounds)) return;
-  if (parentWidget() != parent) setParent(parent);  // hides it; shown again below
+  if (FSelf.parentWidget() != parent) FSelf.setParent(parent);  // hides it; shown again below
   QPoint offset;
   if (auto* top = dynamic_cast<TQtWindow*>(parent)) {
     offset.setY(top->BarHeight());
     top->RaiseBar();
   }
   const QRect wanted(bounds.Left + offset.x(), bounds.Top + offset.y(), bounds.Width(), bounds.Height());
-  if (geometry() != wanted) setGeometry(wanted);
-  setAccessibleName(QString::fromStdString(Windows().GetWindowText(FWindow)));
-  setEnabled(Windows().IsWindowEnabled(FWindow));
+  if (FSelf.geometry() != wanted) FSelf.setGeometry(wanted);
+  FSelf.setAccessibleName(QString::fromStdString(Windows().GetWindowText(FWindow)));
+  FSelf.setEnabled(Windows().IsWindowEnabled(FWindow));
   const bool shown = Windows().IsWindowShown(FWindow);
-  if (shown != !isHidden()) setVisible(shown);
+  if (shown != !FSelf.isHidden()) FSelf.setVisible(shown);
 }
 
-void TQtWindowWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
+void TQtHostWidget::Paint() {
+  QPainter painter(&FSelf);
   if (FOwner) Windows().UpdateWindow(FWindow);
   if (!PaintNative(painter)) PaintHost(painter);
 }
 
-void TQtWindowWidget::PaintHost(QPainter& Painter) {
+void TQtHostWidget::PaintHost(QPainter& Painter) {
   TSurface* surface = nullptr;
   TPoint origin;
   TRect visible;
   if (!FOwner || !Windows().DrawTarget(FWindow, surface, origin, visible) || !surface) {
-    Painter.fillRect(rect(), palette().window());
+    Painter.fillRect(FSelf.rect(), FSelf.palette().window());
     return;
   }
   // The surface's pixels are 0xAARRGGBB words, Qt's RGB32 layout.
   const QImage image(reinterpret_cast<const uchar*>(surface->Pixels.data()), surface->Width, surface->Height,
                      surface->Width * 4, QImage::Format_RGB32);
   const QPoint offset = ClientOffset();
-  Painter.drawImage(offset, image, QRect(origin.X, origin.Y, width() - offset.x(), height() - offset.y()));
+  Painter.drawImage(offset, image,
+                    QRect(origin.X, origin.Y, FSelf.width() - offset.x(), FSelf.height() - offset.y()));
 }
 
-TPoint TQtWindowWidget::Screen(QPointF Local) const {
+TPoint TQtHostWidget::Screen(QPointF Local) const {
   const QPoint offset = ClientOffset();
   TPoint at{static_cast<int32_t>(Local.x()) - offset.x(), static_cast<int32_t>(Local.y()) - offset.y()};
   Windows().ClientToScreen(FWindow, at);
   return at;
 }
 
-void TQtWindowWidget::Mouse(QMouseEvent* Event, TMouseAction Action) {
+void TQtHostWidget::Mouse(QMouseEvent* Event, TMouseAction Action) {
   if (!FOwner) return;
   const TPoint at = Screen(Event->position());
   if (Action == TMouseAction::Move) {
@@ -322,7 +381,7 @@ void TQtWindowWidget::Mouse(QMouseEvent* Event, TMouseAction Action) {
 }
 
 template <class F>
-void TQtWindowWidget::Guard(F&& Work) {
+void TQtHostWidget::Guard(F&& Work) {
   try {
     Work();
   } catch (const std::exception& e) {
@@ -332,11 +391,11 @@ void TQtWindowWidget::Guard(F&& Work) {
   }
 }
 
-void TQtWindowWidget::Wheel(QWheelEvent* Event) {
+void TQtHostWidget::Wheel(QWheelEvent* Event) {
   if (FOwner) Robot().Wheel(Event->angleDelta().y(), Screen(Event->position()), ShiftStateOf(Event->modifiers()));
 }
 
-void TQtWindowWidget::Key(QKeyEvent* Event, bool Down) {
+void TQtHostWidget::Key(QKeyEvent* Event, bool Down) {
   if (!FOwner) return;
   const TShiftState shift = ShiftStateOf(Event->modifiers());
   const std::optional<uint16_t> key = VirtualKeyOf(Event->key());
@@ -425,9 +484,14 @@ QAccessible::Role RoleOf(const QString& HostClass) {
   return QAccessible::Client;
 }
 
+// Buttons and scroll bars are met through Qt's own interfaces, which tell
+// their state (checked, the value) from the widget, kept in step with the
+// control (qt6faces.h); the other controls' widgets by their host class.
 QAccessibleInterface* ControlAccessible(const QString&, QObject* Object) {
-  auto* widget = dynamic_cast<TQtControl*>(Object);
-  return widget ? new QAccessibleWidget(widget, RoleOf(widget->objectName())) : nullptr;
+  auto* control = dynamic_cast<TQtControl*>(Object);
+  if (!control || qobject_cast<QAbstractButton*>(Object) || qobject_cast<QAbstractSlider*>(Object)) return nullptr;
+  QWidget& widget = control->Widget();
+  return new QAccessibleWidget(&widget, RoleOf(widget.objectName()));
 }
 
 }  // namespace
@@ -476,7 +540,8 @@ void TQtWindows::ChildChanged(HWND Window) {
       FControls.erase(Window);
       return;
     }
-    widget = new TQtControl(*this, Window, parent);
+    QWidget* made = ControlWidget(*this, Window, parent, FWidgetSet.Windows().WindowClassName(Window));
+    widget = dynamic_cast<TQtControl*>(made);
   }
   widget->Follow();
 }
@@ -492,16 +557,16 @@ void TQtWindows::ChildRestacked(HWND Window, bool Top) {
   auto it = FControls.find(Window);
   if (it == FControls.end()) return;
   if (Top)
-    it->second->raise();
+    it->second->Widget().raise();
   else
-    it->second->lower();
+    it->second->Widget().lower();
 }
 
 void TQtWindows::FocusChanged(HWND) { FollowFocus(); }
 
 void TQtWindows::FollowFocus() {
   auto it = FControls.find(FWidgetSet.Windows().GetFocus());
-  if (it != FControls.end() && !it->second->hasFocus()) it->second->setFocus(Qt::OtherFocusReason);
+  if (it != FControls.end() && !it->second->Widget().hasFocus()) it->second->Widget().setFocus(Qt::OtherFocusReason);
 }
 
 
@@ -570,7 +635,7 @@ bool TQtWindows::CloseCommonDialog(THandle Dialog) {
 }
 
 QWidget* TQtWindows::WidgetOf(HWND Window) const {
-  if (auto it = FControls.find(Window); it != FControls.end()) return it->second;
+  if (auto it = FControls.find(Window); it != FControls.end()) return &it->second->Widget();
   auto it = FWidgets.find(Window);
   return it == FWidgets.end() ? nullptr : it->second;
 }

@@ -5,10 +5,15 @@
 // window is (its whole area is the client area: the host draws its own
 // borders), titled with its text, framed as its styles ask, with its menu
 // bar above the client area. Every windowed control inside is a child
-// QWidget of its parent's (TQtControl) at the control's place, shown,
+// widget of its parent's (TQtControl) at the control's place, shown,
 // enabled and stacked as the host says, named after the host class
 // ("TButton") and carrying the control's text as its accessible name; Qt's
-// keyboard focus follows the host's.
+// keyboard focus follows the host's. The widget is of the Qt class that
+// fits the control: a QPushButton for a button, a QCheckBox, QRadioButton,
+// QScrollBar, QLineEdit, QComboBox or QGroupBox, a QFrame for a panel or a
+// framed list, a plain QWidget for the rest (Qt classes that bring
+// children of their own, viewports and tab bars, would take the host's
+// input).
 //
 // Painting is Qt's: damage schedules an update, and a widget's paint event
 // first lets the host paint what waits (UpdateWindow), then copies its part
@@ -50,7 +55,7 @@ namespace host::qt6 {
 
 class TQtWindow;
 class TQtControl;
-class TQtWindowWidget;
+class TQtHostWidget;
 
 class TQtWindows : public headless::TWindowPresenter {
  public:
@@ -86,7 +91,7 @@ class TQtWindows : public headless::TWindowPresenter {
   static bool OnScreen();
 
  private:
-  friend class TQtWindowWidget;
+  friend class TQtHostWidget;
   friend class TQtWindow;
   friend class TQtControl;
   headless::THeadlessWidgetSet& FWidgetSet;

@@ -15,6 +15,11 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleOption>
 
@@ -179,7 +184,7 @@ TEST(Qt6WidgetSet, EveryWindowedControlIsAQtWidgetThatFollowsIt) {
   panel->SetBounds(5, 5, 120, 60);
   Application->ProcessMessages();
   QWidget* panelWidget = Qt().QtWindows().WidgetOf(panel->GetHandle());
-  ASSERT_NE(panelWidget, nullptr);
+  ASSERT_NE(qobject_cast<QFrame*>(panelWidget), nullptr) << "a panel is a frame";
   typed->SetParent(panel);
   typed->SetBounds(3, 4, 100, 21);
   EXPECT_EQ(Qt().QtWindows().WidgetOf(typed->GetHandle())->parentWidget(), panelWidget);
@@ -361,6 +366,10 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   QWidget* pickWidget = Qt().QtWindows().WidgetOf(pick->GetHandle());
   QWidget* barWidget = Qt().QtWindows().WidgetOf(bar->GetHandle());
   ASSERT_TRUE(masterWidget && followerWidget && pickWidget && barWidget);
+  // Each is a widget of the Qt class that fits it.
+  auto* followerBox = qobject_cast<QCheckBox*>(followerWidget);
+  auto* pickButton = qobject_cast<QPushButton*>(pickWidget);
+  ASSERT_TRUE(followerBox && pickButton && qobject_cast<QScrollBar*>(barWidget));
 
   // The box Qt's style draws: its pixels change with the check, the
   // caption's do not.
@@ -374,6 +383,13 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   EXPECT_TRUE(master->GetChecked());
   EXPECT_TRUE(follower->GetChecked()) << "the wiring checks the follower";
   const QImage checked = followerWidget->grab().toImage();
+  // The widget holds the state it shows, so screen readers hear it checked.
+  EXPECT_TRUE(followerBox->isChecked());
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(followerWidget);
+  ASSERT_NE(accessible, nullptr);
+  EXPECT_EQ(accessible->role(), QAccessible::CheckBox);
+  EXPECT_TRUE(accessible->state().checked);
+  EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), "Follower");
   EXPECT_NE(unchecked.copy(box), checked.copy(box));
   EXPECT_EQ(unchecked.copy(caption), checked.copy(caption));
   EXPECT_GT(TextPixels(checked, {caption.left(), 0, caption.right(), checked.height()},
@@ -387,6 +403,9 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   EXPECT_NE(pickWidget->grab().toImage(), up);
   QTest::mouseRelease(pickWidget, Qt::LeftButton, {}, pickWidget->rect().center());
   EXPECT_TRUE(flows.Find<TListBox>("Choices")->GetSelected(3));
+  pickWidget->grab();  // the widget takes the control's state when it paints
+  EXPECT_EQ(pickButton->text().toStdString(), "Pick");
+  EXPECT_FALSE(pickButton->isDown());
   EXPECT_TRUE(pick->Focused());
   EXPECT_NE(pickWidget->grab().toImage(), up) << "focused, the button shows it";
   pick->SetEnabled(false);
@@ -397,6 +416,7 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   // border the edit is all the host's drawing.
   auto* secret = flows.Find<TEdit>("Secret");
   QWidget* secretWidget = Qt().QtWindows().WidgetOf(secret->GetHandle());
+  ASSERT_NE(qobject_cast<QLineEdit*>(secretWidget), nullptr);
   master->SetFocus();
   const QImage blurred = secretWidget->grab().toImage();
   secret->SetFocus();
@@ -415,7 +435,7 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   combo->SetItemIndex(0);
   Application->ProcessMessages();
   QWidget* comboWidget = Qt().QtWindows().WidgetOf(combo->GetHandle());
-  ASSERT_NE(comboWidget, nullptr);
+  ASSERT_NE(qobject_cast<QComboBox*>(comboWidget), nullptr);
   const QImage comboFace = comboWidget->grab().toImage();
   EXPECT_GT(DifferingPixels(comboFace, HostImage(combo->GetHandle())), 0);
   EXPECT_GT(TextPixels(comboFace, {2, 2, 60, 19}, ColorToRGB(combo->GetFont()->GetColor())), 5);
@@ -439,6 +459,7 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   QTest::mouseClick(freeWidget, Qt::LeftButton, {}, QPoint(freeWidget->width() - 4, freeWidget->height() / 2));
   EXPECT_EQ(free->GetPosition(), 51);
   EXPECT_NE(freeWidget->grab().toImage(), atMiddle);
+  EXPECT_EQ(qobject_cast<QScrollBar*>(freeWidget)->value(), 51);
   free->SetPosition(0);
   EXPECT_EQ(freeWidget->grab().toImage(), atStart);
   EXPECT_EQ(barWidget->grab().toImage(), atStart) << "the same state, the same face";
