@@ -1,6 +1,7 @@
 #include "host/widgetset/qt6/qt6windows.h"
 
 #include <string>
+#include <type_traits>
 
 #include <QtCore/QUrl>
 #include <QtGui/QAccessible>
@@ -18,6 +19,12 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QGroupBox>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTableWidget>
+#include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QMessageBox>
@@ -59,7 +66,8 @@ class TQtHostWidget {
   }
 
   enum class TMouseAction { Down, Up, Double, Move };
-  void Paint();
+  // Paints the widget on Target: the widget, or a scroll area's viewport.
+  void Paint(QWidget& Target);
   void Mouse(QMouseEvent* Event, TMouseAction Action);
   void Wheel(QWheelEvent* Event);
   void Key(QKeyEvent* Event, bool Down);
@@ -97,11 +105,19 @@ class TQtWidget : public QtBase, public Link {
  public:
   template <class... Args>
   explicit TQtWidget(QWidget* Parent, Args&&... LinkArgs)
-      : QtBase(Parent), Link(std::forward<Args>(LinkArgs)..., static_cast<QWidget&>(*this)) {}
+      : QtBase(Parent), Link(std::forward<Args>(LinkArgs)..., static_cast<QWidget&>(*this)) {
+    if constexpr (std::is_base_of_v<QAbstractScrollArea, QtBase>) ShowOnlyTheViewport();
+  }
 
  protected:
   using Action = TQtHostWidget::TMouseAction;
-  void paintEvent(QPaintEvent*) override { this->Paint(); }
+  // A scroll area paints, and hears the mouse, through its viewport.
+  void paintEvent(QPaintEvent*) override {
+    if constexpr (std::is_base_of_v<QAbstractScrollArea, QtBase>)
+      this->Paint(*this->viewport());
+    else
+      this->Paint(*this);
+  }
   void mousePressEvent(QMouseEvent* Event) override {
     this->Guard([&] { this->Mouse(Event, Action::Down); });
   }
@@ -127,6 +143,28 @@ class TQtWidget : public QtBase, public Link {
   void contextMenuEvent(QContextMenuEvent* Event) override { Event->accept(); }
   // Tab and Shift+Tab are the host's (focus moves between its controls).
   bool focusNextPrevChild(bool) override { return false; }
+
+ private:
+  // The host draws the whole control, its scroll bars too: the scroll
+  // area's viewport covers it, without Qt's frame, scroll bars or headers.
+  void ShowOnlyTheViewport() {
+    QAbstractScrollArea& area = *this;
+    area.setFrameShape(QFrame::NoFrame);
+    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    area.viewport()->setMouseTracking(true);
+    if constexpr (std::is_base_of_v<QTreeView, QtBase>) this->setHeaderHidden(true);
+    if constexpr (std::is_base_of_v<QTableView, QtBase>) {
+      this->horizontalHeader()->hide();
+      this->verticalHeader()->hide();
+      this->setCornerButtonEnabled(false);
+    }
+    if constexpr (std::is_base_of_v<QPlainTextEdit, QtBase>) {
+      this->setReadOnly(true);
+      this->setTextInteractionFlags(Qt::NoTextInteraction);
+    }
+  }
 };
 
 // A top-level host window: a Qt window with the host's title, frame, icon
@@ -209,9 +247,10 @@ using TQtControlWidget = TQtWidget<QtBase, TQtControl>;
 // The widget of a new control's window: a Qt class that fits its host
 // class, so that Qt (and what reads Qt's widgets: accessibility, UI
 // automation) meets a button as a QPushButton, a check box as a QCheckBox.
-// Classes with no fitting Qt class that could stand without Qt's own
-// children (lists, memos, notebooks: their Qt classes bring viewports and
-// tab bars that would take the host's input) are framed or plain widgets.
+// Lists, memos, trees and grids are Qt scroll areas that show only their
+// viewport, which takes the input. Notebooks, headers, tool bars, status
+// bars and the like stay plain widgets: their Qt classes bring tab bars,
+// layouts or buttons of their own that would take the host's input.
 QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const std::string& HostClass) {
   const std::optional<TFaceKind> face = FaceOf(HostClass);
   auto make = [&]<class QtBase>(QtBase*) -> QWidget* { return new TQtControlWidget<QtBase>(Parent, Owner, Window); };
@@ -223,6 +262,12 @@ QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const st
   if (HostClass == "TEdit" || HostClass == "TMaskEdit" || HostClass == "TLabeledEdit")
     return make(static_cast<QLineEdit*>(nullptr));
   if (HostClass == "TGroupBox" || HostClass == "TRadioGroup") return make(static_cast<QGroupBox*>(nullptr));
+  if (HostClass == "TMemo" || HostClass == "TRichEdit") return make(static_cast<QPlainTextEdit*>(nullptr));
+  if (HostClass == "TListBox" || HostClass == "TCheckListBox") return make(static_cast<QListWidget*>(nullptr));
+  if (HostClass == "TTreeView" || HostClass == "TListView") return make(static_cast<QTreeWidget*>(nullptr));
+  if (HostClass == "TStringGrid" || HostClass == "TDrawGrid" || HostClass == "TValueListEditor")
+    return make(static_cast<QTableWidget*>(nullptr));
+  if (HostClass == "TStaticText") return make(static_cast<QLabel*>(nullptr));
   if (face || HostClass == "TPanel") return make(static_cast<QFrame*>(nullptr));
   return make(static_cast<QWidget*>(nullptr));
 }
@@ -335,8 +380,8 @@ void TQtControl::Follow() {
   if (shown != !FSelf.isHidden()) FSelf.setVisible(shown);
 }
 
-void TQtHostWidget::Paint() {
-  QPainter painter(&FSelf);
+void TQtHostWidget::Paint(QWidget& Target) {
+  QPainter painter(&Target);
   if (FOwner) Windows().UpdateWindow(FWindow);
   if (!PaintNative(painter)) PaintHost(painter);
 }

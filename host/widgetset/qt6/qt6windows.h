@@ -10,10 +10,11 @@
 // ("TButton") and carrying the control's text as its accessible name; Qt's
 // keyboard focus follows the host's. The widget is of the Qt class that
 // fits the control: a QPushButton for a button, a QCheckBox, QRadioButton,
-// QScrollBar, QLineEdit, QComboBox or QGroupBox, a QFrame for a panel or a
-// framed list, a plain QWidget for the rest (Qt classes that bring
-// children of their own, viewports and tab bars, would take the host's
-// input).
+// QScrollBar, QLineEdit, QComboBox, QGroupBox or QLabel, a QPlainTextEdit,
+// QListWidget, QTreeWidget or QTableWidget showing only its viewport for
+// memos, lists, trees and grids, a QFrame for a panel, a plain QWidget for
+// the rest (Qt classes that bring tab bars, layouts or buttons of their own
+// would take the host's input).
 //
 // Painting is Qt's: damage schedules an update, and a widget's paint event
 // first lets the host paint what waits (UpdateWindow), then copies its part

@@ -18,6 +18,8 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyle>
@@ -442,6 +444,27 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   QTest::mouseClick(comboWidget, Qt::LeftButton, {}, QPoint(comboWidget->width() - 6, comboWidget->height() / 2));
   EXPECT_TRUE(combo->GetDroppedDown());
   combo->SetDroppedDown(false);
+
+  // A list box is a QListWidget and a memo a QPlainTextEdit, each showing
+  // only its viewport: a real click on the viewport picks the item under
+  // it, keys typed into the memo's widget reach the memo.
+  auto* choices = flows.Find<TListBox>("Choices");
+  auto* list = qobject_cast<QListWidget*>(Qt().QtWindows().WidgetOf(choices->GetHandle()));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->viewport()->geometry(), list->rect());
+  const TRect second = choices->ItemRect(1);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(second.Left + 5, (second.Top + second.Bottom) / 2));
+  EXPECT_EQ(choices->GetItemIndex(), 1);
+  auto* memo = New<TMemo>(flows.Root.get());
+  memo->SetParent(flows.Window);
+  memo->SetBounds(250, 200, 80, 40);
+  Application->ProcessMessages();
+  auto* memoWidget = qobject_cast<QPlainTextEdit*>(Qt().QtWindows().WidgetOf(memo->GetHandle()));
+  ASSERT_NE(memoWidget, nullptr);
+  QTest::mouseClick(memoWidget->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::keyClicks(memoWidget, "hi");
+  EXPECT_EQ(memo->GetText(), "hi");
+  EXPECT_TRUE(memoWidget->toPlainText().isEmpty()) << "the text is the host's";
 
   // The thumb moves with the position, whoever sets it: code, or a real
   // click on the scroll bar's arrow. (The example's own bar is held by its
