@@ -174,8 +174,12 @@ QRect HostArea(const QWidget& Widget, const TFaceState& State) {
     return Widget.rect().adjusted(frame, frame, -frame, -frame);
   }
   if (State.Kind == TFaceKind::ComboBox) {
+    // Inside the frame, left of the arrow: the host draws its text from
+    // nearly the edge, where the style's text field would cut it.
     const QStyleOptionComboBox option = ComboOption(Widget, State);
-    return Widget.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &Widget);
+    const QRect arrow = Widget.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &Widget);
+    const int frame = std::max(1, Widget.style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth, &option, &Widget));
+    return QRect(QPoint(frame, frame), QPoint(arrow.left() - 1, Widget.height() - frame - 1));
   }
   return {};
 }
