@@ -6,8 +6,9 @@
 #include <QtGui/QPainter>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QAbstractSlider>
 #include <QtWidgets/QCheckBox>
-#include <QtWidgets/QScrollBar>
+#include <QtWidgets/QProgressBar>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QWidget>
 
@@ -162,6 +163,8 @@ std::optional<TFaceKind> FaceOf(const std::string& HostClass) {
       {"TLabeledEdit", TFaceKind::EditFrame}, {"TMemo", TFaceKind::EditFrame},
       {"TRichEdit", TFaceKind::EditFrame},   {"TListBox", TFaceKind::EditFrame},
       {"TCheckListBox", TFaceKind::EditFrame}, {"TComboBox", TFaceKind::ComboBox},
+      {"TTrackBar", TFaceKind::TrackBar},    {"TProgressBar", TFaceKind::ProgressBar},
+      {"TBitBtn", TFaceKind::GlyphButton},
   };
   for (const auto& [name, face] : kFaces)
     if (HostClass == name) return face;
@@ -205,7 +208,7 @@ void MirrorFaceState(QWidget& Widget, const TFaceState& State) {
   if (auto* button = qobject_cast<QAbstractButton*>(&Widget)) {
     button->setText(WithoutMarks(State.Text));
     button->setDown(State.Pressed);
-    if (State.Kind == TFaceKind::PushButton) return;
+    if (State.Kind == TFaceKind::PushButton || State.Kind == TFaceKind::GlyphButton) return;
     button->setCheckable(true);
     button->setAutoExclusive(false);  // the host unchecks the others, and may uncheck all
     if (auto* box = qobject_cast<QCheckBox*>(button)) {
@@ -215,15 +218,26 @@ void MirrorFaceState(QWidget& Widget, const TFaceState& State) {
     } else if (button->isChecked() != (State.Check == 1)) {
       button->setChecked(State.Check == 1);
     }
-  } else if (auto* bar = qobject_cast<QScrollBar*>(&Widget)) {
-    bar->setOrientation(State.Vertical ? Qt::Vertical : Qt::Horizontal);
-    bar->setRange(State.Min, std::max(State.Min, State.PageSize > 0 ? State.Max - State.PageSize + 1 : State.Max));
-    bar->setPageStep(std::max(1, State.PageSize));
-    bar->setValue(State.Position);
+  } else if (auto* slider = qobject_cast<QAbstractSlider*>(&Widget)) {
+    // A scroll bar's page is its thumb: the position stops a page short of Max.
+    const bool thumb = State.Kind == TFaceKind::ScrollBar && State.PageSize > 0;
+    slider->setOrientation(State.Vertical ? Qt::Vertical : Qt::Horizontal);
+    slider->setRange(State.Min, std::max(State.Min, thumb ? State.Max - State.PageSize + 1 : State.Max));
+    slider->setPageStep(std::max(1, State.PageSize));
+    slider->setValue(State.Position);
+  } else if (auto* progress = qobject_cast<QProgressBar*>(&Widget)) {
+    progress->setOrientation(State.Vertical ? Qt::Vertical : Qt::Horizontal);
+    progress->setRange(State.Min, std::max(State.Min, State.Max));
+    progress->setValue(std::clamp(State.Position, State.Min, std::max(State.Min, State.Max)));
   }
 }
 
-bool HasFace(const TFaceState& State) { return State.Kind != TFaceKind::ComboBox || State.ComboStyle != 1; }
+bool HasFace(const TFaceState& State) {
+  if (State.Kind == TFaceKind::GlyphButton || State.Kind == TFaceKind::TrackBar ||
+      State.Kind == TFaceKind::ProgressBar)
+    return false;
+  return State.Kind != TFaceKind::ComboBox || State.ComboStyle != 1;
+}
 
 TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, TFaceKind Kind) {
   headless::THeadlessWindows& windows = WidgetSet.Windows();
@@ -245,7 +259,8 @@ TFaceState ReadFaceState(headless::THeadlessWidgetSet& WidgetSet, HWND Window, T
   state.Default = control.Ord("Default", 0) != 0;
   state.Check = static_cast<int>(control.Ord("State", control.Ord("Checked", 0)));
   state.TextLeft = control.Ord("Alignment", 1) == 0;  // taLeftJustify
-  state.Vertical = control.Ord("Kind", 0) == 1;       // sbVertical
+  // sbVertical, trVertical, pbVertical
+  state.Vertical = control.Ord(Kind == TFaceKind::ScrollBar ? "Kind" : "Orientation", 0) == 1;
   state.Bordered = control.Ord("BorderStyle", 1) == 1;  // bsSingle
   state.ComboStyle = static_cast<int>(control.Ord("Style", 0));
   state.DroppedDown = control.Ord("DroppedDown", 0) != 0;

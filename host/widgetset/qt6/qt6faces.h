@@ -30,7 +30,12 @@ namespace host::qt6 {
 // around what the host drew inside it.
 // A drop-down combo box takes the style's frame and arrow button around
 // the host's drawing of its text.
-enum class TFaceKind { PushButton, CheckBox, RadioButton, ScrollBar, EditFrame, ComboBox };
+// Bit buttons (with their glyphs), track bars and progress bars keep the
+// host's drawing; their widgets (a QPushButton, a QSlider, a QProgressBar)
+// hold the caption, the range and the position.
+enum class TFaceKind {
+  PushButton, CheckBox, RadioButton, ScrollBar, EditFrame, ComboBox, GlyphButton, TrackBar, ProgressBar
+};
 
 // The native face of a host window's class ("TButton"); none for the
 // classes the host draws.

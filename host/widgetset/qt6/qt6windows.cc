@@ -23,6 +23,13 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QSlider>
+#include <QtWidgets/QStackedWidget>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTabWidget>
+#include <QtWidgets/QToolBar>
 #include <QtWidgets/QTableWidget>
 #include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QLineEdit>
@@ -30,6 +37,7 @@
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
+#include <QtWidgets/QScrollArea>
 #include <QtWidgets/QScrollBar>
 
 #include "host/widgetset/qt6/qt6dialogs.h"
@@ -107,6 +115,17 @@ class TQtWidget : public QtBase, public Link {
   explicit TQtWidget(QWidget* Parent, Args&&... LinkArgs)
       : QtBase(Parent), Link(std::forward<Args>(LinkArgs)..., static_cast<QWidget&>(*this)) {
     if constexpr (std::is_base_of_v<QAbstractScrollArea, QtBase>) ShowOnlyTheViewport();
+    if constexpr (std::is_base_of_v<QTabWidget, QtBase>) {
+      // The host draws the tabs, and its pages are windows of their own.
+      this->tabBar()->hide();
+      for (QStackedWidget* stack : this->template findChildren<QStackedWidget*>(Qt::FindDirectChildrenOnly))
+        stack->hide();
+    }
+    if constexpr (std::is_base_of_v<QStatusBar, QtBase>) this->setSizeGripEnabled(false);
+    if constexpr (std::is_base_of_v<QToolBar, QtBase>) {
+      this->setMovable(false);
+      this->setFloatable(false);
+    }
   }
 
  protected:
@@ -226,8 +245,8 @@ class TQtControl : public TQtHostWidget {
   bool PaintNative(QPainter& Painter) override {
     if (!FFace || !FOwner) return false;
     const TFaceState state = ReadFaceState(FOwner->FWidgetSet, FWindow, *FFace);
-    if (!HasFace(state)) return false;
     MirrorFaceState(FSelf, state);
+    if (!HasFace(state)) return false;
     PaintFace(Painter, FSelf, state);
     // Inside a frame, what the host drew.
     if (const QRect area = HostArea(FSelf, state); !area.isEmpty()) {
@@ -244,6 +263,13 @@ class TQtControl : public TQtHostWidget {
 template <class QtBase>
 using TQtControlWidget = TQtWidget<QtBase, TQtControl>;
 
+// A header of sections side by side (Qt's headers take their orientation
+// when made).
+class THorizontalHeader : public QHeaderView {
+ public:
+  explicit THorizontalHeader(QWidget* Parent) : QHeaderView(Qt::Horizontal, Parent) {}
+};
+
 // The widget of a new control's window: a Qt class that fits its host
 // class, so that Qt (and what reads Qt's widgets: accessibility, UI
 // automation) meets a button as a QPushButton, a check box as a QCheckBox.
@@ -254,7 +280,7 @@ using TQtControlWidget = TQtWidget<QtBase, TQtControl>;
 QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const std::string& HostClass) {
   const std::optional<TFaceKind> face = FaceOf(HostClass);
   auto make = [&]<class QtBase>(QtBase*) -> QWidget* { return new TQtControlWidget<QtBase>(Parent, Owner, Window); };
-  if (face == TFaceKind::PushButton) return make(static_cast<QPushButton*>(nullptr));
+  if (face == TFaceKind::PushButton || face == TFaceKind::GlyphButton) return make(static_cast<QPushButton*>(nullptr));
   if (face == TFaceKind::CheckBox) return make(static_cast<QCheckBox*>(nullptr));
   if (face == TFaceKind::RadioButton) return make(static_cast<QRadioButton*>(nullptr));
   if (face == TFaceKind::ScrollBar) return make(static_cast<QScrollBar*>(nullptr));
@@ -268,7 +294,16 @@ QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const st
   if (HostClass == "TStringGrid" || HostClass == "TDrawGrid" || HostClass == "TValueListEditor")
     return make(static_cast<QTableWidget*>(nullptr));
   if (HostClass == "TStaticText") return make(static_cast<QLabel*>(nullptr));
-  if (face || HostClass == "TPanel") return make(static_cast<QFrame*>(nullptr));
+  if (HostClass == "TPageControl") return make(static_cast<QTabWidget*>(nullptr));
+  if (HostClass == "TTabControl") return make(static_cast<QTabBar*>(nullptr));
+  if (HostClass == "THeader") return make(static_cast<THorizontalHeader*>(nullptr));
+  if (HostClass == "TStatusBar") return make(static_cast<QStatusBar*>(nullptr));
+  if (HostClass == "TToolBar") return make(static_cast<QToolBar*>(nullptr));
+  if (face == TFaceKind::TrackBar) return make(static_cast<QSlider*>(nullptr));
+  if (face == TFaceKind::ProgressBar) return make(static_cast<QProgressBar*>(nullptr));
+  if (HostClass == "TScrollBox") return make(static_cast<QScrollArea*>(nullptr));
+  if (face || HostClass == "TPanel" || HostClass == "TFrame" || HostClass == "TCoolBar" || HostClass == "TControlBar")
+    return make(static_cast<QFrame*>(nullptr));
   return make(static_cast<QWidget*>(nullptr));
 }
 
@@ -534,7 +569,9 @@ QAccessible::Role RoleOf(const QString& HostClass) {
 // control (qt6faces.h); the other controls' widgets by their host class.
 QAccessibleInterface* ControlAccessible(const QString&, QObject* Object) {
   auto* control = dynamic_cast<TQtControl*>(Object);
-  if (!control || qobject_cast<QAbstractButton*>(Object) || qobject_cast<QAbstractSlider*>(Object)) return nullptr;
+  if (!control || qobject_cast<QAbstractButton*>(Object) || qobject_cast<QAbstractSlider*>(Object) ||
+      qobject_cast<QProgressBar*>(Object))
+    return nullptr;
   QWidget& widget = control->Widget();
   return new QAccessibleWidget(&widget, RoleOf(widget.objectName()));
 }

@@ -9,12 +9,13 @@
 // enabled and stacked as the host says, named after the host class
 // ("TButton") and carrying the control's text as its accessible name; Qt's
 // keyboard focus follows the host's. The widget is of the Qt class that
-// fits the control: a QPushButton for a button, a QCheckBox, QRadioButton,
-// QScrollBar, QLineEdit, QComboBox, QGroupBox or QLabel, a QPlainTextEdit,
-// QListWidget, QTreeWidget or QTableWidget showing only its viewport for
-// memos, lists, trees and grids, a QFrame for a panel, a plain QWidget for
-// the rest (Qt classes that bring tab bars, layouts or buttons of their own
-// would take the host's input).
+// fits the control (ControlWidget in qt6windows.cc lists them): a
+// QPushButton for a button, a QCheckBox, QLineEdit, QComboBox, QSlider,
+// QTabBar, QStatusBar..., a scroll area (QListWidget, QPlainTextEdit,
+// QTableWidget...) showing only its viewport, a QTabWidget with its own tab
+// bar and page stack hidden, a QFrame for a panel; a plain QWidget for the
+// controls whose Qt classes are made of child widgets (spin boxes, date
+// editors, calendars), which would take the host's input.
 //
 // Painting is Qt's: damage schedules an update, and a widget's paint event
 // first lets the host paint what waits (UpdateWindow), then copies its part

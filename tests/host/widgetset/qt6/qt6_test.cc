@@ -20,6 +20,12 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QSlider>
+#include <QtWidgets/QStackedWidget>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTabWidget>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyle>
@@ -34,6 +40,9 @@
 #include "host/stdctrls/lists.h"
 #include "host/stdctrls/scrollbar.h"
 #include "host/stdctrls/texts.h"
+#include "host/comctrls/pagecontrol.h"
+#include "host/comctrls/ranges.h"
+#include "host/comctrls/statusbar.h"
 #include "host/extctrls/panels.h"
 #include "host/extctrls/timer.h"
 #include "host/widgetset/qt6/qt6.h"
@@ -486,6 +495,67 @@ TEST(Qt6WidgetSet, StandardControlsWearTheStylesFacesInTheHostsState) {
   free->SetPosition(0);
   EXPECT_EQ(freeWidget->grab().toImage(), atStart);
   EXPECT_EQ(barWidget->grab().toImage(), atStart) << "the same state, the same face";
+}
+
+// The common controls' widgets are of their Qt classes too, with Qt's own
+// parts (a tab widget's tab bar and page stack, a status bar's size grip)
+// out of the way: a real click on a page control's tab reaches the host,
+// which switches the page; track and progress bars hold their position.
+TEST(Qt6WidgetSet, CommonControlsAreWidgetsOfTheirQtClassesTheHostStillDrives) {
+  TOwned<TForm> form = NewForm(Rect(50, 50, 450, 350));
+  auto* pages = New<TPageControl>(form.get());
+  pages->SetParent(form.get());
+  pages->SetBounds(8, 8, 200, 120);
+  TTabSheet* sheets[2];
+  for (TTabSheet*& sheet : sheets) {
+    sheet = New<TTabSheet>(form.get());
+    sheet->SetPageControl(pages);
+  }
+  sheets[0]->SetCaption("One");
+  sheets[1]->SetCaption("Two");
+  auto* track = New<TTrackBar>(form.get());
+  track->SetParent(form.get());
+  track->SetBounds(8, 140, 150, 30);
+  auto* progress = New<TProgressBar>(form.get());
+  progress->SetParent(form.get());
+  progress->SetBounds(8, 180, 150, 16);
+  auto* status = New<TStatusBar>(form.get());
+  status->SetParent(form.get());
+  form->Show();
+  Application->ProcessMessages();
+  auto widget = [](TWinControl* Control) { return Qt().QtWindows().WidgetOf(Control->GetHandle()); };
+
+  auto* tabs = qobject_cast<QTabWidget*>(widget(pages));
+  ASSERT_NE(tabs, nullptr);
+  auto* qtTabs = tabs->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+  auto* qtPages = tabs->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_TRUE(qtTabs && qtPages);
+  EXPECT_FALSE(qtTabs->isVisible());
+  EXPECT_FALSE(qtPages->isVisible());
+  EXPECT_EQ(widget(sheets[0])->parentWidget(), tabs);
+  const TRect second = pages->TabRect(1);
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, QPoint((second.Left + second.Right) / 2, (second.Top + second.Bottom) / 2));
+  EXPECT_EQ(pages->GetActivePage(), sheets[1]);
+  EXPECT_TRUE(widget(sheets[1])->isVisible());
+  EXPECT_FALSE(widget(sheets[0])->isVisible());
+
+  auto* slider = qobject_cast<QSlider*>(widget(track));
+  auto* bar = qobject_cast<QProgressBar*>(widget(progress));
+  ASSERT_TRUE(slider && bar);
+  track->SetPosition(7);
+  progress->SetPosition(40);
+  slider->grab();  // the widgets take the controls' state when they paint
+  bar->grab();
+  EXPECT_EQ(slider->value(), 7);
+  EXPECT_EQ(slider->maximum(), track->GetMax());
+  EXPECT_EQ(bar->value(), 40);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bar);
+  ASSERT_TRUE(accessible && accessible->valueInterface());
+  EXPECT_EQ(accessible->valueInterface()->currentValue().toInt(), 40);
+
+  auto* statusWidget = qobject_cast<QStatusBar*>(widget(status));
+  ASSERT_NE(statusWidget, nullptr);
+  EXPECT_FALSE(statusWidget->isSizeGripEnabled());
 }
 
 TEST(Qt6WidgetSet, TextIsMeasuredInQtsProportionalFonts) {
