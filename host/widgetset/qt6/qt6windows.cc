@@ -277,34 +277,35 @@ class THorizontalHeader : public QHeaderView {
 // viewport, which takes the input. Notebooks, headers, tool bars, status
 // bars and the like stay plain widgets: their Qt classes bring tab bars,
 // layouts or buttons of their own that would take the host's input.
+template <class QtBase>
+QWidget* MakeControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent) {
+  return new TQtControlWidget<QtBase>(Parent, Owner, Window);
+}
+
 QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const std::string& HostClass) {
-  const std::optional<TFaceKind> face = FaceOf(HostClass);
-  auto make = [&]<class QtBase>(QtBase*) -> QWidget* { return new TQtControlWidget<QtBase>(Parent, Owner, Window); };
-  if (face == TFaceKind::PushButton || face == TFaceKind::GlyphButton) return make(static_cast<QPushButton*>(nullptr));
-  if (face == TFaceKind::CheckBox) return make(static_cast<QCheckBox*>(nullptr));
-  if (face == TFaceKind::RadioButton) return make(static_cast<QRadioButton*>(nullptr));
-  if (face == TFaceKind::ScrollBar) return make(static_cast<QScrollBar*>(nullptr));
-  if (face == TFaceKind::ComboBox) return make(static_cast<QComboBox*>(nullptr));
-  if (HostClass == "TEdit" || HostClass == "TMaskEdit" || HostClass == "TLabeledEdit")
-    return make(static_cast<QLineEdit*>(nullptr));
-  if (HostClass == "TGroupBox" || HostClass == "TRadioGroup") return make(static_cast<QGroupBox*>(nullptr));
-  if (HostClass == "TMemo" || HostClass == "TRichEdit") return make(static_cast<QPlainTextEdit*>(nullptr));
-  if (HostClass == "TListBox" || HostClass == "TCheckListBox") return make(static_cast<QListWidget*>(nullptr));
-  if (HostClass == "TTreeView" || HostClass == "TListView") return make(static_cast<QTreeWidget*>(nullptr));
-  if (HostClass == "TStringGrid" || HostClass == "TDrawGrid" || HostClass == "TValueListEditor")
-    return make(static_cast<QTableWidget*>(nullptr));
-  if (HostClass == "TStaticText") return make(static_cast<QLabel*>(nullptr));
-  if (HostClass == "TPageControl") return make(static_cast<QTabWidget*>(nullptr));
-  if (HostClass == "TTabControl") return make(static_cast<QTabBar*>(nullptr));
-  if (HostClass == "THeader") return make(static_cast<THorizontalHeader*>(nullptr));
-  if (HostClass == "TStatusBar") return make(static_cast<QStatusBar*>(nullptr));
-  if (HostClass == "TToolBar") return make(static_cast<QToolBar*>(nullptr));
-  if (face == TFaceKind::TrackBar) return make(static_cast<QSlider*>(nullptr));
-  if (face == TFaceKind::ProgressBar) return make(static_cast<QProgressBar*>(nullptr));
-  if (HostClass == "TScrollBox") return make(static_cast<QScrollArea*>(nullptr));
-  if (face || HostClass == "TPanel" || HostClass == "TFrame" || HostClass == "TCoolBar" || HostClass == "TControlBar")
-    return make(static_cast<QFrame*>(nullptr));
-  return make(static_cast<QWidget*>(nullptr));
+  using TMake = QWidget* (*)(TQtWindows&, HWND, QWidget*);
+  static const std::pair<const char*, TMake> kWidgets[] = {
+      {"TButton", MakeControlWidget<QPushButton>},        {"TBitBtn", MakeControlWidget<QPushButton>},
+      {"TCheckBox", MakeControlWidget<QCheckBox>},        {"TRadioButton", MakeControlWidget<QRadioButton>},
+      {"TScrollBar", MakeControlWidget<QScrollBar>},      {"TComboBox", MakeControlWidget<QComboBox>},
+      {"TEdit", MakeControlWidget<QLineEdit>},            {"TMaskEdit", MakeControlWidget<QLineEdit>},
+      {"TLabeledEdit", MakeControlWidget<QLineEdit>},     {"TMemo", MakeControlWidget<QPlainTextEdit>},
+      {"TRichEdit", MakeControlWidget<QPlainTextEdit>},   {"TListBox", MakeControlWidget<QListWidget>},
+      {"TCheckListBox", MakeControlWidget<QListWidget>},  {"TTreeView", MakeControlWidget<QTreeWidget>},
+      {"TListView", MakeControlWidget<QTreeWidget>},      {"TStringGrid", MakeControlWidget<QTableWidget>},
+      {"TDrawGrid", MakeControlWidget<QTableWidget>},     {"TValueListEditor", MakeControlWidget<QTableWidget>},
+      {"TGroupBox", MakeControlWidget<QGroupBox>},        {"TRadioGroup", MakeControlWidget<QGroupBox>},
+      {"TStaticText", MakeControlWidget<QLabel>},         {"TPageControl", MakeControlWidget<QTabWidget>},
+      {"TTabControl", MakeControlWidget<QTabBar>},        {"THeader", MakeControlWidget<THorizontalHeader>},
+      {"TStatusBar", MakeControlWidget<QStatusBar>},      {"TToolBar", MakeControlWidget<QToolBar>},
+      {"TTrackBar", MakeControlWidget<QSlider>},          {"TProgressBar", MakeControlWidget<QProgressBar>},
+      {"TScrollBox", MakeControlWidget<QScrollArea>},     {"TPanel", MakeControlWidget<QFrame>},
+      {"TFrame", MakeControlWidget<QFrame>},              {"TCoolBar", MakeControlWidget<QFrame>},
+      {"TControlBar", MakeControlWidget<QFrame>},
+  };
+  for (const auto& [name, make] : kWidgets)
+    if (HostClass == name) return make(Owner, Window, Parent);
+  return MakeControlWidget<QWidget>(Owner, Window, Parent);
 }
 
 namespace {
