@@ -155,22 +155,6 @@ QStyleOptionComboBox ComboOption(const QWidget& Widget, const TFaceState& State)
 
 }  // namespace
 
-std::optional<TFaceKind> FaceOf(const std::string& HostClass) {
-  static const std::pair<const char*, TFaceKind> kFaces[] = {
-      {"TButton", TFaceKind::PushButton},    {"TCheckBox", TFaceKind::CheckBox},
-      {"TRadioButton", TFaceKind::RadioButton}, {"TScrollBar", TFaceKind::ScrollBar},
-      {"TEdit", TFaceKind::EditFrame},       {"TMaskEdit", TFaceKind::EditFrame},
-      {"TLabeledEdit", TFaceKind::EditFrame}, {"TMemo", TFaceKind::EditFrame},
-      {"TRichEdit", TFaceKind::EditFrame},   {"TListBox", TFaceKind::EditFrame},
-      {"TCheckListBox", TFaceKind::EditFrame}, {"TComboBox", TFaceKind::ComboBox},
-      {"TTrackBar", TFaceKind::TrackBar},    {"TProgressBar", TFaceKind::ProgressBar},
-      {"TBitBtn", TFaceKind::GlyphButton},
-  };
-  for (const auto& [name, face] : kFaces)
-    if (HostClass == name) return face;
-  return std::nullopt;
-}
-
 QRect HostArea(const QWidget& Widget, const TFaceState& State) {
   if (State.Kind == TFaceKind::EditFrame) {
     const int frame = FrameWidth(Widget, State);

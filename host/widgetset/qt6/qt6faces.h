@@ -37,10 +37,6 @@ enum class TFaceKind {
   PushButton, CheckBox, RadioButton, ScrollBar, EditFrame, ComboBox, GlyphButton, TrackBar, ProgressBar
 };
 
-// The native face of a host window's class ("TButton"); none for the
-// classes the host draws.
-std::optional<TFaceKind> FaceOf(const std::string& HostClass);
-
 // Everything a face is drawn from, read off the host window and its control.
 struct TFaceState {
   TFaceKind Kind = TFaceKind::PushButton;

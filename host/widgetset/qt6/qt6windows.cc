@@ -228,13 +228,17 @@ class TQtWindow : public TQtWidget<QWidget, TQtWindowLink> {
   bool FFollowing = false;  // Qt events caused by Follow are not the user's
 };
 
+// The face Qt's style draws for a host class (see kControlKinds); none
+// for the classes the host draws.
+std::optional<TFaceKind> FaceOfClass(std::string_view HostClass);
+
 // A windowed control: a child widget at the control's place in its
 // parent's widget, of the Qt class that fits the control (see
 // ControlWidget). Qt never moves the focus to it by itself: the host does.
 class TQtControl : public TQtHostWidget {
  public:
   TQtControl(TQtWindows& Owner, HWND Window, QWidget& Self)
-      : TQtHostWidget(Owner, Window, Self), FFace(FaceOf(Windows().WindowClassName(Window))) {
+      : TQtHostWidget(Owner, Window, Self), FFace(FaceOfClass(Windows().WindowClassName(Window))) {
     Self.setFocusPolicy(Qt::NoFocus);
     Self.setObjectName(QString::fromStdString(Windows().WindowClassName(Window)));
   }
@@ -282,30 +286,70 @@ QWidget* MakeControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent) {
   return new TQtControlWidget<QtBase>(Parent, Owner, Window);
 }
 
+// How the Qt widgetset meets a host class: the Qt class of its widget, the
+// face Qt's style draws for it (qt6faces.h), and the role accessibility
+// tools meet it in where Qt's own interface for the widget does not serve.
+struct TControlKind {
+  const char* HostClass;
+  QWidget* (*Make)(TQtWindows& Owner, HWND Window, QWidget* Parent);
+  std::optional<TFaceKind> Face;
+  QAccessible::Role Role;
+};
+
+using F = TFaceKind;
+using R = QAccessible::Role;
+const TControlKind kControlKinds[] = {
+    {"TButton", MakeControlWidget<QPushButton>, F::PushButton, R::PushButton},
+    {"TBitBtn", MakeControlWidget<QPushButton>, F::GlyphButton, R::PushButton},
+    {"TCheckBox", MakeControlWidget<QCheckBox>, F::CheckBox, R::CheckBox},
+    {"TRadioButton", MakeControlWidget<QRadioButton>, F::RadioButton, R::RadioButton},
+    {"TScrollBar", MakeControlWidget<QScrollBar>, F::ScrollBar, R::ScrollBar},
+    {"TComboBox", MakeControlWidget<QComboBox>, F::ComboBox, R::ComboBox},
+    {"TEdit", MakeControlWidget<QLineEdit>, F::EditFrame, R::EditableText},
+    {"TMaskEdit", MakeControlWidget<QLineEdit>, F::EditFrame, R::EditableText},
+    {"TLabeledEdit", MakeControlWidget<QLineEdit>, F::EditFrame, R::EditableText},
+    {"TMemo", MakeControlWidget<QPlainTextEdit>, F::EditFrame, R::EditableText},
+    {"TRichEdit", MakeControlWidget<QPlainTextEdit>, F::EditFrame, R::EditableText},
+    {"TListBox", MakeControlWidget<QListWidget>, F::EditFrame, R::List},
+    {"TCheckListBox", MakeControlWidget<QListWidget>, F::EditFrame, R::List},
+    {"TTreeView", MakeControlWidget<QTreeWidget>, std::nullopt, R::Tree},
+    {"TListView", MakeControlWidget<QTreeWidget>, std::nullopt, R::List},
+    {"TStringGrid", MakeControlWidget<QTableWidget>, std::nullopt, R::Table},
+    {"TDrawGrid", MakeControlWidget<QTableWidget>, std::nullopt, R::Table},
+    {"TValueListEditor", MakeControlWidget<QTableWidget>, std::nullopt, R::Table},
+    {"TGroupBox", MakeControlWidget<QGroupBox>, std::nullopt, R::Grouping},
+    {"TRadioGroup", MakeControlWidget<QGroupBox>, std::nullopt, R::Grouping},
+    {"TStaticText", MakeControlWidget<QLabel>, std::nullopt, R::StaticText},
+    {"TPageControl", MakeControlWidget<QTabWidget>, std::nullopt, R::PageTabList},
+    {"TTabSheet", MakeControlWidget<QWidget>, std::nullopt, R::PageTab},
+    {"TTabControl", MakeControlWidget<QTabBar>, std::nullopt, R::PageTabList},
+    {"THeader", MakeControlWidget<THorizontalHeader>, std::nullopt, R::ColumnHeader},
+    {"TStatusBar", MakeControlWidget<QStatusBar>, std::nullopt, R::StatusBar},
+    {"TToolBar", MakeControlWidget<QToolBar>, std::nullopt, R::ToolBar},
+    {"TTrackBar", MakeControlWidget<QSlider>, F::TrackBar, R::Slider},
+    {"TProgressBar", MakeControlWidget<QProgressBar>, F::ProgressBar, R::ProgressBar},
+    {"TScrollBox", MakeControlWidget<QScrollArea>, std::nullopt, R::Pane},
+    {"TPanel", MakeControlWidget<QFrame>, std::nullopt, R::Pane},
+    {"TFrame", MakeControlWidget<QFrame>, std::nullopt, R::Pane},
+    {"TCoolBar", MakeControlWidget<QFrame>, std::nullopt, R::ToolBar},
+    {"TControlBar", MakeControlWidget<QFrame>, std::nullopt, R::ToolBar},
+};
+
+// The kind of a host class; null for the classes a plain widget serves.
+const TControlKind* KindOf(std::string_view HostClass) {
+  for (const TControlKind& kind : kControlKinds)
+    if (HostClass == kind.HostClass) return &kind;
+  return nullptr;
+}
+
+std::optional<TFaceKind> FaceOfClass(std::string_view HostClass) {
+  const TControlKind* kind = KindOf(HostClass);
+  return kind ? kind->Face : std::nullopt;
+}
+
 QWidget* ControlWidget(TQtWindows& Owner, HWND Window, QWidget* Parent, const std::string& HostClass) {
-  using TMake = QWidget* (*)(TQtWindows&, HWND, QWidget*);
-  static const std::pair<const char*, TMake> kWidgets[] = {
-      {"TButton", MakeControlWidget<QPushButton>},        {"TBitBtn", MakeControlWidget<QPushButton>},
-      {"TCheckBox", MakeControlWidget<QCheckBox>},        {"TRadioButton", MakeControlWidget<QRadioButton>},
-      {"TScrollBar", MakeControlWidget<QScrollBar>},      {"TComboBox", MakeControlWidget<QComboBox>},
-      {"TEdit", MakeControlWidget<QLineEdit>},            {"TMaskEdit", MakeControlWidget<QLineEdit>},
-      {"TLabeledEdit", MakeControlWidget<QLineEdit>},     {"TMemo", MakeControlWidget<QPlainTextEdit>},
-      {"TRichEdit", MakeControlWidget<QPlainTextEdit>},   {"TListBox", MakeControlWidget<QListWidget>},
-      {"TCheckListBox", MakeControlWidget<QListWidget>},  {"TTreeView", MakeControlWidget<QTreeWidget>},
-      {"TListView", MakeControlWidget<QTreeWidget>},      {"TStringGrid", MakeControlWidget<QTableWidget>},
-      {"TDrawGrid", MakeControlWidget<QTableWidget>},     {"TValueListEditor", MakeControlWidget<QTableWidget>},
-      {"TGroupBox", MakeControlWidget<QGroupBox>},        {"TRadioGroup", MakeControlWidget<QGroupBox>},
-      {"TStaticText", MakeControlWidget<QLabel>},         {"TPageControl", MakeControlWidget<QTabWidget>},
-      {"TTabControl", MakeControlWidget<QTabBar>},        {"THeader", MakeControlWidget<THorizontalHeader>},
-      {"TStatusBar", MakeControlWidget<QStatusBar>},      {"TToolBar", MakeControlWidget<QToolBar>},
-      {"TTrackBar", MakeControlWidget<QSlider>},          {"TProgressBar", MakeControlWidget<QProgressBar>},
-      {"TScrollBox", MakeControlWidget<QScrollArea>},     {"TPanel", MakeControlWidget<QFrame>},
-      {"TFrame", MakeControlWidget<QFrame>},              {"TCoolBar", MakeControlWidget<QFrame>},
-      {"TControlBar", MakeControlWidget<QFrame>},
-  };
-  for (const auto& [name, make] : kWidgets)
-    if (HostClass == name) return make(Owner, Window, Parent);
-  return MakeControlWidget<QWidget>(Owner, Window, Parent);
+  const TControlKind* kind = KindOf(HostClass);
+  return kind ? kind->Make(Owner, Window, Parent) : MakeControlWidget<QWidget>(Owner, Window, Parent);
 }
 
 namespace {
@@ -548,21 +592,8 @@ namespace {
 // readers and UI automation meet a button as a button and an edit as an
 // edit; other classes are plain client areas.
 QAccessible::Role RoleOf(const QString& HostClass) {
-  static const std::pair<const char*, QAccessible::Role> kRoles[] = {
-      {"TButton", QAccessible::PushButton},     {"TCheckBox", QAccessible::CheckBox},
-      {"TRadioButton", QAccessible::RadioButton}, {"TEdit", QAccessible::EditableText},
-      {"TMemo", QAccessible::EditableText},      {"TListBox", QAccessible::List},
-      {"TComboBox", QAccessible::ComboBox},      {"TScrollBar", QAccessible::ScrollBar},
-      {"TGroupBox", QAccessible::Grouping},      {"TRadioGroup", QAccessible::Grouping},
-      {"TPanel", QAccessible::Pane},             {"TScrollBox", QAccessible::Pane},
-      {"TPageControl", QAccessible::PageTabList}, {"TTabSheet", QAccessible::PageTab},
-      {"TStringGrid", QAccessible::Table},       {"TDrawGrid", QAccessible::Table},
-      {"TListView", QAccessible::List},          {"TToolBar", QAccessible::ToolBar},
-      {"TStaticText", QAccessible::StaticText},  {"TStatusBar", QAccessible::StatusBar},
-  };
-  for (const auto& [name, role] : kRoles)
-    if (HostClass == QLatin1String(name)) return role;
-  return QAccessible::Client;
+  const TControlKind* kind = KindOf(HostClass.toStdString());
+  return kind ? kind->Role : QAccessible::Client;
 }
 
 // Buttons and scroll bars are met through Qt's own interfaces, which tell
