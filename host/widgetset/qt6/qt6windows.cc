@@ -114,10 +114,10 @@ class TQtWidget : public QtBase, public Link {
   template <class... Args>
   explicit TQtWidget(QWidget* Parent, Args&&... LinkArgs)
       : QtBase(Parent), Link(std::forward<Args>(LinkArgs)..., static_cast<QWidget&>(*this)) {
+    if constexpr (std::is_base_of_v<QAbstractScrollArea, QtBase>) ShowOnlyTheViewport();
     // Typed text comes as key events, as it does to any host window (Qt's
     // edit classes would take it from an input method instead).
     this->setAttribute(Qt::WA_InputMethodEnabled, false);
-    if constexpr (std::is_base_of_v<QAbstractScrollArea, QtBase>) ShowOnlyTheViewport();
     if constexpr (std::is_base_of_v<QTabWidget, QtBase>) {
       // The host draws the tabs, and its pages are windows of their own.
       this->tabBar()->hide();
