@@ -205,8 +205,8 @@ void TCustomForm::Loaded() {
   const std::optional<int32_t> height = std::exchange(FReadClientHeight, std::nullopt);
   const TRect frame = GetFrameExtents();
   if (width || height)
-    SetBounds(FLeft, FTop, width ? ClampToInt32(int64_t{*width} + frame.Left + frame.Right) : FWidth,
-              height ? ClampToInt32(int64_t{*height} + frame.Top + frame.Bottom) : FHeight);
+    SetBounds(FLeft, FTop, width ? formsdetail::OuterExtent(*width, frame.Left, frame.Right) : FWidth,
+              height ? formsdetail::OuterExtent(*height, frame.Top, frame.Bottom) : FHeight);
   else
     TakeFileFrame();
   inherited::Loaded();

@@ -8,6 +8,7 @@
 
 #include "host/classes/keptprops.h"
 #include "host/forms/form.h"
+#include "host/forms/forms_p.h"
 #include "host/menus/menu.h"
 
 namespace host {
@@ -35,10 +36,6 @@ constexpr TFrameMetrics kFrameOf[] = {
     {kFixedFrame, kCaptionHeight},              // bsDialog
     {kFixedFrame, kSmallCaptionHeight},         // bsToolWindow
     {kSizingFrame, kSmallCaptionHeight}};       // bsSizeToolWin
-
-int32_t Outer(int32_t Client, int32_t Before, int32_t After) {
-  return ClampToInt32(int64_t{std::max(0, Client)} + Before + After);
-}
 
 }  // namespace
 
@@ -88,7 +85,7 @@ void TCustomForm::SetClientWidth(int32_t Value) {
     return;
   }
   const TRect frame = GetFrameExtents();
-  SetWidth(Outer(Value, frame.Left, frame.Right));
+  SetWidth(formsdetail::OuterExtent(Value, frame.Left, frame.Right));
 }
 
 void TCustomForm::SetClientHeight(int32_t Value) {
@@ -97,7 +94,7 @@ void TCustomForm::SetClientHeight(int32_t Value) {
     return;
   }
   const TRect frame = GetFrameExtents();
-  SetHeight(Outer(Value, frame.Top, frame.Bottom));
+  SetHeight(formsdetail::OuterExtent(Value, frame.Top, frame.Bottom));
 }
 
 // The client size the aligned children fill: the far edge of those that

@@ -2,6 +2,8 @@
 // property value and the guarded reference to another component.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "host/classes/component.h"
@@ -37,6 +39,12 @@ void ChangeReference(TComponent* Holder, T*& Field, T* Value) {
   if (Field) Field->RemoveFreeNotification(Holder);
   Field = Value;
   if (Value) Value->FreeNotification(Holder);
+}
+
+// A window's outer extent from its client extent (negative: none) and the
+// frame before and after it.
+inline int32_t OuterExtent(int32_t Client, int32_t Before, int32_t After) {
+  return ClampToInt32(int64_t{std::max(0, Client)} + Before + After);
 }
 
 }  // namespace host::formsdetail

@@ -155,8 +155,8 @@ void TCustomForm::WndProc(TMessage& Message) {
       // The window is the client area: the outer size adds the frame.
       const auto& m = static_cast<TWMSize&>(Message);
       const TRect frame = GetFrameExtents();
-      SetBounds(FLeft, FTop, ClampToInt32(int64_t{std::max(0, m.Width)} + frame.Left + frame.Right),
-                ClampToInt32(int64_t{std::max(0, m.Height)} + frame.Top + frame.Bottom));
+      SetBounds(FLeft, FTop, formsdetail::OuterExtent(m.Width, frame.Left, frame.Right),
+                formsdetail::OuterExtent(m.Height, frame.Top, frame.Bottom));
       return;
     }
     case WM_MOVE: {
